@@ -1,0 +1,54 @@
+#pragma once
+
+// The controller's command set and the fixed values of its line protocol.
+namespace Protocol {
+
+constexpr char kStart = '#';
+constexpr char kRead = '?';
+constexpr char kExecute = '!';
+constexpr char kWrite = '=';
+constexpr char kCR = '\r';
+constexpr char kLF = '\n';
+constexpr char kListSeparator[] = ";";
+
+// Indexes of "stCom" that start and end the communication mode.
+constexpr int kConnectCode = 101;
+constexpr int kDisconnectCode = 102;
+
+// The only answer time-out the system uses (about one second of silence).
+constexpr int kAnswerTimeout = 100;
+// Longest answer line accepted (a list of one million samples fits easily);
+// a longer one is a failed read, so a noisy line cannot fill the memory.
+constexpr int kMaxAnswerLength = 32 * 1024 * 1024;
+
+// Serial settings of the link: 115200 baud, 8N1, no flow control.
+constexpr int kBaudRate = 115200;
+constexpr int kParity = 0;
+constexpr int kDataBits = 8;
+constexpr int kStopBits = 1;
+constexpr int kHandshake = 0;
+
+constexpr int kSlotCount = 50;
+
+constexpr char kStartCom[] = "stCom";
+constexpr char kSerialNr[] = "serNr";
+constexpr char kSwVersion[] = "swVer";
+constexpr char kForceUnit[] = "sFcUn";
+constexpr char kSampleCount[] = "dMsCt";
+constexpr char kSampleRate[] = "dMsSR";
+constexpr char kForces[] = "dMsFc";
+constexpr char kForceStart[] = "dMsFS";
+constexpr char kForceEnd[] = "dMsFP";
+constexpr char kForceMax[] = "dMsFX";
+constexpr char kForceAvg[] = "dMsFA";
+constexpr char kTime[] = "dMsTm";
+constexpr char kDate[] = "dMsDt";
+constexpr char kErase[] = "dMsEr";
+
+// Result codes.
+constexpr int kOk = 0;
+constexpr int kTimeout = -1;
+constexpr int kRefused = -2;
+constexpr int kNoAnswer = -99;
+
+} // namespace Protocol

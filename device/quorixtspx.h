@@ -1,0 +1,78 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+
+class InterfaceRS232;
+
+// The device's status: a code with a translated text ("QTranslator" context).
+struct DeviceStatus
+{
+    enum Code {
+        NotInitialised = 0,
+        Ok = 1,
+        PortError = 2,
+        InitError = 3,
+        DeviceError = 4,
+    };
+
+    int code = NotInitialised;
+    unsigned int detail = 0;
+    QList<QByteArray> texts;
+    bool logEnabled = true;
+
+    QByteArray statusText() const;
+    void logStatus(const QByteArray &prefix) const;
+};
+
+// Marks a device reached over a serial port.
+class DeviceRS232
+{
+public:
+    virtual ~DeviceRS232() = default;
+};
+
+// The device's state: its status record and a name (never set by the system).
+class Device
+{
+public:
+    DeviceStatus *status = nullptr;
+    QByteArray name;
+};
+
+// The controller protocol: frames commands, writes them through the port,
+// polls for the answer line and converts answers. The port belongs to the
+// creator and must outlive this object.
+class QuorixTSPX : public Device, public DeviceRS232
+{
+public:
+    explicit QuorixTSPX(InterfaceRS232 *port);
+    ~QuorixTSPX() override;
+
+    QuorixTSPX(const QuorixTSPX &) = delete;
+    QuorixTSPX &operator=(const QuorixTSPX &) = delete;
+
+    int connect();
+    int disconnect();
+
+    int execCommand(const QByteArray &command, int index);
+    int writeCommand(const QByteArray &command, int index, const QByteArray &value);
+    int writeCommand(const QByteArray &command, int index, float value);
+    int writeCommand(const QByteArray &command, int index, int value);
+    int writeCommand(const QByteArray &command, int index, unsigned int value);
+
+    int readCommand(const QByteArray &command, int index, QByteArray &value);
+    int readCommand(const QByteArray &command, int index, float &value);
+    int readCommand(const QByteArray &command, int index, int &value);
+    int readCommand(const QByteArray &command, int index, QList<float> &values);
+
+    // One answer line: 0, -1 (time-out or over-long line) or -2 (port error).
+    int readAnswer(QByteArray &answer, int timeout);
+
+private:
+    void writeCommandLine(const QByteArray &command, int index, char verb,
+                          const QByteArray &value = QByteArray());
+    int startOrStop(int code, int failureCode, const char *logPrefix);
+
+    InterfaceRS232 *port;
+};

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "measurement/measurement.h"
+
+#include <QList>
+#include <QString>
+
+// The export view of a list of measurements; does not own the records.
+class DbList
+{
+public:
+    DbList(const QList<Measurement *> &list, const QString &serialNr, const QString &unitText,
+           double factor);
+
+    // Writes the CSV file. 0 when written or the list is empty; -1 when the
+    // file could not be opened or written.
+    int exportListCSV(const QString &fileName, bool withSepHeader) const;
+
+    QString serialNr;
+    QString unitText;
+    double factor;
+    QList<Measurement *> list;
+};

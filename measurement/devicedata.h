@@ -1,0 +1,33 @@
+#pragma once
+
+#include "measurement/measurement.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
+// Device identity and the records of the last transfer, newest first. Owns the
+// records.
+struct DeviceData
+{
+    DeviceData() = default;
+    ~DeviceData() { clear(); }
+    DeviceData(const DeviceData &) = delete;
+    DeviceData &operator=(const DeviceData &) = delete;
+
+    QList<Measurement *> records;
+    QByteArray serialNr;
+    QByteArray swVersion;
+    int forceUnit = 0;
+    QString forceUnitText = QStringLiteral("N");
+    double forceUnitFactor = 1.0;
+
+    // Derives forceUnitText and forceUnitFactor from forceUnit.
+    void updateForceUnit();
+    // Destroys every record and empties the list.
+    void clear();
+};
+
+// Unit text and factor from newtons for a force unit code of the device.
+QString forceUnitTextFor(int forceUnit);
+double forceUnitFactorFor(int forceUnit);

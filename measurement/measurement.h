@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QByteArray>
+#include <QDate>
+#include <QDateTime>
+#include <QList>
+#include <QString>
+#include <QTime>
+#include <Qt>
+#include <cstdint>
+
+// One measurement read from the device's slot `number`.
+struct Measurement
+{
+    explicit Measurement(int number) : number(number) {}
+
+    int number;
+    uint32_t sampleCount = 0;
+    float sampleRate = 0.0f;
+    QList<float> forces;
+    float forceStart = 0.0f;
+    float forceEnd = 0.0f;
+    float forceMax = 0.0f;
+    float forceAvg = 0.0f;
+    QByteArray timeText; // "HH;mm;ss" as the device sends it
+    QByteArray dateText; // "dd;MM;yyyy" as the device sends it
+
+    // The sample j when it is below sampleCount and held in forces.
+    bool hasSample(uint32_t j) const { return j < sampleCount && j < uint32_t(forces.size()); }
+};
+
+// Item data role of a tree row: the measurement number (0 for the device row).
+constexpr int MeasurementNumberRole = Qt::UserRole + 1;
+
+// Dates and times as the device sends them.
+QDate measurementDate(const QByteArray &dateText);
+QTime measurementTime(const QByteArray &timeText);
+QDateTime measurementDateTime(const Measurement &m);
+// In the default locale's short formats; empty when the text does not parse.
+QString formatMeasurementDate(const QByteArray &dateText);
+QString formatMeasurementTime(const QByteArray &timeText);
+
+// A force in newtons in the shown unit: one decimal, "." whatever the locale.
+QString formatForce(float newtons, double factor);
+
+// True when b was taken earlier than a; false when either is missing.
+bool isNewerThan(const Measurement *a, const Measurement *b);
+// Sorts newest first; records with the same date and time keep their order.
+void sortNewestFirst(QList<Measurement *> &list);
+
+// The tree row text "#%0 - %1 %2" of a measurement.
+QString measurementRowText(const Measurement &m);
+// The record with that number (the last one when several have it), or null.
+Measurement *findMeasurement(const QList<Measurement *> &list, int number);

@@ -1,0 +1,8 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds with warnings as errors and runs every test.
+set -euo pipefail
+root="$(cd "$(dirname "$0")/.." && pwd)"
+build="${BUILD_DIR:-$root/build}"
+"$root/scripts/build.sh" -DTSPX_WERROR=ON "$@"
+cd "$build"
+QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$(nproc)"
