@@ -29,6 +29,9 @@ struct Measurement
     bool hasSample(uint32_t j) const { return j < sampleCount && j < uint32_t(forces.size()); }
 };
 
+// The product name: the device row of the tree and the first cell of an export.
+constexpr char kDeviceName[] = "Tensimo Parl";
+
 // Item data role of a tree row: the measurement number (0 for the device row).
 constexpr int MeasurementNumberRole = Qt::UserRole + 1;
 
@@ -42,6 +45,8 @@ QString formatMeasurementTime(const QByteArray &timeText);
 
 // A force in newtons in the shown unit: one decimal, "." whatever the locale.
 QString formatForce(float newtons, double factor);
+// The same followed by a blank and the unit text, as shown and printed.
+QString formatForce(float newtons, double factor, const QString &unitText);
 
 // True when b was taken earlier than a; false when either is missing.
 bool isNewerThan(const Measurement *a, const Measurement *b);

@@ -27,11 +27,17 @@ public:
     int measTime = 5;
     int forceUnit = 0;
     int timeout = 60;
-    int calib[4] = {0, 0, 0, 0};
+    static constexpr int kCalibCount = 4;
+    static constexpr int kLoadCount = 3;
+    int calib[kCalibCount] = {0, 0, 0, 0};
     // "load1" to "load3" (named loadValues: load is the operation).
-    double loadValues[3] = {0.0, 0.0, 0.0};
+    double loadValues[kLoadCount] = {0.0, 0.0, 0.0};
 
 private:
+    // The store lives only during one save or load.
+    void openStore(const QByteArray &filePath);
+    void closeStore();
+
     IniStore *store = nullptr;
 
 public:

@@ -6,6 +6,10 @@
 
 class QSettings;
 
+// Added to a settings file's load result when the file is missing (or
+// declares itself default) and defaults are in force.
+constexpr int kDefaultsInForce = 999;
+
 // Typed access to one INI file through QSettings. Keys and text values are
 // 8-bit Latin-1. Every read and write returns QSettings' status code
 // (0 no error, 1 access error, 2 format error).
@@ -14,8 +18,8 @@ class IniStore
 public:
     // By name: the file `name`.ini in the folder of organization/application
     // (see settingsFolder()); scope 0 = user, 1 = system-wide.
-    IniStore(const QByteArray &organization, const QByteArray &application,
-             const QByteArray &name, char scope);
+    IniStore(const QByteArray &organization, const QByteArray &application, const QByteArray &name,
+             char scope);
     // By path: the given INI file.
     explicit IniStore(const QByteArray &filePath);
     ~IniStore();
@@ -28,7 +32,9 @@ public:
     void beginGroup(const QByteArray &name);
     void endGroup();
     QByteArray group() const;
-    void sync();
+    // Writes pending changes and re-reads the file. Returns the status code:
+    // a failed write shows only here, not in the writes before it.
+    int sync();
     int allKeys(QList<QByteArray> &keys) const;
 
     int writeInt(const QByteArray &key, int value);

@@ -1,0 +1,320 @@
+#include "app/log.h"
+#include "measurement/dblist.h"
+
+#include <QtTest>
+#include <memory>
+#include <vector>
+
+class TestCsvExport : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void twoRecordsWithSeparatorHeader();
+    void withoutSeparatorHeaderStartsWithTheDeviceRow();
+    void zeroRateCountsSecondsAndMissingSamplesAreEmpty();
+    void allTimesFollowTheFirstRecordsRate();
+    void existingFileIsReplacedWhole();
+    void recordsWithoutSamplesGiveOnlyTheHeader();
+    void textsBeyondLatin1BecomeQuestionMarks();
+    void titlesComeFromTheTranslation();
+    void emptyListWritesNothing();
+    void directoryInPlaceOfTheFileFails();
+    void failedWriteFails();
+    void nameBeyondLatin1IsUsedAsGiven();
+
+private:
+    Measurement *record(int number, const char *date, const char *time, float rate,
+                        QList<float> forces);
+    QString csvPath(const QString &name = QStringLiteral("export.csv")) const;
+    static QByteArray readAll(const QString &path);
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+    std::vector<std::unique_ptr<Measurement>> m_records;
+    QList<QByteArray> m_log;
+    LogSink m_oldSink;
+};
+
+namespace {
+
+// The ten header rows of a table with `recordCount` record columns, each
+// record given by number, date, time; serial number and unit as given.
+QByteArray headerRows(const QByteArray &serial, const QByteArray &unit,
+                      const QList<QByteArray> &numbers, const QList<QByteArray> &dates,
+                      const QList<QByteArray> &times)
+{
+    const int n = numbers.size();
+    const QByteArray empties = QByteArray(",\"\"").repeated(n);
+    QByteArray rows = "\"Tensimo Parl\"" + empties + "\r\n";
+    rows += "\"\"" + empties + "\r\n";
+    rows += "\"Seriennummer Ger\xe4t:\",\"" + serial + "\"" + QByteArray(",\"\"").repeated(n - 1) +
+            "\r\n";
+    rows += "\"\"" + empties + "\r\n";
+    rows += "\"\"" + empties + "\r\n";
+    const auto recordRow = [](const QByteArray &title, const QList<QByteArray> &cells) {
+        QByteArray row = "\"" + title + "\"";
+        for (const QByteArray &cell : cells)
+            row += ",\"" + cell + "\"";
+        return row + "\r\n";
+    };
+    rows += recordRow("Messung-Nr:", numbers);
+    rows += recordRow("Datum:", dates);
+    rows += recordRow("Zeit:", times);
+    rows += "\"\"" + empties + "\r\n";
+    QList<QByteArray> forceTitles;
+    for (int i = 0; i < n; ++i)
+        forceTitles.append("Kraft / " + unit);
+    rows += recordRow("Zeit / s", forceTitles);
+    return rows;
+}
+
+// A translation that answers only in the context the export must use.
+class EnglishTitles : public QTranslator
+{
+public:
+    QString translate(const char *context, const char *sourceText, const char *, int) const override
+    {
+        if (qstrcmp(context, "QObject") != 0)
+            return QString();
+        const QString source = QString::fromUtf8(sourceText);
+        if (source == QStringLiteral("Seriennummer Gerät:"))
+            return QStringLiteral("Device serial number:");
+        if (source == QStringLiteral("Messung-Nr:"))
+            return QStringLiteral("Measurement no.:");
+        if (source == QStringLiteral("Datum:"))
+            return QStringLiteral("Date:");
+        if (source == QStringLiteral("Zeit:"))
+            return QStringLiteral("Time:");
+        if (source == QStringLiteral("Zeit"))
+            return QStringLiteral("Time");
+        if (source == QStringLiteral("Kraft"))
+            return QStringLiteral("Force");
+        return QString();
+    }
+    bool isEmpty() const override { return false; }
+};
+
+} // namespace
+
+void TestCsvExport::initTestCase()
+{
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+}
+
+void TestCsvExport::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    m_log.clear();
+    m_oldSink = setLogSink([this](const QByteArray &line) { m_log.append(line); });
+}
+
+void TestCsvExport::cleanup()
+{
+    setLogSink(m_oldSink);
+    m_records.clear();
+    m_dir.reset();
+}
+
+Measurement *TestCsvExport::record(int number, const char *date, const char *time, float rate,
+                                   QList<float> forces)
+{
+    m_records.push_back(std::make_unique<Measurement>(number));
+    Measurement *m = m_records.back().get();
+    m->dateText = date;
+    m->timeText = time;
+    m->sampleRate = rate;
+    m->sampleCount = uint32_t(forces.size());
+    m->forces = std::move(forces);
+    return m;
+}
+
+QString TestCsvExport::csvPath(const QString &name) const
+{
+    return m_dir->path() + QLatin1Char('/') + name;
+}
+
+QByteArray TestCsvExport::readAll(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+void TestCsvExport::twoRecordsWithSeparatorHeader()
+{
+    // 1.25 lies halfway: rounded away from zero, as everywhere else shown.
+    Measurement *seven = record(7, "24;01;2017", "16;11;58", 100.0f, {1.25f, 2.0f, -0.5f});
+    Measurement *three = record(3, "03;02;2018", "08;05;09", 50.0f, {10.0f, 12.34f});
+    const DbList table({seven, three}, QStringLiteral("TP-0815"), QStringLiteral("N"), 1.0);
+
+    QCOMPARE(table.exportListCSV(csvPath(), true), 0);
+    const QByteArray expected =
+        "sep=,\r\n" +
+        headerRows("TP-0815", "N", {"7", "3"}, {"24.01.17", "03.02.18"}, {"16:11", "08:05"}) +
+        "\"0.000\",\"1.3\",\"10.0\"\r\n"
+        "\"0.010\",\"2.0\",\"12.3\"\r\n"
+        "\"0.020\",\"-0.5\",\"\"\r\n";
+    QCOMPARE(readAll(csvPath()), expected);
+    QCOMPARE(m_log, QList<QByteArray>{"DbList::exportListCSV: " + csvPath().toUtf8() +
+                                      " Anzahl Zeilen: 3"});
+}
+
+void TestCsvExport::withoutSeparatorHeaderStartsWithTheDeviceRow()
+{
+    Measurement *m = record(12, "01;12;2019", "23;59;00", 2.0f, {100.0f, 10.0f});
+    const DbList table({m}, QStringLiteral("A1"), QStringLiteral("lbf"), 0.224809);
+
+    QCOMPARE(table.exportListCSV(csvPath(), false), 0);
+    const QByteArray expected = headerRows("A1", "lbf", {"12"}, {"01.12.19"}, {"23:59"}) +
+                                "\"0.000\",\"22.5\"\r\n"
+                                "\"0.500\",\"2.2\"\r\n";
+    QCOMPARE(readAll(csvPath()), expected);
+}
+
+void TestCsvExport::zeroRateCountsSecondsAndMissingSamplesAreEmpty()
+{
+    Measurement *first = record(1, "01;01;2020", "00;00;00", 0.0f, {1.0f, 2.0f});
+    first->sampleCount = 5; // the device reports more samples than it sent
+    Measurement *second = record(2, "01;01;2020", "00;00;01", 10.0f, {3.0f, 4.0f, 5.0f, 6.0f});
+    second->sampleCount = 3; // and fewer than it sent
+    const DbList table({first, second}, QStringLiteral("X"), QStringLiteral("kg"), 0.101972);
+
+    QCOMPARE(table.exportListCSV(csvPath(), false), 0);
+    const QByteArray expected =
+        headerRows("X", "kg", {"1", "2"}, {"01.01.20", "01.01.20"}, {"00:00", "00:00"}) +
+        "\"0.000\",\"0.1\",\"0.3\"\r\n"
+        "\"1.000\",\"0.2\",\"0.4\"\r\n"
+        "\"2.000\",\"\",\"0.5\"\r\n"
+        "\"3.000\",\"\",\"\"\r\n"
+        "\"4.000\",\"\",\"\"\r\n";
+    QCOMPARE(readAll(csvPath()), expected);
+    QCOMPARE(m_log.size(), 1);
+    QVERIFY(m_log.first().endsWith(" Anzahl Zeilen: 5"));
+}
+
+void TestCsvExport::allTimesFollowTheFirstRecordsRate()
+{
+    Measurement *slow = record(4, "10;10;2021", "12;00;00", 4.0f, {1.0f});
+    Measurement *fast = record(5, "10;10;2021", "12;00;01", 1000.0f, {1.0f, 2.0f, 3.0f, 4.0f});
+    const DbList table({slow, fast}, QStringLiteral("X"), QStringLiteral("N"), 1.0);
+
+    QCOMPARE(table.exportListCSV(csvPath(), false), 0);
+    const QByteArray samples = readAll(csvPath()).split('\n').mid(10).join('\n');
+    QCOMPARE(samples, QByteArray("\"0.000\",\"1.0\",\"1.0\"\r\n"
+                                 "\"0.250\",\"\",\"2.0\"\r\n"
+                                 "\"0.500\",\"\",\"3.0\"\r\n"
+                                 "\"0.750\",\"\",\"4.0\"\r\n"));
+}
+
+void TestCsvExport::existingFileIsReplacedWhole()
+{
+    QFile old(csvPath());
+    QVERIFY(old.open(QIODevice::WriteOnly));
+    old.write(QByteArray(5000, 'x'));
+    old.close();
+    Measurement *m = record(1, "01;01;2020", "00;00;00", 1.0f, {1.0f});
+    const DbList table({m}, QStringLiteral("X"), QStringLiteral("N"), 1.0);
+
+    QCOMPARE(table.exportListCSV(csvPath(), true), 0);
+    QVERIFY(readAll(csvPath()).endsWith("\"Zeit / s\",\"Kraft / N\"\r\n\"0.000\",\"1.0\"\r\n"));
+    QVERIFY(!readAll(csvPath()).contains('x'));
+}
+
+void TestCsvExport::recordsWithoutSamplesGiveOnlyTheHeader()
+{
+    Measurement *m = record(2, "01;01;2020", "00;00;00", 100.0f, {});
+    const DbList table({m}, QStringLiteral("X"), QStringLiteral("N"), 1.0);
+
+    QCOMPARE(table.exportListCSV(csvPath(), false), 0);
+    QCOMPARE(readAll(csvPath()), headerRows("X", "N", {"2"}, {"01.01.20"}, {"00:00"}));
+    QCOMPARE(m_log, QList<QByteArray>{"DbList::exportListCSV: " + csvPath().toUtf8() +
+                                      " Anzahl Zeilen: 0"});
+}
+
+void TestCsvExport::textsBeyondLatin1BecomeQuestionMarks()
+{
+    Measurement *m = record(1, "bad", "bad", 1.0f, {});
+    // Omega, then a character beyond the basic plane: one "?" each.
+    const DbList table({m}, QString::fromUtf8("S\xc3\xbc-\xce\xa9-\xf0\x9f\x98\x80!"),
+                       QString::fromUtf8("\xc2\xb5N"), 1.0);
+
+    QCOMPARE(table.exportListCSV(csvPath(), false), 0);
+    const QByteArray csv = readAll(csvPath());
+    QVERIFY(csv.contains("\"Seriennummer Ger\xe4t:\",\"S\xfc-?-?!\"\r\n"));
+    QVERIFY(csv.contains("\"Datum:\",\"\"\r\n\"Zeit:\",\"\"\r\n"));
+    QVERIFY(csv.endsWith("\"Zeit / s\",\"Kraft / \xb5N\"\r\n"));
+}
+
+void TestCsvExport::titlesComeFromTheTranslation()
+{
+    EnglishTitles english;
+    QVERIFY(QCoreApplication::installTranslator(&english));
+    Measurement *m = record(1, "01;01;2020", "00;00;00", 1.0f, {});
+    const DbList table({m}, QStringLiteral("X"), QStringLiteral("N"), 1.0);
+    const int result = table.exportListCSV(csvPath(), false);
+    QCoreApplication::removeTranslator(&english);
+
+    QCOMPARE(result, 0);
+    QCOMPARE(readAll(csvPath()), QByteArray("\"Tensimo Parl\",\"\"\r\n"
+                                            "\"\",\"\"\r\n"
+                                            "\"Device serial number:\",\"X\"\r\n"
+                                            "\"\",\"\"\r\n"
+                                            "\"\",\"\"\r\n"
+                                            "\"Measurement no.:\",\"1\"\r\n"
+                                            "\"Date:\",\"01.01.20\"\r\n"
+                                            "\"Time:\",\"00:00\"\r\n"
+                                            "\"\",\"\"\r\n"
+                                            "\"Time / s\",\"Force / N\"\r\n"));
+}
+
+void TestCsvExport::emptyListWritesNothing()
+{
+    const DbList table({}, QStringLiteral("X"), QStringLiteral("N"), 1.0);
+    QCOMPARE(table.exportListCSV(csvPath(), true), 0);
+    QVERIFY(!QFileInfo::exists(csvPath()));
+    QVERIFY(m_log.isEmpty());
+}
+
+void TestCsvExport::directoryInPlaceOfTheFileFails()
+{
+    QVERIFY(QDir().mkpath(csvPath()));
+    Measurement *m = record(1, "01;01;2020", "00;00;00", 1.0f, {1.0f, 2.0f});
+    const DbList table({m}, QStringLiteral("X"), QStringLiteral("N"), 1.0);
+
+    QCOMPARE(table.exportListCSV(csvPath(), true), -1);
+    QCOMPARE(m_log, QList<QByteArray>{"DbList::exportListCSV: " + csvPath().toUtf8() +
+                                      " Anzahl Zeilen: 0"});
+    QVERIFY(QFileInfo(csvPath()).isDir());
+}
+
+void TestCsvExport::failedWriteFails()
+{
+    // Opens fine, but every write runs out of space.
+    const QString full = QStringLiteral("/dev/full");
+    if (!QFileInfo::exists(full))
+        QSKIP("no /dev/full here");
+    Measurement *m = record(1, "01;01;2020", "00;00;00", 1.0f, QVector<float>(5000, 1.0f).toList());
+    const DbList table({m}, QStringLiteral("X"), QStringLiteral("N"), 1.0);
+
+    QCOMPARE(table.exportListCSV(full, true), -1);
+    QCOMPARE(m_log, QList<QByteArray>{"DbList::exportListCSV: /dev/full Anzahl Zeilen: 0"});
+}
+
+void TestCsvExport::nameBeyondLatin1IsUsedAsGiven()
+{
+    const QString name = QString::fromUtf8("Messung \xce\xa9 \xe2\x82\xac \xe6\xb8\xac.csv");
+    Measurement *m = record(1, "01;01;2020", "00;00;00", 1.0f, {1.0f});
+    const DbList table({m}, QStringLiteral("X"), QStringLiteral("N"), 1.0);
+
+    QCOMPARE(table.exportListCSV(csvPath(name), false), 0);
+    QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files), QStringList{name});
+    QVERIFY(readAll(csvPath(name)).endsWith("\"0.000\",\"1.0\"\r\n"));
+    QCOMPARE(m_log, QList<QByteArray>{"DbList::exportListCSV: " + csvPath(name).toUtf8() +
+                                      " Anzahl Zeilen: 1"});
+}
+
+QTEST_GUILESS_MAIN(TestCsvExport)
+#include "tst_csvexport.moc"
