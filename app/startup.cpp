@@ -1,0 +1,85 @@
+#include "app/startup.h"
+
+#include "app/log.h"
+#include "app/version.h"
+#include "settings/configini.h"
+#include "settings/statusini.h"
+#include "ui/mainform.h"
+
+#include <QApplication>
+#include <QTranslator>
+
+#include <memory>
+
+namespace {
+const char *const kLanguageOption = "-lang";
+
+// Loads a translation file from its base path (the loader appends ".qm").
+// A missing file is not reported: the texts then stay German.
+void loadTranslation(QTranslator &translator, const QString &basePath)
+{
+    const bool loaded = translator.load(basePath);
+    Q_UNUSED(loaded)
+}
+
+// Qt's own texts from translations/qt_<language> and the program's texts from
+// tspx_<language> beside the program; the program's are consulted first.
+void installTranslations(QTranslator &framework, QTranslator &program, const QByteArray &language)
+{
+    const QString programDir = QCoreApplication::applicationDirPath();
+    const QString code = QString::fromLatin1(language);
+    loadTranslation(framework, programDir + QLatin1String("/translations/qt_") + code);
+    loadTranslation(program, programDir + QLatin1String("/tspx_") + code);
+    QCoreApplication::installTranslator(&framework);
+    QCoreApplication::installTranslator(&program);
+}
+} // namespace
+
+QByteArray requestedLanguage(const QStringList &arguments)
+{
+    QByteArray language;
+    for (int i = 1; i < arguments.size(); ++i) {
+        const QStringList parts = arguments.at(i).split(QLatin1Char('='));
+        if (parts.size() == 2 && parts.at(0) == QLatin1String(kLanguageOption))
+            language = parts.at(1).toLatin1();
+    }
+    return language;
+}
+
+int runTspx(int argc, char **argv)
+{
+    auto frameworkTranslator = std::make_unique<QTranslator>();
+    auto programTranslator = std::make_unique<QTranslator>();
+    logLine("Starte TSPX. Version: " + versionString());
+
+    auto application = std::make_unique<QApplication>(argc, argv);
+    const QByteArray requested = requestedLanguage(QCoreApplication::arguments());
+
+    auto config = std::make_unique<ConfigIni>("config");
+    auto status = std::make_unique<StatusIni>("status");
+    status->load();
+    // Stored, so that later runs without the option keep the language.
+    if (!requested.isEmpty())
+        status->language = requested;
+    const QByteArray language = status->language;
+    logLine("Lade Sprache '" + language + "'...");
+    installTranslations(*frameworkTranslator, *programTranslator, language);
+
+    auto window = std::make_unique<Mainform>(config.get(), status.get(),
+                                             QString::fromLatin1(versionString()));
+    window->show();
+    const int exitCode = application->exec();
+
+    status->save();
+    logLine("TSPX beendet: " + QByteArray::number(exitCode));
+
+    // The window refers to the settings objects, and every object to the
+    // application object: tear down in the reverse order of their needs.
+    window.reset();
+    status.reset();
+    config.reset();
+    application.reset();
+    programTranslator.reset();
+    frameworkTranslator.reset();
+    return exitCode;
+}
