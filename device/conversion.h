@@ -23,7 +23,8 @@ QByteArray floatToText(float value, int precision, int width, char fill, bool ri
 // does not begin with a number (after white space and sign) or overflows.
 int textToInt(const QByteArray &text);
 // Reads an unsigned 32-bit number in the base (8, 16, else 10) and returns it
-// as int (4294967295 gives -1).
+// as int (4294967295 gives -1). A leading "-" negates it modulo 2^32, as
+// strtoul does ("-5" gives -5); 0 when it does not fit 32 bits.
 int textToInt(const QByteArray &text, int base);
 
 float textToFloat(const QByteArray &text);

@@ -1,1 +1,107 @@
-// work in progress
+#include "device/interfacehardware.h"
+
+#include "app/log.h"
+#include "device/conversion.h"
+#include "device/protocol.h"
+#include "device/quorixtspx.h"
+#include "device/rs232win.h"
+#include "settings/statusini.h"
+
+#include <exception>
+
+namespace {
+
+QByteArray portName(int number)
+{
+    return Protocol::kPortNamePrefix + intToText(int32_t(number), 0, ' ', true);
+}
+
+int nextPort(int number)
+{
+    return number % Protocol::kPortCount + 1;
+}
+
+} // namespace
+
+InterfaceHardware::InterfaceHardware(StatusIni *status) : status(status) {}
+
+InterfaceHardware::~InterfaceHardware()
+{
+    close();
+}
+
+int InterfaceHardware::startPort() const
+{
+    // A number outside COM1..COM30 (none yet, or a hand-edited file) starts
+    // the round at COM1, so that every port is still tried once.
+    const int last = status->lastConnectedPortNr;
+    return last >= 1 && last <= Protocol::kPortCount ? last : 1;
+}
+
+int InterfaceHardware::open()
+{
+    const int start = startPort();
+    int number = start;
+    int lastError = Protocol::kOk;
+    do {
+        port = new RS232Win(portName(number));
+        lastError = port->init(Protocol::kBaudRate, Protocol::kParity, Protocol::kDataBits,
+                               Protocol::kStopBits, Protocol::kHandshake);
+        if (lastError == Protocol::kOk) {
+            lastError = connectDevice();
+            if (lastError == Protocol::kOk) {
+                status->lastConnectedPortNr = number;
+                status->save();
+                return Protocol::kOk;
+            }
+        }
+        delete port;
+        port = nullptr;
+        number = nextPort(number);
+    } while (number != start);
+    status->save();
+    return lastError;
+}
+
+int InterfaceHardware::connectDevice()
+{
+    device = new QuorixTSPX(port);
+    // Ends a communication mode left over from an earlier connection.
+    if (device->disconnect() == Protocol::kOk)
+        msleep(Protocol::kStopPause);
+    int result = device->connect();
+    if (result != Protocol::kOk)
+        result = device->connect();
+    if (result != Protocol::kOk) {
+        delete device;
+        device = nullptr;
+    }
+    return result;
+}
+
+void InterfaceHardware::close()
+{
+    if (device) {
+        device->disconnect();
+        msleep(Protocol::kStopPause);
+        delete device;
+        device = nullptr;
+    }
+    delete port;
+    port = nullptr;
+}
+
+int InterfaceHardware::getError(QByteArray &text)
+{
+    text.clear();
+    try {
+        if (!device || device->status->code == DeviceStatus::Ok) {
+            text = "OK";
+            return 0;
+        }
+        text = "Fehler " + device->name + ": " + device->status->statusText() + "\n";
+    } catch (const std::exception &e) {
+        logLine(QByteArray("InterfaceHardware::getError: Exception ") + e.what() + "!");
+    }
+    return -1;
+}

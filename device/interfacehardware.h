@@ -18,13 +18,21 @@ public:
     InterfaceHardware &operator=(const InterfaceHardware &) = delete;
 
     // 0 when connected; otherwise the error of the last port tried (-1, -2).
+    // The status file is saved after every search.
     int open();
+    // Ends the communication mode and deletes device and port; safe when closed.
     void close();
+    // "OK" and 0, or the device's error text and -1.
     int getError(QByteArray &text);
 
     InterfaceRS232 *port = nullptr;
     QuorixTSPX *device = nullptr;
 
 private:
+    int startPort() const;
+    // Creates the protocol object on the open port and starts the
+    // communication mode; on failure the object is deleted again.
+    int connectDevice();
+
     StatusIni *status;
 };

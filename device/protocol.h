@@ -17,6 +17,11 @@ constexpr int kDisconnectCode = 102;
 
 // The only answer time-out the system uses (about one second of silence).
 constexpr int kAnswerTimeout = 100;
+// Pause after an empty poll while an answer is awaited; it ends early as soon
+// as a byte arrives. Answer time-outs below it poll without pausing.
+constexpr int kPollPause = 20;
+// The pause after the stop command before the port is given up.
+constexpr int kStopPause = 100;
 // Longest answer line accepted (a list of one million samples fits easily);
 // a longer one is a failed read, so a noisy line cannot fill the memory.
 constexpr int kMaxAnswerLength = 32 * 1024 * 1024;
@@ -29,6 +34,10 @@ constexpr int kStopBits = 1;
 constexpr int kHandshake = 0;
 
 constexpr int kSlotCount = 50;
+
+// The device is searched on the ports "COM1" to "COM30".
+constexpr char kPortNamePrefix[] = "COM";
+constexpr int kPortCount = 30;
 
 constexpr char kStartCom[] = "stCom";
 constexpr char kSerialNr[] = "serNr";

@@ -1,1 +1,255 @@
-// work in progress
+#include "device/quorixtspx.h"
+
+#include "app/log.h"
+#include "device/conversion.h"
+#include "device/interfacers232.h"
+#include "device/protocol.h"
+
+#include <QCoreApplication>
+#include <exception>
+
+namespace {
+
+// Room for a typical answer line before the buffer has to grow.
+constexpr int kAnswerReserve = 256;
+// A read succeeded when fewer than timeout / 20 empty polls closed it.
+constexpr int kSuccessIdleDivisor = 20;
+// The index goes out as at least three decimal digits.
+constexpr int kIndexWidth = 3;
+// Written values: three decimals for floats, no padding.
+constexpr int kValuePrecision = 3;
+
+// Status texts are shown as UTF-8, so the log reads right on a UTF-8 terminal.
+QByteArray translated(const char *sourceText)
+{
+    return QCoreApplication::translate("QTranslator", sourceText).toUtf8();
+}
+
+QByteArray indexText(int index)
+{
+    return intToText(uint32_t(index), 10, kIndexWidth, '0', true);
+}
+
+} // namespace
+
+QByteArray DeviceStatus::statusText() const
+{
+    switch (code) {
+    case NotInitialised:
+        return translated(QT_TRANSLATE_NOOP("QTranslator", "Gerät nicht initialisiert!"));
+    case Ok:
+        return translated(QT_TRANSLATE_NOOP("QTranslator", "OK"));
+    case PortError:
+        return translated(
+            QT_TRANSLATE_NOOP("QTranslator", "Fehler beim Öffnen der Schnittstelle!"));
+    case InitError:
+        return translated(QT_TRANSLATE_NOOP("QTranslator", "Fehler beim Initialisieren!"));
+    case DeviceError:
+        return detail < unsigned(texts.size())
+                   ? texts.at(int(detail))
+                   : translated(QT_TRANSLATE_NOOP("QTranslator", "Fehler!"));
+    default:
+        return QByteArray();
+    }
+}
+
+void DeviceStatus::logStatus(const QByteArray &prefix) const
+{
+    if (logEnabled)
+        logLine(prefix + statusText());
+}
+
+QuorixTSPX::QuorixTSPX(InterfaceRS232 *port) : port(port)
+{
+    status = new DeviceStatus;
+    if (!port)
+        return;
+    if (port->init(Protocol::kBaudRate, Protocol::kParity, Protocol::kDataBits, Protocol::kStopBits,
+                   Protocol::kHandshake) != Protocol::kOk) {
+        setStatus(DeviceStatus::PortError);
+        status->logStatus("QuorixTSPX::QuorixTSPX: ");
+        return;
+    }
+    port->clearInput();
+    setStatus(DeviceStatus::Ok);
+}
+
+QuorixTSPX::~QuorixTSPX()
+{
+    delete status;
+}
+
+void QuorixTSPX::setStatus(int code)
+{
+    status->code = code;
+    status->detail = 0;
+}
+
+int QuorixTSPX::connect()
+{
+    return startOrStop(Protocol::kConnectCode, DeviceStatus::InitError, "QuorixTSPX::connect: ");
+}
+
+int QuorixTSPX::disconnect()
+{
+    return startOrStop(Protocol::kDisconnectCode, DeviceStatus::DeviceError,
+                       "QuorixTSPX::disconnect: ");
+}
+
+int QuorixTSPX::startOrStop(int code, int failureCode, const char *logPrefix)
+{
+    int result = Protocol::kTimeout;
+    if (status->code == DeviceStatus::Ok) {
+        result = Protocol::kOk;
+        if (execCommand(Protocol::kStartCom, code) != Protocol::kOk) {
+            setStatus(failureCode);
+            result = Protocol::kRefused;
+        }
+    }
+    status->logStatus(logPrefix);
+    return result;
+}
+
+void QuorixTSPX::writeCommandLine(const QByteArray &command, int index, char verb,
+                                  const QByteArray &value)
+{
+    if (!port)
+        return;
+    port->writeChar(Protocol::kStart);
+    port->writeString(command);
+    port->writeString(indexText(index));
+    port->writeChar(verb);
+    if (verb == Protocol::kWrite)
+        port->writeString(value);
+    port->writeChar(Protocol::kCR);
+    port->writeChar(Protocol::kLF);
+}
+
+int QuorixTSPX::resultOfCommand()
+{
+    QByteArray answer;
+    if (readAnswer(answer, Protocol::kAnswerTimeout) != Protocol::kOk)
+        return Protocol::kNoAnswer;
+    return textToInt(answer);
+}
+
+int QuorixTSPX::execCommand(const QByteArray &command, int index)
+{
+    writeCommandLine(command, index, Protocol::kExecute);
+    return resultOfCommand();
+}
+
+int QuorixTSPX::writeCommand(const QByteArray &command, int index, const QByteArray &value)
+{
+    writeCommandLine(command, index, Protocol::kWrite, value);
+    return resultOfCommand();
+}
+
+int QuorixTSPX::writeCommand(const QByteArray &command, int index, float value)
+{
+    return writeCommand(command, index, floatToText(value, kValuePrecision, 0, ' ', true));
+}
+
+int QuorixTSPX::writeCommand(const QByteArray &command, int index, int value)
+{
+    return writeCommand(command, index, intToText(int32_t(value), 0, ' ', true));
+}
+
+int QuorixTSPX::writeCommand(const QByteArray &command, int index, unsigned int value)
+{
+    return writeCommand(command, index, intToText(uint32_t(value), 10, 0, ' ', true));
+}
+
+int QuorixTSPX::readCommand(const QByteArray &command, int index, QByteArray &value)
+{
+    value.clear();
+    writeCommandLine(command, index, Protocol::kRead);
+    QByteArray answer;
+    if (readAnswer(answer, Protocol::kAnswerTimeout) != Protocol::kOk)
+        return Protocol::kNoAnswer;
+    const int equals = answer.indexOf(Protocol::kWrite);
+    if (equals < 0)
+        return textToInt(answer); // the controller's error code
+    value = answer.mid(equals + 1);
+    return Protocol::kOk;
+}
+
+int QuorixTSPX::readCommand(const QByteArray &command, int index, float &value)
+{
+    QByteArray text;
+    const int result = readCommand(command, index, text);
+    value = textToFloat(text);
+    return result;
+}
+
+int QuorixTSPX::readCommand(const QByteArray &command, int index, int &value)
+{
+    QByteArray text;
+    const int result = readCommand(command, index, text);
+    value = textToInt(text, 10);
+    return result;
+}
+
+int QuorixTSPX::readCommand(const QByteArray &command, int index, QList<float> &values)
+{
+    QByteArray text;
+    const int result = readCommand(command, index, text);
+    QList<QByteArray> pieces;
+    splitText(text, Protocol::kListSeparator, pieces);
+    values.clear();
+    values.reserve(pieces.size());
+    for (const QByteArray &piece : pieces) {
+        try {
+            values.append(textToFloat(piece));
+        } catch (const std::exception &) {
+            continue; // a piece that cannot be stored is left out
+        }
+    }
+    return result;
+}
+
+bool QuorixTSPX::pollByte(char &c, int timeout, int &idleCount)
+{
+    c = 0;
+    port->readChar(&c);
+    if (c != 0) {
+        idleCount = 0;
+        return true;
+    }
+    ++idleCount;
+    if (timeout >= Protocol::kPollPause)
+        port->waitForInput(Protocol::kPollPause);
+    return false;
+}
+
+int QuorixTSPX::readAnswer(QByteArray &answer, int timeout)
+{
+    if (status->code == DeviceStatus::PortError)
+        return Protocol::kRefused;
+    if (!port)
+        return Protocol::kTimeout;
+    const int idleLimit = timeout / 2;
+    int idleCount = 0;
+    char c = 0;
+    // Everything before the start character is noise.
+    do {
+        pollByte(c, timeout, idleCount);
+    } while (c != Protocol::kStart && idleCount < idleLimit);
+
+    QByteArray line;
+    line.reserve(kAnswerReserve);
+    do {
+        if (pollByte(c, timeout, idleCount)) {
+            if (line.size() >= Protocol::kMaxAnswerLength)
+                return Protocol::kTimeout; // a line without end
+            line.append(c);
+        }
+    } while (c != Protocol::kLF && idleCount < idleLimit);
+
+    // Only a line that ended with LF leaves the idle count this low.
+    if (idleCount >= timeout / kSuccessIdleDivisor)
+        return Protocol::kTimeout;
+    const int cr = line.indexOf(Protocol::kCR);
+    answer = cr < 0 ? line : line.left(cr);
+    return Protocol::kOk;
+}

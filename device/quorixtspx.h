@@ -8,7 +8,8 @@ class InterfaceRS232;
 // The device's status: a code with a translated text ("QTranslator" context).
 struct DeviceStatus
 {
-    enum Code {
+    enum Code
+    {
         NotInitialised = 0,
         Ok = 1,
         PortError = 2,
@@ -70,9 +71,14 @@ public:
     int readAnswer(QByteArray &answer, int timeout);
 
 private:
+    void setStatus(int code);
     void writeCommandLine(const QByteArray &command, int index, char verb,
                           const QByteArray &value = QByteArray());
+    // Reads the answer of an "!" or "=" command: its number, or -99.
+    int resultOfCommand();
     int startOrStop(int code, int failureCode, const char *logPrefix);
+    // One poll of the port; after an empty one it pauses (ended early by input).
+    bool pollByte(char &c, int timeout, int &idleCount);
 
     InterfaceRS232 *port;
 };

@@ -8,7 +8,8 @@ class QSerialPort;
 
 // The serial port behind InterfaceRS232, driven by QSerialPort. Opens the
 // port exclusively at construction; a port that cannot be opened logs one
-// line and stays closed (init() then returns -1).
+// line and stays closed (init() then returns -1). Writes block until the bytes
+// have left (bounded); reads return at once with what is pending.
 class RS232Win : public InterfaceRS232
 {
 public:
@@ -32,6 +33,12 @@ public:
     QByteArray portName;
 
 private:
+    // Open and not broken off (an unplugged device reports a resource error).
+    bool isUsable() const;
+    void writeBytes(const char *data, int length);
+    void pullPendingInput();
+    bool configure(int baudRate, int parity, int dataBits, int stopBits, int handshake);
+
     QSerialPort *m_port;
 };
 
