@@ -1,0 +1,138 @@
+#include "ui/forceplot.h"
+
+#include "measurement/measurement.h"
+
+#include <QBrush>
+#include <QCoreApplication>
+#include <QFont>
+#include <QPen>
+#include <QVector>
+#include <qwt_plot.h>
+#include <qwt_plot_curve.h>
+#include <qwt_plot_grid.h>
+#include <qwt_text.h>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// The plot belongs to the main window: its texts share that window's context
+// (marked for lupdate at each use).
+QString trMainform(const char *text)
+{
+    return QCoreApplication::translate("Mainform", text);
+}
+
+QString timeAxisTitle()
+{
+    return trMainform(QT_TRANSLATE_NOOP("Mainform", "Zeit")) + QStringLiteral(" / s");
+}
+
+QwtText textInFont(const QString &text, const QFont &font, int weight)
+{
+    QFont weighted(font);
+    weighted.setWeight(weight);
+    QwtText result(text);
+    result.setFont(weighted);
+    return result;
+}
+
+QwtPlotCurve *createCurve(QwtPlot *plot)
+{
+    auto *curve = new QwtPlotCurve(trMainform(QT_TRANSLATE_NOOP("Mainform", "Plot 1")));
+    curve->setPen(QPen(QBrush(QColor(0, 0, 255, 255), Qt::SolidPattern), 2.0, Qt::SolidLine,
+                       Qt::SquareCap, Qt::BevelJoin));
+    curve->setYAxis(QwtPlot::yLeft);
+    curve->attach(plot);
+    return curve;
+}
+
+QwtPlotGrid *createGrid(QwtPlot *plot)
+{
+    auto *grid = new QwtPlotGrid;
+    grid->setPen(QPen(QBrush(Qt::darkGreen, Qt::SolidPattern), 1.0, Qt::DotLine, Qt::SquareCap,
+                      Qt::MiterJoin));
+    grid->attach(plot);
+    return grid;
+}
+
+// The points of a record's curve: time in seconds (a running sum of 1 / rate,
+// or of 1 s when the rate is not positive) and force in the shown unit. Only
+// the samples the record holds are plotted: the count comes from the device
+// and may be larger than what arrived.
+struct ForceCurvePoints
+{
+    QVector<double> times;
+    QVector<double> forces;
+};
+
+ForceCurvePoints forceCurvePoints(const Measurement &measurement, double forceUnitFactor)
+{
+    const int count =
+        int(std::min<uint64_t>(measurement.sampleCount, uint64_t(measurement.forces.size())));
+    const float rate = measurement.sampleRate;
+    const double step = rate > 0 ? 1.0 / double(rate) : 1.0;
+
+    ForceCurvePoints points;
+    points.times.resize(count);
+    points.forces.resize(count);
+    double t = 0.0;
+    for (int i = 0; i < count; ++i) {
+        points.times[i] = t;
+        t += step;
+        points.forces[i] = double(measurement.forces.at(i)) * forceUnitFactor;
+    }
+    return points;
+}
+
+} // namespace
+
+ForcePlotItems configureForcePlot(QwtPlot *plot, const QFont &font)
+{
+    plot->setAutoReplot(true);
+    plot->setTitle(textInFont(trMainform(QT_TRANSLATE_NOOP("Mainform", "Kraft/Zeit-Diagramm")),
+                              font, QFont::Bold));
+    const QwtText axisText = textInFont(timeAxisTitle(), font, QFont::Normal);
+    plot->setAxisTitle(QwtPlot::xBottom, axisText);
+    QwtText forceText(axisText);
+    forceText.setText(trMainform(QT_TRANSLATE_NOOP("Mainform", "Kraft")));
+    plot->setAxisTitle(QwtPlot::yLeft, forceText);
+
+    ForcePlotItems items;
+    items.curve = createCurve(plot);
+    items.grid = createGrid(plot);
+    plot->setEnabled(false);
+    return items;
+}
+
+double timeAxisEnd(uint32_t count, float rate)
+{
+    return std::ceil(double(count) / double(rate) - 0.1);
+}
+
+void showForceCurve(QwtPlot *plot, QwtPlotCurve *curve, const Measurement &measurement,
+                    double forceUnitFactor, const QString &forceUnitText)
+{
+    const ForceCurvePoints points = forceCurvePoints(measurement, forceUnitFactor);
+    plot->setAxisAutoScale(QwtPlot::xBottom, true);
+    plot->setAxisAutoScale(QwtPlot::yLeft, true);
+    // Without a rate, or for less than a tenth of a second, the fixed range
+    // would be empty: the time axis then keeps scaling to the points.
+    if (measurement.sampleRate > 0) {
+        const double end = timeAxisEnd(uint32_t(points.times.size()), measurement.sampleRate);
+        if (end > 0)
+            plot->setAxisScale(QwtPlot::xBottom, 0.0, end);
+    }
+    curve->setSamples(points.times, points.forces);
+    plot->setAxisTitle(QwtPlot::yLeft, trMainform(QT_TRANSLATE_NOOP("Mainform", "Kraft")) +
+                                           QStringLiteral(" / ") + forceUnitText);
+    plot->setAxisTitle(QwtPlot::xBottom, timeAxisTitle());
+    plot->setEnabled(true);
+    plot->replot();
+}
+
+void clearForceCurve(QwtPlotCurve *curve)
+{
+    curve->setSamples(QVector<double>(), QVector<double>());
+}

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QString>
+#include <cstdint>
+
+class QFont;
+class QwtPlot;
+class QwtPlotCurve;
+class QwtPlotGrid;
+struct Measurement;
+
+// The force/time diagram of the main window: one curve and one grid on the
+// form's plot widget.
+
+// The items the plot draws; created by configureForcePlot, owned by the caller.
+struct ForcePlotItems
+{
+    QwtPlotCurve *curve = nullptr;
+    QwtPlotGrid *grid = nullptr;
+};
+
+// Sets titles (in `font`, the title bold), auto-replot, the curve and the
+// grid attached to the plot, and disables the plot until a curve is shown.
+ForcePlotItems configureForcePlot(QwtPlot *plot, const QFont &font);
+
+// Plots the record's samples in the shown unit and enables the plot.
+void showForceCurve(QwtPlot *plot, QwtPlotCurve *curve, const Measurement &measurement,
+                    double forceUnitFactor, const QString &forceUnitText);
+
+// Leaves the curve without points; axes, titles and enabled state stay.
+void clearForceCurve(QwtPlotCurve *curve);
+
+// The end of the time axis for `count` samples at `rate` (> 0): count / rate
+// less a tenth, rounded up to whole seconds. Shown with the curve when it is
+// above 0; otherwise the axis scales to the points.
+double timeAxisEnd(uint32_t count, float rate);

@@ -1,0 +1,160 @@
+#include "ui/mainform.h"
+
+#include "device/interfacehardware.h"
+#include "settings/statusini.h"
+#include "ui/forceplot.h"
+#include "ui_mainform.h"
+
+#include <QCloseEvent>
+#include <QErrorMessage>
+#include <QShowEvent>
+#include <QStandardItemModel>
+#include <qwt_plot_curve.h>
+#include <qwt_plot_grid.h>
+
+#include <algorithm>
+
+namespace {
+
+constexpr int kMeasurementPage = 0;
+constexpr int kDevicePage = 1;
+
+} // namespace
+
+Mainform::Mainform(ConfigIni *config, StatusIni *status, const QString &versionText,
+                   QWidget *parent)
+    : QMainWindow(parent), versionText(versionText), config(config), status(status),
+      errorMessage(new QErrorMessage), treeModel(new QStandardItemModel), ui(new Ui::MainForm)
+{
+    hardware = new InterfaceHardware(status);
+    ui->setupUi(this);
+
+    ui->frame2->setEnabled(false);
+    ui->treeView->setModel(treeModel);
+    ui->stackedWidgetMeas->setCurrentIndex(kMeasurementPage);
+    setMeasurementActionsEnabled(false, false);
+
+    const ForcePlotItems items = configureForcePlot(ui->qwtPlot, ui->stackedWidgetMeas->font());
+    curve = items.curve;
+    grid = items.grid;
+
+    connect(ui->treeView->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            &Mainform::measSelected);
+}
+
+Mainform::~Mainform()
+{
+    // The selection must not reach a half-destroyed window.
+    disconnect(ui->treeView->selectionModel(), nullptr, this, nullptr);
+    measurements.clear();
+    grid->detach();
+    delete grid;
+    curve->detach();
+    delete curve;
+    delete hardware;
+    ui->treeView->setModel(nullptr);
+    delete treeModel;
+    delete errorMessage;
+    delete ui;
+}
+
+int Mainform::currentMeasurementNumber() const
+{
+    const QModelIndex current = ui->treeView->currentIndex();
+    if (!current.isValid())
+        return 0;
+    bool isInt = false;
+    const int number = current.data(MeasurementNumberRole).toInt(&isInt);
+    return isInt && number > 0 ? number : 0;
+}
+
+void Mainform::showMeasurement(int number)
+{
+    if (number == 0) {
+        ui->stackedWidgetMeas->setCurrentIndex(kDevicePage);
+    } else {
+        const Measurement *found = findMeasurement(measurements.records, number);
+        if (found && found->sampleCount != 0)
+            showMeasurementValues(*found);
+        else
+            clearMeasurementValues();
+    }
+    setMeasurementActionsEnabled(number != 0, true);
+}
+
+void Mainform::showMeasurementValues(const Measurement &measurement)
+{
+    const double factor = measurements.forceUnitFactor;
+    const QString &unit = measurements.forceUnitText;
+    ui->labelMeasN->setText(QString::number(measurement.number));
+    ui->labelMeasDate->setText(formatMeasurementDate(measurement.dateText));
+    ui->labelMeasTime->setText(formatMeasurementTime(measurement.timeText));
+    ui->labelForceStart->setText(formatForce(measurement.forceStart, factor, unit));
+    ui->labelForceMax->setText(formatForce(measurement.forceMax, factor, unit));
+    ui->labelForceEnd->setText(formatForce(measurement.forceEnd, factor, unit));
+    ui->labelForceAvg->setText(formatForce(measurement.forceAvg, factor, unit));
+    showForceCurve(ui->qwtPlot, curve, measurement, factor, unit);
+    ui->stackedWidgetMeas->setEnabled(true);
+    ui->stackedWidgetMeas->setCurrentIndex(kMeasurementPage);
+}
+
+void Mainform::clearMeasurementValues()
+{
+    for (QLabel *label :
+         {ui->labelSerialNr, ui->labelMeasN, ui->labelMeasDate, ui->labelMeasTime,
+          ui->labelForceStart, ui->labelForceMax, ui->labelForceEnd, ui->labelForceAvg})
+        label->clear();
+    clearForceCurve(curve);
+    ui->stackedWidgetMeas->setEnabled(false);
+    ui->stackedWidgetMeas->setCurrentIndex(kMeasurementPage);
+}
+
+void Mainform::setMeasurementActionsEnabled(bool selected, bool all)
+{
+    for (QAction *action :
+         {ui->actionDruckvorschau, ui->actionDrucken, ui->actionAlsPDFspeichern,
+          ui->actionGewaehlteMessungexportieren, ui->actionGewaehlteMessungloeschen})
+        action->setEnabled(selected);
+    ui->actionAlleMessungenexportieren->setEnabled(all);
+    ui->actionAlleMessungenloeschen->setEnabled(all);
+}
+
+void Mainform::on_buttonTransfer_clicked()
+{
+    runDeviceJob(TransferJob);
+}
+
+void Mainform::measSelected(const QModelIndex &current, const QModelIndex & /*previous*/)
+{
+    showMeasurement(current.isValid() ? current.data(MeasurementNumberRole).toInt() : 0);
+}
+
+void Mainform::clearStatusBar()
+{
+    statusBar()->showMessage(QString());
+}
+
+void Mainform::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    if (!firstShow)
+        return;
+    firstShow = false;
+    move(status->formPosX, status->formPosY);
+    resize(status->formWidth, status->formHeight);
+    if (status->formMaximized)
+        showMaximized();
+}
+
+void Mainform::closeEvent(QCloseEvent *event)
+{
+    // A maximized window keeps the last normal geometry in the file.
+    if (!isMaximized()) {
+        status->formPosX = std::max(0, x());
+        status->formPosY = std::max(0, y());
+        status->formWidth = width();
+        status->formHeight = height();
+    }
+    status->formMaximized = isMaximized();
+    QMainWindow::closeEvent(event);
+}

@@ -1,0 +1,119 @@
+#pragma once
+
+#include "measurement/devicedata.h"
+
+#include <QList>
+#include <QMainWindow>
+#include <QPersistentModelIndex>
+#include <QPrinter>
+#include <QSemaphore>
+#include <QString>
+
+class ConfigIni;
+class InterfaceHardware;
+class QErrorMessage;
+class QModelIndex;
+class QStandardItemModel;
+class QwtPlotCurve;
+class QwtPlotGrid;
+class StatusIni;
+
+namespace Ui {
+class MainForm;
+}
+
+// The program's only top-level window: the gauge and its measurements in a
+// tree, the selected measurement's values and force/time curve, the menus and
+// the transfer button. Runs the device jobs and keeps its own geometry in the
+// status file.
+class Mainform : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    // The jobs runDeviceJob runs between connecting and disconnecting.
+    enum DeviceJob
+    {
+        TransferJob = 0,
+        DeleteSelectedJob = 1,
+        DeleteAllJob = 2,
+    };
+
+    Mainform(ConfigIni *config, StatusIni *status, const QString &versionText,
+             QWidget *parent = nullptr);
+    ~Mainform() override;
+
+    Mainform(const Mainform &) = delete;
+    Mainform &operator=(const Mainform &) = delete;
+
+    // The number of the tree's current measurement; 0 for none or the device row.
+    int currentMeasurementNumber() const;
+    // 0 shows the device page; any other number that measurement.
+    void showMeasurement(int number);
+
+    // Read access for the tests.
+    Ui::MainForm *formUi() const { return ui; }
+    QStandardItemModel *model() const { return treeModel; }
+    DeviceData &deviceData() { return measurements; }
+    QwtPlotCurve *plotCurve() const { return curve; }
+    QErrorMessage *errorWindow() const { return errorMessage; }
+
+public slots:
+    void on_buttonTransfer_clicked();
+    void measSelected(const QModelIndex &current, const QModelIndex &previous);
+    void clearStatusBar();
+    void on_actionAlsPDFspeichern_triggered();
+    void on_actionSeiteEinrichten_triggered();
+    void on_actionDruckvorschau_triggered();
+    void printPreviewPaint(QPrinter *previewPrinter);
+    void on_actionDrucken_triggered();
+    void on_actionGewaehlteMessungloeschen_triggered();
+    void on_actionAlleMessungenloeschen_triggered();
+    void on_actionGewaehlteMessungexportieren_triggered();
+    void on_actionAlleMessungenexportieren_triggered();
+    void on_actionEinstellungen_triggered();
+    void on_actionInfo_triggered();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+
+private:
+    // Device jobs: connect, run the job, disconnect. A job started while
+    // another runs (through the event loop of a progress dialog) does nothing.
+    void runDeviceJob(int job);
+    void transferData();
+    void deleteSelectedMeasurement();
+    void deleteAllMeasurements();
+    // The commands' workflows: CSV export of the records and the report of one.
+    void exportCSV(const QList<Measurement *> &list);
+    void printReport(int number, QPrinter *reportPrinter);
+
+    // Transfer steps.
+    void readIdentity();
+    void resetTree();
+    int readSlot(int slot);
+    int readSlotValues(int slot, Measurement &measurement);
+    void addMeasurementRows();
+
+    void showMeasurementValues(const Measurement &measurement);
+    void clearMeasurementValues();
+    void setMeasurementActionsEnabled(bool selected, bool all);
+
+    QString versionText;
+    bool firstShow = true;
+    bool deviceConnected = false;
+    QSemaphore busyGuard{1};
+    InterfaceHardware *hardware = nullptr;
+    ConfigIni *config;
+    StatusIni *status;
+    QErrorMessage *errorMessage;
+    QStandardItemModel *treeModel;
+    DeviceData measurements;
+    QPersistentModelIndex deviceItemIndex;
+    QwtPlotCurve *curve = nullptr;
+    QwtPlotGrid *grid = nullptr;
+    QPrinter printer{QPrinter::HighResolution};
+    QPrinter pdfPrinter{QPrinter::ScreenResolution};
+    Ui::MainForm *ui;
+};
