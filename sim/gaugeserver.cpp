@@ -1,0 +1,166 @@
+#include "sim/gaugeserver.h"
+
+#include "device/protocol.h"
+#include "sim/transcript.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <poll.h>
+#include <unistd.h>
+
+namespace {
+constexpr int kReadChunk = 64 * 1024;
+constexpr int kWriteChunk = 64 * 1024;
+// Paced answers leave in small pieces so the reader sees a steady stream.
+constexpr int kPacedChunk = 32;
+// A paced stream that resumes within this slack keeps its wire schedule
+// instead of restarting it, so poll() wake-up latency does not slow it down.
+constexpr auto kPacingSlack = std::chrono::milliseconds(2);
+
+QString systemError(const char *what)
+{
+    return QStringLiteral("%1: %2").arg(QLatin1String(what),
+                                        QString::fromLocal8Bit(strerror(errno)));
+}
+} // namespace
+
+QByteArray GaugeServer::Output::nextChunk(int maxLength) const
+{
+    if (sent < bytes.size())
+        return bytes.mid(int(sent), maxLength);
+    const qint64 fillerSent = sent - bytes.size();
+    return endlessFiller(fillerSent, int(std::min<qint64>(maxLength, fillerBytes - fillerSent)));
+}
+
+GaugeServer::GaugeServer(int masterFd, GaugeController &controller, const LinkOptions &link,
+                         Transcript &transcript)
+    : m_master(masterFd), m_controller(controller), m_link(link), m_transcript(transcript)
+{
+}
+
+bool GaugeServer::run(int stopFd, int endFd, QString &error)
+{
+    for (;;) {
+        Clock::time_point now = Clock::now();
+        handleDueLines(now);
+        const bool wantWrite = outputIsDue(now);
+        // poll() skips the entry of a negative descriptor.
+        pollfd fds[3] = {{m_master, short(POLLIN | (wantWrite ? POLLOUT : 0)), 0},
+                         {stopFd, POLLIN, 0},
+                         {endFd, POLLIN, 0}};
+        if (::poll(fds, 3, pollTimeoutMs(now)) < 0) {
+            if (errno == EINTR)
+                continue;
+            error = systemError("poll");
+            return false;
+        }
+        if (fds[1].revents != 0 || (fds[2].revents != 0 && hasEnded(endFd)))
+            return true;
+        now = Clock::now();
+        if ((fds[0].revents & (POLLIN | POLLHUP | POLLERR)) && !readInput(now, error))
+            return false;
+        if ((fds[0].revents & POLLOUT) && outputIsDue(now) && !writeOutput(now, error))
+            return false;
+    }
+}
+
+bool GaugeServer::hasEnded(int fd)
+{
+    char buffer[256];
+    const ssize_t length = ::read(fd, buffer, sizeof buffer);
+    return length == 0 || (length < 0 && errno != EAGAIN && errno != EINTR);
+}
+
+bool GaugeServer::readInput(Clock::time_point now, QString &error)
+{
+    char buffer[kReadChunk];
+    const ssize_t length = ::read(m_master, buffer, sizeof buffer);
+    if (length > 0) {
+        takeBytes(buffer, int(length), now);
+        return true;
+    }
+    if (length < 0 && (errno == EAGAIN || errno == EINTR))
+        return true;
+    error = length == 0 ? QStringLiteral("the pseudo-terminal was closed") : systemError("read");
+    return false;
+}
+
+void GaugeServer::takeBytes(const char *data, int length, Clock::time_point now)
+{
+    const Clock::time_point start = m_link.paced ? std::max(now, m_receiveFreeAt) : now;
+    int lineStart = 0;
+    for (int i = 0; i < length; ++i) {
+        if (data[i] != Protocol::kLF)
+            continue;
+        m_partialLine.append(data + lineStart, i - lineStart);
+        const Clock::time_point due = m_link.paced ? start + wireTime(i + 1) : now;
+        m_lines.push_back({due, m_partialLine});
+        m_partialLine.clear();
+        lineStart = i + 1;
+    }
+    m_partialLine.append(data + lineStart, length - lineStart);
+    m_receiveFreeAt = start + wireTime(length);
+}
+
+void GaugeServer::handleDueLines(Clock::time_point now)
+{
+    // A new command stops an answer that would never end.
+    if (!m_lines.empty() && m_output.isPending() && m_output.sent >= m_output.bytes.size())
+        m_output.fillerBytes = m_output.sent - m_output.bytes.size();
+    while (!m_output.isPending() && !m_lines.empty() && m_lines.front().due <= now) {
+        const QByteArray line = m_lines.front().line;
+        m_lines.pop_front();
+        m_transcript.append(line);
+        const std::optional<GaugeReply> reply = m_controller.answer(line);
+        if (!reply)
+            continue;
+        m_output = Output{reply->bytes, reply->fillerBytes, 0,
+                          now + std::chrono::milliseconds(m_link.delayMs)};
+    }
+}
+
+bool GaugeServer::writeOutput(Clock::time_point now, QString &error)
+{
+    const QByteArray chunk = m_output.nextChunk(m_link.paced ? kPacedChunk : kWriteChunk);
+    const ssize_t written = ::write(m_master, chunk.constData(), size_t(chunk.size()));
+    if (written < 0) {
+        if (errno == EAGAIN || errno == EINTR)
+            return true;
+        error = systemError("write");
+        return false;
+    }
+    m_output.sent += written;
+    const Clock::time_point start = now - m_sendFreeAt <= kPacingSlack ? m_sendFreeAt : now;
+    m_sendFreeAt = start + wireTime(written);
+    return true;
+}
+
+bool GaugeServer::outputIsDue(Clock::time_point now) const
+{
+    return m_output.isPending() && writableAt() <= now;
+}
+
+GaugeServer::Clock::time_point GaugeServer::writableAt() const
+{
+    return m_link.paced ? std::max(m_output.notBefore, m_sendFreeAt) : m_output.notBefore;
+}
+
+int GaugeServer::pollTimeoutMs(Clock::time_point now) const
+{
+    Clock::time_point wake = Clock::time_point::max();
+    if (m_output.isPending() && writableAt() > now)
+        wake = writableAt();
+    else if (!m_output.isPending() && !m_lines.empty())
+        wake = m_lines.front().due;
+    if (wake == Clock::time_point::max())
+        return -1;
+    const auto wait = std::chrono::ceil<std::chrono::milliseconds>(wake - now).count();
+    return int(std::clamp<decltype(wait)>(wait, 0, 60000));
+}
+
+GaugeServer::Clock::duration GaugeServer::wireTime(qint64 bytes)
+{
+    return std::chrono::duration_cast<Clock::duration>(
+        std::chrono::nanoseconds(bytes * 1000000000LL / kWireBytesPerSecond));
+}
