@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Takes the documentation's screenshots of the main window under Xvfb, in
+# German and English, against the simulated gauge: docs/device-<lang>.png and
+# docs/measurement-<lang>.png (the English measurement page is also
+# docs/mainwindow-en.png, shown in the README).
+set -euo pipefail
+root="$(cd "$(dirname "$0")/.." && pwd)"
+build="${BUILD_DIR:-$root/build}"
+"$root/scripts/build.sh"
+cmake --build "$build" --target tspx-shoot >/dev/null
+
+export XDG_CONFIG_HOME="$(mktemp -d)"
+trap 'kill "$sim" 2>/dev/null; wait "$sim" 2>/dev/null; rm -rf "$XDG_CONFIG_HOME"' EXIT
+"$build/bin/tspx-sim" --com 1 --seed 7 >"$XDG_CONFIG_HOME/sim.log" 2>&1 &
+sim=$!
+for _ in $(seq 100); do grep -q '^ready' "$XDG_CONFIG_HOME/sim.log" && break; sleep 0.1; done
+
+for lang in de en; do
+  locale=de_DE.UTF-8; [ "$lang" = en ] && locale=en_GB.UTF-8
+  LANG=$locale LC_ALL=$locale xvfb-run -a -s "-screen 0 1280x1024x24" \
+    "$build/bin/tspx-shoot" "$lang" "$root/docs/" >/dev/null
+done
+cp "$root/docs/measurement-en.png" "$root/docs/mainwindow-en.png"
