@@ -1,0 +1,217 @@
+#include "settings/statusini.h"
+#include "ui/infodialog.h"
+#include "ui/settingsdialog.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+#include <memory>
+
+namespace {
+
+// The settings dialog with its logo chooser answered by the test.
+class ScriptedSettingsDialog : public SettingsDialog
+{
+public:
+    using SettingsDialog::SettingsDialog;
+    QString logoChoice;
+
+protected:
+    QString chooseLogoFile() override { return logoChoice; }
+};
+
+} // namespace
+
+class TestDialogs : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void storedLanguageIsShownAndOkSavesTheChoice();
+    void cancelStoresNothing();
+    void unknownLanguageSelectsNothingAndOkStoresEmpty_data();
+    void unknownLanguageSelectsNothingAndOkStoresEmpty();
+    void chosenLogoIsStoredOnOkThoughTheFieldShowsTheOldPath();
+    void logoChooserAsksForAnImageInTheLastFolder();
+    void headerTextIsStoredAsTyped_data();
+    void headerTextIsStoredAsTyped();
+    void infoDialogShowsTheVersionAndKeepsItsSize();
+
+private:
+    template <typename T> T *child(const char *name) { return m_dialog->findChild<T *>(name); }
+    QString languageShown() { return child<QComboBox>("cbLanguage")->currentText(); }
+    QString logoShown() { return child<QLineEdit>("editLogoFilename")->text(); }
+    void press(QDialogButtonBox::StandardButton button)
+    {
+        child<QDialogButtonBox>("buttonBox")->button(button)->click();
+    }
+    QByteArray savedFile() const
+    {
+        QFile file(QString::fromLatin1(m_status->fileName));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    std::unique_ptr<QTemporaryDir> m_config;
+    std::unique_ptr<StatusIni> m_status;
+    std::unique_ptr<ScriptedSettingsDialog> m_dialog;
+};
+
+void TestDialogs::init()
+{
+    m_dialog.reset();
+    m_status.reset();
+    m_config = std::make_unique<QTemporaryDir>();
+    qputenv("XDG_CONFIG_HOME", m_config->path().toLocal8Bit());
+    m_status = std::make_unique<StatusIni>("status");
+    m_status->load(); // no file: the defaults
+    m_status->language = "en";
+    m_status->printLogoFilename = "/opt/old.png";
+    m_status->printHeaderLine = "Velmora";
+    m_dialog = std::make_unique<ScriptedSettingsDialog>(m_status.get());
+    m_dialog->show();
+}
+
+void TestDialogs::storedLanguageIsShownAndOkSavesTheChoice()
+{
+    auto *languages = child<QComboBox>("cbLanguage");
+    QCOMPARE(languages->count(), 4);
+    const QStringList entries{"Deutsch=de", "Englisch=en", "Französisch=fr", "Italienisch=it"};
+    for (int i = 0; i < 4; ++i)
+        QCOMPARE(languages->itemText(i) + '=' + languages->itemData(i).toString(), entries[i]);
+    QCOMPARE(languageShown(), QString("Englisch"));
+    QCOMPARE(logoShown(), QString("/opt/old.png"));
+    QCOMPARE(child<QLineEdit>("editHeaderText")->text(), QString("Velmora"));
+
+    languages->setCurrentIndex(languages->findText("Italienisch"));
+    QCOMPARE(m_status->language, QByteArray("en"));
+    press(QDialogButtonBox::Ok);
+    QCOMPARE(m_dialog->result(), int(QDialog::Accepted));
+    QCOMPARE(m_status->language, QByteArray("it"));
+    const QByteArray ini = savedFile();
+    QVERIFY2(ini.contains("[gui]\nlanguage=it\n"), ini.constData());
+    QVERIFY(ini.contains("\nprintHaderline=Velmora\n"));
+    QVERIFY(ini.contains("\nprintLogoFilename=/opt/old.png\n"));
+}
+
+void TestDialogs::cancelStoresNothing()
+{
+    child<QComboBox>("cbLanguage")->setCurrentIndex(2);
+    child<QLineEdit>("editHeaderText")->setText("Andere");
+    m_dialog->logoChoice = QFINDTESTDATA("test_dialogs.cpp");
+    child<QToolButton>("buttonLogoFilename")->click();
+    press(QDialogButtonBox::Cancel);
+    QCOMPARE(m_dialog->result(), int(QDialog::Rejected));
+    QVERIFY(savedFile().isEmpty());
+    QCOMPARE(languageShown(), QString("Englisch")); // put back at once
+    QCOMPARE(child<QLineEdit>("editHeaderText")->text(), QString("Velmora"));
+
+    // OK after reopening stores the stored values, not the discarded ones.
+    m_dialog->show();
+    press(QDialogButtonBox::Ok);
+    QCOMPARE(m_status->language + '|' + m_status->printHeaderLine + '|' +
+                 m_status->printLogoFilename,
+             QByteArray("en|Velmora|/opt/old.png"));
+}
+
+void TestDialogs::unknownLanguageSelectsNothingAndOkStoresEmpty_data()
+{
+    QTest::addColumn<QByteArray>("stored");
+    QTest::newRow("other code") << QByteArray("es");
+    QTest::newRow("upper case") << QByteArray("EN");
+}
+
+void TestDialogs::unknownLanguageSelectsNothingAndOkStoresEmpty()
+{
+    QFETCH(QByteArray, stored);
+    m_dialog->hide(); // it showed "en" before
+    m_status->language = stored;
+    m_dialog->show();
+    QCOMPARE(child<QComboBox>("cbLanguage")->currentIndex(), -1);
+    press(QDialogButtonBox::Ok);
+    QCOMPARE(m_status->language, QByteArray());
+    QVERIFY(savedFile().contains("[gui]\nlanguage=\n"));
+}
+
+void TestDialogs::chosenLogoIsStoredOnOkThoughTheFieldShowsTheOldPath()
+{
+    const QString logo = QFINDTESTDATA("test_dialogs.cpp");
+    // A chosen file, then one that does not exist and a cancelled choice: both ignored.
+    for (const QString &choice : {logo, m_config->filePath("missing.png"), QString()}) {
+        m_dialog->logoChoice = choice;
+        child<QToolButton>("buttonLogoFilename")->click();
+    }
+    QCOMPARE(logoShown(), QString("/opt/old.png"));
+    child<QLineEdit>("editLogoFilename")->setText("/typed/by/hand.png"); // read by nothing
+    press(QDialogButtonBox::Ok);
+    QCOMPARE(m_status->printLogoFilename, logo.toLatin1());
+    QVERIFY(savedFile().contains("\nprintLogoFilename=" + logo.toLatin1() + "\n"));
+    m_dialog->show();
+    QCOMPARE(logoShown(), logo);
+}
+
+void TestDialogs::logoChooserAsksForAnImageInTheLastFolder()
+{
+    m_status->lastFilePath = m_config->path().toLatin1();
+    const QString logo = QFINDTESTDATA("test_dialogs.cpp");
+    SettingsDialog dialog(m_status.get());
+    dialog.show();
+    QString asked;
+    QTimer::singleShot(0, [&] {
+        if (auto *files = qobject_cast<QFileDialog *>(QApplication::activeModalWidget())) {
+            asked = files->windowTitle() + '|' + files->directory().absolutePath() + '|' +
+                    files->nameFilters().join(';');
+            files->selectFile(logo);
+            QMetaObject::invokeMethod(files, "accept");
+        }
+    });
+    dialog.findChild<QToolButton *>("buttonLogoFilename")->click();
+    QCOMPARE(asked, "Bild|" + m_config->path() +
+                        "|Alle Bilder (*.png *.jpg *.gif *.bmp *.pbm *.ppm *xbm *.xpm)");
+    dialog.accept();
+    QCOMPARE(m_status->printLogoFilename, logo.toLatin1());
+    QCOMPARE(m_status->lastFilePath, m_config->path().toLatin1());
+}
+
+void TestDialogs::headerTextIsStoredAsTyped_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::newRow("text") << QString("  Prüflabor & <Partner>  ");
+    QTest::newRow("empty") << QString();
+}
+
+void TestDialogs::headerTextIsStoredAsTyped()
+{
+    QFETCH(QString, typed);
+    child<QLineEdit>("editHeaderText")->clear();
+    child<QLineEdit>("editHeaderText")->insert(typed);
+    press(QDialogButtonBox::Ok);
+    QCOMPARE(m_status->printHeaderLine, typed.toLatin1());
+    StatusIni reloaded("status");
+    QCOMPARE(reloaded.load(), 0);
+    QCOMPARE(reloaded.printHeaderLine, typed.toLatin1());
+}
+
+void TestDialogs::infoDialogShowsTheVersionAndKeepsItsSize()
+{
+    InfoDialog info("1.2  build: 202401311200");
+    QCOMPARE(info.findChild<QLabel *>("labelProgVersion")->text(),
+             QString("1.2  build: 202401311200"));
+    QVERIFY(!info.findChild<QLabel *>("label_26")->pixmap(Qt::ReturnByValue).isNull());
+    info.show();
+    for (const QSize &asked : {QSize(800, 600), QSize(300, 200)}) {
+        info.resize(asked);
+        QCOMPARE(info.size(), QSize(561, 350));
+    }
+}
+
+QTEST_MAIN(TestDialogs)
+#include "test_dialogs.moc"

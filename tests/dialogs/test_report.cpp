@@ -1,0 +1,355 @@
+#include "measurement/devicedata.h"
+#include "settings/statusini.h"
+#include "ui/report.h"
+
+#include <QDir>
+#include <QImage>
+#include <QInputDialog>
+#include <QPrinter>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <cmath>
+#include <functional>
+#include <memory>
+#include <qwt_plot.h>
+#include <qwt_plot_curve.h>
+
+namespace {
+
+const QSize kLogoPixels(120, 40);
+using PrinterSetUp = std::function<void(QPrinter &)>;
+
+QString runTool(const QString &tool, const QStringList &arguments)
+{
+    QProcess process;
+    process.start(tool, arguments);
+    if (!process.waitForFinished(60000) || process.exitCode() != 0)
+        return QString();
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+// An image of a PDF from `pdfimages -list`: pixel size and drawn width.
+struct PdfImage
+{
+    QSize pixels;
+    double widthMm;
+};
+
+QList<PdfImage> pdfImages(const QString &pdf)
+{
+    QList<PdfImage> images;
+    // page num type width height color comp bpc enc interp object ID x-ppi y-ppi ...
+    for (const QString &line : runTool("pdfimages", {"-list", pdf}).split('\n')) {
+        const QStringList f = line.simplified().split(' ');
+        if (f.size() >= 14 && f[2] == "image" && f[12].toInt() > 0)
+            images.append({QSize(f[3].toInt(), f[4].toInt()), f[3].toInt() * 25.4 / f[12].toInt()});
+    }
+    return images;
+}
+
+bool hasLine(const QString &text, const QString &caption, const QString &value)
+{
+    const QRegularExpression line("^\\s*" + QRegularExpression::escape(caption) + "\\s*" +
+                                      QRegularExpression::escape(value) + "\\s*$",
+                                  QRegularExpression::MultilineOption);
+    return line.match(text).hasMatch();
+}
+
+void setUpA4Pdf(QPrinter &printer, int resolution, const QString &fileName)
+{
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setResolution(resolution);
+    printer.setOutputFileName(fileName);
+}
+
+} // namespace
+
+class TestReport : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void pdfHoldsTheMeasurementAsTyped();
+    void diagramSpansTheTextWidth_data();
+    void diagramSpansTheTextWidth();
+    void defaultPromptAsksAndCancelStillPrints();
+    void noMeasurementGivesNoFile_data();
+    void noMeasurementGivesNoFile();
+    void logoWidthFollowsTheResolution_data();
+    void logoWidthFollowsTheResolution();
+    void unwritablePdfTargetIsReported_data();
+    void unwritablePdfTargetIsReported();
+
+private:
+    QString path(const QString &name) const { return m_output->filePath(name); }
+    ReportPrinter report();
+    ReportResult savePdf(int number, const QString &fileName, const PrinterSetUp &setUp = {});
+    QStringList scratchFiles() const
+    {
+        return QDir(m_scratch->path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries);
+    }
+
+    std::unique_ptr<QTemporaryDir> m_output;
+    std::unique_ptr<QTemporaryDir> m_scratch; // TMPDIR, the shared temporary folder
+    std::unique_ptr<StatusIni> m_status;
+    std::unique_ptr<DeviceData> m_device;
+    std::unique_ptr<QwtPlot> m_plot;
+    QString m_designation;
+    int m_designationCalls = 0;
+    QString m_docName;
+};
+
+void TestReport::initTestCase()
+{
+    if (QStandardPaths::findExecutable("pdftotext").isEmpty() ||
+        QStandardPaths::findExecutable("pdfimages").isEmpty())
+        QSKIP("poppler-utils are not installed");
+    // German short date and time, and a decimal comma the forces must not take.
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+}
+
+void TestReport::init()
+{
+    m_output = std::make_unique<QTemporaryDir>();
+    m_scratch = std::make_unique<QTemporaryDir>();
+    qputenv("XDG_CONFIG_HOME", path("config").toLocal8Bit());
+    qputenv("TMPDIR", m_scratch->path().toLocal8Bit());
+
+    QImage logo(kLogoPixels, QImage::Format_RGB32);
+    logo.fill(Qt::darkBlue);
+    QVERIFY(logo.save(path("logo.png")));
+    m_status = std::make_unique<StatusIni>("status");
+    m_status->printLogoFilename = path("logo.png").toLatin1();
+    m_status->printHeaderLine = "Velmora";
+
+    m_device = std::make_unique<DeviceData>();
+    m_device->serialNr = "TSP-0815";
+    m_device->forceUnitText = "kg";
+    m_device->forceUnitFactor = 0.101972;
+    for (uint32_t samples : {500u, 0u}) {
+        auto *record = new Measurement(samples ? 7 : 3);
+        record->sampleCount = samples;
+        record->forceStart = 10.0f; // 1.0197 kg
+        record->forceMax = 250.0f;  // 25.493 kg
+        record->forceEnd = 49.0f;   // 4.9966 kg
+        record->forceAvg = 123.0f;  // 12.5426 kg
+        record->dateText = "24;01;2017";
+        record->timeText = "16;11;58";
+        m_device->records.append(record);
+    }
+
+    m_plot = std::make_unique<QwtPlot>();
+    m_plot->resize(800, 500);
+    auto *curve = new QwtPlotCurve;
+    QVector<double> time, force;
+    for (int i = 0; i < 500; ++i) {
+        time << i / 100.0;
+        force << 25.0 * std::sin(i / 80.0);
+    }
+    curve->setSamples(time, force);
+    curve->attach(m_plot.get());
+    m_designation = "Zugversuch 12";
+    m_designationCalls = 0;
+}
+
+void TestReport::cleanup()
+{
+    qunsetenv("TMPDIR");
+    m_plot.reset();
+    m_device.reset();
+    m_status.reset();
+}
+
+ReportPrinter TestReport::report()
+{
+    ReportPrinter printer(*m_device, *m_status, m_plot.get(), nullptr);
+    printer.setDesignationPrompt([this] {
+        ++m_designationCalls;
+        return m_designation;
+    });
+    return printer;
+}
+
+ReportResult TestReport::savePdf(int number, const QString &fileName, const PrinterSetUp &setUp)
+{
+    QPrinter printer(QPrinter::ScreenResolution);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    if (setUp)
+        setUp(printer);
+    const ReportResult result = report().savePdf(number, &printer, fileName);
+    const bool pdfSettings = printer.outputFormat() == QPrinter::PdfFormat &&
+                             printer.resolution() == 200 && printer.outputFileName() == fileName;
+    m_docName = pdfSettings ? printer.docName() : QString("not set up for PDF");
+    return result;
+}
+
+void TestReport::pdfHoldsTheMeasurementAsTyped()
+{
+    // Markup characters in every text, and a file under the diagram's old
+    // fixed name in the shared temporary folder that is not the report's.
+    QVERIFY(QDir().mkpath(path("R&D's <logos> #1")));
+    QVERIFY(QFile::copy(path("logo.png"), path("R&D's <logos> #1/logo.png")));
+    m_status->printLogoFilename = path("R&D's <logos> #1/logo.png").toLatin1();
+    m_status->printHeaderLine = QString("Prüfstand <Velmora> & Co").toLatin1();
+    m_designation = "<b>& Probe";
+    QFile foreign(QDir(m_scratch->path()).filePath("tspx_print.svg"));
+    QVERIFY(foreign.open(QIODevice::WriteOnly) && foreign.write("not ours") == 8);
+    foreign.close();
+
+    const QString pdf = path("report.pdf");
+    QCOMPARE(savePdf(7, pdf), ReportResult::Printed);
+    QCOMPARE(m_docName, QString("Tensimo Parl - #7"));
+    QCOMPARE(m_designationCalls, 1);
+    const QString text = runTool("pdftotext", {"-layout", pdf, "-"});
+    QVERIFY2(text.contains("Prüfstand <Velmora> & Co"), qPrintable(text));
+    QVERIFY(hasLine(text, "Tensimo Parl", ""));
+    QVERIFY(hasLine(text, "Seriennummer Gerät:", "TSP-0815"));
+    QVERIFY(hasLine(text, "Messung-Nr:", "7"));
+    QVERIFY(hasLine(text, "Bezeichnung:", "<b>& Probe"));
+    QVERIFY(hasLine(text, "Datum:", "24.01.17"));
+    QVERIFY(hasLine(text, "Zeit:", "16:11"));
+    QVERIFY(hasLine(text, "Startkraft:", "1.0 kg"));
+    QVERIFY(hasLine(text, "Maximalkraft:", "25.5 kg"));
+    QVERIFY(hasLine(text, "Endkraft:", "5.0 kg"));
+    QVERIFY(hasLine(text, "Mittelwert der Kraft:", "12.5 kg"));
+    QCOMPARE(text.count('\f'), 1); // one page
+
+    const QList<PdfImage> images = pdfImages(pdf);
+    QCOMPARE(images.size(), 2);
+    QCOMPARE(images[0].pixels, kLogoPixels);
+    QVERIFY(foreign.open(QIODevice::ReadOnly));
+    QCOMPARE(foreign.readAll(), QByteArray("not ours"));
+    QCOMPARE(scratchFiles(), QStringList{"tspx_print.svg"}); // the diagram is gone
+}
+
+void TestReport::diagramSpansTheTextWidth_data()
+{
+    QTest::addColumn<bool>("use96Dpi");
+    QTest::addColumn<bool>("noMargins");
+    QTest::addColumn<double>("textWidthMm");
+    // A4 less 2 cm on each side and the printer's margins: 10 pt, or the
+    // 2 mm that a printer without margins gets when the document is printed.
+    QTest::newRow("96 dpi documents") << true << false << 210.0 - 40.0 - 2 * 3.53;
+    QTest::newRow("screen dpi documents") << false << false << 210.0 - 40.0 - 2 * 3.53;
+    QTest::newRow("printer without margins") << true << true << 210.0 - 40.0 - 4.0;
+}
+
+void TestReport::diagramSpansTheTextWidth()
+{
+    QFETCH(bool, use96Dpi);
+    QFETCH(bool, noMargins);
+    QFETCH(double, textWidthMm);
+    // Image sizes in a text document count in screen pixels unless 96 dpi are set.
+    const bool was96Dpi = QCoreApplication::testAttribute(Qt::AA_Use96Dpi);
+    QCoreApplication::setAttribute(Qt::AA_Use96Dpi, use96Dpi);
+    const ReportResult result = savePdf(7, path("report.pdf"), [&](QPrinter &printer) {
+        if (noMargins)
+            printer.setPageMargins(QMarginsF(), QPageLayout::Millimeter);
+    });
+    QCoreApplication::setAttribute(Qt::AA_Use96Dpi, was96Dpi);
+    QCOMPARE(result, ReportResult::Printed);
+
+    const QList<PdfImage> images = pdfImages(path("report.pdf"));
+    QCOMPARE(images.size(), 2);
+    QVERIFY2(std::abs(images[1].widthMm - textWidthMm) < 1.5,
+             qPrintable(QString::number(images[1].widthMm)));
+    // Rendered with a height of two thirds of its width.
+    QCOMPARE(qRound(images[1].pixels.height() * 3.0 / images[1].pixels.width()), 2);
+}
+
+void TestReport::defaultPromptAsksAndCancelStillPrints()
+{
+    ReportPrinter printer(*m_device, *m_status, m_plot.get(), nullptr);
+    QString asked;
+    for (bool accept : {true, false}) {
+        QTimer::singleShot(0, [&asked, accept] {
+            if (auto *input = qobject_cast<QInputDialog *>(QApplication::activeModalWidget())) {
+                asked = input->windowTitle() + '|' + input->labelText();
+                input->setTextValue("Eingabe");
+                accept ? input->accept() : input->reject();
+            }
+        });
+        QPrinter pdf(QPrinter::ScreenResolution);
+        QCOMPARE(printer.savePdf(7, &pdf, path("report.pdf")), ReportResult::Printed);
+        QCOMPARE(asked,
+                 QString("Bezeichnung|Bitte geben Sie eine Bezeichnung für den Ausdruck ein: "));
+        const QString text = runTool("pdftotext", {"-layout", path("report.pdf"), "-"});
+        QCOMPARE(hasLine(text, "Bezeichnung:", "Eingabe"), accept);
+        QVERIFY(hasLine(text, "Bezeichnung:", accept ? "Eingabe" : ""));
+    }
+}
+
+void TestReport::noMeasurementGivesNoFile_data()
+{
+    QTest::addColumn<int>("number");
+    QTest::newRow("device row") << 0;
+    QTest::newRow("unknown number") << 42;
+    QTest::newRow("record without samples") << 3;
+}
+
+void TestReport::noMeasurementGivesNoFile()
+{
+    QFETCH(int, number);
+    QCOMPARE(savePdf(number, path("report.pdf")), ReportResult::NoMeasurement);
+    QCOMPARE(m_designationCalls, 1); // asked before the look-up
+    QVERIFY(!QFile::exists(path("report.pdf")));
+    QCOMPARE(scratchFiles(), QStringList());
+}
+
+void TestReport::logoWidthFollowsTheResolution_data()
+{
+    // A4 is 595 pt wide: 0.33 of it in pixels, rounded, divided by dpi / 92.
+    QTest::addColumn<int>("dpi");
+    QTest::addColumn<int>("width");
+    QTest::newRow("200 dpi") << 200 << 545 / 2;  // of 1653 px
+    QTest::newRow("600 dpi") << 600 << 1636 / 6; // of 4958 px
+    QTest::newRow("72 dpi") << 72 << 196;        // of 595 px; the divisor would be 0
+}
+
+void TestReport::logoWidthFollowsTheResolution()
+{
+    QFETCH(int, dpi);
+    QFETCH(int, width);
+    QPrinter printer(QPrinter::ScreenResolution);
+    setUpA4Pdf(printer, dpi, path("report.pdf"));
+    QCOMPARE(reportLogoWidth(printer), width);
+    QCOMPARE(reportLogoFragment(path("missing.png"), printer), QString());
+    QVERIFY(
+        reportLogoFragment(path("logo.png"), printer).contains(QString(" width='%1' ").arg(width)));
+
+    QCOMPARE(report().print(7, &printer), ReportResult::Printed);
+    QCOMPARE(pdfImages(path("report.pdf")).size(), 2);
+}
+
+void TestReport::unwritablePdfTargetIsReported_data()
+{
+    QTest::addColumn<QString>("target");
+    QTest::newRow("folder in place of the file") << QString("folder.pdf");
+    QTest::newRow("file in place of the folder") << QString("blocker/report.pdf");
+}
+
+void TestReport::unwritablePdfTargetIsReported()
+{
+    QFETCH(QString, target);
+    QVERIFY(QDir().mkpath(path("folder.pdf")));
+    QFile blocker(path("blocker"));
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+
+    QCOMPARE(savePdf(7, path(target)), ReportResult::PdfNotWritten);
+    QVERIFY(!QFileInfo(path(target)).isFile());
+    QVERIFY(pdfNotWrittenMessage(path(target)).contains(path(target)));
+    QCOMPARE(scratchFiles(), QStringList());
+}
+
+QTEST_MAIN(TestReport)
+#include "test_report.moc"

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+
+struct DeviceData;
+class QPrinter;
+class QWidget;
+class QwtPlot;
+class StatusIni;
+
+// How a report ended.
+enum class ReportResult
+{
+    Printed,
+    NoMeasurement, // no record with that number, or one without samples: nothing printed
+    PdfNotWritten, // the PDF file could not be written
+};
+
+// The one-page report of a measurement: logo, header line, values, designation
+// and the force/time diagram, printed as an HTML text document.
+class ReportPrinter
+{
+public:
+    // Asks the operator for the designation printed in the report.
+    using DesignationPrompt = std::function<QString()>;
+
+    ReportPrinter(const DeviceData &device, const StatusIni &status, QwtPlot *plot,
+                  QWidget *dialogParent);
+
+    // Replaces the input dialog that asks for the designation.
+    void setDesignationPrompt(DesignationPrompt prompt);
+
+    // Prints measurement `number` on the printer (print dialog and preview).
+    ReportResult print(int number, QPrinter *printer);
+    // Writes measurement `number` as PDF: sets the printer to PDF output, the
+    // file name and 200 dpi, prints and checks that the file was written.
+    ReportResult savePdf(int number, QPrinter *pdfPrinter, const QString &fileName);
+
+private:
+    ReportResult printOn(int number, QPrinter *printer, const QString &pdfFileName);
+    QString askDesignation() const;
+
+    const DeviceData &m_device;
+    const StatusIni &m_status;
+    QwtPlot *m_plot;
+    QWidget *m_dialogParent;
+    DesignationPrompt m_designationPrompt;
+};
+
+// The width given to the logo in the report's HTML for this printer.
+int reportLogoWidth(const QPrinter &printer);
+// The logo cell's image tag; empty when the file is missing or no image.
+QString reportLogoFragment(const QString &logoFileName, const QPrinter &printer);
+
+// The operator's message for a PDF file that could not be written (context "Mainform").
+QString pdfNotWrittenMessage(const QString &fileName);

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QByteArray>
+#include <QDialog>
+#include <QString>
+
+class StatusIni;
+
+namespace Ui {
+class SettingsDialog;
+}
+
+// Edits copies of the interface language and the two print options of the
+// status file; only OK writes them back and saves the file.
+class SettingsDialog : public QDialog
+{
+    Q_OBJECT
+
+public:
+    explicit SettingsDialog(StatusIni *status, QWidget *parent = nullptr);
+    ~SettingsDialog() override;
+
+public slots:
+    void accept() override;
+    void reject() override;
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    // Asks for a logo image; empty when cancelled. Tests replace the file dialog.
+    virtual QString chooseLogoFile();
+
+private slots:
+    void on_cbLanguage_currentIndexChanged(int index);
+    void on_buttonLogoFilename_clicked();
+    void on_editHeaderText_textChanged(const QString &text);
+
+private:
+    void fillLanguages();
+    void refresh();
+
+    StatusIni *m_status;
+    QByteArray m_language;
+    QByteArray m_logoFilename;
+    QByteArray m_headerLine;
+    Ui::SettingsDialog *m_ui;
+};
