@@ -22,8 +22,9 @@ constexpr int kAnswerTimeout = 100;
 constexpr int kPollPause = 20;
 // The pause after the stop command before the port is given up.
 constexpr int kStopPause = 100;
-// Longest answer line accepted (a list of one million samples fits easily);
-// a longer one is a failed read, so a noisy line cannot fill the memory.
+// Longest answer line accepted (a list of one million samples fits easily),
+// and the most noise bytes skipped before its "#". Beyond that the read
+// fails, so a noisy line can neither fill the memory nor hang the tool.
 constexpr int kMaxAnswerLength = 32 * 1024 * 1024;
 
 // Serial settings of the link: 115200 baud, 8N1, no flow control.

@@ -231,9 +231,12 @@ int QuorixTSPX::readAnswer(QByteArray &answer, int timeout)
     const int idleLimit = timeout / 2;
     int idleCount = 0;
     char c = 0;
-    // Everything before the start character is noise.
+    // Everything before the start character is noise. A line that sends
+    // nothing but noise must not keep the read going for ever either.
+    int skipped = 0;
     do {
-        pollByte(c, timeout, idleCount);
+        if (pollByte(c, timeout, idleCount) && ++skipped > Protocol::kMaxAnswerLength)
+            return Protocol::kTimeout;
     } while (c != Protocol::kStart && idleCount < idleLimit);
 
     QByteArray line;

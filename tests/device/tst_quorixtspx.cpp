@@ -180,6 +180,13 @@ void TestQuorixTSPX::longLines()
     port.queueRepeated('7', -1);
     QCOMPARE(device.readCommand("x", 1, text), -99);
     QVERIFY(port.served <= Protocol::kMaxAnswerLength + 16);
+
+    // So is noise that never brings a start character.
+    ScriptedPort noisy;
+    QuorixTSPX noisyDevice(&noisy);
+    noisy.queueRepeated('x', -1);
+    QCOMPARE(noisyDevice.readCommand("x", 1, text), -99);
+    QVERIFY(noisy.served <= Protocol::kMaxAnswerLength + 16);
 }
 
 void TestQuorixTSPX::connectAndDisconnect()
