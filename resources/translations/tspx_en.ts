@@ -6,28 +6,29 @@
     <message>
         <location filename="../../ui/infodialog.ui" line="+31"/>
         <source>Info</source>
-        <translation type="unfinished"></translation>
+        <translation>Info</translation>
     </message>
     <message>
         <location line="+43"/>
         <source>Velmora</source>
-        <translation type="unfinished"></translation>
+        <translation>Velmora</translation>
     </message>
     <message>
         <location line="+33"/>
         <source>Tensimo® Parl
 Tool</source>
-        <translation type="unfinished"></translation>
+        <translation>Tensimo® Parl
+Tool</translation>
     </message>
     <message>
         <location line="+41"/>
         <source>Programm-Version: </source>
-        <translation type="unfinished"></translation>
+        <translation>Program version: </translation>
     </message>
     <message>
         <location line="+16"/>
         <source>0.0  build 20000101</source>
-        <translation type="unfinished"></translation>
+        <translation>0.0  build 20000101</translation>
     </message>
 </context>
 <context>
@@ -35,167 +36,167 @@ Tool</source>
     <message>
         <location filename="../../ui/mainform.ui" line="+20"/>
         <source>Tensimo Parl - Tool</source>
-        <translation type="unfinished"></translation>
+        <translation>Tensimo Parl - Tool</translation>
     </message>
     <message>
         <location line="+32"/>
         <source> Daten übertragen </source>
-        <translation type="unfinished"></translation>
+        <translation> Transfer data </translation>
     </message>
     <message>
         <location line="+106"/>
         <source>Messungen-Nr:</source>
-        <translation type="unfinished"></translation>
+        <translation>Measurement no.:</translation>
     </message>
     <message>
         <location line="+27"/>
         <source>Datum:</source>
-        <translation type="unfinished"></translation>
+        <translation>Date:</translation>
     </message>
     <message>
         <location line="+20"/>
         <source>Zeit:</source>
-        <translation type="unfinished"></translation>
+        <translation>Time:</translation>
     </message>
     <message>
         <location line="+20"/>
         <source>Startkraft:</source>
-        <translation type="unfinished"></translation>
+        <translation>Start force:</translation>
     </message>
     <message>
         <location line="+36"/>
         <source>Maximalkraft:</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximum force:</translation>
     </message>
     <message>
         <location line="+20"/>
         <source>Endkraft:</source>
-        <translation type="unfinished"></translation>
+        <translation>End force:</translation>
     </message>
     <message>
         <location line="+20"/>
         <source>Mittelwert der Kraft:</source>
-        <translation type="unfinished"></translation>
+        <translation>Mean force:</translation>
     </message>
     <message>
         <location line="+131"/>
         <source>Seriennummer Gerät:</source>
-        <translation type="unfinished"></translation>
+        <translation>Device serial number:</translation>
     </message>
     <message>
         <location line="+20"/>
         <source>Software-Version:</source>
-        <translation type="unfinished"></translation>
+        <translation>Software version:</translation>
     </message>
     <message>
         <location line="+53"/>
         <source>&amp;Datei</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;File</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>&amp;Bearbeiten</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Edit</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>&amp;Hilfe</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Help</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Als PDF &amp;speichern...</source>
-        <translation type="unfinished"></translation>
+        <translation>Save as P&amp;DF...</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Ctrl+S</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+S</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>S&amp;eite einrichten...</source>
-        <translation type="unfinished"></translation>
+        <translation>Page Set&amp;up...</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Druck&amp;vorschau</source>
-        <translation type="unfinished"></translation>
+        <translation>Print Pre&amp;view</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>&amp;Drucken...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Print...</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Ctrl+P</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+P</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>&amp;Beenden</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;xit</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Ctrl+Q</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+Q</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Gewählte Messung &amp;löschen</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Delete Selected Measurement</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Del</source>
-        <translation type="unfinished"></translation>
+        <translation>Del</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>&amp;Alle Messungen löschen</source>
-        <translation type="unfinished"></translation>
+        <translation>Delete &amp;All Measurements</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Shift+Del</source>
-        <translation type="unfinished"></translation>
+        <translation>Shift+Del</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Gewählte Messung e&amp;xportieren...</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;xport Selected Measurement...</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Ctrl+E</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+E</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Alle Messungen ex&amp;portieren...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ex&amp;port All Measurements...</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Ctrl+Shift+E</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+Shift+E</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>&amp;Einstellungen...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Settings...</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>&amp;Info...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Info...</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>F1</source>
-        <translation type="unfinished"></translation>
+        <translation>F1</translation>
     </message>
 </context>
 <context>
@@ -203,27 +204,175 @@ Tool</source>
     <message>
         <location filename="../../ui/mainform_transfer.cpp" line="+34"/>
         <source>Verbindung zum Gerät wird hergestellt...</source>
-        <translation type="unfinished"></translation>
+        <translation>Connecting to the device...</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Verbindung zum Gerät konnte nicht hergestellt werden!</source>
-        <translation type="unfinished"></translation>
+        <translation>Could not connect to the device!</translation>
     </message>
     <message>
         <location line="+29"/>
         <source>Daten werden übertragen...</source>
-        <translation type="unfinished"></translation>
+        <translation>Transferring data...</translation>
+    </message>
+    <message>
+        <location filename="../../ui/mainform_delete.cpp" line="+29"/>
+        <source>Messung löschen</source>
+        <translation>Delete measurement</translation>
     </message>
     <message>
         <location line="+1"/>
-        <source>Abbrechen</source>
-        <translation type="unfinished"></translation>
+        <source>Möchten Sie die gewählte Messung auf dem Gerät wirklich löschen?</source>
+        <translation>Do you really want to delete the selected measurement on the device?</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+6"/>
+        <source>Alle Messungen löschen</source>
+        <translation>Delete all measurements</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Möchten Sie wirklich ALLE Messung auf dem Gerät löschen?</source>
+        <translation>Do you really want to delete ALL measurements on the device?</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <location line="+16"/>
+        <source>Daten werden gelöscht...</source>
+        <translation>Deleting data...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location filename="../../ui/mainform_transfer.cpp" line="+1"/>
+        <source>Abbrechen</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <location filename="../../ui/mainform_transfer.cpp" line="+19"/>
         <source>Fehler beim Übertragen der Daten!</source>
-        <translation type="unfinished"></translation>
+        <translation>Error while transferring the data!</translation>
+    </message>
+    <message>
+        <location filename="../../ui/forceplot.cpp" line="+29"/>
+        <source>Zeit</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Plot 1</source>
+        <translation>Plot 1</translation>
+    </message>
+    <message>
+        <location line="+51"/>
+        <source>Kraft/Zeit-Diagramm</source>
+        <translation>Force/time diagram</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <location line="+29"/>
+        <source>Kraft</source>
+        <translation>Force</translation>
+    </message>
+    <message>
+        <location filename="../../ui/report.cpp" line="+137"/>
+        <source>Seriennummer Gerät:</source>
+        <translation>Device serial number:</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Messung-Nr:</source>
+        <translation>Measurement no.:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Bezeichnung:</source>
+        <translation>Designation:</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Datum:</source>
+        <translation>Date:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Zeit:</source>
+        <translation>Time:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Startkraft:</source>
+        <translation>Start force:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Maximalkraft:</source>
+        <translation>Maximum force:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Endkraft:</source>
+        <translation>End force:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Mittelwert der Kraft:</source>
+        <translation>Mean force:</translation>
+    </message>
+    <message>
+        <location line="+38"/>
+        <source>Die PDF-Datei &quot;%1&quot; konnte nicht geschrieben werden.</source>
+        <translation>The PDF file &quot;%1&quot; could not be written.</translation>
+    </message>
+    <message>
+        <location line="+35"/>
+        <source>Bezeichnung</source>
+        <translation>Designation</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Bitte geben Sie eine Bezeichnung für den Ausdruck ein: </source>
+        <translation>Please enter a designation for the printout: </translation>
+    </message>
+    <message>
+        <location filename="../../ui/mainform_export.cpp" line="+39"/>
+        <source>CSV-Datei (*.CSV)</source>
+        <translation>CSV file (*.CSV)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Daten exportieren</source>
+        <translation>Export data</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Daten werden exportiert...</source>
+        <translation>Exporting data...</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Daten exportiert.</source>
+        <translation>Data exported.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Daten wurden nicht exportiert.</source>
+        <translation>Data not exported.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Die Datei &apos;%1&apos; konnte nicht geschrieben werden!</source>
+        <translation>The file &apos;%1&apos; could not be written!</translation>
+    </message>
+    <message>
+        <location filename="../../ui/mainform_report.cpp" line="+17"/>
+        <source>PDF-Datei</source>
+        <translation>PDF file</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>PDF-Datei speichern</source>
+        <translation>Save PDF file</translation>
     </message>
 </context>
 <context>
@@ -231,32 +380,60 @@ Tool</source>
     <message>
         <location filename="../../measurement/dblist.cpp" line="+61"/>
         <source>Kraft</source>
-        <translation type="unfinished"></translation>
+        <translation>Force</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>Seriennummer Gerät:</source>
-        <translation type="unfinished"></translation>
+        <translation>Device serial number:</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Messung-Nr:</source>
-        <translation type="unfinished"></translation>
+        <translation>Measurement no.:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Datum:</source>
-        <translation type="unfinished"></translation>
+        <translation>Date:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Zeit:</source>
-        <translation type="unfinished"></translation>
+        <translation>Time:</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Zeit</source>
-        <translation type="unfinished"></translation>
+        <translation>Time</translation>
+    </message>
+</context>
+<context>
+    <name>QTranslator</name>
+    <message>
+        <location filename="../../device/quorixtspx.cpp" line="+39"/>
+        <source>Gerät nicht initialisiert!</source>
+        <translation>Device not initialized!</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Fehler beim Öffnen der Schnittstelle!</source>
+        <translation>Error opening the serial port!</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Fehler beim Initialisieren!</source>
+        <translation>Initialization error!</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Fehler!</source>
+        <translation>Error!</translation>
     </message>
 </context>
 <context>
@@ -264,67 +441,67 @@ Tool</source>
     <message>
         <location filename="../../ui/settingsdialog.ui" line="+20"/>
         <source>Einstellungen</source>
-        <translation type="unfinished"></translation>
+        <translation>Settings</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Sprache</source>
-        <translation type="unfinished"></translation>
+        <translation>Language</translation>
     </message>
     <message>
         <location line="+24"/>
         <source>* Die Sprache wird erst nach einem Neustart geladen</source>
-        <translation type="unfinished"></translation>
+        <translation>* The language takes effect after a restart</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Drucken</source>
-        <translation type="unfinished"></translation>
+        <translation>Printing</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Logo:</source>
-        <translation type="unfinished"></translation>
+        <translation>Logo:</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>...</source>
-        <translation type="unfinished"></translation>
+        <translation>...</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Kopfzeile:</source>
-        <translation type="unfinished"></translation>
+        <translation>Header:</translation>
     </message>
     <message>
-        <location filename="../../ui/settingsdialog.cpp" line="+27"/>
+        <location filename="../../ui/settingsdialog.cpp" line="+29"/>
         <source>Deutsch</source>
-        <translation type="unfinished"></translation>
+        <translation>German</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Englisch</source>
-        <translation type="unfinished"></translation>
+        <translation>English</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Französisch</source>
-        <translation type="unfinished"></translation>
+        <translation>French</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Italienisch</source>
-        <translation type="unfinished"></translation>
+        <translation>Italian</translation>
     </message>
     <message>
         <location line="+38"/>
         <source>Alle Bilder</source>
-        <translation type="unfinished"></translation>
+        <translation>All images</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Bild</source>
-        <translation type="unfinished"></translation>
+        <translation>Image</translation>
     </message>
 </context>
 </TS>

@@ -6,28 +6,29 @@
     <message>
         <location filename="../../ui/infodialog.ui" line="+31"/>
         <source>Info</source>
-        <translation type="unfinished"></translation>
+        <translation>Informations</translation>
     </message>
     <message>
         <location line="+43"/>
         <source>Velmora</source>
-        <translation type="unfinished"></translation>
+        <translation>Velmora</translation>
     </message>
     <message>
         <location line="+33"/>
         <source>Tensimo® Parl
 Tool</source>
-        <translation type="unfinished"></translation>
+        <translation>Tensimo® Parl
+Tool</translation>
     </message>
     <message>
         <location line="+41"/>
         <source>Programm-Version: </source>
-        <translation type="unfinished"></translation>
+        <translation>Version logiciel : </translation>
     </message>
     <message>
         <location line="+16"/>
         <source>0.0  build 20000101</source>
-        <translation type="unfinished"></translation>
+        <translation>0.0  build 20000101</translation>
     </message>
 </context>
 <context>
@@ -35,167 +36,167 @@ Tool</source>
     <message>
         <location filename="../../ui/mainform.ui" line="+20"/>
         <source>Tensimo Parl - Tool</source>
-        <translation type="unfinished"></translation>
+        <translation>Tensimo Parl - Tool</translation>
     </message>
     <message>
         <location line="+32"/>
         <source> Daten übertragen </source>
-        <translation type="unfinished"></translation>
+        <translation> Transférer les données </translation>
     </message>
     <message>
         <location line="+106"/>
         <source>Messungen-Nr:</source>
-        <translation type="unfinished"></translation>
+        <translation>N° de mesure :</translation>
     </message>
     <message>
         <location line="+27"/>
         <source>Datum:</source>
-        <translation type="unfinished"></translation>
+        <translation>Date :</translation>
     </message>
     <message>
         <location line="+20"/>
         <source>Zeit:</source>
-        <translation type="unfinished"></translation>
+        <translation>Heure :</translation>
     </message>
     <message>
         <location line="+20"/>
         <source>Startkraft:</source>
-        <translation type="unfinished"></translation>
+        <translation>Force initiale :</translation>
     </message>
     <message>
         <location line="+36"/>
         <source>Maximalkraft:</source>
-        <translation type="unfinished"></translation>
+        <translation>Force maximale :</translation>
     </message>
     <message>
         <location line="+20"/>
         <source>Endkraft:</source>
-        <translation type="unfinished"></translation>
+        <translation>Force finale :</translation>
     </message>
     <message>
         <location line="+20"/>
         <source>Mittelwert der Kraft:</source>
-        <translation type="unfinished"></translation>
+        <translation>Force moyenne :</translation>
     </message>
     <message>
         <location line="+131"/>
         <source>Seriennummer Gerät:</source>
-        <translation type="unfinished"></translation>
+        <translation>N° de série de l&apos;appareil :</translation>
     </message>
     <message>
         <location line="+20"/>
         <source>Software-Version:</source>
-        <translation type="unfinished"></translation>
+        <translation>Version du logiciel :</translation>
     </message>
     <message>
         <location line="+53"/>
         <source>&amp;Datei</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fichier</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>&amp;Bearbeiten</source>
-        <translation type="unfinished"></translation>
+        <translation>É&amp;dition</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>&amp;Hilfe</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aide</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Als PDF &amp;speichern...</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer en &amp;PDF...</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Ctrl+S</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+S</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>S&amp;eite einrichten...</source>
-        <translation type="unfinished"></translation>
+        <translation>Mise en pa&amp;ge...</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Druck&amp;vorschau</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aperçu avant impression</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>&amp;Drucken...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Imprimer...</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Ctrl+P</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+P</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>&amp;Beenden</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitter</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Ctrl+Q</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+Q</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Gewählte Messung &amp;löschen</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Supprimer la mesure sélectionnée</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Del</source>
-        <translation type="unfinished"></translation>
+        <translation>Del</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>&amp;Alle Messungen löschen</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer &amp;toutes les mesures</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Shift+Del</source>
-        <translation type="unfinished"></translation>
+        <translation>Shift+Del</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Gewählte Messung e&amp;xportieren...</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;xporter la mesure sélectionnée...</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Ctrl+E</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+E</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Alle Messungen ex&amp;portieren...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Exporter toutes les mesures...</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Ctrl+Shift+E</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+Shift+E</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>&amp;Einstellungen...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Paramètres...</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>&amp;Info...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Informations...</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>F1</source>
-        <translation type="unfinished"></translation>
+        <translation>F1</translation>
     </message>
 </context>
 <context>
@@ -203,27 +204,175 @@ Tool</source>
     <message>
         <location filename="../../ui/mainform_transfer.cpp" line="+34"/>
         <source>Verbindung zum Gerät wird hergestellt...</source>
-        <translation type="unfinished"></translation>
+        <translation>Connexion à l&apos;appareil en cours...</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Verbindung zum Gerät konnte nicht hergestellt werden!</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;établir la connexion avec l&apos;appareil !</translation>
     </message>
     <message>
         <location line="+29"/>
         <source>Daten werden übertragen...</source>
-        <translation type="unfinished"></translation>
+        <translation>Transfert des données en cours...</translation>
+    </message>
+    <message>
+        <location filename="../../ui/mainform_delete.cpp" line="+29"/>
+        <source>Messung löschen</source>
+        <translation>Supprimer la mesure</translation>
     </message>
     <message>
         <location line="+1"/>
-        <source>Abbrechen</source>
-        <translation type="unfinished"></translation>
+        <source>Möchten Sie die gewählte Messung auf dem Gerät wirklich löschen?</source>
+        <translation>Voulez-vous vraiment supprimer la mesure sélectionnée sur l&apos;appareil ?</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+6"/>
+        <source>Alle Messungen löschen</source>
+        <translation>Supprimer toutes les mesures</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Möchten Sie wirklich ALLE Messung auf dem Gerät löschen?</source>
+        <translation>Voulez-vous vraiment supprimer TOUTES les mesures de l&apos;appareil ?</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <location line="+16"/>
+        <source>Daten werden gelöscht...</source>
+        <translation>Suppression des données en cours...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location filename="../../ui/mainform_transfer.cpp" line="+1"/>
+        <source>Abbrechen</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <location filename="../../ui/mainform_transfer.cpp" line="+19"/>
         <source>Fehler beim Übertragen der Daten!</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur lors du transfert des données !</translation>
+    </message>
+    <message>
+        <location filename="../../ui/forceplot.cpp" line="+29"/>
+        <source>Zeit</source>
+        <translation>Temps</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Plot 1</source>
+        <translation>Courbe 1</translation>
+    </message>
+    <message>
+        <location line="+51"/>
+        <source>Kraft/Zeit-Diagramm</source>
+        <translation>Diagramme force/temps</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <location line="+29"/>
+        <source>Kraft</source>
+        <translation>Force</translation>
+    </message>
+    <message>
+        <location filename="../../ui/report.cpp" line="+137"/>
+        <source>Seriennummer Gerät:</source>
+        <translation>N° de série de l&apos;appareil :</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Messung-Nr:</source>
+        <translation>N° de mesure :</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Bezeichnung:</source>
+        <translation>Désignation :</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Datum:</source>
+        <translation>Date :</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Zeit:</source>
+        <translation>Heure :</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Startkraft:</source>
+        <translation>Force initiale :</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Maximalkraft:</source>
+        <translation>Force maximale :</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Endkraft:</source>
+        <translation>Force finale :</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Mittelwert der Kraft:</source>
+        <translation>Force moyenne :</translation>
+    </message>
+    <message>
+        <location line="+38"/>
+        <source>Die PDF-Datei &quot;%1&quot; konnte nicht geschrieben werden.</source>
+        <translation>Impossible d&apos;écrire le fichier PDF «&#xa0;%1&#xa0;».</translation>
+    </message>
+    <message>
+        <location line="+35"/>
+        <source>Bezeichnung</source>
+        <translation>Désignation</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Bitte geben Sie eine Bezeichnung für den Ausdruck ein: </source>
+        <translation>Veuillez saisir une désignation pour l&apos;impression : </translation>
+    </message>
+    <message>
+        <location filename="../../ui/mainform_export.cpp" line="+39"/>
+        <source>CSV-Datei (*.CSV)</source>
+        <translation>Fichier CSV (*.CSV)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Daten exportieren</source>
+        <translation>Exporter les données</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Daten werden exportiert...</source>
+        <translation>Exportation des données en cours...</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Daten exportiert.</source>
+        <translation>Données exportées.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Daten wurden nicht exportiert.</source>
+        <translation>Données non exportées.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Die Datei &apos;%1&apos; konnte nicht geschrieben werden!</source>
+        <translation>Impossible d&apos;écrire le fichier «&#xa0;%1&#xa0;»&#xa0;!</translation>
+    </message>
+    <message>
+        <location filename="../../ui/mainform_report.cpp" line="+17"/>
+        <source>PDF-Datei</source>
+        <translation>Fichier PDF</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>PDF-Datei speichern</source>
+        <translation>Enregistrer le fichier PDF</translation>
     </message>
 </context>
 <context>
@@ -231,32 +380,60 @@ Tool</source>
     <message>
         <location filename="../../measurement/dblist.cpp" line="+61"/>
         <source>Kraft</source>
-        <translation type="unfinished"></translation>
+        <translation>Force</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>Seriennummer Gerät:</source>
-        <translation type="unfinished"></translation>
+        <translation>N° de série de l&apos;appareil :</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Messung-Nr:</source>
-        <translation type="unfinished"></translation>
+        <translation>N° de mesure :</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Datum:</source>
-        <translation type="unfinished"></translation>
+        <translation>Date :</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Zeit:</source>
-        <translation type="unfinished"></translation>
+        <translation>Heure :</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Zeit</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps</translation>
+    </message>
+</context>
+<context>
+    <name>QTranslator</name>
+    <message>
+        <location filename="../../device/quorixtspx.cpp" line="+39"/>
+        <source>Gerät nicht initialisiert!</source>
+        <translation>Appareil non initialisé !</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Fehler beim Öffnen der Schnittstelle!</source>
+        <translation>Erreur lors de l&apos;ouverture du port série !</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Fehler beim Initialisieren!</source>
+        <translation>Erreur lors de l&apos;initialisation !</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Fehler!</source>
+        <translation>Erreur !</translation>
     </message>
 </context>
 <context>
@@ -264,67 +441,67 @@ Tool</source>
     <message>
         <location filename="../../ui/settingsdialog.ui" line="+20"/>
         <source>Einstellungen</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Sprache</source>
-        <translation type="unfinished"></translation>
+        <translation>Langue</translation>
     </message>
     <message>
         <location line="+24"/>
         <source>* Die Sprache wird erst nach einem Neustart geladen</source>
-        <translation type="unfinished"></translation>
+        <translation>* La langue ne sera chargée qu&apos;après un redémarrage</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Drucken</source>
-        <translation type="unfinished"></translation>
+        <translation>Impression</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Logo:</source>
-        <translation type="unfinished"></translation>
+        <translation>Logo :</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>...</source>
-        <translation type="unfinished"></translation>
+        <translation>...</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Kopfzeile:</source>
-        <translation type="unfinished"></translation>
+        <translation>En-tête :</translation>
     </message>
     <message>
-        <location filename="../../ui/settingsdialog.cpp" line="+27"/>
+        <location filename="../../ui/settingsdialog.cpp" line="+29"/>
         <source>Deutsch</source>
-        <translation type="unfinished"></translation>
+        <translation>Allemand</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Englisch</source>
-        <translation type="unfinished"></translation>
+        <translation>Anglais</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Französisch</source>
-        <translation type="unfinished"></translation>
+        <translation>Français</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Italienisch</source>
-        <translation type="unfinished"></translation>
+        <translation>Italien</translation>
     </message>
     <message>
         <location line="+38"/>
         <source>Alle Bilder</source>
-        <translation type="unfinished"></translation>
+        <translation>Toutes les images</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Bild</source>
-        <translation type="unfinished"></translation>
+        <translation>Image</translation>
     </message>
 </context>
 </TS>

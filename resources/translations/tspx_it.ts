@@ -6,28 +6,29 @@
     <message>
         <location filename="../../ui/infodialog.ui" line="+31"/>
         <source>Info</source>
-        <translation type="unfinished"></translation>
+        <translation>Informazioni</translation>
     </message>
     <message>
         <location line="+43"/>
         <source>Velmora</source>
-        <translation type="unfinished"></translation>
+        <translation>Velmora</translation>
     </message>
     <message>
         <location line="+33"/>
         <source>Tensimo® Parl
 Tool</source>
-        <translation type="unfinished"></translation>
+        <translation>Tensimo® Parl
+Tool</translation>
     </message>
     <message>
         <location line="+41"/>
         <source>Programm-Version: </source>
-        <translation type="unfinished"></translation>
+        <translation>Versione programma: </translation>
     </message>
     <message>
         <location line="+16"/>
         <source>0.0  build 20000101</source>
-        <translation type="unfinished"></translation>
+        <translation>0.0  build 20000101</translation>
     </message>
 </context>
 <context>
@@ -35,167 +36,167 @@ Tool</source>
     <message>
         <location filename="../../ui/mainform.ui" line="+20"/>
         <source>Tensimo Parl - Tool</source>
-        <translation type="unfinished"></translation>
+        <translation>Tensimo Parl - Tool</translation>
     </message>
     <message>
         <location line="+32"/>
         <source> Daten übertragen </source>
-        <translation type="unfinished"></translation>
+        <translation> Trasferisci dati </translation>
     </message>
     <message>
         <location line="+106"/>
         <source>Messungen-Nr:</source>
-        <translation type="unfinished"></translation>
+        <translation>N. misura:</translation>
     </message>
     <message>
         <location line="+27"/>
         <source>Datum:</source>
-        <translation type="unfinished"></translation>
+        <translation>Data:</translation>
     </message>
     <message>
         <location line="+20"/>
         <source>Zeit:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ora:</translation>
     </message>
     <message>
         <location line="+20"/>
         <source>Startkraft:</source>
-        <translation type="unfinished"></translation>
+        <translation>Forza iniziale:</translation>
     </message>
     <message>
         <location line="+36"/>
         <source>Maximalkraft:</source>
-        <translation type="unfinished"></translation>
+        <translation>Forza massima:</translation>
     </message>
     <message>
         <location line="+20"/>
         <source>Endkraft:</source>
-        <translation type="unfinished"></translation>
+        <translation>Forza finale:</translation>
     </message>
     <message>
         <location line="+20"/>
         <source>Mittelwert der Kraft:</source>
-        <translation type="unfinished"></translation>
+        <translation>Forza media:</translation>
     </message>
     <message>
         <location line="+131"/>
         <source>Seriennummer Gerät:</source>
-        <translation type="unfinished"></translation>
+        <translation>N. di serie strumento:</translation>
     </message>
     <message>
         <location line="+20"/>
         <source>Software-Version:</source>
-        <translation type="unfinished"></translation>
+        <translation>Versione software:</translation>
     </message>
     <message>
         <location line="+53"/>
         <source>&amp;Datei</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;File</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>&amp;Bearbeiten</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Modifica</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>&amp;Hilfe</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aiuto</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Als PDF &amp;speichern...</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva come &amp;PDF...</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Ctrl+S</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+S</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>S&amp;eite einrichten...</source>
-        <translation type="unfinished"></translation>
+        <translation>Imposta pa&amp;gina...</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Druck&amp;vorschau</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Anteprima di stampa</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>&amp;Drucken...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Stampa...</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Ctrl+P</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+P</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>&amp;Beenden</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Esci</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Ctrl+Q</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+Q</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Gewählte Messung &amp;löschen</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Elimina misura selezionata</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Del</source>
-        <translation type="unfinished"></translation>
+        <translation>Del</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>&amp;Alle Messungen löschen</source>
-        <translation type="unfinished"></translation>
+        <translation>Elimina &amp;tutte le misure</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Shift+Del</source>
-        <translation type="unfinished"></translation>
+        <translation>Shift+Del</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Gewählte Messung e&amp;xportieren...</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;sporta misura selezionata...</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Ctrl+E</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+E</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Alle Messungen ex&amp;portieren...</source>
-        <translation type="unfinished"></translation>
+        <translation>Es&amp;porta tutte le misure...</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Ctrl+Shift+E</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+Shift+E</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>&amp;Einstellungen...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Impostazioni...</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>&amp;Info...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Informazioni...</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>F1</source>
-        <translation type="unfinished"></translation>
+        <translation>F1</translation>
     </message>
 </context>
 <context>
@@ -203,27 +204,175 @@ Tool</source>
     <message>
         <location filename="../../ui/mainform_transfer.cpp" line="+34"/>
         <source>Verbindung zum Gerät wird hergestellt...</source>
-        <translation type="unfinished"></translation>
+        <translation>Connessione allo strumento in corso...</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Verbindung zum Gerät konnte nicht hergestellt werden!</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile stabilire la connessione con lo strumento!</translation>
     </message>
     <message>
         <location line="+29"/>
         <source>Daten werden übertragen...</source>
-        <translation type="unfinished"></translation>
+        <translation>Trasferimento dati in corso...</translation>
+    </message>
+    <message>
+        <location filename="../../ui/mainform_delete.cpp" line="+29"/>
+        <source>Messung löschen</source>
+        <translation>Elimina misura</translation>
     </message>
     <message>
         <location line="+1"/>
-        <source>Abbrechen</source>
-        <translation type="unfinished"></translation>
+        <source>Möchten Sie die gewählte Messung auf dem Gerät wirklich löschen?</source>
+        <translation>Eliminare davvero la misura selezionata sullo strumento?</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+6"/>
+        <source>Alle Messungen löschen</source>
+        <translation>Elimina tutte le misure</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Möchten Sie wirklich ALLE Messung auf dem Gerät löschen?</source>
+        <translation>Eliminare davvero TUTTE le misure sullo strumento?</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <location line="+16"/>
+        <source>Daten werden gelöscht...</source>
+        <translation>Eliminazione dati in corso...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location filename="../../ui/mainform_transfer.cpp" line="+1"/>
+        <source>Abbrechen</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <location filename="../../ui/mainform_transfer.cpp" line="+19"/>
         <source>Fehler beim Übertragen der Daten!</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore durante il trasferimento dei dati!</translation>
+    </message>
+    <message>
+        <location filename="../../ui/forceplot.cpp" line="+29"/>
+        <source>Zeit</source>
+        <translation>Tempo</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Plot 1</source>
+        <translation>Curva 1</translation>
+    </message>
+    <message>
+        <location line="+51"/>
+        <source>Kraft/Zeit-Diagramm</source>
+        <translation>Diagramma forza/tempo</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <location line="+29"/>
+        <source>Kraft</source>
+        <translation>Forza</translation>
+    </message>
+    <message>
+        <location filename="../../ui/report.cpp" line="+137"/>
+        <source>Seriennummer Gerät:</source>
+        <translation>N. di serie strumento:</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Messung-Nr:</source>
+        <translation>N. misura:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Bezeichnung:</source>
+        <translation>Denominazione:</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Datum:</source>
+        <translation>Data:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Zeit:</source>
+        <translation>Ora:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Startkraft:</source>
+        <translation>Forza iniziale:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Maximalkraft:</source>
+        <translation>Forza massima:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Endkraft:</source>
+        <translation>Forza finale:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Mittelwert der Kraft:</source>
+        <translation>Forza media:</translation>
+    </message>
+    <message>
+        <location line="+38"/>
+        <source>Die PDF-Datei &quot;%1&quot; konnte nicht geschrieben werden.</source>
+        <translation>Impossibile scrivere il file PDF &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <location line="+35"/>
+        <source>Bezeichnung</source>
+        <translation>Denominazione</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Bitte geben Sie eine Bezeichnung für den Ausdruck ein: </source>
+        <translation>Inserire una denominazione per la stampa: </translation>
+    </message>
+    <message>
+        <location filename="../../ui/mainform_export.cpp" line="+39"/>
+        <source>CSV-Datei (*.CSV)</source>
+        <translation>File CSV (*.CSV)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Daten exportieren</source>
+        <translation>Esporta dati</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Daten werden exportiert...</source>
+        <translation>Esportazione dati in corso...</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Daten exportiert.</source>
+        <translation>Dati esportati.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Daten wurden nicht exportiert.</source>
+        <translation>Dati non esportati.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Die Datei &apos;%1&apos; konnte nicht geschrieben werden!</source>
+        <translation>Impossibile scrivere il file &apos;%1&apos;!</translation>
+    </message>
+    <message>
+        <location filename="../../ui/mainform_report.cpp" line="+17"/>
+        <source>PDF-Datei</source>
+        <translation>File PDF</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>PDF-Datei speichern</source>
+        <translation>Salva file PDF</translation>
     </message>
 </context>
 <context>
@@ -231,32 +380,60 @@ Tool</source>
     <message>
         <location filename="../../measurement/dblist.cpp" line="+61"/>
         <source>Kraft</source>
-        <translation type="unfinished"></translation>
+        <translation>Forza</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>Seriennummer Gerät:</source>
-        <translation type="unfinished"></translation>
+        <translation>N. di serie strumento:</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Messung-Nr:</source>
-        <translation type="unfinished"></translation>
+        <translation>N. misura:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Datum:</source>
-        <translation type="unfinished"></translation>
+        <translation>Data:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Zeit:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ora:</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Zeit</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo</translation>
+    </message>
+</context>
+<context>
+    <name>QTranslator</name>
+    <message>
+        <location filename="../../device/quorixtspx.cpp" line="+39"/>
+        <source>Gerät nicht initialisiert!</source>
+        <translation>Strumento non inizializzato!</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Fehler beim Öffnen der Schnittstelle!</source>
+        <translation>Errore durante l&apos;apertura della porta seriale!</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Fehler beim Initialisieren!</source>
+        <translation>Errore durante l&apos;inizializzazione!</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Fehler!</source>
+        <translation>Errore!</translation>
     </message>
 </context>
 <context>
@@ -264,67 +441,67 @@ Tool</source>
     <message>
         <location filename="../../ui/settingsdialog.ui" line="+20"/>
         <source>Einstellungen</source>
-        <translation type="unfinished"></translation>
+        <translation>Impostazioni</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Sprache</source>
-        <translation type="unfinished"></translation>
+        <translation>Lingua</translation>
     </message>
     <message>
         <location line="+24"/>
         <source>* Die Sprache wird erst nach einem Neustart geladen</source>
-        <translation type="unfinished"></translation>
+        <translation>* La lingua viene caricata solo dopo un riavvio</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Drucken</source>
-        <translation type="unfinished"></translation>
+        <translation>Stampa</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Logo:</source>
-        <translation type="unfinished"></translation>
+        <translation>Logo:</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>...</source>
-        <translation type="unfinished"></translation>
+        <translation>...</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Kopfzeile:</source>
-        <translation type="unfinished"></translation>
+        <translation>Intestazione:</translation>
     </message>
     <message>
-        <location filename="../../ui/settingsdialog.cpp" line="+27"/>
+        <location filename="../../ui/settingsdialog.cpp" line="+29"/>
         <source>Deutsch</source>
-        <translation type="unfinished"></translation>
+        <translation>Tedesco</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Englisch</source>
-        <translation type="unfinished"></translation>
+        <translation>Inglese</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Französisch</source>
-        <translation type="unfinished"></translation>
+        <translation>Francese</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Italienisch</source>
-        <translation type="unfinished"></translation>
+        <translation>Italiano</translation>
     </message>
     <message>
         <location line="+38"/>
         <source>Alle Bilder</source>
-        <translation type="unfinished"></translation>
+        <translation>Tutte le immagini</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Bild</source>
-        <translation type="unfinished"></translation>
+        <translation>Immagine</translation>
     </message>
 </context>
 </TS>
