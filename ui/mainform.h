@@ -14,6 +14,7 @@ class InterfaceHardware;
 class QErrorMessage;
 class QModelIndex;
 class QStandardItemModel;
+class QTimer;
 class QwtPlotCurve;
 class QwtPlotGrid;
 class StatusIni;
@@ -88,6 +89,8 @@ private:
     // The commands' workflows: CSV export of the records and the report of one.
     void exportCSV(const QList<Measurement *> &list);
     void printReport(int number, QPrinter *reportPrinter);
+    // Clears the status bar a moment after an export's closing message.
+    void startStatusClearTimer();
 
     // Transfer steps.
     void readIdentity();
@@ -116,4 +119,5 @@ private:
     QPrinter printer{QPrinter::HighResolution};
     QPrinter pdfPrinter{QPrinter::ScreenResolution};
     Ui::MainForm *ui;
+    QTimer *m_statusClearTimer = nullptr;
 };

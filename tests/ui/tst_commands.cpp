@@ -1,0 +1,449 @@
+// The main window's file, report and dialog commands against tspx-sim: CSV
+// export and PDF through the real save dialog, print, preview and page setup,
+// the settings and info dialogs.
+#include "modalanswerer.h"
+#include "windowharness.h"
+
+#include "settings/statusini.h"
+#include "ui/infodialog.h"
+#include "ui/mainform.h"
+#include "ui/settingsdialog.h"
+#include "ui_mainform.h"
+
+#include <QComboBox>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPageSetupDialog>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QStatusBar>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+struct SaveDialogSeen
+{
+    QString caption;
+    QString directory;
+    QStringList nameFilters;
+    QString selectedNameFilter;
+};
+
+QByteArray readFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool makeFolder(const QString &path)
+{
+    return QDir().mkpath(path);
+}
+
+// A regular file where a folder is expected: nothing can be written below it.
+bool makeBlocker(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write("x") == 1;
+}
+
+QString pdfText(const QString &path)
+{
+    QProcess tool;
+    tool.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
+    tool.waitForFinished(30000);
+    return QString::fromUtf8(tool.readAllStandardOutput());
+}
+
+bool hasValueLine(const QString &text, const QString &caption, const QString &value)
+{
+    const QRegularExpression line(QStringLiteral("^\\s*") + QRegularExpression::escape(caption) +
+                                      QStringLiteral("\\s+") + QRegularExpression::escape(value) +
+                                      QStringLiteral("\\s*$"),
+                                  QRegularExpression::MultilineOption);
+    return line.match(text).hasMatch();
+}
+
+} // namespace
+
+class TestCommands : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void exportingAllWritesTheChosenFile();
+    void exportingTheSelectedWritesOnlyItsColumn();
+    void exportToABlockedPathReportsTheError();
+    void exportOfTheDeviceRowOrACancelledDialogDoesNothing();
+
+    void pdfOfTheSelectedMeasurement();
+    void pdfToABlockedPathReportsTheError();
+    void pdfWithoutMeasurementWritesNoFile();
+
+    void previewPaintsTheSelectedMeasurement_data();
+    void previewPaintsTheSelectedMeasurement();
+    void rejectedPrintDialogPrintsNothing();
+    void pageSetupIsWindowModalOnTheWindow();
+
+    void settingsDialogRunsModallyOnTheWindowsStatus();
+    void infoDialogShowsTheVersionAndCloses();
+
+private:
+    void transferAndSelect(int number);
+    void recordStatusTexts();
+    // Answers the save dialog with `fileName` (or cancels it for an empty
+    // one) and the designation prompt with `designation`.
+    std::unique_ptr<ModalAnswerer> answerSaveDialog(const QString &fileName,
+                                                    const QString &designation = QString());
+
+    std::unique_ptr<WindowHarness> m_harness;
+    Mainform *m_window = nullptr;
+    Ui::MainForm *ui = nullptr;
+    SaveDialogSeen m_saveDialog;
+    QStringList m_statusTexts;
+};
+
+void TestCommands::initTestCase()
+{
+    if (QStandardPaths::findExecutable("pdftotext").isEmpty())
+        QSKIP("poppler-utils are not installed");
+}
+
+void TestCommands::init()
+{
+    m_harness = std::make_unique<WindowHarness>();
+    QVERIFY(m_harness->setUp());
+    m_window = m_harness->window();
+    ui = m_harness->ui();
+    m_saveDialog = SaveDialogSeen();
+    m_statusTexts.clear();
+}
+
+void TestCommands::cleanup()
+{
+    m_harness.reset();
+}
+
+void TestCommands::transferAndSelect(int number)
+{
+    QVERIFY(m_harness->startGauge(threeMeasurements()));
+    m_harness->transfer();
+    QCOMPARE(m_harness->rowNumbers(), QList<int>({12, 3, 30}));
+    QVERIFY(m_harness->select(number));
+}
+
+void TestCommands::recordStatusTexts()
+{
+    connect(m_window->statusBar(), &QStatusBar::messageChanged, this,
+            [this](const QString &text) { m_statusTexts << text; });
+}
+
+std::unique_ptr<ModalAnswerer> TestCommands::answerSaveDialog(const QString &fileName,
+                                                              const QString &designation)
+{
+    return std::make_unique<ModalAnswerer>([=](QWidget *dialog) {
+        if (auto *input = qobject_cast<QInputDialog *>(dialog)) {
+            input->setTextValue(designation);
+            input->accept();
+            return;
+        }
+        auto *files = qobject_cast<QFileDialog *>(dialog);
+        if (!files) {
+            dialog->close();
+            return;
+        }
+        m_saveDialog = {files->windowTitle(), files->directory().absolutePath(),
+                        files->nameFilters(), files->selectedNameFilter()};
+        if (fileName.isEmpty() || files->acceptMode() != QFileDialog::AcceptSave) {
+            files->reject();
+            return;
+        }
+        files->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))->setText(fileName);
+        // As the Save button does (QFileDialog::accept is not public).
+        static_cast<QDialog *>(files)->accept();
+    });
+}
+
+void TestCommands::exportingAllWritesTheChosenFile()
+{
+    transferAndSelect(3);
+    const QString startFolder = m_harness->filePath("start");
+    const QString targetFolder = m_harness->filePath("csv");
+    QVERIFY(makeFolder(startFolder) && makeFolder(targetFolder));
+    m_harness->status()->lastExportListPath = startFolder.toLatin1();
+    recordStatusTexts();
+    const QString target = targetFolder + "/messungen.CSV";
+    const auto answerer = answerSaveDialog(target);
+
+    ui->actionAlleMessungenexportieren->trigger();
+
+    QCOMPARE(answerer->seen(), QStringList({"QFileDialog"}));
+    QCOMPARE(m_saveDialog.caption, QStringLiteral("Daten exportieren"));
+    QCOMPARE(m_saveDialog.directory, startFolder);
+    QCOMPARE(m_saveDialog.nameFilters, QStringList({"CSV-Datei (*.CSV)"}));
+    QCOMPARE(m_saveDialog.selectedNameFilter, QStringLiteral("CSV-Datei (*.CSV)"));
+
+    const QByteArray csv = readFile(target);
+    QVERIFY2(csv.startsWith("sep=,\r\n\"Tensimo Parl\",\"\",\"\",\"\"\r\n"), csv.left(200));
+    QVERIFY(csv.contains("\r\n\"Messung-Nr:\",\"12\",\"3\",\"30\"\r\n"));
+    QVERIFY(csv.contains("\r\n\"0.000\",\"0.5\",\"1.0\",\"3.0\"\r\n"));
+    QCOMPARE(m_statusTexts, QStringList({"Daten werden exportiert...", "Daten exportiert."}));
+    QVERIFY(!QApplication::overrideCursor());
+    QCOMPARE(m_harness->shownError(), QString());
+
+    QCOMPARE(m_harness->status()->lastExportListPath, targetFolder.toLatin1());
+    QVERIFY(readFile(m_harness->status()->fileName)
+                .contains("\nlastExportListPath=" + targetFolder.toLatin1() + "\n"));
+
+    auto *clearTimer = m_window->findChild<QTimer *>(QStringLiteral("statusClearTimer"));
+    QVERIFY(clearTimer);
+    QVERIFY(clearTimer->isActive());
+    QVERIFY(clearTimer->isSingleShot());
+    QCOMPARE(clearTimer->interval(), 2000);
+    // Its connection, without waiting the two seconds.
+    clearTimer->start(0);
+    QTRY_COMPARE(m_window->statusBar()->currentMessage(), QString());
+}
+
+void TestCommands::exportingTheSelectedWritesOnlyItsColumn()
+{
+    transferAndSelect(30);
+    const QString target = m_harness->filePath("eine.CSV");
+    const auto answerer = answerSaveDialog(target);
+
+    ui->actionGewaehlteMessungexportieren->trigger();
+
+    const QByteArray csv = readFile(target);
+    QVERIFY(csv.contains("\r\n\"Messung-Nr:\",\"30\"\r\n"));
+    QVERIFY2(csv.endsWith("\r\n\"0.000\",\"3.0\"\r\n\"0.020\",\"3.5\"\r\n"), csv);
+    QCOMPARE(m_window->statusBar()->currentMessage(), QStringLiteral("Daten exportiert."));
+}
+
+void TestCommands::exportToABlockedPathReportsTheError()
+{
+    transferAndSelect(3);
+    const QString blocker = m_harness->filePath("blocker");
+    QVERIFY(makeBlocker(blocker));
+    recordStatusTexts();
+    const QString target = blocker + "/messungen.CSV";
+    const auto answerer = answerSaveDialog(target);
+
+    ui->actionAlleMessungenexportieren->trigger();
+
+    QCOMPARE(answerer->seen(), QStringList({"QFileDialog"}));
+    QCOMPARE(m_harness->shownError(),
+             QStringLiteral("Die Datei '%1' konnte nicht geschrieben werden!").arg(target));
+    QVERIFY(!m_statusTexts.contains("Daten exportiert."));
+    QCOMPARE(m_window->statusBar()->currentMessage(),
+             QStringLiteral("Daten wurden nicht exportiert."));
+    QVERIFY(!QApplication::overrideCursor());
+}
+
+void TestCommands::exportOfTheDeviceRowOrACancelledDialogDoesNothing()
+{
+    transferAndSelect(0);
+    m_harness->status()->lastExportListPath = m_harness->folder().toLatin1();
+    recordStatusTexts();
+    {
+        // The action is disabled on the device row; its slot is called directly.
+        const auto answerer = answerSaveDialog(QString());
+        m_window->on_actionGewaehlteMessungexportieren_triggered();
+        QCOMPARE(answerer->seen(), QStringList());
+    }
+    {
+        const auto answerer = answerSaveDialog(QString());
+        ui->actionAlleMessungenexportieren->trigger();
+        QCOMPARE(answerer->seen(), QStringList({"QFileDialog"}));
+    }
+    QCOMPARE(m_statusTexts, QStringList());
+    QCOMPARE(QDir(m_harness->folder()).entryList({"*.CSV"}, QDir::Files), QStringList());
+    QCOMPARE(m_harness->status()->lastExportListPath, m_harness->folder().toLatin1());
+    QVERIFY(!m_window->findChild<QTimer *>(QStringLiteral("statusClearTimer")));
+}
+
+void TestCommands::pdfOfTheSelectedMeasurement()
+{
+    transferAndSelect(3);
+    const QString startFolder = m_harness->filePath("start");
+    const QString targetFolder = m_harness->filePath("pdf");
+    QVERIFY(makeFolder(startFolder) && makeFolder(targetFolder));
+    m_harness->status()->lastFilePath = startFolder.toLatin1();
+    const QString target = targetFolder + "/bericht.pdf";
+    const auto answerer = answerSaveDialog(target, "Probe 17");
+
+    ui->actionAlsPDFspeichern->trigger();
+
+    QCOMPARE(answerer->seen(), QStringList({"QFileDialog", "QInputDialog"}));
+    QCOMPARE(m_saveDialog.caption, QStringLiteral("PDF-Datei speichern"));
+    QCOMPARE(m_saveDialog.directory, startFolder);
+    QCOMPARE(m_saveDialog.nameFilters, QStringList({"PDF-Datei (*.pdf)"}));
+    QVERIFY(QFileInfo(target).size() > 0);
+    const QString text = pdfText(target);
+    QVERIFY2(hasValueLine(text, "Messung-Nr:", "3"), qPrintable(text));
+    QVERIFY(hasValueLine(text, "Bezeichnung:", "Probe 17"));
+    QVERIFY(hasValueLine(text, "Maximalkraft:", "10.0 N"));
+    QCOMPARE(m_harness->shownError(), QString());
+
+    QCOMPARE(m_harness->status()->lastFilePath, targetFolder.toLatin1());
+    QVERIFY(readFile(m_harness->status()->fileName)
+                .contains("\nlastFilePath=" + targetFolder.toLatin1() + "\n"));
+}
+
+void TestCommands::pdfToABlockedPathReportsTheError()
+{
+    transferAndSelect(12);
+    const QString blocker = m_harness->filePath("blocker");
+    QVERIFY(makeBlocker(blocker));
+    const QString target = blocker + "/bericht.pdf";
+    const auto answerer = answerSaveDialog(target);
+
+    ui->actionAlsPDFspeichern->trigger();
+
+    QCOMPARE(m_harness->shownError(),
+             QStringLiteral("Die PDF-Datei \"%1\" konnte nicht geschrieben werden.").arg(target));
+}
+
+void TestCommands::pdfWithoutMeasurementWritesNoFile()
+{
+    transferAndSelect(0);
+    const QString target = m_harness->filePath("leer.pdf");
+    const auto answerer = answerSaveDialog(target);
+
+    // The action is disabled on the device row; its slot is called directly.
+    m_window->on_actionAlsPDFspeichern_triggered();
+
+    QCOMPARE(answerer->seen().value(0), QStringLiteral("QFileDialog"));
+    QVERIFY(!QFile::exists(target));
+    QCOMPARE(m_harness->shownError(), QString());
+}
+
+void TestCommands::previewPaintsTheSelectedMeasurement_data()
+{
+    QTest::addColumn<int>("number");
+    QTest::addColumn<int>("pages");
+    QTest::newRow("measurement") << 12 << 1;
+    QTest::newRow("device row") << 0 << 0;
+}
+
+void TestCommands::previewPaintsTheSelectedMeasurement()
+{
+    QFETCH(int, number);
+    QFETCH(int, pages);
+    transferAndSelect(number);
+    int designationsAsked = 0;
+    int pagesShown = -1;
+    QWidget *previewParent = nullptr;
+    const ModalAnswerer answerer([&](QWidget *dialog) {
+        if (auto *input = qobject_cast<QInputDialog *>(dialog)) {
+            ++designationsAsked;
+            input->accept();
+        } else if (auto *preview = qobject_cast<QPrintPreviewDialog *>(dialog)) {
+            pagesShown = preview->findChild<QPrintPreviewWidget *>()->pageCount();
+            previewParent = preview->parentWidget();
+            preview->reject();
+        } else {
+            dialog->close();
+        }
+    });
+
+    m_window->on_actionDruckvorschau_triggered();
+
+    QCOMPARE(previewParent, m_window);
+    QCOMPARE(pagesShown, pages);
+    QVERIFY(designationsAsked >= 1);
+}
+
+void TestCommands::rejectedPrintDialogPrintsNothing()
+{
+    transferAndSelect(3);
+    QWidget *dialogParent = nullptr;
+    const ModalAnswerer answerer([&](QWidget *dialog) {
+        if (qobject_cast<QPrintDialog *>(dialog))
+            dialogParent = dialog->parentWidget();
+        // The designation is asked only for a report that prints.
+        dialog->close();
+    });
+
+    ui->actionDrucken->trigger();
+
+    QCOMPARE(answerer.seen(), QStringList({"QPrintDialog"}));
+    QCOMPARE(dialogParent, m_window);
+}
+
+void TestCommands::pageSetupIsWindowModalOnTheWindow()
+{
+    Qt::WindowModality modality = Qt::NonModal;
+    QWidget *dialogParent = nullptr;
+    const ModalAnswerer answerer([&](QWidget *dialog) {
+        if (qobject_cast<QPageSetupDialog *>(dialog)) {
+            modality = dialog->windowModality();
+            dialogParent = dialog->parentWidget();
+        }
+        dialog->close();
+    });
+
+    ui->actionSeiteEinrichten->trigger();
+
+    QCOMPARE(answerer.seen(), QStringList({"QPageSetupDialog"}));
+    QCOMPARE(modality, Qt::WindowModal);
+    QCOMPARE(dialogParent, m_window);
+}
+
+void TestCommands::settingsDialogRunsModallyOnTheWindowsStatus()
+{
+    m_harness->status()->language = "de";
+    bool modalOnWindow = false;
+    const ModalAnswerer answerer([&](QWidget *dialog) {
+        auto *settings = qobject_cast<SettingsDialog *>(dialog);
+        if (settings) {
+            modalOnWindow = settings->isModal() && settings->parentWidget() == m_window;
+            settings->findChild<QComboBox *>(QStringLiteral("cbLanguage"))->setCurrentIndex(3);
+            settings->accept();
+        } else {
+            dialog->close();
+        }
+    });
+
+    ui->actionEinstellungen->trigger();
+
+    QCOMPARE(answerer.seen(), QStringList({"SettingsDialog"}));
+    QVERIFY(modalOnWindow);
+    // OK wrote into the window's own status object.
+    QCOMPARE(m_harness->status()->language, QByteArray("it"));
+    QVERIFY(m_window->findChildren<SettingsDialog *>().isEmpty());
+}
+
+void TestCommands::infoDialogShowsTheVersionAndCloses()
+{
+    QString version;
+    bool modalOnWindow = false;
+    const ModalAnswerer answerer([&](QWidget *dialog) {
+        if (auto *info = qobject_cast<InfoDialog *>(dialog)) {
+            modalOnWindow = info->isModal() && info->parentWidget() == m_window;
+            version = info->findChild<QLabel *>(QStringLiteral("labelProgVersion"))->text();
+        }
+        dialog->close();
+    });
+
+    ui->actionInfo->trigger();
+
+    QCOMPARE(answerer.seen(), QStringList({"InfoDialog"}));
+    QVERIFY(modalOnWindow);
+    QCOMPARE(version, QStringLiteral("1.2  build: test"));
+    QVERIFY(m_window->findChildren<InfoDialog *>().isEmpty());
+}
+
+QTEST_MAIN(TestCommands)
+#include "tst_commands.moc"

@@ -1,0 +1,202 @@
+// Erasing measurements on tspx-sim through the real main window: the
+// confirmation, the wire traffic, the tree and the record list afterwards.
+#include "windowtesting.h"
+
+#include "ui_mainform.h"
+
+#include <QMessageBox>
+#include <QProgressDialog>
+
+namespace {
+
+const QList<int> kFilledSlots = {4, 9, 17};
+
+// What connecting, running a job that sends `jobLines` and disconnecting puts
+// on the wire: disconnect and connect, the job, disconnect by the job and by
+// closing the port.
+QList<QByteArray> jobTraffic(const QList<QByteArray> &jobLines)
+{
+    return QList<QByteArray>{wireCommand("stCom", 102, '!'), wireCommand("stCom", 101, '!')} +
+           jobLines +
+           QList<QByteArray>{wireCommand("stCom", 102, '!'), wireCommand("stCom", 102, '!')};
+}
+
+QList<QByteArray> eraseLines(int firstSlot, int lastSlot)
+{
+    QList<QByteArray> lines;
+    for (int slot = firstSlot; slot <= lastSlot; ++slot)
+        lines << wireCommand("dMsEr", slot, '!');
+    return lines;
+}
+
+struct QuestionSeen
+{
+    QString title, text;
+    bool hadDefaultButton = true;
+    int count = 0;
+};
+
+ModalAnswerer::Step answerQuestion(QMessageBox::StandardButton answer, QuestionSeen &seen)
+{
+    return {"QMessageBox", [answer, &seen](QWidget *widget) {
+                auto *box = static_cast<QMessageBox *>(widget);
+                seen.title = box->windowTitle();
+                seen.text = box->text();
+                seen.hadDefaultButton = box->defaultButton() != nullptr;
+                ++seen.count;
+                box->button(answer)->click();
+            }};
+}
+
+} // namespace
+
+class TestDeletion : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void deletingTheSelectedMeasurementErasesItsSlotOnly();
+    void deletingTheSelectedMeasurementWithTheDeviceRowSendsNoErase();
+    void deletingAllErasesEverySlotInOrder();
+    void cancellingDeleteAllKeepsTheTree();
+    void answeringNoNeverConnects_data();
+    void answeringNoNeverConnects();
+
+private:
+    // The wire traffic since the transfer of the set-up.
+    QList<QByteArray> trafficAfterTransfer() const;
+
+    std::unique_ptr<GaugeWindow> m_env;
+    int m_transferLines = 0;
+};
+
+void TestDeletion::init()
+{
+    m_env = std::make_unique<GaugeWindow>();
+    QVERIFY(m_env->open());
+    QVERIFY(m_env->startGauge(gaugeWithSlots(kFilledSlots)));
+    m_env->transfer();
+    QCOMPARE(m_env->rowNumbers().size(), kFilledSlots.size());
+    m_transferLines = m_env->gauge->transcriptLines().size();
+}
+
+void TestDeletion::cleanup()
+{
+    m_env.reset();
+}
+
+QList<QByteArray> TestDeletion::trafficAfterTransfer() const
+{
+    return m_env->gauge->transcriptLines().mid(m_transferLines);
+}
+
+void TestDeletion::deletingTheSelectedMeasurementErasesItsSlotOnly()
+{
+    QVERIFY(m_env->select(9));
+    const QList<int> rowsBefore = m_env->rowNumbers();
+    QuestionSeen seen;
+    ModalAnswerer answerer({answerQuestion(QMessageBox::Yes, seen)});
+    m_env->window->formUi()->actionGewaehlteMessungloeschen->trigger();
+
+    QCOMPARE(seen.count, 1);
+    QCOMPARE(seen.title, QStringLiteral("Messung löschen"));
+    QCOMPARE(seen.text,
+             QStringLiteral("Möchten Sie die gewählte Messung auf dem Gerät wirklich löschen?"));
+    QVERIFY(!seen.hadDefaultButton);
+    QCOMPARE(trafficAfterTransfer(), jobTraffic({wireCommand("dMsEr", 9, '!')}));
+
+    QList<int> expectedRows = rowsBefore;
+    expectedRows.removeOne(9);
+    QCOMPARE(m_env->rowNumbers(), expectedRows);
+    // The record stays for the export of all measurements.
+    QVERIFY(m_env->recordNumbers().contains(9));
+    QVERIFY(m_env->window->statusBar()->currentMessage().isEmpty());
+    QVERIFY(!QApplication::overrideCursor());
+}
+
+void TestDeletion::deletingTheSelectedMeasurementWithTheDeviceRowSendsNoErase()
+{
+    m_env->selectDeviceRow();
+    const QList<int> rowsBefore = m_env->rowNumbers();
+    QuestionSeen seen;
+    ModalAnswerer answerer({answerQuestion(QMessageBox::Yes, seen)});
+    m_env->window->on_actionGewaehlteMessungloeschen_triggered();
+
+    QCOMPARE(seen.count, 1);
+    QCOMPARE(trafficAfterTransfer(), jobTraffic({}));
+    QCOMPARE(m_env->rowNumbers(), rowsBefore);
+}
+
+void TestDeletion::deletingAllErasesEverySlotInOrder()
+{
+    QuestionSeen seen;
+    ModalAnswerer answerer({answerQuestion(QMessageBox::Yes, seen)});
+    m_env->window->formUi()->actionAlleMessungenloeschen->trigger();
+
+    QCOMPARE(seen.title, QStringLiteral("Alle Messungen löschen"));
+    QCOMPARE(seen.text, QStringLiteral("Möchten Sie wirklich ALLE Messung auf dem Gerät löschen?"));
+    QVERIFY(!seen.hadDefaultButton);
+    QCOMPARE(trafficAfterTransfer(), jobTraffic(eraseLines(1, 50)));
+    QCOMPARE(m_env->window->model()->rowCount(), 0);
+    QCOMPARE(m_env->recordNumbers().size(), kFilledSlots.size());
+    QVERIFY(!m_env->window->formUi()->actionGewaehlteMessungloeschen->isEnabled());
+    QVERIFY(m_env->window->formUi()->actionAlleMessungenexportieren->isEnabled());
+    QVERIFY(m_env->window->statusBar()->currentMessage().isEmpty());
+    QVERIFY(!m_env->window->findChild<QProgressDialog *>());
+}
+
+void TestDeletion::cancellingDeleteAllKeepsTheTree()
+{
+    // Restart the gauge slow enough for the progress dialog to show.
+    m_env->gauge.reset();
+    QVERIFY(m_env->startGauge(gaugeWithSlots(kFilledSlots), {"--delay-ms", "100"}));
+    const QList<int> rowsBefore = m_env->rowNumbers();
+
+    int cancelledAt = 0;
+    QTimer watcher;
+    watcher.setInterval(0);
+    connect(&watcher, &QTimer::timeout, this, [&] {
+        auto *progress = m_env->window->findChild<QProgressDialog *>();
+        if (cancelledAt == 0 && progress && progress->isVisible() && progress->value() >= 10) {
+            cancelledAt = progress->value();
+            progress->cancel();
+        }
+    });
+    watcher.start();
+    QuestionSeen seen;
+    ModalAnswerer answerer({answerQuestion(QMessageBox::Yes, seen)});
+    m_env->window->on_actionAlleMessungenloeschen_triggered();
+
+    QCOMPARE(cancelledAt, 10);
+    QCOMPARE(m_env->gauge->transcriptLines(), jobTraffic(eraseLines(1, 10)));
+    QCOMPARE(m_env->rowNumbers(), rowsBefore);
+}
+
+void TestDeletion::answeringNoNeverConnects_data()
+{
+    QTest::addColumn<bool>("all");
+    QTest::newRow("selected") << false;
+    QTest::newRow("all") << true;
+}
+
+void TestDeletion::answeringNoNeverConnects()
+{
+    QFETCH(bool, all);
+    QVERIFY(m_env->select(4));
+    QuestionSeen seen;
+    ModalAnswerer answerer({answerQuestion(QMessageBox::No, seen)});
+    if (all)
+        m_env->window->on_actionAlleMessungenloeschen_triggered();
+    else
+        m_env->window->on_actionGewaehlteMessungloeschen_triggered();
+
+    QCOMPARE(seen.count, 1);
+    QCOMPARE(trafficAfterTransfer(), QList<QByteArray>());
+    QCOMPARE(m_env->rowNumbers().size(), kFilledSlots.size());
+}
+
+QTEST_MAIN(TestDeletion)
+#include "tst_deletion.moc"

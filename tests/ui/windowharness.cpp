@@ -1,0 +1,106 @@
+#include "windowharness.h"
+
+#include "measurement/measurement.h"
+#include "settings/configini.h"
+#include "settings/statusini.h"
+#include "ui/mainform.h"
+#include "ui_mainform.h"
+
+#include <QErrorMessage>
+#include <QFile>
+#include <QStandardItemModel>
+#include <QTest>
+#include <QTextEdit>
+
+WindowHarness::WindowHarness() = default;
+
+WindowHarness::~WindowHarness()
+{
+    m_window.reset();
+    m_status.reset();
+    m_config.reset();
+    m_gauge.reset();
+    m_configHome.reset();
+}
+
+bool WindowHarness::setUp()
+{
+    m_configHome = std::make_unique<TemporaryConfigHome>();
+    if (!m_configHome->isValid())
+        return false;
+    m_config = std::make_unique<ConfigIni>("config");
+    m_status = std::make_unique<StatusIni>("status");
+    m_status->load();
+    m_window = std::make_unique<Mainform>(m_config.get(), m_status.get(), "1.2  build: test");
+    m_ui = m_window->formUi();
+    m_window->show();
+    return QTest::qWaitForWindowExposed(m_window.get());
+}
+
+bool WindowHarness::startGauge(const QByteArray &data, const QStringList &options)
+{
+    m_gauge.reset();
+    QFile file(filePath(QStringLiteral("gauge.txt")));
+    if (!file.open(QIODevice::WriteOnly) || file.write(data) != data.size())
+        return false;
+    file.close();
+    m_gauge = std::make_unique<SimProcess>(QStringList{"--data", file.fileName()} + options);
+    if (!m_gauge->start()) {
+        qWarning() << m_gauge->errorText();
+        return false;
+    }
+    return true;
+}
+
+void WindowHarness::transfer()
+{
+    m_ui->buttonTransfer->click();
+}
+
+QString WindowHarness::filePath(const QString &name) const
+{
+    return folder() + QLatin1Char('/') + name;
+}
+
+QModelIndex WindowHarness::deviceIndex() const
+{
+    return m_window->model()->index(0, 0);
+}
+
+QList<int> WindowHarness::rowNumbers() const
+{
+    QList<int> numbers;
+    const QStandardItemModel *model = m_window->model();
+    for (int row = 0; row < model->rowCount(deviceIndex()); ++row)
+        numbers << model->index(row, 0, deviceIndex()).data(MeasurementNumberRole).toInt();
+    return numbers;
+}
+
+bool WindowHarness::select(int number)
+{
+    if (number == 0) {
+        m_ui->treeView->setCurrentIndex(deviceIndex());
+        return true;
+    }
+    const int row = rowNumbers().indexOf(number);
+    if (row < 0)
+        return false;
+    m_ui->treeView->setCurrentIndex(m_window->model()->index(row, 0, deviceIndex()));
+    return m_window->currentMeasurementNumber() == number;
+}
+
+QString WindowHarness::shownError() const
+{
+    QErrorMessage *window = m_window->errorWindow();
+    if (!window->isVisible())
+        return QString();
+    return window->findChild<QTextEdit *>()->toPlainText();
+}
+
+QByteArray threeMeasurements()
+{
+    return "serial SN-4711\nversion 2.10\nunit 0\n"
+           "slot 3\nrate 100\ndate 24;01;2018\ntime 16;11;58\nforces 1;2.5;10;4\n"
+           "slot 12\nrate 10\ndate 05;03;2019\ntime 08;00;00\nforces 0.5;20;7\n"
+           "slot 30\nrate 50\ndate 23;12;2017\ntime 23;59;59\nforces 3;3.5\n";
+}

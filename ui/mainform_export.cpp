@@ -1,0 +1,78 @@
+// CSV export of the selected or all measurements.
+#include "ui/mainform.h"
+
+#include "measurement/dblist.h"
+#include "settings/statusini.h"
+
+#include <QApplication>
+#include <QErrorMessage>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QStatusBar>
+#include <QTimer>
+
+namespace {
+
+// How long "Daten exportiert." stays in the status bar.
+constexpr int kExportedMessageMs = 2000;
+
+} // namespace
+
+void Mainform::on_actionGewaehlteMessungexportieren_triggered()
+{
+    const int number = currentMeasurementNumber();
+    if (number == 0)
+        return;
+    if (Measurement *record = findMeasurement(measurements.records, number))
+        exportCSV({record});
+}
+
+void Mainform::on_actionAlleMessungenexportieren_triggered()
+{
+    exportCSV(measurements.records);
+}
+
+void Mainform::exportCSV(const QList<Measurement *> &list)
+{
+    const DbList table(list, QString::fromLatin1(measurements.serialNr), measurements.forceUnitText,
+                       measurements.forceUnitFactor);
+    QString filter = tr("CSV-Datei (*.CSV)");
+    const QString fileName = QFileDialog::getSaveFileName(
+        this, tr("Daten exportieren"), QString::fromLatin1(status->lastExportListPath), filter,
+        &filter);
+    if (fileName.isEmpty())
+        return;
+
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    QCoreApplication::processEvents();
+    statusBar()->showMessage(tr("Daten werden exportiert..."));
+    QCoreApplication::processEvents();
+
+    const int result = table.exportListCSV(fileName, status->exportListCsvWithSepHeader);
+    status->lastExportListPath = QFileInfo(fileName).path().toLatin1();
+    status->save();
+    QApplication::restoreOverrideCursor();
+
+    if (result == 0) {
+        statusBar()->showMessage(tr("Daten exportiert."));
+    } else {
+        // The operator must not leave believing the data are saved.
+        statusBar()->showMessage(tr("Daten wurden nicht exportiert."));
+        errorMessage->showMessage(
+            tr("Die Datei '%1' konnte nicht geschrieben werden!").arg(fileName));
+    }
+    startStatusClearTimer();
+}
+
+void Mainform::startStatusClearTimer()
+{
+    if (!m_statusClearTimer) {
+        m_statusClearTimer = new QTimer(this);
+        m_statusClearTimer->setObjectName(QStringLiteral("statusClearTimer"));
+        m_statusClearTimer->setSingleShot(true);
+        m_statusClearTimer->setInterval(kExportedMessageMs);
+        connect(m_statusClearTimer, &QTimer::timeout, this, &Mainform::clearStatusBar);
+    }
+    // A second export restarts it: its message gets the full time too.
+    m_statusClearTimer->start();
+}

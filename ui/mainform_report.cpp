@@ -1,0 +1,61 @@
+// The report commands: print, print preview, page setup and PDF file.
+#include "ui/mainform.h"
+
+#include "settings/statusini.h"
+#include "ui/report.h"
+#include "ui_mainform.h"
+
+#include <QErrorMessage>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QPageSetupDialog>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+
+void Mainform::on_actionAlsPDFspeichern_triggered()
+{
+    const QString filter = tr("PDF-Datei") + QStringLiteral(" (*.pdf)");
+    const QString fileName = QFileDialog::getSaveFileName(
+        this, tr("PDF-Datei speichern"), QString::fromLatin1(status->lastFilePath), filter);
+    if (fileName.isEmpty())
+        return;
+
+    ReportPrinter report(measurements, *status, ui->qwtPlot, this);
+    if (report.savePdf(currentMeasurementNumber(), &pdfPrinter, fileName) ==
+        ReportResult::PdfNotWritten)
+        errorMessage->showMessage(pdfNotWrittenMessage(fileName));
+    status->lastFilePath = QFileInfo(fileName).path().toLatin1();
+    status->save();
+}
+
+void Mainform::on_actionSeiteEinrichten_triggered()
+{
+    QPageSetupDialog dialog(&printer, this);
+    dialog.setWindowModality(Qt::WindowModal);
+    dialog.exec();
+}
+
+void Mainform::on_actionDruckvorschau_triggered()
+{
+    QPrintPreviewDialog preview(&printer, this);
+    connect(&preview, &QPrintPreviewDialog::paintRequested, this, &Mainform::printPreviewPaint);
+    preview.exec();
+}
+
+void Mainform::printPreviewPaint(QPrinter *previewPrinter)
+{
+    printReport(currentMeasurementNumber(), previewPrinter);
+}
+
+void Mainform::on_actionDrucken_triggered()
+{
+    QPrintDialog dialog(&printer, this);
+    if (dialog.exec() == QDialog::Accepted)
+        printReport(currentMeasurementNumber(), &printer);
+}
+
+void Mainform::printReport(int number, QPrinter *reportPrinter)
+{
+    // A number without a record prints nothing; the preview then stays empty.
+    ReportPrinter(measurements, *status, ui->qwtPlot, this).print(number, reportPrinter);
+}
