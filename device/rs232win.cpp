@@ -78,6 +78,15 @@ bool isValidDataBits(int dataBits)
     return dataBits >= QSerialPort::Data5 && dataBits <= QSerialPort::Data8;
 }
 
+// The device a port entry leads to. Programs lock a serial port under its
+// device name, and for root that lock is all that keeps a second program
+// off a port in use, so the port is opened under that name, not the link's.
+QString deviceLocation(const QString &location)
+{
+    const QString device = QFileInfo(location).canonicalFilePath();
+    return device.isEmpty() ? location : device;
+}
+
 } // namespace
 
 QString systemPortLocation(const QByteArray &portName)
@@ -101,7 +110,7 @@ QString systemPortLocation(const QByteArray &portName)
 
 RS232Win::RS232Win(const QByteArray &portName) : portName(portName), m_port(new QSerialPort)
 {
-    m_port->setPortName(systemPortLocation(portName));
+    m_port->setPortName(deviceLocation(systemPortLocation(portName)));
     isOpen = m_port->open(QIODevice::ReadWrite);
     if (!isOpen)
         logLine("RS232 kann nicht geöffnet werden! " + portName);

@@ -7,9 +7,11 @@
 
 namespace {
 
+// Every byte, NULs included: Qt 5's fromLatin1(QByteArray) stops at the first
+// NUL, which would cut on writing what a read delivered in full.
 QString text(const QByteArray &bytes)
 {
-    return QString::fromLatin1(bytes);
+    return QString::fromLatin1(bytes.constData(), bytes.size());
 }
 
 QSettings *openByName(const QByteArray &organization, const QByteArray &application,

@@ -14,9 +14,6 @@ constexpr int kReadChunk = 64 * 1024;
 constexpr int kWriteChunk = 64 * 1024;
 // Paced answers leave in small pieces so the reader sees a steady stream.
 constexpr int kPacedChunk = 32;
-// A paced stream that resumes within this slack keeps its wire schedule
-// instead of restarting it, so poll() wake-up latency does not slow it down.
-constexpr auto kPacingSlack = std::chrono::milliseconds(2);
 
 QString systemError(const char *what)
 {
@@ -44,12 +41,17 @@ bool GaugeServer::run(int stopFd, int endFd, QString &error)
     for (;;) {
         Clock::time_point now = Clock::now();
         handleDueLines(now);
+        if (m_unplugged)
+            return true;
         const bool wantWrite = outputIsDue(now);
         // poll() skips the entry of a negative descriptor.
         pollfd fds[3] = {{m_master, short(POLLIN | (wantWrite ? POLLOUT : 0)), 0},
                          {stopFd, POLLIN, 0},
                          {endFd, POLLIN, 0}};
-        if (::poll(fds, 3, pollTimeoutMs(now)) < 0) {
+        // ppoll() waits to the nanosecond: whole milliseconds would add up
+        // to a millisecond or two on every command of a paced line.
+        timespec wait{};
+        if (::ppoll(fds, 3, pollTimeout(now, wait), nullptr) < 0) {
             if (errno == EINTR)
                 continue;
             error = systemError("poll");
@@ -77,6 +79,7 @@ bool GaugeServer::readInput(Clock::time_point now, QString &error)
     char buffer[kReadChunk];
     const ssize_t length = ::read(m_master, buffer, sizeof buffer);
     if (length > 0) {
+        m_bytesReceived += length;
         takeBytes(buffer, int(length), now);
         return true;
     }
@@ -112,17 +115,29 @@ void GaugeServer::handleDueLines(Clock::time_point now)
         const QByteArray line = m_lines.front().line;
         m_lines.pop_front();
         m_transcript.append(line);
+        if (m_link.exitAt > 0 && ++m_linesTaken >= m_link.exitAt) {
+            m_unplugged = true;
+            return;
+        }
         const std::optional<GaugeReply> reply = m_controller.answer(line);
         if (!reply)
             continue;
         m_output = Output{reply->bytes, reply->fillerBytes, 0,
                           now + std::chrono::milliseconds(m_link.delayMs)};
+        // The wire starts carrying the answer once the delay is over.
+        m_sendFreeAt = m_output.notBefore;
     }
 }
 
 bool GaugeServer::writeOutput(Clock::time_point now, QString &error)
 {
-    const QByteArray chunk = m_output.nextChunk(m_link.paced ? kPacedChunk : kWriteChunk);
+    // Paced, a piece leaves once its last byte could have crossed the wire;
+    // after a late wake-up it also holds every byte the wire could have
+    // carried meanwhile, so a busy machine never slows the answer down.
+    const QByteArray chunk = m_output.nextChunk(
+        m_link.paced
+            ? int(std::clamp<qint64>(bytesOnWire(now - m_sendFreeAt), kPacedChunk, kWriteChunk))
+            : kWriteChunk);
     const ssize_t written = ::write(m_master, chunk.constData(), size_t(chunk.size()));
     if (written < 0) {
         if (errno == EAGAIN || errno == EINTR)
@@ -131,8 +146,8 @@ bool GaugeServer::writeOutput(Clock::time_point now, QString &error)
         return false;
     }
     m_output.sent += written;
-    const Clock::time_point start = now - m_sendFreeAt <= kPacingSlack ? m_sendFreeAt : now;
-    m_sendFreeAt = start + wireTime(written);
+    m_bytesSent += written;
+    m_sendFreeAt += wireTime(written);
     return true;
 }
 
@@ -143,10 +158,12 @@ bool GaugeServer::outputIsDue(Clock::time_point now) const
 
 GaugeServer::Clock::time_point GaugeServer::writableAt() const
 {
-    return m_link.paced ? std::max(m_output.notBefore, m_sendFreeAt) : m_output.notBefore;
+    if (!m_link.paced)
+        return m_output.notBefore;
+    return m_sendFreeAt + wireTime(std::min<qint64>(kPacedChunk, m_output.total() - m_output.sent));
 }
 
-int GaugeServer::pollTimeoutMs(Clock::time_point now) const
+const timespec *GaugeServer::pollTimeout(Clock::time_point now, timespec &wait) const
 {
     Clock::time_point wake = Clock::time_point::max();
     if (m_output.isPending() && writableAt() > now)
@@ -154,9 +171,18 @@ int GaugeServer::pollTimeoutMs(Clock::time_point now) const
     else if (!m_output.isPending() && !m_lines.empty())
         wake = m_lines.front().due;
     if (wake == Clock::time_point::max())
-        return -1;
-    const auto wait = std::chrono::ceil<std::chrono::milliseconds>(wake - now).count();
-    return int(std::clamp<decltype(wait)>(wait, 0, 60000));
+        return nullptr;
+    const auto ns = std::chrono::duration_cast<std::chrono::nanoseconds>(wake - now).count();
+    const qint64 capped = std::clamp<qint64>(ns, 0, 60 * 1000000000LL);
+    wait.tv_sec = time_t(capped / 1000000000LL);
+    wait.tv_nsec = long(capped % 1000000000LL);
+    return &wait;
+}
+
+qint64 GaugeServer::bytesOnWire(Clock::duration time)
+{
+    const auto ns = std::chrono::duration_cast<std::chrono::nanoseconds>(time).count();
+    return ns > 0 ? ns * kWireBytesPerSecond / 1000000000LL : 0;
 }
 
 GaugeServer::Clock::duration GaugeServer::wireTime(qint64 bytes)

@@ -6,6 +6,7 @@
 #include <QByteArray>
 #include <QString>
 #include <chrono>
+#include <ctime>
 #include <deque>
 
 class Transcript;
@@ -24,6 +25,10 @@ public:
     // Serves until `stopFd` becomes readable or `endFd` (-1: none) reaches its
     // end. False with a message on an I/O error.
     bool run(int stopFd, int endFd, QString &error);
+
+    // Bytes read from and written to the line so far.
+    qint64 bytesReceived() const { return m_bytesReceived; }
+    qint64 bytesSent() const { return m_bytesSent; }
 
 private:
     using Clock = std::chrono::steady_clock;
@@ -55,8 +60,11 @@ private:
     bool writeOutput(Clock::time_point now, QString &error);
     bool outputIsDue(Clock::time_point now) const;
     Clock::time_point writableAt() const;
-    int pollTimeoutMs(Clock::time_point now) const;
+    // The wait until the next due line or piece in `wait`; null for none.
+    const timespec *pollTimeout(Clock::time_point now, timespec &wait) const;
     static Clock::duration wireTime(qint64 bytes);
+    // Whole bytes the wire carries in `time`.
+    static qint64 bytesOnWire(Clock::duration time);
 
     int m_master;
     GaugeController &m_controller;
@@ -67,4 +75,9 @@ private:
     Output m_output;
     Clock::time_point m_receiveFreeAt;
     Clock::time_point m_sendFreeAt;
+    int m_linesTaken = 0;
+    // The line of LinkOptions::exitAt has arrived.
+    bool m_unplugged = false;
+    qint64 m_bytesReceived = 0;
+    qint64 m_bytesSent = 0;
 };

@@ -9,6 +9,7 @@
 #include "sim/transcript.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <cstdio>
 #include <unistd.h>
 
@@ -18,6 +19,19 @@ int fail(const QString &message)
 {
     std::fprintf(stderr, "tspx-sim: %s\n", qPrintable(message));
     return 1;
+}
+
+// The traffic of the whole run, for measurements of the line's use.
+bool writeStats(const QString &path, const GaugeServer &server, QString &error)
+{
+    const QByteArray text = "received " + QByteArray::number(server.bytesReceived()) + "\nsent " +
+                            QByteArray::number(server.bytesSent()) + "\n";
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(text) == text.size() &&
+        file.flush())
+        return true;
+    error = QStringLiteral("%1: %2").arg(path, file.errorString());
+    return false;
 }
 
 int serve(const SimConfig &config, GaugeController &controller, Transcript &transcript)
@@ -36,8 +50,10 @@ int serve(const SimConfig &config, GaugeController &controller, Transcript &tran
             terminal.slavePath().toLocal8Bit());
     logLine("ready");
     GaugeServer server(terminal.masterFd(), controller, config.link, transcript);
-    const bool ok = server.run(stop.fd(), config.stopOnEof ? STDIN_FILENO : -1, error);
+    bool ok = server.run(stop.fd(), config.stopOnEof ? STDIN_FILENO : -1, error);
     removePortLink(link, terminal.slavePath());
+    if (ok && !config.statsPath.isEmpty())
+        ok = writeStats(config.statsPath, server, error);
     return ok ? 0 : fail(error);
 }
 

@@ -31,12 +31,17 @@ struct Options
     QCommandLineOption answerText{"answer", "Answer the command with #TEXT.", "N:CMD=TEXT"};
     QCommandLineOption transcript{"transcript", "Append every received line to a file.", "file"};
     QCommandLineOption stopOnEof{"stop-on-eof", "Stop when standard input ends."};
+    QCommandLineOption exitAt{"exit-at", "Stop at once when the n-th command line arrives.", "n"};
+    QCommandLineOption stats{"stats", "Write the bytes received and sent to a file at the stop.",
+                             "file"};
 
     void addTo(QCommandLineParser &parser) const
     {
         parser.addOptions({com, seed, slotList, samples, unit, data, empty, delay, paced,
                            silentFrom, noise, refuseStart, refuseStop, endlessAt, endlessBytes,
                            overrideValue, answerText, transcript, stopOnEof});
+        parser.addOption(stats);
+        parser.addOption(exitAt);
     }
 };
 
@@ -71,6 +76,7 @@ bool readNumbers(const QCommandLineParser &parser, const Options &o, SimConfig &
         readNumber(parser, o.delay, 0, 600000, config.link.delayMs, error) &&
         readNumber(parser, o.unit, -1000, 1000, unit, error) &&
         readNumber(parser, o.silentFrom, 1, 1000000000, config.faults.silentFrom, error) &&
+        readNumber(parser, o.exitAt, 1, 1000000000, config.link.exitAt, error) &&
         readNumber(parser, o.endlessBytes, 0, 1LL << 40, config.faults.endlessBytes, error);
     if (ok && parser.isSet(o.unit))
         config.unit = unit;
@@ -138,6 +144,7 @@ ParseResult parseSimArguments(const QStringList &arguments, SimConfig &config, Q
     config.dataFile = parser.value(o.data);
     config.empty = parser.isSet(o.empty);
     config.transcriptPath = parser.value(o.transcript);
+    config.statsPath = parser.value(o.stats);
     config.stopOnEof = parser.isSet(o.stopOnEof);
     config.link.paced = parser.isSet(o.paced);
     config.faults.noise = parser.isSet(o.noise);

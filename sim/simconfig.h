@@ -14,6 +14,9 @@ struct LinkOptions
     int delayMs = 0;
     // Both directions at the wire speed of 115200 8N1 (ten bits per byte).
     bool paced = false;
+    // The gauge is unplugged when this received line (1 = the first) arrives:
+    // it stops at once, its terminal and link go away; 0 = never.
+    int exitAt = 0;
 };
 
 // Everything tspx-sim is told on its command line.
@@ -27,6 +30,8 @@ struct SimConfig
     QString dataFile;
     bool empty = false;
     QString transcriptPath;
+    // Where the byte counts of both directions go when the gauge stops.
+    QString statsPath;
     // Stop when standard input ends: the process that started the gauge is gone.
     bool stopOnEof = false;
     LinkOptions link;

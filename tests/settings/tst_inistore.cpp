@@ -13,6 +13,7 @@ private slots:
     void storeByNameLivesInTheApplicationFolder();
     void writesWithoutSyncReachTheFileOnDestruction();
     void latin1TextsPassThroughBytewise();
+    void textsKeepNulBytesBothWays();
     void absentKeysGiveTheirDefaults();
     void readLongKeepsTheLow32Bits();
     void readIntListTurnsNonNumbersIntoZero();
@@ -135,6 +136,27 @@ void TestIniStore::latin1TextsPassThroughBytewise()
     QCOMPARE(read, text);
     QCOMPARE(store.readTextList("list", list, {}), 0);
     QCOMPARE(list, QList<QByteArray>({text, "x"}));
+}
+
+// A file may hold a NUL (written "\0"); what a read delivers must be written
+// back unchanged, not cut at the NUL.
+void TestIniStore::textsKeepNulBytesBothWays()
+{
+    QTemporaryDir dir;
+    const QByteArray path = (dir.path() + "/nul.ini").toLatin1();
+    const QByteArray text("f\0se", 4);
+    {
+        IniStore store(path);
+        QCOMPARE(store.writeText("text", text), 0);
+        QCOMPARE(store.writeTextList("list", {"de", text}), 0);
+    }
+    IniStore store(path);
+    QByteArray read;
+    QList<QByteArray> list;
+    QCOMPARE(store.readText("text", read, ""), 0);
+    QCOMPARE(read, text);
+    QCOMPARE(store.readTextList("list", list, {}), 0);
+    QCOMPARE(list, QList<QByteArray>({"de", text}));
 }
 
 void TestIniStore::absentKeysGiveTheirDefaults()

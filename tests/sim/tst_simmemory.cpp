@@ -89,7 +89,7 @@ void TestSimMemory::curveRisesToOnePeakAndBreaks()
     QVERIFY(curve[peakIndex / 2] < curve[peakIndex * 9 / 10]);
     // The break: within six samples the force falls below a tenth of the peak and stays there.
     QVERIFY(std::all_of(curve.cbegin() + peakIndex + 6, curve.cend(),
-                        [peak](qint32 v) { return v < peak / 10; }));
+                        [](qint32 v) { return v < peak / 10; }));
 }
 
 void TestSimMemory::generatedMemoryFollowsTheOptions()

@@ -84,6 +84,7 @@ private slots:
     void occupiedLinkPlace();
     void answersAndTranscriptOverTheTerminal();
     void pacingAndDelayTakeTheirTime();
+    void statsCountBothDirectionsAtTheStop();
     void commandLineOfTheProgram();
 };
 
@@ -183,6 +184,37 @@ void TestSimProcess::pacingAndDelayTakeTheirTime()
     QVERIFY(forces.size() > 4000);
     QVERIFY(forces.endsWith("\r\n"));
     QVERIFY(timer.elapsed() >= 200 + wireMsAtLeast(forces.size()));
+}
+
+void TestSimProcess::statsCountBothDirectionsAtTheStop()
+{
+    TemporaryConfigHome config;
+    QTemporaryDir dir;
+    const QString statsFile = dir.filePath("stats.txt");
+    SimProcess sim({"--slots", "2", "--samples", "3", "--stats", statsFile});
+    QVERIFY2(sim.start(), qPrintable(sim.errorText()));
+    qint64 toGauge = 0;
+    qint64 fromGauge = 0;
+    {
+        RawPort port(sim.linkPath());
+        for (const QByteArray line : {"#stCom101!\r\n", "#dMsFc002?\r\n", "#bogus\n"}) {
+            toGauge += line.size();
+            fromGauge += port.exchange(line).size();
+        }
+    }
+    QVERIFY(fromGauge > QByteArray("#0\r\n#dMsFc002=\r\n").size());
+    QVERIFY(!QFile::exists(statsFile));
+    QVERIFY(sim.stop());
+    QFile stats(statsFile);
+    QVERIFY(stats.open(QIODevice::ReadOnly));
+    QCOMPARE(stats.readAll(), "received " + QByteArray::number(toGauge) + "\nsent " +
+                                  QByteArray::number(fromGauge) + "\n");
+
+    // A file that cannot be written is an error of the run.
+    SimProcess blocked({"--empty", "--stats", dir.filePath("missing/stats.txt")});
+    QVERIFY2(blocked.start(), qPrintable(blocked.errorText()));
+    QVERIFY(!blocked.stop());
+    QCOMPARE(blocked.process().exitCode(), 1);
 }
 
 void TestSimProcess::commandLineOfTheProgram()

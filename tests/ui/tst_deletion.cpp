@@ -1,11 +1,19 @@
 // Erasing measurements on tspx-sim through the real main window: the
 // confirmation, the wire traffic, the tree and the record list afterwards.
-#include "windowtesting.h"
+#include "modalanswerer.h"
+#include "windowharness.h"
 
+#include "ui/mainform.h"
 #include "ui_mainform.h"
 
 #include <QMessageBox>
 #include <QProgressDialog>
+#include <QStandardItemModel>
+#include <QStatusBar>
+#include <QTimer>
+#include <QtTest>
+
+#include <memory>
 
 namespace {
 
@@ -69,18 +77,18 @@ private:
     // The wire traffic since the transfer of the set-up.
     QList<QByteArray> trafficAfterTransfer() const;
 
-    std::unique_ptr<GaugeWindow> m_env;
+    std::unique_ptr<WindowHarness> m_env;
     int m_transferLines = 0;
 };
 
 void TestDeletion::init()
 {
-    m_env = std::make_unique<GaugeWindow>();
-    QVERIFY(m_env->open());
+    m_env = std::make_unique<WindowHarness>();
+    QVERIFY(m_env->setUp());
     QVERIFY(m_env->startGauge(gaugeWithSlots(kFilledSlots)));
     m_env->transfer();
     QCOMPARE(m_env->rowNumbers().size(), kFilledSlots.size());
-    m_transferLines = m_env->gauge->transcriptLines().size();
+    m_transferLines = m_env->traffic().size();
 }
 
 void TestDeletion::cleanup()
@@ -90,7 +98,7 @@ void TestDeletion::cleanup()
 
 QList<QByteArray> TestDeletion::trafficAfterTransfer() const
 {
-    return m_env->gauge->transcriptLines().mid(m_transferLines);
+    return m_env->traffic().mid(m_transferLines);
 }
 
 void TestDeletion::deletingTheSelectedMeasurementErasesItsSlotOnly()
@@ -99,7 +107,7 @@ void TestDeletion::deletingTheSelectedMeasurementErasesItsSlotOnly()
     const QList<int> rowsBefore = m_env->rowNumbers();
     QuestionSeen seen;
     ModalAnswerer answerer({answerQuestion(QMessageBox::Yes, seen)});
-    m_env->window->formUi()->actionGewaehlteMessungloeschen->trigger();
+    m_env->ui()->actionGewaehlteMessungloeschen->trigger();
 
     QCOMPARE(seen.count, 1);
     QCOMPARE(seen.title, QStringLiteral("Messung löschen"));
@@ -113,17 +121,17 @@ void TestDeletion::deletingTheSelectedMeasurementErasesItsSlotOnly()
     QCOMPARE(m_env->rowNumbers(), expectedRows);
     // The record stays for the export of all measurements.
     QVERIFY(m_env->recordNumbers().contains(9));
-    QVERIFY(m_env->window->statusBar()->currentMessage().isEmpty());
+    QVERIFY(m_env->window()->statusBar()->currentMessage().isEmpty());
     QVERIFY(!QApplication::overrideCursor());
 }
 
 void TestDeletion::deletingTheSelectedMeasurementWithTheDeviceRowSendsNoErase()
 {
-    m_env->selectDeviceRow();
+    QVERIFY(m_env->select(0));
     const QList<int> rowsBefore = m_env->rowNumbers();
     QuestionSeen seen;
     ModalAnswerer answerer({answerQuestion(QMessageBox::Yes, seen)});
-    m_env->window->on_actionGewaehlteMessungloeschen_triggered();
+    m_env->window()->on_actionGewaehlteMessungloeschen_triggered();
 
     QCOMPARE(seen.count, 1);
     QCOMPARE(trafficAfterTransfer(), jobTraffic({}));
@@ -134,24 +142,24 @@ void TestDeletion::deletingAllErasesEverySlotInOrder()
 {
     QuestionSeen seen;
     ModalAnswerer answerer({answerQuestion(QMessageBox::Yes, seen)});
-    m_env->window->formUi()->actionAlleMessungenloeschen->trigger();
+    m_env->ui()->actionAlleMessungenloeschen->trigger();
 
     QCOMPARE(seen.title, QStringLiteral("Alle Messungen löschen"));
     QCOMPARE(seen.text, QStringLiteral("Möchten Sie wirklich ALLE Messung auf dem Gerät löschen?"));
     QVERIFY(!seen.hadDefaultButton);
     QCOMPARE(trafficAfterTransfer(), jobTraffic(eraseLines(1, 50)));
-    QCOMPARE(m_env->window->model()->rowCount(), 0);
+    QCOMPARE(m_env->window()->model()->rowCount(), 0);
     QCOMPARE(m_env->recordNumbers().size(), kFilledSlots.size());
-    QVERIFY(!m_env->window->formUi()->actionGewaehlteMessungloeschen->isEnabled());
-    QVERIFY(m_env->window->formUi()->actionAlleMessungenexportieren->isEnabled());
-    QVERIFY(m_env->window->statusBar()->currentMessage().isEmpty());
-    QVERIFY(!m_env->window->findChild<QProgressDialog *>());
+    QVERIFY(!m_env->ui()->actionGewaehlteMessungloeschen->isEnabled());
+    QVERIFY(m_env->ui()->actionAlleMessungenexportieren->isEnabled());
+    QVERIFY(m_env->window()->statusBar()->currentMessage().isEmpty());
+    QVERIFY(!m_env->window()->findChild<QProgressDialog *>());
 }
 
 void TestDeletion::cancellingDeleteAllKeepsTheTree()
 {
     // Restart the gauge slow enough for the progress dialog to show.
-    m_env->gauge.reset();
+    m_env->stopGauge();
     QVERIFY(m_env->startGauge(gaugeWithSlots(kFilledSlots), {"--delay-ms", "100"}));
     const QList<int> rowsBefore = m_env->rowNumbers();
 
@@ -159,7 +167,7 @@ void TestDeletion::cancellingDeleteAllKeepsTheTree()
     QTimer watcher;
     watcher.setInterval(0);
     connect(&watcher, &QTimer::timeout, this, [&] {
-        auto *progress = m_env->window->findChild<QProgressDialog *>();
+        auto *progress = m_env->window()->findChild<QProgressDialog *>();
         if (cancelledAt == 0 && progress && progress->isVisible() && progress->value() >= 10) {
             cancelledAt = progress->value();
             progress->cancel();
@@ -168,10 +176,10 @@ void TestDeletion::cancellingDeleteAllKeepsTheTree()
     watcher.start();
     QuestionSeen seen;
     ModalAnswerer answerer({answerQuestion(QMessageBox::Yes, seen)});
-    m_env->window->on_actionAlleMessungenloeschen_triggered();
+    m_env->window()->on_actionAlleMessungenloeschen_triggered();
 
     QCOMPARE(cancelledAt, 10);
-    QCOMPARE(m_env->gauge->transcriptLines(), jobTraffic(eraseLines(1, 10)));
+    QCOMPARE(m_env->traffic(), jobTraffic(eraseLines(1, 10)));
     QCOMPARE(m_env->rowNumbers(), rowsBefore);
 }
 
@@ -189,9 +197,9 @@ void TestDeletion::answeringNoNeverConnects()
     QuestionSeen seen;
     ModalAnswerer answerer({answerQuestion(QMessageBox::No, seen)});
     if (all)
-        m_env->window->on_actionAlleMessungenloeschen_triggered();
+        m_env->window()->on_actionAlleMessungenloeschen_triggered();
     else
-        m_env->window->on_actionGewaehlteMessungloeschen_triggered();
+        m_env->window()->on_actionGewaehlteMessungloeschen_triggered();
 
     QCOMPARE(seen.count, 1);
     QCOMPARE(trafficAfterTransfer(), QList<QByteArray>());

@@ -18,8 +18,8 @@ namespace Ui {
 class MainForm;
 }
 
-// The real main window with a private config folder and, once started,
-// tspx-sim behind COM4.
+// The real main window with a private settings folder and, once started,
+// tspx-sim behind COM4, for the tests that drive the window like an operator.
 class WindowHarness
 {
 public:
@@ -29,29 +29,41 @@ public:
     WindowHarness(const WindowHarness &) = delete;
     WindowHarness &operator=(const WindowHarness &) = delete;
 
-    // Config folder, status file, the window shown. False on failure.
+    // Settings folder, status file, the window shown. False on failure.
     bool setUp();
-    // Writes `data` as the gauge's memory and starts it (a gauge running
-    // before is stopped first).
+    // Writes `data` as the gauge's memory and starts it; a gauge running
+    // before is stopped first.
     bool startGauge(const QByteArray &data, const QStringList &options = QStringList());
+    // Starts a gauge with a generated memory (--seed, --slots, --samples).
+    bool startGeneratedGauge(const QStringList &options);
+    // Stops the gauge (its link goes with it); nothing when none runs.
+    void stopGauge();
+    // Presses the transfer button.
     void transfer();
 
     Mainform *window() const { return m_window.get(); }
     Ui::MainForm *ui() const { return m_ui; }
     StatusIni *status() const { return m_status.get(); }
-    // A folder for the test's own files.
+    // The running gauge, or null.
+    SimProcess *gauge() const { return m_gauge.get(); }
+    // The gauge's transcript; empty without a gauge.
+    QList<QByteArray> traffic() const;
+    // A folder for the test's own files (the settings folder's parent).
     QString folder() const { return m_configHome->path(); }
     QString filePath(const QString &name) const;
 
     QModelIndex deviceIndex() const;
     // The measurement numbers of the rows under the device row, top down.
     QList<int> rowNumbers() const;
+    // The numbers of the records the window holds, in list order.
+    QList<int> recordNumbers() const;
     // 0 selects the device row.
     bool select(int number);
     // The text in the error window; empty while it is hidden.
     QString shownError() const;
 
 private:
+    // Destroyed in reverse order: the window before the gauge and the folder.
     std::unique_ptr<TemporaryConfigHome> m_configHome;
     std::unique_ptr<SimProcess> m_gauge;
     std::unique_ptr<ConfigIni> m_config;
@@ -59,6 +71,13 @@ private:
     std::unique_ptr<Mainform> m_window;
     Ui::MainForm *m_ui = nullptr;
 };
+
+// One command line as the gauge's transcript shows it ("#dMsEr009!").
+QByteArray wireCommand(const char *name, int index, char verb);
+
+// A gauge data file with one small curve (4 samples at 10 Hz, maximum 100 N)
+// in each of the given slots.
+QByteArray gaugeWithSlots(const QList<int> &numbers);
 
 // The gauge's memory: slots 3, 12 and 30, listed newest first as 12, 3, 30.
 QByteArray threeMeasurements();

@@ -44,7 +44,13 @@ bool WindowHarness::startGauge(const QByteArray &data, const QStringList &option
     if (!file.open(QIODevice::WriteOnly) || file.write(data) != data.size())
         return false;
     file.close();
-    m_gauge = std::make_unique<SimProcess>(QStringList{"--data", file.fileName()} + options);
+    return startGeneratedGauge(QStringList{"--data", file.fileName()} + options);
+}
+
+bool WindowHarness::startGeneratedGauge(const QStringList &options)
+{
+    m_gauge.reset();
+    m_gauge = std::make_unique<SimProcess>(options);
     if (!m_gauge->start()) {
         qWarning() << m_gauge->errorText();
         return false;
@@ -52,9 +58,19 @@ bool WindowHarness::startGauge(const QByteArray &data, const QStringList &option
     return true;
 }
 
+void WindowHarness::stopGauge()
+{
+    m_gauge.reset();
+}
+
 void WindowHarness::transfer()
 {
     m_ui->buttonTransfer->click();
+}
+
+QList<QByteArray> WindowHarness::traffic() const
+{
+    return m_gauge ? m_gauge->transcriptLines() : QList<QByteArray>();
 }
 
 QString WindowHarness::filePath(const QString &name) const
@@ -76,11 +92,19 @@ QList<int> WindowHarness::rowNumbers() const
     return numbers;
 }
 
+QList<int> WindowHarness::recordNumbers() const
+{
+    QList<int> numbers;
+    for (const Measurement *record : m_window->deviceData().records)
+        numbers << record->number;
+    return numbers;
+}
+
 bool WindowHarness::select(int number)
 {
     if (number == 0) {
         m_ui->treeView->setCurrentIndex(deviceIndex());
-        return true;
+        return deviceIndex().isValid();
     }
     const int row = rowNumbers().indexOf(number);
     if (row < 0)
@@ -95,6 +119,20 @@ QString WindowHarness::shownError() const
     if (!window->isVisible())
         return QString();
     return window->findChild<QTextEdit *>()->toPlainText();
+}
+
+QByteArray wireCommand(const char *name, int index, char verb)
+{
+    return "#" + QByteArray(name) + QByteArray::number(index).rightJustified(3, '0') + verb;
+}
+
+QByteArray gaugeWithSlots(const QList<int> &numbers)
+{
+    QByteArray text = "serial SN-4711\nversion 2.10\nunit 0\n";
+    for (int number : numbers)
+        text += "slot " + QByteArray::number(number) +
+                "\nrate 10\ndate 01;02;2018\ntime 10;00;00\nforces 1;100;50;3\n";
+    return text;
 }
 
 QByteArray threeMeasurements()
