@@ -1,7 +1,8 @@
 #include "measurement/dblist.h"
 
 #include "app/log.h"
-#include "measurement/csvline.h"
+#include "device/protocol.h"
+#include "measurement/csvwriter.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -20,25 +21,26 @@ struct ForceColumn
     quint32 usable;
 };
 
-// Writes the table of one DbList row by row through a single line buffer.
+// Writes the table of one DbList row by row.
 class CsvTableWriter
 {
 public:
     CsvTableWriter(const DbList &table, QIODevice &out) : m_table(table), m_out(out) {}
 
-    bool writeHeaderRows(bool withSepHeader);
-    // Counts the rows written in `rows`.
-    bool writeSampleRows(quint64 &rows);
+    void writeHeaderRows(bool withSepHeader);
+    // Counts the rows written in `rows`; stops when the device fails.
+    void writeSampleRows(quint64 &rows);
+    // Hands the rest to the device; false when any write failed.
+    bool finish() { return m_out.flush(); }
 
 private:
-    bool writeRecordRow(const QString &title, QString (*cell)(const DbList &, const Measurement &));
-    bool writeEmptyRow();
+    void writeRecordRow(const QString &title, QString (*cell)(const DbList &, const Measurement &));
+    void writeEmptyRow();
     double timeStep() const;
     std::vector<ForceColumn> forceColumns() const;
 
     const DbList &m_table;
-    QIODevice &m_out;
-    CsvLine m_line;
+    CsvWriter m_out;
 };
 
 QString numberCell(const DbList &, const Measurement &m)
@@ -61,70 +63,71 @@ QString forceTitleCell(const DbList &table, const Measurement &)
     return QCoreApplication::translate("QObject", "Kraft") + QStringLiteral(" / ") + table.unitText;
 }
 
-bool CsvTableWriter::writeHeaderRows(bool withSepHeader)
+void CsvTableWriter::writeHeaderRows(bool withSepHeader)
 {
     const int recordCount = m_table.list.size();
-    if (withSepHeader && !CsvLine::writeRaw(m_out, "sep=,"))
-        return false;
+    if (withSepHeader)
+        m_out.addRawLine("sep=,");
 
-    m_line.addText(QString::fromLatin1(kDeviceName));
-    m_line.addEmpty(recordCount);
-    if (!m_line.writeTo(m_out) || !writeEmptyRow())
-        return false;
+    m_out.addText(QString::fromLatin1(kDeviceName));
+    m_out.addEmpty(recordCount);
+    m_out.endLine();
+    writeEmptyRow();
 
-    m_line.addText(QCoreApplication::translate("QObject", "Seriennummer Gerät:"));
-    m_line.addText(m_table.serialNr);
-    m_line.addEmpty(recordCount - 1);
-    if (!m_line.writeTo(m_out) || !writeEmptyRow() || !writeEmptyRow())
-        return false;
+    m_out.addText(QCoreApplication::translate("QObject", "Seriennummer Gerät:"));
+    m_out.addText(m_table.serialNr);
+    m_out.addEmpty(recordCount - 1);
+    m_out.endLine();
+    writeEmptyRow();
+    writeEmptyRow();
 
-    return writeRecordRow(QCoreApplication::translate("QObject", "Messung-Nr:"), numberCell) &&
-           writeRecordRow(QCoreApplication::translate("QObject", "Datum:"), dateCell) &&
-           writeRecordRow(QCoreApplication::translate("QObject", "Zeit:"), timeCell) &&
-           writeEmptyRow() &&
-           writeRecordRow(QCoreApplication::translate("QObject", "Zeit") + QStringLiteral(" / s"),
-                          forceTitleCell);
+    writeRecordRow(QCoreApplication::translate("QObject", "Messung-Nr:"), numberCell);
+    writeRecordRow(QCoreApplication::translate("QObject", "Datum:"), dateCell);
+    writeRecordRow(QCoreApplication::translate("QObject", "Zeit:"), timeCell);
+    writeEmptyRow();
+    writeRecordRow(QCoreApplication::translate("QObject", "Zeit") + QStringLiteral(" / s"),
+                   forceTitleCell);
 }
 
-bool CsvTableWriter::writeSampleRows(quint64 &rows)
+void CsvTableWriter::writeSampleRows(quint64 &rows)
 {
-    quint32 rowCount = 0;
-    for (const Measurement *m : m_table.list)
-        rowCount = std::max(rowCount, m->sampleCount);
+    const quint32 rowCount = m_table.sampleRowCount();
     const std::vector<ForceColumn> columns = forceColumns();
     const double dt = timeStep();
     const double factor = m_table.factor;
 
+    const std::size_t lineRoom =
+        (columns.size() + 1) * CsvWriter::kNumberCellRoom + CsvWriter::kLineEndRoom;
+
     double t = 0.0;
-    for (quint32 j = 0; j < rowCount; ++j) {
-        m_line.addNumber(t, kTimeDecimals);
+    for (quint32 j = 0; j < rowCount && m_out.isOk(); ++j) {
+        char *out = m_out.reserve(lineRoom);
+        out = CsvWriter::numberCell(out, t, kTimeDecimals);
         for (const ForceColumn &column : columns) {
-            if (j < column.usable)
-                m_line.addNumber(double(column.forces->at(int(j))) * factor, kForceDecimals);
-            else
-                m_line.addEmpty();
+            out = j < column.usable
+                      ? CsvWriter::nextNumberCell(out, double(column.forces->at(int(j))) * factor,
+                                                  kForceDecimals)
+                      : CsvWriter::nextEmptyCell(out);
         }
-        if (!m_line.writeTo(m_out))
-            return false;
+        m_out.commitLine(CsvWriter::lineEnd(out));
         ++rows;
         t += dt;
     }
-    return true;
 }
 
-bool CsvTableWriter::writeRecordRow(const QString &title,
+void CsvTableWriter::writeRecordRow(const QString &title,
                                     QString (*cell)(const DbList &, const Measurement &))
 {
-    m_line.addText(title);
+    m_out.addText(title);
     for (const Measurement *m : m_table.list)
-        m_line.addText(cell(m_table, *m));
-    return m_line.writeTo(m_out);
+        m_out.addText(cell(m_table, *m));
+    m_out.endLine();
 }
 
-bool CsvTableWriter::writeEmptyRow()
+void CsvTableWriter::writeEmptyRow()
 {
-    m_line.addEmpty(m_table.list.size() + 1);
-    return m_line.writeTo(m_out);
+    m_out.addEmpty(m_table.list.size() + 1);
+    m_out.endLine();
 }
 
 // Every column follows the first record's rate.
@@ -149,7 +152,9 @@ std::vector<ForceColumn> CsvTableWriter::forceColumns() const
 bool writeCsvFile(QFile &file, const DbList &table, bool withSepHeader, quint64 &rows)
 {
     CsvTableWriter writer(table, file);
-    bool written = writer.writeHeaderRows(withSepHeader) && writer.writeSampleRows(rows);
+    writer.writeHeaderRows(withSepHeader);
+    writer.writeSampleRows(rows);
+    bool written = writer.finish();
     written = file.flush() && written;
     file.close();
     return written && file.error() == QFileDevice::NoError;
@@ -161,6 +166,17 @@ DbList::DbList(const QList<Measurement *> &list, const QString &serialNr, const 
                double factor)
     : serialNr(serialNr), unitText(unitText), factor(factor), list(list)
 {
+}
+
+quint32 DbList::sampleRowCount() const
+{
+    // A count from the gauge beyond what one answer line could carry is
+    // damaged; it must not make an export run for hours.
+    constexpr quint32 kMostSamples = Protocol::kMaxAnswerLength / 2;
+    quint32 rows = 0;
+    for (const Measurement *m : list)
+        rows = std::max(rows, m->sampleCount);
+    return std::min(rows, kMostSamples);
 }
 
 int DbList::exportListCSV(const QString &fileName, bool withSepHeader) const

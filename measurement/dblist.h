@@ -15,6 +15,10 @@ public:
     // Writes the CSV file. 0 when written or the list is empty; -1 when the
     // file could not be opened or written.
     int exportListCSV(const QString &fileName, bool withSepHeader) const;
+    // The sample rows of the export: the largest sample count, but no more
+    // samples than one answer of the gauge can carry (each takes at least a
+    // digit and a separator). Rows past a record's held samples stay empty.
+    quint32 sampleRowCount() const;
 
     QString serialNr;
     QString unitText;

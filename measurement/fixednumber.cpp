@@ -7,8 +7,9 @@
 
 namespace {
 
-// Room for any finite double in fixed notation (up to 309 integer digits).
-using NumberBuffer = std::array<char, 400>;
+// Room for any finite double in fixed notation, plus the digit a halfway
+// number is first written with.
+using NumberBuffer = std::array<char, kMaxFixedLength + 2>;
 
 // Whether x lies exactly halfway between two numbers with `decimals` decimals,
 // which std::to_chars rounds to even but Qt rounds away from zero. Such an x is
@@ -51,15 +52,25 @@ char *formatHalfway(char *first, char *end, double x, int decimals)
 
 } // namespace
 
-void appendFixed(std::string &out, double x, int decimals)
+const fixed_detail::FourDigitTable fixed_detail::kFourDigits;
+
+char *fixed_detail::writeFixedExact(char *out, double x, int decimals)
 {
     if (x == 0.0)
         x = 0.0; // Qt writes a negative zero without its sign
     NumberBuffer buffer;
     char *const first = buffer.data();
     char *const end = first + buffer.size();
-    char *last = isHalfway(x, decimals)
-                     ? formatHalfway(first, end, x, decimals)
-                     : std::to_chars(first, end, x, std::chars_format::fixed, decimals).ptr;
-    out.append(first, size_t(last - first));
+    char *const last = isHalfway(x, decimals)
+                           ? formatHalfway(first, end, x, decimals)
+                           : std::to_chars(first, end, x, std::chars_format::fixed, decimals).ptr;
+    const size_t length = size_t(last - first);
+    std::memcpy(out, first, length);
+    return out + length;
+}
+
+void appendFixed(std::string &out, double x, int decimals)
+{
+    char text[kMaxFixedLength];
+    out.append(text, size_t(writeFixed(text, x, decimals) - text));
 }

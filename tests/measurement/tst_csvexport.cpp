@@ -1,4 +1,5 @@
 #include "app/log.h"
+#include "device/protocol.h"
 #include "measurement/dblist.h"
 
 #include <QtTest>
@@ -26,6 +27,8 @@ private slots:
     void directoryInPlaceOfTheFileFails();
     void failedWriteFails();
     void nameBeyondLatin1IsUsedAsGiven();
+    void largeTablesCrossTheOutputBufferUnchanged();
+    void sampleRowsAreBoundedByTheLongestAnswer();
 
 private:
     Measurement *record(int number, const char *date, const char *time, float rate,
@@ -314,6 +317,78 @@ void TestCsvExport::nameBeyondLatin1IsUsedAsGiven()
     QVERIFY(readAll(csvPath(name)).endsWith("\"0.000\",\"1.0\"\r\n"));
     QCOMPARE(m_log, QList<QByteArray>{"DbList::exportListCSV: " + csvPath(name).toUtf8() +
                                       " Anzahl Zeilen: 1"});
+}
+
+void TestCsvExport::largeTablesCrossTheOutputBufferUnchanged()
+{
+    // Every cell written independently of the export's formatter; the file
+    // is many times the output buffer, a serial number longer than it fills
+    // one cell, and 300 columns make one row longer than it. Forces come with
+    // three decimals, as the gauge sends them, some negative, some huge.
+    QList<Measurement *> list;
+    for (int number = 1; number <= 300; ++number) {
+        QList<float> forces;
+        const int count = number == 1 ? 9000 : number % 7;
+        for (int j = 0; j < count; ++j) {
+            const int thousandths = (j * 7919 + number * 104729) % 2000003 - 1000001;
+            forces.append(j % 997 == 5 ? 3.0e12f : float(thousandths) / 1000.0f);
+        }
+        list.append(record(number, "01;01;2020", "00;00;00", 250.0f, forces));
+    }
+    const QString serial(100000, QLatin1Char('S'));
+    const double factor = 0.224809;
+    const DbList table(list, serial, QStringLiteral("lbf"), factor);
+
+    QCOMPARE(table.exportListCSV(csvPath(), true), 0);
+    QByteArray expected;
+    double t = 0.0;
+    for (int j = 0; j < 9000; ++j, t += 1.0 / 250.0) {
+        expected += '"' + QString::number(t, 'f', 3).toLatin1() + '"';
+        for (const Measurement *m : list) {
+            expected += ",\"";
+            if (j < m->forces.size())
+                expected += QString::number(double(m->forces.at(j)) * factor, 'f', 1).toLatin1();
+            expected += '"';
+        }
+        expected += "\r\n";
+    }
+    const QByteArray csv = readAll(csvPath());
+    QVERIFY(csv.size() > 3 * 1024 * 1024);
+    QVERIFY(csv.contains("\"Seriennummer Ger\xe4t:\",\"" + serial.toLatin1() + "\","));
+    const QByteArray titles =
+        "\"Zeit / s\"" + QByteArray(",\"Kraft / lbf\"").repeated(300) + "\r\n";
+    QVERIFY(csv.contains(titles));
+    QCOMPARE(csv.mid(csv.indexOf(titles) + titles.size()), expected);
+    QVERIFY(m_log.first().endsWith(" Anzahl Zeilen: 9000"));
+}
+
+void TestCsvExport::sampleRowsAreBoundedByTheLongestAnswer()
+{
+    // A damaged count (or -1 read as unsigned) would ask for 4.3 billion
+    // rows; no answer line can carry more than half its length in samples.
+    const quint32 bound = Protocol::kMaxAnswerLength / 2;
+    Measurement *damaged = record(1, "01;01;2020", "00;00;00", 10.0f, {1.0f, 2.0f, 3.0f});
+    Measurement *other = record(2, "01;01;2020", "00;00;00", 10.0f, {1.0f});
+    QCOMPARE(DbList({damaged, other}, "X", "N", 1.0).sampleRowCount(), 3u);
+    for (quint32 count : {0xffffffffu, bound + 1, bound}) {
+        damaged->sampleCount = count;
+        QCOMPARE(DbList({other, damaged}, "X", "N", 1.0).sampleRowCount(), bound);
+    }
+    damaged->sampleCount = bound - 1;
+    QCOMPARE(DbList({damaged, other}, "X", "N", 1.0).sampleRowCount(), bound - 1);
+    damaged->sampleCount = 0;
+    other->sampleCount = 0;
+    QCOMPARE(DbList({damaged, other}, "X", "N", 1.0).sampleRowCount(), 0u);
+
+    // Below the bound a count beyond the held samples still gives its rows.
+    other->sampleCount = 40000;
+    const DbList table({other, damaged}, QStringLiteral("X"), QStringLiteral("N"), 1.0);
+    QCOMPARE(table.exportListCSV(csvPath(), false), 0);
+    const QList<QByteArray> lines = readAll(csvPath()).split('\n');
+    QCOMPARE(lines.size(), 10 + 40000 + 1);
+    QCOMPARE(lines.at(10), QByteArray("\"0.000\",\"1.0\",\"\"\r"));
+    QCOMPARE(lines.at(10 + 39999), QByteArray("\"3999.900\",\"\",\"\"\r"));
+    QVERIFY(m_log.first().endsWith(" Anzahl Zeilen: 40000"));
 }
 
 QTEST_GUILESS_MAIN(TestCsvExport)

@@ -112,6 +112,22 @@ void TestMeasurement::fixedNumbersRoundLikeQt()
         }
         QCOMPARE(fixed(sample / 1000.0, 3), QString::number(sample / 1000.0, 'f', 3));
     }
+
+    // Right at and beside the halves, where scaling by a power of ten could
+    // round the wrong way; small negatives that round to zero; both sides of
+    // the size where the integer shortcut stops.
+    for (int k = -3000; k <= 3000; ++k) {
+        for (int decimals : {1, 3}) {
+            const double half = (2 * k + 1) / (2 * std::pow(10.0, decimals));
+            for (double x : {std::nextafter(half, -1e300), half, std::nextafter(half, 1e300)})
+                QCOMPARE(fixed(x, decimals), QString::number(x, 'f', decimals));
+        }
+    }
+    for (double x : {-0.04, -0.0004, -0.00049, 0.45, double(123.45f), 99999999999999.95,
+                     99999999999999.9, 999999999999.9996, 1e14 + 0.45}) {
+        for (int decimals : {0, 1, 3})
+            QCOMPARE(fixed(x, decimals), QString::number(x, 'f', decimals));
+    }
 }
 
 void TestMeasurement::deviceDatesAndTimes()

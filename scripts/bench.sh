@@ -1,0 +1,37 @@
+#!/usr/bin/env bash
+# Builds and runs every benchmark (bench/), then prints a summary.
+# The full run takes about 12 minutes, most of it the transfer of 50 slots of
+# 10,000 samples at the line's rate; BENCH_QUICK=1 leaves the 10,000-sample
+# cases out. Figures go to $BUILD_DIR/bench-results.txt as well.
+set -euo pipefail
+root="$(cd "$(dirname "$0")/.." && pwd)"
+build="${BUILD_DIR:-$root/build}"
+"$root/scripts/build.sh" -DTSPX_BUILD_BENCH=ON "$@"
+bin="$build/bin"
+results="$build/bench-results.txt"
+export QT_QPA_PLATFORM=offscreen
+
+transfer_cases=(--case empty --case filled1000 --case raw1000)
+if [ "${BENCH_QUICK:-0}" != 1 ]; then
+  transfer_cases+=(--case filled10000 --case raw10000)
+fi
+
+# A benchmark that fails leaves a FAILED line and the others still run.
+run() {
+  "$@" || echo "FAILED: $*"
+}
+
+{
+  echo "machine: $(nproc) cores, $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | sed 's/^ //')," \
+    "$(free -g | awk '/^Mem:/ {print $2}') GiB RAM, Debian $(cat /etc/debian_version)"
+  run "$bin/bench_startup"
+  run "$bin/bench_csv"
+  run "$bin/bench_plot"
+  run "$bin/bench_transfer" "${transfer_cases[@]}"
+} | tee "$results"
+
+echo
+echo "=== summary ($results) ==="
+grep -E '^(machine|case|elapsed|ratio|fixed pauses|goal|peak memory|.*median|exportListCSV|plain write|FAILED)' \
+  "$results"
+! grep -q '^FAILED' "$results"
