@@ -1,7 +1,8 @@
 // Runs the program's start-up and shutdown in this process. The test runs from
 // a folder of its own that holds the translation files of the made-up language
 // "zz": tspx_zz.qm beside it and translations/qt_zz.qm.
-#include "app/log.h"
+#include "programrun.h"
+
 #include "app/startup.h"
 #include "settings/settingspaths.h"
 
@@ -18,39 +19,14 @@
 #include <vector>
 
 namespace {
-// What the test does once the program's event loop runs; it must end the loop.
-std::function<void()> &whileRunning()
-{
-    static std::function<void()> action;
-    return action;
-}
-
-// Runs in every QApplication constructor, so the action is queued for the
-// program's event loop.
-void queueWhileRunning()
-{
-    QTimer::singleShot(0, [] { whileRunning()(); });
-}
-Q_COREAPP_STARTUP_FUNCTION(queueWhileRunning)
-
-QWidget *shownMainWindow()
-{
-    const QWidgetList windows = QApplication::topLevelWidgets();
-    for (QWidget *window : windows)
-        if (window->inherits("Mainform") && window->isVisible())
-            return window;
-    return nullptr;
-}
 
 // What the test saw from inside the program's event loop, and how it ended.
-struct Run
+struct Run : ProgramRun
 {
     bool windowShown = false;
     QString fileMenuTitle;
     QString programText;
     QString frameworkOnlyText;
-    int exitCode = -1;
-    QList<QByteArray> log;
 };
 
 // Runs the program with the given arguments after the program name. Inside
@@ -59,28 +35,18 @@ struct Run
 Run runProgram(const QList<QByteArray> &options, int exitCode = 0)
 {
     Run run;
-    whileRunning() = [&run, exitCode] {
-        QWidget *window = shownMainWindow();
-        run.windowShown = window != nullptr;
-        if (auto *menu = window ? window->findChild<QMenu *>("menuDatei") : nullptr)
-            run.fileMenuTitle = menu->title();
-        run.programText = QCoreApplication::translate("TspxProbe", "Quelle");
-        run.frameworkOnlyText = QCoreApplication::translate("TspxProbe", "NurRahmen");
-        if (window && exitCode == 0)
-            window->close();
-        else
-            QCoreApplication::exit(window ? exitCode : 99);
-    };
-
-    QList<QByteArray> arguments = QList<QByteArray>{"tspx"} + options;
-    std::vector<char *> argv;
-    for (QByteArray &argument : arguments)
-        argv.push_back(argument.data());
-    argv.push_back(nullptr);
-
-    const LogSink previous = setLogSink([&run](const QByteArray &line) { run.log << line; });
-    run.exitCode = runTspx(int(arguments.size()), argv.data());
-    setLogSink(previous);
+    static_cast<ProgramRun &>(run) =
+        runProgramInProcess(options, [&run, exitCode](QWidget *window) {
+            run.windowShown = window != nullptr;
+            if (auto *menu = window ? window->findChild<QMenu *>("menuDatei") : nullptr)
+                run.fileMenuTitle = menu->title();
+            run.programText = QCoreApplication::translate("TspxProbe", "Quelle");
+            run.frameworkOnlyText = QCoreApplication::translate("TspxProbe", "NurRahmen");
+            if (window && exitCode == 0)
+                window->close();
+            else
+                QCoreApplication::exit(window ? exitCode : 99);
+        });
     return run;
 }
 

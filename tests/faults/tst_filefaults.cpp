@@ -2,8 +2,8 @@
 // use: a status file of random bytes, a folder in the status file's place, a
 // settings folder that is a file or cannot be written. The program starts
 // with its defaults or with what it could read, and exits normally.
-#include "app/log.h"
-#include "app/startup.h"
+#include "programrun.h"
+
 #include "settings/settingspaths.h"
 
 #include <QApplication>
@@ -21,32 +21,10 @@
 
 namespace {
 
-// What the test does once the program's event loop runs; it must end the loop.
-std::function<void()> &whileRunning()
-{
-    static std::function<void()> action;
-    return action;
-}
-
-// Runs in every QApplication constructor: the action waits in the program's event loop.
-void queueWhileRunning()
-{
-    QTimer::singleShot(0, [] { whileRunning()(); });
-}
-Q_COREAPP_STARTUP_FUNCTION(queueWhileRunning)
-
-struct Run
+struct Run : ProgramRun
 {
     bool windowShown = false;
     QSize windowSize;
-    int exitCode = -1;
-    QList<QByteArray> log;
-
-    bool logged(const QByteArray &prefix) const
-    {
-        return std::any_of(log.begin(), log.end(),
-                           [&](const QByteArray &line) { return line.startsWith(prefix); });
-    }
 };
 
 // Runs the program, looks at its main window from inside the event loop and
@@ -54,22 +32,15 @@ struct Run
 Run runProgram()
 {
     Run run;
-    whileRunning() = [&run] {
-        for (QWidget *window : QApplication::topLevelWidgets()) {
-            if (window->inherits("Mainform") && window->isVisible()) {
-                run.windowShown = true;
-                run.windowSize = window->size();
-                window->close();
-                return;
-            }
+    static_cast<ProgramRun &>(run) = runProgramInProcess({}, [&run](QWidget *window) {
+        if (!window) {
+            QCoreApplication::exit(99);
+            return;
         }
-        QCoreApplication::exit(99);
-    };
-    QByteArray name = "tspx";
-    std::vector<char *> argv = {name.data(), nullptr};
-    const LogSink previous = setLogSink([&run](const QByteArray &line) { run.log << line; });
-    run.exitCode = runTspx(1, argv.data());
-    setLogSink(previous);
+        run.windowShown = true;
+        run.windowSize = window->size();
+        window->close();
+    });
     return run;
 }
 
