@@ -23,18 +23,6 @@ namespace {
 
 constexpr qint64 kChunk = 1024 * 1024;
 
-int fail(const QString &reason)
-{
-    std::fprintf(stderr, "bench_csv: %s\n", qPrintable(reason));
-    return 1;
-}
-
-int optionValue(const QStringList &arguments, const QString &name, int fallback)
-{
-    const int at = arguments.indexOf(name);
-    return at > 0 && at + 1 < arguments.size() ? arguments.at(at + 1).toInt() : fallback;
-}
-
 // Records as a transfer leaves them: forces with three decimals, as sent.
 std::vector<std::unique_ptr<Measurement>> makeRecords(int count, int samples)
 {

@@ -44,18 +44,6 @@ private:
     int m_count = 0;
 };
 
-int fail(const QString &reason)
-{
-    std::fprintf(stderr, "bench_plot: %s\n", qPrintable(reason));
-    return 1;
-}
-
-int optionValue(const QStringList &arguments, const QString &name, int fallback)
-{
-    const int at = arguments.indexOf(name);
-    return at > 0 && at + 1 < arguments.size() ? arguments.at(at + 1).toInt() : fallback;
-}
-
 void settle()
 {
     for (int i = 0; i < 5; ++i)

@@ -33,18 +33,6 @@ namespace {
 constexpr int kStartTimeoutMs = 20000;
 constexpr char kPaintedLine[] = "Flushing top level";
 
-int fail(const QString &reason)
-{
-    std::fprintf(stderr, "bench_startup: %s\n", qPrintable(reason));
-    return 1;
-}
-
-int optionValue(const QStringList &arguments, const QString &name, int fallback)
-{
-    const int at = arguments.indexOf(name);
-    return at > 0 && at + 1 < arguments.size() ? arguments.at(at + 1).toInt() : fallback;
-}
-
 QString programPath()
 {
     const QString fromEnvironment = qEnvironmentVariable("TSPX_PROGRAM");

@@ -51,8 +51,7 @@ QList<TransferCase> knownCases()
 
 int fail(const QString &caseName, const QString &reason)
 {
-    std::fprintf(stderr, "bench_transfer %s: %s\n", qPrintable(caseName), qPrintable(reason));
-    return 1;
+    return ::fail(caseName + ": " + reason);
 }
 
 double wireSeconds(qint64 bytes)

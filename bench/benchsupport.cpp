@@ -1,5 +1,6 @@
 #include "benchsupport.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <algorithm>
 #include <cstdio>
@@ -82,6 +83,19 @@ void useOffscreenPlatform()
 {
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+}
+
+int optionValue(const QStringList &arguments, const QString &name, int fallback)
+{
+    const int at = arguments.indexOf(name);
+    return at > 0 && at + 1 < arguments.size() ? arguments.at(at + 1).toInt() : fallback;
+}
+
+int fail(const QString &reason)
+{
+    std::fprintf(stderr, "%s: %s\n", qPrintable(QCoreApplication::applicationName()),
+                 qPrintable(reason));
+    return 1;
 }
 
 QStringList requestedCases(const QStringList &arguments, const QStringList &defaults)

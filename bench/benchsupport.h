@@ -28,6 +28,12 @@ qint64 residentKiB();
 // The offscreen platform unless the caller chose one; before QApplication.
 void useOffscreenPlatform();
 
+// The number after `name` in `arguments` ("--runs 7"), or `fallback`.
+int optionValue(const QStringList &arguments, const QString &name, int fallback);
+// Says on standard error why the benchmark gave up (with the program's
+// name); returns the exit code 1.
+int fail(const QString &reason);
+
 // The values after every "--case" in `arguments`, or `defaults` when none is given.
 QStringList requestedCases(const QStringList &arguments, const QStringList &defaults);
 

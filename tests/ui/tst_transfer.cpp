@@ -1,13 +1,10 @@
 // The transfer button of the real main window against tspx-sim on a
 // pseudo-terminal: tree, values, plot, wire traffic, and the faults of a
 // transfer (a second press, cancelling, silence, no gauge, a bogus count).
-#include "configfolder.h"
 #include "logcapture.h"
-#include "simprocess.h"
+#include "windowharness.h"
 
 #include "measurement/measurement.h"
-#include "settings/configini.h"
-#include "settings/statusini.h"
 #include "sim/portlink.h"
 #include "ui/mainform.h"
 #include "ui_mainform.h"
@@ -59,27 +56,22 @@ QByteArray slotsWithSmallCurves(const QList<int> &numbers, int unit = 0)
     return gaugeData(gaugeSlots, unit);
 }
 
-QByteArray command(const char *name, int index, char verb)
-{
-    return "#" + QByteArray(name) + QByteArray::number(index).rightJustified(3, '0') + verb;
-}
-
 // What a whole transfer sends: connect, identity, every slot, disconnect twice
 // (by the job and by closing the port).
 QList<QByteArray> transferTraffic(const QList<int> &filledSlots)
 {
-    QList<QByteArray> lines = {command("stCom", 102, '!'), command("stCom", 101, '!'),
-                               command("serNr", 0, '?'), command("swVer", 0, '?'),
-                               command("sFcUn", 0, '?')};
+    QList<QByteArray> lines = {wireCommand("stCom", 102, '!'), wireCommand("stCom", 101, '!'),
+                               wireCommand("serNr", 0, '?'), wireCommand("swVer", 0, '?'),
+                               wireCommand("sFcUn", 0, '?')};
     for (int slot = 1; slot <= 50; ++slot) {
-        lines << command("dMsCt", slot, '?');
+        lines << wireCommand("dMsCt", slot, '?');
         if (!filledSlots.contains(slot))
             continue;
         for (const char *name :
              {"dMsCt", "dMsSR", "dMsFc", "dMsFS", "dMsFP", "dMsFX", "dMsFA", "dMsTm", "dMsDt"})
-            lines << command(name, slot, '?');
+            lines << wireCommand(name, slot, '?');
     }
-    lines << command("stCom", 102, '!') << command("stCom", 102, '!');
+    lines << wireCommand("stCom", 102, '!') << wireCommand("stCom", 102, '!');
     return lines;
 }
 
@@ -117,64 +109,39 @@ private slots:
     void bogusSampleCountPlotsOnlyTheSamplesHeld();
 
 private:
-    bool startGauge(const QByteArray &data, const QStringList &options = QStringList());
-    void transfer();
+    bool startGauge(const QByteArray &data, const QStringList &options = QStringList())
+    {
+        return m_harness->startGauge(data, options);
+    }
+    void transfer() { m_harness->transfer(); }
     // Calls `action` with the progress dialog each time the transfer lets
     // events run while the dialog is shown.
     void transferWhileProgressShows(const std::function<void(QProgressDialog *)> &action);
-    QModelIndex deviceIndex() const;
+    QModelIndex deviceIndex() const { return m_harness->deviceIndex(); }
     QStringList rowTexts() const;
-    QList<int> rowNumbers() const;
-    QString shownError() const;
-    void select(int number);
+    QList<int> rowNumbers() const { return m_harness->rowNumbers(); }
+    QString shownError() const { return m_harness->shownError(); }
+    void select(int number) { QVERIFY(m_harness->select(number)); }
+    SimProcess *gauge() const { return m_harness->gauge(); }
 
-    std::unique_ptr<TemporaryConfigHome> m_configHome;
-    std::unique_ptr<SimProcess> m_gauge;
-    std::unique_ptr<ConfigIni> m_config;
-    std::unique_ptr<StatusIni> m_status;
-    std::unique_ptr<Mainform> m_window;
+    std::unique_ptr<WindowHarness> m_harness;
+    Mainform *m_window = nullptr;
     Ui::MainForm *ui = nullptr;
 };
 
 void TestTransfer::init()
 {
-    m_configHome = std::make_unique<TemporaryConfigHome>();
-    QVERIFY(m_configHome->isValid());
-    m_config = std::make_unique<ConfigIni>("config");
-    m_status = std::make_unique<StatusIni>("status");
-    m_status->load();
-    m_window = std::make_unique<Mainform>(m_config.get(), m_status.get(), "1.2  build: test");
-    ui = m_window->formUi();
-    m_window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    m_harness = std::make_unique<WindowHarness>();
+    QVERIFY(m_harness->setUp());
+    m_window = m_harness->window();
+    ui = m_harness->ui();
 }
 
 void TestTransfer::cleanup()
 {
-    m_window.reset();
-    m_status.reset();
-    m_config.reset();
-    m_gauge.reset();
-    m_configHome.reset();
-}
-
-bool TestTransfer::startGauge(const QByteArray &data, const QStringList &options)
-{
-    QFile file(m_configHome->path() + QStringLiteral("/gauge.txt"));
-    if (!file.open(QIODevice::WriteOnly) || file.write(data) != data.size())
-        return false;
-    file.close();
-    m_gauge = std::make_unique<SimProcess>(QStringList{"--data", file.fileName()} + options);
-    if (!m_gauge->start()) {
-        qWarning() << m_gauge->errorText();
-        return false;
-    }
-    return true;
-}
-
-void TestTransfer::transfer()
-{
-    ui->buttonTransfer->click();
+    m_window = nullptr;
+    ui = nullptr;
+    m_harness.reset();
 }
 
 void TestTransfer::transferWhileProgressShows(const std::function<void(QProgressDialog *)> &action)
@@ -190,11 +157,6 @@ void TestTransfer::transferWhileProgressShows(const std::function<void(QProgress
     transfer();
 }
 
-QModelIndex TestTransfer::deviceIndex() const
-{
-    return m_window->model()->index(0, 0);
-}
-
 QStringList TestTransfer::rowTexts() const
 {
     QStringList texts;
@@ -202,30 +164,6 @@ QStringList TestTransfer::rowTexts() const
     for (int row = 0; row < model->rowCount(deviceIndex()); ++row)
         texts << model->index(row, 0, deviceIndex()).data().toString();
     return texts;
-}
-
-QList<int> TestTransfer::rowNumbers() const
-{
-    QList<int> numbers;
-    const QStandardItemModel *model = m_window->model();
-    for (int row = 0; row < model->rowCount(deviceIndex()); ++row)
-        numbers << model->index(row, 0, deviceIndex()).data(MeasurementNumberRole).toInt();
-    return numbers;
-}
-
-QString TestTransfer::shownError() const
-{
-    QErrorMessage *window = m_window->errorWindow();
-    if (!window->isVisible())
-        return QString();
-    return window->findChild<QTextEdit *>()->toPlainText();
-}
-
-void TestTransfer::select(int number)
-{
-    const int row = rowNumbers().indexOf(number);
-    QVERIFY(row >= 0);
-    ui->treeView->setCurrentIndex(m_window->model()->index(row, 0, deviceIndex()));
 }
 
 void TestTransfer::transferReadsEverySlotAndListsNewestFirst()
@@ -257,7 +195,7 @@ void TestTransfer::transferReadsEverySlotAndListsNewestFirst()
     QVERIFY(m_window->statusBar()->currentMessage().isEmpty());
     QCOMPARE(shownError(), QString());
 
-    QCOMPARE(m_gauge->transcriptLines(), transferTraffic({3, 7, 12, 20, 30}));
+    QCOMPARE(gauge()->transcriptLines(), transferTraffic({3, 7, 12, 20, 30}));
     const QList<QByteArray> retCum = log.linesStartingWith("readCommand ");
     QCOMPARE(retCum.size(), 5);
     for (const QByteArray &line : retCum)
@@ -294,7 +232,7 @@ void TestTransfer::emptyGaugeGivesOnlyTheDeviceRow()
     QVERIFY(ui->treeView->isExpanded(deviceIndex()));
     QVERIFY(m_window->deviceData().records.isEmpty());
     QCOMPARE(shownError(), QString());
-    QCOMPARE(m_gauge->transcriptLines(), transferTraffic({}));
+    QCOMPARE(gauge()->transcriptLines(), transferTraffic({}));
 }
 
 void TestTransfer::poundForceUnitIsUsedEverywhere()
@@ -327,7 +265,7 @@ void TestTransfer::secondPressDuringATransferDoesNothing()
     QCOMPARE(pressesDuringTransfer, 1);
     QVERIFY(buttonStayedDisabled);
     // One connection, every slot asked once.
-    QCOMPARE(m_gauge->transcriptLines(), transferTraffic(filled));
+    QCOMPARE(gauge()->transcriptLines(), transferTraffic(filled));
     QCOMPARE(rowNumbers().size(), filled.size());
     QVERIFY(ui->buttonTransfer->isEnabled());
 }
@@ -349,10 +287,10 @@ void TestTransfer::cancelKeepsTheSlotsReadSoFar()
     std::sort(numbers.begin(), numbers.end());
     QCOMPARE(numbers, QList<int>({1, 2, 3, 4, 5}));
     QCOMPARE(m_window->deviceData().records.size(), 5);
-    const QList<QByteArray> traffic = m_gauge->transcriptLines();
-    QVERIFY(traffic.contains(command("dMsDt", 5, '?')));
-    QVERIFY(!traffic.contains(command("dMsCt", 6, '?')));
-    QCOMPARE(traffic.last(), command("stCom", 102, '!'));
+    const QList<QByteArray> traffic = gauge()->transcriptLines();
+    QVERIFY(traffic.contains(wireCommand("dMsDt", 5, '?')));
+    QVERIFY(!traffic.contains(wireCommand("dMsCt", 6, '?')));
+    QCOMPARE(traffic.last(), wireCommand("stCom", 102, '!'));
     QCOMPARE(shownError(), QString());
     QVERIFY(ui->buttonTransfer->isEnabled());
 }
@@ -370,8 +308,8 @@ void TestTransfer::gaugeFallingSilentReportsAnErrorAndKeepsEarlierSlots()
     std::sort(numbers.begin(), numbers.end());
     QCOMPARE(numbers, QList<int>({2, 47}));
     QCOMPARE(shownError(), QStringLiteral("Fehler beim Übertragen der Daten!"));
-    const QList<QByteArray> traffic = m_gauge->transcriptLines();
-    QCOMPARE(traffic.at(firstSilentLine - 1), command("dMsCt", 48, '?'));
+    const QList<QByteArray> traffic = gauge()->transcriptLines();
+    QCOMPARE(traffic.at(firstSilentLine - 1), wireCommand("dMsCt", 48, '?'));
     QCOMPARE(countLines(traffic, "#dMsCt049"), 1);
     QCOMPARE(countLines(traffic, "#dMsCt050"), 1);
     QVERIFY(ui->buttonTransfer->isEnabled());
@@ -383,10 +321,10 @@ void TestTransfer::missingGaugeReportsAConnectionErrorAndKeepsTheList()
     transfer();
     QCOMPARE(rowNumbers().size(), 5);
 
-    QVERIFY(m_gauge->stop());
+    QVERIFY(gauge()->stop());
     // With its link gone the port would be looked up on the machine.
     QString error;
-    QVERIFY2(installPortLink(m_gauge->linkPath(), "/nonexistent/tspx-no-gauge", error),
+    QVERIFY2(installPortLink(gauge()->linkPath(), "/nonexistent/tspx-no-gauge", error),
              qPrintable(error));
     transfer();
 
