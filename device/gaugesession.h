@@ -69,9 +69,16 @@ public:
     // Serial number, software version and force unit into `data`. Returns
     // false when any of the three reads failed (the fields are still set).
     bool readIdentity(DeviceData &data);
-    // Reads slots 1..50; a filled slot becomes a record appended to `records`
-    // (owned by the caller). Logs "readCommand retCum=" per filled slot.
-    TransferResult readSlots(QList<Measurement *> &records, const SessionProgress &progress);
+    // Reads the slots (all 50 when `slotNumbers` is empty); a filled slot
+    // becomes a record appended to `records` (owned by the caller). Logs
+    // "readCommand retCum=" per filled slot. Without samples the sample list
+    // ("dMsFc", nearly all of the bytes) is left out.
+    TransferResult readSlots(QList<Measurement *> &records, const SessionProgress &progress,
+                             const QList<int> &slotNumbers = QList<int>(),
+                             bool withSamples = true);
+    // Reads the count of every slot; `filled` gets those holding a
+    // measurement. False when a read failed.
+    bool readFilledSlots(QList<int> &filled);
     // The whole download: identity, the old records dropped, every slot,
     // newest first.
     TransferResult transfer(DeviceData &data, const SessionProgress &progress);
@@ -90,12 +97,15 @@ public:
 
 private:
     // Reads one slot into a new record when filled; false when a read failed.
-    bool readSlot(int slot, QList<Measurement *> &records);
-    bool readSlotValues(int slot, Measurement &measurement);
+    bool readSlot(int slot, QList<Measurement *> &records, bool withSamples);
+    bool readSlotValues(int slot, Measurement &measurement, bool withSamples);
     QuorixTSPX &device();
 
     InterfaceHardware *m_hardware;
 };
+
+// 1..50.
+QList<int> allSlotNumbers();
 
 // "1, 3, 7": the slot numbers for a message.
 QByteArray slotListText(const QList<int> &slotNumbers);

@@ -151,10 +151,7 @@ std::vector<ForceColumn> CsvTableWriter::forceColumns() const
 // Writes the whole file; false on any failure to write or to close it.
 bool writeCsvFile(QFile &file, const DbList &table, bool withSepHeader, quint64 &rows)
 {
-    CsvTableWriter writer(table, file);
-    writer.writeHeaderRows(withSepHeader);
-    writer.writeSampleRows(rows);
-    bool written = writer.finish();
+    bool written = table.writeCSV(file, withSepHeader, rows);
     written = file.flush() && written;
     file.close();
     return written && file.error() == QFileDevice::NoError;
@@ -177,6 +174,14 @@ quint32 DbList::sampleRowCount() const
     for (const Measurement *m : list)
         rows = std::max(rows, m->sampleCount);
     return std::min(rows, kMostSamples);
+}
+
+bool DbList::writeCSV(QIODevice &out, bool withSepHeader, quint64 &rows) const
+{
+    CsvTableWriter writer(*this, out);
+    writer.writeHeaderRows(withSepHeader);
+    writer.writeSampleRows(rows);
+    return writer.finish();
 }
 
 int DbList::exportListCSV(const QString &fileName, bool withSepHeader) const
