@@ -258,7 +258,7 @@ int CliRunner::erase()
     m_session.close();
     endProgress();
     if (result.wrongGauge) {
-        error(Cli::tr("Das Gerät hat seine Seriennummer nicht bestätigt; es wurde nichts gelöscht."));
+        error(Cli::tr("Das Gerät hat seine Seriennummer nicht genannt. Es wurde nichts gelöscht."));
         return kExitCommunication;
     }
     if (!result.failedSlots.isEmpty()) {

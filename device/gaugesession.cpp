@@ -133,7 +133,8 @@ EraseResult GaugeSession::erase(const QByteArray &expectedSerialNr, const QList<
 {
     EraseResult result;
     const int rc = device().readCommand(Protocol::kSerialNr, 0, result.gaugeSerialNr);
-    if (rc != Protocol::kOk || result.gaugeSerialNr != expectedSerialNr) {
+    result.serialNrUnread = rc != Protocol::kOk;
+    if (result.serialNrUnread || result.gaugeSerialNr != expectedSerialNr) {
         result.wrongGauge = true;
         return result;
     }

@@ -34,9 +34,10 @@ struct EraseResult
 {
     // The serial number the connected gauge reported before erasing.
     QByteArray gaugeSerialNr;
-    // The gauge is not the expected one (or did not tell its serial number):
-    // nothing was sent to erase.
+    // The gauge is not the expected one, or did not tell its serial number
+    // (serialNrUnread): nothing was sent to erase.
     bool wrongGauge = false;
+    bool serialNrUnread = false;
     bool cancelled = false;
     // Of the slots that held a measurement: erased, and refused or unanswered.
     QList<int> erasedSlots;
