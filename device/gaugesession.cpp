@@ -6,6 +6,9 @@
 #include "device/quorixtspx.h"
 #include "measurement/devicedata.h"
 
+static_assert(Protocol::kMaxAnswerLength / 2 == int(kMostSamplesPerMeasurement),
+              "a measurement holds at most the samples one answer line can carry");
+
 GaugeSession::GaugeSession(StatusIni *status, const LinkTiming &timing)
     : m_hardware(new InterfaceHardware(status, timing))
 {

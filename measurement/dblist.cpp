@@ -1,7 +1,6 @@
 #include "measurement/dblist.h"
 
 #include "app/log.h"
-#include "device/protocol.h"
 #include "measurement/csvwriter.h"
 
 #include <QCoreApplication>
@@ -169,11 +168,10 @@ quint32 DbList::sampleRowCount() const
 {
     // A count from the gauge beyond what one answer line could carry is
     // damaged; it must not make an export run for hours.
-    constexpr quint32 kMostSamples = Protocol::kMaxAnswerLength / 2;
     quint32 rows = 0;
     for (const Measurement *m : list)
         rows = std::max(rows, m->sampleCount);
-    return std::min(rows, kMostSamples);
+    return std::min(rows, kMostSamplesPerMeasurement);
 }
 
 bool DbList::writeCSV(QIODevice &out, bool withSepHeader, quint64 &rows) const
