@@ -1,7 +1,7 @@
 #include "app/startup.h"
 
-#include "app/log.h"
-#include "app/version.h"
+#include "base/log.h"
+#include "base/version.h"
 #include "settings/configini.h"
 #include "settings/statusini.h"
 #include "ui/mainform.h"

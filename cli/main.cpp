@@ -1,6 +1,6 @@
 // tspx-cli: the gauge from the command line, without a window.
-#include "app/log.h"
-#include "app/version.h"
+#include "base/log.h"
+#include "base/version.h"
 #include "cli/cliargs.h"
 #include "cli/clirunner.h"
 

@@ -1,6 +1,6 @@
 #include "device/gaugesession.h"
 
-#include "app/log.h"
+#include "base/log.h"
 #include "device/interfacehardware.h"
 #include "device/protocol.h"
 #include "device/quorixtspx.h"

@@ -1,6 +1,6 @@
 #include "device/interfacehardware.h"
 
-#include "app/log.h"
+#include "base/log.h"
 #include "device/conversion.h"
 #include "device/protocol.h"
 #include "device/quorixtspx.h"

@@ -1,6 +1,6 @@
 #include "device/quorixtspx.h"
 
-#include "app/log.h"
+#include "base/log.h"
 #include "device/conversion.h"
 #include "device/interfacers232.h"
 #include "device/protocol.h"

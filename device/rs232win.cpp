@@ -1,6 +1,6 @@
 #include "device/rs232win.h"
 
-#include "app/log.h"
+#include "base/log.h"
 #include "device/protocol.h"
 #include "settings/settingspaths.h"
 

@@ -1,6 +1,6 @@
 #include "measurement/dblist.h"
 
-#include "app/log.h"
+#include "base/log.h"
 #include "measurement/csvwriter.h"
 
 #include <QCoreApplication>

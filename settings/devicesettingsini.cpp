@@ -1,6 +1,6 @@
 #include "settings/devicesettingsini.h"
 
-#include "app/log.h"
+#include "base/log.h"
 #include "settings/inistore.h"
 #include "settings/settingspaths.h"
 

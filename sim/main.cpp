@@ -1,6 +1,6 @@
 // tspx-sim: the simulated Tensimo Parl gauge on a pseudo-terminal.
 
-#include "app/log.h"
+#include "base/log.h"
 #include "sim/gaugeserver.h"
 #include "sim/portlink.h"
 #include "sim/pseudoterminal.h"

@@ -1,5 +1,4 @@
-#include "app/log.h"
-#include "device/protocol.h"
+#include "base/log.h"
 #include "measurement/dblist.h"
 
 #include <QtTest>
@@ -366,7 +365,7 @@ void TestCsvExport::sampleRowsAreBoundedByTheLongestAnswer()
 {
     // A damaged count (or -1 read as unsigned) would ask for 4.3 billion
     // rows; no answer line can carry more than half its length in samples.
-    const quint32 bound = Protocol::kMaxAnswerLength / 2;
+    const quint32 bound = kMostSamplesPerMeasurement;
     Measurement *damaged = record(1, "01;01;2020", "00;00;00", 10.0f, {1.0f, 2.0f, 3.0f});
     Measurement *other = record(2, "01;01;2020", "00;00;00", 10.0f, {1.0f});
     QCOMPARE(DbList({damaged, other}, "X", "N", 1.0).sampleRowCount(), 3u);

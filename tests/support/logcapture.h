@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/log.h"
+#include "base/log.h"
 
 #include <QByteArray>
 #include <QList>

@@ -1,6 +1,6 @@
 #include "programrun.h"
 
-#include "app/log.h"
+#include "base/log.h"
 #include "app/startup.h"
 
 #include <QApplication>

@@ -4,7 +4,7 @@
 //
 //   tspx-shoot <language> <output prefix>
 
-#include "app/version.h"
+#include "base/version.h"
 #include "settings/configini.h"
 #include "settings/statusini.h"
 #include "ui/mainform.h"
