@@ -108,6 +108,7 @@ void Mainform::resetTree()
     treeModel->appendRow(deviceRow);
     deviceItemIndex = deviceRow->index();
     ui->treeView->expand(deviceItemIndex);
+    showEmptySelection();
 }
 
 // Reads one slot; a filled one becomes a record. Returns the slot's status code.
