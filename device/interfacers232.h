@@ -18,7 +18,8 @@ public:
     // Up to maxLength pending bytes (255 when 0), cut at the first NUL.
     virtual void readString(QByteArray *text, int maxLength) = 0;
     virtual uint32_t size() = 0;
-    // Drops up to 255 pending bytes.
+    // Drops all pending input, at most Protocol::kMaxAnswerLength bytes (so a
+    // line that never stops cannot keep it going).
     virtual void clearInput() = 0;
     virtual bool flush() = 0;
     // 0 on success, -1 on a port that is not open, -2 when it cannot be configured.

@@ -12,6 +12,9 @@ struct LinkTiming
     int answerTimeout = Protocol::kAnswerTimeout;
     // Pause after an empty poll (ms), ended early by input.
     int pollPause = Protocol::kPollPause;
+    // Longest wait for the "#" that starts an answer while other bytes flow
+    // (ms): a talkative device on the port cannot hold a read for longer.
+    int answerStartLimitMs = Protocol::kAnswerStartLimitMs;
     // Pause after the stop command (ms).
     int stopPause = Protocol::kStopPause;
 };

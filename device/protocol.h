@@ -10,6 +10,9 @@ constexpr char kWrite = '=';
 constexpr char kCR = '\r';
 constexpr char kLF = '\n';
 constexpr char kListSeparator[] = ";";
+// Every command name has five letters; an answer to "?" repeats the name and
+// the index before its "=" ("#dMsSR005=12.5").
+constexpr int kCommandNameLength = 5;
 
 // Indexes of "stCom" that start and end the communication mode.
 constexpr int kConnectCode = 101;
@@ -23,9 +26,14 @@ constexpr int kPollPause = 20;
 // The pause after the stop command before the port is given up.
 constexpr int kStopPause = 100;
 // Longest answer line accepted (a list of one million samples fits easily),
-// and the most noise bytes skipped before its "#". Beyond that the read
-// fails, so a noisy line can neither fill the memory nor hang the tool.
+// the most noise bytes skipped before its "#" and the most stale input dropped
+// before a command. Beyond that the read fails, so a noisy line can neither
+// fill the memory nor hang the tool.
 constexpr int kMaxAnswerLength = 32 * 1024 * 1024;
+// The longest wait for the start of the answer to a command while bytes keep
+// coming (silence ends a read after the idle time-out already): a device that
+// talks without "#", or only answers to other commands, fails the read.
+constexpr int kAnswerStartLimitMs = 3000;
 
 // Serial settings of the link: 115200 baud, 8N1, no flow control.
 constexpr int kBaudRate = 115200;

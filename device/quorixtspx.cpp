@@ -30,6 +30,50 @@ QByteArray indexText(int index)
     return intToText(uint32_t(index), 10, kIndexWidth, '0', true);
 }
 
+bool isAsciiLetter(char c)
+{
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+
+bool isAsciiDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+// "dMsSR005" of "dMsSR005=12.5": five letters and digits before the first
+// "=", the form in which the controller names the command it answers. Empty
+// for an answer of another form (accepted as it is: gauges may differ).
+QByteArray commandPrefix(const QByteArray &answer)
+{
+    const int equals = answer.indexOf(Protocol::kWrite);
+    if (equals <= Protocol::kCommandNameLength)
+        return QByteArray();
+    for (int i = 0; i < equals; ++i) {
+        const char c = answer.at(i);
+        if (i < Protocol::kCommandNameLength ? !isAsciiLetter(c) : !isAsciiDigit(c))
+            return QByteArray();
+    }
+    return answer.left(equals);
+}
+
+// A read is answered under its own name and index; "!" and "=" only with a
+// number, so any named answer then belongs to an earlier read.
+bool answersAnotherCommand(const QByteArray &answer, const QByteArray &sentPrefix, char verb)
+{
+    const QByteArray prefix = commandPrefix(answer);
+    return !prefix.isEmpty() && (verb != Protocol::kRead || prefix != sentPrefix);
+}
+
+// A result is a decimal number ("0", "-12"; blanks and a line end around it
+// do not matter). Anything else, such as "READY" or the echo of the command
+// from a loopback plug, is no result at all.
+bool isResultNumber(const QByteArray &answer)
+{
+    bool ok = false;
+    answer.toInt(&ok, 10);
+    return ok;
+}
+
 } // namespace
 
 QByteArray DeviceStatus::statusText() const
@@ -62,6 +106,7 @@ void DeviceStatus::logStatus(const QByteArray &prefix) const
 QuorixTSPX::QuorixTSPX(InterfaceRS232 *port, const LinkTiming &timing)
     : port(port), m_timing(timing)
 {
+    m_elapsed.start();
     status = new DeviceStatus;
     if (!port)
         return;
@@ -78,6 +123,16 @@ QuorixTSPX::QuorixTSPX(InterfaceRS232 *port, const LinkTiming &timing)
 QuorixTSPX::~QuorixTSPX()
 {
     delete status;
+}
+
+void QuorixTSPX::setClock(std::function<qint64()> milliseconds)
+{
+    m_clock = std::move(milliseconds);
+}
+
+qint64 QuorixTSPX::now() const
+{
+    return m_clock ? m_clock() : m_elapsed.elapsed();
 }
 
 void QuorixTSPX::setStatus(int code)
@@ -116,6 +171,8 @@ void QuorixTSPX::writeCommandLine(const QByteArray &command, int index, char ver
 {
     if (!port)
         return;
+    // Whatever is pending now answers no command of ours.
+    port->clearInput();
     port->writeChar(Protocol::kStart);
     port->writeString(command);
     port->writeString(indexText(index));
@@ -126,10 +183,10 @@ void QuorixTSPX::writeCommandLine(const QByteArray &command, int index, char ver
     port->writeChar(Protocol::kLF);
 }
 
-int QuorixTSPX::resultOfCommand()
+int QuorixTSPX::resultOfCommand(const QByteArray &command, int index, char verb)
 {
     QByteArray answer;
-    if (readAnswer(answer, m_timing.answerTimeout) != Protocol::kOk)
+    if (readAnswerTo(command, index, verb, answer) != Protocol::kOk || !isResultNumber(answer))
         return Protocol::kNoAnswer;
     return textToInt(answer);
 }
@@ -137,13 +194,13 @@ int QuorixTSPX::resultOfCommand()
 int QuorixTSPX::execCommand(const QByteArray &command, int index)
 {
     writeCommandLine(command, index, Protocol::kExecute);
-    return resultOfCommand();
+    return resultOfCommand(command, index, Protocol::kExecute);
 }
 
 int QuorixTSPX::writeCommand(const QByteArray &command, int index, const QByteArray &value)
 {
     writeCommandLine(command, index, Protocol::kWrite, value);
-    return resultOfCommand();
+    return resultOfCommand(command, index, Protocol::kWrite);
 }
 
 int QuorixTSPX::writeCommand(const QByteArray &command, int index, float value)
@@ -166,11 +223,11 @@ int QuorixTSPX::readCommand(const QByteArray &command, int index, QByteArray &va
     value.clear();
     writeCommandLine(command, index, Protocol::kRead);
     QByteArray answer;
-    if (readAnswer(answer, m_timing.answerTimeout) != Protocol::kOk)
+    if (readAnswerTo(command, index, Protocol::kRead, answer) != Protocol::kOk)
         return Protocol::kNoAnswer;
     const int equals = answer.indexOf(Protocol::kWrite);
-    if (equals < 0)
-        return textToInt(answer); // the controller's error code
+    if (equals < 0) // the controller's error code
+        return isResultNumber(answer) ? textToInt(answer) : Protocol::kNoAnswer;
     value = answer.mid(equals + 1);
     return Protocol::kOk;
 }
@@ -229,14 +286,43 @@ int QuorixTSPX::readAnswer(QByteArray &answer, int timeout)
         return Protocol::kRefused;
     if (!port)
         return Protocol::kTimeout;
+    return readAnswerLine(answer, timeout, now() + m_timing.answerStartLimitMs);
+}
+
+int QuorixTSPX::readAnswerTo(const QByteArray &command, int index, char verb, QByteArray &answer)
+{
+    if (status->code == DeviceStatus::PortError)
+        return Protocol::kRefused;
+    if (!port)
+        return Protocol::kTimeout;
+    const qint64 startDeadline = now() + m_timing.answerStartLimitMs;
+    const QByteArray sentPrefix = command + indexText(index);
+    for (;;) {
+        QByteArray line;
+        const int result = readAnswerLine(line, m_timing.answerTimeout, startDeadline);
+        if (result != Protocol::kOk)
+            return result;
+        if (!answersAnotherCommand(line, sentPrefix, verb)) {
+            answer = line;
+            return Protocol::kOk;
+        }
+        logLine("QuorixTSPX::readAnswer: Antwort auf " + commandPrefix(line) + " verworfen");
+    }
+}
+
+int QuorixTSPX::readAnswerLine(QByteArray &answer, int timeout, qint64 startDeadline)
+{
     const int idleLimit = timeout / 2;
     int idleCount = 0;
     char c = 0;
     // Everything before the start character is noise. A line that sends
-    // nothing but noise must not keep the read going for ever either.
+    // nothing but noise must not keep the read going for ever either: neither
+    // by its amount nor, at the line's pace, by its time.
     int skipped = 0;
     do {
         if (pollByte(c, timeout, idleCount) && ++skipped > Protocol::kMaxAnswerLength)
+            return Protocol::kTimeout;
+        if (c != Protocol::kStart && now() >= startDeadline)
             return Protocol::kTimeout;
     } while (c != Protocol::kStart && idleCount < idleLimit);
 

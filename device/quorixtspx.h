@@ -3,7 +3,9 @@
 #include "device/linktiming.h"
 
 #include <QByteArray>
+#include <QElapsedTimer>
 #include <QList>
+#include <functional>
 
 class InterfaceRS232;
 
@@ -44,8 +46,10 @@ public:
 };
 
 // The controller protocol: frames commands, writes them through the port,
-// polls for the answer line and converts answers. The port belongs to the
-// creator and must outlive this object.
+// polls for the answer line and converts answers. Pending input is dropped
+// before each command, and an answer that names another command is dropped
+// too, so one late or repeated answer cannot shift the answers after it. The
+// port belongs to the creator and must outlive this object.
 class QuorixTSPX : public Device, public DeviceRS232
 {
 public:
@@ -69,19 +73,32 @@ public:
     int readCommand(const QByteArray &command, int index, int &value);
     int readCommand(const QByteArray &command, int index, QList<float> &values);
 
-    // One answer line: 0, -1 (time-out or over-long line) or -2 (port error).
+    // One answer line: 0, -1 (time-out, over-long line, or no "#" within
+    // Protocol::kAnswerStartLimitMs) or -2 (port error).
     int readAnswer(QByteArray &answer, int timeout);
+
+    // The clock that bounds the wait for the start of an answer, in
+    // milliseconds; a monotonic one unless replaced (tests give the time of
+    // their scripted line).
+    void setClock(std::function<qint64()> milliseconds);
 
 private:
     void setStatus(int code);
     void writeCommandLine(const QByteArray &command, int index, char verb,
                           const QByteArray &value = QByteArray());
     // Reads the answer of an "!" or "=" command: its number, or -99.
-    int resultOfCommand();
+    int resultOfCommand(const QByteArray &command, int index, char verb);
+    // The answer to the command just written; answers naming another command
+    // are dropped while the time for the answer's start runs on.
+    int readAnswerTo(const QByteArray &command, int index, char verb, QByteArray &answer);
+    int readAnswerLine(QByteArray &answer, int timeout, qint64 startDeadline);
+    qint64 now() const;
     int startOrStop(int code, int failureCode, const char *logPrefix);
     // One poll of the port; after an empty one it pauses (ended early by input).
     bool pollByte(char &c, int timeout, int &idleCount);
 
     InterfaceRS232 *port;
     LinkTiming m_timing;
+    QElapsedTimer m_elapsed;
+    std::function<qint64()> m_clock;
 };

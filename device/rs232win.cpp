@@ -15,6 +15,8 @@ namespace {
 constexpr int kWriteTimeoutMs = 1000;
 // readString with maxLength 0 reads this many bytes at most.
 constexpr int kDefaultReadLength = 255;
+// Pending input is dropped in pieces of this size.
+constexpr int kDropChunk = 64 * 1024;
 
 // Linux device families that COM1-COM10, COM11-COM20 and COM21-COM30 stand for.
 constexpr int kPortsPerFamily = 10;
@@ -179,8 +181,16 @@ uint32_t RS232Win::size()
 
 void RS232Win::clearInput()
 {
-    QByteArray dropped;
-    readString(&dropped, 0);
+    if (!isOpen)
+        return;
+    qint64 dropped = 0;
+    while (dropped < Protocol::kMaxAnswerLength) {
+        pullPendingInput();
+        const qint64 length = m_port->read(kDropChunk).size();
+        if (length == 0)
+            break;
+        dropped += length;
+    }
 }
 
 bool RS232Win::flush()

@@ -125,6 +125,11 @@ int IniStore::writeText(const QByteArray &key, const QByteArray &value)
     return writeValue(key, QVariant(text(value)));
 }
 
+int IniStore::writeString(const QByteArray &key, const QString &value)
+{
+    return writeValue(key, QVariant(value));
+}
+
 int IniStore::writeIntList(const QByteArray &key, const QList<int> &values)
 {
     QStringList list;
@@ -183,6 +188,14 @@ int IniStore::readText(const QByteArray &key, QByteArray &value, const QByteArra
     QVariant stored;
     const int status = readValue(key, stored, QVariant(text(defaultValue)));
     value = stored.toString().toLatin1();
+    return status;
+}
+
+int IniStore::readString(const QByteArray &key, QString &value, const QString &defaultValue)
+{
+    QVariant stored;
+    const int status = readValue(key, stored, QVariant(defaultValue));
+    value = stored.toString();
     return status;
 }
 

@@ -11,8 +11,11 @@ class QSettings;
 constexpr int kDefaultsInForce = 999;
 
 // Typed access to one INI file through QSettings. Keys and text values are
-// 8-bit Latin-1. Every read and write returns QSettings' status code
-// (0 no error, 1 access error, 2 format error).
+// 8-bit Latin-1; strings (file paths) may hold any character. QSettings
+// writes every character beyond ASCII as its own escape ("\xe4", "\x43a"),
+// so a Latin-1 string is stored exactly as the same text would be, and any
+// string reads back unchanged. Every read and write returns QSettings' status
+// code (0 no error, 1 access error, 2 format error).
 class IniStore
 {
 public:
@@ -42,6 +45,7 @@ public:
     int writeBool(const QByteArray &key, bool value);
     int writeDouble(const QByteArray &key, double value);
     int writeText(const QByteArray &key, const QByteArray &value);
+    int writeString(const QByteArray &key, const QString &value);
     int writeIntList(const QByteArray &key, const QList<int> &values);
     int writeTextList(const QByteArray &key, const QList<QByteArray> &values);
     int writeValue(const QByteArray &key, const QVariant &value);
@@ -51,6 +55,7 @@ public:
     int readBool(const QByteArray &key, bool &value, bool defaultValue);
     int readDouble(const QByteArray &key, double &value, double defaultValue);
     int readText(const QByteArray &key, QByteArray &value, const QByteArray &defaultValue);
+    int readString(const QByteArray &key, QString &value, const QString &defaultValue);
     int readIntList(const QByteArray &key, QList<int> &values, const QList<int> &defaultValues);
     int readTextList(const QByteArray &key, QList<QByteArray> &values,
                      const QList<QByteArray> &defaultValues);

@@ -11,11 +11,11 @@ namespace {
 
 // The folder of the running program; the current folder when there is no
 // application object to ask (tools and tests).
-QByteArray programFolder()
+QString programFolder()
 {
     if (!QCoreApplication::instance())
-        return QDir::currentPath().toLatin1();
-    return QCoreApplication::applicationDirPath().toLatin1();
+        return QDir::currentPath();
+    return QCoreApplication::applicationDirPath();
 }
 
 } // namespace
@@ -38,7 +38,7 @@ int StatusIni::load()
         logLine("Load StatusIni '" + fileName + "': nicht gefunden! Lade Defaultwerte!!");
         result = kDefaultsInForce;
     }
-    const QByteArray home = QDir::homePath().toLatin1();
+    const QString home = QDir::homePath();
 
     store->beginGroup("gui");
     result += store->readText("language", language, "de");
@@ -53,14 +53,14 @@ int StatusIni::load()
     store->endGroup();
 
     store->beginGroup("printing");
-    result +=
-        store->readText("printLogoFilename", printLogoFilename, programFolder() + "/kavro.png");
+    result += store->readString("printLogoFilename", printLogoFilename,
+                                programFolder() + QStringLiteral("/kavro.png"));
     result += store->readText("printHaderline", printHeaderLine, "Velmora");
     store->endGroup();
 
     store->beginGroup("path");
-    result += store->readText("lastFilePath", lastFilePath, home);
-    result += store->readText("lastExportListPath", lastExportListPath, home);
+    result += store->readString("lastFilePath", lastFilePath, home);
+    result += store->readString("lastExportListPath", lastExportListPath, home);
     store->endGroup();
 
     store->beginGroup("com");
@@ -92,13 +92,13 @@ int StatusIni::save()
     store->endGroup();
 
     store->beginGroup("printing");
-    result += store->writeText("printLogoFilename", printLogoFilename);
+    result += store->writeString("printLogoFilename", printLogoFilename);
     result += store->writeText("printHaderline", printHeaderLine);
     store->endGroup();
 
     store->beginGroup("path");
-    result += store->writeText("lastFilePath", lastFilePath);
-    result += store->writeText("lastExportListPath", lastExportListPath);
+    result += store->writeString("lastFilePath", lastFilePath);
+    result += store->writeString("lastExportListPath", lastExportListPath);
     store->endGroup();
 
     store->beginGroup("com");

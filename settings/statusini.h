@@ -1,12 +1,14 @@
 #pragma once
 
 #include <QByteArray>
+#include <QString>
 
 class IniStore;
 
 // What the program remembers between runs for the user ("status.ini").
 // Callers change the fields directly and then call save(), which writes the
-// whole file. load() must run before the fields are read.
+// whole file. load() must run before the fields are read. File paths are
+// strings: a folder or logo outside Latin-1 reads back as it was chosen.
 class StatusIni
 {
 public:
@@ -26,10 +28,10 @@ public:
     int formWidth = 0;
     int formHeight = 0;
     bool formMaximized = false;
-    QByteArray printLogoFilename;
+    QString printLogoFilename;
     QByteArray printHeaderLine;
-    QByteArray lastFilePath;
-    QByteArray lastExportListPath;
+    QString lastFilePath;
+    QString lastExportListPath;
     int lastConnectedPortNr = 0;
     bool exportListCsvWithSepHeader = true;
 

@@ -14,6 +14,9 @@ constexpr int kReadChunk = 64 * 1024;
 constexpr int kWriteChunk = 64 * 1024;
 // Paced answers leave in small pieces so the reader sees a steady stream.
 constexpr int kPacedChunk = 32;
+// What a chattering device sends: a GPS receiver's position line, no "#" in it.
+constexpr char kChatterLine[] =
+    "$GPGGA,123519,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,*47\r\n";
 
 QString systemError(const char *what)
 {
@@ -38,11 +41,13 @@ GaugeServer::GaugeServer(int masterFd, GaugeController &controller, const LinkOp
 
 bool GaugeServer::run(int stopFd, int endFd, QString &error)
 {
+    m_nextChatter = Clock::now() + std::chrono::milliseconds(m_link.chatterMs);
     for (;;) {
         Clock::time_point now = Clock::now();
         handleDueLines(now);
         if (m_unplugged)
             return true;
+        startChatter(now);
         const bool wantWrite = outputIsDue(now);
         // poll() skips the entry of a negative descriptor.
         pollfd fds[3] = {{m_master, short(POLLIN | (wantWrite ? POLLOUT : 0)), 0},
@@ -119,6 +124,8 @@ void GaugeServer::handleDueLines(Clock::time_point now)
             m_unplugged = true;
             return;
         }
+        if (m_link.chatterMs > 0)
+            continue; // another device: it does not understand the gauge's commands
         const std::optional<GaugeReply> reply = m_controller.answer(line);
         if (!reply)
             continue;
@@ -127,6 +134,18 @@ void GaugeServer::handleDueLines(Clock::time_point now)
         // The wire starts carrying the answer once the delay is over.
         m_sendFreeAt = m_output.notBefore;
     }
+}
+
+void GaugeServer::startChatter(Clock::time_point now)
+{
+    if (m_link.chatterMs <= 0 || m_output.isPending() || now < m_nextChatter)
+        return;
+    m_output = Output{QByteArray(kChatterLine), 0, 0, now};
+    m_sendFreeAt = now;
+    const auto interval = std::chrono::milliseconds(m_link.chatterMs);
+    m_nextChatter += interval;
+    if (m_nextChatter < now) // woken late: no burst to catch up
+        m_nextChatter = now + interval;
 }
 
 bool GaugeServer::writeOutput(Clock::time_point now, QString &error)
@@ -170,6 +189,8 @@ const timespec *GaugeServer::pollTimeout(Clock::time_point now, timespec &wait) 
         wake = writableAt();
     else if (!m_output.isPending() && !m_lines.empty())
         wake = m_lines.front().due;
+    if (!m_output.isPending() && m_link.chatterMs > 0)
+        wake = std::min(wake, m_nextChatter);
     if (wake == Clock::time_point::max())
         return nullptr;
     const auto ns = std::chrono::duration_cast<std::chrono::nanoseconds>(wake - now).count();

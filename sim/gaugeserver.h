@@ -15,7 +15,9 @@ class Transcript;
 // the input into lines at LF, hands each line to the controller in order and
 // writes the answers. One line is handled at a time, as by the real
 // controller. With pacing, a line counts as received only when its bytes
-// could have crossed the wire, and answers leave at wire speed.
+// could have crossed the wire, and answers leave at wire speed. Told to
+// chatter, it is another device instead: it answers nothing and sends a line
+// of its own at a fixed interval.
 class GaugeServer
 {
 public:
@@ -57,6 +59,8 @@ private:
     bool readInput(Clock::time_point now, QString &error);
     void takeBytes(const char *data, int length, Clock::time_point now);
     void handleDueLines(Clock::time_point now);
+    // A talkative other device: its next line, when it is due.
+    void startChatter(Clock::time_point now);
     bool writeOutput(Clock::time_point now, QString &error);
     bool outputIsDue(Clock::time_point now) const;
     Clock::time_point writableAt() const;
@@ -73,6 +77,7 @@ private:
     QByteArray m_partialLine;
     std::deque<ReceivedLine> m_lines;
     Output m_output;
+    Clock::time_point m_nextChatter;
     Clock::time_point m_receiveFreeAt;
     Clock::time_point m_sendFreeAt;
     int m_linesTaken = 0;

@@ -34,6 +34,8 @@ struct Options
     QCommandLineOption exitAt{"exit-at", "Stop at once when the n-th command line arrives.", "n"};
     QCommandLineOption stats{"stats", "Write the bytes received and sent to a file at the stop.",
                              "file"};
+    QCommandLineOption chatter{
+        "chatter", "Be another device: answer nothing, send a line without # every ms.", "ms"};
 
     void addTo(QCommandLineParser &parser) const
     {
@@ -42,6 +44,7 @@ struct Options
                            overrideValue, answerText, transcript, stopOnEof});
         parser.addOption(stats);
         parser.addOption(exitAt);
+        parser.addOption(chatter);
     }
 };
 
@@ -77,6 +80,7 @@ bool readNumbers(const QCommandLineParser &parser, const Options &o, SimConfig &
         readNumber(parser, o.unit, -1000, 1000, unit, error) &&
         readNumber(parser, o.silentFrom, 1, 1000000000, config.faults.silentFrom, error) &&
         readNumber(parser, o.exitAt, 1, 1000000000, config.link.exitAt, error) &&
+        readNumber(parser, o.chatter, 1, 600000, config.link.chatterMs, error) &&
         readNumber(parser, o.endlessBytes, 0, 1LL << 40, config.faults.endlessBytes, error);
     if (ok && parser.isSet(o.unit))
         config.unit = unit;

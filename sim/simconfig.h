@@ -17,6 +17,9 @@ struct LinkOptions
     // The gauge is unplugged when this received line (1 = the first) arrives:
     // it stops at once, its terminal and link go away; 0 = never.
     int exitAt = 0;
+    // Not a gauge but another talkative device (a GPS receiver, say): it
+    // answers no command and sends a line without "#" every chatterMs; 0 = off.
+    int chatterMs = 0;
 };
 
 // Everything tspx-sim is told on its command line.

@@ -100,13 +100,24 @@ void Mainform::showMeasurementValues(const Measurement &measurement)
 
 void Mainform::clearMeasurementValues()
 {
-    for (QLabel *label :
-         {ui->labelSerialNr, ui->labelMeasN, ui->labelMeasDate, ui->labelMeasTime,
-          ui->labelForceStart, ui->labelForceMax, ui->labelForceEnd, ui->labelForceAvg})
-        label->clear();
-    clearForceCurve(curve);
+    ui->labelSerialNr->clear();
+    clearShownMeasurement();
     ui->stackedWidgetMeas->setEnabled(false);
     ui->stackedWidgetMeas->setCurrentIndex(kMeasurementPage);
+}
+
+void Mainform::clearShownMeasurement()
+{
+    for (QLabel *label : {ui->labelMeasN, ui->labelMeasDate, ui->labelMeasTime, ui->labelForceStart,
+                          ui->labelForceMax, ui->labelForceEnd, ui->labelForceAvg})
+        label->clear();
+    clearForceCurve(curve);
+}
+
+void Mainform::showEmptySelection()
+{
+    clearShownMeasurement();
+    measSelected(ui->treeView->currentIndex(), QModelIndex());
 }
 
 void Mainform::setMeasurementActionsEnabled(bool selected, bool all)

@@ -108,6 +108,12 @@ private:
 
     void showMeasurementValues(const Measurement &measurement);
     void clearMeasurementValues();
+    // The measurement's values and curve; the device's identity stays.
+    void clearShownMeasurement();
+    // After the tree was rebuilt or emptied, which drops the current row
+    // without a word to the selection: the page and the actions follow the
+    // empty selection, and no erased or replaced measurement stays on screen.
+    void showEmptySelection();
     void setMeasurementActionsEnabled(bool selected, bool all);
 
     QString versionText;

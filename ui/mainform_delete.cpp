@@ -13,13 +13,14 @@
 
 namespace {
 
-// Erasing cannot be undone: the operator must choose Yes on purpose, so no
-// button is the default.
+// Erasing cannot be undone: the operator must choose Yes on purpose, so No
+// is the default and focused button (with none set, QMessageBox would make
+// the first one, Yes, the default, and Enter would erase).
 bool confirmedByOperator(QWidget *parent, const QString &title, const QString &text)
 {
     QApplication::beep();
     return QMessageBox::question(parent, title, text, QMessageBox::Yes | QMessageBox::No,
-                                 QMessageBox::NoButton) == QMessageBox::Yes;
+                                 QMessageBox::No) == QMessageBox::Yes;
 }
 
 } // namespace
@@ -76,8 +77,7 @@ void Mainform::deleteAllMeasurements()
         if (result.ok()) {
             treeModel->clear();
             ui->treeView->viewport()->update();
-            // Clearing the model leaves no current row and tells no one.
-            setMeasurementActionsEnabled(false, true);
+            showEmptySelection();
         } else {
             removeErasedRows(result.erasedSlots);
         }

@@ -34,12 +34,18 @@ void Mainform::on_actionAlleMessungenexportieren_triggered()
 
 void Mainform::exportCSV(const QList<Measurement *> &list)
 {
+    if (list.isEmpty()) {
+        // Asking for a file and then reporting an export would mislead: no
+        // file would be written.
+        statusBar()->showMessage(tr("Keine Messungen zum Exportieren vorhanden."));
+        startStatusClearTimer();
+        return;
+    }
     const DbList table(list, QString::fromLatin1(measurements.serialNr), measurements.forceUnitText,
                        measurements.forceUnitFactor);
     QString filter = tr("CSV-Datei (*.CSV)");
     const QString fileName = QFileDialog::getSaveFileName(
-        this, tr("Daten exportieren"), QString::fromLatin1(status->lastExportListPath), filter,
-        &filter);
+        this, tr("Daten exportieren"), status->lastExportListPath, filter, &filter);
     if (fileName.isEmpty())
         return;
 
@@ -49,7 +55,7 @@ void Mainform::exportCSV(const QList<Measurement *> &list)
     QCoreApplication::processEvents();
 
     const int result = table.exportListCSV(fileName, status->exportListCsvWithSepHeader);
-    status->lastExportListPath = QFileInfo(fileName).path().toLatin1();
+    status->lastExportListPath = QFileInfo(fileName).path();
     status->save();
     QApplication::restoreOverrideCursor();
 

@@ -15,8 +15,8 @@
 void Mainform::on_actionAlsPDFspeichern_triggered()
 {
     const QString filter = tr("PDF-Datei") + QStringLiteral(" (*.pdf)");
-    const QString fileName = QFileDialog::getSaveFileName(
-        this, tr("PDF-Datei speichern"), QString::fromLatin1(status->lastFilePath), filter);
+    const QString fileName =
+        QFileDialog::getSaveFileName(this, tr("PDF-Datei speichern"), status->lastFilePath, filter);
     if (fileName.isEmpty())
         return;
 
@@ -24,7 +24,7 @@ void Mainform::on_actionAlsPDFspeichern_triggered()
     if (report.savePdf(currentMeasurementNumber(), &pdfPrinter, fileName) ==
         ReportResult::PdfNotWritten)
         errorMessage->showMessage(pdfNotWrittenMessage(fileName));
-    status->lastFilePath = QFileInfo(fileName).path().toLatin1();
+    status->lastFilePath = QFileInfo(fileName).path();
     status->save();
 }
 

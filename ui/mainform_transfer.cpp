@@ -107,6 +107,7 @@ void Mainform::resetTree()
     treeModel->appendRow(deviceRow);
     deviceItemIndex = deviceRow->index();
     ui->treeView->expand(deviceItemIndex);
+    showEmptySelection();
 }
 
 void Mainform::addMeasurementRows()

@@ -120,13 +120,24 @@ bool isWritten(const QString &fileName)
     return info.isFile() && info.size() > 0;
 }
 
+QString reportDiagramHtml(const QString &diagramFileName, int width)
+{
+    QString html = QStringLiteral("<p>&nbsp;</p>\n<p>&nbsp;</p>\n");
+    html += QStringLiteral("<p><img src='%0' width='%1' alt='' border=0 /></p>\n")
+                .arg(imageSource(diagramFileName))
+                .arg(width);
+    return html;
+}
+
+} // namespace
+
 QString reportValuesHtml(const DeviceData &device, const Measurement &record,
                          const QString &logoFragment, const QString &headerLine,
                          const QString &designation)
 {
     const QString emptyRow = QStringLiteral("<tr><td>&nbsp;</td><td></td></tr>\n");
     QString html;
-    html += QStringLiteral("<span style=\"font-family: 'Sans Serif>'; font-size: 11pt;\">\n");
+    html += QStringLiteral("<span style=\"font-family: 'Sans Serif'; font-size: 11pt;\">\n");
     html += QStringLiteral("<table width='100%'>\n");
     html += QStringLiteral("<tr><td align='left'>") + logoFragment +
             QStringLiteral("&nbsp;</td><td align='right'>") + headerLine.toHtmlEscaped() +
@@ -157,17 +168,6 @@ QString reportValuesHtml(const DeviceData &device, const Measurement &record,
     html += QStringLiteral("</table>\n</span>\n");
     return html;
 }
-
-QString reportDiagramHtml(const QString &diagramFileName, int width)
-{
-    QString html = QStringLiteral("<p>&nbsp;</p>\n<p>&nbsp;</p>\n");
-    html += QStringLiteral("<p><img src='%0' width='%1' alt='' border=0 /></p>\n")
-                .arg(imageSource(diagramFileName))
-                .arg(width);
-    return html;
-}
-
-} // namespace
 
 int reportLogoWidth(const QPrinter &printer)
 {
@@ -233,11 +233,12 @@ QString ReportPrinter::askDesignation() const
 
 ReportResult ReportPrinter::printOn(int number, QPrinter *printer, const QString &pdfFileName)
 {
-    const QString logoFragment =
-        reportLogoFragment(QString::fromLatin1(m_status.printLogoFilename), *printer);
+    const QString logoFragment = reportLogoFragment(m_status.printLogoFilename, *printer);
     const QString designation = askDesignation();
+    // A record without samples still has its values: it gets the page with
+    // an empty diagram (the plot shows no curve for it).
     const Measurement *record = findMeasurement(m_device.records, number);
-    if (!record || record->sampleCount == 0)
+    if (!record)
         return ReportResult::NoMeasurement;
     if (!pdfFileName.isEmpty() && !canWrite(pdfFileName))
         return ReportResult::PdfNotWritten;

@@ -4,6 +4,7 @@
 #include <functional>
 
 struct DeviceData;
+struct Measurement;
 class QPrinter;
 class QWidget;
 class QwtPlot;
@@ -13,7 +14,7 @@ class StatusIni;
 enum class ReportResult
 {
     Printed,
-    NoMeasurement, // no record with that number, or one without samples: nothing printed
+    NoMeasurement, // no record with that number: nothing printed
     PdfNotWritten, // the PDF file could not be written
 };
 
@@ -47,6 +48,12 @@ private:
     QWidget *m_dialogParent;
     DesignationPrompt m_designationPrompt;
 };
+
+// The report's HTML down to the values table: logo and header line, heading,
+// serial number, number, designation, date, time and the four forces.
+QString reportValuesHtml(const DeviceData &device, const Measurement &record,
+                         const QString &logoFragment, const QString &headerLine,
+                         const QString &designation);
 
 // The width given to the logo in the report's HTML for this printer.
 int reportLogoWidth(const QPrinter &printer);

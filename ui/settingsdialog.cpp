@@ -39,7 +39,7 @@ void SettingsDialog::refresh()
     m_headerLine = m_status->printHeaderLine;
     // Both setters below echo through the slots and leave the copies as they are.
     m_ui->cbLanguage->setCurrentIndex(m_ui->cbLanguage->findData(m_language));
-    m_ui->editLogoFilename->setText(QString::fromLatin1(m_logoFilename));
+    m_ui->editLogoFilename->setText(m_logoFilename);
     m_ui->editHeaderText->setText(QString::fromLatin1(m_headerLine));
 }
 
@@ -68,8 +68,7 @@ QString SettingsDialog::chooseLogoFile()
 {
     const QString filter =
         tr("Alle Bilder") + QStringLiteral(" (*.png *.jpg *.gif *.bmp *.pbm *.ppm *xbm *.xpm)");
-    return QFileDialog::getOpenFileName(this, tr("Bild"),
-                                        QString::fromLatin1(m_status->lastFilePath), filter);
+    return QFileDialog::getOpenFileName(this, tr("Bild"), m_status->lastFilePath, filter);
 }
 
 void SettingsDialog::on_cbLanguage_currentIndexChanged(int index)
@@ -82,7 +81,7 @@ void SettingsDialog::on_buttonLogoFilename_clicked()
     const QString chosen = chooseLogoFile();
     // The logo field keeps showing the stored path; only OK makes the choice count.
     if (!chosen.isEmpty() && QFile::exists(chosen))
-        m_logoFilename = chosen.toLatin1();
+        m_logoFilename = chosen;
 }
 
 void SettingsDialog::on_editHeaderText_textChanged(const QString &text)

@@ -40,7 +40,7 @@ private:
 
     StatusIni *m_status;
     QByteArray m_language;
-    QByteArray m_logoFilename;
+    QString m_logoFilename;
     QByteArray m_headerLine;
     Ui::SettingsDialog *m_ui;
 };

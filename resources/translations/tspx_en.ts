@@ -504,4 +504,12 @@ Tool</translation>
         <translation>Image</translation>
     </message>
 </context>
+<context>
+    <name>Mainform</name>
+    <message>
+        <location filename="../../ui/mainform_export.cpp" line="+40"/>
+        <source>Keine Messungen zum Exportieren vorhanden.</source>
+        <translation>There are no measurements to export.</translation>
+    </message>
+</context>
 </TS>

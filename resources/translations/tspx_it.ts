@@ -504,4 +504,12 @@ Tool</translation>
         <translation>Immagine</translation>
     </message>
 </context>
+<context>
+    <name>Mainform</name>
+    <message>
+        <location filename="../../ui/mainform_export.cpp" line="+40"/>
+        <source>Keine Messungen zum Exportieren vorhanden.</source>
+        <translation>Nessuna misura da esportare.</translation>
+    </message>
+</context>
 </TS>

@@ -62,6 +62,8 @@ private slots:
 #ifdef Q_OS_LINUX
     void deviceFoundOnItsPort();
     void refusingControllers();
+    void searchPassesPortsThatAreNotTheGauge_data();
+    void searchPassesPortsThatAreNotTheGauge();
 #endif
 };
 
@@ -172,6 +174,40 @@ void TestInterfaceHardware::refusingControllers()
         QCOMPARE(controller.lines().last(), c.first + "!\r\n");
         QCOMPARE(storedPortNr(status), 0);
     }
+}
+
+void TestInterfaceHardware::searchPassesPortsThatAreNotTheGauge_data()
+{
+    QTest::addColumn<bool>("loopback"); // else a device that prints READY
+    QTest::newRow("loopback plug") << true;
+    QTest::newRow("device that prints READY") << false;
+}
+
+void TestInterfaceHardware::searchPassesPortsThatAreNotTheGauge()
+{
+    QFETCH(bool, loopback);
+    PseudoTerminal otherLine;
+    ControllerStub other(otherLine, [loopback](const QByteArray &line) {
+        return loopback ? line : QByteArray("#READY\r\n");
+    });
+    PseudoTerminal gaugeLine;
+    ControllerStub gauge(gaugeLine, accept);
+    PortEntries entries;
+    QVERIFY(entries.linkAllToNothing());
+    QVERIFY(entries.link(2, otherLine.devicePath()));
+    QVERIFY(entries.link(3, gaugeLine.devicePath()));
+    LogCapture log;
+    StatusIni status("status");
+    status.load();
+    InterfaceHardware hardware(&status);
+    QCOMPARE(hardware.open(), 0);
+    QCOMPARE(storedPortNr(status), 3);
+    // The other device got the stop command only: its answer is no result.
+    QCOMPARE(other.lines(), QList<QByteArray>{"#stCom102!\r\n"});
+    QCOMPARE(linesOf(log.lines, "QuorixTSPX::"),
+             (QList<QByteArray>{"QuorixTSPX::disconnect: Fehler!", "QuorixTSPX::connect: Fehler!",
+                                "QuorixTSPX::connect: Fehler!", "QuorixTSPX::disconnect: OK",
+                                "QuorixTSPX::connect: OK"}));
 }
 
 #endif

@@ -1,4 +1,5 @@
 #include "measurement/devicedata.h"
+#include "measurement/measurement.h"
 #include "settings/statusini.h"
 #include "ui/report.h"
 
@@ -11,6 +12,8 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextDocument>
 #include <QTimer>
 #include <cmath>
 #include <functional>
@@ -84,6 +87,8 @@ private slots:
     void defaultPromptAsksAndCancelStillPrints();
     void noMeasurementGivesNoFile_data();
     void noMeasurementGivesNoFile();
+    void recordWithoutSamplesPrintsItsValuesAndAnEmptyDiagram();
+    void textsAreSetInTheReportFont();
     void logoWidthFollowsTheResolution_data();
     void logoWidthFollowsTheResolution();
     void unwritablePdfTargetIsReported_data();
@@ -128,7 +133,7 @@ void TestReport::init()
     logo.fill(Qt::darkBlue);
     QVERIFY(logo.save(path("logo.png")));
     m_status = std::make_unique<StatusIni>("status");
-    m_status->printLogoFilename = path("logo.png").toLatin1();
+    m_status->printLogoFilename = path("logo.png");
     m_status->printHeaderLine = "Velmora";
 
     m_device = std::make_unique<DeviceData>();
@@ -198,7 +203,7 @@ void TestReport::pdfHoldsTheMeasurementAsTyped()
     // fixed name in the shared temporary folder that is not the report's.
     QVERIFY(QDir().mkpath(path("R&D's <logos> #1")));
     QVERIFY(QFile::copy(path("logo.png"), path("R&D's <logos> #1/logo.png")));
-    m_status->printLogoFilename = path("R&D's <logos> #1/logo.png").toLatin1();
+    m_status->printLogoFilename = path("R&D's <logos> #1/logo.png");
     m_status->printHeaderLine = QString("Prüfstand <Velmora> & Co").toLatin1();
     m_designation = "<b>& Probe";
     QFile foreign(QDir(m_scratch->path()).filePath("tspx_print.svg"));
@@ -293,7 +298,6 @@ void TestReport::noMeasurementGivesNoFile_data()
     QTest::addColumn<int>("number");
     QTest::newRow("device row") << 0;
     QTest::newRow("unknown number") << 42;
-    QTest::newRow("record without samples") << 3;
 }
 
 void TestReport::noMeasurementGivesNoFile()
@@ -303,6 +307,48 @@ void TestReport::noMeasurementGivesNoFile()
     QCOMPARE(m_designationCalls, 1); // asked before the look-up
     QVERIFY(!QFile::exists(path("report.pdf")));
     QCOMPARE(scratchFiles(), QStringList());
+}
+
+void TestReport::recordWithoutSamplesPrintsItsValuesAndAnEmptyDiagram()
+{
+    // The window's plot shows no curve for such a record.
+    m_plot->detachItems(QwtPlotItem::Rtti_PlotCurve);
+    const QString pdf = path("report.pdf");
+    QCOMPARE(savePdf(3, pdf), ReportResult::Printed);
+    QCOMPARE(m_docName, QString("Tensimo Parl - #3"));
+    const QString text = runTool("pdftotext", {"-layout", pdf, "-"});
+    QVERIFY2(hasLine(text, "Messung-Nr:", "3"), qPrintable(text));
+    QVERIFY(hasLine(text, "Bezeichnung:", "Zugversuch 12"));
+    QVERIFY(hasLine(text, "Maximalkraft:", "25.5 kg"));
+    QVERIFY(hasLine(text, "Mittelwert der Kraft:", "12.5 kg"));
+    QCOMPARE(text.count('\f'), 1);
+    // Logo and diagram, the diagram as wide as for a record with samples.
+    const QList<PdfImage> images = pdfImages(pdf);
+    QCOMPARE(images.size(), 2);
+    QCOMPARE(savePdf(7, path("full.pdf")), ReportResult::Printed);
+    QCOMPARE(pdfImages(path("full.pdf")).value(1).pixels, images[1].pixels);
+    QCOMPARE(scratchFiles(), QStringList());
+}
+
+void TestReport::textsAreSetInTheReportFont()
+{
+    const QString html =
+        reportValuesHtml(*m_device, *m_device->records.first(), QString(), "Velmora", "Probe");
+    QTextDocument document;
+    document.setHtml(html);
+    // Every piece of text gets the family the markup names, as the document reads it.
+    QSet<QString> families;
+    int pieces = 0;
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            if (it.fragment().text().trimmed().isEmpty())
+                continue;
+            families << it.fragment().charFormat().fontFamily();
+            ++pieces;
+        }
+    }
+    QVERIFY(pieces >= 20);
+    QCOMPARE(families, QSet<QString>{"Sans Serif"});
 }
 
 void TestReport::logoWidthFollowsTheResolution_data()

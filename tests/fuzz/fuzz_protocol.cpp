@@ -2,6 +2,10 @@
 // command form of QuorixTSPX. The first byte chooses the form, the second the
 // command and the first index; the rest is what the "controller" sends. The
 // form is repeated, one command after the other, until the bytes are used up.
+// The bytes arrive while the commands wait (nothing is pending before a
+// command, so its drain drops nothing). The bare reader runs on the line's
+// time, 20 ms per empty poll, so the bound on the wait for an answer's start
+// can strike; the command forms run with the time standing still.
 
 #include "device/conversion.h"
 #include "device/protocol.h"
@@ -10,6 +14,7 @@
 #include "fuzzport.h"
 
 #include <QList>
+#include <QRegularExpression>
 #include <cstdint>
 #include <cstring>
 
@@ -17,6 +22,8 @@ namespace {
 
 // The reader gives up after this many empty polls in a row (timeout 100 / 2).
 constexpr int kIdleLimit = Protocol::kAnswerTimeout / 2;
+// Empty polls, each followed by a pause, that use up the wait for the start.
+constexpr int kStartLimitPolls = Protocol::kAnswerStartLimitMs / Protocol::kPollPause;
 // Enough commands for any input libFuzzer builds; each one takes a byte at least.
 constexpr int kMaxCommands = 64;
 
@@ -30,12 +37,15 @@ constexpr int kCommandCount = int(sizeof(kCommands) / sizeof(kCommands[0]));
 
 struct Fixture
 {
-    explicit Fixture(const QByteArray &stream, int initResult = 0)
-        : port(stream, initResult), device(&port)
+    explicit Fixture(const QByteArray &stream, int initResult = 0, bool clockRuns = false)
+        : port(stream, initResult), device(&port), clockRuns(clockRuns)
     {
+        device.setClock(
+            [this] { return this->clockRuns ? qint64(port.waits) * Protocol::kPollPause : 0; });
     }
     FuzzPort port;
     QuorixTSPX device;
+    bool clockRuns;
 };
 
 bool sameFloat(float a, float b)
@@ -43,10 +53,42 @@ bool sameFloat(float a, float b)
     return std::memcmp(&a, &b, sizeof a) == 0;
 }
 
+QByteArray sentPrefix(const QByteArray &name, int index)
+{
+    return name + QByteArray::number(index).rightJustified(3, '0');
+}
+
 // The command line as the controller must receive it.
 QByteArray commandLine(const QByteArray &name, int index, char verb)
 {
-    return '#' + name + QByteArray::number(index).rightJustified(3, '0') + verb + "\r\n";
+    return '#' + sentPrefix(name, index) + verb + "\r\n";
+}
+
+// An answer that names a command ("dMsSR005=...") other than the one sent; a
+// "!" is answered by a number only, so any named answer is another's.
+bool namesAnotherCommand(const QByteArray &answer, const QByteArray &sent, char verb)
+{
+    static const QRegularExpression named(QStringLiteral("^([A-Za-z]{5}[0-9]+)="));
+    const QRegularExpressionMatch match = named.match(QString::fromLatin1(answer));
+    return match.hasMatch() && (verb != '?' || match.captured(1).toLatin1() != sent);
+}
+
+// A result: a decimal int, blanks around it allowed.
+bool isResultNumber(const QByteArray &answer)
+{
+    QByteArray text = answer.trimmed();
+    const bool negative = text.startsWith('-');
+    if (text.startsWith('+') || negative)
+        text.remove(0, 1);
+    if (text.isEmpty() || text.size() > 64 ||
+        !QRegularExpression(QStringLiteral("^[0-9]+$")).match(QString::fromLatin1(text)).hasMatch())
+        return false;
+    while (text.size() > 1 && text.startsWith('0'))
+        text.remove(0, 1);
+    if (text.size() > 10)
+        return false;
+    const qint64 value = (negative ? -1 : 1) * text.toLongLong();
+    return value >= INT32_MIN && value <= INT32_MAX;
 }
 
 // The answer line format applied to the stream from `from`: bytes before the
@@ -75,8 +117,23 @@ ExpectedAnswer expectedAnswer(const QByteArray &stream, int from)
     return expected;
 }
 
+// The position just after the NUL that uses up the wait for the start of the
+// answer when no "#" comes before it; -1 when the "#" (or the end) comes first.
+int startLimitEnd(const QByteArray &stream, int from)
+{
+    const int hash = stream.indexOf('#', from);
+    const int end = hash < 0 ? stream.size() : hash;
+    int nuls = 0;
+    for (int i = from; i < end; ++i) {
+        if (stream.at(i) == '\0' && ++nuls == kStartLimitPolls)
+            return i + 1;
+    }
+    return -1;
+}
+
 // One answer, checked against the line format. The format decides the result
-// whenever no idle time-out can strike, i.e. without a run of kIdleLimit NULs.
+// whenever no idle time-out can strike, i.e. without a run of kIdleLimit NULs,
+// and, on a running clock, the wait for the start is not used up.
 int checkedReadAnswer(Fixture &f, const QByteArray &stream, QByteArray &answer)
 {
     const int from = f.port.consumed();
@@ -85,6 +142,7 @@ int checkedReadAnswer(Fixture &f, const QByteArray &stream, QByteArray &answer)
     const int scanEnd = expected.found ? expected.end : stream.size();
     const bool noIdleTimeout =
         !stream.mid(from, scanEnd - from).contains(QByteArray(kIdleLimit, 0));
+    const int limitEnd = f.clockRuns ? startLimitEnd(stream, from) : -1;
 
     answer = "untouched";
     const int result = f.device.readAnswer(answer, Protocol::kAnswerTimeout);
@@ -98,11 +156,15 @@ int checkedReadAnswer(Fixture &f, const QByteArray &stream, QByteArray &answer)
         FUZZ_CHECK(used > 0 && stream.at(f.port.consumed() - 1) == '\n'); // never reads past LF
     else
         FUZZ_CHECK(answer == "untouched");
-    if (noIdleTimeout && expected.found) {
+    if (noIdleTimeout && limitEnd >= 0) {
+        // Given up at the bound, not before and not after.
+        FUZZ_CHECK(result == Protocol::kTimeout);
+        FUZZ_CHECK(f.port.consumed() == limitEnd);
+    } else if (noIdleTimeout && expected.found && limitEnd < 0) {
         FUZZ_CHECK(result == Protocol::kOk);
         FUZZ_CHECK(answer == expected.text);
         FUZZ_CHECK(f.port.consumed() == expected.end);
-    } else if (noIdleTimeout) {
+    } else if (noIdleTimeout && limitEnd < 0) {
         FUZZ_CHECK(result == Protocol::kTimeout);
         FUZZ_CHECK(f.port.remaining() == 0);
     }
@@ -111,10 +173,30 @@ int checkedReadAnswer(Fixture &f, const QByteArray &stream, QByteArray &answer)
 
 void fuzzAnswers(const QByteArray &stream)
 {
-    Fixture f(stream);
+    Fixture f(stream, 0, true);
     QByteArray answer;
     for (int i = 0; i < kMaxCommands && f.port.remaining() > 0; ++i)
         checkedReadAnswer(f, stream, answer);
+}
+
+// The answer a command takes, from the reader on the same bytes: answers
+// that name another command are passed over.
+int answerTo(Fixture &reference, const QByteArray &stream, const QByteArray &sent, char verb,
+             QByteArray &answer)
+{
+    for (;;) {
+        const int result = checkedReadAnswer(reference, stream, answer);
+        if (result != Protocol::kOk || !namesAnotherCommand(answer, sent, verb))
+            return result;
+    }
+}
+
+// The command's result for an answer without a value.
+int resultOf(int answerResult, const QByteArray &answer)
+{
+    if (answerResult != Protocol::kOk || !isResultNumber(answer))
+        return Protocol::kNoAnswer;
+    return textToInt(answer);
 }
 
 // The text form, checked against the answer the reader gives for the same
@@ -123,7 +205,7 @@ int checkedReadText(Fixture &f, Fixture &reference, const QByteArray &stream,
                     const QByteArray &name, int index, QByteArray &value)
 {
     QByteArray answer;
-    const int answerResult = checkedReadAnswer(reference, stream, answer);
+    const int answerResult = answerTo(reference, stream, sentPrefix(name, index), '?', answer);
     f.port.written.clear();
     value = "junk";
     const int result = f.device.readCommand(name, index, value);
@@ -135,7 +217,7 @@ int checkedReadText(Fixture &f, Fixture &reference, const QByteArray &stream,
     } else if (answer.contains('=')) {
         FUZZ_CHECK(result == Protocol::kOk && value == answer.mid(answer.indexOf('=') + 1));
     } else {
-        FUZZ_CHECK(result == textToInt(answer) && value.isEmpty());
+        FUZZ_CHECK(result == resultOf(answerResult, answer) && value.isEmpty());
     }
     return result;
 }
@@ -193,9 +275,9 @@ void checkText(Lockstep &s, const QByteArray &stream, const QByteArray &name, in
 void checkExec(Lockstep &s, const QByteArray &stream, const QByteArray &name, int index)
 {
     QByteArray answer;
-    const int answerResult = checkedReadAnswer(s.answers, stream, answer);
+    const int answerResult = answerTo(s.answers, stream, sentPrefix(name, index), '!', answer);
     const int result = s.f.device.execCommand(name, index);
-    FUZZ_CHECK(result == (answerResult == Protocol::kOk ? textToInt(answer) : Protocol::kNoAnswer));
+    FUZZ_CHECK(result == resultOf(answerResult, answer));
 }
 
 using Check = void (*)(Lockstep &, const QByteArray &, const QByteArray &, int);
@@ -220,8 +302,9 @@ void fuzzStartStop(const QByteArray &stream)
     Fixture f(stream);
     Fixture answers(stream);
     QByteArray answer;
-    const bool startAnswered = checkedReadAnswer(answers, stream, answer) == Protocol::kOk;
-    const bool started = startAnswered && textToInt(answer) == 0;
+    const int answerResult = answerTo(
+        answers, stream, sentPrefix(Protocol::kStartCom, Protocol::kConnectCode), '!', answer);
+    const bool started = resultOf(answerResult, answer) == 0;
     FUZZ_CHECK(f.device.connect() == (started ? Protocol::kOk : Protocol::kRefused));
     FUZZ_CHECK(f.device.status->code == (started ? DeviceStatus::Ok : DeviceStatus::InitError));
     f.port.written.clear();

@@ -13,6 +13,7 @@
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
+#include <QStringList>
 #include <QTemporaryDir>
 #include <cmath>
 #include <cstdint>
@@ -78,17 +79,18 @@ void fuzzConfig(const QByteArray &contents)
 struct StatusValues
 {
     explicit StatusValues(const StatusIni &s)
-        : texts{s.language, s.printLogoFilename, s.printHeaderLine, s.lastFilePath,
-                s.lastExportListPath},
+        : texts{s.language, s.printHeaderLine}, paths{s.printLogoFilename, s.lastFilePath,
+                                                      s.lastExportListPath},
           numbers{s.formPosX, s.formPosY, s.formWidth, s.formHeight, s.lastConnectedPortNr},
           flags{s.formMaximized, s.exportListCsvWithSepHeader}
     {
     }
     bool operator==(const StatusValues &o) const
     {
-        return texts == o.texts && numbers == o.numbers && flags == o.flags;
+        return texts == o.texts && paths == o.paths && numbers == o.numbers && flags == o.flags;
     }
     QList<QByteArray> texts;
+    QStringList paths;
     QList<int> numbers;
     QList<bool> flags;
 };

@@ -10,14 +10,16 @@ class TestStatusIni : public QObject
 private slots:
     void firstRunLoadsDefaultsAndSaveWritesTheWholeFile();
     void savedValuesLoadBackWithOk();
+    void pathsReadBackAsTheyWereChosen_data();
+    void pathsReadBackAsTheyWereChosen();
     void partialFileFillsTheRestWithDefaults();
     void headerKeySpelledHeaderIsNotRead();
     void blockedFolderFailsTheSaveWithoutLogLine();
     void brokenFileFailsTheLoadWithoutLogLine();
 
 private:
-    static QByteArray programFolder() { return QCoreApplication::applicationDirPath().toLatin1(); }
-    static QByteArray home() { return QDir::homePath().toLatin1(); }
+    static QString programFolder() { return QCoreApplication::applicationDirPath(); }
+    static QString home() { return QDir::homePath(); }
 };
 
 void TestStatusIni::firstRunLoadsDefaultsAndSaveWritesTheWholeFile()
@@ -67,13 +69,13 @@ void TestStatusIni::firstRunLoadsDefaultsAndSaveWritesTheWholeFile()
                                 "\n"
                                 "[path]\n"
                                 "lastExportListPath=" +
-                                home() + "\nlastFilePath=" + home() +
+                                home().toLatin1() + "\nlastFilePath=" + home().toLatin1() +
                                 "\n"
                                 "\n"
                                 "[printing]\n"
                                 "printHaderline=Velmora\n"
                                 "printLogoFilename=" +
-                                programFolder() + "/kavro.png\n";
+                                programFolder().toLatin1() + "/kavro.png\n";
     QCOMPARE(readFile(path), expected);
 }
 
@@ -113,12 +115,53 @@ void TestStatusIni::savedValuesLoadBackWithOk()
     QCOMPARE(status.formWidth, 1024);
     QCOMPARE(status.formHeight, 640);
     QCOMPARE(status.formMaximized, true);
-    QCOMPARE(status.printLogoFilename, QByteArray("/opt/logos/firma.png"));
+    QCOMPARE(status.printLogoFilename, QString("/opt/logos/firma.png"));
     QCOMPARE(status.printHeaderLine, header);
-    QCOMPARE(status.lastFilePath, QByteArray("/data/pdf"));
-    QCOMPARE(status.lastExportListPath, QByteArray("/data/csv"));
+    QCOMPARE(status.lastFilePath, QString("/data/pdf"));
+    QCOMPARE(status.lastExportListPath, QString("/data/csv"));
     QCOMPARE(status.lastConnectedPortNr, 17);
     QCOMPARE(status.exportListCsvWithSepHeader, false);
+}
+
+void TestStatusIni::pathsReadBackAsTheyWereChosen_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QByteArray>("stored"); // in the file
+    QTest::newRow("ASCII") << QString("/data/csv") << QByteArray("/data/csv");
+    // Latin-1 goes as before: the same bytes as for a Latin-1 text.
+    QTest::newRow("Latin-1") << QString("/data/Pr\u00fc\x66ung")
+                             << QByteArray("/data/Pr\\xfc\\x66ung");
+    QTest::newRow("Cyrillic") << QString("/home/\u0438\u0432\u0430\u043d/\u042d\u043a\u0441\u043f")
+                              << QByteArray(
+                                     "/home/\\x438\\x432\\x430\\x43d/\\x42d\\x43a\\x441\\x43f");
+    QTest::newRow("beyond 16 bits") << QString::fromUtf8("/data/\xf0\x9f\x93\x81 Logo.png")
+                                    << QByteArray("/data/\\xd83d\\xdcc1 Logo.png");
+}
+
+void TestStatusIni::pathsReadBackAsTheyWereChosen()
+{
+    QFETCH(QString, path);
+    QFETCH(QByteArray, stored);
+    ScopedConfigHome configHome;
+    {
+        StatusIni status("status");
+        status.load();
+        status.printLogoFilename = path;
+        status.lastFilePath = path + "/pdf";
+        status.lastExportListPath = path + "/csv";
+        QCOMPARE(status.save(), 0);
+    }
+    const QByteArray file = readFile(configHome.filePath("status"));
+    QVERIFY2(
+        file.contains("\nlastExportListPath=" + stored + "/csv\nlastFilePath=" + stored + "/pdf\n"),
+        file.constData());
+    QVERIFY(file.contains("\nprintLogoFilename=" + stored + "\n"));
+
+    StatusIni status("status");
+    QCOMPARE(status.load(), 0);
+    QCOMPARE(status.printLogoFilename, path);
+    QCOMPARE(status.lastFilePath, path + "/pdf");
+    QCOMPARE(status.lastExportListPath, path + "/csv");
 }
 
 void TestStatusIni::partialFileFillsTheRestWithDefaults()

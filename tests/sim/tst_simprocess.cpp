@@ -84,6 +84,7 @@ private slots:
     void occupiedLinkPlace();
     void answersAndTranscriptOverTheTerminal();
     void pacingAndDelayTakeTheirTime();
+    void chatterIsAnotherDeviceThatNeverAnswers();
     void statsCountBothDirectionsAtTheStop();
     void commandLineOfTheProgram();
 };
@@ -184,6 +185,26 @@ void TestSimProcess::pacingAndDelayTakeTheirTime()
     QVERIFY(forces.size() > 4000);
     QVERIFY(forces.endsWith("\r\n"));
     QVERIFY(timer.elapsed() >= 200 + wireMsAtLeast(forces.size()));
+}
+
+void TestSimProcess::chatterIsAnotherDeviceThatNeverAnswers()
+{
+    TemporaryConfigHome config;
+    SimProcess sim({"--chatter", "200", "--paced"});
+    QVERIFY2(sim.start(), qPrintable(sim.errorText()));
+    RawPort port(sim.linkPath());
+    QVERIFY(port.send("#stCom101!\r\n#serNr000?\r\n"));
+    port.receive(INT_MAX, false, 100); // what came before the port was open
+    QElapsedTimer timer;
+    timer.start();
+    QByteArray received;
+    while (timer.elapsed() < 1000)
+        received += port.receive(INT_MAX, true, int(qMax<qint64>(1, 1000 - timer.elapsed())));
+    // A line of its own every 200 ms, no "#": nothing that answers a command.
+    QVERIFY2(received.count('\n') >= 4 && received.count('\n') <= 6, received.constData());
+    QVERIFY(received.startsWith("$GPGGA,") || received.contains("\n$GPGGA,"));
+    QVERIFY(!received.contains('#'));
+    QCOMPARE(sim.transcriptLines(), (QList<QByteArray>{"#stCom101!", "#serNr000?"}));
 }
 
 void TestSimProcess::statsCountBothDirectionsAtTheStop()

@@ -66,7 +66,7 @@ bool SimProcess::start()
 bool SimProcess::maskOtherPorts()
 {
     for (int number = 1; number <= Protocol::kPortCount; ++number) {
-        if (number != m_comNumber &&
+        if (number != m_comNumber && !m_portsLeftAlone.contains(number) &&
             !installPortLink(portLinkPath(number), QLatin1String(kMaskTarget), m_error))
             return false;
     }

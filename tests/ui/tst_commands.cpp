@@ -99,6 +99,7 @@ private slots:
     void exportToABlockedPathReportsTheError_data();
     void exportToABlockedPathReportsTheError();
     void exportOfTheDeviceRowOrACancelledDialogDoesNothing();
+    void exportOfAnEmptyListSaysThereIsNothingToExport();
 
     void pdfOfTheSelectedMeasurement();
     void pdfToABlockedPathReportsTheError_data();
@@ -197,9 +198,10 @@ void TestCommands::exportingAllWritesTheChosenFile()
 {
     transferAndSelect(3);
     const QString startFolder = m_harness->filePath("start");
-    const QString targetFolder = m_harness->filePath("csv");
+    // Outside Latin-1: the folder must come back as it was chosen.
+    const QString targetFolder = m_harness->filePath(QStringLiteral("Экспорт"));
     QVERIFY(makeFolder(startFolder) && makeFolder(targetFolder));
-    m_harness->status()->lastExportListPath = startFolder.toLatin1();
+    m_harness->status()->lastExportListPath = startFolder;
     recordStatusTexts();
     const QString target = targetFolder + "/messungen.CSV";
     const auto answerer = answerSaveDialog(target);
@@ -220,9 +222,10 @@ void TestCommands::exportingAllWritesTheChosenFile()
     QVERIFY(!QApplication::overrideCursor());
     QCOMPARE(m_harness->shownError(), QString());
 
-    QCOMPARE(m_harness->status()->lastExportListPath, targetFolder.toLatin1());
-    QVERIFY(readFile(m_harness->status()->fileName)
-                .contains("\nlastExportListPath=" + targetFolder.toLatin1() + "\n"));
+    QCOMPARE(m_harness->status()->lastExportListPath, targetFolder);
+    StatusIni saved("status");
+    QCOMPARE(saved.load(), 0);
+    QCOMPARE(saved.lastExportListPath, targetFolder);
 
     auto *clearTimer = m_window->findChild<QTimer *>(QStringLiteral("statusClearTimer"));
     QVERIFY(clearTimer);
@@ -294,7 +297,7 @@ void TestCommands::exportToABlockedPathReportsTheError()
 void TestCommands::exportOfTheDeviceRowOrACancelledDialogDoesNothing()
 {
     transferAndSelect(0);
-    m_harness->status()->lastExportListPath = m_harness->folder().toLatin1();
+    m_harness->status()->lastExportListPath = m_harness->folder();
     recordStatusTexts();
     {
         // The action is disabled on the device row; its slot is called directly.
@@ -309,17 +312,38 @@ void TestCommands::exportOfTheDeviceRowOrACancelledDialogDoesNothing()
     }
     QCOMPARE(m_statusTexts, QStringList());
     QCOMPARE(QDir(m_harness->folder()).entryList({"*.CSV"}, QDir::Files), QStringList());
-    QCOMPARE(m_harness->status()->lastExportListPath, m_harness->folder().toLatin1());
+    QCOMPARE(m_harness->status()->lastExportListPath, m_harness->folder());
     QVERIFY(!m_window->findChild<QTimer *>(QStringLiteral("statusClearTimer")));
+}
+
+void TestCommands::exportOfAnEmptyListSaysThereIsNothingToExport()
+{
+    QVERIFY(m_harness->startGeneratedGauge({"--empty"}));
+    m_harness->transfer();
+    QVERIFY(m_harness->select(0));
+    QVERIFY(ui->actionAlleMessungenexportieren->isEnabled());
+    m_harness->status()->lastExportListPath = m_harness->folder();
+    recordStatusTexts();
+    const auto answerer = answerSaveDialog(m_harness->filePath("leer.CSV"));
+
+    ui->actionAlleMessungenexportieren->trigger();
+
+    // No file to ask for, none written, and no word of an export.
+    QCOMPARE(answerer->seen(), QStringList());
+    QCOMPARE(m_statusTexts, QStringList({"Keine Messungen zum Exportieren vorhanden."}));
+    QCOMPARE(QDir(m_harness->folder()).entryList({"*.CSV"}, QDir::Files), QStringList());
+    QCOMPARE(m_harness->status()->lastExportListPath, m_harness->folder());
+    QCOMPARE(m_harness->shownError(), QString());
+    QVERIFY(!QApplication::overrideCursor());
 }
 
 void TestCommands::pdfOfTheSelectedMeasurement()
 {
     transferAndSelect(3);
     const QString startFolder = m_harness->filePath("start");
-    const QString targetFolder = m_harness->filePath("pdf");
+    const QString targetFolder = m_harness->filePath(QStringLiteral("Отчёты PDF"));
     QVERIFY(makeFolder(startFolder) && makeFolder(targetFolder));
-    m_harness->status()->lastFilePath = startFolder.toLatin1();
+    m_harness->status()->lastFilePath = startFolder;
     const QString target = targetFolder + "/bericht.pdf";
     const auto answerer = answerSaveDialog(target, "Probe 17");
 
@@ -336,9 +360,10 @@ void TestCommands::pdfOfTheSelectedMeasurement()
     QVERIFY(hasValueLine(text, "Maximalkraft:", "10.0 N"));
     QCOMPARE(m_harness->shownError(), QString());
 
-    QCOMPARE(m_harness->status()->lastFilePath, targetFolder.toLatin1());
-    QVERIFY(readFile(m_harness->status()->fileName)
-                .contains("\nlastFilePath=" + targetFolder.toLatin1() + "\n"));
+    QCOMPARE(m_harness->status()->lastFilePath, targetFolder);
+    StatusIni saved("status");
+    QCOMPARE(saved.load(), 0);
+    QCOMPARE(saved.lastFilePath, targetFolder);
 }
 
 void TestCommands::pdfToABlockedPathReportsTheError_data()

@@ -6,6 +6,7 @@
 #include "ui/mainform.h"
 #include "ui_mainform.h"
 
+#include <QLabel>
 #include <QMessageBox>
 #include <QProgressDialog>
 #include <QStandardItemModel>
@@ -14,6 +15,7 @@
 #include <QtTest>
 
 #include <memory>
+#include <qwt_plot_curve.h>
 
 namespace {
 
@@ -41,19 +43,36 @@ QList<QByteArray> eraseLines(int firstSlot, int lastSlot)
 struct QuestionSeen
 {
     QString title, text;
-    bool hadDefaultButton = true;
+    bool noIsDefaultAndFocused = false;
     int count = 0;
 };
+
+void lookAt(QMessageBox *box, QuestionSeen &seen)
+{
+    seen.title = box->windowTitle();
+    seen.text = box->text();
+    QAbstractButton *no = box->button(QMessageBox::No);
+    seen.noIsDefaultAndFocused = no && box->defaultButton() == no && box->focusWidget() == no;
+    ++seen.count;
+}
 
 ModalAnswerer::Step answerQuestion(QMessageBox::StandardButton answer, QuestionSeen &seen)
 {
     return {"QMessageBox", [answer, &seen](QWidget *widget) {
                 auto *box = static_cast<QMessageBox *>(widget);
-                seen.title = box->windowTitle();
-                seen.text = box->text();
-                seen.hadDefaultButton = box->defaultButton() != nullptr;
-                ++seen.count;
+                lookAt(box, seen);
                 box->button(answer)->click();
+            }};
+}
+
+// The operator presses Enter on the question, without looking.
+ModalAnswerer::Step pressEnter(QuestionSeen &seen)
+{
+    return {"QMessageBox", [&seen](QWidget *widget) {
+                auto *box = static_cast<QMessageBox *>(widget);
+                lookAt(box, seen);
+                QWidget *focused = box->focusWidget();
+                QTest::keyClick(focused ? focused : box, Qt::Key_Return);
             }};
 }
 
@@ -75,6 +94,8 @@ private slots:
     void answeringNoNeverConnects();
     void eraseProblemsKeepTheirRows_data();
     void eraseProblemsKeepTheirRows();
+    void rebuiltOrEmptiedTreeShowsNoMeasurement_data();
+    void rebuiltOrEmptiedTreeShowsNoMeasurement();
 
 private:
     // The wire traffic since the transfer of the set-up.
@@ -116,7 +137,7 @@ void TestDeletion::deletingTheSelectedMeasurementErasesItsSlotOnly()
     QCOMPARE(seen.title, QStringLiteral("Messung löschen"));
     QCOMPARE(seen.text,
              QStringLiteral("Möchten Sie die gewählte Messung auf dem Gerät wirklich löschen?"));
-    QVERIFY(!seen.hadDefaultButton);
+    QVERIFY(seen.noIsDefaultAndFocused);
     QCOMPARE(trafficAfterTransfer(), jobTraffic(eraseLines(9, 9)));
 
     QList<int> expectedRows = rowsBefore;
@@ -149,7 +170,7 @@ void TestDeletion::deletingAllErasesEverySlotInOrder()
 
     QCOMPARE(seen.title, QStringLiteral("Alle Messungen löschen"));
     QCOMPARE(seen.text, QStringLiteral("Möchten Sie wirklich ALLE Messung auf dem Gerät löschen?"));
-    QVERIFY(!seen.hadDefaultButton);
+    QVERIFY(seen.noIsDefaultAndFocused);
     QCOMPARE(trafficAfterTransfer(), jobTraffic(eraseLines(1, 50)));
     QCOMPARE(m_env->window()->model()->rowCount(), 0);
     QCOMPARE(m_env->recordNumbers().size(), kFilledSlots.size());
@@ -189,16 +210,20 @@ void TestDeletion::cancellingDeleteAllKeepsTheTree()
 void TestDeletion::answeringNoNeverConnects_data()
 {
     QTest::addColumn<bool>("all");
-    QTest::newRow("selected") << false;
-    QTest::newRow("all") << true;
+    QTest::addColumn<bool>("enter"); // the Enter key, else a click on No
+    QTest::newRow("selected, No") << false << false;
+    QTest::newRow("all, No") << true << false;
+    QTest::newRow("selected, Enter") << false << true;
+    QTest::newRow("all, Enter") << true << true;
 }
 
 void TestDeletion::answeringNoNeverConnects()
 {
     QFETCH(bool, all);
+    QFETCH(bool, enter);
     QVERIFY(m_env->select(4));
     QuestionSeen seen;
-    ModalAnswerer answerer({answerQuestion(QMessageBox::No, seen)});
+    ModalAnswerer answerer({enter ? pressEnter(seen) : answerQuestion(QMessageBox::No, seen)});
     if (all)
         m_env->window()->on_actionAlleMessungenloeschen_triggered();
     else
@@ -207,6 +232,48 @@ void TestDeletion::answeringNoNeverConnects()
     QCOMPARE(seen.count, 1);
     QCOMPARE(trafficAfterTransfer(), QList<QByteArray>());
     QCOMPARE(m_env->rowNumbers().size(), kFilledSlots.size());
+    QVERIFY(seen.noIsDefaultAndFocused);
+}
+
+void TestDeletion::rebuiltOrEmptiedTreeShowsNoMeasurement_data()
+{
+    QTest::addColumn<bool>("deleteAll"); // else a second transfer
+    QTest::newRow("second transfer") << false;
+    QTest::newRow("delete all") << true;
+}
+
+void TestDeletion::rebuiltOrEmptiedTreeShowsNoMeasurement()
+{
+    QFETCH(bool, deleteAll);
+    Ui::MainForm *ui = m_env->ui();
+    QVERIFY(m_env->select(9));
+    QCOMPARE(ui->labelMeasN->text(), QStringLiteral("9"));
+    QVERIFY(m_env->window()->plotCurve()->dataSize() > 0);
+
+    QuestionSeen seen;
+    ModalAnswerer answerer({answerQuestion(QMessageBox::Yes, seen)});
+    if (deleteAll)
+        ui->actionAlleMessungenloeschen->trigger();
+    else
+        m_env->transfer();
+
+    QCOMPARE(seen.count, deleteAll ? 1 : 0);
+    QCOMPARE(m_env->window()->model()->rowCount(), deleteAll ? 0 : 1);
+    QCOMPARE(m_env->window()->currentMeasurementNumber(), 0);
+    // The device page, and the actions on a selected measurement are off.
+    QCOMPARE(ui->stackedWidgetMeas->currentIndex(), 1);
+    QCOMPARE(ui->labelSerialNr->text(), QStringLiteral("SN-4711"));
+    for (QAction *action :
+         {ui->actionDruckvorschau, ui->actionDrucken, ui->actionAlsPDFspeichern,
+          ui->actionGewaehlteMessungexportieren, ui->actionGewaehlteMessungloeschen})
+        QVERIFY2(!action->isEnabled(), qPrintable(action->objectName()));
+    QVERIFY(ui->actionAlleMessungenexportieren->isEnabled());
+    QVERIFY(ui->actionAlleMessungenloeschen->isEnabled());
+    // Nothing of measurement 9 is left to show.
+    for (QLabel *label : {ui->labelMeasN, ui->labelMeasDate, ui->labelMeasTime, ui->labelForceStart,
+                          ui->labelForceMax, ui->labelForceEnd, ui->labelForceAvg})
+        QVERIFY2(label->text().isEmpty(), qPrintable(label->objectName()));
+    QCOMPARE(int(m_env->window()->plotCurve()->dataSize()), 0);
 }
 
 QTEST_MAIN(TestDeletion)
