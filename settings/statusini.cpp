@@ -1,24 +1,11 @@
 #include "settings/statusini.h"
 
 #include "app/log.h"
+#include "settings/datafolder.h"
 #include "settings/inistore.h"
 #include "settings/settingspaths.h"
 
-#include <QCoreApplication>
 #include <QDir>
-
-namespace {
-
-// The folder of the running program; the current folder when there is no
-// application object to ask (tools and tests).
-QByteArray programFolder()
-{
-    if (!QCoreApplication::instance())
-        return QDir::currentPath().toLatin1();
-    return QCoreApplication::applicationDirPath().toLatin1();
-}
-
-} // namespace
 
 StatusIni::StatusIni(const QByteArray &name)
     : store(new IniStore(kSettingsOrganization, kSettingsApplication, name, 1))
@@ -53,8 +40,8 @@ int StatusIni::load()
     store->endGroup();
 
     store->beginGroup("printing");
-    result +=
-        store->readText("printLogoFilename", printLogoFilename, programFolder() + "/kavro.png");
+    const QByteArray defaultLogo = (dataFolder() + QLatin1Char('/') + kLogoFileName).toLatin1();
+    result += store->readText("printLogoFilename", printLogoFilename, defaultLogo);
     result += store->readText("printHaderline", printHeaderLine, "Velmora");
     store->endGroup();
 
