@@ -11,11 +11,9 @@ set(TSPX_PACKAGING_DIR ${CMAKE_CURRENT_LIST_DIR})
 set(TSPX_PACKAGING_BUILD_DIR ${CMAKE_BINARY_DIR}/packaging)
 
 # The command line tool is installed with the other programs when it is built.
-if(TARGET tspx-cli)
-  install(TARGETS tspx-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-endif()
 set(TSPX_PACKAGED_PROGRAMS tspx tspx-sim)
 if(TARGET tspx-cli)
+  install(TARGETS tspx-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
   list(APPEND TSPX_PACKAGED_PROGRAMS tspx-cli)
 endif()
 
@@ -69,8 +67,6 @@ install(FILES ${TSPX_PACKAGING_DIR}/70-tspx-serial-adapters.rules
   DESTINATION lib/udev/rules.d)
 install(FILES ${TSPX_PACKAGING_DIR}/copyright ${TSPX_PACKAGING_BUILD_DIR}/changelog.gz
   DESTINATION ${CMAKE_INSTALL_DOCDIR})
-set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
-  OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
 
 # The package. It is made from a finished build (scripts/package.sh builds
 # first), so installing does not walk the whole build again.

@@ -100,6 +100,8 @@ grep -q "<release version=\"$version\"" "$root/usr/share/metainfo/com.kavro.tspx
 
 # The installed programs load their libraries and run.
 for program in "${programs[@]}"; do
+    grep -q "<binary>$program</binary>" "$root/usr/share/metainfo/com.kavro.tspx.metainfo.xml" ||
+        fail "metainfo does not provide $program"
     if ldd "$root/usr/bin/$program" | grep -q 'not found'; then
         fail "$program misses libraries: $(ldd "$root/usr/bin/$program" | grep 'not found')"
     fi
