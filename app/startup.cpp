@@ -3,6 +3,7 @@
 #include "base/log.h"
 #include "base/version.h"
 #include "settings/configini.h"
+#include "settings/datafolder.h"
 #include "settings/statusini.h"
 #include "ui/mainform.h"
 
@@ -14,22 +15,11 @@
 namespace {
 const char *const kLanguageOption = "-lang";
 
-// Loads a translation file from its base path (the loader appends ".qm").
-// A missing file is not reported: the texts then stay German.
-void loadTranslation(QTranslator &translator, const QString &basePath)
-{
-    const bool loaded = translator.load(basePath);
-    Q_UNUSED(loaded)
-}
-
-// Qt's own texts from translations/qt_<language> and the program's texts from
-// tspx_<language> beside the program; the program's are consulted first.
+// Qt's own texts and the program's texts from the data folder (Qt's also from
+// Qt's installed translations); the program's are consulted first.
 void installTranslations(QTranslator &framework, QTranslator &program, const QByteArray &language)
 {
-    const QString programDir = QCoreApplication::applicationDirPath();
-    const QString code = QString::fromLatin1(language);
-    loadTranslation(framework, programDir + QLatin1String("/translations/qt_") + code);
-    loadTranslation(program, programDir + QLatin1String("/tspx_") + code);
+    loadTranslations(framework, program, QString::fromLatin1(language));
     QCoreApplication::installTranslator(&framework);
     QCoreApplication::installTranslator(&program);
 }

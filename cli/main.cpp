@@ -3,6 +3,7 @@
 #include "base/version.h"
 #include "cli/cliargs.h"
 #include "cli/clirunner.h"
+#include "settings/datafolder.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -34,18 +35,6 @@ std::unique_ptr<QCoreApplication> makeApplication(int &argc, char **argv)
     return std::make_unique<QCoreApplication>(argc, argv);
 }
 
-void installTranslations(QTranslator &framework, QTranslator &program, const QByteArray &language)
-{
-    if (language.isEmpty())
-        return;
-    const QString dir = QCoreApplication::applicationDirPath();
-    const QString code = QString::fromLatin1(language);
-    if (framework.load(dir + QLatin1String("/translations/qt_") + code))
-        QCoreApplication::installTranslator(&framework);
-    if (program.load(dir + QLatin1String("/tspx_") + code))
-        QCoreApplication::installTranslator(&program);
-}
-
 } // namespace
 
 int main(int argc, char **argv)
@@ -56,7 +45,12 @@ int main(int argc, char **argv)
 
     QTranslator framework;
     QTranslator program;
-    installTranslations(framework, program, cliLanguage(arguments));
+    const QString language = QString::fromLatin1(cliLanguage(arguments));
+    if (!language.isEmpty()) {
+        loadTranslations(framework, program, language);
+        QCoreApplication::installTranslator(&framework);
+        QCoreApplication::installTranslator(&program);
+    }
 
     QFile out;
     QFile err;

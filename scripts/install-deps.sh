@@ -9,6 +9,8 @@ packages=(
   qttools5-dev qttools5-dev-tools qttranslations5-l10n
   xvfb xauth socat imagemagick poppler-utils
   clang libclang-rt-14-dev llvm   # sanitizer build and fuzzing (llvm: readable stacks)
+  dpkg-dev fakeroot desktop-file-utils appstream lintian   # the Debian package and its checks
+  librsvg2-bin                    # packaging/icons/make-icons.sh
 )
 
 missing=()

@@ -3,6 +3,7 @@
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 build="${BUILD_DIR:-$root/build}"
-"$root/scripts/build.sh" -DTSPX_WERROR=ON "$@"
+# The benchmarks are built by scripts/bench.sh only.
+"$root/scripts/build.sh" -DTSPX_WERROR=ON -DTSPX_BUILD_BENCH=OFF "$@"
 cd "$build"
 QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$(nproc)"

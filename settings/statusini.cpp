@@ -1,24 +1,11 @@
 #include "settings/statusini.h"
 
 #include "base/log.h"
+#include "settings/datafolder.h"
 #include "settings/inistore.h"
 #include "settings/settingspaths.h"
 
-#include <QCoreApplication>
 #include <QDir>
-
-namespace {
-
-// The folder of the running program; the current folder when there is no
-// application object to ask (tools and tests).
-QString programFolder()
-{
-    if (!QCoreApplication::instance())
-        return QDir::currentPath();
-    return QCoreApplication::applicationDirPath();
-}
-
-} // namespace
 
 StatusIni::StatusIni(const QByteArray &name)
     : store(new IniStore(kSettingsOrganization, kSettingsApplication, name, 1))
@@ -54,7 +41,7 @@ int StatusIni::load()
 
     store->beginGroup("printing");
     result += store->readString("printLogoFilename", printLogoFilename,
-                                programFolder() + QStringLiteral("/kavro.png"));
+                                dataFolder() + QLatin1Char('/') + QLatin1String(kLogoFileName));
     result += store->readText("printHaderline", printHeaderLine, "Velmora");
     store->endGroup();
 

@@ -6,6 +6,7 @@
 
 #include "base/version.h"
 #include "settings/configini.h"
+#include "settings/datafolder.h"
 #include "settings/statusini.h"
 #include "ui/mainform.h"
 #include "ui_mainform.h"
@@ -46,11 +47,9 @@ int main(int argc, char **argv)
     }
     const QString language = QString::fromLatin1(argv[1]);
     const QString prefix = QString::fromLocal8Bit(argv[2]);
-    const QString programDir = QCoreApplication::applicationDirPath();
 
     QTranslator framework, program;
-    framework.load(programDir + "/translations/qt_" + language);
-    program.load(programDir + "/tspx_" + language);
+    loadTranslations(framework, program, language);
     QCoreApplication::installTranslator(&framework);
     QCoreApplication::installTranslator(&program);
 
