@@ -1,8 +1,17 @@
 #pragma once
 
 #include <QByteArray>
+#include <QMap>
 
 class IniStore;
+
+// Lower and upper limit of the maximum force in one unit, as numbers with "."
+// decimals; an empty text is no limit.
+struct ForceLimitTexts
+{
+    QByteArray lower;
+    QByteArray upper;
+};
 
 // What the program remembers between runs for the user ("status.ini").
 // Callers change the fields directly and then call save(), which writes the
@@ -32,6 +41,9 @@ public:
     QByteArray lastExportListPath;
     int lastConnectedPortNr = 0;
     bool exportListCsvWithSepHeader = true;
+    // The statistics' limits by unit text ("N", "kg", "lbf"); group "limits",
+    // keys "lower_" and "upper_" followed by the unit text.
+    QMap<QByteArray, ForceLimitTexts> forceLimits;
 
     QByteArray fileName;
 

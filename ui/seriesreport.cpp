@@ -1,0 +1,148 @@
+#include "ui/seriesreport.h"
+
+#include "measurement/seriesstatistics.h"
+
+#include <QCoreApplication>
+#include <QStringList>
+
+namespace {
+
+constexpr int kCapabilityDecimals = 2;
+constexpr int kPercentDecimals = 1;
+
+// The captions the report of one measurement has too.
+QString trMainform(const char *text)
+{
+    return QCoreApplication::translate("Mainform", text);
+}
+
+QString headCell(const QString &text)
+{
+    return QStringLiteral("<th align='left'>") + text.toHtmlEscaped() + QStringLiteral("</th>");
+}
+
+QString valueCell(const QString &text)
+{
+    return QStringLiteral("<td align='right'>") + text.toHtmlEscaped() + QStringLiteral("</td>");
+}
+
+QString textCell(const QString &text)
+{
+    return QStringLiteral("<td>") + text.toHtmlEscaped() + QStringLiteral("</td>");
+}
+
+QString reportHead(const QString &logoFragment, const QString &headerLine)
+{
+    QString html;
+    html += QStringLiteral("<span style=\"font-family: 'Sans Serif'; font-size: 11pt;\">\n");
+    html += QStringLiteral("<table width='100%'>\n");
+    html += QStringLiteral("<tr><td align='left'>") + logoFragment +
+            QStringLiteral("&nbsp;</td><td align='right'>") + headerLine.toHtmlEscaped() +
+            QStringLiteral("</td></tr>\n");
+    html += QStringLiteral("</table>\n<hr>\n<h1 align='center'>Tensimo Parl</h1>\n<p>&nbsp;</p>\n");
+    return html;
+}
+
+QString measurementTable(const MeasurementSet &set, const SeriesStatistics &statistics)
+{
+    const QString unit = QLatin1Char(' ') + set.unitText;
+    QString html = QStringLiteral("<table width='100%' cellspacing='0' cellpadding='3' "
+                                  "border='1' style='border-collapse: collapse;'>\n<tr>");
+    for (const QString &title : {trMainform("Messung-Nr:"), trMainform("Datum:"),
+                                 trMainform("Zeit:"), trMainform("Maximalkraft:"),
+                                 trMainform("Mittelwert der Kraft:"), StatisticsText::result()})
+        html += headCell(title);
+    html += QStringLiteral("</tr>\n");
+    for (int k = 0; k < set.records.size(); ++k) {
+        const Measurement &m = *set.records.at(k);
+        html += QStringLiteral("<tr>") + valueCell(QString::number(m.number)) +
+                textCell(formatMeasurementDate(m.dateText)) +
+                textCell(formatMeasurementTime(m.timeText)) +
+                valueCell(formatForce(m.forceMax, set.factor) + unit) +
+                valueCell(formatForce(m.forceAvg, set.factor) + unit) +
+                textCell(StatisticsText::verdict(statistics.verdicts.value(k))) +
+                QStringLiteral("</tr>\n");
+    }
+    return html + QStringLiteral("</table>\n");
+}
+
+QString limitRow(const QString &caption, const std::optional<double> &limit, const QString &unit)
+{
+    const QString value =
+        limit ? formatStatistic(limit, 2) + QLatin1Char(' ') + unit : QStringLiteral("-");
+    return QStringLiteral("<tr>") + textCell(caption) + textCell(value) + QStringLiteral("</tr>\n");
+}
+
+QString statisticsTable(const MeasurementSet &set, const SeriesStatistics &statistics)
+{
+    QString html = QStringLiteral("<h2>") + StatisticsText::title().toHtmlEscaped() +
+                   QStringLiteral("</h2>\n<table cellspacing='0' cellpadding='2'>\n");
+    html += limitRow(StatisticsText::lowerLimit(), set.limits.lower, set.unitText);
+    html += limitRow(StatisticsText::upperLimit(), set.limits.upper, set.unitText);
+    html += QStringLiteral("</table>\n<p>&nbsp;</p>\n");
+
+    html += QStringLiteral("<table width='100%' cellspacing='0' cellpadding='3' border='1' "
+                           "style='border-collapse: collapse;'>\n<tr>") +
+            headCell(QString());
+    for (const QString &title : StatisticsText::columns())
+        html += headCell(title);
+    html += QStringLiteral("</tr>\n");
+    for (Quantity quantity : kQuantities) {
+        const Summary &s = statistics.summary(quantity);
+        const int decimals = quantityDecimals(quantity);
+        const bool capability = quantity == Quantity::MaximumForce;
+        html +=
+            QStringLiteral("<tr>") + textCell(StatisticsText::quantity(quantity, set.unitText)) +
+            valueCell(QString::number(s.count)) + valueCell(formatStatistic(s.mean, decimals)) +
+            valueCell(formatStatistic(s.standardDeviation, decimals)) +
+            valueCell(formatStatistic(s.variationPercent, kPercentDecimals)) +
+            valueCell(formatStatistic(s.minimum, decimals)) +
+            valueCell(formatStatistic(s.maximum, decimals)) +
+            valueCell(formatStatistic(s.range, decimals)) +
+            valueCell(capability ? formatStatistic(statistics.capability.cp, kCapabilityDecimals)
+                                 : QString()) +
+            valueCell(capability ? formatStatistic(statistics.capability.cpk, kCapabilityDecimals)
+                                 : QString()) +
+            QStringLiteral("</tr>\n");
+    }
+    html += QStringLiteral("</table>\n");
+    QString note;
+    if (set.limits.isEmpty())
+        note = StatisticsText::noLimitsNote(set.unitText);
+    else if (statistics.fewForCapability())
+        note = StatisticsText::fewMeasurementsNote();
+    if (!note.isEmpty())
+        html += QStringLiteral("<p>") + note.toHtmlEscaped() + QStringLiteral("</p>\n");
+    return html;
+}
+
+} // namespace
+
+SeriesReportHtml seriesReportHtml(const MeasurementSet &set, const SeriesStatistics &statistics,
+                                  const QString &logoFragment, const QString &headerLine,
+                                  const QString &designation)
+{
+    SeriesReportHtml html;
+    html.values = reportHead(logoFragment, headerLine);
+    html.values += QStringLiteral("<table width='100%'>\n");
+    html.values += QStringLiteral("<tr><td width='30%'>") + trMainform("Seriennummer Gerät:") +
+                   QStringLiteral("</td><td width='70%'>") + set.serialNr.toHtmlEscaped() +
+                   QStringLiteral("</td></tr>\n");
+    html.values += QStringLiteral("<tr><td><b>") + trMainform("Bezeichnung:") +
+                   QStringLiteral("</b></td><td><b>") + designation.toHtmlEscaped() +
+                   QStringLiteral("</b></td></tr>\n</table>\n<p>&nbsp;</p>\n");
+    html.values += measurementTable(set, statistics);
+    html.values += QStringLiteral("</span>\n");
+    html.statistics =
+        QStringLiteral("<span style=\"font-family: 'Sans Serif'; font-size: 11pt;\">\n") +
+        statisticsTable(set, statistics) + QStringLiteral("</span>\n");
+    return html;
+}
+
+QString seriesDocumentNumbers(const MeasurementSet &set)
+{
+    QStringList numbers;
+    for (const Measurement *m : set.records)
+        numbers << QString::number(m->number);
+    return numbers.join(QStringLiteral(", #"));
+}
