@@ -61,6 +61,7 @@ void Mainform::setUpAnalysis()
 
 void Mainform::tearDownAnalysis()
 {
+    m_analysis->setCurves({}, QString(), false);
     m_overlay.reset();
     delete m_analysis;
     m_analysis = nullptr;
@@ -89,7 +90,11 @@ MeasurementSet Mainform::selectedSet() const
     set.unitText = measurements.forceUnitText;
     set.factor = measurements.forceUnitFactor;
     set.limits = limitsForUnit(set.unitText);
-    QModelIndexList rows = ui->treeView->selectionModel()->selectedRows();
+    // Column 0 of each selected row, however many columns the model has.
+    QModelIndexList rows;
+    for (const QModelIndex &index : ui->treeView->selectionModel()->selectedIndexes())
+        if (index.column() == 0)
+            rows.append(index);
     std::sort(rows.begin(), rows.end(),
               [](const QModelIndex &a, const QModelIndex &b) { return treePath(a) < treePath(b); });
     for (const QModelIndex &row : rows) {
@@ -108,6 +113,8 @@ void Mainform::selectionChanged(const QItemSelection & /*selected*/,
 
 void Mainform::updateAnalysis()
 {
+    // The cursor lets go of the curves before the overlay replaces them.
+    m_analysis->setCurves({}, QString(), false);
     const MeasurementSet set = selectedSet();
     QList<OverlayEntry> entries;
     const bool referenceSelected =

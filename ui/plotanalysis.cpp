@@ -115,6 +115,11 @@ PlotAnalysis::PlotAnalysis(QwtPlot *plot, QObject *parent)
 
 PlotAnalysis::~PlotAnalysis()
 {
+    // The tools belong to the canvas, which outlives this; the cursor's picker asks this.
+    delete m_picker;
+    delete m_zoomer;
+    delete m_panner;
+    delete m_magnifier;
     clearMaximumMarkers();
     m_cursor->detach();
     delete m_cursor;

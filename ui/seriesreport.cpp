@@ -73,37 +73,62 @@ QString limitRow(const QString &caption, const std::optional<double> &limit, con
     return QStringLiteral("<tr>") + textCell(caption) + textCell(value) + QStringLiteral("</tr>\n");
 }
 
+// Statistic `row` of StatisticsText::columns() for a quantity; Cp and Cpk
+// only for the maximum force.
+QString statisticText(const SeriesStatistics &statistics, Quantity quantity, int row)
+{
+    const Summary &s = statistics.summary(quantity);
+    const int decimals = quantityDecimals(quantity);
+    const bool capability = quantity == Quantity::MaximumForce;
+    switch (row) {
+    case 0:
+        return QString::number(s.count);
+    case 1:
+        return formatStatistic(s.mean, decimals);
+    case 2:
+        return formatStatistic(s.standardDeviation, decimals);
+    case 3:
+        return formatStatistic(s.variationPercent, kPercentDecimals);
+    case 4:
+        return formatStatistic(s.minimum, decimals);
+    case 5:
+        return formatStatistic(s.maximum, decimals);
+    case 6:
+        return formatStatistic(s.range, decimals);
+    case 7:
+        return capability ? formatStatistic(statistics.capability.cp, kCapabilityDecimals)
+                          : QString();
+    case 8:
+        return capability ? formatStatistic(statistics.capability.cpk, kCapabilityDecimals)
+                          : QString();
+    default:
+        return QString();
+    }
+}
+
 QString statisticsTable(const MeasurementSet &set, const SeriesStatistics &statistics)
 {
-    QString html = QStringLiteral("<h2>") + StatisticsText::title().toHtmlEscaped() +
+    // The statistics start a page of their own below the diagram.
+    QString html = QStringLiteral("<h2 style='page-break-before: always;'>") +
+                   StatisticsText::title().toHtmlEscaped() +
                    QStringLiteral("</h2>\n<table cellspacing='0' cellpadding='2'>\n");
     html += limitRow(StatisticsText::lowerLimit(), set.limits.lower, set.unitText);
     html += limitRow(StatisticsText::upperLimit(), set.limits.upper, set.unitText);
     html += QStringLiteral("</table>\n<p>&nbsp;</p>\n");
 
+    // One column per quantity, one row per statistic: fits the page's width.
     html += QStringLiteral("<table width='100%' cellspacing='0' cellpadding='3' border='1' "
                            "style='border-collapse: collapse;'>\n<tr>") +
             headCell(QString());
-    for (const QString &title : StatisticsText::columns())
-        html += headCell(title);
+    for (Quantity quantity : kQuantities)
+        html += headCell(StatisticsText::quantity(quantity, set.unitText));
     html += QStringLiteral("</tr>\n");
-    for (Quantity quantity : kQuantities) {
-        const Summary &s = statistics.summary(quantity);
-        const int decimals = quantityDecimals(quantity);
-        const bool capability = quantity == Quantity::MaximumForce;
-        html +=
-            QStringLiteral("<tr>") + textCell(StatisticsText::quantity(quantity, set.unitText)) +
-            valueCell(QString::number(s.count)) + valueCell(formatStatistic(s.mean, decimals)) +
-            valueCell(formatStatistic(s.standardDeviation, decimals)) +
-            valueCell(formatStatistic(s.variationPercent, kPercentDecimals)) +
-            valueCell(formatStatistic(s.minimum, decimals)) +
-            valueCell(formatStatistic(s.maximum, decimals)) +
-            valueCell(formatStatistic(s.range, decimals)) +
-            valueCell(capability ? formatStatistic(statistics.capability.cp, kCapabilityDecimals)
-                                 : QString()) +
-            valueCell(capability ? formatStatistic(statistics.capability.cpk, kCapabilityDecimals)
-                                 : QString()) +
-            QStringLiteral("</tr>\n");
+    const QStringList titles = StatisticsText::columns();
+    for (int row = 0; row < titles.size(); ++row) {
+        html += QStringLiteral("<tr>") + textCell(titles.at(row));
+        for (Quantity quantity : kQuantities)
+            html += valueCell(statisticText(statistics, quantity, row));
+        html += QStringLiteral("</tr>\n");
     }
     html += QStringLiteral("</table>\n");
     QString note;

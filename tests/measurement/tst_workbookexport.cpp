@@ -3,106 +3,45 @@
 #include "app/log.h"
 #include "measurement/seriesstatistics.h"
 #include "measurement/workbookexport.h"
+#include "workbookreader.h"
 
-#include <QProcess>
 #include <QTemporaryDir>
-#include <QXmlStreamReader>
 #include <QtTest>
 #include <memory>
 #include <vector>
 
 namespace {
 
-// One cell as the sheet's XML holds it: the text of a string or the number.
-struct Cell
-{
-    bool isText = false;
-    QString value;
-};
+using Sheet = WorkbookReader::Sheet;
 
-using Sheet = QMap<QString, Cell>;
-
-QByteArray unzipped(const QString &file, const QString &member)
+QString text(const Sheet &sheet, const QString &ref)
 {
-    QProcess unzip;
-    unzip.start(QStringLiteral("unzip"), {QStringLiteral("-p"), file, member});
-    if (!unzip.waitForFinished(30000) || unzip.exitCode() != 0)
-        return QByteArray();
-    return unzip.readAllStandardOutput();
+    return WorkbookReader::text(sheet, ref);
 }
 
-QStringList sharedStrings(const QString &file)
+double number(const Sheet &sheet, const QString &ref)
 {
-    QStringList strings;
-    QXmlStreamReader xml(unzipped(file, QStringLiteral("xl/sharedStrings.xml")));
-    while (!xml.atEnd())
-        if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == QLatin1String("t"))
-            strings << xml.readElementText();
-    return strings;
+    return WorkbookReader::number(sheet, ref);
 }
 
-// The cells of sheet `index` (1 based) by reference ("B6").
+int rowOf(const Sheet &sheet, const QString &title)
+{
+    return WorkbookReader::rowOf(sheet, title);
+}
+
 Sheet readSheet(const QString &file, int index)
 {
-    const QStringList strings = sharedStrings(file);
-    Sheet cells;
-    QXmlStreamReader xml(unzipped(file, QStringLiteral("xl/worksheets/sheet%1.xml").arg(index)));
-    QString ref, type;
-    while (!xml.atEnd()) {
-        if (xml.readNext() != QXmlStreamReader::StartElement)
-            continue;
-        if (xml.name() == QLatin1String("c")) {
-            ref = xml.attributes().value(QStringLiteral("r")).toString();
-            type = xml.attributes().value(QStringLiteral("t")).toString();
-        } else if (xml.name() == QLatin1String("v")) {
-            const QString v = xml.readElementText();
-            cells[ref] =
-                type == QLatin1String("s") ? Cell{true, strings.value(v.toInt())} : Cell{false, v};
-        } else if (xml.name() == QLatin1String("t")) {
-            cells[ref] = Cell{true, xml.readElementText()};
-        }
-    }
-    return cells;
+    return WorkbookReader(file).sheet(index);
 }
 
 QStringList sheetNames(const QString &file)
 {
-    QStringList names;
-    QXmlStreamReader xml(unzipped(file, QStringLiteral("xl/workbook.xml")));
-    while (!xml.atEnd())
-        if (xml.readNext() == QXmlStreamReader::StartElement &&
-            xml.name() == QLatin1String("sheet"))
-            names << xml.attributes().value(QStringLiteral("name")).toString();
-    return names;
-}
-
-QString text(const Sheet &sheet, const QString &ref)
-{
-    const Cell cell = sheet.value(ref);
-    return cell.isText ? cell.value : QStringLiteral("<not text: %1>").arg(cell.value);
-}
-
-// The number in a cell; NaN for an empty or text cell.
-double number(const Sheet &sheet, const QString &ref)
-{
-    const Cell cell = sheet.value(ref);
-    bool ok = false;
-    const double value = cell.value.toDouble(&ok);
-    return cell.isText || !ok ? std::nan("") : value;
+    return WorkbookReader(file).sheetNames();
 }
 
 bool near(double actual, double wanted)
 {
     return std::fabs(actual - wanted) < 1e-9 * std::max(1.0, std::fabs(wanted));
-}
-
-// The row whose column A holds `title`; 0 when there is none.
-int rowOf(const Sheet &sheet, const QString &title)
-{
-    for (auto it = sheet.begin(); it != sheet.end(); ++it)
-        if (it.key().startsWith(QLatin1Char('A')) && it.value().isText && it.value().value == title)
-            return it.key().mid(1).toInt();
-    return 0;
 }
 
 } // namespace
