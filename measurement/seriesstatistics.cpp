@@ -189,6 +189,19 @@ QStringList columns()
             QStringLiteral("Cpk")};
 }
 
+QStringList shortColumns()
+{
+    return {QStringLiteral("n"),
+            QString::fromUtf8("x\u0304"),
+            QStringLiteral("s"),
+            trStatistics(QT_TRANSLATE_NOOP("SeriesStatistics", "VK")) + QStringLiteral(" %"),
+            QStringLiteral("Min"),
+            QStringLiteral("Max"),
+            QStringLiteral("R"),
+            QStringLiteral("Cp"),
+            QStringLiteral("Cpk")};
+}
+
 QString verdict(Verdict verdict)
 {
     switch (verdict) {

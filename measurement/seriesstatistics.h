@@ -92,6 +92,8 @@ QString title();
 QString quantity(Quantity quantity, const QString &unitText);
 // Column titles: n, mean, standard deviation, CV %, minimum, maximum, range, Cp, Cpk.
 QStringList columns();
+// The same as short symbols for narrow tables: n, x̄, s, CV %, Min, Max, R, Cp, Cpk.
+QStringList shortColumns();
 QString verdict(Verdict verdict);
 QString lowerLimit();
 QString upperLimit();

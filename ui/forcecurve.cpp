@@ -24,30 +24,35 @@ bool paintsOnScreen(const QPainter *painter)
 }
 
 // The first, lowest, highest and last point of each pixel column, in the
-// order they come, mapped to the painter's coordinates.
+// order they come, mapped to the painter's coordinates. The times rise and
+// the map rises with them, so each column is found by a binary search and
+// only its minimum and maximum are looked for sample by sample.
 QPolygonF reducedPolyline(const QVector<double> &xs, const QVector<double> &ys, int first, int last,
                           const QwtScaleMap &xMap, const QwtScaleMap &yMap)
 {
     QPolygonF line;
     line.reserve(4 * int(std::ceil(std::fabs(xMap.p2() - xMap.p1())) + 2));
+    const double *x = xs.constData();
+    const double *y = ys.constData();
     int i = first;
     while (i <= last) {
-        const double column = std::floor(xMap.transform(xs.at(i)));
-        const double x = column + 0.5;
-        const int start = i;
+        const double column = std::floor(xMap.transform(x[i]));
+        const double nextColumnStarts = xMap.invTransform(column + 1.0);
+        const int end =
+            std::max(i + 1, int(std::lower_bound(x + i, x + last + 1, nextColumnStarts) - x));
         int low = i, high = i;
-        while (i <= last && std::floor(xMap.transform(xs.at(i))) == column) {
-            if (ys.at(i) < ys.at(low))
-                low = i;
-            if (ys.at(i) > ys.at(high))
-                high = i;
-            ++i;
+        for (int k = i + 1; k < end; ++k) {
+            if (y[k] < y[low])
+                low = k;
+            else if (y[k] > y[high])
+                high = k;
         }
-        const int end = i - 1;
-        int inOrder[] = {start, std::min(low, high), std::max(low, high), end};
+        const double centre = column + 0.5;
+        const int inOrder[] = {i, std::min(low, high), std::max(low, high), end - 1};
         for (int k = 0; k < 4; ++k)
             if (k == 0 || inOrder[k] != inOrder[k - 1])
-                line.append(QPointF(x, yMap.transform(ys.at(inOrder[k]))));
+                line.append(QPointF(centre, yMap.transform(y[inOrder[k]])));
+        i = end;
     }
     return line;
 }

@@ -155,6 +155,8 @@ void Mainform::updateAnalysis()
         ui->stackedWidgetMeas->setCurrentIndex(kMeasurementPage);
     }
     ui->statisticsView->setVisible(several);
+    // The values of one measurement make room for the diagram of several.
+    ui->frameMeasGraph->setVisible(!several);
     // The commands on the selection cover several rows; deleting stays with the current one.
     const bool selection = several || currentMeasurementNumber() != 0;
     for (QAction *action : {ui->actionDruckvorschau, ui->actionDrucken, ui->actionAlsPDFspeichern,

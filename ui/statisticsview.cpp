@@ -43,10 +43,9 @@ void fitRows(QTableWidget *table)
 StatisticsView::StatisticsView(QWidget *parent) : QWidget(parent), m_ui(new Ui::StatisticsView)
 {
     m_ui->setupUi(this);
-    for (QTableWidget *table : {m_ui->tableStatistics, m_ui->tableVerdicts}) {
+    for (QTableWidget *table : {m_ui->tableStatistics, m_ui->tableVerdicts})
         table->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
-        table->horizontalHeader()->setStretchLastSection(true);
-    }
+    m_ui->tableStatistics->horizontalHeader()->setStretchLastSection(true);
 }
 
 StatisticsView::~StatisticsView()
@@ -57,10 +56,16 @@ StatisticsView::~StatisticsView()
 void StatisticsView::showStatistics(const MeasurementSet &set, const SeriesStatistics &statistics)
 {
     QTableWidget *table = m_ui->tableStatistics;
-    const QStringList columns = StatisticsText::columns();
+    // Symbols as column titles, the full names as their tool tips.
+    const QStringList names = StatisticsText::columns();
+    const QStringList symbols = StatisticsText::shortColumns();
     table->clear();
-    table->setColumnCount(columns.size());
-    table->setHorizontalHeaderLabels(columns);
+    table->setColumnCount(symbols.size());
+    for (int c = 0; c < symbols.size(); ++c) {
+        auto *title = new QTableWidgetItem(symbols.at(c));
+        title->setToolTip(names.at(c));
+        table->setHorizontalHeaderItem(c, title);
+    }
     table->setRowCount(int(std::size(kQuantities)));
     int row = 0;
     for (Quantity quantity : kQuantities) {
@@ -91,11 +96,13 @@ void StatisticsView::showStatistics(const MeasurementSet &set, const SeriesStati
     verdicts->clear();
     verdicts->setColumnCount(2);
     verdicts->setHorizontalHeaderLabels(
-        {StatisticsText::quantity(Quantity::MaximumForce, set.unitText), StatisticsText::result()});
+        {QStringLiteral("Fmax / ") + set.unitText, StatisticsText::result()});
     verdicts->setRowCount(set.records.size());
     for (int k = 0; k < set.records.size(); ++k) {
         const Measurement &m = *set.records.at(k);
-        verdicts->setVerticalHeaderItem(k, new QTableWidgetItem(measurementLegendText(m)));
+        auto *name = new QTableWidgetItem(QLatin1Char('#') + QString::number(m.number));
+        name->setToolTip(measurementLegendText(m));
+        verdicts->setVerticalHeaderItem(k, name);
         verdicts->setItem(k, 0, cell(formatForce(m.forceMax, set.factor)));
         const Verdict verdict = statistics.verdicts.value(k, Verdict::NoLimits);
         QTableWidgetItem *mark = cell(StatisticsText::verdict(verdict), Qt::AlignCenter);
