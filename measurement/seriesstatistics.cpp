@@ -206,9 +206,9 @@ QString verdict(Verdict verdict)
 {
     switch (verdict) {
     case Verdict::Pass:
-        return trStatistics(QT_TRANSLATE_NOOP("SeriesStatistics", "i.O."));
+        return trStatistics(QT_TRANSLATE_NOOP("SeriesStatistics", "IO"));
     case Verdict::Fail:
-        return trStatistics(QT_TRANSLATE_NOOP("SeriesStatistics", "n.i.O."));
+        return trStatistics(QT_TRANSLATE_NOOP("SeriesStatistics", "NIO"));
     case Verdict::NoLimits:
         break;
     }

@@ -186,8 +186,8 @@ void TestWorkbookExport::statisticsSheetWithLimitsAndVerdicts()
 
     // One row per measurement: number, maximum force, verdict.
     const int first = rowOf(sheet, QStringLiteral("Messung")) + 1;
-    const QStringList verdicts = {QStringLiteral("n.i.O."), QStringLiteral("i.O."),
-                                  QStringLiteral("i.O.")};
+    const QStringList verdicts = {QStringLiteral("NIO"), QStringLiteral("IO"),
+                                  QStringLiteral("IO")};
     for (int k = 0; k < 3; ++k) {
         const QString row = QString::number(first + k);
         QCOMPARE(number(sheet, "A" + row), double(k + 1));

@@ -226,8 +226,8 @@ void TestAnalysis::severalRowsAreOverlaidWithALegendAndTheirStatistics()
                                   "140.00", "40.00", "0.42", "0.32"}));
     QVERIFY(!ui->frameMeasGraph->isVisible());
     QCOMPARE(ui->statisticsView->verdictCount(), 5);
-    QCOMPARE(ui->statisticsView->verdictRow(4), QStringList({"#5", "140.0", "n.i.O."}));
-    QCOMPARE(ui->statisticsView->verdictRow(0).last(), QStringLiteral("i.O."));
+    QCOMPARE(ui->statisticsView->verdictRow(4), QStringList({"#5", "140.0", "NIO"}));
+    QCOMPARE(ui->statisticsView->verdictRow(0).last(), QStringLiteral("IO"));
     QVERIFY(ui->statisticsView->note().contains(QStringLiteral("30")));
     // The commands on the selection cover the set.
     QVERIFY(ui->actionAlsPDFspeichern->isEnabled() &&
