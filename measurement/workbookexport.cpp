@@ -242,15 +242,22 @@ int writeWorkbook(const QString &fileName, const QList<MeasurementSet> &sets)
     if (book) {
         const Formats formats(book);
         QSet<QString> used;
+        bool sheetsAdded = true;
         for (const MeasurementSet &set : filled) {
             const QByteArray dataName = utf8(uniqueSheetName(set.label, used));
-            rows +=
-                writeDataSheet(workbook_add_worksheet(book, dataName.constData()), set, formats);
             const QByteArray statsName =
                 utf8(uniqueSheetName(StatisticsText::title() + QLatin1Char(' ') + set.label, used));
-            writeStatisticsSheet(workbook_add_worksheet(book, statsName.constData()), set, formats);
+            lxw_worksheet *data = workbook_add_worksheet(book, dataName.constData());
+            lxw_worksheet *statistics = workbook_add_worksheet(book, statsName.constData());
+            if (!data || !statistics) {
+                sheetsAdded = false;
+                break;
+            }
+            rows += writeDataSheet(data, set, formats);
+            writeStatisticsSheet(statistics, set, formats);
         }
-        if (workbook_close(book) == LXW_NO_ERROR)
+        // Closing writes the file; it also frees the workbook after a failure.
+        if (workbook_close(book) == LXW_NO_ERROR && sheetsAdded)
             result = 0;
     }
     if (result != 0)

@@ -3,6 +3,7 @@
 // reference, alignment, zoom and cursor through the plot's tools, the
 // level-of-detail drawing, and the selection's CSV, Excel and PDF files.
 #include "modalanswerer.h"
+#include "windowharness.h"
 #include "workbookreader.h"
 
 #include "measurement/dblist.h"
@@ -124,6 +125,7 @@ private slots:
     void levelOfDetailDrawsTheSamePicture();
     void selectionIsExportedSideBySideToCsvAndExcel();
     void reportOfSeveralShowsOverlayAndStatistics();
+    void fiveFromTheGaugeAreComparedAndExported();
 
 private:
     // Selects the rows of these numbers (tree order is slot order 1..5), the
@@ -497,6 +499,69 @@ void TestAnalysis::reportOfSeveralShowsOverlayAndStatistics()
     QVERIFY(singleText.contains(QStringLiteral("Maximalkraft:")));
     QVERIFY(!singleText.contains(QStringLiteral("Statistik")));
     QVERIFY(m_window->plotAnalysis()->maximumMarkers().first()->isVisible());
+}
+
+// The whole road against the simulated gauge: five measurements transferred,
+// selected, overlaid with a legend and their statistics, zoomed on a break,
+// the cursor read, and the set written as PDF, CSV and Excel workbook.
+void TestAnalysis::fiveFromTheGaugeAreComparedAndExported()
+{
+    WindowHarness gauge;
+    QVERIFY(gauge.setUp());
+    QVERIFY(gauge.startGeneratedGauge({"--slots", "1-5", "--samples", "400", "--seed", "3"}));
+    gauge.transfer();
+    QCOMPARE(gauge.rowNumbers().size(), 5);
+    Mainform *window = gauge.window();
+    Ui::MainForm *form = gauge.ui();
+    const QModelIndex device = gauge.deviceIndex();
+    form->treeView->setCurrentIndex(window->model()->index(0, 0, device));
+    form->treeView->selectionModel()->select(
+        QItemSelection(window->model()->index(0, 0, device), window->model()->index(4, 0, device)),
+        QItemSelectionModel::Select | QItemSelectionModel::Rows);
+
+    const QList<QwtPlotCurve *> &curves = window->overlayPlot()->curves();
+    QCOMPARE(curves.size(), 5);
+    QCOMPARE(form->qwtPlot->legend()->findChildren<QwtLegendLabel *>().size(), 5);
+    double sum = 0.0;
+    for (const Measurement *m : window->deviceData().records)
+        sum += double(m->forceMax);
+    QCOMPARE(form->statisticsView->statisticsRow(0).mid(1, 2),
+             QStringList({"5", QString::number(sum / 5, 'f', 2)}));
+
+    // Zoom on the break of the first curve and read the cursor there.
+    const QwtPlotCurve *first = curves.first();
+    int top = 0;
+    for (int i = 1; i < int(first->dataSize()); ++i)
+        if (first->sample(i).y() > first->sample(top).y())
+            top = i;
+    const QPointF peak = first->sample(top);
+    PlotAnalysis *analysis = window->plotAnalysis();
+    analysis->zoomTo(QRectF(peak - QPointF(0.5, peak.y() / 4), peak + QPointF(0.5, peak.y() / 10)));
+    QVERIFY(analysis->visibleRect().width() < 1.01);
+    analysis->placeCursor(peak);
+    QVERIFY2(
+        analysis->cursorReadout().endsWith(QStringLiteral("F = %1 N").arg(peak.y(), 0, 'f', 1)),
+        qPrintable(analysis->cursorReadout()));
+
+    const QString pdf = gauge.filePath("fuenf.pdf");
+    const QString csv = gauge.filePath("fuenf.csv");
+    const QString xlsx = gauge.filePath("fuenf.xlsx");
+    for (const auto &[file, action] : {std::make_pair(pdf, form->actionAlsPDFspeichern),
+                                       std::make_pair(csv, form->actionGewaehlteMessungexportieren),
+                                       std::make_pair(xlsx, form->actionExcelExportieren)}) {
+        const auto answerer = answerSaveDialog(file);
+        action->trigger();
+        QVERIFY2(QFileInfo(file).size() > 0, qPrintable(file));
+    }
+    QVERIFY(pdfText(pdf).contains(QStringLiteral("Standardabweichung")));
+    QList<QByteArray> numbers;
+    for (int number : gauge.rowNumbers())
+        numbers << QByteArray::number(number);
+    QVERIFY(readFile(csv).contains("\"Messung-Nr:\",\"" + numbers.join("\",\"") + "\"\r\n"));
+    const WorkbookReader::Sheet sheet = WorkbookReader(xlsx).sheet(1);
+    for (int k = 0; k < 5; ++k)
+        QCOMPARE(WorkbookReader::number(sheet, QString(QChar('B' + k)) + "6"),
+                 numbers.at(k).toDouble());
 }
 
 QTEST_MAIN(TestAnalysis)
