@@ -4,7 +4,8 @@
 # docs/measurement-<lang>.png (the English measurement page is also
 # docs/mainwindow-en.png, shown in the README), docs/overlay-<lang>.png (five
 # measurements overlaid with their statistics, also in the README) and
-# docs/zoom-<lang>.png (the zoom on a break with the cursor).
+# docs/zoom-<lang>.png (the zoom on a break with the cursor), and the German
+# settings dialog with the limits used, docs/settings-dialog.png.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 build="${BUILD_DIR:-$root/build}"

@@ -12,6 +12,7 @@
 #include "ui/mainform.h"
 #include "ui/overlayplot.h"
 #include "ui/plotanalysis.h"
+#include "ui/settingsdialog.h"
 #include "ui_mainform.h"
 
 #include <QApplication>
@@ -136,5 +137,11 @@ int main(int argc, char **argv)
     tree->setCurrentIndex(model->index(0, 0, device));
     ok = save(window, prefix + "measurement-" + language + ".png") && ok;
     ok = shootAnalysis(window, status, prefix, language) && ok;
+    if (language == QLatin1String("de")) {
+        // The settings dialog with the limits the overlay was judged by.
+        SettingsDialog dialog(&status, &window);
+        dialog.show();
+        ok = save(dialog, prefix + "settings-dialog.png") && ok;
+    }
     return ok ? 0 : 1;
 }
