@@ -86,7 +86,7 @@ int main(int argc, char *argv[])
     if (!dir.isValid())
         return fail("no temporary folder");
     const auto records = makeRecords(recordCount, samples);
-    QList<Measurement *> list;
+    QList<const Measurement *> list;
     for (const auto &record : records)
         list << record.get();
     const DbList table(list, "TP-2231-0417", "N", 1.0);

@@ -5,6 +5,7 @@
 #include "device/protocol.h"
 #include "device/rs232win.h"
 #include "measurement/dblist.h"
+#include "measurement/measurementset.h"
 #include "measurement/devicedata.h"
 
 #include <QBuffer>
@@ -215,7 +216,7 @@ int CliRunner::writeDownload(const DeviceData &data)
 {
     if (m_request.format == QLatin1String("json"))
         return writeOutput(measurementsJson(data));
-    const DbList table(data.records, QString::fromLatin1(data.serialNr), data.forceUnitText,
+    const DbList table(constRecords(data.records), QString::fromLatin1(data.serialNr), data.forceUnitText,
                        data.forceUnitFactor);
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);

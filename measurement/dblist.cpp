@@ -158,8 +158,8 @@ bool writeCsvFile(QFile &file, const DbList &table, bool withSepHeader, quint64 
 
 } // namespace
 
-DbList::DbList(const QList<Measurement *> &list, const QString &serialNr, const QString &unitText,
-               double factor)
+DbList::DbList(const QList<const Measurement *> &list, const QString &serialNr,
+               const QString &unitText, double factor)
     : serialNr(serialNr), unitText(unitText), factor(factor), list(list)
 {
 }

@@ -11,7 +11,7 @@ class QIODevice;
 class DbList
 {
 public:
-    DbList(const QList<Measurement *> &list, const QString &serialNr, const QString &unitText,
+    DbList(const QList<const Measurement *> &list, const QString &serialNr, const QString &unitText,
            double factor);
 
     // Writes the CSV file. 0 when written or the list is empty; -1 when the
@@ -28,5 +28,5 @@ public:
     QString serialNr;
     QString unitText;
     double factor;
-    QList<Measurement *> list;
+    QList<const Measurement *> list;
 };

@@ -27,6 +27,7 @@ run() {
   run "$bin/bench_startup"
   run "$bin/bench_csv"
   run "$bin/bench_plot"
+  run "$bin/bench_largeplot"
   run "$bin/bench_transfer" "${transfer_cases[@]}"
 } | tee "$results"
 

@@ -7,6 +7,7 @@ packages=(
   build-essential cmake pkg-config
   qtbase5-dev libqwt-qt5-dev libqt5serialport5-dev libqt5svg5-dev libqt5svg5
   qttools5-dev qttools5-dev-tools qttranslations5-l10n
+  libxlsxwriter-dev unzip                   # Excel export; its test reads the file back
   xvfb xauth socat imagemagick poppler-utils
   clang libclang-rt-14-dev llvm   # sanitizer build and fuzzing (llvm: readable stacks)
   dpkg-dev fakeroot desktop-file-utils appstream lintian   # the Debian package and its checks

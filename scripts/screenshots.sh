@@ -2,7 +2,10 @@
 # Takes the documentation's screenshots of the main window under Xvfb, in
 # German and English, against the simulated gauge: docs/device-<lang>.png and
 # docs/measurement-<lang>.png (the English measurement page is also
-# docs/mainwindow-en.png, shown in the README).
+# docs/mainwindow-en.png, shown in the README), docs/overlay-<lang>.png (five
+# measurements overlaid with their statistics, also in the README) and
+# docs/zoom-<lang>.png (the zoom on a break with the cursor), and the German
+# settings dialog with the limits used, docs/settings-dialog.png.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 build="${BUILD_DIR:-$root/build}"

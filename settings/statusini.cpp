@@ -7,6 +7,40 @@
 
 #include <QDir>
 
+namespace {
+
+const QByteArray kLowerLimitPrefix = "lower_";
+const QByteArray kUpperLimitPrefix = "upper_";
+
+int readForceLimits(IniStore &store, QMap<QByteArray, ForceLimitTexts> &limits)
+{
+    limits.clear();
+    QList<QByteArray> keys;
+    int result = store.allKeys(keys);
+    for (const QByteArray &key : keys) {
+        const bool lower = key.startsWith(kLowerLimitPrefix);
+        if (!lower && !key.startsWith(kUpperLimitPrefix))
+            continue;
+        const QByteArray unit =
+            key.mid(lower ? kLowerLimitPrefix.size() : kUpperLimitPrefix.size());
+        ForceLimitTexts &entry = limits[unit];
+        result += store.readText(key, lower ? entry.lower : entry.upper, QByteArray());
+    }
+    return result;
+}
+
+int writeForceLimits(IniStore &store, const QMap<QByteArray, ForceLimitTexts> &limits)
+{
+    int result = 0;
+    for (auto it = limits.begin(); it != limits.end(); ++it) {
+        result += store.writeText(kLowerLimitPrefix + it.key(), it.value().lower);
+        result += store.writeText(kUpperLimitPrefix + it.key(), it.value().upper);
+    }
+    return result;
+}
+
+} // namespace
+
 StatusIni::StatusIni(const QByteArray &name)
     : store(new IniStore(kSettingsOrganization, kSettingsApplication, name, 1))
 {
@@ -58,6 +92,10 @@ int StatusIni::load()
     result += store->readBool("exportListCsvWithSepHeader", exportListCsvWithSepHeader, true);
     store->endGroup();
 
+    store->beginGroup("limits");
+    result += readForceLimits(*store, forceLimits);
+    store->endGroup();
+
     if (result == 0)
         logLine("Load StatusIni '" + fileName + "': OK");
     return result;
@@ -94,6 +132,10 @@ int StatusIni::save()
 
     store->beginGroup("export");
     result += store->writeBool("exportListCsvWithSepHeader", exportListCsvWithSepHeader);
+    store->endGroup();
+
+    store->beginGroup("limits");
+    result += writeForceLimits(*store, forceLimits);
     store->endGroup();
 
     result += store->sync();

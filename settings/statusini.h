@@ -1,9 +1,18 @@
 #pragma once
 
 #include <QByteArray>
+#include <QMap>
 #include <QString>
 
 class IniStore;
+
+// Lower and upper limit of the maximum force in one unit, as numbers with "."
+// decimals; an empty text is no limit.
+struct ForceLimitTexts
+{
+    QByteArray lower;
+    QByteArray upper;
+};
 
 // What the program remembers between runs for the user ("status.ini").
 // Callers change the fields directly and then call save(), which writes the
@@ -34,6 +43,9 @@ public:
     QString lastExportListPath;
     int lastConnectedPortNr = 0;
     bool exportListCsvWithSepHeader = true;
+    // The statistics' limits by unit text ("N", "kg", "lbf"); group "limits",
+    // keys "lower_" and "upper_" followed by the unit text.
+    QMap<QByteArray, ForceLimitTexts> forceLimits;
 
     QByteArray fileName;
 

@@ -1,6 +1,7 @@
 #include "ui/forceplot.h"
 
-#include "measurement/measurement.h"
+#include "measurement/measurementset.h"
+#include "ui/forcecurve.h"
 
 #include <QBrush>
 #include <QCoreApplication>
@@ -40,7 +41,7 @@ QwtText textInFont(const QString &text, const QFont &font, int weight)
 
 QwtPlotCurve *createCurve(QwtPlot *plot)
 {
-    auto *curve = new QwtPlotCurve(trMainform(QT_TRANSLATE_NOOP("Mainform", "Plot 1")));
+    auto *curve = new ForceCurve(trMainform(QT_TRANSLATE_NOOP("Mainform", "Plot 1")));
     curve->setPen(QPen(QBrush(QColor(0, 0, 255, 255), Qt::SolidPattern), 2.0, Qt::SolidLine,
                        Qt::SquareCap, Qt::BevelJoin));
     curve->setYAxis(QwtPlot::yLeft);
@@ -55,35 +56,6 @@ QwtPlotGrid *createGrid(QwtPlot *plot)
                       Qt::MiterJoin));
     grid->attach(plot);
     return grid;
-}
-
-// The points of a record's curve: time in seconds (a running sum of 1 / rate,
-// or of 1 s when the rate is not positive) and force in the shown unit. Only
-// the samples the record holds are plotted: the count comes from the device
-// and may be larger than what arrived.
-struct ForceCurvePoints
-{
-    QVector<double> times;
-    QVector<double> forces;
-};
-
-ForceCurvePoints forceCurvePoints(const Measurement &measurement, double forceUnitFactor)
-{
-    const int count =
-        int(std::min<uint64_t>(measurement.sampleCount, uint64_t(measurement.forces.size())));
-    const float rate = measurement.sampleRate;
-    const double step = rate > 0 ? 1.0 / double(rate) : 1.0;
-
-    ForceCurvePoints points;
-    points.times.resize(count);
-    points.forces.resize(count);
-    double t = 0.0;
-    for (int i = 0; i < count; ++i) {
-        points.times[i] = t;
-        t += step;
-        points.forces[i] = double(measurement.forces.at(i)) * forceUnitFactor;
-    }
-    return points;
 }
 
 } // namespace
@@ -106,6 +78,24 @@ ForcePlotItems configureForcePlot(QwtPlot *plot, const QFont &font)
     return items;
 }
 
+ForceCurvePoints forceCurvePoints(const Measurement &measurement, double forceUnitFactor,
+                                  double timeShift)
+{
+    const int count = heldSampleCount(measurement);
+    const double step = sampleInterval(measurement);
+
+    ForceCurvePoints points;
+    points.times.resize(count);
+    points.forces.resize(count);
+    double t = 0.0;
+    for (int i = 0; i < count; ++i) {
+        points.times[i] = t - timeShift;
+        t += step;
+        points.forces[i] = double(measurement.forces.at(i)) * forceUnitFactor;
+    }
+    return points;
+}
+
 double timeAxisEnd(uint32_t count, float rate)
 {
     return std::ceil(double(count) / double(rate) - 0.1);
@@ -125,11 +115,16 @@ void showForceCurve(QwtPlot *plot, QwtPlotCurve *curve, const Measurement &measu
             plot->setAxisScale(QwtPlot::xBottom, 0.0, end);
     }
     curve->setSamples(points.times, points.forces);
+    setForceAxisTitles(plot, forceUnitText);
+    plot->setEnabled(true);
+    plot->replot();
+}
+
+void setForceAxisTitles(QwtPlot *plot, const QString &forceUnitText)
+{
     plot->setAxisTitle(QwtPlot::yLeft, trMainform(QT_TRANSLATE_NOOP("Mainform", "Kraft")) +
                                            QStringLiteral(" / ") + forceUnitText);
     plot->setAxisTitle(QwtPlot::xBottom, timeAxisTitle());
-    plot->setEnabled(true);
-    plot->replot();
 }
 
 void clearForceCurve(QwtPlotCurve *curve)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QVector>
 #include <cstdint>
 
 class QFont;
@@ -26,6 +27,22 @@ ForcePlotItems configureForcePlot(QwtPlot *plot, const QFont &font);
 // Plots the record's samples in the shown unit and enables the plot.
 void showForceCurve(QwtPlot *plot, QwtPlotCurve *curve, const Measurement &measurement,
                     double forceUnitFactor, const QString &forceUnitText);
+
+// The points of a record's curve: time in seconds (a running sum of 1 / rate,
+// or of 1 s when the rate is not positive), less `timeShift`, and force in the
+// shown unit. Only the samples the record holds are plotted: the count comes
+// from the device and may be larger than what arrived.
+struct ForceCurvePoints
+{
+    QVector<double> times;
+    QVector<double> forces;
+};
+ForceCurvePoints forceCurvePoints(const Measurement &measurement, double forceUnitFactor,
+                                  double timeShift = 0.0);
+
+// Axis titles as plain text (the configured fonts stay): "Kraft / " and the
+// unit, "Zeit / s".
+void setForceAxisTitles(QwtPlot *plot, const QString &forceUnitText);
 
 // Leaves the curve without points; axes, titles and enabled state stay.
 void clearForceCurve(QwtPlotCurve *curve);

@@ -3,6 +3,8 @@
 #include "device/gaugesession.h"
 #include "settings/statusini.h"
 #include "ui/forceplot.h"
+#include "ui/overlayplot.h"
+#include "ui/plotanalysis.h"
 #include "ui_mainform.h"
 
 #include <QCloseEvent>
@@ -37,9 +39,12 @@ Mainform::Mainform(ConfigIni *config, StatusIni *status, const QString &versionT
     const ForcePlotItems items = configureForcePlot(ui->qwtPlot, ui->stackedWidgetMeas->font());
     curve = items.curve;
     grid = items.grid;
+    setUpAnalysis();
 
     connect(ui->treeView->selectionModel(), &QItemSelectionModel::currentChanged, this,
             &Mainform::measSelected);
+    connect(ui->treeView->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &Mainform::selectionChanged);
 }
 
 Mainform::~Mainform()
@@ -47,6 +52,7 @@ Mainform::~Mainform()
     // The selection must not reach a half-destroyed window.
     disconnect(ui->treeView->selectionModel(), nullptr, this, nullptr);
     measurements.clear();
+    tearDownAnalysis();
     grid->detach();
     delete grid;
     curve->detach();
@@ -147,6 +153,7 @@ void Mainform::on_buttonTransfer_clicked()
 void Mainform::measSelected(const QModelIndex &current, const QModelIndex & /*previous*/)
 {
     showMeasurement(current.isValid() ? current.data(MeasurementNumberRole).toInt() : 0);
+    updateAnalysis();
 }
 
 void Mainform::clearStatusBar()

@@ -1,7 +1,9 @@
 #pragma once
 
 #include "device/gaugesession.h"
+#include "measurement/curvealignment.h"
 #include "measurement/devicedata.h"
+#include "measurement/measurementset.h"
 
 #include <QList>
 #include <QMainWindow>
@@ -10,7 +12,12 @@
 #include <QSemaphore>
 #include <QString>
 
+#include <memory>
+
 class ConfigIni;
+class OverlayPlot;
+class PlotAnalysis;
+class QItemSelection;
 class QErrorMessage;
 class QModelIndex;
 class QStandardItemModel;
@@ -62,6 +69,13 @@ public:
     DeviceData &deviceData() { return measurements; }
     QwtPlotCurve *plotCurve() const { return curve; }
     QErrorMessage *errorWindow() const { return errorMessage; }
+    PlotAnalysis *plotAnalysis() const { return m_analysis; }
+    OverlayPlot *overlayPlot() const { return m_overlay.get(); }
+
+    // The selected measurements (tree order) with the unit, the limits and
+    // the label of their set: what the overlay, the statistics and the
+    // exports of the selection work on.
+    MeasurementSet selectedSet() const;
 
 public slots:
     void on_buttonTransfer_clicked();
@@ -78,6 +92,14 @@ public slots:
     void on_actionAlleMessungenexportieren_triggered();
     void on_actionEinstellungen_triggered();
     void on_actionInfo_triggered();
+    // Analysis of the selection: zoom, reference, alignment, Excel export.
+    void on_actionGesamtansicht_triggered();
+    void on_actionReferenzFesthalten_toggled(bool pinned);
+    void on_actionNichtAusrichten_triggered();
+    void on_actionAmStartAusrichten_triggered();
+    void on_actionAmMaximumAusrichten_triggered();
+    void on_actionExcelExportieren_triggered();
+    void selectionChanged(const QItemSelection &selected, const QItemSelection &deselected);
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -91,7 +113,7 @@ private:
     void deleteSelectedMeasurement();
     void deleteAllMeasurements();
     // The commands' workflows: CSV export of the records and the report of one.
-    void exportCSV(const QList<Measurement *> &list);
+    void exportCSV(const QList<const Measurement *> &list);
     void printReport(int number, QPrinter *reportPrinter);
     // Clears the status bar a moment after an export's closing message.
     void startStatusClearTimer();
@@ -116,6 +138,16 @@ private:
     void showEmptySelection();
     void setMeasurementActionsEnabled(bool selected, bool all);
 
+    // The analysis (mainform_analysis.cpp): the plot's tools, the overlay of
+    // several selected measurements and their statistics.
+    void setUpAnalysis();
+    void tearDownAnalysis();
+    void updateAnalysis();
+    void setAlignment(CurveAlignment alignment);
+    // The record a tree row stands for; null for a top row.
+    const Measurement *recordForRow(const QModelIndex &index) const;
+    ForceLimits limitsForUnit(const QString &unitText) const;
+
     QString versionText;
     bool firstShow = true;
     bool deviceConnected = false;
@@ -133,4 +165,9 @@ private:
     QPrinter pdfPrinter{QPrinter::ScreenResolution};
     Ui::MainForm *ui;
     QTimer *m_statusClearTimer = nullptr;
+    PlotAnalysis *m_analysis = nullptr;
+    std::unique_ptr<OverlayPlot> m_overlay;
+    // A copy: the reference outlives the transfer that replaces its record.
+    std::unique_ptr<Measurement> m_reference;
+    CurveAlignment m_alignment = CurveAlignment::None;
 };

@@ -20,6 +20,12 @@ constexpr int kExportedMessageMs = 2000;
 
 void Mainform::on_actionGewaehlteMessungexportieren_triggered()
 {
+    // Several selected rows go side by side, as an export of all does.
+    const MeasurementSet selection = selectedSet();
+    if (selection.records.size() >= 2) {
+        exportCSV(selection.records);
+        return;
+    }
     const int number = currentMeasurementNumber();
     if (number == 0)
         return;
@@ -29,10 +35,10 @@ void Mainform::on_actionGewaehlteMessungexportieren_triggered()
 
 void Mainform::on_actionAlleMessungenexportieren_triggered()
 {
-    exportCSV(measurements.records);
+    exportCSV(constRecords(measurements.records));
 }
 
-void Mainform::exportCSV(const QList<Measurement *> &list)
+void Mainform::exportCSV(const QList<const Measurement *> &list)
 {
     if (list.isEmpty()) {
         // Asking for a file and then reporting an export would mislead: no

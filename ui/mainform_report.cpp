@@ -2,6 +2,7 @@
 #include "ui/mainform.h"
 
 #include "settings/statusini.h"
+#include "ui/plotanalysis.h"
 #include "ui/report.h"
 #include "ui_mainform.h"
 
@@ -20,9 +21,15 @@ void Mainform::on_actionAlsPDFspeichern_triggered()
     if (fileName.isEmpty())
         return;
 
+    // Several selected measurements give the report of the set.
+    const MeasurementSet selection = selectedSet();
     ReportPrinter report(measurements, *status, ui->qwtPlot, this);
-    if (report.savePdf(currentMeasurementNumber(), &pdfPrinter, fileName) ==
-        ReportResult::PdfNotWritten)
+    const PlotAnalysis::MarkersHidden plainDiagram(m_analysis);
+    const ReportResult result =
+        selection.records.size() >= 2
+            ? report.saveSeriesPdf(selection, &pdfPrinter, fileName)
+            : report.savePdf(currentMeasurementNumber(), &pdfPrinter, fileName);
+    if (result == ReportResult::PdfNotWritten)
         errorMessage->showMessage(pdfNotWrittenMessage(fileName));
     status->lastFilePath = QFileInfo(fileName).path();
     status->save();
@@ -57,5 +64,12 @@ void Mainform::on_actionDrucken_triggered()
 void Mainform::printReport(int number, QPrinter *reportPrinter)
 {
     // A number without a record prints nothing; the preview then stays empty.
-    ReportPrinter(measurements, *status, ui->qwtPlot, this).print(number, reportPrinter);
+    // Several selected measurements give the report of the set.
+    const MeasurementSet selection = selectedSet();
+    ReportPrinter report(measurements, *status, ui->qwtPlot, this);
+    const PlotAnalysis::MarkersHidden plainDiagram(m_analysis);
+    if (selection.records.size() >= 2)
+        report.printSeries(selection, reportPrinter);
+    else
+        report.print(number, reportPrinter);
 }

@@ -2,7 +2,9 @@
 
 #include "measurement/devicedata.h"
 #include "measurement/measurement.h"
+#include "measurement/seriesstatistics.h"
 #include "settings/statusini.h"
+#include "ui/seriesreport.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -255,6 +257,53 @@ ReportResult ReportPrinter::printOn(int number, QPrinter *printer, const QString
     QTextDocument document;
     document.setHtml(html);
     printer->setDocName(QString::fromLatin1(kDocumentName).arg(number));
+    document.print(printer);
+    QFile::remove(diagramFile);
+
+    if (!pdfFileName.isEmpty() && !isWritten(pdfFileName))
+        return ReportResult::PdfNotWritten;
+    return ReportResult::Printed;
+}
+
+ReportResult ReportPrinter::printSeries(const MeasurementSet &set, QPrinter *printer)
+{
+    return printSeriesOn(set, printer, QString());
+}
+
+ReportResult ReportPrinter::saveSeriesPdf(const MeasurementSet &set, QPrinter *pdfPrinter,
+                                          const QString &fileName)
+{
+    pdfPrinter->setOutputFormat(QPrinter::PdfFormat);
+    pdfPrinter->setOutputFileName(fileName);
+    pdfPrinter->setResolution(kPdfResolution);
+    return printSeriesOn(set, pdfPrinter, fileName);
+}
+
+ReportResult ReportPrinter::printSeriesOn(const MeasurementSet &set, QPrinter *printer,
+                                          const QString &pdfFileName)
+{
+    const QString logoFragment =
+        reportLogoFragment(m_status.printLogoFilename, *printer);
+    const QString designation = askDesignation();
+    if (set.records.isEmpty())
+        return ReportResult::NoMeasurement;
+    if (!pdfFileName.isEmpty() && !canWrite(pdfFileName))
+        return ReportResult::PdfNotWritten;
+
+    applyPrintMargins(printer);
+    const SeriesReportHtml parts =
+        seriesReportHtml(set, computeSeriesStatistics(set), logoFragment,
+                         QString::fromLatin1(m_status.printHeaderLine), designation);
+    QString html = parts.values;
+    QTemporaryDir diagramFolder;
+    const QString diagramFile = diagramFolder.filePath(QString::fromLatin1(kDiagramFileName));
+    if (diagramFolder.isValid() && renderDiagram(m_plot, *printer, diagramFile))
+        html += reportDiagramHtml(diagramFile, diagramHtmlWidth(*printer));
+    html += parts.statistics;
+
+    QTextDocument document;
+    document.setHtml(html);
+    printer->setDocName(QString::fromLatin1(kDocumentName).arg(seriesDocumentNumbers(set)));
     document.print(printer);
     QFile::remove(diagramFile);
 

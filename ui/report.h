@@ -5,6 +5,7 @@
 
 struct DeviceData;
 struct Measurement;
+struct MeasurementSet;
 class QPrinter;
 class QWidget;
 class QwtPlot;
@@ -38,8 +39,16 @@ public:
     // file name and 200 dpi, prints and checks that the file was written.
     ReportResult savePdf(int number, QPrinter *pdfPrinter, const QString &fileName);
 
+    // The report of several measurements: their values and verdicts, the
+    // diagram as the plot shows them (the overlay) and their statistics.
+    ReportResult printSeries(const MeasurementSet &set, QPrinter *printer);
+    ReportResult saveSeriesPdf(const MeasurementSet &set, QPrinter *pdfPrinter,
+                               const QString &fileName);
+
 private:
     ReportResult printOn(int number, QPrinter *printer, const QString &pdfFileName);
+    ReportResult printSeriesOn(const MeasurementSet &set, QPrinter *printer,
+                               const QString &pdfFileName);
     QString askDesignation() const;
 
     const DeviceData &m_device;

@@ -1,11 +1,14 @@
 #include "ui/settingsdialog.h"
 
+#include "measurement/devicedata.h"
+#include "measurement/seriesstatistics.h"
 #include "settings/statusini.h"
 #include "ui_settingsdialog.h"
 
 #include <QFile>
 #include <QFileDialog>
 #include <QIcon>
+#include <QRegularExpressionValidator>
 #include <QShowEvent>
 
 SettingsDialog::SettingsDialog(StatusIni *status, QWidget *parent)
@@ -13,6 +16,7 @@ SettingsDialog::SettingsDialog(StatusIni *status, QWidget *parent)
 {
     m_ui->setupUi(this);
     fillLanguages();
+    setUpLimitRows();
     // The form's size suits Windows' dialog font; larger fonts need more room.
     resize(size().expandedTo(minimumSizeHint()));
 }
@@ -32,6 +36,36 @@ void SettingsDialog::fillLanguages()
     languages->addItem(QIcon(), tr("Italienisch"), QByteArray("it"));
 }
 
+void SettingsDialog::setUpLimitRows()
+{
+    // The device's unit codes 0, 1, 2 in the order of the form's rows.
+    const QList<QLabel *> labels = {m_ui->labelLimitUnitN, m_ui->labelLimitUnitKg,
+                                    m_ui->labelLimitUnitLbf};
+    m_limitRows = {{QByteArray(), m_ui->editLowerLimitN, m_ui->editUpperLimitN},
+                   {QByteArray(), m_ui->editLowerLimitKg, m_ui->editUpperLimitKg},
+                   {QByteArray(), m_ui->editLowerLimitLbf, m_ui->editUpperLimitLbf}};
+    // A number with "." or "," as decimal point, or nothing.
+    auto *numbers = new QRegularExpressionValidator(
+        QRegularExpression(QStringLiteral("^\\s*-?\\d*([.,]\\d*)?\\s*$")), this);
+    for (int code = 0; code < m_limitRows.size(); ++code) {
+        const QString unit = forceUnitTextFor(code);
+        m_limitRows[code].unit = unit.toLatin1();
+        labels.at(code)->setText(unit);
+        m_limitRows[code].lower->setValidator(numbers);
+        m_limitRows[code].upper->setValidator(numbers);
+    }
+}
+
+void SettingsDialog::storeLimits()
+{
+    for (const LimitRow &row : m_limitRows) {
+        const ForceLimitTexts texts{limitText(parseLimit(row.lower->text().toLatin1())),
+                                    limitText(parseLimit(row.upper->text().toLatin1()))};
+        // Cleared limits are written empty: a key left out would keep its old value.
+        m_status->forceLimits[row.unit] = texts;
+    }
+}
+
 void SettingsDialog::refresh()
 {
     m_language = m_status->language;
@@ -41,6 +75,11 @@ void SettingsDialog::refresh()
     m_ui->cbLanguage->setCurrentIndex(m_ui->cbLanguage->findData(m_language));
     m_ui->editLogoFilename->setText(m_logoFilename);
     m_ui->editHeaderText->setText(QString::fromLatin1(m_headerLine));
+    for (const LimitRow &row : m_limitRows) {
+        const ForceLimitTexts texts = m_status->forceLimits.value(row.unit);
+        row.lower->setText(QString::fromLatin1(texts.lower));
+        row.upper->setText(QString::fromLatin1(texts.upper));
+    }
 }
 
 void SettingsDialog::showEvent(QShowEvent *event)
@@ -54,6 +93,7 @@ void SettingsDialog::accept()
     m_status->language = m_language;
     m_status->printLogoFilename = m_logoFilename;
     m_status->printHeaderLine = m_headerLine;
+    storeLimits();
     m_status->save(); // a failed save keeps the values for this run
     QDialog::accept();
 }

@@ -1,10 +1,13 @@
 #pragma once
 
+#include "settings/statusini.h"
+
 #include <QByteArray>
 #include <QDialog>
+#include <QList>
 #include <QString>
 
-class StatusIni;
+class QLineEdit;
 
 namespace Ui {
 class SettingsDialog;
@@ -35,12 +38,23 @@ private slots:
     void on_editHeaderText_textChanged(const QString &text);
 
 private:
+    // One row of limit fields per force unit.
+    struct LimitRow
+    {
+        QByteArray unit;
+        QLineEdit *lower;
+        QLineEdit *upper;
+    };
+
     void fillLanguages();
+    void setUpLimitRows();
     void refresh();
+    void storeLimits();
 
     StatusIni *m_status;
     QByteArray m_language;
     QString m_logoFilename;
     QByteArray m_headerLine;
+    QList<LimitRow> m_limitRows;
     Ui::SettingsDialog *m_ui;
 };

@@ -198,6 +198,62 @@ Tool</translation>
         <source>F1</source>
         <translation>F1</translation>
     </message>
+    <message>
+        <source>&amp;Ansicht</source>
+        <translation>&amp;View</translation>
+    </message>
+    <message>
+        <source>Als Excel-&amp;Datei exportieren...</source>
+        <translation>Export as Excel &amp;File...</translation>
+    </message>
+    <message>
+        <source>Exportiert die gewählten Messungen, bei gewähltem Gerät alle, mit ihrer Statistik</source>
+        <translation>Exports the selected measurements, all of them when the device is selected, with their statistics</translation>
+    </message>
+    <message>
+        <source>&amp;Gesamtansicht</source>
+        <translation>&amp;Whole Diagram</translation>
+    </message>
+    <message>
+        <source>Zeigt wieder das ganze Diagramm (Ziehen: vergrößern, rechte Maustaste: zurück, mittlere Maustaste: verschieben, Mausrad: zoomen)</source>
+        <translation>Shows the whole diagram again (drag: zoom in, right button: back, middle button: pan, wheel: zoom)</translation>
+    </message>
+    <message>
+        <source>Ctrl+0</source>
+        <translation>Ctrl+0</translation>
+    </message>
+    <message>
+        <source>Als &amp;Referenz festhalten</source>
+        <translation>Keep as &amp;Reference</translation>
+    </message>
+    <message>
+        <source>Die aktuelle Messung bleibt als Referenz im Diagramm, während andere gewählt werden</source>
+        <translation>The current measurement stays in the diagram as the reference while others are selected</translation>
+    </message>
+    <message>
+        <source>Ctrl+R</source>
+        <translation>Ctrl+R</translation>
+    </message>
+    <message>
+        <source>&amp;Nicht ausrichten</source>
+        <translation>Do &amp;Not Align</translation>
+    </message>
+    <message>
+        <source>Am &amp;Start ausrichten</source>
+        <translation>Align at &amp;Start</translation>
+    </message>
+    <message>
+        <source>Legt die Kurven so übereinander, dass ihr Kraftanstieg (5 % der Maximalkraft) bei 0 s liegt</source>
+        <translation>Lays the curves over each other so that their force rise (5 % of the maximum force) lies at 0 s</translation>
+    </message>
+    <message>
+        <source>Am &amp;Maximum ausrichten</source>
+        <translation>Align at &amp;Maximum</translation>
+    </message>
+    <message>
+        <source>Legt die Kurven so übereinander, dass ihr Maximum bei 0 s liegt</source>
+        <translation>Lays the curves over each other so that their maximum lies at 0 s</translation>
+    </message>
 </context>
 <context>
     <name>Mainform</name>
@@ -374,6 +430,18 @@ Tool</translation>
         <source>PDF-Datei speichern</source>
         <translation>Save PDF file</translation>
     </message>
+    <message>
+        <source>Referenz</source>
+        <translation>Reference</translation>
+    </message>
+    <message>
+        <source>Excel-Arbeitsmappe</source>
+        <translation>Excel workbook</translation>
+    </message>
+    <message>
+        <source>Als Excel-Datei exportieren</source>
+        <translation>Export as Excel file</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -434,6 +502,81 @@ Tool</translation>
         <location line="+4"/>
         <source>Fehler!</source>
         <translation>Error!</translation>
+    </message>
+</context>
+<context>
+    <name>SeriesStatistics</name>
+    <message>
+        <source>Statistik</source>
+        <translation>Statistics</translation>
+    </message>
+    <message>
+        <source>Maximalkraft</source>
+        <translation>Maximum force</translation>
+    </message>
+    <message>
+        <source>Mittelwert der Kraft</source>
+        <translation>Mean force</translation>
+    </message>
+    <message>
+        <source>Dauer</source>
+        <translation>Duration</translation>
+    </message>
+    <message>
+        <source>Mittelwert</source>
+        <translation>Mean</translation>
+    </message>
+    <message>
+        <source>Standardabweichung</source>
+        <translation>Standard deviation</translation>
+    </message>
+    <message>
+        <source>VK</source>
+        <translation>CV</translation>
+    </message>
+    <message>
+        <source>Minimum</source>
+        <translation>Minimum</translation>
+    </message>
+    <message>
+        <source>Maximum</source>
+        <translation>Maximum</translation>
+    </message>
+    <message>
+        <source>Spannweite</source>
+        <translation>Range</translation>
+    </message>
+    <message>
+        <source>IO</source>
+        <translation>Pass</translation>
+    </message>
+    <message>
+        <source>NIO</source>
+        <translation>Fail</translation>
+    </message>
+    <message>
+        <source>Untere Grenze:</source>
+        <translation>Lower limit:</translation>
+    </message>
+    <message>
+        <source>Obere Grenze:</source>
+        <translation>Upper limit:</translation>
+    </message>
+    <message>
+        <source>Messung</source>
+        <translation>Measurement</translation>
+    </message>
+    <message>
+        <source>Ergebnis</source>
+        <translation>Result</translation>
+    </message>
+    <message>
+        <source>Hinweis: weniger als 30 Messungen, Cp und Cpk sind nur ein Anhalt.</source>
+        <translation>Note: fewer than 30 measurements, Cp and Cpk are only a rough guide.</translation>
+    </message>
+    <message>
+        <source>Keine Grenzwerte für %1 eingestellt.</source>
+        <translation>No limits set for %1.</translation>
     </message>
 </context>
 <context>
@@ -502,6 +645,33 @@ Tool</translation>
         <location line="+1"/>
         <source>Bild</source>
         <translation>Image</translation>
+    </message>
+    <message>
+        <source>Grenzwerte der Maximalkraft</source>
+        <translation>Limits of the maximum force</translation>
+    </message>
+    <message>
+        <source>Leere Felder: keine Grenze. Die Statistik bewertet jede Messung damit.</source>
+        <translation>Empty fields: no limit. The statistics judge each measurement by them.</translation>
+    </message>
+    <message>
+        <source>Untere Grenze</source>
+        <translation>Lower limit</translation>
+    </message>
+    <message>
+        <source>Obere Grenze</source>
+        <translation>Upper limit</translation>
+    </message>
+</context>
+<context>
+    <name>StatisticsView</name>
+    <message>
+        <source>Statistik der gewählten Messungen</source>
+        <translation>Statistics of the selected measurements</translation>
+    </message>
+    <message>
+        <source>Maximalkraft jeder Messung gegen die Grenzwerte</source>
+        <translation>Maximum force of each measurement against the limits</translation>
     </message>
 </context>
 <context>

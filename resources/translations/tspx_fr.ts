@@ -198,6 +198,62 @@ Tool</translation>
         <source>F1</source>
         <translation>F1</translation>
     </message>
+    <message>
+        <source>&amp;Ansicht</source>
+        <translation>Afficha&amp;ge</translation>
+    </message>
+    <message>
+        <source>Als Excel-&amp;Datei exportieren...</source>
+        <translation>Exporter en fichier Excel (&amp;D)...</translation>
+    </message>
+    <message>
+        <source>Exportiert die gewählten Messungen, bei gewähltem Gerät alle, mit ihrer Statistik</source>
+        <translation>Exporte les mesures sélectionnées, toutes si l&apos;appareil est sélectionné, avec leurs statistiques</translation>
+    </message>
+    <message>
+        <source>&amp;Gesamtansicht</source>
+        <translation>&amp;Vue d&apos;ensemble</translation>
+    </message>
+    <message>
+        <source>Zeigt wieder das ganze Diagramm (Ziehen: vergrößern, rechte Maustaste: zurück, mittlere Maustaste: verschieben, Mausrad: zoomen)</source>
+        <translation>Affiche de nouveau tout le diagramme (glisser : agrandir, bouton droit : retour, bouton du milieu : déplacer, molette : zoomer)</translation>
+    </message>
+    <message>
+        <source>Ctrl+0</source>
+        <translation>Ctrl+0</translation>
+    </message>
+    <message>
+        <source>Als &amp;Referenz festhalten</source>
+        <translation>Garder comme &amp;référence</translation>
+    </message>
+    <message>
+        <source>Die aktuelle Messung bleibt als Referenz im Diagramm, während andere gewählt werden</source>
+        <translation>La mesure actuelle reste dans le diagramme comme référence pendant que d&apos;autres sont sélectionnées</translation>
+    </message>
+    <message>
+        <source>Ctrl+R</source>
+        <translation>Ctrl+R</translation>
+    </message>
+    <message>
+        <source>&amp;Nicht ausrichten</source>
+        <translation>&amp;Ne pas aligner</translation>
+    </message>
+    <message>
+        <source>Am &amp;Start ausrichten</source>
+        <translation>Aligner au &amp;début</translation>
+    </message>
+    <message>
+        <source>Legt die Kurven so übereinander, dass ihr Kraftanstieg (5 % der Maximalkraft) bei 0 s liegt</source>
+        <translation>Superpose les courbes de sorte que leur montée en force (5 % de la force maximale) soit à 0 s</translation>
+    </message>
+    <message>
+        <source>Am &amp;Maximum ausrichten</source>
+        <translation>Aligner au &amp;maximum</translation>
+    </message>
+    <message>
+        <source>Legt die Kurven so übereinander, dass ihr Maximum bei 0 s liegt</source>
+        <translation>Superpose les courbes de sorte que leur maximum soit à 0 s</translation>
+    </message>
 </context>
 <context>
     <name>Mainform</name>
@@ -374,6 +430,18 @@ Tool</translation>
         <source>PDF-Datei speichern</source>
         <translation>Enregistrer le fichier PDF</translation>
     </message>
+    <message>
+        <source>Referenz</source>
+        <translation>Référence</translation>
+    </message>
+    <message>
+        <source>Excel-Arbeitsmappe</source>
+        <translation>Classeur Excel</translation>
+    </message>
+    <message>
+        <source>Als Excel-Datei exportieren</source>
+        <translation>Exporter en fichier Excel</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -434,6 +502,81 @@ Tool</translation>
         <location line="+4"/>
         <source>Fehler!</source>
         <translation>Erreur !</translation>
+    </message>
+</context>
+<context>
+    <name>SeriesStatistics</name>
+    <message>
+        <source>Statistik</source>
+        <translation>Statistiques</translation>
+    </message>
+    <message>
+        <source>Maximalkraft</source>
+        <translation>Force maximale</translation>
+    </message>
+    <message>
+        <source>Mittelwert der Kraft</source>
+        <translation>Force moyenne</translation>
+    </message>
+    <message>
+        <source>Dauer</source>
+        <translation>Durée</translation>
+    </message>
+    <message>
+        <source>Mittelwert</source>
+        <translation>Moyenne</translation>
+    </message>
+    <message>
+        <source>Standardabweichung</source>
+        <translation>Écart type</translation>
+    </message>
+    <message>
+        <source>VK</source>
+        <translation>CV</translation>
+    </message>
+    <message>
+        <source>Minimum</source>
+        <translation>Minimum</translation>
+    </message>
+    <message>
+        <source>Maximum</source>
+        <translation>Maximum</translation>
+    </message>
+    <message>
+        <source>Spannweite</source>
+        <translation>Étendue</translation>
+    </message>
+    <message>
+        <source>IO</source>
+        <translation>Conforme</translation>
+    </message>
+    <message>
+        <source>NIO</source>
+        <translation>Non conforme</translation>
+    </message>
+    <message>
+        <source>Untere Grenze:</source>
+        <translation>Limite inférieure :</translation>
+    </message>
+    <message>
+        <source>Obere Grenze:</source>
+        <translation>Limite supérieure :</translation>
+    </message>
+    <message>
+        <source>Messung</source>
+        <translation>Mesure</translation>
+    </message>
+    <message>
+        <source>Ergebnis</source>
+        <translation>Résultat</translation>
+    </message>
+    <message>
+        <source>Hinweis: weniger als 30 Messungen, Cp und Cpk sind nur ein Anhalt.</source>
+        <translation>Remarque : moins de 30 mesures, Cp et Cpk ne sont qu&apos;une indication.</translation>
+    </message>
+    <message>
+        <source>Keine Grenzwerte für %1 eingestellt.</source>
+        <translation>Aucune limite définie pour %1.</translation>
     </message>
 </context>
 <context>
@@ -502,6 +645,33 @@ Tool</translation>
         <location line="+1"/>
         <source>Bild</source>
         <translation>Image</translation>
+    </message>
+    <message>
+        <source>Grenzwerte der Maximalkraft</source>
+        <translation>Limites de la force maximale</translation>
+    </message>
+    <message>
+        <source>Leere Felder: keine Grenze. Die Statistik bewertet jede Messung damit.</source>
+        <translation>Champs vides : pas de limite. Les statistiques évaluent chaque mesure avec elles.</translation>
+    </message>
+    <message>
+        <source>Untere Grenze</source>
+        <translation>Limite inférieure</translation>
+    </message>
+    <message>
+        <source>Obere Grenze</source>
+        <translation>Limite supérieure</translation>
+    </message>
+</context>
+<context>
+    <name>StatisticsView</name>
+    <message>
+        <source>Statistik der gewählten Messungen</source>
+        <translation>Statistiques des mesures sélectionnées</translation>
+    </message>
+    <message>
+        <source>Maximalkraft jeder Messung gegen die Grenzwerte</source>
+        <translation>Force maximale de chaque mesure par rapport aux limites</translation>
     </message>
 </context>
 <context>

@@ -198,6 +198,62 @@ Tool</translation>
         <source>F1</source>
         <translation>F1</translation>
     </message>
+    <message>
+        <source>&amp;Ansicht</source>
+        <translation>&amp;Visualizza</translation>
+    </message>
+    <message>
+        <source>Als Excel-&amp;Datei exportieren...</source>
+        <translation>Esporta come file Excel (&amp;D)...</translation>
+    </message>
+    <message>
+        <source>Exportiert die gewählten Messungen, bei gewähltem Gerät alle, mit ihrer Statistik</source>
+        <translation>Esporta le misure selezionate, tutte se è selezionato lo strumento, con le loro statistiche</translation>
+    </message>
+    <message>
+        <source>&amp;Gesamtansicht</source>
+        <translation>Vista &amp;generale</translation>
+    </message>
+    <message>
+        <source>Zeigt wieder das ganze Diagramm (Ziehen: vergrößern, rechte Maustaste: zurück, mittlere Maustaste: verschieben, Mausrad: zoomen)</source>
+        <translation>Mostra di nuovo tutto il diagramma (trascinare: ingrandire, tasto destro: indietro, tasto centrale: spostare, rotella: zoom)</translation>
+    </message>
+    <message>
+        <source>Ctrl+0</source>
+        <translation>Ctrl+0</translation>
+    </message>
+    <message>
+        <source>Als &amp;Referenz festhalten</source>
+        <translation>Mantieni come &amp;riferimento</translation>
+    </message>
+    <message>
+        <source>Die aktuelle Messung bleibt als Referenz im Diagramm, während andere gewählt werden</source>
+        <translation>La misura attuale resta nel diagramma come riferimento mentre se ne selezionano altre</translation>
+    </message>
+    <message>
+        <source>Ctrl+R</source>
+        <translation>Ctrl+R</translation>
+    </message>
+    <message>
+        <source>&amp;Nicht ausrichten</source>
+        <translation>&amp;Non allineare</translation>
+    </message>
+    <message>
+        <source>Am &amp;Start ausrichten</source>
+        <translation>Allinea all&apos;&amp;inizio</translation>
+    </message>
+    <message>
+        <source>Legt die Kurven so übereinander, dass ihr Kraftanstieg (5 % der Maximalkraft) bei 0 s liegt</source>
+        <translation>Sovrappone le curve in modo che il loro aumento di forza (5 % della forza massima) sia a 0 s</translation>
+    </message>
+    <message>
+        <source>Am &amp;Maximum ausrichten</source>
+        <translation>Allinea al &amp;massimo</translation>
+    </message>
+    <message>
+        <source>Legt die Kurven so übereinander, dass ihr Maximum bei 0 s liegt</source>
+        <translation>Sovrappone le curve in modo che il loro massimo sia a 0 s</translation>
+    </message>
 </context>
 <context>
     <name>Mainform</name>
@@ -374,6 +430,18 @@ Tool</translation>
         <source>PDF-Datei speichern</source>
         <translation>Salva file PDF</translation>
     </message>
+    <message>
+        <source>Referenz</source>
+        <translation>Riferimento</translation>
+    </message>
+    <message>
+        <source>Excel-Arbeitsmappe</source>
+        <translation>Cartella di lavoro Excel</translation>
+    </message>
+    <message>
+        <source>Als Excel-Datei exportieren</source>
+        <translation>Esporta come file Excel</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -434,6 +502,81 @@ Tool</translation>
         <location line="+4"/>
         <source>Fehler!</source>
         <translation>Errore!</translation>
+    </message>
+</context>
+<context>
+    <name>SeriesStatistics</name>
+    <message>
+        <source>Statistik</source>
+        <translation>Statistica</translation>
+    </message>
+    <message>
+        <source>Maximalkraft</source>
+        <translation>Forza massima</translation>
+    </message>
+    <message>
+        <source>Mittelwert der Kraft</source>
+        <translation>Forza media</translation>
+    </message>
+    <message>
+        <source>Dauer</source>
+        <translation>Durata</translation>
+    </message>
+    <message>
+        <source>Mittelwert</source>
+        <translation>Media</translation>
+    </message>
+    <message>
+        <source>Standardabweichung</source>
+        <translation>Deviazione standard</translation>
+    </message>
+    <message>
+        <source>VK</source>
+        <translation>CV</translation>
+    </message>
+    <message>
+        <source>Minimum</source>
+        <translation>Minimo</translation>
+    </message>
+    <message>
+        <source>Maximum</source>
+        <translation>Massimo</translation>
+    </message>
+    <message>
+        <source>Spannweite</source>
+        <translation>Campo di variazione</translation>
+    </message>
+    <message>
+        <source>IO</source>
+        <translation>Conforme</translation>
+    </message>
+    <message>
+        <source>NIO</source>
+        <translation>Non conforme</translation>
+    </message>
+    <message>
+        <source>Untere Grenze:</source>
+        <translation>Limite inferiore:</translation>
+    </message>
+    <message>
+        <source>Obere Grenze:</source>
+        <translation>Limite superiore:</translation>
+    </message>
+    <message>
+        <source>Messung</source>
+        <translation>Misura</translation>
+    </message>
+    <message>
+        <source>Ergebnis</source>
+        <translation>Risultato</translation>
+    </message>
+    <message>
+        <source>Hinweis: weniger als 30 Messungen, Cp und Cpk sind nur ein Anhalt.</source>
+        <translation>Nota: meno di 30 misure, Cp e Cpk sono solo indicativi.</translation>
+    </message>
+    <message>
+        <source>Keine Grenzwerte für %1 eingestellt.</source>
+        <translation>Nessun limite impostato per %1.</translation>
     </message>
 </context>
 <context>
@@ -502,6 +645,33 @@ Tool</translation>
         <location line="+1"/>
         <source>Bild</source>
         <translation>Immagine</translation>
+    </message>
+    <message>
+        <source>Grenzwerte der Maximalkraft</source>
+        <translation>Limiti della forza massima</translation>
+    </message>
+    <message>
+        <source>Leere Felder: keine Grenze. Die Statistik bewertet jede Messung damit.</source>
+        <translation>Campi vuoti: nessun limite. La statistica valuta ogni misura con essi.</translation>
+    </message>
+    <message>
+        <source>Untere Grenze</source>
+        <translation>Limite inferiore</translation>
+    </message>
+    <message>
+        <source>Obere Grenze</source>
+        <translation>Limite superiore</translation>
+    </message>
+</context>
+<context>
+    <name>StatisticsView</name>
+    <message>
+        <source>Statistik der gewählten Messungen</source>
+        <translation>Statistica delle misure selezionate</translation>
+    </message>
+    <message>
+        <source>Maximalkraft jeder Messung gegen die Grenzwerte</source>
+        <translation>Forza massima di ogni misura rispetto ai limiti</translation>
     </message>
 </context>
 <context>

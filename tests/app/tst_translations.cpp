@@ -106,16 +106,22 @@ QChar closingPunctuation(const QString &text)
 const QStringList kShortcuts = {QStringLiteral("Ctrl+S"),       QStringLiteral("Ctrl+P"),
                                 QStringLiteral("Ctrl+Q"),       QStringLiteral("Del"),
                                 QStringLiteral("Shift+Del"),    QStringLiteral("Ctrl+E"),
-                                QStringLiteral("Ctrl+Shift+E"), QStringLiteral("F1")};
+                                QStringLiteral("Ctrl+Shift+E"), QStringLiteral("F1"),
+                                QStringLiteral("Ctrl+0"),       QStringLiteral("Ctrl+R")};
 
 // The menu bar and each menu of the main window form, by their German texts.
 const QVector<QStringList> kMenus = {
-    {QStringLiteral("&Datei"), QStringLiteral("&Bearbeiten"), QStringLiteral("&Hilfe")},
+    {QStringLiteral("&Datei"), QStringLiteral("&Bearbeiten"), QStringLiteral("&Ansicht"),
+     QStringLiteral("&Hilfe")},
     {QStringLiteral("Als PDF &speichern..."), QStringLiteral("S&eite einrichten..."),
      QStringLiteral("Druck&vorschau"), QStringLiteral("&Drucken..."), QStringLiteral("&Beenden")},
     {QStringLiteral("Gewählte Messung &löschen"), QStringLiteral("&Alle Messungen löschen"),
      QStringLiteral("Gewählte Messung e&xportieren..."),
-     QStringLiteral("Alle Messungen ex&portieren..."), QStringLiteral("&Einstellungen...")},
+     QStringLiteral("Alle Messungen ex&portieren..."),
+     QStringLiteral("Als Excel-&Datei exportieren..."), QStringLiteral("&Einstellungen...")},
+    {QStringLiteral("&Gesamtansicht"), QStringLiteral("Als &Referenz festhalten"),
+     QStringLiteral("&Nicht ausrichten"), QStringLiteral("Am &Start ausrichten"),
+     QStringLiteral("Am &Maximum ausrichten")},
     {QStringLiteral("&Info...")}};
 
 // Texts a translation may leave as they are: product names, key names and
@@ -133,7 +139,9 @@ bool mayKeepSource(const QString &source, const QString &language)
         {QStringLiteral("Info"), {QStringLiteral("en")}},
         {QStringLiteral("&Info..."), {QStringLiteral("en")}},
         {QStringLiteral("Plot 1"), {QStringLiteral("en")}},
-        {QStringLiteral("Logo:"), {QStringLiteral("en"), QStringLiteral("it")}}};
+        {QStringLiteral("Logo:"), {QStringLiteral("en"), QStringLiteral("it")}},
+        {QStringLiteral("Minimum"), {QStringLiteral("en"), QStringLiteral("fr")}},
+        {QStringLiteral("Maximum"), {QStringLiteral("en"), QStringLiteral("fr")}}};
     return everywhere.contains(source) || kShortcuts.contains(source) ||
            inSomeLanguages.value(source).contains(language);
 }
@@ -184,7 +192,8 @@ void TestTranslations::sourcesAreFinished()
             QVERIFY2(message.translation != message.source, qPrintable(where));
     }
     for (const char *context :
-         {"Mainform", "MainForm", "QTranslator", "QObject", "SettingsDialog", "InfoDialog"})
+         {"Mainform", "MainForm", "QTranslator", "QObject", "SettingsDialog", "InfoDialog",
+          "SeriesStatistics", "StatisticsView"})
         QVERIFY2(contexts.contains(QString::fromLatin1(context)), context);
 }
 

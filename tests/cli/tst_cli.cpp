@@ -6,6 +6,7 @@
 #include "cli/cliargs.h"
 #include "cli/clirunner.h"
 #include "measurement/dblist.h"
+#include "measurement/measurementset.h"
 #include "settings/statusini.h"
 #include "ui/mainform.h"
 
@@ -148,7 +149,7 @@ void TestCli::downloadCsvIsTheWindowsExport()
     const DeviceData &data = m_env->window()->deviceData();
     QCOMPARE(data.records.size(), 3);
     const QString windowFile = m_env->filePath(QStringLiteral("window.csv"));
-    const DbList table(data.records, QString::fromLatin1(data.serialNr), data.forceUnitText,
+    const DbList table(constRecords(data.records), QString::fromLatin1(data.serialNr), data.forceUnitText,
                        data.forceUnitFactor);
     QCOMPARE(table.exportListCSV(windowFile, m_env->status()->exportListCsvWithSepHeader), 0);
 

@@ -45,6 +45,7 @@ private slots:
     void headerTextIsStoredAsTyped_data();
     void headerTextIsStoredAsTyped();
     void infoDialogShowsTheVersionAndKeepsItsSize();
+    void limitsPerUnitAreStoredOnOkAndReadBack();
 
 private:
     template <typename T> T *child(const char *name) { return m_dialog->findChild<T *>(name); }
@@ -210,6 +211,47 @@ void TestDialogs::infoDialogShowsTheVersionAndKeepsItsSize()
         info.resize(asked);
         QCOMPARE(info.size(), QSize(561, 350));
     }
+}
+
+// Limits of the maximum force, one pair per unit: typed with "," or ".",
+// stored with "." under the unit's keys, cleared limits written empty so
+// that the file forgets them; Cancel keeps the stored ones.
+void TestDialogs::limitsPerUnitAreStoredOnOkAndReadBack()
+{
+    QCOMPARE(child<QLabel>("labelLimitUnitN")->text() + child<QLabel>("labelLimitUnitKg")->text() +
+                 child<QLabel>("labelLimitUnitLbf")->text(),
+             QString("Nkglbf"));
+    child<QLineEdit>("editLowerLimitN")->setText("12,5");
+    child<QLineEdit>("editUpperLimitN")->setText("20");
+    child<QLineEdit>("editUpperLimitLbf")->setText(" 4.75 ");
+    // A letter is refused as it is typed.
+    QTest::keyClicks(child<QLineEdit>("editLowerLimitKg"), "x7");
+    QCOMPARE(child<QLineEdit>("editLowerLimitKg")->text(), QString("7"));
+    press(QDialogButtonBox::Ok);
+    QByteArray ini = savedFile();
+    QVERIFY2(ini.contains("[limits]\nlower_N=12.5\nlower_kg=7\nlower_lbf=\nupper_N=20\n"
+                          "upper_kg=\nupper_lbf=4.75\n"),
+             ini.constData());
+
+    StatusIni reloaded("status");
+    QCOMPARE(reloaded.load(), 0);
+    QCOMPARE(reloaded.forceLimits.value("N").lower, QByteArray("12.5"));
+    QCOMPARE(reloaded.forceLimits.value("lbf").upper, QByteArray("4.75"));
+
+    m_dialog->show();
+    QCOMPARE(child<QLineEdit>("editLowerLimitN")->text(), QString("12.5"));
+    child<QLineEdit>("editLowerLimitN")->clear();
+    child<QLineEdit>("editUpperLimitN")->setText("99");
+    press(QDialogButtonBox::Cancel);
+    QCOMPARE(m_status->forceLimits.value("N").upper, QByteArray("20"));
+    m_dialog->show();
+    QCOMPARE(child<QLineEdit>("editUpperLimitN")->text(), QString("20"));
+    child<QLineEdit>("editLowerLimitN")->clear();
+    press(QDialogButtonBox::Ok);
+    StatusIni cleared("status");
+    cleared.load();
+    QCOMPARE(cleared.forceLimits.value("N").lower, QByteArray());
+    QCOMPARE(cleared.forceLimits.value("N").upper, QByteArray("20"));
 }
 
 QTEST_MAIN(TestDialogs)

@@ -324,7 +324,7 @@ void TestCsvExport::largeTablesCrossTheOutputBufferUnchanged()
     // is many times the output buffer, a serial number longer than it fills
     // one cell, and 300 columns make one row longer than it. Forces come with
     // three decimals, as the gauge sends them, some negative, some huge.
-    QList<Measurement *> list;
+    QList<const Measurement *> list;
     for (int number = 1; number <= 300; ++number) {
         QList<float> forces;
         const int count = number == 1 ? 9000 : number % 7;

@@ -1,6 +1,8 @@
 // Opens the real main window, downloads the measurements of the gauge found on
 // the serial ports (the simulated one, started by scripts/screenshots.sh),
-// and saves PNG pictures of the device page and of the newest measurement.
+// and saves PNG pictures of the device page, of the newest measurement, of
+// five measurements overlaid with their statistics and of the zoom on a
+// curve's break with the cursor on it.
 //
 //   tspx-shoot <language> <output prefix>
 
@@ -9,15 +11,23 @@
 #include "settings/datafolder.h"
 #include "settings/statusini.h"
 #include "ui/mainform.h"
+#include "ui/overlayplot.h"
+#include "ui/plotanalysis.h"
+#include "ui/settingsdialog.h"
 #include "ui_mainform.h"
 
 #include <QApplication>
+#include <QCursor>
 #include <QDir>
+#include <QItemSelectionModel>
 #include <QStandardItemModel>
 #include <QTimer>
 #include <QTranslator>
 #include <QTreeView>
+#include <cmath>
 #include <cstdio>
+#include <qwt_plot.h>
+#include <qwt_plot_curve.h>
 
 namespace {
 
@@ -34,6 +44,54 @@ bool save(QWidget &window, const QString &path)
     const bool saved = window.grab().save(path);
     std::printf("%s %s\n", saved ? "wrote" : "could not write", qPrintable(path));
     return saved;
+}
+
+// Five measurements overlaid with their statistics, against limits around
+// their maxima; then the zoom on the break of the first with the cursor on
+// its maximum.
+bool shootAnalysis(Mainform &window, StatusIni &status, const QString &prefix,
+                   const QString &language)
+{
+    // The size of a lab's screen: the statistics need the width.
+    window.resize(1260, 900);
+    QStandardItemModel *model = window.model();
+    const QModelIndex device = model->index(0, 0);
+    const int rows = std::min(5, model->rowCount(device));
+    QItemSelectionModel *selection = window.formUi()->treeView->selectionModel();
+    double lowest = 1e300, highest = -1e300;
+    for (int row = 0; row < rows; ++row) {
+        const int number = model->index(row, 0, device).data(MeasurementNumberRole).toInt();
+        const Measurement *m = findMeasurement(window.deviceData().records, number);
+        const double force = double(m->forceMax) * window.deviceData().forceUnitFactor;
+        lowest = std::min(lowest, force);
+        highest = std::max(highest, force);
+    }
+    const double margin = (highest - lowest) * 0.1;
+    status.forceLimits[window.deviceData().forceUnitText.toLatin1()] = {
+        QByteArray::number(std::floor(lowest + margin)),
+        QByteArray::number(std::ceil(highest + margin))};
+    selection->setCurrentIndex(model->index(0, 0, device), QItemSelectionModel::ClearAndSelect);
+    selection->select(QItemSelection(model->index(0, 0, device), model->index(rows - 1, 0, device)),
+                      QItemSelectionModel::Select);
+    PlotAnalysis *analysis = window.plotAnalysis();
+    const QList<QwtPlotCurve *> &curves = window.overlayPlot()->curves();
+    if (curves.isEmpty())
+        return false;
+    bool ok = save(window, prefix + "overlay-" + language + ".png");
+
+    // The break: around the first curve's maximum.
+    const QwtPlotCurve *curve = curves.first();
+    int top = 0;
+    for (int i = 1; i < int(curve->dataSize()); ++i)
+        if (curve->sample(i).y() > curve->sample(top).y())
+            top = i;
+    const QPointF peak = curve->sample(top);
+    const QRectF whole = analysis->visibleRect();
+    analysis->zoomTo(QRectF(QPointF(peak.x() - whole.width() * 0.08, peak.y() * 0.75),
+                            QPointF(peak.x() + whole.width() * 0.08, peak.y() * 1.08)));
+    analysis->placeCursor(peak);
+    ok = save(window, prefix + "zoom-" + language + ".png") && ok;
+    return ok;
 }
 
 } // namespace
@@ -60,6 +118,8 @@ int main(int argc, char **argv)
     status.formHeight = 736;
 
     Mainform window(&config, &status, QString::fromLatin1(versionString()));
+    // The pointer off the window: the diagram's cursor shows where the tool puts it.
+    QCursor::setPos(0, 0);
     window.show();
     settle(300);
     window.formUi()->buttonTransfer->click();
@@ -75,5 +135,12 @@ int main(int argc, char **argv)
     bool ok = save(window, prefix + "device-" + language + ".png");
     tree->setCurrentIndex(model->index(0, 0, device));
     ok = save(window, prefix + "measurement-" + language + ".png") && ok;
+    ok = shootAnalysis(window, status, prefix, language) && ok;
+    if (language == QLatin1String("de")) {
+        // The settings dialog with the limits the overlay was judged by.
+        SettingsDialog dialog(&status, &window);
+        dialog.show();
+        ok = save(dialog, prefix + "settings-dialog.png") && ok;
+    }
     return ok ? 0 : 1;
 }

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "measurement/measurement.h"
+
+#include <QList>
+#include <QString>
+#include <optional>
+
+// Lower and upper limit of the maximum force in a set's unit; either may be unset.
+struct ForceLimits
+{
+    std::optional<double> lower;
+    std::optional<double> upper;
+
+    bool isEmpty() const { return !lower && !upper; }
+};
+
+// Measurements looked at together (the overlay, the statistics, the exports),
+// whatever tree row they came from: the records (not owned) with the unit they
+// are shown in and a label naming where they come from.
+struct MeasurementSet
+{
+    QString label;
+    QString serialNr;
+    QString unitText = QStringLiteral("N");
+    double factor = 1.0;
+    ForceLimits limits;
+    QList<const Measurement *> records;
+};
+
+// The same records, read-only.
+QList<const Measurement *> constRecords(const QList<Measurement *> &records);
+
+// A record's name in legends and tables: "#7 24.01.17 16:11".
+QString measurementLegendText(const Measurement &m);
+
+// The samples a record holds that count: below sampleCount and held.
+int heldSampleCount(const Measurement &m);
+// Seconds between two samples: 1 / rate, or 1 s when the rate is not positive.
+double sampleInterval(const Measurement &m);

@@ -1,0 +1,256 @@
+#include "measurement/seriesstatistics.h"
+
+#include <QCoreApplication>
+#include <QStringList>
+#include <algorithm>
+#include <cmath>
+#include <numeric>
+
+namespace {
+
+constexpr int kForceDecimals = 2;
+constexpr int kDurationDecimals = 3;
+// Tolerance in standard deviations on each side of the mean for Cp/Cpk.
+constexpr double kSpreadSigmas = 3.0;
+
+QString trStatistics(const char *text)
+{
+    return QCoreApplication::translate("SeriesStatistics", text);
+}
+
+} // namespace
+
+std::optional<double> parseLimit(const QByteArray &text)
+{
+    QByteArray trimmed = text.trimmed();
+    trimmed.replace(',', '.');
+    bool ok = false;
+    const double value = trimmed.toDouble(&ok);
+    if (!ok || !std::isfinite(value))
+        return std::nullopt;
+    return value;
+}
+
+QByteArray limitText(const std::optional<double> &limit)
+{
+    return limit ? QByteArray::number(*limit, 'g', 15) : QByteArray();
+}
+
+Summary summarize(const QVector<double> &values)
+{
+    Summary s;
+    s.count = values.size();
+    if (values.isEmpty())
+        return s;
+    const auto [low, high] = std::minmax_element(values.begin(), values.end());
+    s.minimum = *low;
+    s.maximum = *high;
+    s.range = *high - *low;
+    const double mean = std::accumulate(values.begin(), values.end(), 0.0) / values.size();
+    s.mean = mean;
+    if (values.size() < 2)
+        return s;
+    double squares = 0.0;
+    for (double v : values)
+        squares += (v - mean) * (v - mean);
+    const double sd = std::sqrt(squares / (values.size() - 1));
+    s.standardDeviation = sd;
+    if (mean != 0.0)
+        s.variationPercent = sd / std::fabs(mean) * 100.0;
+    return s;
+}
+
+Verdict verdictFor(double value, const ForceLimits &limits)
+{
+    if (limits.isEmpty())
+        return Verdict::NoLimits;
+    if (limits.lower && value < *limits.lower)
+        return Verdict::Fail;
+    if (limits.upper && value > *limits.upper)
+        return Verdict::Fail;
+    return Verdict::Pass;
+}
+
+Capability capabilityOf(const Summary &summary, const ForceLimits &limits)
+{
+    Capability c;
+    if (!summary.standardDeviation || *summary.standardDeviation <= 0.0 || !summary.mean)
+        return c;
+    const double sd = *summary.standardDeviation;
+    const double mean = *summary.mean;
+    if (limits.lower && limits.upper)
+        c.cp = (*limits.upper - *limits.lower) / (2.0 * kSpreadSigmas * sd);
+    std::optional<double> cpk;
+    if (limits.upper)
+        cpk = (*limits.upper - mean) / (kSpreadSigmas * sd);
+    if (limits.lower) {
+        const double lowerSide = (mean - *limits.lower) / (kSpreadSigmas * sd);
+        cpk = cpk ? std::min(*cpk, lowerSide) : lowerSide;
+    }
+    c.cpk = cpk;
+    return c;
+}
+
+double quantityValue(const Measurement &m, Quantity quantity, double factor)
+{
+    switch (quantity) {
+    case Quantity::MaximumForce:
+        return double(m.forceMax) * factor;
+    case Quantity::MeanForce:
+        return double(m.forceAvg) * factor;
+    case Quantity::Duration:
+        // The span the diagram shows: the samples held, one interval each.
+        return heldSampleCount(m) * sampleInterval(m);
+    }
+    return 0.0;
+}
+
+int quantityDecimals(Quantity quantity)
+{
+    return quantity == Quantity::Duration ? kDurationDecimals : kForceDecimals;
+}
+
+const Summary &SeriesStatistics::summary(Quantity quantity) const
+{
+    switch (quantity) {
+    case Quantity::MeanForce:
+        return meanForce;
+    case Quantity::Duration:
+        return duration;
+    case Quantity::MaximumForce:
+        break;
+    }
+    return maximumForce;
+}
+
+bool SeriesStatistics::fewForCapability() const
+{
+    return maximumForce.count < kCapabilityMinimumCount;
+}
+
+SeriesStatistics computeSeriesStatistics(const MeasurementSet &set)
+{
+    const ForceLimits &limits = set.limits;
+    SeriesStatistics stats;
+    stats.limits = limits;
+    for (Quantity quantity : kQuantities) {
+        QVector<double> values;
+        values.reserve(set.records.size());
+        for (const Measurement *m : set.records)
+            values.append(quantityValue(*m, quantity, set.factor));
+        const Summary summary = summarize(values);
+        if (quantity == Quantity::MaximumForce) {
+            stats.maximumForce = summary;
+            for (double v : values)
+                stats.verdicts.append(verdictFor(v, limits));
+        } else if (quantity == Quantity::MeanForce) {
+            stats.meanForce = summary;
+        } else {
+            stats.duration = summary;
+        }
+    }
+    stats.capability = capabilityOf(stats.maximumForce, limits);
+    return stats;
+}
+
+namespace StatisticsText {
+
+QString title()
+{
+    return trStatistics(QT_TRANSLATE_NOOP("SeriesStatistics", "Statistik"));
+}
+
+QString quantity(Quantity quantity, const QString &unitText)
+{
+    switch (quantity) {
+    case Quantity::MaximumForce:
+        return trStatistics(QT_TRANSLATE_NOOP("SeriesStatistics", "Maximalkraft")) +
+               QStringLiteral(" / ") + unitText;
+    case Quantity::MeanForce:
+        return trStatistics(QT_TRANSLATE_NOOP("SeriesStatistics", "Mittelwert der Kraft")) +
+               QStringLiteral(" / ") + unitText;
+    case Quantity::Duration:
+        return trStatistics(QT_TRANSLATE_NOOP("SeriesStatistics", "Dauer")) +
+               QStringLiteral(" / s");
+    }
+    return QString();
+}
+
+QStringList columns()
+{
+    return {QStringLiteral("n"),
+            trStatistics(QT_TRANSLATE_NOOP("SeriesStatistics", "Mittelwert")),
+            trStatistics(QT_TRANSLATE_NOOP("SeriesStatistics", "Standardabweichung")),
+            trStatistics(QT_TRANSLATE_NOOP("SeriesStatistics", "VK")) + QStringLiteral(" / %"),
+            trStatistics(QT_TRANSLATE_NOOP("SeriesStatistics", "Minimum")),
+            trStatistics(QT_TRANSLATE_NOOP("SeriesStatistics", "Maximum")),
+            trStatistics(QT_TRANSLATE_NOOP("SeriesStatistics", "Spannweite")),
+            QStringLiteral("Cp"),
+            QStringLiteral("Cpk")};
+}
+
+QStringList shortColumns()
+{
+    return {QStringLiteral("n"),
+            QString::fromUtf8("x\u0304"),
+            QStringLiteral("s"),
+            trStatistics(QT_TRANSLATE_NOOP("SeriesStatistics", "VK")) + QStringLiteral(" %"),
+            QStringLiteral("Min"),
+            QStringLiteral("Max"),
+            QStringLiteral("R"),
+            QStringLiteral("Cp"),
+            QStringLiteral("Cpk")};
+}
+
+QString verdict(Verdict verdict)
+{
+    switch (verdict) {
+    case Verdict::Pass:
+        return trStatistics(QT_TRANSLATE_NOOP("SeriesStatistics", "IO"));
+    case Verdict::Fail:
+        return trStatistics(QT_TRANSLATE_NOOP("SeriesStatistics", "NIO"));
+    case Verdict::NoLimits:
+        break;
+    }
+    return QString();
+}
+
+QString lowerLimit()
+{
+    return trStatistics(QT_TRANSLATE_NOOP("SeriesStatistics", "Untere Grenze:"));
+}
+
+QString upperLimit()
+{
+    return trStatistics(QT_TRANSLATE_NOOP("SeriesStatistics", "Obere Grenze:"));
+}
+
+QString measurement()
+{
+    return trStatistics(QT_TRANSLATE_NOOP("SeriesStatistics", "Messung"));
+}
+
+QString result()
+{
+    return trStatistics(QT_TRANSLATE_NOOP("SeriesStatistics", "Ergebnis"));
+}
+
+QString fewMeasurementsNote()
+{
+    return trStatistics(QT_TRANSLATE_NOOP(
+        "SeriesStatistics", "Hinweis: weniger als 30 Messungen, Cp und Cpk sind nur ein Anhalt."));
+}
+
+QString noLimitsNote(const QString &unitText)
+{
+    return trStatistics(
+               QT_TRANSLATE_NOOP("SeriesStatistics", "Keine Grenzwerte für %1 eingestellt."))
+        .arg(unitText);
+}
+
+} // namespace StatisticsText
+
+QString formatStatistic(const std::optional<double> &value, int decimals)
+{
+    return value ? QString::number(*value, 'f', decimals) : QStringLiteral("-");
+}

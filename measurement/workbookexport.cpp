@@ -1,0 +1,268 @@
+#include "measurement/workbookexport.h"
+
+#include "base/log.h"
+#include "measurement/dblist.h"
+#include "measurement/seriesstatistics.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QSet>
+#include <xlsxwriter.h>
+
+namespace {
+
+constexpr int kMaxSheetNameLength = 31;
+constexpr int kTimeColumnWidth = 14;
+constexpr int kValueColumnWidth = 16;
+constexpr int kStatisticsTitleWidth = 28;
+// Excel's built-in formats that follow the reader's locale.
+constexpr int kExcelShortDateFormat = 14;
+constexpr int kExcelTimeFormat = 21;
+
+QByteArray utf8(const QString &text)
+{
+    return text.toUtf8();
+}
+
+QString trObject(const char *text)
+{
+    return QCoreApplication::translate("QObject", text);
+}
+
+struct Formats
+{
+    lxw_format *bold = nullptr;
+    lxw_format *time = nullptr;  // sample times, 3 decimals
+    lxw_format *force = nullptr; // forces, 1 decimal
+    lxw_format *date = nullptr;  // measurement date
+    lxw_format *clock = nullptr; // measurement time
+    lxw_format *decimals2 = nullptr;
+    lxw_format *decimals3 = nullptr;
+
+    explicit Formats(lxw_workbook *book)
+    {
+        bold = workbook_add_format(book);
+        format_set_bold(bold);
+        time = workbook_add_format(book);
+        format_set_num_format(time, "0.000");
+        force = workbook_add_format(book);
+        format_set_num_format(force, "0.0");
+        date = workbook_add_format(book);
+        format_set_num_format_index(date, kExcelShortDateFormat);
+        clock = workbook_add_format(book);
+        format_set_num_format_index(clock, kExcelTimeFormat);
+        decimals2 = workbook_add_format(book);
+        format_set_num_format(decimals2, "0.00");
+        decimals3 = workbook_add_format(book);
+        format_set_num_format(decimals3, "0.000");
+    }
+
+    lxw_format *forDecimals(int decimals) const { return decimals == 3 ? decimals3 : decimals2; }
+};
+
+void writeText(lxw_worksheet *sheet, lxw_row_t row, lxw_col_t col, const QString &text,
+               lxw_format *format = nullptr)
+{
+    if (!text.isEmpty())
+        worksheet_write_string(sheet, row, col, utf8(text).constData(), format);
+}
+
+void writeOptional(lxw_worksheet *sheet, lxw_row_t row, lxw_col_t col,
+                   const std::optional<double> &value, lxw_format *format)
+{
+    if (value)
+        worksheet_write_number(sheet, row, col, *value, format);
+}
+
+void writeDate(lxw_worksheet *sheet, lxw_row_t row, lxw_col_t col, const Measurement &m,
+               const Formats &formats)
+{
+    const QDate date = measurementDate(m.dateText);
+    if (!date.isValid())
+        return;
+    lxw_datetime value = {date.year(), date.month(), date.day(), 0, 0, 0.0};
+    worksheet_write_datetime(sheet, row, col, &value, formats.date);
+}
+
+void writeClock(lxw_worksheet *sheet, lxw_row_t row, lxw_col_t col, const Measurement &m,
+                const Formats &formats)
+{
+    const QTime time = measurementTime(m.timeText);
+    if (!time.isValid())
+        return;
+    // Year, month and day 0: a time of day without a date.
+    lxw_datetime value = {0, 0, 0, time.hour(), time.minute(), double(time.second())};
+    worksheet_write_datetime(sheet, row, col, &value, formats.clock);
+}
+
+// The measurements side by side, as the CSV export lays them out.
+quint32 writeDataSheet(lxw_worksheet *sheet, const MeasurementSet &set, const Formats &formats)
+{
+    const QList<const Measurement *> &records = set.records;
+    worksheet_set_column(sheet, 0, 0, kTimeColumnWidth, nullptr);
+    worksheet_set_column(sheet, 1, lxw_col_t(records.size()), kValueColumnWidth, nullptr);
+
+    // Row by row: a sheet written in constant memory drops a row once the next begins.
+    writeText(sheet, 0, 0, QString::fromLatin1(kDeviceName), formats.bold);
+    writeText(sheet, 2, 0, trObject("Seriennummer Gerät:"));
+    writeText(sheet, 2, 1, set.serialNr);
+    writeText(sheet, 5, 0, trObject("Messung-Nr:"));
+    for (int k = 0; k < records.size(); ++k)
+        worksheet_write_number(sheet, 5, lxw_col_t(k + 1), records.at(k)->number, nullptr);
+    writeText(sheet, 6, 0, trObject("Datum:"));
+    for (int k = 0; k < records.size(); ++k)
+        writeDate(sheet, 6, lxw_col_t(k + 1), *records.at(k), formats);
+    writeText(sheet, 7, 0, trObject("Zeit:"));
+    for (int k = 0; k < records.size(); ++k)
+        writeClock(sheet, 7, lxw_col_t(k + 1), *records.at(k), formats);
+    writeText(sheet, 9, 0, trObject("Zeit") + QStringLiteral(" / s"), formats.bold);
+    const QString forceTitle = trObject("Kraft") + QStringLiteral(" / ") + set.unitText;
+    for (int k = 0; k < records.size(); ++k)
+        writeText(sheet, 9, lxw_col_t(k + 1), forceTitle, formats.bold);
+
+    // The same rows, times and bound as the CSV export.
+    const DbList bounds(records, set.serialNr, set.unitText, set.factor);
+    const quint32 rows = bounds.sampleRowCount();
+    const double dt = sampleInterval(*records.first());
+    constexpr lxw_row_t kFirstSampleRow = 10;
+    double t = 0.0;
+    for (quint32 j = 0; j < rows; ++j) {
+        const lxw_row_t row = kFirstSampleRow + j;
+        worksheet_write_number(sheet, row, 0, t, formats.time);
+        for (int k = 0; k < records.size(); ++k) {
+            const Measurement &m = *records.at(k);
+            if (m.hasSample(j))
+                worksheet_write_number(sheet, row, lxw_col_t(k + 1),
+                                       double(m.forces.at(int(j))) * set.factor, formats.force);
+        }
+        t += dt;
+    }
+    return rows;
+}
+
+void writeStatisticsSheet(lxw_worksheet *sheet, const MeasurementSet &set, const Formats &formats)
+{
+    const SeriesStatistics stats = computeSeriesStatistics(set);
+    worksheet_set_column(sheet, 0, 0, kStatisticsTitleWidth, nullptr);
+    worksheet_set_column(sheet, 1, 9, kValueColumnWidth, nullptr);
+
+    lxw_row_t row = 0;
+    writeText(sheet, row, 0, StatisticsText::title(), formats.bold);
+    row += 2;
+    writeText(sheet, row, 0, StatisticsText::lowerLimit());
+    writeOptional(sheet, row, 1, set.limits.lower, formats.decimals2);
+    writeText(sheet, ++row, 0, StatisticsText::upperLimit());
+    writeOptional(sheet, row, 1, set.limits.upper, formats.decimals2);
+    row += 2;
+
+    const QStringList columns = StatisticsText::columns();
+    for (int c = 0; c < columns.size(); ++c)
+        writeText(sheet, row, lxw_col_t(c + 1), columns.at(c), formats.bold);
+    for (Quantity quantity : kQuantities) {
+        ++row;
+        const Summary &s = stats.summary(quantity);
+        lxw_format *format = formats.forDecimals(quantityDecimals(quantity));
+        writeText(sheet, row, 0, StatisticsText::quantity(quantity, set.unitText));
+        worksheet_write_number(sheet, row, 1, s.count, nullptr);
+        writeOptional(sheet, row, 2, s.mean, format);
+        writeOptional(sheet, row, 3, s.standardDeviation, format);
+        writeOptional(sheet, row, 4, s.variationPercent, formats.decimals2);
+        writeOptional(sheet, row, 5, s.minimum, format);
+        writeOptional(sheet, row, 6, s.maximum, format);
+        writeOptional(sheet, row, 7, s.range, format);
+        if (quantity == Quantity::MaximumForce) {
+            writeOptional(sheet, row, 8, stats.capability.cp, formats.decimals2);
+            writeOptional(sheet, row, 9, stats.capability.cpk, formats.decimals2);
+        }
+    }
+    row += 1;
+    if (set.limits.isEmpty())
+        writeText(sheet, ++row, 0, StatisticsText::noLimitsNote(set.unitText));
+    else if (stats.fewForCapability())
+        writeText(sheet, ++row, 0, StatisticsText::fewMeasurementsNote());
+    row += 2;
+
+    writeText(sheet, row, 0, StatisticsText::measurement(), formats.bold);
+    writeText(sheet, row, 1, trObject("Datum:"), formats.bold);
+    writeText(sheet, row, 2, trObject("Zeit:"), formats.bold);
+    writeText(sheet, row, 3, StatisticsText::quantity(Quantity::MaximumForce, set.unitText),
+              formats.bold);
+    writeText(sheet, row, 4, StatisticsText::result(), formats.bold);
+    for (int k = 0; k < set.records.size(); ++k) {
+        const Measurement &m = *set.records.at(k);
+        ++row;
+        worksheet_write_number(sheet, row, 0, m.number, nullptr);
+        writeDate(sheet, row, 1, m, formats);
+        writeClock(sheet, row, 2, m, formats);
+        worksheet_write_number(sheet, row, 3, double(m.forceMax) * set.factor, formats.force);
+        writeText(sheet, row, 4, StatisticsText::verdict(stats.verdicts.at(k)));
+    }
+}
+
+// A name not yet used in the workbook; Excel compares sheet names without case.
+QString uniqueSheetName(const QString &wanted, QSet<QString> &used)
+{
+    QString name = workbookSheetName(wanted);
+    for (int n = 2; used.contains(name.toLower()); ++n) {
+        const QString suffix = QStringLiteral(" (%1)").arg(n);
+        name = workbookSheetName(wanted).left(kMaxSheetNameLength - suffix.size()) + suffix;
+    }
+    used.insert(name.toLower());
+    return name;
+}
+
+} // namespace
+
+QString workbookSheetName(const QString &text)
+{
+    QString name = text;
+    for (QChar &c : name)
+        if (QStringLiteral("[]:*?/\\").contains(c))
+            c = QLatin1Char('_');
+    name = name.left(kMaxSheetNameLength).trimmed();
+    return name.isEmpty() ? QStringLiteral("_") : name;
+}
+
+int writeWorkbook(const QString &fileName, const QList<MeasurementSet> &sets)
+{
+    QList<MeasurementSet> filled;
+    for (const MeasurementSet &set : sets)
+        if (!set.records.isEmpty())
+            filled.append(set);
+    if (filled.isEmpty())
+        return 0;
+
+    // One row at a time: a million samples do not sit in memory.
+    lxw_workbook_options options = {};
+    options.constant_memory = LXW_TRUE;
+    const QByteArray name = QFile::encodeName(fileName);
+    lxw_workbook *book = workbook_new_opt(name.constData(), &options);
+    quint64 rows = 0;
+    int result = -1;
+    if (book) {
+        const Formats formats(book);
+        QSet<QString> used;
+        bool sheetsAdded = true;
+        for (const MeasurementSet &set : filled) {
+            const QByteArray dataName = utf8(uniqueSheetName(set.label, used));
+            const QByteArray statsName =
+                utf8(uniqueSheetName(StatisticsText::title() + QLatin1Char(' ') + set.label, used));
+            lxw_worksheet *data = workbook_add_worksheet(book, dataName.constData());
+            lxw_worksheet *statistics = workbook_add_worksheet(book, statsName.constData());
+            if (!data || !statistics) {
+                sheetsAdded = false;
+                break;
+            }
+            rows += writeDataSheet(data, set, formats);
+            writeStatisticsSheet(statistics, set, formats);
+        }
+        // Closing writes the file; it also frees the workbook after a failure.
+        if (workbook_close(book) == LXW_NO_ERROR && sheetsAdded)
+            result = 0;
+    }
+    if (result != 0)
+        rows = 0;
+    logLine("WorkbookExport::write: " + fileName.toLocal8Bit() +
+            " Anzahl Zeilen: " + QByteArray::number(rows));
+    return result;
+}

@@ -1,0 +1,241 @@
+// Statistics of a set of measurements against values worked out by hand, the
+// limits and their verdicts, and where the overlay lines curves up.
+#include "measurement/curvealignment.h"
+#include "measurement/seriesstatistics.h"
+
+#include <QtTest>
+#include <cmath>
+#include <memory>
+#include <vector>
+
+namespace {
+
+// An unset statistic in the data tables.
+const double kUnset = std::nan("");
+
+std::optional<double> expected(double value)
+{
+    return std::isnan(value) ? std::nullopt : std::optional<double>(value);
+}
+
+bool same(const std::optional<double> &actual, double wanted)
+{
+    if (std::isnan(wanted))
+        return !actual;
+    return actual && std::fabs(*actual - wanted) < 1e-9 * std::max(1.0, std::fabs(wanted));
+}
+
+QString shown(const std::optional<double> &value)
+{
+    return value ? QString::number(*value, 'g', 17) : QStringLiteral("unset");
+}
+
+ForceLimits limits(double lower, double upper)
+{
+    return ForceLimits{expected(lower), expected(upper)};
+}
+
+} // namespace
+
+class TestSeriesStatistics : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void summary_data();
+    void summary();
+    void capabilityAndVerdicts_data();
+    void capabilityAndVerdicts();
+    void setTakesItsValuesInItsUnit();
+    void limitsAreReadAsTyped_data();
+    void limitsAreReadAsTyped();
+    void alignment_data();
+    void alignment();
+
+private:
+    Measurement *record(int number, float forceMax, float forceAvg, float rate,
+                        QList<float> forces);
+    std::vector<std::unique_ptr<Measurement>> m_records;
+};
+
+Measurement *TestSeriesStatistics::record(int number, float forceMax, float forceAvg, float rate,
+                                          QList<float> forces)
+{
+    m_records.push_back(std::make_unique<Measurement>(number));
+    Measurement *m = m_records.back().get();
+    m->forceMax = forceMax;
+    m->forceAvg = forceAvg;
+    m->sampleRate = rate;
+    m->sampleCount = uint32_t(forces.size());
+    m->forces = std::move(forces);
+    return m;
+}
+
+void TestSeriesStatistics::summary_data()
+{
+    QTest::addColumn<QVector<double>>("values");
+    QTest::addColumn<double>("mean");
+    QTest::addColumn<double>("sd");
+    QTest::addColumn<double>("cv");
+    QTest::addColumn<double>("minimum");
+    QTest::addColumn<double>("maximum");
+    QTest::addColumn<double>("range");
+
+    // sd = sqrt(((10-12)^2 + 0 + (14-12)^2) / 2) = 2; cv = 2 / 12.
+    QTest::newRow("three") << QVector<double>{14, 10, 12} << 12.0 << 2.0 << 100.0 / 6 << 10.0
+                           << 14.0 << 4.0;
+    // sd = sqrt((2.25 + 0.25 + 0.25 + 2.25) / 3) = sqrt(5 / 3).
+    QTest::newRow("four") << QVector<double>{1, 2, 3, 4} << 2.5 << std::sqrt(5.0 / 3.0)
+                          << std::sqrt(5.0 / 3.0) / 2.5 * 100 << 1.0 << 4.0 << 3.0;
+    QTest::newRow("n = 1") << QVector<double>{7.5} << 7.5 << kUnset << kUnset << 7.5 << 7.5 << 0.0;
+    QTest::newRow("equal values") << QVector<double>{5, 5, 5} << 5.0 << 0.0 << 0.0 << 5.0 << 5.0
+                                  << 0.0;
+    QTest::newRow("mean 0: no cv")
+        << QVector<double>{-1, 1} << 0.0 << std::sqrt(2.0) << kUnset << -1.0 << 1.0 << 2.0;
+    QTest::newRow("empty") << QVector<double>{} << kUnset << kUnset << kUnset << kUnset << kUnset
+                           << kUnset;
+}
+
+void TestSeriesStatistics::summary()
+{
+    QFETCH(QVector<double>, values);
+    QFETCH(double, mean);
+    QFETCH(double, sd);
+    QFETCH(double, cv);
+    QFETCH(double, minimum);
+    QFETCH(double, maximum);
+    QFETCH(double, range);
+    const Summary s = summarize(values);
+    QCOMPARE(s.count, values.size());
+    QVERIFY2(same(s.mean, mean), qPrintable(shown(s.mean)));
+    QVERIFY2(same(s.standardDeviation, sd), qPrintable(shown(s.standardDeviation)));
+    QVERIFY2(same(s.variationPercent, cv), qPrintable(shown(s.variationPercent)));
+    QVERIFY2(same(s.minimum, minimum), qPrintable(shown(s.minimum)));
+    QVERIFY2(same(s.maximum, maximum), qPrintable(shown(s.maximum)));
+    QVERIFY2(same(s.range, range), qPrintable(shown(s.range)));
+}
+
+void TestSeriesStatistics::capabilityAndVerdicts_data()
+{
+    QTest::addColumn<QVector<double>>("values");
+    QTest::addColumn<double>("lower");
+    QTest::addColumn<double>("upper");
+    QTest::addColumn<double>("cp");
+    QTest::addColumn<double>("cpk");
+    QTest::addColumn<QString>("verdicts"); // P pass, F fail, - no limits
+
+    const QVector<double> spread{10, 12, 14}; // mean 12, sd 2
+    // Cp = (18 - 6) / 12; Cpk = min(18 - 12, 12 - 6) / 6.
+    QTest::newRow("centred") << spread << 6.0 << 18.0 << 1.0 << 1.0 << "PPP";
+    // Cp = 9 / 12; Cpk = min(6, 3) / 6; 10 lies below 11.
+    QTest::newRow("off centre") << spread << 9.0 << 18.0 << 0.75 << 0.5 << "PPP";
+    QTest::newRow("upper only") << spread << kUnset << 15.0 << kUnset << 0.5 << "PPP";
+    QTest::newRow("lower only, on the limit passes")
+        << spread << 12.0 << kUnset << kUnset << 0.0 << "FPP";
+    QTest::newRow("upper below the mean")
+        << spread << kUnset << 11.0 << kUnset << -1.0 / 6 << "PFF";
+    QTest::newRow("no limits") << spread << kUnset << kUnset << kUnset << kUnset << "---";
+    QTest::newRow("n = 1: verdict but no capability")
+        << QVector<double>{7} << 5.0 << 6.0 << kUnset << kUnset << "F";
+    QTest::newRow("equal values: no spread")
+        << QVector<double>{5, 5} << 4.0 << 6.0 << kUnset << kUnset << "PP";
+}
+
+void TestSeriesStatistics::capabilityAndVerdicts()
+{
+    QFETCH(QVector<double>, values);
+    QFETCH(double, lower);
+    QFETCH(double, upper);
+    QFETCH(double, cp);
+    QFETCH(double, cpk);
+    QFETCH(QString, verdicts);
+
+    MeasurementSet set;
+    set.limits = limits(lower, upper);
+    for (double v : values)
+        set.records.append(record(1, float(v), 0.0f, 1.0f, {1.0f}));
+    const SeriesStatistics stats = computeSeriesStatistics(set);
+    QVERIFY2(same(stats.capability.cp, cp), qPrintable(shown(stats.capability.cp)));
+    QVERIFY2(same(stats.capability.cpk, cpk), qPrintable(shown(stats.capability.cpk)));
+    QString marks;
+    for (Verdict v : stats.verdicts)
+        marks += v == Verdict::Pass ? 'P' : v == Verdict::Fail ? 'F' : '-';
+    QCOMPARE(marks, verdicts);
+    QVERIFY(stats.fewForCapability());
+}
+
+// Forces in the set's unit; the duration is the span of the samples held.
+void TestSeriesStatistics::setTakesItsValuesInItsUnit()
+{
+    MeasurementSet set;
+    set.factor = 0.5;
+    set.records = {record(1, 20.0f, 8.0f, 2.0f, {1, 2, 3, 4}),
+                   record(2, 24.0f, 10.0f, 0.0f, {1, 2, 3, 4}),
+                   record(3, 28.0f, 12.0f, 4.0f, {1, 2, 3, 4, 5, 6, 7, 8})};
+    const SeriesStatistics stats = computeSeriesStatistics(set);
+    QVERIFY(same(stats.maximumForce.mean, 12.0));
+    QVERIFY(same(stats.maximumForce.standardDeviation, 2.0));
+    QVERIFY(same(stats.meanForce.mean, 5.0));
+    QVERIFY(same(stats.meanForce.range, 2.0));
+    // 2 s, 4 s (no rate: one second per sample), 2 s.
+    QVERIFY(same(stats.duration.minimum, 2.0));
+    QVERIFY(same(stats.duration.maximum, 4.0));
+    QVERIFY(same(stats.duration.mean, 8.0 / 3));
+
+    // A count from the gauge beyond the samples held does not lengthen it.
+    Measurement *damaged = record(4, 1.0f, 1.0f, 2.0f, {1, 2});
+    damaged->sampleCount = 1000;
+    QCOMPARE(quantityValue(*damaged, Quantity::Duration, 1.0), 1.0);
+}
+
+void TestSeriesStatistics::limitsAreReadAsTyped_data()
+{
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<double>("value");
+    QTest::newRow("point") << QByteArray("12.5") << 12.5;
+    QTest::newRow("comma") << QByteArray(" 12,5 ") << 12.5;
+    QTest::newRow("negative") << QByteArray("-3") << -3.0;
+    QTest::newRow("empty") << QByteArray("") << kUnset;
+    QTest::newRow("text") << QByteArray("abc") << kUnset;
+    QTest::newRow("infinite") << QByteArray("inf") << kUnset;
+}
+
+void TestSeriesStatistics::limitsAreReadAsTyped()
+{
+    QFETCH(QByteArray, text);
+    QFETCH(double, value);
+    const std::optional<double> limit = parseLimit(text);
+    QVERIFY2(same(limit, value), qPrintable(shown(limit)));
+    QCOMPARE(parseLimit(limitText(limit)), limit);
+}
+
+void TestSeriesStatistics::alignment_data()
+{
+    QTest::addColumn<QList<float>>("forces");
+    QTest::addColumn<float>("rate");
+    QTest::addColumn<double>("start");
+    QTest::addColumn<double>("maximum");
+
+    // 5 % of the maximum 100 is 5: reached by the third sample.
+    QTest::newRow("rise") << QList<float>{0, 1, 10, 40, 100, 30} << 10.0f << 0.2 << 0.4;
+    QTest::newRow("loaded from the start") << QList<float>{50, 80, 60} << 10.0f << 0.0 << 0.1;
+    QTest::newRow("first of equal maxima") << QList<float>{0, 9, 9} << 1.0f << 1.0 << 1.0;
+    QTest::newRow("no rate: one second a sample") << QList<float>{0, 0, 8, 2} << 0.0f << 2.0 << 2.0;
+    QTest::newRow("no force") << QList<float>{0, -1, 0} << 10.0f << 0.0 << 0.0;
+    QTest::newRow("no samples") << QList<float>{} << 10.0f << 0.0 << 0.0;
+}
+
+void TestSeriesStatistics::alignment()
+{
+    QFETCH(QList<float>, forces);
+    QFETCH(float, rate);
+    QFETCH(double, start);
+    QFETCH(double, maximum);
+    const Measurement *m = record(1, 0, 0, rate, forces);
+    QCOMPARE(alignmentTime(*m, CurveAlignment::None), 0.0);
+    QVERIFY(qFuzzyCompare(1 + alignmentTime(*m, CurveAlignment::Start), 1 + start));
+    QVERIFY(qFuzzyCompare(1 + alignmentTime(*m, CurveAlignment::Maximum), 1 + maximum));
+}
+
+QTEST_APPLESS_MAIN(TestSeriesStatistics)
+#include "tst_seriesstatistics.moc"
