@@ -1,6 +1,7 @@
 // Runs the program's start-up and shutdown in this process. The test runs from
 // a folder of its own that holds the translation files of the made-up language
 // "zz": tspx_zz.qm beside it and translations/qt_zz.qm.
+#include "configfolder.h"
 #include "programrun.h"
 
 #include "app/startup.h"
@@ -10,7 +11,6 @@
 #include <QFile>
 #include <QMenu>
 #include <QRegularExpression>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
 
@@ -75,14 +75,14 @@ private slots:
     void missingTranslationsAndExitCode();
 
 private:
-    std::unique_ptr<QTemporaryDir> m_configHome;
+    std::unique_ptr<TemporaryConfigHome> m_configHome;
 };
 
 void TestStartup::init()
 {
-    m_configHome = std::make_unique<QTemporaryDir>();
+    m_configHome.reset(); // the old folder restores the variable before the new one sets it
+    m_configHome = std::make_unique<TemporaryConfigHome>();
     QVERIFY(m_configHome->isValid());
-    qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_configHome->path()));
 }
 
 void TestStartup::languageOption_data()

@@ -10,9 +10,8 @@
 #include <sys/ioctl.h>
 #include <unistd.h>
 
-PortEntries::PortEntries() : m_saved(qgetenv("XDG_CONFIG_HOME"))
+PortEntries::PortEntries()
 {
-    qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_dir.path()));
     QDir().mkpath(portsFolder());
 }
 

@@ -1,8 +1,9 @@
 #pragma once
 
+#include "configfolder.h"
+
 #include <QList>
 #include <QString>
-#include <QTemporaryDir>
 #include <atomic>
 #include <functional>
 #include <mutex>
@@ -14,17 +15,15 @@ class PortEntries
 {
 public:
     PortEntries();
-    ~PortEntries() { qputenv("XDG_CONFIG_HOME", m_saved); }
     QString entryPath(int number) const;
     bool link(int number, const QString &target);
     // COMn leads nowhere: the port exists by name only. Done for all 30, a
     // search never reaches a real serial port of the machine.
-    bool linkToNothing(int number) { return link(number, m_dir.filePath("nothing")); }
+    bool linkToNothing(int number) { return link(number, m_home.filePath("nothing")); }
     bool linkAllToNothing();
 
 private:
-    QTemporaryDir m_dir;
-    QByteArray m_saved;
+    TemporaryConfigHome m_home;
 };
 
 // A pseudo-terminal as the serial cable: the program opens the device side by

@@ -1,20 +1,11 @@
 #pragma once
 
-#include "base/log.h"
 #include "device/interfacers232.h"
+#include "logcapture.h"
 
 #include <QList>
 #include <deque>
 #include <functional>
-
-// Collects the log lines written while it lives.
-struct LogCapture
-{
-    LogCapture() : old(setLogSink([this](const QByteArray &line) { lines.append(line); })) {}
-    ~LogCapture() { setLogSink(old); }
-    QList<QByteArray> lines;
-    LogSink old;
-};
 
 // A port that plays a script: records every write call ("c:" + byte for
 // writeChar, "s:" + text for writeString), hands out queued bytes one per poll,

@@ -23,14 +23,6 @@ QList<int> portsTried(const QList<QByteArray> &lines)
     return numbers;
 }
 
-QList<QByteArray> linesOf(const QList<QByteArray> &lines, const QByteArray &prefix)
-{
-    QList<QByteArray> found;
-    std::copy_if(lines.begin(), lines.end(), std::back_inserter(found),
-                 [&](const QByteArray &line) { return line.startsWith(prefix); });
-    return found;
-}
-
 QList<int> ports(int first, int last)
 {
     QList<int> numbers;
@@ -83,10 +75,10 @@ void TestInterfaceHardware::searchOrderWithoutDevice()
         status.lastConnectedPortNr = c.first; // in memory only: the search must save
         InterfaceHardware hardware(&status);
         QCOMPARE(hardware.open(), -1);
-        QCOMPARE(portsTried(log.lines), c.second);
+        QCOMPARE(portsTried(log.lines()), c.second);
         QVERIFY(!hardware.port && !hardware.device);
         QCOMPARE(storedPortNr(status), c.first);
-        QCOMPARE(log.lines.last(), "Save StatusIni '" + status.fileName + "': OK");
+        QCOMPARE(log.lines().last(), "Save StatusIni '" + status.fileName + "': OK");
 
         hardware.close(); // closed already: nothing happens
         QByteArray text;
@@ -111,13 +103,13 @@ void TestInterfaceHardware::deviceFoundOnItsPort()
     {
         InterfaceHardware hardware(&status);
         QCOMPARE(hardware.open(), 0);
-        QCOMPARE(portsTried(log.lines), ports(7, 30) + ports(1, 3));
+        QCOMPARE(portsTried(log.lines()), ports(7, 30) + ports(1, 3));
         QVERIFY(hardware.port && hardware.device);
         QCOMPARE(storedPortNr(status), 4);
         // Configured by the search and again by the protocol object.
-        QCOMPARE(linesOf(log.lines, "Init RS232: "),
+        QCOMPARE(log.linesStartingWith("Init RS232: "),
                  QVector<QByteArray>(2, "Init RS232: COM41152000810").toList());
-        QCOMPARE(linesOf(log.lines, "QuorixTSPX::"),
+        QCOMPARE(log.linesStartingWith("QuorixTSPX::"),
                  (QList<QByteArray>{"QuorixTSPX::disconnect: OK", "QuorixTSPX::connect: OK"}));
         QCOMPARE(controller.lines(), (QList<QByteArray>{"#stCom102!\r\n", "#stCom101!\r\n"}));
 
@@ -128,19 +120,19 @@ void TestInterfaceHardware::deviceFoundOnItsPort()
         hardware.device->status->code = DeviceStatus::Ok;
 
         // While it is open, nobody else gets the port.
-        log.lines.clear();
+        log.clear();
         InterfaceHardware other(&status);
         QCOMPARE(other.open(), -1);
-        QCOMPARE(portsTried(log.lines), ports(4, 30) + ports(1, 3));
+        QCOMPARE(portsTried(log.lines()), ports(4, 30) + ports(1, 3));
     }
     // Closed by the destructor with the stop command, once.
     QCOMPARE(controller.lines().size(), 3);
     QCOMPARE(controller.lines().last(), QByteArray("#stCom102!\r\n"));
 
-    log.lines.clear();
+    log.clear();
     InterfaceHardware again(&status);
     QCOMPARE(again.open(), 0);
-    QVERIFY(portsTried(log.lines).isEmpty()); // found at once on COM4
+    QVERIFY(portsTried(log.lines()).isEmpty()); // found at once on COM4
 }
 
 void TestInterfaceHardware::refusingControllers()
@@ -168,8 +160,8 @@ void TestInterfaceHardware::refusingControllers()
         InterfaceHardware hardware(&status);
         QCOMPARE(hardware.open(), -1);
         QVERIFY(!hardware.port && !hardware.device);
-        QCOMPARE(portsTried(log.lines), QList<int>{1} + ports(3, 30));
-        QCOMPARE(linesOf(log.lines, "QuorixTSPX::"), c.second);
+        QCOMPARE(portsTried(log.lines()), QList<int>{1} + ports(3, 30));
+        QCOMPARE(log.linesStartingWith("QuorixTSPX::"), c.second);
         // Nothing is sent after the first refusal.
         QCOMPARE(controller.lines().last(), c.first + "!\r\n");
         QCOMPARE(storedPortNr(status), 0);
@@ -204,7 +196,7 @@ void TestInterfaceHardware::searchPassesPortsThatAreNotTheGauge()
     QCOMPARE(storedPortNr(status), 3);
     // The other device got the stop command only: its answer is no result.
     QCOMPARE(other.lines(), QList<QByteArray>{"#stCom102!\r\n"});
-    QCOMPARE(linesOf(log.lines, "QuorixTSPX::"),
+    QCOMPARE(log.linesStartingWith("QuorixTSPX::"),
              (QList<QByteArray>{"QuorixTSPX::disconnect: Fehler!", "QuorixTSPX::connect: Fehler!",
                                 "QuorixTSPX::connect: Fehler!", "QuorixTSPX::disconnect: OK",
                                 "QuorixTSPX::connect: OK"}));

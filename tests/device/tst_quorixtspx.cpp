@@ -19,7 +19,7 @@ constexpr double kByteMs = 1000.0 / 11520;
 // The log lines of answers dropped because they named another command.
 int droppedAnswers(const LogCapture &log)
 {
-    return int(std::count_if(log.lines.begin(), log.lines.end(), [](const QByteArray &line) {
+    return int(std::count_if(log.lines().begin(), log.lines().end(), [](const QByteArray &line) {
         return line.startsWith(kDroppedPrefix);
     }));
 }
@@ -70,7 +70,7 @@ void TestQuorixTSPX::constructorConfiguresAndDropsStaleInput()
     QuorixTSPX device(&port);
     QCOMPARE(port.initArgs, (QList<int>{115200, 0, 8, 1, 0}));
     QCOMPARE(device.status->code, 1);
-    QVERIFY(log.lines.isEmpty());
+    QVERIFY(log.lines().isEmpty());
     port.reply("#0\r\n");
     QCOMPARE(device.execCommand("dMsEr", 1), 0); // not the stale 9
 }
@@ -441,8 +441,8 @@ void TestQuorixTSPX::portsThatAreNotTheGauge()
     QCOMPARE(device.disconnect(), -2);
     QCOMPARE(device.connect(), -1);
     QCOMPARE(port.written, QByteArray("#stCom102!\r\n"));
-    QCOMPARE(log.lines, (QList<QByteArray>{"QuorixTSPX::disconnect: Fehler!",
-                                           "QuorixTSPX::connect: Fehler!"}));
+    QCOMPARE(log.lines(), (QList<QByteArray>{"QuorixTSPX::disconnect: Fehler!",
+                                             "QuorixTSPX::connect: Fehler!"}));
     // Straight to the start command: not accepted either.
     ScriptedPort second;
     second.loopback = loopback;
@@ -463,7 +463,7 @@ void TestQuorixTSPX::connectAndDisconnect()
     QCOMPARE(device.disconnect(), 0);
     QCOMPARE(device.connect(), 0);
     QCOMPARE(port.written, QByteArray("#stCom102!\r\n#stCom101!\r\n"));
-    QCOMPARE(log.lines,
+    QCOMPARE(log.lines(),
              (QList<QByteArray>{"QuorixTSPX::disconnect: OK", "QuorixTSPX::connect: OK"}));
 }
 
@@ -480,7 +480,7 @@ void TestQuorixTSPX::refusals()
     QCOMPARE(device.disconnect(), -1);
     QCOMPARE(port.written, QByteArray("#stCom101!\r\n"));
     const QByteArray line = "QuorixTSPX::connect: " + kInitErrorText;
-    QCOMPARE(log.lines,
+    QCOMPARE(log.lines(),
              (QList<QByteArray>{line, line, "QuorixTSPX::disconnect: " + kInitErrorText}));
 
     ScriptedPort silent;
@@ -492,7 +492,7 @@ void TestQuorixTSPX::refusals()
     port.reply("#-1\r\n");
     QCOMPARE(stopRefused.disconnect(), -2);
     QCOMPARE(stopRefused.status->code, 4);
-    QCOMPARE(log.lines.last(), QByteArray("QuorixTSPX::disconnect: Akku leer")); // detail 0
+    QCOMPARE(log.lines().last(), QByteArray("QuorixTSPX::disconnect: Akku leer")); // detail 0
 }
 
 void TestQuorixTSPX::unusablePorts()
@@ -503,7 +503,7 @@ void TestQuorixTSPX::unusablePorts()
     QuorixTSPX device(&port);
     QCOMPARE(device.status->code, 2);
     QCOMPARE(port.clears, 0);
-    QCOMPARE(log.lines, QList<QByteArray>{"QuorixTSPX::QuorixTSPX: " + kPortErrorText});
+    QCOMPARE(log.lines(), QList<QByteArray>{"QuorixTSPX::QuorixTSPX: " + kPortErrorText});
     port.queue("#0\r\n");
     QByteArray text;
     QCOMPARE(device.readCommand("x", 1, text), -99);
@@ -515,7 +515,7 @@ void TestQuorixTSPX::unusablePorts()
     QCOMPARE(withoutPort.status->code, 0);
     QCOMPARE(withoutPort.readCommand("x", 1, text), -99);
     QCOMPARE(withoutPort.connect(), -1);
-    QCOMPARE(log.lines.last(), "QuorixTSPX::connect: Ger\xc3\xa4t nicht initialisiert!");
+    QCOMPARE(log.lines().last(), "QuorixTSPX::connect: Ger\xc3\xa4t nicht initialisiert!");
 }
 
 void TestQuorixTSPX::statusTexts()
@@ -541,7 +541,7 @@ void TestQuorixTSPX::statusTexts()
     LogCapture log;
     status.logEnabled = false;
     status.logStatus("P: ");
-    QVERIFY(log.lines.isEmpty());
+    QVERIFY(log.lines().isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TestQuorixTSPX)

@@ -42,7 +42,7 @@ void TestRS232Win::missingPortStaysClosed()
         port.readString(&text, 0);
         QVERIFY(text.isEmpty());
         port.writeString("#serNr000?\r\n");
-        QCOMPARE(log.lines, QList<QByteArray>{kCannotOpen + name});
+        QCOMPARE(log.lines(), QList<QByteArray>{kCannotOpen + name});
     }
 }
 
@@ -81,7 +81,7 @@ void TestRS232Win::bytesBothWays()
     QVERIFY(port.isOpen);
     // A pseudo-terminal has no DTR and RTS lines; that does not matter.
     QCOMPARE(port.init(115200, 0, 8, 1, 0), 0);
-    QCOMPARE(log.lines, QList<QByteArray>{"Init RS232: COM31152000810"});
+    QCOMPARE(log.lines(), QList<QByteArray>{"Init RS232: COM31152000810"});
 
     port.writeChar('#');
     port.writeString(QByteArray("serNr\r\n\x11\xff\0ignored", 16));
@@ -154,7 +154,7 @@ void TestRS232Win::unusableSettingsCloseThePort()
     RS232Win port("COM3");
     QCOMPARE(port.init(115200, 0, 9, 1, 0), -2);
     QVERIFY(!port.isOpen);
-    QCOMPARE(log.lines,
+    QCOMPARE(log.lines(),
              QList<QByteArray>{"RS232 kann nicht konfiguriert werden! COM3 (1152000910)"});
     QCOMPARE(port.init(115200, 0, 8, 1, 0), -1); // no second chance
     port.writeString("#stCom101!\r\n");
@@ -169,7 +169,7 @@ void TestRS232Win::exclusiveAndUnplugged()
     LogCapture log;
     RS232Win port("COM3");
     QVERIFY(!RS232Win("COM3").isOpen);
-    QCOMPARE(log.lines, QList<QByteArray>{kCannotOpen + "COM3"});
+    QCOMPARE(log.lines(), QList<QByteArray>{kCannotOpen + "COM3"});
     QuorixTSPX device(&port);
     QCOMPARE(device.status->code, 1);
 

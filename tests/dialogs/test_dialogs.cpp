@@ -1,3 +1,4 @@
+#include "configfolder.h"
 #include "settings/statusini.h"
 #include "ui/infodialog.h"
 #include "ui/settingsdialog.h"
@@ -9,7 +10,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
@@ -61,7 +61,7 @@ private:
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
 
-    std::unique_ptr<QTemporaryDir> m_config;
+    std::unique_ptr<TemporaryConfigHome> m_config;
     std::unique_ptr<StatusIni> m_status;
     std::unique_ptr<ScriptedSettingsDialog> m_dialog;
 };
@@ -70,8 +70,8 @@ void TestDialogs::init()
 {
     m_dialog.reset();
     m_status.reset();
-    m_config = std::make_unique<QTemporaryDir>();
-    qputenv("XDG_CONFIG_HOME", m_config->path().toLocal8Bit());
+    m_config.reset(); // the old folder restores the variable before the new one sets it
+    m_config = std::make_unique<TemporaryConfigHome>();
     m_status = std::make_unique<StatusIni>("status");
     m_status->load(); // no file: the defaults
     m_status->language = "en";

@@ -1,3 +1,4 @@
+#include "configfolder.h"
 #include "measurement/devicedata.h"
 #include "measurement/measurement.h"
 #include "settings/statusini.h"
@@ -103,6 +104,7 @@ private:
         return QDir(m_scratch->path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries);
     }
 
+    std::unique_ptr<TemporaryConfigHome> m_configHome;
     std::unique_ptr<QTemporaryDir> m_output;
     std::unique_ptr<QTemporaryDir> m_scratch; // TMPDIR, the shared temporary folder
     std::unique_ptr<StatusIni> m_status;
@@ -124,9 +126,10 @@ void TestReport::initTestCase()
 
 void TestReport::init()
 {
+    m_configHome.reset(); // the old folder restores the variable before the new one sets it
+    m_configHome = std::make_unique<TemporaryConfigHome>();
     m_output = std::make_unique<QTemporaryDir>();
     m_scratch = std::make_unique<QTemporaryDir>();
-    qputenv("XDG_CONFIG_HOME", path("config").toLocal8Bit());
     qputenv("TMPDIR", m_scratch->path().toLocal8Bit());
 
     QImage logo(kLogoPixels, QImage::Format_RGB32);

@@ -2,6 +2,7 @@
 // use: a status file of random bytes, a folder in the status file's place, a
 // settings folder that is a file or cannot be written. The program starts
 // with its defaults or with what it could read, and exits normally.
+#include "configfolder.h"
 #include "programrun.h"
 
 #include "settings/settingspaths.h"
@@ -10,7 +11,6 @@
 #include <QDir>
 #include <QFile>
 #include <QRandomGenerator>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
 
@@ -85,14 +85,13 @@ private slots:
     void readOnlySettingsFolder();
 
 private:
-    std::unique_ptr<QTemporaryDir> m_configHome;
+    std::unique_ptr<TemporaryConfigHome> m_configHome;
 };
 
 void TestFileFaults::init()
 {
-    m_configHome = std::make_unique<QTemporaryDir>();
+    m_configHome = std::make_unique<TemporaryConfigHome>();
     QVERIFY(m_configHome->isValid());
-    qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_configHome->path()));
 }
 
 void TestFileFaults::cleanup()

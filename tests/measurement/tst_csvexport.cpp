@@ -1,4 +1,4 @@
-#include "base/log.h"
+#include "logcapture.h"
 #include "measurement/dblist.h"
 
 #include <QtTest>
@@ -37,8 +37,7 @@ private:
 
     std::unique_ptr<QTemporaryDir> m_dir;
     std::vector<std::unique_ptr<Measurement>> m_records;
-    QList<QByteArray> m_log;
-    LogSink m_oldSink;
+    std::unique_ptr<LogCapture> m_log;
 };
 
 namespace {
@@ -110,13 +109,12 @@ void TestCsvExport::initTestCase()
 void TestCsvExport::init()
 {
     m_dir = std::make_unique<QTemporaryDir>();
-    m_log.clear();
-    m_oldSink = setLogSink([this](const QByteArray &line) { m_log.append(line); });
+    m_log = std::make_unique<LogCapture>();
 }
 
 void TestCsvExport::cleanup()
 {
-    setLogSink(m_oldSink);
+    m_log.reset();
     m_records.clear();
     m_dir.reset();
 }
@@ -160,8 +158,8 @@ void TestCsvExport::twoRecordsWithSeparatorHeader()
         "\"0.010\",\"2.0\",\"12.3\"\r\n"
         "\"0.020\",\"-0.5\",\"\"\r\n";
     QCOMPARE(readAll(csvPath()), expected);
-    QCOMPARE(m_log, QList<QByteArray>{"DbList::exportListCSV: " + csvPath().toUtf8() +
-                                      " Anzahl Zeilen: 3"});
+    QCOMPARE(m_log->lines(), QList<QByteArray>{"DbList::exportListCSV: " + csvPath().toUtf8() +
+                                               " Anzahl Zeilen: 3"});
 }
 
 void TestCsvExport::withoutSeparatorHeaderStartsWithTheDeviceRow()
@@ -193,8 +191,8 @@ void TestCsvExport::zeroRateCountsSecondsAndMissingSamplesAreEmpty()
         "\"3.000\",\"\",\"\"\r\n"
         "\"4.000\",\"\",\"\"\r\n";
     QCOMPARE(readAll(csvPath()), expected);
-    QCOMPARE(m_log.size(), 1);
-    QVERIFY(m_log.first().endsWith(" Anzahl Zeilen: 5"));
+    QCOMPARE(m_log->lines().size(), 1);
+    QVERIFY(m_log->lines().first().endsWith(" Anzahl Zeilen: 5"));
 }
 
 void TestCsvExport::allTimesFollowTheFirstRecordsRate()
@@ -232,8 +230,8 @@ void TestCsvExport::recordsWithoutSamplesGiveOnlyTheHeader()
 
     QCOMPARE(table.exportListCSV(csvPath(), false), 0);
     QCOMPARE(readAll(csvPath()), headerRows("X", "N", {"2"}, {"01.01.20"}, {"00:00"}));
-    QCOMPARE(m_log, QList<QByteArray>{"DbList::exportListCSV: " + csvPath().toUtf8() +
-                                      " Anzahl Zeilen: 0"});
+    QCOMPARE(m_log->lines(), QList<QByteArray>{"DbList::exportListCSV: " + csvPath().toUtf8() +
+                                               " Anzahl Zeilen: 0"});
 }
 
 void TestCsvExport::textsBeyondLatin1BecomeQuestionMarks()
@@ -277,7 +275,7 @@ void TestCsvExport::emptyListWritesNothing()
     const DbList table({}, QStringLiteral("X"), QStringLiteral("N"), 1.0);
     QCOMPARE(table.exportListCSV(csvPath(), true), 0);
     QVERIFY(!QFileInfo::exists(csvPath()));
-    QVERIFY(m_log.isEmpty());
+    QVERIFY(m_log->lines().isEmpty());
 }
 
 void TestCsvExport::directoryInPlaceOfTheFileFails()
@@ -287,8 +285,8 @@ void TestCsvExport::directoryInPlaceOfTheFileFails()
     const DbList table({m}, QStringLiteral("X"), QStringLiteral("N"), 1.0);
 
     QCOMPARE(table.exportListCSV(csvPath(), true), -1);
-    QCOMPARE(m_log, QList<QByteArray>{"DbList::exportListCSV: " + csvPath().toUtf8() +
-                                      " Anzahl Zeilen: 0"});
+    QCOMPARE(m_log->lines(), QList<QByteArray>{"DbList::exportListCSV: " + csvPath().toUtf8() +
+                                               " Anzahl Zeilen: 0"});
     QVERIFY(QFileInfo(csvPath()).isDir());
 }
 
@@ -302,7 +300,8 @@ void TestCsvExport::failedWriteFails()
     const DbList table({m}, QStringLiteral("X"), QStringLiteral("N"), 1.0);
 
     QCOMPARE(table.exportListCSV(full, true), -1);
-    QCOMPARE(m_log, QList<QByteArray>{"DbList::exportListCSV: /dev/full Anzahl Zeilen: 0"});
+    QCOMPARE(m_log->lines(),
+             QList<QByteArray>{"DbList::exportListCSV: /dev/full Anzahl Zeilen: 0"});
 }
 
 void TestCsvExport::nameBeyondLatin1IsUsedAsGiven()
@@ -314,8 +313,8 @@ void TestCsvExport::nameBeyondLatin1IsUsedAsGiven()
     QCOMPARE(table.exportListCSV(csvPath(name), false), 0);
     QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files), QStringList{name});
     QVERIFY(readAll(csvPath(name)).endsWith("\"0.000\",\"1.0\"\r\n"));
-    QCOMPARE(m_log, QList<QByteArray>{"DbList::exportListCSV: " + csvPath(name).toUtf8() +
-                                      " Anzahl Zeilen: 1"});
+    QCOMPARE(m_log->lines(), QList<QByteArray>{"DbList::exportListCSV: " + csvPath(name).toUtf8() +
+                                               " Anzahl Zeilen: 1"});
 }
 
 void TestCsvExport::largeTablesCrossTheOutputBufferUnchanged()
@@ -358,7 +357,7 @@ void TestCsvExport::largeTablesCrossTheOutputBufferUnchanged()
         "\"Zeit / s\"" + QByteArray(",\"Kraft / lbf\"").repeated(300) + "\r\n";
     QVERIFY(csv.contains(titles));
     QCOMPARE(csv.mid(csv.indexOf(titles) + titles.size()), expected);
-    QVERIFY(m_log.first().endsWith(" Anzahl Zeilen: 9000"));
+    QVERIFY(m_log->lines().first().endsWith(" Anzahl Zeilen: 9000"));
 }
 
 void TestCsvExport::sampleRowsAreBoundedByTheLongestAnswer()
@@ -387,7 +386,7 @@ void TestCsvExport::sampleRowsAreBoundedByTheLongestAnswer()
     QCOMPARE(lines.size(), 10 + 40000 + 1);
     QCOMPARE(lines.at(10), QByteArray("\"0.000\",\"1.0\",\"\"\r"));
     QCOMPARE(lines.at(10 + 39999), QByteArray("\"3999.900\",\"\",\"\"\r"));
-    QVERIFY(m_log.first().endsWith(" Anzahl Zeilen: 40000"));
+    QVERIFY(m_log->lines().first().endsWith(" Anzahl Zeilen: 40000"));
 }
 
 QTEST_GUILESS_MAIN(TestCsvExport)

@@ -1,6 +1,6 @@
 // The Excel workbook read back: unpacked with unzip, its sheets' XML cells
 // compared with the measurements, the statistics and the limits.
-#include "base/log.h"
+#include "logcapture.h"
 #include "measurement/seriesstatistics.h"
 #include "measurement/workbookexport.h"
 #include "workbookreader.h"
@@ -68,20 +68,18 @@ private:
 
     std::unique_ptr<QTemporaryDir> m_dir;
     std::vector<std::unique_ptr<Measurement>> m_records;
-    QList<QByteArray> m_log;
-    LogSink m_oldSink;
+    std::unique_ptr<LogCapture> m_log;
 };
 
 void TestWorkbookExport::init()
 {
     m_dir = std::make_unique<QTemporaryDir>();
-    m_log.clear();
-    m_oldSink = setLogSink([this](const QByteArray &line) { m_log.append(line); });
+    m_log = std::make_unique<LogCapture>();
 }
 
 void TestWorkbookExport::cleanup()
 {
-    setLogSink(m_oldSink);
+    m_log.reset();
     m_records.clear();
 }
 
@@ -111,7 +109,7 @@ void TestWorkbookExport::measurementsSideBySideAsNumbers()
     three->sampleCount = 5; // more than held: the rest stays empty
     set.records = {seven, three};
     QCOMPARE(writeWorkbook(path(), {set}), 0);
-    QCOMPARE(m_log,
+    QCOMPARE(m_log->lines(),
              QList<QByteArray>{"WorkbookExport::write: " + path().toUtf8() + " Anzahl Zeilen: 5"});
 
     const Sheet sheet = readSheet(path(), 1);
@@ -220,13 +218,13 @@ void TestWorkbookExport::nothingToWriteOrNoPlaceToWriteIt()
     MeasurementSet empty;
     QCOMPARE(writeWorkbook(path(), {empty}), 0);
     QVERIFY(!QFile::exists(path()));
-    QVERIFY(m_log.isEmpty());
+    QVERIFY(m_log->lines().isEmpty());
 
     MeasurementSet set;
     set.records = {record(1, "01;02;2020", "10;00;00", 10.0f, {1})};
     QVERIFY(QDir(m_dir->path()).mkdir(QStringLiteral("folder.xlsx")));
     QCOMPARE(writeWorkbook(path(QStringLiteral("folder.xlsx")), {set}), -1);
-    QCOMPARE(m_log.last(),
+    QCOMPARE(m_log->lines().last(),
              "WorkbookExport::write: " + path("folder.xlsx").toUtf8() + " Anzahl Zeilen: 0");
     QCOMPARE(writeWorkbook(path(QStringLiteral("missing/set.xlsx")), {set}), -1);
 }

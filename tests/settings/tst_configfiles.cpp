@@ -23,13 +23,13 @@ private slots:
 
 void TestConfigFiles::configWithoutFileWritesItsDefaults()
 {
-    ScopedConfigHome configHome;
-    const QByteArray path = configHome.filePath("config");
+    TemporaryConfigHome configHome;
+    const QByteArray path = configHome.iniPath("config");
     LogCapture log;
     ConfigIni config("config");
     QCOMPARE(config.fileName, path);
     QCOMPARE(config.load(), 999);
-    QCOMPARE(log.lines,
+    QCOMPARE(log.lines(),
              QList<QByteArray>({"Load ConfigIni '" + path + "' nicht gefunden! Lade Defaultwerte!!",
                                 "Save '" + path + "': OK"}));
     QCOMPARE(config.defaultValues, true);
@@ -43,50 +43,50 @@ void TestConfigFiles::configWithoutFileWritesItsDefaults()
 
 void TestConfigFiles::configDeclaringNoDefaultsLoadsOk()
 {
-    ScopedConfigHome configHome;
-    const QByteArray path = configHome.filePath("config");
+    TemporaryConfigHome configHome;
+    const QByteArray path = configHome.iniPath("config");
     QVERIFY(writeFile(path, "[General]\ndefaultValues=false\n\n[system]\nverfSprachen=de, en\n"));
     LogCapture log;
     ConfigIni config("config");
     QCOMPARE(config.load(), 0);
-    QCOMPARE(log.lines, QList<QByteArray>{"Load ConfigIni '" + path + "': OK"});
+    QCOMPARE(log.lines(), QList<QByteArray>{"Load ConfigIni '" + path + "': OK"});
     QCOMPARE(config.defaultValues, false);
     QCOMPARE(config.availableLanguages, QList<QByteArray>({"de", "en"}));
 }
 
 void TestConfigFiles::configDeclaringDefaultsStillReadsTheList()
 {
-    ScopedConfigHome configHome;
-    const QByteArray path = configHome.filePath("config");
+    TemporaryConfigHome configHome;
+    const QByteArray path = configHome.iniPath("config");
     QVERIFY(writeFile(path, "[General]\ndefaultValues=true\n\n[system]\nverfSprachen=fr, it\n"));
     LogCapture log;
     ConfigIni config("config");
     QCOMPARE(config.load(), 999);
-    QCOMPARE(log.lines, QList<QByteArray>{"Load ConfigIni '" + path + "': Defaultwerte!"});
+    QCOMPARE(log.lines(), QList<QByteArray>{"Load ConfigIni '" + path + "': Defaultwerte!"});
     QCOMPARE(config.availableLanguages, QList<QByteArray>({"fr", "it"}));
 }
 
 void TestConfigFiles::configConstructedAndDestroyedWritesNothing()
 {
-    ScopedConfigHome configHome;
+    TemporaryConfigHome configHome;
     {
         ConfigIni config("config");
         QCOMPARE(config.defaultValues, false);
         QVERIFY(config.availableLanguages.isEmpty());
     }
-    QVERIFY(!QFileInfo::exists(configHome.filePath("config")));
+    QVERIFY(!QFileInfo::exists(configHome.iniPath("config")));
 }
 
 void TestConfigFiles::configInBlockedFolderFailsTheSave()
 {
-    ScopedConfigHome configHome;
+    TemporaryConfigHome configHome;
     QVERIFY(configHome.blockFolder());
     LogCapture log;
     ConfigIni config("config");
     QCOMPARE(config.load(), 999);
-    QCOMPARE(log.lines.size(), 1); // the missing file; the failed save says nothing
+    QCOMPARE(log.lines().size(), 1); // the missing file; the failed save says nothing
     QVERIFY(config.save() != 0);
-    QCOMPARE(log.lines.size(), 1);
+    QCOMPARE(log.lines().size(), 1);
 }
 
 void TestConfigFiles::deviceSettingsRoundTrip()
@@ -109,7 +109,7 @@ void TestConfigFiles::deviceSettingsRoundTrip()
         QCOMPARE(settings.save(path), 0);
         QCOMPARE(settings.fileName, path);
     }
-    QCOMPARE(log.lines, QList<QByteArray>{"Save DeviceSettingsIni '" + path + "': OK"});
+    QCOMPARE(log.lines(), QList<QByteArray>{"Save DeviceSettingsIni '" + path + "': OK"});
     QCOMPARE(readFile(path), QByteArray("[General]\n"
                                         "calib0=1\n"
                                         "calib1=-2\n"
@@ -125,10 +125,10 @@ void TestConfigFiles::deviceSettingsRoundTrip()
                                         "measTime=30\n"
                                         "timeout=120\n"));
 
-    log.lines.clear();
+    log.clear();
     DeviceSettingsIni loaded;
     QCOMPARE(loaded.load(path), 0);
-    QCOMPARE(log.lines, QList<QByteArray>{"Load DeviceSettingsIni '" + path + "': OK"});
+    QCOMPARE(log.lines(), QList<QByteArray>{"Load DeviceSettingsIni '" + path + "': OK"});
     QCOMPARE(loaded.hwVersion, QByteArray("HW 2.1"));
     QCOMPARE(loaded.language, QByteArray("it"));
     QCOMPARE(loaded.dateFormat, 1);
@@ -151,8 +151,8 @@ void TestConfigFiles::deviceSettingsFromMissingFileKeepCurrentValues()
     settings.calib[2] = 5;
     settings.loadValues[0] = 2.5;
     QCOMPARE(settings.load(path), 999);
-    QCOMPARE(log.lines, QList<QByteArray>{"Load DeviceSettingsIni '" + path +
-                                          "': nicht gefunden! Lade Defaultwerte!!"});
+    QCOMPARE(log.lines(), QList<QByteArray>{"Load DeviceSettingsIni '" + path +
+                                            "': nicht gefunden! Lade Defaultwerte!!"});
     QCOMPARE(settings.language, QByteArray("en"));
     QCOMPARE(settings.measTime, 5);
     QCOMPARE(settings.timeout, 60);
@@ -172,7 +172,7 @@ void TestConfigFiles::deviceSettingsToBlockedPathFail()
     LogCapture log;
     DeviceSettingsIni settings;
     QVERIFY(settings.save(path) != 0);
-    QVERIFY(log.lines.isEmpty());
+    QVERIFY(log.lines().isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TestConfigFiles)

@@ -27,11 +27,11 @@ void TestIniStore::foldersFollowTheEnvironmentOnEveryCall()
 {
     const QByteArray oldHome = qgetenv("HOME");
     {
-        ScopedConfigHome first;
+        TemporaryConfigHome first;
         QCOMPARE(settingsFolder(), first.appFolder());
         QCOMPARE(settingsFilePath("status"), first.appFolder() + "/status.ini");
         QCOMPARE(portsFolder(), first.appFolder() + "/ports");
-        ScopedConfigHome second;
+        TemporaryConfigHome second;
         QCOMPARE(settingsFolder(), second.appFolder());
 
         // Unset or relative: the user's ~/.config.
@@ -47,13 +47,13 @@ void TestIniStore::foldersFollowTheEnvironmentOnEveryCall()
 
 void TestIniStore::storeByNameLivesInTheApplicationFolder()
 {
-    ScopedConfigHome home;
+    TemporaryConfigHome home;
     {
         IniStore store("Kavro", "TensimoParl", "status", 1);
-        QCOMPARE(store.fileName, home.filePath("status"));
+        QCOMPARE(store.fileName, home.iniPath("status"));
         QCOMPARE(store.writeInt("k", 1), 0);
     }
-    QCOMPARE(readFile(home.filePath("status")), QByteArray("[General]\nk=1\n"));
+    QCOMPARE(readFile(home.iniPath("status")), QByteArray("[General]\nk=1\n"));
 }
 
 void TestIniStore::writesWithoutSyncReachTheFileOnDestruction()
@@ -250,14 +250,14 @@ void TestIniStore::allKeysReportsKeysBeyondLatin1()
 
 void TestIniStore::blockedFolderShowsAsAccessErrorOnSync()
 {
-    ScopedConfigHome home;
+    TemporaryConfigHome home;
     QVERIFY(home.blockFolder());
     IniStore store("Kavro", "TensimoParl", "status", 1);
     QCOMPARE(store.writeInt("k", 1), 0); // the failure shows only when written
     QCOMPARE(store.sync(), 1);
     int value = 0;
     QCOMPARE(store.readInt("k", value, 0), 1);
-    QVERIFY(!QFileInfo(home.filePath("status")).exists());
+    QVERIFY(!QFileInfo(home.iniPath("status")).exists());
 }
 
 void TestIniStore::brokenFileShowsAsFormatError()

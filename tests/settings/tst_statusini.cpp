@@ -24,15 +24,15 @@ private:
 
 void TestStatusIni::firstRunLoadsDefaultsAndSaveWritesTheWholeFile()
 {
-    ScopedConfigHome configHome;
+    TemporaryConfigHome configHome;
     LogCapture log;
-    const QByteArray path = configHome.filePath("status");
+    const QByteArray path = configHome.iniPath("status");
     StatusIni status("status");
     QCOMPARE(status.fileName, path);
 
     QCOMPARE(status.load(), 999);
-    QCOMPARE(log.lines, QList<QByteArray>{"Load StatusIni '" + path +
-                                          "': nicht gefunden! Lade Defaultwerte!!"});
+    QCOMPARE(log.lines(), QList<QByteArray>{"Load StatusIni '" + path +
+                                            "': nicht gefunden! Lade Defaultwerte!!"});
     QCOMPARE(status.language, QByteArray("de"));
     QCOMPARE(status.formPosX, 20);
     QCOMPARE(status.formPosY, 20);
@@ -47,9 +47,9 @@ void TestStatusIni::firstRunLoadsDefaultsAndSaveWritesTheWholeFile()
     QCOMPARE(status.exportListCsvWithSepHeader, true);
     QVERIFY(!QFile::exists(path)); // loading creates nothing
 
-    log.lines.clear();
+    log.clear();
     QCOMPARE(status.save(), 0);
-    QCOMPARE(log.lines, QList<QByteArray>{"Save StatusIni '" + path + "': OK"});
+    QCOMPARE(log.lines(), QList<QByteArray>{"Save StatusIni '" + path + "': OK"});
     // QSettings sorts the sections and the keys of a new file alphabetically.
     const QByteArray expected = "[com]\n"
                                 "lastConnectedPortNr=0\n"
@@ -81,7 +81,7 @@ void TestStatusIni::firstRunLoadsDefaultsAndSaveWritesTheWholeFile()
 
 void TestStatusIni::savedValuesLoadBackWithOk()
 {
-    ScopedConfigHome configHome;
+    TemporaryConfigHome configHome;
     const QByteArray header = "Pr\xfc"
                               "fstand K\xe4lte";
     {
@@ -101,14 +101,14 @@ void TestStatusIni::savedValuesLoadBackWithOk()
         status.exportListCsvWithSepHeader = false;
         QCOMPARE(status.save(), 0);
     }
-    const QByteArray file = readFile(configHome.filePath("status"));
+    const QByteArray file = readFile(configHome.iniPath("status"));
     QVERIFY(file.contains("printHaderline=Pr\\xfc\\x66stand K\\xe4lte\n"));
 
     LogCapture log;
     StatusIni status("status");
     QCOMPARE(status.load(), 0);
-    QCOMPARE(log.lines,
-             QList<QByteArray>{"Load StatusIni '" + configHome.filePath("status") + "': OK"});
+    QCOMPARE(log.lines(),
+             QList<QByteArray>{"Load StatusIni '" + configHome.iniPath("status") + "': OK"});
     QCOMPARE(status.language, QByteArray("fr"));
     QCOMPARE(status.formPosX, 0);
     QCOMPARE(status.formPosY, 35);
@@ -142,7 +142,7 @@ void TestStatusIni::pathsReadBackAsTheyWereChosen()
 {
     QFETCH(QString, path);
     QFETCH(QByteArray, stored);
-    ScopedConfigHome configHome;
+    TemporaryConfigHome configHome;
     {
         StatusIni status("status");
         status.load();
@@ -151,7 +151,7 @@ void TestStatusIni::pathsReadBackAsTheyWereChosen()
         status.lastExportListPath = path + "/csv";
         QCOMPARE(status.save(), 0);
     }
-    const QByteArray file = readFile(configHome.filePath("status"));
+    const QByteArray file = readFile(configHome.iniPath("status"));
     QVERIFY2(
         file.contains("\nlastExportListPath=" + stored + "/csv\nlastFilePath=" + stored + "/pdf\n"),
         file.constData());
@@ -166,15 +166,15 @@ void TestStatusIni::pathsReadBackAsTheyWereChosen()
 
 void TestStatusIni::partialFileFillsTheRestWithDefaults()
 {
-    ScopedConfigHome configHome;
+    TemporaryConfigHome configHome;
     QVERIFY(
-        writeFile(configHome.filePath("status"),
+        writeFile(configHome.iniPath("status"),
                   "[com]\nlastConnectedPortNr=4\n\n[export]\nexportListCsvWithSepHeader=false\n"));
     LogCapture log;
     StatusIni status("status");
     QCOMPARE(status.load(), 0);
-    QCOMPARE(log.lines.size(), 1);
-    QVERIFY(log.lines.first().endsWith("': OK"));
+    QCOMPARE(log.lines().size(), 1);
+    QVERIFY(log.lines().first().endsWith("': OK"));
     QCOMPARE(status.lastConnectedPortNr, 4);
     QCOMPARE(status.exportListCsvWithSepHeader, false);
     QCOMPARE(status.language, QByteArray("de"));
@@ -185,8 +185,8 @@ void TestStatusIni::partialFileFillsTheRestWithDefaults()
 
 void TestStatusIni::headerKeySpelledHeaderIsNotRead()
 {
-    ScopedConfigHome configHome;
-    const QByteArray path = configHome.filePath("status");
+    TemporaryConfigHome configHome;
+    const QByteArray path = configHome.iniPath("status");
     QVERIFY(writeFile(path, "[printing]\nprintHeaderline=Handmade\n"));
     StatusIni status("status");
     QCOMPARE(status.load(), 0);
@@ -198,27 +198,27 @@ void TestStatusIni::headerKeySpelledHeaderIsNotRead()
 
 void TestStatusIni::blockedFolderFailsTheSaveWithoutLogLine()
 {
-    ScopedConfigHome configHome;
+    TemporaryConfigHome configHome;
     QVERIFY(configHome.blockFolder());
     LogCapture log;
     StatusIni status("status");
     QCOMPARE(status.load(), 999);
-    log.lines.clear();
+    log.clear();
     status.lastConnectedPortNr = 3;
     QVERIFY(status.save() != 0);
-    QVERIFY(log.lines.isEmpty());
+    QVERIFY(log.lines().isEmpty());
     QCOMPARE(status.lastConnectedPortNr, 3); // kept in memory for the rest of the run
 }
 
 void TestStatusIni::brokenFileFailsTheLoadWithoutLogLine()
 {
-    ScopedConfigHome configHome;
-    QVERIFY(writeFile(configHome.filePath("status"), "[gui\nlanguage=\"en\n"));
+    TemporaryConfigHome configHome;
+    QVERIFY(writeFile(configHome.iniPath("status"), "[gui\nlanguage=\"en\n"));
     LogCapture log;
     StatusIni status("status");
     const int result = status.load();
     QVERIFY(result != 0 && result != 999);
-    QVERIFY(log.lines.isEmpty());
+    QVERIFY(log.lines().isEmpty());
     QCOMPARE(status.formHeight, 750);
 }
 

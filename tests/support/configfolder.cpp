@@ -1,5 +1,7 @@
 #include "configfolder.h"
 
+#include <QFile>
+
 namespace {
 constexpr char kConfigHome[] = "XDG_CONFIG_HOME";
 }
@@ -16,4 +18,16 @@ TemporaryConfigHome::~TemporaryConfigHome()
         qputenv(kConfigHome, m_previous);
     else
         qunsetenv(kConfigHome);
+}
+
+QByteArray TemporaryConfigHome::iniPath(const char *name) const
+{
+    return (appFolder() + QLatin1Char('/') + QLatin1String(name) + QStringLiteral(".ini"))
+        .toLatin1();
+}
+
+bool TemporaryConfigHome::blockFolder() const
+{
+    QFile blocker(m_dir.filePath(QStringLiteral("Kavro")));
+    return blocker.open(QIODevice::WriteOnly);
 }

@@ -17,6 +17,16 @@ public:
 
     bool isValid() const { return m_dir.isValid(); }
     QString path() const { return m_dir.path(); }
+    // A file of the test's own in the folder (beside Kavro/).
+    QString filePath(const QString &name) const { return m_dir.filePath(name); }
+    // Where the program keeps its settings: Kavro/TensimoParl in the folder,
+    // spelled out here rather than asked of the program.
+    QString appFolder() const { return m_dir.path() + QStringLiteral("/Kavro/TensimoParl"); }
+    // The settings file `name`.ini in appFolder(), as the log lines print it.
+    QByteArray iniPath(const char *name) const;
+    // Puts a regular file where the Kavro folder must be created, so that no
+    // settings file can be written, not even by root.
+    bool blockFolder() const;
 
 private:
     QTemporaryDir m_dir;

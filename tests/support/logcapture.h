@@ -16,7 +16,7 @@ public:
     LogCapture(const LogCapture &) = delete;
     LogCapture &operator=(const LogCapture &) = delete;
 
-    QList<QByteArray> lines() const { return m_lines; }
+    const QList<QByteArray> &lines() const { return m_lines; }
     // Lines that start with `prefix`, in order.
     QList<QByteArray> linesStartingWith(const QByteArray &prefix) const;
     void clear() { m_lines.clear(); }

@@ -2,6 +2,7 @@
 // selected rows overlaid with a legend and their statistics, the pinned
 // reference, alignment, zoom and cursor through the plot's tools, the
 // level-of-detail drawing, and the selection's CSV, Excel and PDF files.
+#include "configfolder.h"
 #include "modalanswerer.h"
 #include "windowharness.h"
 #include "workbookreader.h"
@@ -133,7 +134,7 @@ private:
     void select(const QList<int> &numbers);
     QModelIndex rowIndex(int number) const;
 
-    QTemporaryDir m_configHome;
+    TemporaryConfigHome m_configHome;
     std::unique_ptr<ConfigIni> m_config;
     std::unique_ptr<StatusIni> m_status;
     std::unique_ptr<Mainform> m_window;
@@ -143,7 +144,6 @@ private:
 void TestAnalysis::initTestCase()
 {
     QVERIFY(m_configHome.isValid());
-    qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_configHome.path()));
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
 }
 

@@ -1,5 +1,6 @@
 // The main window without a gauge: its start state, the measurement page for
 // records put into its list, the tree's current number and the geometry.
+#include "configfolder.h"
 #include "measurement/measurement.h"
 #include "settings/configini.h"
 #include "settings/statusini.h"
@@ -11,7 +12,6 @@
 #include <QLocale>
 #include <QPointer>
 #include <QStandardItemModel>
-#include <QTemporaryDir>
 #include <QtTest>
 #include <qwt_plot_curve.h>
 #include <qwt_scale_div.h>
@@ -68,7 +68,7 @@ private:
     QList<QAction *> selectedMeasurementActions() const;
     QList<QAction *> allMeasurementActions() const;
 
-    QTemporaryDir m_configHome;
+    TemporaryConfigHome m_configHome;
     std::unique_ptr<ConfigIni> m_config;
     std::unique_ptr<StatusIni> m_status;
     std::unique_ptr<Mainform> m_window;
@@ -78,7 +78,6 @@ private:
 void TestMainform::initTestCase()
 {
     QVERIFY(m_configHome.isValid());
-    qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_configHome.path()));
 }
 
 void TestMainform::init()
