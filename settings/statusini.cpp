@@ -71,6 +71,11 @@ int StatusIni::load()
     result += store->readBool("exportListCsvWithSepHeader", exportListCsvWithSepHeader, true);
     store->endGroup();
 
+    store->beginGroup("archive");
+    result += store->readText("archivePath", archivePath, "");
+    result += store->readBool("quickTransfer", quickTransfer, true);
+    store->endGroup();
+
     if (result == 0)
         logLine("Load StatusIni '" + fileName + "': OK");
     return result;
@@ -107,6 +112,11 @@ int StatusIni::save()
 
     store->beginGroup("export");
     result += store->writeBool("exportListCsvWithSepHeader", exportListCsvWithSepHeader);
+    store->endGroup();
+
+    store->beginGroup("archive");
+    result += store->writeText("archivePath", archivePath);
+    result += store->writeBool("quickTransfer", quickTransfer);
     store->endGroup();
 
     result += store->sync();

@@ -32,6 +32,10 @@ public:
     QByteArray lastExportListPath;
     int lastConnectedPortNr = 0;
     bool exportListCsvWithSepHeader = true;
+    // The measurement archive: its file (empty: "archive.sqlite" in the
+    // settings folder) and whether a transfer skips the samples it holds.
+    QByteArray archivePath;
+    bool quickTransfer = true;
 
     QByteArray fileName;
 
