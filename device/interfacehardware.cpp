@@ -11,11 +11,6 @@
 
 namespace {
 
-QByteArray portName(int number)
-{
-    return Protocol::kPortNamePrefix + intToText(int32_t(number), 0, ' ', true);
-}
-
 int nextPort(int number)
 {
     return number % Protocol::kPortCount + 1;
@@ -23,7 +18,10 @@ int nextPort(int number)
 
 } // namespace
 
-InterfaceHardware::InterfaceHardware(StatusIni *status) : status(status) {}
+InterfaceHardware::InterfaceHardware(StatusIni *status, const LinkTiming &timing)
+    : status(status), m_timing(timing)
+{
+}
 
 InterfaceHardware::~InterfaceHardware()
 {
@@ -44,31 +42,45 @@ int InterfaceHardware::open()
     int number = start;
     int lastError = Protocol::kOk;
     do {
-        port = new RS232Win(portName(number));
-        lastError = port->init(Protocol::kBaudRate, Protocol::kParity, Protocol::kDataBits,
-                               Protocol::kStopBits, Protocol::kHandshake);
+        lastError = openPort(portName(number));
         if (lastError == Protocol::kOk) {
-            lastError = connectDevice();
-            if (lastError == Protocol::kOk) {
-                status->lastConnectedPortNr = number;
-                status->save();
-                return Protocol::kOk;
-            }
+            status->lastConnectedPortNr = number;
+            status->save();
+            return Protocol::kOk;
         }
-        delete port;
-        port = nullptr;
         number = nextPort(number);
     } while (number != start);
     status->save();
     return lastError;
 }
 
+int InterfaceHardware::openPort(const QByteArray &name)
+{
+    close();
+    port = new RS232Win(name);
+    int result = port->init(Protocol::kBaudRate, Protocol::kParity, Protocol::kDataBits,
+                            Protocol::kStopBits, Protocol::kHandshake);
+    if (result == Protocol::kOk) {
+        result = connectDevice();
+        if (result == Protocol::kOk)
+            return Protocol::kOk;
+    }
+    delete port;
+    port = nullptr;
+    return result;
+}
+
+QByteArray InterfaceHardware::portName(int number)
+{
+    return Protocol::kPortNamePrefix + intToText(int32_t(number), 0, ' ', true);
+}
+
 int InterfaceHardware::connectDevice()
 {
-    device = new QuorixTSPX(port);
+    device = new QuorixTSPX(port, m_timing);
     // Ends a communication mode left over from an earlier connection.
     if (device->disconnect() == Protocol::kOk)
-        msleep(Protocol::kStopPause);
+        msleep(m_timing.stopPause);
     int result = device->connect();
     if (result != Protocol::kOk)
         result = device->connect();
@@ -83,7 +95,7 @@ void InterfaceHardware::close()
 {
     if (device) {
         device->disconnect();
-        msleep(Protocol::kStopPause);
+        msleep(m_timing.stopPause);
         delete device;
         device = nullptr;
     }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "device/linktiming.h"
+
 #include <QByteArray>
 
 class InterfaceRS232;
@@ -11,7 +13,7 @@ class StatusIni;
 class InterfaceHardware
 {
 public:
-    explicit InterfaceHardware(StatusIni *status);
+    explicit InterfaceHardware(StatusIni *status, const LinkTiming &timing = LinkTiming());
     ~InterfaceHardware();
 
     InterfaceHardware(const InterfaceHardware &) = delete;
@@ -20,10 +22,16 @@ public:
     // 0 when connected; otherwise the error of the last port tried (-1, -2).
     // The status file is saved after every search.
     int open();
+    // Tries the one port given by name ("COMn" or a device), without the
+    // search and without touching the status file. 0, -1 or -2 as open().
+    int openPort(const QByteArray &name);
     // Ends the communication mode and deletes device and port; safe when closed.
     void close();
     // "OK" and 0, or the device's error text and -1.
     int getError(QByteArray &text);
+
+    // "COM" followed by the number.
+    static QByteArray portName(int number);
 
     InterfaceRS232 *port = nullptr;
     QuorixTSPX *device = nullptr;
@@ -35,4 +43,5 @@ private:
     int connectDevice();
 
     StatusIni *status;
+    LinkTiming m_timing;
 };

@@ -59,7 +59,8 @@ void DeviceStatus::logStatus(const QByteArray &prefix) const
         logLine(prefix + statusText());
 }
 
-QuorixTSPX::QuorixTSPX(InterfaceRS232 *port) : port(port)
+QuorixTSPX::QuorixTSPX(InterfaceRS232 *port, const LinkTiming &timing)
+    : port(port), m_timing(timing)
 {
     status = new DeviceStatus;
     if (!port)
@@ -128,7 +129,7 @@ void QuorixTSPX::writeCommandLine(const QByteArray &command, int index, char ver
 int QuorixTSPX::resultOfCommand()
 {
     QByteArray answer;
-    if (readAnswer(answer, Protocol::kAnswerTimeout) != Protocol::kOk)
+    if (readAnswer(answer, m_timing.answerTimeout) != Protocol::kOk)
         return Protocol::kNoAnswer;
     return textToInt(answer);
 }
@@ -165,7 +166,7 @@ int QuorixTSPX::readCommand(const QByteArray &command, int index, QByteArray &va
     value.clear();
     writeCommandLine(command, index, Protocol::kRead);
     QByteArray answer;
-    if (readAnswer(answer, Protocol::kAnswerTimeout) != Protocol::kOk)
+    if (readAnswer(answer, m_timing.answerTimeout) != Protocol::kOk)
         return Protocol::kNoAnswer;
     const int equals = answer.indexOf(Protocol::kWrite);
     if (equals < 0)
@@ -218,7 +219,7 @@ bool QuorixTSPX::pollByte(char &c, int timeout, int &idleCount)
     }
     ++idleCount;
     if (timeout >= Protocol::kPollPause)
-        port->waitForInput(Protocol::kPollPause);
+        port->waitForInput(m_timing.pollPause);
     return false;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "device/linktiming.h"
+
 #include <QByteArray>
 #include <QList>
 
@@ -47,7 +49,7 @@ public:
 class QuorixTSPX : public Device, public DeviceRS232
 {
 public:
-    explicit QuorixTSPX(InterfaceRS232 *port);
+    explicit QuorixTSPX(InterfaceRS232 *port, const LinkTiming &timing = LinkTiming());
     ~QuorixTSPX() override;
 
     QuorixTSPX(const QuorixTSPX &) = delete;
@@ -81,4 +83,5 @@ private:
     bool pollByte(char &c, int timeout, int &idleCount);
 
     InterfaceRS232 *port;
+    LinkTiming m_timing;
 };

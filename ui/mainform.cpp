@@ -1,6 +1,6 @@
 #include "ui/mainform.h"
 
-#include "device/interfacehardware.h"
+#include "device/gaugesession.h"
 #include "settings/statusini.h"
 #include "ui/forceplot.h"
 #include "ui_mainform.h"
@@ -26,7 +26,7 @@ Mainform::Mainform(ConfigIni *config, StatusIni *status, const QString &versionT
     : QMainWindow(parent), versionText(versionText), config(config), status(status),
       errorMessage(new QErrorMessage), treeModel(new QStandardItemModel), ui(new Ui::MainForm)
 {
-    hardware = new InterfaceHardware(status);
+    session = new GaugeSession(status);
     ui->setupUi(this);
 
     ui->frame2->setEnabled(false);
@@ -51,7 +51,7 @@ Mainform::~Mainform()
     delete grid;
     curve->detach();
     delete curve;
-    delete hardware;
+    delete session;
     ui->treeView->setModel(nullptr);
     delete treeModel;
     delete errorMessage;
@@ -117,6 +117,15 @@ void Mainform::setMeasurementActionsEnabled(bool selected, bool all)
         action->setEnabled(selected);
     ui->actionAlleMessungenexportieren->setEnabled(all);
     ui->actionAlleMessungenloeschen->setEnabled(all);
+}
+
+void Mainform::setLinkTiming(const LinkTiming &timing)
+{
+    if (!busyGuard.tryAcquire())
+        return;
+    delete session;
+    session = new GaugeSession(status, timing);
+    busyGuard.release();
 }
 
 void Mainform::on_buttonTransfer_clicked()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "device/gaugesession.h"
 #include "measurement/devicedata.h"
 
 #include <QList>
@@ -10,7 +11,6 @@
 #include <QString>
 
 class ConfigIni;
-class InterfaceHardware;
 class QErrorMessage;
 class QModelIndex;
 class QStandardItemModel;
@@ -51,6 +51,10 @@ public:
     int currentMeasurementNumber() const;
     // 0 shows the device page; any other number that measurement.
     void showMeasurement(int number);
+
+    // Replaces the link's time-outs and pauses (tests shorten them); ignored
+    // while a device job runs.
+    void setLinkTiming(const LinkTiming &timing);
 
     // Read access for the tests.
     Ui::MainForm *formUi() const { return ui; }
@@ -93,11 +97,14 @@ private:
     void startStatusClearTimer();
 
     // Transfer steps.
-    void readIdentity();
+    void showIdentity();
     void resetTree();
-    int readSlot(int slot);
-    int readSlotValues(int slot, Measurement &measurement);
     void addMeasurementRows();
+    // Deletion steps.
+    bool confirmGauge(const EraseResult &result);
+    void reportEraseFailures(const EraseResult &result);
+    void removeErasedRows(const QList<int> &slots);
+    QList<int> shownMeasurementNumbers() const;
 
     void showMeasurementValues(const Measurement &measurement);
     void clearMeasurementValues();
@@ -107,7 +114,7 @@ private:
     bool firstShow = true;
     bool deviceConnected = false;
     QSemaphore busyGuard{1};
-    InterfaceHardware *hardware = nullptr;
+    GaugeSession *session = nullptr;
     ConfigIni *config;
     StatusIni *status;
     QErrorMessage *errorMessage;

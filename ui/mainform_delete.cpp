@@ -1,12 +1,12 @@
 // Erasing the selected or all measurements in the gauge's memory.
 #include "ui/mainform.h"
 
-#include "device/interfacehardware.h"
+#include "device/gaugesession.h"
 #include "device/protocol.h"
-#include "device/quorixtspx.h"
 #include "ui_mainform.h"
 
 #include <QApplication>
+#include <QErrorMessage>
 #include <QMessageBox>
 #include <QProgressDialog>
 #include <QStandardItemModel>
@@ -46,10 +46,12 @@ void Mainform::deleteSelectedMeasurement()
     statusBar()->showMessage(tr("Daten werden gelöscht..."));
     const int number = currentMeasurementNumber();
     if (number != 0) {
-        // The gauge's answer is not checked: the row goes either way.
-        hardware->device->execCommand(Protocol::kErase, number);
-        treeModel->removeRow(ui->treeView->currentIndex().row(), deviceItemIndex);
-        ui->treeView->viewport()->update();
+        const QList<int> slotNumbers{number};
+        const EraseResult result = session->erase(measurements.serialNr, slotNumbers, slotNumbers, {});
+        if (confirmGauge(result)) {
+            removeErasedRows(result.erasedSlots);
+            reportEraseFailures(result);
+        }
     }
     busyGuard.release();
 }
@@ -64,22 +66,69 @@ void Mainform::deleteAllMeasurements()
     progress.setWindowModality(Qt::WindowModal);
     statusBar()->showMessage(deletingText);
 
-    bool cancelled = false;
-    // Every slot, filled or not: the tree may not show all the gauge holds.
-    for (int slot = 1; slot <= Protocol::kSlotCount && !cancelled; ++slot) {
-        hardware->device->execCommand(Protocol::kErase, slot);
-        // A visible window-modal dialog lets the event loop run here.
-        progress.setValue(slot);
-        cancelled = progress.wasCanceled();
-    }
-    if (!cancelled) {
-        treeModel->clear();
-        ui->treeView->viewport()->update();
-        // Clearing the model leaves no current row and tells no one.
-        setMeasurementActionsEnabled(false, true);
+    const EraseResult result =
+        session->eraseAll(measurements.serialNr, shownMeasurementNumbers(), [&progress](int slot) {
+            // A visible window-modal dialog lets the event loop run here.
+            progress.setValue(slot);
+            return !progress.wasCanceled();
+        });
+    if (confirmGauge(result) && !result.cancelled) {
+        if (result.ok()) {
+            treeModel->clear();
+            ui->treeView->viewport()->update();
+            // Clearing the model leaves no current row and tells no one.
+            setMeasurementActionsEnabled(false, true);
+        } else {
+            removeErasedRows(result.erasedSlots);
+        }
+        reportEraseFailures(result);
     }
 
     statusBar()->clearMessage();
     progress.close();
     busyGuard.release();
+}
+
+// False, with a message naming both serial numbers, when the connected gauge
+// is not the one whose list is shown; nothing was erased then.
+bool Mainform::confirmGauge(const EraseResult &result)
+{
+    if (!result.wrongGauge)
+        return true;
+    errorMessage->showMessage(
+        tr("Das angeschlossene Gerät (Seriennummer %1) ist nicht das Gerät der angezeigten "
+           "Liste (Seriennummer %2). Es wurde nichts gelöscht.")
+            .arg(QString::fromLatin1(result.gaugeSerialNr),
+                 QString::fromLatin1(measurements.serialNr)));
+    return false;
+}
+
+void Mainform::reportEraseFailures(const EraseResult &result)
+{
+    if (result.failedSlots.isEmpty())
+        return;
+    errorMessage->showMessage(tr("Diese Speicherplätze wurden nicht gelöscht: %1")
+                                  .arg(QString::fromLatin1(slotListText(result.failedSlots))));
+}
+
+void Mainform::removeErasedRows(const QList<int> &slotNumbers)
+{
+    QStandardItem *deviceRow = treeModel->itemFromIndex(deviceItemIndex);
+    if (!deviceRow)
+        return;
+    for (int row = deviceRow->rowCount() - 1; row >= 0; --row) {
+        if (slotNumbers.contains(deviceRow->child(row)->data(MeasurementNumberRole).toInt()))
+            deviceRow->removeRow(row);
+    }
+    ui->treeView->viewport()->update();
+}
+
+// The measurement numbers of the rows under the device row.
+QList<int> Mainform::shownMeasurementNumbers() const
+{
+    QList<int> numbers;
+    const QStandardItem *deviceRow = treeModel->itemFromIndex(deviceItemIndex);
+    for (int row = 0; deviceRow && row < deviceRow->rowCount(); ++row)
+        numbers.append(deviceRow->child(row)->data(MeasurementNumberRole).toInt());
+    return numbers;
 }

@@ -1,10 +1,8 @@
 // The device job wrapper and the transfer of all measurements from the gauge.
 #include "ui/mainform.h"
 
-#include "app/log.h"
-#include "device/interfacehardware.h"
+#include "device/gaugesession.h"
 #include "device/protocol.h"
-#include "device/quorixtspx.h"
 #include "ui_mainform.h"
 
 #include <QApplication>
@@ -34,7 +32,7 @@ void Mainform::runDeviceJob(int job)
     statusBar()->showMessage(tr("Verbindung zum Gerät wird hergestellt..."));
     QCoreApplication::processEvents();
 
-    deviceConnected = hardware->open() == Protocol::kOk;
+    deviceConnected = session->open() == Protocol::kOk;
     if (!deviceConnected)
         errorMessage->showMessage(tr("Verbindung zum Gerät konnte nicht hergestellt werden!"));
     ui->frame2->setEnabled(deviceConnected);
@@ -50,10 +48,9 @@ void Mainform::runDeviceJob(int job)
             deleteAllMeasurements();
     }
 
-    if (hardware->device) {
-        hardware->device->disconnect();
+    if (session->isOpen()) {
         deviceConnected = false;
-        hardware->close();
+        session->close();
     }
     ui->buttonTransfer->setEnabled(true);
     QApplication::restoreOverrideCursor();
@@ -70,32 +67,34 @@ void Mainform::transferData()
     progress.setWindowModality(Qt::WindowModal);
     statusBar()->showMessage(transferText);
 
-    readIdentity();
+    const bool identityRead = session->readIdentity(measurements);
+    showIdentity();
     resetTree();
-    int rc = Protocol::kOk;
-    for (int slot = 1; slot <= Protocol::kSlotCount; ++slot) {
-        rc = readSlot(slot);
+    TransferResult result = session->readSlots(measurements.records, [&progress](int slot) {
         // A visible window-modal dialog lets the event loop run here.
         progress.setValue(slot);
-        if (progress.wasCanceled())
-            break;
-    }
+        return !progress.wasCanceled();
+    });
+    result.identityFailed = !identityRead;
     sortNewestFirst(measurements.records);
     addMeasurementRows();
     progress.close();
 
-    if (rc != Protocol::kOk)
-        errorMessage->showMessage(tr("Fehler beim Übertragen der Daten!"));
+    if (!result.ok()) {
+        QString text = tr("Fehler beim Übertragen der Daten!");
+        if (result.identityFailed)
+            text += QLatin1Char('\n') + tr("Die Kennung des Geräts wurde nicht gelesen.");
+        if (!result.failedSlots.isEmpty())
+            text += QLatin1Char('\n') + tr("Betroffene Speicherplätze: %1")
+                                            .arg(QString::fromLatin1(
+                                                slotListText(result.failedSlots)));
+        errorMessage->showMessage(text);
+    }
     busyGuard.release();
 }
 
-void Mainform::readIdentity()
+void Mainform::showIdentity()
 {
-    QuorixTSPX *device = hardware->device;
-    device->readCommand(Protocol::kSerialNr, 0, measurements.serialNr);
-    device->readCommand(Protocol::kSwVersion, 0, measurements.swVersion);
-    device->readCommand(Protocol::kForceUnit, 0, measurements.forceUnit);
-    measurements.updateForceUnit();
     ui->labelSerialNr->setText(QString::fromLatin1(measurements.serialNr));
     ui->labelSwVersion->setText(QString::fromLatin1(measurements.swVersion));
 }
@@ -108,42 +107,6 @@ void Mainform::resetTree()
     treeModel->appendRow(deviceRow);
     deviceItemIndex = deviceRow->index();
     ui->treeView->expand(deviceItemIndex);
-}
-
-// Reads one slot; a filled one becomes a record. Returns the slot's status code.
-int Mainform::readSlot(int slot)
-{
-    QuorixTSPX *device = hardware->device;
-    int count = 0;
-    int rc = device->readCommand(Protocol::kSampleCount, slot, count);
-    if (count == 0)
-        return rc;
-
-    auto *measurement = new Measurement(slot);
-    measurements.records.append(measurement);
-    int sampleCount = 0;
-    rc = device->readCommand(Protocol::kSampleCount, slot, sampleCount);
-    // The count is only a number: nothing is sized by it.
-    measurement->sampleCount = uint32_t(sampleCount);
-    logLine("readCommand retCum=" + QByteArray::number(rc));
-    if (rc == Protocol::kOk)
-        rc = readSlotValues(slot, *measurement);
-    return rc;
-}
-
-// Every value is read even after a failed one; returns the sum of the codes.
-int Mainform::readSlotValues(int slot, Measurement &measurement)
-{
-    QuorixTSPX *device = hardware->device;
-    int rc = device->readCommand(Protocol::kSampleRate, slot, measurement.sampleRate);
-    rc += device->readCommand(Protocol::kForces, slot, measurement.forces);
-    rc += device->readCommand(Protocol::kForceStart, slot, measurement.forceStart);
-    rc += device->readCommand(Protocol::kForceEnd, slot, measurement.forceEnd);
-    rc += device->readCommand(Protocol::kForceMax, slot, measurement.forceMax);
-    rc += device->readCommand(Protocol::kForceAvg, slot, measurement.forceAvg);
-    rc += device->readCommand(Protocol::kTime, slot, measurement.timeText);
-    rc += device->readCommand(Protocol::kDate, slot, measurement.dateText);
-    return rc;
 }
 
 void Mainform::addMeasurementRows()

@@ -120,25 +120,3 @@ QString WindowHarness::shownError() const
         return QString();
     return window->findChild<QTextEdit *>()->toPlainText();
 }
-
-QByteArray wireCommand(const char *name, int index, char verb)
-{
-    return "#" + QByteArray(name) + QByteArray::number(index).rightJustified(3, '0') + verb;
-}
-
-QByteArray gaugeWithSlots(const QList<int> &numbers)
-{
-    QByteArray text = "serial SN-4711\nversion 2.10\nunit 0\n";
-    for (int number : numbers)
-        text += "slot " + QByteArray::number(number) +
-                "\nrate 10\ndate 01;02;2018\ntime 10;00;00\nforces 1;100;50;3\n";
-    return text;
-}
-
-QByteArray threeMeasurements()
-{
-    return "serial SN-4711\nversion 2.10\nunit 0\n"
-           "slot 3\nrate 100\ndate 24;01;2018\ntime 16;11;58\nforces 1;2.5;10;4\n"
-           "slot 12\nrate 10\ndate 05;03;2019\ntime 08;00;00\nforces 0.5;20;7\n"
-           "slot 30\nrate 50\ndate 23;12;2017\ntime 23;59;59\nforces 3;3.5\n";
-}

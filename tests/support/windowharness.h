@@ -1,6 +1,7 @@
 #pragma once
 
 #include "configfolder.h"
+#include "gaugefixtures.h"
 #include "simprocess.h"
 
 #include <QByteArray>
@@ -71,13 +72,3 @@ private:
     std::unique_ptr<Mainform> m_window;
     Ui::MainForm *m_ui = nullptr;
 };
-
-// One command line as the gauge's transcript shows it ("#dMsEr009!").
-QByteArray wireCommand(const char *name, int index, char verb);
-
-// A gauge data file with one small curve (4 samples at 10 Hz, maximum 100 N)
-// in each of the given slots.
-QByteArray gaugeWithSlots(const QList<int> &numbers);
-
-// The gauge's memory: slots 3, 12 and 30, listed newest first as 12, 3, 30.
-QByteArray threeMeasurements();

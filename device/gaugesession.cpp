@@ -1,0 +1,157 @@
+#include "device/gaugesession.h"
+
+#include "app/log.h"
+#include "device/interfacehardware.h"
+#include "device/protocol.h"
+#include "device/quorixtspx.h"
+#include "measurement/devicedata.h"
+
+GaugeSession::GaugeSession(StatusIni *status, const LinkTiming &timing)
+    : m_hardware(new InterfaceHardware(status, timing))
+{
+}
+
+GaugeSession::~GaugeSession()
+{
+    close();
+    delete m_hardware;
+}
+
+int GaugeSession::open()
+{
+    return m_hardware->open();
+}
+
+int GaugeSession::openPort(const QByteArray &portName)
+{
+    return m_hardware->openPort(portName);
+}
+
+void GaugeSession::close()
+{
+    // The stop command goes out here and once more from close(), so a gauge
+    // that missed the first one still leaves its communication mode.
+    if (m_hardware->device)
+        m_hardware->device->disconnect();
+    m_hardware->close();
+}
+
+bool GaugeSession::isOpen() const
+{
+    return m_hardware->device != nullptr;
+}
+
+QuorixTSPX &GaugeSession::device()
+{
+    return *m_hardware->device;
+}
+
+bool GaugeSession::readIdentity(DeviceData &data)
+{
+    QuorixTSPX &gauge = device();
+    bool ok = gauge.readCommand(Protocol::kSerialNr, 0, data.serialNr) == Protocol::kOk;
+    ok &= gauge.readCommand(Protocol::kSwVersion, 0, data.swVersion) == Protocol::kOk;
+    ok &= gauge.readCommand(Protocol::kForceUnit, 0, data.forceUnit) == Protocol::kOk;
+    data.updateForceUnit();
+    return ok;
+}
+
+TransferResult GaugeSession::readSlots(QList<Measurement *> &records,
+                                       const SessionProgress &progress)
+{
+    TransferResult result;
+    for (int slot = 1; slot <= Protocol::kSlotCount; ++slot) {
+        if (!readSlot(slot, records))
+            result.failedSlots.append(slot);
+        if (progress && !progress(slot)) {
+            result.cancelled = true;
+            break;
+        }
+    }
+    return result;
+}
+
+TransferResult GaugeSession::transfer(DeviceData &data, const SessionProgress &progress)
+{
+    const bool identityRead = readIdentity(data);
+    data.clear();
+    TransferResult result = readSlots(data.records, progress);
+    result.identityFailed = !identityRead;
+    sortNewestFirst(data.records);
+    return result;
+}
+
+bool GaugeSession::readSlot(int slot, QList<Measurement *> &records)
+{
+    int count = 0;
+    int rc = device().readCommand(Protocol::kSampleCount, slot, count);
+    if (count == 0)
+        return rc == Protocol::kOk; // empty, or a failed read that yields 0
+
+    auto *measurement = new Measurement(slot);
+    records.append(measurement);
+    int sampleCount = 0;
+    rc = device().readCommand(Protocol::kSampleCount, slot, sampleCount);
+    // The count is only a number: nothing is sized by it.
+    measurement->sampleCount = uint32_t(sampleCount);
+    logLine("readCommand retCum=" + QByteArray::number(rc));
+    return rc == Protocol::kOk && readSlotValues(slot, *measurement);
+}
+
+// Every value is read even after a failed one.
+bool GaugeSession::readSlotValues(int slot, Measurement &measurement)
+{
+    QuorixTSPX &gauge = device();
+    bool ok = gauge.readCommand(Protocol::kSampleRate, slot, measurement.sampleRate) == Protocol::kOk;
+    ok &= gauge.readCommand(Protocol::kForces, slot, measurement.forces) == Protocol::kOk;
+    ok &= gauge.readCommand(Protocol::kForceStart, slot, measurement.forceStart) == Protocol::kOk;
+    ok &= gauge.readCommand(Protocol::kForceEnd, slot, measurement.forceEnd) == Protocol::kOk;
+    ok &= gauge.readCommand(Protocol::kForceMax, slot, measurement.forceMax) == Protocol::kOk;
+    ok &= gauge.readCommand(Protocol::kForceAvg, slot, measurement.forceAvg) == Protocol::kOk;
+    ok &= gauge.readCommand(Protocol::kTime, slot, measurement.timeText) == Protocol::kOk;
+    ok &= gauge.readCommand(Protocol::kDate, slot, measurement.dateText) == Protocol::kOk;
+    return ok;
+}
+
+EraseResult GaugeSession::erase(const QByteArray &expectedSerialNr, const QList<int> &slotNumbers,
+                                const QList<int> &filledSlots, const SessionProgress &progress)
+{
+    EraseResult result;
+    const int rc = device().readCommand(Protocol::kSerialNr, 0, result.gaugeSerialNr);
+    if (rc != Protocol::kOk || result.gaugeSerialNr != expectedSerialNr) {
+        result.wrongGauge = true;
+        return result;
+    }
+    for (int slot : slotNumbers) {
+        // 0 is the only answer that means the slot was erased.
+        const bool erased = device().execCommand(Protocol::kErase, slot) == Protocol::kOk;
+        if (filledSlots.contains(slot))
+            (erased ? result.erasedSlots : result.failedSlots).append(slot);
+        if (progress && !progress(slot)) {
+            result.cancelled = true;
+            break;
+        }
+    }
+    return result;
+}
+
+EraseResult GaugeSession::eraseAll(const QByteArray &expectedSerialNr,
+                                   const QList<int> &filledSlots, const SessionProgress &progress)
+{
+    // Every slot, filled or not: the list may not show all the gauge holds.
+    QList<int> slotNumbers;
+    for (int slot = 1; slot <= Protocol::kSlotCount; ++slot)
+        slotNumbers.append(slot);
+    return erase(expectedSerialNr, slotNumbers, filledSlots, progress);
+}
+
+QByteArray slotListText(const QList<int> &slotNumbers)
+{
+    QByteArray text;
+    for (int slot : slotNumbers) {
+        if (!text.isEmpty())
+            text += ", ";
+        text += QByteArray::number(slot);
+    }
+    return text;
+}

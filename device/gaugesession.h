@@ -1,0 +1,101 @@
+#pragma once
+
+#include "device/linktiming.h"
+
+#include <QByteArray>
+#include <QList>
+#include <functional>
+
+class InterfaceHardware;
+class QuorixTSPX;
+class StatusIni;
+struct DeviceData;
+struct Measurement;
+
+// Called after each slot of a long job with the slot just handled (1..50).
+// Returning false cancels the job after that slot.
+using SessionProgress = std::function<bool(int slot)>;
+
+// What a transfer read and where it failed.
+struct TransferResult
+{
+    bool cancelled = false;
+    // A read of "serNr", "swVer" or "sFcUn" failed.
+    bool identityFailed = false;
+    // Slots with at least one failed read, ascending. Their records stay in
+    // the list with what could be read.
+    QList<int> failedSlots;
+
+    bool ok() const { return !identityFailed && failedSlots.isEmpty(); }
+};
+
+// What an erase did. Nothing is erased on a gauge other than the expected one.
+struct EraseResult
+{
+    // The serial number the connected gauge reported before erasing.
+    QByteArray gaugeSerialNr;
+    // The gauge is not the expected one (or did not tell its serial number):
+    // nothing was sent to erase.
+    bool wrongGauge = false;
+    bool cancelled = false;
+    // Of the slots that held a measurement: erased, and refused or unanswered.
+    QList<int> erasedSlots;
+    QList<int> failedSlots;
+
+    bool ok() const { return !wrongGauge && failedSlots.isEmpty(); }
+};
+
+// One conversation with the gauge, without any window: the port search, the
+// identity, the transfer of the 50 slots and erasing. Errors come back as
+// values; progress and cancelling go through a callback.
+class GaugeSession
+{
+public:
+    explicit GaugeSession(StatusIni *status, const LinkTiming &timing = LinkTiming());
+    ~GaugeSession();
+
+    GaugeSession(const GaugeSession &) = delete;
+    GaugeSession &operator=(const GaugeSession &) = delete;
+
+    // Searches COM1..COM30 from the port that answered last; 0 when connected,
+    // otherwise the error of the last port tried.
+    int open();
+    // Connects on the one port given ("COMn" or a device); no search.
+    int openPort(const QByteArray &portName);
+    // Ends the communication mode and gives up the port; safe when closed.
+    void close();
+    bool isOpen() const;
+
+    // Serial number, software version and force unit into `data`. Returns
+    // false when any of the three reads failed (the fields are still set).
+    bool readIdentity(DeviceData &data);
+    // Reads slots 1..50; a filled slot becomes a record appended to `records`
+    // (owned by the caller). Logs "readCommand retCum=" per filled slot.
+    TransferResult readSlots(QList<Measurement *> &records, const SessionProgress &progress);
+    // The whole download: identity, the old records dropped, every slot,
+    // newest first.
+    TransferResult transfer(DeviceData &data, const SessionProgress &progress);
+
+    // Erases `slots` one by one after checking that the gauge is the one with
+    // `expectedSerialNr`. `filledSlots` are the slots known to hold a
+    // measurement: only their answers count (erasing an empty slot may be
+    // refused harmlessly). Pass the same list twice to erase exactly those.
+    EraseResult erase(const QByteArray &expectedSerialNr, const QList<int> &slotNumbers,
+                      const QList<int> &filledSlots, const SessionProgress &progress);
+    // Erases every slot 1..50 of the expected gauge.
+    EraseResult eraseAll(const QByteArray &expectedSerialNr, const QList<int> &filledSlots,
+                         const SessionProgress &progress);
+
+    InterfaceHardware &hardware() { return *m_hardware; }
+
+private:
+    // Reads one slot into a new record when filled; false when a read failed.
+    bool readSlot(int slot, QList<Measurement *> &records);
+    bool readSlotValues(int slot, Measurement &measurement);
+    QuorixTSPX &device();
+
+    InterfaceHardware *m_hardware;
+};
+
+// "1, 3, 7": the slot numbers for a message.
+QByteArray slotListText(const QList<int> &slotNumbers);
