@@ -87,6 +87,7 @@ struct ArchiveEntry
 // Which entries to list; empty or invalid fields do not filter.
 struct ArchiveFilter
 {
+    QString text;        // part of the designation or of the serial number, any case
     QString designation; // part of the designation, any case
     QString serialNr;    // part of the serial number, any case
     QDate from;          // first day, inclusive
@@ -94,7 +95,8 @@ struct ArchiveFilter
 
     bool isEmpty() const
     {
-        return designation.isEmpty() && serialNr.isEmpty() && !from.isValid() && !to.isValid();
+        return text.isEmpty() && designation.isEmpty() && serialNr.isEmpty() && !from.isValid() &&
+               !to.isValid();
     }
 };
 

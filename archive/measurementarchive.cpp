@@ -379,20 +379,23 @@ std::optional<qint64> MeasurementArchive::findQuick(const QuickKey &key)
     return query.value(0).toLongLong();
 }
 
-bool MeasurementArchive::holds(const QByteArray &serialNr, const Measurement &measurement)
+std::optional<qint64> MeasurementArchive::idOf(const QByteArray &serialNr,
+                                               const Measurement &measurement)
 {
     if (!m_open || !isCompleteRecord(measurement))
-        return false;
+        return std::nullopt;
     QSqlQuery query(database());
     query.prepare(QStringLiteral(
-        "SELECT 1 FROM measurement WHERE serial_nr = ? AND date_text = ? AND time_text = ?"
+        "SELECT id FROM measurement WHERE serial_nr = ? AND date_text = ? AND time_text = ?"
         " AND sample_count = ? AND samples_sha256 = ?"));
     query.addBindValue(textValue(serialNr));
     query.addBindValue(textValue(measurement.dateText));
     query.addBindValue(textValue(measurement.timeText));
     query.addBindValue(qint64(measurement.sampleCount));
     query.addBindValue(samplesHash(samplesToBlob(measurement.forces)));
-    return query.exec() && query.next();
+    if (!query.exec() || !query.next())
+        return std::nullopt;
+    return query.value(0).toLongLong();
 }
 
 std::optional<ArchivedMeasurement> MeasurementArchive::load(qint64 id, ArchiveStatus *status)
@@ -452,6 +455,11 @@ QList<ArchiveEntry> MeasurementArchive::entries(const ArchiveFilter &filter, Arc
     }
     QStringList conditions;
     QVariantList values;
+    if (!filter.text.isEmpty()) {
+        conditions << QStringLiteral(
+            "(designation LIKE ? ESCAPE '\\' OR serial_nr LIKE ? ESCAPE '\\')");
+        values << likePattern(filter.text) << likePattern(filter.text);
+    }
     if (!filter.designation.isEmpty()) {
         conditions << QStringLiteral("designation LIKE ? ESCAPE '\\'");
         values << likePattern(filter.designation);

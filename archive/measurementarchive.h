@@ -57,7 +57,11 @@ public:
     // samples; nullopt when there is none (or the archive cannot be read).
     std::optional<qint64> findQuick(const QuickKey &key);
     // Whether exactly this measurement (samples included) is archived.
-    bool holds(const QByteArray &serialNr, const Measurement &measurement);
+    bool holds(const QByteArray &serialNr, const Measurement &measurement)
+    {
+        return idOf(serialNr, measurement).has_value();
+    }
+    std::optional<qint64> idOf(const QByteArray &serialNr, const Measurement &measurement);
 
     std::optional<ArchivedMeasurement> load(qint64 id, ArchiveStatus *status = nullptr);
     // The browsing list: by serial number, then newest first.

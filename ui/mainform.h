@@ -10,7 +10,11 @@
 #include <QSemaphore>
 #include <QString>
 
+class ArchiveFilterBar;
+class ArchiveLookup;
 class ConfigIni;
+class MeasurementArchive;
+struct ArchiveStatus;
 class QErrorMessage;
 class QModelIndex;
 class QStandardItemModel;
@@ -62,6 +66,10 @@ public:
     DeviceData &deviceData() { return measurements; }
     QwtPlotCurve *plotCurve() const { return curve; }
     QErrorMessage *errorWindow() const { return errorMessage; }
+    MeasurementArchive *measurementArchive() const { return archive; }
+    ArchiveFilterBar *archiveFilter() const { return archiveFilterBar; }
+    // The "Archiv" row of the tree (invalid while the archive is closed).
+    QModelIndex archiveIndex() const;
 
 public slots:
     void on_buttonTransfer_clicked();
@@ -78,6 +86,8 @@ public slots:
     void on_actionAlleMessungenexportieren_triggered();
     void on_actionEinstellungen_triggered();
     void on_actionInfo_triggered();
+    void on_actionArchivImportieren_triggered();
+    void archiveFilterChanged();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -92,6 +102,7 @@ private:
     void deleteAllMeasurements();
     // The commands' workflows: CSV export of the records and the report of one.
     void exportCSV(const QList<Measurement *> &list);
+    void exportCSV(const QList<Measurement *> &list, const DeviceData &source);
     void printReport(int number, QPrinter *reportPrinter);
     // Clears the status bar a moment after an export's closing message.
     void startStatusClearTimer();
@@ -106,7 +117,28 @@ private:
     void removeErasedRows(const QList<int> &slots);
     QList<int> shownMeasurementNumbers() const;
 
+    // The archive: every transfer kept, browsed under "Archiv" (mainform_archive.cpp).
+    void setUpArchive();
+    void tearDownArchive();
+    // Quick transfer when the status file asks for it and the archive is open.
+    void prepareQuickTransfer();
+    void openArchive();
+    QString archiveErrorText(const ArchiveStatus &status) const;
+    bool archiveTransfer();
+    void rebuildArchiveRows();
+    void showArchivedRow(const QModelIndex &index);
+    bool archiveRowSelected() const;
+    bool loadArchived(const QList<qint64> &ids, DeviceData &into);
+    void exportArchiveGroup();
+    bool confirmArchivedBeforeErase(const QList<Measurement *> &toErase);
+    void storeReportDesignation(const QString &designation);
+    // The measurements the report commands work on: the archived one shown, or the gauge's.
+    const DeviceData &reportData() const;
+    int reportNumber() const;
+    void enableFrameForBrowsing();
+
     void showMeasurementValues(const Measurement &measurement);
+    void showMeasurementValues(const Measurement &measurement, double factor, const QString &unit);
     void clearMeasurementValues();
     void setMeasurementActionsEnabled(bool selected, bool all);
 
@@ -127,4 +159,10 @@ private:
     QPrinter pdfPrinter{QPrinter::ScreenResolution};
     Ui::MainForm *ui;
     QTimer *m_statusClearTimer = nullptr;
+    MeasurementArchive *archive = nullptr;
+    ArchiveLookup *archiveLookup = nullptr;
+    ArchiveFilterBar *archiveFilterBar = nullptr;
+    // The archived measurement shown (one record), for the report and export.
+    DeviceData archiveView;
+    qint64 archiveShownId = 0;
 };

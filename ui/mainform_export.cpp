@@ -20,6 +20,11 @@ constexpr int kExportedMessageMs = 2000;
 
 void Mainform::on_actionGewaehlteMessungexportieren_triggered()
 {
+    if (archiveRowSelected()) {
+        if (archiveView.records.size() == 1)
+            exportCSV(archiveView.records, archiveView);
+        return;
+    }
     const int number = currentMeasurementNumber();
     if (number == 0)
         return;
@@ -29,13 +34,22 @@ void Mainform::on_actionGewaehlteMessungexportieren_triggered()
 
 void Mainform::on_actionAlleMessungenexportieren_triggered()
 {
-    exportCSV(measurements.records);
+    if (archiveRowSelected())
+        exportArchiveGroup();
+    else
+        exportCSV(measurements.records);
 }
 
 void Mainform::exportCSV(const QList<Measurement *> &list)
 {
-    const DbList table(list, QString::fromLatin1(measurements.serialNr), measurements.forceUnitText,
-                       measurements.forceUnitFactor);
+    exportCSV(list, measurements);
+}
+
+// `source` gives the serial number and the unit.
+void Mainform::exportCSV(const QList<Measurement *> &list, const DeviceData &source)
+{
+    const DbList table(list, QString::fromLatin1(source.serialNr), source.forceUnitText,
+                       source.forceUnitFactor);
     QString filter = tr("CSV-Datei (*.CSV)");
     const QString fileName = QFileDialog::getSaveFileName(
         this, tr("Daten exportieren"), QString::fromLatin1(status->lastExportListPath), filter,

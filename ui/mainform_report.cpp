@@ -20,10 +20,12 @@ void Mainform::on_actionAlsPDFspeichern_triggered()
     if (fileName.isEmpty())
         return;
 
-    ReportPrinter report(measurements, *status, ui->qwtPlot, this);
-    if (report.savePdf(currentMeasurementNumber(), &pdfPrinter, fileName) ==
-        ReportResult::PdfNotWritten)
+    ReportPrinter report(reportData(), *status, ui->qwtPlot, this);
+    const ReportResult result = report.savePdf(reportNumber(), &pdfPrinter, fileName);
+    if (result == ReportResult::PdfNotWritten)
         errorMessage->showMessage(pdfNotWrittenMessage(fileName));
+    else if (result == ReportResult::Printed)
+        storeReportDesignation(report.lastDesignation());
     status->lastFilePath = QFileInfo(fileName).path().toLatin1();
     status->save();
 }
@@ -44,18 +46,20 @@ void Mainform::on_actionDruckvorschau_triggered()
 
 void Mainform::printPreviewPaint(QPrinter *previewPrinter)
 {
-    printReport(currentMeasurementNumber(), previewPrinter);
+    printReport(reportNumber(), previewPrinter);
 }
 
 void Mainform::on_actionDrucken_triggered()
 {
     QPrintDialog dialog(&printer, this);
     if (dialog.exec() == QDialog::Accepted)
-        printReport(currentMeasurementNumber(), &printer);
+        printReport(reportNumber(), &printer);
 }
 
 void Mainform::printReport(int number, QPrinter *reportPrinter)
 {
     // A number without a record prints nothing; the preview then stays empty.
-    ReportPrinter(measurements, *status, ui->qwtPlot, this).print(number, reportPrinter);
+    ReportPrinter report(reportData(), *status, ui->qwtPlot, this);
+    if (report.print(number, reportPrinter) == ReportResult::Printed)
+        storeReportDesignation(report.lastDesignation());
 }

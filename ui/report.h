@@ -36,6 +36,8 @@ public:
     // Writes measurement `number` as PDF: sets the printer to PDF output, the
     // file name and 200 dpi, prints and checks that the file was written.
     ReportResult savePdf(int number, QPrinter *pdfPrinter, const QString &fileName);
+    // The designation the operator gave for the last report.
+    QString lastDesignation() const { return m_lastDesignation; }
 
 private:
     ReportResult printOn(int number, QPrinter *printer, const QString &pdfFileName);
@@ -46,6 +48,7 @@ private:
     QwtPlot *m_plot;
     QWidget *m_dialogParent;
     DesignationPrompt m_designationPrompt;
+    mutable QString m_lastDesignation;
 };
 
 // The width given to the logo in the report's HTML for this printer.

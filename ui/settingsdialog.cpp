@@ -1,5 +1,6 @@
 #include "ui/settingsdialog.h"
 
+#include "archive/measurementarchive.h"
 #include "settings/statusini.h"
 #include "ui_settingsdialog.h"
 
@@ -41,6 +42,10 @@ void SettingsDialog::refresh()
     m_ui->cbLanguage->setCurrentIndex(m_ui->cbLanguage->findData(m_language));
     m_ui->editLogoFilename->setText(QString::fromLatin1(m_logoFilename));
     m_ui->editHeaderText->setText(QString::fromLatin1(m_headerLine));
+    // The archive's fields are read back on OK; an empty path means the default file.
+    m_ui->editArchivePath->setText(
+        MeasurementArchive::pathFor(QString::fromLocal8Bit(m_status->archivePath)));
+    m_ui->cbQuickTransfer->setChecked(m_status->quickTransfer);
 }
 
 void SettingsDialog::showEvent(QShowEvent *event)
@@ -54,6 +59,12 @@ void SettingsDialog::accept()
     m_status->language = m_language;
     m_status->printLogoFilename = m_logoFilename;
     m_status->printHeaderLine = m_headerLine;
+    const QString archivePath = m_ui->editArchivePath->text().trimmed();
+    // The default stays the default, so the file follows the settings folder.
+    m_status->archivePath = archivePath == MeasurementArchive::pathFor(QString())
+                                ? QByteArray()
+                                : archivePath.toLocal8Bit();
+    m_status->quickTransfer = m_ui->cbQuickTransfer->isChecked();
     m_status->save(); // a failed save keeps the values for this run
     QDialog::accept();
 }
@@ -70,6 +81,20 @@ QString SettingsDialog::chooseLogoFile()
         tr("Alle Bilder") + QStringLiteral(" (*.png *.jpg *.gif *.bmp *.pbm *.ppm *xbm *.xpm)");
     return QFileDialog::getOpenFileName(this, tr("Bild"),
                                         QString::fromLatin1(m_status->lastFilePath), filter);
+}
+
+QString SettingsDialog::chooseArchiveFile()
+{
+    return QFileDialog::getSaveFileName(this, tr("Archivdatei"), m_ui->editArchivePath->text(),
+                                        tr("Archiv") + QStringLiteral(" (*.sqlite)"), nullptr,
+                                        QFileDialog::DontConfirmOverwrite);
+}
+
+void SettingsDialog::on_buttonArchivePath_clicked()
+{
+    const QString chosen = chooseArchiveFile();
+    if (!chosen.isEmpty())
+        m_ui->editArchivePath->setText(chosen);
 }
 
 void SettingsDialog::on_cbLanguage_currentIndexChanged(int index)

@@ -260,38 +260,56 @@ void TestArchive::browsingGroupsBySerialNewestFirst()
 
 void TestArchive::filters_data()
 {
+    QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("designation");
     QTest::addColumn<QString>("serial");
     QTest::addColumn<QDate>("from");
     QTest::addColumn<QDate>("to");
     QTest::addColumn<QStringList>("expected");
     QTest::newRow("designation, any case")
+        << ""
         << "bolt"
         << "" << QDate() << QDate() << QStringList{"SN-100 01;03;2024 17;30;00"};
     QTest::newRow("designation with wildcard characters")
+        << ""
         << "50%_"
         << "" << QDate() << QDate() << QStringList{"AB-7 28;02;2024 12;00;00"};
     QTest::newRow("serial part") << ""
+                                 << ""
                                  << "b-7" << QDate() << QDate()
                                  << QStringList{"AB-7 02;03;2024 12;00;00",
                                                 "AB-7 28;02;2024 12;00;00"};
     QTest::newRow("one day") << ""
+                             << ""
                              << "" << QDate(2024, 3, 1) << QDate(2024, 3, 1)
                              << QStringList{"SN-100 01;03;2024 17;30;00",
                                             "SN-100 01;03;2024 08;00;00"};
     QTest::newRow("from") << ""
+                          << ""
                           << "" << QDate(2024, 3, 2) << QDate()
                           << QStringList{"AB-7 02;03;2024 12;00;00", "SN-100 05;03;2024 09;15;00"};
     QTest::newRow("to, with serial")
         << ""
+        << ""
         << "SN" << QDate() << QDate(2024, 3, 4)
         << QStringList{"SN-100 01;03;2024 17;30;00", "SN-100 01;03;2024 08;00;00"};
-    QTest::newRow("nothing matches") << "nut"
+    QTest::newRow("search text in a designation")
+        << "m8"
+        << ""
+        << "" << QDate() << QDate() << QStringList{"SN-100 01;03;2024 17;30;00"};
+    QTest::newRow("search text in a serial number")
+        << "ab-"
+        << ""
+        << "" << QDate() << QDate()
+        << QStringList{"AB-7 02;03;2024 12;00;00", "AB-7 28;02;2024 12;00;00"};
+    QTest::newRow("nothing matches") << ""
+                                     << "nut"
                                      << "" << QDate() << QDate() << QStringList{};
 }
 
 void TestArchive::filters()
 {
+    QFETCH(QString, text);
     QFETCH(QString, designation);
     QFETCH(QString, serial);
     QFETCH(QDate, from);
@@ -308,7 +326,7 @@ void TestArchive::filters()
     }
     QStringList found;
     ArchiveStatus status;
-    for (const ArchiveEntry &e : archive.entries({designation, serial, from, to}, &status))
+    for (const ArchiveEntry &e : archive.entries({text, designation, serial, from, to}, &status))
         found << QString::fromLatin1(e.serialNr + " " + e.dateText + " " + e.timeText);
     QVERIFY(status.ok());
     QCOMPARE(found, expected);
