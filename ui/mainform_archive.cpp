@@ -198,6 +198,9 @@ void Mainform::rebuildArchiveRows()
     if (!archive->isOpen())
         return;
     const ArchiveFilter filter = archiveFilterBar->filter();
+    // An empty archive gets no row until it holds something.
+    if (filter.isEmpty() && archive->count() == 0)
+        return;
     QStandardItem *root = newArchiveTree(archive->entries(filter));
     treeModel->appendRow(root);
     ui->treeView->expand(root->index());

@@ -2,6 +2,42 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="de">
 <context>
+    <name>ArchiveFilterBar</name>
+    <message>
+        <location filename="../../ui/archivefilterbar.ui" line="+32"/>
+        <source>Archiv durchsuchen: Bezeichnung oder Seriennummer</source>
+        <translation>Search the archive: designation or serial number</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Zeitraum:</source>
+        <translation>Period:</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>bis</source>
+        <translation>to</translation>
+    </message>
+</context>
+<context>
+    <name>ArchiveTree</name>
+    <message>
+        <location filename="../../ui/archivetree.cpp" line="+27"/>
+        <source>ohne Seriennummer</source>
+        <translation>no serial number</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>ohne Datum</source>
+        <translation>no date</translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <source>Archiv</source>
+        <translation>Archive</translation>
+    </message>
+</context>
+<context>
     <name>InfoDialog</name>
     <message>
         <location filename="../../ui/infodialog.ui" line="+31"/>
@@ -198,6 +234,11 @@ Tool</translation>
         <source>F1</source>
         <translation>F1</translation>
     </message>
+    <message>
+        <location filename="../../ui/mainform.ui"/>
+        <source>CSV-Dateien ins &amp;Archiv importieren...</source>
+        <translation>Import CSV files into the &amp;archive...</translation>
+    </message>
 </context>
 <context>
     <name>Mainform</name>
@@ -376,6 +417,133 @@ Tool</translation>
     </message>
 </context>
 <context>
+    <name>MainformArchive</name>
+    <message>
+        <location filename="../../ui/mainform_archive.cpp" line="+103"/>
+        <source>Die Archivdatei &apos;%1&apos; war beschädigt. Sie wurde unverändert nach &apos;%2&apos; verschoben; ein neues Archiv wurde angelegt.</source>
+        <translation>The archive file &apos;%1&apos; was damaged. It was moved unchanged to &apos;%2&apos;; a new archive was created.</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>Das Archiv &apos;%1&apos; ist schreibgeschützt.</source>
+        <translation>The archive &apos;%1&apos; is read-only.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Auf dem Datenträger des Archivs &apos;%1&apos; ist kein Platz mehr.</source>
+        <translation>The disk of the archive &apos;%1&apos; is full.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Das Archiv &apos;%1&apos; wird von einem anderen Programm benutzt.</source>
+        <translation>The archive &apos;%1&apos; is in use by another program.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Das Archiv &apos;%1&apos; ist beschädigt.</source>
+        <translation>The archive &apos;%1&apos; is damaged.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Das Archiv &apos;%1&apos; kann nicht geöffnet werden.</source>
+        <translation>The archive &apos;%1&apos; cannot be opened.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Das Archiv &apos;%1&apos; stammt von einer neueren Programmversion und bleibt unverändert.</source>
+        <translation>The archive &apos;%1&apos; was written by a newer version of the program and is left unchanged.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Es ist kein Archiv geöffnet.</source>
+        <translation>No archive is open.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Das Archiv &apos;%1&apos; meldet einen Fehler: %2</source>
+        <translation>The archive &apos;%1&apos; reports an error: %2</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>Die übertragenen Messungen wurden nicht archiviert; sie bleiben in der Liste.</source>
+        <translation>The transferred measurements were not archived; they stay in the list.</translation>
+    </message>
+    <message>
+        <location line="+157"/>
+        <source>Nicht archiviert</source>
+        <translation>Not archived</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Diese Messungen sind nicht im Archiv: %1
+Nach dem Löschen auf dem Gerät gibt es sie nirgends mehr.</source>
+        <translation>These measurements are not in the archive: %1
+Once deleted on the device they exist nowhere.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Zuerst archivieren</source>
+        <translation>Archive first</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Ohne Archiv löschen</source>
+        <translation>Delete without archiving</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>Es wurde nichts gelöscht.</source>
+        <translation>Nothing was deleted.</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Diese Messungen wurden nicht vollständig übertragen und können nicht archiviert werden: %1
+Bitte übertragen Sie die Daten erneut. Es wurde nichts gelöscht.</source>
+        <translation>These measurements were not transferred completely and cannot be archived: %1
+Please transfer the data again. Nothing was deleted.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>CSV-Datei (*.CSV)</source>
+        <translation>CSV file (*.CSV)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>CSV-Dateien ins Archiv importieren</source>
+        <translation>Import CSV files into the archive</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>%1: kann nicht gelesen werden.</source>
+        <translation>%1: cannot be read.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1: keine Exportdatei dieses Programms.</source>
+        <translation>%1: not an export file of this program.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1: unbekannte Krafteinheit.</source>
+        <translation>%1: unknown force unit.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1: enthält keine vollständige Messung.</source>
+        <translation>%1: holds no complete measurement.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>%1: %2 Messungen, %3 neu archiviert, %4 waren schon im Archiv.</source>
+        <translation>%1: %2 measurements, %3 newly archived, %4 were already in the archive.</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Import ins Archiv</source>
+        <translation>Import into the archive</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <location filename="../../measurement/dblist.cpp" line="+61"/>
@@ -502,6 +670,27 @@ Tool</translation>
         <location line="+1"/>
         <source>Bild</source>
         <translation>Image</translation>
+    </message>
+    <message>
+        <location filename="../../ui/settingsdialog.ui"/>
+        <location filename="../../ui/settingsdialog.ui"/>
+        <source>Archiv</source>
+        <translation>Archive</translation>
+    </message>
+    <message>
+        <location filename="../../ui/settingsdialog.ui"/>
+        <source>Archivdatei:</source>
+        <translation>Archive file:</translation>
+    </message>
+    <message>
+        <location filename="../../ui/settingsdialog.ui"/>
+        <source>Schnelle Übertragung: archivierte Messungen nicht erneut übertragen</source>
+        <translation>Quick transfer: do not transfer archived measurements again</translation>
+    </message>
+    <message>
+        <location filename="../../ui/settingsdialog.cpp"/>
+        <source>Archivdatei</source>
+        <translation>Archive file</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,42 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr" sourcelanguage="de">
 <context>
+    <name>ArchiveFilterBar</name>
+    <message>
+        <location filename="../../ui/archivefilterbar.ui" line="+32"/>
+        <source>Archiv durchsuchen: Bezeichnung oder Seriennummer</source>
+        <translation>Rechercher dans l&apos;archive : désignation ou numéro de série</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Zeitraum:</source>
+        <translation>Période :</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>bis</source>
+        <translation>au</translation>
+    </message>
+</context>
+<context>
+    <name>ArchiveTree</name>
+    <message>
+        <location filename="../../ui/archivetree.cpp" line="+27"/>
+        <source>ohne Seriennummer</source>
+        <translation>sans numéro de série</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>ohne Datum</source>
+        <translation>sans date</translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <source>Archiv</source>
+        <translation>Archive</translation>
+    </message>
+</context>
+<context>
     <name>InfoDialog</name>
     <message>
         <location filename="../../ui/infodialog.ui" line="+31"/>
@@ -198,6 +234,11 @@ Tool</translation>
         <source>F1</source>
         <translation>F1</translation>
     </message>
+    <message>
+        <location filename="../../ui/mainform.ui"/>
+        <source>CSV-Dateien ins &amp;Archiv importieren...</source>
+        <translation>Importer des fichiers CSV dans l&apos;&amp;archive...</translation>
+    </message>
 </context>
 <context>
     <name>Mainform</name>
@@ -376,6 +417,133 @@ Tool</translation>
     </message>
 </context>
 <context>
+    <name>MainformArchive</name>
+    <message>
+        <location filename="../../ui/mainform_archive.cpp" line="+103"/>
+        <source>Die Archivdatei &apos;%1&apos; war beschädigt. Sie wurde unverändert nach &apos;%2&apos; verschoben; ein neues Archiv wurde angelegt.</source>
+        <translation>Le fichier d&apos;archive &apos;%1&apos; était endommagé. Il a été déplacé tel quel vers &apos;%2&apos; ; une nouvelle archive a été créée.</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>Das Archiv &apos;%1&apos; ist schreibgeschützt.</source>
+        <translation>L&apos;archive &apos;%1&apos; est protégée en écriture.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Auf dem Datenträger des Archivs &apos;%1&apos; ist kein Platz mehr.</source>
+        <translation>Le disque de l&apos;archive &apos;%1&apos; est plein.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Das Archiv &apos;%1&apos; wird von einem anderen Programm benutzt.</source>
+        <translation>L&apos;archive &apos;%1&apos; est utilisée par un autre programme.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Das Archiv &apos;%1&apos; ist beschädigt.</source>
+        <translation>L&apos;archive &apos;%1&apos; est endommagée.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Das Archiv &apos;%1&apos; kann nicht geöffnet werden.</source>
+        <translation>Impossible d&apos;ouvrir l&apos;archive &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Das Archiv &apos;%1&apos; stammt von einer neueren Programmversion und bleibt unverändert.</source>
+        <translation>L&apos;archive &apos;%1&apos; provient d&apos;une version plus récente du programme et reste inchangée.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Es ist kein Archiv geöffnet.</source>
+        <translation>Aucune archive n&apos;est ouverte.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Das Archiv &apos;%1&apos; meldet einen Fehler: %2</source>
+        <translation>L&apos;archive &apos;%1&apos; signale une erreur : %2</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>Die übertragenen Messungen wurden nicht archiviert; sie bleiben in der Liste.</source>
+        <translation>Les mesures transférées n&apos;ont pas été archivées ; elles restent dans la liste.</translation>
+    </message>
+    <message>
+        <location line="+157"/>
+        <source>Nicht archiviert</source>
+        <translation>Non archivé</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Diese Messungen sind nicht im Archiv: %1
+Nach dem Löschen auf dem Gerät gibt es sie nirgends mehr.</source>
+        <translation>Ces mesures ne sont pas dans l&apos;archive : %1
+Une fois supprimées sur l&apos;appareil, elles n&apos;existeront plus nulle part.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Zuerst archivieren</source>
+        <translation>Archiver d&apos;abord</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Ohne Archiv löschen</source>
+        <translation>Supprimer sans archiver</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>Es wurde nichts gelöscht.</source>
+        <translation>Rien n&apos;a été supprimé.</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Diese Messungen wurden nicht vollständig übertragen und können nicht archiviert werden: %1
+Bitte übertragen Sie die Daten erneut. Es wurde nichts gelöscht.</source>
+        <translation>Ces mesures n&apos;ont pas été transférées entièrement et ne peuvent pas être archivées : %1
+Veuillez transférer les données à nouveau. Rien n&apos;a été supprimé.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>CSV-Datei (*.CSV)</source>
+        <translation>Fichier CSV (*.CSV)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>CSV-Dateien ins Archiv importieren</source>
+        <translation>Importer des fichiers CSV dans l&apos;archive</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>%1: kann nicht gelesen werden.</source>
+        <translation>%1 : illisible.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1: keine Exportdatei dieses Programms.</source>
+        <translation>%1 : pas un fichier d&apos;export de ce programme.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1: unbekannte Krafteinheit.</source>
+        <translation>%1 : unité de force inconnue.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1: enthält keine vollständige Messung.</source>
+        <translation>%1 : ne contient aucune mesure complète.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>%1: %2 Messungen, %3 neu archiviert, %4 waren schon im Archiv.</source>
+        <translation>%1 : %2 mesures, %3 nouvellement archivées, %4 étaient déjà dans l&apos;archive.</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Import ins Archiv</source>
+        <translation>Importation dans l&apos;archive</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <location filename="../../measurement/dblist.cpp" line="+61"/>
@@ -502,6 +670,27 @@ Tool</translation>
         <location line="+1"/>
         <source>Bild</source>
         <translation>Image</translation>
+    </message>
+    <message>
+        <location filename="../../ui/settingsdialog.ui"/>
+        <location filename="../../ui/settingsdialog.ui"/>
+        <source>Archiv</source>
+        <translation>Archive</translation>
+    </message>
+    <message>
+        <location filename="../../ui/settingsdialog.ui"/>
+        <source>Archivdatei:</source>
+        <translation>Fichier d&apos;archive :</translation>
+    </message>
+    <message>
+        <location filename="../../ui/settingsdialog.ui"/>
+        <source>Schnelle Übertragung: archivierte Messungen nicht erneut übertragen</source>
+        <translation>Transfert rapide : ne pas retransférer les mesures archivées</translation>
+    </message>
+    <message>
+        <location filename="../../ui/settingsdialog.cpp"/>
+        <source>Archivdatei</source>
+        <translation>Fichier d&apos;archive</translation>
     </message>
 </context>
 </TS>

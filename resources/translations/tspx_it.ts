@@ -2,6 +2,42 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it" sourcelanguage="de">
 <context>
+    <name>ArchiveFilterBar</name>
+    <message>
+        <location filename="../../ui/archivefilterbar.ui" line="+32"/>
+        <source>Archiv durchsuchen: Bezeichnung oder Seriennummer</source>
+        <translation>Cerca nell&apos;archivio: denominazione o numero di serie</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Zeitraum:</source>
+        <translation>Periodo:</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>bis</source>
+        <translation>al</translation>
+    </message>
+</context>
+<context>
+    <name>ArchiveTree</name>
+    <message>
+        <location filename="../../ui/archivetree.cpp" line="+27"/>
+        <source>ohne Seriennummer</source>
+        <translation>senza numero di serie</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>ohne Datum</source>
+        <translation>senza data</translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <source>Archiv</source>
+        <translation>Archivio</translation>
+    </message>
+</context>
+<context>
     <name>InfoDialog</name>
     <message>
         <location filename="../../ui/infodialog.ui" line="+31"/>
@@ -198,6 +234,11 @@ Tool</translation>
         <source>F1</source>
         <translation>F1</translation>
     </message>
+    <message>
+        <location filename="../../ui/mainform.ui"/>
+        <source>CSV-Dateien ins &amp;Archiv importieren...</source>
+        <translation>Importa file CSV nell&apos;&amp;archivio...</translation>
+    </message>
 </context>
 <context>
     <name>Mainform</name>
@@ -376,6 +417,133 @@ Tool</translation>
     </message>
 </context>
 <context>
+    <name>MainformArchive</name>
+    <message>
+        <location filename="../../ui/mainform_archive.cpp" line="+103"/>
+        <source>Die Archivdatei &apos;%1&apos; war beschädigt. Sie wurde unverändert nach &apos;%2&apos; verschoben; ein neues Archiv wurde angelegt.</source>
+        <translation>Il file d&apos;archivio &apos;%1&apos; era danneggiato. È stato spostato senza modifiche in &apos;%2&apos;; è stato creato un nuovo archivio.</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>Das Archiv &apos;%1&apos; ist schreibgeschützt.</source>
+        <translation>L&apos;archivio &apos;%1&apos; è protetto da scrittura.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Auf dem Datenträger des Archivs &apos;%1&apos; ist kein Platz mehr.</source>
+        <translation>Il disco dell&apos;archivio &apos;%1&apos; è pieno.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Das Archiv &apos;%1&apos; wird von einem anderen Programm benutzt.</source>
+        <translation>L&apos;archivio &apos;%1&apos; è in uso da un altro programma.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Das Archiv &apos;%1&apos; ist beschädigt.</source>
+        <translation>L&apos;archivio &apos;%1&apos; è danneggiato.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Das Archiv &apos;%1&apos; kann nicht geöffnet werden.</source>
+        <translation>Impossibile aprire l&apos;archivio &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Das Archiv &apos;%1&apos; stammt von einer neueren Programmversion und bleibt unverändert.</source>
+        <translation>L&apos;archivio &apos;%1&apos; proviene da una versione più recente del programma e resta invariato.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Es ist kein Archiv geöffnet.</source>
+        <translation>Nessun archivio è aperto.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Das Archiv &apos;%1&apos; meldet einen Fehler: %2</source>
+        <translation>L&apos;archivio &apos;%1&apos; segnala un errore: %2</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>Die übertragenen Messungen wurden nicht archiviert; sie bleiben in der Liste.</source>
+        <translation>Le misurazioni trasferite non sono state archiviate; restano nell&apos;elenco.</translation>
+    </message>
+    <message>
+        <location line="+157"/>
+        <source>Nicht archiviert</source>
+        <translation>Non archiviato</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Diese Messungen sind nicht im Archiv: %1
+Nach dem Löschen auf dem Gerät gibt es sie nirgends mehr.</source>
+        <translation>Queste misurazioni non sono nell&apos;archivio: %1
+Dopo la cancellazione sul dispositivo non esisteranno più da nessuna parte.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Zuerst archivieren</source>
+        <translation>Archivia prima</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Ohne Archiv löschen</source>
+        <translation>Cancella senza archiviare</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>Es wurde nichts gelöscht.</source>
+        <translation>Non è stato cancellato nulla.</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Diese Messungen wurden nicht vollständig übertragen und können nicht archiviert werden: %1
+Bitte übertragen Sie die Daten erneut. Es wurde nichts gelöscht.</source>
+        <translation>Queste misurazioni non sono state trasferite completamente e non possono essere archiviate: %1
+Trasferire di nuovo i dati. Non è stato cancellato nulla.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>CSV-Datei (*.CSV)</source>
+        <translation>File CSV (*.CSV)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>CSV-Dateien ins Archiv importieren</source>
+        <translation>Importa file CSV nell&apos;archivio</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>%1: kann nicht gelesen werden.</source>
+        <translation>%1: impossibile leggerlo.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1: keine Exportdatei dieses Programms.</source>
+        <translation>%1: non è un file di esportazione di questo programma.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1: unbekannte Krafteinheit.</source>
+        <translation>%1: unità di forza sconosciuta.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1: enthält keine vollständige Messung.</source>
+        <translation>%1: non contiene alcuna misurazione completa.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>%1: %2 Messungen, %3 neu archiviert, %4 waren schon im Archiv.</source>
+        <translation>%1: %2 misurazioni, %3 archiviate ora, %4 erano già nell&apos;archivio.</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Import ins Archiv</source>
+        <translation>Importazione nell&apos;archivio</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <location filename="../../measurement/dblist.cpp" line="+61"/>
@@ -502,6 +670,27 @@ Tool</translation>
         <location line="+1"/>
         <source>Bild</source>
         <translation>Immagine</translation>
+    </message>
+    <message>
+        <location filename="../../ui/settingsdialog.ui"/>
+        <location filename="../../ui/settingsdialog.ui"/>
+        <source>Archiv</source>
+        <translation>Archivio</translation>
+    </message>
+    <message>
+        <location filename="../../ui/settingsdialog.ui"/>
+        <source>Archivdatei:</source>
+        <translation>File d&apos;archivio:</translation>
+    </message>
+    <message>
+        <location filename="../../ui/settingsdialog.ui"/>
+        <source>Schnelle Übertragung: archivierte Messungen nicht erneut übertragen</source>
+        <translation>Trasferimento rapido: non trasferire di nuovo le misurazioni archiviate</translation>
+    </message>
+    <message>
+        <location filename="../../ui/settingsdialog.cpp"/>
+        <source>Archivdatei</source>
+        <translation>File d&apos;archivio</translation>
     </message>
 </context>
 </TS>
