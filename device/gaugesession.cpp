@@ -7,6 +7,9 @@
 #include "device/quorixtspx.h"
 #include "measurement/devicedata.h"
 
+static_assert(Protocol::kMaxAnswerLength / 2 == int(kMostSamplesPerMeasurement),
+              "a measurement holds at most the samples one answer line can carry");
+
 GaugeSession::GaugeSession(StatusIni *status, const LinkTiming &timing)
     : m_hardware(new InterfaceHardware(status, timing))
 {
@@ -60,11 +63,12 @@ bool GaugeSession::readIdentity(DeviceData &data)
 }
 
 TransferResult GaugeSession::readSlots(QList<Measurement *> &records,
-                                       const SessionProgress &progress)
+                                       const SessionProgress &progress,
+                                       const QList<int> &slotNumbers, bool withSamples)
 {
     TransferResult result;
-    for (int slot = 1; slot <= Protocol::kSlotCount; ++slot) {
-        if (!readSlot(slot, records))
+    for (int slot : slotNumbers.isEmpty() ? allSlotNumbers() : slotNumbers) {
+        if (!readSlot(slot, records, withSamples))
             result.failedSlots.append(slot);
         if (progress && !progress(slot)) {
             result.cancelled = true;
@@ -72,6 +76,19 @@ TransferResult GaugeSession::readSlots(QList<Measurement *> &records,
         }
     }
     return result;
+}
+
+bool GaugeSession::readFilledSlots(QList<int> &filled)
+{
+    bool ok = true;
+    filled.clear();
+    for (int slot : allSlotNumbers()) {
+        int count = 0;
+        ok &= device().readCommand(Protocol::kSampleCount, slot, count) == Protocol::kOk;
+        if (count != 0)
+            filled.append(slot);
+    }
+    return ok;
 }
 
 TransferResult GaugeSession::transfer(DeviceData &data, const SessionProgress &progress)
@@ -84,7 +101,7 @@ TransferResult GaugeSession::transfer(DeviceData &data, const SessionProgress &p
     return result;
 }
 
-bool GaugeSession::readSlot(int slot, QList<Measurement *> &records)
+bool GaugeSession::readSlot(int slot, QList<Measurement *> &records, bool withSamples)
 {
     int count = 0;
     int rc = device().readCommand(Protocol::kSampleCount, slot, count);
@@ -98,18 +115,18 @@ bool GaugeSession::readSlot(int slot, QList<Measurement *> &records)
     // The count is only a number: nothing is sized by it.
     measurement->sampleCount = uint32_t(sampleCount);
     logLine("readCommand retCum=" + QByteArray::number(rc));
-    return rc == Protocol::kOk && readSlotValues(slot, *measurement);
+    return rc == Protocol::kOk && readSlotValues(slot, *measurement, withSamples);
 }
 
 // Every value is read even after a failed one.
-bool GaugeSession::readSlotValues(int slot, Measurement &measurement)
+bool GaugeSession::readSlotValues(int slot, Measurement &measurement, bool withSamples)
 {
-    if (m_known && !m_serialNr.isEmpty())
+    if (withSamples && m_known && !m_serialNr.isEmpty())
         return readSlotValuesQuick(slot, measurement);
     QuorixTSPX &gauge = device();
-    bool ok =
-        gauge.readCommand(Protocol::kSampleRate, slot, measurement.sampleRate) == Protocol::kOk;
-    ok &= gauge.readCommand(Protocol::kForces, slot, measurement.forces) == Protocol::kOk;
+    bool ok = gauge.readCommand(Protocol::kSampleRate, slot, measurement.sampleRate) == Protocol::kOk;
+    if (withSamples)
+        ok &= gauge.readCommand(Protocol::kForces, slot, measurement.forces) == Protocol::kOk;
     ok &= gauge.readCommand(Protocol::kForceStart, slot, measurement.forceStart) == Protocol::kOk;
     ok &= gauge.readCommand(Protocol::kForceEnd, slot, measurement.forceEnd) == Protocol::kOk;
     ok &= gauge.readCommand(Protocol::kForceMax, slot, measurement.forceMax) == Protocol::kOk;
@@ -124,8 +141,7 @@ bool GaugeSession::readSlotValues(int slot, Measurement &measurement)
 bool GaugeSession::readSlotValuesQuick(int slot, Measurement &measurement)
 {
     QuorixTSPX &gauge = device();
-    bool ok =
-        gauge.readCommand(Protocol::kSampleRate, slot, measurement.sampleRate) == Protocol::kOk;
+    bool ok = gauge.readCommand(Protocol::kSampleRate, slot, measurement.sampleRate) == Protocol::kOk;
     ok &= gauge.readCommand(Protocol::kForceStart, slot, measurement.forceStart) == Protocol::kOk;
     ok &= gauge.readCommand(Protocol::kForceEnd, slot, measurement.forceEnd) == Protocol::kOk;
     ok &= gauge.readCommand(Protocol::kForceMax, slot, measurement.forceMax) == Protocol::kOk;
@@ -143,7 +159,8 @@ EraseResult GaugeSession::erase(const QByteArray &expectedSerialNr, const QList<
 {
     EraseResult result;
     const int rc = device().readCommand(Protocol::kSerialNr, 0, result.gaugeSerialNr);
-    if (rc != Protocol::kOk || result.gaugeSerialNr != expectedSerialNr) {
+    result.serialNrUnread = rc != Protocol::kOk;
+    if (result.serialNrUnread || result.gaugeSerialNr != expectedSerialNr) {
         result.wrongGauge = true;
         return result;
     }
@@ -164,10 +181,15 @@ EraseResult GaugeSession::eraseAll(const QByteArray &expectedSerialNr,
                                    const QList<int> &filledSlots, const SessionProgress &progress)
 {
     // Every slot, filled or not: the list may not show all the gauge holds.
-    QList<int> slotNumbers;
+    return erase(expectedSerialNr, allSlotNumbers(), filledSlots, progress);
+}
+
+QList<int> allSlotNumbers()
+{
+    QList<int> numbers;
     for (int slot = 1; slot <= Protocol::kSlotCount; ++slot)
-        slotNumbers.append(slot);
-    return erase(expectedSerialNr, slotNumbers, filledSlots, progress);
+        numbers.append(slot);
+    return numbers;
 }
 
 QByteArray slotListText(const QList<int> &slotNumbers)

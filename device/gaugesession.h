@@ -35,9 +35,10 @@ struct EraseResult
 {
     // The serial number the connected gauge reported before erasing.
     QByteArray gaugeSerialNr;
-    // The gauge is not the expected one (or did not tell its serial number):
-    // nothing was sent to erase.
+    // The gauge is not the expected one, or did not tell its serial number
+    // (serialNrUnread): nothing was sent to erase.
     bool wrongGauge = false;
+    bool serialNrUnread = false;
     bool cancelled = false;
     // Of the slots that held a measurement: erased, and refused or unanswered.
     QList<int> erasedSlots;
@@ -70,9 +71,16 @@ public:
     // Serial number, software version and force unit into `data`. Returns
     // false when any of the three reads failed (the fields are still set).
     bool readIdentity(DeviceData &data);
-    // Reads slots 1..50; a filled slot becomes a record appended to `records`
-    // (owned by the caller). Logs "readCommand retCum=" per filled slot.
-    TransferResult readSlots(QList<Measurement *> &records, const SessionProgress &progress);
+    // Reads the slots (all 50 when `slotNumbers` is empty); a filled slot
+    // becomes a record appended to `records` (owned by the caller). Logs
+    // "readCommand retCum=" per filled slot. Without samples the sample list
+    // ("dMsFc", nearly all of the bytes) is left out.
+    TransferResult readSlots(QList<Measurement *> &records, const SessionProgress &progress,
+                             const QList<int> &slotNumbers = QList<int>(),
+                             bool withSamples = true);
+    // Reads the count of every slot; `filled` gets those holding a
+    // measurement. False when a read failed.
+    bool readFilledSlots(QList<int> &filled);
     // The whole download: identity, the old records dropped, every slot,
     // newest first.
     TransferResult transfer(DeviceData &data, const SessionProgress &progress);
@@ -97,8 +105,8 @@ public:
 
 private:
     // Reads one slot into a new record when filled; false when a read failed.
-    bool readSlot(int slot, QList<Measurement *> &records);
-    bool readSlotValues(int slot, Measurement &measurement);
+    bool readSlot(int slot, QList<Measurement *> &records, bool withSamples);
+    bool readSlotValues(int slot, Measurement &measurement, bool withSamples);
     bool readSlotValuesQuick(int slot, Measurement &measurement);
     QuorixTSPX &device();
 
@@ -107,6 +115,9 @@ private:
     // The serial number of the last identity read; the key of known measurements.
     QByteArray m_serialNr;
 };
+
+// 1..50.
+QList<int> allSlotNumbers();
 
 // "1, 3, 7": the slot numbers for a message.
 QByteArray slotListText(const QList<int> &slotNumbers);

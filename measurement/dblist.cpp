@@ -1,7 +1,6 @@
 #include "measurement/dblist.h"
 
 #include "app/log.h"
-#include "device/protocol.h"
 #include "measurement/csvwriter.h"
 
 #include <QCoreApplication>
@@ -151,10 +150,7 @@ std::vector<ForceColumn> CsvTableWriter::forceColumns() const
 // Writes the whole file; false on any failure to write or to close it.
 bool writeCsvFile(QFile &file, const DbList &table, bool withSepHeader, quint64 &rows)
 {
-    CsvTableWriter writer(table, file);
-    writer.writeHeaderRows(withSepHeader);
-    writer.writeSampleRows(rows);
-    bool written = writer.finish();
+    bool written = table.writeCSV(file, withSepHeader, rows);
     written = file.flush() && written;
     file.close();
     return written && file.error() == QFileDevice::NoError;
@@ -172,11 +168,18 @@ quint32 DbList::sampleRowCount() const
 {
     // A count from the gauge beyond what one answer line could carry is
     // damaged; it must not make an export run for hours.
-    constexpr quint32 kMostSamples = Protocol::kMaxAnswerLength / 2;
     quint32 rows = 0;
     for (const Measurement *m : list)
         rows = std::max(rows, m->sampleCount);
-    return std::min(rows, kMostSamples);
+    return std::min(rows, kMostSamplesPerMeasurement);
+}
+
+bool DbList::writeCSV(QIODevice &out, bool withSepHeader, quint64 &rows) const
+{
+    CsvTableWriter writer(*this, out);
+    writer.writeHeaderRows(withSepHeader);
+    writer.writeSampleRows(rows);
+    return writer.finish();
 }
 
 int DbList::exportListCSV(const QString &fileName, bool withSepHeader) const

@@ -5,6 +5,8 @@
 #include <QList>
 #include <QString>
 
+class QIODevice;
+
 // The export view of a list of measurements; does not own the records.
 class DbList
 {
@@ -15,6 +17,9 @@ public:
     // Writes the CSV file. 0 when written or the list is empty; -1 when the
     // file could not be opened or written.
     int exportListCSV(const QString &fileName, bool withSepHeader) const;
+    // Writes the same table to an open device (a file, standard output);
+    // false when a write failed. `rows` counts the sample rows written.
+    bool writeCSV(QIODevice &out, bool withSepHeader, quint64 &rows) const;
     // The sample rows of the export: the largest sample count, but no more
     // samples than one answer of the gauge can carry (each takes at least a
     // digit and a separator). Rows past a record's held samples stay empty.

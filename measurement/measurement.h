@@ -29,6 +29,10 @@ struct Measurement
     bool hasSample(uint32_t j) const { return j < sampleCount && j < uint32_t(forces.size()); }
 };
 
+// The most samples a measurement can have: the gauge sends them in one
+// answer line of at most 32 MiB, each sample at least a digit and a separator.
+constexpr quint32 kMostSamplesPerMeasurement = 16 * 1024 * 1024;
+
 // The product name: the device row of the tree and the first cell of an export.
 constexpr char kDeviceName[] = "Tensimo Parl";
 

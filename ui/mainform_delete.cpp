@@ -109,6 +109,11 @@ bool Mainform::confirmGauge(const EraseResult &result)
 {
     if (!result.wrongGauge)
         return true;
+    if (result.serialNrUnread) {
+        errorMessage->showMessage(tr("Das Gerät hat seine Seriennummer nicht genannt. Es wurde "
+                                     "nichts gelöscht."));
+        return false;
+    }
     errorMessage->showMessage(
         tr("Das angeschlossene Gerät (Seriennummer %1) ist nicht das Gerät der angezeigten "
            "Liste (Seriennummer %2). Es wurde nichts gelöscht.")

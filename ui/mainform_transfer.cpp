@@ -87,9 +87,9 @@ void Mainform::transferData()
     if (!result.ok()) {
         QString text = tr("Fehler beim Übertragen der Daten!");
         if (result.identityFailed)
-            text += QLatin1Char('\n') + tr("Die Kennung des Geräts wurde nicht gelesen.");
+            text += QLatin1Char(' ') + tr("Die Kennung des Geräts wurde nicht gelesen.");
         if (!result.failedSlots.isEmpty())
-            text += QLatin1Char('\n') + tr("Betroffene Speicherplätze: %1")
+            text += QLatin1Char(' ') + tr("Betroffene Speicherplätze: %1")
                                             .arg(QString::fromLatin1(
                                                 slotListText(result.failedSlots)));
         errorMessage->showMessage(text);

@@ -24,9 +24,31 @@ constexpr int kIdentityLines = 3;
 constexpr qint64 kSanitizerSlackKiB = 512 * 1024;
 } // namespace
 
-qint64 jobBoundMs(int failedReads)
+qint64 jobBoundMs(int failedReads, qint64 silentReadMs)
 {
-    return kBoundFactor * (failedReads * kSilentReadMs + kJobOverheadMs);
+    return kBoundFactor * (failedReads * silentReadMs + kJobOverheadMs);
+}
+
+QString transferErrorText(const QList<int> &failedSlots, bool identityFailed)
+{
+    QString text = QStringLiteral("Fehler beim Übertragen der Daten!");
+    if (identityFailed)
+        text += QStringLiteral(" Die Kennung des Geräts wurde nicht gelesen.");
+    if (!failedSlots.isEmpty()) {
+        QStringList numbers;
+        for (int slot : failedSlots)
+            numbers << QString::number(slot);
+        text += QStringLiteral(" Betroffene Speicherplätze: ") + numbers.join(QStringLiteral(", "));
+    }
+    return text;
+}
+
+QList<int> slotRange(int first, int last)
+{
+    QList<int> numbers;
+    for (int slot = first; slot <= last; ++slot)
+        numbers << slot;
+    return numbers;
 }
 
 int transferLineOfSlot(int slot, const QList<int> &filledSlots)

@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QList>
+#include <QString>
 #include <QtGlobal>
 
 class WindowHarness;
@@ -11,12 +12,20 @@ class WindowHarness;
 // A read the gauge leaves unanswered ends after about one second of silence
 // (50 empty polls of 20 ms) plus the polls themselves.
 constexpr qint64 kSilentReadMs = 1100;
+// The same with the tests' short link timing (quickLinkTiming: 50 polls of 4 ms).
+constexpr qint64 kQuickSilentReadMs = 300;
 // Sanitizer builds and a loaded machine run slower: every bound gets this factor.
 constexpr qint64 kBoundFactor = 3;
 
 // The longest a device job may keep the window busy when `failedReads` of
 // its commands go unanswered: their time-outs, plus the rest of the job.
-qint64 jobBoundMs(int failedReads);
+qint64 jobBoundMs(int failedReads, qint64 silentReadMs = kSilentReadMs);
+
+// The transfer's error message when reads of these slots (and of the
+// identity) failed.
+QString transferErrorText(const QList<int> &failedSlots, bool identityFailed = false);
+// The slots first..last.
+QList<int> slotRange(int first, int last);
 
 // The line (1 = the first) of a transfer that asks for the count of `slot`
 // when `filledSlots` hold measurements: connect (2 lines), the identity (3),

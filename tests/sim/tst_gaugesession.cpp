@@ -198,6 +198,7 @@ void TestGaugeSession::eraseChecksTheGaugeAndItsAnswers()
     const QList<int> selected{12, 3};
     const EraseResult result = rig.session.erase(expectedSerialNr, selected, selected, {});
     QCOMPARE(result.wrongGauge, wrongGauge);
+    QCOMPARE(result.serialNrUnread, options.contains("3"));
     QCOMPARE(result.erasedSlots, erased);
     QCOMPARE(result.failedSlots, failed);
     QCOMPARE(result.ok(), !wrongGauge && failed.isEmpty());

@@ -61,6 +61,11 @@ bool WindowHarness::startGeneratedGauge(const QStringList &options)
     return true;
 }
 
+void WindowHarness::useQuickLink()
+{
+    m_window->setLinkTiming(quickLinkTiming());
+}
+
 void WindowHarness::stopGauge()
 {
     m_gauge.reset();

@@ -39,6 +39,8 @@ public:
     bool startGeneratedGauge(const QStringList &options);
     // Stops the gauge (its link goes with it); nothing when none runs.
     void stopGauge();
+    // Short answer time-outs and pauses from now on (quickLinkTiming).
+    void useQuickLink();
     // Presses the transfer button.
     void transfer();
 

@@ -29,9 +29,10 @@ QList<QByteArray> jobTraffic(const QList<QByteArray> &jobLines)
            QList<QByteArray>{wireCommand("stCom", 102, '!'), wireCommand("stCom", 102, '!')};
 }
 
+// Erasing starts by asking the gauge for its serial number.
 QList<QByteArray> eraseLines(int firstSlot, int lastSlot)
 {
-    QList<QByteArray> lines;
+    QList<QByteArray> lines{wireCommand("serNr", 0, '?')};
     for (int slot = firstSlot; slot <= lastSlot; ++slot)
         lines << wireCommand("dMsEr", slot, '!');
     return lines;
@@ -72,6 +73,8 @@ private slots:
     void cancellingDeleteAllKeepsTheTree();
     void answeringNoNeverConnects_data();
     void answeringNoNeverConnects();
+    void eraseProblemsKeepTheirRows_data();
+    void eraseProblemsKeepTheirRows();
 
 private:
     // The wire traffic since the transfer of the set-up.
@@ -114,7 +117,7 @@ void TestDeletion::deletingTheSelectedMeasurementErasesItsSlotOnly()
     QCOMPARE(seen.text,
              QStringLiteral("Möchten Sie die gewählte Messung auf dem Gerät wirklich löschen?"));
     QVERIFY(!seen.hadDefaultButton);
-    QCOMPARE(trafficAfterTransfer(), jobTraffic({wireCommand("dMsEr", 9, '!')}));
+    QCOMPARE(trafficAfterTransfer(), jobTraffic(eraseLines(9, 9)));
 
     QList<int> expectedRows = rowsBefore;
     expectedRows.removeOne(9);
@@ -210,3 +213,58 @@ void TestDeletion::answeringNoNeverConnects()
 
 QTEST_MAIN(TestDeletion)
 #include "tst_deletion.moc"
+
+void TestDeletion::eraseProblemsKeepTheirRows_data()
+{
+    QTest::addColumn<QByteArray>("gauge");
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<bool>("all");
+    QTest::addColumn<QList<int>>("rowsAfter");
+    QTest::addColumn<int>("eraseCommands");
+    QTest::addColumn<QString>("error");
+
+    QByteArray otherGauge = gaugeWithSlots(kFilledSlots);
+    otherGauge.replace("SN-4711", "SN-0815");
+    const QString wrongGauge = QStringLiteral(
+        "Das angeschlossene Gerät (Seriennummer SN-0815) ist nicht das Gerät der angezeigten "
+        "Liste (Seriennummer SN-4711). Es wurde nichts gelöscht.");
+    QTest::newRow("selected on another gauge")
+        << otherGauge << QStringList() << false << QList<int>{4, 9, 17} << 0 << wrongGauge;
+    QTest::newRow("all on another gauge")
+        << otherGauge << QStringList() << true << QList<int>{4, 9, 17} << 0 << wrongGauge;
+    QTest::newRow("selected refused")
+        << gaugeWithSlots(kFilledSlots) << QStringList{"--answer", "9:dMsEr=-12"} << false
+        << QList<int>{4, 9, 17} << 1
+        << QStringLiteral("Diese Speicherplätze wurden nicht gelöscht: 9");
+    QTest::newRow("all, one refused")
+        << gaugeWithSlots(kFilledSlots) << QStringList{"--answer", "17:dMsEr=-12"} << true
+        << QList<int>{17} << 50 << QStringLiteral("Diese Speicherplätze wurden nicht gelöscht: 17");
+}
+
+void TestDeletion::eraseProblemsKeepTheirRows()
+{
+    QFETCH(QByteArray, gauge);
+    QFETCH(QStringList, options);
+    QFETCH(bool, all);
+    QFETCH(QList<int>, rowsAfter);
+    QFETCH(int, eraseCommands);
+    QFETCH(QString, error);
+
+    QVERIFY(m_env->startGauge(gauge, options));
+    QVERIFY(m_env->select(9));
+    QuestionSeen seen;
+    ModalAnswerer answerer({answerQuestion(QMessageBox::Yes, seen)});
+    if (all)
+        m_env->window()->on_actionAlleMessungenloeschen_triggered();
+    else
+        m_env->window()->on_actionGewaehlteMessungloeschen_triggered();
+
+    QList<int> rows = m_env->rowNumbers();
+    std::sort(rows.begin(), rows.end());
+    QCOMPARE(rows, rowsAfter);
+    QCOMPARE(m_env->shownError(), error);
+    int erases = 0;
+    for (const QByteArray &line : m_env->traffic())
+        erases += line.startsWith("#dMsEr") ? 1 : 0;
+    QCOMPARE(erases, eraseCommands);
+}

@@ -308,7 +308,8 @@ void TestTransfer::gaugeFallingSilentReportsAnErrorAndKeepsEarlierSlots()
     QList<int> numbers = rowNumbers();
     std::sort(numbers.begin(), numbers.end());
     QCOMPARE(numbers, QList<int>({2, 47}));
-    QCOMPARE(shownError(), QStringLiteral("Fehler beim Übertragen der Daten!"));
+    QCOMPARE(shownError(), QStringLiteral("Fehler beim Übertragen der Daten! "
+                                          "Betroffene Speicherplätze: 48, 49, 50"));
     const QList<QByteArray> traffic = gauge()->transcriptLines();
     QCOMPARE(traffic.at(firstSilentLine - 1), wireCommand("dMsCt", 48, '?'));
     QCOMPARE(countLines(traffic, "#dMsCt049"), 1);

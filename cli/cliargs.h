@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QByteArray>
+#include <QCoreApplication>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+// The context of tspx-cli's texts in the translation files.
+class Cli
+{
+    Q_DECLARE_TR_FUNCTIONS(Cli)
+};
+
+// Exit codes of tspx-cli.
+enum CliExitCode
+{
+    kExitOk = 0,
+    kExitUsage = 2,
+    kExitNoGauge = 3,
+    kExitCommunication = 4,
+    kExitFile = 5,
+};
+
+// One call of tspx-cli, as given on its command line.
+struct CliRequest
+{
+    QString command; // scan, info, list, download, delete, report
+    QList<int> slotNumbers; // ascending, without repeats; empty means all
+    bool allSlots = false;
+    QString output; // a file name, or "-" for standard output
+    QString format = QStringLiteral("csv");
+    bool yes = false;
+    int slot = 0;
+    QString designation;
+    QByteArray port; // "COMn" or a device; empty: search COM1..COM30
+    QByteArray language;
+    bool quiet = false;
+};
+
+// The outcome of reading the command line: a request to run, or a text to
+// print (help, version, or what was wrong) and the exit code.
+struct CliParseResult
+{
+    bool run = false;
+    int exitCode = kExitOk;
+    QString message;
+    CliRequest request;
+};
+
+// The language of "--lang CODE" or "--lang=CODE", needed before the texts of
+// the command line are built; empty when none.
+QByteArray cliLanguage(const QStringList &arguments);
+
+CliParseResult parseCliArguments(const QStringList &arguments, const QString &versionText);
+
+// "1,3-7" into 1, 3, 4, 5, 6, 7 (ascending, no repeats, each 1..50). False for
+// anything else.
+bool parseSlotList(const QString &text, QList<int> &slotNumbers);

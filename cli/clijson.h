@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QByteArray>
+
+struct DeviceData;
+
+// The gauge's identity and records as JSON: forces in newtons exactly as the
+// gauge sent them (shortest text that reads back the same float), dates and
+// times both as sent and as ISO 8601, and the unit the gauge shows.
+QByteArray measurementsJson(const DeviceData &data);

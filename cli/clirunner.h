@@ -1,0 +1,59 @@
+#pragma once
+
+#include "cli/cliargs.h"
+#include "device/gaugesession.h"
+#include "settings/statusini.h"
+
+#include <QString>
+
+class QIODevice;
+struct DeviceData;
+
+// Runs one request of tspx-cli against the gauge: results on `out`, messages
+// and progress on `err`. Uses the same settings folder as the window.
+class CliRunner
+{
+public:
+    CliRunner(const CliRequest &request, QIODevice &out, QIODevice &err,
+              const LinkTiming &timing = LinkTiming());
+
+    // Shows "Speicherplatz n von 50" on `err` while the gauge is read.
+    void setProgressShown(bool shown) { m_progressShown = shown; }
+
+    // The exit code.
+    int run();
+
+private:
+    int scan();
+    int info();
+    int list();
+    int download();
+    int erase();
+    int report();
+
+    // Connects on the given port or searches; tells why not.
+    bool connectGauge();
+    // Identity and the requested slots (all when none), newest first. False,
+    // with a message, when a read failed; what was read stays in `data`.
+    bool readMeasurements(DeviceData &data, const QList<int> &slotNumbers, bool withSamples);
+    int writeDownload(const DeviceData &data);
+    // Writes `bytes` to the output file or standard output.
+    int writeOutput(const QByteArray &bytes);
+    SessionProgress progress();
+    void endProgress();
+    void message(const QString &text);
+    void error(const QString &text);
+
+    CliRequest m_request;
+    QIODevice &m_out;
+    QIODevice &m_err;
+    StatusIni m_status;
+    GaugeSession m_session;
+    bool m_progressShown = false;
+    bool m_progressLineOpen = false;
+};
+
+// The report is the window's report; it needs the widgets library and a
+// QApplication (the offscreen platform will do). Returns the exit code.
+int writeCliReport(const DeviceData &data, const StatusIni &status, int slot,
+                   const QString &fileName, const QString &designation, QIODevice &err);

@@ -1,0 +1,82 @@
+// tspx-cli: the gauge from the command line, without a window.
+#include "app/log.h"
+#include "app/version.h"
+#include "cli/cliargs.h"
+#include "cli/clirunner.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QFile>
+#include <QTranslator>
+#include <memory>
+
+#ifdef Q_OS_WIN
+#include <io.h>
+#define isatty _isatty
+#else
+#include <unistd.h>
+#endif
+
+namespace {
+
+// Only the report draws (its diagram); it needs no display either.
+std::unique_ptr<QCoreApplication> makeApplication(int &argc, char **argv)
+{
+    for (int i = 1; i < argc; ++i) {
+        if (qstrcmp(argv[i], "report") != 0)
+            continue;
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") &&
+            qEnvironmentVariableIsEmpty("DISPLAY") &&
+            qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        return std::make_unique<QApplication>(argc, argv);
+    }
+    return std::make_unique<QCoreApplication>(argc, argv);
+}
+
+void installTranslations(QTranslator &framework, QTranslator &program, const QByteArray &language)
+{
+    if (language.isEmpty())
+        return;
+    const QString dir = QCoreApplication::applicationDirPath();
+    const QString code = QString::fromLatin1(language);
+    if (framework.load(dir + QLatin1String("/translations/qt_") + code))
+        QCoreApplication::installTranslator(&framework);
+    if (program.load(dir + QLatin1String("/tspx_") + code))
+        QCoreApplication::installTranslator(&program);
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    const std::unique_ptr<QCoreApplication> app = makeApplication(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("tspx-cli"));
+    const QStringList arguments = QCoreApplication::arguments();
+
+    QTranslator framework;
+    QTranslator program;
+    installTranslations(framework, program, cliLanguage(arguments));
+
+    QFile out;
+    QFile err;
+    out.open(stdout, QIODevice::WriteOnly | QIODevice::Unbuffered);
+    err.open(stderr, QIODevice::WriteOnly | QIODevice::Unbuffered);
+
+    const CliParseResult parsed = parseCliArguments(arguments, QString::fromLatin1(versionString()));
+    if (!parsed.run) {
+        (parsed.exitCode == kExitOk ? out : err).write(parsed.message.toUtf8());
+        return parsed.exitCode;
+    }
+    // Standard output carries only results (a CSV may go there); the log goes
+    // to standard error with --verbose and nowhere otherwise.
+    const bool verbose = arguments.contains(QStringLiteral("--verbose"));
+    setLogSink([&err, verbose](const QByteArray &line) {
+        if (verbose)
+            err.write(line + '\n');
+    });
+
+    CliRunner runner(parsed.request, out, err);
+    runner.setProgressShown(isatty(2) != 0);
+    return runner.run();
+}

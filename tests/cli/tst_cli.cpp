@@ -1,0 +1,339 @@
+// tspx-cli's commands against tspx-sim: what they print and write, their exit
+// codes, and the program itself with a CSV on standard output.
+#include "gaugefixtures.h"
+#include "windowharness.h"
+
+#include "cli/cliargs.h"
+#include "cli/clirunner.h"
+#include "measurement/dblist.h"
+#include "settings/statusini.h"
+#include "ui/mainform.h"
+
+#include <QBuffer>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QtTest>
+#include <memory>
+
+namespace {
+
+// One tspx-cli call in-process: the request as its command line gives it.
+struct CliCall
+{
+    int run(const QStringList &arguments)
+    {
+        out.open(QIODevice::WriteOnly);
+        err.open(QIODevice::WriteOnly);
+        const CliParseResult parsed =
+            parseCliArguments(QStringList{"tspx-cli"} + arguments, QStringLiteral("1.2"));
+        if (!parsed.run) {
+            err.write(parsed.message.toUtf8());
+            return parsed.exitCode;
+        }
+        CliRunner runner(parsed.request, out, err, quickLinkTiming());
+        return runner.run();
+    }
+    QByteArray output() const { return out.data(); }
+    QString errors() const { return QString::fromUtf8(err.data()); }
+
+    QBuffer out;
+    QBuffer err;
+};
+
+QByteArray fileBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+} // namespace
+
+class TestCli : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void usageErrors_data();
+    void usageErrors();
+    void slotLists_data();
+    void slotLists();
+    void downloadCsvIsTheWindowsExport();
+    void downloadJsonKeepsTheGaugesNumbers();
+    void downloadFailures_data();
+    void downloadFailures();
+    void infoListAndScan();
+    void deleteErasesOnlyWhatWasAsked_data();
+    void deleteErasesOnlyWhatWasAsked();
+    void reportWritesAPdf();
+    void programPrintsOnlyTheCsv();
+
+private:
+    std::unique_ptr<WindowHarness> m_env;
+};
+
+void TestCli::init()
+{
+    m_env = std::make_unique<WindowHarness>();
+    QVERIFY(m_env->setUp());
+}
+
+void TestCli::cleanup()
+{
+    m_env.reset();
+}
+
+void TestCli::usageErrors_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::newRow("no command") << QStringList{};
+    QTest::newRow("unknown command") << QStringList{"fetch"};
+    QTest::newRow("two commands") << QStringList{"info", "list"};
+    QTest::newRow("unknown option") << QStringList{"info", "--colour"};
+    QTest::newRow("delete without --yes") << QStringList{"delete", "--all"};
+    QTest::newRow("delete without slots") << QStringList{"delete", "--yes"};
+    QTest::newRow("slots and all") << QStringList{"download", "--slots", "1", "--all", "-o", "-"};
+    QTest::newRow("slot 0") << QStringList{"download", "--slots", "0", "-o", "-"};
+    QTest::newRow("slot 51") << QStringList{"download", "--slots", "49-51", "-o", "-"};
+    QTest::newRow("download without -o") << QStringList{"download", "--all"};
+    QTest::newRow("unknown format") << QStringList{"download", "-o", "-", "--format", "xml"};
+    QTest::newRow("report without slot") << QStringList{"report", "-o", "r.pdf"};
+    QTest::newRow("report to stdout") << QStringList{"report", "--slot", "3", "-o", "-"};
+}
+
+void TestCli::usageErrors()
+{
+    QFETCH(QStringList, arguments);
+    CliCall call;
+    QCOMPARE(call.run(arguments), int(kExitUsage));
+    QVERIFY(!call.errors().isEmpty());
+    QVERIFY(call.output().isEmpty());
+    // Nothing was sent: no gauge runs, and none was searched for.
+    QVERIFY(!m_env->gauge());
+}
+
+void TestCli::slotLists_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("valid");
+    QTest::addColumn<QList<int>>("expected");
+    QTest::newRow("ranges") << "1,3-7" << true << QList<int>{1, 3, 4, 5, 6, 7};
+    QTest::newRow("unordered, repeated") << "9, 2,2-3" << true << QList<int>{2, 3, 9};
+    QTest::newRow("all fifty") << "1-50" << true << allSlotNumbers();
+    QTest::newRow("backwards") << "7-3" << false << QList<int>{};
+    QTest::newRow("empty piece") << "1,,2" << false << QList<int>{};
+    QTest::newRow("open range") << "3-" << false << QList<int>{};
+    QTest::newRow("text") << "three" << false << QList<int>{};
+}
+
+void TestCli::slotLists()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, valid);
+    QFETCH(QList<int>, expected);
+    QList<int> parsed;
+    QCOMPARE(parseSlotList(text, parsed), valid);
+    if (valid)
+        QCOMPARE(parsed, expected);
+}
+
+void TestCli::downloadCsvIsTheWindowsExport()
+{
+    QVERIFY(m_env->startGauge(threeMeasurements(), {"--unit", "2"}));
+    m_env->transfer();
+    const DeviceData &data = m_env->window()->deviceData();
+    QCOMPARE(data.records.size(), 3);
+    const QString windowFile = m_env->filePath(QStringLiteral("window.csv"));
+    const DbList table(data.records, QString::fromLatin1(data.serialNr), data.forceUnitText,
+                       data.forceUnitFactor);
+    QCOMPARE(table.exportListCSV(windowFile, m_env->status()->exportListCsvWithSepHeader), 0);
+
+    CliCall toStdout;
+    QCOMPARE(toStdout.run({"download", "--all", "-o", "-"}), int(kExitOk));
+    QCOMPARE(toStdout.output(), fileBytes(windowFile));
+
+    const QString cliFile = m_env->filePath(QStringLiteral("cli.csv"));
+    CliCall toFile;
+    QCOMPARE(toFile.run({"download", "-o", cliFile, "--quiet"}), int(kExitOk));
+    QCOMPARE(fileBytes(cliFile), fileBytes(windowFile));
+    QVERIFY(toFile.errors().isEmpty());
+
+    // Only the slots asked for go on the wire.
+    const int linesBefore = m_env->traffic().size();
+    CliCall some;
+    QCOMPARE(some.run({"download", "--slots", "12,30", "-o", "-"}), int(kExitOk));
+    const QList<QByteArray> traffic = m_env->traffic().mid(linesBefore);
+    QCOMPARE(traffic.count(wireCommand("dMsCt", 3, '?')), 0);
+    QCOMPARE(traffic.count(wireCommand("dMsCt", 12, '?')), 2);
+    QCOMPARE(traffic.count(wireCommand("dMsCt", 30, '?')), 2);
+}
+
+void TestCli::downloadJsonKeepsTheGaugesNumbers()
+{
+    QVERIFY(m_env->startGauge(threeMeasurements()));
+    CliCall call;
+    QCOMPARE(call.run({"download", "--all", "-o", "-", "--format", "json"}), int(kExitOk));
+    QJsonParseError error;
+    const QJsonObject root = QJsonDocument::fromJson(call.output(), &error).object();
+    QCOMPARE(error.error, QJsonParseError::NoError);
+    QCOMPARE(root.value("serialNr").toString(), QStringLiteral("SN-4711"));
+    QCOMPARE(root.value("unit").toString(), QStringLiteral("N"));
+    const QJsonArray measurements = root.value("measurements").toArray();
+    QCOMPARE(measurements.size(), 3);
+    const QJsonObject newest = measurements.at(0).toObject();
+    QCOMPARE(newest.value("slot").toInt(), 12);
+    QCOMPARE(newest.value("date").toString(), QStringLiteral("2019-03-05"));
+    QCOMPARE(newest.value("dateText").toString(), QStringLiteral("05;03;2019"));
+    QCOMPARE(newest.value("sampleRate").toDouble(), 10.0);
+    // The floats as sent: 0.5 and 20 and 7, and no widened-double noise in the text.
+    const QJsonArray forces = newest.value("forcesN").toArray();
+    QCOMPARE(forces, (QJsonArray{0.5, 20, 7}));
+    QVERIFY(call.output().contains("\"forcesN\": [0.5, 20, 7]"));
+}
+
+void TestCli::downloadFailures_data()
+{
+    QTest::addColumn<QStringList>("gaugeOptions");
+    QTest::addColumn<bool>("gaugeRuns");
+    QTest::addColumn<QString>("target");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<bool>("fileWritten");
+
+    QTest::newRow("no gauge") << QStringList() << false << "out.csv" << int(kExitNoGauge) << false;
+    // Lines 1-2 connect, 3-5 identity, 6-7 empty slots 1-2, 8-17 slot 3: slot 12 is silent.
+    QTest::newRow("gauge falls silent")
+        << QStringList{"--silent-from", "26"} << true << "out.csv" << int(kExitCommunication)
+        << true;
+    QTest::newRow("unwritable file")
+        << QStringList() << true << "missing-folder/out.csv" << int(kExitFile) << false;
+}
+
+void TestCli::downloadFailures()
+{
+    QFETCH(QStringList, gaugeOptions);
+    QFETCH(bool, gaugeRuns);
+    QFETCH(QString, target);
+    QFETCH(int, exitCode);
+    QFETCH(bool, fileWritten);
+
+    if (gaugeRuns)
+        QVERIFY(m_env->startGauge(threeMeasurements(), gaugeOptions));
+    const QString path = m_env->filePath(target);
+    CliCall call;
+    QCOMPARE(call.run({"download", "--all", "-o", path, "--port", "COM4"}), exitCode);
+    QVERIFY(!call.errors().isEmpty());
+    QCOMPARE(QFile::exists(path), fileWritten);
+    if (fileWritten) {
+        // What came before the silence is kept: slot 3.
+        const QByteArray csv = fileBytes(path);
+        QVERIFY(csv.contains("SN-4711"));
+        QVERIFY(call.errors().contains("12, 13"));
+    }
+}
+
+void TestCli::infoListAndScan()
+{
+    QVERIFY(m_env->startGauge(threeMeasurements(), {"--unit", "1"}));
+    CliCall info;
+    QCOMPARE(info.run({"info"}), int(kExitOk));
+    QCOMPARE(info.output(), QByteArray("serial\tSN-4711\nsoftware\t2.10\nunit\tkg\nmeasurements\t3\n"));
+
+    CliCall list;
+    QCOMPARE(list.run({"list"}), int(kExitOk));
+    const QList<QByteArray> lines = list.output().split('\n');
+    QCOMPARE(lines.value(0), QByteArray("slot\tdate\ttime\tsamples\trate\tmax/kg"));
+    QCOMPARE(lines.value(1), QByteArray("12\t2019-03-05\t08:00:00\t3\t10\t2.0"));
+    QCOMPARE(lines.size(), 5); // header, three rows, the empty rest after the last LF
+    QVERIFY(!m_env->traffic().contains(wireCommand("dMsFc", 12, '?')));
+
+    CliCall scan;
+    QCOMPARE(scan.run({"scan"}), int(kExitOk));
+    const QList<QByteArray> ports = scan.output().split('\n');
+    QCOMPARE(ports.size(), 31);
+    QVERIFY(ports.at(3).startsWith("COM4\t"));
+    QVERIFY(ports.at(3).endsWith("\tgauge\tSN-4711"));
+    QVERIFY(ports.at(0).endsWith("\tabsent"));
+}
+
+void TestCli::deleteErasesOnlyWhatWasAsked_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QStringList>("gaugeOptions");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QList<int>>("erased");
+
+    QTest::newRow("two slots") << QStringList{"--slots", "3,12"} << QStringList() << int(kExitOk)
+                               << QList<int>{3, 12};
+    QTest::newRow("all") << QStringList{"--all"} << QStringList() << int(kExitOk) << allSlotNumbers();
+    QTest::newRow("refused")
+        << QStringList{"--slots", "3,12"} << QStringList{"--answer", "12:dMsEr=-12"}
+        << int(kExitCommunication) << QList<int>{3, 12};
+}
+
+void TestCli::deleteErasesOnlyWhatWasAsked()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QStringList, gaugeOptions);
+    QFETCH(int, exitCode);
+    QFETCH(QList<int>, erased);
+
+    QVERIFY(m_env->startGauge(threeMeasurements(), gaugeOptions));
+    CliCall call;
+    QCOMPARE(call.run(QStringList{"delete", "--yes"} + arguments), exitCode);
+    QList<QByteArray> erases;
+    for (int slot : erased)
+        erases << wireCommand("dMsEr", slot, '!');
+    QList<QByteArray> sent;
+    for (const QByteArray &line : m_env->traffic()) {
+        if (line.startsWith("#dMsEr"))
+            sent << line;
+    }
+    QCOMPARE(sent, erases);
+    if (exitCode != kExitOk)
+        QVERIFY(call.errors().contains(QStringLiteral(": 12")));
+}
+
+void TestCli::reportWritesAPdf()
+{
+    QVERIFY(m_env->startGauge(threeMeasurements()));
+    const QString pdf = m_env->filePath(QStringLiteral("report.pdf"));
+    CliCall call;
+    QCOMPARE(call.run({"report", "--slot", "3", "-o", pdf, "--designation", "Probe 7"}),
+             int(kExitOk));
+    QVERIFY(fileBytes(pdf).startsWith("%PDF"));
+
+    CliCall empty;
+    QCOMPARE(empty.run({"report", "--slot", "4", "-o", m_env->filePath("empty.pdf")}),
+             int(kExitCommunication));
+    QVERIFY(!QFile::exists(m_env->filePath("empty.pdf")));
+
+    CliCall unwritable;
+    QCOMPARE(unwritable.run({"report", "--slot", "3", "-o", m_env->filePath("no/such/r.pdf")}),
+             int(kExitFile));
+}
+
+void TestCli::programPrintsOnlyTheCsv()
+{
+    QVERIFY(m_env->startGauge(threeMeasurements()));
+    QProcess program;
+    program.start(qEnvironmentVariable("TSPX_CLI"), {"download", "--all", "-o", "-"});
+    QVERIFY(program.waitForFinished(60000));
+    QCOMPARE(program.exitCode(), 0);
+    const QByteArray csv = program.readAllStandardOutput();
+
+    CliCall inProcess;
+    QCOMPARE(inProcess.run({"download", "--all", "-o", "-"}), int(kExitOk));
+    QCOMPARE(csv, inProcess.output());
+
+    QProcess version;
+    version.start(qEnvironmentVariable("TSPX_CLI"), {"--version"});
+    QVERIFY(version.waitForFinished(10000));
+    QVERIFY(version.readAllStandardOutput().startsWith("tspx-cli 1.2"));
+}
+
+QTEST_MAIN(TestCli)
+#include "tst_cli.moc"
