@@ -123,6 +123,7 @@ private:
     // Quick transfer when the status file asks for it and the archive is open.
     void prepareQuickTransfer();
     void openArchive();
+    void reportArchiveProblem(const QString &text);
     QString archiveErrorText(const ArchiveStatus &status) const;
     bool archiveTransfer();
     void rebuildArchiveRows();

@@ -22,6 +22,7 @@
 #include <QPushButton>
 #include <QStandardItemModel>
 #include <QStatusBar>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace {
@@ -98,17 +99,38 @@ void Mainform::openArchive()
 {
     const QString path = MeasurementArchive::pathFor(QString::fromLocal8Bit(status->archivePath));
     const ArchiveStatus opened = archive->open(path);
+    if (!opened.ok())
+        logLine("Mainform::openArchive: " + path.toLocal8Bit() + ": " +
+                opened.detail.toLocal8Bit());
     if (!opened.movedAside.isEmpty())
-        errorMessage->showMessage(
+        reportArchiveProblem(
             QCoreApplication::translate(
                 "MainformArchive",
                 "Die Archivdatei '%1' war beschädigt. Sie wurde unverändert nach '%2' verschoben; "
                 "ein neues Archiv wurde angelegt.")
                 .arg(path, opened.movedAside));
     else if (!opened.ok())
-        errorMessage->showMessage(archiveErrorText(opened));
+        reportArchiveProblem(archiveErrorText(opened));
     rebuildArchiveRows();
     enableFrameForBrowsing();
+}
+
+// While the window is not shown yet (at start-up) the message waits for it,
+// in a box that belongs to the window and so never outlives it.
+void Mainform::reportArchiveProblem(const QString &text)
+{
+    if (isVisible()) {
+        errorMessage->showMessage(text);
+        return;
+    }
+    auto *box = new QMessageBox(QMessageBox::Warning, windowTitle(), text, QMessageBox::Ok, this);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    QTimer::singleShot(0, box, [this, box] {
+        if (isVisible())
+            box->open();
+        else
+            box->deleteLater();
+    });
 }
 
 // The tree can be used whenever it has something to show.
