@@ -34,7 +34,9 @@ QString dayText(const QDate &day)
                          : trArchive(QT_TRANSLATE_NOOP("ArchiveTree", "ohne Datum"));
 }
 
-QString entryText(const ArchiveEntry &entry)
+} // namespace
+
+QString archiveEntryText(const ArchiveEntry &entry)
 {
     QString text = QLatin1Char('#') + QString::number(entry.slot) + QStringLiteral(" - ") +
                    formatMeasurementTime(entry.timeText);
@@ -42,6 +44,8 @@ QString entryText(const ArchiveEntry &entry)
         text += QStringLiteral(" - ") + entry.designation;
     return text;
 }
+
+namespace {
 
 void collectIds(const QModelIndex &index, QList<qint64> &ids)
 {
@@ -74,7 +78,8 @@ QStandardItem *newArchiveTree(const QList<ArchiveEntry> &entries)
             dayRow = newArchiveItem(dayText(day), ArchiveRow::Day);
             serialRow->appendRow(dayRow);
         }
-        dayRow->appendRow(newArchiveItem(entryText(entry), ArchiveRow::Measurement, entry.id));
+        dayRow->appendRow(
+            newArchiveItem(archiveEntryText(entry), ArchiveRow::Measurement, entry.id));
     }
     return root;
 }

@@ -26,6 +26,9 @@ enum class ArchiveRow
 // newest first, in the order the archive lists them.
 QStandardItem *newArchiveTree(const QList<ArchiveEntry> &entries);
 
+// The text of a measurement's row: "#slot - time", then the designation.
+QString archiveEntryText(const ArchiveEntry &entry);
+
 // Whether the row belongs to the archive's part of the tree.
 bool isArchiveRow(const QModelIndex &index);
 ArchiveRow archiveRowKind(const QModelIndex &index);

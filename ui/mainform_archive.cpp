@@ -284,6 +284,8 @@ void Mainform::showArchivedRow(const QModelIndex &index)
     } else {
         clearMeasurementValues();
     }
+    // The device page keeps the gauge's serial number.
+    ui->labelSerialNr->setText(QString::fromLatin1(measurements.serialNr));
     // Commands on the gauge's selected slot do not apply to the archive.
     const bool shown = archiveShownId != 0;
     for (QAction *action : {ui->actionDruckvorschau, ui->actionDrucken, ui->actionAlsPDFspeichern,
@@ -337,9 +339,17 @@ void Mainform::storeReportDesignation(const QString &designation)
         errorMessage->showMessage(archiveErrorText(stored));
         return;
     }
-    // The archive rows show it from now on; a shown archive row is kept current.
-    if (!archiveRowSelected())
+    // The archive rows show it from now on; a shown archive row stays current.
+    if (!archiveRowSelected()) {
         rebuildArchiveRows();
+        return;
+    }
+    const Measurement &shown = *archiveView.records.first();
+    ArchiveEntry entry;
+    entry.slot = shown.number;
+    entry.timeText = shown.timeText;
+    entry.designation = designation;
+    treeModel->setData(ui->treeView->currentIndex(), archiveEntryText(entry));
 }
 
 // Before measurements are erased on the gauge: each must be in the archive.

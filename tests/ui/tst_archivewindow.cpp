@@ -288,6 +288,8 @@ void TestArchiveWindow::archivedMeasurementsExportPrintAndSearch()
         ui->actionAlsPDFspeichern->trigger();
     }
     QVERIFY(readFile(m_env->filePath("report.pdf")).startsWith("%PDF"));
+    QCOMPARE(ui->treeView->currentIndex().data().toString(),
+             QStringLiteral("#12 - 08:00 - Bolzen M8"));
     const QList<ArchiveEntry> entries = archive().entries({"", "bolzen", "", {}, {}});
     QCOMPARE(entries.size(), 1);
     QCOMPARE(entries.first().slot, 12);
