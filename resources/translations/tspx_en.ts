@@ -9,14 +9,14 @@
         <translation>Search the archive: designation or serial number</translation>
     </message>
     <message>
+        <location line="+3"/>
+        <source>Archiv durchsuchen</source>
+        <translation>Search the archive</translation>
+    </message>
+    <message>
         <location line="+10"/>
         <source>Zeitraum:</source>
         <translation>Period:</translation>
-    </message>
-    <message>
-        <location line="+14"/>
-        <source>bis</source>
-        <translation>to</translation>
     </message>
 </context>
 <context>

@@ -9,14 +9,14 @@
         <translation>Rechercher dans l&apos;archive : désignation ou numéro de série</translation>
     </message>
     <message>
+        <location line="+3"/>
+        <source>Archiv durchsuchen</source>
+        <translation>Rechercher dans l&apos;archive</translation>
+    </message>
+    <message>
         <location line="+10"/>
         <source>Zeitraum:</source>
         <translation>Période :</translation>
-    </message>
-    <message>
-        <location line="+14"/>
-        <source>bis</source>
-        <translation>au</translation>
     </message>
 </context>
 <context>

@@ -9,14 +9,14 @@
         <translation>Cerca nell&apos;archivio: denominazione o numero di serie</translation>
     </message>
     <message>
+        <location line="+3"/>
+        <source>Archiv durchsuchen</source>
+        <translation>Cerca nell&apos;archivio</translation>
+    </message>
+    <message>
         <location line="+10"/>
         <source>Zeitraum:</source>
         <translation>Periodo:</translation>
-    </message>
-    <message>
-        <location line="+14"/>
-        <source>bis</source>
-        <translation>al</translation>
     </message>
 </context>
 <context>
