@@ -208,7 +208,7 @@ int CliRunner::download()
         return written;
     if (!complete)
         return kExitCommunication;
-    message(Cli::tr("%n Messung(en) übertragen.", nullptr, data.records.size()));
+    message(Cli::tr("Übertragene Messungen: %1").arg(data.records.size()));
     return kExitOk;
 }
 
@@ -267,7 +267,7 @@ int CliRunner::erase()
                   .arg(QString::fromLatin1(slotListText(result.failedSlots))));
         return kExitCommunication;
     }
-    message(Cli::tr("%n Messung(en) gelöscht.", nullptr, result.erasedSlots.size()));
+    message(Cli::tr("Gelöschte Messungen: %1").arg(result.erasedSlots.size()));
     return kExitOk;
 }
 

@@ -2,6 +2,7 @@
 
 #include "base/log.h"
 #include "device/interfacehardware.h"
+#include "device/knownmeasurements.h"
 #include "device/protocol.h"
 #include "device/quorixtspx.h"
 #include "measurement/devicedata.h"
@@ -56,6 +57,8 @@ bool GaugeSession::readIdentity(DeviceData &data)
     ok &= gauge.readCommand(Protocol::kSwVersion, 0, data.swVersion) == Protocol::kOk;
     ok &= gauge.readCommand(Protocol::kForceUnit, 0, data.forceUnit) == Protocol::kOk;
     data.updateForceUnit();
+    // Without a serial number no kept measurement can be told apart.
+    m_serialNr = ok ? data.serialNr : QByteArray();
     return ok;
 }
 
@@ -118,6 +121,8 @@ bool GaugeSession::readSlot(int slot, QList<Measurement *> &records, bool withSa
 // Every value is read even after a failed one.
 bool GaugeSession::readSlotValues(int slot, Measurement &measurement, bool withSamples)
 {
+    if (withSamples && m_known && !m_serialNr.isEmpty())
+        return readSlotValuesQuick(slot, measurement);
     QuorixTSPX &gauge = device();
     bool ok = gauge.readCommand(Protocol::kSampleRate, slot, measurement.sampleRate) == Protocol::kOk;
     if (withSamples)
@@ -128,6 +133,24 @@ bool GaugeSession::readSlotValues(int slot, Measurement &measurement, bool withS
     ok &= gauge.readCommand(Protocol::kForceAvg, slot, measurement.forceAvg) == Protocol::kOk;
     ok &= gauge.readCommand(Protocol::kTime, slot, measurement.timeText) == Protocol::kOk;
     ok &= gauge.readCommand(Protocol::kDate, slot, measurement.dateText) == Protocol::kOk;
+    return ok;
+}
+
+// The samples last, and only for a measurement not kept yet: they are nearly
+// all of a slot's bytes.
+bool GaugeSession::readSlotValuesQuick(int slot, Measurement &measurement)
+{
+    QuorixTSPX &gauge = device();
+    bool ok = gauge.readCommand(Protocol::kSampleRate, slot, measurement.sampleRate) == Protocol::kOk;
+    ok &= gauge.readCommand(Protocol::kForceStart, slot, measurement.forceStart) == Protocol::kOk;
+    ok &= gauge.readCommand(Protocol::kForceEnd, slot, measurement.forceEnd) == Protocol::kOk;
+    ok &= gauge.readCommand(Protocol::kForceMax, slot, measurement.forceMax) == Protocol::kOk;
+    ok &= gauge.readCommand(Protocol::kForceAvg, slot, measurement.forceAvg) == Protocol::kOk;
+    ok &= gauge.readCommand(Protocol::kTime, slot, measurement.timeText) == Protocol::kOk;
+    ok &= gauge.readCommand(Protocol::kDate, slot, measurement.dateText) == Protocol::kOk;
+    if (ok && m_known->fillKnownSamples(m_serialNr, measurement))
+        return true;
+    ok &= gauge.readCommand(Protocol::kForces, slot, measurement.forces) == Protocol::kOk;
     return ok;
 }
 

@@ -7,6 +7,7 @@
 #include <functional>
 
 class InterfaceHardware;
+class KnownMeasurements;
 class QuorixTSPX;
 class StatusIni;
 struct DeviceData;
@@ -96,13 +97,23 @@ public:
 
     InterfaceHardware &hardware() { return *m_hardware; }
 
+    // Quick transfer: with `known` set, a filled slot's count, rate, summary
+    // forces, time and date are read first, and its samples ("dMsFc") only
+    // when `known` does not hold the measurement. Null (the default) reads
+    // every slot in the full order. Not owned.
+    void setKnownMeasurements(KnownMeasurements *known) { m_known = known; }
+
 private:
     // Reads one slot into a new record when filled; false when a read failed.
     bool readSlot(int slot, QList<Measurement *> &records, bool withSamples);
     bool readSlotValues(int slot, Measurement &measurement, bool withSamples);
+    bool readSlotValuesQuick(int slot, Measurement &measurement);
     QuorixTSPX &device();
 
     InterfaceHardware *m_hardware;
+    KnownMeasurements *m_known = nullptr;
+    // The serial number of the last identity read; the key of known measurements.
+    QByteArray m_serialNr;
 };
 
 // 1..50.

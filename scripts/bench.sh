@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Builds and runs every benchmark (bench/), then prints a summary.
-# The full run takes about 12 minutes, most of it the transfer of 50 slots of
+# The full run takes about 18 minutes, most of it the transfer of 50 slots of
 # 10,000 samples at the line's rate; BENCH_QUICK=1 leaves the 10,000-sample
 # cases out. Figures go to $BUILD_DIR/bench-results.txt as well.
 set -euo pipefail
@@ -14,6 +14,9 @@ export QT_QPA_PLATFORM=offscreen
 transfer_cases=(--case empty --case filled1000 --case raw1000)
 if [ "${BENCH_QUICK:-0}" != 1 ]; then
   transfer_cases+=(--case filled10000 --case raw10000)
+  quick_samples=10000
+else
+  quick_samples=1000
 fi
 
 # A benchmark that fails leaves a FAILED line and the others still run.
@@ -29,10 +32,11 @@ run() {
   run "$bin/bench_plot"
   run "$bin/bench_largeplot"
   run "$bin/bench_transfer" "${transfer_cases[@]}"
+  run "$bin/bench_quicktransfer" --samples "$quick_samples"
 } | tee "$results"
 
 echo
 echo "=== summary ($results) ==="
-grep -E '^(machine|case|elapsed|ratio|fixed pauses|goal|peak memory|.*median|exportListCSV|plain write|FAILED)' \
+grep -E '^(machine|case|elapsed|ratio|fixed pauses|goal|peak memory|.*median|exportListCSV|plain write|.*transfer elapsed|speed-up|FAILED)' \
   "$results"
 ! grep -q '^FAILED' "$results"

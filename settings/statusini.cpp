@@ -96,6 +96,11 @@ int StatusIni::load()
     result += readForceLimits(*store, forceLimits);
     store->endGroup();
 
+    store->beginGroup("archive");
+    result += store->readString("archivePath", archivePath, QString());
+    result += store->readBool("quickTransfer", quickTransfer, true);
+    store->endGroup();
+
     if (result == 0)
         logLine("Load StatusIni '" + fileName + "': OK");
     return result;
@@ -136,6 +141,11 @@ int StatusIni::save()
 
     store->beginGroup("limits");
     result += writeForceLimits(*store, forceLimits);
+    store->endGroup();
+
+    store->beginGroup("archive");
+    result += store->writeString("archivePath", archivePath);
+    result += store->writeBool("quickTransfer", quickTransfer);
     store->endGroup();
 
     result += store->sync();

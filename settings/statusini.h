@@ -46,6 +46,10 @@ public:
     // The statistics' limits by unit text ("N", "kg", "lbf"); group "limits",
     // keys "lower_" and "upper_" followed by the unit text.
     QMap<QByteArray, ForceLimitTexts> forceLimits;
+    // The measurement archive: its file (empty: "archive.sqlite" in the
+    // settings folder) and whether a transfer skips the samples it holds.
+    QString archivePath;
+    bool quickTransfer = true;
 
     QByteArray fileName;
 

@@ -2,6 +2,7 @@
 
 #include "device/gaugesession.h"
 #include "settings/statusini.h"
+#include "ui/archivetree.h"
 #include "ui/forceplot.h"
 #include "ui/overlayplot.h"
 #include "ui/plotanalysis.h"
@@ -45,6 +46,7 @@ Mainform::Mainform(ConfigIni *config, StatusIni *status, const QString &versionT
             &Mainform::measSelected);
     connect(ui->treeView->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &Mainform::selectionChanged);
+    setUpArchive();
 }
 
 Mainform::~Mainform()
@@ -58,6 +60,7 @@ Mainform::~Mainform()
     curve->detach();
     delete curve;
     delete session;
+    tearDownArchive();
     ui->treeView->setModel(nullptr);
     delete treeModel;
     delete errorMessage;
@@ -90,8 +93,12 @@ void Mainform::showMeasurement(int number)
 
 void Mainform::showMeasurementValues(const Measurement &measurement)
 {
-    const double factor = measurements.forceUnitFactor;
-    const QString &unit = measurements.forceUnitText;
+    showMeasurementValues(measurement, measurements.forceUnitFactor, measurements.forceUnitText);
+}
+
+void Mainform::showMeasurementValues(const Measurement &measurement, double factor,
+                                     const QString &unit)
+{
     ui->labelMeasN->setText(QString::number(measurement.number));
     ui->labelMeasDate->setText(formatMeasurementDate(measurement.dateText));
     ui->labelMeasTime->setText(formatMeasurementTime(measurement.timeText));
@@ -152,6 +159,10 @@ void Mainform::on_buttonTransfer_clicked()
 
 void Mainform::measSelected(const QModelIndex &current, const QModelIndex & /*previous*/)
 {
+    if (isArchiveRow(current)) {
+        showArchivedRow(current);
+        return;
+    }
     showMeasurement(current.isValid() ? current.data(MeasurementNumberRole).toInt() : 0);
     updateAnalysis();
 }

@@ -18,6 +18,10 @@ class ConfigIni;
 class OverlayPlot;
 class PlotAnalysis;
 class QItemSelection;
+class ArchiveFilterBar;
+class ArchiveLookup;
+class MeasurementArchive;
+struct ArchiveStatus;
 class QErrorMessage;
 class QModelIndex;
 class QStandardItemModel;
@@ -76,6 +80,10 @@ public:
     // the label of their set: what the overlay, the statistics and the
     // exports of the selection work on.
     MeasurementSet selectedSet() const;
+    MeasurementArchive *measurementArchive() const { return archive; }
+    ArchiveFilterBar *archiveFilter() const { return archiveFilterBar; }
+    // The "Archiv" row of the tree (invalid while the archive is closed).
+    QModelIndex archiveIndex() const;
 
 public slots:
     void on_buttonTransfer_clicked();
@@ -100,6 +108,8 @@ public slots:
     void on_actionAmMaximumAusrichten_triggered();
     void on_actionExcelExportieren_triggered();
     void selectionChanged(const QItemSelection &selected, const QItemSelection &deselected);
+    void on_actionArchivImportieren_triggered();
+    void archiveFilterChanged();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -114,6 +124,7 @@ private:
     void deleteAllMeasurements();
     // The commands' workflows: CSV export of the records and the report of one.
     void exportCSV(const QList<const Measurement *> &list);
+    void exportCSV(const QList<const Measurement *> &list, const DeviceData &source);
     void printReport(int number, QPrinter *reportPrinter);
     // Clears the status bar a moment after an export's closing message.
     void startStatusClearTimer();
@@ -128,7 +139,29 @@ private:
     void removeErasedRows(const QList<int> &slots);
     QList<int> shownMeasurementNumbers() const;
 
+    // The archive: every transfer kept, browsed under "Archiv" (mainform_archive.cpp).
+    void setUpArchive();
+    void tearDownArchive();
+    // Quick transfer when the status file asks for it and the archive is open.
+    void prepareQuickTransfer();
+    void openArchive();
+    void reportArchiveProblem(const QString &text);
+    QString archiveErrorText(const ArchiveStatus &status) const;
+    bool archiveTransfer();
+    void rebuildArchiveRows();
+    void showArchivedRow(const QModelIndex &index);
+    bool archiveRowSelected() const;
+    bool loadArchived(const QList<qint64> &ids, DeviceData &into);
+    void exportArchiveGroup();
+    bool confirmArchivedBeforeErase(const QList<Measurement *> &toErase);
+    void storeReportDesignation(const QString &designation);
+    // The measurements the report commands work on: the archived one shown, or the gauge's.
+    const DeviceData &reportData() const;
+    int reportNumber() const;
+    void enableFrameForBrowsing();
+
     void showMeasurementValues(const Measurement &measurement);
+    void showMeasurementValues(const Measurement &measurement, double factor, const QString &unit);
     void clearMeasurementValues();
     // The measurement's values and curve; the device's identity stays.
     void clearShownMeasurement();
@@ -170,4 +203,10 @@ private:
     // A copy: the reference outlives the transfer that replaces its record.
     std::unique_ptr<Measurement> m_reference;
     CurveAlignment m_alignment = CurveAlignment::None;
+    MeasurementArchive *archive = nullptr;
+    ArchiveLookup *archiveLookup = nullptr;
+    ArchiveFilterBar *archiveFilterBar = nullptr;
+    // The archived measurement shown (one record), for the report and export.
+    DeviceData archiveView;
+    qint64 archiveShownId = 0;
 };

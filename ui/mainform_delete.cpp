@@ -27,6 +27,9 @@ bool confirmedByOperator(QWidget *parent, const QString &title, const QString &t
 
 void Mainform::on_actionGewaehlteMessungloeschen_triggered()
 {
+    Measurement *record = findMeasurement(measurements.records, currentMeasurementNumber());
+    if (record && !confirmArchivedBeforeErase({record}))
+        return;
     if (confirmedByOperator(this, tr("Messung löschen"),
                             tr("Möchten Sie die gewählte Messung auf dem Gerät wirklich löschen?")))
         runDeviceJob(DeleteSelectedJob);
@@ -34,6 +37,14 @@ void Mainform::on_actionGewaehlteMessungloeschen_triggered()
 
 void Mainform::on_actionAlleMessungenloeschen_triggered()
 {
+    // The measurements still on the gauge: those of the rows under the device.
+    QList<Measurement *> onGauge;
+    for (int number : shownMeasurementNumbers()) {
+        if (Measurement *record = findMeasurement(measurements.records, number))
+            onGauge.append(record);
+    }
+    if (!confirmArchivedBeforeErase(onGauge))
+        return;
     if (confirmedByOperator(this, tr("Alle Messungen löschen"),
                             tr("Möchten Sie wirklich ALLE Messung auf dem Gerät löschen?")))
         runDeviceJob(DeleteAllJob);
@@ -48,7 +59,8 @@ void Mainform::deleteSelectedMeasurement()
     const int number = currentMeasurementNumber();
     if (number != 0) {
         const QList<int> slotNumbers{number};
-        const EraseResult result = session->erase(measurements.serialNr, slotNumbers, slotNumbers, {});
+        const EraseResult result =
+            session->erase(measurements.serialNr, slotNumbers, slotNumbers, {});
         if (confirmGauge(result)) {
             removeErasedRows(result.erasedSlots);
             reportEraseFailures(result);
@@ -75,7 +87,9 @@ void Mainform::deleteAllMeasurements()
         });
     if (confirmGauge(result) && !result.cancelled) {
         if (result.ok()) {
-            treeModel->clear();
+            // The archive's rows stay.
+            if (deviceItemIndex.isValid())
+                treeModel->removeRow(deviceItemIndex.row());
             ui->treeView->viewport()->update();
             showEmptySelection();
         } else {

@@ -1,13 +1,17 @@
 // The settings and info dialogs: built, run modally and destroyed.
 #include "ui/mainform.h"
 
+#include "settings/statusini.h"
 #include "ui/infodialog.h"
 #include "ui/settingsdialog.h"
 
 void Mainform::on_actionEinstellungen_triggered()
 {
+    const QString archivePath = status->archivePath;
     SettingsDialog dialog(status, this);
     dialog.exec();
+    if (status->archivePath != archivePath)
+        openArchive();
 }
 
 void Mainform::on_actionInfo_triggered()

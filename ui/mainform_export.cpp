@@ -20,6 +20,11 @@ constexpr int kExportedMessageMs = 2000;
 
 void Mainform::on_actionGewaehlteMessungexportieren_triggered()
 {
+    if (archiveRowSelected()) {
+        if (archiveView.records.size() == 1)
+            exportCSV(constRecords(archiveView.records), archiveView);
+        return;
+    }
     // Several selected rows go side by side, as an export of all does.
     const MeasurementSet selection = selectedSet();
     if (selection.records.size() >= 2) {
@@ -35,10 +40,19 @@ void Mainform::on_actionGewaehlteMessungexportieren_triggered()
 
 void Mainform::on_actionAlleMessungenexportieren_triggered()
 {
-    exportCSV(constRecords(measurements.records));
+    if (archiveRowSelected())
+        exportArchiveGroup();
+    else
+        exportCSV(constRecords(measurements.records));
 }
 
 void Mainform::exportCSV(const QList<const Measurement *> &list)
+{
+    exportCSV(list, measurements);
+}
+
+// `source` gives the serial number and the unit.
+void Mainform::exportCSV(const QList<const Measurement *> &list, const DeviceData &source)
 {
     if (list.isEmpty()) {
         // Asking for a file and then reporting an export would mislead: no
@@ -47,8 +61,8 @@ void Mainform::exportCSV(const QList<const Measurement *> &list)
         startStatusClearTimer();
         return;
     }
-    const DbList table(list, QString::fromLatin1(measurements.serialNr), measurements.forceUnitText,
-                       measurements.forceUnitFactor);
+    const DbList table(list, QString::fromLatin1(source.serialNr), source.forceUnitText,
+                       source.forceUnitFactor);
     QString filter = tr("CSV-Datei (*.CSV)");
     const QString fileName = QFileDialog::getSaveFileName(
         this, tr("Daten exportieren"), status->lastExportListPath, filter, &filter);

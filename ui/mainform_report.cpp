@@ -23,14 +23,16 @@ void Mainform::on_actionAlsPDFspeichern_triggered()
 
     // Several selected measurements give the report of the set.
     const MeasurementSet selection = selectedSet();
-    ReportPrinter report(measurements, *status, ui->qwtPlot, this);
+    ReportPrinter report(reportData(), *status, ui->qwtPlot, this);
     const PlotAnalysis::MarkersHidden plainDiagram(m_analysis);
     const ReportResult result =
         selection.records.size() >= 2
             ? report.saveSeriesPdf(selection, &pdfPrinter, fileName)
-            : report.savePdf(currentMeasurementNumber(), &pdfPrinter, fileName);
+            : report.savePdf(reportNumber(), &pdfPrinter, fileName);
     if (result == ReportResult::PdfNotWritten)
         errorMessage->showMessage(pdfNotWrittenMessage(fileName));
+    else if (result == ReportResult::Printed && selection.records.size() < 2)
+        storeReportDesignation(report.lastDesignation());
     status->lastFilePath = QFileInfo(fileName).path();
     status->save();
 }
@@ -51,14 +53,14 @@ void Mainform::on_actionDruckvorschau_triggered()
 
 void Mainform::printPreviewPaint(QPrinter *previewPrinter)
 {
-    printReport(currentMeasurementNumber(), previewPrinter);
+    printReport(reportNumber(), previewPrinter);
 }
 
 void Mainform::on_actionDrucken_triggered()
 {
     QPrintDialog dialog(&printer, this);
     if (dialog.exec() == QDialog::Accepted)
-        printReport(currentMeasurementNumber(), &printer);
+        printReport(reportNumber(), &printer);
 }
 
 void Mainform::printReport(int number, QPrinter *reportPrinter)
@@ -66,10 +68,10 @@ void Mainform::printReport(int number, QPrinter *reportPrinter)
     // A number without a record prints nothing; the preview then stays empty.
     // Several selected measurements give the report of the set.
     const MeasurementSet selection = selectedSet();
-    ReportPrinter report(measurements, *status, ui->qwtPlot, this);
+    ReportPrinter report(reportData(), *status, ui->qwtPlot, this);
     const PlotAnalysis::MarkersHidden plainDiagram(m_analysis);
     if (selection.records.size() >= 2)
         report.printSeries(selection, reportPrinter);
-    else
-        report.print(number, reportPrinter);
+    else if (report.print(number, reportPrinter) == ReportResult::Printed)
+        storeReportDesignation(report.lastDesignation());
 }

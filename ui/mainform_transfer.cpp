@@ -36,6 +36,7 @@ void Mainform::runDeviceJob(int job)
     if (!deviceConnected)
         errorMessage->showMessage(tr("Verbindung zum Gerät konnte nicht hergestellt werden!"));
     ui->frame2->setEnabled(deviceConnected);
+    enableFrameForBrowsing();
     // The job takes the guard itself.
     busyGuard.release();
 
@@ -67,6 +68,7 @@ void Mainform::transferData()
     progress.setWindowModality(Qt::WindowModal);
     statusBar()->showMessage(transferText);
 
+    prepareQuickTransfer();
     const bool identityRead = session->readIdentity(measurements);
     showIdentity();
     resetTree();
@@ -77,6 +79,8 @@ void Mainform::transferData()
     });
     result.identityFailed = !identityRead;
     sortNewestFirst(measurements.records);
+    // Kept before it is shown: what the operator sees is in the archive.
+    archiveTransfer();
     addMeasurementRows();
     progress.close();
 
@@ -107,6 +111,7 @@ void Mainform::resetTree()
     treeModel->appendRow(deviceRow);
     deviceItemIndex = deviceRow->index();
     ui->treeView->expand(deviceItemIndex);
+    rebuildArchiveRows();
     showEmptySelection();
 }
 

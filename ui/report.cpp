@@ -224,13 +224,13 @@ ReportResult ReportPrinter::savePdf(int number, QPrinter *pdfPrinter, const QStr
 QString ReportPrinter::askDesignation() const
 {
     if (m_designationPrompt)
-        return m_designationPrompt();
+        return m_lastDesignation = m_designationPrompt();
     // Cancelling gives an empty designation; the report goes on.
-    return QInputDialog::getText(
-        m_dialogParent, QCoreApplication::translate("Mainform", "Bezeichnung"),
-        QCoreApplication::translate("Mainform",
-                                    "Bitte geben Sie eine Bezeichnung für den Ausdruck ein: "),
-        QLineEdit::Normal, QString());
+    return m_lastDesignation = QInputDialog::getText(
+               m_dialogParent, QCoreApplication::translate("Mainform", "Bezeichnung"),
+               QCoreApplication::translate(
+                   "Mainform", "Bitte geben Sie eine Bezeichnung für den Ausdruck ein: "),
+               QLineEdit::Normal, QString());
 }
 
 ReportResult ReportPrinter::printOn(int number, QPrinter *printer, const QString &pdfFileName)

@@ -38,6 +38,8 @@ public:
     // Writes measurement `number` as PDF: sets the printer to PDF output, the
     // file name and 200 dpi, prints and checks that the file was written.
     ReportResult savePdf(int number, QPrinter *pdfPrinter, const QString &fileName);
+    // The designation the operator gave for the last report.
+    QString lastDesignation() const { return m_lastDesignation; }
 
     // The report of several measurements: their values and verdicts, the
     // diagram as the plot shows them (the overlay) and their statistics.
@@ -56,6 +58,7 @@ private:
     QwtPlot *m_plot;
     QWidget *m_dialogParent;
     DesignationPrompt m_designationPrompt;
+    mutable QString m_lastDesignation;
 };
 
 // The report's HTML down to the values table: logo and header line, heading,

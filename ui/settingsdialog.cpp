@@ -2,6 +2,7 @@
 
 #include "measurement/devicedata.h"
 #include "measurement/seriesstatistics.h"
+#include "archive/measurementarchive.h"
 #include "settings/statusini.h"
 #include "ui_settingsdialog.h"
 
@@ -80,6 +81,10 @@ void SettingsDialog::refresh()
         row.lower->setText(QString::fromLatin1(texts.lower));
         row.upper->setText(QString::fromLatin1(texts.upper));
     }
+    // The archive's fields are read back on OK; an empty path means the default file.
+    m_ui->editArchivePath->setText(
+        MeasurementArchive::pathFor(m_status->archivePath));
+    m_ui->cbQuickTransfer->setChecked(m_status->quickTransfer);
 }
 
 void SettingsDialog::showEvent(QShowEvent *event)
@@ -94,6 +99,12 @@ void SettingsDialog::accept()
     m_status->printLogoFilename = m_logoFilename;
     m_status->printHeaderLine = m_headerLine;
     storeLimits();
+    const QString archivePath = m_ui->editArchivePath->text().trimmed();
+    // The default stays the default, so the file follows the settings folder.
+    m_status->archivePath = archivePath == MeasurementArchive::pathFor(QString())
+                                ? QString()
+                                : archivePath;
+    m_status->quickTransfer = m_ui->cbQuickTransfer->isChecked();
     m_status->save(); // a failed save keeps the values for this run
     QDialog::accept();
 }
@@ -109,6 +120,20 @@ QString SettingsDialog::chooseLogoFile()
     const QString filter =
         tr("Alle Bilder") + QStringLiteral(" (*.png *.jpg *.gif *.bmp *.pbm *.ppm *xbm *.xpm)");
     return QFileDialog::getOpenFileName(this, tr("Bild"), m_status->lastFilePath, filter);
+}
+
+QString SettingsDialog::chooseArchiveFile()
+{
+    return QFileDialog::getSaveFileName(this, tr("Archivdatei"), m_ui->editArchivePath->text(),
+                                        tr("Archiv") + QStringLiteral(" (*.sqlite)"), nullptr,
+                                        QFileDialog::DontConfirmOverwrite);
+}
+
+void SettingsDialog::on_buttonArchivePath_clicked()
+{
+    const QString chosen = chooseArchiveFile();
+    if (!chosen.isEmpty())
+        m_ui->editArchivePath->setText(chosen);
 }
 
 void SettingsDialog::on_cbLanguage_currentIndexChanged(int index)

@@ -23,6 +23,8 @@ public:
     explicit SettingsDialog(StatusIni *status, QWidget *parent = nullptr);
     ~SettingsDialog() override;
 
+    Ui::SettingsDialog *formUi() const { return m_ui; }
+
 public slots:
     void accept() override;
     void reject() override;
@@ -31,11 +33,14 @@ protected:
     void showEvent(QShowEvent *event) override;
     // Asks for a logo image; empty when cancelled. Tests replace the file dialog.
     virtual QString chooseLogoFile();
+    // Asks for the archive file; empty when cancelled. Tests replace the file dialog.
+    virtual QString chooseArchiveFile();
 
 private slots:
     void on_cbLanguage_currentIndexChanged(int index);
     void on_buttonLogoFilename_clicked();
     void on_editHeaderText_textChanged(const QString &text);
+    void on_buttonArchivePath_clicked();
 
 private:
     // One row of limit fields per force unit.

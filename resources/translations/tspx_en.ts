@@ -2,6 +2,273 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="de">
 <context>
+    <name>ArchiveFilterBar</name>
+    <message>
+        <location filename="../../ui/archivefilterbar.ui" line="+32"/>
+        <source>Archiv durchsuchen: Bezeichnung oder Seriennummer</source>
+        <translation>Search the archive: designation or serial number</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Archiv durchsuchen</source>
+        <translation>Search the archive</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Zeitraum:</source>
+        <translation>Period:</translation>
+    </message>
+</context>
+<context>
+    <name>ArchiveTree</name>
+    <message>
+        <location filename="../../ui/archivetree.cpp" line="+27"/>
+        <source>ohne Seriennummer</source>
+        <translation>no serial number</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>ohne Datum</source>
+        <translation>no date</translation>
+    </message>
+    <message>
+        <location line="+30"/>
+        <source>Archiv</source>
+        <translation>Archive</translation>
+    </message>
+</context>
+<context>
+    <name>Cli</name>
+    <message>
+        <location filename="../../cli/cliargs.cpp" line="+42"/>
+        <source>Mit --help werden die Befehle und Optionen gezeigt.</source>
+        <translation>--help shows the commands and options.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Befehle:
+  scan      die Schnittstellen COM1 bis COM30 und was auf ihnen antwortet
+  info      Seriennummer, Softwarestand und Krafteinheit des Geräts
+  list      die gespeicherten Messungen
+  download  Messungen als CSV oder JSON (--slots oder --all, -o)
+  delete    Messungen auf dem Gerät löschen (--slots oder --all, --yes)
+  report    Protokoll einer Messung als PDF (--slot, -o)
+
+Rückgabewerte: 0 in Ordnung, 2 Aufruf falsch, 3 kein Gerät gefunden,
+4 Fehler in der Verbindung mit dem Gerät, 5 Datei nicht geschrieben.
+</source>
+        <translation>Commands:
+  scan      the ports COM1 to COM30 and what answers on them
+  info      serial number, software version and force unit of the gauge
+  list      the stored measurements
+  download  measurements as CSV or JSON (--slots or --all, -o)
+  delete    erase measurements on the gauge (--slots or --all, --yes)
+  report    report of one measurement as PDF (--slot, -o)
+
+Exit codes: 0 done, 2 wrong call, 3 no gauge found,
+4 communication error with the gauge, 5 file not written.
+</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>--slots gilt nur für download und delete.</source>
+        <translation>--slots only applies to download and delete.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Ungültige Speicherplätze: %1</source>
+        <translation>Invalid slots: %1</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>--slots und --all schließen sich aus.</source>
+        <translation>--slots and --all exclude each other.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>delete braucht --slots oder --all.</source>
+        <translation>delete needs --slots or --all.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Gelöscht wird nur mit --yes.</source>
+        <translation>Nothing is erased without --yes.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 braucht -o DATEI.</source>
+        <translation>%1 needs -o FILE.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Unbekanntes Format: %1</source>
+        <translation>Unknown format: %1</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>report braucht --slot N (1 bis 50).</source>
+        <translation>report needs --slot N (1 to 50).</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Das Protokoll wird in eine Datei geschrieben, nicht auf die Standardausgabe.</source>
+        <translation>The report is written to a file, not to standard output.</translation>
+    </message>
+    <message>
+        <location line="+41"/>
+        <source>Liest Messungen des Kraftmessgeräts Tensimo Parl über die serielle Schnittstelle.</source>
+        <translation>Reads measurements of the force gauge Tensimo Parl over the serial port.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Zeigt diese Hilfe.</source>
+        <translation>Shows this help.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Zeigt die Version.</source>
+        <translation>Shows the version.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Nur diese Schnittstelle (COMn oder Gerätedatei).</source>
+        <translation>Only this port (COMn or device file).</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Sprache der Texte (en, fr, it).</source>
+        <translation>Language of the texts (en, fr, it).</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Keine Meldungen außer Fehlern.</source>
+        <translation>No messages except errors.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Protokollzeilen auf der Standardfehlerausgabe.</source>
+        <translation>Log lines on standard error.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Speicherplätze, z. B. 1,3-7.</source>
+        <translation>Slots, e.g. 1,3-7.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Alle Speicherplätze.</source>
+        <translation>All slots.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Zieldatei; - für die Standardausgabe.</source>
+        <translation>Target file; - for standard output.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>csv (wie der Export des Programms) oder json.</source>
+        <translation>csv (as the program&apos;s export) or json.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Löschen ohne Rückfrage bestätigen.</source>
+        <translation>Confirm erasing without asking.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Speicherplatz der Messung.</source>
+        <translation>Slot of the measurement.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Bezeichnung im Protokoll.</source>
+        <translation>Designation in the report.</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Kein Befehl angegeben.</source>
+        <translation>No command given.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Nur ein Befehl auf einmal.</source>
+        <translation>Only one command at a time.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Unbekannter Befehl: %1</source>
+        <translation>Unknown command: %1</translation>
+    </message>
+    <message>
+        <location filename="../../cli/clireport.cpp" line="+51"/>
+        <location filename="../../cli/clirunner.cpp" line="+284"/>
+        <source>Speicherplatz %1 ist leer.</source>
+        <translation>Slot %1 is empty.</translation>
+    </message>
+    <message>
+        <location filename="../../cli/clirunner.cpp" line="-194"/>
+        <source>Speicherplatz %1 von %2</source>
+        <translation>Slot %1 of %2</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>Kein Gerät gefunden (COM1 bis COM30).</source>
+        <translation>No gauge found (COM1 to COM30).</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Kein Gerät an %1.</source>
+        <translation>No gauge on %1.</translation>
+    </message>
+    <message>
+        <location line="+38"/>
+        <location line="+18"/>
+        <location line="+81"/>
+        <source>Fehler beim Übertragen der Daten!</source>
+        <translation>Error while transferring the data!</translation>
+    </message>
+    <message>
+        <location line="-79"/>
+        <source>Die Kennung des Geräts wurde nicht gelesen.</source>
+        <translation>The identity of the gauge was not read.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Betroffene Speicherplätze: %1</source>
+        <translation>Slots affected: %1</translation>
+    </message>
+    <message>
+        <location line="+37"/>
+        <source>Übertragene Messungen: %1</source>
+        <translation>Measurements transferred: %1</translation>
+    </message>
+    <message>
+        <location line="+59"/>
+        <source>Gelöschte Messungen: %1</source>
+        <translation>Measurements erased: %1</translation>
+    </message>
+    <message>
+        <location line="-33"/>
+        <source>Die Datei &apos;%1&apos; konnte nicht geschrieben werden!</source>
+        <translation>The file &apos;%1&apos; could not be written!</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>Es wurde nichts gelöscht.</source>
+        <translation>Nothing was erased.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Das Gerät hat seine Seriennummer nicht genannt. Es wurde nichts gelöscht.</source>
+        <translation>The gauge did not tell its serial number. Nothing was erased.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Diese Speicherplätze wurden nicht gelöscht: %1</source>
+        <translation>These slots were not erased: %1</translation>
+    </message>
+</context>
+<context>
     <name>InfoDialog</name>
     <message>
         <location filename="../../ui/infodialog.ui" line="+31"/>
@@ -44,7 +311,7 @@ Tool</translation>
         <translation> Transfer data </translation>
     </message>
     <message>
-        <location line="+106"/>
+        <location line="+109"/>
         <source>Messungen-Nr:</source>
         <translation>Measurement no.:</translation>
     </message>
@@ -79,7 +346,7 @@ Tool</translation>
         <translation>Mean force:</translation>
     </message>
     <message>
-        <location line="+131"/>
+        <location line="+147"/>
         <source>Seriennummer Gerät:</source>
         <translation>Device serial number:</translation>
     </message>
@@ -94,17 +361,17 @@ Tool</translation>
         <translation>&amp;File</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+13"/>
         <source>&amp;Bearbeiten</source>
         <translation>&amp;Edit</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+25"/>
         <source>&amp;Hilfe</source>
         <translation>&amp;Help</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+12"/>
         <source>Als PDF &amp;speichern...</source>
         <translation>Save as P&amp;DF...</translation>
     </message>
@@ -190,6 +457,11 @@ Tool</translation>
     </message>
     <message>
         <location line="+5"/>
+        <source>CSV-Dateien ins &amp;Archiv importieren...</source>
+        <translation>Import CSV files into the &amp;archive...</translation>
+    </message>
+    <message>
+        <location line="+5"/>
         <source>&amp;Info...</source>
         <translation>&amp;Info...</translation>
     </message>
@@ -199,58 +471,72 @@ Tool</translation>
         <translation>F1</translation>
     </message>
     <message>
+        <location line="-103"/>
         <source>&amp;Ansicht</source>
         <translation>&amp;View</translation>
     </message>
     <message>
+        <location line="+108"/>
         <source>Als Excel-&amp;Datei exportieren...</source>
         <translation>Export as Excel &amp;File...</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>Exportiert die gewählten Messungen, bei gewähltem Gerät alle, mit ihrer Statistik</source>
         <translation>Exports the selected measurements, all of them when the device is selected, with their statistics</translation>
     </message>
     <message>
+        <location line="+5"/>
         <source>&amp;Gesamtansicht</source>
         <translation>&amp;Whole Diagram</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>Zeigt wieder das ganze Diagramm (Ziehen: vergrößern, rechte Maustaste: zurück, mittlere Maustaste: verschieben, Mausrad: zoomen)</source>
         <translation>Shows the whole diagram again (drag: zoom in, right button: back, middle button: pan, wheel: zoom)</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>Ctrl+0</source>
         <translation>Ctrl+0</translation>
     </message>
     <message>
+        <location line="+8"/>
         <source>Als &amp;Referenz festhalten</source>
         <translation>Keep as &amp;Reference</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>Die aktuelle Messung bleibt als Referenz im Diagramm, während andere gewählt werden</source>
         <translation>The current measurement stays in the diagram as the reference while others are selected</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>Ctrl+R</source>
         <translation>Ctrl+R</translation>
     </message>
     <message>
+        <location line="+12"/>
         <source>&amp;Nicht ausrichten</source>
         <translation>Do &amp;Not Align</translation>
     </message>
     <message>
+        <location line="+8"/>
         <source>Am &amp;Start ausrichten</source>
         <translation>Align at &amp;Start</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>Legt die Kurven so übereinander, dass ihr Kraftanstieg (5 % der Maximalkraft) bei 0 s liegt</source>
         <translation>Lays the curves over each other so that their force rise (5 % of the maximum force) lies at 0 s</translation>
     </message>
     <message>
+        <location line="+8"/>
         <source>Am &amp;Maximum ausrichten</source>
         <translation>Align at &amp;Maximum</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>Legt die Kurven so übereinander, dass ihr Maximum bei 0 s liegt</source>
         <translation>Lays the curves over each other so that their maximum lies at 0 s</translation>
     </message>
@@ -258,7 +544,7 @@ Tool</translation>
 <context>
     <name>Mainform</name>
     <message>
-        <location filename="../../ui/mainform_transfer.cpp" line="+34"/>
+        <location filename="../../ui/mainform_transfer.cpp" line="+32"/>
         <source>Verbindung zum Gerät wird hergestellt...</source>
         <translation>Connecting to the device...</translation>
     </message>
@@ -273,7 +559,17 @@ Tool</translation>
         <translation>Transferring data...</translation>
     </message>
     <message>
-        <location filename="../../ui/mainform_delete.cpp" line="+29"/>
+        <location line="+24"/>
+        <source>Die Kennung des Geräts wurde nicht gelesen.</source>
+        <translation>The identity of the gauge was not read.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Betroffene Speicherplätze: %1</source>
+        <translation>Slots affected: %1</translation>
+    </message>
+    <message>
+        <location filename="../../ui/mainform_delete.cpp" line="+33"/>
         <source>Messung löschen</source>
         <translation>Delete measurement</translation>
     </message>
@@ -283,7 +579,7 @@ Tool</translation>
         <translation>Do you really want to delete the selected measurement on the device?</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+14"/>
         <source>Alle Messungen löschen</source>
         <translation>Delete all measurements</translation>
     </message>
@@ -294,23 +590,38 @@ Tool</translation>
     </message>
     <message>
         <location line="+9"/>
-        <location line="+16"/>
+        <location line="+19"/>
         <source>Daten werden gelöscht...</source>
         <translation>Deleting data...</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../../ui/mainform_transfer.cpp" line="+1"/>
+        <location filename="../../ui/mainform_transfer.cpp" line="-25"/>
         <source>Abbrechen</source>
         <translation>Cancel</translation>
     </message>
     <message>
-        <location filename="../../ui/mainform_transfer.cpp" line="+19"/>
+        <location line="+35"/>
+        <source>Das Gerät hat seine Seriennummer nicht genannt. Es wurde nichts gelöscht.</source>
+        <translation>The gauge did not tell its serial number. Nothing was erased.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Das angeschlossene Gerät (Seriennummer %1) ist nicht das Gerät der angezeigten Liste (Seriennummer %2). Es wurde nichts gelöscht.</source>
+        <translation>The connected gauge (serial number %1) is not the gauge of the list shown (serial number %2). Nothing was erased.</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Diese Speicherplätze wurden nicht gelöscht: %1</source>
+        <translation>These slots were not erased: %1</translation>
+    </message>
+    <message>
+        <location filename="../../ui/mainform_transfer.cpp" line="+21"/>
         <source>Fehler beim Übertragen der Daten!</source>
         <translation>Error while transferring the data!</translation>
     </message>
     <message>
-        <location filename="../../ui/forceplot.cpp" line="+29"/>
+        <location filename="../../ui/forceplot.cpp" line="+30"/>
         <source>Zeit</source>
         <translation>Time</translation>
     </message>
@@ -320,18 +631,18 @@ Tool</translation>
         <translation>Plot 1</translation>
     </message>
     <message>
-        <location line="+51"/>
+        <location line="+22"/>
         <source>Kraft/Zeit-Diagramm</source>
         <translation>Force/time diagram</translation>
     </message>
     <message>
         <location line="+5"/>
-        <location line="+29"/>
+        <location line="+54"/>
         <source>Kraft</source>
         <translation>Force</translation>
     </message>
     <message>
-        <location filename="../../ui/report.cpp" line="+137"/>
+        <location filename="../../ui/report.cpp" line="+150"/>
         <source>Seriennummer Gerät:</source>
         <translation>Device serial number:</translation>
     </message>
@@ -376,7 +687,7 @@ Tool</translation>
         <translation>Mean force:</translation>
     </message>
     <message>
-        <location line="+38"/>
+        <location line="+27"/>
         <source>Die PDF-Datei &quot;%1&quot; konnte nicht geschrieben werden.</source>
         <translation>The PDF file &quot;%1&quot; could not be written.</translation>
     </message>
@@ -391,7 +702,7 @@ Tool</translation>
         <translation>Please enter a designation for the printout: </translation>
     </message>
     <message>
-        <location filename="../../ui/mainform_export.cpp" line="+39"/>
+        <location filename="../../ui/mainform_export.cpp" line="+66"/>
         <source>CSV-Datei (*.CSV)</source>
         <translation>CSV file (*.CSV)</translation>
     </message>
@@ -401,27 +712,31 @@ Tool</translation>
         <translation>Export data</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location filename="../../ui/mainform_analysis.cpp" line="+229"/>
+        <location filename="../../ui/mainform_export.cpp" line="+6"/>
         <source>Daten werden exportiert...</source>
         <translation>Exporting data...</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+8"/>
+        <location filename="../../ui/mainform_export.cpp" line="+9"/>
         <source>Daten exportiert.</source>
         <translation>Data exported.</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+2"/>
+        <location filename="../../ui/mainform_export.cpp" line="+3"/>
         <source>Daten wurden nicht exportiert.</source>
         <translation>Data not exported.</translation>
     </message>
     <message>
         <location line="+2"/>
+        <location filename="../../ui/mainform_export.cpp" line="+2"/>
         <source>Die Datei &apos;%1&apos; konnte nicht geschrieben werden!</source>
         <translation>The file &apos;%1&apos; could not be written!</translation>
     </message>
     <message>
-        <location filename="../../ui/mainform_report.cpp" line="+17"/>
+        <location filename="../../ui/mainform_report.cpp" line="+18"/>
         <source>PDF-Datei</source>
         <translation>PDF file</translation>
     </message>
@@ -431,22 +746,157 @@ Tool</translation>
         <translation>Save PDF file</translation>
     </message>
     <message>
+        <location filename="../../ui/mainform_analysis.cpp" line="-115"/>
         <source>Referenz</source>
         <translation>Reference</translation>
     </message>
     <message>
+        <location line="+93"/>
         <source>Excel-Arbeitsmappe</source>
         <translation>Excel workbook</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Als Excel-Datei exportieren</source>
         <translation>Export as Excel file</translation>
+    </message>
+    <message>
+        <location filename="../../ui/mainform_export.cpp" line="-28"/>
+        <source>Keine Messungen zum Exportieren vorhanden.</source>
+        <translation>There are no measurements to export.</translation>
+    </message>
+</context>
+<context>
+    <name>MainformArchive</name>
+    <message>
+        <location filename="../../ui/mainform_archive.cpp" line="+107"/>
+        <source>Die Archivdatei &apos;%1&apos; war beschädigt. Sie wurde unverändert nach &apos;%2&apos; verschoben; ein neues Archiv wurde angelegt.</source>
+        <translation>The archive file &apos;%1&apos; was damaged. It was moved unchanged to &apos;%2&apos;; a new archive was created.</translation>
+    </message>
+    <message>
+        <location line="+43"/>
+        <source>Das Archiv &apos;%1&apos; ist schreibgeschützt.</source>
+        <translation>The archive &apos;%1&apos; is read-only.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Auf dem Datenträger des Archivs &apos;%1&apos; ist kein Platz mehr.</source>
+        <translation>The disk of the archive &apos;%1&apos; is full.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Das Archiv &apos;%1&apos; wird von einem anderen Programm benutzt.</source>
+        <translation>The archive &apos;%1&apos; is in use by another program.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Das Archiv &apos;%1&apos; ist beschädigt.</source>
+        <translation>The archive &apos;%1&apos; is damaged.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Das Archiv &apos;%1&apos; kann nicht geöffnet werden.</source>
+        <translation>The archive &apos;%1&apos; cannot be opened.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Das Archiv &apos;%1&apos; stammt von einer neueren Programmversion und bleibt unverändert.</source>
+        <translation>The archive &apos;%1&apos; was written by a newer version of the program and is left unchanged.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Es ist kein Archiv geöffnet.</source>
+        <translation>No archive is open.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Das Archiv &apos;%1&apos; meldet einen Fehler: %2</source>
+        <translation>The archive &apos;%1&apos; reports an error: %2</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>Die übertragenen Messungen wurden nicht archiviert; sie bleiben in der Liste.</source>
+        <translation>The transferred measurements were not archived; they stay in the list.</translation>
+    </message>
+    <message>
+        <location line="+170"/>
+        <source>Nicht archiviert</source>
+        <translation>Not archived</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Diese Messungen sind nicht im Archiv: %1
+Nach dem Löschen auf dem Gerät gibt es sie nirgends mehr.</source>
+        <translation>These measurements are not in the archive: %1
+Once deleted on the device they exist nowhere.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Zuerst archivieren</source>
+        <translation>Archive first</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Ohne Archiv löschen</source>
+        <translation>Delete without archiving</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>Es wurde nichts gelöscht.</source>
+        <translation>Nothing was deleted.</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Diese Messungen wurden nicht vollständig übertragen und können nicht archiviert werden: %1
+Bitte übertragen Sie die Daten erneut. Es wurde nichts gelöscht.</source>
+        <translation>These measurements were not transferred completely and cannot be archived: %1
+Please transfer the data again. Nothing was deleted.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>CSV-Datei (*.CSV)</source>
+        <translation>CSV file (*.CSV)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>CSV-Dateien ins Archiv importieren</source>
+        <translation>Import CSV files into the archive</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>%1: kann nicht gelesen werden.</source>
+        <translation>%1: cannot be read.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1: keine Exportdatei dieses Programms.</source>
+        <translation>%1: not an export file of this program.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1: unbekannte Krafteinheit.</source>
+        <translation>%1: unknown force unit.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1: enthält keine vollständige Messung.</source>
+        <translation>%1: holds no complete measurement.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>%1: %2 Messungen, %3 neu archiviert, %4 waren schon im Archiv.</source>
+        <translation>%1: %2 measurements, %3 newly archived, %4 were already in the archive.</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Import ins Archiv</source>
+        <translation>Import into the archive</translation>
     </message>
 </context>
 <context>
     <name>QObject</name>
     <message>
-        <location filename="../../measurement/dblist.cpp" line="+61"/>
+        <location filename="../../measurement/dblist.cpp" line="+62"/>
         <source>Kraft</source>
         <translation>Force</translation>
     </message>
@@ -456,7 +906,7 @@ Tool</translation>
         <translation>Device serial number:</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>Messung-Nr:</source>
         <translation>Measurement no.:</translation>
     </message>
@@ -479,7 +929,7 @@ Tool</translation>
 <context>
     <name>QTranslator</name>
     <message>
-        <location filename="../../device/quorixtspx.cpp" line="+39"/>
+        <location filename="../../device/quorixtspx.cpp" line="+83"/>
         <source>Gerät nicht initialisiert!</source>
         <translation>Device not initialized!</translation>
     </message>
@@ -507,74 +957,93 @@ Tool</translation>
 <context>
     <name>SeriesStatistics</name>
     <message>
+        <location filename="../../measurement/seriesstatistics.cpp" line="+160"/>
         <source>Statistik</source>
         <translation>Statistics</translation>
     </message>
     <message>
+        <location line="+7"/>
         <source>Maximalkraft</source>
         <translation>Maximum force</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>Mittelwert der Kraft</source>
         <translation>Mean force</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>Dauer</source>
         <translation>Duration</translation>
     </message>
     <message>
+        <location line="+9"/>
         <source>Mittelwert</source>
         <translation>Mean</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Standardabweichung</source>
         <translation>Standard deviation</translation>
     </message>
     <message>
+        <location line="+1"/>
+        <location line="+13"/>
         <source>VK</source>
         <translation>CV</translation>
     </message>
     <message>
+        <location line="-12"/>
         <source>Minimum</source>
         <translation>Minimum</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Maximum</source>
         <translation>Maximum</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Spannweite</source>
         <translation>Range</translation>
     </message>
     <message>
+        <location line="+22"/>
         <source>IO</source>
         <translation>Pass</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>NIO</source>
         <translation>Fail</translation>
     </message>
     <message>
+        <location line="+9"/>
         <source>Untere Grenze:</source>
         <translation>Lower limit:</translation>
     </message>
     <message>
+        <location line="+5"/>
         <source>Obere Grenze:</source>
         <translation>Upper limit:</translation>
     </message>
     <message>
+        <location line="+5"/>
         <source>Messung</source>
         <translation>Measurement</translation>
     </message>
     <message>
+        <location line="+5"/>
         <source>Ergebnis</source>
         <translation>Result</translation>
     </message>
     <message>
+        <location line="+5"/>
         <source>Hinweis: weniger als 30 Messungen, Cp und Cpk sind nur ein Anhalt.</source>
         <translation>Note: fewer than 30 measurements, Cp and Cpk are only a rough guide.</translation>
     </message>
     <message>
+        <location line="+7"/>
         <source>Keine Grenzwerte für %1 eingestellt.</source>
         <translation>No limits set for %1.</translation>
     </message>
@@ -608,16 +1077,33 @@ Tool</translation>
     </message>
     <message>
         <location line="+10"/>
+        <location line="+101"/>
         <source>...</source>
         <translation>...</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="-94"/>
         <source>Kopfzeile:</source>
         <translation>Header:</translation>
     </message>
     <message>
-        <location filename="../../ui/settingsdialog.cpp" line="+29"/>
+        <location line="+78"/>
+        <location filename="../../ui/settingsdialog.cpp" line="+128"/>
+        <source>Archiv</source>
+        <translation>Archive</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Archivdatei:</source>
+        <translation>Archive file:</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Schnelle Übertragung: archivierte Messungen nicht erneut übertragen</source>
+        <translation>Quick transfer: do not transfer archived measurements again</translation>
+    </message>
+    <message>
+        <location filename="../../ui/settingsdialog.cpp" line="-94"/>
         <source>Deutsch</source>
         <translation>German</translation>
     </message>
@@ -637,7 +1123,7 @@ Tool</translation>
         <translation>Italian</translation>
     </message>
     <message>
-        <location line="+38"/>
+        <location line="+84"/>
         <source>Alle Bilder</source>
         <translation>All images</translation>
     </message>
@@ -647,18 +1133,27 @@ Tool</translation>
         <translation>Image</translation>
     </message>
     <message>
+        <location line="+5"/>
+        <source>Archivdatei</source>
+        <translation>Archive file</translation>
+    </message>
+    <message>
+        <location filename="../../ui/settingsdialog.ui" line="-88"/>
         <source>Grenzwerte der Maximalkraft</source>
         <translation>Limits of the maximum force</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>Leere Felder: keine Grenze. Die Statistik bewertet jede Messung damit.</source>
         <translation>Empty fields: no limit. The statistics judge each measurement by them.</translation>
     </message>
     <message>
+        <location line="+6"/>
         <source>Untere Grenze</source>
         <translation>Lower limit</translation>
     </message>
     <message>
+        <location line="+7"/>
         <source>Obere Grenze</source>
         <translation>Upper limit</translation>
     </message>
@@ -666,20 +1161,14 @@ Tool</translation>
 <context>
     <name>StatisticsView</name>
     <message>
+        <location filename="../../ui/statisticsview.ui" line="+37"/>
         <source>Statistik der gewählten Messungen</source>
         <translation>Statistics of the selected measurements</translation>
     </message>
     <message>
+        <location line="+13"/>
         <source>Maximalkraft jeder Messung gegen die Grenzwerte</source>
         <translation>Maximum force of each measurement against the limits</translation>
-    </message>
-</context>
-<context>
-    <name>Mainform</name>
-    <message>
-        <location filename="../../ui/mainform_export.cpp" line="+40"/>
-        <source>Keine Messungen zum Exportieren vorhanden.</source>
-        <translation>There are no measurements to export.</translation>
     </message>
 </context>
 </TS>

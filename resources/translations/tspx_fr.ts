@@ -2,6 +2,273 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr" sourcelanguage="de">
 <context>
+    <name>ArchiveFilterBar</name>
+    <message>
+        <location filename="../../ui/archivefilterbar.ui" line="+32"/>
+        <source>Archiv durchsuchen: Bezeichnung oder Seriennummer</source>
+        <translation>Rechercher dans l&apos;archive : désignation ou numéro de série</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Archiv durchsuchen</source>
+        <translation>Rechercher dans l&apos;archive</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Zeitraum:</source>
+        <translation>Période :</translation>
+    </message>
+</context>
+<context>
+    <name>ArchiveTree</name>
+    <message>
+        <location filename="../../ui/archivetree.cpp" line="+27"/>
+        <source>ohne Seriennummer</source>
+        <translation>sans numéro de série</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>ohne Datum</source>
+        <translation>sans date</translation>
+    </message>
+    <message>
+        <location line="+30"/>
+        <source>Archiv</source>
+        <translation>Archive</translation>
+    </message>
+</context>
+<context>
+    <name>Cli</name>
+    <message>
+        <location filename="../../cli/cliargs.cpp" line="+42"/>
+        <source>Mit --help werden die Befehle und Optionen gezeigt.</source>
+        <translation>--help affiche les commandes et les options.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Befehle:
+  scan      die Schnittstellen COM1 bis COM30 und was auf ihnen antwortet
+  info      Seriennummer, Softwarestand und Krafteinheit des Geräts
+  list      die gespeicherten Messungen
+  download  Messungen als CSV oder JSON (--slots oder --all, -o)
+  delete    Messungen auf dem Gerät löschen (--slots oder --all, --yes)
+  report    Protokoll einer Messung als PDF (--slot, -o)
+
+Rückgabewerte: 0 in Ordnung, 2 Aufruf falsch, 3 kein Gerät gefunden,
+4 Fehler in der Verbindung mit dem Gerät, 5 Datei nicht geschrieben.
+</source>
+        <translation>Commandes :
+  scan      les ports COM1 à COM30 et ce qui y répond
+  info      numéro de série, version du logiciel et unité de force de l&apos;appareil
+  list      les mesures enregistrées
+  download  mesures en CSV ou JSON (--slots ou --all, -o)
+  delete    effacer des mesures sur l&apos;appareil (--slots ou --all, --yes)
+  report    rapport d&apos;une mesure en PDF (--slot, -o)
+
+Codes de retour : 0 terminé, 2 appel erroné, 3 aucun appareil trouvé,
+4 erreur de communication avec l&apos;appareil, 5 fichier non écrit.
+</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>--slots gilt nur für download und delete.</source>
+        <translation>--slots ne s&apos;applique qu&apos;à download et delete.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Ungültige Speicherplätze: %1</source>
+        <translation>Emplacements non valides : %1</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>--slots und --all schließen sich aus.</source>
+        <translation>--slots et --all s&apos;excluent mutuellement.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>delete braucht --slots oder --all.</source>
+        <translation>delete nécessite --slots ou --all.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Gelöscht wird nur mit --yes.</source>
+        <translation>Rien n&apos;est effacé sans --yes.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 braucht -o DATEI.</source>
+        <translation>%1 nécessite -o FICHIER.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Unbekanntes Format: %1</source>
+        <translation>Format inconnu : %1</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>report braucht --slot N (1 bis 50).</source>
+        <translation>report nécessite --slot N (1 à 50).</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Das Protokoll wird in eine Datei geschrieben, nicht auf die Standardausgabe.</source>
+        <translation>Le rapport est écrit dans un fichier, pas sur la sortie standard.</translation>
+    </message>
+    <message>
+        <location line="+41"/>
+        <source>Liest Messungen des Kraftmessgeräts Tensimo Parl über die serielle Schnittstelle.</source>
+        <translation>Lit les mesures du dynamomètre Tensimo Parl par le port série.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Zeigt diese Hilfe.</source>
+        <translation>Affiche cette aide.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Zeigt die Version.</source>
+        <translation>Affiche la version.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Nur diese Schnittstelle (COMn oder Gerätedatei).</source>
+        <translation>Uniquement ce port (COMn ou fichier de périphérique).</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Sprache der Texte (en, fr, it).</source>
+        <translation>Langue des textes (en, fr, it).</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Keine Meldungen außer Fehlern.</source>
+        <translation>Aucun message sauf les erreurs.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Protokollzeilen auf der Standardfehlerausgabe.</source>
+        <translation>Lignes de journal sur la sortie d&apos;erreur standard.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Speicherplätze, z. B. 1,3-7.</source>
+        <translation>Emplacements, p. ex. 1,3-7.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Alle Speicherplätze.</source>
+        <translation>Tous les emplacements.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Zieldatei; - für die Standardausgabe.</source>
+        <translation>Fichier cible ; - pour la sortie standard.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>csv (wie der Export des Programms) oder json.</source>
+        <translation>csv (comme l&apos;export du programme) ou json.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Löschen ohne Rückfrage bestätigen.</source>
+        <translation>Confirmer l&apos;effacement sans demande.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Speicherplatz der Messung.</source>
+        <translation>Emplacement de la mesure.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Bezeichnung im Protokoll.</source>
+        <translation>Désignation dans le rapport.</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Kein Befehl angegeben.</source>
+        <translation>Aucune commande indiquée.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Nur ein Befehl auf einmal.</source>
+        <translation>Une seule commande à la fois.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Unbekannter Befehl: %1</source>
+        <translation>Commande inconnue : %1</translation>
+    </message>
+    <message>
+        <location filename="../../cli/clireport.cpp" line="+51"/>
+        <location filename="../../cli/clirunner.cpp" line="+284"/>
+        <source>Speicherplatz %1 ist leer.</source>
+        <translation>L&apos;emplacement %1 est vide.</translation>
+    </message>
+    <message>
+        <location filename="../../cli/clirunner.cpp" line="-194"/>
+        <source>Speicherplatz %1 von %2</source>
+        <translation>Emplacement %1 sur %2</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>Kein Gerät gefunden (COM1 bis COM30).</source>
+        <translation>Aucun appareil trouvé (COM1 à COM30).</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Kein Gerät an %1.</source>
+        <translation>Aucun appareil sur %1.</translation>
+    </message>
+    <message>
+        <location line="+38"/>
+        <location line="+18"/>
+        <location line="+81"/>
+        <source>Fehler beim Übertragen der Daten!</source>
+        <translation>Erreur lors du transfert des données !</translation>
+    </message>
+    <message>
+        <location line="-79"/>
+        <source>Die Kennung des Geräts wurde nicht gelesen.</source>
+        <translation>L&apos;identification de l&apos;appareil n&apos;a pas été lue.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Betroffene Speicherplätze: %1</source>
+        <translation>Emplacements concernés : %1</translation>
+    </message>
+    <message>
+        <location line="+37"/>
+        <source>Übertragene Messungen: %1</source>
+        <translation>Mesures transférées : %1</translation>
+    </message>
+    <message>
+        <location line="+59"/>
+        <source>Gelöschte Messungen: %1</source>
+        <translation>Mesures effacées : %1</translation>
+    </message>
+    <message>
+        <location line="-33"/>
+        <source>Die Datei &apos;%1&apos; konnte nicht geschrieben werden!</source>
+        <translation>Le fichier &apos;%1&apos; n&apos;a pas pu être écrit !</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>Es wurde nichts gelöscht.</source>
+        <translation>Rien n&apos;a été effacé.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Das Gerät hat seine Seriennummer nicht genannt. Es wurde nichts gelöscht.</source>
+        <translation>L&apos;appareil n&apos;a pas indiqué son numéro de série. Rien n&apos;a été effacé.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Diese Speicherplätze wurden nicht gelöscht: %1</source>
+        <translation>Ces emplacements n&apos;ont pas été effacés : %1</translation>
+    </message>
+</context>
+<context>
     <name>InfoDialog</name>
     <message>
         <location filename="../../ui/infodialog.ui" line="+31"/>
@@ -44,7 +311,7 @@ Tool</translation>
         <translation> Transférer les données </translation>
     </message>
     <message>
-        <location line="+106"/>
+        <location line="+109"/>
         <source>Messungen-Nr:</source>
         <translation>N° de mesure :</translation>
     </message>
@@ -79,7 +346,7 @@ Tool</translation>
         <translation>Force moyenne :</translation>
     </message>
     <message>
-        <location line="+131"/>
+        <location line="+147"/>
         <source>Seriennummer Gerät:</source>
         <translation>N° de série de l&apos;appareil :</translation>
     </message>
@@ -94,17 +361,17 @@ Tool</translation>
         <translation>&amp;Fichier</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+13"/>
         <source>&amp;Bearbeiten</source>
         <translation>É&amp;dition</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+25"/>
         <source>&amp;Hilfe</source>
         <translation>&amp;Aide</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+12"/>
         <source>Als PDF &amp;speichern...</source>
         <translation>Enregistrer en &amp;PDF...</translation>
     </message>
@@ -190,6 +457,11 @@ Tool</translation>
     </message>
     <message>
         <location line="+5"/>
+        <source>CSV-Dateien ins &amp;Archiv importieren...</source>
+        <translation>Importer des fichiers CSV dans l&apos;&amp;archive...</translation>
+    </message>
+    <message>
+        <location line="+5"/>
         <source>&amp;Info...</source>
         <translation>&amp;Informations...</translation>
     </message>
@@ -199,58 +471,72 @@ Tool</translation>
         <translation>F1</translation>
     </message>
     <message>
+        <location line="-103"/>
         <source>&amp;Ansicht</source>
         <translation>Afficha&amp;ge</translation>
     </message>
     <message>
+        <location line="+108"/>
         <source>Als Excel-&amp;Datei exportieren...</source>
         <translation>Exporter en fichier Excel (&amp;D)...</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>Exportiert die gewählten Messungen, bei gewähltem Gerät alle, mit ihrer Statistik</source>
         <translation>Exporte les mesures sélectionnées, toutes si l&apos;appareil est sélectionné, avec leurs statistiques</translation>
     </message>
     <message>
+        <location line="+5"/>
         <source>&amp;Gesamtansicht</source>
         <translation>&amp;Vue d&apos;ensemble</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>Zeigt wieder das ganze Diagramm (Ziehen: vergrößern, rechte Maustaste: zurück, mittlere Maustaste: verschieben, Mausrad: zoomen)</source>
         <translation>Affiche de nouveau tout le diagramme (glisser : agrandir, bouton droit : retour, bouton du milieu : déplacer, molette : zoomer)</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>Ctrl+0</source>
         <translation>Ctrl+0</translation>
     </message>
     <message>
+        <location line="+8"/>
         <source>Als &amp;Referenz festhalten</source>
         <translation>Garder comme &amp;référence</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>Die aktuelle Messung bleibt als Referenz im Diagramm, während andere gewählt werden</source>
         <translation>La mesure actuelle reste dans le diagramme comme référence pendant que d&apos;autres sont sélectionnées</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>Ctrl+R</source>
         <translation>Ctrl+R</translation>
     </message>
     <message>
+        <location line="+12"/>
         <source>&amp;Nicht ausrichten</source>
         <translation>&amp;Ne pas aligner</translation>
     </message>
     <message>
+        <location line="+8"/>
         <source>Am &amp;Start ausrichten</source>
         <translation>Aligner au &amp;début</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>Legt die Kurven so übereinander, dass ihr Kraftanstieg (5 % der Maximalkraft) bei 0 s liegt</source>
         <translation>Superpose les courbes de sorte que leur montée en force (5 % de la force maximale) soit à 0 s</translation>
     </message>
     <message>
+        <location line="+8"/>
         <source>Am &amp;Maximum ausrichten</source>
         <translation>Aligner au &amp;maximum</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>Legt die Kurven so übereinander, dass ihr Maximum bei 0 s liegt</source>
         <translation>Superpose les courbes de sorte que leur maximum soit à 0 s</translation>
     </message>
@@ -258,7 +544,7 @@ Tool</translation>
 <context>
     <name>Mainform</name>
     <message>
-        <location filename="../../ui/mainform_transfer.cpp" line="+34"/>
+        <location filename="../../ui/mainform_transfer.cpp" line="+32"/>
         <source>Verbindung zum Gerät wird hergestellt...</source>
         <translation>Connexion à l&apos;appareil en cours...</translation>
     </message>
@@ -273,7 +559,17 @@ Tool</translation>
         <translation>Transfert des données en cours...</translation>
     </message>
     <message>
-        <location filename="../../ui/mainform_delete.cpp" line="+29"/>
+        <location line="+24"/>
+        <source>Die Kennung des Geräts wurde nicht gelesen.</source>
+        <translation>L&apos;identification de l&apos;appareil n&apos;a pas été lue.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Betroffene Speicherplätze: %1</source>
+        <translation>Emplacements concernés : %1</translation>
+    </message>
+    <message>
+        <location filename="../../ui/mainform_delete.cpp" line="+33"/>
         <source>Messung löschen</source>
         <translation>Supprimer la mesure</translation>
     </message>
@@ -283,7 +579,7 @@ Tool</translation>
         <translation>Voulez-vous vraiment supprimer la mesure sélectionnée sur l&apos;appareil ?</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+14"/>
         <source>Alle Messungen löschen</source>
         <translation>Supprimer toutes les mesures</translation>
     </message>
@@ -294,23 +590,38 @@ Tool</translation>
     </message>
     <message>
         <location line="+9"/>
-        <location line="+16"/>
+        <location line="+19"/>
         <source>Daten werden gelöscht...</source>
         <translation>Suppression des données en cours...</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../../ui/mainform_transfer.cpp" line="+1"/>
+        <location filename="../../ui/mainform_transfer.cpp" line="-25"/>
         <source>Abbrechen</source>
         <translation>Annuler</translation>
     </message>
     <message>
-        <location filename="../../ui/mainform_transfer.cpp" line="+19"/>
+        <location line="+35"/>
+        <source>Das Gerät hat seine Seriennummer nicht genannt. Es wurde nichts gelöscht.</source>
+        <translation>L&apos;appareil n&apos;a pas indiqué son numéro de série. Rien n&apos;a été effacé.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Das angeschlossene Gerät (Seriennummer %1) ist nicht das Gerät der angezeigten Liste (Seriennummer %2). Es wurde nichts gelöscht.</source>
+        <translation>L&apos;appareil connecté (numéro de série %1) n&apos;est pas l&apos;appareil de la liste affichée (numéro de série %2). Rien n&apos;a été effacé.</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Diese Speicherplätze wurden nicht gelöscht: %1</source>
+        <translation>Ces emplacements n&apos;ont pas été effacés : %1</translation>
+    </message>
+    <message>
+        <location filename="../../ui/mainform_transfer.cpp" line="+21"/>
         <source>Fehler beim Übertragen der Daten!</source>
         <translation>Erreur lors du transfert des données !</translation>
     </message>
     <message>
-        <location filename="../../ui/forceplot.cpp" line="+29"/>
+        <location filename="../../ui/forceplot.cpp" line="+30"/>
         <source>Zeit</source>
         <translation>Temps</translation>
     </message>
@@ -320,18 +631,18 @@ Tool</translation>
         <translation>Courbe 1</translation>
     </message>
     <message>
-        <location line="+51"/>
+        <location line="+22"/>
         <source>Kraft/Zeit-Diagramm</source>
         <translation>Diagramme force/temps</translation>
     </message>
     <message>
         <location line="+5"/>
-        <location line="+29"/>
+        <location line="+54"/>
         <source>Kraft</source>
         <translation>Force</translation>
     </message>
     <message>
-        <location filename="../../ui/report.cpp" line="+137"/>
+        <location filename="../../ui/report.cpp" line="+150"/>
         <source>Seriennummer Gerät:</source>
         <translation>N° de série de l&apos;appareil :</translation>
     </message>
@@ -376,7 +687,7 @@ Tool</translation>
         <translation>Force moyenne :</translation>
     </message>
     <message>
-        <location line="+38"/>
+        <location line="+27"/>
         <source>Die PDF-Datei &quot;%1&quot; konnte nicht geschrieben werden.</source>
         <translation>Impossible d&apos;écrire le fichier PDF «&#xa0;%1&#xa0;».</translation>
     </message>
@@ -391,7 +702,7 @@ Tool</translation>
         <translation>Veuillez saisir une désignation pour l&apos;impression : </translation>
     </message>
     <message>
-        <location filename="../../ui/mainform_export.cpp" line="+39"/>
+        <location filename="../../ui/mainform_export.cpp" line="+66"/>
         <source>CSV-Datei (*.CSV)</source>
         <translation>Fichier CSV (*.CSV)</translation>
     </message>
@@ -401,27 +712,31 @@ Tool</translation>
         <translation>Exporter les données</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location filename="../../ui/mainform_analysis.cpp" line="+229"/>
+        <location filename="../../ui/mainform_export.cpp" line="+6"/>
         <source>Daten werden exportiert...</source>
         <translation>Exportation des données en cours...</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+8"/>
+        <location filename="../../ui/mainform_export.cpp" line="+9"/>
         <source>Daten exportiert.</source>
         <translation>Données exportées.</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+2"/>
+        <location filename="../../ui/mainform_export.cpp" line="+3"/>
         <source>Daten wurden nicht exportiert.</source>
         <translation>Données non exportées.</translation>
     </message>
     <message>
         <location line="+2"/>
+        <location filename="../../ui/mainform_export.cpp" line="+2"/>
         <source>Die Datei &apos;%1&apos; konnte nicht geschrieben werden!</source>
         <translation>Impossible d&apos;écrire le fichier «&#xa0;%1&#xa0;»&#xa0;!</translation>
     </message>
     <message>
-        <location filename="../../ui/mainform_report.cpp" line="+17"/>
+        <location filename="../../ui/mainform_report.cpp" line="+18"/>
         <source>PDF-Datei</source>
         <translation>Fichier PDF</translation>
     </message>
@@ -431,22 +746,157 @@ Tool</translation>
         <translation>Enregistrer le fichier PDF</translation>
     </message>
     <message>
+        <location filename="../../ui/mainform_analysis.cpp" line="-115"/>
         <source>Referenz</source>
         <translation>Référence</translation>
     </message>
     <message>
+        <location line="+93"/>
         <source>Excel-Arbeitsmappe</source>
         <translation>Classeur Excel</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Als Excel-Datei exportieren</source>
         <translation>Exporter en fichier Excel</translation>
+    </message>
+    <message>
+        <location filename="../../ui/mainform_export.cpp" line="-28"/>
+        <source>Keine Messungen zum Exportieren vorhanden.</source>
+        <translation>Aucune mesure à exporter.</translation>
+    </message>
+</context>
+<context>
+    <name>MainformArchive</name>
+    <message>
+        <location filename="../../ui/mainform_archive.cpp" line="+107"/>
+        <source>Die Archivdatei &apos;%1&apos; war beschädigt. Sie wurde unverändert nach &apos;%2&apos; verschoben; ein neues Archiv wurde angelegt.</source>
+        <translation>Le fichier d&apos;archive &apos;%1&apos; était endommagé. Il a été déplacé tel quel vers &apos;%2&apos; ; une nouvelle archive a été créée.</translation>
+    </message>
+    <message>
+        <location line="+43"/>
+        <source>Das Archiv &apos;%1&apos; ist schreibgeschützt.</source>
+        <translation>L&apos;archive &apos;%1&apos; est protégée en écriture.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Auf dem Datenträger des Archivs &apos;%1&apos; ist kein Platz mehr.</source>
+        <translation>Le disque de l&apos;archive &apos;%1&apos; est plein.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Das Archiv &apos;%1&apos; wird von einem anderen Programm benutzt.</source>
+        <translation>L&apos;archive &apos;%1&apos; est utilisée par un autre programme.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Das Archiv &apos;%1&apos; ist beschädigt.</source>
+        <translation>L&apos;archive &apos;%1&apos; est endommagée.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Das Archiv &apos;%1&apos; kann nicht geöffnet werden.</source>
+        <translation>Impossible d&apos;ouvrir l&apos;archive &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Das Archiv &apos;%1&apos; stammt von einer neueren Programmversion und bleibt unverändert.</source>
+        <translation>L&apos;archive &apos;%1&apos; provient d&apos;une version plus récente du programme et reste inchangée.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Es ist kein Archiv geöffnet.</source>
+        <translation>Aucune archive n&apos;est ouverte.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Das Archiv &apos;%1&apos; meldet einen Fehler: %2</source>
+        <translation>L&apos;archive &apos;%1&apos; signale une erreur : %2</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>Die übertragenen Messungen wurden nicht archiviert; sie bleiben in der Liste.</source>
+        <translation>Les mesures transférées n&apos;ont pas été archivées ; elles restent dans la liste.</translation>
+    </message>
+    <message>
+        <location line="+170"/>
+        <source>Nicht archiviert</source>
+        <translation>Non archivé</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Diese Messungen sind nicht im Archiv: %1
+Nach dem Löschen auf dem Gerät gibt es sie nirgends mehr.</source>
+        <translation>Ces mesures ne sont pas dans l&apos;archive : %1
+Une fois supprimées sur l&apos;appareil, elles n&apos;existeront plus nulle part.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Zuerst archivieren</source>
+        <translation>Archiver d&apos;abord</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Ohne Archiv löschen</source>
+        <translation>Supprimer sans archiver</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>Es wurde nichts gelöscht.</source>
+        <translation>Rien n&apos;a été supprimé.</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Diese Messungen wurden nicht vollständig übertragen und können nicht archiviert werden: %1
+Bitte übertragen Sie die Daten erneut. Es wurde nichts gelöscht.</source>
+        <translation>Ces mesures n&apos;ont pas été transférées entièrement et ne peuvent pas être archivées : %1
+Veuillez transférer les données à nouveau. Rien n&apos;a été supprimé.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>CSV-Datei (*.CSV)</source>
+        <translation>Fichier CSV (*.CSV)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>CSV-Dateien ins Archiv importieren</source>
+        <translation>Importer des fichiers CSV dans l&apos;archive</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>%1: kann nicht gelesen werden.</source>
+        <translation>%1 : illisible.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1: keine Exportdatei dieses Programms.</source>
+        <translation>%1 : pas un fichier d&apos;export de ce programme.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1: unbekannte Krafteinheit.</source>
+        <translation>%1 : unité de force inconnue.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1: enthält keine vollständige Messung.</source>
+        <translation>%1 : ne contient aucune mesure complète.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>%1: %2 Messungen, %3 neu archiviert, %4 waren schon im Archiv.</source>
+        <translation>%1 : %2 mesures, %3 nouvellement archivées, %4 étaient déjà dans l&apos;archive.</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Import ins Archiv</source>
+        <translation>Importation dans l&apos;archive</translation>
     </message>
 </context>
 <context>
     <name>QObject</name>
     <message>
-        <location filename="../../measurement/dblist.cpp" line="+61"/>
+        <location filename="../../measurement/dblist.cpp" line="+62"/>
         <source>Kraft</source>
         <translation>Force</translation>
     </message>
@@ -456,7 +906,7 @@ Tool</translation>
         <translation>N° de série de l&apos;appareil :</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>Messung-Nr:</source>
         <translation>N° de mesure :</translation>
     </message>
@@ -479,7 +929,7 @@ Tool</translation>
 <context>
     <name>QTranslator</name>
     <message>
-        <location filename="../../device/quorixtspx.cpp" line="+39"/>
+        <location filename="../../device/quorixtspx.cpp" line="+83"/>
         <source>Gerät nicht initialisiert!</source>
         <translation>Appareil non initialisé !</translation>
     </message>
@@ -507,74 +957,93 @@ Tool</translation>
 <context>
     <name>SeriesStatistics</name>
     <message>
+        <location filename="../../measurement/seriesstatistics.cpp" line="+160"/>
         <source>Statistik</source>
         <translation>Statistiques</translation>
     </message>
     <message>
+        <location line="+7"/>
         <source>Maximalkraft</source>
         <translation>Force maximale</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>Mittelwert der Kraft</source>
         <translation>Force moyenne</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>Dauer</source>
         <translation>Durée</translation>
     </message>
     <message>
+        <location line="+9"/>
         <source>Mittelwert</source>
         <translation>Moyenne</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Standardabweichung</source>
         <translation>Écart type</translation>
     </message>
     <message>
+        <location line="+1"/>
+        <location line="+13"/>
         <source>VK</source>
         <translation>CV</translation>
     </message>
     <message>
+        <location line="-12"/>
         <source>Minimum</source>
         <translation>Minimum</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Maximum</source>
         <translation>Maximum</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Spannweite</source>
         <translation>Étendue</translation>
     </message>
     <message>
+        <location line="+22"/>
         <source>IO</source>
         <translation>Conforme</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>NIO</source>
         <translation>Non conforme</translation>
     </message>
     <message>
+        <location line="+9"/>
         <source>Untere Grenze:</source>
         <translation>Limite inférieure :</translation>
     </message>
     <message>
+        <location line="+5"/>
         <source>Obere Grenze:</source>
         <translation>Limite supérieure :</translation>
     </message>
     <message>
+        <location line="+5"/>
         <source>Messung</source>
         <translation>Mesure</translation>
     </message>
     <message>
+        <location line="+5"/>
         <source>Ergebnis</source>
         <translation>Résultat</translation>
     </message>
     <message>
+        <location line="+5"/>
         <source>Hinweis: weniger als 30 Messungen, Cp und Cpk sind nur ein Anhalt.</source>
         <translation>Remarque : moins de 30 mesures, Cp et Cpk ne sont qu&apos;une indication.</translation>
     </message>
     <message>
+        <location line="+7"/>
         <source>Keine Grenzwerte für %1 eingestellt.</source>
         <translation>Aucune limite définie pour %1.</translation>
     </message>
@@ -608,16 +1077,33 @@ Tool</translation>
     </message>
     <message>
         <location line="+10"/>
+        <location line="+101"/>
         <source>...</source>
         <translation>...</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="-94"/>
         <source>Kopfzeile:</source>
         <translation>En-tête :</translation>
     </message>
     <message>
-        <location filename="../../ui/settingsdialog.cpp" line="+29"/>
+        <location line="+78"/>
+        <location filename="../../ui/settingsdialog.cpp" line="+128"/>
+        <source>Archiv</source>
+        <translation>Archive</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Archivdatei:</source>
+        <translation>Fichier d&apos;archive :</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Schnelle Übertragung: archivierte Messungen nicht erneut übertragen</source>
+        <translation>Transfert rapide : ne pas retransférer les mesures archivées</translation>
+    </message>
+    <message>
+        <location filename="../../ui/settingsdialog.cpp" line="-94"/>
         <source>Deutsch</source>
         <translation>Allemand</translation>
     </message>
@@ -637,7 +1123,7 @@ Tool</translation>
         <translation>Italien</translation>
     </message>
     <message>
-        <location line="+38"/>
+        <location line="+84"/>
         <source>Alle Bilder</source>
         <translation>Toutes les images</translation>
     </message>
@@ -647,18 +1133,27 @@ Tool</translation>
         <translation>Image</translation>
     </message>
     <message>
+        <location line="+5"/>
+        <source>Archivdatei</source>
+        <translation>Fichier d&apos;archive</translation>
+    </message>
+    <message>
+        <location filename="../../ui/settingsdialog.ui" line="-88"/>
         <source>Grenzwerte der Maximalkraft</source>
         <translation>Limites de la force maximale</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>Leere Felder: keine Grenze. Die Statistik bewertet jede Messung damit.</source>
         <translation>Champs vides : pas de limite. Les statistiques évaluent chaque mesure avec elles.</translation>
     </message>
     <message>
+        <location line="+6"/>
         <source>Untere Grenze</source>
         <translation>Limite inférieure</translation>
     </message>
     <message>
+        <location line="+7"/>
         <source>Obere Grenze</source>
         <translation>Limite supérieure</translation>
     </message>
@@ -666,20 +1161,14 @@ Tool</translation>
 <context>
     <name>StatisticsView</name>
     <message>
+        <location filename="../../ui/statisticsview.ui" line="+37"/>
         <source>Statistik der gewählten Messungen</source>
         <translation>Statistiques des mesures sélectionnées</translation>
     </message>
     <message>
+        <location line="+13"/>
         <source>Maximalkraft jeder Messung gegen die Grenzwerte</source>
         <translation>Force maximale de chaque mesure par rapport aux limites</translation>
-    </message>
-</context>
-<context>
-    <name>Mainform</name>
-    <message>
-        <location filename="../../ui/mainform_export.cpp" line="+40"/>
-        <source>Keine Messungen zum Exportieren vorhanden.</source>
-        <translation>Aucune mesure à exporter.</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,273 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it" sourcelanguage="de">
 <context>
+    <name>ArchiveFilterBar</name>
+    <message>
+        <location filename="../../ui/archivefilterbar.ui" line="+32"/>
+        <source>Archiv durchsuchen: Bezeichnung oder Seriennummer</source>
+        <translation>Cerca nell&apos;archivio: denominazione o numero di serie</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Archiv durchsuchen</source>
+        <translation>Cerca nell&apos;archivio</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Zeitraum:</source>
+        <translation>Periodo:</translation>
+    </message>
+</context>
+<context>
+    <name>ArchiveTree</name>
+    <message>
+        <location filename="../../ui/archivetree.cpp" line="+27"/>
+        <source>ohne Seriennummer</source>
+        <translation>senza numero di serie</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>ohne Datum</source>
+        <translation>senza data</translation>
+    </message>
+    <message>
+        <location line="+30"/>
+        <source>Archiv</source>
+        <translation>Archivio</translation>
+    </message>
+</context>
+<context>
+    <name>Cli</name>
+    <message>
+        <location filename="../../cli/cliargs.cpp" line="+42"/>
+        <source>Mit --help werden die Befehle und Optionen gezeigt.</source>
+        <translation>--help mostra i comandi e le opzioni.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Befehle:
+  scan      die Schnittstellen COM1 bis COM30 und was auf ihnen antwortet
+  info      Seriennummer, Softwarestand und Krafteinheit des Geräts
+  list      die gespeicherten Messungen
+  download  Messungen als CSV oder JSON (--slots oder --all, -o)
+  delete    Messungen auf dem Gerät löschen (--slots oder --all, --yes)
+  report    Protokoll einer Messung als PDF (--slot, -o)
+
+Rückgabewerte: 0 in Ordnung, 2 Aufruf falsch, 3 kein Gerät gefunden,
+4 Fehler in der Verbindung mit dem Gerät, 5 Datei nicht geschrieben.
+</source>
+        <translation>Comandi:
+  scan      le porte da COM1 a COM30 e cosa risponde su di esse
+  info      numero di serie, versione del software e unità di forza dello strumento
+  list      le misure memorizzate
+  download  misure come CSV o JSON (--slots o --all, -o)
+  delete    cancellare misure sullo strumento (--slots o --all, --yes)
+  report    rapporto di una misura come PDF (--slot, -o)
+
+Codici di uscita: 0 eseguito, 2 chiamata errata, 3 nessuno strumento trovato,
+4 errore di comunicazione con lo strumento, 5 file non scritto.
+</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>--slots gilt nur für download und delete.</source>
+        <translation>--slots vale solo per download e delete.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Ungültige Speicherplätze: %1</source>
+        <translation>Posizioni di memoria non valide: %1</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>--slots und --all schließen sich aus.</source>
+        <translation>--slots e --all si escludono a vicenda.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>delete braucht --slots oder --all.</source>
+        <translation>delete richiede --slots o --all.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Gelöscht wird nur mit --yes.</source>
+        <translation>Senza --yes non si cancella nulla.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 braucht -o DATEI.</source>
+        <translation>%1 richiede -o FILE.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Unbekanntes Format: %1</source>
+        <translation>Formato sconosciuto: %1</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>report braucht --slot N (1 bis 50).</source>
+        <translation>report richiede --slot N (da 1 a 50).</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Das Protokoll wird in eine Datei geschrieben, nicht auf die Standardausgabe.</source>
+        <translation>Il rapporto viene scritto in un file, non sullo standard output.</translation>
+    </message>
+    <message>
+        <location line="+41"/>
+        <source>Liest Messungen des Kraftmessgeräts Tensimo Parl über die serielle Schnittstelle.</source>
+        <translation>Legge le misure del dinamometro Tensimo Parl tramite la porta seriale.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Zeigt diese Hilfe.</source>
+        <translation>Mostra questo aiuto.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Zeigt die Version.</source>
+        <translation>Mostra la versione.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Nur diese Schnittstelle (COMn oder Gerätedatei).</source>
+        <translation>Solo questa porta (COMn o file di dispositivo).</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Sprache der Texte (en, fr, it).</source>
+        <translation>Lingua dei testi (en, fr, it).</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Keine Meldungen außer Fehlern.</source>
+        <translation>Nessun messaggio tranne gli errori.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Protokollzeilen auf der Standardfehlerausgabe.</source>
+        <translation>Righe di log sullo standard error.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Speicherplätze, z. B. 1,3-7.</source>
+        <translation>Posizioni di memoria, ad es. 1,3-7.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Alle Speicherplätze.</source>
+        <translation>Tutte le posizioni di memoria.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Zieldatei; - für die Standardausgabe.</source>
+        <translation>File di destinazione; - per lo standard output.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>csv (wie der Export des Programms) oder json.</source>
+        <translation>csv (come l&apos;esportazione del programma) o json.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Löschen ohne Rückfrage bestätigen.</source>
+        <translation>Conferma la cancellazione senza chiedere.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Speicherplatz der Messung.</source>
+        <translation>Posizione di memoria della misura.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Bezeichnung im Protokoll.</source>
+        <translation>Denominazione nel rapporto.</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Kein Befehl angegeben.</source>
+        <translation>Nessun comando indicato.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Nur ein Befehl auf einmal.</source>
+        <translation>Un solo comando alla volta.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Unbekannter Befehl: %1</source>
+        <translation>Comando sconosciuto: %1</translation>
+    </message>
+    <message>
+        <location filename="../../cli/clireport.cpp" line="+51"/>
+        <location filename="../../cli/clirunner.cpp" line="+284"/>
+        <source>Speicherplatz %1 ist leer.</source>
+        <translation>La posizione di memoria %1 è vuota.</translation>
+    </message>
+    <message>
+        <location filename="../../cli/clirunner.cpp" line="-194"/>
+        <source>Speicherplatz %1 von %2</source>
+        <translation>Posizione %1 di %2</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>Kein Gerät gefunden (COM1 bis COM30).</source>
+        <translation>Nessuno strumento trovato (da COM1 a COM30).</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Kein Gerät an %1.</source>
+        <translation>Nessuno strumento su %1.</translation>
+    </message>
+    <message>
+        <location line="+38"/>
+        <location line="+18"/>
+        <location line="+81"/>
+        <source>Fehler beim Übertragen der Daten!</source>
+        <translation>Errore durante il trasferimento dei dati!</translation>
+    </message>
+    <message>
+        <location line="-79"/>
+        <source>Die Kennung des Geräts wurde nicht gelesen.</source>
+        <translation>L&apos;identificazione dello strumento non è stata letta.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Betroffene Speicherplätze: %1</source>
+        <translation>Posizioni di memoria interessate: %1</translation>
+    </message>
+    <message>
+        <location line="+37"/>
+        <source>Übertragene Messungen: %1</source>
+        <translation>Misure trasferite: %1</translation>
+    </message>
+    <message>
+        <location line="+59"/>
+        <source>Gelöschte Messungen: %1</source>
+        <translation>Misure cancellate: %1</translation>
+    </message>
+    <message>
+        <location line="-33"/>
+        <source>Die Datei &apos;%1&apos; konnte nicht geschrieben werden!</source>
+        <translation>Non è stato possibile scrivere il file &apos;%1&apos;!</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>Es wurde nichts gelöscht.</source>
+        <translation>Non è stato cancellato nulla.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Das Gerät hat seine Seriennummer nicht genannt. Es wurde nichts gelöscht.</source>
+        <translation>Lo strumento non ha indicato il suo numero di serie. Non è stato cancellato nulla.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Diese Speicherplätze wurden nicht gelöscht: %1</source>
+        <translation>Queste posizioni di memoria non sono state cancellate: %1</translation>
+    </message>
+</context>
+<context>
     <name>InfoDialog</name>
     <message>
         <location filename="../../ui/infodialog.ui" line="+31"/>
@@ -44,7 +311,7 @@ Tool</translation>
         <translation> Trasferisci dati </translation>
     </message>
     <message>
-        <location line="+106"/>
+        <location line="+109"/>
         <source>Messungen-Nr:</source>
         <translation>N. misura:</translation>
     </message>
@@ -79,7 +346,7 @@ Tool</translation>
         <translation>Forza media:</translation>
     </message>
     <message>
-        <location line="+131"/>
+        <location line="+147"/>
         <source>Seriennummer Gerät:</source>
         <translation>N. di serie strumento:</translation>
     </message>
@@ -94,17 +361,17 @@ Tool</translation>
         <translation>&amp;File</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+13"/>
         <source>&amp;Bearbeiten</source>
         <translation>&amp;Modifica</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+25"/>
         <source>&amp;Hilfe</source>
         <translation>&amp;Aiuto</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+12"/>
         <source>Als PDF &amp;speichern...</source>
         <translation>Salva come &amp;PDF...</translation>
     </message>
@@ -190,6 +457,11 @@ Tool</translation>
     </message>
     <message>
         <location line="+5"/>
+        <source>CSV-Dateien ins &amp;Archiv importieren...</source>
+        <translation>Importa file CSV nell&apos;&amp;archivio...</translation>
+    </message>
+    <message>
+        <location line="+5"/>
         <source>&amp;Info...</source>
         <translation>&amp;Informazioni...</translation>
     </message>
@@ -199,58 +471,72 @@ Tool</translation>
         <translation>F1</translation>
     </message>
     <message>
+        <location line="-103"/>
         <source>&amp;Ansicht</source>
         <translation>&amp;Visualizza</translation>
     </message>
     <message>
+        <location line="+108"/>
         <source>Als Excel-&amp;Datei exportieren...</source>
         <translation>Esporta come file Excel (&amp;D)...</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>Exportiert die gewählten Messungen, bei gewähltem Gerät alle, mit ihrer Statistik</source>
         <translation>Esporta le misure selezionate, tutte se è selezionato lo strumento, con le loro statistiche</translation>
     </message>
     <message>
+        <location line="+5"/>
         <source>&amp;Gesamtansicht</source>
         <translation>Vista &amp;generale</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>Zeigt wieder das ganze Diagramm (Ziehen: vergrößern, rechte Maustaste: zurück, mittlere Maustaste: verschieben, Mausrad: zoomen)</source>
         <translation>Mostra di nuovo tutto il diagramma (trascinare: ingrandire, tasto destro: indietro, tasto centrale: spostare, rotella: zoom)</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>Ctrl+0</source>
         <translation>Ctrl+0</translation>
     </message>
     <message>
+        <location line="+8"/>
         <source>Als &amp;Referenz festhalten</source>
         <translation>Mantieni come &amp;riferimento</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>Die aktuelle Messung bleibt als Referenz im Diagramm, während andere gewählt werden</source>
         <translation>La misura attuale resta nel diagramma come riferimento mentre se ne selezionano altre</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>Ctrl+R</source>
         <translation>Ctrl+R</translation>
     </message>
     <message>
+        <location line="+12"/>
         <source>&amp;Nicht ausrichten</source>
         <translation>&amp;Non allineare</translation>
     </message>
     <message>
+        <location line="+8"/>
         <source>Am &amp;Start ausrichten</source>
         <translation>Allinea all&apos;&amp;inizio</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>Legt die Kurven so übereinander, dass ihr Kraftanstieg (5 % der Maximalkraft) bei 0 s liegt</source>
         <translation>Sovrappone le curve in modo che il loro aumento di forza (5 % della forza massima) sia a 0 s</translation>
     </message>
     <message>
+        <location line="+8"/>
         <source>Am &amp;Maximum ausrichten</source>
         <translation>Allinea al &amp;massimo</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>Legt die Kurven so übereinander, dass ihr Maximum bei 0 s liegt</source>
         <translation>Sovrappone le curve in modo che il loro massimo sia a 0 s</translation>
     </message>
@@ -258,7 +544,7 @@ Tool</translation>
 <context>
     <name>Mainform</name>
     <message>
-        <location filename="../../ui/mainform_transfer.cpp" line="+34"/>
+        <location filename="../../ui/mainform_transfer.cpp" line="+32"/>
         <source>Verbindung zum Gerät wird hergestellt...</source>
         <translation>Connessione allo strumento in corso...</translation>
     </message>
@@ -273,7 +559,17 @@ Tool</translation>
         <translation>Trasferimento dati in corso...</translation>
     </message>
     <message>
-        <location filename="../../ui/mainform_delete.cpp" line="+29"/>
+        <location line="+24"/>
+        <source>Die Kennung des Geräts wurde nicht gelesen.</source>
+        <translation>L&apos;identificazione dello strumento non è stata letta.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Betroffene Speicherplätze: %1</source>
+        <translation>Posizioni di memoria interessate: %1</translation>
+    </message>
+    <message>
+        <location filename="../../ui/mainform_delete.cpp" line="+33"/>
         <source>Messung löschen</source>
         <translation>Elimina misura</translation>
     </message>
@@ -283,7 +579,7 @@ Tool</translation>
         <translation>Eliminare davvero la misura selezionata sullo strumento?</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+14"/>
         <source>Alle Messungen löschen</source>
         <translation>Elimina tutte le misure</translation>
     </message>
@@ -294,23 +590,38 @@ Tool</translation>
     </message>
     <message>
         <location line="+9"/>
-        <location line="+16"/>
+        <location line="+19"/>
         <source>Daten werden gelöscht...</source>
         <translation>Eliminazione dati in corso...</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../../ui/mainform_transfer.cpp" line="+1"/>
+        <location filename="../../ui/mainform_transfer.cpp" line="-25"/>
         <source>Abbrechen</source>
         <translation>Annulla</translation>
     </message>
     <message>
-        <location filename="../../ui/mainform_transfer.cpp" line="+19"/>
+        <location line="+35"/>
+        <source>Das Gerät hat seine Seriennummer nicht genannt. Es wurde nichts gelöscht.</source>
+        <translation>Lo strumento non ha indicato il suo numero di serie. Non è stato cancellato nulla.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Das angeschlossene Gerät (Seriennummer %1) ist nicht das Gerät der angezeigten Liste (Seriennummer %2). Es wurde nichts gelöscht.</source>
+        <translation>Lo strumento collegato (numero di serie %1) non è lo strumento dell&apos;elenco visualizzato (numero di serie %2). Non è stato cancellato nulla.</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Diese Speicherplätze wurden nicht gelöscht: %1</source>
+        <translation>Queste posizioni di memoria non sono state cancellate: %1</translation>
+    </message>
+    <message>
+        <location filename="../../ui/mainform_transfer.cpp" line="+21"/>
         <source>Fehler beim Übertragen der Daten!</source>
         <translation>Errore durante il trasferimento dei dati!</translation>
     </message>
     <message>
-        <location filename="../../ui/forceplot.cpp" line="+29"/>
+        <location filename="../../ui/forceplot.cpp" line="+30"/>
         <source>Zeit</source>
         <translation>Tempo</translation>
     </message>
@@ -320,18 +631,18 @@ Tool</translation>
         <translation>Curva 1</translation>
     </message>
     <message>
-        <location line="+51"/>
+        <location line="+22"/>
         <source>Kraft/Zeit-Diagramm</source>
         <translation>Diagramma forza/tempo</translation>
     </message>
     <message>
         <location line="+5"/>
-        <location line="+29"/>
+        <location line="+54"/>
         <source>Kraft</source>
         <translation>Forza</translation>
     </message>
     <message>
-        <location filename="../../ui/report.cpp" line="+137"/>
+        <location filename="../../ui/report.cpp" line="+150"/>
         <source>Seriennummer Gerät:</source>
         <translation>N. di serie strumento:</translation>
     </message>
@@ -376,7 +687,7 @@ Tool</translation>
         <translation>Forza media:</translation>
     </message>
     <message>
-        <location line="+38"/>
+        <location line="+27"/>
         <source>Die PDF-Datei &quot;%1&quot; konnte nicht geschrieben werden.</source>
         <translation>Impossibile scrivere il file PDF &quot;%1&quot;.</translation>
     </message>
@@ -391,7 +702,7 @@ Tool</translation>
         <translation>Inserire una denominazione per la stampa: </translation>
     </message>
     <message>
-        <location filename="../../ui/mainform_export.cpp" line="+39"/>
+        <location filename="../../ui/mainform_export.cpp" line="+66"/>
         <source>CSV-Datei (*.CSV)</source>
         <translation>File CSV (*.CSV)</translation>
     </message>
@@ -401,27 +712,31 @@ Tool</translation>
         <translation>Esporta dati</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location filename="../../ui/mainform_analysis.cpp" line="+229"/>
+        <location filename="../../ui/mainform_export.cpp" line="+6"/>
         <source>Daten werden exportiert...</source>
         <translation>Esportazione dati in corso...</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+8"/>
+        <location filename="../../ui/mainform_export.cpp" line="+9"/>
         <source>Daten exportiert.</source>
         <translation>Dati esportati.</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+2"/>
+        <location filename="../../ui/mainform_export.cpp" line="+3"/>
         <source>Daten wurden nicht exportiert.</source>
         <translation>Dati non esportati.</translation>
     </message>
     <message>
         <location line="+2"/>
+        <location filename="../../ui/mainform_export.cpp" line="+2"/>
         <source>Die Datei &apos;%1&apos; konnte nicht geschrieben werden!</source>
         <translation>Impossibile scrivere il file &apos;%1&apos;!</translation>
     </message>
     <message>
-        <location filename="../../ui/mainform_report.cpp" line="+17"/>
+        <location filename="../../ui/mainform_report.cpp" line="+18"/>
         <source>PDF-Datei</source>
         <translation>File PDF</translation>
     </message>
@@ -431,22 +746,157 @@ Tool</translation>
         <translation>Salva file PDF</translation>
     </message>
     <message>
+        <location filename="../../ui/mainform_analysis.cpp" line="-115"/>
         <source>Referenz</source>
         <translation>Riferimento</translation>
     </message>
     <message>
+        <location line="+93"/>
         <source>Excel-Arbeitsmappe</source>
         <translation>Cartella di lavoro Excel</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Als Excel-Datei exportieren</source>
         <translation>Esporta come file Excel</translation>
+    </message>
+    <message>
+        <location filename="../../ui/mainform_export.cpp" line="-28"/>
+        <source>Keine Messungen zum Exportieren vorhanden.</source>
+        <translation>Nessuna misura da esportare.</translation>
+    </message>
+</context>
+<context>
+    <name>MainformArchive</name>
+    <message>
+        <location filename="../../ui/mainform_archive.cpp" line="+107"/>
+        <source>Die Archivdatei &apos;%1&apos; war beschädigt. Sie wurde unverändert nach &apos;%2&apos; verschoben; ein neues Archiv wurde angelegt.</source>
+        <translation>Il file d&apos;archivio &apos;%1&apos; era danneggiato. È stato spostato senza modifiche in &apos;%2&apos;; è stato creato un nuovo archivio.</translation>
+    </message>
+    <message>
+        <location line="+43"/>
+        <source>Das Archiv &apos;%1&apos; ist schreibgeschützt.</source>
+        <translation>L&apos;archivio &apos;%1&apos; è protetto da scrittura.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Auf dem Datenträger des Archivs &apos;%1&apos; ist kein Platz mehr.</source>
+        <translation>Il disco dell&apos;archivio &apos;%1&apos; è pieno.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Das Archiv &apos;%1&apos; wird von einem anderen Programm benutzt.</source>
+        <translation>L&apos;archivio &apos;%1&apos; è in uso da un altro programma.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Das Archiv &apos;%1&apos; ist beschädigt.</source>
+        <translation>L&apos;archivio &apos;%1&apos; è danneggiato.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Das Archiv &apos;%1&apos; kann nicht geöffnet werden.</source>
+        <translation>Impossibile aprire l&apos;archivio &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Das Archiv &apos;%1&apos; stammt von einer neueren Programmversion und bleibt unverändert.</source>
+        <translation>L&apos;archivio &apos;%1&apos; proviene da una versione più recente del programma e resta invariato.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Es ist kein Archiv geöffnet.</source>
+        <translation>Nessun archivio è aperto.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Das Archiv &apos;%1&apos; meldet einen Fehler: %2</source>
+        <translation>L&apos;archivio &apos;%1&apos; segnala un errore: %2</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>Die übertragenen Messungen wurden nicht archiviert; sie bleiben in der Liste.</source>
+        <translation>Le misurazioni trasferite non sono state archiviate; restano nell&apos;elenco.</translation>
+    </message>
+    <message>
+        <location line="+170"/>
+        <source>Nicht archiviert</source>
+        <translation>Non archiviato</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Diese Messungen sind nicht im Archiv: %1
+Nach dem Löschen auf dem Gerät gibt es sie nirgends mehr.</source>
+        <translation>Queste misurazioni non sono nell&apos;archivio: %1
+Dopo la cancellazione sul dispositivo non esisteranno più da nessuna parte.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Zuerst archivieren</source>
+        <translation>Archivia prima</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Ohne Archiv löschen</source>
+        <translation>Cancella senza archiviare</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>Es wurde nichts gelöscht.</source>
+        <translation>Non è stato cancellato nulla.</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Diese Messungen wurden nicht vollständig übertragen und können nicht archiviert werden: %1
+Bitte übertragen Sie die Daten erneut. Es wurde nichts gelöscht.</source>
+        <translation>Queste misurazioni non sono state trasferite completamente e non possono essere archiviate: %1
+Trasferire di nuovo i dati. Non è stato cancellato nulla.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>CSV-Datei (*.CSV)</source>
+        <translation>File CSV (*.CSV)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>CSV-Dateien ins Archiv importieren</source>
+        <translation>Importa file CSV nell&apos;archivio</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>%1: kann nicht gelesen werden.</source>
+        <translation>%1: impossibile leggerlo.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1: keine Exportdatei dieses Programms.</source>
+        <translation>%1: non è un file di esportazione di questo programma.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1: unbekannte Krafteinheit.</source>
+        <translation>%1: unità di forza sconosciuta.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1: enthält keine vollständige Messung.</source>
+        <translation>%1: non contiene alcuna misurazione completa.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>%1: %2 Messungen, %3 neu archiviert, %4 waren schon im Archiv.</source>
+        <translation>%1: %2 misurazioni, %3 archiviate ora, %4 erano già nell&apos;archivio.</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Import ins Archiv</source>
+        <translation>Importazione nell&apos;archivio</translation>
     </message>
 </context>
 <context>
     <name>QObject</name>
     <message>
-        <location filename="../../measurement/dblist.cpp" line="+61"/>
+        <location filename="../../measurement/dblist.cpp" line="+62"/>
         <source>Kraft</source>
         <translation>Forza</translation>
     </message>
@@ -456,7 +906,7 @@ Tool</translation>
         <translation>N. di serie strumento:</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>Messung-Nr:</source>
         <translation>N. misura:</translation>
     </message>
@@ -479,7 +929,7 @@ Tool</translation>
 <context>
     <name>QTranslator</name>
     <message>
-        <location filename="../../device/quorixtspx.cpp" line="+39"/>
+        <location filename="../../device/quorixtspx.cpp" line="+83"/>
         <source>Gerät nicht initialisiert!</source>
         <translation>Strumento non inizializzato!</translation>
     </message>
@@ -507,74 +957,93 @@ Tool</translation>
 <context>
     <name>SeriesStatistics</name>
     <message>
+        <location filename="../../measurement/seriesstatistics.cpp" line="+160"/>
         <source>Statistik</source>
         <translation>Statistica</translation>
     </message>
     <message>
+        <location line="+7"/>
         <source>Maximalkraft</source>
         <translation>Forza massima</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>Mittelwert der Kraft</source>
         <translation>Forza media</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>Dauer</source>
         <translation>Durata</translation>
     </message>
     <message>
+        <location line="+9"/>
         <source>Mittelwert</source>
         <translation>Media</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Standardabweichung</source>
         <translation>Deviazione standard</translation>
     </message>
     <message>
+        <location line="+1"/>
+        <location line="+13"/>
         <source>VK</source>
         <translation>CV</translation>
     </message>
     <message>
+        <location line="-12"/>
         <source>Minimum</source>
         <translation>Minimo</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Maximum</source>
         <translation>Massimo</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Spannweite</source>
         <translation>Campo di variazione</translation>
     </message>
     <message>
+        <location line="+22"/>
         <source>IO</source>
         <translation>Conforme</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>NIO</source>
         <translation>Non conforme</translation>
     </message>
     <message>
+        <location line="+9"/>
         <source>Untere Grenze:</source>
         <translation>Limite inferiore:</translation>
     </message>
     <message>
+        <location line="+5"/>
         <source>Obere Grenze:</source>
         <translation>Limite superiore:</translation>
     </message>
     <message>
+        <location line="+5"/>
         <source>Messung</source>
         <translation>Misura</translation>
     </message>
     <message>
+        <location line="+5"/>
         <source>Ergebnis</source>
         <translation>Risultato</translation>
     </message>
     <message>
+        <location line="+5"/>
         <source>Hinweis: weniger als 30 Messungen, Cp und Cpk sind nur ein Anhalt.</source>
         <translation>Nota: meno di 30 misure, Cp e Cpk sono solo indicativi.</translation>
     </message>
     <message>
+        <location line="+7"/>
         <source>Keine Grenzwerte für %1 eingestellt.</source>
         <translation>Nessun limite impostato per %1.</translation>
     </message>
@@ -608,16 +1077,33 @@ Tool</translation>
     </message>
     <message>
         <location line="+10"/>
+        <location line="+101"/>
         <source>...</source>
         <translation>...</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="-94"/>
         <source>Kopfzeile:</source>
         <translation>Intestazione:</translation>
     </message>
     <message>
-        <location filename="../../ui/settingsdialog.cpp" line="+29"/>
+        <location line="+78"/>
+        <location filename="../../ui/settingsdialog.cpp" line="+128"/>
+        <source>Archiv</source>
+        <translation>Archivio</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Archivdatei:</source>
+        <translation>File d&apos;archivio:</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Schnelle Übertragung: archivierte Messungen nicht erneut übertragen</source>
+        <translation>Trasferimento rapido: non trasferire di nuovo le misurazioni archiviate</translation>
+    </message>
+    <message>
+        <location filename="../../ui/settingsdialog.cpp" line="-94"/>
         <source>Deutsch</source>
         <translation>Tedesco</translation>
     </message>
@@ -637,7 +1123,7 @@ Tool</translation>
         <translation>Italiano</translation>
     </message>
     <message>
-        <location line="+38"/>
+        <location line="+84"/>
         <source>Alle Bilder</source>
         <translation>Tutte le immagini</translation>
     </message>
@@ -647,18 +1133,27 @@ Tool</translation>
         <translation>Immagine</translation>
     </message>
     <message>
+        <location line="+5"/>
+        <source>Archivdatei</source>
+        <translation>File d&apos;archivio</translation>
+    </message>
+    <message>
+        <location filename="../../ui/settingsdialog.ui" line="-88"/>
         <source>Grenzwerte der Maximalkraft</source>
         <translation>Limiti della forza massima</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>Leere Felder: keine Grenze. Die Statistik bewertet jede Messung damit.</source>
         <translation>Campi vuoti: nessun limite. La statistica valuta ogni misura con essi.</translation>
     </message>
     <message>
+        <location line="+6"/>
         <source>Untere Grenze</source>
         <translation>Limite inferiore</translation>
     </message>
     <message>
+        <location line="+7"/>
         <source>Obere Grenze</source>
         <translation>Limite superiore</translation>
     </message>
@@ -666,20 +1161,14 @@ Tool</translation>
 <context>
     <name>StatisticsView</name>
     <message>
+        <location filename="../../ui/statisticsview.ui" line="+37"/>
         <source>Statistik der gewählten Messungen</source>
         <translation>Statistica delle misure selezionate</translation>
     </message>
     <message>
+        <location line="+13"/>
         <source>Maximalkraft jeder Messung gegen die Grenzwerte</source>
         <translation>Forza massima di ogni misura rispetto ai limiti</translation>
-    </message>
-</context>
-<context>
-    <name>Mainform</name>
-    <message>
-        <location filename="../../ui/mainform_export.cpp" line="+40"/>
-        <source>Keine Messungen zum Exportieren vorhanden.</source>
-        <translation>Nessuna misura da esportare.</translation>
     </message>
 </context>
 </TS>

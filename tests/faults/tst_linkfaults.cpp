@@ -220,7 +220,8 @@ void TestLinkFaults::silenceDuringAnErase()
     QCOMPARE(m_harness->shownError(),
              QStringLiteral("Verbindung zum Gerät konnte nicht hergestellt werden!"));
     QCOMPARE(sorted(m_harness->rowNumbers()), kFilledSlots);
-    QVERIFY(!m_harness->ui()->frame2->isEnabled());
+    // The archive holds the earlier transfer: the tree stays usable for it.
+    QVERIFY(m_harness->ui()->frame2->isEnabled());
     expectIdleWindow(*m_harness);
     expectGoodTransferAgain(*m_harness, kFilledSlots);
 }

@@ -45,13 +45,19 @@ void TestStatusIni::firstRunLoadsDefaultsAndSaveWritesTheWholeFile()
     QCOMPARE(status.lastExportListPath, home());
     QCOMPARE(status.lastConnectedPortNr, 0);
     QCOMPARE(status.exportListCsvWithSepHeader, true);
+    QCOMPARE(status.archivePath, QByteArray());
+    QCOMPARE(status.quickTransfer, true);
     QVERIFY(!QFile::exists(path)); // loading creates nothing
 
     log.clear();
     QCOMPARE(status.save(), 0);
     QCOMPARE(log.lines(), QList<QByteArray>{"Save StatusIni '" + path + "': OK"});
     // QSettings sorts the sections and the keys of a new file alphabetically.
-    const QByteArray expected = "[com]\n"
+    const QByteArray expected = "[archive]\n"
+                                "archivePath=\n"
+                                "quickTransfer=true\n"
+                                "\n"
+                                "[com]\n"
                                 "lastConnectedPortNr=0\n"
                                 "\n"
                                 "[export]\n"
@@ -99,6 +105,9 @@ void TestStatusIni::savedValuesLoadBackWithOk()
         status.lastExportListPath = "/data/csv";
         status.lastConnectedPortNr = 17;
         status.exportListCsvWithSepHeader = false;
+        status.archivePath = "/data/Pr\xfc"
+                             "fungen.sqlite";
+        status.quickTransfer = false;
         QCOMPARE(status.save(), 0);
     }
     const QByteArray file = readFile(configHome.iniPath("status"));
@@ -121,6 +130,9 @@ void TestStatusIni::savedValuesLoadBackWithOk()
     QCOMPARE(status.lastExportListPath, QString("/data/csv"));
     QCOMPARE(status.lastConnectedPortNr, 17);
     QCOMPARE(status.exportListCsvWithSepHeader, false);
+    QCOMPARE(status.archivePath, QByteArray("/data/Pr\xfc"
+                                            "fungen.sqlite"));
+    QCOMPARE(status.quickTransfer, false);
 }
 
 void TestStatusIni::pathsReadBackAsTheyWereChosen_data()

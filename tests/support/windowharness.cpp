@@ -31,6 +31,9 @@ bool WindowHarness::setUp()
     m_config = std::make_unique<ConfigIni>("config");
     m_status = std::make_unique<StatusIni>("status");
     m_status->load();
+    // The transcripts of the window tests are those of the full transfer;
+    // tests of the quick transfer switch it on.
+    m_status->quickTransfer = false;
     m_window = std::make_unique<Mainform>(m_config.get(), m_status.get(), "1.2  build: test");
     m_ui = m_window->formUi();
     m_window->show();

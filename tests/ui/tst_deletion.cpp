@@ -172,7 +172,9 @@ void TestDeletion::deletingAllErasesEverySlotInOrder()
     QCOMPARE(seen.text, QStringLiteral("Möchten Sie wirklich ALLE Messung auf dem Gerät löschen?"));
     QVERIFY(seen.noIsDefaultAndFocused);
     QCOMPARE(trafficAfterTransfer(), jobTraffic(eraseLines(1, 50)));
-    QCOMPARE(m_env->window()->model()->rowCount(), 0);
+    // Only the archive's row is left.
+    QCOMPARE(m_env->window()->model()->rowCount(), 1);
+    QCOMPARE(m_env->window()->model()->index(0, 0).data().toString(), QStringLiteral("Archiv"));
     QCOMPARE(m_env->recordNumbers().size(), kFilledSlots.size());
     QVERIFY(!m_env->ui()->actionGewaehlteMessungloeschen->isEnabled());
     QVERIFY(m_env->ui()->actionAlleMessungenexportieren->isEnabled());
@@ -258,7 +260,9 @@ void TestDeletion::rebuiltOrEmptiedTreeShowsNoMeasurement()
         m_env->transfer();
 
     QCOMPARE(seen.count, deleteAll ? 1 : 0);
-    QCOMPARE(m_env->window()->model()->rowCount(), deleteAll ? 0 : 1);
+    // The device row goes with delete-all; the archive's row stays.
+    QVERIFY(m_env->window()->archiveIndex().isValid());
+    QCOMPARE(m_env->window()->model()->rowCount(), deleteAll ? 1 : 2);
     QCOMPARE(m_env->window()->currentMeasurementNumber(), 0);
     // The device page, and the actions on a selected measurement are off.
     QCOMPARE(ui->stackedWidgetMeas->currentIndex(), 1);

@@ -1,0 +1,106 @@
+#pragma once
+
+#include "measurement/measurement.h"
+
+#include <QByteArray>
+#include <QDate>
+#include <QDateTime>
+#include <QString>
+
+// The outcome of an archive operation, as a value: what went wrong in words
+// the window can show, and the database's own text for the log.
+struct ArchiveStatus
+{
+    enum Kind
+    {
+        Ok,
+        CannotOpen,   // the file or its folder cannot be opened or created
+        ReadOnly,     // the file or its folder may not be written
+        DiskFull,     // no room left on the disk
+        Locked,       // another program holds the archive
+        Corrupt,      // the file is damaged (it is moved aside on open)
+        NewerVersion, // written by a newer program; left untouched
+        NotOpen,      // no archive is open
+        Failed,       // any other database error
+    };
+
+    Kind kind = Ok;
+    QString detail;     // the database's message
+    QString movedAside; // set on open when a damaged file was moved to this path
+
+    bool ok() const { return kind == Ok; }
+    static ArchiveStatus failure(Kind kind, const QString &detail = QString())
+    {
+        return ArchiveStatus{kind, detail, QString()};
+    }
+};
+
+// The gauge a transfer came from.
+struct ArchiveDevice
+{
+    QByteArray serialNr;
+    QByteArray swVersion;
+    int forceUnit = 0;
+};
+
+// What a quick transfer reads of a slot before its samples: enough to tell
+// whether the archive holds the measurement already.
+struct QuickKey
+{
+    QByteArray serialNr;
+    QByteArray dateText;
+    QByteArray timeText;
+    uint32_t sampleCount = 0;
+    float sampleRate = 0.0f;
+    float forceStart = 0.0f;
+    float forceEnd = 0.0f;
+    float forceMax = 0.0f;
+    float forceAvg = 0.0f;
+
+    static QuickKey of(const QByteArray &serialNr, const Measurement &m);
+};
+
+// One archived measurement with its samples.
+struct ArchivedMeasurement
+{
+    qint64 id = 0;
+    ArchiveDevice device;
+    Measurement measurement{0};
+    QDateTime downloadedAt; // UTC
+    QString source;         // "gauge", or "CSV: " and the imported file's name
+    QString designation;
+};
+
+// One row of the archive's browsing list (no samples).
+struct ArchiveEntry
+{
+    qint64 id = 0;
+    QByteArray serialNr;
+    int slot = 0;
+    QByteArray dateText;
+    QByteArray timeText;
+    QDate day; // invalid when the gauge's date does not parse
+    uint32_t sampleCount = 0;
+    QString designation;
+};
+
+// Which entries to list; empty or invalid fields do not filter.
+struct ArchiveFilter
+{
+    QString text;        // part of the designation or of the serial number, any case
+    QString designation; // part of the designation, any case
+    QString serialNr;    // part of the serial number, any case
+    QDate from;          // first day, inclusive
+    QDate to;            // last day, inclusive
+
+    bool isEmpty() const
+    {
+        return text.isEmpty() && designation.isEmpty() && serialNr.isEmpty() && !from.isValid() &&
+               !to.isValid();
+    }
+};
+
+// Whether the record holds what the gauge reported for it: every sample of its
+// count and a date and time that parse. Only such records are archived, and
+// only they count as archived when the gauge's copy is to be erased.
+bool isCompleteRecord(const Measurement &m);

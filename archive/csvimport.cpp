@@ -1,0 +1,249 @@
+#include "archive/csvimport.h"
+
+#include "archive/measurementarchive.h"
+#include "measurement/devicedata.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QLocale>
+#include <cmath>
+#include <limits>
+
+namespace {
+
+// The rows of the export's header (after an optional "sep=," line).
+constexpr int kDeviceRow = 0;
+constexpr int kSerialRow = 2;
+constexpr int kNumberRow = 5;
+constexpr int kDateRow = 6;
+constexpr int kTimeRow = 7;
+constexpr int kTitleRow = 9;
+constexpr int kHeaderRows = 10;
+constexpr int kForceDecimals = 1;
+// Two-digit years before this one belong to the next century.
+constexpr int kEarliestYear = 1970;
+// The sample rate is found to a thousandth of a hertz.
+constexpr double kRateResolution = 1000.0;
+constexpr double kTimeRounding = 0.0005;
+const QString kDevicePattern = QStringLiteral("dd;MM;yyyy");
+const QString kTimePattern = QStringLiteral("HH;mm;ss");
+
+QStringList splitCells(const QString &line)
+{
+    QStringList cells;
+    QString cell;
+    bool quoted = false;
+    for (const QChar c : line) {
+        if (c == QLatin1Char('"'))
+            quoted = !quoted;
+        else if (c == QLatin1Char(',') && !quoted)
+            cells.append(std::exchange(cell, QString()));
+        else
+            cell.append(c);
+    }
+    cells.append(cell);
+    return cells;
+}
+
+QList<QLocale> exportLocales()
+{
+    return {QLocale(),
+            QLocale(QLocale::German, QLocale::Germany),
+            QLocale(QLocale::English, QLocale::UnitedStates),
+            QLocale(QLocale::English, QLocale::UnitedKingdom),
+            QLocale(QLocale::French, QLocale::France),
+            QLocale(QLocale::Italian, QLocale::Italy),
+            QLocale::c()};
+}
+
+QDate parseShownDate(const QString &text)
+{
+    for (const QLocale &locale : exportLocales()) {
+        QDate date = locale.toDate(text, QLocale::ShortFormat);
+        if (date.isValid())
+            return date.year() < kEarliestYear ? date.addYears(100) : date;
+    }
+    return QDate::fromString(text, Qt::ISODate);
+}
+
+QTime parseShownTime(const QString &text)
+{
+    for (const QLocale &locale : exportLocales()) {
+        const QTime time = locale.toTime(text, QLocale::ShortFormat);
+        if (time.isValid())
+            return time;
+    }
+    return QTime::fromString(text, Qt::ISODate);
+}
+
+bool unitCodeOf(const QString &forceTitle, int &forceUnit)
+{
+    const QString unit = forceTitle.mid(forceTitle.lastIndexOf(QStringLiteral(" / ")) + 3);
+    for (int code : {0, 1, 2}) {
+        if (forceUnitTextFor(code) == unit) {
+            forceUnit = code;
+            return true;
+        }
+    }
+    return false;
+}
+
+float rateFromTimes(const QList<QStringList> &rows)
+{
+    if (rows.size() < 2)
+        return 0.0f;
+    const double last = rows.last().value(0).toDouble();
+    if (!(last > 0.0))
+        return 0.0f;
+    // The times are rounded to a thousandth: the rate lies between the rates
+    // of the last time plus and minus half of that. Gauges sample at whole
+    // rates; take one when it fits.
+    const double steps = double(rows.size() - 1);
+    const double rate = steps / last;
+    const double lowest = steps / (last + kTimeRounding);
+    const double highest = last > kTimeRounding ? steps / (last - kTimeRounding) : rate;
+    const double whole = std::round(rate);
+    if (whole >= lowest && whole <= highest)
+        return float(whole);
+    if (std::ceil(lowest) <= highest)
+        return float(std::ceil(lowest));
+    return float(std::round(rate * kRateResolution) / kRateResolution);
+}
+
+// A force cell back in newtons. "-0.0" stands for a small negative force:
+// it comes back as the smallest one, so that it shows as the file shows it.
+float shownForce(const QString &cell, double factor)
+{
+    const float force = float(cell.toDouble() / factor);
+    if (force == 0.0f && cell.startsWith(QLatin1Char('-')))
+        return -std::numeric_limits<float>::denorm_min();
+    return force;
+}
+
+void fillSummary(Measurement &m)
+{
+    if (m.forces.isEmpty())
+        return;
+    m.forceStart = m.forces.first();
+    m.forceEnd = m.forces.last();
+    double sum = 0.0;
+    float largest = m.forces.first();
+    for (float f : qAsConst(m.forces)) {
+        sum += double(f);
+        largest = std::max(largest, f);
+    }
+    m.forceMax = largest;
+    m.forceAvg = float(sum / double(m.forces.size()));
+}
+
+// The archived samples show in the file's unit exactly as the file shows them.
+bool showsAs(const Measurement &archived, const QStringList &shown, double factor)
+{
+    if (archived.forces.size() != shown.size())
+        return false;
+    for (int j = 0; j < shown.size(); ++j) {
+        if (formatForce(archived.forces.at(j), factor) != shown.at(j))
+            return false;
+    }
+    return true;
+}
+
+bool keptFromGauge(MeasurementArchive &archive, const QByteArray &serialNr, const Measurement &m,
+                   const QStringList &shown, double factor)
+{
+    for (qint64 id : archive.sameMinute(serialNr, m)) {
+        const auto archived = archive.load(id);
+        if (archived && showsAs(archived->measurement, shown, factor))
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+CsvImportProblem readExportFile(const QString &path, CsvExportFile &file)
+{
+    QFile in(path);
+    if (!in.open(QIODevice::ReadOnly))
+        return CsvImportProblem::NotReadable;
+    QList<QStringList> rows;
+    while (!in.atEnd()) {
+        QByteArray line = in.readLine();
+        while (line.endsWith('\n') || line.endsWith('\r'))
+            line.chop(1);
+        if (rows.isEmpty() && line == "sep=,")
+            continue;
+        rows.append(splitCells(QString::fromLatin1(line)));
+    }
+    if (rows.size() < kHeaderRows || rows.at(kDeviceRow).value(0) != QLatin1String(kDeviceName))
+        return CsvImportProblem::NotAnExport;
+
+    const int columns = rows.at(kNumberRow).size() - 1;
+    if (columns < 1)
+        return CsvImportProblem::NotAnExport;
+    file.serialNr = rows.at(kSerialRow).value(1).toLatin1();
+    if (!unitCodeOf(rows.at(kTitleRow).value(1), file.forceUnit))
+        return CsvImportProblem::UnknownUnit;
+    const double factor = forceUnitFactorFor(file.forceUnit);
+    const QList<QStringList> samples = rows.mid(kHeaderRows);
+    const float rate = rateFromTimes(samples);
+
+    for (int k = 1; k <= columns; ++k) {
+        bool isNumber = false;
+        Measurement m(rows.at(kNumberRow).value(k).toInt(&isNumber));
+        if (!isNumber)
+            return CsvImportProblem::NotAnExport;
+        const QDate date = parseShownDate(rows.at(kDateRow).value(k));
+        const QTime time = parseShownTime(rows.at(kTimeRow).value(k));
+        m.dateText = date.toString(kDevicePattern).toLatin1();
+        m.timeText = time.toString(kTimePattern).toLatin1();
+        m.sampleRate = rate;
+        QStringList shown;
+        for (const QStringList &row : samples) {
+            const QString cell = row.value(k);
+            if (cell.isEmpty())
+                break;
+            shown.append(cell);
+            m.forces.append(shownForce(cell, factor));
+        }
+        m.sampleCount = uint32_t(m.forces.size());
+        fillSummary(m);
+        file.records.append(m);
+        file.shownForces.append(shown);
+    }
+    return CsvImportProblem::None;
+}
+
+CsvImportReport importExportFile(MeasurementArchive &archive, const QString &path)
+{
+    CsvImportReport report;
+    CsvExportFile file;
+    report.problem = readExportFile(path, file);
+    if (report.problem != CsvImportProblem::None)
+        return report;
+    report.found = file.records.size();
+
+    const double factor = forceUnitFactorFor(file.forceUnit);
+    QList<Measurement *> fresh;
+    for (int i = 0; i < file.records.size(); ++i) {
+        Measurement &m = file.records[i];
+        if (!isCompleteRecord(m))
+            continue;
+        if (keptFromGauge(archive, file.serialNr, m, file.shownForces.at(i), factor))
+            ++report.alreadyKept;
+        else
+            fresh.append(&m);
+    }
+    if (fresh.isEmpty() && report.alreadyKept == 0) {
+        report.problem = CsvImportProblem::NoMeasurements;
+        return report;
+    }
+    const ArchiveDevice device{file.serialNr, QByteArray(""), file.forceUnit};
+    const QString source = QStringLiteral("CSV: ") + QFileInfo(path).fileName();
+    int added = 0;
+    report.status =
+        archive.storeRecords(device, fresh, QDateTime::currentDateTimeUtc(), source, &added);
+    report.added = added;
+    report.alreadyKept += fresh.size() - added;
+    return report;
+}
