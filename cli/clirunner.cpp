@@ -1,5 +1,6 @@
 #include "cli/clirunner.h"
 
+#include "archive/archivelookup.h"
 #include "cli/clijson.h"
 #include "device/interfacehardware.h"
 #include "device/protocol.h"
@@ -11,6 +12,8 @@
 #include <QBuffer>
 #include <QCoreApplication>
 #include <QFile>
+#include <QDateTime>
+#include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
 
@@ -206,10 +209,49 @@ int CliRunner::download()
     const int written = writeDownload(data);
     if (written != kExitOk)
         return written;
+    if (!archiveDownload(data))
+        return kExitFile;
     if (!complete)
         return kExitCommunication;
     message(Cli::tr("Übertragene Messungen: %1").arg(data.records.size()));
     return kExitOk;
+}
+
+bool CliRunner::archiveDownload(const DeviceData &data)
+{
+    const QString path = MeasurementArchive::pathFor(m_status.archivePath);
+    ArchiveStatus status = m_archive.open(path);
+    if (status.ok())
+        status = m_archive.storeTransfer({data.serialNr, data.swVersion, data.forceUnit},
+                                         data.records, QDateTime::currentDateTimeUtc());
+    m_archive.close();
+    if (status.ok())
+        return true;
+    error(Cli::tr("Das Archiv '%1' konnte nicht geschrieben werden: %2")
+              .arg(QDir::toNativeSeparators(path), status.detail));
+    return false;
+}
+
+bool CliRunner::archivedSlots(const QByteArray &serialNr, const QList<int> &slotNumbers,
+                              QList<int> &archived)
+{
+    archived = slotNumbers;
+    const QString path = MeasurementArchive::pathFor(m_status.archivePath);
+    if (slotNumbers.isEmpty() || !QFileInfo::exists(path))
+        return true;
+    QList<Measurement *> records;
+    const TransferResult read = m_session.readSlots(records, {}, slotNumbers, false);
+    archived.clear();
+    if (read.ok() && m_archive.open(path).ok()) {
+        ArchiveLookup lookup(m_archive);
+        for (Measurement *m : qAsConst(records)) {
+            if (lookup.fillKnownSamples(serialNr, *m))
+                archived.append(m->number);
+        }
+    }
+    m_archive.close();
+    qDeleteAll(records);
+    return read.ok();
 }
 
 int CliRunner::writeDownload(const DeviceData &data)
@@ -252,10 +294,31 @@ int CliRunner::erase()
               Cli::tr("Es wurde nichts gelöscht."));
         return kExitCommunication;
     }
+    // Once there is an archive, only what it holds is erased.
+    QList<int> toErase = filled;
+    if (!m_request.slotNumbers.isEmpty()) {
+        toErase.clear();
+        for (int slot : m_request.slotNumbers)
+            if (filled.contains(slot))
+                toErase.append(slot);
+    }
+    QList<int> archived;
+    if (!archivedSlots(data.serialNr, toErase, archived)) {
+        m_session.close();
+        error(Cli::tr("Fehler beim Übertragen der Daten!") + QLatin1Char(' ') +
+              Cli::tr("Es wurde nichts gelöscht."));
+        return kExitCommunication;
+    }
+    QList<int> notArchived;
+    for (int slot : toErase)
+        if (!archived.contains(slot))
+            notArchived.append(slot);
     const QList<int> &requested = m_request.slotNumbers;
     const EraseResult result =
-        requested.isEmpty() ? m_session.eraseAll(data.serialNr, filled, progress())
-                            : m_session.erase(data.serialNr, requested, filled, progress());
+        notArchived.isEmpty() && requested.isEmpty()
+            ? m_session.eraseAll(data.serialNr, filled, progress())
+            : m_session.erase(data.serialNr, notArchived.isEmpty() ? requested : archived,
+                              filled, progress());
     m_session.close();
     endProgress();
     if (result.wrongGauge) {
@@ -268,6 +331,12 @@ int CliRunner::erase()
         return kExitCommunication;
     }
     message(Cli::tr("Gelöschte Messungen: %1").arg(result.erasedSlots.size()));
+    if (!notArchived.isEmpty()) {
+        error(Cli::tr("Nicht im Archiv und darum nicht gelöscht: %1. Zuerst mit download "
+                      "übertragen.")
+                  .arg(QString::fromLatin1(slotListText(notArchived))));
+        return kExitCommunication;
+    }
     return kExitOk;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cli/cliargs.h"
+#include "archive/measurementarchive.h"
 #include "device/gaugesession.h"
 #include "settings/statusini.h"
 
@@ -39,6 +40,11 @@ private:
     int writeDownload(const DeviceData &data);
     // Writes `bytes` to the output file or standard output.
     int writeOutput(const QByteArray &bytes);
+    // Keeps a download in the window's archive, as every transfer there is.
+    bool archiveDownload(const DeviceData &data);
+    // Of the filled `slots`, those whose measurement the archive holds; all
+    // of them while there is no archive file yet. False when a read failed.
+    bool archivedSlots(const QByteArray &serialNr, const QList<int> &slots, QList<int> &archived);
     SessionProgress progress();
     void endProgress();
     void message(const QString &text);
@@ -49,6 +55,7 @@ private:
     QIODevice &m_err;
     StatusIni m_status;
     GaugeSession m_session;
+    MeasurementArchive m_archive;
     bool m_progressShown = false;
     bool m_progressLineOpen = false;
 };

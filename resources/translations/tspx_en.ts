@@ -201,12 +201,12 @@ Exit codes: 0 done, 2 wrong call, 3 no gauge found,
     </message>
     <message>
         <location filename="../../cli/clireport.cpp" line="+51"/>
-        <location filename="../../cli/clirunner.cpp" line="+284"/>
+        <location filename="../../cli/clirunner.cpp" line="+353"/>
         <source>Speicherplatz %1 ist leer.</source>
         <translation>Slot %1 is empty.</translation>
     </message>
     <message>
-        <location filename="../../cli/clirunner.cpp" line="-194"/>
+        <location filename="../../cli/clirunner.cpp" line="-260"/>
         <source>Speicherplatz %1 von %2</source>
         <translation>Slot %1 of %2</translation>
     </message>
@@ -223,12 +223,13 @@ Exit codes: 0 done, 2 wrong call, 3 no gauge found,
     <message>
         <location line="+38"/>
         <location line="+18"/>
-        <location line="+81"/>
+        <location line="+120"/>
+        <location line="+15"/>
         <source>Fehler beim Übertragen der Daten!</source>
         <translation>Error while transferring the data!</translation>
     </message>
     <message>
-        <location line="-79"/>
+        <location line="-133"/>
         <source>Die Kennung des Geräts wurde nicht gelesen.</source>
         <translation>The identity of the gauge was not read.</translation>
     </message>
@@ -238,27 +239,38 @@ Exit codes: 0 done, 2 wrong call, 3 no gauge found,
         <translation>Slots affected: %1</translation>
     </message>
     <message>
-        <location line="+37"/>
+        <location line="+39"/>
         <source>Übertragene Messungen: %1</source>
         <translation>Measurements transferred: %1</translation>
     </message>
     <message>
-        <location line="+59"/>
+        <location line="+14"/>
+        <source>Das Archiv &apos;%1&apos; konnte nicht geschrieben werden: %2</source>
+        <translation>The archive &apos;%1&apos; could not be written: %2</translation>
+    </message>
+    <message>
+        <location line="+103"/>
         <source>Gelöschte Messungen: %1</source>
         <translation>Measurements erased: %1</translation>
     </message>
     <message>
-        <location line="-33"/>
+        <location line="+2"/>
+        <source>Nicht im Archiv und darum nicht gelöscht: %1. Zuerst mit download übertragen.</source>
+        <translation>Not in the archive and therefore not erased: %1. Transfer them with download first.</translation>
+    </message>
+    <message>
+        <location line="-56"/>
         <source>Die Datei &apos;%1&apos; konnte nicht geschrieben werden!</source>
         <translation>The file &apos;%1&apos; could not be written!</translation>
     </message>
     <message>
         <location line="+15"/>
+        <location line="+15"/>
         <source>Es wurde nichts gelöscht.</source>
         <translation>Nothing was erased.</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+16"/>
         <source>Das Gerät hat seine Seriennummer nicht genannt. Es wurde nichts gelöscht.</source>
         <translation>The gauge did not tell its serial number. Nothing was erased.</translation>
     </message>

@@ -201,12 +201,12 @@ Codes de retour : 0 terminé, 2 appel erroné, 3 aucun appareil trouvé,
     </message>
     <message>
         <location filename="../../cli/clireport.cpp" line="+51"/>
-        <location filename="../../cli/clirunner.cpp" line="+284"/>
+        <location filename="../../cli/clirunner.cpp" line="+353"/>
         <source>Speicherplatz %1 ist leer.</source>
         <translation>L&apos;emplacement %1 est vide.</translation>
     </message>
     <message>
-        <location filename="../../cli/clirunner.cpp" line="-194"/>
+        <location filename="../../cli/clirunner.cpp" line="-260"/>
         <source>Speicherplatz %1 von %2</source>
         <translation>Emplacement %1 sur %2</translation>
     </message>
@@ -223,12 +223,13 @@ Codes de retour : 0 terminé, 2 appel erroné, 3 aucun appareil trouvé,
     <message>
         <location line="+38"/>
         <location line="+18"/>
-        <location line="+81"/>
+        <location line="+120"/>
+        <location line="+15"/>
         <source>Fehler beim Übertragen der Daten!</source>
         <translation>Erreur lors du transfert des données !</translation>
     </message>
     <message>
-        <location line="-79"/>
+        <location line="-133"/>
         <source>Die Kennung des Geräts wurde nicht gelesen.</source>
         <translation>L&apos;identification de l&apos;appareil n&apos;a pas été lue.</translation>
     </message>
@@ -238,27 +239,38 @@ Codes de retour : 0 terminé, 2 appel erroné, 3 aucun appareil trouvé,
         <translation>Emplacements concernés : %1</translation>
     </message>
     <message>
-        <location line="+37"/>
+        <location line="+39"/>
         <source>Übertragene Messungen: %1</source>
         <translation>Mesures transférées : %1</translation>
     </message>
     <message>
-        <location line="+59"/>
+        <location line="+14"/>
+        <source>Das Archiv &apos;%1&apos; konnte nicht geschrieben werden: %2</source>
+        <translation>L&apos;archive &apos;%1&apos; n&apos;a pas pu être écrite : %2</translation>
+    </message>
+    <message>
+        <location line="+103"/>
         <source>Gelöschte Messungen: %1</source>
         <translation>Mesures effacées : %1</translation>
     </message>
     <message>
-        <location line="-33"/>
+        <location line="+2"/>
+        <source>Nicht im Archiv und darum nicht gelöscht: %1. Zuerst mit download übertragen.</source>
+        <translation>Absentes de l&apos;archive et donc non effacées : %1. Les transférer d&apos;abord avec download.</translation>
+    </message>
+    <message>
+        <location line="-56"/>
         <source>Die Datei &apos;%1&apos; konnte nicht geschrieben werden!</source>
         <translation>Le fichier &apos;%1&apos; n&apos;a pas pu être écrit !</translation>
     </message>
     <message>
         <location line="+15"/>
+        <location line="+15"/>
         <source>Es wurde nichts gelöscht.</source>
         <translation>Rien n&apos;a été effacé.</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+16"/>
         <source>Das Gerät hat seine Seriennummer nicht genannt. Es wurde nichts gelöscht.</source>
         <translation>L&apos;appareil n&apos;a pas indiqué son numéro de série. Rien n&apos;a été effacé.</translation>
     </message>

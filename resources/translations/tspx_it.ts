@@ -201,12 +201,12 @@ Codici di uscita: 0 eseguito, 2 chiamata errata, 3 nessuno strumento trovato,
     </message>
     <message>
         <location filename="../../cli/clireport.cpp" line="+51"/>
-        <location filename="../../cli/clirunner.cpp" line="+284"/>
+        <location filename="../../cli/clirunner.cpp" line="+353"/>
         <source>Speicherplatz %1 ist leer.</source>
         <translation>La posizione di memoria %1 è vuota.</translation>
     </message>
     <message>
-        <location filename="../../cli/clirunner.cpp" line="-194"/>
+        <location filename="../../cli/clirunner.cpp" line="-260"/>
         <source>Speicherplatz %1 von %2</source>
         <translation>Posizione %1 di %2</translation>
     </message>
@@ -223,12 +223,13 @@ Codici di uscita: 0 eseguito, 2 chiamata errata, 3 nessuno strumento trovato,
     <message>
         <location line="+38"/>
         <location line="+18"/>
-        <location line="+81"/>
+        <location line="+120"/>
+        <location line="+15"/>
         <source>Fehler beim Übertragen der Daten!</source>
         <translation>Errore durante il trasferimento dei dati!</translation>
     </message>
     <message>
-        <location line="-79"/>
+        <location line="-133"/>
         <source>Die Kennung des Geräts wurde nicht gelesen.</source>
         <translation>L&apos;identificazione dello strumento non è stata letta.</translation>
     </message>
@@ -238,27 +239,38 @@ Codici di uscita: 0 eseguito, 2 chiamata errata, 3 nessuno strumento trovato,
         <translation>Posizioni di memoria interessate: %1</translation>
     </message>
     <message>
-        <location line="+37"/>
+        <location line="+39"/>
         <source>Übertragene Messungen: %1</source>
         <translation>Misure trasferite: %1</translation>
     </message>
     <message>
-        <location line="+59"/>
+        <location line="+14"/>
+        <source>Das Archiv &apos;%1&apos; konnte nicht geschrieben werden: %2</source>
+        <translation>Non è stato possibile scrivere l&apos;archivio &apos;%1&apos;: %2</translation>
+    </message>
+    <message>
+        <location line="+103"/>
         <source>Gelöschte Messungen: %1</source>
         <translation>Misure cancellate: %1</translation>
     </message>
     <message>
-        <location line="-33"/>
+        <location line="+2"/>
+        <source>Nicht im Archiv und darum nicht gelöscht: %1. Zuerst mit download übertragen.</source>
+        <translation>Non presenti nell&apos;archivio e quindi non cancellate: %1. Trasferirle prima con download.</translation>
+    </message>
+    <message>
+        <location line="-56"/>
         <source>Die Datei &apos;%1&apos; konnte nicht geschrieben werden!</source>
         <translation>Non è stato possibile scrivere il file &apos;%1&apos;!</translation>
     </message>
     <message>
         <location line="+15"/>
+        <location line="+15"/>
         <source>Es wurde nichts gelöscht.</source>
         <translation>Non è stato cancellato nulla.</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+16"/>
         <source>Das Gerät hat seine Seriennummer nicht genannt. Es wurde nichts gelöscht.</source>
         <translation>Lo strumento non ha indicato il suo numero di serie. Non è stato cancellato nulla.</translation>
     </message>
