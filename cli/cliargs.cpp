@@ -8,9 +8,9 @@
 
 namespace {
 
-const QStringList kCommands = {QStringLiteral("scan"),     QStringLiteral("info"),
-                               QStringLiteral("list"),     QStringLiteral("download"),
-                               QStringLiteral("delete"),   QStringLiteral("report")};
+const QStringList kCommands = {QStringLiteral("scan"),   QStringLiteral("info"),
+                               QStringLiteral("list"),   QStringLiteral("download"),
+                               QStringLiteral("delete"), QStringLiteral("report")};
 
 bool isSlotNumber(int number)
 {
@@ -26,8 +26,8 @@ bool parseSlotRange(const QString &piece, QList<int> &slotNumbers)
     bool lastOk = false;
     const int first = ends.first().toInt(&firstOk);
     const int last = ends.size() == 2 ? ends.last().toInt(&lastOk) : first;
-    if (!firstOk || (ends.size() == 2 && !lastOk) || !isSlotNumber(first) ||
-        !isSlotNumber(last) || last < first)
+    if (!firstOk || (ends.size() == 2 && !lastOk) || !isSlotNumber(first) || !isSlotNumber(last) ||
+        last < first)
         return false;
     for (int slot = first; slot <= last; ++slot)
         slotNumbers.append(slot);
@@ -47,15 +47,15 @@ CliParseResult usageError(const QString &message)
 QString commandsHelp()
 {
     return Cli::tr("Befehle:\n"
-              "  scan      die Schnittstellen COM1 bis COM30 und was auf ihnen antwortet\n"
-              "  info      Seriennummer, Softwarestand und Krafteinheit des Geräts\n"
-              "  list      die gespeicherten Messungen\n"
-              "  download  Messungen als CSV oder JSON (--slots oder --all, -o)\n"
-              "  delete    Messungen auf dem Gerät löschen (--slots oder --all, --yes)\n"
-              "  report    Protokoll einer Messung als PDF (--slot, -o)\n"
-              "\n"
-              "Rückgabewerte: 0 in Ordnung, 2 Aufruf falsch, 3 kein Gerät gefunden,\n"
-              "4 Fehler in der Verbindung mit dem Gerät, 5 Datei nicht geschrieben.\n");
+                   "  scan      die Schnittstellen COM1 bis COM30 und was auf ihnen antwortet\n"
+                   "  info      Seriennummer, Softwarestand und Krafteinheit des Geräts\n"
+                   "  list      die gespeicherten Messungen\n"
+                   "  download  Messungen als CSV oder JSON (--slots oder --all, -o)\n"
+                   "  delete    Messungen auf dem Gerät löschen (--slots oder --all, --yes)\n"
+                   "  report    Protokoll einer Messung als PDF (--slot, -o)\n"
+                   "\n"
+                   "Rückgabewerte: 0 in Ordnung, 2 Aufruf falsch, 3 kein Gerät gefunden,\n"
+                   "4 Fehler in der Verbindung mit dem Gerät, 5 Datei nicht geschrieben.\n");
 }
 
 // Checks what each command needs and fills the request.
@@ -68,8 +68,8 @@ CliParseResult checkedRequest(const QCommandLineParser &parser, CliRequest reque
         if (!takesSlots)
             return usageError(Cli::tr("--slots gilt nur für download und delete."));
         if (!parseSlotList(parser.value(QStringLiteral("slots")), request.slotNumbers))
-            return usageError(Cli::tr("Ungültige Speicherplätze: %1")
-                                  .arg(parser.value(QStringLiteral("slots"))));
+            return usageError(
+                Cli::tr("Ungültige Speicherplätze: %1").arg(parser.value(QStringLiteral("slots"))));
     }
     request.allSlots = parser.isSet(QStringLiteral("all"));
     if (request.allSlots && !request.slotNumbers.isEmpty())
@@ -89,7 +89,7 @@ CliParseResult checkedRequest(const QCommandLineParser &parser, CliRequest reque
             return usageError(Cli::tr("report braucht --slot N (1 bis 50)."));
         if (request.output == QLatin1String("-"))
             return usageError(Cli::tr("Das Protokoll wird in eine Datei geschrieben, nicht auf die "
-                                 "Standardausgabe."));
+                                      "Standardausgabe."));
     }
     CliParseResult result;
     result.run = true;
@@ -128,8 +128,8 @@ bool parseSlotList(const QString &text, QList<int> &slotNumbers)
 CliParseResult parseCliArguments(const QStringList &arguments, const QString &versionText)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        Cli::tr("Liest Messungen des Kraftmessgeräts Tensimo Parl über die serielle Schnittstelle."));
+    parser.setApplicationDescription(Cli::tr(
+        "Liest Messungen des Kraftmessgeräts Tensimo Parl über die serielle Schnittstelle."));
     parser.addPositionalArgument(QStringLiteral("command"), commandsHelp(),
                                  QStringLiteral("<scan|info|list|download|delete|report>"));
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
@@ -140,13 +140,15 @@ CliParseResult parseCliArguments(const QStringList &arguments, const QString &ve
     parser.addOptions({
         {QStringLiteral("port"), Cli::tr("Nur diese Schnittstelle (COMn oder Gerätedatei)."),
          QStringLiteral("port")},
-        {QStringLiteral("lang"), Cli::tr("Sprache der Texte (en, fr, it)."), QStringLiteral("code")},
+        {QStringLiteral("lang"), Cli::tr("Sprache der Texte (en, fr, it)."),
+         QStringLiteral("code")},
         {{QStringLiteral("q"), QStringLiteral("quiet")}, Cli::tr("Keine Meldungen außer Fehlern.")},
         {QStringLiteral("verbose"), Cli::tr("Protokollzeilen auf der Standardfehlerausgabe.")},
         {QStringLiteral("slots"), Cli::tr("Speicherplätze, z. B. 1,3-7."), QStringLiteral("list")},
         {QStringLiteral("all"), Cli::tr("Alle Speicherplätze.")},
         {{QStringLiteral("o"), QStringLiteral("output")},
-         Cli::tr("Zieldatei; - für die Standardausgabe."), QStringLiteral("file")},
+         Cli::tr("Zieldatei; - für die Standardausgabe."),
+         QStringLiteral("file")},
         {QStringLiteral("format"), Cli::tr("csv (wie der Export des Programms) oder json."),
          QStringLiteral("format"), QStringLiteral("csv")},
         {QStringLiteral("yes"), Cli::tr("Löschen ohne Rückfrage bestätigen.")},

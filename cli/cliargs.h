@@ -25,7 +25,7 @@ enum CliExitCode
 // One call of tspx-cli, as given on its command line.
 struct CliRequest
 {
-    QString command; // scan, info, list, download, delete, report
+    QString command;        // scan, info, list, download, delete, report
     QList<int> slotNumbers; // ascending, without repeats; empty means all
     bool allSlots = false;
     QString output; // a file name, or "-" for standard output

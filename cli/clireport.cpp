@@ -48,9 +48,6 @@ int writeCliReport(const DeviceData &data, const StatusIni &status, int slot,
         err.write(pdfNotWrittenMessage(fileName).toUtf8() + '\n');
         return kExitFile;
     }
-    err.write(Cli::tr("Speicherplatz %1 ist leer.")
-                  .arg(slot)
-                  .toUtf8() +
-              '\n');
+    err.write(Cli::tr("Speicherplatz %1 ist leer.").arg(slot).toUtf8() + '\n');
     return kExitCommunication;
 }

@@ -6,14 +6,14 @@
 #include "device/protocol.h"
 #include "device/rs232win.h"
 #include "measurement/dblist.h"
-#include "measurement/measurementset.h"
 #include "measurement/devicedata.h"
+#include "measurement/measurementset.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
-#include <QFile>
 #include <QDateTime>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 
@@ -49,8 +49,7 @@ bool portExists(const QString &location)
 
 CliRunner::CliRunner(const CliRequest &request, QIODevice &out, QIODevice &err,
                      const LinkTiming &timing)
-    : m_request(request), m_out(out), m_err(err), m_status("status"),
-      m_session(&m_status, timing)
+    : m_request(request), m_out(out), m_err(err), m_status("status"), m_session(&m_status, timing)
 {
     m_status.load();
 }
@@ -90,10 +89,8 @@ SessionProgress CliRunner::progress()
     if (!m_progressShown || m_request.quiet)
         return {};
     return [this](int slot) {
-        m_err.write('\r' + Cli::tr("Speicherplatz %1 von %2")
-                               .arg(slot)
-                               .arg(Protocol::kSlotCount)
-                               .toUtf8());
+        m_err.write(
+            '\r' + Cli::tr("Speicherplatz %1 von %2").arg(slot).arg(Protocol::kSlotCount).toUtf8());
         m_progressLineOpen = true;
         return true;
     };
@@ -158,13 +155,11 @@ int CliRunner::info()
     return kExitOk;
 }
 
-bool CliRunner::readMeasurements(DeviceData &data, const QList<int> &slotNumbers,
-                                 bool withSamples)
+bool CliRunner::readMeasurements(DeviceData &data, const QList<int> &slotNumbers, bool withSamples)
 {
     const bool identityRead = m_session.readIdentity(data);
     data.clear();
-    TransferResult result =
-        m_session.readSlots(data.records, progress(), slotNumbers, withSamples);
+    TransferResult result = m_session.readSlots(data.records, progress(), slotNumbers, withSamples);
     result.identityFailed = !identityRead;
     endProgress();
     sortNewestFirst(data.records);
@@ -258,8 +253,8 @@ int CliRunner::writeDownload(const DeviceData &data)
 {
     if (m_request.format == QLatin1String("json"))
         return writeOutput(measurementsJson(data));
-    const DbList table(constRecords(data.records), QString::fromLatin1(data.serialNr), data.forceUnitText,
-                       data.forceUnitFactor);
+    const DbList table(constRecords(data.records), QString::fromLatin1(data.serialNr),
+                       data.forceUnitText, data.forceUnitFactor);
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     quint64 rows = 0;
@@ -317,8 +312,8 @@ int CliRunner::erase()
     const EraseResult result =
         notArchived.isEmpty() && requested.isEmpty()
             ? m_session.eraseAll(data.serialNr, filled, progress())
-            : m_session.erase(data.serialNr, notArchived.isEmpty() ? requested : archived,
-                              filled, progress());
+            : m_session.erase(data.serialNr, notArchived.isEmpty() ? requested : archived, filled,
+                              progress());
     m_session.close();
     endProgress();
     if (result.wrongGauge) {
@@ -353,6 +348,6 @@ int CliRunner::report()
         error(Cli::tr("Speicherplatz %1 ist leer.").arg(m_request.slot));
         return kExitCommunication;
     }
-    return writeCliReport(data, m_status, m_request.slot, m_request.output,
-                          m_request.designation, m_err);
+    return writeCliReport(data, m_status, m_request.slot, m_request.output, m_request.designation,
+                          m_err);
 }

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "cli/cliargs.h"
 #include "archive/measurementarchive.h"
+#include "cli/cliargs.h"
 #include "device/gaugesession.h"
 #include "settings/statusini.h"
 

@@ -57,7 +57,8 @@ int main(int argc, char **argv)
     out.open(stdout, QIODevice::WriteOnly | QIODevice::Unbuffered);
     err.open(stderr, QIODevice::WriteOnly | QIODevice::Unbuffered);
 
-    const CliParseResult parsed = parseCliArguments(arguments, QString::fromLatin1(versionString()));
+    const CliParseResult parsed =
+        parseCliArguments(arguments, QString::fromLatin1(versionString()));
     if (!parsed.run) {
         (parsed.exitCode == kExitOk ? out : err).write(parsed.message.toUtf8());
         return parsed.exitCode;

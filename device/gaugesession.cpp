@@ -124,7 +124,8 @@ bool GaugeSession::readSlotValues(int slot, Measurement &measurement, bool withS
     if (withSamples && m_known && !m_serialNr.isEmpty())
         return readSlotValuesQuick(slot, measurement);
     QuorixTSPX &gauge = device();
-    bool ok = gauge.readCommand(Protocol::kSampleRate, slot, measurement.sampleRate) == Protocol::kOk;
+    bool ok =
+        gauge.readCommand(Protocol::kSampleRate, slot, measurement.sampleRate) == Protocol::kOk;
     if (withSamples)
         ok &= gauge.readCommand(Protocol::kForces, slot, measurement.forces) == Protocol::kOk;
     ok &= gauge.readCommand(Protocol::kForceStart, slot, measurement.forceStart) == Protocol::kOk;
@@ -141,7 +142,8 @@ bool GaugeSession::readSlotValues(int slot, Measurement &measurement, bool withS
 bool GaugeSession::readSlotValuesQuick(int slot, Measurement &measurement)
 {
     QuorixTSPX &gauge = device();
-    bool ok = gauge.readCommand(Protocol::kSampleRate, slot, measurement.sampleRate) == Protocol::kOk;
+    bool ok =
+        gauge.readCommand(Protocol::kSampleRate, slot, measurement.sampleRate) == Protocol::kOk;
     ok &= gauge.readCommand(Protocol::kForceStart, slot, measurement.forceStart) == Protocol::kOk;
     ok &= gauge.readCommand(Protocol::kForceEnd, slot, measurement.forceEnd) == Protocol::kOk;
     ok &= gauge.readCommand(Protocol::kForceMax, slot, measurement.forceMax) == Protocol::kOk;

@@ -76,8 +76,7 @@ public:
     // "readCommand retCum=" per filled slot. Without samples the sample list
     // ("dMsFc", nearly all of the bytes) is left out.
     TransferResult readSlots(QList<Measurement *> &records, const SessionProgress &progress,
-                             const QList<int> &slotNumbers = QList<int>(),
-                             bool withSamples = true);
+                             const QList<int> &slotNumbers = QList<int>(), bool withSamples = true);
     // Reads the count of every slot; `filled` gets those holding a
     // measurement. False when a read failed.
     bool readFilledSlots(QList<int> &filled);

@@ -11,6 +11,7 @@
 #include <QPrinter>
 #include <QSemaphore>
 #include <QString>
+#include <functional>
 
 #include <memory>
 
@@ -126,6 +127,9 @@ private:
     void exportCSV(const QList<const Measurement *> &list);
     void exportCSV(const QList<const Measurement *> &list, const DeviceData &source);
     void printReport(int number, QPrinter *reportPrinter);
+    // Runs `write` (0: written) with the wait cursor and the export's status
+    // texts, remembers the folder and reports a file not written.
+    void writeExport(const QString &fileName, const std::function<int()> &write);
     // Clears the status bar a moment after an export's closing message.
     void startStatusClearTimer();
 

@@ -218,27 +218,11 @@ void Mainform::on_actionExcelExportieren_triggered()
 
     QString filter = tr("Excel-Arbeitsmappe") + QStringLiteral(" (*.xlsx)");
     QString fileName = QFileDialog::getSaveFileName(this, tr("Als Excel-Datei exportieren"),
-                                                    status->lastExportListPath,
-                                                    filter, &filter);
+                                                    status->lastExportListPath, filter, &filter);
     if (fileName.isEmpty())
         return;
     if (QFileInfo(fileName).suffix().isEmpty())
         fileName += QLatin1Char('.') + kWorkbookSuffix;
 
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    statusBar()->showMessage(tr("Daten werden exportiert..."));
-    QCoreApplication::processEvents();
-    const int result = writeWorkbook(fileName, {set});
-    status->lastExportListPath = QFileInfo(fileName).path();
-    status->save();
-    QApplication::restoreOverrideCursor();
-
-    if (result == 0) {
-        statusBar()->showMessage(tr("Daten exportiert."));
-    } else {
-        statusBar()->showMessage(tr("Daten wurden nicht exportiert."));
-        errorMessage->showMessage(
-            tr("Die Datei '%1' konnte nicht geschrieben werden!").arg(fileName));
-    }
-    startStatusClearTimer();
+    writeExport(fileName, [&] { return writeWorkbook(fileName, {set}); });
 }

@@ -4,10 +4,10 @@
 // Its texts have a context of their own, "MainformArchive".
 #include "ui/mainform.h"
 
-#include "base/log.h"
 #include "archive/archivelookup.h"
 #include "archive/csvimport.h"
 #include "archive/measurementarchive.h"
+#include "base/log.h"
 #include "settings/statusini.h"
 #include "ui/archivefilterbar.h"
 #include "ui/archivetree.h"

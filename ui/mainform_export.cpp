@@ -69,12 +69,18 @@ void Mainform::exportCSV(const QList<const Measurement *> &list, const DeviceDat
     if (fileName.isEmpty())
         return;
 
+    writeExport(fileName,
+                [&] { return table.exportListCSV(fileName, status->exportListCsvWithSepHeader); });
+}
+
+void Mainform::writeExport(const QString &fileName, const std::function<int()> &write)
+{
     QApplication::setOverrideCursor(Qt::WaitCursor);
     QCoreApplication::processEvents();
     statusBar()->showMessage(tr("Daten werden exportiert..."));
     QCoreApplication::processEvents();
 
-    const int result = table.exportListCSV(fileName, status->exportListCsvWithSepHeader);
+    const int result = write();
     status->lastExportListPath = QFileInfo(fileName).path();
     status->save();
     QApplication::restoreOverrideCursor();

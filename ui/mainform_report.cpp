@@ -25,10 +25,9 @@ void Mainform::on_actionAlsPDFspeichern_triggered()
     const MeasurementSet selection = selectedSet();
     ReportPrinter report(reportData(), *status, ui->qwtPlot, this);
     const PlotAnalysis::MarkersHidden plainDiagram(m_analysis);
-    const ReportResult result =
-        selection.records.size() >= 2
-            ? report.saveSeriesPdf(selection, &pdfPrinter, fileName)
-            : report.savePdf(reportNumber(), &pdfPrinter, fileName);
+    const ReportResult result = selection.records.size() >= 2
+                                    ? report.saveSeriesPdf(selection, &pdfPrinter, fileName)
+                                    : report.savePdf(reportNumber(), &pdfPrinter, fileName);
     if (result == ReportResult::PdfNotWritten)
         errorMessage->showMessage(pdfNotWrittenMessage(fileName));
     else if (result == ReportResult::Printed && selection.records.size() < 2)

@@ -89,9 +89,9 @@ void Mainform::transferData()
         if (result.identityFailed)
             text += QLatin1Char(' ') + tr("Die Kennung des Geräts wurde nicht gelesen.");
         if (!result.failedSlots.isEmpty())
-            text += QLatin1Char(' ') + tr("Betroffene Speicherplätze: %1")
-                                            .arg(QString::fromLatin1(
-                                                slotListText(result.failedSlots)));
+            text +=
+                QLatin1Char(' ') + tr("Betroffene Speicherplätze: %1")
+                                       .arg(QString::fromLatin1(slotListText(result.failedSlots)));
         errorMessage->showMessage(text);
     }
     busyGuard.release();

@@ -149,8 +149,8 @@ void TestCli::downloadCsvIsTheWindowsExport()
     const DeviceData &data = m_env->window()->deviceData();
     QCOMPARE(data.records.size(), 3);
     const QString windowFile = m_env->filePath(QStringLiteral("window.csv"));
-    const DbList table(constRecords(data.records), QString::fromLatin1(data.serialNr), data.forceUnitText,
-                       data.forceUnitFactor);
+    const DbList table(constRecords(data.records), QString::fromLatin1(data.serialNr),
+                       data.forceUnitText, data.forceUnitFactor);
     QCOMPARE(table.exportListCSV(windowFile, m_env->status()->exportListCsvWithSepHeader), 0);
 
     CliCall toStdout;
@@ -206,9 +206,8 @@ void TestCli::downloadFailures_data()
 
     QTest::newRow("no gauge") << QStringList() << false << "out.csv" << int(kExitNoGauge) << false;
     // Lines 1-2 connect, 3-5 identity, 6-7 empty slots 1-2, 8-17 slot 3: slot 12 is silent.
-    QTest::newRow("gauge falls silent")
-        << QStringList{"--silent-from", "26"} << true << "out.csv" << int(kExitCommunication)
-        << true;
+    QTest::newRow("gauge falls silent") << QStringList{"--silent-from", "26"} << true << "out.csv"
+                                        << int(kExitCommunication) << true;
     QTest::newRow("unwritable file")
         << QStringList() << true << "missing-folder/out.csv" << int(kExitFile) << false;
 }
@@ -241,7 +240,8 @@ void TestCli::infoListAndScan()
     QVERIFY(m_env->startGauge(threeMeasurements(), {"--unit", "1"}));
     CliCall info;
     QCOMPARE(info.run({"info"}), int(kExitOk));
-    QCOMPARE(info.output(), QByteArray("serial\tSN-4711\nsoftware\t2.10\nunit\tkg\nmeasurements\t3\n"));
+    QCOMPARE(info.output(),
+             QByteArray("serial\tSN-4711\nsoftware\t2.10\nunit\tkg\nmeasurements\t3\n"));
 
     CliCall list;
     QCOMPARE(list.run({"list"}), int(kExitOk));
@@ -272,9 +272,9 @@ void TestCli::deleteErasesOnlyWhatWasAsked_data()
     QTest::newRow("two slots") << QStringList{"--slots", "3,12"} << QStringList() << all
                                << int(kExitOk) << QList<int>{3, 12};
     QTest::newRow("all") << all << QStringList() << all << int(kExitOk) << allSlotNumbers();
-    QTest::newRow("refused")
-        << QStringList{"--slots", "3,12"} << QStringList{"--answer", "12:dMsEr=-12"} << all
-        << int(kExitCommunication) << QList<int>{3, 12};
+    QTest::newRow("refused") << QStringList{"--slots", "3,12"}
+                             << QStringList{"--answer", "12:dMsEr=-12"} << all
+                             << int(kExitCommunication) << QList<int>{3, 12};
     // Once there is an archive, what it does not hold stays on the gauge.
     QTest::newRow("not archived") << all << QStringList() << QStringList{"--slots", "12"}
                                   << int(kExitCommunication) << QList<int>{12};

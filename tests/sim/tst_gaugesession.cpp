@@ -97,10 +97,10 @@ void TestGaugeSession::transferReadsEverySlotNewestFirst()
     const QList<QByteArray> lines = rig.jobTraffic();
     const int slot3 = lines.indexOf("#dMsCt003?");
     QVERIFY(slot3 > 0);
-    QCOMPARE(lines.mid(slot3, 10),
-             (QList<QByteArray>{"#dMsCt003?", "#dMsCt003?", "#dMsSR003?", "#dMsFc003?",
-                                "#dMsFS003?", "#dMsFP003?", "#dMsFX003?", "#dMsFA003?",
-                                "#dMsTm003?", "#dMsDt003?"}));
+    QCOMPARE(
+        lines.mid(slot3, 10),
+        (QList<QByteArray>{"#dMsCt003?", "#dMsCt003?", "#dMsSR003?", "#dMsFc003?", "#dMsFS003?",
+                           "#dMsFP003?", "#dMsFX003?", "#dMsFA003?", "#dMsTm003?", "#dMsDt003?"}));
     QCOMPARE(lines.count("#dMsCt004?"), 1);
 }
 
@@ -113,11 +113,9 @@ void TestGaugeSession::failedReadsNameTheirSlots_data()
 
     // Only an early slot fails: the last slot's success must not hide it.
     QTest::newRow("refused value in slot 3")
-        << QStringList{"--answer", "3:dMsSR=-9"} << QList<int>{3} << false
-        << QList<int>{12, 3, 30};
+        << QStringList{"--answer", "3:dMsSR=-9"} << QList<int>{3} << false << QList<int>{12, 3, 30};
     QTest::newRow("refused count in slot 7")
-        << QStringList{"--answer", "7:dMsCt=-9"} << QList<int>{7} << false
-        << QList<int>{12, 3, 30};
+        << QStringList{"--answer", "7:dMsCt=-9"} << QList<int>{7} << false << QList<int>{12, 3, 30};
     QTest::newRow("identity refused")
         << QStringList{"--answer", "swVer=-9"} << QList<int>{} << true << QList<int>{12, 3, 30};
     // Lines 1-2 open the link, 3-5 read the identity, 6 is dMsCt001.
@@ -150,8 +148,7 @@ void TestGaugeSession::cancelStopsAfterTheSlot()
     Rig rig;
     QVERIFY(rig.start(threeMeasurements()));
     DeviceData data;
-    const TransferResult result =
-        rig.session.transfer(data, [](int slot) { return slot < 5; });
+    const TransferResult result = rig.session.transfer(data, [](int slot) { return slot < 5; });
     QVERIFY(result.cancelled);
     QVERIFY(result.ok());
     QCOMPARE(numbersOf(data.records), QList<int>{3});
@@ -168,20 +165,18 @@ void TestGaugeSession::eraseChecksTheGaugeAndItsAnswers_data()
     QTest::addColumn<QList<int>>("failed");
     QTest::addColumn<int>("eraseCommands");
 
-    QTest::newRow("the gauge of the list")
-        << QByteArray("SN-4711") << QStringList() << false << QList<int>{12, 3} << QList<int>{}
-        << 2;
-    QTest::newRow("another gauge") << QByteArray("SN-0815") << QStringList() << true
-                                   << QList<int>{} << QList<int>{} << 0;
+    QTest::newRow("the gauge of the list") << QByteArray("SN-4711") << QStringList() << false
+                                           << QList<int>{12, 3} << QList<int>{} << 2;
+    QTest::newRow("another gauge")
+        << QByteArray("SN-0815") << QStringList() << true << QList<int>{} << QList<int>{} << 0;
     QTest::newRow("serial number unanswered")
         << QByteArray("SN-4711") << QStringList{"--silent-from", "3"} << true << QList<int>{}
         << QList<int>{} << 0;
     QTest::newRow("erase refused")
         << QByteArray("SN-4711") << QStringList{"--answer", "3:dMsEr=-12"} << false
         << QList<int>{12} << QList<int>{3} << 2;
-    QTest::newRow("erase unanswered")
-        << QByteArray("SN-4711") << QStringList{"--silent-from", "5"} << false
-        << QList<int>{12} << QList<int>{3} << 2;
+    QTest::newRow("erase unanswered") << QByteArray("SN-4711") << QStringList{"--silent-from", "5"}
+                                      << false << QList<int>{12} << QList<int>{3} << 2;
 }
 
 void TestGaugeSession::eraseChecksTheGaugeAndItsAnswers()
