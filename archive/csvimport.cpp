@@ -19,7 +19,6 @@ constexpr int kDateRow = 6;
 constexpr int kTimeRow = 7;
 constexpr int kTitleRow = 9;
 constexpr int kHeaderRows = 10;
-constexpr int kForceDecimals = 1;
 // Two-digit years before this one belong to the next century.
 constexpr int kEarliestYear = 1970;
 // The sample rate is found to a thousandth of a hertz.
