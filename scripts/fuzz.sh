@@ -18,16 +18,37 @@ source "$root/scripts/sanitizer-options.sh"
 scratch="$(mktemp -d)"
 trap 'rm -rf "$scratch"' EXIT
 findings="$build/fuzz-findings"
-failed=()
-for target in "${targets[@]}"; do
+# One target: its scratch corpus, the run, its exit status in <target>.status.
+run_target() {
+    local target="$1"
     mkdir -p "$scratch/$target"
     cp "$root/tests/fuzz/corpus/${target#fuzz_}/"* "$scratch/$target/"
-    echo "== $target: ${seconds} s"
     # -close_fd_mask=1 drops the program's own standard output; the reports
     # go to standard error. -timeout bounds one input (a hang is a finding).
-    if ! "$build/bin/$target" -max_total_time="$seconds" -timeout=20 -close_fd_mask=1 \
+    local status=0
+    "$build/bin/$target" -max_total_time="$seconds" -timeout=20 -close_fd_mask=1 \
         -print_final_stats=1 -artifact_prefix="$scratch/$target-" "$scratch/$target" \
-        2>"$scratch/$target.log"; then
+        2>"$scratch/$target.log" || status=$?
+    echo "$status" >"$scratch/$target.status"
+}
+
+# The targets run side by side, one a core: each still gets its full time.
+running=0
+for target in "${targets[@]}"; do
+    echo "== $target: ${seconds} s"
+    run_target "$target" &
+    running=$((running + 1))
+    if [ "$running" -ge "$(nproc)" ]; then
+        wait -n || true
+        running=$((running - 1))
+    fi
+done
+wait
+
+failed=()
+for target in "${targets[@]}"; do
+    echo "== $target"
+    if [ "$(cat "$scratch/$target.status")" != 0 ]; then
         failed+=("$target")
         mkdir -p "$findings"
         cp "$scratch/$target"-* "$findings/" 2>/dev/null || true

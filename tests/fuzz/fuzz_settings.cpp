@@ -103,7 +103,10 @@ void fuzzStatus(const QByteArray &contents)
     QList<StatusValues> loaded;
     {
         StatusIni status(name);
-        checkResult(status.load(), 12);
+        const int result = status.load();
+        // Fourteen fixed reads, the key list of [limits] and one read per
+        // limit key (at most a lower and an upper one per unit).
+        checkResult(result, 15 + 2 * int(status.forceLimits.size()));
         loaded.append(StatusValues(status));
         status.save();
     }
