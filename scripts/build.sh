@@ -4,5 +4,6 @@ set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 build="${BUILD_DIR:-$root/build}"
 "$root/scripts/install-deps.sh"
-cmake -S "$root" -B "$build" "$@" >/dev/null
+source "$root/scripts/build-options.sh"
+cmake -S "$root" -B "$build" $(generator_for "$build") "$@" >/dev/null
 cmake --build "$build" -j "$(nproc)"

@@ -8,12 +8,13 @@ set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 build="${ASAN_BUILD_DIR:-$root/build-asan}"
 "$root/scripts/install-deps.sh"
+source "$root/scripts/build-options.sh"
 
 # -fsanitize=fuzzer-no-link adds the coverage the fuzz targets need to every
 # library, so that one build serves both the tests and the fuzzers.
 flags="-fsanitize=address,undefined -fno-sanitize-recover=undefined"
 flags+=" -fno-omit-frame-pointer -fsanitize=fuzzer-no-link"
-cmake -S "$root" -B "$build" \
+cmake -S "$root" -B "$build" $(generator_for "$build") \
     -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
     -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DCMAKE_CXX_FLAGS="$flags" \
@@ -24,8 +25,5 @@ cmake --build "$build" -j "$(nproc)"
 [ "${1:-}" = --build-only ] && exit 0
 
 source "$root/scripts/sanitizer-options.sh"
-# Qt's libraries have no frame pointers: only the slow unwinder follows a leak's
-# allocation into the library that made it, which the suppressions match.
-export ASAN_OPTIONS="$ASAN_OPTIONS:fast_unwind_on_malloc=0"
 cd "$build"
-QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$(nproc)"
+QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$(test_jobs)"

@@ -5,5 +5,6 @@ root="$(cd "$(dirname "$0")/.." && pwd)"
 build="${BUILD_DIR:-$root/build}"
 # The benchmarks are built by scripts/bench.sh only.
 "$root/scripts/build.sh" -DTSPX_WERROR=ON -DTSPX_BUILD_BENCH=OFF "$@"
+source "$root/scripts/build-options.sh"
 cd "$build"
-QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$(nproc)"
+QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$(test_jobs)"
