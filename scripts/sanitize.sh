@@ -10,10 +10,10 @@ build="${ASAN_BUILD_DIR:-$root/build-asan}"
 "$root/scripts/install-deps.sh"
 source "$root/scripts/build-options.sh"
 
-# -fsanitize=fuzzer-no-link adds the coverage the fuzz targets need to every
-# library, so that one build serves both the tests and the fuzzers.
+# One build serves both the tests and the fuzzers: with TSPX_FUZZ the libraries
+# the fuzz targets reach also get libFuzzer's coverage (tests/fuzz/).
 flags="-fsanitize=address,undefined -fno-sanitize-recover=undefined"
-flags+=" -fno-omit-frame-pointer -fsanitize=fuzzer-no-link"
+flags+=" -fno-omit-frame-pointer"
 cmake -S "$root" -B "$build" $(generator_for "$build") \
     -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
     -DCMAKE_BUILD_TYPE=RelWithDebInfo \

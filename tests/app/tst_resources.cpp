@@ -4,7 +4,7 @@
 #include <QImage>
 #include <QLibraryInfo>
 #include <QTranslator>
-#include <QtTest>
+#include <QTest>
 
 namespace {
 const QString kProgramDir = QStringLiteral(TSPX_PROGRAM_DIR);

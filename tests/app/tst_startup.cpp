@@ -12,7 +12,7 @@
 #include <QMenu>
 #include <QRegularExpression>
 #include <QTimer>
-#include <QtTest>
+#include <QTest>
 
 #include <functional>
 #include <memory>

@@ -8,7 +8,7 @@
 #include <QSet>
 #include <QTranslator>
 #include <QXmlStreamReader>
-#include <QtTest>
+#include <QTest>
 
 #include <memory>
 

@@ -2,7 +2,7 @@
 
 #include <QDateTime>
 #include <QRegularExpression>
-#include <QtTest>
+#include <QTest>
 
 class TestVersion : public QObject
 {

@@ -7,7 +7,7 @@
 #include <QProcess>
 #include <QSqlDatabase>
 #include <QSqlQuery>
-#include <QtTest>
+#include <QTest>
 #include <cstring>
 #include <unistd.h>
 

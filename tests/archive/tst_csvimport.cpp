@@ -6,7 +6,7 @@
 #include "measurement/dblist.h"
 #include "measurement/devicedata.h"
 
-#include <QtTest>
+#include <QTest>
 
 class TestCsvImport : public QObject
 {

@@ -12,7 +12,7 @@
 #include "simprocess.h"
 
 #include <QFile>
-#include <QtTest>
+#include <QTest>
 #include <memory>
 
 namespace {

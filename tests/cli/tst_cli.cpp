@@ -15,7 +15,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
-#include <QtTest>
+#include <QTest>
 #include <memory>
 
 namespace {

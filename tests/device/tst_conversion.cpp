@@ -1,7 +1,7 @@
 #include "device/conversion.h"
 
 #include <QElapsedTimer>
-#include <QtTest>
+#include <QTest>
 
 class TestConversion : public QObject
 {

@@ -5,7 +5,7 @@
 #include "settings/statusini.h"
 
 #include <QSettings>
-#include <QtTest>
+#include <QTest>
 
 namespace {
 

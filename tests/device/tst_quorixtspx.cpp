@@ -3,7 +3,7 @@
 #include "scriptedport.h"
 
 #include <QTranslator>
-#include <QtTest>
+#include <QTest>
 
 #include <algorithm>
 

@@ -4,7 +4,7 @@
 #include "scriptedport.h"
 
 #include <QFile>
-#include <QtTest>
+#include <QTest>
 
 namespace {
 const QByteArray kCannotOpen = "RS232 kann nicht ge\xc3\xb6"

@@ -9,7 +9,7 @@
 #include <QElapsedTimer>
 #include <QErrorMessage>
 #include <QFile>
-#include <QtTest>
+#include <QTest>
 
 #include <algorithm>
 

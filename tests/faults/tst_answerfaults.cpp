@@ -10,7 +10,7 @@
 
 #include <QErrorMessage>
 #include <QProcess>
-#include <QtTest>
+#include <QTest>
 #include <qwt_plot_curve.h>
 #include <qwt_scale_div.h>
 

@@ -12,7 +12,7 @@
 #include <QFile>
 #include <QRandomGenerator>
 #include <QTimer>
-#include <QtTest>
+#include <QTest>
 
 #include <functional>
 #include <memory>

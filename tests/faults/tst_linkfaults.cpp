@@ -16,7 +16,7 @@
 #include <QMessageBox>
 #include <QProgressDialog>
 #include <QTimer>
-#include <QtTest>
+#include <QTest>
 
 #include <algorithm>
 #include <memory>

@@ -11,7 +11,7 @@
 #include "settings/statusini.h"
 
 #include <QElapsedTimer>
-#include <QtTest>
+#include <QTest>
 
 namespace {
 // What the search of all thirty ports may take at most.

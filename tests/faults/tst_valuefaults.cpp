@@ -9,7 +9,7 @@
 
 #include <QLabel>
 #include <QStandardItemModel>
-#include <QtTest>
+#include <QTest>
 #include <qwt_plot_curve.h>
 
 #include <memory>

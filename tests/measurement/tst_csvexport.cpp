@@ -1,7 +1,8 @@
 #include "logcapture.h"
 #include "measurement/dblist.h"
 
-#include <QtTest>
+#include <QTest>
+#include <QTranslator>
 #include <memory>
 #include <vector>
 

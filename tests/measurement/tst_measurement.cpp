@@ -2,7 +2,7 @@
 #include "measurement/fixednumber.h"
 #include "measurement/measurement.h"
 
-#include <QtTest>
+#include <QTest>
 #include <cmath>
 #include <limits>
 #include <random>

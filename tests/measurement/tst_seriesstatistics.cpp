@@ -3,7 +3,7 @@
 #include "measurement/curvealignment.h"
 #include "measurement/seriesstatistics.h"
 
-#include <QtTest>
+#include <QTest>
 #include <cmath>
 #include <memory>
 #include <vector>

@@ -6,7 +6,8 @@
 #include "workbookreader.h"
 
 #include <QTemporaryDir>
-#include <QtTest>
+#include <QTest>
+#include <cmath>
 #include <memory>
 #include <vector>
 

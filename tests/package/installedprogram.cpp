@@ -16,7 +16,7 @@
 #include <QSettings>
 #include <QTranslator>
 #include <QWidget>
-#include <QtTest>
+#include <QTest>
 
 namespace {
 

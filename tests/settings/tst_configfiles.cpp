@@ -2,7 +2,7 @@
 #include "settings/devicesettingsini.h"
 #include "settingstesthelpers.h"
 
-#include <QtTest>
+#include <QTest>
 
 // The program configuration file and the device settings file.
 class TestConfigFiles : public QObject

@@ -2,7 +2,7 @@
 #include "settings/settingspaths.h"
 #include "settingstesthelpers.h"
 
-#include <QtTest>
+#include <QTest>
 
 class TestIniStore : public QObject
 {

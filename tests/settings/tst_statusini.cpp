@@ -1,7 +1,7 @@
 #include "settings/statusini.h"
 #include "settingstesthelpers.h"
 
-#include <QtTest>
+#include <QTest>
 
 class TestStatusIni : public QObject
 {

@@ -3,7 +3,7 @@
 #include "sim/gaugecontroller.h"
 #include "simulatorport.h"
 
-#include <QtTest>
+#include <QTest>
 
 namespace {
 

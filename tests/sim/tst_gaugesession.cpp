@@ -9,7 +9,7 @@
 
 #include <QElapsedTimer>
 #include <QFile>
-#include <QtTest>
+#include <QTest>
 #include <memory>
 
 namespace {

@@ -6,7 +6,7 @@
 #include "simprocess.h"
 
 #include <QElapsedTimer>
-#include <QtTest>
+#include <QTest>
 #include <algorithm>
 
 namespace {

@@ -3,7 +3,7 @@
 #include "sim/simconfig.h"
 
 #include <QDateTime>
-#include <QtTest>
+#include <QTest>
 #include <algorithm>
 
 namespace {

@@ -6,7 +6,7 @@
 
 #include <QElapsedTimer>
 #include <QFileInfo>
-#include <QtTest>
+#include <QTest>
 #include <csignal>
 #include <fcntl.h>
 #include <poll.h>

@@ -23,7 +23,7 @@
 #include <QProcess>
 #include <QStandardItemModel>
 #include <QTemporaryDir>
-#include <QtTest>
+#include <QTest>
 #include <qwt_legend.h>
 #include <qwt_legend_label.h>
 #include <qwt_plot_canvas.h>

@@ -27,7 +27,7 @@
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QStandardItemModel>
-#include <QtTest>
+#include <QTest>
 #include <qwt_plot_curve.h>
 
 #include <memory>

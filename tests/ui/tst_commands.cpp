@@ -23,7 +23,7 @@
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QStatusBar>
-#include <QtTest>
+#include <QTest>
 
 #include <memory>
 #include <unistd.h>

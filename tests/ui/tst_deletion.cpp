@@ -12,7 +12,7 @@
 #include <QStandardItemModel>
 #include <QStatusBar>
 #include <QTimer>
-#include <QtTest>
+#include <QTest>
 
 #include <memory>
 #include <qwt_plot_curve.h>

@@ -12,7 +12,7 @@
 #include <QLocale>
 #include <QPointer>
 #include <QStandardItemModel>
-#include <QtTest>
+#include <QTest>
 #include <qwt_plot_curve.h>
 #include <qwt_scale_div.h>
 

@@ -16,7 +16,7 @@
 #include <QStandardItemModel>
 #include <QTextEdit>
 #include <QTimer>
-#include <QtTest>
+#include <QTest>
 #include <qwt_plot_curve.h>
 #include <qwt_scale_div.h>
 
