@@ -1,10 +1,15 @@
 # Sourced by the build scripts.
-# generator_for DIR: Ninja for a new build folder (it schedules the Qt code
-# generators better than make); an existing folder keeps the generator it was
-# made with, which cmake cannot change.
-generator_for() {
-    if [ ! -f "$1/CMakeCache.txt" ] && command -v ninja >/dev/null; then
-        echo "-GNinja"
+# new_folder_options DIR: for a new build folder, Ninja (it runs Qt's code
+# generators in parallel with the compiler) and a Release build (debug
+# information doubles what a build costs; for a debugger configure a folder of
+# your own, e.g. BUILD_DIR=build-debug scripts/build.sh -DCMAKE_BUILD_TYPE=Debug).
+# An existing folder keeps what it was made with.
+new_folder_options() {
+    if [ ! -f "$1/CMakeCache.txt" ]; then
+        if command -v ninja >/dev/null; then
+            echo "-GNinja"
+        fi
+        echo "-DCMAKE_BUILD_TYPE=Release"
     fi
 }
 # Most tests spend their time waiting for the serial line, not computing:

@@ -5,5 +5,5 @@ root="$(cd "$(dirname "$0")/.." && pwd)"
 build="${BUILD_DIR:-$root/build}"
 "$root/scripts/install-deps.sh"
 source "$root/scripts/build-options.sh"
-cmake -S "$root" -B "$build" $(generator_for "$build") "$@" >/dev/null
+cmake -S "$root" -B "$build" $(new_folder_options "$build") "$@" >/dev/null
 cmake --build "$build" -j "$(nproc)"

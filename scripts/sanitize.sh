@@ -14,7 +14,7 @@ source "$root/scripts/build-options.sh"
 # the fuzz targets reach also get libFuzzer's coverage (tests/fuzz/).
 flags="-fsanitize=address,undefined -fno-sanitize-recover=undefined"
 flags+=" -fno-omit-frame-pointer"
-cmake -S "$root" -B "$build" $(generator_for "$build") \
+cmake -S "$root" -B "$build" $(new_folder_options "$build") \
     -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
     -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DCMAKE_CXX_FLAGS="$flags" \
