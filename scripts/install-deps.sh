@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-  build-essential cmake ninja-build pkg-config
+  build-essential cmake ninja-build lld pkg-config
   qtbase5-dev libqt5sql5-sqlite libqwt-qt5-dev libqt5serialport5-dev libqt5svg5-dev libqt5svg5
   qttools5-dev qttools5-dev-tools qttranslations5-l10n
   libxlsxwriter-dev unzip                   # Excel export; its test reads the file back

@@ -366,7 +366,8 @@ void TestAnalysis::cursorReadsTheNearestSampleAndTheMaximumIsMarked()
     const QwtScaleMap x = ui->qwtPlot->canvasMap(QwtPlot::xBottom);
     const QwtScaleMap y = ui->qwtPlot->canvasMap(QwtPlot::yLeft);
     QTest::mouseMove(ui->qwtPlot->canvas(), QPoint(int(x.transform(2.02)), int(y.transform(50))));
-    QTRY_COMPARE(analysis->cursorMarker()->value().x(), 2.0);
+    // The sample times are computed, so 2.0 may be off in the last bit.
+    QTRY_VERIFY(qFuzzyCompare(analysis->cursorMarker()->value().x(), 2.0));
 
     // Of several curves the nearest on the screen, named in the readout.
     select({1, 5});
