@@ -128,7 +128,17 @@ bool GaugeSession::readSlotValues(int slot, Measurement &measurement, bool withS
         gauge.readCommand(Protocol::kSampleRate, slot, measurement.sampleRate) == Protocol::kOk;
     if (withSamples)
         ok &= gauge.readCommand(Protocol::kForces, slot, measurement.forces) == Protocol::kOk;
-    ok &= gauge.readCommand(Protocol::kForceStart, slot, measurement.forceStart) == Protocol::kOk;
+    ok &= readSummaryValues(slot, measurement);
+    return ok;
+}
+
+// The summary forces (start, end, maximum, mean), then time and date. Every
+// one is read even after a failed one.
+bool GaugeSession::readSummaryValues(int slot, Measurement &measurement)
+{
+    QuorixTSPX &gauge = device();
+    bool ok =
+        gauge.readCommand(Protocol::kForceStart, slot, measurement.forceStart) == Protocol::kOk;
     ok &= gauge.readCommand(Protocol::kForceEnd, slot, measurement.forceEnd) == Protocol::kOk;
     ok &= gauge.readCommand(Protocol::kForceMax, slot, measurement.forceMax) == Protocol::kOk;
     ok &= gauge.readCommand(Protocol::kForceAvg, slot, measurement.forceAvg) == Protocol::kOk;
@@ -144,12 +154,7 @@ bool GaugeSession::readSlotValuesQuick(int slot, Measurement &measurement)
     QuorixTSPX &gauge = device();
     bool ok =
         gauge.readCommand(Protocol::kSampleRate, slot, measurement.sampleRate) == Protocol::kOk;
-    ok &= gauge.readCommand(Protocol::kForceStart, slot, measurement.forceStart) == Protocol::kOk;
-    ok &= gauge.readCommand(Protocol::kForceEnd, slot, measurement.forceEnd) == Protocol::kOk;
-    ok &= gauge.readCommand(Protocol::kForceMax, slot, measurement.forceMax) == Protocol::kOk;
-    ok &= gauge.readCommand(Protocol::kForceAvg, slot, measurement.forceAvg) == Protocol::kOk;
-    ok &= gauge.readCommand(Protocol::kTime, slot, measurement.timeText) == Protocol::kOk;
-    ok &= gauge.readCommand(Protocol::kDate, slot, measurement.dateText) == Protocol::kOk;
+    ok &= readSummaryValues(slot, measurement);
     if (ok && m_known->fillKnownSamples(m_serialNr, measurement))
         return true;
     ok &= gauge.readCommand(Protocol::kForces, slot, measurement.forces) == Protocol::kOk;

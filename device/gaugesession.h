@@ -107,6 +107,7 @@ private:
     bool readSlot(int slot, QList<Measurement *> &records, bool withSamples);
     bool readSlotValues(int slot, Measurement &measurement, bool withSamples);
     bool readSlotValuesQuick(int slot, Measurement &measurement);
+    bool readSummaryValues(int slot, Measurement &measurement);
     QuorixTSPX &device();
 
     InterfaceHardware *m_hardware;
