@@ -32,6 +32,22 @@ run_target() {
     echo "$status" >"$scratch/$target.status"
 }
 
+# Each input a target failed on, as base64 and as the commands that replay it
+# from a checkout, so a finding is reproducible from the log alone.
+print_replay() {
+    local target="$1" input name
+    for input in "$scratch/$target"-*; do
+        [ -f "$input" ] || continue
+        name="$(basename "$input")"
+        echo "== $target failed on $name, base64:"
+        base64 -w0 "$input"
+        echo
+        echo "== replay: echo '$(base64 -w0 "$input")' | base64 -d >/tmp/$name &&" \
+            "scripts/sanitize.sh --configure-only && cmake --build build-asan --target $target &&" \
+            "(source scripts/sanitizer-options.sh; build-asan/bin/$target /tmp/$name)"
+    done
+}
+
 # The targets run side by side, all at once: on fewer cores than targets each
 # gets a share of the cores for the time given.
 for target in "${targets[@]}"; do
@@ -48,6 +64,7 @@ for target in "${targets[@]}"; do
         mkdir -p "$findings"
         cp "$scratch/$target"-* "$findings/" 2>/dev/null || true
         tail -n 60 "$scratch/$target.log"
+        print_replay "$target"
     fi
     grep -E '^stat::number_of_executed_units|^Done' "$scratch/$target.log" || true
 done

@@ -73,14 +73,15 @@ bool namesAnotherCommand(const QByteArray &answer, const QByteArray &sent, char 
     return match.hasMatch() && (verb != '?' || match.captured(1).toLatin1() != sent);
 }
 
-// A result: a decimal int, blanks around it allowed.
+// A result: a decimal int, blanks around it allowed; any number of leading
+// zeros ("000…0" of a hundred digits is 0).
 bool isResultNumber(const QByteArray &answer)
 {
     QByteArray text = answer.trimmed();
     const bool negative = text.startsWith('-');
     if (text.startsWith('+') || negative)
         text.remove(0, 1);
-    if (text.isEmpty() || text.size() > 64 ||
+    if (text.isEmpty() ||
         !QRegularExpression(QStringLiteral("^[0-9]+$")).match(QString::fromLatin1(text)).hasMatch())
         return false;
     while (text.size() > 1 && text.startsWith('0'))
