@@ -32,6 +32,9 @@ const std::vector<QStringList> &migrationSteps()
          QStringLiteral("CREATE INDEX measurement_quick ON measurement"
                         " (serial_nr, date_text, time_text, sample_count)"),
          QStringLiteral("CREATE INDEX measurement_browse ON measurement (serial_nr, taken_at)")},
+        // Version 2: every record is kept as the gauge sent it; `complete` is 0
+        // for one that lacks samples of its count or a date and time that parse.
+        {QStringLiteral("ALTER TABLE measurement ADD COLUMN complete INTEGER NOT NULL DEFAULT 1")},
     };
     return steps;
 }

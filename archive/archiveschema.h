@@ -9,7 +9,7 @@
 namespace ArchiveSchema {
 
 // The version this program writes.
-constexpr int kVersion = 1;
+constexpr int kVersion = 2;
 
 // The statements of step n (index n - 1) that bring version n - 1 to n.
 const std::vector<QStringList> &migrationSteps();

@@ -8,6 +8,11 @@ QuickKey QuickKey::of(const QByteArray &serialNr, const Measurement &m)
 
 bool isCompleteRecord(const Measurement &m)
 {
-    return m.sampleCount != 0 && uint32_t(m.forces.size()) == m.sampleCount &&
-           measurementDateTime(m).isValid() && measurementTime(m.timeText).isValid();
+    return holdsAllSamples(m) && measurementDateTime(m).isValid() &&
+           measurementTime(m.timeText).isValid();
+}
+
+bool holdsAllSamples(const Measurement &m)
+{
+    return m.sampleCount != 0 && uint32_t(m.forces.size()) == m.sampleCount;
 }

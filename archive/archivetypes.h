@@ -101,6 +101,9 @@ struct ArchiveFilter
 };
 
 // Whether the record holds what the gauge reported for it: every sample of its
-// count and a date and time that parse. Only such records are archived, and
-// only they count as archived when the gauge's copy is to be erased.
+// count and a date and time that parse. Every record is archived; one that is
+// not complete is flagged so.
 bool isCompleteRecord(const Measurement &m);
+// Whether the record holds every sample of its count (at least one). Only
+// such a copy can stand for the gauge's measurement when that is erased.
+bool holdsAllSamples(const Measurement &m);

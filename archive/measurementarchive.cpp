@@ -1,8 +1,8 @@
 #include "archive/measurementarchive.h"
 
-#include "base/log.h"
 #include "archive/archiveschema.h"
 #include "archive/sampleblob.h"
+#include "base/log.h"
 #include "settings/settingspaths.h"
 
 #include <QAtomicInt>
@@ -301,10 +301,10 @@ ArchiveStatus MeasurementArchive::storeRecords(const ArchiveDevice &device,
         insert.prepare(QStringLiteral(
             "INSERT OR IGNORE INTO measurement (serial_nr, sw_version, slot, date_text, time_text,"
             " taken_at, force_unit, sample_rate, sample_count, samples, samples_sha256,"
-            " force_start, force_end, force_max, force_avg, downloaded_at, source)"
-            " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+            " force_start, force_end, force_max, force_avg, downloaded_at, source, complete)"
+            " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
         for (const Measurement *m : records) {
-            if (!m || !isCompleteRecord(*m))
+            if (!m)
                 continue;
             bool isNew = false;
             status = insertRecord(insert, device, *m, downloaded, source, isNew);
@@ -349,6 +349,7 @@ ArchiveStatus MeasurementArchive::insertRecord(QSqlQuery &insert, const ArchiveD
     insert.addBindValue(realValue(m.forceAvg));
     insert.addBindValue(downloadedAt);
     insert.addBindValue(source);
+    insert.addBindValue(isCompleteRecord(m) ? 1 : 0);
     if (!insert.exec())
         return statusOf(insert.lastError());
     added = insert.numRowsAffected() == 1;
@@ -363,7 +364,8 @@ std::optional<qint64> MeasurementArchive::findQuick(const QuickKey &key)
     query.prepare(QStringLiteral(
         "SELECT id FROM measurement WHERE serial_nr = ? AND date_text = ? AND time_text = ?"
         " AND sample_count = ? AND sample_rate = ? AND force_start = ? AND force_end = ?"
-        " AND force_max = ? AND force_avg = ? AND source = ? ORDER BY id LIMIT 1"));
+        " AND force_max = ? AND force_avg = ? AND source = ? AND complete = 1"
+        " ORDER BY id LIMIT 1"));
     query.addBindValue(textValue(key.serialNr));
     query.addBindValue(textValue(key.dateText));
     query.addBindValue(textValue(key.timeText));
@@ -382,7 +384,7 @@ std::optional<qint64> MeasurementArchive::findQuick(const QuickKey &key)
 std::optional<qint64> MeasurementArchive::idOf(const QByteArray &serialNr,
                                                const Measurement &measurement)
 {
-    if (!m_open || !isCompleteRecord(measurement))
+    if (!m_open || !holdsAllSamples(measurement))
         return std::nullopt;
     QSqlQuery query(database());
     query.prepare(QStringLiteral(
@@ -517,6 +519,22 @@ ArchiveStatus MeasurementArchive::setDesignation(qint64 id, const QString &desig
     if (!query.exec())
         return statusOf(query.lastError());
     return {};
+}
+
+bool MeasurementArchive::mayHold(const QByteArray &serialNr, const QByteArray &dateText,
+                                 const QByteArray &timeText, uint32_t sampleCount)
+{
+    if (!m_open)
+        return false;
+    QSqlQuery query(database());
+    query.prepare(QStringLiteral(
+        "SELECT 1 FROM measurement WHERE serial_nr = ? AND date_text = ? AND time_text = ?"
+        " AND sample_count = ? LIMIT 1"));
+    query.addBindValue(textValue(serialNr));
+    query.addBindValue(textValue(dateText));
+    query.addBindValue(textValue(timeText));
+    query.addBindValue(qint64(sampleCount));
+    return query.exec() && query.next();
 }
 
 int MeasurementArchive::count()

@@ -41,8 +41,8 @@ public:
     // The Qt SQL connection, for tools that look into the file.
     QString connectionName() const { return m_connection; }
 
-    // Stores the complete records of one transfer in one transaction; `added`
-    // counts the new ones. `afterRecord` runs after each stored record, inside
+    // Stores every record of one transfer, as received, in one transaction
+    // (isCompleteRecord() false: flagged incomplete); `added` counts the new ones. `afterRecord` runs after each stored record, inside
     // the transaction. On failure nothing of this transfer is stored.
     ArchiveStatus storeTransfer(const ArchiveDevice &device, const QList<Measurement *> &records,
                                 const QDateTime &downloadedAt, int *added = nullptr,
@@ -62,6 +62,10 @@ public:
         return idOf(serialNr, measurement).has_value();
     }
     std::optional<qint64> idOf(const QByteArray &serialNr, const Measurement &measurement);
+    // Whether a measurement of this gauge with this date, time and count is
+    // kept: only then can its samples, once read, be found by holds().
+    bool mayHold(const QByteArray &serialNr, const QByteArray &dateText, const QByteArray &timeText,
+                 uint32_t sampleCount);
 
     std::optional<ArchivedMeasurement> load(qint64 id, ArchiveStatus *status = nullptr);
     // The browsing list: by serial number, then newest first.

@@ -1,6 +1,5 @@
 #include "cli/clirunner.h"
 
-#include "archive/archivelookup.h"
 #include "cli/clijson.h"
 #include "device/interfacehardware.h"
 #include "device/protocol.h"
@@ -8,6 +7,7 @@
 #include "measurement/dblist.h"
 #include "measurement/devicedata.h"
 #include "measurement/measurementset.h"
+#include "workflow/workflowtexts.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
@@ -49,7 +49,8 @@ bool portExists(const QString &location)
 
 CliRunner::CliRunner(const CliRequest &request, QIODevice &out, QIODevice &err,
                      const LinkTiming &timing)
-    : m_request(request), m_out(out), m_err(err), m_status("status"), m_session(&m_status, timing)
+    : m_request(request), m_out(out), m_err(err), m_status("status"), m_session(&m_status, timing),
+      m_workflow(m_session, m_archive, m_status)
 {
     m_status.load();
 }
@@ -84,13 +85,12 @@ void CliRunner::error(const QString &text)
     m_err.write(text.toUtf8() + '\n');
 }
 
-SessionProgress CliRunner::progress()
+JobProgress CliRunner::progress()
 {
     if (!m_progressShown || m_request.quiet)
         return {};
-    return [this](int slot) {
-        m_err.write(
-            '\r' + Cli::tr("Speicherplatz %1 von %2").arg(slot).arg(Protocol::kSlotCount).toUtf8());
+    return [this](int done, int total) {
+        m_err.write('\r' + Cli::tr("Speicherplatz %1 von %2").arg(done).arg(total).toUtf8());
         m_progressLineOpen = true;
         return true;
     };
@@ -105,8 +105,7 @@ void CliRunner::endProgress()
 
 bool CliRunner::connectGauge()
 {
-    const int rc = m_request.port.isEmpty() ? m_session.open() : m_session.openPort(m_request.port);
-    if (rc == Protocol::kOk)
+    if (m_workflow.connect(m_request.port) == Protocol::kOk)
         return true;
     if (m_request.port.isEmpty())
         error(Cli::tr("Kein Gerät gefunden (COM1 bis COM30)."));
@@ -155,23 +154,12 @@ int CliRunner::info()
     return kExitOk;
 }
 
-bool CliRunner::readMeasurements(DeviceData &data, const QList<int> &slotNumbers, bool withSamples)
+bool CliRunner::readSucceeded(const TransferResult &result)
 {
-    const bool identityRead = m_session.readIdentity(data);
-    data.clear();
-    TransferResult result = m_session.readSlots(data.records, progress(), slotNumbers, withSamples);
-    result.identityFailed = !identityRead;
     endProgress();
-    sortNewestFirst(data.records);
     if (result.ok())
         return true;
-    QString text = Cli::tr("Fehler beim Übertragen der Daten!");
-    if (result.identityFailed)
-        text += QLatin1Char(' ') + Cli::tr("Die Kennung des Geräts wurde nicht gelesen.");
-    if (!result.failedSlots.isEmpty())
-        text += QLatin1Char(' ') + Cli::tr("Betroffene Speicherplätze: %1")
-                                       .arg(QString::fromLatin1(slotListText(result.failedSlots)));
-    error(text);
+    error(WorkflowText::transferFailed(result));
     return false;
 }
 
@@ -180,8 +168,8 @@ int CliRunner::list()
     if (!connectGauge())
         return kExitNoGauge;
     DeviceData data;
-    const bool complete = readMeasurements(data, {}, false);
-    m_session.close();
+    const bool complete = readSucceeded(m_workflow.readList(data, progress()));
+    m_workflow.disconnect();
     m_out.write(tsvLine({QStringLiteral("slot"), QStringLiteral("date"), QStringLiteral("time"),
                          QStringLiteral("samples"), QStringLiteral("rate"),
                          QStringLiteral("max/") + data.forceUnitText}));
@@ -198,55 +186,24 @@ int CliRunner::download()
     if (!connectGauge())
         return kExitNoGauge;
     DeviceData data;
-    const bool complete = readMeasurements(data, m_request.slotNumbers, true);
-    m_session.close();
+    const TransferOutcome outcome = m_workflow.transfer(data, progress(), m_request.slotNumbers);
+    m_workflow.disconnect();
+    const bool complete = readSucceeded(outcome.read);
     // What was read is written even after a failed read: nothing is lost.
     const int written = writeDownload(data);
     if (written != kExitOk)
         return written;
-    if (!archiveDownload(data))
+    if (!outcome.archive.ok()) {
+        error(WorkflowText::archiveProblem(outcome.archive, m_workflow.archivePath()));
         return kExitFile;
+    }
+    const QString incomplete = WorkflowText::incompleteKept(outcome.incompleteSlots);
+    if (!incomplete.isEmpty())
+        error(incomplete);
     if (!complete)
         return kExitCommunication;
     message(Cli::tr("Übertragene Messungen: %1").arg(data.records.size()));
     return kExitOk;
-}
-
-bool CliRunner::archiveDownload(const DeviceData &data)
-{
-    const QString path = MeasurementArchive::pathFor(m_status.archivePath);
-    ArchiveStatus status = m_archive.open(path);
-    if (status.ok())
-        status = m_archive.storeTransfer({data.serialNr, data.swVersion, data.forceUnit},
-                                         data.records, QDateTime::currentDateTimeUtc());
-    m_archive.close();
-    if (status.ok())
-        return true;
-    error(Cli::tr("Das Archiv '%1' konnte nicht geschrieben werden: %2")
-              .arg(QDir::toNativeSeparators(path), status.detail));
-    return false;
-}
-
-bool CliRunner::archivedSlots(const QByteArray &serialNr, const QList<int> &slotNumbers,
-                              QList<int> &archived)
-{
-    archived = slotNumbers;
-    const QString path = MeasurementArchive::pathFor(m_status.archivePath);
-    if (slotNumbers.isEmpty() || !QFileInfo::exists(path))
-        return true;
-    QList<Measurement *> records;
-    const TransferResult read = m_session.readSlots(records, {}, slotNumbers, false);
-    archived.clear();
-    if (read.ok() && m_archive.open(path).ok()) {
-        ArchiveLookup lookup(m_archive);
-        for (Measurement *m : qAsConst(records)) {
-            if (lookup.fillKnownSamples(serialNr, *m))
-                archived.append(m->number);
-        }
-    }
-    m_archive.close();
-    qDeleteAll(records);
-    return read.ok();
 }
 
 int CliRunner::writeDownload(const DeviceData &data)
@@ -279,60 +236,39 @@ int CliRunner::erase()
 {
     if (!connectGauge())
         return kExitNoGauge;
-    // The slots that hold a measurement now, so that a refused erase of one is told.
-    DeviceData data;
-    QList<int> filled;
-    const bool identityRead = m_session.readIdentity(data);
-    if (!identityRead || !m_session.readFilledSlots(filled)) {
-        m_session.close();
-        error(Cli::tr("Fehler beim Übertragen der Daten!") + QLatin1Char(' ') +
-              Cli::tr("Es wurde nichts gelöscht."));
-        return kExitCommunication;
-    }
-    // Once there is an archive, only what it holds is erased.
-    QList<int> toErase = filled;
-    if (!m_request.slotNumbers.isEmpty()) {
-        toErase.clear();
-        for (int slot : m_request.slotNumbers)
-            if (filled.contains(slot))
-                toErase.append(slot);
-    }
-    QList<int> archived;
-    if (!archivedSlots(data.serialNr, toErase, archived)) {
-        m_session.close();
-        error(Cli::tr("Fehler beim Übertragen der Daten!") + QLatin1Char(' ') +
-              Cli::tr("Es wurde nichts gelöscht."));
-        return kExitCommunication;
-    }
-    QList<int> notArchived;
-    for (int slot : toErase)
-        if (!archived.contains(slot))
-            notArchived.append(slot);
-    const QList<int> &requested = m_request.slotNumbers;
-    const EraseResult result =
-        notArchived.isEmpty() && requested.isEmpty()
-            ? m_session.eraseAll(data.serialNr, filled, progress())
-            : m_session.erase(data.serialNr, notArchived.isEmpty() ? requested : archived, filled,
-                              progress());
-    m_session.close();
+    // Only what the archive holds is erased: nobody sees the gauge's list here.
+    EraseRequest request;
+    request.slotNumbers = m_request.slotNumbers;
+    EraseDecisions decisions;
+    decisions.eraseOthersThanUnread = [](const QList<int> &) { return true; };
+    const EraseOutcome outcome = m_workflow.erase(request, decisions, progress());
+    m_workflow.disconnect();
     endProgress();
-    if (result.wrongGauge) {
-        error(Cli::tr("Das Gerät hat seine Seriennummer nicht genannt. Es wurde nichts gelöscht."));
+    return eraseExitCode(outcome);
+}
+
+int CliRunner::eraseExitCode(const EraseOutcome &outcome)
+{
+    if (!outcome.archive.ok()) {
+        error(WorkflowText::archiveProblem(outcome.archive, m_workflow.archivePath()) +
+              QLatin1Char(' ') + WorkflowText::nothingErased());
+        return kExitFile;
+    }
+    if (outcome.erase.wrongGauge) {
+        error(WorkflowText::serialNrUnread());
         return kExitCommunication;
     }
-    if (!result.failedSlots.isEmpty()) {
-        error(Cli::tr("Diese Speicherplätze wurden nicht gelöscht: %1")
-                  .arg(QString::fromLatin1(slotListText(result.failedSlots))));
-        return kExitCommunication;
-    }
-    message(Cli::tr("Gelöschte Messungen: %1").arg(result.erasedSlots.size()));
-    if (!notArchived.isEmpty()) {
+    message(Cli::tr("Gelöschte Messungen: %1").arg(outcome.erase.erasedSlots.size()));
+    if (!outcome.unreadSlots.isEmpty())
         error(Cli::tr("Nicht im Archiv und darum nicht gelöscht: %1. Zuerst mit download "
                       "übertragen.")
-                  .arg(QString::fromLatin1(slotListText(notArchived))));
-        return kExitCommunication;
-    }
-    return kExitOk;
+                  .arg(QString::fromLatin1(slotListText(outcome.unreadSlots))));
+    QList<int> otherwiseNotErased = outcome.notErased;
+    for (int slot : outcome.unreadSlots)
+        otherwiseNotErased.removeAll(slot);
+    if (!otherwiseNotErased.isEmpty())
+        error(WorkflowText::notErased(otherwiseNotErased));
+    return outcome.notErased.isEmpty() ? kExitOk : kExitCommunication;
 }
 
 int CliRunner::report()
@@ -340,8 +276,9 @@ int CliRunner::report()
     if (!connectGauge())
         return kExitNoGauge;
     DeviceData data;
-    const bool complete = readMeasurements(data, {m_request.slot}, true);
-    m_session.close();
+    const bool complete =
+        readSucceeded(m_workflow.transfer(data, progress(), {m_request.slot}).read);
+    m_workflow.disconnect();
     if (!complete)
         return kExitCommunication;
     if (!findMeasurement(data.records, m_request.slot)) {

@@ -4,6 +4,7 @@
 #include "cli/cliargs.h"
 #include "device/gaugesession.h"
 #include "settings/statusini.h"
+#include "workflow/gaugeworkflow.h"
 
 #include <QString>
 
@@ -34,18 +35,14 @@ private:
 
     // Connects on the given port or searches; tells why not.
     bool connectGauge();
-    // Identity and the requested slots (all when none), newest first. False,
-    // with a message, when a read failed; what was read stays in `data`.
-    bool readMeasurements(DeviceData &data, const QList<int> &slotNumbers, bool withSamples);
+    // False, with the message, when a read failed.
+    bool readSucceeded(const TransferResult &result);
     int writeDownload(const DeviceData &data);
     // Writes `bytes` to the output file or standard output.
     int writeOutput(const QByteArray &bytes);
-    // Keeps a download in the window's archive, as every transfer there is.
-    bool archiveDownload(const DeviceData &data);
-    // Of the filled `slots`, those whose measurement the archive holds; all
-    // of them while there is no archive file yet. False when a read failed.
-    bool archivedSlots(const QByteArray &serialNr, const QList<int> &slots, QList<int> &archived);
-    SessionProgress progress();
+    // The exit code and messages of an erase.
+    int eraseExitCode(const EraseOutcome &outcome);
+    JobProgress progress();
     void endProgress();
     void message(const QString &text);
     void error(const QString &text);
@@ -56,6 +53,7 @@ private:
     StatusIni m_status;
     GaugeSession m_session;
     MeasurementArchive m_archive;
+    GaugeWorkflow m_workflow;
     bool m_progressShown = false;
     bool m_progressLineOpen = false;
 };

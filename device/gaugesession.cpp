@@ -31,6 +31,11 @@ int GaugeSession::openPort(const QByteArray &portName)
     return m_hardware->openPort(portName);
 }
 
+int GaugeSession::openOn(InterfaceRS232 *port)
+{
+    return m_hardware->openOn(port);
+}
+
 void GaugeSession::close()
 {
     // The stop command goes out here and once more from close(), so a gauge
@@ -155,22 +160,59 @@ bool GaugeSession::readSlotValuesQuick(int slot, Measurement &measurement)
     bool ok =
         gauge.readCommand(Protocol::kSampleRate, slot, measurement.sampleRate) == Protocol::kOk;
     ok &= readSummaryValues(slot, measurement);
-    if (ok && m_known->fillKnownSamples(m_serialNr, measurement))
+    if (ok && m_known->fillKnownSamples(m_serialNr, measurement)) {
+        measurement.samplesFromArchive = true;
         return true;
+    }
     ok &= gauge.readCommand(Protocol::kForces, slot, measurement.forces) == Protocol::kOk;
     return ok;
+}
+
+bool GaugeSession::readSlotState(int slot, Measurement &state)
+{
+    QuorixTSPX &gauge = device();
+    int count = 0;
+    bool ok = gauge.readCommand(Protocol::kSampleCount, slot, count) == Protocol::kOk;
+    state.number = slot;
+    state.sampleCount = uint32_t(count);
+    if (ok && count != 0) {
+        ok &= gauge.readCommand(Protocol::kTime, slot, state.timeText) == Protocol::kOk;
+        ok &= gauge.readCommand(Protocol::kDate, slot, state.dateText) == Protocol::kOk;
+    }
+    return ok;
+}
+
+bool GaugeSession::readSamples(int slot, QList<float> &forces)
+{
+    return device().readCommand(Protocol::kForces, slot, forces) == Protocol::kOk;
 }
 
 EraseResult GaugeSession::erase(const QByteArray &expectedSerialNr, const QList<int> &slotNumbers,
                                 const QList<int> &filledSlots, const SessionProgress &progress)
 {
-    EraseResult result;
-    const int rc = device().readCommand(Protocol::kSerialNr, 0, result.gaugeSerialNr);
-    result.serialNrUnread = rc != Protocol::kOk;
-    if (result.serialNrUnread || result.gaugeSerialNr != expectedSerialNr) {
+    QByteArray gaugeSerialNr;
+    const bool serialNrRead = readSerialNr(gaugeSerialNr);
+    if (!serialNrRead || gaugeSerialNr != expectedSerialNr) {
+        EraseResult result;
+        result.gaugeSerialNr = gaugeSerialNr;
+        result.serialNrUnread = !serialNrRead;
         result.wrongGauge = true;
         return result;
     }
+    EraseResult result = eraseSlots(slotNumbers, filledSlots, progress);
+    result.gaugeSerialNr = gaugeSerialNr;
+    return result;
+}
+
+bool GaugeSession::readSerialNr(QByteArray &serialNr)
+{
+    return device().readCommand(Protocol::kSerialNr, 0, serialNr) == Protocol::kOk;
+}
+
+EraseResult GaugeSession::eraseSlots(const QList<int> &slotNumbers, const QList<int> &filledSlots,
+                                     const SessionProgress &progress)
+{
+    EraseResult result;
     for (int slot : slotNumbers) {
         // 0 is the only answer that means the slot was erased.
         const bool erased = device().execCommand(Protocol::kErase, slot) == Protocol::kOk;

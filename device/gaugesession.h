@@ -7,6 +7,7 @@
 #include <functional>
 
 class InterfaceHardware;
+class InterfaceRS232;
 class KnownMeasurements;
 class QuorixTSPX;
 class StatusIni;
@@ -64,6 +65,8 @@ public:
     int open();
     // Connects on the one port given ("COMn" or a device); no search.
     int openPort(const QByteArray &portName);
+    // Connects on a port the caller keeps (InterfaceHardware::openOn).
+    int openOn(InterfaceRS232 *port);
     // Ends the communication mode and gives up the port; safe when closed.
     void close();
     bool isOpen() const;
@@ -90,9 +93,21 @@ public:
     // refused harmlessly). Pass the same list twice to erase exactly those.
     EraseResult erase(const QByteArray &expectedSerialNr, const QList<int> &slotNumbers,
                       const QList<int> &filledSlots, const SessionProgress &progress);
+    // The connected gauge's serial number ("serNr"); false when unread.
+    bool readSerialNr(QByteArray &serialNr);
+    // Erases `slots` one by one, without asking for the serial number first;
+    // `filledSlots` as for erase().
+    EraseResult eraseSlots(const QList<int> &slotNumbers, const QList<int> &filledSlots,
+                           const SessionProgress &progress);
     // Erases every slot 1..50 of the expected gauge.
     EraseResult eraseAll(const QByteArray &expectedSerialNr, const QList<int> &filledSlots,
                          const SessionProgress &progress);
+
+    // What a slot holds now: its count and, when filled, its time and date
+    // ("dMsCt", "dMsTm", "dMsDt"). False when a read failed.
+    bool readSlotState(int slot, Measurement &state);
+    // The slot's samples ("dMsFc"). False when the read failed.
+    bool readSamples(int slot, QList<float> &forces);
 
     InterfaceHardware &hardware() { return *m_hardware; }
 

@@ -70,6 +70,20 @@ int InterfaceHardware::openPort(const QByteArray &name)
     return result;
 }
 
+int InterfaceHardware::openOn(InterfaceRS232 *callersPort)
+{
+    close();
+    port = callersPort;
+    m_ownsPort = false;
+    int result = port->init(Protocol::kBaudRate, Protocol::kParity, Protocol::kDataBits,
+                            Protocol::kStopBits, Protocol::kHandshake);
+    if (result == Protocol::kOk)
+        result = connectDevice();
+    if (result != Protocol::kOk)
+        port = nullptr;
+    return result;
+}
+
 QByteArray InterfaceHardware::portName(int number)
 {
     return Protocol::kPortNamePrefix + intToText(int32_t(number), 0, ' ', true);
@@ -99,8 +113,10 @@ void InterfaceHardware::close()
         delete device;
         device = nullptr;
     }
-    delete port;
+    if (m_ownsPort)
+        delete port;
     port = nullptr;
+    m_ownsPort = true;
 }
 
 int InterfaceHardware::getError(QByteArray &text)

@@ -25,6 +25,9 @@ public:
     // Tries the one port given by name ("COMn" or a device), without the
     // search and without touching the status file. 0, -1 or -2 as open().
     int openPort(const QByteArray &name);
+    // Connects on a port the caller made and keeps (a simulated gauge in the
+    // same process, say); close() leaves it to the caller. 0 as open().
+    int openOn(InterfaceRS232 *callersPort);
     // Ends the communication mode and deletes device and port; safe when closed.
     void close();
     // "OK" and 0, or the device's error text and -1.
@@ -44,4 +47,5 @@ private:
 
     StatusIni *status;
     LinkTiming m_timing;
+    bool m_ownsPort = true;
 };

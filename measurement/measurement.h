@@ -24,6 +24,10 @@ struct Measurement
     float forceAvg = 0.0f;
     QByteArray timeText; // "HH;mm;ss" as the device sends it
     QByteArray dateText; // "dd;MM;yyyy" as the device sends it
+    // The samples were taken from the archive by a quick transfer, not read
+    // from the gauge: they are the archived copy's, which the gauge's summary
+    // values matched.
+    bool samplesFromArchive = false;
 
     // The sample j when it is below sampleCount and held in forces.
     bool hasSample(uint32_t j) const { return j < sampleCount && j < uint32_t(forces.size()); }

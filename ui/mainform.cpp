@@ -7,6 +7,7 @@
 #include "ui/overlayplot.h"
 #include "ui/plotanalysis.h"
 #include "ui_mainform.h"
+#include "workflow/gaugeworkflow.h"
 
 #include <QCloseEvent>
 #include <QErrorMessage>
@@ -59,8 +60,8 @@ Mainform::~Mainform()
     delete grid;
     curve->detach();
     delete curve;
-    delete session;
     tearDownArchive();
+    delete session;
     ui->treeView->setModel(nullptr);
     delete treeModel;
     delete errorMessage;
@@ -147,8 +148,10 @@ void Mainform::setLinkTiming(const LinkTiming &timing)
 {
     if (!busyGuard.tryAcquire())
         return;
+    delete workflow;
     delete session;
     session = new GaugeSession(status, timing);
+    workflow = new GaugeWorkflow(*session, *archive, *status);
     busyGuard.release();
 }
 

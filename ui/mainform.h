@@ -20,8 +20,11 @@ class OverlayPlot;
 class PlotAnalysis;
 class QItemSelection;
 class ArchiveFilterBar;
-class ArchiveLookup;
+class GaugeWorkflow;
 class MeasurementArchive;
+struct EraseDecisions;
+struct EraseOutcome;
+struct TransferOutcome;
 struct ArchiveStatus;
 class QErrorMessage;
 class QModelIndex;
@@ -138,26 +141,22 @@ private:
     void resetTree();
     void addMeasurementRows();
     // Deletion steps.
-    bool confirmGauge(const EraseResult &result);
-    void reportEraseFailures(const EraseResult &result);
-    void removeErasedRows(const QList<int> &slots);
-    QList<int> shownMeasurementNumbers() const;
+    EraseDecisions eraseDecisions();
+    void showEraseOutcome(const EraseOutcome &outcome, bool all);
+    void removeErasedRows(const QList<int> &slotNumbers);
 
     // The archive: every transfer kept, browsed under "Archiv" (mainform_archive.cpp).
     void setUpArchive();
     void tearDownArchive();
-    // Quick transfer when the status file asks for it and the archive is open.
-    void prepareQuickTransfer();
     void openArchive();
     void reportArchiveProblem(const QString &text);
     QString archiveErrorText(const ArchiveStatus &status) const;
-    bool archiveTransfer();
+    void showArchiveOutcome(const TransferOutcome &outcome);
     void rebuildArchiveRows();
     void showArchivedRow(const QModelIndex &index);
     bool archiveRowSelected() const;
     bool loadArchived(const QList<qint64> &ids, DeviceData &into);
     void exportArchiveGroup();
-    bool confirmArchivedBeforeErase(const QList<Measurement *> &toErase);
     void storeReportDesignation(const QString &designation);
     // The measurements the report commands work on: the archived one shown, or the gauge's.
     const DeviceData &reportData() const;
@@ -208,7 +207,9 @@ private:
     std::unique_ptr<Measurement> m_reference;
     CurveAlignment m_alignment = CurveAlignment::None;
     MeasurementArchive *archive = nullptr;
-    ArchiveLookup *archiveLookup = nullptr;
+    GaugeWorkflow *workflow = nullptr;
+    // An erase found measurements nobody has read and the operator wants them first.
+    bool m_transferRequested = false;
     ArchiveFilterBar *archiveFilterBar = nullptr;
     // The archived measurement shown (one record), for the report and export.
     DeviceData archiveView;

@@ -4,7 +4,6 @@
 // Its texts have a context of their own, "MainformArchive".
 #include "ui/mainform.h"
 
-#include "archive/archivelookup.h"
 #include "archive/csvimport.h"
 #include "archive/measurementarchive.h"
 #include "base/log.h"
@@ -12,6 +11,8 @@
 #include "ui/archivefilterbar.h"
 #include "ui/archivetree.h"
 #include "ui_mainform.h"
+#include "workflow/gaugeworkflow.h"
+#include "workflow/workflowtexts.h"
 
 #include <QCoreApplication>
 #include <QErrorMessage>
@@ -58,20 +59,12 @@ QStandardItem *archiveRootItem(QStandardItemModel *model)
     return nullptr;
 }
 
-QString slotNumbersText(const QList<Measurement *> &records)
-{
-    QStringList numbers;
-    for (const Measurement *m : records)
-        numbers << QLatin1Char('#') + QString::number(m->number);
-    return numbers.join(QStringLiteral(", "));
-}
-
 } // namespace
 
 void Mainform::setUpArchive()
 {
     archive = new MeasurementArchive;
-    archiveLookup = new ArchiveLookup(*archive);
+    workflow = new GaugeWorkflow(*session, *archive, *status);
     archiveFilterBar = new ArchiveFilterBar(ui->frame2);
     placeAboveTree(archiveFilterBar, ui->treeView);
     connect(archiveFilterBar, &ArchiveFilterBar::filterChanged, this,
@@ -82,22 +75,15 @@ void Mainform::setUpArchive()
 void Mainform::tearDownArchive()
 {
     archiveView.clear();
-    delete archiveLookup;
-    archiveLookup = nullptr;
+    delete workflow;
+    workflow = nullptr;
     delete archive;
     archive = nullptr;
 }
 
-void Mainform::prepareQuickTransfer()
-{
-    archiveLookup->resetCount();
-    const bool quick = status->quickTransfer && archive->isOpen();
-    session->setKnownMeasurements(quick ? archiveLookup : nullptr);
-}
-
 void Mainform::openArchive()
 {
-    const QString path = MeasurementArchive::pathFor(status->archivePath);
+    const QString path = workflow->archivePath();
     const ArchiveStatus opened = archive->open(path);
     if (!opened.ok())
         logLine("Mainform::openArchive: " + path.toLocal8Bit() + ": " +
@@ -142,68 +128,25 @@ void Mainform::enableFrameForBrowsing()
 
 QString Mainform::archiveErrorText(const ArchiveStatus &failure) const
 {
-    const QString path = archive->path();
-    switch (failure.kind) {
-    case ArchiveStatus::Ok:
-        return QString();
-    case ArchiveStatus::ReadOnly:
-        return QCoreApplication::translate("MainformArchive",
-                                           "Das Archiv '%1' ist schreibgeschützt.")
-            .arg(path);
-    case ArchiveStatus::DiskFull:
-        return QCoreApplication::translate(
-                   "MainformArchive", "Auf dem Datenträger des Archivs '%1' ist kein Platz mehr.")
-            .arg(path);
-    case ArchiveStatus::Locked:
-        return QCoreApplication::translate(
-                   "MainformArchive", "Das Archiv '%1' wird von einem anderen Programm benutzt.")
-            .arg(path);
-    case ArchiveStatus::Corrupt:
-        return QCoreApplication::translate("MainformArchive", "Das Archiv '%1' ist beschädigt.")
-            .arg(path);
-    case ArchiveStatus::CannotOpen:
-        return QCoreApplication::translate("MainformArchive",
-                                           "Das Archiv '%1' kann nicht geöffnet werden.")
-            .arg(path);
-    case ArchiveStatus::NewerVersion:
-        return QCoreApplication::translate(
-                   "MainformArchive",
-                   "Das Archiv '%1' stammt von einer neueren Programmversion und bleibt "
-                   "unverändert.")
-            .arg(path);
-    case ArchiveStatus::NotOpen:
-        return QCoreApplication::translate("MainformArchive", "Es ist kein Archiv geöffnet.");
-    case ArchiveStatus::Failed:
-        break;
-    }
-    return QCoreApplication::translate("MainformArchive", "Das Archiv '%1' meldet einen Fehler: %2")
-        .arg(path, failure.detail);
+    return WorkflowText::archiveProblem(failure, archive->path());
 }
 
-// Keeps the records of the transfer just made; false (with the reason shown)
-// when the archive cannot take them. The records stay in the list either way.
-bool Mainform::archiveTransfer()
+// A transfer's records go to the archive before they are shown: a failure
+// is said (the records stay in the list), success logged.
+void Mainform::showArchiveOutcome(const TransferOutcome &outcome)
 {
-    if (measurements.records.isEmpty())
-        return true;
-    if (!archive->isOpen())
-        openArchive();
-    int added = 0;
-    const ArchiveStatus stored = archive->storeTransfer(
-        {measurements.serialNr, measurements.swVersion, measurements.forceUnit},
-        measurements.records, QDateTime::currentDateTimeUtc(), &added);
-    if (!stored.ok()) {
-        errorMessage->showMessage(
-            archiveErrorText(stored) + QLatin1Char('\n') +
-            QCoreApplication::translate(
-                "MainformArchive",
-                "Die übertragenen Messungen wurden nicht archiviert; sie bleiben in der Liste."));
-        return false;
+    if (!outcome.archive.ok()) {
+        errorMessage->showMessage(archiveErrorText(outcome.archive) + QLatin1Char('\n') +
+                                  WorkflowText::transferNotArchived());
+    } else if (!measurements.records.isEmpty()) {
+        logLine("Mainform::archiveTransfer: " + QByteArray::number(outcome.added) + " neu, " +
+                QByteArray::number(outcome.fromArchive) + " aus dem Archiv");
     }
-    logLine("Mainform::archiveTransfer: " + QByteArray::number(added) + " neu, " +
-            QByteArray::number(archiveLookup->filledCount()) + " aus dem Archiv");
+    const QString incomplete = WorkflowText::incompleteKept(outcome.incompleteSlots);
+    if (!incomplete.isEmpty())
+        errorMessage->showMessage(incomplete);
     rebuildArchiveRows();
-    return true;
+    enableFrameForBrowsing();
 }
 
 QModelIndex Mainform::archiveIndex() const
@@ -350,67 +293,6 @@ void Mainform::storeReportDesignation(const QString &designation)
     entry.timeText = shown.timeText;
     entry.designation = designation;
     treeModel->setData(ui->treeView->currentIndex(), archiveEntryText(entry));
-}
-
-// Before measurements are erased on the gauge: each must be in the archive.
-// Offers to archive the missing ones first; false stops the erasing.
-bool Mainform::confirmArchivedBeforeErase(const QList<Measurement *> &toErase)
-{
-    QList<Measurement *> missing;
-    for (Measurement *m : toErase) {
-        if (!archive->holds(measurements.serialNr, *m))
-            missing.append(m);
-    }
-    if (missing.isEmpty())
-        return true;
-
-    QMessageBox box(
-        QMessageBox::Warning, QCoreApplication::translate("MainformArchive", "Nicht archiviert"),
-        QCoreApplication::translate("MainformArchive",
-                                    "Diese Messungen sind nicht im Archiv: %1\n"
-                                    "Nach dem Löschen auf dem Gerät gibt es sie nirgends mehr.")
-            .arg(slotNumbersText(missing)),
-        QMessageBox::NoButton, this);
-    QPushButton *archiveFirst =
-        box.addButton(QCoreApplication::translate("MainformArchive", "Zuerst archivieren"),
-                      QMessageBox::AcceptRole);
-    QPushButton *eraseAnyway =
-        box.addButton(QCoreApplication::translate("MainformArchive", "Ohne Archiv löschen"),
-                      QMessageBox::DestructiveRole);
-    box.addButton(QMessageBox::Cancel);
-    box.setDefaultButton(archiveFirst);
-    box.exec();
-    if (box.clickedButton() == eraseAnyway)
-        return true;
-    if (box.clickedButton() != archiveFirst)
-        return false;
-
-    if (!archive->isOpen())
-        openArchive();
-    const ArchiveStatus stored = archive->storeTransfer(
-        {measurements.serialNr, measurements.swVersion, measurements.forceUnit}, missing,
-        QDateTime::currentDateTimeUtc());
-    if (!stored.ok()) {
-        errorMessage->showMessage(
-            archiveErrorText(stored) + QLatin1Char('\n') +
-            QCoreApplication::translate("MainformArchive", "Es wurde nichts gelöscht."));
-        return false;
-    }
-    rebuildArchiveRows();
-    QList<Measurement *> incomplete;
-    for (Measurement *m : qAsConst(missing)) {
-        if (!archive->holds(measurements.serialNr, *m))
-            incomplete.append(m);
-    }
-    if (incomplete.isEmpty())
-        return true;
-    errorMessage->showMessage(
-        QCoreApplication::translate(
-            "MainformArchive",
-            "Diese Messungen wurden nicht vollständig übertragen und können nicht archiviert "
-            "werden: %1\nBitte übertragen Sie die Daten erneut. Es wurde nichts gelöscht.")
-            .arg(slotNumbersText(incomplete)));
-    return false;
 }
 
 void Mainform::on_actionArchivImportieren_triggered()

@@ -1,14 +1,20 @@
-// Erasing the selected or all measurements in the gauge's memory.
+// Erasing the selected or all measurements in the gauge's memory. The rules
+// (which gauge, which slot, what must be kept first) are the workflow's; the
+// window asks its questions and shows the outcome.
 #include "ui/mainform.h"
 
-#include "device/gaugesession.h"
+#include "archive/measurementarchive.h"
 #include "device/protocol.h"
 #include "ui_mainform.h"
+#include "workflow/gaugeworkflow.h"
+#include "workflow/workflowtexts.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QErrorMessage>
 #include <QMessageBox>
 #include <QProgressDialog>
+#include <QPushButton>
 #include <QStandardItemModel>
 
 namespace {
@@ -23,13 +29,56 @@ bool confirmedByOperator(QWidget *parent, const QString &title, const QString &t
                                  QMessageBox::No) == QMessageBox::Yes;
 }
 
+QString archiveText(const char *text)
+{
+    return QCoreApplication::translate("MainformArchive", text);
+}
+
+// Shown measurements the archive does not hold: keep them first (the
+// default), erase them anyway, or stop.
+UnarchivedChoice askUnarchived(QWidget *parent, const QList<const Measurement *> &records)
+{
+    QList<int> slotNumbers;
+    for (const Measurement *m : records)
+        slotNumbers.append(m->number);
+    QMessageBox box(QMessageBox::Warning, archiveText("Nicht archiviert"),
+                    archiveText("Diese Messungen sind nicht im Archiv: %1\n"
+                                "Nach dem Löschen auf dem Gerät gibt es sie nirgends mehr.")
+                        .arg(WorkflowText::slotNumbers(slotNumbers)),
+                    QMessageBox::NoButton, parent);
+    QPushButton *archiveFirst =
+        box.addButton(archiveText("Zuerst archivieren"), QMessageBox::AcceptRole);
+    QPushButton *eraseAnyway =
+        box.addButton(archiveText("Ohne Archiv löschen"), QMessageBox::DestructiveRole);
+    box.addButton(QMessageBox::Cancel);
+    box.setDefaultButton(archiveFirst);
+    box.exec();
+    if (box.clickedButton() == archiveFirst)
+        return UnarchivedChoice::ArchiveFirst;
+    return box.clickedButton() == eraseAnyway ? UnarchivedChoice::EraseAnyway
+                                              : UnarchivedChoice::Stop;
+}
+
+// Measurements nobody has read are never erased: offers to transfer them
+// first (the default); nothing is erased either way.
+bool askTransferFirst(QWidget *parent, const QList<int> &slotNumbers)
+{
+    QMessageBox box(QMessageBox::Warning, archiveText("Nicht übertragen"),
+                    WorkflowText::unread(slotNumbers) + QLatin1Char('\n') +
+                        WorkflowText::nothingErased(),
+                    QMessageBox::NoButton, parent);
+    QPushButton *transferFirst =
+        box.addButton(archiveText("Zuerst übertragen"), QMessageBox::AcceptRole);
+    box.addButton(QMessageBox::Cancel);
+    box.setDefaultButton(transferFirst);
+    box.exec();
+    return box.clickedButton() == transferFirst;
+}
+
 } // namespace
 
 void Mainform::on_actionGewaehlteMessungloeschen_triggered()
 {
-    Measurement *record = findMeasurement(measurements.records, currentMeasurementNumber());
-    if (record && !confirmArchivedBeforeErase({record}))
-        return;
     if (confirmedByOperator(this, tr("Messung löschen"),
                             tr("Möchten Sie die gewählte Messung auf dem Gerät wirklich löschen?")))
         runDeviceJob(DeleteSelectedJob);
@@ -37,17 +86,22 @@ void Mainform::on_actionGewaehlteMessungloeschen_triggered()
 
 void Mainform::on_actionAlleMessungenloeschen_triggered()
 {
-    // The measurements still on the gauge: those of the rows under the device.
-    QList<Measurement *> onGauge;
-    for (int number : shownMeasurementNumbers()) {
-        if (Measurement *record = findMeasurement(measurements.records, number))
-            onGauge.append(record);
-    }
-    if (!confirmArchivedBeforeErase(onGauge))
-        return;
     if (confirmedByOperator(this, tr("Alle Messungen löschen"),
                             tr("Möchten Sie wirklich ALLE Messung auf dem Gerät löschen?")))
         runDeviceJob(DeleteAllJob);
+}
+
+EraseDecisions Mainform::eraseDecisions()
+{
+    EraseDecisions decisions;
+    decisions.unarchived = [this](const QList<const Measurement *> &records) {
+        return askUnarchived(this, records);
+    };
+    decisions.eraseOthersThanUnread = [this](const QList<int> &slotNumbers) {
+        m_transferRequested = askTransferFirst(this, slotNumbers);
+        return false;
+    };
+    return decisions;
 }
 
 void Mainform::deleteSelectedMeasurement()
@@ -58,13 +112,10 @@ void Mainform::deleteSelectedMeasurement()
     statusBar()->showMessage(tr("Daten werden gelöscht..."));
     const int number = currentMeasurementNumber();
     if (number != 0) {
-        const QList<int> slotNumbers{number};
-        const EraseResult result =
-            session->erase(measurements.serialNr, slotNumbers, slotNumbers, {});
-        if (confirmGauge(result)) {
-            removeErasedRows(result.erasedSlots);
-            reportEraseFailures(result);
-        }
+        EraseRequest request;
+        request.slotNumbers = {number};
+        request.shown = &measurements;
+        showEraseOutcome(workflow->erase(request, eraseDecisions(), {}), false);
     }
     busyGuard.release();
 }
@@ -79,55 +130,55 @@ void Mainform::deleteAllMeasurements()
     progress.setWindowModality(Qt::WindowModal);
     statusBar()->showMessage(deletingText);
 
-    const EraseResult result =
-        session->eraseAll(measurements.serialNr, shownMeasurementNumbers(), [&progress](int slot) {
+    EraseRequest request;
+    request.shown = &measurements;
+    const EraseOutcome outcome =
+        workflow->erase(request, eraseDecisions(), [&progress](int done, int total) {
             // A visible window-modal dialog lets the event loop run here.
-            progress.setValue(slot);
+            progress.setMaximum(total);
+            progress.setValue(done);
             return !progress.wasCanceled();
         });
-    if (confirmGauge(result) && !result.cancelled) {
-        if (result.ok()) {
-            // The archive's rows stay.
-            if (deviceItemIndex.isValid())
-                treeModel->removeRow(deviceItemIndex.row());
-            ui->treeView->viewport()->update();
-            showEmptySelection();
-        } else {
-            removeErasedRows(result.erasedSlots);
-        }
-        reportEraseFailures(result);
-    }
+    showEraseOutcome(outcome, true);
 
     statusBar()->clearMessage();
     progress.close();
     busyGuard.release();
 }
 
-// False, with a message naming both serial numbers, when the connected gauge
-// is not the one whose list is shown; nothing was erased then.
-bool Mainform::confirmGauge(const EraseResult &result)
+void Mainform::showEraseOutcome(const EraseOutcome &outcome, bool all)
 {
-    if (!result.wrongGauge)
-        return true;
-    if (result.serialNrUnread) {
-        errorMessage->showMessage(tr("Das Gerät hat seine Seriennummer nicht genannt. Es wurde "
-                                     "nichts gelöscht."));
-        return false;
-    }
-    errorMessage->showMessage(
-        tr("Das angeschlossene Gerät (Seriennummer %1) ist nicht das Gerät der angezeigten "
-           "Liste (Seriennummer %2). Es wurde nichts gelöscht.")
-            .arg(QString::fromLatin1(result.gaugeSerialNr),
-                 QString::fromLatin1(measurements.serialNr)));
-    return false;
-}
-
-void Mainform::reportEraseFailures(const EraseResult &result)
-{
-    if (result.failedSlots.isEmpty())
+    if (outcome.erase.wrongGauge) {
+        errorMessage->showMessage(
+            outcome.erase.serialNrUnread
+                ? WorkflowText::serialNrUnread()
+                : WorkflowText::wrongGauge(outcome.erase.gaugeSerialNr, measurements.serialNr));
         return;
-    errorMessage->showMessage(tr("Diese Speicherplätze wurden nicht gelöscht: %1")
-                                  .arg(QString::fromLatin1(slotListText(result.failedSlots))));
+    }
+    rebuildArchiveRows();
+    if (!outcome.archive.ok()) {
+        errorMessage->showMessage(WorkflowText::archiveProblem(outcome.archive, archive->path()) +
+                                  QLatin1Char('\n') + WorkflowText::nothingErased());
+        return;
+    }
+    if (!outcome.incompleteSlots.isEmpty()) {
+        errorMessage->showMessage(WorkflowText::incompleteNotArchived(outcome.incompleteSlots));
+        return;
+    }
+    // A cancelled erase keeps the rows: the list is read anew.
+    if (outcome.stopped || outcome.erase.cancelled)
+        return;
+    if (all && outcome.ok()) {
+        // The archive's rows stay.
+        if (deviceItemIndex.isValid())
+            treeModel->removeRow(deviceItemIndex.row());
+        ui->treeView->viewport()->update();
+        showEmptySelection();
+    } else {
+        removeErasedRows(outcome.erase.erasedSlots);
+    }
+    if (!outcome.notErased.isEmpty())
+        errorMessage->showMessage(WorkflowText::notErased(outcome.notErased));
 }
 
 void Mainform::removeErasedRows(const QList<int> &slotNumbers)
@@ -140,14 +191,4 @@ void Mainform::removeErasedRows(const QList<int> &slotNumbers)
             deviceRow->removeRow(row);
     }
     ui->treeView->viewport()->update();
-}
-
-// The measurement numbers of the rows under the device row.
-QList<int> Mainform::shownMeasurementNumbers() const
-{
-    QList<int> numbers;
-    const QStandardItem *deviceRow = treeModel->itemFromIndex(deviceItemIndex);
-    for (int row = 0; deviceRow && row < deviceRow->rowCount(); ++row)
-        numbers.append(deviceRow->child(row)->data(MeasurementNumberRole).toInt());
-    return numbers;
 }

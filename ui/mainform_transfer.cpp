@@ -4,6 +4,8 @@
 #include "device/gaugesession.h"
 #include "device/protocol.h"
 #include "ui_mainform.h"
+#include "workflow/gaugeworkflow.h"
+#include "workflow/workflowtexts.h"
 
 #include <QApplication>
 #include <QErrorMessage>
@@ -32,7 +34,7 @@ void Mainform::runDeviceJob(int job)
     statusBar()->showMessage(tr("Verbindung zum Gerät wird hergestellt..."));
     QCoreApplication::processEvents();
 
-    deviceConnected = session->open() == Protocol::kOk;
+    deviceConnected = workflow->connect() == Protocol::kOk;
     if (!deviceConnected)
         errorMessage->showMessage(tr("Verbindung zum Gerät konnte nicht hergestellt werden!"));
     ui->frame2->setEnabled(deviceConnected);
@@ -49,13 +51,16 @@ void Mainform::runDeviceJob(int job)
             deleteAllMeasurements();
     }
 
-    if (session->isOpen()) {
-        deviceConnected = false;
-        session->close();
-    }
+    deviceConnected = false;
+    workflow->disconnect();
     ui->buttonTransfer->setEnabled(true);
     QApplication::restoreOverrideCursor();
     statusBar()->clearMessage();
+    // The operator chose to transfer what an erase found unread.
+    if (m_transferRequested) {
+        m_transferRequested = false;
+        runDeviceJob(TransferJob);
+    }
 }
 
 void Mainform::transferData()
@@ -68,32 +73,23 @@ void Mainform::transferData()
     progress.setWindowModality(Qt::WindowModal);
     statusBar()->showMessage(transferText);
 
-    prepareQuickTransfer();
-    const bool identityRead = session->readIdentity(measurements);
-    showIdentity();
     resetTree();
-    TransferResult result = session->readSlots(measurements.records, [&progress](int slot) {
-        // A visible window-modal dialog lets the event loop run here.
-        progress.setValue(slot);
-        return !progress.wasCanceled();
-    });
-    result.identityFailed = !identityRead;
-    sortNewestFirst(measurements.records);
-    // Kept before it is shown: what the operator sees is in the archive.
-    archiveTransfer();
+    // Kept in the archive before it is shown: what the operator sees is kept.
+    const TransferOutcome outcome =
+        workflow->transfer(measurements, [&progress](int done, int total) {
+            // A visible window-modal dialog lets the event loop run here.
+            progress.setMaximum(total);
+            progress.setValue(done);
+            return !progress.wasCanceled();
+        });
+    showIdentity();
+    showArchiveOutcome(outcome);
     addMeasurementRows();
     progress.close();
 
-    if (!result.ok()) {
-        QString text = tr("Fehler beim Übertragen der Daten!");
-        if (result.identityFailed)
-            text += QLatin1Char(' ') + tr("Die Kennung des Geräts wurde nicht gelesen.");
-        if (!result.failedSlots.isEmpty())
-            text +=
-                QLatin1Char(' ') + tr("Betroffene Speicherplätze: %1")
-                                       .arg(QString::fromLatin1(slotListText(result.failedSlots)));
-        errorMessage->showMessage(text);
-    }
+    const QString failure = WorkflowText::transferFailed(outcome.read);
+    if (!failure.isEmpty())
+        errorMessage->showMessage(failure);
     busyGuard.release();
 }
 

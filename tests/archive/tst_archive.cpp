@@ -22,7 +22,7 @@ private slots:
     void newFileHasTheSchemaInWalMode();
     void recordsReadBackBitForBit();
     void downloadingAgainAddsNothing();
-    void incompleteRecordsAreNotStored();
+    void incompleteRecordsAreKeptFlagged();
     void quickLookupMatchesOnlyTheSameMeasurement_data();
     void quickLookupMatchesOnlyTheSameMeasurement();
     void browsingGroupsBySerialNewestFirst();
@@ -171,7 +171,7 @@ void TestArchive::downloadingAgainAddsNothing()
     QVERIFY(!archive.holds("SN-300", *records.at(1)));
 }
 
-void TestArchive::incompleteRecordsAreNotStored()
+void TestArchive::incompleteRecordsAreKeptFlagged()
 {
     MeasurementArchive archive;
     QVERIFY(archive.open(archivePath()).ok());
@@ -185,10 +185,19 @@ void TestArchive::incompleteRecordsAreNotStored()
     QVERIFY(
         archive.storeTransfer(m_device, pointers(records), QDateTime::currentDateTimeUtc(), &added)
             .ok());
-    QCOMPARE(added, 1);
-    QVERIFY(archive.holds("SN-100", *records.at(0)));
-    for (int i = 1; i < 4; ++i)
-        QVERIFY(!archive.holds("SN-100", *records.at(i)));
+    // Every record as received; only the short one cannot stand for the gauge's.
+    QCOMPARE(added, 4);
+    for (int i : {0, 2, 3})
+        QVERIFY(archive.holds("SN-100", *records.at(i)));
+    QVERIFY(!archive.holds("SN-100", *records.at(1)));
+    QSqlQuery query(QSqlDatabase::database(archive.connectionName()));
+    QVERIFY(query.exec("SELECT slot, complete FROM measurement ORDER BY slot"));
+    QList<int> complete;
+    while (query.next())
+        complete << query.value(1).toInt();
+    QCOMPARE(complete, (QList<int>{1, 0, 0, 0}));
+    // The quick look-up never offers a short copy's samples.
+    QVERIFY(!archive.findQuick(QuickKey::of("SN-100", *records.at(1))));
 }
 
 void TestArchive::quickLookupMatchesOnlyTheSameMeasurement_data()

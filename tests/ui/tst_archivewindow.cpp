@@ -220,9 +220,9 @@ void TestArchiveWindow::erasingChecksTheArchiveFirst_data()
     QTest::addColumn<QString>("answer");
     QTest::addColumn<int>("eraseCommands");
     QTest::addColumn<int>("archived");
-    QTest::newRow("archive first") << "Zuerst archivieren" << 50 << 3;
+    QTest::newRow("archive first") << "Zuerst archivieren" << 3 << 3;
     QTest::newRow("cancel") << "Cancel" << 0 << 0;
-    QTest::newRow("erase without the archive") << "Ohne Archiv löschen" << 50 << 0;
+    QTest::newRow("erase without the archive") << "Ohne Archiv löschen" << 3 << 0;
 }
 
 void TestArchiveWindow::erasingChecksTheArchiveFirst()
@@ -242,10 +242,14 @@ void TestArchiveWindow::erasingChecksTheArchiveFirst()
     QVERIFY(archive().open(path).ok());
     const int transferLines = m_env->traffic().size();
 
+    // The operator confirms; the check of the slots then finds them unarchived.
     QString warning;
     ModalAnswerer answerer(
         {{"QMessageBox",
-          [&](QWidget *widget) {
+          [](QWidget *widget) {
+              static_cast<QMessageBox *>(widget)->button(QMessageBox::Yes)->click();
+          }},
+         {"QMessageBox", [&](QWidget *widget) {
               auto *box = static_cast<QMessageBox *>(widget);
               warning = box->windowTitle() + ": " + box->text();
               for (QAbstractButton *button : box->buttons()) {
@@ -253,9 +257,6 @@ void TestArchiveWindow::erasingChecksTheArchiveFirst()
                       (answer == "Cancel" && box->buttonRole(button) == QMessageBox::RejectRole))
                       button->click();
               }
-          }},
-         {"QMessageBox", [](QWidget *widget) {
-              static_cast<QMessageBox *>(widget)->button(QMessageBox::Yes)->click();
           }}});
     m_env->window()->on_actionAlleMessungenloeschen_triggered();
 

@@ -31,12 +31,20 @@ QList<QByteArray> jobTraffic(const QList<QByteArray> &jobLines)
            QList<QByteArray>{wireCommand("stCom", 102, '!'), wireCommand("stCom", 102, '!')};
 }
 
-// Erasing starts by asking the gauge for its serial number.
-QList<QByteArray> eraseLines(int firstSlot, int lastSlot)
+// Erasing asks the gauge for its serial number, reads what each slot holds
+// now (the count; time and date of a filled one), then erases the filled ones.
+QList<QByteArray> eraseLines(int firstSlot, int lastSlot, bool checkedOnly = false)
 {
     QList<QByteArray> lines{wireCommand("serNr", 0, '?')};
-    for (int slot = firstSlot; slot <= lastSlot; ++slot)
-        lines << wireCommand("dMsEr", slot, '!');
+    for (int slot = firstSlot; slot <= lastSlot; ++slot) {
+        lines << wireCommand("dMsCt", slot, '?');
+        if (kFilledSlots.contains(slot))
+            lines << wireCommand("dMsTm", slot, '?') << wireCommand("dMsDt", slot, '?');
+    }
+    for (int slot = firstSlot; slot <= lastSlot && !checkedOnly; ++slot) {
+        if (kFilledSlots.contains(slot))
+            lines << wireCommand("dMsEr", slot, '!');
+    }
     return lines;
 }
 
@@ -204,8 +212,9 @@ void TestDeletion::cancellingDeleteAllKeepsTheTree()
     ModalAnswerer answerer({answerQuestion(QMessageBox::Yes, seen)});
     m_env->window()->on_actionAlleMessungenloeschen_triggered();
 
+    // Cancelled while the slots were checked: nothing erased.
     QCOMPARE(cancelledAt, 10);
-    QCOMPARE(m_env->traffic(), jobTraffic(eraseLines(1, 10)));
+    QCOMPARE(m_env->traffic(), jobTraffic(eraseLines(1, 10, true)));
     QCOMPARE(m_env->rowNumbers(), rowsBefore);
 }
 
@@ -307,7 +316,7 @@ void TestDeletion::eraseProblemsKeepTheirRows_data()
         << QStringLiteral("Diese Speicherplätze wurden nicht gelöscht: 9");
     QTest::newRow("all, one refused")
         << gaugeWithSlots(kFilledSlots) << QStringList{"--answer", "17:dMsEr=-12"} << true
-        << QList<int>{17} << 50 << QStringLiteral("Diese Speicherplätze wurden nicht gelöscht: 17");
+        << QList<int>{17} << 3 << QStringLiteral("Diese Speicherplätze wurden nicht gelöscht: 17");
 }
 
 void TestDeletion::eraseProblemsKeepTheirRows()

@@ -1,0 +1,52 @@
+#include "workflow/erasecheck.h"
+
+#include "archive/measurementarchive.h"
+#include "device/gaugesession.h"
+#include "measurement/devicedata.h"
+
+EraseCheck::EraseCheck(GaugeSession &session, MeasurementArchive &archive,
+                       const QByteArray &serialNr, const DeviceData *shown)
+    : m_session(session), m_archive(archive), m_serialNr(serialNr), m_shown(shown)
+{
+}
+
+SlotVerdict EraseCheck::check(int slot)
+{
+    m_shownRecord = nullptr;
+    Measurement now(slot);
+    if (!m_session.readSlotState(slot, now))
+        return SlotVerdict::Unchecked;
+    if (now.sampleCount == 0)
+        return SlotVerdict::Empty;
+    const Measurement *shown = shownMatch(now);
+    // A curve a quick transfer took from the archive is not the gauge's: it
+    // is checked like a measurement nobody has seen.
+    if (shown && !shown->samplesFromArchive) {
+        m_shownRecord = shown;
+        return m_archive.holds(m_serialNr, *shown) ? SlotVerdict::ShownArchived
+                                                   : SlotVerdict::ShownUnarchived;
+    }
+    return archivedVerdict(now);
+}
+
+const Measurement *EraseCheck::shownMatch(const Measurement &now) const
+{
+    if (!m_shown)
+        return nullptr;
+    for (const Measurement *m : m_shown->records) {
+        if (m->number == now.number && m->sampleCount == now.sampleCount &&
+            m->dateText == now.dateText && m->timeText == now.timeText)
+            return m;
+    }
+    return nullptr;
+}
+
+// The samples cost the most bytes; they are read only when a kept copy could match.
+SlotVerdict EraseCheck::archivedVerdict(Measurement &now)
+{
+    if (!m_archive.mayHold(m_serialNr, now.dateText, now.timeText, now.sampleCount))
+        return SlotVerdict::Unread;
+    if (!m_session.readSamples(now.number, now.forces))
+        return SlotVerdict::Unchecked;
+    return m_archive.holds(m_serialNr, now) ? SlotVerdict::Archived : SlotVerdict::Unread;
+}

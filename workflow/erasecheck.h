@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+
+class GaugeSession;
+class MeasurementArchive;
+struct DeviceData;
+struct Measurement;
+
+// What a slot about to be erased holds now, judged by what the operator has
+// seen and what the archive keeps.
+enum class SlotVerdict
+{
+    Empty,           // nothing to lose
+    ShownArchived,   // the measurement shown, and kept
+    ShownUnarchived, // the measurement shown, not kept yet
+    Archived,        // its samples, read now, match a kept copy
+    Unread,          // nobody has read it: never erased
+    Unchecked,       // what it holds could not be read
+};
+
+// The check before an erase, one slot at a time, on the open session. A slot
+// is read as count, time and date; a filled one counts as the one shown when
+// the shown list has a record of that slot, count, date and time whose samples
+// were read from the gauge. Otherwise its samples are read (only when the
+// archive keeps a measurement of that date, time and count) and must match a
+// kept copy bit for bit: summary values alone cannot tell two measurements apart.
+class EraseCheck
+{
+public:
+    EraseCheck(GaugeSession &session, MeasurementArchive &archive, const QByteArray &serialNr,
+               const DeviceData *shown);
+
+    SlotVerdict check(int slot);
+    // The shown record of the last slot checked with a Shown verdict.
+    const Measurement *shownRecord() const { return m_shownRecord; }
+
+private:
+    const Measurement *shownMatch(const Measurement &now) const;
+    SlotVerdict archivedVerdict(Measurement &now);
+
+    GaugeSession &m_session;
+    MeasurementArchive &m_archive;
+    QByteArray m_serialNr;
+    const DeviceData *m_shown;
+    const Measurement *m_shownRecord = nullptr;
+};

@@ -1,0 +1,237 @@
+#include "workflow/gaugeworkflow.h"
+
+#include "archive/archivelookup.h"
+#include "archive/measurementarchive.h"
+#include "device/gaugesession.h"
+#include "device/interfacehardware.h"
+#include "measurement/devicedata.h"
+#include "settings/statusini.h"
+#include "workflow/archivepath.h"
+#include "workflow/erasecheck.h"
+
+#include <QDateTime>
+#include <algorithm>
+
+namespace {
+
+// The session's per-slot progress as steps `offset + slot` of `total`.
+SessionProgress slotSteps(const JobProgress &progress, int offset, int total)
+{
+    if (!progress)
+        return {};
+    return [progress, offset, total](int slot) { return progress(offset + slot, total); };
+}
+
+ArchiveDevice archiveDeviceOf(const DeviceData &data)
+{
+    return {data.serialNr, data.swVersion, data.forceUnit};
+}
+
+void addSorted(QList<int> &list, int slot)
+{
+    if (!list.contains(slot)) {
+        list.append(slot);
+        std::sort(list.begin(), list.end());
+    }
+}
+
+} // namespace
+
+GaugeWorkflow::GaugeWorkflow(GaugeSession &session, MeasurementArchive &archive, StatusIni &status)
+    : m_session(session), m_archive(archive), m_status(status)
+{
+}
+
+int GaugeWorkflow::connect(const QByteArray &port)
+{
+    return port.isEmpty() ? m_session.open() : m_session.openPort(port);
+}
+
+int GaugeWorkflow::connectOn(InterfaceRS232 *port)
+{
+    return m_session.openOn(port);
+}
+
+void GaugeWorkflow::disconnect()
+{
+    if (m_session.isOpen())
+        m_session.close();
+}
+
+QString GaugeWorkflow::archivePath() const
+{
+    return archiveFilePath(m_status);
+}
+
+ArchiveStatus GaugeWorkflow::openArchive()
+{
+    if (m_archive.isOpen())
+        return {};
+    return m_archive.open(archivePath());
+}
+
+TransferOutcome GaugeWorkflow::transfer(DeviceData &data, const JobProgress &progress,
+                                        const QList<int> &slotNumbers)
+{
+    TransferOutcome out;
+    const ArchiveStatus opened = openArchive();
+    ArchiveLookup lookup(m_archive);
+    m_session.setKnownMeasurements(m_status.quickTransfer && opened.ok() ? &lookup : nullptr);
+    const bool identityRead = m_session.readIdentity(data);
+    data.clear();
+    const int total = slotNumbers.isEmpty() ? Protocol::kSlotCount : slotNumbers.size();
+    int done = 0;
+    out.read =
+        m_session.readSlots(data.records,
+                            progress ? SessionProgress([&](int) { return progress(++done, total); })
+                                     : SessionProgress(),
+                            slotNumbers);
+    m_session.setKnownMeasurements(nullptr);
+    out.read.identityFailed = !identityRead;
+    sortNewestFirst(data.records);
+    out.fromArchive = lookup.filledCount();
+    for (const Measurement *m : qAsConst(data.records)) {
+        if (!isCompleteRecord(*m))
+            out.incompleteSlots.append(m->number);
+    }
+    std::sort(out.incompleteSlots.begin(), out.incompleteSlots.end());
+    if (!data.records.isEmpty())
+        out.archive = opened.ok() ? archiveRecords(data, data.records, &out.added) : opened;
+    return out;
+}
+
+TransferResult GaugeWorkflow::readList(DeviceData &data, const JobProgress &progress)
+{
+    const bool identityRead = m_session.readIdentity(data);
+    data.clear();
+    TransferResult result = m_session.readSlots(
+        data.records, slotSteps(progress, 0, Protocol::kSlotCount), QList<int>(), false);
+    result.identityFailed = !identityRead;
+    sortNewestFirst(data.records);
+    return result;
+}
+
+ArchiveStatus GaugeWorkflow::archiveRecords(const DeviceData &device,
+                                            const QList<Measurement *> &records, int *added)
+{
+    ArchiveStatus status = openArchive();
+    if (status.ok())
+        status = m_archive.storeTransfer(archiveDeviceOf(device), records,
+                                         QDateTime::currentDateTimeUtc(), added);
+    return status;
+}
+
+EraseOutcome GaugeWorkflow::erase(const EraseRequest &request, const EraseDecisions &decisions,
+                                  const JobProgress &progress)
+{
+    EraseOutcome out;
+    QList<int> erasable, filled;
+    QList<const Measurement *> unarchived;
+    // Without the archive nothing can be told kept: nothing is erased.
+    out.archive = openArchive();
+    const bool go = out.archive.ok() &&
+                    checkSlots(request, progress, out, erasable, filled, unarchived) &&
+                    decide(request, decisions, out, erasable, unarchived);
+    if (go) {
+        const int total =
+            request.slotNumbers.isEmpty() ? Protocol::kSlotCount : request.slotNumbers.size();
+        int done = 0;
+        const QByteArray serialNr = out.erase.gaugeSerialNr;
+        out.erase = m_session.eraseSlots(
+            erasable, filled,
+            progress ? SessionProgress([&](int) { return progress(total + ++done, 2 * total); })
+                     : SessionProgress());
+        out.erase.gaugeSerialNr = serialNr;
+    }
+    for (int slot : qAsConst(filled)) {
+        if (!out.erase.erasedSlots.contains(slot))
+            addSorted(out.notErased, slot);
+    }
+    for (int slot : qAsConst(out.uncheckedSlots))
+        addSorted(out.notErased, slot);
+    return out;
+}
+
+bool GaugeWorkflow::checkSlots(const EraseRequest &request, const JobProgress &progress,
+                               EraseOutcome &out, QList<int> &erasable, QList<int> &filled,
+                               QList<const Measurement *> &unarchived)
+{
+    EraseResult &gauge = out.erase;
+    gauge.serialNrUnread = !m_session.readSerialNr(gauge.gaugeSerialNr);
+    gauge.wrongGauge =
+        gauge.serialNrUnread || (request.shown && gauge.gaugeSerialNr != request.shown->serialNr);
+    if (gauge.wrongGauge)
+        return false;
+
+    const QList<int> asked = request.slotNumbers.isEmpty() ? allSlotNumbers() : request.slotNumbers;
+    EraseCheck check(m_session, m_archive, gauge.gaugeSerialNr, request.shown);
+    for (int i = 0; i < asked.size(); ++i) {
+        const int slot = asked.at(i);
+        const SlotVerdict verdict = check.check(slot);
+        if (verdict != SlotVerdict::Empty && verdict != SlotVerdict::Unchecked)
+            filled.append(slot);
+        if (verdict == SlotVerdict::Unread)
+            out.unreadSlots.append(slot);
+        else if (verdict == SlotVerdict::Unchecked)
+            out.uncheckedSlots.append(slot);
+        else if (verdict != SlotVerdict::Empty) // an empty slot has nothing to erase
+            erasable.append(slot);
+        if (verdict == SlotVerdict::ShownUnarchived)
+            unarchived.append(check.shownRecord());
+        if (progress && !progress(i + 1, 2 * asked.size())) {
+            gauge.cancelled = true;
+            out.stopped = true;
+            return false;
+        }
+    }
+    // In the order the operator sees them.
+    if (request.shown) {
+        const QList<Measurement *> &order = request.shown->records;
+        std::sort(unarchived.begin(), unarchived.end(),
+                  [&order](const Measurement *a, const Measurement *b) {
+                      return order.indexOf(const_cast<Measurement *>(a)) <
+                             order.indexOf(const_cast<Measurement *>(b));
+                  });
+    }
+    return true;
+}
+
+bool GaugeWorkflow::decide(const EraseRequest &request, const EraseDecisions &decisions,
+                           EraseOutcome &out, QList<int> &erasable,
+                           const QList<const Measurement *> &unarchived)
+{
+    if (!out.unreadSlots.isEmpty() &&
+        !(decisions.eraseOthersThanUnread && decisions.eraseOthersThanUnread(out.unreadSlots))) {
+        out.stopped = true;
+        return false;
+    }
+    if (unarchived.isEmpty())
+        return !erasable.isEmpty();
+    const UnarchivedChoice choice =
+        decisions.unarchived ? decisions.unarchived(unarchived) : UnarchivedChoice::Stop;
+    if (choice == UnarchivedChoice::EraseAnyway)
+        return true;
+    if (choice == UnarchivedChoice::ArchiveFirst && request.shown &&
+        archiveFirst(*request.shown, unarchived, out))
+        return true;
+    out.stopped = true;
+    return false;
+}
+
+// Keeps the shown measurements not archived yet; false (nothing to be erased)
+// when the archive cannot take them or a record lacks samples.
+bool GaugeWorkflow::archiveFirst(const DeviceData &shown, const QList<const Measurement *> &records,
+                                 EraseOutcome &out)
+{
+    QList<Measurement *> toKeep;
+    for (const Measurement *m : records)
+        toKeep.append(const_cast<Measurement *>(m));
+    out.archive = archiveRecords(shown, toKeep);
+    if (!out.archive.ok())
+        return false;
+    for (const Measurement *m : records) {
+        if (!m_archive.holds(shown.serialNr, *m))
+            out.incompleteSlots.append(m->number);
+    }
+    return out.incompleteSlots.isEmpty();
+}

@@ -1,0 +1,63 @@
+#pragma once
+
+#include "workflow/eraserequest.h"
+#include "workflow/transferoutcome.h"
+
+#include <QByteArray>
+
+class GaugeSession;
+class InterfaceRS232;
+class MeasurementArchive;
+class StatusIni;
+struct DeviceData;
+
+// The rules of a transfer and an erase, for the window and the command line
+// alike: every record read is kept in the archive before anyone sees it, the
+// quick transfer follows the status file's setting, and nothing is erased
+// that nobody has read. The session, the archive and the settings are the
+// caller's; the workflow opens the archive at the configured path when it
+// needs it and is not open.
+class GaugeWorkflow
+{
+public:
+    GaugeWorkflow(GaugeSession &session, MeasurementArchive &archive, StatusIni &status);
+
+    // Searches COM1..COM30 (or connects on `port`, "COMn" or a device);
+    // 0 when connected. The port that answered a search goes into the status file.
+    int connect(const QByteArray &port = QByteArray());
+    // Connects on a port the caller keeps (a gauge in the same process).
+    int connectOn(InterfaceRS232 *port);
+    void disconnect();
+
+    // The archive, opened at the configured path unless it is open.
+    ArchiveStatus openArchive();
+    QString archivePath() const;
+
+    // Identity and the slots (all when `slotNumbers` is empty) into `data`, newest
+    // first, then kept in the archive.
+    TransferOutcome transfer(DeviceData &data, const JobProgress &progress,
+                             const QList<int> &slotNumbers = QList<int>());
+    // Identity and every slot without samples; nothing is archived.
+    TransferResult readList(DeviceData &data, const JobProgress &progress);
+    // Keeps `records` of the gauge `device` (a list shown earlier).
+    ArchiveStatus archiveRecords(const DeviceData &device, const QList<Measurement *> &records,
+                                 int *added = nullptr);
+
+    // Erases after checking the gauge and every slot asked for (EraseCheck).
+    EraseOutcome erase(const EraseRequest &request, const EraseDecisions &decide,
+                       const JobProgress &progress);
+
+private:
+    // Serial number check, then every slot; false when the erase must stop.
+    bool checkSlots(const EraseRequest &request, const JobProgress &progress, EraseOutcome &out,
+                    QList<int> &erasable, QList<int> &filled,
+                    QList<const Measurement *> &unarchived);
+    bool decide(const EraseRequest &request, const EraseDecisions &decide, EraseOutcome &out,
+                QList<int> &erasable, const QList<const Measurement *> &unarchived);
+    bool archiveFirst(const DeviceData &shown, const QList<const Measurement *> &records,
+                      EraseOutcome &out);
+
+    GaugeSession &m_session;
+    MeasurementArchive &m_archive;
+    StatusIni &m_status;
+};

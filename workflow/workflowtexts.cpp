@@ -1,0 +1,130 @@
+#include "workflow/workflowtexts.h"
+
+#include "device/gaugesession.h"
+
+#include <QStringList>
+
+namespace {
+
+QString slotList(const QList<int> &numbers)
+{
+    return QString::fromLatin1(slotListText(numbers));
+}
+
+} // namespace
+
+namespace WorkflowText {
+
+QString transferFailed(const TransferResult &result)
+{
+    if (result.ok())
+        return QString();
+    QString text = GaugeWorkflowTexts::tr("Fehler beim Übertragen der Daten!");
+    if (result.identityFailed)
+        text += QLatin1Char(' ') +
+                GaugeWorkflowTexts::tr("Die Kennung des Geräts wurde nicht gelesen.");
+    if (!result.failedSlots.isEmpty())
+        text += QLatin1Char(' ') + GaugeWorkflowTexts::tr("Betroffene Speicherplätze: %1")
+                                       .arg(slotList(result.failedSlots));
+    return text;
+}
+
+QString incompleteKept(const QList<int> &numbers)
+{
+    if (numbers.isEmpty())
+        return QString();
+    return GaugeWorkflowTexts::tr(
+               "Diese Messungen sind unvollständig und wurden so archiviert, wie das Gerät sie "
+               "gesendet hat: %1")
+        .arg(slotNumbers(numbers));
+}
+
+QString archiveProblem(const ArchiveStatus &status, const QString &path)
+{
+    switch (status.kind) {
+    case ArchiveStatus::Ok:
+        return QString();
+    case ArchiveStatus::ReadOnly:
+        return GaugeWorkflowTexts::tr("Das Archiv '%1' ist schreibgeschützt.").arg(path);
+    case ArchiveStatus::DiskFull:
+        return GaugeWorkflowTexts::tr("Auf dem Datenträger des Archivs '%1' ist kein Platz mehr.")
+            .arg(path);
+    case ArchiveStatus::Locked:
+        return GaugeWorkflowTexts::tr("Das Archiv '%1' wird von einem anderen Programm benutzt.")
+            .arg(path);
+    case ArchiveStatus::Corrupt:
+        return GaugeWorkflowTexts::tr("Das Archiv '%1' ist beschädigt.").arg(path);
+    case ArchiveStatus::CannotOpen:
+        return GaugeWorkflowTexts::tr("Das Archiv '%1' kann nicht geöffnet werden.").arg(path);
+    case ArchiveStatus::NewerVersion:
+        return GaugeWorkflowTexts::tr(
+                   "Das Archiv '%1' stammt von einer neueren Programmversion und bleibt "
+                   "unverändert.")
+            .arg(path);
+    case ArchiveStatus::NotOpen:
+        return GaugeWorkflowTexts::tr("Es ist kein Archiv geöffnet.");
+    case ArchiveStatus::Failed:
+        break;
+    }
+    return GaugeWorkflowTexts::tr("Das Archiv '%1' meldet einen Fehler: %2")
+        .arg(path, status.detail);
+}
+
+QString transferNotArchived()
+{
+    return GaugeWorkflowTexts::tr(
+        "Die übertragenen Messungen wurden nicht archiviert; sie bleiben in der Liste.");
+}
+
+QString nothingErased()
+{
+    return GaugeWorkflowTexts::tr("Es wurde nichts gelöscht.");
+}
+
+QString serialNrUnread()
+{
+    return GaugeWorkflowTexts::tr(
+        "Das Gerät hat seine Seriennummer nicht genannt. Es wurde nichts gelöscht.");
+}
+
+QString wrongGauge(const QByteArray &gaugeSerialNr, const QByteArray &shownSerialNr)
+{
+    return GaugeWorkflowTexts::tr(
+               "Das angeschlossene Gerät (Seriennummer %1) ist nicht das Gerät der angezeigten "
+               "Liste (Seriennummer %2). Es wurde nichts gelöscht.")
+        .arg(QString::fromLatin1(gaugeSerialNr), QString::fromLatin1(shownSerialNr));
+}
+
+QString notErased(const QList<int> &numbers)
+{
+    if (numbers.isEmpty())
+        return QString();
+    return GaugeWorkflowTexts::tr("Diese Speicherplätze wurden nicht gelöscht: %1")
+        .arg(slotList(numbers));
+}
+
+QString unread(const QList<int> &numbers)
+{
+    return GaugeWorkflowTexts::tr(
+               "Diese Messungen auf dem Gerät wurden noch nicht übertragen und sind nicht im "
+               "Archiv: %1\nSie werden nicht gelöscht.")
+        .arg(slotNumbers(numbers));
+}
+
+QString incompleteNotArchived(const QList<int> &numbers)
+{
+    return GaugeWorkflowTexts::tr(
+               "Diese Messungen wurden nicht vollständig übertragen und können nicht archiviert "
+               "werden: %1\nBitte übertragen Sie die Daten erneut. Es wurde nichts gelöscht.")
+        .arg(slotNumbers(numbers));
+}
+
+QString slotNumbers(const QList<int> &numbers)
+{
+    QStringList texts;
+    for (int slot : numbers)
+        texts << QLatin1Char('#') + QString::number(slot);
+    return texts.join(QStringLiteral(", "));
+}
+
+} // namespace WorkflowText

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "archive/archivetypes.h"
+
+#include <QCoreApplication>
+#include <QList>
+#include <QString>
+
+struct TransferOutcome;
+struct EraseOutcome;
+struct TransferResult;
+
+// The context of the workflow's texts in the translation files.
+class GaugeWorkflowTexts
+{
+    Q_DECLARE_TR_FUNCTIONS(GaugeWorkflow)
+};
+
+// The messages of a transfer and an erase, written once for the window and
+// the command line.
+namespace WorkflowText {
+
+// "Fehler beim Übertragen der Daten!" with what failed; empty when nothing did.
+QString transferFailed(const TransferResult &result);
+// Records kept although incomplete; empty when there are none.
+QString incompleteKept(const QList<int> &numbers);
+// Why the archive at `path` failed, in words.
+QString archiveProblem(const ArchiveStatus &status, const QString &path);
+// After a transfer the archive did not take.
+QString transferNotArchived();
+QString nothingErased();
+// The gauge did not say its serial number, or is another one.
+QString serialNrUnread();
+QString wrongGauge(const QByteArray &gaugeSerialNr, const QByteArray &shownSerialNr);
+// "Diese Speicherplätze wurden nicht gelöscht: 5, 9"; empty when all were erased.
+QString notErased(const QList<int> &numbers);
+// Measurements nobody has read, not erased.
+QString unread(const QList<int> &numbers);
+// Kept first on request but incomplete: nothing erased.
+QString incompleteNotArchived(const QList<int> &numbers);
+// "#7, #3".
+QString slotNumbers(const QList<int> &numbers);
+
+} // namespace WorkflowText
