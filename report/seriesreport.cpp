@@ -1,4 +1,4 @@
-#include "ui/seriesreport.h"
+#include "report/seriesreport.h"
 
 #include "measurement/statisticstable.h"
 
@@ -45,9 +45,9 @@ QString measurementTable(const MeasurementSet &set, const StatisticsTable &conte
     const QString unit = QLatin1Char(' ') + set.unitText;
     QString html = QStringLiteral("<table width='100%' cellspacing='0' cellpadding='3' "
                                   "border='1' style='border-collapse: collapse;'>\n<tr>");
-    for (const QString &title : {trMainform("Messung-Nr:"), trMainform("Datum:"),
-                                 trMainform("Zeit:"), trMainform("Maximalkraft:"),
-                                 trMainform("Mittelwert der Kraft:"), content.resultTitle})
+    for (const QString &title :
+         {trMainform("Messung-Nr:"), trMainform("Datum:"), trMainform("Zeit:"),
+          trMainform("Maximalkraft:"), trMainform("Mittelwert der Kraft:"), content.resultTitle})
         html += headCell(title);
     html += QStringLiteral("</tr>\n");
     for (int k = 0; k < set.records.size(); ++k) {
@@ -57,17 +57,15 @@ QString measurementTable(const MeasurementSet &set, const StatisticsTable &conte
                 textCell(formatMeasurementTime(m.timeText)) +
                 valueCell(formatForce(m.forceMax, set.factor) + unit) +
                 valueCell(formatForce(m.forceAvg, set.factor) + unit) +
-                textCell(content.verdicts.at(k).verdictText) +
-                QStringLiteral("</tr>\n");
+                textCell(content.verdicts.at(k).verdictText) + QStringLiteral("</tr>\n");
     }
     return html + QStringLiteral("</table>\n");
 }
 
 QString limitRow(const StatisticsLimit &limit, const QString &unit)
 {
-    const QString value = limit.value.value
-                              ? limit.value.text() + QLatin1Char(' ') + unit
-                              : limit.value.text();
+    const QString value =
+        limit.value.value ? limit.value.text() + QLatin1Char(' ') + unit : limit.value.text();
     return QStringLiteral("<tr>") + textCell(limit.caption) + textCell(value) +
            QStringLiteral("</tr>\n");
 }
