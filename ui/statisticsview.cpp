@@ -4,7 +4,9 @@
 #include "ui_statisticsview.h"
 
 #include <QHeaderView>
+#include <QStyle>
 #include <QTableWidget>
+#include <algorithm>
 
 namespace {
 
@@ -29,10 +31,26 @@ QStringList rowTexts(const QTableWidget *table, int row)
     return texts;
 }
 
-void fitRows(QTableWidget *table)
+// Beyond this many measurements the verdicts scroll.
+constexpr int kVisibleVerdicts = 8;
+
+// The table as large as its content (up to `visibleRows` rows): no empty
+// area below the rows, no scroll bar where the window leaves the room.
+void fitRows(QTableWidget *table, int visibleRows)
 {
     table->resizeColumnsToContents();
-    table->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    table->resizeRowsToContents();
+    QHeaderView *rows = table->verticalHeader();
+    QHeaderView *columns = table->horizontalHeader();
+    const int frame = 2 * table->frameWidth();
+    const int shownRows = std::min(table->rowCount(), visibleRows);
+    int height = 0;
+    for (int row = 0; row < shownRows; ++row)
+        height += rows->sectionSize(row);
+    table->setFixedHeight(columns->sizeHint().height() + height + frame);
+    const int scrollBar =
+        table->rowCount() > shownRows ? table->style()->pixelMetric(QStyle::PM_ScrollBarExtent) : 0;
+    table->setMaximumWidth(rows->sizeHint().width() + columns->length() + frame + scrollBar);
 }
 
 // Symbols as column titles, the full names as their tool tips.
@@ -53,7 +71,7 @@ void showQuantities(QTableWidget *table, const StatisticsTable &content)
             if (row.cells.at(c).applies)
                 table->setItem(r, c, cell(row.cells.at(c).text()));
     }
-    fitRows(table);
+    fitRows(table, content.rows.size());
 }
 
 void showVerdicts(QTableWidget *table, const StatisticsTable &content)
@@ -74,7 +92,7 @@ void showVerdicts(QTableWidget *table, const StatisticsTable &content)
             mark->setBackground(v.verdict == Verdict::Pass ? kPassColour : kFailColour);
         table->setItem(k, 1, mark);
     }
-    fitRows(table);
+    fitRows(table, kVisibleVerdicts);
 }
 
 } // namespace
@@ -82,9 +100,6 @@ void showVerdicts(QTableWidget *table, const StatisticsTable &content)
 StatisticsView::StatisticsView(QWidget *parent) : QWidget(parent), m_ui(new Ui::StatisticsView)
 {
     m_ui->setupUi(this);
-    for (QTableWidget *table : {m_ui->tableStatistics, m_ui->tableVerdicts})
-        table->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
-    m_ui->tableStatistics->horizontalHeader()->setStretchLastSection(true);
 }
 
 StatisticsView::~StatisticsView()
@@ -95,6 +110,14 @@ StatisticsView::~StatisticsView()
 void StatisticsView::showStatistics(const MeasurementSet &set, const SeriesStatistics &statistics)
 {
     const StatisticsTable content = statisticsTable(set, statistics);
+    // A point smaller than the window's text: all nine columns fit beside
+    // the tree at the window's default width.
+    QFont tableFont = font();
+    tableFont.setPointSizeF(tableFont.pointSizeF() - 1.0);
+    for (QTableWidget *table : {m_ui->tableStatistics, m_ui->tableVerdicts}) {
+        table->setFont(tableFont);
+        table->verticalHeader()->setDefaultSectionSize(QFontMetrics(tableFont).height() + 6);
+    }
     showQuantities(m_ui->tableStatistics, content);
     showVerdicts(m_ui->tableVerdicts, content);
     m_ui->labelNote->setText(content.note);
