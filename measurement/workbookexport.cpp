@@ -2,7 +2,7 @@
 
 #include "base/log.h"
 #include "measurement/dblist.h"
-#include "measurement/seriesstatistics.h"
+#include "measurement/statisticstable.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -57,7 +57,13 @@ struct Formats
         format_set_num_format(decimals3, "0.000");
     }
 
-    lxw_format *forDecimals(int decimals) const { return decimals == 3 ? decimals3 : decimals2; }
+    // Counts without a format; percentages get two decimals as all others but three.
+    lxw_format *forDecimals(int decimals) const
+    {
+        if (decimals == 0)
+            return nullptr;
+        return decimals == 3 ? decimals3 : decimals2;
+    }
 };
 
 void writeText(lxw_worksheet *sheet, lxw_row_t row, lxw_col_t col, const QString &text,
@@ -72,6 +78,13 @@ void writeOptional(lxw_worksheet *sheet, lxw_row_t row, lxw_col_t col,
 {
     if (value)
         worksheet_write_number(sheet, row, col, *value, format);
+}
+
+void writeCell(lxw_worksheet *sheet, lxw_row_t row, lxw_col_t col, const StatisticsCell &cell,
+               const Formats &formats)
+{
+    if (cell.applies)
+        writeOptional(sheet, row, col, cell.value, formats.forDecimals(cell.decimals));
 }
 
 void writeDate(lxw_worksheet *sheet, lxw_row_t row, lxw_col_t col, const Measurement &m,
@@ -142,60 +155,44 @@ quint32 writeDataSheet(lxw_worksheet *sheet, const MeasurementSet &set, const Fo
 
 void writeStatisticsSheet(lxw_worksheet *sheet, const MeasurementSet &set, const Formats &formats)
 {
-    const SeriesStatistics stats = computeSeriesStatistics(set);
+    const StatisticsTable content = statisticsTable(set, computeSeriesStatistics(set));
     worksheet_set_column(sheet, 0, 0, kStatisticsTitleWidth, nullptr);
     worksheet_set_column(sheet, 1, 9, kValueColumnWidth, nullptr);
 
     lxw_row_t row = 0;
-    writeText(sheet, row, 0, StatisticsText::title(), formats.bold);
-    row += 2;
-    writeText(sheet, row, 0, StatisticsText::lowerLimit());
-    writeOptional(sheet, row, 1, set.limits.lower, formats.decimals2);
-    writeText(sheet, ++row, 0, StatisticsText::upperLimit());
-    writeOptional(sheet, row, 1, set.limits.upper, formats.decimals2);
+    writeText(sheet, row, 0, content.title, formats.bold);
+    ++row;
+    for (const StatisticsLimit &limit : content.limits) {
+        writeText(sheet, ++row, 0, limit.caption);
+        writeCell(sheet, row, 1, limit.value, formats);
+    }
     row += 2;
 
-    const QStringList columns = StatisticsText::columns();
-    for (int c = 0; c < columns.size(); ++c)
-        writeText(sheet, row, lxw_col_t(c + 1), columns.at(c), formats.bold);
-    for (Quantity quantity : kQuantities) {
-        ++row;
-        const Summary &s = stats.summary(quantity);
-        lxw_format *format = formats.forDecimals(quantityDecimals(quantity));
-        writeText(sheet, row, 0, StatisticsText::quantity(quantity, set.unitText));
-        worksheet_write_number(sheet, row, 1, s.count, nullptr);
-        writeOptional(sheet, row, 2, s.mean, format);
-        writeOptional(sheet, row, 3, s.standardDeviation, format);
-        writeOptional(sheet, row, 4, s.variationPercent, formats.decimals2);
-        writeOptional(sheet, row, 5, s.minimum, format);
-        writeOptional(sheet, row, 6, s.maximum, format);
-        writeOptional(sheet, row, 7, s.range, format);
-        if (quantity == Quantity::MaximumForce) {
-            writeOptional(sheet, row, 8, stats.capability.cp, formats.decimals2);
-            writeOptional(sheet, row, 9, stats.capability.cpk, formats.decimals2);
-        }
+    for (int c = 0; c < content.columns.size(); ++c)
+        writeText(sheet, row, lxw_col_t(c + 1), content.columns.at(c).name, formats.bold);
+    for (const StatisticsRow &quantity : content.rows) {
+        writeText(sheet, ++row, 0, quantity.label);
+        for (int c = 0; c < quantity.cells.size(); ++c)
+            writeCell(sheet, row, lxw_col_t(c + 1), quantity.cells.at(c), formats);
     }
     row += 1;
-    if (set.limits.isEmpty())
-        writeText(sheet, ++row, 0, StatisticsText::noLimitsNote(set.unitText));
-    else if (stats.fewForCapability())
-        writeText(sheet, ++row, 0, StatisticsText::fewMeasurementsNote());
+    if (!content.note.isEmpty())
+        writeText(sheet, ++row, 0, content.note);
     row += 2;
 
-    writeText(sheet, row, 0, StatisticsText::measurement(), formats.bold);
+    writeText(sheet, row, 0, content.measurementTitle, formats.bold);
     writeText(sheet, row, 1, trObject("Datum:"), formats.bold);
     writeText(sheet, row, 2, trObject("Zeit:"), formats.bold);
-    writeText(sheet, row, 3, StatisticsText::quantity(Quantity::MaximumForce, set.unitText),
-              formats.bold);
-    writeText(sheet, row, 4, StatisticsText::result(), formats.bold);
-    for (int k = 0; k < set.records.size(); ++k) {
-        const Measurement &m = *set.records.at(k);
+    writeText(sheet, row, 3, content.rows.first().label, formats.bold);
+    writeText(sheet, row, 4, content.resultTitle, formats.bold);
+    for (const StatisticsVerdict &verdict : content.verdicts) {
+        const Measurement &m = *verdict.record;
         ++row;
         worksheet_write_number(sheet, row, 0, m.number, nullptr);
         writeDate(sheet, row, 1, m, formats);
         writeClock(sheet, row, 2, m, formats);
-        worksheet_write_number(sheet, row, 3, double(m.forceMax) * set.factor, formats.force);
-        writeText(sheet, row, 4, StatisticsText::verdict(stats.verdicts.at(k)));
+        worksheet_write_number(sheet, row, 3, verdict.forceMax, formats.force);
+        writeText(sheet, row, 4, verdict.verdictText);
     }
 }
 

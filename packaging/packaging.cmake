@@ -10,12 +10,8 @@ set(TSPX_MAINTAINER "Kavro <support@kavro.com>")
 set(TSPX_PACKAGING_DIR ${CMAKE_CURRENT_LIST_DIR})
 set(TSPX_PACKAGING_BUILD_DIR ${CMAKE_BINARY_DIR}/packaging)
 
-# The command line tool is installed with the other programs when it is built.
-set(TSPX_PACKAGED_PROGRAMS tspx tspx-sim)
-if(TARGET tspx-cli)
-  install(TARGETS tspx-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-  list(APPEND TSPX_PACKAGED_PROGRAMS tspx-cli)
-endif()
+# The programs, each installed beside its target.
+set(TSPX_PACKAGED_PROGRAMS tspx tspx-sim tspx-cli)
 
 # Files with the version and the release date in them.
 execute_process(COMMAND date -u -R -d "${TSPX_RELEASE_DATE}"

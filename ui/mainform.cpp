@@ -1,11 +1,11 @@
 #include "ui/mainform.h"
 
 #include "device/gaugesession.h"
+#include "plot/forceplot.h"
+#include "plot/overlayplot.h"
+#include "plot/plotanalysis.h"
 #include "settings/statusini.h"
 #include "ui/archivetree.h"
-#include "ui/forceplot.h"
-#include "ui/overlayplot.h"
-#include "ui/plotanalysis.h"
 #include "ui_mainform.h"
 #include "workflow/gaugeworkflow.h"
 

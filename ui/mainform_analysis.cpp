@@ -5,9 +5,9 @@
 
 #include "measurement/seriesstatistics.h"
 #include "measurement/workbookexport.h"
+#include "plot/overlayplot.h"
+#include "plot/plotanalysis.h"
 #include "settings/statusini.h"
-#include "ui/overlayplot.h"
-#include "ui/plotanalysis.h"
 #include "ui/statisticsview.h"
 #include "ui_mainform.h"
 

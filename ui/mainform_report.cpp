@@ -1,9 +1,9 @@
 // The report commands: print, print preview, page setup and PDF file.
 #include "ui/mainform.h"
 
+#include "plot/plotanalysis.h"
+#include "report/report.h"
 #include "settings/statusini.h"
-#include "ui/plotanalysis.h"
-#include "ui/report.h"
 #include "ui_mainform.h"
 
 #include <QErrorMessage>

@@ -1,16 +1,15 @@
 #include "ui/statisticsview.h"
 
-#include "measurement/seriesstatistics.h"
+#include "measurement/statisticstable.h"
 #include "ui_statisticsview.h"
 
 #include <QHeaderView>
+#include <QStyle>
 #include <QTableWidget>
-#include <iterator>
+#include <algorithm>
 
 namespace {
 
-constexpr int kCapabilityDecimals = 2;
-constexpr int kPercentDecimals = 1;
 const QColor kPassColour(200, 240, 200);
 const QColor kFailColour(255, 200, 200);
 
@@ -32,10 +31,68 @@ QStringList rowTexts(const QTableWidget *table, int row)
     return texts;
 }
 
-void fitRows(QTableWidget *table)
+// Beyond this many measurements the verdicts scroll.
+constexpr int kVisibleVerdicts = 8;
+
+// The table as large as its content (up to `visibleRows` rows): no empty
+// area below the rows, no scroll bar where the window leaves the room.
+void fitRows(QTableWidget *table, int visibleRows)
 {
     table->resizeColumnsToContents();
-    table->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    table->resizeRowsToContents();
+    QHeaderView *rows = table->verticalHeader();
+    QHeaderView *columns = table->horizontalHeader();
+    const int frame = 2 * table->frameWidth();
+    const int shownRows = std::min(table->rowCount(), visibleRows);
+    int height = 0;
+    for (int row = 0; row < shownRows; ++row)
+        height += rows->sectionSize(row);
+    table->setFixedHeight(columns->sizeHint().height() + height + frame);
+    const int scrollBar =
+        table->rowCount() > shownRows ? table->style()->pixelMetric(QStyle::PM_ScrollBarExtent) : 0;
+    table->setMaximumWidth(rows->sizeHint().width() + columns->length() + frame + scrollBar);
+}
+
+// Symbols as column titles, the full names as their tool tips.
+void showQuantities(QTableWidget *table, const StatisticsTable &content)
+{
+    table->clear();
+    table->setColumnCount(content.columns.size());
+    for (int c = 0; c < content.columns.size(); ++c) {
+        auto *title = new QTableWidgetItem(content.columns.at(c).symbol);
+        title->setToolTip(content.columns.at(c).name);
+        table->setHorizontalHeaderItem(c, title);
+    }
+    table->setRowCount(content.rows.size());
+    for (int r = 0; r < content.rows.size(); ++r) {
+        const StatisticsRow &row = content.rows.at(r);
+        table->setVerticalHeaderItem(r, new QTableWidgetItem(row.label));
+        for (int c = 0; c < row.cells.size(); ++c)
+            if (row.cells.at(c).applies)
+                table->setItem(r, c, cell(row.cells.at(c).text()));
+    }
+    fitRows(table, content.rows.size());
+}
+
+void showVerdicts(QTableWidget *table, const StatisticsTable &content)
+{
+    table->clear();
+    table->setColumnCount(2);
+    table->setHorizontalHeaderLabels(
+        {QStringLiteral("Fmax / ") + content.unitText, content.resultTitle});
+    table->setRowCount(content.verdicts.size());
+    for (int k = 0; k < content.verdicts.size(); ++k) {
+        const StatisticsVerdict &v = content.verdicts.at(k);
+        auto *name = new QTableWidgetItem(QLatin1Char('#') + QString::number(v.record->number));
+        name->setToolTip(measurementLegendText(*v.record));
+        table->setVerticalHeaderItem(k, name);
+        table->setItem(k, 0, cell(v.forceText));
+        QTableWidgetItem *mark = cell(v.verdictText, Qt::AlignCenter);
+        if (v.verdict != Verdict::NoLimits)
+            mark->setBackground(v.verdict == Verdict::Pass ? kPassColour : kFailColour);
+        table->setItem(k, 1, mark);
+    }
+    fitRows(table, kVisibleVerdicts);
 }
 
 } // namespace
@@ -43,9 +100,6 @@ void fitRows(QTableWidget *table)
 StatisticsView::StatisticsView(QWidget *parent) : QWidget(parent), m_ui(new Ui::StatisticsView)
 {
     m_ui->setupUi(this);
-    for (QTableWidget *table : {m_ui->tableStatistics, m_ui->tableVerdicts})
-        table->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
-    m_ui->tableStatistics->horizontalHeader()->setStretchLastSection(true);
 }
 
 StatisticsView::~StatisticsView()
@@ -55,69 +109,18 @@ StatisticsView::~StatisticsView()
 
 void StatisticsView::showStatistics(const MeasurementSet &set, const SeriesStatistics &statistics)
 {
-    QTableWidget *table = m_ui->tableStatistics;
-    // Symbols as column titles, the full names as their tool tips.
-    const QStringList names = StatisticsText::columns();
-    const QStringList symbols = StatisticsText::shortColumns();
-    table->clear();
-    table->setColumnCount(symbols.size());
-    for (int c = 0; c < symbols.size(); ++c) {
-        auto *title = new QTableWidgetItem(symbols.at(c));
-        title->setToolTip(names.at(c));
-        table->setHorizontalHeaderItem(c, title);
+    const StatisticsTable content = statisticsTable(set, statistics);
+    // A point smaller than the window's text: all nine columns fit beside
+    // the tree at the window's default width.
+    QFont tableFont = font();
+    tableFont.setPointSizeF(tableFont.pointSizeF() - 1.0);
+    for (QTableWidget *table : {m_ui->tableStatistics, m_ui->tableVerdicts}) {
+        table->setFont(tableFont);
+        table->verticalHeader()->setDefaultSectionSize(QFontMetrics(tableFont).height() + 6);
     }
-    table->setRowCount(int(std::size(kQuantities)));
-    int row = 0;
-    for (Quantity quantity : kQuantities) {
-        const Summary &s = statistics.summary(quantity);
-        const int decimals = quantityDecimals(quantity);
-        table->setVerticalHeaderItem(
-            row, new QTableWidgetItem(StatisticsText::quantity(quantity, set.unitText)));
-        const QString texts[] = {QString::number(s.count),
-                                 formatStatistic(s.mean, decimals),
-                                 formatStatistic(s.standardDeviation, decimals),
-                                 formatStatistic(s.variationPercent, kPercentDecimals),
-                                 formatStatistic(s.minimum, decimals),
-                                 formatStatistic(s.maximum, decimals),
-                                 formatStatistic(s.range, decimals)};
-        for (int c = 0; c < int(std::size(texts)); ++c)
-            table->setItem(row, c, cell(texts[c]));
-        if (quantity == Quantity::MaximumForce) {
-            table->setItem(row, 7,
-                           cell(formatStatistic(statistics.capability.cp, kCapabilityDecimals)));
-            table->setItem(row, 8,
-                           cell(formatStatistic(statistics.capability.cpk, kCapabilityDecimals)));
-        }
-        ++row;
-    }
-    fitRows(table);
-
-    QTableWidget *verdicts = m_ui->tableVerdicts;
-    verdicts->clear();
-    verdicts->setColumnCount(2);
-    verdicts->setHorizontalHeaderLabels(
-        {QStringLiteral("Fmax / ") + set.unitText, StatisticsText::result()});
-    verdicts->setRowCount(set.records.size());
-    for (int k = 0; k < set.records.size(); ++k) {
-        const Measurement &m = *set.records.at(k);
-        auto *name = new QTableWidgetItem(QLatin1Char('#') + QString::number(m.number));
-        name->setToolTip(measurementLegendText(m));
-        verdicts->setVerticalHeaderItem(k, name);
-        verdicts->setItem(k, 0, cell(formatForce(m.forceMax, set.factor)));
-        const Verdict verdict = statistics.verdicts.value(k, Verdict::NoLimits);
-        QTableWidgetItem *mark = cell(StatisticsText::verdict(verdict), Qt::AlignCenter);
-        if (verdict != Verdict::NoLimits)
-            mark->setBackground(verdict == Verdict::Pass ? kPassColour : kFailColour);
-        verdicts->setItem(k, 1, mark);
-    }
-    fitRows(verdicts);
-
-    QString note;
-    if (set.limits.isEmpty())
-        note = StatisticsText::noLimitsNote(set.unitText);
-    else if (statistics.fewForCapability())
-        note = StatisticsText::fewMeasurementsNote();
-    m_ui->labelNote->setText(note);
+    showQuantities(m_ui->tableStatistics, content);
+    showVerdicts(m_ui->tableVerdicts, content);
+    m_ui->labelNote->setText(content.note);
 }
 
 QStringList StatisticsView::statisticsRow(int row) const

@@ -75,12 +75,12 @@ Exit codes: 0 done, 2 wrong call, 3 no gauge found,
         <translation>--slots only applies to download and delete.</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>Ungültige Speicherplätze: %1</source>
         <translation>Invalid slots: %1</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+4"/>
         <source>--slots und --all schließen sich aus.</source>
         <translation>--slots and --all exclude each other.</translation>
     </message>
@@ -115,12 +115,12 @@ Exit codes: 0 done, 2 wrong call, 3 no gauge found,
         <translation>The report is written to a file, not to standard output.</translation>
     </message>
     <message>
-        <location line="+41"/>
+        <location line="+40"/>
         <source>Liest Messungen des Kraftmessgeräts Tensimo Parl über die serielle Schnittstelle.</source>
         <translation>Reads measurements of the force gauge Tensimo Parl over the serial port.</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>Zeigt diese Hilfe.</source>
         <translation>Shows this help.</translation>
     </message>
@@ -140,7 +140,7 @@ Exit codes: 0 done, 2 wrong call, 3 no gauge found,
         <translation>Language of the texts (en, fr, it).</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Keine Meldungen außer Fehlern.</source>
         <translation>No messages except errors.</translation>
     </message>
@@ -165,7 +165,7 @@ Exit codes: 0 done, 2 wrong call, 3 no gauge found,
         <translation>Target file; - for standard output.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>csv (wie der Export des Programms) oder json.</source>
         <translation>csv (as the program&apos;s export) or json.</translation>
     </message>
@@ -200,18 +200,18 @@ Exit codes: 0 done, 2 wrong call, 3 no gauge found,
         <translation>Unknown command: %1</translation>
     </message>
     <message>
-        <location filename="../../cli/clireport.cpp" line="+51"/>
-        <location filename="../../cli/clirunner.cpp" line="+353"/>
+        <location filename="../../cli/clireport.cpp" line="+20"/>
+        <location filename="../../cli/clirunner.cpp" line="+348"/>
         <source>Speicherplatz %1 ist leer.</source>
         <translation>Slot %1 is empty.</translation>
     </message>
     <message>
-        <location filename="../../cli/clirunner.cpp" line="-260"/>
+        <location filename="../../cli/clirunner.cpp" line="-255"/>
         <source>Speicherplatz %1 von %2</source>
         <translation>Slot %1 of %2</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+19"/>
         <source>Kein Gerät gefunden (COM1 bis COM30).</source>
         <translation>No gauge found (COM1 to COM30).</translation>
     </message>
@@ -222,7 +222,7 @@ Exit codes: 0 done, 2 wrong call, 3 no gauge found,
     </message>
     <message>
         <location line="+38"/>
-        <location line="+18"/>
+        <location line="+16"/>
         <location line="+120"/>
         <location line="+15"/>
         <source>Fehler beim Übertragen der Daten!</source>
@@ -576,7 +576,7 @@ Tool</translation>
         <translation>The identity of the gauge was not read.</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>Betroffene Speicherplätze: %1</source>
         <translation>Slots affected: %1</translation>
     </message>
@@ -608,7 +608,7 @@ Tool</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../../ui/mainform_transfer.cpp" line="-25"/>
+        <location filename="../../ui/mainform_transfer.cpp" line="-26"/>
         <source>Abbrechen</source>
         <translation>Cancel</translation>
     </message>
@@ -633,7 +633,7 @@ Tool</translation>
         <translation>Error while transferring the data!</translation>
     </message>
     <message>
-        <location filename="../../ui/forceplot.cpp" line="+30"/>
+        <location filename="../../plot/forceplot.cpp" line="+30"/>
         <source>Zeit</source>
         <translation>Time</translation>
     </message>
@@ -654,7 +654,7 @@ Tool</translation>
         <translation>Force</translation>
     </message>
     <message>
-        <location filename="../../ui/report.cpp" line="+150"/>
+        <location filename="../../report/report.cpp" line="+150"/>
         <source>Seriennummer Gerät:</source>
         <translation>Device serial number:</translation>
     </message>
@@ -724,26 +724,22 @@ Tool</translation>
         <translation>Export data</translation>
     </message>
     <message>
-        <location filename="../../ui/mainform_analysis.cpp" line="+229"/>
-        <location filename="../../ui/mainform_export.cpp" line="+6"/>
+        <location line="+12"/>
         <source>Daten werden exportiert...</source>
         <translation>Exporting data...</translation>
     </message>
     <message>
-        <location line="+8"/>
-        <location filename="../../ui/mainform_export.cpp" line="+9"/>
+        <location line="+9"/>
         <source>Daten exportiert.</source>
         <translation>Data exported.</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <location filename="../../ui/mainform_export.cpp" line="+3"/>
+        <location line="+3"/>
         <source>Daten wurden nicht exportiert.</source>
         <translation>Data not exported.</translation>
     </message>
     <message>
         <location line="+2"/>
-        <location filename="../../ui/mainform_export.cpp" line="+2"/>
         <source>Die Datei &apos;%1&apos; konnte nicht geschrieben werden!</source>
         <translation>The file &apos;%1&apos; could not be written!</translation>
     </message>
@@ -758,7 +754,7 @@ Tool</translation>
         <translation>Save PDF file</translation>
     </message>
     <message>
-        <location filename="../../ui/mainform_analysis.cpp" line="-115"/>
+        <location filename="../../ui/mainform_analysis.cpp" line="+126"/>
         <source>Referenz</source>
         <translation>Reference</translation>
     </message>
@@ -773,7 +769,7 @@ Tool</translation>
         <translation>Export as Excel file</translation>
     </message>
     <message>
-        <location filename="../../ui/mainform_export.cpp" line="-28"/>
+        <location filename="../../ui/mainform_export.cpp" line="-34"/>
         <source>Keine Messungen zum Exportieren vorhanden.</source>
         <translation>There are no measurements to export.</translation>
     </message>
@@ -1100,7 +1096,7 @@ Please transfer the data again. Nothing was deleted.</translation>
     </message>
     <message>
         <location line="+78"/>
-        <location filename="../../ui/settingsdialog.cpp" line="+128"/>
+        <location filename="../../ui/settingsdialog.cpp" line="+126"/>
         <source>Archiv</source>
         <translation>Archive</translation>
     </message>
@@ -1115,7 +1111,7 @@ Please transfer the data again. Nothing was deleted.</translation>
         <translation>Quick transfer: do not transfer archived measurements again</translation>
     </message>
     <message>
-        <location filename="../../ui/settingsdialog.cpp" line="-94"/>
+        <location filename="../../ui/settingsdialog.cpp" line="-92"/>
         <source>Deutsch</source>
         <translation>German</translation>
     </message>
@@ -1135,7 +1131,7 @@ Please transfer the data again. Nothing was deleted.</translation>
         <translation>Italian</translation>
     </message>
     <message>
-        <location line="+84"/>
+        <location line="+82"/>
         <source>Alle Bilder</source>
         <translation>All images</translation>
     </message>

@@ -75,12 +75,12 @@ Codes de retour : 0 terminé, 2 appel erroné, 3 aucun appareil trouvé,
         <translation>--slots ne s&apos;applique qu&apos;à download et delete.</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>Ungültige Speicherplätze: %1</source>
         <translation>Emplacements non valides : %1</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+4"/>
         <source>--slots und --all schließen sich aus.</source>
         <translation>--slots et --all s&apos;excluent mutuellement.</translation>
     </message>
@@ -115,12 +115,12 @@ Codes de retour : 0 terminé, 2 appel erroné, 3 aucun appareil trouvé,
         <translation>Le rapport est écrit dans un fichier, pas sur la sortie standard.</translation>
     </message>
     <message>
-        <location line="+41"/>
+        <location line="+40"/>
         <source>Liest Messungen des Kraftmessgeräts Tensimo Parl über die serielle Schnittstelle.</source>
         <translation>Lit les mesures du dynamomètre Tensimo Parl par le port série.</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>Zeigt diese Hilfe.</source>
         <translation>Affiche cette aide.</translation>
     </message>
@@ -140,7 +140,7 @@ Codes de retour : 0 terminé, 2 appel erroné, 3 aucun appareil trouvé,
         <translation>Langue des textes (en, fr, it).</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Keine Meldungen außer Fehlern.</source>
         <translation>Aucun message sauf les erreurs.</translation>
     </message>
@@ -165,7 +165,7 @@ Codes de retour : 0 terminé, 2 appel erroné, 3 aucun appareil trouvé,
         <translation>Fichier cible ; - pour la sortie standard.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>csv (wie der Export des Programms) oder json.</source>
         <translation>csv (comme l&apos;export du programme) ou json.</translation>
     </message>
@@ -200,18 +200,18 @@ Codes de retour : 0 terminé, 2 appel erroné, 3 aucun appareil trouvé,
         <translation>Commande inconnue : %1</translation>
     </message>
     <message>
-        <location filename="../../cli/clireport.cpp" line="+51"/>
-        <location filename="../../cli/clirunner.cpp" line="+353"/>
+        <location filename="../../cli/clireport.cpp" line="+20"/>
+        <location filename="../../cli/clirunner.cpp" line="+348"/>
         <source>Speicherplatz %1 ist leer.</source>
         <translation>L&apos;emplacement %1 est vide.</translation>
     </message>
     <message>
-        <location filename="../../cli/clirunner.cpp" line="-260"/>
+        <location filename="../../cli/clirunner.cpp" line="-255"/>
         <source>Speicherplatz %1 von %2</source>
         <translation>Emplacement %1 sur %2</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+19"/>
         <source>Kein Gerät gefunden (COM1 bis COM30).</source>
         <translation>Aucun appareil trouvé (COM1 à COM30).</translation>
     </message>
@@ -222,7 +222,7 @@ Codes de retour : 0 terminé, 2 appel erroné, 3 aucun appareil trouvé,
     </message>
     <message>
         <location line="+38"/>
-        <location line="+18"/>
+        <location line="+16"/>
         <location line="+120"/>
         <location line="+15"/>
         <source>Fehler beim Übertragen der Daten!</source>
@@ -576,7 +576,7 @@ Tool</translation>
         <translation>L&apos;identification de l&apos;appareil n&apos;a pas été lue.</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>Betroffene Speicherplätze: %1</source>
         <translation>Emplacements concernés : %1</translation>
     </message>
@@ -608,7 +608,7 @@ Tool</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../../ui/mainform_transfer.cpp" line="-25"/>
+        <location filename="../../ui/mainform_transfer.cpp" line="-26"/>
         <source>Abbrechen</source>
         <translation>Annuler</translation>
     </message>
@@ -633,7 +633,7 @@ Tool</translation>
         <translation>Erreur lors du transfert des données !</translation>
     </message>
     <message>
-        <location filename="../../ui/forceplot.cpp" line="+30"/>
+        <location filename="../../plot/forceplot.cpp" line="+30"/>
         <source>Zeit</source>
         <translation>Temps</translation>
     </message>
@@ -654,7 +654,7 @@ Tool</translation>
         <translation>Force</translation>
     </message>
     <message>
-        <location filename="../../ui/report.cpp" line="+150"/>
+        <location filename="../../report/report.cpp" line="+150"/>
         <source>Seriennummer Gerät:</source>
         <translation>N° de série de l&apos;appareil :</translation>
     </message>
@@ -724,26 +724,22 @@ Tool</translation>
         <translation>Exporter les données</translation>
     </message>
     <message>
-        <location filename="../../ui/mainform_analysis.cpp" line="+229"/>
-        <location filename="../../ui/mainform_export.cpp" line="+6"/>
+        <location line="+12"/>
         <source>Daten werden exportiert...</source>
         <translation>Exportation des données en cours...</translation>
     </message>
     <message>
-        <location line="+8"/>
-        <location filename="../../ui/mainform_export.cpp" line="+9"/>
+        <location line="+9"/>
         <source>Daten exportiert.</source>
         <translation>Données exportées.</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <location filename="../../ui/mainform_export.cpp" line="+3"/>
+        <location line="+3"/>
         <source>Daten wurden nicht exportiert.</source>
         <translation>Données non exportées.</translation>
     </message>
     <message>
         <location line="+2"/>
-        <location filename="../../ui/mainform_export.cpp" line="+2"/>
         <source>Die Datei &apos;%1&apos; konnte nicht geschrieben werden!</source>
         <translation>Impossible d&apos;écrire le fichier «&#xa0;%1&#xa0;»&#xa0;!</translation>
     </message>
@@ -758,7 +754,7 @@ Tool</translation>
         <translation>Enregistrer le fichier PDF</translation>
     </message>
     <message>
-        <location filename="../../ui/mainform_analysis.cpp" line="-115"/>
+        <location filename="../../ui/mainform_analysis.cpp" line="+126"/>
         <source>Referenz</source>
         <translation>Référence</translation>
     </message>
@@ -773,7 +769,7 @@ Tool</translation>
         <translation>Exporter en fichier Excel</translation>
     </message>
     <message>
-        <location filename="../../ui/mainform_export.cpp" line="-28"/>
+        <location filename="../../ui/mainform_export.cpp" line="-34"/>
         <source>Keine Messungen zum Exportieren vorhanden.</source>
         <translation>Aucune mesure à exporter.</translation>
     </message>
@@ -1100,7 +1096,7 @@ Veuillez transférer les données à nouveau. Rien n&apos;a été supprimé.</tr
     </message>
     <message>
         <location line="+78"/>
-        <location filename="../../ui/settingsdialog.cpp" line="+128"/>
+        <location filename="../../ui/settingsdialog.cpp" line="+126"/>
         <source>Archiv</source>
         <translation>Archive</translation>
     </message>
@@ -1115,7 +1111,7 @@ Veuillez transférer les données à nouveau. Rien n&apos;a été supprimé.</tr
         <translation>Transfert rapide : ne pas retransférer les mesures archivées</translation>
     </message>
     <message>
-        <location filename="../../ui/settingsdialog.cpp" line="-94"/>
+        <location filename="../../ui/settingsdialog.cpp" line="-92"/>
         <source>Deutsch</source>
         <translation>Allemand</translation>
     </message>
@@ -1135,7 +1131,7 @@ Veuillez transférer les données à nouveau. Rien n&apos;a été supprimé.</tr
         <translation>Italien</translation>
     </message>
     <message>
-        <location line="+84"/>
+        <location line="+82"/>
         <source>Alle Bilder</source>
         <translation>Toutes les images</translation>
     </message>

@@ -75,12 +75,12 @@ Codici di uscita: 0 eseguito, 2 chiamata errata, 3 nessuno strumento trovato,
         <translation>--slots vale solo per download e delete.</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>Ungültige Speicherplätze: %1</source>
         <translation>Posizioni di memoria non valide: %1</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+4"/>
         <source>--slots und --all schließen sich aus.</source>
         <translation>--slots e --all si escludono a vicenda.</translation>
     </message>
@@ -115,12 +115,12 @@ Codici di uscita: 0 eseguito, 2 chiamata errata, 3 nessuno strumento trovato,
         <translation>Il rapporto viene scritto in un file, non sullo standard output.</translation>
     </message>
     <message>
-        <location line="+41"/>
+        <location line="+40"/>
         <source>Liest Messungen des Kraftmessgeräts Tensimo Parl über die serielle Schnittstelle.</source>
         <translation>Legge le misure del dinamometro Tensimo Parl tramite la porta seriale.</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>Zeigt diese Hilfe.</source>
         <translation>Mostra questo aiuto.</translation>
     </message>
@@ -140,7 +140,7 @@ Codici di uscita: 0 eseguito, 2 chiamata errata, 3 nessuno strumento trovato,
         <translation>Lingua dei testi (en, fr, it).</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Keine Meldungen außer Fehlern.</source>
         <translation>Nessun messaggio tranne gli errori.</translation>
     </message>
@@ -165,7 +165,7 @@ Codici di uscita: 0 eseguito, 2 chiamata errata, 3 nessuno strumento trovato,
         <translation>File di destinazione; - per lo standard output.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>csv (wie der Export des Programms) oder json.</source>
         <translation>csv (come l&apos;esportazione del programma) o json.</translation>
     </message>
@@ -200,18 +200,18 @@ Codici di uscita: 0 eseguito, 2 chiamata errata, 3 nessuno strumento trovato,
         <translation>Comando sconosciuto: %1</translation>
     </message>
     <message>
-        <location filename="../../cli/clireport.cpp" line="+51"/>
-        <location filename="../../cli/clirunner.cpp" line="+353"/>
+        <location filename="../../cli/clireport.cpp" line="+20"/>
+        <location filename="../../cli/clirunner.cpp" line="+348"/>
         <source>Speicherplatz %1 ist leer.</source>
         <translation>La posizione di memoria %1 è vuota.</translation>
     </message>
     <message>
-        <location filename="../../cli/clirunner.cpp" line="-260"/>
+        <location filename="../../cli/clirunner.cpp" line="-255"/>
         <source>Speicherplatz %1 von %2</source>
         <translation>Posizione %1 di %2</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+19"/>
         <source>Kein Gerät gefunden (COM1 bis COM30).</source>
         <translation>Nessuno strumento trovato (da COM1 a COM30).</translation>
     </message>
@@ -222,7 +222,7 @@ Codici di uscita: 0 eseguito, 2 chiamata errata, 3 nessuno strumento trovato,
     </message>
     <message>
         <location line="+38"/>
-        <location line="+18"/>
+        <location line="+16"/>
         <location line="+120"/>
         <location line="+15"/>
         <source>Fehler beim Übertragen der Daten!</source>
@@ -576,7 +576,7 @@ Tool</translation>
         <translation>L&apos;identificazione dello strumento non è stata letta.</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>Betroffene Speicherplätze: %1</source>
         <translation>Posizioni di memoria interessate: %1</translation>
     </message>
@@ -608,7 +608,7 @@ Tool</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../../ui/mainform_transfer.cpp" line="-25"/>
+        <location filename="../../ui/mainform_transfer.cpp" line="-26"/>
         <source>Abbrechen</source>
         <translation>Annulla</translation>
     </message>
@@ -633,7 +633,7 @@ Tool</translation>
         <translation>Errore durante il trasferimento dei dati!</translation>
     </message>
     <message>
-        <location filename="../../ui/forceplot.cpp" line="+30"/>
+        <location filename="../../plot/forceplot.cpp" line="+30"/>
         <source>Zeit</source>
         <translation>Tempo</translation>
     </message>
@@ -654,7 +654,7 @@ Tool</translation>
         <translation>Forza</translation>
     </message>
     <message>
-        <location filename="../../ui/report.cpp" line="+150"/>
+        <location filename="../../report/report.cpp" line="+150"/>
         <source>Seriennummer Gerät:</source>
         <translation>N. di serie strumento:</translation>
     </message>
@@ -724,26 +724,22 @@ Tool</translation>
         <translation>Esporta dati</translation>
     </message>
     <message>
-        <location filename="../../ui/mainform_analysis.cpp" line="+229"/>
-        <location filename="../../ui/mainform_export.cpp" line="+6"/>
+        <location line="+12"/>
         <source>Daten werden exportiert...</source>
         <translation>Esportazione dati in corso...</translation>
     </message>
     <message>
-        <location line="+8"/>
-        <location filename="../../ui/mainform_export.cpp" line="+9"/>
+        <location line="+9"/>
         <source>Daten exportiert.</source>
         <translation>Dati esportati.</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <location filename="../../ui/mainform_export.cpp" line="+3"/>
+        <location line="+3"/>
         <source>Daten wurden nicht exportiert.</source>
         <translation>Dati non esportati.</translation>
     </message>
     <message>
         <location line="+2"/>
-        <location filename="../../ui/mainform_export.cpp" line="+2"/>
         <source>Die Datei &apos;%1&apos; konnte nicht geschrieben werden!</source>
         <translation>Impossibile scrivere il file &apos;%1&apos;!</translation>
     </message>
@@ -758,7 +754,7 @@ Tool</translation>
         <translation>Salva file PDF</translation>
     </message>
     <message>
-        <location filename="../../ui/mainform_analysis.cpp" line="-115"/>
+        <location filename="../../ui/mainform_analysis.cpp" line="+126"/>
         <source>Referenz</source>
         <translation>Riferimento</translation>
     </message>
@@ -773,7 +769,7 @@ Tool</translation>
         <translation>Esporta come file Excel</translation>
     </message>
     <message>
-        <location filename="../../ui/mainform_export.cpp" line="-28"/>
+        <location filename="../../ui/mainform_export.cpp" line="-34"/>
         <source>Keine Messungen zum Exportieren vorhanden.</source>
         <translation>Nessuna misura da esportare.</translation>
     </message>
@@ -1100,7 +1096,7 @@ Trasferire di nuovo i dati. Non è stato cancellato nulla.</translation>
     </message>
     <message>
         <location line="+78"/>
-        <location filename="../../ui/settingsdialog.cpp" line="+128"/>
+        <location filename="../../ui/settingsdialog.cpp" line="+126"/>
         <source>Archiv</source>
         <translation>Archivio</translation>
     </message>
@@ -1115,7 +1111,7 @@ Trasferire di nuovo i dati. Non è stato cancellato nulla.</translation>
         <translation>Trasferimento rapido: non trasferire di nuovo le misurazioni archiviate</translation>
     </message>
     <message>
-        <location filename="../../ui/settingsdialog.cpp" line="-94"/>
+        <location filename="../../ui/settingsdialog.cpp" line="-92"/>
         <source>Deutsch</source>
         <translation>Tedesco</translation>
     </message>
@@ -1135,7 +1131,7 @@ Trasferire di nuovo i dati. Non è stato cancellato nulla.</translation>
         <translation>Italiano</translation>
     </message>
     <message>
-        <location line="+84"/>
+        <location line="+82"/>
         <source>Alle Bilder</source>
         <translation>Tutte le immagini</translation>
     </message>

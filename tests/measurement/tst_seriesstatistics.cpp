@@ -2,6 +2,7 @@
 // limits and their verdicts, and where the overlay lines curves up.
 #include "measurement/curvealignment.h"
 #include "measurement/seriesstatistics.h"
+#include "measurement/statisticstable.h"
 
 #include <QTest>
 #include <cmath>
@@ -47,6 +48,7 @@ private slots:
     void capabilityAndVerdicts_data();
     void capabilityAndVerdicts();
     void setTakesItsValuesInItsUnit();
+    void tableHoldsTextsAndNumbers();
     void limitsAreReadAsTyped_data();
     void limitsAreReadAsTyped();
     void alignment_data();
@@ -162,6 +164,32 @@ void TestSeriesStatistics::capabilityAndVerdicts()
         marks += v == Verdict::Pass ? 'P' : v == Verdict::Fail ? 'F' : '-';
     QCOMPARE(marks, verdicts);
     QVERIFY(stats.fewForCapability());
+}
+
+// The one table the view, the report and the workbook render.
+void TestSeriesStatistics::tableHoldsTextsAndNumbers()
+{
+    MeasurementSet set;
+    set.unitText = QStringLiteral("kN");
+    set.factor = 0.5;
+    set.limits = limits(kUnset, 5.5);
+    set.records = {record(4, 10.0f, 8.0f, 1.0f, {1.0f}), record(9, 14.0f, 9.0f, 1.0f, {1.0f})};
+    const StatisticsTable table = statisticsTable(set, computeSeriesStatistics(set));
+
+    QCOMPARE(table.columns.size(), 9);
+    QCOMPARE(table.rows.size(), 3);
+    const StatisticsRow &force = table.rows.at(0);
+    QCOMPARE(force.label, StatisticsText::quantity(Quantity::MaximumForce, "kN"));
+    QCOMPARE(force.cells.at(0).text(), QStringLiteral("2"));
+    QCOMPARE(force.cells.at(1).text(), QStringLiteral("6.00"));
+    QCOMPARE(force.cells.at(7).text(), QStringLiteral("-"));     // Cp wants both limits
+    QCOMPARE(force.cells.at(8).text(), QStringLiteral("-0.12")); // (5.5 - 6) / 3s
+    QCOMPARE(table.rows.at(1).cells.at(8).text(), QString());    // no Cpk of the mean force
+    QCOMPARE(table.limits.at(0).value.text(), QStringLiteral("-"));
+    QCOMPARE(table.limits.at(1).value.text(), QStringLiteral("5.50"));
+    QCOMPARE(table.verdicts.at(1).forceText, QStringLiteral("7.0"));
+    QCOMPARE(table.verdicts.at(1).verdictText, StatisticsText::verdict(Verdict::Fail));
+    QCOMPARE(table.note, StatisticsText::fewMeasurementsNote());
 }
 
 // Forces in the set's unit; the duration is the span of the samples held.

@@ -7,12 +7,12 @@
 //   tspx-shoot <language> <output prefix>
 
 #include "base/version.h"
+#include "plot/overlayplot.h"
+#include "plot/plotanalysis.h"
 #include "settings/configini.h"
 #include "settings/datafolder.h"
 #include "settings/statusini.h"
 #include "ui/mainform.h"
-#include "ui/overlayplot.h"
-#include "ui/plotanalysis.h"
 #include "ui/settingsdialog.h"
 #include "ui_mainform.h"
 

@@ -8,12 +8,12 @@
 #include "workbookreader.h"
 
 #include "measurement/dblist.h"
+#include "plot/forcecurve.h"
+#include "plot/overlayplot.h"
+#include "plot/plotanalysis.h"
 #include "settings/configini.h"
 #include "settings/statusini.h"
-#include "ui/forcecurve.h"
 #include "ui/mainform.h"
-#include "ui/overlayplot.h"
-#include "ui/plotanalysis.h"
 #include "ui/statisticsview.h"
 #include "ui_mainform.h"
 

@@ -2,9 +2,9 @@
 // records put into its list, the tree's current number and the geometry.
 #include "configfolder.h"
 #include "measurement/measurement.h"
+#include "plot/forceplot.h"
 #include "settings/configini.h"
 #include "settings/statusini.h"
-#include "ui/forceplot.h"
 #include "ui/mainform.h"
 #include "ui_mainform.h"
 

@@ -1,7 +1,7 @@
-#include "ui/forceplot.h"
+#include "plot/forceplot.h"
 
 #include "measurement/measurementset.h"
-#include "ui/forcecurve.h"
+#include "plot/forcecurve.h"
 
 #include <QBrush>
 #include <QCoreApplication>

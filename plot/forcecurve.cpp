@@ -1,4 +1,4 @@
-#include "ui/forcecurve.h"
+#include "plot/forcecurve.h"
 
 #include <QPaintEngine>
 #include <QPainter>

@@ -1,14 +1,11 @@
-#include "ui/seriesreport.h"
+#include "report/seriesreport.h"
 
-#include "measurement/seriesstatistics.h"
+#include "measurement/statisticstable.h"
 
 #include <QCoreApplication>
 #include <QStringList>
 
 namespace {
-
-constexpr int kCapabilityDecimals = 2;
-constexpr int kPercentDecimals = 1;
 
 // The captions the report of one measurement has too.
 QString trMainform(const char *text)
@@ -43,14 +40,14 @@ QString reportHead(const QString &logoFragment, const QString &headerLine)
     return html;
 }
 
-QString measurementTable(const MeasurementSet &set, const SeriesStatistics &statistics)
+QString measurementTable(const MeasurementSet &set, const StatisticsTable &content)
 {
     const QString unit = QLatin1Char(' ') + set.unitText;
     QString html = QStringLiteral("<table width='100%' cellspacing='0' cellpadding='3' "
                                   "border='1' style='border-collapse: collapse;'>\n<tr>");
-    for (const QString &title : {trMainform("Messung-Nr:"), trMainform("Datum:"),
-                                 trMainform("Zeit:"), trMainform("Maximalkraft:"),
-                                 trMainform("Mittelwert der Kraft:"), StatisticsText::result()})
+    for (const QString &title :
+         {trMainform("Messung-Nr:"), trMainform("Datum:"), trMainform("Zeit:"),
+          trMainform("Maximalkraft:"), trMainform("Mittelwert der Kraft:"), content.resultTitle})
         html += headCell(title);
     html += QStringLiteral("</tr>\n");
     for (int k = 0; k < set.records.size(); ++k) {
@@ -60,84 +57,45 @@ QString measurementTable(const MeasurementSet &set, const SeriesStatistics &stat
                 textCell(formatMeasurementTime(m.timeText)) +
                 valueCell(formatForce(m.forceMax, set.factor) + unit) +
                 valueCell(formatForce(m.forceAvg, set.factor) + unit) +
-                textCell(StatisticsText::verdict(statistics.verdicts.value(k))) +
-                QStringLiteral("</tr>\n");
+                textCell(content.verdicts.at(k).verdictText) + QStringLiteral("</tr>\n");
     }
     return html + QStringLiteral("</table>\n");
 }
 
-QString limitRow(const QString &caption, const std::optional<double> &limit, const QString &unit)
+QString limitRow(const StatisticsLimit &limit, const QString &unit)
 {
     const QString value =
-        limit ? formatStatistic(limit, 2) + QLatin1Char(' ') + unit : QStringLiteral("-");
-    return QStringLiteral("<tr>") + textCell(caption) + textCell(value) + QStringLiteral("</tr>\n");
+        limit.value.value ? limit.value.text() + QLatin1Char(' ') + unit : limit.value.text();
+    return QStringLiteral("<tr>") + textCell(limit.caption) + textCell(value) +
+           QStringLiteral("</tr>\n");
 }
 
-// Statistic `row` of StatisticsText::columns() for a quantity; Cp and Cpk
-// only for the maximum force.
-QString statisticText(const SeriesStatistics &statistics, Quantity quantity, int row)
-{
-    const Summary &s = statistics.summary(quantity);
-    const int decimals = quantityDecimals(quantity);
-    const bool capability = quantity == Quantity::MaximumForce;
-    switch (row) {
-    case 0:
-        return QString::number(s.count);
-    case 1:
-        return formatStatistic(s.mean, decimals);
-    case 2:
-        return formatStatistic(s.standardDeviation, decimals);
-    case 3:
-        return formatStatistic(s.variationPercent, kPercentDecimals);
-    case 4:
-        return formatStatistic(s.minimum, decimals);
-    case 5:
-        return formatStatistic(s.maximum, decimals);
-    case 6:
-        return formatStatistic(s.range, decimals);
-    case 7:
-        return capability ? formatStatistic(statistics.capability.cp, kCapabilityDecimals)
-                          : QString();
-    case 8:
-        return capability ? formatStatistic(statistics.capability.cpk, kCapabilityDecimals)
-                          : QString();
-    default:
-        return QString();
-    }
-}
-
-QString statisticsTable(const MeasurementSet &set, const SeriesStatistics &statistics)
+QString statisticsHtml(const StatisticsTable &content)
 {
     // The statistics start a page of their own below the diagram.
     QString html = QStringLiteral("<h2 style='page-break-before: always;'>") +
-                   StatisticsText::title().toHtmlEscaped() +
+                   content.title.toHtmlEscaped() +
                    QStringLiteral("</h2>\n<table cellspacing='0' cellpadding='2'>\n");
-    html += limitRow(StatisticsText::lowerLimit(), set.limits.lower, set.unitText);
-    html += limitRow(StatisticsText::upperLimit(), set.limits.upper, set.unitText);
+    for (const StatisticsLimit &limit : content.limits)
+        html += limitRow(limit, content.unitText);
     html += QStringLiteral("</table>\n<p>&nbsp;</p>\n");
 
     // One column per quantity, one row per statistic: fits the page's width.
     html += QStringLiteral("<table width='100%' cellspacing='0' cellpadding='3' border='1' "
                            "style='border-collapse: collapse;'>\n<tr>") +
             headCell(QString());
-    for (Quantity quantity : kQuantities)
-        html += headCell(StatisticsText::quantity(quantity, set.unitText));
+    for (const StatisticsRow &quantity : content.rows)
+        html += headCell(quantity.label);
     html += QStringLiteral("</tr>\n");
-    const QStringList titles = StatisticsText::columns();
-    for (int row = 0; row < titles.size(); ++row) {
-        html += QStringLiteral("<tr>") + textCell(titles.at(row));
-        for (Quantity quantity : kQuantities)
-            html += valueCell(statisticText(statistics, quantity, row));
+    for (int c = 0; c < content.columns.size(); ++c) {
+        html += QStringLiteral("<tr>") + textCell(content.columns.at(c).name);
+        for (const StatisticsRow &quantity : content.rows)
+            html += valueCell(quantity.cells.at(c).text());
         html += QStringLiteral("</tr>\n");
     }
     html += QStringLiteral("</table>\n");
-    QString note;
-    if (set.limits.isEmpty())
-        note = StatisticsText::noLimitsNote(set.unitText);
-    else if (statistics.fewForCapability())
-        note = StatisticsText::fewMeasurementsNote();
-    if (!note.isEmpty())
-        html += QStringLiteral("<p>") + note.toHtmlEscaped() + QStringLiteral("</p>\n");
+    if (!content.note.isEmpty())
+        html += QStringLiteral("<p>") + content.note.toHtmlEscaped() + QStringLiteral("</p>\n");
     return html;
 }
 
@@ -147,6 +105,7 @@ SeriesReportHtml seriesReportHtml(const MeasurementSet &set, const SeriesStatist
                                   const QString &logoFragment, const QString &headerLine,
                                   const QString &designation)
 {
+    const StatisticsTable content = statisticsTable(set, statistics);
     SeriesReportHtml html;
     html.values = reportHead(logoFragment, headerLine);
     html.values += QStringLiteral("<table width='100%'>\n");
@@ -156,11 +115,11 @@ SeriesReportHtml seriesReportHtml(const MeasurementSet &set, const SeriesStatist
     html.values += QStringLiteral("<tr><td><b>") + trMainform("Bezeichnung:") +
                    QStringLiteral("</b></td><td><b>") + designation.toHtmlEscaped() +
                    QStringLiteral("</b></td></tr>\n</table>\n<p>&nbsp;</p>\n");
-    html.values += measurementTable(set, statistics);
+    html.values += measurementTable(set, content);
     html.values += QStringLiteral("</span>\n");
     html.statistics =
         QStringLiteral("<span style=\"font-family: 'Sans Serif'; font-size: 11pt;\">\n") +
-        statisticsTable(set, statistics) + QStringLiteral("</span>\n");
+        statisticsHtml(content) + QStringLiteral("</span>\n");
     return html;
 }
 

@@ -1,10 +1,10 @@
-#include "ui/report.h"
+#include "report/report.h"
 
 #include "measurement/devicedata.h"
 #include "measurement/measurement.h"
 #include "measurement/seriesstatistics.h"
+#include "report/seriesreport.h"
 #include "settings/statusini.h"
-#include "ui/seriesreport.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -282,8 +282,7 @@ ReportResult ReportPrinter::saveSeriesPdf(const MeasurementSet &set, QPrinter *p
 ReportResult ReportPrinter::printSeriesOn(const MeasurementSet &set, QPrinter *printer,
                                           const QString &pdfFileName)
 {
-    const QString logoFragment =
-        reportLogoFragment(m_status.printLogoFilename, *printer);
+    const QString logoFragment = reportLogoFragment(m_status.printLogoFilename, *printer);
     const QString designation = askDesignation();
     if (set.records.isEmpty())
         return ReportResult::NoMeasurement;

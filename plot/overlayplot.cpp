@@ -1,8 +1,8 @@
-#include "ui/overlayplot.h"
+#include "plot/overlayplot.h"
 
 #include "measurement/measurement.h"
-#include "ui/forcecurve.h"
-#include "ui/forceplot.h"
+#include "plot/forcecurve.h"
+#include "plot/forceplot.h"
 
 #include <QPen>
 #include <qwt_legend.h>

@@ -1,8 +1,8 @@
 #include "configfolder.h"
 #include "measurement/devicedata.h"
 #include "measurement/measurement.h"
+#include "report/report.h"
 #include "settings/statusini.h"
-#include "ui/report.h"
 
 #include <QDir>
 #include <QImage>

@@ -1,4 +1,4 @@
-#include "ui/plotanalysis.h"
+#include "plot/plotanalysis.h"
 
 #include <QPen>
 #include <qwt_picker_machine.h>
@@ -102,6 +102,8 @@ PlotAnalysis::PlotAnalysis(QwtPlot *plot, QObject *parent)
     m_picker = new CursorPicker(canvas, this);
     connect(m_picker, qOverload<const QPointF &>(&QwtPlotPicker::moved), this,
             &PlotAnalysis::placeCursor);
+    // Off until there are curves: an empty diagram shows no cursor line.
+    m_picker->setEnabled(false);
 
     m_cursor->setLineStyle(QwtPlotMarker::VLine);
     m_cursor->setLinePen(QPen(kToolColour, 1.0, Qt::DotLine));
@@ -132,6 +134,7 @@ void PlotAnalysis::setCurves(const QList<QwtPlotCurve *> &curves, const QString 
     m_unitText = unitText;
     m_cursor->setVisible(false);
     m_cursorReadout.clear();
+    m_picker->setEnabled(!curves.isEmpty());
     clearMaximumMarkers();
     for (const QwtPlotCurve *curve : curves)
         addMaximumMarker(curve, withLabels);

@@ -1,0 +1,77 @@
+#include "measurement/statisticstable.h"
+
+#include <QStringList>
+#include <iterator>
+
+namespace {
+
+constexpr int kCapabilityDecimals = 2;
+constexpr int kPercentDecimals = 1;
+constexpr int kLimitDecimals = 2;
+
+StatisticsCell number(const std::optional<double> &value, int decimals)
+{
+    return StatisticsCell{true, value, decimals};
+}
+
+StatisticsRow quantityRow(const MeasurementSet &set, const SeriesStatistics &statistics,
+                          Quantity quantity)
+{
+    const Summary &s = statistics.summary(quantity);
+    const int decimals = quantityDecimals(quantity);
+    StatisticsRow row{quantity, StatisticsText::quantity(quantity, set.unitText), {}};
+    row.cells = {number(double(s.count), 0),
+                 number(s.mean, decimals),
+                 number(s.standardDeviation, decimals),
+                 number(s.variationPercent, kPercentDecimals),
+                 number(s.minimum, decimals),
+                 number(s.maximum, decimals),
+                 number(s.range, decimals)};
+    StatisticsCell cp = number(statistics.capability.cp, kCapabilityDecimals);
+    StatisticsCell cpk = number(statistics.capability.cpk, kCapabilityDecimals);
+    cp.applies = cpk.applies = quantity == Quantity::MaximumForce;
+    row.cells << cp << cpk;
+    return row;
+}
+
+QString noteFor(const MeasurementSet &set, const SeriesStatistics &statistics)
+{
+    if (set.limits.isEmpty())
+        return StatisticsText::noLimitsNote(set.unitText);
+    if (statistics.fewForCapability())
+        return StatisticsText::fewMeasurementsNote();
+    return QString();
+}
+
+} // namespace
+
+QString StatisticsCell::text() const
+{
+    return applies ? formatStatistic(value, decimals) : QString();
+}
+
+StatisticsTable statisticsTable(const MeasurementSet &set, const SeriesStatistics &statistics)
+{
+    StatisticsTable table;
+    table.title = StatisticsText::title();
+    table.unitText = set.unitText;
+    table.limits = {{StatisticsText::lowerLimit(), number(set.limits.lower, kLimitDecimals)},
+                    {StatisticsText::upperLimit(), number(set.limits.upper, kLimitDecimals)}};
+    const QStringList names = StatisticsText::columns();
+    const QStringList symbols = StatisticsText::shortColumns();
+    for (int c = 0; c < names.size(); ++c)
+        table.columns.append({names.at(c), symbols.at(c)});
+    for (Quantity quantity : kQuantities)
+        table.rows.append(quantityRow(set, statistics, quantity));
+    table.measurementTitle = StatisticsText::measurement();
+    table.resultTitle = StatisticsText::result();
+    for (int k = 0; k < set.records.size(); ++k) {
+        const Measurement *m = set.records.at(k);
+        const Verdict verdict = statistics.verdicts.value(k, Verdict::NoLimits);
+        table.verdicts.append({m, double(m->forceMax) * set.factor,
+                               formatForce(m->forceMax, set.factor), verdict,
+                               StatisticsText::verdict(verdict)});
+    }
+    table.note = noteFor(set, statistics);
+    return table;
+}

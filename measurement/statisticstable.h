@@ -1,0 +1,69 @@
+#pragma once
+
+#include "measurement/seriesstatistics.h"
+
+#include <QString>
+#include <QVector>
+#include <optional>
+
+// The statistics of a set as one table of texts and numbers, laid out once
+// for the window's view, the report's HTML and the workbook's sheet, which
+// only render it.
+
+// A number of the table: unset shows as "-", a cell that does not apply
+// (Cp and Cpk of any quantity but the maximum force) as nothing.
+struct StatisticsCell
+{
+    bool applies = true;
+    std::optional<double> value;
+    int decimals = 0; // 0: a count
+
+    QString text() const;
+};
+
+// A column's full title and its short symbol for narrow tables.
+struct StatisticsColumn
+{
+    QString name;
+    QString symbol;
+};
+
+// One quantity: its title with the unit and a cell per column.
+struct StatisticsRow
+{
+    Quantity quantity = Quantity::MaximumForce;
+    QString label;
+    QVector<StatisticsCell> cells;
+};
+
+// A limit of the maximum force with its caption.
+struct StatisticsLimit
+{
+    QString caption;
+    StatisticsCell value;
+};
+
+// One measurement's maximum force and its verdict against the limits.
+struct StatisticsVerdict
+{
+    const Measurement *record = nullptr;
+    double forceMax = 0.0; // in the set's unit
+    QString forceText;     // as forces are shown
+    Verdict verdict = Verdict::NoLimits;
+    QString verdictText;
+};
+
+struct StatisticsTable
+{
+    QString title;
+    QString unitText;
+    QVector<StatisticsLimit> limits; // lower, upper
+    QVector<StatisticsColumn> columns;
+    QVector<StatisticsRow> rows; // one per quantity, in kQuantities order
+    QString measurementTitle;
+    QString resultTitle;
+    QVector<StatisticsVerdict> verdicts; // in set order
+    QString note; // no limits, or too few measurements for Cp/Cpk; empty otherwise
+};
+
+StatisticsTable statisticsTable(const MeasurementSet &set, const SeriesStatistics &statistics);
