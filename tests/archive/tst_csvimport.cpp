@@ -21,6 +21,8 @@ private slots:
     void exportOfArchivedMeasurementsAddsNothing();
     void filesThatAreNoExport_data();
     void filesThatAreNoExport();
+    void everyMeasurementIsCountedOnce_data();
+    void everyMeasurementIsCountedOnce();
 
 private:
     QString path(const QString &name) const { return m_dir->filePath(name); }
@@ -67,9 +69,12 @@ void TestCsvImport::exportsComeBackAsShown_data()
     QTest::addColumn<int>("records");
     QTest::addColumn<int>("forceUnit");
     QTest::addColumn<bool>("sepHeader");
-    QTest::newRow("one measurement, N, separator line") << 1 << 0 << true;
-    QTest::newRow("all of three, lbf") << 3 << 2 << false;
-    QTest::newRow("all of two, kg, separator line") << 2 << 1 << true;
+    QTest::addColumn<QList<float>>("rates");
+    const QList<float> same{300.0f, 300.0f, 300.0f};
+    QTest::newRow("one measurement, N, separator line") << 1 << 0 << true << same;
+    QTest::newRow("all of three, lbf") << 3 << 2 << false << same;
+    QTest::newRow("all of two, kg, separator line") << 2 << 1 << true << same;
+    QTest::newRow("three rates, N") << 3 << 0 << false << QList<float>{300.0f, 1000.0f, 50.0f};
 }
 
 void TestCsvImport::exportsComeBackAsShown()
@@ -77,10 +82,11 @@ void TestCsvImport::exportsComeBackAsShown()
     QFETCH(int, records);
     QFETCH(int, forceUnit);
     QFETCH(bool, sepHeader);
+    QFETCH(QList<float>, rates);
     std::vector<std::unique_ptr<Measurement>> list;
-    list.push_back(gaugeRecord(7, "24;01;2017", "16;11;58", 300, 300.0f));
-    list.push_back(gaugeRecord(3, "03;02;2018", "08;05;09", 120, 300.0f));
-    list.push_back(gaugeRecord(12, "31;12;2019", "23;59;59", 5, 300.0f));
+    list.push_back(gaugeRecord(7, "24;01;2017", "16;11;58", 300, rates.at(0)));
+    list.push_back(gaugeRecord(3, "03;02;2018", "08;05;09", 120, rates.at(1)));
+    list.push_back(gaugeRecord(12, "31;12;2019", "23;59;59", 5, rates.at(2)));
     list.resize(size_t(records));
     const double factor = forceUnitFactorFor(forceUnit);
     const DbList table(constRecords(pointers(list)), "SN-42", forceUnitTextFor(forceUnit), factor);
@@ -107,7 +113,7 @@ void TestCsvImport::exportsComeBackAsShown()
         QCOMPARE(back->device.forceUnit, forceUnit);
         QCOMPARE(back->measurement.number, sent->number);
         QCOMPARE(back->measurement.sampleCount, sent->sampleCount);
-        QCOMPARE(back->measurement.sampleRate, 300.0f);
+        QCOMPARE(back->measurement.sampleRate, sent->sampleRate);
         QCOMPARE(back->source, QStringLiteral("CSV: export.csv"));
         for (int j = 0; j < sent->forces.size(); ++j)
             QCOMPARE(formatForce(back->measurement.forces.at(j), factor),
@@ -179,6 +185,73 @@ void TestCsvImport::filesThatAreNoExport()
     const CsvImportReport report = importExportFile(archive, path("in.csv"));
     QCOMPARE(int(report.problem), problem);
     QCOMPARE(archive.count(), 0);
+}
+
+// Three measurements, numbered as given, taken a minute apart.
+static QByteArray threeMeasurementFile(const QByteArray &serial, const QByteArray &numbers,
+                                       const QByteArray &sampleRows)
+{
+    const QByteArray empty = "\"\",\"\",\"\",\"\"\r\n";
+    return "\"Tensimo Parl\",\"\",\"\",\"\"\r\n" + empty + "\"Seriennummer Ger\xe4t:\",\"" +
+           serial + "\",\"\",\"\"\r\n" + empty + empty + "\"Messung-Nr:\"," + numbers +
+           "\r\n\"Datum:\",\"01.01.20\",\"01.01.20\",\"01.01.20\"\r\n"
+           "\"Zeit:\",\"00:00\",\"00:01\",\"00:02\"\r\n" +
+           empty + "\"Zeit / s\",\"Kraft / N\",\"Kraft / N\",\"Kraft / N\"\r\n" + sampleRows;
+}
+
+void TestCsvImport::everyMeasurementIsCountedOnce_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QList<int>>("refusedNumbers");
+    QTest::addColumn<QList<int>>("reasons");
+    const QByteArray numbers = "\"1\",\"2\",\"3\"";
+    const QByteArray full = "\"0.000\",\"1.0\",\"2.0\",\"3.0\"\r\n\"0.100\",\"2.0\",\"3.0\",\"4.0\"\r\n";
+    const int noSamples = int(CsvRefusal::NoSamples);
+    const int notFinite = int(CsvRefusal::ForceNotFinite);
+    const int nul = int(CsvRefusal::SerialNumberWithNul);
+    const int noRate = int(CsvRefusal::NoRate);
+    QTest::newRow("two without samples")
+        << threeMeasurementFile("S", numbers, "\"0.000\",\"1.0\",\"\",\"\"\r\n\"0.100\",\"2.0\",\"\",\"\"\r\n")
+        << QList<int>{2, 3} << QList<int>{noSamples, noSamples};
+    QTest::newRow("NaN and overflow")
+        << threeMeasurementFile("S", numbers, QByteArray(full).replace("\"2.0\",\"3.0\",\"4.0\"",
+                                                                  "\"2.0\",\"nan\",\"1e999\""))
+        << QList<int>{2, 3} << QList<int>{notFinite, notFinite};
+    QTest::newRow("negative number") << threeMeasurementFile("S", "\"1\",\"-2\",\"3\"", full)
+                                     << QList<int>{-2} << QList<int>{int(CsvRefusal::NegativeNumber)};
+    QTest::newRow("times stand still: 0 Hz")
+        << threeMeasurementFile("S", numbers, QByteArray(full).replace("0.100", "0.000"))
+        << QList<int>{1, 2, 3} << QList<int>{noRate, noRate, noRate};
+    QTest::newRow("serial number with NUL")
+        << threeMeasurementFile(QByteArray("A\0B", 3), numbers, full) << QList<int>{1, 2, 3}
+        << QList<int>{nul, nul, nul};
+}
+
+// Each measurement of the file is added, already kept or refused with its
+// reason; nothing refused reaches the archive.
+void TestCsvImport::everyMeasurementIsCountedOnce()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(QList<int>, refusedNumbers);
+    QFETCH(QList<int>, reasons);
+    QFile file(path("in.csv"));
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(content) == content.size());
+    file.close();
+    MeasurementArchive archive;
+    QVERIFY(archive.open(path("archive.sqlite")).ok());
+    const CsvImportReport report = importExportFile(archive, path("in.csv"));
+    QList<int> numbers;
+    QList<int> why;
+    for (const RefusedMeasurement &refused : report.refused) {
+        numbers << refused.number;
+        why << int(refused.reason);
+    }
+    QCOMPARE(numbers, refusedNumbers);
+    QCOMPARE(why, reasons);
+    QCOMPARE(report.found, 3);
+    QCOMPARE(report.added, 3 - refusedNumbers.size());
+    QCOMPARE(report.alreadyKept, 0);
+    QCOMPARE(archive.count(), report.added);
 }
 
 QTEST_GUILESS_MAIN(TestCsvImport)
