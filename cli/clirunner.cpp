@@ -270,7 +270,8 @@ int CliRunner::writeDownload(const DeviceData &data)
 int CliRunner::writeOutput(const QByteArray &bytes)
 {
     if (m_request.output == QLatin1String("-")) {
-        return m_out.write(bytes) == bytes.size() ? kExitOk : kExitFile;
+        // Flushed now, so that a lost download is not counted as transferred.
+        return m_out.write(bytes) == bytes.size() && m_out.finish() ? kExitOk : kExitFile;
     }
     if (writeOutputFile(m_request.output, bytes))
         return kExitOk;
