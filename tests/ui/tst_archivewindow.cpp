@@ -304,7 +304,7 @@ void TestArchiveWindow::archivedMeasurementsExportPrintAndSearch()
         ui->actionAlleMessungenexportieren->trigger();
     }
     QVERIFY(
-        readFile(m_env->filePath("group.csv")).contains("\"Messung-Nr:\",\"12\",\"3\",\"30\"\r\n"));
+        readFile(m_env->filePath("group.csv")).contains("\"Messung-Nr:\",\"12\",\"\",\"3\",\"\",\"30\"\r\n"));
 
     // The search: the designation, then a range of days.
     ArchiveFilterBar *search = m_env->window()->archiveFilter();
