@@ -163,8 +163,8 @@ void CsvTableWriter::writeOwnTimeRows(quint64 &rows)
                 *out++ = ',';
             if (j < column.usable) {
                 out = CsvWriter::numberCell(out, times[k], kTimeDecimals);
-                out = CsvWriter::nextNumberCell(
-                    out, double(column.forces->at(int(j))) * factor, kForceDecimals);
+                out = CsvWriter::nextNumberCell(out, double(column.forces->at(int(j))) * factor,
+                                                kForceDecimals);
             } else {
                 *out++ = '"';
                 *out++ = '"';

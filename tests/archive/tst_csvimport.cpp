@@ -214,13 +214,15 @@ void TestCsvImport::everyMeasurementIsCountedOnce_data()
     QTest::addColumn<QList<int>>("refusedNumbers");
     QTest::addColumn<int>("reason");
     const QByteArray numbers = R"("1","2","3")";
-    const QByteArray full = "\"0.000\",\"1.0\",\"2.0\",\"3.0\"\n\"0.100\",\"2.0\",\"3.0\",\"4.0\"\n";
+    const QByteArray full =
+        "\"0.000\",\"1.0\",\"2.0\",\"3.0\"\n\"0.100\",\"2.0\",\"3.0\",\"4.0\"\n";
     QTest::newRow("two without samples")
-        << threeMeasurementFile("S", numbers, "\"0.000\",\"1.0\",\"\",\"\"\n\"0.100\",\"2.0\",\"\",\"\"\n")
+        << threeMeasurementFile("S", numbers,
+                                "\"0.000\",\"1.0\",\"\",\"\"\n\"0.100\",\"2.0\",\"\",\"\"\n")
         << QList<int>{2, 3} << int(CsvRefusal::NoSamples);
     QTest::newRow("NaN and overflow")
-        << threeMeasurementFile("S", numbers, QByteArray(full).replace("\"3.0\",\"4.0\"",
-                                                                  "\"nan\",\"1e999\""))
+        << threeMeasurementFile("S", numbers,
+                                QByteArray(full).replace("\"3.0\",\"4.0\"", "\"nan\",\"1e999\""))
         << QList<int>{2, 3} << int(CsvRefusal::ForceNotFinite);
     QTest::newRow("negative number") << threeMeasurementFile("S", R"("1","-2","3")", full)
                                      << QList<int>{-2} << int(CsvRefusal::NegativeNumber);

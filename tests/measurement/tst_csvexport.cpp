@@ -203,19 +203,20 @@ void TestCsvExport::differentRatesGiveEachItsOwnTimeColumn()
     const DbList table({slow, fast}, QStringLiteral("X"), QStringLiteral("N"), 1.0);
 
     QCOMPARE(table.exportListCSV(csvPath(), false), 0);
-    QCOMPARE(readAll(csvPath()), QByteArray("\"Tensimo Parl\",\"\",\"\",\"\"\r\n"
-                                            "\"\",\"\",\"\",\"\"\r\n"
-                                            "\"Seriennummer Ger\xe4t:\",\"X\",\"\",\"\"\r\n"
-                                            "\"\",\"\",\"\",\"\"\r\n"
-                                            "\"\",\"\",\"\",\"\"\r\n"
-                                            "\"Messung-Nr:\",\"4\",\"\",\"5\"\r\n"
-                                            "\"Datum:\",\"10.10.21\",\"\",\"10.10.21\"\r\n"
-                                            "\"Zeit:\",\"12:00\",\"\",\"12:01\"\r\n"
-                                            "\"\",\"\",\"\",\"\"\r\n"
-                                            "\"Zeit / s\",\"Kraft / N\",\"Zeit / s\",\"Kraft / N\"\r\n"
-                                            "\"0.000\",\"1.0\",\"0.000\",\"1.0\"\r\n"
-                                            "\"0.250\",\"5.0\",\"0.001\",\"2.0\"\r\n"
-                                            "\"\",\"\",\"0.002\",\"3.0\"\r\n"));
+    QCOMPARE(readAll(csvPath()),
+             QByteArray("\"Tensimo Parl\",\"\",\"\",\"\"\r\n"
+                        "\"\",\"\",\"\",\"\"\r\n"
+                        "\"Seriennummer Ger\xe4t:\",\"X\",\"\",\"\"\r\n"
+                        "\"\",\"\",\"\",\"\"\r\n"
+                        "\"\",\"\",\"\",\"\"\r\n"
+                        "\"Messung-Nr:\",\"4\",\"\",\"5\"\r\n"
+                        "\"Datum:\",\"10.10.21\",\"\",\"10.10.21\"\r\n"
+                        "\"Zeit:\",\"12:00\",\"\",\"12:01\"\r\n"
+                        "\"\",\"\",\"\",\"\"\r\n"
+                        "\"Zeit / s\",\"Kraft / N\",\"Zeit / s\",\"Kraft / N\"\r\n"
+                        "\"0.000\",\"1.0\",\"0.000\",\"1.0\"\r\n"
+                        "\"0.250\",\"5.0\",\"0.001\",\"2.0\"\r\n"
+                        "\"\",\"\",\"0.002\",\"3.0\"\r\n"));
 }
 
 void TestCsvExport::existingFileIsReplacedWhole()

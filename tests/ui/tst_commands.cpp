@@ -216,7 +216,8 @@ void TestCommands::exportingAllWritesTheChosenFile()
 
     const QByteArray csv = readFile(target);
     // Rates 10, 100 and 50 Hz: each measurement has its own time column.
-    QVERIFY2(csv.startsWith("sep=,\r\n\"Tensimo Parl\",\"\",\"\",\"\",\"\",\"\"\r\n"), csv.left(200));
+    QVERIFY2(csv.startsWith("sep=,\r\n\"Tensimo Parl\",\"\",\"\",\"\",\"\",\"\"\r\n"),
+             csv.left(200));
     QVERIFY(csv.contains("\r\n\"Messung-Nr:\",\"12\",\"\",\"3\",\"\",\"30\"\r\n"));
     QVERIFY(csv.contains("\r\n\"0.000\",\"0.5\",\"0.000\",\"1.0\",\"0.000\",\"3.0\"\r\n"));
     QCOMPARE(m_statusTexts, QStringList({"Daten werden exportiert...", "Daten exportiert."}));
