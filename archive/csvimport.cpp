@@ -3,11 +3,14 @@
 #include "archive/measurementarchive.h"
 #include "measurement/devicedata.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
+#include <algorithm>
 #include <cmath>
 #include <limits>
+#include <optional>
 
 namespace {
 
@@ -87,17 +90,56 @@ bool unitCodeOf(const QString &forceTitle, int &forceUnit)
     return false;
 }
 
-float rateFromTimes(const QList<QStringList> &rows)
+// Where a measurement's cells are: its forces, and the times they were taken.
+struct RecordColumns
 {
-    if (rows.size() < 2)
+    int time;
+    int force;
+};
+
+// One time column for all (column 0, forces from column 1 on), or, when the
+// rates differed, a time column before each force column: the title row
+// repeats the time title there.
+QList<RecordColumns> recordColumns(const QList<QStringList> &rows)
+{
+    const QStringList &titles = rows.at(kTitleRow);
+    const bool ownTimes = titles.size() > 2 && titles.at(2) == titles.at(0);
+    const int cells = rows.at(kNumberRow).size();
+    QList<RecordColumns> columns;
+    if (ownTimes) {
+        for (int force = 1; force < cells; force += 2)
+            columns.append({force - 1, force});
+    } else {
+        for (int force = 1; force < cells; ++force)
+            columns.append({0, force});
+    }
+    return columns;
+}
+
+// The times of a column up to its first empty cell.
+QStringList timeCells(const QList<QStringList> &rows, int column)
+{
+    QStringList times;
+    for (const QStringList &row : rows) {
+        const QString cell = row.value(column);
+        if (cell.isEmpty())
+            break;
+        times.append(cell);
+    }
+    return times;
+}
+
+float rateFromTimes(const QStringList &times)
+{
+    if (times.size() < 2)
         return 0.0f;
-    const double last = rows.last().value(0).toDouble();
+    const double last = times.last().toDouble();
     if (!(last > 0.0))
         return 0.0f;
     // The times are rounded to a thousandth: the rate lies between the rates
     // of the last time plus and minus half of that. Gauges sample at whole
     // rates; take one when it fits.
-    const double steps = double(rows.size() - 1);
+    const double steps = double(times.size() - 1);
     const double rate = steps / last;
     const double lowest = steps / (last + kTimeRounding);
     const double highest = last > kTimeRounding ? steps / (last - kTimeRounding) : rate;
@@ -111,9 +153,13 @@ float rateFromTimes(const QList<QStringList> &rows)
 
 // A force cell back in newtons. "-0.0" stands for a small negative force:
 // it comes back as the smallest one, so that it shows as the file shows it.
+// A cell that is no number comes back as NaN, which refuses its measurement.
 float shownForce(const QString &cell, double factor)
 {
-    const float force = float(cell.toDouble() / factor);
+    bool isNumber = false;
+    const float force = float(cell.toDouble(&isNumber) / factor);
+    if (!isNumber)
+        return std::numeric_limits<float>::quiet_NaN();
     if (force == 0.0f && cell.startsWith(QLatin1Char('-')))
         return -std::numeric_limits<float>::denorm_min();
     return force;
@@ -158,7 +204,44 @@ bool keptFromGauge(MeasurementArchive &archive, const QByteArray &serialNr, cons
     return false;
 }
 
+// Checked before storing: the archive takes only what it can keep whole.
+std::optional<CsvRefusal> refusalOf(const QByteArray &serialNr, const Measurement &m)
+{
+    if (serialNr.contains('\0'))
+        return CsvRefusal::SerialNumberWithNul;
+    if (m.number < 0)
+        return CsvRefusal::NegativeNumber;
+    if (m.forces.isEmpty())
+        return CsvRefusal::NoSamples;
+    if (!std::all_of(m.forces.begin(), m.forces.end(), [](float f) { return std::isfinite(f); }))
+        return CsvRefusal::ForceNotFinite;
+    if (!(m.sampleRate > 0.0f) || !std::isfinite(m.sampleRate))
+        return CsvRefusal::NoRate;
+    if (!isCompleteRecord(m))
+        return CsvRefusal::DateOrTimeUnreadable;
+    return std::nullopt;
+}
+
 } // namespace
+
+QString csvRefusalText(CsvRefusal reason)
+{
+    switch (reason) {
+    case CsvRefusal::SerialNumberWithNul:
+        return QCoreApplication::translate("CsvImport", "die Seriennummer enthält ein Nullzeichen");
+    case CsvRefusal::NegativeNumber:
+        return QCoreApplication::translate("CsvImport", "negative Messungsnummer");
+    case CsvRefusal::NoSamples:
+        return QCoreApplication::translate("CsvImport", "keine Messwerte");
+    case CsvRefusal::ForceNotFinite:
+        return QCoreApplication::translate("CsvImport", "ein Messwert ist keine endliche Zahl");
+    case CsvRefusal::NoRate:
+        return QCoreApplication::translate("CsvImport", "keine Abtastrate aus den Zeiten");
+    case CsvRefusal::DateOrTimeUnreadable:
+        return QCoreApplication::translate("CsvImport", "Datum oder Zeit nicht lesbar");
+    }
+    return QString();
+}
 
 CsvImportProblem readExportFile(const QString &path, CsvExportFile &file)
 {
@@ -172,22 +255,23 @@ CsvImportProblem readExportFile(const QString &path, CsvExportFile &file)
             line.chop(1);
         if (rows.isEmpty() && line == "sep=,")
             continue;
-        rows.append(splitCells(QString::fromLatin1(line)));
+        // With its size: a NUL byte must not end the line unseen.
+        rows.append(splitCells(QString::fromLatin1(line.constData(), line.size())));
     }
     if (rows.size() < kHeaderRows || rows.at(kDeviceRow).value(0) != QLatin1String(kDeviceName))
         return CsvImportProblem::NotAnExport;
 
-    const int columns = rows.at(kNumberRow).size() - 1;
-    if (columns < 1)
+    const QList<RecordColumns> columns = recordColumns(rows);
+    if (columns.isEmpty())
         return CsvImportProblem::NotAnExport;
     file.serialNr = rows.at(kSerialRow).value(1).toLatin1();
     if (!unitCodeOf(rows.at(kTitleRow).value(1), file.forceUnit))
         return CsvImportProblem::UnknownUnit;
     const double factor = forceUnitFactorFor(file.forceUnit);
     const QList<QStringList> samples = rows.mid(kHeaderRows);
-    const float rate = rateFromTimes(samples);
 
-    for (int k = 1; k <= columns; ++k) {
+    for (const RecordColumns &column : columns) {
+        const int k = column.force;
         bool isNumber = false;
         Measurement m(rows.at(kNumberRow).value(k).toInt(&isNumber));
         if (!isNumber)
@@ -196,7 +280,7 @@ CsvImportProblem readExportFile(const QString &path, CsvExportFile &file)
         const QTime time = parseShownTime(rows.at(kTimeRow).value(k));
         m.dateText = date.toString(kDevicePattern).toLatin1();
         m.timeText = time.toString(kTimePattern).toLatin1();
-        m.sampleRate = rate;
+        m.sampleRate = rateFromTimes(timeCells(samples, column.time));
         QStringList shown;
         for (const QStringList &row : samples) {
             const QString cell = row.value(k);
@@ -226,8 +310,10 @@ CsvImportReport importExportFile(MeasurementArchive &archive, const QString &pat
     QList<Measurement *> fresh;
     for (int i = 0; i < file.records.size(); ++i) {
         Measurement &m = file.records[i];
-        if (!isCompleteRecord(m))
+        if (const auto reason = refusalOf(file.serialNr, m)) {
+            report.refused.append({m.number, *reason});
             continue;
+        }
         if (keptFromGauge(archive, file.serialNr, m, file.shownForces.at(i), factor))
             ++report.alreadyKept;
         else

@@ -10,9 +10,10 @@ class MeasurementArchive;
 
 // A CSV file written by the tool's export (one measurement or all), read back.
 // The file shows forces in the exported unit with one decimal, dates and
-// times in the exporting machine's short formats and one time column for all;
-// so samples come back rounded, seconds as 00, the sample rate from the time
-// column and the summary forces from the samples.
+// times in the exporting machine's short formats and one time column for all
+// (or one per measurement when their rates differ); so samples come back
+// rounded, seconds as 00, the sample rate from the time column and the
+// summary forces from the samples.
 struct CsvExportFile
 {
     QByteArray serialNr;
@@ -33,6 +34,27 @@ enum class CsvImportProblem
 
 CsvImportProblem readExportFile(const QString &path, CsvExportFile &file);
 
+// Why a measurement of the file is not archived.
+enum class CsvRefusal
+{
+    SerialNumberWithNul,
+    NegativeNumber,
+    NoSamples,
+    ForceNotFinite, // a force cell that is no finite number
+    NoRate,         // fewer than two times, or times that do not advance
+    DateOrTimeUnreadable,
+};
+
+struct RefusedMeasurement
+{
+    int number; // as the file gives it
+    CsvRefusal reason;
+};
+
+// The reason as the window shows it.
+QString csvRefusalText(CsvRefusal reason);
+
+// Every measurement of the file is counted once: added, alreadyKept or refused.
 struct CsvImportReport
 {
     CsvImportProblem problem = CsvImportProblem::None;
@@ -40,6 +62,7 @@ struct CsvImportReport
     int found = 0;       // measurements in the file
     int added = 0;       // new in the archive
     int alreadyKept = 0; // the archive held them (from the gauge or an earlier import)
+    QList<RefusedMeasurement> refused;
 
     bool ok() const { return problem == CsvImportProblem::None && status.ok(); }
 };

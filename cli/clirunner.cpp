@@ -15,7 +15,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace {
 
@@ -56,6 +55,12 @@ CliRunner::CliRunner(const CliRequest &request, QIODevice &out, QIODevice &err,
 }
 
 int CliRunner::run()
+{
+    const int code = runCommand();
+    return finishOutput(m_out, m_err) == kExitOk ? code : kExitFile;
+}
+
+int CliRunner::runCommand()
 {
     const QString &command = m_request.command;
     if (command == QLatin1String("scan"))
@@ -222,11 +227,10 @@ int CliRunner::writeDownload(const DeviceData &data)
 int CliRunner::writeOutput(const QByteArray &bytes)
 {
     if (m_request.output == QLatin1String("-")) {
-        return m_out.write(bytes) == bytes.size() ? kExitOk : kExitFile;
+        // Flushed now, so that a lost download is not counted as transferred.
+        return m_out.write(bytes) == bytes.size() && m_out.finish() ? kExitOk : kExitFile;
     }
-    // A failed write leaves an existing file as it was.
-    QSaveFile file(m_request.output);
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
+    if (writeOutputFile(m_request.output, bytes))
         return kExitOk;
     error(Cli::tr("Die Datei '%1' konnte nicht geschrieben werden!").arg(m_request.output));
     return kExitFile;

@@ -2,6 +2,7 @@
 
 #include "archive/measurementarchive.h"
 #include "cli/cliargs.h"
+#include "cli/clioutput.h"
 #include "device/gaugesession.h"
 #include "settings/statusini.h"
 #include "workflow/gaugeworkflow.h"
@@ -22,10 +23,11 @@ public:
     // Shows "Speicherplatz n von 50" on `err` while the gauge is read.
     void setProgressShown(bool shown) { m_progressShown = shown; }
 
-    // The exit code.
+    // The exit code; kExitFile when standard output lost anything.
     int run();
 
 private:
+    int runCommand();
     int scan();
     int info();
     int list();
@@ -48,7 +50,7 @@ private:
     void error(const QString &text);
 
     CliRequest m_request;
-    QIODevice &m_out;
+    CheckedOutput m_out;
     QIODevice &m_err;
     StatusIni m_status;
     GaugeSession m_session;

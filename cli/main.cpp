@@ -2,6 +2,7 @@
 #include "base/log.h"
 #include "base/version.h"
 #include "cli/cliargs.h"
+#include "cli/clioutput.h"
 #include "cli/clirunner.h"
 #include "settings/datafolder.h"
 
@@ -39,6 +40,7 @@ std::unique_ptr<QCoreApplication> makeApplication(int &argc, char **argv)
 
 int main(int argc, char **argv)
 {
+    guardClosedStandardStreams();
     const std::unique_ptr<QCoreApplication> app = makeApplication(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("tspx-cli"));
     const QStringList arguments = QCoreApplication::arguments();
@@ -60,8 +62,13 @@ int main(int argc, char **argv)
     const CliParseResult parsed =
         parseCliArguments(arguments, QString::fromLatin1(versionString()));
     if (!parsed.run) {
-        (parsed.exitCode == kExitOk ? out : err).write(parsed.message.toUtf8());
-        return parsed.exitCode;
+        if (parsed.exitCode != kExitOk) {
+            err.write(parsed.message.toUtf8());
+            return parsed.exitCode;
+        }
+        CheckedOutput checked(out);
+        checked.write(parsed.message.toUtf8());
+        return finishOutput(checked, err);
     }
     // Standard output carries only results (a CSV may go there); the log goes
     // to standard error with --verbose and nowhere otherwise.

@@ -2,6 +2,7 @@
 
 #include "base/log.h"
 #include "measurement/csvwriter.h"
+#include "measurement/measurementset.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -18,13 +19,22 @@ struct ForceColumn
 {
     const QList<float> *forces;
     quint32 usable;
+    double timeStep;
 };
+
+QString timeTitle()
+{
+    return QCoreApplication::translate("QObject", "Zeit") + QStringLiteral(" / s");
+}
 
 // Writes the table of one DbList row by row.
 class CsvTableWriter
 {
 public:
-    CsvTableWriter(const DbList &table, QIODevice &out) : m_table(table), m_out(out) {}
+    CsvTableWriter(const DbList &table, QIODevice &out)
+        : m_table(table), m_ownTimes(table.hasDifferentRates()), m_out(out)
+    {
+    }
 
     void writeHeaderRows(bool withSepHeader);
     // Counts the rows written in `rows`; stops when the device fails.
@@ -33,12 +43,18 @@ public:
     bool finish() { return m_out.flush(); }
 
 private:
-    void writeRecordRow(const QString &title, QString (*cell)(const DbList &, const Measurement &));
+    void writeRecordRow(const QString &title, QString (*cell)(const DbList &, const Measurement &),
+                        const QString &ownTimeCell = QString());
     void writeEmptyRow();
-    double timeStep() const;
+    // The header's cells after the first one.
+    int cellsAfterTitle() const;
+    void writeSharedTimeRows(quint64 &rows);
+    void writeOwnTimeRows(quint64 &rows);
     std::vector<ForceColumn> forceColumns() const;
 
     const DbList &m_table;
+    // Each measurement has its time column before its force column.
+    const bool m_ownTimes;
     CsvWriter m_out;
 };
 
@@ -64,18 +80,17 @@ QString forceTitleCell(const DbList &table, const Measurement &)
 
 void CsvTableWriter::writeHeaderRows(bool withSepHeader)
 {
-    const int recordCount = m_table.list.size();
     if (withSepHeader)
         m_out.addRawLine("sep=,");
 
     m_out.addText(QString::fromLatin1(kDeviceName));
-    m_out.addEmpty(recordCount);
+    m_out.addEmpty(cellsAfterTitle());
     m_out.endLine();
     writeEmptyRow();
 
     m_out.addText(QCoreApplication::translate("QObject", "Seriennummer Gerät:"));
     m_out.addText(m_table.serialNr);
-    m_out.addEmpty(recordCount - 1);
+    m_out.addEmpty(cellsAfterTitle() - 1);
     m_out.endLine();
     writeEmptyRow();
     writeEmptyRow();
@@ -84,15 +99,29 @@ void CsvTableWriter::writeHeaderRows(bool withSepHeader)
     writeRecordRow(QCoreApplication::translate("QObject", "Datum:"), dateCell);
     writeRecordRow(QCoreApplication::translate("QObject", "Zeit:"), timeCell);
     writeEmptyRow();
-    writeRecordRow(QCoreApplication::translate("QObject", "Zeit") + QStringLiteral(" / s"),
-                   forceTitleCell);
+    writeRecordRow(timeTitle(), forceTitleCell, timeTitle());
+}
+
+int CsvTableWriter::cellsAfterTitle() const
+{
+    const int records = m_table.list.size();
+    return m_ownTimes ? 2 * records - 1 : records;
 }
 
 void CsvTableWriter::writeSampleRows(quint64 &rows)
 {
+    if (m_ownTimes)
+        writeOwnTimeRows(rows);
+    else
+        writeSharedTimeRows(rows);
+}
+
+// One time column for all, at the common rate.
+void CsvTableWriter::writeSharedTimeRows(quint64 &rows)
+{
     const quint32 rowCount = m_table.sampleRowCount();
     const std::vector<ForceColumn> columns = forceColumns();
-    const double dt = timeStep();
+    const double dt = sampleInterval(*m_table.list.first());
     const double factor = m_table.factor;
 
     const std::size_t lineRoom =
@@ -114,26 +143,57 @@ void CsvTableWriter::writeSampleRows(quint64 &rows)
     }
 }
 
+// A time and a force cell per measurement, each time at its own rate; both
+// empty past its samples.
+void CsvTableWriter::writeOwnTimeRows(quint64 &rows)
+{
+    const quint32 rowCount = m_table.sampleRowCount();
+    const std::vector<ForceColumn> columns = forceColumns();
+    const double factor = m_table.factor;
+    const std::size_t lineRoom =
+        2 * columns.size() * CsvWriter::kNumberCellRoom + CsvWriter::kLineEndRoom;
+
+    std::vector<double> times(columns.size(), 0.0);
+    for (quint32 j = 0; j < rowCount && m_out.isOk(); ++j) {
+        char *const start = m_out.reserve(lineRoom);
+        char *out = start;
+        for (std::size_t k = 0; k < columns.size(); ++k) {
+            const ForceColumn &column = columns[k];
+            if (out != start)
+                *out++ = ',';
+            if (j < column.usable) {
+                out = CsvWriter::numberCell(out, times[k], kTimeDecimals);
+                out = CsvWriter::nextNumberCell(out, double(column.forces->at(int(j))) * factor,
+                                                kForceDecimals);
+            } else {
+                *out++ = '"';
+                *out++ = '"';
+                out = CsvWriter::nextEmptyCell(out);
+            }
+            times[k] += column.timeStep;
+        }
+        m_out.commitLine(CsvWriter::lineEnd(out));
+        ++rows;
+    }
+}
+
 void CsvTableWriter::writeRecordRow(const QString &title,
-                                    QString (*cell)(const DbList &, const Measurement &))
+                                    QString (*cell)(const DbList &, const Measurement &),
+                                    const QString &ownTimeCell)
 {
     m_out.addText(title);
-    for (const Measurement *m : m_table.list)
+    for (const Measurement *m : m_table.list) {
+        if (m_ownTimes && m != m_table.list.first())
+            m_out.addText(ownTimeCell);
         m_out.addText(cell(m_table, *m));
+    }
     m_out.endLine();
 }
 
 void CsvTableWriter::writeEmptyRow()
 {
-    m_out.addEmpty(m_table.list.size() + 1);
+    m_out.addEmpty(cellsAfterTitle() + 1);
     m_out.endLine();
-}
-
-// Every column follows the first record's rate.
-double CsvTableWriter::timeStep() const
-{
-    const float rate = m_table.list.first()->sampleRate;
-    return rate > 0.0f ? 1.0 / double(rate) : 1.0;
 }
 
 std::vector<ForceColumn> CsvTableWriter::forceColumns() const
@@ -142,7 +202,7 @@ std::vector<ForceColumn> CsvTableWriter::forceColumns() const
     columns.reserve(size_t(m_table.list.size()));
     for (const Measurement *m : m_table.list) {
         const quint32 held = quint32(m->forces.size());
-        columns.push_back({&m->forces, std::min(m->sampleCount, held)});
+        columns.push_back({&m->forces, std::min(m->sampleCount, held), sampleInterval(*m)});
     }
     return columns;
 }
@@ -162,6 +222,13 @@ DbList::DbList(const QList<const Measurement *> &list, const QString &serialNr,
                const QString &unitText, double factor)
     : serialNr(serialNr), unitText(unitText), factor(factor), list(list)
 {
+}
+
+bool DbList::hasDifferentRates() const
+{
+    return std::any_of(list.begin(), list.end(), [this](const Measurement *m) {
+        return sampleInterval(*m) != sampleInterval(*list.first());
+    });
 }
 
 quint32 DbList::sampleRowCount() const

@@ -24,6 +24,9 @@ public:
     // samples than one answer of the gauge can carry (each takes at least a
     // digit and a separator). Rows past a record's held samples stay empty.
     quint32 sampleRowCount() const;
+    // Whether the measurements were sampled at different rates; the file then
+    // gives each its own time column.
+    bool hasDifferentRates() const;
 
     QString serialNr;
     QString unitText;

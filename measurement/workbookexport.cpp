@@ -1,6 +1,7 @@
 #include "measurement/workbookexport.h"
 
 #include "base/log.h"
+#include "measurement/cnumericlocale.h"
 #include "measurement/dblist.h"
 #include "measurement/statisticstable.h"
 
@@ -229,6 +230,8 @@ int writeWorkbook(const QString &fileName, const QList<MeasurementSet> &sets)
     if (filled.isEmpty())
         return 0;
 
+    // libxlsxwriter writes numbers with snprintf; the file needs points.
+    const CNumericLocale numbersWithPoint;
     // One row at a time: a million samples do not sit in memory.
     lxw_workbook_options options = {};
     options.constant_memory = LXW_TRUE;

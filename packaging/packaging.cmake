@@ -88,9 +88,10 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${TSPX_MAINTAINER}")
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# Beside what dpkg-shlibdeps finds: the report loads its diagram through Qt's
-# SVG image plugin, which no program links.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS libqt5svg5)
+# Beside what dpkg-shlibdeps finds, the plugins Qt loads at run time, which no
+# program links: the report's diagram goes through the SVG image plugin, the
+# archive through the SQLite driver.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt5svg5, libqt5sql5-sqlite")
 # Qt's own texts (standard buttons and dialogs) come from Debian's package;
 # without it they stay English.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qttranslations5-l10n)

@@ -337,6 +337,12 @@ void Mainform::on_actionArchivImportieren_triggered()
                           .arg(imported.found)
                           .arg(imported.added)
                           .arg(imported.alreadyKept);
+        for (const RefusedMeasurement &refused : imported.refused)
+            report << QCoreApplication::translate("MainformArchive",
+                                                  "%1: Messung %2 nicht archiviert: %3.")
+                          .arg(name)
+                          .arg(refused.number)
+                          .arg(csvRefusalText(refused.reason));
     }
     rebuildArchiveRows();
     enableFrameForBrowsing();

@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QIcon>
+#include <QMessageBox>
 #include <QRegularExpressionValidator>
 #include <QShowEvent>
 
@@ -67,6 +68,17 @@ void SettingsDialog::storeLimits()
     }
 }
 
+const SettingsDialog::LimitRow *SettingsDialog::rowWithCrossedLimits() const
+{
+    for (const LimitRow &row : m_limitRows) {
+        const std::optional<double> lower = parseLimit(row.lower->text().toLatin1());
+        const std::optional<double> upper = parseLimit(row.upper->text().toLatin1());
+        if (lower && upper && *lower > *upper)
+            return &row;
+    }
+    return nullptr;
+}
+
 void SettingsDialog::refresh()
 {
     m_language = m_status->language;
@@ -94,6 +106,14 @@ void SettingsDialog::showEvent(QShowEvent *event)
 
 void SettingsDialog::accept()
 {
+    // Crossed limits would judge every measurement "NIO" with a negative Cp.
+    if (const LimitRow *crossed = rowWithCrossedLimits()) {
+        crossed->lower->setFocus();
+        showRefusal(tr("Grenzen in %1: die untere (%2) liegt über der oberen (%3).")
+                        .arg(QString::fromLatin1(crossed->unit), crossed->lower->text().trimmed(),
+                             crossed->upper->text().trimmed()));
+        return;
+    }
     m_status->language = m_language;
     m_status->printLogoFilename = m_logoFilename;
     m_status->printHeaderLine = m_headerLine;
@@ -125,6 +145,11 @@ QString SettingsDialog::chooseArchiveFile()
     return QFileDialog::getSaveFileName(this, tr("Archivdatei"), m_ui->editArchivePath->text(),
                                         tr("Archiv") + QStringLiteral(" (*.sqlite)"), nullptr,
                                         QFileDialog::DontConfirmOverwrite);
+}
+
+void SettingsDialog::showRefusal(const QString &text)
+{
+    QMessageBox::warning(this, windowTitle(), text);
 }
 
 void SettingsDialog::on_buttonArchivePath_clicked()

@@ -35,6 +35,8 @@ protected:
     virtual QString chooseLogoFile();
     // Asks for the archive file; empty when cancelled. Tests replace the file dialog.
     virtual QString chooseArchiveFile();
+    // Tells why OK was refused. Tests replace the message box.
+    virtual void showRefusal(const QString &text);
 
 private slots:
     void on_cbLanguage_currentIndexChanged(int index);
@@ -55,6 +57,8 @@ private:
     void setUpLimitRows();
     void refresh();
     void storeLimits();
+    // The first row whose lower limit lies above its upper one; null when none.
+    const LimitRow *rowWithCrossedLimits() const;
 
     StatusIni *m_status;
     QByteArray m_language;

@@ -279,6 +279,10 @@ Exit codes: 0 done, 2 wrong call, 3 no gauge found,
         <source>Diese Speicherplätze wurden nicht gelöscht: %1</source>
         <translation>These slots were not erased: %1</translation>
     </message>
+    <message>
+        <source>Die Standardausgabe konnte nicht geschrieben werden: %1</source>
+        <translation>Could not write to standard output: %1</translation>
+    </message>
 </context>
 <context>
     <name>InfoDialog</name>
@@ -900,6 +904,10 @@ Please transfer the data again. Nothing was deleted.</translation>
         <source>Import ins Archiv</source>
         <translation>Import into the archive</translation>
     </message>
+    <message>
+        <source>%1: Messung %2 nicht archiviert: %3.</source>
+        <translation>%1: measurement %2 not archived: %3.</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -1165,6 +1173,10 @@ Please transfer the data again. Nothing was deleted.</translation>
         <source>Obere Grenze</source>
         <translation>Upper limit</translation>
     </message>
+    <message>
+        <source>Grenzen in %1: die untere (%2) liegt über der oberen (%3).</source>
+        <translation>Limits in %1: the lower one (%2) lies above the upper one (%3).</translation>
+    </message>
 </context>
 <context>
     <name>StatisticsView</name>
@@ -1177,6 +1189,33 @@ Please transfer the data again. Nothing was deleted.</translation>
         <location line="+13"/>
         <source>Maximalkraft jeder Messung gegen die Grenzwerte</source>
         <translation>Maximum force of each measurement against the limits</translation>
+    </message>
+</context>
+<context>
+    <name>CsvImport</name>
+    <message>
+        <source>die Seriennummer enthält ein Nullzeichen</source>
+        <translation>the serial number contains a NUL character</translation>
+    </message>
+    <message>
+        <source>negative Messungsnummer</source>
+        <translation>negative measurement number</translation>
+    </message>
+    <message>
+        <source>keine Messwerte</source>
+        <translation>no samples</translation>
+    </message>
+    <message>
+        <source>ein Messwert ist keine endliche Zahl</source>
+        <translation>a sample is not a finite number</translation>
+    </message>
+    <message>
+        <source>keine Abtastrate aus den Zeiten</source>
+        <translation>no sample rate from the times</translation>
+    </message>
+    <message>
+        <source>Datum oder Zeit nicht lesbar</source>
+        <translation>date or time unreadable</translation>
     </message>
 </context>
 </TS>

@@ -279,6 +279,10 @@ Codes de retour : 0 terminé, 2 appel erroné, 3 aucun appareil trouvé,
         <source>Diese Speicherplätze wurden nicht gelöscht: %1</source>
         <translation>Ces emplacements n&apos;ont pas été effacés : %1</translation>
     </message>
+    <message>
+        <source>Die Standardausgabe konnte nicht geschrieben werden: %1</source>
+        <translation>Impossible d&apos;écrire sur la sortie standard : %1</translation>
+    </message>
 </context>
 <context>
     <name>InfoDialog</name>
@@ -900,6 +904,10 @@ Veuillez transférer les données à nouveau. Rien n&apos;a été supprimé.</tr
         <source>Import ins Archiv</source>
         <translation>Importation dans l&apos;archive</translation>
     </message>
+    <message>
+        <source>%1: Messung %2 nicht archiviert: %3.</source>
+        <translation>%1 : mesure %2 non archivée : %3.</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -1165,6 +1173,10 @@ Veuillez transférer les données à nouveau. Rien n&apos;a été supprimé.</tr
         <source>Obere Grenze</source>
         <translation>Limite supérieure</translation>
     </message>
+    <message>
+        <source>Grenzen in %1: die untere (%2) liegt über der oberen (%3).</source>
+        <translation>Limites en %1 : la limite inférieure (%2) est au-dessus de la limite supérieure (%3).</translation>
+    </message>
 </context>
 <context>
     <name>StatisticsView</name>
@@ -1177,6 +1189,33 @@ Veuillez transférer les données à nouveau. Rien n&apos;a été supprimé.</tr
         <location line="+13"/>
         <source>Maximalkraft jeder Messung gegen die Grenzwerte</source>
         <translation>Force maximale de chaque mesure par rapport aux limites</translation>
+    </message>
+</context>
+<context>
+    <name>CsvImport</name>
+    <message>
+        <source>die Seriennummer enthält ein Nullzeichen</source>
+        <translation>le numéro de série contient un caractère nul</translation>
+    </message>
+    <message>
+        <source>negative Messungsnummer</source>
+        <translation>numéro de mesure négatif</translation>
+    </message>
+    <message>
+        <source>keine Messwerte</source>
+        <translation>aucune valeur mesurée</translation>
+    </message>
+    <message>
+        <source>ein Messwert ist keine endliche Zahl</source>
+        <translation>une valeur mesurée n&apos;est pas un nombre fini</translation>
+    </message>
+    <message>
+        <source>keine Abtastrate aus den Zeiten</source>
+        <translation>pas de fréquence d&apos;échantillonnage d&apos;après les temps</translation>
+    </message>
+    <message>
+        <source>Datum oder Zeit nicht lesbar</source>
+        <translation>date ou heure illisible</translation>
     </message>
 </context>
 </TS>

@@ -279,6 +279,10 @@ Codici di uscita: 0 eseguito, 2 chiamata errata, 3 nessuno strumento trovato,
         <source>Diese Speicherplätze wurden nicht gelöscht: %1</source>
         <translation>Queste posizioni di memoria non sono state cancellate: %1</translation>
     </message>
+    <message>
+        <source>Die Standardausgabe konnte nicht geschrieben werden: %1</source>
+        <translation>Impossibile scrivere sullo standard output: %1</translation>
+    </message>
 </context>
 <context>
     <name>InfoDialog</name>
@@ -900,6 +904,10 @@ Trasferire di nuovo i dati. Non è stato cancellato nulla.</translation>
         <source>Import ins Archiv</source>
         <translation>Importazione nell&apos;archivio</translation>
     </message>
+    <message>
+        <source>%1: Messung %2 nicht archiviert: %3.</source>
+        <translation>%1: misura %2 non archiviata: %3.</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -1165,6 +1173,10 @@ Trasferire di nuovo i dati. Non è stato cancellato nulla.</translation>
         <source>Obere Grenze</source>
         <translation>Limite superiore</translation>
     </message>
+    <message>
+        <source>Grenzen in %1: die untere (%2) liegt über der oberen (%3).</source>
+        <translation>Limiti in %1: il limite inferiore (%2) è sopra quello superiore (%3).</translation>
+    </message>
 </context>
 <context>
     <name>StatisticsView</name>
@@ -1177,6 +1189,33 @@ Trasferire di nuovo i dati. Non è stato cancellato nulla.</translation>
         <location line="+13"/>
         <source>Maximalkraft jeder Messung gegen die Grenzwerte</source>
         <translation>Forza massima di ogni misura rispetto ai limiti</translation>
+    </message>
+</context>
+<context>
+    <name>CsvImport</name>
+    <message>
+        <source>die Seriennummer enthält ein Nullzeichen</source>
+        <translation>il numero di serie contiene un carattere nullo</translation>
+    </message>
+    <message>
+        <source>negative Messungsnummer</source>
+        <translation>numero di misura negativo</translation>
+    </message>
+    <message>
+        <source>keine Messwerte</source>
+        <translation>nessun valore misurato</translation>
+    </message>
+    <message>
+        <source>ein Messwert ist keine endliche Zahl</source>
+        <translation>un valore misurato non è un numero finito</translation>
+    </message>
+    <message>
+        <source>keine Abtastrate aus den Zeiten</source>
+        <translation>nessuna frequenza di campionamento dai tempi</translation>
+    </message>
+    <message>
+        <source>Datum oder Zeit nicht lesbar</source>
+        <translation>data o ora illeggibile</translation>
     </message>
 </context>
 </TS>

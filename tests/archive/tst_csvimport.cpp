@@ -21,6 +21,8 @@ private slots:
     void exportOfArchivedMeasurementsAddsNothing();
     void filesThatAreNoExport_data();
     void filesThatAreNoExport();
+    void everyMeasurementIsCountedOnce_data();
+    void everyMeasurementIsCountedOnce();
 
 private:
     QString path(const QString &name) const { return m_dir->filePath(name); }
@@ -67,9 +69,12 @@ void TestCsvImport::exportsComeBackAsShown_data()
     QTest::addColumn<int>("records");
     QTest::addColumn<int>("forceUnit");
     QTest::addColumn<bool>("sepHeader");
-    QTest::newRow("one measurement, N, separator line") << 1 << 0 << true;
-    QTest::newRow("all of three, lbf") << 3 << 2 << false;
-    QTest::newRow("all of two, kg, separator line") << 2 << 1 << true;
+    QTest::addColumn<QList<float>>("rates");
+    const QList<float> same{300.0f, 300.0f, 300.0f};
+    QTest::newRow("one measurement, N, separator line") << 1 << 0 << true << same;
+    QTest::newRow("all of three, lbf") << 3 << 2 << false << same;
+    QTest::newRow("all of two, kg, separator line") << 2 << 1 << true << same;
+    QTest::newRow("three rates, N") << 3 << 0 << false << QList<float>{300.0f, 1000.0f, 50.0f};
 }
 
 void TestCsvImport::exportsComeBackAsShown()
@@ -77,10 +82,11 @@ void TestCsvImport::exportsComeBackAsShown()
     QFETCH(int, records);
     QFETCH(int, forceUnit);
     QFETCH(bool, sepHeader);
+    QFETCH(QList<float>, rates);
     std::vector<std::unique_ptr<Measurement>> list;
-    list.push_back(gaugeRecord(7, "24;01;2017", "16;11;58", 300, 300.0f));
-    list.push_back(gaugeRecord(3, "03;02;2018", "08;05;09", 120, 300.0f));
-    list.push_back(gaugeRecord(12, "31;12;2019", "23;59;59", 5, 300.0f));
+    list.push_back(gaugeRecord(7, "24;01;2017", "16;11;58", 300, rates.at(0)));
+    list.push_back(gaugeRecord(3, "03;02;2018", "08;05;09", 120, rates.at(1)));
+    list.push_back(gaugeRecord(12, "31;12;2019", "23;59;59", 5, rates.at(2)));
     list.resize(size_t(records));
     const double factor = forceUnitFactorFor(forceUnit);
     const DbList table(constRecords(pointers(list)), "SN-42", forceUnitTextFor(forceUnit), factor);
@@ -107,7 +113,7 @@ void TestCsvImport::exportsComeBackAsShown()
         QCOMPARE(back->device.forceUnit, forceUnit);
         QCOMPARE(back->measurement.number, sent->number);
         QCOMPARE(back->measurement.sampleCount, sent->sampleCount);
-        QCOMPARE(back->measurement.sampleRate, 300.0f);
+        QCOMPARE(back->measurement.sampleRate, sent->sampleRate);
         QCOMPARE(back->source, QStringLiteral("CSV: export.csv"));
         for (int j = 0; j < sent->forces.size(); ++j)
             QCOMPARE(formatForce(back->measurement.forces.at(j), factor),
@@ -179,6 +185,78 @@ void TestCsvImport::filesThatAreNoExport()
     const CsvImportReport report = importExportFile(archive, path("in.csv"));
     QCOMPARE(int(report.problem), problem);
     QCOMPARE(archive.count(), 0);
+}
+
+// Three measurements, numbered as given, taken a minute apart; the reader
+// takes LF line ends as well.
+static QByteArray threeMeasurementFile(const QByteArray &serial, const QByteArray &numbers,
+                                       const QByteArray &sampleRows)
+{
+    return QByteArray(R"("Tensimo Parl","","",""
+"","","",""
+"Seriennummer:","SERIAL","",""
+"","","",""
+"","","",""
+"Messung-Nr:",NUMBERS
+"Datum:","01.01.20","01.01.20","01.01.20"
+"Zeit:","00:00","00:01","00:02"
+"","","",""
+"Zeit / s","Kraft / N","Kraft / N","Kraft / N"
+)")
+               .replace("SERIAL", serial)
+               .replace("NUMBERS", numbers) +
+           sampleRows;
+}
+
+void TestCsvImport::everyMeasurementIsCountedOnce_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QList<int>>("refusedNumbers");
+    QTest::addColumn<int>("reason");
+    const QByteArray numbers = R"("1","2","3")";
+    const QByteArray full =
+        "\"0.000\",\"1.0\",\"2.0\",\"3.0\"\n\"0.100\",\"2.0\",\"3.0\",\"4.0\"\n";
+    QTest::newRow("two without samples")
+        << threeMeasurementFile("S", numbers,
+                                "\"0.000\",\"1.0\",\"\",\"\"\n\"0.100\",\"2.0\",\"\",\"\"\n")
+        << QList<int>{2, 3} << int(CsvRefusal::NoSamples);
+    QTest::newRow("NaN and overflow")
+        << threeMeasurementFile("S", numbers,
+                                QByteArray(full).replace("\"3.0\",\"4.0\"", "\"nan\",\"1e999\""))
+        << QList<int>{2, 3} << int(CsvRefusal::ForceNotFinite);
+    QTest::newRow("negative number") << threeMeasurementFile("S", R"("1","-2","3")", full)
+                                     << QList<int>{-2} << int(CsvRefusal::NegativeNumber);
+    QTest::newRow("times stand still: 0 Hz")
+        << threeMeasurementFile("S", numbers, QByteArray(full).replace("0.100", "0.000"))
+        << QList<int>{1, 2, 3} << int(CsvRefusal::NoRate);
+    QTest::newRow("serial number with NUL")
+        << threeMeasurementFile(QByteArray("A\0B", 3), numbers, full) << QList<int>{1, 2, 3}
+        << int(CsvRefusal::SerialNumberWithNul);
+}
+
+// Each measurement of the file is added, already kept or refused with its
+// reason; nothing refused reaches the archive.
+void TestCsvImport::everyMeasurementIsCountedOnce()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(QList<int>, refusedNumbers);
+    QFETCH(int, reason);
+    QFile file(path("in.csv"));
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(content) == content.size());
+    file.close();
+    MeasurementArchive archive;
+    QVERIFY(archive.open(path("archive.sqlite")).ok());
+    const CsvImportReport report = importExportFile(archive, path("in.csv"));
+    QList<int> numbers;
+    for (const RefusedMeasurement &refused : report.refused) {
+        numbers << refused.number;
+        QCOMPARE(int(refused.reason), reason);
+    }
+    QCOMPARE(numbers, refusedNumbers);
+    QCOMPARE(report.found, 3);
+    QCOMPARE(report.added, 3 - refusedNumbers.size());
+    QCOMPARE(report.alreadyKept, 0);
+    QCOMPARE(archive.count(), report.added);
 }
 
 QTEST_GUILESS_MAIN(TestCsvImport)

@@ -1,6 +1,7 @@
 // tspx-cli's commands against tspx-sim: what they print and write, their exit
 // codes, and the program itself with a CSV on standard output.
 #include "gaugefixtures.h"
+#include "specialfiles.h"
 #include "windowharness.h"
 
 #include "cli/cliargs.h"
@@ -11,19 +12,24 @@
 #include "ui/mainform.h"
 
 #include <QBuffer>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
 #include <QTest>
+#include <fcntl.h>
 #include <memory>
+#include <unistd.h>
+#include <vector>
 
 namespace {
 
-// One tspx-cli call in-process: the request as its command line gives it.
+// One tspx-cli call in-process: the request as its command line gives it,
+// standard output collected or on the device given.
 struct CliCall
 {
-    int run(const QStringList &arguments)
+    int run(const QStringList &arguments, QIODevice *stdOut = nullptr)
     {
         out.open(QIODevice::WriteOnly);
         err.open(QIODevice::WriteOnly);
@@ -33,7 +39,7 @@ struct CliCall
             err.write(parsed.message.toUtf8());
             return parsed.exitCode;
         }
-        CliRunner runner(parsed.request, out, err, quickLinkTiming());
+        CliRunner runner(parsed.request, stdOut ? *stdOut : out, err, quickLinkTiming());
         return runner.run();
     }
     QByteArray output() const { return out.data(); }
@@ -72,6 +78,8 @@ private slots:
     void deleteErasesOnlyWhatWasAsked();
     void reportWritesAPdf();
     void programPrintsOnlyTheCsv();
+    void outputFailuresAndOutputThatIsNoFile();
+    void programTellsOfLostOutput();
 
 private:
     std::unique_ptr<WindowHarness> m_env;
@@ -343,6 +351,63 @@ void TestCli::programPrintsOnlyTheCsv()
     version.start(qEnvironmentVariable("TSPX_CLI"), {"--version"});
     QVERIFY(version.waitForFinished(10000));
     QVERIFY(version.readAllStandardOutput().startsWith("tspx-cli 1.2"));
+}
+
+// Each result that standard output loses is a failure told in one line; a
+// device or FIFO given as the output file is written into, not replaced.
+void TestCli::outputFailuresAndOutputThatIsNoFile()
+{
+    QVERIFY(m_env->startGauge(threeMeasurements()));
+    const QString full = m_env->filePath("full");
+    const QString null = m_env->filePath("null");
+    const QString fifo = m_env->filePath("fifo");
+    QVERIFY(makeCharDevice(full, 1, 7) && makeCharDevice(null, 1, 3) && makeFifo(fifo));
+    for (const QStringList &arguments : {QStringList{"list"}, {"scan"}, {"download", "-o", "-"}}) {
+        QFile fullOutput(full);
+        QVERIFY(fullOutput.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+        CliCall call;
+        QCOMPARE(call.run(arguments, &fullOutput), int(kExitFile));
+        QVERIFY2(call.errors().count('\n') == 1, qPrintable(call.errors()));
+    }
+
+    CliCall toNull;
+    QCOMPARE(toNull.run({"download", "-o", null, "--port", "COM4"}), int(kExitOk));
+    QVERIFY(QFileInfo(null).exists() && !QFileInfo(null).isFile());
+    // The test holds the FIFO's reading end, so the writer does not wait.
+    const int reader = ::open(QFile::encodeName(fifo).constData(), O_RDWR | O_NONBLOCK);
+    QVERIFY(reader >= 0);
+    CliCall toFifo;
+    QCOMPARE(toFifo.run({"download", "-o", fifo, "--port", "COM4"}), int(kExitOk));
+    std::vector<char> buffer(1 << 16);
+    const ssize_t got = ::read(reader, buffer.data(), buffer.size());
+    ::close(reader);
+    const QByteArray received(buffer.data(), int(std::max<ssize_t>(0, got)));
+    QVERIFY(QFileInfo(fifo).exists() && !QFileInfo(fifo).isFile());
+    CliCall toStdout;
+    QCOMPARE(toStdout.run({"download", "-o", "-", "--port", "COM4"}), int(kExitOk));
+    QCOMPARE(received, toStdout.output());
+}
+
+// The program's standard output buffers: a full one fails only when flushed.
+void TestCli::programTellsOfLostOutput()
+{
+    QVERIFY(m_env->startGauge(threeMeasurements()));
+    const QString full = m_env->filePath("full");
+    QVERIFY(makeCharDevice(full, 1, 7));
+    const auto expectOneLineAndExit5 = [](QProcess &program) {
+        QVERIFY(program.waitForFinished(60000));
+        const QByteArray errors = program.readAllStandardError();
+        QCOMPARE(program.exitCode(), int(kExitFile));
+        QVERIFY2(errors.count('\n') == 1, errors.constData());
+    };
+    QProcess toFull;
+    toFull.setStandardOutputFile(full);
+    toFull.start(qEnvironmentVariable("TSPX_CLI"), {"list", "--port", "COM4"});
+    expectOneLineAndExit5(toFull);
+    QProcess closed;
+    closed.start("/bin/sh", {"-c", "exec \"$0\" \"$@\" >&-", qEnvironmentVariable("TSPX_CLI"),
+                             "download", "-o", "-", "--port", "COM4"});
+    expectOneLineAndExit5(closed);
 }
 
 QTEST_MAIN(TestCli)

@@ -23,9 +23,11 @@ class ScriptedSettingsDialog : public SettingsDialog
 public:
     using SettingsDialog::SettingsDialog;
     QString logoChoice;
+    QStringList refusals;
 
 protected:
     QString chooseLogoFile() override { return logoChoice; }
+    void showRefusal(const QString &text) override { refusals << text; }
 };
 
 } // namespace
@@ -46,6 +48,7 @@ private slots:
     void headerTextIsStoredAsTyped();
     void infoDialogShowsTheVersionAndKeepsItsSize();
     void limitsPerUnitAreStoredOnOkAndReadBack();
+    void crossedLimitsAreRefusedAndTheDialogStaysOpen();
 
 private:
     template <typename T> T *child(const char *name) { return m_dialog->findChild<T *>(name); }
@@ -252,6 +255,22 @@ void TestDialogs::limitsPerUnitAreStoredOnOkAndReadBack()
     cleared.load();
     QCOMPARE(cleared.forceLimits.value("N").lower, QByteArray());
     QCOMPARE(cleared.forceLimits.value("N").upper, QByteArray("20"));
+}
+
+void TestDialogs::crossedLimitsAreRefusedAndTheDialogStaysOpen()
+{
+    child<QLineEdit>("editLowerLimitKg")->setText("2,5");
+    child<QLineEdit>("editUpperLimitKg")->setText("2.25");
+    press(QDialogButtonBox::Ok);
+    QVERIFY(m_dialog->isVisible());
+    QCOMPARE(m_dialog->refusals,
+             QStringList{"Grenzen in kg: die untere (2,5) liegt über der oberen (2.25)."});
+    QCOMPARE(m_status->forceLimits.value("kg").lower, QByteArray());
+    // Equal limits are a tolerance of nothing, not crossed.
+    child<QLineEdit>("editUpperLimitKg")->setText("2.5");
+    press(QDialogButtonBox::Ok);
+    QVERIFY(!m_dialog->isVisible());
+    QCOMPARE(m_status->forceLimits.value("kg").upper, QByteArray("2.5"));
 }
 
 QTEST_MAIN(TestDialogs)

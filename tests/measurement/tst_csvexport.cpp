@@ -18,7 +18,7 @@ private slots:
     void twoRecordsWithSeparatorHeader();
     void withoutSeparatorHeaderStartsWithTheDeviceRow();
     void zeroRateCountsSecondsAndMissingSamplesAreEmpty();
-    void allTimesFollowTheFirstRecordsRate();
+    void differentRatesGiveEachItsOwnTimeColumn();
     void existingFileIsReplacedWhole();
     void recordsWithoutSamplesGiveOnlyTheHeader();
     void textsBeyondLatin1BecomeQuestionMarks();
@@ -148,7 +148,7 @@ void TestCsvExport::twoRecordsWithSeparatorHeader()
 {
     // 1.25 lies halfway: rounded away from zero, as everywhere else shown.
     Measurement *seven = record(7, "24;01;2017", "16;11;58", 100.0f, {1.25f, 2.0f, -0.5f});
-    Measurement *three = record(3, "03;02;2018", "08;05;09", 50.0f, {10.0f, 12.34f});
+    Measurement *three = record(3, "03;02;2018", "08;05;09", 100.0f, {10.0f, 12.34f});
     const DbList table({seven, three}, QStringLiteral("TP-0815"), QStringLiteral("N"), 1.0);
 
     QCOMPARE(table.exportListCSV(csvPath(), true), 0);
@@ -179,7 +179,7 @@ void TestCsvExport::zeroRateCountsSecondsAndMissingSamplesAreEmpty()
 {
     Measurement *first = record(1, "01;01;2020", "00;00;00", 0.0f, {1.0f, 2.0f});
     first->sampleCount = 5; // the device reports more samples than it sent
-    Measurement *second = record(2, "01;01;2020", "00;00;01", 10.0f, {3.0f, 4.0f, 5.0f, 6.0f});
+    Measurement *second = record(2, "01;01;2020", "00;00;01", 0.0f, {3.0f, 4.0f, 5.0f, 6.0f});
     second->sampleCount = 3; // and fewer than it sent
     const DbList table({first, second}, QStringLiteral("X"), QStringLiteral("kg"), 0.101972);
 
@@ -196,18 +196,27 @@ void TestCsvExport::zeroRateCountsSecondsAndMissingSamplesAreEmpty()
     QVERIFY(m_log->lines().first().endsWith(" Anzahl Zeilen: 5"));
 }
 
-void TestCsvExport::allTimesFollowTheFirstRecordsRate()
+void TestCsvExport::differentRatesGiveEachItsOwnTimeColumn()
 {
-    Measurement *slow = record(4, "10;10;2021", "12;00;00", 4.0f, {1.0f});
-    Measurement *fast = record(5, "10;10;2021", "12;00;01", 1000.0f, {1.0f, 2.0f, 3.0f, 4.0f});
+    Measurement *slow = record(4, "10;10;2021", "12;00;00", 4.0f, {1.0f, 5.0f});
+    Measurement *fast = record(5, "10;10;2021", "12;01;00", 1000.0f, {1.0f, 2.0f, 3.0f});
     const DbList table({slow, fast}, QStringLiteral("X"), QStringLiteral("N"), 1.0);
 
     QCOMPARE(table.exportListCSV(csvPath(), false), 0);
-    const QByteArray samples = readAll(csvPath()).split('\n').mid(10).join('\n');
-    QCOMPARE(samples, QByteArray("\"0.000\",\"1.0\",\"1.0\"\r\n"
-                                 "\"0.250\",\"\",\"2.0\"\r\n"
-                                 "\"0.500\",\"\",\"3.0\"\r\n"
-                                 "\"0.750\",\"\",\"4.0\"\r\n"));
+    QCOMPARE(readAll(csvPath()),
+             QByteArray("\"Tensimo Parl\",\"\",\"\",\"\"\r\n"
+                        "\"\",\"\",\"\",\"\"\r\n"
+                        "\"Seriennummer Ger\xe4t:\",\"X\",\"\",\"\"\r\n"
+                        "\"\",\"\",\"\",\"\"\r\n"
+                        "\"\",\"\",\"\",\"\"\r\n"
+                        "\"Messung-Nr:\",\"4\",\"\",\"5\"\r\n"
+                        "\"Datum:\",\"10.10.21\",\"\",\"10.10.21\"\r\n"
+                        "\"Zeit:\",\"12:00\",\"\",\"12:01\"\r\n"
+                        "\"\",\"\",\"\",\"\"\r\n"
+                        "\"Zeit / s\",\"Kraft / N\",\"Zeit / s\",\"Kraft / N\"\r\n"
+                        "\"0.000\",\"1.0\",\"0.000\",\"1.0\"\r\n"
+                        "\"0.250\",\"5.0\",\"0.001\",\"2.0\"\r\n"
+                        "\"\",\"\",\"0.002\",\"3.0\"\r\n"));
 }
 
 void TestCsvExport::existingFileIsReplacedWhole()

@@ -558,7 +558,8 @@ void TestAnalysis::fiveFromTheGaugeAreComparedAndExported()
     QList<QByteArray> numbers;
     for (int number : gauge.rowNumbers())
         numbers << QByteArray::number(number);
-    QVERIFY(readFile(csv).contains("\"Messung-Nr:\",\"" + numbers.join("\",\"") + "\"\r\n"));
+    // The generated rates differ: an empty cell above each further time column.
+    QVERIFY(readFile(csv).contains("\"Messung-Nr:\",\"" + numbers.join("\",\"\",\"") + "\"\r\n"));
     const WorkbookReader::Sheet sheet = WorkbookReader(xlsx).sheet(1);
     for (int k = 0; k < 5; ++k)
         QCOMPARE(WorkbookReader::number(sheet, QString(QChar('B' + k)) + "6"),

@@ -304,8 +304,8 @@ void TestArchiveWindow::archivedMeasurementsExportPrintAndSearch()
         const auto answerer = answerDialogs(m_env->filePath("group.csv"));
         ui->actionAlleMessungenexportieren->trigger();
     }
-    QVERIFY(
-        readFile(m_env->filePath("group.csv")).contains("\"Messung-Nr:\",\"12\",\"3\",\"30\"\r\n"));
+    QVERIFY(readFile(m_env->filePath("group.csv"))
+                .contains("\"Messung-Nr:\",\"12\",\"\",\"3\",\"\",\"30\"\r\n"));
 
     // The search: the designation, then a range of days.
     ArchiveFilterBar *search = m_env->window()->archiveFilter();

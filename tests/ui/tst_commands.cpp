@@ -215,9 +215,11 @@ void TestCommands::exportingAllWritesTheChosenFile()
     QCOMPARE(m_saveDialog.selectedNameFilter, QStringLiteral("CSV-Datei (*.CSV)"));
 
     const QByteArray csv = readFile(target);
-    QVERIFY2(csv.startsWith("sep=,\r\n\"Tensimo Parl\",\"\",\"\",\"\"\r\n"), csv.left(200));
-    QVERIFY(csv.contains("\r\n\"Messung-Nr:\",\"12\",\"3\",\"30\"\r\n"));
-    QVERIFY(csv.contains("\r\n\"0.000\",\"0.5\",\"1.0\",\"3.0\"\r\n"));
+    // Rates 10, 100 and 50 Hz: each measurement has its own time column.
+    QVERIFY2(csv.startsWith("sep=,\r\n\"Tensimo Parl\",\"\",\"\",\"\",\"\",\"\"\r\n"),
+             csv.left(200));
+    QVERIFY(csv.contains("\r\n\"Messung-Nr:\",\"12\",\"\",\"3\",\"\",\"30\"\r\n"));
+    QVERIFY(csv.contains("\r\n\"0.000\",\"0.5\",\"0.000\",\"1.0\",\"0.000\",\"3.0\"\r\n"));
     QCOMPARE(m_statusTexts, QStringList({"Daten werden exportiert...", "Daten exportiert."}));
     QVERIFY(!QApplication::overrideCursor());
     QCOMPARE(m_harness->shownError(), QString());
