@@ -81,6 +81,8 @@ public:
     bool inCommunicationMode() const { return m_communicationMode; }
     int receivedLineCount() const { return m_receivedLines; }
     const GaugeMemory &memory() const { return m_memory; }
+    // The gauge takes or replaces measurements between two commands.
+    GaugeMemory &memory() { return m_memory; }
 
 private:
     struct Command

@@ -91,7 +91,7 @@ TransferOutcome GaugeWorkflow::transfer(DeviceData &data, const JobProgress &pro
     sortNewestFirst(data.records);
     out.fromArchive = lookup.filledCount();
     for (const Measurement *m : qAsConst(data.records)) {
-        if (!isCompleteRecord(*m))
+        if (!holdsAllSamples(*m) && !out.read.failedSlots.contains(m->number))
             out.incompleteSlots.append(m->number);
     }
     std::sort(out.incompleteSlots.begin(), out.incompleteSlots.end());

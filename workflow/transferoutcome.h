@@ -19,8 +19,8 @@ struct TransferOutcome
     ArchiveStatus archive;
     int added = 0;       // newly archived
     int fromArchive = 0; // slots whose samples the quick transfer took from the archive
-    // Slots whose record lacks samples of its count or a valid date and time:
-    // archived as received, flagged incomplete.
+    // Slots read without a failure whose record lacks samples of its count
+    // (the gauge sent fewer): archived as received, flagged incomplete.
     QList<int> incompleteSlots;
 
     bool ok() const { return read.ok() && archive.ok(); }

@@ -34,8 +34,8 @@ QString incompleteKept(const QList<int> &numbers)
     if (numbers.isEmpty())
         return QString();
     return GaugeWorkflowTexts::tr(
-               "Diese Messungen sind unvollständig und wurden so archiviert, wie das Gerät sie "
-               "gesendet hat: %1")
+               "Diese Messungen sind unvollständig: Das Gerät hat weniger Messwerte gesendet, "
+               "als es angibt. Sie wurden so archiviert, wie das Gerät sie gesendet hat: %1")
         .arg(slotNumbers(numbers));
 }
 

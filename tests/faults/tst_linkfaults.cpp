@@ -183,9 +183,9 @@ void TestLinkFaults::silenceDuringAnErase()
 {
     QVERIFY(m_harness->startGauge(gaugeWithSlots(kFilledSlots)));
     m_harness->transfer();
-    // The transfer's lines, then connecting again and the serial number; the
-    // erase is not answered.
-    const int silentLine = m_harness->traffic().size() + 4;
+    // The transfer's lines, then connecting again, the serial number and the
+    // slot's count, time and date; the erase is not answered.
+    const int silentLine = m_harness->traffic().size() + 7;
     QVERIFY(m_harness->startGauge(gaugeWithSlots(kFilledSlots),
                                   {"--silent-from", QString::number(silentLine)}));
     m_harness->transfer();

@@ -1,0 +1,256 @@
+// The workflow against the simulated gauge in the same process: what an erase
+// leaves on the gauge when the gauge changed after the list was read, and what
+// a transfer keeps in the archive.
+#include "configfolder.h"
+#include "gaugefixtures.h"
+#include "simulatorport.h"
+
+#include "archive/measurementarchive.h"
+#include "device/gaugesession.h"
+#include "measurement/devicedata.h"
+#include "settings/statusini.h"
+#include "sim/datafile.h"
+#include "workflow/gaugeworkflow.h"
+
+#include <QTest>
+#include <memory>
+
+namespace {
+
+// Slot 5 as curve A, and curve B: the same count, date, time, rate and
+// summary forces (start 1, end 3, maximum 5, mean 3), other samples.
+const QByteArray kCurveA = "1;5;3;3";
+const QByteArray kCurveB = "1;3;5;3";
+
+QByteArray gaugeMemory(const QByteArray &slot5Forces, const QByteArray &extra = QByteArray())
+{
+    return "serial SN-4711\nversion 2.10\nunit 0\n"
+           "slot 1\nrate 10\ndate 01;02;2018\ntime 10;00;00\nforces 1;100;50;3\n"
+           "slot 5\nrate 10\ndate 02;02;2018\ntime 11;00;00\nforces " +
+           slot5Forces + "\n" + extra;
+}
+
+SimMeasurement simMeasurement(const QByteArray &text)
+{
+    GaugeMemory memory;
+    QString error;
+    parseGaugeData("serial X\nslot 1\n" + text, memory, error);
+    return *memory.slot(1);
+}
+
+struct Rig
+{
+    explicit Rig(const QByteArray &memoryText, FaultOptions faults = FaultOptions())
+    {
+        GaugeMemory memory;
+        QString error;
+        parsed = parseGaugeData(memoryText, memory, error);
+        port = std::make_unique<SimulatorPort>(memory, faults);
+        status.load();
+    }
+    // One connection: `job` between connecting and disconnecting; the lines it sent.
+    template <typename Job> QList<QByteArray> run(Job job)
+    {
+        const int before = port->receivedLines().size();
+        if (workflow.connectOn(port.get()) != 0)
+            return {"<no connection>"};
+        job();
+        workflow.disconnect();
+        return port->receivedLines().mid(before);
+    }
+    TransferOutcome transfer(DeviceData &data)
+    {
+        TransferOutcome outcome;
+        run([&] { outcome = workflow.transfer(data, {}); });
+        return outcome;
+    }
+    EraseOutcome erase(const EraseRequest &request, QList<int> *asked = nullptr,
+                       bool eraseOthers = true)
+    {
+        EraseDecisions decisions;
+        decisions.eraseOthersThanUnread = [&](const QList<int> &unread) {
+            if (asked)
+                *asked = unread;
+            return eraseOthers;
+        };
+        EraseOutcome outcome;
+        eraseTraffic = run([&] { outcome = workflow.erase(request, decisions, {}); });
+        return outcome;
+    }
+    GaugeMemory &gauge() { return port->controller().memory(); }
+
+    TemporaryConfigHome config;
+    StatusIni status{"status"};
+    GaugeSession session{&status, quickLinkTiming()};
+    MeasurementArchive archive;
+    GaugeWorkflow workflow{session, archive, status};
+    std::unique_ptr<SimulatorPort> port;
+    QList<QByteArray> eraseTraffic;
+    bool parsed = false;
+};
+
+QList<int> erasedOnWire(const QList<QByteArray> &lines)
+{
+    QList<int> slotNumbers;
+    for (const QByteArray &line : lines) {
+        if (line.startsWith("#dMsEr"))
+            slotNumbers << line.mid(6, 3).toInt();
+    }
+    return slotNumbers;
+}
+
+} // namespace
+
+class TestGaugeWorkflow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void eraseLeavesWhatNobodyHasRead_data();
+    void eraseLeavesWhatNobodyHasRead();
+    void quickTransferCurvesAreReadBeforeErasing_data();
+    void quickTransferCurvesAreReadBeforeErasing();
+    void everySlotAskedForIsErasedOrNamed();
+    void eraseNeedsTheArchive();
+    void everyRecordIsArchivedAsReceived();
+};
+
+void TestGaugeWorkflow::eraseLeavesWhatNobodyHasRead_data()
+{
+    QTest::addColumn<QString>("change");
+    QTest::addColumn<QList<int>>("asked");
+    QTest::addColumn<QList<int>>("erased");
+    QTest::addColumn<QList<int>>("unread");
+    QTest::newRow("unchanged, all") << "" << QList<int>{} << QList<int>{1, 5} << QList<int>{};
+    QTest::newRow("new in slot 7, all")
+        << "new 7" << QList<int>{} << QList<int>{1, 5} << QList<int>{7};
+    QTest::newRow("slot 1 replaced, slot 1")
+        << "replace 1" << QList<int>{1} << QList<int>{} << QList<int>{1};
+}
+
+void TestGaugeWorkflow::eraseLeavesWhatNobodyHasRead()
+{
+    QFETCH(QString, change);
+    QFETCH(QList<int>, asked);
+    QFETCH(QList<int>, erased);
+    QFETCH(QList<int>, unread);
+    Rig rig(gaugeMemory(kCurveA));
+    QVERIFY(rig.parsed);
+    DeviceData shown;
+    QVERIFY(rig.transfer(shown).ok());
+    const SimMeasurement other =
+        simMeasurement("rate 20\ndate 03;03;2019\ntime 09;30;00\nforces 2;4;6\n");
+    if (change == "new 7")
+        rig.gauge().slot(7) = other;
+    else if (change == "replace 1")
+        rig.gauge().slot(1) = other;
+
+    QList<int> askedAbout;
+    EraseRequest request;
+    request.slotNumbers = asked;
+    request.shown = &shown;
+    const EraseOutcome outcome = rig.erase(request, &askedAbout);
+    QCOMPARE(erasedOnWire(rig.eraseTraffic), erased);
+    QCOMPARE(outcome.unreadSlots, unread);
+    QCOMPARE(askedAbout, unread);
+    QCOMPARE(outcome.notErased, unread);
+    for (int slot : unread)
+        QVERIFY(rig.gauge().slot(slot).has_value());
+
+    // The window's answer: nothing erased until they are transferred.
+    if (!unread.isEmpty()) {
+        DeviceData again;
+        QVERIFY(rig.transfer(again).ok());
+        // The gauge changes once more.
+        rig.gauge().slot(1) = simMeasurement("rate 5\ndate 04;04;2020\ntime 07;00;00\nforces 9\n");
+        request.shown = &again;
+        const EraseOutcome stopped = rig.erase(request, nullptr, false);
+        QVERIFY(stopped.stopped);
+        QCOMPARE(erasedOnWire(rig.eraseTraffic), QList<int>{});
+    }
+}
+
+void TestGaugeWorkflow::quickTransferCurvesAreReadBeforeErasing_data()
+{
+    QTest::addColumn<bool>("commandLine"); // no shown list
+    QTest::addColumn<QByteArray>("gaugeNow");
+    QTest::addColumn<QList<int>>("erased");
+    QTest::newRow("window, same curve") << false << kCurveA << QList<int>{1, 5};
+    QTest::newRow("window, other curve") << false << kCurveB << QList<int>{1};
+    QTest::newRow("command line, other curve") << true << kCurveB << QList<int>{1};
+}
+
+// Summary values cannot tell curve B from the archived A: a quick transfer
+// shows A's samples, and only reading B's samples before the erase keeps it.
+void TestGaugeWorkflow::quickTransferCurvesAreReadBeforeErasing()
+{
+    QFETCH(bool, commandLine);
+    QFETCH(QByteArray, gaugeNow);
+    QFETCH(QList<int>, erased);
+    Rig rig(gaugeMemory(kCurveA));
+    DeviceData first;
+    QVERIFY(rig.transfer(first).ok());
+    rig.gauge().slot(5) =
+        simMeasurement("rate 10\ndate 02;02;2018\ntime 11;00;00\nforces " + gaugeNow + "\n");
+    DeviceData shown;
+    const TransferOutcome quick = rig.transfer(shown);
+    QCOMPARE(quick.fromArchive, 2);
+    QVERIFY(findMeasurement(shown.records, 5)->samplesFromArchive);
+
+    EraseRequest request;
+    request.shown = commandLine ? nullptr : &shown;
+    const EraseOutcome outcome = rig.erase(request);
+    QVERIFY(rig.eraseTraffic.contains(wireCommand("dMsFc", 5, '?')));
+    QCOMPARE(erasedOnWire(rig.eraseTraffic), erased);
+    QCOMPARE(outcome.unreadSlots.contains(5), !erased.contains(5));
+    QCOMPARE(rig.gauge().slot(5).has_value(), !erased.contains(5));
+}
+
+void TestGaugeWorkflow::everySlotAskedForIsErasedOrNamed()
+{
+    FaultOptions faults;
+    faults.overrides.append({{"dMsEr", 1}, "-12", true});
+    Rig rig(gaugeMemory(kCurveA, "slot 9\nrate 10\ndate 04;02;2018\ntime 11;00;00\nforces 2;3\n"),
+            faults);
+    DeviceData data;
+    QVERIFY(rig.transfer(data).ok());
+    EraseRequest request;
+    request.slotNumbers = {1, 9};
+    const EraseOutcome outcome = rig.erase(request);
+    QCOMPARE(erasedOnWire(rig.eraseTraffic), (QList<int>{1, 9}));
+    QCOMPARE(outcome.erase.erasedSlots, QList<int>{9});
+    QCOMPARE(outcome.notErased, QList<int>{1});
+    QVERIFY(!rig.gauge().slot(9).has_value());
+}
+
+void TestGaugeWorkflow::eraseNeedsTheArchive()
+{
+    Rig rig(gaugeMemory(kCurveA));
+    // A folder where the file should be: the archive cannot be opened.
+    rig.status.archivePath = rig.config.path() + "/archive-folder";
+    QVERIFY(QDir().mkpath(rig.status.archivePath));
+    EraseRequest request;
+    const EraseOutcome outcome = rig.erase(request);
+    QCOMPARE(outcome.archive.kind, ArchiveStatus::CannotOpen);
+    QVERIFY(!outcome.ok());
+    QVERIFY(!rig.eraseTraffic.contains(wireCommand("serNr", 0, '?')));
+    QCOMPARE(erasedOnWire(rig.eraseTraffic), QList<int>{});
+}
+
+void TestGaugeWorkflow::everyRecordIsArchivedAsReceived()
+{
+    FaultOptions faults;
+    faults.overrides.append({{"dMsCt", 1}, "6", false});          // four samples sent
+    faults.overrides.append({{"dMsDt", 9}, "31;02;2018", false}); // a clock never set
+    Rig rig(gaugeMemory(kCurveA, "slot 9\nrate 10\ndate 04;02;2018\ntime 11;00;00\nforces 2;3\n"),
+            faults);
+    DeviceData data;
+    const TransferOutcome outcome = rig.transfer(data);
+    QVERIFY(outcome.archive.ok());
+    QCOMPARE(outcome.added, 3);
+    QCOMPARE(outcome.incompleteSlots, QList<int>{1}); // the date is as the gauge sent it
+    QCOMPARE(rig.archive.count(), 3);
+}
+
+QTEST_GUILESS_MAIN(TestGaugeWorkflow)
+#include "tst_gaugeworkflow.moc"
