@@ -12,6 +12,7 @@
 #include "ui/mainform.h"
 
 #include <QBuffer>
+#include <QDir>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -19,6 +20,7 @@
 #include <QProcess>
 #include <QTest>
 #include <fcntl.h>
+#include <algorithm>
 #include <memory>
 #include <unistd.h>
 #include <vector>
@@ -76,6 +78,8 @@ private slots:
     void infoListAndScan();
     void deleteErasesOnlyWhatWasAsked_data();
     void deleteErasesOnlyWhatWasAsked();
+    void deleteRefusesWithoutTheArchive();
+    void secondDownloadIsQuick();
     void reportWritesAPdf();
     void programPrintsOnlyTheCsv();
     void outputFailuresAndOutputThatIsNoFile();
@@ -313,6 +317,40 @@ void TestCli::deleteErasesOnlyWhatWasAsked()
     if (exitCode != kExitOk)
         QVERIFY2(call.errors().contains(erased == QList<int>{12} ? "Archiv" : ": 12"),
                  qPrintable(call.errors()));
+}
+
+// An archive that cannot be opened holds nothing: nothing is erased.
+void TestCli::deleteRefusesWithoutTheArchive()
+{
+    QVERIFY(m_env->startGauge(threeMeasurements()));
+    StatusIni status("status");
+    status.load();
+    status.archivePath = m_env->filePath("archive-folder");
+    QVERIFY(QDir().mkpath(status.archivePath));
+    QCOMPARE(status.save(), 0);
+    CliCall call;
+    QCOMPARE(call.run({"delete", "--all", "--yes"}), int(kExitFile));
+    QVERIFY2(call.errors().contains("kann nicht geöffnet werden"), qPrintable(call.errors()));
+    QVERIFY(!call.errors().contains("Nicht im Archiv"));
+    for (const QByteArray &line : m_env->traffic())
+        QVERIFY2(!line.startsWith("#dMsEr"), line.constData());
+}
+
+// The command line follows the quick-transfer setting as the window does.
+void TestCli::secondDownloadIsQuick()
+{
+    QVERIFY(m_env->startGauge(threeMeasurements()));
+    CliCall first, second;
+    QCOMPARE(first.run({"download", "--all", "-o", "-"}), int(kExitOk));
+    const int firstLines = m_env->traffic().size();
+    const auto sampleReads = [](const QList<QByteArray> &lines) {
+        return std::count_if(lines.begin(), lines.end(),
+                             [](const QByteArray &line) { return line.startsWith("#dMsFc"); });
+    };
+    QCOMPARE(sampleReads(m_env->traffic()), 3);
+    QCOMPARE(second.run({"download", "--all", "-o", "-"}), int(kExitOk));
+    QCOMPARE(sampleReads(m_env->traffic().mid(firstLines)), 0);
+    QCOMPARE(second.output(), first.output());
 }
 
 void TestCli::reportWritesAPdf()
