@@ -41,7 +41,7 @@ void CheckedOutput::fail()
 {
     m_failure = m_target.errorString();
     if (m_failure.isEmpty())
-        m_failure = QIODevice::tr("Unknown error");
+        m_failure = Cli::tr("Unbekannter Fehler");
 }
 
 int finishOutput(CheckedOutput &out, QIODevice &err)

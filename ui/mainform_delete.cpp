@@ -29,11 +29,6 @@ bool confirmedByOperator(QWidget *parent, const QString &title, const QString &t
                                  QMessageBox::No) == QMessageBox::Yes;
 }
 
-QString archiveText(const char *text)
-{
-    return QCoreApplication::translate("MainformArchive", text);
-}
-
 // Shown measurements the archive does not hold: keep them first (the
 // default), erase them anyway, or stop.
 UnarchivedChoice askUnarchived(QWidget *parent, const QList<const Measurement *> &records)
@@ -41,15 +36,19 @@ UnarchivedChoice askUnarchived(QWidget *parent, const QList<const Measurement *>
     QList<int> slotNumbers;
     for (const Measurement *m : records)
         slotNumbers.append(m->number);
-    QMessageBox box(QMessageBox::Warning, archiveText("Nicht archiviert"),
-                    archiveText("Diese Messungen sind nicht im Archiv: %1\n"
-                                "Nach dem Löschen auf dem Gerät gibt es sie nirgends mehr.")
-                        .arg(WorkflowText::slotNumbers(slotNumbers)),
-                    QMessageBox::NoButton, parent);
+    QMessageBox box(
+        QMessageBox::Warning, QCoreApplication::translate("MainformArchive", "Nicht archiviert"),
+        QCoreApplication::translate("MainformArchive",
+                                    "Diese Messungen sind nicht im Archiv: %1\n"
+                                    "Nach dem Löschen auf dem Gerät gibt es sie nirgends mehr.")
+            .arg(WorkflowText::slotNumbers(slotNumbers)),
+        QMessageBox::NoButton, parent);
     QPushButton *archiveFirst =
-        box.addButton(archiveText("Zuerst archivieren"), QMessageBox::AcceptRole);
+        box.addButton(QCoreApplication::translate("MainformArchive", "Zuerst archivieren"),
+                      QMessageBox::AcceptRole);
     QPushButton *eraseAnyway =
-        box.addButton(archiveText("Ohne Archiv löschen"), QMessageBox::DestructiveRole);
+        box.addButton(QCoreApplication::translate("MainformArchive", "Ohne Archiv löschen"),
+                      QMessageBox::DestructiveRole);
     box.addButton(QMessageBox::Cancel);
     box.setDefaultButton(archiveFirst);
     box.exec();
@@ -63,12 +62,13 @@ UnarchivedChoice askUnarchived(QWidget *parent, const QList<const Measurement *>
 // first (the default); nothing is erased either way.
 bool askTransferFirst(QWidget *parent, const QList<int> &slotNumbers)
 {
-    QMessageBox box(QMessageBox::Warning, archiveText("Nicht übertragen"),
-                    WorkflowText::unread(slotNumbers) + QLatin1Char('\n') +
-                        WorkflowText::nothingErased(),
-                    QMessageBox::NoButton, parent);
+    QMessageBox box(
+        QMessageBox::Warning, QCoreApplication::translate("MainformArchive", "Nicht übertragen"),
+        WorkflowText::unread(slotNumbers) + QLatin1Char('\n') + WorkflowText::nothingErased(),
+        QMessageBox::NoButton, parent);
     QPushButton *transferFirst =
-        box.addButton(archiveText("Zuerst übertragen"), QMessageBox::AcceptRole);
+        box.addButton(QCoreApplication::translate("MainformArchive", "Zuerst übertragen"),
+                      QMessageBox::AcceptRole);
     box.addButton(QMessageBox::Cancel);
     box.setDefaultButton(transferFirst);
     box.exec();

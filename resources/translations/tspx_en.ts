@@ -201,17 +201,17 @@ Exit codes: 0 done, 2 wrong call, 3 no gauge found,
     </message>
     <message>
         <location filename="../../cli/clireport.cpp" line="+20"/>
-        <location filename="../../cli/clirunner.cpp" line="+348"/>
+        <location filename="../../cli/clirunner.cpp" line="+289"/>
         <source>Speicherplatz %1 ist leer.</source>
         <translation>Slot %1 is empty.</translation>
     </message>
     <message>
-        <location filename="../../cli/clirunner.cpp" line="-255"/>
+        <location filename="../../cli/clirunner.cpp" line="-191"/>
         <source>Speicherplatz %1 von %2</source>
         <translation>Slot %1 of %2</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+18"/>
         <source>Kein Gerät gefunden (COM1 bis COM30).</source>
         <translation>No gauge found (COM1 to COM30).</translation>
     </message>
@@ -222,34 +222,16 @@ Exit codes: 0 done, 2 wrong call, 3 no gauge found,
     </message>
     <message>
         <location line="+38"/>
-        <location line="+16"/>
-        <location line="+120"/>
-        <location line="+15"/>
         <source>Fehler beim Übertragen der Daten!</source>
         <translation>Error while transferring the data!</translation>
     </message>
     <message>
-        <location line="-133"/>
-        <source>Die Kennung des Geräts wurde nicht gelesen.</source>
-        <translation>The identity of the gauge was not read.</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Betroffene Speicherplätze: %1</source>
-        <translation>Slots affected: %1</translation>
-    </message>
-    <message>
-        <location line="+39"/>
+        <location line="+54"/>
         <source>Übertragene Messungen: %1</source>
         <translation>Measurements transferred: %1</translation>
     </message>
     <message>
-        <location line="+14"/>
-        <source>Das Archiv &apos;%1&apos; konnte nicht geschrieben werden: %2</source>
-        <translation>The archive &apos;%1&apos; could not be written: %2</translation>
-    </message>
-    <message>
-        <location line="+103"/>
+        <location line="+55"/>
         <source>Gelöschte Messungen: %1</source>
         <translation>Measurements erased: %1</translation>
     </message>
@@ -259,29 +241,154 @@ Exit codes: 0 done, 2 wrong call, 3 no gauge found,
         <translation>Not in the archive and therefore not erased: %1. Transfer them with download first.</translation>
     </message>
     <message>
-        <location line="-56"/>
+        <location line="-32"/>
         <source>Die Datei &apos;%1&apos; konnte nicht geschrieben werden!</source>
         <translation>The file &apos;%1&apos; could not be written!</translation>
     </message>
     <message>
-        <location line="+15"/>
-        <location line="+15"/>
-        <source>Es wurde nichts gelöscht.</source>
-        <translation>Nothing was erased.</translation>
+        <location filename="../../cli/clioutput.cpp" line="+44"/>
+        <source>Unbekannter Fehler</source>
+        <translation>Unknown error</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+7"/>
+        <source>Die Standardausgabe konnte nicht geschrieben werden: %1</source>
+        <translation>Could not write to standard output: %1</translation>
+    </message>
+</context>
+<context>
+    <name>CsvImport</name>
+    <message>
+        <location filename="../../archive/csvimport.cpp" line="+231"/>
+        <source>die Seriennummer enthält ein Nullzeichen</source>
+        <translation>the serial number contains a NUL character</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>negative Messungsnummer</source>
+        <translation>negative measurement number</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>keine Messwerte</source>
+        <translation>no samples</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>ein Messwert ist keine endliche Zahl</source>
+        <translation>a sample is not a finite number</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>keine Abtastrate aus den Zeiten</source>
+        <translation>no sample rate from the times</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Datum oder Zeit nicht lesbar</source>
+        <translation>date or time unreadable</translation>
+    </message>
+</context>
+<context>
+    <name>GaugeWorkflow</name>
+    <message>
+        <location filename="../../workflow/workflowtexts.cpp" line="+22"/>
+        <source>Fehler beim Übertragen der Daten!</source>
+        <translation>Error while transferring the data!</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Die Kennung des Geräts wurde nicht gelesen.</source>
+        <translation>The identity of the gauge was not read.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Betroffene Speicherplätze: %1</source>
+        <translation>Slots affected: %1</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Diese Messungen sind unvollständig: Das Gerät hat weniger Messwerte gesendet, als es angibt. Sie wurden so archiviert, wie das Gerät sie gesendet hat: %1</source>
+        <translation>These measurements are incomplete: the gauge sent fewer samples than it reports. They were archived as the gauge sent them: %1</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Das Archiv &apos;%1&apos; ist schreibgeschützt.</source>
+        <translation>The archive &apos;%1&apos; is read-only.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Auf dem Datenträger des Archivs &apos;%1&apos; ist kein Platz mehr.</source>
+        <translation>The disk of the archive &apos;%1&apos; is full.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Das Archiv &apos;%1&apos; wird von einem anderen Programm benutzt.</source>
+        <translation>The archive &apos;%1&apos; is in use by another program.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Das Archiv &apos;%1&apos; ist beschädigt.</source>
+        <translation>The archive &apos;%1&apos; is damaged.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Das Archiv &apos;%1&apos; kann nicht geöffnet werden.</source>
+        <translation>The archive &apos;%1&apos; cannot be opened.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Das Archiv &apos;%1&apos; stammt von einer neueren Programmversion und bleibt unverändert.</source>
+        <translation>The archive &apos;%1&apos; was written by a newer version of the program and is left unchanged.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Es ist kein Archiv geöffnet.</source>
+        <translation>No archive is open.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Das Archiv &apos;%1&apos; meldet einen Fehler: %2</source>
+        <translation>The archive &apos;%1&apos; reports an error: %2</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Die übertragenen Messungen wurden nicht archiviert; sie bleiben in der Liste.</source>
+        <translation>The transferred measurements were not archived; they stay in the list.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Es wurde nichts gelöscht.</source>
+        <translation>Nothing was deleted.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
         <source>Das Gerät hat seine Seriennummer nicht genannt. Es wurde nichts gelöscht.</source>
         <translation>The gauge did not tell its serial number. Nothing was erased.</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+6"/>
+        <source>Das angeschlossene Gerät (Seriennummer %1) ist nicht das Gerät der angezeigten Liste (Seriennummer %2). Es wurde nichts gelöscht.</source>
+        <translation>The connected gauge (serial number %1) is not the gauge of the list shown (serial number %2). Nothing was erased.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
         <source>Diese Speicherplätze wurden nicht gelöscht: %1</source>
         <translation>These slots were not erased: %1</translation>
     </message>
     <message>
-        <source>Die Standardausgabe konnte nicht geschrieben werden: %1</source>
-        <translation>Could not write to standard output: %1</translation>
+        <location line="+6"/>
+        <source>Diese Messungen auf dem Gerät wurden noch nicht übertragen und sind nicht im Archiv: %1
+Sie werden nicht gelöscht.</source>
+        <translation>These measurements on the gauge have not been transferred yet and are not in the archive: %1
+They are not deleted.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Diese Messungen wurden nicht vollständig übertragen und können nicht archiviert werden: %1
+Bitte übertragen Sie die Daten erneut. Es wurde nichts gelöscht.</source>
+        <translation>These measurements were not transferred completely and cannot be archived: %1
+Please transfer the data again. Nothing was deleted.</translation>
     </message>
 </context>
 <context>
@@ -362,7 +469,7 @@ Tool</translation>
         <translation>Mean force:</translation>
     </message>
     <message>
-        <location line="+147"/>
+        <location line="+141"/>
         <source>Seriennummer Gerät:</source>
         <translation>Device serial number:</translation>
     </message>
@@ -560,7 +667,7 @@ Tool</translation>
 <context>
     <name>Mainform</name>
     <message>
-        <location filename="../../ui/mainform_transfer.cpp" line="+32"/>
+        <location filename="../../ui/mainform_transfer.cpp" line="+34"/>
         <source>Verbindung zum Gerät wird hergestellt...</source>
         <translation>Connecting to the device...</translation>
     </message>
@@ -570,22 +677,12 @@ Tool</translation>
         <translation>Could not connect to the device!</translation>
     </message>
     <message>
-        <location line="+29"/>
+        <location line="+32"/>
         <source>Daten werden übertragen...</source>
         <translation>Transferring data...</translation>
     </message>
     <message>
-        <location line="+24"/>
-        <source>Die Kennung des Geräts wurde nicht gelesen.</source>
-        <translation>The identity of the gauge was not read.</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>Betroffene Speicherplätze: %1</source>
-        <translation>Slots affected: %1</translation>
-    </message>
-    <message>
-        <location filename="../../ui/mainform_delete.cpp" line="+33"/>
+        <location filename="../../ui/mainform_delete.cpp" line="+82"/>
         <source>Messung löschen</source>
         <translation>Delete measurement</translation>
     </message>
@@ -595,7 +692,7 @@ Tool</translation>
         <translation>Do you really want to delete the selected measurement on the device?</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+6"/>
         <source>Alle Messungen löschen</source>
         <translation>Delete all measurements</translation>
     </message>
@@ -605,36 +702,16 @@ Tool</translation>
         <translation>Do you really want to delete ALL measurements on the device?</translation>
     </message>
     <message>
-        <location line="+9"/>
-        <location line="+19"/>
+        <location line="+22"/>
+        <location line="+16"/>
         <source>Daten werden gelöscht...</source>
         <translation>Deleting data...</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../../ui/mainform_transfer.cpp" line="-26"/>
+        <location filename="../../ui/mainform_transfer.cpp" line="+1"/>
         <source>Abbrechen</source>
         <translation>Cancel</translation>
-    </message>
-    <message>
-        <location line="+35"/>
-        <source>Das Gerät hat seine Seriennummer nicht genannt. Es wurde nichts gelöscht.</source>
-        <translation>The gauge did not tell its serial number. Nothing was erased.</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>Das angeschlossene Gerät (Seriennummer %1) ist nicht das Gerät der angezeigten Liste (Seriennummer %2). Es wurde nichts gelöscht.</source>
-        <translation>The connected gauge (serial number %1) is not the gauge of the list shown (serial number %2). Nothing was erased.</translation>
-    </message>
-    <message>
-        <location line="+11"/>
-        <source>Diese Speicherplätze wurden nicht gelöscht: %1</source>
-        <translation>These slots were not erased: %1</translation>
-    </message>
-    <message>
-        <location filename="../../ui/mainform_transfer.cpp" line="+21"/>
-        <source>Fehler beim Übertragen der Daten!</source>
-        <translation>Error while transferring the data!</translation>
     </message>
     <message>
         <location filename="../../plot/forceplot.cpp" line="+30"/>
@@ -781,91 +858,12 @@ Tool</translation>
 <context>
     <name>MainformArchive</name>
     <message>
-        <location filename="../../ui/mainform_archive.cpp" line="+107"/>
+        <location filename="../../ui/mainform_archive.cpp" line="+93"/>
         <source>Die Archivdatei &apos;%1&apos; war beschädigt. Sie wurde unverändert nach &apos;%2&apos; verschoben; ein neues Archiv wurde angelegt.</source>
         <translation>The archive file &apos;%1&apos; was damaged. It was moved unchanged to &apos;%2&apos;; a new archive was created.</translation>
     </message>
     <message>
-        <location line="+43"/>
-        <source>Das Archiv &apos;%1&apos; ist schreibgeschützt.</source>
-        <translation>The archive &apos;%1&apos; is read-only.</translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>Auf dem Datenträger des Archivs &apos;%1&apos; ist kein Platz mehr.</source>
-        <translation>The disk of the archive &apos;%1&apos; is full.</translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>Das Archiv &apos;%1&apos; wird von einem anderen Programm benutzt.</source>
-        <translation>The archive &apos;%1&apos; is in use by another program.</translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>Das Archiv &apos;%1&apos; ist beschädigt.</source>
-        <translation>The archive &apos;%1&apos; is damaged.</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>Das Archiv &apos;%1&apos; kann nicht geöffnet werden.</source>
-        <translation>The archive &apos;%1&apos; cannot be opened.</translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>Das Archiv &apos;%1&apos; stammt von einer neueren Programmversion und bleibt unverändert.</source>
-        <translation>The archive &apos;%1&apos; was written by a newer version of the program and is left unchanged.</translation>
-    </message>
-    <message>
-        <location line="+6"/>
-        <source>Es ist kein Archiv geöffnet.</source>
-        <translation>No archive is open.</translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>Das Archiv &apos;%1&apos; meldet einen Fehler: %2</source>
-        <translation>The archive &apos;%1&apos; reports an error: %2</translation>
-    </message>
-    <message>
-        <location line="+19"/>
-        <source>Die übertragenen Messungen wurden nicht archiviert; sie bleiben in der Liste.</source>
-        <translation>The transferred measurements were not archived; they stay in the list.</translation>
-    </message>
-    <message>
-        <location line="+170"/>
-        <source>Nicht archiviert</source>
-        <translation>Not archived</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Diese Messungen sind nicht im Archiv: %1
-Nach dem Löschen auf dem Gerät gibt es sie nirgends mehr.</source>
-        <translation>These measurements are not in the archive: %1
-Once deleted on the device they exist nowhere.</translation>
-    </message>
-    <message>
-        <location line="+6"/>
-        <source>Zuerst archivieren</source>
-        <translation>Archive first</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>Ohne Archiv löschen</source>
-        <translation>Delete without archiving</translation>
-    </message>
-    <message>
-        <location line="+18"/>
-        <source>Es wurde nichts gelöscht.</source>
-        <translation>Nothing was deleted.</translation>
-    </message>
-    <message>
-        <location line="+12"/>
-        <source>Diese Messungen wurden nicht vollständig übertragen und können nicht archiviert werden: %1
-Bitte übertragen Sie die Daten erneut. Es wurde nichts gelöscht.</source>
-        <translation>These measurements were not transferred completely and cannot be archived: %1
-Please transfer the data again. Nothing was deleted.</translation>
-    </message>
-    <message>
-        <location line="+10"/>
+        <location line="+207"/>
         <source>CSV-Datei (*.CSV)</source>
         <translation>CSV file (*.CSV)</translation>
     </message>
@@ -900,24 +898,57 @@ Please transfer the data again. Nothing was deleted.</translation>
         <translation>%1: %2 measurements, %3 newly archived, %4 were already in the archive.</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+18"/>
         <source>Import ins Archiv</source>
         <translation>Import into the archive</translation>
     </message>
     <message>
+        <location line="-10"/>
         <source>%1: Messung %2 nicht archiviert: %3.</source>
         <translation>%1: measurement %2 not archived: %3.</translation>
+    </message>
+    <message>
+        <location filename="../../ui/mainform_delete.cpp" line="-89"/>
+        <source>Nicht archiviert</source>
+        <translation>Not archived</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Diese Messungen sind nicht im Archiv: %1
+Nach dem Löschen auf dem Gerät gibt es sie nirgends mehr.</source>
+        <translation>These measurements are not in the archive: %1
+Once deleted on the device they exist nowhere.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Zuerst archivieren</source>
+        <translation>Archive first</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Ohne Archiv löschen</source>
+        <translation>Delete without archiving</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>Nicht übertragen</source>
+        <translation>Not transferred</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Zuerst übertragen</source>
+        <translation>Transfer first</translation>
     </message>
 </context>
 <context>
     <name>QObject</name>
     <message>
-        <location filename="../../measurement/dblist.cpp" line="+62"/>
+        <location filename="../../measurement/dblist.cpp" line="+78"/>
         <source>Kraft</source>
         <translation>Force</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+13"/>
         <source>Seriennummer Gerät:</source>
         <translation>Device serial number:</translation>
     </message>
@@ -937,7 +968,7 @@ Please transfer the data again. Nothing was deleted.</translation>
         <translation>Time:</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="-73"/>
         <source>Zeit</source>
         <translation>Time</translation>
     </message>
@@ -1104,7 +1135,7 @@ Please transfer the data again. Nothing was deleted.</translation>
     </message>
     <message>
         <location line="+78"/>
-        <location filename="../../ui/settingsdialog.cpp" line="+126"/>
+        <location filename="../../ui/settingsdialog.cpp" line="+146"/>
         <source>Archiv</source>
         <translation>Archive</translation>
     </message>
@@ -1119,7 +1150,7 @@ Please transfer the data again. Nothing was deleted.</translation>
         <translation>Quick transfer: do not transfer archived measurements again</translation>
     </message>
     <message>
-        <location filename="../../ui/settingsdialog.cpp" line="-92"/>
+        <location filename="../../ui/settingsdialog.cpp" line="-111"/>
         <source>Deutsch</source>
         <translation>German</translation>
     </message>
@@ -1139,7 +1170,7 @@ Please transfer the data again. Nothing was deleted.</translation>
         <translation>Italian</translation>
     </message>
     <message>
-        <location line="+82"/>
+        <location line="+101"/>
         <source>Alle Bilder</source>
         <translation>All images</translation>
     </message>
@@ -1174,6 +1205,7 @@ Please transfer the data again. Nothing was deleted.</translation>
         <translation>Upper limit</translation>
     </message>
     <message>
+        <location filename="../../ui/settingsdialog.cpp" line="-33"/>
         <source>Grenzen in %1: die untere (%2) liegt über der oberen (%3).</source>
         <translation>Limits in %1: the lower one (%2) lies above the upper one (%3).</translation>
     </message>
@@ -1181,41 +1213,14 @@ Please transfer the data again. Nothing was deleted.</translation>
 <context>
     <name>StatisticsView</name>
     <message>
-        <location filename="../../ui/statisticsview.ui" line="+37"/>
+        <location filename="../../ui/statisticsview.ui" line="+35"/>
         <source>Statistik der gewählten Messungen</source>
         <translation>Statistics of the selected measurements</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+15"/>
         <source>Maximalkraft jeder Messung gegen die Grenzwerte</source>
         <translation>Maximum force of each measurement against the limits</translation>
-    </message>
-</context>
-<context>
-    <name>CsvImport</name>
-    <message>
-        <source>die Seriennummer enthält ein Nullzeichen</source>
-        <translation>the serial number contains a NUL character</translation>
-    </message>
-    <message>
-        <source>negative Messungsnummer</source>
-        <translation>negative measurement number</translation>
-    </message>
-    <message>
-        <source>keine Messwerte</source>
-        <translation>no samples</translation>
-    </message>
-    <message>
-        <source>ein Messwert ist keine endliche Zahl</source>
-        <translation>a sample is not a finite number</translation>
-    </message>
-    <message>
-        <source>keine Abtastrate aus den Zeiten</source>
-        <translation>no sample rate from the times</translation>
-    </message>
-    <message>
-        <source>Datum oder Zeit nicht lesbar</source>
-        <translation>date or time unreadable</translation>
     </message>
 </context>
 </TS>

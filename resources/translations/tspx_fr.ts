@@ -201,17 +201,17 @@ Codes de retour : 0 terminé, 2 appel erroné, 3 aucun appareil trouvé,
     </message>
     <message>
         <location filename="../../cli/clireport.cpp" line="+20"/>
-        <location filename="../../cli/clirunner.cpp" line="+348"/>
+        <location filename="../../cli/clirunner.cpp" line="+289"/>
         <source>Speicherplatz %1 ist leer.</source>
         <translation>L&apos;emplacement %1 est vide.</translation>
     </message>
     <message>
-        <location filename="../../cli/clirunner.cpp" line="-255"/>
+        <location filename="../../cli/clirunner.cpp" line="-191"/>
         <source>Speicherplatz %1 von %2</source>
         <translation>Emplacement %1 sur %2</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+18"/>
         <source>Kein Gerät gefunden (COM1 bis COM30).</source>
         <translation>Aucun appareil trouvé (COM1 à COM30).</translation>
     </message>
@@ -222,34 +222,16 @@ Codes de retour : 0 terminé, 2 appel erroné, 3 aucun appareil trouvé,
     </message>
     <message>
         <location line="+38"/>
-        <location line="+16"/>
-        <location line="+120"/>
-        <location line="+15"/>
         <source>Fehler beim Übertragen der Daten!</source>
         <translation>Erreur lors du transfert des données !</translation>
     </message>
     <message>
-        <location line="-133"/>
-        <source>Die Kennung des Geräts wurde nicht gelesen.</source>
-        <translation>L&apos;identification de l&apos;appareil n&apos;a pas été lue.</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Betroffene Speicherplätze: %1</source>
-        <translation>Emplacements concernés : %1</translation>
-    </message>
-    <message>
-        <location line="+39"/>
+        <location line="+54"/>
         <source>Übertragene Messungen: %1</source>
         <translation>Mesures transférées : %1</translation>
     </message>
     <message>
-        <location line="+14"/>
-        <source>Das Archiv &apos;%1&apos; konnte nicht geschrieben werden: %2</source>
-        <translation>L&apos;archive &apos;%1&apos; n&apos;a pas pu être écrite : %2</translation>
-    </message>
-    <message>
-        <location line="+103"/>
+        <location line="+55"/>
         <source>Gelöschte Messungen: %1</source>
         <translation>Mesures effacées : %1</translation>
     </message>
@@ -259,29 +241,154 @@ Codes de retour : 0 terminé, 2 appel erroné, 3 aucun appareil trouvé,
         <translation>Absentes de l&apos;archive et donc non effacées : %1. Les transférer d&apos;abord avec download.</translation>
     </message>
     <message>
-        <location line="-56"/>
+        <location line="-32"/>
         <source>Die Datei &apos;%1&apos; konnte nicht geschrieben werden!</source>
         <translation>Le fichier &apos;%1&apos; n&apos;a pas pu être écrit !</translation>
     </message>
     <message>
-        <location line="+15"/>
-        <location line="+15"/>
-        <source>Es wurde nichts gelöscht.</source>
-        <translation>Rien n&apos;a été effacé.</translation>
+        <location filename="../../cli/clioutput.cpp" line="+44"/>
+        <source>Unbekannter Fehler</source>
+        <translation>Erreur inconnue</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+7"/>
+        <source>Die Standardausgabe konnte nicht geschrieben werden: %1</source>
+        <translation>Impossible d&apos;écrire sur la sortie standard : %1</translation>
+    </message>
+</context>
+<context>
+    <name>CsvImport</name>
+    <message>
+        <location filename="../../archive/csvimport.cpp" line="+231"/>
+        <source>die Seriennummer enthält ein Nullzeichen</source>
+        <translation>le numéro de série contient un caractère nul</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>negative Messungsnummer</source>
+        <translation>numéro de mesure négatif</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>keine Messwerte</source>
+        <translation>aucune valeur mesurée</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>ein Messwert ist keine endliche Zahl</source>
+        <translation>une valeur mesurée n&apos;est pas un nombre fini</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>keine Abtastrate aus den Zeiten</source>
+        <translation>pas de fréquence d&apos;échantillonnage d&apos;après les temps</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Datum oder Zeit nicht lesbar</source>
+        <translation>date ou heure illisible</translation>
+    </message>
+</context>
+<context>
+    <name>GaugeWorkflow</name>
+    <message>
+        <location filename="../../workflow/workflowtexts.cpp" line="+22"/>
+        <source>Fehler beim Übertragen der Daten!</source>
+        <translation>Erreur lors du transfert des données !</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Die Kennung des Geräts wurde nicht gelesen.</source>
+        <translation>L&apos;identification de l&apos;appareil n&apos;a pas été lue.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Betroffene Speicherplätze: %1</source>
+        <translation>Emplacements concernés : %1</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Diese Messungen sind unvollständig: Das Gerät hat weniger Messwerte gesendet, als es angibt. Sie wurden so archiviert, wie das Gerät sie gesendet hat: %1</source>
+        <translation>Ces mesures sont incomplètes : l&apos;appareil a envoyé moins de valeurs qu&apos;il n&apos;en indique. Elles ont été archivées telles que l&apos;appareil les a envoyées : %1</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Das Archiv &apos;%1&apos; ist schreibgeschützt.</source>
+        <translation>L&apos;archive &apos;%1&apos; est protégée en écriture.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Auf dem Datenträger des Archivs &apos;%1&apos; ist kein Platz mehr.</source>
+        <translation>Le disque de l&apos;archive &apos;%1&apos; est plein.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Das Archiv &apos;%1&apos; wird von einem anderen Programm benutzt.</source>
+        <translation>L&apos;archive &apos;%1&apos; est utilisée par un autre programme.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Das Archiv &apos;%1&apos; ist beschädigt.</source>
+        <translation>L&apos;archive &apos;%1&apos; est endommagée.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Das Archiv &apos;%1&apos; kann nicht geöffnet werden.</source>
+        <translation>Impossible d&apos;ouvrir l&apos;archive &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Das Archiv &apos;%1&apos; stammt von einer neueren Programmversion und bleibt unverändert.</source>
+        <translation>L&apos;archive &apos;%1&apos; provient d&apos;une version plus récente du programme et reste inchangée.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Es ist kein Archiv geöffnet.</source>
+        <translation>Aucune archive n&apos;est ouverte.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Das Archiv &apos;%1&apos; meldet einen Fehler: %2</source>
+        <translation>L&apos;archive &apos;%1&apos; signale une erreur : %2</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Die übertragenen Messungen wurden nicht archiviert; sie bleiben in der Liste.</source>
+        <translation>Les mesures transférées n&apos;ont pas été archivées ; elles restent dans la liste.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Es wurde nichts gelöscht.</source>
+        <translation>Rien n&apos;a été supprimé.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
         <source>Das Gerät hat seine Seriennummer nicht genannt. Es wurde nichts gelöscht.</source>
         <translation>L&apos;appareil n&apos;a pas indiqué son numéro de série. Rien n&apos;a été effacé.</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+6"/>
+        <source>Das angeschlossene Gerät (Seriennummer %1) ist nicht das Gerät der angezeigten Liste (Seriennummer %2). Es wurde nichts gelöscht.</source>
+        <translation>L&apos;appareil connecté (numéro de série %1) n&apos;est pas l&apos;appareil de la liste affichée (numéro de série %2). Rien n&apos;a été effacé.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
         <source>Diese Speicherplätze wurden nicht gelöscht: %1</source>
         <translation>Ces emplacements n&apos;ont pas été effacés : %1</translation>
     </message>
     <message>
-        <source>Die Standardausgabe konnte nicht geschrieben werden: %1</source>
-        <translation>Impossible d&apos;écrire sur la sortie standard : %1</translation>
+        <location line="+6"/>
+        <source>Diese Messungen auf dem Gerät wurden noch nicht übertragen und sind nicht im Archiv: %1
+Sie werden nicht gelöscht.</source>
+        <translation>Ces mesures de l&apos;appareil n&apos;ont pas encore été transférées et ne sont pas dans l&apos;archive : %1
+Elles ne sont pas supprimées.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Diese Messungen wurden nicht vollständig übertragen und können nicht archiviert werden: %1
+Bitte übertragen Sie die Daten erneut. Es wurde nichts gelöscht.</source>
+        <translation>Ces mesures n&apos;ont pas été transférées entièrement et ne peuvent pas être archivées : %1
+Veuillez transférer les données à nouveau. Rien n&apos;a été supprimé.</translation>
     </message>
 </context>
 <context>
@@ -362,7 +469,7 @@ Tool</translation>
         <translation>Force moyenne :</translation>
     </message>
     <message>
-        <location line="+147"/>
+        <location line="+141"/>
         <source>Seriennummer Gerät:</source>
         <translation>N° de série de l&apos;appareil :</translation>
     </message>
@@ -560,7 +667,7 @@ Tool</translation>
 <context>
     <name>Mainform</name>
     <message>
-        <location filename="../../ui/mainform_transfer.cpp" line="+32"/>
+        <location filename="../../ui/mainform_transfer.cpp" line="+34"/>
         <source>Verbindung zum Gerät wird hergestellt...</source>
         <translation>Connexion à l&apos;appareil en cours...</translation>
     </message>
@@ -570,22 +677,12 @@ Tool</translation>
         <translation>Impossible d&apos;établir la connexion avec l&apos;appareil !</translation>
     </message>
     <message>
-        <location line="+29"/>
+        <location line="+32"/>
         <source>Daten werden übertragen...</source>
         <translation>Transfert des données en cours...</translation>
     </message>
     <message>
-        <location line="+24"/>
-        <source>Die Kennung des Geräts wurde nicht gelesen.</source>
-        <translation>L&apos;identification de l&apos;appareil n&apos;a pas été lue.</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>Betroffene Speicherplätze: %1</source>
-        <translation>Emplacements concernés : %1</translation>
-    </message>
-    <message>
-        <location filename="../../ui/mainform_delete.cpp" line="+33"/>
+        <location filename="../../ui/mainform_delete.cpp" line="+82"/>
         <source>Messung löschen</source>
         <translation>Supprimer la mesure</translation>
     </message>
@@ -595,7 +692,7 @@ Tool</translation>
         <translation>Voulez-vous vraiment supprimer la mesure sélectionnée sur l&apos;appareil ?</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+6"/>
         <source>Alle Messungen löschen</source>
         <translation>Supprimer toutes les mesures</translation>
     </message>
@@ -605,36 +702,16 @@ Tool</translation>
         <translation>Voulez-vous vraiment supprimer TOUTES les mesures de l&apos;appareil ?</translation>
     </message>
     <message>
-        <location line="+9"/>
-        <location line="+19"/>
+        <location line="+22"/>
+        <location line="+16"/>
         <source>Daten werden gelöscht...</source>
         <translation>Suppression des données en cours...</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../../ui/mainform_transfer.cpp" line="-26"/>
+        <location filename="../../ui/mainform_transfer.cpp" line="+1"/>
         <source>Abbrechen</source>
         <translation>Annuler</translation>
-    </message>
-    <message>
-        <location line="+35"/>
-        <source>Das Gerät hat seine Seriennummer nicht genannt. Es wurde nichts gelöscht.</source>
-        <translation>L&apos;appareil n&apos;a pas indiqué son numéro de série. Rien n&apos;a été effacé.</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>Das angeschlossene Gerät (Seriennummer %1) ist nicht das Gerät der angezeigten Liste (Seriennummer %2). Es wurde nichts gelöscht.</source>
-        <translation>L&apos;appareil connecté (numéro de série %1) n&apos;est pas l&apos;appareil de la liste affichée (numéro de série %2). Rien n&apos;a été effacé.</translation>
-    </message>
-    <message>
-        <location line="+11"/>
-        <source>Diese Speicherplätze wurden nicht gelöscht: %1</source>
-        <translation>Ces emplacements n&apos;ont pas été effacés : %1</translation>
-    </message>
-    <message>
-        <location filename="../../ui/mainform_transfer.cpp" line="+21"/>
-        <source>Fehler beim Übertragen der Daten!</source>
-        <translation>Erreur lors du transfert des données !</translation>
     </message>
     <message>
         <location filename="../../plot/forceplot.cpp" line="+30"/>
@@ -781,91 +858,12 @@ Tool</translation>
 <context>
     <name>MainformArchive</name>
     <message>
-        <location filename="../../ui/mainform_archive.cpp" line="+107"/>
+        <location filename="../../ui/mainform_archive.cpp" line="+93"/>
         <source>Die Archivdatei &apos;%1&apos; war beschädigt. Sie wurde unverändert nach &apos;%2&apos; verschoben; ein neues Archiv wurde angelegt.</source>
         <translation>Le fichier d&apos;archive &apos;%1&apos; était endommagé. Il a été déplacé tel quel vers &apos;%2&apos; ; une nouvelle archive a été créée.</translation>
     </message>
     <message>
-        <location line="+43"/>
-        <source>Das Archiv &apos;%1&apos; ist schreibgeschützt.</source>
-        <translation>L&apos;archive &apos;%1&apos; est protégée en écriture.</translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>Auf dem Datenträger des Archivs &apos;%1&apos; ist kein Platz mehr.</source>
-        <translation>Le disque de l&apos;archive &apos;%1&apos; est plein.</translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>Das Archiv &apos;%1&apos; wird von einem anderen Programm benutzt.</source>
-        <translation>L&apos;archive &apos;%1&apos; est utilisée par un autre programme.</translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>Das Archiv &apos;%1&apos; ist beschädigt.</source>
-        <translation>L&apos;archive &apos;%1&apos; est endommagée.</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>Das Archiv &apos;%1&apos; kann nicht geöffnet werden.</source>
-        <translation>Impossible d&apos;ouvrir l&apos;archive &apos;%1&apos;.</translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>Das Archiv &apos;%1&apos; stammt von einer neueren Programmversion und bleibt unverändert.</source>
-        <translation>L&apos;archive &apos;%1&apos; provient d&apos;une version plus récente du programme et reste inchangée.</translation>
-    </message>
-    <message>
-        <location line="+6"/>
-        <source>Es ist kein Archiv geöffnet.</source>
-        <translation>Aucune archive n&apos;est ouverte.</translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>Das Archiv &apos;%1&apos; meldet einen Fehler: %2</source>
-        <translation>L&apos;archive &apos;%1&apos; signale une erreur : %2</translation>
-    </message>
-    <message>
-        <location line="+19"/>
-        <source>Die übertragenen Messungen wurden nicht archiviert; sie bleiben in der Liste.</source>
-        <translation>Les mesures transférées n&apos;ont pas été archivées ; elles restent dans la liste.</translation>
-    </message>
-    <message>
-        <location line="+170"/>
-        <source>Nicht archiviert</source>
-        <translation>Non archivé</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Diese Messungen sind nicht im Archiv: %1
-Nach dem Löschen auf dem Gerät gibt es sie nirgends mehr.</source>
-        <translation>Ces mesures ne sont pas dans l&apos;archive : %1
-Une fois supprimées sur l&apos;appareil, elles n&apos;existeront plus nulle part.</translation>
-    </message>
-    <message>
-        <location line="+6"/>
-        <source>Zuerst archivieren</source>
-        <translation>Archiver d&apos;abord</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>Ohne Archiv löschen</source>
-        <translation>Supprimer sans archiver</translation>
-    </message>
-    <message>
-        <location line="+18"/>
-        <source>Es wurde nichts gelöscht.</source>
-        <translation>Rien n&apos;a été supprimé.</translation>
-    </message>
-    <message>
-        <location line="+12"/>
-        <source>Diese Messungen wurden nicht vollständig übertragen und können nicht archiviert werden: %1
-Bitte übertragen Sie die Daten erneut. Es wurde nichts gelöscht.</source>
-        <translation>Ces mesures n&apos;ont pas été transférées entièrement et ne peuvent pas être archivées : %1
-Veuillez transférer les données à nouveau. Rien n&apos;a été supprimé.</translation>
-    </message>
-    <message>
-        <location line="+10"/>
+        <location line="+207"/>
         <source>CSV-Datei (*.CSV)</source>
         <translation>Fichier CSV (*.CSV)</translation>
     </message>
@@ -900,24 +898,57 @@ Veuillez transférer les données à nouveau. Rien n&apos;a été supprimé.</tr
         <translation>%1 : %2 mesures, %3 nouvellement archivées, %4 étaient déjà dans l&apos;archive.</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+18"/>
         <source>Import ins Archiv</source>
         <translation>Importation dans l&apos;archive</translation>
     </message>
     <message>
+        <location line="-10"/>
         <source>%1: Messung %2 nicht archiviert: %3.</source>
         <translation>%1 : mesure %2 non archivée : %3.</translation>
+    </message>
+    <message>
+        <location filename="../../ui/mainform_delete.cpp" line="-89"/>
+        <source>Nicht archiviert</source>
+        <translation>Non archivé</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Diese Messungen sind nicht im Archiv: %1
+Nach dem Löschen auf dem Gerät gibt es sie nirgends mehr.</source>
+        <translation>Ces mesures ne sont pas dans l&apos;archive : %1
+Une fois supprimées sur l&apos;appareil, elles n&apos;existeront plus nulle part.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Zuerst archivieren</source>
+        <translation>Archiver d&apos;abord</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Ohne Archiv löschen</source>
+        <translation>Supprimer sans archiver</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>Nicht übertragen</source>
+        <translation>Non transférées</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Zuerst übertragen</source>
+        <translation>Transférer d&apos;abord</translation>
     </message>
 </context>
 <context>
     <name>QObject</name>
     <message>
-        <location filename="../../measurement/dblist.cpp" line="+62"/>
+        <location filename="../../measurement/dblist.cpp" line="+78"/>
         <source>Kraft</source>
         <translation>Force</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+13"/>
         <source>Seriennummer Gerät:</source>
         <translation>N° de série de l&apos;appareil :</translation>
     </message>
@@ -937,7 +968,7 @@ Veuillez transférer les données à nouveau. Rien n&apos;a été supprimé.</tr
         <translation>Heure :</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="-73"/>
         <source>Zeit</source>
         <translation>Temps</translation>
     </message>
@@ -1104,7 +1135,7 @@ Veuillez transférer les données à nouveau. Rien n&apos;a été supprimé.</tr
     </message>
     <message>
         <location line="+78"/>
-        <location filename="../../ui/settingsdialog.cpp" line="+126"/>
+        <location filename="../../ui/settingsdialog.cpp" line="+146"/>
         <source>Archiv</source>
         <translation>Archive</translation>
     </message>
@@ -1119,7 +1150,7 @@ Veuillez transférer les données à nouveau. Rien n&apos;a été supprimé.</tr
         <translation>Transfert rapide : ne pas retransférer les mesures archivées</translation>
     </message>
     <message>
-        <location filename="../../ui/settingsdialog.cpp" line="-92"/>
+        <location filename="../../ui/settingsdialog.cpp" line="-111"/>
         <source>Deutsch</source>
         <translation>Allemand</translation>
     </message>
@@ -1139,7 +1170,7 @@ Veuillez transférer les données à nouveau. Rien n&apos;a été supprimé.</tr
         <translation>Italien</translation>
     </message>
     <message>
-        <location line="+82"/>
+        <location line="+101"/>
         <source>Alle Bilder</source>
         <translation>Toutes les images</translation>
     </message>
@@ -1174,6 +1205,7 @@ Veuillez transférer les données à nouveau. Rien n&apos;a été supprimé.</tr
         <translation>Limite supérieure</translation>
     </message>
     <message>
+        <location filename="../../ui/settingsdialog.cpp" line="-33"/>
         <source>Grenzen in %1: die untere (%2) liegt über der oberen (%3).</source>
         <translation>Limites en %1 : la limite inférieure (%2) est au-dessus de la limite supérieure (%3).</translation>
     </message>
@@ -1181,41 +1213,14 @@ Veuillez transférer les données à nouveau. Rien n&apos;a été supprimé.</tr
 <context>
     <name>StatisticsView</name>
     <message>
-        <location filename="../../ui/statisticsview.ui" line="+37"/>
+        <location filename="../../ui/statisticsview.ui" line="+35"/>
         <source>Statistik der gewählten Messungen</source>
         <translation>Statistiques des mesures sélectionnées</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+15"/>
         <source>Maximalkraft jeder Messung gegen die Grenzwerte</source>
         <translation>Force maximale de chaque mesure par rapport aux limites</translation>
-    </message>
-</context>
-<context>
-    <name>CsvImport</name>
-    <message>
-        <source>die Seriennummer enthält ein Nullzeichen</source>
-        <translation>le numéro de série contient un caractère nul</translation>
-    </message>
-    <message>
-        <source>negative Messungsnummer</source>
-        <translation>numéro de mesure négatif</translation>
-    </message>
-    <message>
-        <source>keine Messwerte</source>
-        <translation>aucune valeur mesurée</translation>
-    </message>
-    <message>
-        <source>ein Messwert ist keine endliche Zahl</source>
-        <translation>une valeur mesurée n&apos;est pas un nombre fini</translation>
-    </message>
-    <message>
-        <source>keine Abtastrate aus den Zeiten</source>
-        <translation>pas de fréquence d&apos;échantillonnage d&apos;après les temps</translation>
-    </message>
-    <message>
-        <source>Datum oder Zeit nicht lesbar</source>
-        <translation>date ou heure illisible</translation>
     </message>
 </context>
 </TS>

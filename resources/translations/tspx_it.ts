@@ -201,17 +201,17 @@ Codici di uscita: 0 eseguito, 2 chiamata errata, 3 nessuno strumento trovato,
     </message>
     <message>
         <location filename="../../cli/clireport.cpp" line="+20"/>
-        <location filename="../../cli/clirunner.cpp" line="+348"/>
+        <location filename="../../cli/clirunner.cpp" line="+289"/>
         <source>Speicherplatz %1 ist leer.</source>
         <translation>La posizione di memoria %1 è vuota.</translation>
     </message>
     <message>
-        <location filename="../../cli/clirunner.cpp" line="-255"/>
+        <location filename="../../cli/clirunner.cpp" line="-191"/>
         <source>Speicherplatz %1 von %2</source>
         <translation>Posizione %1 di %2</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+18"/>
         <source>Kein Gerät gefunden (COM1 bis COM30).</source>
         <translation>Nessuno strumento trovato (da COM1 a COM30).</translation>
     </message>
@@ -222,34 +222,16 @@ Codici di uscita: 0 eseguito, 2 chiamata errata, 3 nessuno strumento trovato,
     </message>
     <message>
         <location line="+38"/>
-        <location line="+16"/>
-        <location line="+120"/>
-        <location line="+15"/>
         <source>Fehler beim Übertragen der Daten!</source>
         <translation>Errore durante il trasferimento dei dati!</translation>
     </message>
     <message>
-        <location line="-133"/>
-        <source>Die Kennung des Geräts wurde nicht gelesen.</source>
-        <translation>L&apos;identificazione dello strumento non è stata letta.</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Betroffene Speicherplätze: %1</source>
-        <translation>Posizioni di memoria interessate: %1</translation>
-    </message>
-    <message>
-        <location line="+39"/>
+        <location line="+54"/>
         <source>Übertragene Messungen: %1</source>
         <translation>Misure trasferite: %1</translation>
     </message>
     <message>
-        <location line="+14"/>
-        <source>Das Archiv &apos;%1&apos; konnte nicht geschrieben werden: %2</source>
-        <translation>Non è stato possibile scrivere l&apos;archivio &apos;%1&apos;: %2</translation>
-    </message>
-    <message>
-        <location line="+103"/>
+        <location line="+55"/>
         <source>Gelöschte Messungen: %1</source>
         <translation>Misure cancellate: %1</translation>
     </message>
@@ -259,29 +241,154 @@ Codici di uscita: 0 eseguito, 2 chiamata errata, 3 nessuno strumento trovato,
         <translation>Non presenti nell&apos;archivio e quindi non cancellate: %1. Trasferirle prima con download.</translation>
     </message>
     <message>
-        <location line="-56"/>
+        <location line="-32"/>
         <source>Die Datei &apos;%1&apos; konnte nicht geschrieben werden!</source>
         <translation>Non è stato possibile scrivere il file &apos;%1&apos;!</translation>
     </message>
     <message>
-        <location line="+15"/>
-        <location line="+15"/>
+        <location filename="../../cli/clioutput.cpp" line="+44"/>
+        <source>Unbekannter Fehler</source>
+        <translation>Errore sconosciuto</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Die Standardausgabe konnte nicht geschrieben werden: %1</source>
+        <translation>Impossibile scrivere sullo standard output: %1</translation>
+    </message>
+</context>
+<context>
+    <name>CsvImport</name>
+    <message>
+        <location filename="../../archive/csvimport.cpp" line="+231"/>
+        <source>die Seriennummer enthält ein Nullzeichen</source>
+        <translation>il numero di serie contiene un carattere nullo</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>negative Messungsnummer</source>
+        <translation>numero di misura negativo</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>keine Messwerte</source>
+        <translation>nessun valore misurato</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>ein Messwert ist keine endliche Zahl</source>
+        <translation>un valore misurato non è un numero finito</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>keine Abtastrate aus den Zeiten</source>
+        <translation>nessuna frequenza di campionamento dai tempi</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Datum oder Zeit nicht lesbar</source>
+        <translation>data o ora illeggibile</translation>
+    </message>
+</context>
+<context>
+    <name>GaugeWorkflow</name>
+    <message>
+        <location filename="../../workflow/workflowtexts.cpp" line="+22"/>
+        <source>Fehler beim Übertragen der Daten!</source>
+        <translation>Errore durante il trasferimento dei dati!</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Die Kennung des Geräts wurde nicht gelesen.</source>
+        <translation>L&apos;identificazione dello strumento non è stata letta.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Betroffene Speicherplätze: %1</source>
+        <translation>Posizioni di memoria interessate: %1</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Diese Messungen sind unvollständig: Das Gerät hat weniger Messwerte gesendet, als es angibt. Sie wurden so archiviert, wie das Gerät sie gesendet hat: %1</source>
+        <translation>Queste misurazioni sono incomplete: lo strumento ha inviato meno valori di quanti ne indica. Sono state archiviate così come lo strumento le ha inviate: %1</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Das Archiv &apos;%1&apos; ist schreibgeschützt.</source>
+        <translation>L&apos;archivio &apos;%1&apos; è protetto da scrittura.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Auf dem Datenträger des Archivs &apos;%1&apos; ist kein Platz mehr.</source>
+        <translation>Il disco dell&apos;archivio &apos;%1&apos; è pieno.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Das Archiv &apos;%1&apos; wird von einem anderen Programm benutzt.</source>
+        <translation>L&apos;archivio &apos;%1&apos; è in uso da un altro programma.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Das Archiv &apos;%1&apos; ist beschädigt.</source>
+        <translation>L&apos;archivio &apos;%1&apos; è danneggiato.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Das Archiv &apos;%1&apos; kann nicht geöffnet werden.</source>
+        <translation>Impossibile aprire l&apos;archivio &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Das Archiv &apos;%1&apos; stammt von einer neueren Programmversion und bleibt unverändert.</source>
+        <translation>L&apos;archivio &apos;%1&apos; proviene da una versione più recente del programma e resta invariato.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Es ist kein Archiv geöffnet.</source>
+        <translation>Nessun archivio è aperto.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Das Archiv &apos;%1&apos; meldet einen Fehler: %2</source>
+        <translation>L&apos;archivio &apos;%1&apos; segnala un errore: %2</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Die übertragenen Messungen wurden nicht archiviert; sie bleiben in der Liste.</source>
+        <translation>Le misurazioni trasferite non sono state archiviate; restano nell&apos;elenco.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
         <source>Es wurde nichts gelöscht.</source>
         <translation>Non è stato cancellato nulla.</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+5"/>
         <source>Das Gerät hat seine Seriennummer nicht genannt. Es wurde nichts gelöscht.</source>
         <translation>Lo strumento non ha indicato il suo numero di serie. Non è stato cancellato nulla.</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+6"/>
+        <source>Das angeschlossene Gerät (Seriennummer %1) ist nicht das Gerät der angezeigten Liste (Seriennummer %2). Es wurde nichts gelöscht.</source>
+        <translation>Lo strumento collegato (numero di serie %1) non è lo strumento dell&apos;elenco visualizzato (numero di serie %2). Non è stato cancellato nulla.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
         <source>Diese Speicherplätze wurden nicht gelöscht: %1</source>
         <translation>Queste posizioni di memoria non sono state cancellate: %1</translation>
     </message>
     <message>
-        <source>Die Standardausgabe konnte nicht geschrieben werden: %1</source>
-        <translation>Impossibile scrivere sullo standard output: %1</translation>
+        <location line="+6"/>
+        <source>Diese Messungen auf dem Gerät wurden noch nicht übertragen und sind nicht im Archiv: %1
+Sie werden nicht gelöscht.</source>
+        <translation>Queste misurazioni dello strumento non sono ancora state trasferite e non sono nell&apos;archivio: %1
+Non vengono cancellate.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Diese Messungen wurden nicht vollständig übertragen und können nicht archiviert werden: %1
+Bitte übertragen Sie die Daten erneut. Es wurde nichts gelöscht.</source>
+        <translation>Queste misurazioni non sono state trasferite completamente e non possono essere archiviate: %1
+Trasferire di nuovo i dati. Non è stato cancellato nulla.</translation>
     </message>
 </context>
 <context>
@@ -362,7 +469,7 @@ Tool</translation>
         <translation>Forza media:</translation>
     </message>
     <message>
-        <location line="+147"/>
+        <location line="+141"/>
         <source>Seriennummer Gerät:</source>
         <translation>N. di serie strumento:</translation>
     </message>
@@ -560,7 +667,7 @@ Tool</translation>
 <context>
     <name>Mainform</name>
     <message>
-        <location filename="../../ui/mainform_transfer.cpp" line="+32"/>
+        <location filename="../../ui/mainform_transfer.cpp" line="+34"/>
         <source>Verbindung zum Gerät wird hergestellt...</source>
         <translation>Connessione allo strumento in corso...</translation>
     </message>
@@ -570,22 +677,12 @@ Tool</translation>
         <translation>Impossibile stabilire la connessione con lo strumento!</translation>
     </message>
     <message>
-        <location line="+29"/>
+        <location line="+32"/>
         <source>Daten werden übertragen...</source>
         <translation>Trasferimento dati in corso...</translation>
     </message>
     <message>
-        <location line="+24"/>
-        <source>Die Kennung des Geräts wurde nicht gelesen.</source>
-        <translation>L&apos;identificazione dello strumento non è stata letta.</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>Betroffene Speicherplätze: %1</source>
-        <translation>Posizioni di memoria interessate: %1</translation>
-    </message>
-    <message>
-        <location filename="../../ui/mainform_delete.cpp" line="+33"/>
+        <location filename="../../ui/mainform_delete.cpp" line="+82"/>
         <source>Messung löschen</source>
         <translation>Elimina misura</translation>
     </message>
@@ -595,7 +692,7 @@ Tool</translation>
         <translation>Eliminare davvero la misura selezionata sullo strumento?</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+6"/>
         <source>Alle Messungen löschen</source>
         <translation>Elimina tutte le misure</translation>
     </message>
@@ -605,36 +702,16 @@ Tool</translation>
         <translation>Eliminare davvero TUTTE le misure sullo strumento?</translation>
     </message>
     <message>
-        <location line="+9"/>
-        <location line="+19"/>
+        <location line="+22"/>
+        <location line="+16"/>
         <source>Daten werden gelöscht...</source>
         <translation>Eliminazione dati in corso...</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../../ui/mainform_transfer.cpp" line="-26"/>
+        <location filename="../../ui/mainform_transfer.cpp" line="+1"/>
         <source>Abbrechen</source>
         <translation>Annulla</translation>
-    </message>
-    <message>
-        <location line="+35"/>
-        <source>Das Gerät hat seine Seriennummer nicht genannt. Es wurde nichts gelöscht.</source>
-        <translation>Lo strumento non ha indicato il suo numero di serie. Non è stato cancellato nulla.</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>Das angeschlossene Gerät (Seriennummer %1) ist nicht das Gerät der angezeigten Liste (Seriennummer %2). Es wurde nichts gelöscht.</source>
-        <translation>Lo strumento collegato (numero di serie %1) non è lo strumento dell&apos;elenco visualizzato (numero di serie %2). Non è stato cancellato nulla.</translation>
-    </message>
-    <message>
-        <location line="+11"/>
-        <source>Diese Speicherplätze wurden nicht gelöscht: %1</source>
-        <translation>Queste posizioni di memoria non sono state cancellate: %1</translation>
-    </message>
-    <message>
-        <location filename="../../ui/mainform_transfer.cpp" line="+21"/>
-        <source>Fehler beim Übertragen der Daten!</source>
-        <translation>Errore durante il trasferimento dei dati!</translation>
     </message>
     <message>
         <location filename="../../plot/forceplot.cpp" line="+30"/>
@@ -781,91 +858,12 @@ Tool</translation>
 <context>
     <name>MainformArchive</name>
     <message>
-        <location filename="../../ui/mainform_archive.cpp" line="+107"/>
+        <location filename="../../ui/mainform_archive.cpp" line="+93"/>
         <source>Die Archivdatei &apos;%1&apos; war beschädigt. Sie wurde unverändert nach &apos;%2&apos; verschoben; ein neues Archiv wurde angelegt.</source>
         <translation>Il file d&apos;archivio &apos;%1&apos; era danneggiato. È stato spostato senza modifiche in &apos;%2&apos;; è stato creato un nuovo archivio.</translation>
     </message>
     <message>
-        <location line="+43"/>
-        <source>Das Archiv &apos;%1&apos; ist schreibgeschützt.</source>
-        <translation>L&apos;archivio &apos;%1&apos; è protetto da scrittura.</translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>Auf dem Datenträger des Archivs &apos;%1&apos; ist kein Platz mehr.</source>
-        <translation>Il disco dell&apos;archivio &apos;%1&apos; è pieno.</translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>Das Archiv &apos;%1&apos; wird von einem anderen Programm benutzt.</source>
-        <translation>L&apos;archivio &apos;%1&apos; è in uso da un altro programma.</translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>Das Archiv &apos;%1&apos; ist beschädigt.</source>
-        <translation>L&apos;archivio &apos;%1&apos; è danneggiato.</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>Das Archiv &apos;%1&apos; kann nicht geöffnet werden.</source>
-        <translation>Impossibile aprire l&apos;archivio &apos;%1&apos;.</translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>Das Archiv &apos;%1&apos; stammt von einer neueren Programmversion und bleibt unverändert.</source>
-        <translation>L&apos;archivio &apos;%1&apos; proviene da una versione più recente del programma e resta invariato.</translation>
-    </message>
-    <message>
-        <location line="+6"/>
-        <source>Es ist kein Archiv geöffnet.</source>
-        <translation>Nessun archivio è aperto.</translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>Das Archiv &apos;%1&apos; meldet einen Fehler: %2</source>
-        <translation>L&apos;archivio &apos;%1&apos; segnala un errore: %2</translation>
-    </message>
-    <message>
-        <location line="+19"/>
-        <source>Die übertragenen Messungen wurden nicht archiviert; sie bleiben in der Liste.</source>
-        <translation>Le misurazioni trasferite non sono state archiviate; restano nell&apos;elenco.</translation>
-    </message>
-    <message>
-        <location line="+170"/>
-        <source>Nicht archiviert</source>
-        <translation>Non archiviato</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Diese Messungen sind nicht im Archiv: %1
-Nach dem Löschen auf dem Gerät gibt es sie nirgends mehr.</source>
-        <translation>Queste misurazioni non sono nell&apos;archivio: %1
-Dopo la cancellazione sul dispositivo non esisteranno più da nessuna parte.</translation>
-    </message>
-    <message>
-        <location line="+6"/>
-        <source>Zuerst archivieren</source>
-        <translation>Archivia prima</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>Ohne Archiv löschen</source>
-        <translation>Cancella senza archiviare</translation>
-    </message>
-    <message>
-        <location line="+18"/>
-        <source>Es wurde nichts gelöscht.</source>
-        <translation>Non è stato cancellato nulla.</translation>
-    </message>
-    <message>
-        <location line="+12"/>
-        <source>Diese Messungen wurden nicht vollständig übertragen und können nicht archiviert werden: %1
-Bitte übertragen Sie die Daten erneut. Es wurde nichts gelöscht.</source>
-        <translation>Queste misurazioni non sono state trasferite completamente e non possono essere archiviate: %1
-Trasferire di nuovo i dati. Non è stato cancellato nulla.</translation>
-    </message>
-    <message>
-        <location line="+10"/>
+        <location line="+207"/>
         <source>CSV-Datei (*.CSV)</source>
         <translation>File CSV (*.CSV)</translation>
     </message>
@@ -900,24 +898,57 @@ Trasferire di nuovo i dati. Non è stato cancellato nulla.</translation>
         <translation>%1: %2 misurazioni, %3 archiviate ora, %4 erano già nell&apos;archivio.</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+18"/>
         <source>Import ins Archiv</source>
         <translation>Importazione nell&apos;archivio</translation>
     </message>
     <message>
+        <location line="-10"/>
         <source>%1: Messung %2 nicht archiviert: %3.</source>
         <translation>%1: misura %2 non archiviata: %3.</translation>
+    </message>
+    <message>
+        <location filename="../../ui/mainform_delete.cpp" line="-89"/>
+        <source>Nicht archiviert</source>
+        <translation>Non archiviato</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Diese Messungen sind nicht im Archiv: %1
+Nach dem Löschen auf dem Gerät gibt es sie nirgends mehr.</source>
+        <translation>Queste misurazioni non sono nell&apos;archivio: %1
+Dopo la cancellazione sul dispositivo non esisteranno più da nessuna parte.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Zuerst archivieren</source>
+        <translation>Archivia prima</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Ohne Archiv löschen</source>
+        <translation>Cancella senza archiviare</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>Nicht übertragen</source>
+        <translation>Non trasferite</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Zuerst übertragen</source>
+        <translation>Prima trasferire</translation>
     </message>
 </context>
 <context>
     <name>QObject</name>
     <message>
-        <location filename="../../measurement/dblist.cpp" line="+62"/>
+        <location filename="../../measurement/dblist.cpp" line="+78"/>
         <source>Kraft</source>
         <translation>Forza</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+13"/>
         <source>Seriennummer Gerät:</source>
         <translation>N. di serie strumento:</translation>
     </message>
@@ -937,7 +968,7 @@ Trasferire di nuovo i dati. Non è stato cancellato nulla.</translation>
         <translation>Ora:</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="-73"/>
         <source>Zeit</source>
         <translation>Tempo</translation>
     </message>
@@ -1104,7 +1135,7 @@ Trasferire di nuovo i dati. Non è stato cancellato nulla.</translation>
     </message>
     <message>
         <location line="+78"/>
-        <location filename="../../ui/settingsdialog.cpp" line="+126"/>
+        <location filename="../../ui/settingsdialog.cpp" line="+146"/>
         <source>Archiv</source>
         <translation>Archivio</translation>
     </message>
@@ -1119,7 +1150,7 @@ Trasferire di nuovo i dati. Non è stato cancellato nulla.</translation>
         <translation>Trasferimento rapido: non trasferire di nuovo le misurazioni archiviate</translation>
     </message>
     <message>
-        <location filename="../../ui/settingsdialog.cpp" line="-92"/>
+        <location filename="../../ui/settingsdialog.cpp" line="-111"/>
         <source>Deutsch</source>
         <translation>Tedesco</translation>
     </message>
@@ -1139,7 +1170,7 @@ Trasferire di nuovo i dati. Non è stato cancellato nulla.</translation>
         <translation>Italiano</translation>
     </message>
     <message>
-        <location line="+82"/>
+        <location line="+101"/>
         <source>Alle Bilder</source>
         <translation>Tutte le immagini</translation>
     </message>
@@ -1174,6 +1205,7 @@ Trasferire di nuovo i dati. Non è stato cancellato nulla.</translation>
         <translation>Limite superiore</translation>
     </message>
     <message>
+        <location filename="../../ui/settingsdialog.cpp" line="-33"/>
         <source>Grenzen in %1: die untere (%2) liegt über der oberen (%3).</source>
         <translation>Limiti in %1: il limite inferiore (%2) è sopra quello superiore (%3).</translation>
     </message>
@@ -1181,41 +1213,14 @@ Trasferire di nuovo i dati. Non è stato cancellato nulla.</translation>
 <context>
     <name>StatisticsView</name>
     <message>
-        <location filename="../../ui/statisticsview.ui" line="+37"/>
+        <location filename="../../ui/statisticsview.ui" line="+35"/>
         <source>Statistik der gewählten Messungen</source>
         <translation>Statistica delle misure selezionate</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+15"/>
         <source>Maximalkraft jeder Messung gegen die Grenzwerte</source>
         <translation>Forza massima di ogni misura rispetto ai limiti</translation>
-    </message>
-</context>
-<context>
-    <name>CsvImport</name>
-    <message>
-        <source>die Seriennummer enthält ein Nullzeichen</source>
-        <translation>il numero di serie contiene un carattere nullo</translation>
-    </message>
-    <message>
-        <source>negative Messungsnummer</source>
-        <translation>numero di misura negativo</translation>
-    </message>
-    <message>
-        <source>keine Messwerte</source>
-        <translation>nessun valore misurato</translation>
-    </message>
-    <message>
-        <source>ein Messwert ist keine endliche Zahl</source>
-        <translation>un valore misurato non è un numero finito</translation>
-    </message>
-    <message>
-        <source>keine Abtastrate aus den Zeiten</source>
-        <translation>nessuna frequenza di campionamento dai tempi</translation>
-    </message>
-    <message>
-        <source>Datum oder Zeit nicht lesbar</source>
-        <translation>data o ora illeggibile</translation>
     </message>
 </context>
 </TS>

@@ -9,7 +9,7 @@ root="$(cd "$here/../.." && pwd)"
 lupdate_bin="${LUPDATE:-lupdate}"
 
 sources=()
-for dir in app archive base cli device measurement plot report settings ui; do
+for dir in app archive base cli device measurement plot report settings ui workflow; do
     [ -d "$root/$dir" ] && sources+=("$root/$dir")
 done
 
