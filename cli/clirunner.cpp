@@ -48,7 +48,7 @@ bool portExists(const QString &location)
 
 CliRunner::CliRunner(const CliRequest &request, QIODevice &out, QIODevice &err,
                      const LinkTiming &timing)
-    : m_request(request), m_out(out), m_err(err), m_status("status"), m_session(&m_status, timing),
+    : m_request(request), m_out(out), m_err(err), m_status("status"), m_session(timing),
       m_workflow(m_session, m_archive, m_status)
 {
     m_status.load();

@@ -10,8 +10,7 @@
 static_assert(Protocol::kMaxAnswerLength / 2 == int(kMostSamplesPerMeasurement),
               "a measurement holds at most the samples one answer line can carry");
 
-GaugeSession::GaugeSession(StatusIni *status, const LinkTiming &timing)
-    : m_hardware(new InterfaceHardware(status, timing))
+GaugeSession::GaugeSession(const LinkTiming &timing) : m_hardware(new InterfaceHardware(timing))
 {
 }
 
@@ -21,9 +20,14 @@ GaugeSession::~GaugeSession()
     delete m_hardware;
 }
 
-int GaugeSession::open()
+int GaugeSession::open(int lastPortNr)
 {
-    return m_hardware->open();
+    return m_hardware->open(lastPortNr);
+}
+
+int GaugeSession::connectedPortNr() const
+{
+    return m_hardware->connectedPortNr();
 }
 
 int GaugeSession::openPort(const QByteArray &portName)

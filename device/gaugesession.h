@@ -10,7 +10,6 @@ class InterfaceHardware;
 class InterfaceRS232;
 class KnownMeasurements;
 class QuorixTSPX;
-class StatusIni;
 struct DeviceData;
 struct Measurement;
 
@@ -54,15 +53,17 @@ struct EraseResult
 class GaugeSession
 {
 public:
-    explicit GaugeSession(StatusIni *status, const LinkTiming &timing = LinkTiming());
+    explicit GaugeSession(const LinkTiming &timing = LinkTiming());
     ~GaugeSession();
 
     GaugeSession(const GaugeSession &) = delete;
     GaugeSession &operator=(const GaugeSession &) = delete;
 
-    // Searches COM1..COM30 from the port that answered last; 0 when connected,
-    // otherwise the error of the last port tried.
-    int open();
+    // Searches COM1..COM30 from `lastPortNr`, the port that answered last;
+    // 0 when connected, otherwise the error of the last port tried.
+    int open(int lastPortNr);
+    // The port that answered the last search (InterfaceHardware::connectedPortNr).
+    int connectedPortNr() const;
     // Connects on the one port given ("COMn" or a device); no search.
     int openPort(const QByteArray &portName);
     // Connects on a port the caller keeps (InterfaceHardware::openOn).

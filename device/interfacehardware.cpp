@@ -5,7 +5,6 @@
 #include "device/protocol.h"
 #include "device/quorixtspx.h"
 #include "device/rs232win.h"
-#include "settings/statusini.h"
 
 #include <exception>
 
@@ -18,8 +17,7 @@ int nextPort(int number)
 
 } // namespace
 
-InterfaceHardware::InterfaceHardware(StatusIni *status, const LinkTiming &timing)
-    : status(status), m_timing(timing)
+InterfaceHardware::InterfaceHardware(const LinkTiming &timing) : m_timing(timing)
 {
 }
 
@@ -28,29 +26,27 @@ InterfaceHardware::~InterfaceHardware()
     close();
 }
 
-int InterfaceHardware::startPort() const
+int InterfaceHardware::startPort(int lastPortNr)
 {
     // A number outside COM1..COM30 (none yet, or a hand-edited file) starts
     // the round at COM1, so that every port is still tried once.
-    const int last = status->lastConnectedPortNr;
-    return last >= 1 && last <= Protocol::kPortCount ? last : 1;
+    return lastPortNr >= 1 && lastPortNr <= Protocol::kPortCount ? lastPortNr : 1;
 }
 
-int InterfaceHardware::open()
+int InterfaceHardware::open(int lastPortNr)
 {
-    const int start = startPort();
+    const int start = startPort(lastPortNr);
     int number = start;
     int lastError = Protocol::kOk;
+    m_connectedPortNr = 0;
     do {
         lastError = openPort(portName(number));
         if (lastError == Protocol::kOk) {
-            status->lastConnectedPortNr = number;
-            status->save();
+            m_connectedPortNr = number;
             return Protocol::kOk;
         }
         number = nextPort(number);
     } while (number != start);
-    status->save();
     return lastError;
 }
 

@@ -6,24 +6,26 @@
 
 class InterfaceRS232;
 class QuorixTSPX;
-class StatusIni;
 
 // Finds the device on COM1 to COM30, starting at the port where it answered
-// last, and keeps port and protocol object open until close().
+// last, and keeps port and protocol object open until close(). Which port
+// answered is the caller's to keep.
 class InterfaceHardware
 {
 public:
-    explicit InterfaceHardware(StatusIni *status, const LinkTiming &timing = LinkTiming());
+    explicit InterfaceHardware(const LinkTiming &timing = LinkTiming());
     ~InterfaceHardware();
 
     InterfaceHardware(const InterfaceHardware &) = delete;
     InterfaceHardware &operator=(const InterfaceHardware &) = delete;
 
-    // 0 when connected; otherwise the error of the last port tried (-1, -2).
-    // The status file is saved after every search.
-    int open();
+    // Tries COM1..COM30 in a ring from `lastPortNr` (COM1 when it is none of
+    // them). 0 when connected; otherwise the error of the last port tried (-1, -2).
+    int open(int lastPortNr);
+    // The number of the port that answered the last search; 0 after none.
+    int connectedPortNr() const { return m_connectedPortNr; }
     // Tries the one port given by name ("COMn" or a device), without the
-    // search and without touching the status file. 0, -1 or -2 as open().
+    // search. 0, -1 or -2 as open().
     int openPort(const QByteArray &name);
     // Connects on a port the caller made and keeps (a simulated gauge in the
     // same process, say); close() leaves it to the caller. 0 as open().
@@ -40,12 +42,12 @@ public:
     QuorixTSPX *device = nullptr;
 
 private:
-    int startPort() const;
+    static int startPort(int lastPortNr);
     // Creates the protocol object on the open port and starts the
     // communication mode; on failure the object is deleted again.
     int connectDevice();
 
-    StatusIni *status;
     LinkTiming m_timing;
+    int m_connectedPortNr = 0;
     bool m_ownsPort = true;
 };

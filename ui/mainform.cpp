@@ -30,7 +30,7 @@ Mainform::Mainform(ConfigIni *config, StatusIni *status, const QString &versionT
     : QMainWindow(parent), versionText(versionText), config(config), status(status),
       errorMessage(new QErrorMessage), treeModel(new QStandardItemModel), ui(new Ui::MainForm)
 {
-    session = new GaugeSession(status);
+    session = new GaugeSession;
     ui->setupUi(this);
 
     ui->frame2->setEnabled(false);
@@ -150,7 +150,7 @@ void Mainform::setLinkTiming(const LinkTiming &timing)
         return;
     delete workflow;
     delete session;
-    session = new GaugeSession(status, timing);
+    session = new GaugeSession(timing);
     workflow = new GaugeWorkflow(*session, *archive, *status);
     busyGuard.release();
 }

@@ -44,7 +44,15 @@ GaugeWorkflow::GaugeWorkflow(GaugeSession &session, MeasurementArchive &archive,
 
 int GaugeWorkflow::connect(const QByteArray &port)
 {
-    return port.isEmpty() ? m_session.open() : m_session.openPort(port);
+    if (!port.isEmpty())
+        return m_session.openPort(port);
+    // The next search starts where the gauge answered; the file is saved
+    // after every search, found or not.
+    const int result = m_session.open(m_status.lastConnectedPortNr);
+    if (result == Protocol::kOk)
+        m_status.lastConnectedPortNr = m_session.connectedPortNr();
+    m_status.save();
+    return result;
 }
 
 int GaugeWorkflow::connectOn(InterfaceRS232 *port)

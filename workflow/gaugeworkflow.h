@@ -22,8 +22,9 @@ class GaugeWorkflow
 public:
     GaugeWorkflow(GaugeSession &session, MeasurementArchive &archive, StatusIni &status);
 
-    // Searches COM1..COM30 (or connects on `port`, "COMn" or a device);
-    // 0 when connected. The port that answered a search goes into the status file.
+    // Searches COM1..COM30 from the port that answered last (or connects on
+    // `port`, "COMn" or a device); 0 when connected. The status file keeps
+    // the port that answered and is saved after every search.
     int connect(const QByteArray &port = QByteArray());
     // Connects on a port the caller keeps (a gauge in the same process).
     int connectOn(InterfaceRS232 *port);

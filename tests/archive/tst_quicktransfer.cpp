@@ -88,9 +88,9 @@ bool TestQuickTransfer::transfer(const QByteArray &memory, DeviceData &data,
         return false;
     StatusIni status("status");
     status.load();
-    GaugeSession session(&status, quickLinkTiming());
+    GaugeSession session(quickLinkTiming());
     session.setKnownMeasurements(m_lookup.get());
-    if (session.open() != 0)
+    if (session.open(status.lastConnectedPortNr) != 0)
         return false;
     const bool ok = session.transfer(data, {}).ok();
     session.close();

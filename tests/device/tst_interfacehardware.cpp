@@ -4,7 +4,6 @@
 #include "scriptedport.h"
 #include "settings/statusini.h"
 
-#include <QSettings>
 #include <QTest>
 
 namespace {
@@ -29,13 +28,6 @@ QList<int> ports(int first, int last)
     for (int n = first; n <= last; ++n)
         numbers.append(n);
     return numbers;
-}
-
-int storedPortNr(const StatusIni &status)
-{
-    return QSettings(QString::fromLatin1(status.fileName), QSettings::IniFormat)
-        .value("com/lastConnectedPortNr", -1)
-        .toInt();
 }
 
 QByteArray accept(const QByteArray &)
@@ -72,13 +64,13 @@ void TestInterfaceHardware::searchOrderWithoutDevice()
         LogCapture log;
         StatusIni status("status");
         status.load();
-        status.lastConnectedPortNr = c.first; // in memory only: the search must save
-        InterfaceHardware hardware(&status);
-        QCOMPARE(hardware.open(), -1);
+        InterfaceHardware hardware;
+        QCOMPARE(hardware.open(c.first), -1);
         QCOMPARE(portsTried(log.lines()), c.second);
         QVERIFY(!hardware.port && !hardware.device);
-        QCOMPARE(storedPortNr(status), c.first);
-        QCOMPARE(log.lines().last(), "Save StatusIni '" + status.fileName + "': OK");
+        QCOMPARE(hardware.connectedPortNr(), 0);
+        // The device layer leaves the status file to its caller.
+        QVERIFY(log.linesStartingWith("Save StatusIni").isEmpty());
 
         hardware.close(); // closed already: nothing happens
         QByteArray text;
@@ -99,13 +91,12 @@ void TestInterfaceHardware::deviceFoundOnItsPort()
     LogCapture log;
     StatusIni status("status");
     status.load();
-    status.lastConnectedPortNr = 7;
     {
-        InterfaceHardware hardware(&status);
-        QCOMPARE(hardware.open(), 0);
+        InterfaceHardware hardware;
+        QCOMPARE(hardware.open(7), 0);
         QCOMPARE(portsTried(log.lines()), ports(7, 30) + ports(1, 3));
         QVERIFY(hardware.port && hardware.device);
-        QCOMPARE(storedPortNr(status), 4);
+        QCOMPARE(hardware.connectedPortNr(), 4);
         // Configured by the search and again by the protocol object.
         QCOMPARE(log.linesStartingWith("Init RS232: "),
                  QVector<QByteArray>(2, "Init RS232: COM41152000810").toList());
@@ -121,8 +112,8 @@ void TestInterfaceHardware::deviceFoundOnItsPort()
 
         // While it is open, nobody else gets the port.
         log.clear();
-        InterfaceHardware other(&status);
-        QCOMPARE(other.open(), -1);
+        InterfaceHardware other;
+        QCOMPARE(other.open(4), -1);
         QCOMPARE(portsTried(log.lines()), ports(4, 30) + ports(1, 3));
     }
     // Closed by the destructor with the stop command, once.
@@ -130,8 +121,8 @@ void TestInterfaceHardware::deviceFoundOnItsPort()
     QCOMPARE(controller.lines().last(), QByteArray("#stCom102!\r\n"));
 
     log.clear();
-    InterfaceHardware again(&status);
-    QCOMPARE(again.open(), 0);
+    InterfaceHardware again;
+    QCOMPARE(again.open(4), 0);
     QVERIFY(portsTried(log.lines()).isEmpty()); // found at once on COM4
 }
 
@@ -157,14 +148,14 @@ void TestInterfaceHardware::refusingControllers()
         LogCapture log;
         StatusIni status("status");
         status.load();
-        InterfaceHardware hardware(&status);
-        QCOMPARE(hardware.open(), -1);
+        InterfaceHardware hardware;
+        QCOMPARE(hardware.open(status.lastConnectedPortNr), -1);
         QVERIFY(!hardware.port && !hardware.device);
         QCOMPARE(portsTried(log.lines()), QList<int>{1} + ports(3, 30));
         QCOMPARE(log.linesStartingWith("QuorixTSPX::"), c.second);
         // Nothing is sent after the first refusal.
         QCOMPARE(controller.lines().last(), c.first + "!\r\n");
-        QCOMPARE(storedPortNr(status), 0);
+        QCOMPARE(hardware.connectedPortNr(), 0);
     }
 }
 
@@ -191,9 +182,9 @@ void TestInterfaceHardware::searchPassesPortsThatAreNotTheGauge()
     LogCapture log;
     StatusIni status("status");
     status.load();
-    InterfaceHardware hardware(&status);
-    QCOMPARE(hardware.open(), 0);
-    QCOMPARE(storedPortNr(status), 3);
+    InterfaceHardware hardware;
+    QCOMPARE(hardware.open(status.lastConnectedPortNr), 0);
+    QCOMPARE(hardware.connectedPortNr(), 3);
     // The other device got the stop command only: its answer is no result.
     QCOMPARE(other.lines(), QList<QByteArray>{"#stCom102!\r\n"});
     QCOMPARE(log.linesStartingWith("QuorixTSPX::"),

@@ -49,13 +49,13 @@ void TestSearchFaults::talkativeDeviceBeforeTheGauge()
     StatusIni status("status");
     status.load();
     status.lastConnectedPortNr = 1;
-    InterfaceHardware hardware(&status);
+    InterfaceHardware hardware;
     QElapsedTimer timer;
     timer.start();
-    QCOMPARE(hardware.open(), 0);
+    QCOMPARE(hardware.open(status.lastConnectedPortNr), 0);
     const qint64 elapsed = timer.elapsed();
 
-    QCOMPARE(status.lastConnectedPortNr, kGaugePort);
+    QCOMPARE(hardware.connectedPortNr(), kGaugePort);
     QByteArray serialNr;
     QCOMPARE(hardware.device->readCommand(Protocol::kSerialNr, 0, serialNr), 0);
     QVERIFY(!serialNr.isEmpty());

@@ -29,7 +29,7 @@ struct Rig
             return false;
         }
         status.load();
-        return session.open() == 0;
+        return session.open(status.lastConnectedPortNr) == 0;
     }
     // The command lines after the two "stCom" of the connection.
     QList<QByteArray> jobTraffic() const { return sim->transcriptLines().mid(2); }
@@ -37,7 +37,7 @@ struct Rig
     TemporaryConfigHome config;
     std::unique_ptr<SimProcess> sim;
     StatusIni status{"status"};
-    GaugeSession session{&status, quickLinkTiming()};
+    GaugeSession session{quickLinkTiming()};
 };
 
 QList<int> numbersOf(const QList<Measurement *> &records)

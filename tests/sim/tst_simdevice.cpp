@@ -3,6 +3,9 @@
 #include "device/quorixtspx.h"
 #include "logcapture.h"
 #include "settings/statusini.h"
+#include "archive/measurementarchive.h"
+#include "device/gaugesession.h"
+#include "workflow/gaugeworkflow.h"
 #include "simprocess.h"
 
 #include <QElapsedTimer>
@@ -20,13 +23,18 @@ const QByteArray kMemoryText = "serial TP-7788-0001\n"
                                "time 16;11;58\n"
                                "forces 0.25;80.5;160.125;3.0\n";
 
-// The program's side: the status file and the connection owner, as the main window has them.
+// The program's side: the status file, the session and the workflow that
+// connects it, as the main window has them.
 struct Program
 {
     Program() { status.load(); }
+    int open() { return workflow.connect(); }
 
     StatusIni status{"status"};
-    InterfaceHardware hardware{&status};
+    GaugeSession session;
+    MeasurementArchive archive;
+    GaugeWorkflow workflow{session, archive, status};
+    InterfaceHardware &hardware = session.hardware();
 };
 
 QList<QByteArray> portsThatFailedToOpen(const LogCapture &log)
@@ -79,7 +87,7 @@ void TestSimDevice::connectAndDisconnectTwice()
     LogCapture log;
     Program program;
     for (int round = 0; round < 2; ++round) {
-        QCOMPARE(program.hardware.open(), 0);
+        QCOMPARE(program.open(), 0);
         QVERIFY(program.hardware.device && program.hardware.port);
         program.hardware.close();
         QVERIFY(!program.hardware.device && !program.hardware.port);
@@ -100,7 +108,7 @@ void TestSimDevice::identityAndStoredMeasurement()
     SimProcess sim({"--data", data.fileName()});
     QVERIFY2(sim.start(), qPrintable(sim.errorText()));
     Program program;
-    QCOMPARE(program.hardware.open(), 0);
+    QCOMPARE(program.open(), 0);
     QuorixTSPX &device = *program.hardware.device;
 
     QByteArray text;
@@ -153,7 +161,7 @@ void TestSimDevice::millionSamplesArriveWhole()
     SimProcess sim({"--slots", "17", "--samples", "1000000", "--seed", "3"});
     QVERIFY2(sim.start(), qPrintable(sim.errorText()));
     Program program;
-    QCOMPARE(program.hardware.open(), 0);
+    QCOMPARE(program.open(), 0);
     QuorixTSPX &device = *program.hardware.device;
     int count = 0;
     QList<float> forces;
@@ -179,7 +187,7 @@ void TestSimDevice::silentGaugeGivesNoAnswer()
     SimProcess sim({"--silent-from", "3"});
     QVERIFY2(sim.start(), qPrintable(sim.errorText()));
     Program program;
-    QCOMPARE(program.hardware.open(), 0);
+    QCOMPARE(program.open(), 0);
     QByteArray text = "old";
     QElapsedTimer timer;
     timer.start();
@@ -198,7 +206,7 @@ void TestSimDevice::searchFindsTheGaugeOnItsPort()
     LogCapture log;
     Program program;
     QCOMPARE(program.status.lastConnectedPortNr, 0);
-    QCOMPARE(program.hardware.open(), 0);
+    QCOMPARE(program.open(), 0);
     QCOMPARE(portsThatFailedToOpen(log), portNames(1, 3));
     QCOMPARE(log.linesStartingWith("Init RS232: ").first(),
              QByteArray("Init RS232: COM41152000810"));
@@ -222,7 +230,7 @@ void TestSimDevice::searchStartsAtTheRememberedPort()
         Program program;
         program.status.lastConnectedPortNr = 4;
         LogCapture log;
-        QCOMPARE(program.hardware.open(), 0);
+        QCOMPARE(program.open(), 0);
         QCOMPARE(portsThatFailedToOpen(log), QList<QByteArray>());
         QVERIFY(log.linesStartingWith("Init RS232: ").first().startsWith("Init RS232: COM4"));
     }
@@ -232,10 +240,16 @@ void TestSimDevice::searchStartsAtTheRememberedPort()
     Program program;
     QCOMPARE(program.status.lastConnectedPortNr, 4);
     LogCapture log;
-    QCOMPARE(program.hardware.open(), 0);
+    QCOMPARE(program.open(), 0);
     QCOMPARE(portsThatFailedToOpen(log), portNames(4, 30) + portNames(1, 1));
     program.hardware.close();
     QCOMPARE(storedPortNumber(), 2);
+
+    // A search that finds nothing still saves the file.
+    QVERIFY(sim.stop());
+    program.status.lastConnectedPortNr = 7; // in memory only: the search must save
+    QVERIFY(program.open() != 0);
+    QCOMPARE(storedPortNumber(), 7);
 }
 
 void TestSimDevice::refusedModeIsNoConnection_data()
@@ -256,7 +270,7 @@ void TestSimDevice::refusedModeIsNoConnection()
     QVERIFY2(sim.start(), qPrintable(sim.errorText()));
     LogCapture log;
     Program program;
-    QVERIFY(program.hardware.open() != 0);
+    QVERIFY(program.open() != 0);
     QVERIFY(!program.hardware.device && !program.hardware.port);
     QCOMPARE(sim.transcriptLines(), traffic);
     QCOMPARE(portsThatFailedToOpen(log).size(), 29);
@@ -272,7 +286,7 @@ void TestSimDevice::faultyAnswers()
                     "--override", "3:dMsSR=", "--answer", "3:dMsTm=-12"});
     QVERIFY2(sim.start(), qPrintable(sim.errorText()));
     Program program;
-    QCOMPARE(program.hardware.open(), 0);
+    QCOMPARE(program.open(), 0);
     QuorixTSPX &device = *program.hardware.device;
     QList<float> forces = {9.0f};
     QCOMPARE(device.readCommand("dMsFc", 1, forces), -99);

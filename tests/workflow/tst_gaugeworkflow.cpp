@@ -81,7 +81,7 @@ struct Rig
 
     TemporaryConfigHome config;
     StatusIni status{"status"};
-    GaugeSession session{&status, quickLinkTiming()};
+    GaugeSession session{quickLinkTiming()};
     MeasurementArchive archive;
     GaugeWorkflow workflow{session, archive, status};
     std::unique_ptr<SimulatorPort> port;
