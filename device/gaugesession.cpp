@@ -100,11 +100,12 @@ bool GaugeSession::readFilledSlots(QList<int> &filled)
     return ok;
 }
 
-TransferResult GaugeSession::transfer(DeviceData &data, const SessionProgress &progress)
+TransferResult GaugeSession::transfer(DeviceData &data, const SessionProgress &progress,
+                                      const QList<int> &slotNumbers)
 {
     const bool identityRead = readIdentity(data);
     data.clear();
-    TransferResult result = readSlots(data.records, progress);
+    TransferResult result = readSlots(data.records, progress, slotNumbers);
     result.identityFailed = !identityRead;
     sortNewestFirst(data.records);
     return result;

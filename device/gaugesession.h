@@ -84,9 +84,10 @@ public:
     // Reads the count of every slot; `filled` gets those holding a
     // measurement. False when a read failed.
     bool readFilledSlots(QList<int> &filled);
-    // The whole download: identity, the old records dropped, every slot,
-    // newest first.
-    TransferResult transfer(DeviceData &data, const SessionProgress &progress);
+    // The download: identity, the old records dropped, the slots (all when
+    // `slotNumbers` is empty), newest first.
+    TransferResult transfer(DeviceData &data, const SessionProgress &progress,
+                            const QList<int> &slotNumbers = QList<int>());
 
     // Erases `slots` one by one after checking that the gauge is the one with
     // `expectedSerialNr`. `filledSlots` are the slots known to hold a

@@ -85,18 +85,14 @@ TransferOutcome GaugeWorkflow::transfer(DeviceData &data, const JobProgress &pro
     const ArchiveStatus opened = openArchive();
     ArchiveLookup lookup(m_archive);
     m_session.setKnownMeasurements(m_status.quickTransfer && opened.ok() ? &lookup : nullptr);
-    const bool identityRead = m_session.readIdentity(data);
-    data.clear();
     const int total = slotNumbers.isEmpty() ? Protocol::kSlotCount : slotNumbers.size();
     int done = 0;
     out.read =
-        m_session.readSlots(data.records,
-                            progress ? SessionProgress([&](int) { return progress(++done, total); })
-                                     : SessionProgress(),
-                            slotNumbers);
+        m_session.transfer(data,
+                           progress ? SessionProgress([&](int) { return progress(++done, total); })
+                                    : SessionProgress(),
+                           slotNumbers);
     m_session.setKnownMeasurements(nullptr);
-    out.read.identityFailed = !identityRead;
-    sortNewestFirst(data.records);
     out.fromArchive = lookup.filledCount();
     for (const Measurement *m : qAsConst(data.records)) {
         if (!holdsAllSamples(*m) && !out.read.failedSlots.contains(m->number))
