@@ -151,7 +151,7 @@ void Mainform::setLinkTiming(const LinkTiming &timing)
     delete workflow;
     delete session;
     session = new GaugeSession(status, timing);
-    workflow = new GaugeWorkflow(*session, *archive, *status);
+    workflow = new GaugeWorkflow(*session, *measurementArchive(), *status);
     busyGuard.release();
 }
 

@@ -19,13 +19,12 @@ class ConfigIni;
 class OverlayPlot;
 class PlotAnalysis;
 class QItemSelection;
+class ArchiveBrowser;
 class ArchiveFilterBar;
 class GaugeWorkflow;
 class MeasurementArchive;
 struct EraseDecisions;
 struct EraseOutcome;
-struct TransferOutcome;
-struct ArchiveStatus;
 class QErrorMessage;
 class QModelIndex;
 class QStandardItemModel;
@@ -84,8 +83,8 @@ public:
     // the label of their set: what the overlay, the statistics and the
     // exports of the selection work on.
     MeasurementSet selectedSet() const;
-    MeasurementArchive *measurementArchive() const { return archive; }
-    ArchiveFilterBar *archiveFilter() const { return archiveFilterBar; }
+    MeasurementArchive *measurementArchive() const;
+    ArchiveFilterBar *archiveFilter() const;
     // The "Archiv" row of the tree (invalid while the archive is closed).
     QModelIndex archiveIndex() const;
 
@@ -145,23 +144,14 @@ private:
     void showEraseOutcome(const EraseOutcome &outcome, bool all);
     void removeErasedRows(const QList<int> &slotNumbers);
 
-    // The archive: every transfer kept, browsed under "Archiv" (mainform_archive.cpp).
+    // The archive: every transfer kept, browsed under "Archiv" (ArchiveBrowser).
     void setUpArchive();
     void tearDownArchive();
-    void openArchive();
-    void reportArchiveProblem(const QString &text);
-    QString archiveErrorText(const ArchiveStatus &status) const;
-    void showArchiveOutcome(const TransferOutcome &outcome);
-    void rebuildArchiveRows();
     void showArchivedRow(const QModelIndex &index);
-    bool archiveRowSelected() const;
-    bool loadArchived(const QList<qint64> &ids, DeviceData &into);
-    void exportArchiveGroup();
     void storeReportDesignation(const QString &designation);
     // The measurements the report commands work on: the archived one shown, or the gauge's.
     const DeviceData &reportData() const;
     int reportNumber() const;
-    void enableFrameForBrowsing();
 
     void showMeasurementValues(const Measurement &measurement);
     void showMeasurementValues(const Measurement &measurement, double factor, const QString &unit);
@@ -206,12 +196,8 @@ private:
     // A copy: the reference outlives the transfer that replaces its record.
     std::unique_ptr<Measurement> m_reference;
     CurveAlignment m_alignment = CurveAlignment::None;
-    MeasurementArchive *archive = nullptr;
+    ArchiveBrowser *m_archiveBrowser = nullptr;
     GaugeWorkflow *workflow = nullptr;
     // An erase found measurements nobody has read and the operator wants them first.
     bool m_transferRequested = false;
-    ArchiveFilterBar *archiveFilterBar = nullptr;
-    // The archived measurement shown (one record), for the report and export.
-    DeviceData archiveView;
-    qint64 archiveShownId = 0;
 };

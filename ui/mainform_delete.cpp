@@ -5,6 +5,7 @@
 
 #include "archive/measurementarchive.h"
 #include "device/protocol.h"
+#include "ui/archivebrowser.h"
 #include "ui_mainform.h"
 #include "workflow/gaugeworkflow.h"
 #include "workflow/workflowtexts.h"
@@ -155,9 +156,10 @@ void Mainform::showEraseOutcome(const EraseOutcome &outcome, bool all)
                 : WorkflowText::wrongGauge(outcome.erase.gaugeSerialNr, measurements.serialNr));
         return;
     }
-    rebuildArchiveRows();
+    m_archiveBrowser->rebuildRows();
     if (!outcome.archive.ok()) {
-        errorMessage->showMessage(WorkflowText::archiveProblem(outcome.archive, archive->path()) +
+        errorMessage->showMessage(WorkflowText::archiveProblem(outcome.archive,
+                                                               measurementArchive()->path()) +
                                   QLatin1Char('\n') + WorkflowText::nothingErased());
         return;
     }

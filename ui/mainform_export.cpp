@@ -3,6 +3,7 @@
 
 #include "measurement/dblist.h"
 #include "settings/statusini.h"
+#include "ui/archivebrowser.h"
 
 #include <QApplication>
 #include <QErrorMessage>
@@ -20,9 +21,10 @@ constexpr int kExportedMessageMs = 2000;
 
 void Mainform::on_actionGewaehlteMessungexportieren_triggered()
 {
-    if (archiveRowSelected()) {
-        if (archiveView.records.size() == 1)
-            exportCSV(constRecords(archiveView.records), archiveView);
+    if (m_archiveBrowser->rowSelected()) {
+        const DeviceData &shown = m_archiveBrowser->shown();
+        if (shown.records.size() == 1)
+            exportCSV(constRecords(shown.records), shown);
         return;
     }
     // Several selected rows go side by side, as an export of all does.
@@ -40,8 +42,8 @@ void Mainform::on_actionGewaehlteMessungexportieren_triggered()
 
 void Mainform::on_actionAlleMessungenexportieren_triggered()
 {
-    if (archiveRowSelected())
-        exportArchiveGroup();
+    if (m_archiveBrowser->rowSelected())
+        m_archiveBrowser->exportGroup();
     else
         exportCSV(constRecords(measurements.records));
 }

@@ -3,6 +3,7 @@
 
 #include "device/gaugesession.h"
 #include "device/protocol.h"
+#include "ui/archivebrowser.h"
 #include "ui_mainform.h"
 #include "workflow/gaugeworkflow.h"
 #include "workflow/workflowtexts.h"
@@ -38,7 +39,7 @@ void Mainform::runDeviceJob(int job)
     if (!deviceConnected)
         errorMessage->showMessage(tr("Verbindung zum Gerät konnte nicht hergestellt werden!"));
     ui->frame2->setEnabled(deviceConnected);
-    enableFrameForBrowsing();
+    m_archiveBrowser->enableFrameForBrowsing();
     // The job takes the guard itself.
     busyGuard.release();
 
@@ -83,7 +84,7 @@ void Mainform::transferData()
             return !progress.wasCanceled();
         });
     showIdentity();
-    showArchiveOutcome(outcome);
+    m_archiveBrowser->showTransferOutcome(outcome, !measurements.records.isEmpty());
     addMeasurementRows();
     progress.close();
 
@@ -107,7 +108,7 @@ void Mainform::resetTree()
     treeModel->appendRow(deviceRow);
     deviceItemIndex = deviceRow->index();
     ui->treeView->expand(deviceItemIndex);
-    rebuildArchiveRows();
+    m_archiveBrowser->rebuildRows();
     showEmptySelection();
 }
 
