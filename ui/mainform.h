@@ -1,7 +1,6 @@
 #pragma once
 
 #include "device/gaugesession.h"
-#include "measurement/curvealignment.h"
 #include "measurement/devicedata.h"
 #include "measurement/measurementset.h"
 
@@ -13,12 +12,11 @@
 #include <QString>
 #include <functional>
 
-#include <memory>
-
 class ConfigIni;
 class OverlayPlot;
 class PlotAnalysis;
 class QItemSelection;
+class AnalysisPanel;
 class ArchiveBrowser;
 class ArchiveFilterBar;
 class GaugeWorkflow;
@@ -76,8 +74,8 @@ public:
     DeviceData &deviceData() { return measurements; }
     QwtPlotCurve *plotCurve() const { return curve; }
     QErrorMessage *errorWindow() const { return errorMessage; }
-    PlotAnalysis *plotAnalysis() const { return m_analysis; }
-    OverlayPlot *overlayPlot() const { return m_overlay.get(); }
+    PlotAnalysis *plotAnalysis() const;
+    OverlayPlot *overlayPlot() const;
 
     // The selected measurements (tree order) with the unit, the limits and
     // the label of their set: what the overlay, the statistics and the
@@ -164,15 +162,10 @@ private:
     void showEmptySelection();
     void setMeasurementActionsEnabled(bool selected, bool all);
 
-    // The analysis (mainform_analysis.cpp): the plot's tools, the overlay of
-    // several selected measurements and their statistics.
+    // The analysis of the selection (AnalysisPanel).
     void setUpAnalysis();
     void tearDownAnalysis();
     void updateAnalysis();
-    void setAlignment(CurveAlignment alignment);
-    // The record a tree row stands for; null for a top row.
-    const Measurement *recordForRow(const QModelIndex &index) const;
-    ForceLimits limitsForUnit(const QString &unitText) const;
 
     QString versionText;
     bool firstShow = true;
@@ -191,11 +184,7 @@ private:
     QPrinter pdfPrinter{QPrinter::ScreenResolution};
     Ui::MainForm *ui;
     QTimer *m_statusClearTimer = nullptr;
-    PlotAnalysis *m_analysis = nullptr;
-    std::unique_ptr<OverlayPlot> m_overlay;
-    // A copy: the reference outlives the transfer that replaces its record.
-    std::unique_ptr<Measurement> m_reference;
-    CurveAlignment m_alignment = CurveAlignment::None;
+    AnalysisPanel *m_analysisPanel = nullptr;
     ArchiveBrowser *m_archiveBrowser = nullptr;
     GaugeWorkflow *workflow = nullptr;
     // An erase found measurements nobody has read and the operator wants them first.

@@ -24,7 +24,7 @@ void Mainform::on_actionAlsPDFspeichern_triggered()
     // Several selected measurements give the report of the set.
     const MeasurementSet selection = selectedSet();
     ReportPrinter report(reportData(), *status, ui->qwtPlot, this);
-    const PlotAnalysis::MarkersHidden plainDiagram(m_analysis);
+    const PlotAnalysis::MarkersHidden plainDiagram(plotAnalysis());
     const ReportResult result = selection.records.size() >= 2
                                     ? report.saveSeriesPdf(selection, &pdfPrinter, fileName)
                                     : report.savePdf(reportNumber(), &pdfPrinter, fileName);
@@ -68,7 +68,7 @@ void Mainform::printReport(int number, QPrinter *reportPrinter)
     // Several selected measurements give the report of the set.
     const MeasurementSet selection = selectedSet();
     ReportPrinter report(reportData(), *status, ui->qwtPlot, this);
-    const PlotAnalysis::MarkersHidden plainDiagram(m_analysis);
+    const PlotAnalysis::MarkersHidden plainDiagram(plotAnalysis());
     if (selection.records.size() >= 2)
         report.printSeries(selection, reportPrinter);
     else if (report.print(number, reportPrinter) == ReportResult::Printed)
