@@ -1,11 +1,9 @@
 #include "ui/mainform.h"
 
 #include "device/gaugesession.h"
-#include "plot/forceplot.h"
-#include "plot/overlayplot.h"
-#include "plot/plotanalysis.h"
 #include "settings/statusini.h"
 #include "ui/archivetree.h"
+#include "ui/measurementpage.h"
 #include "ui_mainform.h"
 #include "workflow/gaugeworkflow.h"
 
@@ -13,17 +11,8 @@
 #include <QErrorMessage>
 #include <QShowEvent>
 #include <QStandardItemModel>
-#include <qwt_plot_curve.h>
-#include <qwt_plot_grid.h>
 
 #include <algorithm>
-
-namespace {
-
-constexpr int kMeasurementPage = 0;
-constexpr int kDevicePage = 1;
-
-} // namespace
 
 Mainform::Mainform(ConfigIni *config, StatusIni *status, const QString &versionText,
                    QWidget *parent)
@@ -35,12 +24,8 @@ Mainform::Mainform(ConfigIni *config, StatusIni *status, const QString &versionT
 
     ui->frame2->setEnabled(false);
     ui->treeView->setModel(treeModel);
-    ui->stackedWidgetMeas->setCurrentIndex(kMeasurementPage);
     setMeasurementActionsEnabled(false, false);
-
-    const ForcePlotItems items = configureForcePlot(ui->qwtPlot, ui->stackedWidgetMeas->font());
-    curve = items.curve;
-    grid = items.grid;
+    m_page = new MeasurementPage(ui);
     setUpAnalysis();
 
     connect(ui->treeView->selectionModel(), &QItemSelectionModel::currentChanged, this,
@@ -56,10 +41,7 @@ Mainform::~Mainform()
     disconnect(ui->treeView->selectionModel(), nullptr, this, nullptr);
     measurements.clear();
     tearDownAnalysis();
-    grid->detach();
-    delete grid;
-    curve->detach();
-    delete curve;
+    delete m_page;
     tearDownArchive();
     delete session;
     ui->treeView->setModel(nullptr);
@@ -81,56 +63,25 @@ int Mainform::currentMeasurementNumber() const
 void Mainform::showMeasurement(int number)
 {
     if (number == 0) {
-        ui->stackedWidgetMeas->setCurrentIndex(kDevicePage);
+        m_page->showDevicePage();
     } else {
         const Measurement *found = findMeasurement(measurements.records, number);
         if (found && found->sampleCount != 0)
-            showMeasurementValues(*found);
+            m_page->showValues(*found, measurements.forceUnitFactor, measurements.forceUnitText);
         else
-            clearMeasurementValues();
+            m_page->clearValues();
     }
     setMeasurementActionsEnabled(number != 0, true);
 }
 
-void Mainform::showMeasurementValues(const Measurement &measurement)
+QwtPlotCurve *Mainform::plotCurve() const
 {
-    showMeasurementValues(measurement, measurements.forceUnitFactor, measurements.forceUnitText);
-}
-
-void Mainform::showMeasurementValues(const Measurement &measurement, double factor,
-                                     const QString &unit)
-{
-    ui->labelMeasN->setText(QString::number(measurement.number));
-    ui->labelMeasDate->setText(formatMeasurementDate(measurement.dateText));
-    ui->labelMeasTime->setText(formatMeasurementTime(measurement.timeText));
-    ui->labelForceStart->setText(formatForce(measurement.forceStart, factor, unit));
-    ui->labelForceMax->setText(formatForce(measurement.forceMax, factor, unit));
-    ui->labelForceEnd->setText(formatForce(measurement.forceEnd, factor, unit));
-    ui->labelForceAvg->setText(formatForce(measurement.forceAvg, factor, unit));
-    showForceCurve(ui->qwtPlot, curve, measurement, factor, unit);
-    ui->stackedWidgetMeas->setEnabled(true);
-    ui->stackedWidgetMeas->setCurrentIndex(kMeasurementPage);
-}
-
-void Mainform::clearMeasurementValues()
-{
-    ui->labelSerialNr->clear();
-    clearShownMeasurement();
-    ui->stackedWidgetMeas->setEnabled(false);
-    ui->stackedWidgetMeas->setCurrentIndex(kMeasurementPage);
-}
-
-void Mainform::clearShownMeasurement()
-{
-    for (QLabel *label : {ui->labelMeasN, ui->labelMeasDate, ui->labelMeasTime, ui->labelForceStart,
-                          ui->labelForceMax, ui->labelForceEnd, ui->labelForceAvg})
-        label->clear();
-    clearForceCurve(curve);
+    return m_page->curve();
 }
 
 void Mainform::showEmptySelection()
 {
-    clearShownMeasurement();
+    m_page->clearShown();
     measSelected(ui->treeView->currentIndex(), QModelIndex());
 }
 

@@ -17,6 +17,7 @@ class OverlayPlot;
 class PlotAnalysis;
 class QItemSelection;
 class AnalysisPanel;
+class MeasurementPage;
 class ArchiveBrowser;
 class ArchiveFilterBar;
 class GaugeWorkflow;
@@ -28,7 +29,6 @@ class QModelIndex;
 class QStandardItemModel;
 class QTimer;
 class QwtPlotCurve;
-class QwtPlotGrid;
 class StatusIni;
 
 namespace Ui {
@@ -72,7 +72,7 @@ public:
     Ui::MainForm *formUi() const { return ui; }
     QStandardItemModel *model() const { return treeModel; }
     DeviceData &deviceData() { return measurements; }
-    QwtPlotCurve *plotCurve() const { return curve; }
+    QwtPlotCurve *plotCurve() const;
     QErrorMessage *errorWindow() const { return errorMessage; }
     PlotAnalysis *plotAnalysis() const;
     OverlayPlot *overlayPlot() const;
@@ -134,7 +134,6 @@ private:
     void startStatusClearTimer();
 
     // Transfer steps.
-    void showIdentity();
     void resetTree();
     void addMeasurementRows();
     // Deletion steps.
@@ -151,11 +150,6 @@ private:
     const DeviceData &reportData() const;
     int reportNumber() const;
 
-    void showMeasurementValues(const Measurement &measurement);
-    void showMeasurementValues(const Measurement &measurement, double factor, const QString &unit);
-    void clearMeasurementValues();
-    // The measurement's values and curve; the device's identity stays.
-    void clearShownMeasurement();
     // After the tree was rebuilt or emptied, which drops the current row
     // without a word to the selection: the page and the actions follow the
     // empty selection, and no erased or replaced measurement stays on screen.
@@ -178,8 +172,7 @@ private:
     QStandardItemModel *treeModel;
     DeviceData measurements;
     QPersistentModelIndex deviceItemIndex;
-    QwtPlotCurve *curve = nullptr;
-    QwtPlotGrid *grid = nullptr;
+    MeasurementPage *m_page = nullptr;
     QPrinter printer{QPrinter::HighResolution};
     QPrinter pdfPrinter{QPrinter::ScreenResolution};
     Ui::MainForm *ui;

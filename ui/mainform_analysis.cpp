@@ -3,19 +3,14 @@
 #include "ui/mainform.h"
 
 #include "ui/analysispanel.h"
+#include "ui/measurementpage.h"
 #include "ui_mainform.h"
 
 #include <QStatusBar>
 
-namespace {
-
-constexpr int kMeasurementPage = 0;
-
-} // namespace
-
 void Mainform::setUpAnalysis()
 {
-    m_analysisPanel = new AnalysisPanel({this, ui->qwtPlot, curve, ui->statisticsView,
+    m_analysisPanel = new AnalysisPanel({this, ui->qwtPlot, m_page->curve(), ui->statisticsView,
                                          ui->treeView, ui->actionReferenzFesthalten, &measurements,
                                          status,
                                          [this] { showMeasurement(currentMeasurementNumber()); }});
@@ -62,7 +57,7 @@ void Mainform::updateAnalysis()
     if (shown.overlay)
         ui->stackedWidgetMeas->setEnabled(true);
     if (shown.several)
-        ui->stackedWidgetMeas->setCurrentIndex(kMeasurementPage);
+        m_page->showValuesPage();
     // The values of one measurement make room for the diagram of several.
     ui->frameMeasGraph->setVisible(!shown.several);
     // The commands on the selection cover several rows; deleting stays with the current one.

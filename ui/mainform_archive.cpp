@@ -3,6 +3,7 @@
 
 #include "ui/archivebrowser.h"
 #include "ui/archivetree.h"
+#include "ui/measurementpage.h"
 #include "ui_mainform.h"
 #include "workflow/gaugeworkflow.h"
 
@@ -13,10 +14,10 @@ void Mainform::setUpArchive()
     workflow = new GaugeWorkflow(*session, *m_archiveBrowser->archive(), *status);
     connect(m_archiveBrowser, &ArchiveBrowser::measurementShown, this,
             [this](const Measurement &m, double factor, const QString &unit) {
-                showMeasurementValues(m, factor, unit);
+                m_page->showValues(m, factor, unit);
             });
     connect(m_archiveBrowser, &ArchiveBrowser::measurementCleared, this,
-            &Mainform::clearMeasurementValues);
+            [this] { m_page->clearValues(); });
     connect(m_archiveBrowser, &ArchiveBrowser::exportRequested, this,
             [this](const QList<const Measurement *> &records, const DeviceData &source) {
                 exportCSV(records, source);

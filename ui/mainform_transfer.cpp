@@ -4,6 +4,7 @@
 #include "device/gaugesession.h"
 #include "device/protocol.h"
 #include "ui/archivebrowser.h"
+#include "ui/measurementpage.h"
 #include "ui_mainform.h"
 #include "workflow/gaugeworkflow.h"
 #include "workflow/workflowtexts.h"
@@ -83,7 +84,7 @@ void Mainform::transferData()
             progress.setValue(done);
             return !progress.wasCanceled();
         });
-    showIdentity();
+    m_page->showIdentity(measurements);
     m_archiveBrowser->showTransferOutcome(outcome, !measurements.records.isEmpty());
     addMeasurementRows();
     progress.close();
@@ -92,12 +93,6 @@ void Mainform::transferData()
     if (!failure.isEmpty())
         errorMessage->showMessage(failure);
     busyGuard.release();
-}
-
-void Mainform::showIdentity()
-{
-    ui->labelSerialNr->setText(QString::fromLatin1(measurements.serialNr));
-    ui->labelSwVersion->setText(QString::fromLatin1(measurements.swVersion));
 }
 
 void Mainform::resetTree()
