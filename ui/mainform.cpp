@@ -3,6 +3,7 @@
 #include "device/gaugesession.h"
 #include "settings/statusini.h"
 #include "ui/archivetree.h"
+#include "ui/errorwindow.h"
 #include "ui/measurementpage.h"
 #include "ui_mainform.h"
 #include "workflow/gaugeworkflow.h"
@@ -17,7 +18,7 @@
 Mainform::Mainform(ConfigIni *config, StatusIni *status, const QString &versionText,
                    QWidget *parent)
     : QMainWindow(parent), versionText(versionText), config(config), status(status),
-      errorMessage(new QErrorMessage), treeModel(new QStandardItemModel), ui(new Ui::MainForm)
+      errorMessage(new ErrorWindow), treeModel(new QStandardItemModel), ui(new Ui::MainForm)
 {
     session = new GaugeSession(status);
     ui->setupUi(this);
