@@ -4,6 +4,7 @@
 #include "settings/statusini.h"
 #include "ui/archivetree.h"
 #include "ui/errorwindow.h"
+#include "ui/exportwriter.h"
 #include "ui/measurementpage.h"
 #include "ui_mainform.h"
 #include "workflow/gaugeworkflow.h"
@@ -27,6 +28,7 @@ Mainform::Mainform(ConfigIni *config, StatusIni *status, const QString &versionT
     ui->treeView->setModel(treeModel);
     setMeasurementActionsEnabled(false, false);
     m_page = new MeasurementPage(ui);
+    m_exportWriter = new ExportWriter(this, statusBar(), status, errorMessage);
     setUpAnalysis();
 
     connect(ui->treeView->selectionModel(), &QItemSelectionModel::currentChanged, this,

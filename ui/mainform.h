@@ -10,7 +10,6 @@
 #include <QPrinter>
 #include <QSemaphore>
 #include <QString>
-#include <functional>
 
 class ConfigIni;
 class OverlayPlot;
@@ -18,6 +17,7 @@ class PlotAnalysis;
 class QItemSelection;
 class AnalysisPanel;
 class MeasurementPage;
+class ExportWriter;
 class ArchiveBrowser;
 class ArchiveFilterBar;
 class GaugeWorkflow;
@@ -27,7 +27,6 @@ struct EraseOutcome;
 class QErrorMessage;
 class QModelIndex;
 class QStandardItemModel;
-class QTimer;
 class QwtPlotCurve;
 class StatusIni;
 
@@ -123,15 +122,7 @@ private:
     void transferData();
     void deleteSelectedMeasurement();
     void deleteAllMeasurements();
-    // The commands' workflows: CSV export of the records and the report of one.
-    void exportCSV(const QList<const Measurement *> &list);
-    void exportCSV(const QList<const Measurement *> &list, const DeviceData &source);
     void printReport(int number, QPrinter *reportPrinter);
-    // Runs `write` (0: written) with the wait cursor and the export's status
-    // texts, remembers the folder and reports a file not written.
-    void writeExport(const QString &fileName, const std::function<int()> &write);
-    // Clears the status bar a moment after an export's closing message.
-    void startStatusClearTimer();
 
     // Transfer steps.
     void resetTree();
@@ -176,7 +167,7 @@ private:
     QPrinter printer{QPrinter::HighResolution};
     QPrinter pdfPrinter{QPrinter::ScreenResolution};
     Ui::MainForm *ui;
-    QTimer *m_statusClearTimer = nullptr;
+    ExportWriter *m_exportWriter = nullptr;
     AnalysisPanel *m_analysisPanel = nullptr;
     ArchiveBrowser *m_archiveBrowser = nullptr;
     GaugeWorkflow *workflow = nullptr;

@@ -3,6 +3,7 @@
 #include "ui/mainform.h"
 
 #include "ui/analysispanel.h"
+#include "ui/exportwriter.h"
 #include "ui/measurementpage.h"
 #include "ui_mainform.h"
 
@@ -100,6 +101,6 @@ void Mainform::on_actionExcelExportieren_triggered()
 {
     m_analysisPanel->exportWorkbook(
         [this](const QString &fileName, const std::function<int()> &write) {
-            writeExport(fileName, write);
+            m_exportWriter->write(fileName, write);
         });
 }

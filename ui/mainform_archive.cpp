@@ -3,6 +3,7 @@
 
 #include "ui/archivebrowser.h"
 #include "ui/archivetree.h"
+#include "ui/exportwriter.h"
 #include "ui/measurementpage.h"
 #include "ui_mainform.h"
 #include "workflow/gaugeworkflow.h"
@@ -20,7 +21,7 @@ void Mainform::setUpArchive()
             [this] { m_page->clearValues(); });
     connect(m_archiveBrowser, &ArchiveBrowser::exportRequested, this,
             [this](const QList<const Measurement *> &records, const DeviceData &source) {
-                exportCSV(records, source);
+                m_exportWriter->exportCsv(records, source);
             });
     m_archiveBrowser->open();
 }
