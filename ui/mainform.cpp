@@ -6,6 +6,7 @@
 #include "ui/errorwindow.h"
 #include "ui/exportwriter.h"
 #include "ui/measurementpage.h"
+#include "ui/measurementtree.h"
 #include "ui_mainform.h"
 #include "workflow/gaugeworkflow.h"
 
@@ -19,7 +20,7 @@
 Mainform::Mainform(ConfigIni *config, StatusIni *status, const QString &versionText,
                    QWidget *parent)
     : QMainWindow(parent), versionText(versionText), config(config), status(status),
-      errorMessage(new ErrorWindow), treeModel(new QStandardItemModel), ui(new Ui::MainForm)
+      errorMessage(new ErrorWindow), treeModel(new MeasurementTree), ui(new Ui::MainForm)
 {
     session = new GaugeSession(status);
     ui->setupUi(this);
@@ -55,12 +56,7 @@ Mainform::~Mainform()
 
 int Mainform::currentMeasurementNumber() const
 {
-    const QModelIndex current = ui->treeView->currentIndex();
-    if (!current.isValid())
-        return 0;
-    bool isInt = false;
-    const int number = current.data(MeasurementNumberRole).toInt(&isInt);
-    return isInt && number > 0 ? number : 0;
+    return MeasurementTree::numberAt(ui->treeView->currentIndex());
 }
 
 void Mainform::showMeasurement(int number)
@@ -75,6 +71,11 @@ void Mainform::showMeasurement(int number)
             m_page->clearValues();
     }
     setMeasurementActionsEnabled(number != 0, true);
+}
+
+QStandardItemModel *Mainform::model() const
+{
+    return treeModel;
 }
 
 QwtPlotCurve *Mainform::plotCurve() const

@@ -6,7 +6,6 @@
 
 #include <QList>
 #include <QMainWindow>
-#include <QPersistentModelIndex>
 #include <QPrinter>
 #include <QSemaphore>
 #include <QString>
@@ -17,6 +16,7 @@ class PlotAnalysis;
 class QItemSelection;
 class AnalysisPanel;
 class MeasurementPage;
+class MeasurementTree;
 class ExportWriter;
 class ArchiveBrowser;
 class ArchiveFilterBar;
@@ -69,7 +69,7 @@ public:
 
     // Read access for the tests.
     Ui::MainForm *formUi() const { return ui; }
-    QStandardItemModel *model() const { return treeModel; }
+    QStandardItemModel *model() const;
     DeviceData &deviceData() { return measurements; }
     QwtPlotCurve *plotCurve() const;
     QErrorMessage *errorWindow() const { return errorMessage; }
@@ -126,11 +126,9 @@ private:
 
     // Transfer steps.
     void resetTree();
-    void addMeasurementRows();
     // Deletion steps.
     EraseDecisions eraseDecisions();
     void showEraseOutcome(const EraseOutcome &outcome, bool all);
-    void removeErasedRows(const QList<int> &slotNumbers);
 
     // The archive: every transfer kept, browsed under "Archiv" (ArchiveBrowser).
     void setUpArchive();
@@ -160,9 +158,8 @@ private:
     ConfigIni *config;
     StatusIni *status;
     QErrorMessage *errorMessage;
-    QStandardItemModel *treeModel;
+    MeasurementTree *treeModel;
     DeviceData measurements;
-    QPersistentModelIndex deviceItemIndex;
     MeasurementPage *m_page = nullptr;
     QPrinter printer{QPrinter::HighResolution};
     QPrinter pdfPrinter{QPrinter::ScreenResolution};

@@ -5,6 +5,7 @@
 #include "ui/archivetree.h"
 #include "ui/exportwriter.h"
 #include "ui/measurementpage.h"
+#include "ui/measurementtree.h"
 #include "ui_mainform.h"
 #include "workflow/gaugeworkflow.h"
 
@@ -66,7 +67,7 @@ void Mainform::showArchivedRow(const QModelIndex &index)
         action->setEnabled(shown);
     ui->actionGewaehlteMessungloeschen->setEnabled(false);
     ui->actionAlleMessungenexportieren->setEnabled(!archiveIdsAt(index).isEmpty());
-    ui->actionAlleMessungenloeschen->setEnabled(deviceItemIndex.isValid());
+    ui->actionAlleMessungenloeschen->setEnabled(treeModel->deviceIndex().isValid());
 }
 
 const DeviceData &Mainform::reportData() const

@@ -7,13 +7,13 @@
 #include "device/protocol.h"
 #include "ui/archivebrowser.h"
 #include "ui/erasequestions.h"
+#include "ui/measurementtree.h"
 #include "ui_mainform.h"
 #include "workflow/gaugeworkflow.h"
 #include "workflow/workflowtexts.h"
 
 #include <QErrorMessage>
 #include <QProgressDialog>
-#include <QStandardItemModel>
 
 void Mainform::on_actionGewaehlteMessungloeschen_triggered()
 {
@@ -109,25 +109,13 @@ void Mainform::showEraseOutcome(const EraseOutcome &outcome, bool all)
         return;
     if (all && outcome.ok()) {
         // The archive's rows stay.
-        if (deviceItemIndex.isValid())
-            treeModel->removeRow(deviceItemIndex.row());
+        treeModel->removeDeviceRow();
         ui->treeView->viewport()->update();
         showEmptySelection();
     } else {
-        removeErasedRows(outcome.erase.erasedSlots);
+        treeModel->removeMeasurementRows(outcome.erase.erasedSlots);
+        ui->treeView->viewport()->update();
     }
     if (!outcome.notErased.isEmpty())
         errorMessage->showMessage(WorkflowText::notErased(outcome.notErased));
-}
-
-void Mainform::removeErasedRows(const QList<int> &slotNumbers)
-{
-    QStandardItem *deviceRow = treeModel->itemFromIndex(deviceItemIndex);
-    if (!deviceRow)
-        return;
-    for (int row = deviceRow->rowCount() - 1; row >= 0; --row) {
-        if (slotNumbers.contains(deviceRow->child(row)->data(MeasurementNumberRole).toInt()))
-            deviceRow->removeRow(row);
-    }
-    ui->treeView->viewport()->update();
 }

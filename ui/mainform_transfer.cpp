@@ -5,6 +5,7 @@
 #include "device/protocol.h"
 #include "ui/archivebrowser.h"
 #include "ui/measurementpage.h"
+#include "ui/measurementtree.h"
 #include "ui_mainform.h"
 #include "workflow/gaugeworkflow.h"
 #include "workflow/workflowtexts.h"
@@ -12,20 +13,6 @@
 #include <QApplication>
 #include <QErrorMessage>
 #include <QProgressDialog>
-#include <QStandardItemModel>
-
-namespace {
-
-const QString kDeviceRowText = QStringLiteral("Tensimo Parl");
-
-QStandardItem *newTreeItem(const QString &text, int number)
-{
-    auto *item = new QStandardItem(text);
-    item->setData(number, MeasurementNumberRole);
-    return item;
-}
-
-} // namespace
 
 void Mainform::runDeviceJob(int job)
 {
@@ -86,7 +73,7 @@ void Mainform::transferData()
         });
     m_page->showIdentity(measurements);
     m_archiveBrowser->showTransferOutcome(outcome, !measurements.records.isEmpty());
-    addMeasurementRows();
+    treeModel->addMeasurementRows(measurements);
     progress.close();
 
     const QString failure = WorkflowText::transferFailed(outcome.read);
@@ -98,21 +85,7 @@ void Mainform::transferData()
 void Mainform::resetTree()
 {
     measurements.clear();
-    treeModel->clear();
-    QStandardItem *deviceRow = newTreeItem(kDeviceRowText, 0);
-    treeModel->appendRow(deviceRow);
-    deviceItemIndex = deviceRow->index();
-    ui->treeView->expand(deviceItemIndex);
+    ui->treeView->expand(treeModel->resetToDevice());
     m_archiveBrowser->rebuildRows();
     showEmptySelection();
-}
-
-void Mainform::addMeasurementRows()
-{
-    QStandardItem *deviceRow = treeModel->itemFromIndex(deviceItemIndex);
-    for (const Measurement *measurement : qAsConst(measurements.records)) {
-        if (measurement->number != 0)
-            deviceRow->appendRow(
-                newTreeItem(measurementRowText(*measurement), measurement->number));
-    }
 }
