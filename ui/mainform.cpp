@@ -7,6 +7,7 @@
 #include "ui/exportwriter.h"
 #include "ui/measurementpage.h"
 #include "ui/measurementtree.h"
+#include "ui/reportcommands.h"
 #include "ui_mainform.h"
 #include "workflow/gaugeworkflow.h"
 
@@ -31,6 +32,7 @@ Mainform::Mainform(ConfigIni *config, StatusIni *status, const QString &versionT
     m_page = new MeasurementPage(ui);
     m_exportWriter = new ExportWriter(this, statusBar(), status, errorMessage);
     setUpAnalysis();
+    setUpReports();
 
     connect(ui->treeView->selectionModel(), &QItemSelectionModel::currentChanged, this,
             &Mainform::measSelected);
@@ -44,6 +46,7 @@ Mainform::~Mainform()
     // The selection must not reach a half-destroyed window.
     disconnect(ui->treeView->selectionModel(), nullptr, this, nullptr);
     measurements.clear();
+    delete m_reports;
     tearDownAnalysis();
     delete m_page;
     tearDownArchive();

@@ -16,6 +16,7 @@ class PlotAnalysis;
 class QItemSelection;
 class AnalysisPanel;
 class MeasurementPage;
+class ReportCommands;
 class MeasurementTree;
 class ExportWriter;
 class ArchiveBrowser;
@@ -122,7 +123,7 @@ private:
     void transferData();
     void deleteSelectedMeasurement();
     void deleteAllMeasurements();
-    void printReport(int number, QPrinter *reportPrinter);
+    void setUpReports();
 
     // Transfer steps.
     void resetTree();
@@ -161,8 +162,7 @@ private:
     MeasurementTree *treeModel;
     DeviceData measurements;
     MeasurementPage *m_page = nullptr;
-    QPrinter printer{QPrinter::HighResolution};
-    QPrinter pdfPrinter{QPrinter::ScreenResolution};
+    ReportCommands *m_reports = nullptr;
     Ui::MainForm *ui;
     ExportWriter *m_exportWriter = nullptr;
     AnalysisPanel *m_analysisPanel = nullptr;
