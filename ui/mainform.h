@@ -10,26 +10,26 @@
 #include <QSemaphore>
 #include <QString>
 
-class ConfigIni;
-class OverlayPlot;
-class PlotAnalysis;
-class QItemSelection;
 class AnalysisPanel;
-class MeasurementPage;
-class ReportCommands;
-class MeasurementTree;
-class ExportWriter;
 class ArchiveBrowser;
 class ArchiveFilterBar;
+class ConfigIni;
+class ExportWriter;
 class GaugeWorkflow;
 class MeasurementArchive;
-struct EraseDecisions;
-struct EraseOutcome;
+class MeasurementPage;
+class MeasurementTree;
+class OverlayPlot;
+class PlotAnalysis;
 class QErrorMessage;
+class QItemSelection;
 class QModelIndex;
 class QStandardItemModel;
 class QwtPlotCurve;
+class ReportCommands;
 class StatusIni;
+struct EraseDecisions;
+struct EraseOutcome;
 
 namespace Ui {
 class MainForm;
@@ -123,7 +123,6 @@ private:
     void transferData();
     void deleteSelectedMeasurement();
     void deleteAllMeasurements();
-    void setUpReports();
 
     // Transfer steps.
     void resetTree();
@@ -134,6 +133,7 @@ private:
     // The archive: every transfer kept, browsed under "Archiv" (ArchiveBrowser).
     void setUpArchive();
     void tearDownArchive();
+    void setUpReports();
     void showArchivedRow(const QModelIndex &index);
     void storeReportDesignation(const QString &designation);
     // The measurements the report commands work on: the archived one shown, or the gauge's.
