@@ -68,3 +68,16 @@ bool askTransferFirst(QWidget *parent, const QList<int> &slotNumbers)
     return box.clickedButton() == transferFirst;
 }
 
+
+EraseDecisions askingOperator(QWidget *parent, bool *transferRequested)
+{
+    EraseDecisions decisions;
+    decisions.unarchived = [parent](const QList<const Measurement *> &records) {
+        return askUnarchived(parent, records);
+    };
+    decisions.eraseOthersThanUnread = [parent, transferRequested](const QList<int> &slotNumbers) {
+        *transferRequested = askTransferFirst(parent, slotNumbers);
+        return false;
+    };
+    return decisions;
+}

@@ -18,3 +18,6 @@ UnarchivedChoice askUnarchived(QWidget *parent, const QList<const Measurement *>
 // Measurements nobody has read are never erased: true when the operator wants
 // them transferred first (the default).
 bool askTransferFirst(QWidget *parent, const QList<int> &slotNumbers);
+// The erase's decisions put to the operator; `transferRequested` is set when
+// unread measurements are to be transferred first.
+EraseDecisions askingOperator(QWidget *parent, bool *transferRequested);

@@ -28,7 +28,6 @@ class QStandardItemModel;
 class QwtPlotCurve;
 class ReportCommands;
 class StatusIni;
-struct EraseDecisions;
 struct EraseOutcome;
 
 namespace Ui {
@@ -127,7 +126,6 @@ private:
     // Transfer steps.
     void resetTree();
     // Deletion steps.
-    EraseDecisions eraseDecisions();
     void showEraseOutcome(const EraseOutcome &outcome, bool all);
 
     // The archive: every transfer kept, browsed under "Archiv" (ArchiveBrowser).

@@ -29,19 +29,6 @@ void Mainform::on_actionAlleMessungenloeschen_triggered()
         runDeviceJob(DeleteAllJob);
 }
 
-EraseDecisions Mainform::eraseDecisions()
-{
-    EraseDecisions decisions;
-    decisions.unarchived = [this](const QList<const Measurement *> &records) {
-        return askUnarchived(this, records);
-    };
-    decisions.eraseOthersThanUnread = [this](const QList<int> &slotNumbers) {
-        m_transferRequested = askTransferFirst(this, slotNumbers);
-        return false;
-    };
-    return decisions;
-}
-
 void Mainform::deleteSelectedMeasurement()
 {
     if (!deviceConnected || !busyGuard.tryAcquire())
@@ -53,7 +40,7 @@ void Mainform::deleteSelectedMeasurement()
         EraseRequest request;
         request.slotNumbers = {number};
         request.shown = &measurements;
-        showEraseOutcome(workflow->erase(request, eraseDecisions(), {}), false);
+        showEraseOutcome(workflow->erase(request, askingOperator(this, &m_transferRequested), {}), false);
     }
     busyGuard.release();
 }
@@ -71,7 +58,7 @@ void Mainform::deleteAllMeasurements()
     EraseRequest request;
     request.shown = &measurements;
     const EraseOutcome outcome =
-        workflow->erase(request, eraseDecisions(), [&progress](int done, int total) {
+        workflow->erase(request, askingOperator(this, &m_transferRequested), [&progress](int done, int total) {
             // A visible window-modal dialog lets the event loop run here.
             progress.setMaximum(total);
             progress.setValue(done);
