@@ -1,11 +1,13 @@
 #include "ui/mainform.h"
 
 #include "device/gaugesession.h"
-#include "plot/forceplot.h"
-#include "plot/overlayplot.h"
-#include "plot/plotanalysis.h"
 #include "settings/statusini.h"
 #include "ui/archivetree.h"
+#include "ui/errorwindow.h"
+#include "ui/exportwriter.h"
+#include "ui/measurementpage.h"
+#include "ui/measurementtree.h"
+#include "ui/reportcommands.h"
 #include "ui_mainform.h"
 #include "workflow/gaugeworkflow.h"
 
@@ -13,35 +15,24 @@
 #include <QErrorMessage>
 #include <QShowEvent>
 #include <QStandardItemModel>
-#include <qwt_plot_curve.h>
-#include <qwt_plot_grid.h>
 
 #include <algorithm>
-
-namespace {
-
-constexpr int kMeasurementPage = 0;
-constexpr int kDevicePage = 1;
-
-} // namespace
 
 Mainform::Mainform(ConfigIni *config, StatusIni *status, const QString &versionText,
                    QWidget *parent)
     : QMainWindow(parent), versionText(versionText), config(config), status(status),
-      errorMessage(new QErrorMessage), treeModel(new QStandardItemModel), ui(new Ui::MainForm)
+      errorMessage(new ErrorWindow), treeModel(new MeasurementTree), ui(new Ui::MainForm)
 {
     session = new GaugeSession;
     ui->setupUi(this);
 
     ui->frame2->setEnabled(false);
     ui->treeView->setModel(treeModel);
-    ui->stackedWidgetMeas->setCurrentIndex(kMeasurementPage);
     setMeasurementActionsEnabled(false, false);
-
-    const ForcePlotItems items = configureForcePlot(ui->qwtPlot, ui->stackedWidgetMeas->font());
-    curve = items.curve;
-    grid = items.grid;
+    m_page = new MeasurementPage(ui);
+    m_exportWriter = new ExportWriter(this, statusBar(), status, errorMessage);
     setUpAnalysis();
+    setUpReports();
 
     connect(ui->treeView->selectionModel(), &QItemSelectionModel::currentChanged, this,
             &Mainform::measSelected);
@@ -55,11 +46,9 @@ Mainform::~Mainform()
     // The selection must not reach a half-destroyed window.
     disconnect(ui->treeView->selectionModel(), nullptr, this, nullptr);
     measurements.clear();
+    delete m_reports;
     tearDownAnalysis();
-    grid->detach();
-    delete grid;
-    curve->detach();
-    delete curve;
+    delete m_page;
     tearDownArchive();
     delete session;
     ui->treeView->setModel(nullptr);
@@ -70,67 +59,36 @@ Mainform::~Mainform()
 
 int Mainform::currentMeasurementNumber() const
 {
-    const QModelIndex current = ui->treeView->currentIndex();
-    if (!current.isValid())
-        return 0;
-    bool isInt = false;
-    const int number = current.data(MeasurementNumberRole).toInt(&isInt);
-    return isInt && number > 0 ? number : 0;
+    return MeasurementTree::numberAt(ui->treeView->currentIndex());
 }
 
 void Mainform::showMeasurement(int number)
 {
     if (number == 0) {
-        ui->stackedWidgetMeas->setCurrentIndex(kDevicePage);
+        m_page->showDevicePage();
     } else {
         const Measurement *found = findMeasurement(measurements.records, number);
         if (found && found->sampleCount != 0)
-            showMeasurementValues(*found);
+            m_page->showValues(*found, measurements.forceUnitFactor, measurements.forceUnitText);
         else
-            clearMeasurementValues();
+            m_page->clearValues();
     }
     setMeasurementActionsEnabled(number != 0, true);
 }
 
-void Mainform::showMeasurementValues(const Measurement &measurement)
+QStandardItemModel *Mainform::model() const
 {
-    showMeasurementValues(measurement, measurements.forceUnitFactor, measurements.forceUnitText);
+    return treeModel;
 }
 
-void Mainform::showMeasurementValues(const Measurement &measurement, double factor,
-                                     const QString &unit)
+QwtPlotCurve *Mainform::plotCurve() const
 {
-    ui->labelMeasN->setText(QString::number(measurement.number));
-    ui->labelMeasDate->setText(formatMeasurementDate(measurement.dateText));
-    ui->labelMeasTime->setText(formatMeasurementTime(measurement.timeText));
-    ui->labelForceStart->setText(formatForce(measurement.forceStart, factor, unit));
-    ui->labelForceMax->setText(formatForce(measurement.forceMax, factor, unit));
-    ui->labelForceEnd->setText(formatForce(measurement.forceEnd, factor, unit));
-    ui->labelForceAvg->setText(formatForce(measurement.forceAvg, factor, unit));
-    showForceCurve(ui->qwtPlot, curve, measurement, factor, unit);
-    ui->stackedWidgetMeas->setEnabled(true);
-    ui->stackedWidgetMeas->setCurrentIndex(kMeasurementPage);
-}
-
-void Mainform::clearMeasurementValues()
-{
-    ui->labelSerialNr->clear();
-    clearShownMeasurement();
-    ui->stackedWidgetMeas->setEnabled(false);
-    ui->stackedWidgetMeas->setCurrentIndex(kMeasurementPage);
-}
-
-void Mainform::clearShownMeasurement()
-{
-    for (QLabel *label : {ui->labelMeasN, ui->labelMeasDate, ui->labelMeasTime, ui->labelForceStart,
-                          ui->labelForceMax, ui->labelForceEnd, ui->labelForceAvg})
-        label->clear();
-    clearForceCurve(curve);
+    return m_page->curve();
 }
 
 void Mainform::showEmptySelection()
 {
-    clearShownMeasurement();
+    m_page->clearShown();
     measSelected(ui->treeView->currentIndex(), QModelIndex());
 }
 
@@ -151,7 +109,7 @@ void Mainform::setLinkTiming(const LinkTiming &timing)
     delete workflow;
     delete session;
     session = new GaugeSession(timing);
-    workflow = new GaugeWorkflow(*session, *archive, *status);
+    workflow = new GaugeWorkflow(*session, *measurementArchive(), *status);
     busyGuard.release();
 }
 

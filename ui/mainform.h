@@ -1,38 +1,34 @@
 #pragma once
 
 #include "device/gaugesession.h"
-#include "measurement/curvealignment.h"
 #include "measurement/devicedata.h"
 #include "measurement/measurementset.h"
 
 #include <QList>
 #include <QMainWindow>
-#include <QPersistentModelIndex>
 #include <QPrinter>
 #include <QSemaphore>
 #include <QString>
-#include <functional>
 
-#include <memory>
-
-class ConfigIni;
-class OverlayPlot;
-class PlotAnalysis;
-class QItemSelection;
+class AnalysisPanel;
+class ArchiveBrowser;
 class ArchiveFilterBar;
+class ConfigIni;
+class ExportWriter;
 class GaugeWorkflow;
 class MeasurementArchive;
-struct EraseDecisions;
-struct EraseOutcome;
-struct TransferOutcome;
-struct ArchiveStatus;
+class MeasurementPage;
+class MeasurementTree;
+class OverlayPlot;
+class PlotAnalysis;
 class QErrorMessage;
+class QItemSelection;
 class QModelIndex;
 class QStandardItemModel;
-class QTimer;
 class QwtPlotCurve;
-class QwtPlotGrid;
+class ReportCommands;
 class StatusIni;
+struct EraseOutcome;
 
 namespace Ui {
 class MainForm;
@@ -73,19 +69,19 @@ public:
 
     // Read access for the tests.
     Ui::MainForm *formUi() const { return ui; }
-    QStandardItemModel *model() const { return treeModel; }
+    QStandardItemModel *model() const;
     DeviceData &deviceData() { return measurements; }
-    QwtPlotCurve *plotCurve() const { return curve; }
+    QwtPlotCurve *plotCurve() const;
     QErrorMessage *errorWindow() const { return errorMessage; }
-    PlotAnalysis *plotAnalysis() const { return m_analysis; }
-    OverlayPlot *overlayPlot() const { return m_overlay.get(); }
+    PlotAnalysis *plotAnalysis() const;
+    OverlayPlot *overlayPlot() const;
 
     // The selected measurements (tree order) with the unit, the limits and
     // the label of their set: what the overlay, the statistics and the
     // exports of the selection work on.
     MeasurementSet selectedSet() const;
-    MeasurementArchive *measurementArchive() const { return archive; }
-    ArchiveFilterBar *archiveFilter() const { return archiveFilterBar; }
+    MeasurementArchive *measurementArchive() const;
+    ArchiveFilterBar *archiveFilter() const;
     // The "Archiv" row of the tree (invalid while the archive is closed).
     QModelIndex archiveIndex() const;
 
@@ -126,63 +122,32 @@ private:
     void transferData();
     void deleteSelectedMeasurement();
     void deleteAllMeasurements();
-    // The commands' workflows: CSV export of the records and the report of one.
-    void exportCSV(const QList<const Measurement *> &list);
-    void exportCSV(const QList<const Measurement *> &list, const DeviceData &source);
-    void printReport(int number, QPrinter *reportPrinter);
-    // Runs `write` (0: written) with the wait cursor and the export's status
-    // texts, remembers the folder and reports a file not written.
-    void writeExport(const QString &fileName, const std::function<int()> &write);
-    // Clears the status bar a moment after an export's closing message.
-    void startStatusClearTimer();
 
     // Transfer steps.
-    void showIdentity();
     void resetTree();
-    void addMeasurementRows();
     // Deletion steps.
-    EraseDecisions eraseDecisions();
     void showEraseOutcome(const EraseOutcome &outcome, bool all);
-    void removeErasedRows(const QList<int> &slotNumbers);
 
-    // The archive: every transfer kept, browsed under "Archiv" (mainform_archive.cpp).
+    // The archive: every transfer kept, browsed under "Archiv" (ArchiveBrowser).
     void setUpArchive();
     void tearDownArchive();
-    void openArchive();
-    void reportArchiveProblem(const QString &text);
-    QString archiveErrorText(const ArchiveStatus &status) const;
-    void showArchiveOutcome(const TransferOutcome &outcome);
-    void rebuildArchiveRows();
+    void setUpReports();
     void showArchivedRow(const QModelIndex &index);
-    bool archiveRowSelected() const;
-    bool loadArchived(const QList<qint64> &ids, DeviceData &into);
-    void exportArchiveGroup();
     void storeReportDesignation(const QString &designation);
     // The measurements the report commands work on: the archived one shown, or the gauge's.
     const DeviceData &reportData() const;
     int reportNumber() const;
-    void enableFrameForBrowsing();
 
-    void showMeasurementValues(const Measurement &measurement);
-    void showMeasurementValues(const Measurement &measurement, double factor, const QString &unit);
-    void clearMeasurementValues();
-    // The measurement's values and curve; the device's identity stays.
-    void clearShownMeasurement();
     // After the tree was rebuilt or emptied, which drops the current row
     // without a word to the selection: the page and the actions follow the
     // empty selection, and no erased or replaced measurement stays on screen.
     void showEmptySelection();
     void setMeasurementActionsEnabled(bool selected, bool all);
 
-    // The analysis (mainform_analysis.cpp): the plot's tools, the overlay of
-    // several selected measurements and their statistics.
+    // The analysis of the selection (AnalysisPanel).
     void setUpAnalysis();
     void tearDownAnalysis();
     void updateAnalysis();
-    void setAlignment(CurveAlignment alignment);
-    // The record a tree row stands for; null for a top row.
-    const Measurement *recordForRow(const QModelIndex &index) const;
-    ForceLimits limitsForUnit(const QString &unitText) const;
 
     QString versionText;
     bool firstShow = true;
@@ -192,26 +157,15 @@ private:
     ConfigIni *config;
     StatusIni *status;
     QErrorMessage *errorMessage;
-    QStandardItemModel *treeModel;
+    MeasurementTree *treeModel;
     DeviceData measurements;
-    QPersistentModelIndex deviceItemIndex;
-    QwtPlotCurve *curve = nullptr;
-    QwtPlotGrid *grid = nullptr;
-    QPrinter printer{QPrinter::HighResolution};
-    QPrinter pdfPrinter{QPrinter::ScreenResolution};
+    MeasurementPage *m_page = nullptr;
+    ReportCommands *m_reports = nullptr;
     Ui::MainForm *ui;
-    QTimer *m_statusClearTimer = nullptr;
-    PlotAnalysis *m_analysis = nullptr;
-    std::unique_ptr<OverlayPlot> m_overlay;
-    // A copy: the reference outlives the transfer that replaces its record.
-    std::unique_ptr<Measurement> m_reference;
-    CurveAlignment m_alignment = CurveAlignment::None;
-    MeasurementArchive *archive = nullptr;
+    ExportWriter *m_exportWriter = nullptr;
+    AnalysisPanel *m_analysisPanel = nullptr;
+    ArchiveBrowser *m_archiveBrowser = nullptr;
     GaugeWorkflow *workflow = nullptr;
     // An erase found measurements nobody has read and the operator wants them first.
     bool m_transferRequested = false;
-    ArchiveFilterBar *archiveFilterBar = nullptr;
-    // The archived measurement shown (one record), for the report and export.
-    DeviceData archiveView;
-    qint64 archiveShownId = 0;
 };

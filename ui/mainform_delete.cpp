@@ -5,77 +5,15 @@
 
 #include "archive/measurementarchive.h"
 #include "device/protocol.h"
+#include "ui/archivebrowser.h"
+#include "ui/erasequestions.h"
+#include "ui/measurementtree.h"
 #include "ui_mainform.h"
 #include "workflow/gaugeworkflow.h"
 #include "workflow/workflowtexts.h"
 
-#include <QApplication>
-#include <QCoreApplication>
 #include <QErrorMessage>
-#include <QMessageBox>
 #include <QProgressDialog>
-#include <QPushButton>
-#include <QStandardItemModel>
-
-namespace {
-
-// Erasing cannot be undone: the operator must choose Yes on purpose, so No
-// is the default and focused button (with none set, QMessageBox would make
-// the first one, Yes, the default, and Enter would erase).
-bool confirmedByOperator(QWidget *parent, const QString &title, const QString &text)
-{
-    QApplication::beep();
-    return QMessageBox::question(parent, title, text, QMessageBox::Yes | QMessageBox::No,
-                                 QMessageBox::No) == QMessageBox::Yes;
-}
-
-// Shown measurements the archive does not hold: keep them first (the
-// default), erase them anyway, or stop.
-UnarchivedChoice askUnarchived(QWidget *parent, const QList<const Measurement *> &records)
-{
-    QList<int> slotNumbers;
-    for (const Measurement *m : records)
-        slotNumbers.append(m->number);
-    QMessageBox box(
-        QMessageBox::Warning, QCoreApplication::translate("MainformArchive", "Nicht archiviert"),
-        QCoreApplication::translate("MainformArchive",
-                                    "Diese Messungen sind nicht im Archiv: %1\n"
-                                    "Nach dem Löschen auf dem Gerät gibt es sie nirgends mehr.")
-            .arg(WorkflowText::slotNumbers(slotNumbers)),
-        QMessageBox::NoButton, parent);
-    QPushButton *archiveFirst =
-        box.addButton(QCoreApplication::translate("MainformArchive", "Zuerst archivieren"),
-                      QMessageBox::AcceptRole);
-    QPushButton *eraseAnyway =
-        box.addButton(QCoreApplication::translate("MainformArchive", "Ohne Archiv löschen"),
-                      QMessageBox::DestructiveRole);
-    box.addButton(QMessageBox::Cancel);
-    box.setDefaultButton(archiveFirst);
-    box.exec();
-    if (box.clickedButton() == archiveFirst)
-        return UnarchivedChoice::ArchiveFirst;
-    return box.clickedButton() == eraseAnyway ? UnarchivedChoice::EraseAnyway
-                                              : UnarchivedChoice::Stop;
-}
-
-// Measurements nobody has read are never erased: offers to transfer them
-// first (the default); nothing is erased either way.
-bool askTransferFirst(QWidget *parent, const QList<int> &slotNumbers)
-{
-    QMessageBox box(
-        QMessageBox::Warning, QCoreApplication::translate("MainformArchive", "Nicht übertragen"),
-        WorkflowText::unread(slotNumbers) + QLatin1Char('\n') + WorkflowText::nothingErased(),
-        QMessageBox::NoButton, parent);
-    QPushButton *transferFirst =
-        box.addButton(QCoreApplication::translate("MainformArchive", "Zuerst übertragen"),
-                      QMessageBox::AcceptRole);
-    box.addButton(QMessageBox::Cancel);
-    box.setDefaultButton(transferFirst);
-    box.exec();
-    return box.clickedButton() == transferFirst;
-}
-
-} // namespace
 
 void Mainform::on_actionGewaehlteMessungloeschen_triggered()
 {
@@ -91,19 +29,6 @@ void Mainform::on_actionAlleMessungenloeschen_triggered()
         runDeviceJob(DeleteAllJob);
 }
 
-EraseDecisions Mainform::eraseDecisions()
-{
-    EraseDecisions decisions;
-    decisions.unarchived = [this](const QList<const Measurement *> &records) {
-        return askUnarchived(this, records);
-    };
-    decisions.eraseOthersThanUnread = [this](const QList<int> &slotNumbers) {
-        m_transferRequested = askTransferFirst(this, slotNumbers);
-        return false;
-    };
-    return decisions;
-}
-
 void Mainform::deleteSelectedMeasurement()
 {
     if (!deviceConnected || !busyGuard.tryAcquire())
@@ -115,7 +40,8 @@ void Mainform::deleteSelectedMeasurement()
         EraseRequest request;
         request.slotNumbers = {number};
         request.shown = &measurements;
-        showEraseOutcome(workflow->erase(request, eraseDecisions(), {}), false);
+        showEraseOutcome(workflow->erase(request, askingOperator(this, &m_transferRequested), {}),
+                         false);
     }
     busyGuard.release();
 }
@@ -132,8 +58,8 @@ void Mainform::deleteAllMeasurements()
 
     EraseRequest request;
     request.shown = &measurements;
-    const EraseOutcome outcome =
-        workflow->erase(request, eraseDecisions(), [&progress](int done, int total) {
+    const EraseOutcome outcome = workflow->erase(
+        request, askingOperator(this, &m_transferRequested), [&progress](int done, int total) {
             // A visible window-modal dialog lets the event loop run here.
             progress.setMaximum(total);
             progress.setValue(done);
@@ -155,10 +81,11 @@ void Mainform::showEraseOutcome(const EraseOutcome &outcome, bool all)
                 : WorkflowText::wrongGauge(outcome.erase.gaugeSerialNr, measurements.serialNr));
         return;
     }
-    rebuildArchiveRows();
+    m_archiveBrowser->rebuildRows();
     if (!outcome.archive.ok()) {
-        errorMessage->showMessage(WorkflowText::archiveProblem(outcome.archive, archive->path()) +
-                                  QLatin1Char('\n') + WorkflowText::nothingErased());
+        errorMessage->showMessage(
+            WorkflowText::archiveProblem(outcome.archive, measurementArchive()->path()) +
+            QLatin1Char('\n') + WorkflowText::nothingErased());
         return;
     }
     if (!outcome.incompleteSlots.isEmpty()) {
@@ -170,25 +97,13 @@ void Mainform::showEraseOutcome(const EraseOutcome &outcome, bool all)
         return;
     if (all && outcome.ok()) {
         // The archive's rows stay.
-        if (deviceItemIndex.isValid())
-            treeModel->removeRow(deviceItemIndex.row());
+        treeModel->removeDeviceRow();
         ui->treeView->viewport()->update();
         showEmptySelection();
     } else {
-        removeErasedRows(outcome.erase.erasedSlots);
+        treeModel->removeMeasurementRows(outcome.erase.erasedSlots);
+        ui->treeView->viewport()->update();
     }
     if (!outcome.notErased.isEmpty())
         errorMessage->showMessage(WorkflowText::notErased(outcome.notErased));
-}
-
-void Mainform::removeErasedRows(const QList<int> &slotNumbers)
-{
-    QStandardItem *deviceRow = treeModel->itemFromIndex(deviceItemIndex);
-    if (!deviceRow)
-        return;
-    for (int row = deviceRow->rowCount() - 1; row >= 0; --row) {
-        if (slotNumbers.contains(deviceRow->child(row)->data(MeasurementNumberRole).toInt()))
-            deviceRow->removeRow(row);
-    }
-    ui->treeView->viewport()->update();
 }

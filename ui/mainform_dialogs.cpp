@@ -2,6 +2,7 @@
 #include "ui/mainform.h"
 
 #include "settings/statusini.h"
+#include "ui/archivebrowser.h"
 #include "ui/infodialog.h"
 #include "ui/settingsdialog.h"
 
@@ -11,7 +12,7 @@ void Mainform::on_actionEinstellungen_triggered()
     SettingsDialog dialog(status, this);
     dialog.exec();
     if (status->archivePath != archivePath)
-        openArchive();
+        m_archiveBrowser->open();
 }
 
 void Mainform::on_actionInfo_triggered()

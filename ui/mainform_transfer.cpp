@@ -3,6 +3,9 @@
 
 #include "device/gaugesession.h"
 #include "device/protocol.h"
+#include "ui/archivebrowser.h"
+#include "ui/measurementpage.h"
+#include "ui/measurementtree.h"
 #include "ui_mainform.h"
 #include "workflow/gaugeworkflow.h"
 #include "workflow/workflowtexts.h"
@@ -10,20 +13,6 @@
 #include <QApplication>
 #include <QErrorMessage>
 #include <QProgressDialog>
-#include <QStandardItemModel>
-
-namespace {
-
-const QString kDeviceRowText = QStringLiteral("Tensimo Parl");
-
-QStandardItem *newTreeItem(const QString &text, int number)
-{
-    auto *item = new QStandardItem(text);
-    item->setData(number, MeasurementNumberRole);
-    return item;
-}
-
-} // namespace
 
 void Mainform::runDeviceJob(int job)
 {
@@ -38,7 +27,7 @@ void Mainform::runDeviceJob(int job)
     if (!deviceConnected)
         errorMessage->showMessage(tr("Verbindung zum Gerät konnte nicht hergestellt werden!"));
     ui->frame2->setEnabled(deviceConnected);
-    enableFrameForBrowsing();
+    m_archiveBrowser->enableFrameForBrowsing();
     // The job takes the guard itself.
     busyGuard.release();
 
@@ -82,9 +71,9 @@ void Mainform::transferData()
             progress.setValue(done);
             return !progress.wasCanceled();
         });
-    showIdentity();
-    showArchiveOutcome(outcome);
-    addMeasurementRows();
+    m_page->showIdentity(measurements);
+    m_archiveBrowser->showTransferOutcome(outcome, !measurements.records.isEmpty());
+    treeModel->addMeasurementRows(measurements);
     progress.close();
 
     const QString failure = WorkflowText::transferFailed(outcome.read);
@@ -93,30 +82,10 @@ void Mainform::transferData()
     busyGuard.release();
 }
 
-void Mainform::showIdentity()
-{
-    ui->labelSerialNr->setText(QString::fromLatin1(measurements.serialNr));
-    ui->labelSwVersion->setText(QString::fromLatin1(measurements.swVersion));
-}
-
 void Mainform::resetTree()
 {
     measurements.clear();
-    treeModel->clear();
-    QStandardItem *deviceRow = newTreeItem(kDeviceRowText, 0);
-    treeModel->appendRow(deviceRow);
-    deviceItemIndex = deviceRow->index();
-    ui->treeView->expand(deviceItemIndex);
-    rebuildArchiveRows();
+    ui->treeView->expand(treeModel->resetToDevice());
+    m_archiveBrowser->rebuildRows();
     showEmptySelection();
-}
-
-void Mainform::addMeasurementRows()
-{
-    QStandardItem *deviceRow = treeModel->itemFromIndex(deviceItemIndex);
-    for (const Measurement *measurement : qAsConst(measurements.records)) {
-        if (measurement->number != 0)
-            deviceRow->appendRow(
-                newTreeItem(measurementRowText(*measurement), measurement->number));
-    }
 }

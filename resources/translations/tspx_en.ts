@@ -667,7 +667,7 @@ Tool</translation>
 <context>
     <name>Mainform</name>
     <message>
-        <location filename="../../ui/mainform_transfer.cpp" line="+34"/>
+        <location filename="../../ui/mainform_transfer.cpp" line="+23"/>
         <source>Verbindung zum Gerät wird hergestellt...</source>
         <translation>Connecting to the device...</translation>
     </message>
@@ -682,7 +682,7 @@ Tool</translation>
         <translation>Transferring data...</translation>
     </message>
     <message>
-        <location filename="../../ui/mainform_delete.cpp" line="+82"/>
+        <location filename="../../ui/mainform_delete.cpp" line="+20"/>
         <source>Messung löschen</source>
         <translation>Delete measurement</translation>
     </message>
@@ -702,8 +702,8 @@ Tool</translation>
         <translation>Do you really want to delete ALL measurements on the device?</translation>
     </message>
     <message>
-        <location line="+22"/>
-        <location line="+16"/>
+        <location line="+9"/>
+        <location line="+17"/>
         <source>Daten werden gelöscht...</source>
         <translation>Deleting data...</translation>
     </message>
@@ -795,7 +795,7 @@ Tool</translation>
         <translation>Please enter a designation for the printout: </translation>
     </message>
     <message>
-        <location filename="../../ui/mainform_export.cpp" line="+66"/>
+        <location filename="../../ui/exportwriter.cpp" line="+44"/>
         <source>CSV-Datei (*.CSV)</source>
         <translation>CSV file (*.CSV)</translation>
     </message>
@@ -805,7 +805,7 @@ Tool</translation>
         <translation>Export data</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+14"/>
         <source>Daten werden exportiert...</source>
         <translation>Exporting data...</translation>
     </message>
@@ -815,17 +815,17 @@ Tool</translation>
         <translation>Data exported.</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>Daten wurden nicht exportiert.</source>
         <translation>Data not exported.</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>Die Datei &apos;%1&apos; konnte nicht geschrieben werden!</source>
         <translation>The file &apos;%1&apos; could not be written!</translation>
     </message>
     <message>
-        <location filename="../../ui/mainform_report.cpp" line="+18"/>
+        <location filename="../../ui/reportcommands.cpp" line="+26"/>
         <source>PDF-Datei</source>
         <translation>PDF file</translation>
     </message>
@@ -835,22 +835,22 @@ Tool</translation>
         <translation>Save PDF file</translation>
     </message>
     <message>
-        <location filename="../../ui/mainform_analysis.cpp" line="+126"/>
+        <location filename="../../ui/analysispanel.cpp" line="+117"/>
         <source>Referenz</source>
         <translation>Reference</translation>
     </message>
     <message>
-        <location line="+93"/>
+        <location line="+69"/>
         <source>Excel-Arbeitsmappe</source>
         <translation>Excel workbook</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>Als Excel-Datei exportieren</source>
         <translation>Export as Excel file</translation>
     </message>
     <message>
-        <location filename="../../ui/mainform_export.cpp" line="-34"/>
+        <location filename="../../ui/exportwriter.cpp" line="-38"/>
         <source>Keine Messungen zum Exportieren vorhanden.</source>
         <translation>There are no measurements to export.</translation>
     </message>
@@ -858,27 +858,27 @@ Tool</translation>
 <context>
     <name>MainformArchive</name>
     <message>
-        <location filename="../../ui/mainform_archive.cpp" line="+93"/>
+        <location filename="../../ui/archivebrowser.cpp" line="+127"/>
         <source>Die Archivdatei &apos;%1&apos; war beschädigt. Sie wurde unverändert nach &apos;%2&apos; verschoben; ein neues Archiv wurde angelegt.</source>
         <translation>The archive file &apos;%1&apos; was damaged. It was moved unchanged to &apos;%2&apos;; a new archive was created.</translation>
     </message>
     <message>
-        <location line="+207"/>
+        <location line="+182"/>
         <source>CSV-Datei (*.CSV)</source>
         <translation>CSV file (*.CSV)</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>CSV-Dateien ins Archiv importieren</source>
         <translation>Import CSV files into the archive</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="-242"/>
         <source>%1: kann nicht gelesen werden.</source>
         <translation>%1: cannot be read.</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+3"/>
         <source>%1: keine Exportdatei dieses Programms.</source>
         <translation>%1: not an export file of this program.</translation>
     </message>
@@ -893,22 +893,22 @@ Tool</translation>
         <translation>%1: holds no complete measurement.</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>%1: %2 Messungen, %3 neu archiviert, %4 waren schon im Archiv.</source>
         <translation>%1: %2 measurements, %3 newly archived, %4 were already in the archive.</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+243"/>
         <source>Import ins Archiv</source>
         <translation>Import into the archive</translation>
     </message>
     <message>
-        <location line="-10"/>
+        <location line="-234"/>
         <source>%1: Messung %2 nicht archiviert: %3.</source>
         <translation>%1: measurement %2 not archived: %3.</translation>
     </message>
     <message>
-        <location filename="../../ui/mainform_delete.cpp" line="-89"/>
+        <location filename="../../ui/erasequestions.cpp" line="+38"/>
         <source>Nicht archiviert</source>
         <translation>Not archived</translation>
     </message>

@@ -667,7 +667,7 @@ Tool</translation>
 <context>
     <name>Mainform</name>
     <message>
-        <location filename="../../ui/mainform_transfer.cpp" line="+34"/>
+        <location filename="../../ui/mainform_transfer.cpp" line="+23"/>
         <source>Verbindung zum Gerät wird hergestellt...</source>
         <translation>Connexion à l&apos;appareil en cours...</translation>
     </message>
@@ -682,7 +682,7 @@ Tool</translation>
         <translation>Transfert des données en cours...</translation>
     </message>
     <message>
-        <location filename="../../ui/mainform_delete.cpp" line="+82"/>
+        <location filename="../../ui/mainform_delete.cpp" line="+20"/>
         <source>Messung löschen</source>
         <translation>Supprimer la mesure</translation>
     </message>
@@ -702,8 +702,8 @@ Tool</translation>
         <translation>Voulez-vous vraiment supprimer TOUTES les mesures de l&apos;appareil ?</translation>
     </message>
     <message>
-        <location line="+22"/>
-        <location line="+16"/>
+        <location line="+9"/>
+        <location line="+17"/>
         <source>Daten werden gelöscht...</source>
         <translation>Suppression des données en cours...</translation>
     </message>
@@ -795,7 +795,7 @@ Tool</translation>
         <translation>Veuillez saisir une désignation pour l&apos;impression : </translation>
     </message>
     <message>
-        <location filename="../../ui/mainform_export.cpp" line="+66"/>
+        <location filename="../../ui/exportwriter.cpp" line="+44"/>
         <source>CSV-Datei (*.CSV)</source>
         <translation>Fichier CSV (*.CSV)</translation>
     </message>
@@ -805,7 +805,7 @@ Tool</translation>
         <translation>Exporter les données</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+14"/>
         <source>Daten werden exportiert...</source>
         <translation>Exportation des données en cours...</translation>
     </message>
@@ -815,17 +815,17 @@ Tool</translation>
         <translation>Données exportées.</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>Daten wurden nicht exportiert.</source>
         <translation>Données non exportées.</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>Die Datei &apos;%1&apos; konnte nicht geschrieben werden!</source>
         <translation>Impossible d&apos;écrire le fichier «&#xa0;%1&#xa0;»&#xa0;!</translation>
     </message>
     <message>
-        <location filename="../../ui/mainform_report.cpp" line="+18"/>
+        <location filename="../../ui/reportcommands.cpp" line="+26"/>
         <source>PDF-Datei</source>
         <translation>Fichier PDF</translation>
     </message>
@@ -835,22 +835,22 @@ Tool</translation>
         <translation>Enregistrer le fichier PDF</translation>
     </message>
     <message>
-        <location filename="../../ui/mainform_analysis.cpp" line="+126"/>
+        <location filename="../../ui/analysispanel.cpp" line="+117"/>
         <source>Referenz</source>
         <translation>Référence</translation>
     </message>
     <message>
-        <location line="+93"/>
+        <location line="+69"/>
         <source>Excel-Arbeitsmappe</source>
         <translation>Classeur Excel</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>Als Excel-Datei exportieren</source>
         <translation>Exporter en fichier Excel</translation>
     </message>
     <message>
-        <location filename="../../ui/mainform_export.cpp" line="-34"/>
+        <location filename="../../ui/exportwriter.cpp" line="-38"/>
         <source>Keine Messungen zum Exportieren vorhanden.</source>
         <translation>Aucune mesure à exporter.</translation>
     </message>
@@ -858,27 +858,27 @@ Tool</translation>
 <context>
     <name>MainformArchive</name>
     <message>
-        <location filename="../../ui/mainform_archive.cpp" line="+93"/>
+        <location filename="../../ui/archivebrowser.cpp" line="+127"/>
         <source>Die Archivdatei &apos;%1&apos; war beschädigt. Sie wurde unverändert nach &apos;%2&apos; verschoben; ein neues Archiv wurde angelegt.</source>
         <translation>Le fichier d&apos;archive &apos;%1&apos; était endommagé. Il a été déplacé tel quel vers &apos;%2&apos; ; une nouvelle archive a été créée.</translation>
     </message>
     <message>
-        <location line="+207"/>
+        <location line="+182"/>
         <source>CSV-Datei (*.CSV)</source>
         <translation>Fichier CSV (*.CSV)</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>CSV-Dateien ins Archiv importieren</source>
         <translation>Importer des fichiers CSV dans l&apos;archive</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="-242"/>
         <source>%1: kann nicht gelesen werden.</source>
         <translation>%1 : illisible.</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+3"/>
         <source>%1: keine Exportdatei dieses Programms.</source>
         <translation>%1 : pas un fichier d&apos;export de ce programme.</translation>
     </message>
@@ -893,22 +893,22 @@ Tool</translation>
         <translation>%1 : ne contient aucune mesure complète.</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>%1: %2 Messungen, %3 neu archiviert, %4 waren schon im Archiv.</source>
         <translation>%1 : %2 mesures, %3 nouvellement archivées, %4 étaient déjà dans l&apos;archive.</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+243"/>
         <source>Import ins Archiv</source>
         <translation>Importation dans l&apos;archive</translation>
     </message>
     <message>
-        <location line="-10"/>
+        <location line="-234"/>
         <source>%1: Messung %2 nicht archiviert: %3.</source>
         <translation>%1 : mesure %2 non archivée : %3.</translation>
     </message>
     <message>
-        <location filename="../../ui/mainform_delete.cpp" line="-89"/>
+        <location filename="../../ui/erasequestions.cpp" line="+38"/>
         <source>Nicht archiviert</source>
         <translation>Non archivé</translation>
     </message>

@@ -667,7 +667,7 @@ Tool</translation>
 <context>
     <name>Mainform</name>
     <message>
-        <location filename="../../ui/mainform_transfer.cpp" line="+34"/>
+        <location filename="../../ui/mainform_transfer.cpp" line="+23"/>
         <source>Verbindung zum Gerät wird hergestellt...</source>
         <translation>Connessione allo strumento in corso...</translation>
     </message>
@@ -682,7 +682,7 @@ Tool</translation>
         <translation>Trasferimento dati in corso...</translation>
     </message>
     <message>
-        <location filename="../../ui/mainform_delete.cpp" line="+82"/>
+        <location filename="../../ui/mainform_delete.cpp" line="+20"/>
         <source>Messung löschen</source>
         <translation>Elimina misura</translation>
     </message>
@@ -702,8 +702,8 @@ Tool</translation>
         <translation>Eliminare davvero TUTTE le misure sullo strumento?</translation>
     </message>
     <message>
-        <location line="+22"/>
-        <location line="+16"/>
+        <location line="+9"/>
+        <location line="+17"/>
         <source>Daten werden gelöscht...</source>
         <translation>Eliminazione dati in corso...</translation>
     </message>
@@ -795,7 +795,7 @@ Tool</translation>
         <translation>Inserire una denominazione per la stampa: </translation>
     </message>
     <message>
-        <location filename="../../ui/mainform_export.cpp" line="+66"/>
+        <location filename="../../ui/exportwriter.cpp" line="+44"/>
         <source>CSV-Datei (*.CSV)</source>
         <translation>File CSV (*.CSV)</translation>
     </message>
@@ -805,7 +805,7 @@ Tool</translation>
         <translation>Esporta dati</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+14"/>
         <source>Daten werden exportiert...</source>
         <translation>Esportazione dati in corso...</translation>
     </message>
@@ -815,17 +815,17 @@ Tool</translation>
         <translation>Dati esportati.</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>Daten wurden nicht exportiert.</source>
         <translation>Dati non esportati.</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>Die Datei &apos;%1&apos; konnte nicht geschrieben werden!</source>
         <translation>Impossibile scrivere il file &apos;%1&apos;!</translation>
     </message>
     <message>
-        <location filename="../../ui/mainform_report.cpp" line="+18"/>
+        <location filename="../../ui/reportcommands.cpp" line="+26"/>
         <source>PDF-Datei</source>
         <translation>File PDF</translation>
     </message>
@@ -835,22 +835,22 @@ Tool</translation>
         <translation>Salva file PDF</translation>
     </message>
     <message>
-        <location filename="../../ui/mainform_analysis.cpp" line="+126"/>
+        <location filename="../../ui/analysispanel.cpp" line="+117"/>
         <source>Referenz</source>
         <translation>Riferimento</translation>
     </message>
     <message>
-        <location line="+93"/>
+        <location line="+69"/>
         <source>Excel-Arbeitsmappe</source>
         <translation>Cartella di lavoro Excel</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>Als Excel-Datei exportieren</source>
         <translation>Esporta come file Excel</translation>
     </message>
     <message>
-        <location filename="../../ui/mainform_export.cpp" line="-34"/>
+        <location filename="../../ui/exportwriter.cpp" line="-38"/>
         <source>Keine Messungen zum Exportieren vorhanden.</source>
         <translation>Nessuna misura da esportare.</translation>
     </message>
@@ -858,27 +858,27 @@ Tool</translation>
 <context>
     <name>MainformArchive</name>
     <message>
-        <location filename="../../ui/mainform_archive.cpp" line="+93"/>
+        <location filename="../../ui/archivebrowser.cpp" line="+127"/>
         <source>Die Archivdatei &apos;%1&apos; war beschädigt. Sie wurde unverändert nach &apos;%2&apos; verschoben; ein neues Archiv wurde angelegt.</source>
         <translation>Il file d&apos;archivio &apos;%1&apos; era danneggiato. È stato spostato senza modifiche in &apos;%2&apos;; è stato creato un nuovo archivio.</translation>
     </message>
     <message>
-        <location line="+207"/>
+        <location line="+182"/>
         <source>CSV-Datei (*.CSV)</source>
         <translation>File CSV (*.CSV)</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>CSV-Dateien ins Archiv importieren</source>
         <translation>Importa file CSV nell&apos;archivio</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="-242"/>
         <source>%1: kann nicht gelesen werden.</source>
         <translation>%1: impossibile leggerlo.</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+3"/>
         <source>%1: keine Exportdatei dieses Programms.</source>
         <translation>%1: non è un file di esportazione di questo programma.</translation>
     </message>
@@ -893,22 +893,22 @@ Tool</translation>
         <translation>%1: non contiene alcuna misurazione completa.</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>%1: %2 Messungen, %3 neu archiviert, %4 waren schon im Archiv.</source>
         <translation>%1: %2 misurazioni, %3 archiviate ora, %4 erano già nell&apos;archivio.</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+243"/>
         <source>Import ins Archiv</source>
         <translation>Importazione nell&apos;archivio</translation>
     </message>
     <message>
-        <location line="-10"/>
+        <location line="-234"/>
         <source>%1: Messung %2 nicht archiviert: %3.</source>
         <translation>%1: misura %2 non archiviata: %3.</translation>
     </message>
     <message>
-        <location filename="../../ui/mainform_delete.cpp" line="-89"/>
+        <location filename="../../ui/erasequestions.cpp" line="+38"/>
         <source>Nicht archiviert</source>
         <translation>Non archiviato</translation>
     </message>

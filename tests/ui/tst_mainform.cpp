@@ -11,8 +11,10 @@
 #include <QErrorMessage>
 #include <QLocale>
 #include <QPointer>
+#include <QScrollBar>
 #include <QStandardItemModel>
 #include <QTest>
+#include <QTextEdit>
 #include <qwt_plot_curve.h>
 #include <qwt_scale_div.h>
 
@@ -62,6 +64,7 @@ private slots:
     void closingMaximizedStoresOnlyTheFlag();
     void closingStoresNegativePositionsAsZero();
     void quitActionClosesAndDestructionDeletesTheErrorWindow();
+    void errorWindowShowsTwoLinesWithoutScrolling();
 
 private:
     void show();
@@ -302,6 +305,20 @@ void TestMainform::quitActionClosesAndDestructionDeletesTheErrorWindow()
     QVERIFY(errorWindow && !errorWindow->parent());
     m_window.reset();
     QVERIFY(errorWindow.isNull());
+}
+
+void TestMainform::errorWindowShowsTwoLinesWithoutScrolling()
+{
+    QErrorMessage *errors = m_window->errorWindow();
+    errors->showMessage(
+        QStringLiteral("Das Archiv '/home/bediener/.config/tspx/Messungen/archive.sqlite' kann "
+                       "nicht geschrieben werden: database is locked\n"
+                       "Die übertragenen Messungen sind nicht archiviert."));
+    QVERIFY(QTest::qWaitForWindowExposed(errors));
+    const QTextEdit *text = errors->findChild<QTextEdit *>();
+    QCOMPARE(text->verticalScrollBar()->maximum(), 0);
+    QCOMPARE(text->horizontalScrollBar()->maximum(), 0);
+    errors->close();
 }
 
 QTEST_MAIN(TestMainform)

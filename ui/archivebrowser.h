@@ -1,0 +1,85 @@
+#pragma once
+
+#include "measurement/devicedata.h"
+#include "measurement/measurementset.h"
+
+#include <QList>
+#include <QModelIndex>
+#include <QObject>
+#include <QString>
+
+class ArchiveFilterBar;
+class MeasurementArchive;
+class QErrorMessage;
+class QStandardItemModel;
+class QTreeView;
+class StatusIni;
+struct ArchiveStatus;
+struct TransferOutcome;
+
+// The measurement archive in the window: opening it and saying what went
+// wrong, the "Archiv" rows under the filter bar, the archived measurement
+// shown, exports of archived groups, report designations and the CSV import.
+// What the window must do in turn it is told through the signals.
+class ArchiveBrowser : public QObject
+{
+    Q_OBJECT
+
+public:
+    // What the browser works in; all of it outlives the browser.
+    struct Parts
+    {
+        QWidget *window = nullptr;
+        QWidget *frame = nullptr;
+        QTreeView *tree = nullptr;
+        QStandardItemModel *model = nullptr;
+        StatusIni *status = nullptr;
+        QErrorMessage *errors = nullptr;
+    };
+
+    explicit ArchiveBrowser(const Parts &parts, QObject *parent = nullptr);
+    ~ArchiveBrowser() override;
+
+    ArchiveBrowser(const ArchiveBrowser &) = delete;
+    ArchiveBrowser &operator=(const ArchiveBrowser &) = delete;
+
+    MeasurementArchive *archive() const { return m_archive; }
+    ArchiveFilterBar *filterBar() const { return m_filterBar; }
+    // The "Archiv" row (invalid while the archive is closed or empty).
+    QModelIndex rootIndex() const;
+    bool rowSelected() const;
+    // The archived measurement shown (one record, or none).
+    const DeviceData &shown() const { return m_shown; }
+
+    // Opens the archive at the path of the settings; problems are said.
+    void open();
+    // A transfer's archiving: a failure said, success logged.
+    void showTransferOutcome(const TransferOutcome &outcome, bool anyRecords);
+    void rebuildRows();
+    // Loads and shows the archived row (or clears the values).
+    void showRow(const QModelIndex &index);
+    // "All" on an archive row: the group it heads, or the day of a measurement.
+    void exportGroup();
+    // The designation typed in for a report of `current` (of `gauge`, unless
+    // an archive row is shown) goes with the measurement into the archive.
+    void storeDesignation(const QString &designation, const DeviceData &gauge, int current);
+    void importCsv();
+    // The tree can be used whenever it has something to show.
+    void enableFrameForBrowsing();
+
+signals:
+    void measurementShown(const Measurement &measurement, double factor, const QString &unit);
+    void measurementCleared();
+    void exportRequested(const QList<const Measurement *> &records, const DeviceData &source);
+
+private:
+    void reportProblem(const QString &text);
+    QString errorText(const ArchiveStatus &status) const;
+    bool load(const QList<qint64> &ids, DeviceData &into);
+
+    Parts m_parts;
+    MeasurementArchive *m_archive;
+    ArchiveFilterBar *m_filterBar;
+    DeviceData m_shown;
+    qint64 m_shownId = 0;
+};

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "measurement/measurement.h"
+#include "workflow/eraserequest.h"
+
+#include <QList>
+#include <QString>
+
+class QWidget;
+
+// The questions the window asks before measurements are erased on the gauge.
+
+// Erasing cannot be undone: true only when the operator chose Yes on purpose.
+bool confirmedByOperator(QWidget *parent, const QString &title, const QString &text);
+// Shown measurements the archive does not hold: keep them first (the
+// default), erase them anyway, or stop.
+UnarchivedChoice askUnarchived(QWidget *parent, const QList<const Measurement *> &records);
+// Measurements nobody has read are never erased: true when the operator wants
+// them transferred first (the default).
+bool askTransferFirst(QWidget *parent, const QList<int> &slotNumbers);
+// The erase's decisions put to the operator; `transferRequested` is set when
+// unread measurements are to be transferred first.
+EraseDecisions askingOperator(QWidget *parent, bool *transferRequested);

@@ -1,0 +1,76 @@
+#include "ui/measurementpage.h"
+
+#include "plot/forceplot.h"
+#include "ui_mainform.h"
+
+#include <qwt_plot_curve.h>
+#include <qwt_plot_grid.h>
+
+namespace {
+
+constexpr int kMeasurementPage = 0;
+constexpr int kDevicePage = 1;
+
+} // namespace
+
+MeasurementPage::MeasurementPage(Ui::MainForm *ui) : ui(ui)
+{
+    ui->stackedWidgetMeas->setCurrentIndex(kMeasurementPage);
+    const ForcePlotItems items = configureForcePlot(ui->qwtPlot, ui->stackedWidgetMeas->font());
+    m_curve = items.curve;
+    m_grid = items.grid;
+}
+
+MeasurementPage::~MeasurementPage()
+{
+    m_grid->detach();
+    delete m_grid;
+    m_curve->detach();
+    delete m_curve;
+}
+
+void MeasurementPage::showValues(const Measurement &measurement, double factor, const QString &unit)
+{
+    ui->labelMeasN->setText(QString::number(measurement.number));
+    ui->labelMeasDate->setText(formatMeasurementDate(measurement.dateText));
+    ui->labelMeasTime->setText(formatMeasurementTime(measurement.timeText));
+    ui->labelForceStart->setText(formatForce(measurement.forceStart, factor, unit));
+    ui->labelForceMax->setText(formatForce(measurement.forceMax, factor, unit));
+    ui->labelForceEnd->setText(formatForce(measurement.forceEnd, factor, unit));
+    ui->labelForceAvg->setText(formatForce(measurement.forceAvg, factor, unit));
+    showForceCurve(ui->qwtPlot, m_curve, measurement, factor, unit);
+    ui->stackedWidgetMeas->setEnabled(true);
+    ui->stackedWidgetMeas->setCurrentIndex(kMeasurementPage);
+}
+
+void MeasurementPage::clearValues()
+{
+    ui->labelSerialNr->clear();
+    clearShown();
+    ui->stackedWidgetMeas->setEnabled(false);
+    ui->stackedWidgetMeas->setCurrentIndex(kMeasurementPage);
+}
+
+void MeasurementPage::clearShown()
+{
+    for (QLabel *label : {ui->labelMeasN, ui->labelMeasDate, ui->labelMeasTime, ui->labelForceStart,
+                          ui->labelForceMax, ui->labelForceEnd, ui->labelForceAvg})
+        label->clear();
+    clearForceCurve(m_curve);
+}
+
+void MeasurementPage::showValuesPage()
+{
+    ui->stackedWidgetMeas->setCurrentIndex(kMeasurementPage);
+}
+
+void MeasurementPage::showDevicePage()
+{
+    ui->stackedWidgetMeas->setCurrentIndex(kDevicePage);
+}
+
+void MeasurementPage::showIdentity(const DeviceData &gauge)
+{
+    ui->labelSerialNr->setText(QString::fromLatin1(gauge.serialNr));
+    ui->labelSwVersion->setText(QString::fromLatin1(gauge.swVersion));
+}

@@ -1,0 +1,59 @@
+#include "ui/measurementtree.h"
+
+namespace {
+
+const QString kDeviceRowText = QStringLiteral("Tensimo Parl");
+
+QStandardItem *newTreeItem(const QString &text, int number)
+{
+    auto *item = new QStandardItem(text);
+    item->setData(number, MeasurementNumberRole);
+    return item;
+}
+
+} // namespace
+
+int MeasurementTree::numberAt(const QModelIndex &index)
+{
+    if (!index.isValid())
+        return 0;
+    bool isInt = false;
+    const int number = index.data(MeasurementNumberRole).toInt(&isInt);
+    return isInt && number > 0 ? number : 0;
+}
+
+QModelIndex MeasurementTree::resetToDevice()
+{
+    clear();
+    QStandardItem *deviceRow = newTreeItem(kDeviceRowText, 0);
+    appendRow(deviceRow);
+    m_deviceIndex = deviceRow->index();
+    return m_deviceIndex;
+}
+
+void MeasurementTree::addMeasurementRows(const DeviceData &gauge)
+{
+    QStandardItem *deviceRow = itemFromIndex(m_deviceIndex);
+    for (const Measurement *measurement : gauge.records) {
+        if (measurement->number != 0)
+            deviceRow->appendRow(
+                newTreeItem(measurementRowText(*measurement), measurement->number));
+    }
+}
+
+void MeasurementTree::removeMeasurementRows(const QList<int> &slotNumbers)
+{
+    QStandardItem *deviceRow = itemFromIndex(m_deviceIndex);
+    if (!deviceRow)
+        return;
+    for (int row = deviceRow->rowCount() - 1; row >= 0; --row) {
+        if (slotNumbers.contains(deviceRow->child(row)->data(MeasurementNumberRole).toInt()))
+            deviceRow->removeRow(row);
+    }
+}
+
+void MeasurementTree::removeDeviceRow()
+{
+    if (m_deviceIndex.isValid())
+        removeRow(m_deviceIndex.row());
+}

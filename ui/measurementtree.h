@@ -1,0 +1,32 @@
+#pragma once
+
+#include "measurement/devicedata.h"
+
+#include <QList>
+#include <QPersistentModelIndex>
+#include <QStandardItemModel>
+
+// The window's tree: the gauge's row with a row per measurement (its number
+// in MeasurementNumberRole) and, beside it, the archive's rows.
+class MeasurementTree : public QStandardItemModel
+{
+    Q_OBJECT
+
+public:
+    using QStandardItemModel::QStandardItemModel;
+
+    // The measurement number of a row; 0 for none, a top row or an archive row.
+    static int numberAt(const QModelIndex &index);
+
+    // Invalid while the tree has no gauge row.
+    QModelIndex deviceIndex() const { return m_deviceIndex; }
+    // Everything goes; the gauge's row comes back empty.
+    QModelIndex resetToDevice();
+    void addMeasurementRows(const DeviceData &gauge);
+    void removeMeasurementRows(const QList<int> &slotNumbers);
+    // The archive's rows stay.
+    void removeDeviceRow();
+
+private:
+    QPersistentModelIndex m_deviceIndex;
+};
