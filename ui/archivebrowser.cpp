@@ -330,3 +330,15 @@ void ArchiveBrowser::importCsv()
                              archiveText(QT_TRANSLATE_NOOP("MainformArchive", "Import ins Archiv")),
                              report.join(QLatin1Char('\n')));
 }
+
+const DeviceData &ArchiveBrowser::reportData(const DeviceData &gauge) const
+{
+    return rowSelected() ? m_shown : gauge;
+}
+
+int ArchiveBrowser::reportNumber(int current) const
+{
+    if (!rowSelected())
+        return current;
+    return m_shown.records.size() == 1 ? m_shown.records.first()->number : 0;
+}

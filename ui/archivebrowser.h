@@ -50,6 +50,10 @@ public:
     bool rowSelected() const;
     // The archived measurement shown (one record, or none).
     const DeviceData &shown() const { return m_shown; }
+    // What the report commands work on: the archived measurement shown, or
+    // the gauge's list and its `current` measurement.
+    const DeviceData &reportData(const DeviceData &gauge) const;
+    int reportNumber(int current) const;
 
     // Opens the archive at the path of the settings; problems are said.
     void open();

@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QErrorMessage>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -84,4 +85,31 @@ EraseDecisions askingOperator(QWidget *parent, bool *transferRequested)
         return false;
     };
     return decisions;
+}
+
+ErasedRows reportEraseOutcome(const EraseOutcome &outcome, bool all,
+                              const QByteArray &shownSerialNr, const QString &archivePath,
+                              QErrorMessage *errors)
+{
+    const EraseResult &erase = outcome.erase;
+    QString stopMessage;
+    if (erase.wrongGauge)
+        stopMessage = erase.serialNrUnread
+                          ? WorkflowText::serialNrUnread()
+                          : WorkflowText::wrongGauge(erase.gaugeSerialNr, shownSerialNr);
+    else if (!outcome.archive.ok())
+        stopMessage = WorkflowText::archiveProblem(outcome.archive, archivePath) +
+                      QLatin1Char('\n') + WorkflowText::nothingErased();
+    else if (!outcome.incompleteSlots.isEmpty())
+        stopMessage = WorkflowText::incompleteNotArchived(outcome.incompleteSlots);
+    if (!stopMessage.isEmpty()) {
+        errors->showMessage(stopMessage);
+        return ErasedRows::Keep;
+    }
+    // A cancelled erase keeps the rows: the list is read anew.
+    if (outcome.stopped || erase.cancelled)
+        return ErasedRows::Keep;
+    if (!outcome.notErased.isEmpty())
+        errors->showMessage(WorkflowText::notErased(outcome.notErased));
+    return all && outcome.ok() ? ErasedRows::RemoveDevice : ErasedRows::RemoveErased;
 }

@@ -6,6 +6,7 @@
 #include <QList>
 #include <QString>
 
+class QErrorMessage;
 class QWidget;
 
 // The questions the window asks before measurements are erased on the gauge.
@@ -21,3 +22,17 @@ bool askTransferFirst(QWidget *parent, const QList<int> &slotNumbers);
 // The erase's decisions put to the operator; `transferRequested` is set when
 // unread measurements are to be transferred first.
 EraseDecisions askingOperator(QWidget *parent, bool *transferRequested);
+
+// What the tree does after an erase.
+enum class ErasedRows
+{
+    Keep,         // nothing erased, or the erase stopped: the list is read anew
+    RemoveDevice, // all erased: the gauge's row goes, the archive's stay
+    RemoveErased, // the rows of the erased slots go
+};
+
+// Tells the operator what an erase left undone (on `errors`) and what the
+// tree must do. `shownSerialNr` is the list's gauge, `archivePath` the archive's.
+ErasedRows reportEraseOutcome(const EraseOutcome &outcome, bool all,
+                              const QByteArray &shownSerialNr, const QString &archivePath,
+                              QErrorMessage *errors);

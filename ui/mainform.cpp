@@ -3,20 +3,18 @@
 #include "device/gaugesession.h"
 #include "settings/statusini.h"
 #include "ui/archivetree.h"
+#include "ui/commandstates.h"
 #include "ui/errorwindow.h"
 #include "ui/exportwriter.h"
 #include "ui/measurementpage.h"
 #include "ui/measurementtree.h"
 #include "ui/reportcommands.h"
+#include "ui/windowgeometry.h"
 #include "ui_mainform.h"
 #include "workflow/gaugeworkflow.h"
 
-#include <QCloseEvent>
 #include <QErrorMessage>
-#include <QShowEvent>
 #include <QStandardItemModel>
-
-#include <algorithm>
 
 Mainform::Mainform(ConfigIni *config, StatusIni *status, const QString &versionText,
                    QWidget *parent)
@@ -28,7 +26,8 @@ Mainform::Mainform(ConfigIni *config, StatusIni *status, const QString &versionT
 
     ui->frame2->setEnabled(false);
     ui->treeView->setModel(treeModel);
-    setMeasurementActionsEnabled(false, false);
+    m_commands = std::make_unique<CommandStates>(ui);
+    m_commands->forGaugeRow(false, false);
     m_page = new MeasurementPage(ui);
     m_exportWriter = new ExportWriter(this, statusBar(), status, errorMessage);
     setUpAnalysis();
@@ -39,6 +38,7 @@ Mainform::Mainform(ConfigIni *config, StatusIni *status, const QString &versionT
     connect(ui->treeView->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &Mainform::selectionChanged);
     setUpArchive();
+    setUpDeviceJob();
 }
 
 Mainform::~Mainform()
@@ -73,7 +73,7 @@ void Mainform::showMeasurement(int number)
         else
             m_page->clearValues();
     }
-    setMeasurementActionsEnabled(number != 0, true);
+    m_commands->forGaugeRow(number != 0, true);
 }
 
 QStandardItemModel *Mainform::model() const
@@ -92,30 +92,19 @@ void Mainform::showEmptySelection()
     measSelected(ui->treeView->currentIndex(), QModelIndex());
 }
 
-void Mainform::setMeasurementActionsEnabled(bool selected, bool all)
-{
-    for (QAction *action :
-         {ui->actionDruckvorschau, ui->actionDrucken, ui->actionAlsPDFspeichern,
-          ui->actionGewaehlteMessungexportieren, ui->actionGewaehlteMessungloeschen})
-        action->setEnabled(selected);
-    ui->actionAlleMessungenexportieren->setEnabled(all);
-    ui->actionAlleMessungenloeschen->setEnabled(all);
-}
-
 void Mainform::setLinkTiming(const LinkTiming &timing)
 {
-    if (!busyGuard.tryAcquire())
+    if (m_job->isRunning())
         return;
     delete workflow;
     delete session;
     session = new GaugeSession(timing);
     workflow = new GaugeWorkflow(*session, *measurementArchive(), *status);
-    busyGuard.release();
 }
 
 void Mainform::on_buttonTransfer_clicked()
 {
-    runDeviceJob(TransferJob);
+    transferData();
 }
 
 void Mainform::measSelected(const QModelIndex &current, const QModelIndex & /*previous*/)
@@ -136,24 +125,13 @@ void Mainform::clearStatusBar()
 void Mainform::showEvent(QShowEvent *event)
 {
     QMainWindow::showEvent(event);
-    if (!firstShow)
-        return;
+    if (firstShow)
+        restoreWindowGeometry(*this, *status);
     firstShow = false;
-    move(status->formPosX, status->formPosY);
-    resize(status->formWidth, status->formHeight);
-    if (status->formMaximized)
-        showMaximized();
 }
 
 void Mainform::closeEvent(QCloseEvent *event)
 {
-    // A maximized window keeps the last normal geometry in the file.
-    if (!isMaximized()) {
-        status->formPosX = std::max(0, x());
-        status->formPosY = std::max(0, y());
-        status->formWidth = width();
-        status->formHeight = height();
-    }
-    status->formMaximized = isMaximized();
+    keepWindowGeometry(*this, *status);
     QMainWindow::closeEvent(event);
 }

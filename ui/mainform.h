@@ -1,20 +1,21 @@
 #pragma once
 
-#include "device/gaugesession.h"
+#include "device/linktiming.h"
 #include "measurement/devicedata.h"
 #include "measurement/measurementset.h"
+#include "ui/devicejob.h"
 
-#include <QList>
 #include <QMainWindow>
-#include <QPrinter>
-#include <QSemaphore>
 #include <QString>
+#include <memory>
 
 class AnalysisPanel;
+class CommandStates;
 class ArchiveBrowser;
 class ArchiveFilterBar;
 class ConfigIni;
 class ExportWriter;
+class GaugeSession;
 class GaugeWorkflow;
 class MeasurementArchive;
 class MeasurementPage;
@@ -24,6 +25,7 @@ class PlotAnalysis;
 class QErrorMessage;
 class QItemSelection;
 class QModelIndex;
+class QPrinter;
 class QStandardItemModel;
 class QwtPlotCurve;
 class ReportCommands;
@@ -36,21 +38,14 @@ class MainForm;
 
 // The program's only top-level window: the gauge and its measurements in a
 // tree, the selected measurement's values and force/time curve, the menus and
-// the transfer button. Runs the device jobs and keeps its own geometry in the
-// status file.
+// the transfer button: a shell that wires the window's components (the tree
+// model, the measurement page, the analysis panel, the archive browser, the
+// device job) to the workflow, and keeps its own geometry in the status file.
 class Mainform : public QMainWindow
 {
     Q_OBJECT
 
 public:
-    // The jobs runDeviceJob runs between connecting and disconnecting.
-    enum DeviceJob
-    {
-        TransferJob = 0,
-        DeleteSelectedJob = 1,
-        DeleteAllJob = 2,
-    };
-
     Mainform(ConfigIni *config, StatusIni *status, const QString &versionText,
              QWidget *parent = nullptr);
     ~Mainform() override;
@@ -116,16 +111,13 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
-    // Device jobs: connect, run the job, disconnect. A job started while
-    // another runs (through the event loop of a progress dialog) does nothing.
-    void runDeviceJob(int job);
+    // Device jobs (DeviceJob): connect, the work, disconnect; then the
+    // transfer an erase's operator asked for.
+    void setUpDeviceJob();
+    void runDeviceJob(const QString &progressText, bool withDialog, const DeviceJob::Work &work);
     void transferData();
-    void deleteSelectedMeasurement();
-    void deleteAllMeasurements();
 
-    // Transfer steps.
     void resetTree();
-    // Deletion steps.
     void showEraseOutcome(const EraseOutcome &outcome, bool all);
 
     // The archive: every transfer kept, browsed under "Archiv" (ArchiveBrowser).
@@ -133,16 +125,11 @@ private:
     void tearDownArchive();
     void setUpReports();
     void showArchivedRow(const QModelIndex &index);
-    void storeReportDesignation(const QString &designation);
-    // The measurements the report commands work on: the archived one shown, or the gauge's.
-    const DeviceData &reportData() const;
-    int reportNumber() const;
 
     // After the tree was rebuilt or emptied, which drops the current row
     // without a word to the selection: the page and the actions follow the
     // empty selection, and no erased or replaced measurement stays on screen.
     void showEmptySelection();
-    void setMeasurementActionsEnabled(bool selected, bool all);
 
     // The analysis of the selection (AnalysisPanel).
     void setUpAnalysis();
@@ -151,8 +138,8 @@ private:
 
     QString versionText;
     bool firstShow = true;
-    bool deviceConnected = false;
-    QSemaphore busyGuard{1};
+    DeviceJob *m_job = nullptr;
+    std::unique_ptr<CommandStates> m_commands;
     GaugeSession *session = nullptr;
     ConfigIni *config;
     StatusIni *status;

@@ -3,6 +3,7 @@
 #include "ui/mainform.h"
 
 #include "ui/analysispanel.h"
+#include "ui/commandstates.h"
 #include "ui/exportwriter.h"
 #include "ui/measurementpage.h"
 #include "ui_mainform.h"
@@ -15,12 +16,7 @@ void Mainform::setUpAnalysis()
         new AnalysisPanel({this, ui->qwtPlot, m_page->curve(), ui->statisticsView, ui->treeView,
                            ui->actionReferenzFesthalten, &measurements, status,
                            [this] { showMeasurement(currentMeasurementNumber()); }});
-    // The Excel export covers all measurements when no measurement row is
-    // selected, so it is there whenever exporting all is.
-    ui->actionExcelExportieren->setEnabled(ui->actionAlleMessungenexportieren->isEnabled());
-    connect(ui->actionAlleMessungenexportieren, &QAction::changed, this, [this] {
-        ui->actionExcelExportieren->setEnabled(ui->actionAlleMessungenexportieren->isEnabled());
-    });
+    m_commands->followExportOfAll();
     connect(m_analysisPanel, &AnalysisPanel::cursorMoved, this,
             [this](const QString &readout) { statusBar()->showMessage(readout); });
 }
@@ -61,11 +57,7 @@ void Mainform::updateAnalysis()
         m_page->showValuesPage();
     // The values of one measurement make room for the diagram of several.
     ui->frameMeasGraph->setVisible(!shown.several);
-    // The commands on the selection cover several rows; deleting stays with the current one.
-    const bool selection = shown.several || currentMeasurementNumber() != 0;
-    for (QAction *action : {ui->actionDruckvorschau, ui->actionDrucken, ui->actionAlsPDFspeichern,
-                            ui->actionGewaehlteMessungexportieren})
-        action->setEnabled(selection);
+    m_commands->forSelection(shown.several || currentMeasurementNumber() != 0);
 }
 
 void Mainform::on_actionGesamtansicht_triggered()

@@ -3,6 +3,7 @@
 
 #include "ui/archivebrowser.h"
 #include "ui/archivetree.h"
+#include "ui/commandstates.h"
 #include "ui/exportwriter.h"
 #include "ui/measurementpage.h"
 #include "ui/measurementtree.h"
@@ -60,32 +61,8 @@ void Mainform::showArchivedRow(const QModelIndex &index)
     m_archiveBrowser->showRow(index);
     // The device page keeps the gauge's serial number.
     ui->labelSerialNr->setText(QString::fromLatin1(measurements.serialNr));
-    // Commands on the gauge's selected slot do not apply to the archive.
-    const bool shown = !m_archiveBrowser->shown().records.isEmpty();
-    for (QAction *action : {ui->actionDruckvorschau, ui->actionDrucken, ui->actionAlsPDFspeichern,
-                            ui->actionGewaehlteMessungexportieren})
-        action->setEnabled(shown);
-    ui->actionGewaehlteMessungloeschen->setEnabled(false);
-    ui->actionAlleMessungenexportieren->setEnabled(!archiveIdsAt(index).isEmpty());
-    ui->actionAlleMessungenloeschen->setEnabled(treeModel->deviceIndex().isValid());
-}
-
-const DeviceData &Mainform::reportData() const
-{
-    return m_archiveBrowser->rowSelected() ? m_archiveBrowser->shown() : measurements;
-}
-
-int Mainform::reportNumber() const
-{
-    if (!m_archiveBrowser->rowSelected())
-        return currentMeasurementNumber();
-    const DeviceData &shown = m_archiveBrowser->shown();
-    return shown.records.size() == 1 ? shown.records.first()->number : 0;
-}
-
-void Mainform::storeReportDesignation(const QString &designation)
-{
-    m_archiveBrowser->storeDesignation(designation, measurements, currentMeasurementNumber());
+    m_commands->forArchiveRow(!m_archiveBrowser->shown().records.isEmpty(),
+                              !archiveIdsAt(index).isEmpty(), treeModel->deviceIndex().isValid());
 }
 
 void Mainform::on_actionArchivImportieren_triggered()

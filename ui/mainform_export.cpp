@@ -18,10 +18,7 @@ void Mainform::on_actionGewaehlteMessungexportieren_triggered()
         m_exportWriter->exportCsv(selection.records, measurements);
         return;
     }
-    const int number = currentMeasurementNumber();
-    if (number == 0)
-        return;
-    if (Measurement *record = findMeasurement(measurements.records, number))
+    if (Measurement *record = findMeasurement(measurements.records, currentMeasurementNumber()))
         m_exportWriter->exportCsv({record}, measurements);
 }
 

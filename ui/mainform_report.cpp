@@ -1,16 +1,22 @@
 // The report commands are ReportCommands'; here they are wired in.
 #include "ui/mainform.h"
 
+#include "ui/archivebrowser.h"
 #include "ui/reportcommands.h"
 #include "ui_mainform.h"
 
 void Mainform::setUpReports()
 {
     ReportCommands::Source source;
-    source.data = [this]() -> const DeviceData & { return reportData(); };
-    source.number = [this] { return reportNumber(); };
+    source.data = [this]() -> const DeviceData & {
+        return m_archiveBrowser->reportData(measurements);
+    };
+    source.number = [this] { return m_archiveBrowser->reportNumber(currentMeasurementNumber()); };
     source.selection = [this] { return selectedSet(); };
-    source.storeDesignation = [this](const QString &d) { storeReportDesignation(d); };
+    // The designation typed in for a report goes with the measurement into the archive.
+    source.storeDesignation = [this](const QString &designation) {
+        m_archiveBrowser->storeDesignation(designation, measurements, currentMeasurementNumber());
+    };
     m_reports = new ReportCommands(this, ui->qwtPlot, plotAnalysis(), status, errorMessage, source);
 }
 

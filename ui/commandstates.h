@@ -1,0 +1,30 @@
+#pragma once
+
+namespace Ui {
+class MainForm;
+}
+
+// Which of the window's commands apply to what the tree shows: one place for
+// the rules, whatever row or selection the operator is on.
+class CommandStates
+{
+public:
+    explicit CommandStates(Ui::MainForm *ui);
+
+    // A gauge's row: `selected` a measurement (else the device row or none);
+    // `all` whether the list's commands on all measurements apply.
+    void forGaugeRow(bool selected, bool all);
+    // Several measurements selected, or one: the commands on the selection.
+    void forSelection(bool any);
+    // An archive row: `shown` a measurement loaded, `group` measurements
+    // under it, `gaugeListed` the gauge's row still there.
+    void forArchiveRow(bool shown, bool group, bool gaugeListed);
+    // The Excel export follows the export of all measurements.
+    void followExportOfAll();
+
+private:
+    // Report and export of the current measurement or selection.
+    void setSelectionCommands(bool enabled);
+
+    Ui::MainForm *m_ui;
+};
