@@ -7,6 +7,7 @@
 //   bench_largeplot [--runs N] [--samples N]
 #include "benchsupport.h"
 #include "configfolder.h"
+#include "ui/measurementtree.h"
 
 #include "measurement/measurement.h"
 #include "plot/forcecurve.h"

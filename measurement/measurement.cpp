@@ -69,12 +69,6 @@ void sortNewestFirst(QList<Measurement *> &list)
     std::stable_sort(list.begin(), list.end(), isNewerThan);
 }
 
-QString measurementRowText(const Measurement &m)
-{
-    return QLatin1Char('#') + QString::number(m.number) + QStringLiteral(" - ") +
-           formatMeasurementDate(m.dateText) + QLatin1Char(' ') + formatMeasurementTime(m.timeText);
-}
-
 Measurement *findMeasurement(const QList<Measurement *> &list, int number)
 {
     Measurement *found = nullptr;

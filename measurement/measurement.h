@@ -40,9 +40,6 @@ constexpr quint32 kMostSamplesPerMeasurement = 16 * 1024 * 1024;
 // The product name: the device row of the tree and the first cell of an export.
 constexpr char kDeviceName[] = "Tensimo Parl";
 
-// Item data role of a tree row: the measurement number (0 for the device row).
-constexpr int MeasurementNumberRole = Qt::UserRole + 1;
-
 // Dates and times as the device sends them.
 QDate measurementDate(const QByteArray &dateText);
 QTime measurementTime(const QByteArray &timeText);
@@ -61,7 +58,5 @@ bool isNewerThan(const Measurement *a, const Measurement *b);
 // Sorts newest first; records with the same date and time keep their order.
 void sortNewestFirst(QList<Measurement *> &list);
 
-// The tree row text "#%0 - %1 %2" of a measurement.
-QString measurementRowText(const Measurement &m);
 // The record with that number (the last one when several have it), or null.
 Measurement *findMeasurement(const QList<Measurement *> &list, int number);

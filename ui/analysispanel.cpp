@@ -6,6 +6,7 @@
 #include "plot/overlayplot.h"
 #include "plot/plotanalysis.h"
 #include "settings/statusini.h"
+#include "ui/measurementtree.h"
 #include "ui/statisticsview.h"
 
 #include <QAction>

@@ -1,5 +1,6 @@
 #include "ui/archivetree.h"
 
+#include "ui/measurementtree.h"
 #include <QCoreApplication>
 #include <QLocale>
 #include <QModelIndex>

@@ -1,5 +1,11 @@
 #include "ui/measurementtree.h"
 
+QString measurementRowText(const Measurement &m)
+{
+    return QLatin1Char('#') + QString::number(m.number) + QStringLiteral(" - ") +
+           formatMeasurementDate(m.dateText) + QLatin1Char(' ') + formatMeasurementTime(m.timeText);
+}
+
 namespace {
 
 const QString kDeviceRowText = QStringLiteral("Tensimo Parl");

@@ -6,6 +6,12 @@
 #include <QPersistentModelIndex>
 #include <QStandardItemModel>
 
+// Item data role of a tree row: the measurement number (0 for the device row).
+constexpr int MeasurementNumberRole = Qt::UserRole + 1;
+
+// The row text "#%0 - %1 %2" of a measurement.
+QString measurementRowText(const Measurement &m);
+
 // The window's tree: the gauge's row with a row per measurement (its number
 // in MeasurementNumberRole) and, beside it, the archive's rows.
 class MeasurementTree : public QStandardItemModel

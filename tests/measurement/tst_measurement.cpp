@@ -17,7 +17,6 @@ private slots:
     void forcesInTheShownUnit();
     void fixedNumbersRoundLikeQt();
     void deviceDatesAndTimes();
-    void rowText();
     void newerThan();
     void sortIsNewestFirstAndStable();
     void findByNumber();
@@ -153,18 +152,6 @@ void TestMeasurement::deviceDatesAndTimes()
     QCOMPARE(measurementDateTime(m), QDateTime(QDate(2017, 1, 24), QTime(16, 11, 58)));
     m.dateText = "24.01.2017";
     QVERIFY(!measurementDateTime(m).isValid());
-}
-
-void TestMeasurement::rowText()
-{
-    Measurement m(7);
-    m.dateText = "24;01;2017";
-    m.timeText = "16;11;58";
-    QCOMPARE(measurementRowText(m), QStringLiteral("#7 - 24.01.17 16:11"));
-    Measurement bad(50);
-    bad.dateText = "24.01.2017";
-    bad.timeText = "09;05;00";
-    QCOMPARE(measurementRowText(bad), QStringLiteral("#50 -  09:05"));
 }
 
 void TestMeasurement::newerThan()

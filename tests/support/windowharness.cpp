@@ -4,6 +4,7 @@
 #include "settings/configini.h"
 #include "settings/statusini.h"
 #include "ui/mainform.h"
+#include "ui/measurementtree.h"
 #include "ui_mainform.h"
 
 #include <QErrorMessage>

@@ -13,6 +13,7 @@
 #include "settings/datafolder.h"
 #include "settings/statusini.h"
 #include "ui/mainform.h"
+#include "ui/measurementtree.h"
 #include "ui/settingsdialog.h"
 #include "ui_mainform.h"
 

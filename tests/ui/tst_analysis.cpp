@@ -4,6 +4,7 @@
 // level-of-detail drawing, and the selection's CSV, Excel and PDF files.
 #include "configfolder.h"
 #include "modalanswerer.h"
+#include "ui/measurementtree.h"
 #include "windowharness.h"
 #include "workbookreader.h"
 

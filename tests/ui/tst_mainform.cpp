@@ -6,6 +6,7 @@
 #include "settings/configini.h"
 #include "settings/statusini.h"
 #include "ui/mainform.h"
+#include "ui/measurementtree.h"
 #include "ui_mainform.h"
 
 #include <QErrorMessage>
@@ -65,6 +66,7 @@ private slots:
     void closingStoresNegativePositionsAsZero();
     void quitActionClosesAndDestructionDeletesTheErrorWindow();
     void errorWindowShowsTwoLinesWithoutScrolling();
+    void rowText();
 
 private:
     void show();
@@ -319,6 +321,19 @@ void TestMainform::errorWindowShowsTwoLinesWithoutScrolling()
     QCOMPARE(text->verticalScrollBar()->maximum(), 0);
     QCOMPARE(text->horizontalScrollBar()->maximum(), 0);
     errors->close();
+}
+
+void TestMainform::rowText()
+{
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    Measurement m(7);
+    m.dateText = "24;01;2017";
+    m.timeText = "16;11;58";
+    QCOMPARE(measurementRowText(m), QStringLiteral("#7 - 24.01.17 16:11"));
+    Measurement bad(50);
+    bad.dateText = "24.01.2017";
+    bad.timeText = "09;05;00";
+    QCOMPARE(measurementRowText(bad), QStringLiteral("#50 -  09:05"));
 }
 
 QTEST_MAIN(TestMainform)

@@ -7,6 +7,7 @@
 #include "measurement/measurement.h"
 #include "sim/portlink.h"
 #include "ui/mainform.h"
+#include "ui/measurementtree.h"
 #include "ui_mainform.h"
 
 #include <QApplication>
@@ -14,9 +15,9 @@
 #include <QLocale>
 #include <QProgressDialog>
 #include <QStandardItemModel>
+#include <QTest>
 #include <QTextEdit>
 #include <QTimer>
-#include <QTest>
 #include <qwt_plot_curve.h>
 #include <qwt_scale_div.h>
 
