@@ -3,7 +3,6 @@
 #include "archive/archiveschema.h"
 #include "archive/sampleblob.h"
 #include "base/log.h"
-#include "settings/settingspaths.h"
 
 #include <QAtomicInt>
 #include <QDir>
@@ -113,13 +112,6 @@ MeasurementArchive::MeasurementArchive() : m_connection(nextConnectionName()) {}
 MeasurementArchive::~MeasurementArchive()
 {
     close();
-}
-
-QString MeasurementArchive::pathFor(const QString &configured)
-{
-    if (!configured.isEmpty())
-        return configured;
-    return settingsFolder() + QLatin1Char('/') + QLatin1String(kFileName);
 }
 
 QSqlDatabase MeasurementArchive::database() const

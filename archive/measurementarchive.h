@@ -28,8 +28,6 @@ public:
     MeasurementArchive(const MeasurementArchive &) = delete;
     MeasurementArchive &operator=(const MeasurementArchive &) = delete;
 
-    // The archive at `path` in the settings folder, or `configured` when set.
-    static QString pathFor(const QString &configured);
 
     // Opens (creating the file and its folder when missing) and brings the
     // schema to the current version. A damaged file is moved aside, never

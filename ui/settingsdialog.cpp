@@ -1,10 +1,10 @@
 #include "ui/settingsdialog.h"
 
-#include "archive/measurementarchive.h"
 #include "measurement/devicedata.h"
 #include "measurement/seriesstatistics.h"
 #include "settings/statusini.h"
 #include "ui_settingsdialog.h"
+#include "workflow/archivepath.h"
 
 #include <QFile>
 #include <QFileDialog>
@@ -94,7 +94,7 @@ void SettingsDialog::refresh()
         row.upper->setText(QString::fromLatin1(texts.upper));
     }
     // The archive's fields are read back on OK; an empty path means the default file.
-    m_ui->editArchivePath->setText(MeasurementArchive::pathFor(m_status->archivePath));
+    m_ui->editArchivePath->setText(archiveFilePath(*m_status));
     m_ui->cbQuickTransfer->setChecked(m_status->quickTransfer);
 }
 
@@ -121,7 +121,7 @@ void SettingsDialog::accept()
     const QString archivePath = m_ui->editArchivePath->text().trimmed();
     // The default stays the default, so the file follows the settings folder.
     m_status->archivePath =
-        archivePath == MeasurementArchive::pathFor(QString()) ? QString() : archivePath;
+        archivePath == defaultArchivePath() ? QString() : archivePath;
     m_status->quickTransfer = m_ui->cbQuickTransfer->isChecked();
     m_status->save(); // a failed save keeps the values for this run
     QDialog::accept();

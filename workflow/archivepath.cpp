@@ -6,7 +6,10 @@
 
 QString archiveFilePath(const StatusIni &status)
 {
-    if (!status.archivePath.isEmpty())
-        return status.archivePath;
+    return status.archivePath.isEmpty() ? defaultArchivePath() : status.archivePath;
+}
+
+QString defaultArchivePath()
+{
     return settingsFolder() + QLatin1Char('/') + QLatin1String(MeasurementArchive::kFileName);
 }

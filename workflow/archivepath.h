@@ -5,5 +5,7 @@
 class StatusIni;
 
 // Where the archive lives: the status file's archivePath when set, else
-// "archive.sqlite" in the settings folder.
+// the default.
 QString archiveFilePath(const StatusIni &status);
+// "archive.sqlite" in the settings folder.
+QString defaultArchivePath();

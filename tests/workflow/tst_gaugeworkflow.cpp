@@ -226,8 +226,11 @@ void TestGaugeWorkflow::everySlotAskedForIsErasedOrNamed()
 void TestGaugeWorkflow::eraseNeedsTheArchive()
 {
     Rig rig(gaugeMemory(kCurveA));
+    // The default file lies in the settings folder; a path set is taken as it is.
+    QVERIFY(rig.workflow.archivePath().endsWith("/Kavro/TensimoParl/archive.sqlite"));
     // A folder where the file should be: the archive cannot be opened.
     rig.status.archivePath = rig.config.path() + "/archive-folder";
+    QCOMPARE(rig.workflow.archivePath(), rig.status.archivePath);
     QVERIFY(QDir().mkpath(rig.status.archivePath));
     EraseRequest request;
     const EraseOutcome outcome = rig.erase(request);
