@@ -133,11 +133,8 @@ QString reportDiagramHtml(const QString &diagramFileName, int width)
 
 } // namespace
 
-QString reportValuesHtml(const DeviceData &device, const Measurement &record,
-                         const QString &logoFragment, const QString &headerLine,
-                         const QString &designation)
+QString reportHead(const QString &logoFragment, const QString &headerLine)
 {
-    const QString emptyRow = QStringLiteral("<tr><td>&nbsp;</td><td></td></tr>\n");
     QString html;
     html += QStringLiteral("<span style=\"font-family: 'Sans Serif'; font-size: 11pt;\">\n");
     html += QStringLiteral("<table width='100%'>\n");
@@ -145,6 +142,15 @@ QString reportValuesHtml(const DeviceData &device, const Measurement &record,
             QStringLiteral("&nbsp;</td><td align='right'>") + headerLine.toHtmlEscaped() +
             QStringLiteral("</td></tr>\n");
     html += QStringLiteral("</table>\n<hr>\n<h1 align='center'>Tensimo Parl</h1>\n<p>&nbsp;</p>\n");
+    return html;
+}
+
+QString reportValuesHtml(const DeviceData &device, const Measurement &record,
+                         const QString &logoFragment, const QString &headerLine,
+                         const QString &designation)
+{
+    const QString emptyRow = QStringLiteral("<tr><td>&nbsp;</td><td></td></tr>\n");
+    QString html = reportHead(logoFragment, headerLine);
     html += QStringLiteral("<table width='100%'>\n");
     html += QStringLiteral("<tr><td width='30%'>&nbsp;</td><td width='70%'>&nbsp;</td></tr>\n");
     html += valueRow(QCoreApplication::translate("Mainform", "Seriennummer Gerät:"),

@@ -61,6 +61,9 @@ private:
     mutable QString m_lastDesignation;
 };
 
+// The head of every report page: logo and header line, rule, heading.
+QString reportHead(const QString &logoFragment, const QString &headerLine);
+
 // The report's HTML down to the values table: logo and header line, heading,
 // serial number, number, designation, date, time and the four forces.
 QString reportValuesHtml(const DeviceData &device, const Measurement &record,

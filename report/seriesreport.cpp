@@ -1,6 +1,7 @@
 #include "report/seriesreport.h"
 
 #include "measurement/statisticstable.h"
+#include "report/report.h"
 
 #include <QCoreApplication>
 #include <QStringList>
@@ -26,18 +27,6 @@ QString valueCell(const QString &text)
 QString textCell(const QString &text)
 {
     return QStringLiteral("<td>") + text.toHtmlEscaped() + QStringLiteral("</td>");
-}
-
-QString reportHead(const QString &logoFragment, const QString &headerLine)
-{
-    QString html;
-    html += QStringLiteral("<span style=\"font-family: 'Sans Serif'; font-size: 11pt;\">\n");
-    html += QStringLiteral("<table width='100%'>\n");
-    html += QStringLiteral("<tr><td align='left'>") + logoFragment +
-            QStringLiteral("&nbsp;</td><td align='right'>") + headerLine.toHtmlEscaped() +
-            QStringLiteral("</td></tr>\n");
-    html += QStringLiteral("</table>\n<hr>\n<h1 align='center'>Tensimo Parl</h1>\n<p>&nbsp;</p>\n");
-    return html;
 }
 
 QString measurementTable(const MeasurementSet &set, const StatisticsTable &content)
