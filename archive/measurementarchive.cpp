@@ -1,5 +1,6 @@
 #include "archive/measurementarchive.h"
 
+#include "archive/archivebrowsing.h"
 #include "archive/archiveschema.h"
 #include "archive/sampleblob.h"
 #include "base/log.h"
@@ -175,7 +176,14 @@ ArchiveStatus MeasurementArchive::openFile(int busyTimeoutMs)
     // committed data intact. A read-only file keeps its mode; writes report it.
     exec(QStringLiteral("PRAGMA journal_mode=WAL"));
     exec(QStringLiteral("PRAGMA synchronous=FULL"));
-    return migrate();
+    status = migrate();
+    if (!status.ok())
+        return status;
+    // Without them browsing is slow, not wrong (a read-only file may lack them).
+    const ArchiveStatus indexed = ArchiveBrowsing::createIndexes(m_connection);
+    if (!indexed.ok())
+        logLine("MeasurementArchive::open: " + indexed.detail.toLocal8Bit());
+    return status;
 }
 
 ArchiveStatus MeasurementArchive::checkIntegrity()

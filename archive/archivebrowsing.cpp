@@ -1,0 +1,228 @@
+#include "archive/archivebrowsing.h"
+
+#include "archive/measurementarchive.h"
+
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QVariant>
+#include <algorithm>
+
+namespace {
+
+const QString kIsoDate = QStringLiteral("yyyy-MM-dd");
+
+// The browsing index (serial number, then the ISO date and time) comes with
+// the schema. Designations are rare: a partial index holds only the
+// measurements that have one, so searching them reads little.
+const QStringList kIndexes = {
+    QStringLiteral("CREATE INDEX IF NOT EXISTS measurement_designated ON measurement"
+                   " (serial_nr, taken_at, designation) WHERE designation <> ''"),
+};
+
+// LIKE's pattern for a part of a text, any case: both sides go through lower().
+QString containsPattern(const QString &part)
+{
+    QString escaped = part.toLower();
+    escaped.replace(QLatin1Char('!'), QStringLiteral("!!"));
+    escaped.replace(QLatin1Char('%'), QStringLiteral("!%"));
+    escaped.replace(QLatin1Char('_'), QStringLiteral("!_"));
+    return QLatin1Char('%') + escaped + QLatin1Char('%');
+}
+
+// A text column's value; never NULL, which would match nothing.
+QString textValue(const QByteArray &bytes)
+{
+    return bytes.isEmpty() ? QString(QLatin1String("")) : QString::fromLatin1(bytes);
+}
+
+const QString kContains = QStringLiteral(" LIKE ? ESCAPE '!'");
+
+// The WHERE clause of one gauge's matches.
+struct Conditions
+{
+    QString sql;
+    QVariantList values;
+
+    Conditions(const ArchiveGauge &gauge, const ArchiveFilter &filter)
+        : sql(QStringLiteral(" WHERE serial_nr = ?")),
+          values{textValue(gauge.serialNr)}
+    {
+        if (filter.from.isValid())
+            add(QStringLiteral("taken_at >= ?"), filter.from.toString(kIsoDate));
+        if (filter.to.isValid())
+            add(QStringLiteral("taken_at < ?"), filter.to.addDays(1).toString(kIsoDate));
+        QStringList parts;
+        if (!filter.designation.isEmpty())
+            parts << filter.designation;
+        if (!filter.text.isEmpty() && !gauge.textInSerial)
+            parts << filter.text;
+        if (!parts.isEmpty())
+            sql += QStringLiteral(" AND designation <> ''");
+        for (const QString &part : qAsConst(parts))
+            add(QStringLiteral("lower(designation)") + kContains, containsPattern(part));
+    }
+
+    void add(const QString &condition, const QVariant &value)
+    {
+        sql += QStringLiteral(" AND ") + condition;
+        values << value;
+    }
+
+    void restrictToDay(const QDate &day)
+    {
+        if (!day.isValid()) {
+            sql += QStringLiteral(" AND taken_at IS NULL");
+            return;
+        }
+        add(QStringLiteral("taken_at >= ?"), day.toString(kIsoDate));
+        add(QStringLiteral("taken_at < ?"), day.addDays(1).toString(kIsoDate));
+    }
+};
+
+} // namespace
+
+bool narrowsMeasurements(const ArchiveFilter &filter)
+{
+    return !filter.text.isEmpty() || !filter.designation.isEmpty() || filter.from.isValid() ||
+           filter.to.isValid();
+}
+
+ArchiveStatus ArchiveBrowsing::createIndexes(const QString &connectionName)
+{
+    QSqlQuery query(QSqlDatabase::database(connectionName, false));
+    for (const QString &statement : kIndexes) {
+        if (!query.exec(statement))
+            return archiveStatusOf(query.lastError().nativeErrorCode(), query.lastError().text());
+    }
+    return {};
+}
+
+QSqlQuery ArchiveBrowsing::run(const QString &sql, const QVariantList &values,
+                               ArchiveStatus *status)
+{
+    if (m_observer)
+        m_observer(sql, values);
+    QSqlQuery query(QSqlDatabase::database(m_connection, false));
+    query.setForwardOnly(true);
+    bool ok = query.prepare(sql);
+    for (const QVariant &value : values)
+        query.addBindValue(value);
+    ok = ok && query.exec();
+    if (!ok && status)
+        *status = archiveStatusOf(query.lastError().nativeErrorCode(), query.lastError().text());
+    return query;
+}
+
+std::optional<ArchiveGauge> ArchiveBrowsing::nextGauge(const QByteArray *after,
+                                                       const ArchiveFilter &filter,
+                                                       ArchiveStatus *status)
+{
+    // One step along the index from the last gauge: a few look-ups for the
+    // gauges of a million measurements, where DISTINCT would read them all.
+    const QString sql =
+        QStringLiteral("SELECT serial_nr, lower(serial_nr)") + kContains +
+        QStringLiteral(", lower(serial_nr)") + kContains +
+        QStringLiteral(" FROM measurement WHERE serial_nr %1 ? ORDER BY serial_nr LIMIT 1")
+            .arg(after ? QStringLiteral(">") : QStringLiteral(">="));
+    const QVariantList values{containsPattern(filter.text), containsPattern(filter.serialNr),
+                              textValue(after ? *after : QByteArray())};
+    QSqlQuery query = run(sql, values, status);
+    if (!query.isActive() || !query.next())
+        return std::nullopt;
+    ArchiveGauge gauge;
+    gauge.serialNr = query.value(0).toString().toLatin1();
+    gauge.textInSerial = !filter.text.isEmpty() && query.value(1).toBool();
+    if (!filter.serialNr.isEmpty() && !query.value(2).toBool())
+        gauge.count = 0; // left out by the serial number
+    return gauge;
+}
+
+int ArchiveBrowsing::countUpTo(const ArchiveGauge &gauge, const ArchiveFilter &filter, int limit,
+                               ArchiveStatus *status)
+{
+    const Conditions where(gauge, filter);
+    QSqlQuery query = run(QStringLiteral("SELECT count(*) FROM (SELECT 1 FROM measurement") +
+                              where.sql + QStringLiteral(" LIMIT ?) AS hits"),
+                          where.values + QVariantList{limit}, status);
+    return query.isActive() && query.next() ? query.value(0).toInt() : 0;
+}
+
+bool ArchiveBrowsing::isEmpty()
+{
+    return !nextGauge(nullptr, {}, nullptr).has_value();
+}
+
+QList<ArchiveGauge> ArchiveBrowsing::gauges(const ArchiveFilter &filter, int countLimit,
+                                            ArchiveStatus *status)
+{
+    QList<ArchiveGauge> list;
+    const bool counted = countLimit > 0 || narrowsMeasurements(filter);
+    std::optional<ArchiveGauge> gauge = nextGauge(nullptr, filter, status);
+    while (gauge) {
+        const QByteArray serialNr = gauge->serialNr;
+        if (gauge->count != 0 && counted)
+            gauge->count = countUpTo(*gauge, filter, std::max(countLimit, 1), status);
+        if (gauge->count != 0)
+            list.append(*gauge);
+        gauge = nextGauge(&serialNr, filter, status);
+    }
+    return list;
+}
+
+QList<ArchiveDay> ArchiveBrowsing::days(const ArchiveGauge &gauge, const ArchiveFilter &filter,
+                                        ArchiveStatus *status)
+{
+    const Conditions where(gauge, filter);
+    QSqlQuery query = run(QStringLiteral("SELECT substr(taken_at, 1, 10), count(*) FROM measurement") +
+                              where.sql + QStringLiteral(" GROUP BY substr(taken_at, 1, 10)"),
+                          where.values, status);
+    QList<ArchiveDay> list;
+    while (query.isActive() && query.next()) {
+        const QVariant day = query.value(0);
+        list.append({day.isNull() ? QDate() : QDate::fromString(day.toString(), kIsoDate),
+                     query.value(1).toInt()});
+    }
+    // Sorted here: the databases disagree on where NULL goes.
+    std::sort(list.begin(), list.end(), [](const ArchiveDay &a, const ArchiveDay &b) {
+        return a.day.isValid() && (!b.day.isValid() || a.day > b.day);
+    });
+    return list;
+}
+
+QList<ArchiveEntry> ArchiveBrowsing::measurements(const ArchiveGauge &gauge, const QDate &day,
+                                                  const ArchiveFilter &filter,
+                                                  ArchiveStatus *status)
+{
+    Conditions where(gauge, filter);
+    where.restrictToDay(day);
+    QSqlQuery query =
+        run(QStringLiteral("SELECT id, slot, date_text, time_text, sample_count, designation"
+                           " FROM measurement") +
+                where.sql + QStringLiteral(" ORDER BY taken_at DESC, id DESC"),
+            where.values, status);
+    QList<ArchiveEntry> list;
+    while (query.isActive() && query.next()) {
+        ArchiveEntry e;
+        e.id = query.value(0).toLongLong();
+        e.serialNr = gauge.serialNr;
+        e.slot = query.value(1).toInt();
+        e.dateText = query.value(2).toString().toLatin1();
+        e.timeText = query.value(3).toString().toLatin1();
+        e.day = day;
+        e.sampleCount = uint32_t(query.value(4).toLongLong());
+        e.designation = query.value(5).toString();
+        list.append(e);
+    }
+    return list;
+}
+
+QList<qint64> ArchiveBrowsing::ids(const ArchiveGauge &gauge, const ArchiveFilter &filter)
+{
+    QList<qint64> list;
+    for (const ArchiveDay &day : days(gauge, filter)) {
+        for (const ArchiveEntry &entry : measurements(gauge, day.day, filter))
+            list.append(entry.id);
+    }
+    return list;
+}

@@ -1,0 +1,82 @@
+#pragma once
+
+#include "archive/archivetypes.h"
+
+#include <QDate>
+#include <QList>
+#include <QString>
+#include <QVariantList>
+#include <functional>
+#include <optional>
+
+class QSqlQuery;
+
+// One gauge of the archive's tree, as a filter sees it.
+struct ArchiveGauge
+{
+    QByteArray serialNr;
+    // The search text is part of the serial number, so every measurement of
+    // the gauge matches it.
+    bool textInSerial = false;
+    // Measurements the filter lets through, counted up to the limit asked
+    // for; -1 when not counted.
+    int count = -1;
+};
+
+// One day of a gauge; an invalid day groups the measurements whose date and
+// time do not parse.
+struct ArchiveDay
+{
+    QDate day;
+    int count = 0;
+};
+
+// The archive's tree level by level, each level one query on an index, in
+// SQL that SQLite and PostgreSQL both run: the gauges, a gauge's days, a
+// day's measurements (never their samples). A filter narrows every level
+// the way the search does: its text is part of the serial number or of the
+// designation, any case; its days are those of the measurement's date.
+class ArchiveBrowsing
+{
+public:
+    // Sees every statement run, with its values (query plans, counting).
+    using StatementObserver = std::function<void(const QString &sql, const QVariantList &values)>;
+
+    // Queries go to the Qt SQL connection of that name, which belongs to the
+    // thread that opened it.
+    explicit ArchiveBrowsing(const QString &connectionName) : m_connection(connectionName) {}
+
+    // The indexes the levels and the search use; run after the schema's migration.
+    static ArchiveStatus createIndexes(const QString &connectionName);
+
+    bool isEmpty();
+    // The gauges by serial number. With `countLimit` > 0, or a filter that
+    // narrows a gauge's measurements, each gauge's matches are counted up to
+    // that limit (at least one) and gauges without any are left out.
+    QList<ArchiveGauge> gauges(const ArchiveFilter &filter, int countLimit = 0,
+                               ArchiveStatus *status = nullptr);
+    // The gauge's days with matches, newest first, the one without a date last.
+    QList<ArchiveDay> days(const ArchiveGauge &gauge, const ArchiveFilter &filter,
+                           ArchiveStatus *status = nullptr);
+    // The day's matches, newest first.
+    QList<ArchiveEntry> measurements(const ArchiveGauge &gauge, const QDate &day,
+                                     const ArchiveFilter &filter, ArchiveStatus *status = nullptr);
+    // The ids of all the gauge's matches in the tree's order.
+    QList<qint64> ids(const ArchiveGauge &gauge, const ArchiveFilter &filter);
+
+    void setObserver(StatementObserver observer) { m_observer = std::move(observer); }
+
+private:
+    // The executed statement; inactive (and the status set) on failure.
+    QSqlQuery run(const QString &sql, const QVariantList &values, ArchiveStatus *status);
+    std::optional<ArchiveGauge> nextGauge(const QByteArray *after, const ArchiveFilter &filter,
+                                          ArchiveStatus *status);
+    int countUpTo(const ArchiveGauge &gauge, const ArchiveFilter &filter, int limit,
+                  ArchiveStatus *status);
+
+    QString m_connection;
+    StatementObserver m_observer;
+};
+
+// Whether a filter leaves out some measurements of a gauge it keeps.
+bool narrowsMeasurements(const ArchiveFilter &filter);

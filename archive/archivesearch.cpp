@@ -1,0 +1,106 @@
+#include "archive/archivesearch.h"
+
+#include <QSqlDatabase>
+#include <QThread>
+
+namespace {
+
+QString workerConnectionName(const void *owner)
+{
+    return QStringLiteral("tspx-archive-search-%1").arg(quintptr(owner));
+}
+
+} // namespace
+
+ArchiveSearch::ArchiveSearch(QObject *parent)
+    : QObject(parent), m_thread(new QThread), m_worker(new QObject)
+{
+    m_thread->setObjectName(QStringLiteral("archive search"));
+    m_worker->moveToThread(m_thread);
+    m_thread->start();
+}
+
+ArchiveSearch::~ArchiveSearch()
+{
+    cancel();
+    QMetaObject::invokeMethod(
+        m_worker, [this] { closeWorkerConnection(); }, Qt::BlockingQueuedConnection);
+    m_thread->quit();
+    m_thread->wait();
+    delete m_worker;
+    delete m_thread;
+}
+
+int ArchiveSearch::start(const QString &connectionName, const ArchiveFilter &filter)
+{
+    const int generation = m_latest.fetchAndAddOrdered(1) + 1;
+    // A connection is only looked into on its own thread.
+    const QString source =
+        connectionName + QLatin1Char('\n') +
+        QSqlDatabase::database(connectionName, false).databaseName();
+    QMetaObject::invokeMethod(
+        m_worker,
+        [this, connectionName, source, filter, generation] {
+            searchOnWorker(connectionName, source, filter, generation);
+        },
+        Qt::QueuedConnection);
+    return generation;
+}
+
+void ArchiveSearch::closeWorkerConnection()
+{
+    if (m_workerConnection.isEmpty())
+        return;
+    QSqlDatabase::database(m_workerConnection, false).close();
+    QSqlDatabase::removeDatabase(m_workerConnection);
+    m_workerConnection.clear();
+}
+
+void ArchiveSearch::searchOnWorker(const QString &connectionName, const QString &source,
+                                   const ArchiveFilter &filter, int generation)
+{
+    const auto stillWanted = [this, generation] { return m_latest.loadAcquire() == generation; };
+    if (!stillWanted())
+        return;
+    // A connection of this thread to the same archive (re-made when the
+    // window opened another file).
+    if (source != m_clonedFrom) {
+        closeWorkerConnection();
+        m_workerConnection = workerConnectionName(this);
+        QSqlDatabase::cloneDatabase(connectionName, m_workerConnection).open();
+        m_clonedFrom = source;
+    }
+    ArchiveBrowsing browsing(m_workerConnection);
+    ArchiveSearchResult result = search(browsing, filter, stillWanted);
+    result.generation = generation;
+    if (!stillWanted())
+        return;
+    QMetaObject::invokeMethod(
+        this, [this, result] { emit found(result); }, Qt::QueuedConnection);
+}
+
+ArchiveSearchResult ArchiveSearch::search(ArchiveBrowsing &browsing, const ArchiveFilter &filter,
+                                          const std::function<bool()> &stillWanted)
+{
+    const auto wanted = [&] { return !stillWanted || stillWanted(); };
+    ArchiveSearchResult result;
+    result.filter = filter;
+    int matches = 0;
+    for (const ArchiveGauge &gauge : browsing.gauges(filter, kShownInFull + 1, &result.status)) {
+        if (!wanted())
+            return result;
+        result.gauges.append({gauge, {}});
+        matches += gauge.count;
+    }
+    result.complete = result.status.ok() && matches <= kShownInFull;
+    for (int g = 0; result.complete && g < result.gauges.size(); ++g) {
+        ArchiveSearchResult::Gauge &gauge = result.gauges[g];
+        for (const ArchiveDay &day : browsing.days(gauge.gauge, filter, &result.status)) {
+            if (!wanted())
+                return result;
+            gauge.days.append(
+                {day, browsing.measurements(gauge.gauge, day.day, filter, &result.status)});
+        }
+    }
+    return result;
+}
