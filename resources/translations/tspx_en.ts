@@ -22,7 +22,7 @@
 <context>
     <name>ArchiveTree</name>
     <message>
-        <location filename="../../ui/archivetree.cpp" line="+27"/>
+        <location filename="../../ui/archivetree.cpp" line="+35"/>
         <source>ohne Seriennummer</source>
         <translation>no serial number</translation>
     </message>
@@ -32,9 +32,14 @@
         <translation>no date</translation>
     </message>
     <message>
-        <location line="+30"/>
+        <location line="+5"/>
         <source>Archiv</source>
         <translation>Archive</translation>
+    </message>
+    <message>
+        <location line="+81"/>
+        <source>Keine Treffer</source>
+        <translation>No matches</translation>
     </message>
 </context>
 <context>
@@ -667,22 +672,22 @@ Tool</translation>
 <context>
     <name>Mainform</name>
     <message>
-        <location filename="../../ui/mainform_transfer.cpp" line="+23"/>
+        <location filename="../../ui/devicejob.cpp" line="+36"/>
         <source>Verbindung zum Gerät wird hergestellt...</source>
         <translation>Connecting to the device...</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location filename="../../ui/mainform_transfer.cpp" line="+21"/>
         <source>Verbindung zum Gerät konnte nicht hergestellt werden!</source>
         <translation>Could not connect to the device!</translation>
     </message>
     <message>
-        <location line="+32"/>
+        <location line="+19"/>
         <source>Daten werden übertragen...</source>
         <translation>Transferring data...</translation>
     </message>
     <message>
-        <location filename="../../ui/mainform_delete.cpp" line="+20"/>
+        <location filename="../../ui/mainform_delete.cpp" line="+18"/>
         <source>Messung löschen</source>
         <translation>Delete measurement</translation>
     </message>
@@ -692,7 +697,7 @@ Tool</translation>
         <translation>Do you really want to delete the selected measurement on the device?</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+18"/>
         <source>Alle Messungen löschen</source>
         <translation>Delete all measurements</translation>
     </message>
@@ -702,14 +707,13 @@ Tool</translation>
         <translation>Do you really want to delete ALL measurements on the device?</translation>
     </message>
     <message>
-        <location line="+9"/>
-        <location line="+17"/>
+        <location line="-16"/>
+        <location line="+18"/>
         <source>Daten werden gelöscht...</source>
         <translation>Deleting data...</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <location filename="../../ui/mainform_transfer.cpp" line="+1"/>
+        <location filename="../../ui/devicejob.cpp" line="+25"/>
         <source>Abbrechen</source>
         <translation>Cancel</translation>
     </message>
@@ -735,7 +739,7 @@ Tool</translation>
         <translation>Force</translation>
     </message>
     <message>
-        <location filename="../../report/report.cpp" line="+150"/>
+        <location filename="../../report/report.cpp" line="+156"/>
         <source>Seriennummer Gerät:</source>
         <translation>Device serial number:</translation>
     </message>
@@ -835,7 +839,7 @@ Tool</translation>
         <translation>Save PDF file</translation>
     </message>
     <message>
-        <location filename="../../ui/analysispanel.cpp" line="+117"/>
+        <location filename="../../ui/analysispanel.cpp" line="+118"/>
         <source>Referenz</source>
         <translation>Reference</translation>
     </message>
@@ -858,12 +862,12 @@ Tool</translation>
 <context>
     <name>MainformArchive</name>
     <message>
-        <location filename="../../ui/archivebrowser.cpp" line="+127"/>
+        <location filename="../../ui/archivebrowser.cpp" line="+143"/>
         <source>Die Archivdatei &apos;%1&apos; war beschädigt. Sie wurde unverändert nach &apos;%2&apos; verschoben; ein neues Archiv wurde angelegt.</source>
         <translation>The archive file &apos;%1&apos; was damaged. It was moved unchanged to &apos;%2&apos;; a new archive was created.</translation>
     </message>
     <message>
-        <location line="+182"/>
+        <location line="+203"/>
         <source>CSV-Datei (*.CSV)</source>
         <translation>CSV file (*.CSV)</translation>
     </message>
@@ -873,7 +877,7 @@ Tool</translation>
         <translation>Import CSV files into the archive</translation>
     </message>
     <message>
-        <location line="-242"/>
+        <location line="-273"/>
         <source>%1: kann nicht gelesen werden.</source>
         <translation>%1: cannot be read.</translation>
     </message>
@@ -898,17 +902,17 @@ Tool</translation>
         <translation>%1: %2 measurements, %3 newly archived, %4 were already in the archive.</translation>
     </message>
     <message>
-        <location line="+243"/>
+        <location line="+274"/>
         <source>Import ins Archiv</source>
         <translation>Import into the archive</translation>
     </message>
     <message>
-        <location line="-234"/>
+        <location line="-265"/>
         <source>%1: Messung %2 nicht archiviert: %3.</source>
         <translation>%1: measurement %2 not archived: %3.</translation>
     </message>
     <message>
-        <location filename="../../ui/erasequestions.cpp" line="+38"/>
+        <location filename="../../ui/erasequestions.cpp" line="+39"/>
         <source>Nicht archiviert</source>
         <translation>Not archived</translation>
     </message>

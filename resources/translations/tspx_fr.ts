@@ -22,7 +22,7 @@
 <context>
     <name>ArchiveTree</name>
     <message>
-        <location filename="../../ui/archivetree.cpp" line="+27"/>
+        <location filename="../../ui/archivetree.cpp" line="+35"/>
         <source>ohne Seriennummer</source>
         <translation>sans numéro de série</translation>
     </message>
@@ -32,9 +32,14 @@
         <translation>sans date</translation>
     </message>
     <message>
-        <location line="+30"/>
+        <location line="+5"/>
         <source>Archiv</source>
         <translation>Archive</translation>
+    </message>
+    <message>
+        <location line="+81"/>
+        <source>Keine Treffer</source>
+        <translation>Aucun résultat</translation>
     </message>
 </context>
 <context>
@@ -667,22 +672,22 @@ Tool</translation>
 <context>
     <name>Mainform</name>
     <message>
-        <location filename="../../ui/mainform_transfer.cpp" line="+23"/>
+        <location filename="../../ui/devicejob.cpp" line="+36"/>
         <source>Verbindung zum Gerät wird hergestellt...</source>
         <translation>Connexion à l&apos;appareil en cours...</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location filename="../../ui/mainform_transfer.cpp" line="+21"/>
         <source>Verbindung zum Gerät konnte nicht hergestellt werden!</source>
         <translation>Impossible d&apos;établir la connexion avec l&apos;appareil !</translation>
     </message>
     <message>
-        <location line="+32"/>
+        <location line="+19"/>
         <source>Daten werden übertragen...</source>
         <translation>Transfert des données en cours...</translation>
     </message>
     <message>
-        <location filename="../../ui/mainform_delete.cpp" line="+20"/>
+        <location filename="../../ui/mainform_delete.cpp" line="+18"/>
         <source>Messung löschen</source>
         <translation>Supprimer la mesure</translation>
     </message>
@@ -692,7 +697,7 @@ Tool</translation>
         <translation>Voulez-vous vraiment supprimer la mesure sélectionnée sur l&apos;appareil ?</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+18"/>
         <source>Alle Messungen löschen</source>
         <translation>Supprimer toutes les mesures</translation>
     </message>
@@ -702,14 +707,13 @@ Tool</translation>
         <translation>Voulez-vous vraiment supprimer TOUTES les mesures de l&apos;appareil ?</translation>
     </message>
     <message>
-        <location line="+9"/>
-        <location line="+17"/>
+        <location line="-16"/>
+        <location line="+18"/>
         <source>Daten werden gelöscht...</source>
         <translation>Suppression des données en cours...</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <location filename="../../ui/mainform_transfer.cpp" line="+1"/>
+        <location filename="../../ui/devicejob.cpp" line="+25"/>
         <source>Abbrechen</source>
         <translation>Annuler</translation>
     </message>
@@ -735,7 +739,7 @@ Tool</translation>
         <translation>Force</translation>
     </message>
     <message>
-        <location filename="../../report/report.cpp" line="+150"/>
+        <location filename="../../report/report.cpp" line="+156"/>
         <source>Seriennummer Gerät:</source>
         <translation>N° de série de l&apos;appareil :</translation>
     </message>
@@ -835,7 +839,7 @@ Tool</translation>
         <translation>Enregistrer le fichier PDF</translation>
     </message>
     <message>
-        <location filename="../../ui/analysispanel.cpp" line="+117"/>
+        <location filename="../../ui/analysispanel.cpp" line="+118"/>
         <source>Referenz</source>
         <translation>Référence</translation>
     </message>
@@ -858,12 +862,12 @@ Tool</translation>
 <context>
     <name>MainformArchive</name>
     <message>
-        <location filename="../../ui/archivebrowser.cpp" line="+127"/>
+        <location filename="../../ui/archivebrowser.cpp" line="+143"/>
         <source>Die Archivdatei &apos;%1&apos; war beschädigt. Sie wurde unverändert nach &apos;%2&apos; verschoben; ein neues Archiv wurde angelegt.</source>
         <translation>Le fichier d&apos;archive &apos;%1&apos; était endommagé. Il a été déplacé tel quel vers &apos;%2&apos; ; une nouvelle archive a été créée.</translation>
     </message>
     <message>
-        <location line="+182"/>
+        <location line="+203"/>
         <source>CSV-Datei (*.CSV)</source>
         <translation>Fichier CSV (*.CSV)</translation>
     </message>
@@ -873,7 +877,7 @@ Tool</translation>
         <translation>Importer des fichiers CSV dans l&apos;archive</translation>
     </message>
     <message>
-        <location line="-242"/>
+        <location line="-273"/>
         <source>%1: kann nicht gelesen werden.</source>
         <translation>%1 : illisible.</translation>
     </message>
@@ -898,17 +902,17 @@ Tool</translation>
         <translation>%1 : %2 mesures, %3 nouvellement archivées, %4 étaient déjà dans l&apos;archive.</translation>
     </message>
     <message>
-        <location line="+243"/>
+        <location line="+274"/>
         <source>Import ins Archiv</source>
         <translation>Importation dans l&apos;archive</translation>
     </message>
     <message>
-        <location line="-234"/>
+        <location line="-265"/>
         <source>%1: Messung %2 nicht archiviert: %3.</source>
         <translation>%1 : mesure %2 non archivée : %3.</translation>
     </message>
     <message>
-        <location filename="../../ui/erasequestions.cpp" line="+38"/>
+        <location filename="../../ui/erasequestions.cpp" line="+39"/>
         <source>Nicht archiviert</source>
         <translation>Non archivé</translation>
     </message>

@@ -22,7 +22,7 @@
 <context>
     <name>ArchiveTree</name>
     <message>
-        <location filename="../../ui/archivetree.cpp" line="+27"/>
+        <location filename="../../ui/archivetree.cpp" line="+35"/>
         <source>ohne Seriennummer</source>
         <translation>senza numero di serie</translation>
     </message>
@@ -32,9 +32,14 @@
         <translation>senza data</translation>
     </message>
     <message>
-        <location line="+30"/>
+        <location line="+5"/>
         <source>Archiv</source>
         <translation>Archivio</translation>
+    </message>
+    <message>
+        <location line="+81"/>
+        <source>Keine Treffer</source>
+        <translation>Nessun risultato</translation>
     </message>
 </context>
 <context>
@@ -667,22 +672,22 @@ Tool</translation>
 <context>
     <name>Mainform</name>
     <message>
-        <location filename="../../ui/mainform_transfer.cpp" line="+23"/>
+        <location filename="../../ui/devicejob.cpp" line="+36"/>
         <source>Verbindung zum Gerät wird hergestellt...</source>
         <translation>Connessione allo strumento in corso...</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location filename="../../ui/mainform_transfer.cpp" line="+21"/>
         <source>Verbindung zum Gerät konnte nicht hergestellt werden!</source>
         <translation>Impossibile stabilire la connessione con lo strumento!</translation>
     </message>
     <message>
-        <location line="+32"/>
+        <location line="+19"/>
         <source>Daten werden übertragen...</source>
         <translation>Trasferimento dati in corso...</translation>
     </message>
     <message>
-        <location filename="../../ui/mainform_delete.cpp" line="+20"/>
+        <location filename="../../ui/mainform_delete.cpp" line="+18"/>
         <source>Messung löschen</source>
         <translation>Elimina misura</translation>
     </message>
@@ -692,7 +697,7 @@ Tool</translation>
         <translation>Eliminare davvero la misura selezionata sullo strumento?</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+18"/>
         <source>Alle Messungen löschen</source>
         <translation>Elimina tutte le misure</translation>
     </message>
@@ -702,14 +707,13 @@ Tool</translation>
         <translation>Eliminare davvero TUTTE le misure sullo strumento?</translation>
     </message>
     <message>
-        <location line="+9"/>
-        <location line="+17"/>
+        <location line="-16"/>
+        <location line="+18"/>
         <source>Daten werden gelöscht...</source>
         <translation>Eliminazione dati in corso...</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <location filename="../../ui/mainform_transfer.cpp" line="+1"/>
+        <location filename="../../ui/devicejob.cpp" line="+25"/>
         <source>Abbrechen</source>
         <translation>Annulla</translation>
     </message>
@@ -735,7 +739,7 @@ Tool</translation>
         <translation>Forza</translation>
     </message>
     <message>
-        <location filename="../../report/report.cpp" line="+150"/>
+        <location filename="../../report/report.cpp" line="+156"/>
         <source>Seriennummer Gerät:</source>
         <translation>N. di serie strumento:</translation>
     </message>
@@ -835,7 +839,7 @@ Tool</translation>
         <translation>Salva file PDF</translation>
     </message>
     <message>
-        <location filename="../../ui/analysispanel.cpp" line="+117"/>
+        <location filename="../../ui/analysispanel.cpp" line="+118"/>
         <source>Referenz</source>
         <translation>Riferimento</translation>
     </message>
@@ -858,12 +862,12 @@ Tool</translation>
 <context>
     <name>MainformArchive</name>
     <message>
-        <location filename="../../ui/archivebrowser.cpp" line="+127"/>
+        <location filename="../../ui/archivebrowser.cpp" line="+143"/>
         <source>Die Archivdatei &apos;%1&apos; war beschädigt. Sie wurde unverändert nach &apos;%2&apos; verschoben; ein neues Archiv wurde angelegt.</source>
         <translation>Il file d&apos;archivio &apos;%1&apos; era danneggiato. È stato spostato senza modifiche in &apos;%2&apos;; è stato creato un nuovo archivio.</translation>
     </message>
     <message>
-        <location line="+182"/>
+        <location line="+203"/>
         <source>CSV-Datei (*.CSV)</source>
         <translation>File CSV (*.CSV)</translation>
     </message>
@@ -873,7 +877,7 @@ Tool</translation>
         <translation>Importa file CSV nell&apos;archivio</translation>
     </message>
     <message>
-        <location line="-242"/>
+        <location line="-273"/>
         <source>%1: kann nicht gelesen werden.</source>
         <translation>%1: impossibile leggerlo.</translation>
     </message>
@@ -898,17 +902,17 @@ Tool</translation>
         <translation>%1: %2 misurazioni, %3 archiviate ora, %4 erano già nell&apos;archivio.</translation>
     </message>
     <message>
-        <location line="+243"/>
+        <location line="+274"/>
         <source>Import ins Archiv</source>
         <translation>Importazione nell&apos;archivio</translation>
     </message>
     <message>
-        <location line="-234"/>
+        <location line="-265"/>
         <source>%1: Messung %2 nicht archiviert: %3.</source>
         <translation>%1: misura %2 non archiviata: %3.</translation>
     </message>
     <message>
-        <location filename="../../ui/erasequestions.cpp" line="+38"/>
+        <location filename="../../ui/erasequestions.cpp" line="+39"/>
         <source>Nicht archiviert</source>
         <translation>Non archiviato</translation>
     </message>
