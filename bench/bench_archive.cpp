@@ -67,6 +67,7 @@ qint64 childResidentKiB(qint64 pid)
 // A fresh settings folder whose status file names the archive.
 void useArchive(const QString &archivePath)
 {
+    QuietLog quiet;
     StatusIni status("status");
     status.load();
     status.archivePath = archivePath;
@@ -159,6 +160,9 @@ int browseInProcess(const QString &archivePath, const QString &shotPrefix)
     TemporaryConfigHome home;
     useArchive(archivePath);
     QuietLog quiet;
+    // The screenshots show the window as a German user sees it.
+    if (!shotPrefix.isEmpty())
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     ConfigIni config("config");
     StatusIni status("status");
     status.load();
@@ -187,6 +191,7 @@ int browseInProcess(const QString &archivePath, const QString &shotPrefix)
     printCount("rows under that day", model->rowCount(day), "");
     if (!shotPrefix.isEmpty()) {
         tree->setCurrentIndex(model->index(0, 0, day));
+        tree->scrollToTop();
         QCoreApplication::processEvents();
         window.grab().save(shotPrefix + "-browse.png");
     }
@@ -258,6 +263,7 @@ int main(int argc, char *argv[])
             sizes << size.toInt();
     }
     const int runs = std::max(1, optionValue(arguments, "--runs", 3));
+    QuietLog quiet;
     QDir().mkpath(data);
     sizes.prepend(0);
     qint64 emptyKiB = -1;
