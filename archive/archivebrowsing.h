@@ -23,15 +23,7 @@ struct ArchiveGauge
     int count = -1;
 };
 
-// One day of a gauge; an invalid day groups the measurements whose date and
-// time do not parse.
-struct ArchiveDay
-{
-    QDate day;
-    int count = 0;
-};
-
-// The archive's tree level by level, each level one query on an index, in
+// The archive's tree level by level, each level one statement on an index, in
 // SQL that SQLite and PostgreSQL both run: the gauges, a gauge's days, a
 // day's measurements (never their samples). A filter narrows every level
 // the way the search does: its text is part of the serial number or of the
@@ -55,9 +47,10 @@ public:
     // that limit (at least one) and gauges without any are left out.
     QList<ArchiveGauge> gauges(const ArchiveFilter &filter, int countLimit = 0,
                                ArchiveStatus *status = nullptr);
-    // The gauge's days with matches, newest first, the one without a date last.
-    QList<ArchiveDay> days(const ArchiveGauge &gauge, const ArchiveFilter &filter,
-                           ArchiveStatus *status = nullptr);
+    // The gauge's days with matches, newest first; an invalid day last
+    // stands for the measurements whose date and time do not parse.
+    QList<QDate> days(const ArchiveGauge &gauge, const ArchiveFilter &filter,
+                      ArchiveStatus *status = nullptr);
     // The day's matches, newest first.
     QList<ArchiveEntry> measurements(const ArchiveGauge &gauge, const QDate &day,
                                      const ArchiveFilter &filter, ArchiveStatus *status = nullptr);
@@ -67,6 +60,9 @@ public:
     void setObserver(StatementObserver observer) { m_observer = std::move(observer); }
 
 private:
+    QSqlQuery prepare(const QString &sql);
+    // Binds the values and executes; on failure false and the status set.
+    bool execute(QSqlQuery &query, const QVariantList &values, ArchiveStatus *status);
     // The executed statement; inactive (and the status set) on failure.
     QSqlQuery run(const QString &sql, const QVariantList &values, ArchiveStatus *status);
     std::optional<ArchiveGauge> nextGauge(const QByteArray *after, const ArchiveFilter &filter,

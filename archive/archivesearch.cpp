@@ -95,11 +95,11 @@ ArchiveSearchResult ArchiveSearch::search(ArchiveBrowsing &browsing, const Archi
     result.complete = result.status.ok() && matches <= kShownInFull;
     for (int g = 0; result.complete && g < result.gauges.size(); ++g) {
         ArchiveSearchResult::Gauge &gauge = result.gauges[g];
-        for (const ArchiveDay &day : browsing.days(gauge.gauge, filter, &result.status)) {
+        for (const QDate &day : browsing.days(gauge.gauge, filter, &result.status)) {
             if (!wanted())
                 return result;
             gauge.days.append(
-                {day, browsing.measurements(gauge.gauge, day.day, filter, &result.status)});
+                {day, browsing.measurements(gauge.gauge, day, filter, &result.status)});
         }
     }
     return result;

@@ -13,7 +13,7 @@ struct ArchiveSearchResult
 {
     struct Day
     {
-        ArchiveDay day;
+        QDate day;
         QList<ArchiveEntry> entries;
     };
     struct Gauge

@@ -116,6 +116,8 @@ ArchiveBrowser::ArchiveBrowser(const Parts &parts, QObject *parent)
 {
     placeAboveTree(m_filterBar, parts.tree);
     parts.model->setLazyRows(m_rows);
+    // Every row is one line: the view need not measure thousands of days.
+    parts.tree->setUniformRowHeights(true);
     m_typingPause->setSingleShot(true);
     m_typingPause->setInterval(kTypingPauseMs);
     connect(m_filterBar, &ArchiveFilterBar::filterChanged, m_typingPause,

@@ -117,7 +117,7 @@ QStandardItem *ArchiveRows::newRoot(const ArchiveSearchResult &result)
         if (!result.complete)
             continue;
         for (const ArchiveSearchResult::Day &day : found.days) {
-            QStandardItem *dayItem = newDayItem(day.day.day);
+            QStandardItem *dayItem = newDayItem(day.day);
             gaugeItem->appendRow(dayItem);
             appendMeasurements(dayItem, day.entries);
         }
@@ -149,8 +149,8 @@ void ArchiveRows::fetch(QStandardItem *item)
         return;
     }
     QList<QStandardItem *> rows;
-    for (const ArchiveDay &day : m_browsing.days(gaugeOf(item), m_filter))
-        rows.append(newDayItem(day.day));
+    for (const QDate &day : m_browsing.days(gaugeOf(item), m_filter))
+        rows.append(newDayItem(day));
     item->appendRows(rows);
     item->setData(true, FetchedRole);
 }
