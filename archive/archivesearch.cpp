@@ -47,6 +47,13 @@ int ArchiveSearch::start(const QString &connectionName, const ArchiveFilter &fil
     return generation;
 }
 
+void ArchiveSearch::reconnect()
+{
+    cancel();
+    QMetaObject::invokeMethod(
+        m_worker, [this] { closeWorkerConnection(); }, Qt::QueuedConnection);
+}
+
 void ArchiveSearch::closeWorkerConnection()
 {
     if (m_workerConnection.isEmpty())
@@ -54,6 +61,7 @@ void ArchiveSearch::closeWorkerConnection()
     QSqlDatabase::database(m_workerConnection, false).close();
     QSqlDatabase::removeDatabase(m_workerConnection);
     m_workerConnection.clear();
+    m_clonedFrom.clear();
 }
 
 void ArchiveSearch::searchOnWorker(const QString &connectionName, const QString &source,

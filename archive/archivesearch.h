@@ -53,6 +53,9 @@ public:
     int start(const QString &connectionName, const ArchiveFilter &filter);
     // Any search still running will not be reported.
     void cancel() { m_latest.fetchAndAddOrdered(1); }
+    // The archive was opened again (perhaps a new file at the same path):
+    // the next search makes a new connection.
+    void reconnect();
 
     // The search itself, on the calling thread; `stillWanted` is asked
     // before each query.

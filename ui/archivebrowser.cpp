@@ -137,6 +137,7 @@ ArchiveBrowser::~ArchiveBrowser()
 void ArchiveBrowser::open()
 {
     const QString path = archiveFilePath(*m_parts.status);
+    m_search->reconnect();
     const ArchiveStatus opened = m_archive->open(path);
     if (!opened.ok())
         logLine("Mainform::openArchive: " + path.toLocal8Bit() + ": " +
