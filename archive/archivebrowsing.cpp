@@ -10,7 +10,6 @@
 
 namespace {
 
-
 // The browsing index (serial number, then the ISO date and time) comes with
 // the schema. Designations are rare: a partial index holds only the
 // measurements that have one, so searching them reads little.
@@ -37,6 +36,18 @@ QString textValue(const QByteArray &bytes)
 
 const QString kContains = QStringLiteral(" LIKE ? ESCAPE '!'");
 
+ArchiveStatus statusOf(const QSqlQuery &query)
+{
+    return archiveStatusOf(query.lastError().nativeErrorCode(), query.lastError().text());
+}
+
+// Whether a filter leaves out some measurements of a gauge it keeps.
+bool narrowsMeasurements(const ArchiveFilter &filter)
+{
+    return !filter.text.isEmpty() || !filter.designation.isEmpty() || filter.from.isValid() ||
+           filter.to.isValid();
+}
+
 // The WHERE clause of one gauge's matches.
 struct Conditions
 {
@@ -44,8 +55,7 @@ struct Conditions
     QVariantList values;
 
     Conditions(const ArchiveGauge &gauge, const ArchiveFilter &filter)
-        : sql(QStringLiteral(" WHERE serial_nr = ?")),
-          values{textValue(gauge.serialNr)}
+        : sql(QStringLiteral(" WHERE serial_nr = ?")), values{textValue(gauge.serialNr)}
     {
         if (filter.from.isValid())
             add(QStringLiteral("taken_at >= ?"), filter.from.toString(Qt::ISODate));
@@ -81,18 +91,12 @@ struct Conditions
 
 } // namespace
 
-bool narrowsMeasurements(const ArchiveFilter &filter)
-{
-    return !filter.text.isEmpty() || !filter.designation.isEmpty() || filter.from.isValid() ||
-           filter.to.isValid();
-}
-
 ArchiveStatus ArchiveBrowsing::createIndexes(const QString &connectionName)
 {
     QSqlQuery query(QSqlDatabase::database(connectionName, false));
     for (const QString &statement : kIndexes) {
         if (!query.exec(statement))
-            return archiveStatusOf(query.lastError().nativeErrorCode(), query.lastError().text());
+            return statusOf(query);
     }
     return {};
 }
@@ -105,8 +109,7 @@ QSqlQuery ArchiveBrowsing::prepare(const QString &sql)
     return query;
 }
 
-bool ArchiveBrowsing::execute(QSqlQuery &query, const QVariantList &values,
-                              ArchiveStatus *status)
+bool ArchiveBrowsing::execute(QSqlQuery &query, const QVariantList &values, ArchiveStatus *status)
 {
     if (m_observer)
         m_observer(query.lastQuery(), values);
@@ -115,7 +118,7 @@ bool ArchiveBrowsing::execute(QSqlQuery &query, const QVariantList &values,
     if (query.exec())
         return true;
     if (status)
-        *status = archiveStatusOf(query.lastError().nativeErrorCode(), query.lastError().text());
+        *status = statusOf(query);
     return false;
 }
 

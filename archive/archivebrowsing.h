@@ -73,6 +73,3 @@ private:
     QString m_connection;
     StatementObserver m_observer;
 };
-
-// Whether a filter leaves out some measurements of a gauge it keeps.
-bool narrowsMeasurements(const ArchiveFilter &filter);

@@ -35,9 +35,8 @@ int ArchiveSearch::start(const QString &connectionName, const ArchiveFilter &fil
 {
     const int generation = m_latest.fetchAndAddOrdered(1) + 1;
     // A connection is only looked into on its own thread.
-    const QString source =
-        connectionName + QLatin1Char('\n') +
-        QSqlDatabase::database(connectionName, false).databaseName();
+    const QString source = connectionName + QLatin1Char('\n') +
+                           QSqlDatabase::database(connectionName, false).databaseName();
     QMetaObject::invokeMethod(
         m_worker,
         [this, connectionName, source, filter, generation] {

@@ -231,8 +231,8 @@ int browseInProcess(const QString &archivePath, const QString &shotPrefix)
     printFigure("keystroke to its result in the tree, slowest", longest(resultMs), "ms", 1);
     printFigure("longest time the event loop did not run while searching", longest(stallMs), "ms",
                 1);
-    printCount("rows of the last result under \"Archiv\"",
-               model->rowCount(window.archiveIndex()), "gauges");
+    printCount("rows of the last result under \"Archiv\"", model->rowCount(window.archiveIndex()),
+               "gauges");
     if (!shotPrefix.isEmpty())
         window.grab().save(shotPrefix + "-search.png");
     printCount("resident memory after browsing (VmRSS)", residentKiB() / 1024, "MiB");
@@ -293,8 +293,8 @@ int main(int argc, char *argv[])
             residentKiB = std::max(residentKiB, start.residentKiB);
         }
         printFigure("tspx: process start to first painted window, median", median(ms), "ms", 1);
-        printCount("tspx: resident memory at the first painted window (VmRSS)",
-                   residentKiB / 1024, "MiB");
+        printCount("tspx: resident memory at the first painted window (VmRSS)", residentKiB / 1024,
+                   "MiB");
         if (size == 0) {
             emptyKiB = residentKiB;
             continue;

@@ -75,8 +75,9 @@ void TestArchiveBrowsing::initTestCase()
     for (const Row &row : rows) {
         std::vector<std::unique_ptr<Measurement>> records;
         records.push_back(sampleRecord(++slot, row.date, row.time));
-        QVERIFY(m_archive.storeTransfer({row.serial, "1.0", 0}, pointers(records),
-                                          QDateTime::currentDateTimeUtc())
+        QVERIFY(m_archive
+                    .storeTransfer({row.serial, "1.0", 0}, pointers(records),
+                                   QDateTime::currentDateTimeUtc())
                     .ok());
         const qint64 id = m_archive.idOf(row.serial, *records.front()).value_or(0);
         QVERIFY(m_archive.setDesignation(id, QString::fromUtf8(row.designation)).ok());
@@ -90,10 +91,8 @@ void TestArchiveBrowsing::searchFindsWhatTheListFinds_data()
     QTest::newRow("text in designations, any case") << ArchiveFilter{"BOLT", "", "", {}, {}};
     QTest::newRow("text in a serial number or a designation")
         << ArchiveFilter{"sn-1", "", "", {}, {}};
-    QTest::newRow("LIKE's wildcards are plain characters")
-        << ArchiveFilter{"50%_", "", "", {}, {}};
-    QTest::newRow("designation and serial number")
-        << ArchiveFilter{"", "seil", "ab", {}, {}};
+    QTest::newRow("LIKE's wildcards are plain characters") << ArchiveFilter{"50%_", "", "", {}, {}};
+    QTest::newRow("designation and serial number") << ArchiveFilter{"", "seil", "ab", {}, {}};
     QTest::newRow("days, with text") << ArchiveFilter{"b", "", "", {2024, 3, 1}, {2024, 3, 2}};
     QTest::newRow("from") << ArchiveFilter{"", "", "", {2024, 3, 2}, {}};
     QTest::newRow("to") << ArchiveFilter{"", "", "", {}, {2024, 3, 1}};
@@ -133,7 +132,8 @@ void TestArchiveBrowsing::everyQueryReadsAnIndex()
     for (const ArchiveFilter &filter :
          {ArchiveFilter{}, ArchiveFilter{"bolt", "m8", "sn", {2024, 3, 1}, {2024, 3, 5}},
           ArchiveFilter{"sn", "", "", {}, {}}}) {
-        for (const ArchiveSearchResult::Gauge &gauge : ArchiveSearch::search(browsing, filter).gauges)
+        for (const ArchiveSearchResult::Gauge &gauge :
+             ArchiveSearch::search(browsing, filter).gauges)
             browsing.measurements(gauge.gauge, QDate(), filter); // the day without a date
     }
     QStringList kinds;

@@ -82,7 +82,8 @@ void TestArchiveRows::onlyExpandedLevelsAreFetched()
     QCOMPARE(model.rowCount(first), 2);
     QCOMPARE(model.rowCount(second), 0);
     const QModelIndex newestDay = model.index(0, 0, first);
-    QCOMPARE(newestDay.data().toString(), QLocale().toString(QDate(2024, 3, 2), QLocale::ShortFormat));
+    QCOMPARE(newestDay.data().toString(),
+             QLocale().toString(QDate(2024, 3, 2), QLocale::ShortFormat));
     QCOMPARE(model.rowCount(newestDay), 0);
 
     view.expand(newestDay);
