@@ -65,12 +65,13 @@ QStringList version3OnServer()
             .arg(QLatin1String(kLiveChannel)),
         QStringLiteral("CREATE TRIGGER measurement_announce AFTER INSERT ON measurement"
                        " FOR EACH ROW EXECUTE FUNCTION tspx_announce_measurement()"),
-        QStringLiteral("DO $$ BEGIN"
-                       " IF NOT EXISTS (SELECT 1 FROM pg_roles WHERE rolname = '%1') THEN"
-                       " CREATE ROLE %1 NOLOGIN; END IF;"
-                       " IF NOT EXISTS (SELECT 1 FROM pg_roles WHERE rolname = '%2') THEN"
-                       " CREATE ROLE %2 NOLOGIN; END IF; END $$")
-            .arg(station, reader),
+        // Roles belong to the whole server: another database may have made them.
+        QStringLiteral("DO $$ BEGIN CREATE ROLE %1 NOLOGIN; EXCEPTION"
+                       " WHEN duplicate_object OR unique_violation THEN NULL; END $$")
+            .arg(station),
+        QStringLiteral("DO $$ BEGIN CREATE ROLE %1 NOLOGIN; EXCEPTION"
+                       " WHEN duplicate_object OR unique_violation THEN NULL; END $$")
+            .arg(reader),
         QStringLiteral("GRANT SELECT, INSERT ON measurement TO %1").arg(station),
         QStringLiteral("GRANT UPDATE (designation) ON measurement TO %1").arg(station),
         QStringLiteral("GRANT USAGE ON SEQUENCE measurement_id_seq TO %1").arg(station),
