@@ -119,7 +119,7 @@ ArchiveBrowser::~ArchiveBrowser()
 void ArchiveBrowser::open()
 {
     const QString path = archiveFilePath(*m_parts.status);
-    const ArchiveStatus opened = m_archive->open(path);
+    const ArchiveStatus opened = m_archive->open(archiveConfig(*m_parts.status));
     if (!opened.ok())
         logLine("Mainform::openArchive: " + path.toLocal8Bit() + ": " +
                 opened.detail.toLocal8Bit());
