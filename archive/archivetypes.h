@@ -82,6 +82,7 @@ struct ArchiveEntry
     QByteArray timeText;
     QDate day; // invalid when the gauge's date does not parse
     uint32_t sampleCount = 0;
+    float forceMax = 0.0f; // newtons
     QString designation;
     QString station;
 };

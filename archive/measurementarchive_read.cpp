@@ -244,7 +244,7 @@ QList<ArchiveEntry> MeasurementArchive::entriesHere(const ArchiveFilter &filter,
         values << filter.to.addDays(1).toString(kIsoDate);
     }
     QString sql = QStringLiteral("SELECT id, serial_nr, slot, date_text, time_text, sample_count,"
-                                 " designation, station FROM measurement");
+                                 " designation, station, force_max FROM measurement");
     if (!conditions.isEmpty())
         sql += QStringLiteral(" WHERE ") + conditions.join(QStringLiteral(" AND "));
     sql += QStringLiteral(" ORDER BY serial_nr, taken_at DESC, id DESC");
@@ -270,6 +270,7 @@ QList<ArchiveEntry> MeasurementArchive::entriesHere(const ArchiveFilter &filter,
         e.sampleCount = uint32_t(query.value(5).toLongLong());
         e.designation = query.value(6).toString();
         e.station = query.value(7).toString();
+        e.forceMax = float(query.value(8).toDouble());
         list.append(e);
     }
     return list;
