@@ -226,7 +226,7 @@ QList<ArchiveEntry> ArchiveBrowsing::measurements(const ArchiveGauge &gauge, con
     QList<ArchiveEntry> list;
     while (query.isActive() && query.next()) {
         ArchiveEntry e;
-        e.id = query.value(0).toLongLong();
+        e.id = query.value(0).toLongLong() * (m_spool ? -1 : 1);
         e.serialNr = gauge.serialNr;
         e.slot = query.value(1).toInt();
         e.dateText = query.value(2).toString().toLatin1();

@@ -35,8 +35,16 @@ public:
     using StatementObserver = std::function<void(const QString &sql, const QVariantList &values)>;
 
     // Queries go to the Qt SQL connection of that name, which belongs to the
-    // thread that opened it.
-    explicit ArchiveBrowsing(const QString &connectionName) : m_connection(connectionName) {}
+    // thread that opened it; a spool's ids are given negative.
+    explicit ArchiveBrowsing(const QString &connectionName = QString(), bool spool = false)
+        : m_connection(connectionName), m_spool(spool)
+    {
+    }
+    void setSource(const ArchiveReadSource &source)
+    {
+        m_connection = source.connection;
+        m_spool = source.spool;
+    }
 
     // The indexes the levels and the search use; run after the schema's migration.
     static ArchiveStatus createIndexes(const QString &connectionName);
@@ -71,5 +79,6 @@ private:
                   ArchiveStatus *status);
 
     QString m_connection;
+    bool m_spool = false;
     StatementObserver m_observer;
 };

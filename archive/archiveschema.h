@@ -1,17 +1,29 @@
 #pragma once
 
+#include "archive/archivedialect.h"
+
 #include <QStringList>
 #include <vector>
 
-// The archive's tables. PRAGMA user_version holds the version of the schema a
-// file has; each migration step brings a file from version n to n + 1 in one
-// transaction, so a file is always at one whole version.
+// The archive's tables, the same on SQLite and PostgreSQL. The database keeps
+// the version of the schema it has (SQLite: PRAGMA user_version; PostgreSQL:
+// the table archive_schema); each migration step brings it from version n to
+// n + 1 in one transaction, so a database is always at one whole version.
 namespace ArchiveSchema {
 
 // The version this program writes.
-constexpr int kVersion = 2;
+constexpr int kVersion = 3;
 
 // The statements of step n (index n - 1) that bring version n - 1 to n.
-const std::vector<QStringList> &migrationSteps();
+std::vector<QStringList> migrationSteps(const ArchiveDialect &dialect);
+
+// The roles a server's owner grants to people's login roles: stations may add
+// measurements and read them (and edit designations, nothing else), readers
+// may only read.
+constexpr const char *kStationRole = "tspx_station";
+constexpr const char *kReaderRole = "tspx_reader";
+// The channel a server announces every new measurement on; the payload is
+// the station's name.
+constexpr const char *kLiveChannel = "tspx_measurement";
 
 } // namespace ArchiveSchema

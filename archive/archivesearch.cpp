@@ -31,16 +31,17 @@ ArchiveSearch::~ArchiveSearch()
     delete m_thread;
 }
 
-int ArchiveSearch::start(const QString &connectionName, const ArchiveFilter &filter)
+int ArchiveSearch::start(const ArchiveReadSource &source, const ArchiveFilter &filter)
 {
     const int generation = m_latest.fetchAndAddOrdered(1) + 1;
     // A connection is only looked into on its own thread.
-    const QString source = connectionName + QLatin1Char('\n') +
-                           QSqlDatabase::database(connectionName, false).databaseName();
+    QSqlDatabase db = QSqlDatabase::database(source.connection, false);
+    const QString database = source.connection + QLatin1Char('\n') + db.hostName() +
+                             QLatin1Char('\n') + db.databaseName();
     QMetaObject::invokeMethod(
         m_worker,
-        [this, connectionName, source, filter, generation] {
-            searchOnWorker(connectionName, source, filter, generation);
+        [this, source, database, filter, generation] {
+            searchOnWorker(source, database, filter, generation);
         },
         Qt::QueuedConnection);
     return generation;
@@ -63,21 +64,21 @@ void ArchiveSearch::closeWorkerConnection()
     m_clonedFrom.clear();
 }
 
-void ArchiveSearch::searchOnWorker(const QString &connectionName, const QString &source,
+void ArchiveSearch::searchOnWorker(const ArchiveReadSource &source, const QString &database,
                                    const ArchiveFilter &filter, int generation)
 {
     const auto stillWanted = [this, generation] { return m_latest.loadAcquire() == generation; };
     if (!stillWanted())
         return;
-    // A connection of this thread to the same archive (re-made when the
-    // window opened another file).
-    if (source != m_clonedFrom) {
+    // A connection of this thread to the same archive (made anew when the
+    // window reads another one).
+    if (database != m_clonedFrom) {
         closeWorkerConnection();
         m_workerConnection = workerConnectionName(this);
-        QSqlDatabase::cloneDatabase(connectionName, m_workerConnection).open();
-        m_clonedFrom = source;
+        QSqlDatabase::cloneDatabase(source.connection, m_workerConnection).open();
+        m_clonedFrom = database;
     }
-    ArchiveBrowsing browsing(m_workerConnection);
+    ArchiveBrowsing browsing(m_workerConnection, source.spool);
     ArchiveSearchResult result = search(browsing, filter, stillWanted);
     result.generation = generation;
     if (!stillWanted())

@@ -48,9 +48,9 @@ public:
     ArchiveSearch(const ArchiveSearch &) = delete;
     ArchiveSearch &operator=(const ArchiveSearch &) = delete;
 
-    // Searches the archive open on that connection; returns the search's
-    // generation, which its result carries.
-    int start(const QString &connectionName, const ArchiveFilter &filter);
+    // Searches where the archive reads (MeasurementArchive::readSource());
+    // returns the search's generation, which its result carries.
+    int start(const ArchiveReadSource &source, const ArchiveFilter &filter);
     // Any search still running will not be reported.
     void cancel() { m_latest.fetchAndAddOrdered(1); }
     // The archive was opened again (perhaps a new file at the same path):
@@ -66,8 +66,8 @@ signals:
     void found(const ArchiveSearchResult &result);
 
 private:
-    // `source` names the connection and its database, to tell a reopened archive.
-    void searchOnWorker(const QString &connectionName, const QString &source,
+    // `database` names the connection's database, to tell another archive.
+    void searchOnWorker(const ArchiveReadSource &source, const QString &database,
                         const ArchiveFilter &filter, int generation);
     void closeWorkerConnection();
 

@@ -20,7 +20,7 @@ struct ArchiveStatus
         Locked,       // another program holds the archive
         Corrupt,      // the file is damaged (it is moved aside on open)
         NewerVersion, // written by a newer program; left untouched
-        NotOpen,      // no archive is open
+        NotOpen,      // no archive is open (or its server does not answer)
         Failed,       // any other database error
     };
 
@@ -69,6 +69,7 @@ struct ArchivedMeasurement
     QDateTime downloadedAt; // UTC
     QString source;         // "gauge", or "CSV: " and the imported file's name
     QString designation;
+    QString station; // who downloaded it
 };
 
 // One row of the archive's browsing list (no samples).
@@ -81,7 +82,17 @@ struct ArchiveEntry
     QByteArray timeText;
     QDate day; // invalid when the gauge's date does not parse
     uint32_t sampleCount = 0;
+    float forceMax = 0.0f; // newtons
     QString designation;
+    QString station;
+};
+
+// The connection a browsing list reads; `spool`: a server's spool, whose
+// records MeasurementArchive names by negative ids.
+struct ArchiveReadSource
+{
+    QString connection;
+    bool spool = false;
 };
 
 // Which entries to list; empty or invalid fields do not filter.

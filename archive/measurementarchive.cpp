@@ -1,8 +1,10 @@
 #include "archive/measurementarchive.h"
 
 #include "archive/archivebrowsing.h"
+#include "archive/archivesql.h"
 #include "archive/archiveschema.h"
 #include "archive/sampleblob.h"
+#include "archive/storedrecord.h"
 #include "base/log.h"
 
 #include <QAtomicInt>
@@ -12,14 +14,14 @@
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QSysInfo>
 #include <QVariant>
+#include <set>
 
 namespace {
 
 constexpr char kDriver[] = "QSQLITE";
 constexpr char kGaugeSource[] = "gauge";
-const QString kIsoDateTime = QStringLiteral("yyyy-MM-ddTHH:mm:ss");
-const QString kIsoDate = QStringLiteral("yyyy-MM-dd");
 // Up to this size (some 50,000 measurements, 0.2 s) every page is checked at open.
 constexpr qint64 kFullCheckBytes = 64 * 1024 * 1024;
 
@@ -42,38 +44,9 @@ QString nextConnectionName()
     return QStringLiteral("tspx-archive-%1").arg(counter.fetchAndAddRelaxed(1));
 }
 
-// A text column never holds NULL: a null text binds as ''.
-QVariant textValue(const QByteArray &bytes)
+QString stationOr(const QString &configured)
 {
-    return QString::fromLatin1(bytes.isNull() ? QByteArray("") : bytes);
-}
-
-QVariant realValue(float value)
-{
-    return double(value);
-}
-
-ArchiveStatus statusOf(const QSqlError &error)
-{
-    return archiveStatusOf(error.nativeErrorCode(), error.text());
-}
-
-// The gauge's date and time as ISO 8601; NULL when they do not parse.
-QVariant takenAt(const Measurement &m)
-{
-    const QDateTime taken = measurementDateTime(m);
-    if (!taken.isValid())
-        return QVariant(QVariant::String);
-    return taken.toString(kIsoDateTime);
-}
-
-QString likePattern(const QString &part)
-{
-    QString escaped = part;
-    escaped.replace(QLatin1Char('\\'), QStringLiteral("\\\\"));
-    escaped.replace(QLatin1Char('%'), QStringLiteral("\\%"));
-    escaped.replace(QLatin1Char('_'), QStringLiteral("\\_"));
-    return QLatin1Char('%') + escaped + QLatin1Char('%');
+    return configured.isEmpty() ? QSysInfo::machineHostName() : configured;
 }
 
 } // namespace
@@ -132,11 +105,25 @@ void MeasurementArchive::close()
         QSqlDatabase::removeDatabase(m_connection);
     }
     m_open = false;
+    m_spool.reset();
+    m_online = false;
+    m_serverStatus = {};
+}
+
+ArchiveStatus MeasurementArchive::open(const ArchiveConfig &config)
+{
+    if (config.backend == ArchiveConfig::PostgreSQL)
+        return openServer(config);
+    const ArchiveStatus status = open(config.filePath);
+    m_station = stationOr(config.station);
+    return status;
 }
 
 ArchiveStatus MeasurementArchive::open(const QString &path, int busyTimeoutMs)
 {
     close();
+    m_dialect = ArchiveDialect(ArchiveDialect::SQLite);
+    m_station = stationOr(QString());
     m_path = path;
     ArchiveStatus status = openFile(busyTimeoutMs);
     if (status.kind == ArchiveStatus::Corrupt) {
@@ -169,7 +156,7 @@ ArchiveStatus MeasurementArchive::openFile(int busyTimeoutMs)
     db.setDatabaseName(m_path);
     db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(busyTimeoutMs));
     if (!db.open())
-        return statusOf(db.lastError());
+        return m_dialect.statusOf(db.lastError());
 
     ArchiveStatus status = checkIntegrity();
     if (!status.ok())
@@ -196,11 +183,11 @@ ArchiveStatus MeasurementArchive::checkIntegrity()
     QSqlQuery check(database());
     if (QFileInfo(m_path).size() > kFullCheckBytes) {
         if (!check.exec(QStringLiteral("SELECT count(*) FROM sqlite_master")))
-            return statusOf(check.lastError());
+            return statusOf(check);
         return {};
     }
     if (!check.exec(QStringLiteral("PRAGMA quick_check")))
-        return statusOf(check.lastError());
+        return statusOf(check);
     QStringList problems;
     while (check.next()) {
         const QString line = check.value(0).toString();
@@ -208,7 +195,7 @@ ArchiveStatus MeasurementArchive::checkIntegrity()
             problems.append(line);
     }
     if (check.lastError().isValid())
-        return statusOf(check.lastError());
+        return statusOf(check);
     if (!problems.isEmpty())
         return ArchiveStatus::failure(ArchiveStatus::Corrupt, problems.join(QLatin1Char('\n')));
     return {};
@@ -216,36 +203,55 @@ ArchiveStatus MeasurementArchive::checkIntegrity()
 
 ArchiveStatus MeasurementArchive::migrate()
 {
-    QSqlQuery versionQuery(database());
-    if (!versionQuery.exec(QStringLiteral("PRAGMA user_version")) || !versionQuery.next())
-        return statusOf(versionQuery.lastError());
-    int version = versionQuery.value(0).toInt();
-    versionQuery.finish();
-    if (version > ArchiveSchema::kVersion)
-        return ArchiveStatus::failure(ArchiveStatus::NewerVersion, QString::number(version));
-
-    const auto &steps = ArchiveSchema::migrationSteps();
-    for (; version < ArchiveSchema::kVersion; ++version) {
-        ArchiveStatus status = exec(QStringLiteral("BEGIN IMMEDIATE"));
+    QSqlDatabase db = database();
+    QSqlError error;
+    int version = m_dialect.readVersion(db, &error);
+    if (version < 0)
+        return m_dialect.statusOf(error);
+    // Up to date: no write lock, so a read-only file still opens.
+    while (version != ArchiveSchema::kVersion) {
+        if (version > ArchiveSchema::kVersion)
+            return ArchiveStatus::failure(ArchiveStatus::NewerVersion, QString::number(version));
+        ArchiveStatus status = migrateStep(version);
         if (!status.ok())
             return status;
-        QStringList statements = steps.at(size_t(version));
-        statements.append(QStringLiteral("PRAGMA user_version=%1").arg(version + 1));
-        for (const QString &statement : qAsConst(statements)) {
+    }
+    return {};
+}
+
+ArchiveStatus MeasurementArchive::migrateStep(int &version)
+{
+    ArchiveStatus status = exec(m_dialect.beginWrite());
+    if (!status.ok())
+        return status;
+    if (!m_dialect.migrationLockSql().isEmpty())
+        status = exec(m_dialect.migrationLockSql());
+    // Another station may have migrated meanwhile: read again under the lock.
+    QSqlDatabase db = database();
+    QSqlError error;
+    if (status.ok())
+        version = m_dialect.readVersion(db, &error);
+    if (status.ok() && version < 0)
+        status = m_dialect.statusOf(error);
+    if (status.ok() && version < ArchiveSchema::kVersion) {
+        const QStringList statements = ArchiveSchema::migrationSteps(m_dialect).at(size_t(version)) +
+                                       m_dialect.writeVersionSql(version + 1);
+        for (const QString &statement : statements) {
             status = exec(statement);
             if (!status.ok())
                 break;
         }
-        if (status.ok())
-            status = exec(QStringLiteral("COMMIT"));
-        if (!status.ok()) {
-            exec(QStringLiteral("ROLLBACK"));
-            return status;
+        if (status.ok()) {
+            ++version;
+            logLine("MeasurementArchive::migrate: " + location().toLocal8Bit() + " version " +
+                    QByteArray::number(version));
         }
-        logLine("MeasurementArchive::migrate: " + m_path.toLocal8Bit() + " version " +
-                QByteArray::number(version + 1));
     }
-    return {};
+    if (status.ok())
+        status = exec(QStringLiteral("COMMIT"));
+    if (!status.ok())
+        exec(QStringLiteral("ROLLBACK"));
+    return status;
 }
 
 ArchiveStatus MeasurementArchive::moveAside()
@@ -274,8 +280,13 @@ ArchiveStatus MeasurementArchive::exec(const QString &sql)
 {
     QSqlQuery query(database());
     if (!query.exec(sql))
-        return statusOf(query.lastError());
+        return statusOf(query);
     return {};
+}
+
+ArchiveStatus MeasurementArchive::statusOf(const QSqlQuery &query) const
+{
+    return m_dialect.statusOf(query.lastError());
 }
 
 ArchiveStatus MeasurementArchive::storeTransfer(const ArchiveDevice &device,
@@ -297,31 +308,83 @@ ArchiveStatus MeasurementArchive::storeRecords(const ArchiveDevice &device,
         *added = 0;
     if (!m_open)
         return ArchiveStatus::failure(ArchiveStatus::NotOpen, m_path);
+    const QString downloaded = downloadedAt.toUTC().toString(Qt::ISODateWithMs);
+    QList<StoredRecord> rows;
+    for (const Measurement *m : records) {
+        if (m)
+            rows.append(StoredRecord{device, m, downloaded, source, m_station, QString()});
+    }
+    if (m_spool)
+        return storeOnServer(rows, added, afterRecord);
+    return storeRows(rows, false, added, afterRecord);
+}
+
+struct RowStatements
+{
+    explicit RowStatements(const QSqlDatabase &db) : insert(db), lastLink(db), find(db), queue(db)
+    {
+        insert.prepare(QStringLiteral("INSERT INTO measurement (%1, taken_at, samples, designation,"
+                                      " chain_hash) VALUES (%2) ON CONFLICT DO NOTHING")
+                           .arg(RecordChain::columnList(), placeholders(RecordChain::columnList())));
+        lastLink.prepare(QStringLiteral("SELECT chain_hash FROM measurement WHERE station = ?"
+                                        " AND chain_hash IS NOT NULL ORDER BY id DESC LIMIT 1"));
+        find.prepare(ArchiveSql::kFindIdentical);
+        queue.prepare(QStringLiteral(
+            "INSERT INTO upload_queue (measurement_id) VALUES (?) ON CONFLICT DO NOTHING"));
+    }
+
+    // One "?" for each chained column and the four more.
+    static QString placeholders(const QString &columns)
+    {
+        QStringList marks;
+        for (int i = columns.count(QLatin1Char(',')) + 1 + 4; i > 0; --i)
+            marks.append(QStringLiteral("?"));
+        return marks.join(QStringLiteral(", "));
+    }
+
+    QSqlQuery insert;
+    QSqlQuery lastLink;
+    QSqlQuery find;
+    QSqlQuery queue;
+};
+
+ArchiveStatus MeasurementArchive::storeRows(const QList<StoredRecord> &rows, bool queue,
+                                            int *added,
+                                            const std::function<void(int)> &afterRecord)
+{
+    if (added)
+        *added = 0;
     // The write lock is taken at the start, so a held archive fails at once
     // (after the busy time-out) and not halfway through.
-    ArchiveStatus status = exec(QStringLiteral("BEGIN IMMEDIATE"));
+    ArchiveStatus status = exec(m_dialect.beginWrite());
     if (!status.ok())
         return status;
-
-    const QString downloaded = downloadedAt.toUTC().toString(Qt::ISODateWithMs);
+    std::set<QString> stations;
+    for (const StoredRecord &row : rows)
+        stations.insert(row.station);
     int newRecords = 0;
     int stored = 0;
     {
-        QSqlQuery insert(database());
-        insert.prepare(QStringLiteral(
-            "INSERT OR IGNORE INTO measurement (serial_nr, sw_version, slot, date_text, time_text,"
-            " taken_at, force_unit, sample_rate, sample_count, samples, samples_sha256,"
-            " force_start, force_end, force_max, force_avg, downloaded_at, source, complete)"
-            " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
-        for (const Measurement *m : records) {
-            if (!m)
-                continue;
-            bool isNew = false;
-            status = insertRecord(insert, device, *m, downloaded, source, isNew);
+        // One writer per chain, in one order for every writer.
+        QSqlQuery lock(database());
+        if (!m_dialect.chainLockSql().isEmpty()) {
+            lock.prepare(m_dialect.chainLockSql());
+            for (const QString &station : stations) {
+                lock.addBindValue(chainLockKey(station));
+                if (!lock.exec()) {
+                    status = statusOf(lock);
+                    break;
+                }
+            }
+        }
+        RowStatements statements(database());
+        for (const StoredRecord &row : rows) {
             if (!status.ok())
                 break;
+            bool isNew = false;
+            status = insertRow(statements, row, queue, isNew);
             newRecords += isNew ? 1 : 0;
-            if (afterRecord)
+            if (status.ok() && afterRecord)
                 afterRecord(++stored);
         }
     }
@@ -337,240 +400,55 @@ ArchiveStatus MeasurementArchive::storeRecords(const ArchiveDevice &device,
     return status;
 }
 
-ArchiveStatus MeasurementArchive::insertRecord(QSqlQuery &insert, const ArchiveDevice &device,
-                                               const Measurement &m, const QString &downloadedAt,
-                                               const QString &source, bool &added)
+ArchiveStatus MeasurementArchive::insertRow(RowStatements &statements, const StoredRecord &row,
+                                            bool queue, bool &added)
 {
+    const Measurement &m = *row.measurement;
     const QByteArray blob = samplesToBlob(m.forces);
-    insert.addBindValue(textValue(device.serialNr));
-    insert.addBindValue(textValue(device.swVersion));
-    insert.addBindValue(m.number);
-    insert.addBindValue(textValue(m.dateText));
-    insert.addBindValue(textValue(m.timeText));
-    insert.addBindValue(takenAt(m));
-    insert.addBindValue(device.forceUnit);
-    insert.addBindValue(realValue(m.sampleRate));
-    insert.addBindValue(qint64(m.sampleCount));
-    insert.addBindValue(blob);
-    insert.addBindValue(samplesHash(blob));
-    insert.addBindValue(realValue(m.forceStart));
-    insert.addBindValue(realValue(m.forceEnd));
-    insert.addBindValue(realValue(m.forceMax));
-    insert.addBindValue(realValue(m.forceAvg));
-    insert.addBindValue(downloadedAt);
-    insert.addBindValue(source);
-    insert.addBindValue(isCompleteRecord(m) ? 1 : 0);
-    if (!insert.exec())
-        return statusOf(insert.lastError());
-    added = insert.numRowsAffected() == 1;
+    const QByteArray hash = samplesHash(blob);
+    const QVariantList values = {row.station,
+                                 ArchiveSql::text(row.device.serialNr),
+                                 ArchiveSql::text(row.device.swVersion),
+                                 m.number,
+                                 ArchiveSql::text(m.dateText),
+                                 ArchiveSql::text(m.timeText),
+                                 row.device.forceUnit,
+                                 ArchiveSql::real(m.sampleRate),
+                                 qint64(m.sampleCount),
+                                 hash,
+                                 ArchiveSql::real(m.forceStart),
+                                 ArchiveSql::real(m.forceEnd),
+                                 ArchiveSql::real(m.forceMax),
+                                 ArchiveSql::real(m.forceAvg),
+                                 row.downloadedAt,
+                                 row.source,
+                                 isCompleteRecord(m) ? 1 : 0};
+    statements.lastLink.addBindValue(row.station);
+    if (!statements.lastLink.exec())
+        return statusOf(statements.lastLink);
+    const QByteArray previous =
+        statements.lastLink.next() ? statements.lastLink.value(0).toByteArray() : QByteArray();
+    statements.lastLink.finish();
+
+    for (const QVariant &value : values)
+        statements.insert.addBindValue(value);
+    statements.insert.addBindValue(ArchiveSql::takenAt(m));
+    statements.insert.addBindValue(blob);
+    statements.insert.addBindValue(row.designation.isNull() ? QStringLiteral("") : row.designation);
+    statements.insert.addBindValue(RecordChain::link(previous, values));
+    if (!statements.insert.exec())
+        return statusOf(statements.insert);
+    added = statements.insert.numRowsAffected() == 1;
+    if (!queue)
+        return {};
+
+    ArchiveSql::bindIdentity(statements.find, row.device.serialNr, m, hash);
+    if (!statements.find.exec() || !statements.find.next())
+        return statusOf(statements.find);
+    statements.queue.addBindValue(statements.find.value(0));
+    statements.find.finish();
+    if (!statements.queue.exec())
+        return statusOf(statements.queue);
     return {};
 }
 
-std::optional<qint64> MeasurementArchive::findQuick(const QuickKey &key)
-{
-    if (!m_open)
-        return std::nullopt;
-    QSqlQuery query(database());
-    query.prepare(QStringLiteral(
-        "SELECT id FROM measurement WHERE serial_nr = ? AND date_text = ? AND time_text = ?"
-        " AND sample_count = ? AND sample_rate = ? AND force_start = ? AND force_end = ?"
-        " AND force_max = ? AND force_avg = ? AND source = ? AND complete = 1"
-        " ORDER BY id LIMIT 1"));
-    query.addBindValue(textValue(key.serialNr));
-    query.addBindValue(textValue(key.dateText));
-    query.addBindValue(textValue(key.timeText));
-    query.addBindValue(qint64(key.sampleCount));
-    query.addBindValue(realValue(key.sampleRate));
-    query.addBindValue(realValue(key.forceStart));
-    query.addBindValue(realValue(key.forceEnd));
-    query.addBindValue(realValue(key.forceMax));
-    query.addBindValue(realValue(key.forceAvg));
-    query.addBindValue(QLatin1String(kGaugeSource));
-    if (!query.exec() || !query.next())
-        return std::nullopt;
-    return query.value(0).toLongLong();
-}
-
-std::optional<qint64> MeasurementArchive::idOf(const QByteArray &serialNr,
-                                               const Measurement &measurement)
-{
-    if (!m_open || !holdsAllSamples(measurement))
-        return std::nullopt;
-    QSqlQuery query(database());
-    query.prepare(QStringLiteral(
-        "SELECT id FROM measurement WHERE serial_nr = ? AND date_text = ? AND time_text = ?"
-        " AND sample_count = ? AND samples_sha256 = ?"));
-    query.addBindValue(textValue(serialNr));
-    query.addBindValue(textValue(measurement.dateText));
-    query.addBindValue(textValue(measurement.timeText));
-    query.addBindValue(qint64(measurement.sampleCount));
-    query.addBindValue(samplesHash(samplesToBlob(measurement.forces)));
-    if (!query.exec() || !query.next())
-        return std::nullopt;
-    return query.value(0).toLongLong();
-}
-
-std::optional<ArchivedMeasurement> MeasurementArchive::load(qint64 id, ArchiveStatus *status)
-{
-    if (status)
-        *status = {};
-    if (!m_open) {
-        if (status)
-            *status = ArchiveStatus::failure(ArchiveStatus::NotOpen, m_path);
-        return std::nullopt;
-    }
-    QSqlQuery query(database());
-    query.prepare(QStringLiteral(
-        "SELECT serial_nr, sw_version, slot, date_text, time_text, force_unit, sample_rate,"
-        " sample_count, samples, force_start, force_end, force_max, force_avg, downloaded_at,"
-        " source, designation FROM measurement WHERE id = ?"));
-    query.addBindValue(id);
-    if (!query.exec() || !query.next()) {
-        if (status && query.lastError().isValid())
-            *status = statusOf(query.lastError());
-        return std::nullopt;
-    }
-    ArchivedMeasurement a;
-    a.id = id;
-    a.device.serialNr = query.value(0).toString().toLatin1();
-    a.device.swVersion = query.value(1).toString().toLatin1();
-    a.measurement.number = query.value(2).toInt();
-    a.measurement.dateText = query.value(3).toString().toLatin1();
-    a.measurement.timeText = query.value(4).toString().toLatin1();
-    a.device.forceUnit = query.value(5).toInt();
-    a.measurement.sampleRate = float(query.value(6).toDouble());
-    a.measurement.sampleCount = uint32_t(query.value(7).toLongLong());
-    if (!samplesFromBlob(query.value(8).toByteArray(), a.measurement.forces)) {
-        if (status)
-            *status = ArchiveStatus::failure(ArchiveStatus::Corrupt, QString::number(id));
-        return std::nullopt;
-    }
-    a.measurement.forceStart = float(query.value(9).toDouble());
-    a.measurement.forceEnd = float(query.value(10).toDouble());
-    a.measurement.forceMax = float(query.value(11).toDouble());
-    a.measurement.forceAvg = float(query.value(12).toDouble());
-    a.downloadedAt = QDateTime::fromString(query.value(13).toString(), Qt::ISODateWithMs);
-    a.source = query.value(14).toString();
-    a.designation = query.value(15).toString();
-    return a;
-}
-
-QList<ArchiveEntry> MeasurementArchive::entries(const ArchiveFilter &filter, ArchiveStatus *status)
-{
-    if (status)
-        *status = {};
-    QList<ArchiveEntry> list;
-    if (!m_open) {
-        if (status)
-            *status = ArchiveStatus::failure(ArchiveStatus::NotOpen, m_path);
-        return list;
-    }
-    QStringList conditions;
-    QVariantList values;
-    if (!filter.text.isEmpty()) {
-        conditions << QStringLiteral(
-            "(designation LIKE ? ESCAPE '\\' OR serial_nr LIKE ? ESCAPE '\\')");
-        values << likePattern(filter.text) << likePattern(filter.text);
-    }
-    if (!filter.designation.isEmpty()) {
-        conditions << QStringLiteral("designation LIKE ? ESCAPE '\\'");
-        values << likePattern(filter.designation);
-    }
-    if (!filter.serialNr.isEmpty()) {
-        conditions << QStringLiteral("serial_nr LIKE ? ESCAPE '\\'");
-        values << likePattern(filter.serialNr);
-    }
-    if (filter.from.isValid()) {
-        conditions << QStringLiteral("taken_at >= ?");
-        values << filter.from.toString(kIsoDate);
-    }
-    if (filter.to.isValid()) {
-        conditions << QStringLiteral("taken_at < ?");
-        values << filter.to.addDays(1).toString(kIsoDate);
-    }
-    QString sql = QStringLiteral("SELECT id, serial_nr, slot, date_text, time_text, sample_count,"
-                                 " designation FROM measurement");
-    if (!conditions.isEmpty())
-        sql += QStringLiteral(" WHERE ") + conditions.join(QStringLiteral(" AND "));
-    sql += QStringLiteral(" ORDER BY serial_nr, taken_at DESC, id DESC");
-
-    QSqlQuery query(database());
-    query.prepare(sql);
-    for (const QVariant &value : qAsConst(values))
-        query.addBindValue(value);
-    if (!query.exec()) {
-        if (status)
-            *status = statusOf(query.lastError());
-        return list;
-    }
-    while (query.next()) {
-        ArchiveEntry e;
-        e.id = query.value(0).toLongLong();
-        e.serialNr = query.value(1).toString().toLatin1();
-        e.slot = query.value(2).toInt();
-        e.dateText = query.value(3).toString().toLatin1();
-        e.timeText = query.value(4).toString().toLatin1();
-        e.day = measurementDate(e.dateText);
-        e.sampleCount = uint32_t(query.value(5).toLongLong());
-        e.designation = query.value(6).toString();
-        list.append(e);
-    }
-    return list;
-}
-
-ArchiveStatus MeasurementArchive::setDesignation(qint64 id, const QString &designation)
-{
-    if (!m_open)
-        return ArchiveStatus::failure(ArchiveStatus::NotOpen, m_path);
-    QSqlQuery query(database());
-    query.prepare(QStringLiteral("UPDATE measurement SET designation = ? WHERE id = ?"));
-    query.addBindValue(designation.isNull() ? QString(QLatin1String("")) : designation);
-    query.addBindValue(id);
-    if (!query.exec())
-        return statusOf(query.lastError());
-    return {};
-}
-
-bool MeasurementArchive::mayHold(const QByteArray &serialNr, const QByteArray &dateText,
-                                 const QByteArray &timeText, uint32_t sampleCount)
-{
-    if (!m_open)
-        return false;
-    QSqlQuery query(database());
-    query.prepare(QStringLiteral(
-        "SELECT 1 FROM measurement WHERE serial_nr = ? AND date_text = ? AND time_text = ?"
-        " AND sample_count = ? LIMIT 1"));
-    query.addBindValue(textValue(serialNr));
-    query.addBindValue(textValue(dateText));
-    query.addBindValue(textValue(timeText));
-    query.addBindValue(qint64(sampleCount));
-    return query.exec() && query.next();
-}
-
-int MeasurementArchive::count()
-{
-    QSqlQuery query(database());
-    if (!m_open || !query.exec(QStringLiteral("SELECT count(*) FROM measurement")) || !query.next())
-        return 0;
-    return query.value(0).toInt();
-}
-
-QList<qint64> MeasurementArchive::sameMinute(const QByteArray &serialNr,
-                                             const Measurement &measurement)
-{
-    QList<qint64> ids;
-    if (!m_open)
-        return ids;
-    QSqlQuery query(database());
-    query.prepare(QStringLiteral("SELECT id FROM measurement WHERE serial_nr = ? AND date_text = ?"
-                                 " AND substr(time_text, 1, 5) = ? AND sample_count = ?"));
-    query.addBindValue(textValue(serialNr));
-    query.addBindValue(textValue(measurement.dateText));
-    query.addBindValue(textValue(measurement.timeText.left(5)));
-    query.addBindValue(qint64(measurement.sampleCount));
-    if (query.exec()) {
-        while (query.next())
-            ids.append(query.value(0).toLongLong());
-    }
-    return ids;
-}

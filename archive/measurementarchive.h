@@ -1,20 +1,33 @@
 #pragma once
 
+#include "archive/archiveconfig.h"
+#include "archive/archivedialect.h"
 #include "archive/archivetypes.h"
+#include "archive/recordchain.h"
 
 #include <QList>
 #include <QString>
 #include <functional>
+#include <memory>
 #include <optional>
 
 class QSqlDatabase;
+class QSqlDriver;
 class QSqlQuery;
+struct RowStatements;
+struct StoredRecord;
 
-// The local archive of every measurement: one SQLite file (WAL journal),
-// written one transaction per transfer, read for browsing, export and report.
-// A measurement is identified by serial number, date, time, sample count and
-// the SHA-256 of its samples; storing it again adds nothing. Every operation
-// reports failure as an ArchiveStatus value.
+// The archive of every measurement: one SQLite file (WAL journal), or a
+// PostgreSQL server shared by several stations; written one transaction per
+// transfer, read for browsing, export and report. A measurement is identified
+// by serial number, date, time, sample count and the SHA-256 of its samples;
+// storing it again adds nothing. Every record names its station and links
+// the station's previous record (RecordChain). Every operation reports
+// failure as an ArchiveStatus value.
+//
+// On a server, a SQLite file is the spool: what cannot reach the server is
+// kept there and uploaded when the server answers again (at the next
+// transfer, on open, and by sync()). Records of the spool have negative ids.
 class MeasurementArchive
 {
 public:
@@ -33,11 +46,39 @@ public:
     // schema to the current version. A damaged file is moved aside, never
     // written, and a new one started: the status is Ok, movedAside says where.
     ArchiveStatus open(const QString &path, int busyTimeoutMs = kDefaultBusyTimeoutMs);
+    // The file, or the server with its spool file. A server that does not
+    // answer is no failure: the spool takes the transfers (serverStatus()).
+    ArchiveStatus open(const ArchiveConfig &config);
     void close();
+    bool isOnServer() const { return m_spool != nullptr; }
+    // Whether the server answered at the last try; false for a file.
+    bool isOnline() const { return m_online; }
+    // Why the server is not in use; Ok while it is.
+    ArchiveStatus serverStatus() const { return m_serverStatus; }
+    QString station() const { return m_station; }
+    // The records of the spool that wait for the server.
+    int waitingCount();
+    // Connects when offline and uploads what waits, each record exactly once
+    // (`uploaded` counts those the server did not hold yet).
+    ArchiveStatus sync(int *uploaded = nullptr);
+    // Walks the links of every station's records.
+    ChainReport verify();
+    // The server's connection, for its announcements of new records
+    // (ArchiveSchema::kLiveChannel); null for a file or while offline.
+    QSqlDriver *liveDriver() const;
     bool isOpen() const { return m_open; }
     QString path() const { return m_path; }
+    // The file's path, or the server and database, for messages.
+    QString location() const;
     // The Qt SQL connection, for tools that look into the file.
     QString connectionName() const { return m_connection; }
+    // Where browsing reads, as entries() does: the server (or the file), or
+    // the spool while the server is away, whose ids are given negative.
+    ArchiveReadSource readSource() const
+    {
+        return readsSpool() ? ArchiveReadSource{m_spool->m_connection, true}
+                            : ArchiveReadSource{m_connection, false};
+    }
 
     // Stores every record of one transfer, as received, in one transaction
     // (isCompleteRecord() false: flagged incomplete); `added` counts the new ones. `afterRecord` runs after each stored record, inside
@@ -77,17 +118,49 @@ public:
 
 private:
     ArchiveStatus openFile(int busyTimeoutMs);
+    ArchiveStatus openServer(const ArchiveConfig &config);
+    ArchiveStatus connectServer();
+    void goOffline(const ArchiveStatus &why);
+    // After a failed query on the server: whether it still answers.
+    bool serverAnswers();
+    // Whether reads go to the spool (a server that is offline).
+    bool readsSpool() const { return m_spool && !m_online; }
+    // Keeps records here, in one transaction; `queue` marks them as waiting.
+    ArchiveStatus storeRows(const QList<StoredRecord> &rows, bool queue, int *added,
+                            const std::function<void(int stored)> &afterRecord);
+    ArchiveStatus storeOnServer(const QList<StoredRecord> &rows, int *added,
+                                const std::function<void(int stored)> &afterRecord);
+    ArchiveStatus uploadWaiting(int *uploaded);
+    std::optional<qint64> findQuickHere(const QuickKey &key);
+    std::optional<qint64> idHere(const QByteArray &serialNr, const Measurement &measurement);
+    bool mayHoldHere(const QByteArray &serialNr, const QByteArray &dateText,
+                     const QByteArray &timeText, uint32_t sampleCount);
+    std::optional<ArchivedMeasurement> loadHere(qint64 id, ArchiveStatus *status);
+    QList<ArchiveEntry> entriesHere(const ArchiveFilter &filter, ArchiveStatus *status);
+    ArchiveStatus setDesignationHere(qint64 id, const QString &designation);
+    QList<qint64> sameMinuteHere(const QByteArray &serialNr, const Measurement &measurement);
+    QList<qint64> queuedIds();
+    ArchiveStatus dequeue(const QList<qint64> &ids);
     ArchiveStatus checkIntegrity();
     ArchiveStatus migrate();
+    ArchiveStatus migrateStep(int &version);
     ArchiveStatus moveAside();
     ArchiveStatus exec(const QString &sql);
-    ArchiveStatus insertRecord(QSqlQuery &insert, const ArchiveDevice &device, const Measurement &m,
-                               const QString &downloadedAt, const QString &source, bool &added);
+    ArchiveStatus insertRow(RowStatements &statements, const StoredRecord &row, bool queue,
+                            bool &added);
+    ArchiveStatus statusOf(const QSqlQuery &query) const;
     QSqlDatabase database() const;
 
     QString m_connection;
     QString m_path;
     bool m_open = false;
+    ArchiveDialect m_dialect;
+    QString m_station;
+    // On a server: the spool file, and whether the server answers.
+    std::unique_ptr<MeasurementArchive> m_spool;
+    ArchiveServer m_server;
+    bool m_online = false;
+    ArchiveStatus m_serverStatus;
 };
 
 // The status of a failed Qt SQL call, by SQLite's result code.

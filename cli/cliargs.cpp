@@ -10,7 +10,10 @@ namespace {
 
 const QStringList kCommands = {QStringLiteral("scan"),   QStringLiteral("info"),
                                QStringLiteral("list"),   QStringLiteral("download"),
-                               QStringLiteral("delete"), QStringLiteral("report")};
+                               QStringLiteral("delete"), QStringLiteral("report"),
+                               QStringLiteral("archive")};
+const QStringList kArchiveActions = {QStringLiteral("init"), QStringLiteral("list"),
+                                     QStringLiteral("sync"), QStringLiteral("verify")};
 
 bool isSlotNumber(int number)
 {
@@ -53,9 +56,14 @@ QString commandsHelp()
                    "  download  Messungen als CSV oder JSON (--slots oder --all, -o)\n"
                    "  delete    Messungen auf dem Gerät löschen (--slots oder --all, --yes)\n"
                    "  report    Protokoll einer Messung als PDF (--slot, -o)\n"
+                   "  archive init    das Archiv auf dem Server anlegen (als dessen Eigentümer)\n"
+                   "  archive list    die archivierten Messungen (--format table oder json)\n"
+                   "  archive sync    wartende Messungen zum Archivserver übertragen\n"
+                   "  archive verify  die Verkettung der archivierten Messungen prüfen\n"
                    "\n"
                    "Rückgabewerte: 0 in Ordnung, 2 Aufruf falsch, 3 kein Gerät gefunden,\n"
-                   "4 Fehler in der Verbindung mit dem Gerät, 5 Datei nicht geschrieben.\n");
+                   "4 Fehler in der Verbindung mit dem Gerät, 5 Datei oder Archiv nicht\n"
+                   "verwendbar, 7 archivierte Messungen verändert.\n");
 }
 
 // Checks what each command needs and fills the request.
@@ -82,8 +90,16 @@ CliParseResult checkedRequest(const QCommandLineParser &parser, CliRequest reque
         if (request.output.isEmpty())
             return usageError(Cli::tr("%1 braucht -o DATEI.").arg(command));
     }
-    if (request.format != QLatin1String("csv") && request.format != QLatin1String("json"))
+    if (command == QLatin1String("archive")) {
+        if (request.output.isEmpty())
+            request.output = QStringLiteral("-");
+        if (!parser.isSet(QStringLiteral("format")))
+            request.format = QStringLiteral("table");
+        if (request.format != QLatin1String("table") && request.format != QLatin1String("json"))
+            return usageError(Cli::tr("Unbekanntes Format: %1").arg(request.format));
+    } else if (request.format != QLatin1String("csv") && request.format != QLatin1String("json")) {
         return usageError(Cli::tr("Unbekanntes Format: %1").arg(request.format));
+    }
     if (command == QLatin1String("report")) {
         if (!isSlotNumber(request.slot))
             return usageError(Cli::tr("report braucht --slot N (1 bis 50)."));
@@ -131,7 +147,7 @@ CliParseResult parseCliArguments(const QStringList &arguments, const QString &ve
     parser.setApplicationDescription(Cli::tr(
         "Liest Messungen des Kraftmessgeräts Tensimo Parl über die serielle Schnittstelle."));
     parser.addPositionalArgument(QStringLiteral("command"), commandsHelp(),
-                                 QStringLiteral("<scan|info|list|download|delete|report>"));
+                                 QStringLiteral("<scan|info|list|download|delete|report|archive>"));
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
                                   Cli::tr("Zeigt diese Hilfe."));
     const QCommandLineOption version(QStringLiteral("version"), Cli::tr("Zeigt die Version."));
@@ -149,7 +165,7 @@ CliParseResult parseCliArguments(const QStringList &arguments, const QString &ve
         {{QStringLiteral("o"), QStringLiteral("output")},
          Cli::tr("Zieldatei; - für die Standardausgabe."),
          QStringLiteral("file")},
-        {QStringLiteral("format"), Cli::tr("csv (wie der Export des Programms) oder json."),
+        {QStringLiteral("format"), Cli::tr("csv (wie der Export des Programms) oder json; für archive list table oder json."),
          QStringLiteral("format"), QStringLiteral("csv")},
         {QStringLiteral("yes"), Cli::tr("Löschen ohne Rückfrage bestätigen.")},
         {QStringLiteral("slot"), Cli::tr("Speicherplatz der Messung."), QStringLiteral("n")},
@@ -169,14 +185,19 @@ CliParseResult parseCliArguments(const QStringList &arguments, const QString &ve
         return result;
     }
     const QStringList positional = parser.positionalArguments();
-    if (positional.size() != 1)
-        return usageError(positional.isEmpty() ? Cli::tr("Kein Befehl angegeben.")
-                                               : Cli::tr("Nur ein Befehl auf einmal."));
+    if (positional.isEmpty())
+        return usageError(Cli::tr("Kein Befehl angegeben."));
     if (!kCommands.contains(positional.first()))
         return usageError(Cli::tr("Unbekannter Befehl: %1").arg(positional.first()));
+    const bool isArchive = positional.first() == QLatin1String("archive");
+    if (isArchive && (positional.size() != 2 || !kArchiveActions.contains(positional.at(1))))
+        return usageError(Cli::tr("archive braucht init, list, sync oder verify."));
+    if (!isArchive && positional.size() != 1)
+        return usageError(Cli::tr("Nur ein Befehl auf einmal."));
 
     CliRequest request;
     request.command = positional.first();
+    request.archiveAction = isArchive ? positional.at(1) : QString();
     request.output = parser.value(QStringLiteral("output"));
     request.format = parser.value(QStringLiteral("format"));
     request.yes = parser.isSet(QStringLiteral("yes"));

@@ -20,12 +20,15 @@ enum CliExitCode
     kExitNoGauge = 3,
     kExitCommunication = 4,
     kExitFile = 5,
+    // The archive's records were changed or taken out (archive verify).
+    kExitArchiveChanged = 7,
 };
 
 // One call of tspx-cli, as given on its command line.
 struct CliRequest
 {
-    QString command;        // scan, info, list, download, delete, report
+    QString command;        // scan, info, list, download, delete, report, archive
+    QString archiveAction;  // archive: init, list, sync, verify
     QList<int> slotNumbers; // ascending, without repeats; empty means all
     bool allSlots = false;
     QString output; // a file name, or "-" for standard output

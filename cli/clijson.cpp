@@ -1,5 +1,6 @@
 #include "cli/clijson.h"
 
+#include "archive/archivetypes.h"
 #include "measurement/devicedata.h"
 
 #include <QJsonArray>
@@ -96,4 +97,23 @@ QByteArray measurementsJson(const DeviceData &data)
     }
     out += "  ]\n}\n";
     return out;
+}
+
+QByteArray archiveEntriesJson(const QList<ArchiveEntry> &entries)
+{
+    QByteArray out = "[\n";
+    for (int i = 0; i < entries.size(); ++i) {
+        const ArchiveEntry &e = entries.at(i);
+        out += "    {";
+        appendField(out, "station", e.station);
+        appendField(out, "serial", QString::fromLatin1(e.serialNr));
+        appendKey(out, "slot");
+        out += QByteArray::number(e.slot) + ", ";
+        appendField(out, "date", e.day.toString(Qt::ISODate));
+        appendField(out, "time", measurementTime(e.timeText).toString(Qt::ISODate));
+        appendKey(out, "forceMaxN");
+        appendFloat(out, e.forceMax);
+        out += i + 1 < entries.size() ? "},\n" : "}\n";
+    }
+    return out + "]\n";
 }

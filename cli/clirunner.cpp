@@ -75,6 +75,8 @@ int CliRunner::runCommand()
         return erase();
     if (command == QLatin1String("report"))
         return report();
+    if (command == QLatin1String("archive"))
+        return archive();
     return kExitUsage;
 }
 
@@ -291,4 +293,77 @@ int CliRunner::report()
     }
     return writeCliReport(data, m_status, m_request.slot, m_request.output, m_request.designation,
                           m_err);
+}
+
+int CliRunner::archive()
+{
+    const ArchiveStatus opened = m_workflow.openArchive();
+    if (!opened.ok()) {
+        error(WorkflowText::archiveProblem(opened, m_workflow.archivePath()));
+        return kExitFile;
+    }
+    const QString &action = m_request.archiveAction;
+    if (m_archive.isOnServer() && !m_archive.isOnline()) {
+        error(WorkflowText::serverNotInUse(m_archive.serverStatus(), m_archive.location(),
+                                           m_archive.waitingCount()));
+        return kExitFile;
+    }
+    if (action == QLatin1String("list"))
+        return archiveList();
+    if (action == QLatin1String("verify"))
+        return archiveVerify();
+    return archiveSync(); // init: opening made the schema; what waits goes too
+}
+
+int CliRunner::archiveList()
+{
+    ArchiveStatus status;
+    const QList<ArchiveEntry> entries = m_archive.entries({}, &status);
+    if (!status.ok()) {
+        error(WorkflowText::archiveProblem(status, m_archive.location()));
+        return kExitFile;
+    }
+    if (m_request.format == QLatin1String("json"))
+        return writeOutput(archiveEntriesJson(entries));
+    QByteArray table = tsvLine({QStringLiteral("station"), QStringLiteral("serial"),
+                                QStringLiteral("slot"), QStringLiteral("date"),
+                                QStringLiteral("time"), QStringLiteral("max/N")});
+    for (const ArchiveEntry &e : entries) {
+        table += tsvLine({e.station, QString::fromLatin1(e.serialNr), QString::number(e.slot),
+                          e.day.toString(Qt::ISODate),
+                          measurementTime(e.timeText).toString(Qt::ISODate),
+                          formatForce(e.forceMax, 1.0)});
+    }
+    return writeOutput(table);
+}
+
+int CliRunner::archiveSync()
+{
+    if (!m_archive.isOnServer())
+        return kExitOk; // a file needs no set-up and nothing waits
+    int uploaded = 0;
+    const ArchiveStatus status = m_archive.sync(&uploaded);
+    if (!status.ok()) {
+        error(WorkflowText::serverNotInUse(status, m_archive.location(), m_archive.waitingCount()));
+        return kExitFile;
+    }
+    message(WorkflowText::uploadedToServer(uploaded));
+    return kExitOk;
+}
+
+int CliRunner::archiveVerify()
+{
+    const ChainReport report = m_archive.verify();
+    if (report.readFailed) {
+        error(WorkflowText::archiveProblem(ArchiveStatus::failure(ArchiveStatus::Failed,
+                                                                  report.detail),
+                                           m_archive.location()));
+        return kExitFile;
+    }
+    for (const BrokenLink &link : report.broken)
+        error(WorkflowText::chainBroken(link));
+    if (!report.broken.isEmpty())
+        return kExitArchiveChanged;
+    message(WorkflowText::chainsIntact(report));
+    return kExitOk;
 }

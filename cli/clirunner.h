@@ -34,6 +34,10 @@ private:
     int download();
     int erase();
     int report();
+    int archive();
+    int archiveList();
+    int archiveSync();
+    int archiveVerify();
 
     // Connects on the given port or searches; tells why not.
     bool connectGauge();

@@ -90,8 +90,8 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Beside what dpkg-shlibdeps finds, the plugins Qt loads at run time, which no
 # program links: the report's diagram goes through the SVG image plugin, the
-# archive through the SQLite driver.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt5svg5, libqt5sql5-sqlite")
+# archive through the SQLite driver, or the PostgreSQL driver for a shared one.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt5svg5, libqt5sql5-sqlite, libqt5sql5-psql")
 # Qt's own texts (standard buttons and dialogs) come from Debian's package;
 # without it they stay English.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qttranslations5-l10n)

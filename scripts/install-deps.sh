@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build lld pkg-config
-  qtbase5-dev libqt5sql5-sqlite libqwt-qt5-dev libqt5serialport5-dev libqt5svg5-dev libqt5svg5
+  qtbase5-dev libqt5sql5-sqlite libqt5sql5-psql libqwt-qt5-dev libqt5serialport5-dev libqt5svg5-dev libqt5svg5
   qttools5-dev qttools5-dev-tools qttranslations5-l10n
   libxlsxwriter-dev unzip                   # Excel export; its test reads the file back
   xvfb xauth socat imagemagick poppler-utils
@@ -13,6 +13,7 @@ packages=(
   dpkg-dev fakeroot desktop-file-utils appstream lintian   # the Debian package and its checks
   librsvg2-bin                    # packaging/icons/make-icons.sh
   locales                         # the file tests run in de_DE.UTF-8 too
+  postgresql                      # the shared archive's tests run a server of their own
 )
 
 german_locale="de_DE.UTF-8 UTF-8"

@@ -99,6 +99,13 @@ int StatusIni::load()
     store->beginGroup("archive");
     result += store->readString("archivePath", archivePath, QString());
     result += store->readBool("quickTransfer", quickTransfer, true);
+    result += store->readText("backend", archiveBackend, "sqlite");
+    result += store->readString("serverHost", serverHost, QString());
+    result += store->readInt("serverPort", serverPort, 5432);
+    result += store->readString("serverDatabase", serverDatabase, QStringLiteral("tspx"));
+    result += store->readString("serverUser", serverUser, QString());
+    result += store->readText("serverSslMode", serverSslMode, "prefer");
+    result += store->readString("station", stationName, QString());
     store->endGroup();
 
     if (result == 0)
@@ -146,6 +153,13 @@ int StatusIni::save()
     store->beginGroup("archive");
     result += store->writeString("archivePath", archivePath);
     result += store->writeBool("quickTransfer", quickTransfer);
+    result += store->writeText("backend", archiveBackend);
+    result += store->writeString("serverHost", serverHost);
+    result += store->writeInt("serverPort", serverPort);
+    result += store->writeString("serverDatabase", serverDatabase);
+    result += store->writeString("serverUser", serverUser);
+    result += store->writeText("serverSslMode", serverSslMode);
+    result += store->writeString("station", stationName);
     store->endGroup();
 
     result += store->sync();

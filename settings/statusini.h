@@ -50,6 +50,17 @@ public:
     // settings folder) and whether a transfer skips the samples it holds.
     QString archivePath;
     bool quickTransfer = true;
+    // A shared archive on a PostgreSQL server ("postgresql"; "sqlite": the
+    // file above). The file then keeps what waits for the server. No
+    // password: libpq reads ~/.pgpass or a PGSERVICE entry.
+    QByteArray archiveBackend;
+    QString serverHost;
+    int serverPort = 5432;
+    QString serverDatabase;
+    QString serverUser;
+    QByteArray serverSslMode;
+    // The name every record of this computer carries; empty: its host name.
+    QString stationName;
 
     QByteArray fileName;
 

@@ -110,9 +110,8 @@ QStringList importReport(const QString &name, const CsvImportReport &imported,
 
 ArchiveBrowser::ArchiveBrowser(const Parts &parts, QObject *parent)
     : QObject(parent), m_parts(parts), m_archive(new MeasurementArchive),
-      m_filterBar(new ArchiveFilterBar(parts.frame)),
-      m_rows(new ArchiveRows(m_archive->connectionName())), m_search(new ArchiveSearch(this)),
-      m_typingPause(new QTimer(this))
+      m_filterBar(new ArchiveFilterBar(parts.frame)), m_rows(new ArchiveRows),
+      m_search(new ArchiveSearch(this)), m_typingPause(new QTimer(this))
 {
     placeAboveTree(m_filterBar, parts.tree);
     parts.model->setLazyRows(m_rows);
@@ -138,7 +137,7 @@ void ArchiveBrowser::open()
 {
     const QString path = archiveFilePath(*m_parts.status);
     m_search->reconnect();
-    const ArchiveStatus opened = m_archive->open(path);
+    const ArchiveStatus opened = m_archive->open(archiveConfig(*m_parts.status));
     if (!opened.ok())
         logLine("Mainform::openArchive: " + path.toLocal8Bit() + ": " +
                 opened.detail.toLocal8Bit());
@@ -176,7 +175,7 @@ void ArchiveBrowser::reportProblem(const QString &text)
 
 void ArchiveBrowser::enableFrameForBrowsing()
 {
-    if (m_archive->isOpen() && !m_rows->browsing().isEmpty())
+    if (m_archive->isOpen() && !browsing().isEmpty())
         m_parts.frame->setEnabled(true);
 }
 
@@ -219,11 +218,17 @@ void ArchiveBrowser::rebuildRows()
     }
     const ArchiveFilter filter = m_filterBar->filter();
     if (!filter.isEmpty()) {
-        m_searchGeneration = m_search->start(m_archive->connectionName(), filter);
+        m_searchGeneration = m_search->start(m_archive->readSource(), filter);
         return;
     }
     // An empty archive gets no row until it holds something.
-    replaceRoot(m_rows->browsing().isEmpty() ? nullptr : m_rows->newRoot(), false);
+    replaceRoot(browsing().isEmpty() ? nullptr : m_rows->newRoot(), false);
+}
+
+ArchiveBrowsing &ArchiveBrowser::browsing()
+{
+    m_rows->browsing().setSource(m_archive->readSource());
+    return m_rows->browsing();
 }
 
 void ArchiveBrowser::showSearchResult(const ArchiveSearchResult &result)
@@ -233,6 +238,7 @@ void ArchiveBrowser::showSearchResult(const ArchiveSearchResult &result)
     if (!result.status.ok())
         logLine("Mainform::searchArchive: " + result.status.detail.toLocal8Bit());
     // A search shows what it found, when that is little enough to show at once.
+    browsing();
     replaceRoot(m_rows->newRoot(result), result.complete);
 }
 

@@ -8,6 +8,7 @@
 #include <QObject>
 #include <QString>
 
+class ArchiveBrowsing;
 class ArchiveFilterBar;
 class ArchiveRows;
 class ArchiveSearch;
@@ -87,6 +88,8 @@ signals:
 private:
     void reportProblem(const QString &text);
     void showSearchResult(const ArchiveSearchResult &result);
+    // The rows' queries, on the connection the archive reads now.
+    ArchiveBrowsing &browsing();
     // Puts `root` (none: no "Archiv" row) in place of the old "Archiv" row.
     void replaceRoot(QStandardItem *root, bool expandAll);
     QString errorText(const ArchiveStatus &status) const;

@@ -32,9 +32,8 @@ enum class ArchiveRow
 class ArchiveRows : public LazyRows
 {
 public:
-    // Queries go to the archive's connection of that name.
-    explicit ArchiveRows(const QString &connectionName) : m_browsing(connectionName) {}
-
+    // Where the rows are read: set before each new "Archiv" row
+    // (MeasurementArchive::readSource()).
     ArchiveBrowsing &browsing() { return m_browsing; }
     // The "Archiv" row with every gauge, folded.
     QStandardItem *newRoot();

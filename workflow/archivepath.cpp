@@ -13,3 +13,18 @@ QString defaultArchivePath()
 {
     return settingsFolder() + QLatin1Char('/') + QLatin1String(MeasurementArchive::kFileName);
 }
+
+ArchiveConfig archiveConfig(const StatusIni &status)
+{
+    ArchiveConfig config;
+    config.backend = status.archiveBackend == "postgresql" ? ArchiveConfig::PostgreSQL
+                                                           : ArchiveConfig::SQLite;
+    config.filePath = archiveFilePath(status);
+    config.server.host = status.serverHost;
+    config.server.port = status.serverPort;
+    config.server.database = status.serverDatabase;
+    config.server.user = status.serverUser;
+    config.server.sslMode = QString::fromLatin1(status.serverSslMode);
+    config.station = status.stationName;
+    return config;
+}

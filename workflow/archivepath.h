@@ -1,5 +1,7 @@
 #pragma once
 
+#include "archive/archiveconfig.h"
+
 #include <QString>
 
 class StatusIni;
@@ -9,3 +11,5 @@ class StatusIni;
 QString archiveFilePath(const StatusIni &status);
 // "archive.sqlite" in the settings folder.
 QString defaultArchivePath();
+// The file, or the server with the file as its spool, as the status file says.
+ArchiveConfig archiveConfig(const StatusIni &status);

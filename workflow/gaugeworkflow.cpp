@@ -75,7 +75,7 @@ ArchiveStatus GaugeWorkflow::openArchive()
 {
     if (m_archive.isOpen())
         return {};
-    return m_archive.open(archivePath());
+    return m_archive.open(archiveConfig(m_status));
 }
 
 TransferOutcome GaugeWorkflow::transfer(DeviceData &data, const JobProgress &progress,

@@ -70,6 +70,46 @@ QString archiveProblem(const ArchiveStatus &status, const QString &path)
         .arg(path, status.detail);
 }
 
+QString serverNotInUse(const ArchiveStatus &why, const QString &server, int waiting)
+{
+    return GaugeWorkflowTexts::tr("Der Archivserver %1 ist nicht in Gebrauch (%2). Übertragene "
+                                  "Messungen bleiben in der Archivdatei, bis er wieder "
+                                  "antwortet.")
+               .arg(server, why.detail.trimmed()) +
+           QLatin1Char(' ') + waitingForServer(waiting);
+}
+
+QString waitingForServer(int waiting)
+{
+    return GaugeWorkflowTexts::tr("Messungen, die auf den Archivserver warten: %1").arg(waiting);
+}
+
+QString uploadedToServer(int uploaded)
+{
+    return GaugeWorkflowTexts::tr("Zum Archivserver übertragene Messungen: %1").arg(uploaded);
+}
+
+QString chainsIntact(const ChainReport &report)
+{
+    return GaugeWorkflowTexts::tr("Archiv unverändert: %1 verkettete Messungen geprüft, %2 aus "
+                                  "der Zeit vor der Verkettung.")
+        .arg(report.checked)
+        .arg(report.unchained);
+}
+
+QString chainBroken(const BrokenLink &link)
+{
+    QString what = GaugeWorkflowTexts::tr("ihre Werte");
+    if (link.reason == QLatin1String("samples"))
+        what = GaugeWorkflowTexts::tr("ihre Messwerte");
+    else if (link.reason == QLatin1String("missing"))
+        what = GaugeWorkflowTexts::tr("ihre Verkettung fehlt");
+    return GaugeWorkflowTexts::tr("Archiv verändert: Messung %1 der Station '%2' passt nicht zur "
+                                  "Kette (%3), oder die Messung davor fehlt.")
+        .arg(link.id)
+        .arg(link.station, what);
+}
+
 QString transferNotArchived()
 {
     return GaugeWorkflowTexts::tr(

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "archive/archivetypes.h"
+#include "archive/recordchain.h"
 
 #include <QCoreApplication>
 #include <QList>
@@ -38,6 +39,14 @@ QString notErased(const QList<int> &numbers);
 QString unread(const QList<int> &numbers);
 // Kept first on request but incomplete: nothing erased.
 QString incompleteNotArchived(const QList<int> &numbers);
+// The server archive is not in use: why, and how many records wait for it.
+QString serverNotInUse(const ArchiveStatus &why, const QString &server, int waiting);
+// Records that wait in the spool file for the server (the window's status bar).
+QString waitingForServer(int waiting);
+QString uploadedToServer(int uploaded);
+// What walking the stations' chains found.
+QString chainsIntact(const ChainReport &report);
+QString chainBroken(const BrokenLink &link);
 // "#7, #3".
 QString slotNumbers(const QList<int> &numbers);
 

@@ -9,6 +9,7 @@
 #include "measurement/dblist.h"
 #include "measurement/measurementset.h"
 #include "settings/statusini.h"
+#include "workflow/archivepath.h"
 #include "ui/mainform.h"
 
 #include <QBuffer>
@@ -18,6 +19,8 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QTest>
 #include <fcntl.h>
 #include <algorithm>
@@ -81,6 +84,7 @@ private slots:
     void deleteRefusesWithoutTheArchive();
     void secondDownloadIsQuick();
     void reportWritesAPdf();
+    void archiveListsAndVerifiesTheKeptMeasurements();
     void programPrintsOnlyTheCsv();
     void outputFailuresAndOutputThatIsNoFile();
     void programTellsOfLostOutput();
@@ -116,6 +120,9 @@ void TestCli::usageErrors_data()
     QTest::newRow("unknown format") << QStringList{"download", "-o", "-", "--format", "xml"};
     QTest::newRow("report without slot") << QStringList{"report", "-o", "r.pdf"};
     QTest::newRow("report to stdout") << QStringList{"report", "--slot", "3", "-o", "-"};
+    QTest::newRow("archive without action") << QStringList{"archive"};
+    QTest::newRow("archive, unknown action") << QStringList{"archive", "drop"};
+    QTest::newRow("archive list as csv") << QStringList{"archive", "list", "--format", "csv"};
 }
 
 void TestCli::usageErrors()
@@ -351,6 +358,31 @@ void TestCli::secondDownloadIsQuick()
     QCOMPARE(second.run({"download", "--all", "-o", "-"}), int(kExitOk));
     QCOMPARE(sampleReads(m_env->traffic().mid(firstLines)), 0);
     QCOMPARE(second.output(), first.output());
+}
+
+// The list names the station; a value changed by hand is found (exit 7).
+void TestCli::archiveListsAndVerifiesTheKeptMeasurements()
+{
+    QVERIFY(m_env->startGauge(threeMeasurements()));
+    StatusIni status("status");
+    status.load();
+    status.stationName = QStringLiteral("Prüfplatz 2");
+    QCOMPARE(status.save(), 0);
+    CliCall download, list, verify, changed;
+    QCOMPARE(download.run({"download", "--all", "-o", "-"}), int(kExitOk));
+    QCOMPARE(list.run({"archive", "list", "--format", "json"}), int(kExitOk));
+    QCOMPARE(list.output().split('\n').at(2),
+             QByteArray("    {\"station\": \"Prüfplatz 2\", \"serial\": \"SN-4711\", \"slot\": 3, "
+                        "\"date\": \"2018-01-24\", \"time\": \"16:11:58\", \"forceMaxN\": 10},"));
+    QCOMPARE(verify.run({"archive", "verify"}), int(kExitOk));
+
+    MeasurementArchive archive;
+    QVERIFY(archive.open(archiveFilePath(status)).ok());
+    QSqlQuery edit(QSqlDatabase::database(archive.connectionName()));
+    QVERIFY(edit.exec("UPDATE measurement SET force_max = 11 WHERE slot = 3"));
+    archive.close();
+    QCOMPARE(changed.run({"archive", "verify"}), int(kExitArchiveChanged));
+    QVERIFY2(changed.errors().contains("Prüfplatz 2"), qPrintable(changed.errors()));
 }
 
 void TestCli::reportWritesAPdf()

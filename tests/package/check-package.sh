@@ -48,7 +48,7 @@ depends="$(field Depends)"
 # The package names, one a line ("a (>= 1) | b" gives a and b).
 depended=$(tr ',|' '\n\n' <<<"$depends" | awk '{ print $1 }')
 for library in libc6 libstdc++6 libqt5core5a libqt5gui5 libqt5widgets5 libqt5printsupport5 \
-    libqt5svg5 libqt5sql5-sqlite libqt5serialport5 libqwt-qt5-6; do
+    libqt5svg5 libqt5sql5-sqlite libqt5sql5-psql libqt5serialport5 libqwt-qt5-6; do
     grep -qxF "$library" <<<"$depended" || fail "Depends lacks $library: $depends"
 done
 

@@ -52,7 +52,8 @@ void TestArchiveRows::onlyExpandedLevelsAreFetched()
     MeasurementArchive archive;
     storeTwoGauges(archive);
     QStringList statements;
-    ArchiveRows rows(archive.connectionName());
+    ArchiveRows rows;
+    rows.browsing().setSource(archive.readSource());
     rows.browsing().setObserver(
         [&](const QString &sql, const QVariantList &) { statements << sql; });
     MeasurementTree model;
@@ -106,7 +107,8 @@ void TestArchiveRows::aSearchWithoutMatchesSaysSo()
 {
     MeasurementArchive archive;
     storeTwoGauges(archive);
-    ArchiveRows rows(archive.connectionName());
+    ArchiveRows rows;
+    rows.browsing().setSource(archive.readSource());
     MeasurementTree model;
     ArchiveFilter filter;
     filter.text = QStringLiteral("mutter");

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "archive/archivetypes.h"
+
+#include <QString>
+#include <QStringList>
+
+class QSqlDatabase;
+class QSqlError;
+
+// What differs between the two databases that hold an archive: the SQL of a
+// few statements, where the schema version is kept, and how errors read.
+// Everything else is the same SQL on both.
+class ArchiveDialect
+{
+public:
+    enum Kind
+    {
+        SQLite,
+        PostgreSQL,
+    };
+
+    explicit ArchiveDialect(Kind kind = SQLite) : m_kind(kind) {}
+    Kind kind() const { return m_kind; }
+    bool isServer() const { return m_kind == PostgreSQL; }
+
+    // A transaction that writes: SQLite takes the write lock at once.
+    QString beginWrite() const;
+    // A statement of the schema with its types filled in: {id}, {blob}, {real}.
+    QString schemaSql(QString statement) const;
+
+    // The schema version (0 for an empty database); -1 when it cannot be read.
+    int readVersion(QSqlDatabase &db, QSqlError *error) const;
+    // The statements that record `version` as the database's schema version.
+    QStringList writeVersionSql(int version) const;
+    // Serialises writers of one chain (a station) until the transaction ends;
+    // empty when the transaction's write lock already does.
+    QString chainLockSql() const;
+    // Serialises schema migrations of concurrent first connections.
+    QString migrationLockSql() const;
+
+    ArchiveStatus statusOf(const QSqlError &error) const;
+
+private:
+    Kind m_kind;
+};
+
+// The lock key of a station's chain (PostgreSQL advisory lock).
+qint64 chainLockKey(const QString &station);

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "measurement/measurement.h"
+
+#include <QByteArray>
+#include <QSqlQuery>
+#include <QString>
+#include <QVariant>
+
+// Values and statements shared by the archive's reading and writing.
+namespace ArchiveSql {
+
+// A measurement by its identity: gauge, date, time, count and samples' hash.
+extern const QString kFindIdentical;
+void bindIdentity(QSqlQuery &query, const QByteArray &serialNr, const Measurement &m,
+                  const QByteArray &samplesSha256);
+
+// A text column never holds NULL: a null text binds as ''.
+QVariant text(const QByteArray &bytes);
+QVariant real(float value);
+// The gauge's date and time as ISO 8601; NULL when they do not parse.
+QVariant takenAt(const Measurement &m);
+// `part` anywhere in a text, for LIKE … ESCAPE '\'.
+QString likePattern(const QString &part);
+
+} // namespace ArchiveSql
