@@ -218,11 +218,28 @@ QList<ArchiveEntry> ArchiveBrowsing::measurements(const ArchiveGauge &gauge, con
 {
     Conditions where(gauge, filter);
     where.restrictToDay(day);
-    QSqlQuery query =
-        run(QStringLiteral("SELECT id, slot, date_text, time_text, sample_count, designation"
-                           " FROM measurement") +
-                where.sql + QStringLiteral(" ORDER BY taken_at DESC, id DESC"),
-            where.values, status);
+    return entries(gauge, where.sql, where.values, status);
+}
+
+QList<ArchiveEntry> ArchiveBrowsing::measurements(const ArchiveGauge &gauge,
+                                                  const ArchiveFilter &filter,
+                                                  ArchiveStatus *status)
+{
+    const Conditions where(gauge, filter);
+    QList<ArchiveEntry> list = entries(gauge, where.sql, where.values, status);
+    // Those without a date last, wherever the database sorts NULL.
+    std::stable_partition(list.begin(), list.end(),
+                          [](const ArchiveEntry &e) { return e.day.isValid(); });
+    return list;
+}
+
+QList<ArchiveEntry> ArchiveBrowsing::entries(const ArchiveGauge &gauge, const QString &where,
+                                             const QVariantList &values, ArchiveStatus *status)
+{
+    QSqlQuery query = run(QStringLiteral("SELECT id, slot, date_text, time_text, sample_count,"
+                                         " designation, taken_at FROM measurement") +
+                              where + QStringLiteral(" ORDER BY taken_at DESC, id DESC"),
+                          values, status);
     QList<ArchiveEntry> list;
     while (query.isActive() && query.next()) {
         ArchiveEntry e;
@@ -231,9 +248,9 @@ QList<ArchiveEntry> ArchiveBrowsing::measurements(const ArchiveGauge &gauge, con
         e.slot = query.value(1).toInt();
         e.dateText = query.value(2).toString().toLatin1();
         e.timeText = query.value(3).toString().toLatin1();
-        e.day = day;
         e.sampleCount = uint32_t(query.value(4).toLongLong());
         e.designation = query.value(5).toString();
+        e.day = QDate::fromString(query.value(6).toString().left(10), Qt::ISODate);
         list.append(e);
     }
     return list;
@@ -242,9 +259,7 @@ QList<ArchiveEntry> ArchiveBrowsing::measurements(const ArchiveGauge &gauge, con
 QList<qint64> ArchiveBrowsing::ids(const ArchiveGauge &gauge, const ArchiveFilter &filter)
 {
     QList<qint64> list;
-    for (const QDate &day : days(gauge, filter)) {
-        for (const ArchiveEntry &entry : measurements(gauge, day, filter))
-            list.append(entry.id);
-    }
+    for (const ArchiveEntry &entry : measurements(gauge, filter))
+        list.append(entry.id);
     return list;
 }

@@ -62,7 +62,11 @@ public:
     // The day's matches, newest first.
     QList<ArchiveEntry> measurements(const ArchiveGauge &gauge, const QDate &day,
                                      const ArchiveFilter &filter, ArchiveStatus *status = nullptr);
-    // The ids of all the gauge's matches in the tree's order.
+    // All the gauge's matches in the tree's order (by day, newest first),
+    // in one query: for a search's result and a gauge's export.
+    QList<ArchiveEntry> measurements(const ArchiveGauge &gauge, const ArchiveFilter &filter,
+                                     ArchiveStatus *status = nullptr);
+    // Their ids.
     QList<qint64> ids(const ArchiveGauge &gauge, const ArchiveFilter &filter);
 
     void setObserver(StatementObserver observer) { m_observer = std::move(observer); }
@@ -75,6 +79,8 @@ private:
     QSqlQuery run(const QString &sql, const QVariantList &values, ArchiveStatus *status);
     std::optional<ArchiveGauge> nextGauge(const QByteArray *after, const ArchiveFilter &filter,
                                           ArchiveStatus *status);
+    QList<ArchiveEntry> entries(const ArchiveGauge &gauge, const QString &where,
+                                const QVariantList &values, ArchiveStatus *status);
     int countUpTo(const ArchiveGauge &gauge, const ArchiveFilter &filter, int limit,
                   ArchiveStatus *status);
 

@@ -101,13 +101,16 @@ ArchiveSearchResult ArchiveSearch::search(ArchiveBrowsing &browsing, const Archi
         matches += gauge.count;
     }
     result.complete = result.status.ok() && matches <= kShownInFull;
+    // Few enough: each gauge's matches in one query, grouped by day here.
     for (int g = 0; result.complete && g < result.gauges.size(); ++g) {
+        if (!wanted())
+            return result;
         ArchiveSearchResult::Gauge &gauge = result.gauges[g];
-        for (const QDate &day : browsing.days(gauge.gauge, filter, &result.status)) {
-            if (!wanted())
-                return result;
-            gauge.days.append(
-                {day, browsing.measurements(gauge.gauge, day, filter, &result.status)});
+        for (const ArchiveEntry &entry :
+             browsing.measurements(gauge.gauge, filter, &result.status)) {
+            if (gauge.days.isEmpty() || gauge.days.last().day != entry.day)
+                gauge.days.append({entry.day, {}});
+            gauge.days.last().entries.append(entry);
         }
     }
     return result;

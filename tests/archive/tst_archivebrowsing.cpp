@@ -37,12 +37,16 @@ private:
 
 namespace {
 
-// The ids of every level's measurements, gauge by gauge, day by day.
+// The ids of every level's measurements, gauge by gauge, day by day, as the
+// tree fetches them.
 QList<qint64> idsByLevels(ArchiveBrowsing &browsing, const ArchiveFilter &filter)
 {
     QList<qint64> ids;
-    for (const ArchiveGauge &gauge : browsing.gauges(filter))
-        ids += browsing.ids(gauge, filter);
+    for (const ArchiveGauge &gauge : browsing.gauges(filter)) {
+        for (const QDate &day : browsing.days(gauge, filter))
+            for (const ArchiveEntry &entry : browsing.measurements(gauge, day, filter))
+                ids << entry.id;
+    }
     return ids;
 }
 
@@ -165,9 +169,12 @@ void TestArchiveBrowsing::everyQueryReadsAnIndex()
     for (const ArchiveFilter &filter :
          {ArchiveFilter{}, ArchiveFilter{"bolt", "m8", "sn", {2024, 3, 1}, {2024, 3, 5}},
           ArchiveFilter{"sn", "", "", {}, {}}}) {
+        // The search, then the levels the tree fetches.
         for (const ArchiveSearchResult::Gauge &gauge :
-             ArchiveSearch::search(browsing, filter).gauges)
-            browsing.measurements(gauge.gauge, QDate(), filter); // the day without a date
+             ArchiveSearch::search(browsing, filter).gauges) {
+            for (const QDate &day : browsing.days(gauge.gauge, filter))
+                browsing.measurements(gauge.gauge, day, filter);
+        }
     }
     QStringList kinds;
     QSqlDatabase db = QSqlDatabase::database(m_archive.connectionName());
