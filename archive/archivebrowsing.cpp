@@ -7,6 +7,7 @@
 #include <QSqlQuery>
 #include <QVariant>
 #include <algorithm>
+#include <functional>
 
 namespace {
 
@@ -189,26 +190,56 @@ QList<ArchiveGauge> ArchiveBrowsing::gauges(const ArchiveFilter &filter, int cou
 QList<QDate> ArchiveBrowsing::days(const ArchiveGauge &gauge, const ArchiveFilter &filter,
                                    ArchiveStatus *status)
 {
-    // From the newest day back, one step along the index per day: a gauge
-    // of 2,500 days in a third of the time GROUP BY takes to sort its
-    // 125,000 measurements' days.
     const Conditions where(gauge, filter);
-    QSqlQuery step = prepare(QStringLiteral("SELECT taken_at FROM measurement") + where.sql +
+    QList<QDate> list = onServer() ? daysByGroup(where.sql, where.values, status)
+                                   : daysBySteps(where.sql, where.values, status);
+    QSqlQuery undated = run(QStringLiteral("SELECT 1 FROM measurement") + where.sql +
+                                QStringLiteral(" AND taken_at IS NULL LIMIT 1"),
+                            where.values, status);
+    if (undated.isActive() && undated.next())
+        list.append(QDate());
+    return list;
+}
+
+bool ArchiveBrowsing::onServer() const
+{
+    return QSqlDatabase::database(m_connection, false).driverName() != QLatin1String("QSQLITE");
+}
+
+QList<QDate> ArchiveBrowsing::daysBySteps(const QString &where, const QVariantList &values,
+                                          ArchiveStatus *status)
+{
+    // From the newest day back, one step along the index per day: a gauge
+    // of 2,500 days in a third of the time GROUP BY takes SQLite to sort its
+    // 125,000 measurements' days.
+    QSqlQuery step = prepare(QStringLiteral("SELECT taken_at FROM measurement") + where +
                              QStringLiteral(" AND taken_at < ? ORDER BY taken_at DESC LIMIT 1"));
     QList<QDate> list;
     QString before = QStringLiteral("9999"); // after every ISO date
-    while (execute(step, where.values + QVariantList{before}, status) && step.next()) {
+    while (execute(step, values + QVariantList{before}, status) && step.next()) {
         const QDate day = QDate::fromString(step.value(0).toString().left(10), Qt::ISODate);
         if (!day.isValid())
             break;
         list.append(day);
         before = day.toString(Qt::ISODate);
     }
-    QSqlQuery undated = run(QStringLiteral("SELECT 1 FROM measurement") + where.sql +
-                                QStringLiteral(" AND taken_at IS NULL LIMIT 1"),
-                            where.values, status);
-    if (undated.isActive() && undated.next())
-        list.append(QDate());
+    return list;
+}
+
+QList<QDate> ArchiveBrowsing::daysByGroup(const QString &where, const QVariantList &values,
+                                          ArchiveStatus *status)
+{
+    // A server answers each step with a round trip of its own: one query
+    // that groups is faster there.
+    QSqlQuery query =
+        run(QStringLiteral("SELECT substr(taken_at, 1, 10) FROM measurement") + where +
+                QStringLiteral(" AND taken_at IS NOT NULL"
+                               " GROUP BY substr(taken_at, 1, 10)"),
+            values, status);
+    QList<QDate> list;
+    while (query.isActive() && query.next())
+        list.append(QDate::fromString(query.value(0).toString(), Qt::ISODate));
+    std::sort(list.begin(), list.end(), std::greater<QDate>());
     return list;
 }
 

@@ -79,6 +79,12 @@ private:
     QSqlQuery run(const QString &sql, const QVariantList &values, ArchiveStatus *status);
     std::optional<ArchiveGauge> nextGauge(const QByteArray *after, const ArchiveFilter &filter,
                                           ArchiveStatus *status);
+    // Whether the connection goes to a server, where each query costs a round trip.
+    bool onServer() const;
+    QList<QDate> daysBySteps(const QString &where, const QVariantList &values,
+                             ArchiveStatus *status);
+    QList<QDate> daysByGroup(const QString &where, const QVariantList &values,
+                             ArchiveStatus *status);
     QList<ArchiveEntry> entries(const ArchiveGauge &gauge, const QString &where,
                                 const QVariantList &values, ArchiveStatus *status);
     int countUpTo(const ArchiveGauge &gauge, const ArchiveFilter &filter, int limit,

@@ -235,8 +235,12 @@ void ArchiveBrowser::showSearchResult(const ArchiveSearchResult &result)
 {
     if (result.generation != m_searchGeneration || !m_archive->isOpen())
         return;
-    if (!result.status.ok())
+    // A search that failed (the server went away) would say "Keine Treffer"
+    // wrongly: the rows stay as they are.
+    if (!result.status.ok()) {
         logLine("Mainform::searchArchive: " + result.status.detail.toLocal8Bit());
+        return;
+    }
     // A search shows what it found, when that is little enough to show at once.
     browsing();
     replaceRoot(m_rows->newRoot(result), result.complete);
