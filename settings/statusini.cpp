@@ -99,7 +99,7 @@ int StatusIni::load()
     store->beginGroup("archive");
     result += store->readString("archivePath", archivePath, QString());
     result += store->readBool("quickTransfer", quickTransfer, true);
-    result += store->readText("backend", archiveBackend, "sqlite");
+    result += store->readText("backend", archiveBackend, kFileBackend);
     result += store->readString("serverHost", serverHost, QString());
     result += store->readInt("serverPort", serverPort, 5432);
     result += store->readString("serverDatabase", serverDatabase, QStringLiteral("tspx"));

@@ -53,6 +53,8 @@ public:
     // A shared archive on a PostgreSQL server ("postgresql"; "sqlite": the
     // file above). The file then keeps what waits for the server. No
     // password: libpq reads ~/.pgpass or a PGSERVICE entry.
+    static constexpr const char *kFileBackend = "sqlite";
+    static constexpr const char *kServerBackend = "postgresql";
     QByteArray archiveBackend;
     QString serverHost;
     int serverPort = 5432;

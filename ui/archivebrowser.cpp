@@ -131,8 +131,12 @@ void ArchiveBrowser::open()
                           .arg(path, opened.movedAside));
     else if (!opened.ok())
         reportProblem(errorText(opened));
+    else if (m_archive->isOnServer() && !m_archive->isOnline())
+        reportProblem(WorkflowText::serverNotInUse(m_archive->serverStatus(), m_archive->location(),
+                                                   m_archive->waitingCount()));
     rebuildRows();
     enableFrameForBrowsing();
+    emit archiveOpened();
 }
 
 // While the window is not shown yet (at start-up) the message waits for it,
@@ -182,6 +186,7 @@ void ArchiveBrowser::showTransferOutcome(const TransferOutcome &outcome, bool an
         m_parts.errors->showMessage(incomplete);
     rebuildRows();
     enableFrameForBrowsing();
+    emit archiveWritten();
 }
 
 QModelIndex ArchiveBrowser::rootIndex() const

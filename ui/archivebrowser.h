@@ -75,6 +75,9 @@ signals:
     void measurementShown(const Measurement &measurement, double factor, const QString &unit);
     void measurementCleared();
     void exportRequested(const QList<const Measurement *> &records, const DeviceData &source);
+    // The archive was opened (again), or a transfer written into it.
+    void archiveOpened();
+    void archiveWritten();
 
 private:
     void reportProblem(const QString &text);

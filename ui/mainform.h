@@ -12,6 +12,7 @@
 class AnalysisPanel;
 class CommandStates;
 class ArchiveBrowser;
+class ArchiveServerStatus;
 class ArchiveFilterBar;
 class ConfigIni;
 class ExportWriter;
@@ -152,6 +153,7 @@ private:
     ExportWriter *m_exportWriter = nullptr;
     AnalysisPanel *m_analysisPanel = nullptr;
     ArchiveBrowser *m_archiveBrowser = nullptr;
+    ArchiveServerStatus *m_serverStatus = nullptr;
     GaugeWorkflow *workflow = nullptr;
     // An erase found measurements nobody has read and the operator wants them first.
     bool m_transferRequested = false;

@@ -5,13 +5,14 @@
 #include "ui/archivebrowser.h"
 #include "ui/infodialog.h"
 #include "ui/settingsdialog.h"
+#include "workflow/archivepath.h"
 
 void Mainform::on_actionEinstellungen_triggered()
 {
-    const QString archivePath = status->archivePath;
+    const ArchiveConfig archive = archiveConfig(*status);
     SettingsDialog dialog(status, this);
     dialog.exec();
-    if (status->archivePath != archivePath)
+    if (archiveConfig(*status) != archive)
         m_archiveBrowser->open();
 }
 
