@@ -20,9 +20,22 @@
     </message>
 </context>
 <context>
+    <name>ArchiveServerStatus</name>
+    <message>
+        <location filename="../../ui/archiveserverstatus.cpp" line="+60"/>
+        <source>Archivserver: %1</source>
+        <translation>Archive server: %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Archivserver nicht erreichbar</source>
+        <translation>Archive server not reachable</translation>
+    </message>
+</context>
+<context>
     <name>ArchiveTree</name>
     <message>
-        <location filename="../../ui/archivetree.cpp" line="+27"/>
+        <location filename="../../ui/archivetree.cpp" line="+28"/>
         <source>ohne Seriennummer</source>
         <translation>no serial number</translation>
     </message>
@@ -40,7 +53,7 @@
 <context>
     <name>Cli</name>
     <message>
-        <location filename="../../cli/cliargs.cpp" line="+42"/>
+        <location filename="../../cli/cliargs.cpp" line="+45"/>
         <source>Mit --help werden die Befehle und Optionen gezeigt.</source>
         <translation>--help shows the commands and options.</translation>
     </message>
@@ -53,9 +66,14 @@
   download  Messungen als CSV oder JSON (--slots oder --all, -o)
   delete    Messungen auf dem Gerät löschen (--slots oder --all, --yes)
   report    Protokoll einer Messung als PDF (--slot, -o)
+  archive init    das Archiv auf dem Server anlegen (als dessen Eigentümer)
+  archive list    die archivierten Messungen (--format table oder json)
+  archive sync    wartende Messungen zum Archivserver übertragen
+  archive verify  die Verkettung der archivierten Messungen prüfen
 
 Rückgabewerte: 0 in Ordnung, 2 Aufruf falsch, 3 kein Gerät gefunden,
-4 Fehler in der Verbindung mit dem Gerät, 5 Datei nicht geschrieben.
+4 Fehler in der Verbindung mit dem Gerät, 5 Datei oder Archiv nicht
+verwendbar, 7 archivierte Messungen verändert.
 </source>
         <translation>Commands:
   scan      the ports COM1 to COM30 and what answers on them
@@ -64,13 +82,18 @@ Rückgabewerte: 0 in Ordnung, 2 Aufruf falsch, 3 kein Gerät gefunden,
   download  measurements as CSV or JSON (--slots or --all, -o)
   delete    erase measurements on the gauge (--slots or --all, --yes)
   report    report of one measurement as PDF (--slot, -o)
+  archive init    set up the archive on the server (as its owner)
+  archive list    the archived measurements (--format table or json)
+  archive sync    upload waiting measurements to the archive server
+  archive verify  check the chain of the archived measurements
 
 Exit codes: 0 done, 2 wrong call, 3 no gauge found,
-4 communication error with the gauge, 5 file not written.
+4 communication error with the gauge, 5 file or archive not usable,
+7 archived measurements changed.
 </translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+25"/>
         <source>--slots gilt nur für download und delete.</source>
         <translation>--slots only applies to download and delete.</translation>
     </message>
@@ -100,12 +123,13 @@ Exit codes: 0 done, 2 wrong call, 3 no gauge found,
         <translation>%1 needs -o FILE.</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+8"/>
+        <location line="+2"/>
         <source>Unbekanntes Format: %1</source>
         <translation>Unknown format: %1</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>report braucht --slot N (1 bis 50).</source>
         <translation>report needs --slot N (1 to 50).</translation>
     </message>
@@ -166,8 +190,8 @@ Exit codes: 0 done, 2 wrong call, 3 no gauge found,
     </message>
     <message>
         <location line="+2"/>
-        <source>csv (wie der Export des Programms) oder json.</source>
-        <translation>csv (as the program&apos;s export) or json.</translation>
+        <source>csv (wie der Export des Programms) oder json; für archive list table oder json.</source>
+        <translation>csv (as the program&apos;s export) or json; for archive list, table or json.</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -190,18 +214,23 @@ Exit codes: 0 done, 2 wrong call, 3 no gauge found,
         <translation>No command given.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+5"/>
+        <source>archive braucht init, list, sync oder verify.</source>
+        <translation>archive needs init, list, sync or verify.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>Nur ein Befehl auf einmal.</source>
         <translation>Only one command at a time.</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="-5"/>
         <source>Unbekannter Befehl: %1</source>
         <translation>Unknown command: %1</translation>
     </message>
     <message>
         <location filename="../../cli/clireport.cpp" line="+20"/>
-        <location filename="../../cli/clirunner.cpp" line="+289"/>
+        <location filename="../../cli/clirunner.cpp" line="+291"/>
         <source>Speicherplatz %1 ist leer.</source>
         <translation>Slot %1 is empty.</translation>
     </message>
@@ -353,6 +382,46 @@ Exit codes: 0 done, 2 wrong call, 3 no gauge found,
     </message>
     <message>
         <location line="+6"/>
+        <source>Der Archivserver %1 ist nicht in Gebrauch (%2). Übertragene Messungen bleiben in der Archivdatei, bis er wieder antwortet.</source>
+        <translation>The archive server %1 is not in use (%2). Transferred measurements stay in the archive file until it answers again.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Messungen, die auf den Archivserver warten: %1</source>
+        <translation>Measurements waiting for the archive server: %1</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Zum Archivserver übertragene Messungen: %1</source>
+        <translation>Measurements uploaded to the archive server: %1</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Archiv unverändert: %1 verkettete Messungen geprüft, %2 aus der Zeit vor der Verkettung.</source>
+        <translation>Archive unchanged: %1 chained measurements checked, %2 from before the chaining.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>ihre Werte</source>
+        <translation>its values</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>ihre Messwerte</source>
+        <translation>its samples</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>ihre Verkettung fehlt</source>
+        <translation>its link is missing</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Archiv verändert: Messung %1 der Station &apos;%2&apos; passt nicht zur Kette (%3), oder die Messung davor fehlt.</source>
+        <translation>Archive changed: measurement %1 of station &apos;%2&apos; does not fit the chain (%3), or the measurement before it is missing.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
         <source>Die übertragenen Messungen wurden nicht archiviert; sie bleiben in der Liste.</source>
         <translation>The transferred measurements were not archived; they stay in the list.</translation>
     </message>
@@ -484,7 +553,7 @@ Tool</translation>
         <translation>&amp;File</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+14"/>
         <source>&amp;Bearbeiten</source>
         <translation>&amp;Edit</translation>
     </message>
@@ -584,6 +653,11 @@ Tool</translation>
         <translation>Import CSV files into the &amp;archive...</translation>
     </message>
     <message>
+        <location line="+8"/>
+        <source>Mit dem Archiv&amp;server abgleichen</source>
+        <translation>Synchronise with the archive &amp;server</translation>
+    </message>
+    <message>
         <location line="+5"/>
         <source>&amp;Info...</source>
         <translation>&amp;Info...</translation>
@@ -594,12 +668,12 @@ Tool</translation>
         <translation>F1</translation>
     </message>
     <message>
-        <location line="-103"/>
+        <location line="-111"/>
         <source>&amp;Ansicht</source>
         <translation>&amp;View</translation>
     </message>
     <message>
-        <location line="+108"/>
+        <location line="+116"/>
         <source>Als Excel-&amp;Datei exportieren...</source>
         <translation>Export as Excel &amp;File...</translation>
     </message>
@@ -667,22 +741,22 @@ Tool</translation>
 <context>
     <name>Mainform</name>
     <message>
-        <location filename="../../ui/mainform_transfer.cpp" line="+23"/>
+        <location filename="../../ui/devicejob.cpp" line="+36"/>
         <source>Verbindung zum Gerät wird hergestellt...</source>
         <translation>Connecting to the device...</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location filename="../../ui/mainform_transfer.cpp" line="+21"/>
         <source>Verbindung zum Gerät konnte nicht hergestellt werden!</source>
         <translation>Could not connect to the device!</translation>
     </message>
     <message>
-        <location line="+32"/>
+        <location line="+19"/>
         <source>Daten werden übertragen...</source>
         <translation>Transferring data...</translation>
     </message>
     <message>
-        <location filename="../../ui/mainform_delete.cpp" line="+20"/>
+        <location filename="../../ui/mainform_delete.cpp" line="+18"/>
         <source>Messung löschen</source>
         <translation>Delete measurement</translation>
     </message>
@@ -692,7 +766,7 @@ Tool</translation>
         <translation>Do you really want to delete the selected measurement on the device?</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+18"/>
         <source>Alle Messungen löschen</source>
         <translation>Delete all measurements</translation>
     </message>
@@ -702,14 +776,13 @@ Tool</translation>
         <translation>Do you really want to delete ALL measurements on the device?</translation>
     </message>
     <message>
-        <location line="+9"/>
-        <location line="+17"/>
+        <location line="-16"/>
+        <location line="+18"/>
         <source>Daten werden gelöscht...</source>
         <translation>Deleting data...</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <location filename="../../ui/mainform_transfer.cpp" line="+1"/>
+        <location filename="../../ui/devicejob.cpp" line="+25"/>
         <source>Abbrechen</source>
         <translation>Cancel</translation>
     </message>
@@ -735,7 +808,7 @@ Tool</translation>
         <translation>Force</translation>
     </message>
     <message>
-        <location filename="../../report/report.cpp" line="+150"/>
+        <location filename="../../report/report.cpp" line="+156"/>
         <source>Seriennummer Gerät:</source>
         <translation>Device serial number:</translation>
     </message>
@@ -835,7 +908,7 @@ Tool</translation>
         <translation>Save PDF file</translation>
     </message>
     <message>
-        <location filename="../../ui/analysispanel.cpp" line="+117"/>
+        <location filename="../../ui/analysispanel.cpp" line="+118"/>
         <source>Referenz</source>
         <translation>Reference</translation>
     </message>
@@ -863,7 +936,7 @@ Tool</translation>
         <translation>The archive file &apos;%1&apos; was damaged. It was moved unchanged to &apos;%2&apos;; a new archive was created.</translation>
     </message>
     <message>
-        <location line="+182"/>
+        <location line="+187"/>
         <source>CSV-Datei (*.CSV)</source>
         <translation>CSV file (*.CSV)</translation>
     </message>
@@ -873,7 +946,7 @@ Tool</translation>
         <translation>Import CSV files into the archive</translation>
     </message>
     <message>
-        <location line="-242"/>
+        <location line="-247"/>
         <source>%1: kann nicht gelesen werden.</source>
         <translation>%1: cannot be read.</translation>
     </message>
@@ -898,17 +971,17 @@ Tool</translation>
         <translation>%1: %2 measurements, %3 newly archived, %4 were already in the archive.</translation>
     </message>
     <message>
-        <location line="+243"/>
+        <location line="+248"/>
         <source>Import ins Archiv</source>
         <translation>Import into the archive</translation>
     </message>
     <message>
-        <location line="-234"/>
+        <location line="-239"/>
         <source>%1: Messung %2 nicht archiviert: %3.</source>
         <translation>%1: measurement %2 not archived: %3.</translation>
     </message>
     <message>
-        <location filename="../../ui/erasequestions.cpp" line="+38"/>
+        <location filename="../../ui/erasequestions.cpp" line="+39"/>
         <source>Nicht archiviert</source>
         <translation>Not archived</translation>
     </message>
@@ -1135,7 +1208,7 @@ Once deleted on the device they exist nowhere.</translation>
     </message>
     <message>
         <location line="+78"/>
-        <location filename="../../ui/settingsdialog.cpp" line="+146"/>
+        <location filename="../../ui/settingsdialog.cpp" line="+181"/>
         <source>Archiv</source>
         <translation>Archive</translation>
     </message>
@@ -1150,7 +1223,42 @@ Once deleted on the device they exist nowhere.</translation>
         <translation>Quick transfer: do not transfer archived measurements again</translation>
     </message>
     <message>
-        <location filename="../../ui/settingsdialog.cpp" line="-111"/>
+        <location line="+7"/>
+        <source>Gemeinsames Archiv auf einem PostgreSQL-Server (die Archivdatei hält, was auf ihn wartet)</source>
+        <translation>Shared archive on a PostgreSQL server (the archive file keeps what waits for it)</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Ser&amp;ver:</source>
+        <translation>Ser&amp;ver:</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>P&amp;ort:</source>
+        <translation>P&amp;ort:</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>Daten&amp;bank:</source>
+        <translation>Data&amp;base:</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Ben&amp;utzer:</source>
+        <translation>&amp;User:</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Verschlüsselung (ss&amp;lmode):</source>
+        <translation>Encryption (ss&amp;lmode):</translation>
+    </message>
+    <message>
+        <location line="+39"/>
+        <source>S&amp;tation:</source>
+        <translation>S&amp;tation:</translation>
+    </message>
+    <message>
+        <location filename="../../ui/settingsdialog.cpp" line="-143"/>
         <source>Deutsch</source>
         <translation>German</translation>
     </message>
@@ -1170,7 +1278,7 @@ Once deleted on the device they exist nowhere.</translation>
         <translation>Italian</translation>
     </message>
     <message>
-        <location line="+101"/>
+        <location line="+133"/>
         <source>Alle Bilder</source>
         <translation>All images</translation>
     </message>
@@ -1185,7 +1293,7 @@ Once deleted on the device they exist nowhere.</translation>
         <translation>Archive file</translation>
     </message>
     <message>
-        <location filename="../../ui/settingsdialog.ui" line="-88"/>
+        <location filename="../../ui/settingsdialog.ui" line="-205"/>
         <source>Grenzwerte der Maximalkraft</source>
         <translation>Limits of the maximum force</translation>
     </message>
@@ -1205,7 +1313,7 @@ Once deleted on the device they exist nowhere.</translation>
         <translation>Upper limit</translation>
     </message>
     <message>
-        <location filename="../../ui/settingsdialog.cpp" line="-33"/>
+        <location filename="../../ui/settingsdialog.cpp" line="-34"/>
         <source>Grenzen in %1: die untere (%2) liegt über der oberen (%3).</source>
         <translation>Limits in %1: the lower one (%2) lies above the upper one (%3).</translation>
     </message>

@@ -20,9 +20,22 @@
     </message>
 </context>
 <context>
+    <name>ArchiveServerStatus</name>
+    <message>
+        <location filename="../../ui/archiveserverstatus.cpp" line="+60"/>
+        <source>Archivserver: %1</source>
+        <translation>Serveur d’archive : %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Archivserver nicht erreichbar</source>
+        <translation>Serveur d’archive injoignable</translation>
+    </message>
+</context>
+<context>
     <name>ArchiveTree</name>
     <message>
-        <location filename="../../ui/archivetree.cpp" line="+27"/>
+        <location filename="../../ui/archivetree.cpp" line="+28"/>
         <source>ohne Seriennummer</source>
         <translation>sans numéro de série</translation>
     </message>
@@ -40,7 +53,7 @@
 <context>
     <name>Cli</name>
     <message>
-        <location filename="../../cli/cliargs.cpp" line="+42"/>
+        <location filename="../../cli/cliargs.cpp" line="+45"/>
         <source>Mit --help werden die Befehle und Optionen gezeigt.</source>
         <translation>--help affiche les commandes et les options.</translation>
     </message>
@@ -53,9 +66,14 @@
   download  Messungen als CSV oder JSON (--slots oder --all, -o)
   delete    Messungen auf dem Gerät löschen (--slots oder --all, --yes)
   report    Protokoll einer Messung als PDF (--slot, -o)
+  archive init    das Archiv auf dem Server anlegen (als dessen Eigentümer)
+  archive list    die archivierten Messungen (--format table oder json)
+  archive sync    wartende Messungen zum Archivserver übertragen
+  archive verify  die Verkettung der archivierten Messungen prüfen
 
 Rückgabewerte: 0 in Ordnung, 2 Aufruf falsch, 3 kein Gerät gefunden,
-4 Fehler in der Verbindung mit dem Gerät, 5 Datei nicht geschrieben.
+4 Fehler in der Verbindung mit dem Gerät, 5 Datei oder Archiv nicht
+verwendbar, 7 archivierte Messungen verändert.
 </source>
         <translation>Commandes :
   scan      les ports COM1 à COM30 et ce qui y répond
@@ -64,13 +82,18 @@ Rückgabewerte: 0 in Ordnung, 2 Aufruf falsch, 3 kein Gerät gefunden,
   download  mesures en CSV ou JSON (--slots ou --all, -o)
   delete    effacer des mesures sur l&apos;appareil (--slots ou --all, --yes)
   report    rapport d&apos;une mesure en PDF (--slot, -o)
+  archive init    créer l&apos;archive sur le serveur (en tant que propriétaire)
+  archive list    les mesures archivées (--format table ou json)
+  archive sync    envoyer au serveur d&apos;archive les mesures en attente
+  archive verify  vérifier le chaînage des mesures archivées
 
 Codes de retour : 0 terminé, 2 appel erroné, 3 aucun appareil trouvé,
-4 erreur de communication avec l&apos;appareil, 5 fichier non écrit.
+4 erreur de communication avec l&apos;appareil, 5 fichier ou archive inutilisable,
+7 mesures archivées modifiées.
 </translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+25"/>
         <source>--slots gilt nur für download und delete.</source>
         <translation>--slots ne s&apos;applique qu&apos;à download et delete.</translation>
     </message>
@@ -100,12 +123,13 @@ Codes de retour : 0 terminé, 2 appel erroné, 3 aucun appareil trouvé,
         <translation>%1 nécessite -o FICHIER.</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+8"/>
+        <location line="+2"/>
         <source>Unbekanntes Format: %1</source>
         <translation>Format inconnu : %1</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>report braucht --slot N (1 bis 50).</source>
         <translation>report nécessite --slot N (1 à 50).</translation>
     </message>
@@ -166,8 +190,8 @@ Codes de retour : 0 terminé, 2 appel erroné, 3 aucun appareil trouvé,
     </message>
     <message>
         <location line="+2"/>
-        <source>csv (wie der Export des Programms) oder json.</source>
-        <translation>csv (comme l&apos;export du programme) ou json.</translation>
+        <source>csv (wie der Export des Programms) oder json; für archive list table oder json.</source>
+        <translation>csv (comme l&apos;export du programme) ou json ; pour archive list, table ou json.</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -190,18 +214,23 @@ Codes de retour : 0 terminé, 2 appel erroné, 3 aucun appareil trouvé,
         <translation>Aucune commande indiquée.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+5"/>
+        <source>archive braucht init, list, sync oder verify.</source>
+        <translation>archive demande init, list, sync ou verify.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>Nur ein Befehl auf einmal.</source>
         <translation>Une seule commande à la fois.</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="-5"/>
         <source>Unbekannter Befehl: %1</source>
         <translation>Commande inconnue : %1</translation>
     </message>
     <message>
         <location filename="../../cli/clireport.cpp" line="+20"/>
-        <location filename="../../cli/clirunner.cpp" line="+289"/>
+        <location filename="../../cli/clirunner.cpp" line="+291"/>
         <source>Speicherplatz %1 ist leer.</source>
         <translation>L&apos;emplacement %1 est vide.</translation>
     </message>
@@ -353,6 +382,46 @@ Codes de retour : 0 terminé, 2 appel erroné, 3 aucun appareil trouvé,
     </message>
     <message>
         <location line="+6"/>
+        <source>Der Archivserver %1 ist nicht in Gebrauch (%2). Übertragene Messungen bleiben in der Archivdatei, bis er wieder antwortet.</source>
+        <translation>Le serveur d’archive %1 n’est pas utilisé (%2). Les mesures transférées restent dans le fichier d’archive jusqu’à ce qu’il réponde de nouveau.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Messungen, die auf den Archivserver warten: %1</source>
+        <translation>Mesures en attente du serveur d’archive : %1</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Zum Archivserver übertragene Messungen: %1</source>
+        <translation>Mesures envoyées au serveur d’archive : %1</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Archiv unverändert: %1 verkettete Messungen geprüft, %2 aus der Zeit vor der Verkettung.</source>
+        <translation>Archive inchangée : %1 mesures chaînées vérifiées, %2 antérieures au chaînage.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>ihre Werte</source>
+        <translation>ses valeurs</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>ihre Messwerte</source>
+        <translation>ses points de mesure</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>ihre Verkettung fehlt</source>
+        <translation>son lien manque</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Archiv verändert: Messung %1 der Station &apos;%2&apos; passt nicht zur Kette (%3), oder die Messung davor fehlt.</source>
+        <translation>Archive modifiée : la mesure %1 du poste &apos;%2&apos; ne correspond pas à la chaîne (%3), ou la mesure précédente manque.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
         <source>Die übertragenen Messungen wurden nicht archiviert; sie bleiben in der Liste.</source>
         <translation>Les mesures transférées n&apos;ont pas été archivées ; elles restent dans la liste.</translation>
     </message>
@@ -484,7 +553,7 @@ Tool</translation>
         <translation>&amp;Fichier</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+14"/>
         <source>&amp;Bearbeiten</source>
         <translation>É&amp;dition</translation>
     </message>
@@ -584,6 +653,11 @@ Tool</translation>
         <translation>Importer des fichiers CSV dans l&apos;&amp;archive...</translation>
     </message>
     <message>
+        <location line="+8"/>
+        <source>Mit dem Archiv&amp;server abgleichen</source>
+        <translation>Synchroniser avec le &amp;serveur d’archive</translation>
+    </message>
+    <message>
         <location line="+5"/>
         <source>&amp;Info...</source>
         <translation>&amp;Informations...</translation>
@@ -594,12 +668,12 @@ Tool</translation>
         <translation>F1</translation>
     </message>
     <message>
-        <location line="-103"/>
+        <location line="-111"/>
         <source>&amp;Ansicht</source>
         <translation>Afficha&amp;ge</translation>
     </message>
     <message>
-        <location line="+108"/>
+        <location line="+116"/>
         <source>Als Excel-&amp;Datei exportieren...</source>
         <translation>Exporter en fichier Excel (&amp;D)...</translation>
     </message>
@@ -667,22 +741,22 @@ Tool</translation>
 <context>
     <name>Mainform</name>
     <message>
-        <location filename="../../ui/mainform_transfer.cpp" line="+23"/>
+        <location filename="../../ui/devicejob.cpp" line="+36"/>
         <source>Verbindung zum Gerät wird hergestellt...</source>
         <translation>Connexion à l&apos;appareil en cours...</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location filename="../../ui/mainform_transfer.cpp" line="+21"/>
         <source>Verbindung zum Gerät konnte nicht hergestellt werden!</source>
         <translation>Impossible d&apos;établir la connexion avec l&apos;appareil !</translation>
     </message>
     <message>
-        <location line="+32"/>
+        <location line="+19"/>
         <source>Daten werden übertragen...</source>
         <translation>Transfert des données en cours...</translation>
     </message>
     <message>
-        <location filename="../../ui/mainform_delete.cpp" line="+20"/>
+        <location filename="../../ui/mainform_delete.cpp" line="+18"/>
         <source>Messung löschen</source>
         <translation>Supprimer la mesure</translation>
     </message>
@@ -692,7 +766,7 @@ Tool</translation>
         <translation>Voulez-vous vraiment supprimer la mesure sélectionnée sur l&apos;appareil ?</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+18"/>
         <source>Alle Messungen löschen</source>
         <translation>Supprimer toutes les mesures</translation>
     </message>
@@ -702,14 +776,13 @@ Tool</translation>
         <translation>Voulez-vous vraiment supprimer TOUTES les mesures de l&apos;appareil ?</translation>
     </message>
     <message>
-        <location line="+9"/>
-        <location line="+17"/>
+        <location line="-16"/>
+        <location line="+18"/>
         <source>Daten werden gelöscht...</source>
         <translation>Suppression des données en cours...</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <location filename="../../ui/mainform_transfer.cpp" line="+1"/>
+        <location filename="../../ui/devicejob.cpp" line="+25"/>
         <source>Abbrechen</source>
         <translation>Annuler</translation>
     </message>
@@ -735,7 +808,7 @@ Tool</translation>
         <translation>Force</translation>
     </message>
     <message>
-        <location filename="../../report/report.cpp" line="+150"/>
+        <location filename="../../report/report.cpp" line="+156"/>
         <source>Seriennummer Gerät:</source>
         <translation>N° de série de l&apos;appareil :</translation>
     </message>
@@ -835,7 +908,7 @@ Tool</translation>
         <translation>Enregistrer le fichier PDF</translation>
     </message>
     <message>
-        <location filename="../../ui/analysispanel.cpp" line="+117"/>
+        <location filename="../../ui/analysispanel.cpp" line="+118"/>
         <source>Referenz</source>
         <translation>Référence</translation>
     </message>
@@ -863,7 +936,7 @@ Tool</translation>
         <translation>Le fichier d&apos;archive &apos;%1&apos; était endommagé. Il a été déplacé tel quel vers &apos;%2&apos; ; une nouvelle archive a été créée.</translation>
     </message>
     <message>
-        <location line="+182"/>
+        <location line="+187"/>
         <source>CSV-Datei (*.CSV)</source>
         <translation>Fichier CSV (*.CSV)</translation>
     </message>
@@ -873,7 +946,7 @@ Tool</translation>
         <translation>Importer des fichiers CSV dans l&apos;archive</translation>
     </message>
     <message>
-        <location line="-242"/>
+        <location line="-247"/>
         <source>%1: kann nicht gelesen werden.</source>
         <translation>%1 : illisible.</translation>
     </message>
@@ -898,17 +971,17 @@ Tool</translation>
         <translation>%1 : %2 mesures, %3 nouvellement archivées, %4 étaient déjà dans l&apos;archive.</translation>
     </message>
     <message>
-        <location line="+243"/>
+        <location line="+248"/>
         <source>Import ins Archiv</source>
         <translation>Importation dans l&apos;archive</translation>
     </message>
     <message>
-        <location line="-234"/>
+        <location line="-239"/>
         <source>%1: Messung %2 nicht archiviert: %3.</source>
         <translation>%1 : mesure %2 non archivée : %3.</translation>
     </message>
     <message>
-        <location filename="../../ui/erasequestions.cpp" line="+38"/>
+        <location filename="../../ui/erasequestions.cpp" line="+39"/>
         <source>Nicht archiviert</source>
         <translation>Non archivé</translation>
     </message>
@@ -1135,7 +1208,7 @@ Une fois supprimées sur l&apos;appareil, elles n&apos;existeront plus nulle par
     </message>
     <message>
         <location line="+78"/>
-        <location filename="../../ui/settingsdialog.cpp" line="+146"/>
+        <location filename="../../ui/settingsdialog.cpp" line="+181"/>
         <source>Archiv</source>
         <translation>Archive</translation>
     </message>
@@ -1150,7 +1223,42 @@ Une fois supprimées sur l&apos;appareil, elles n&apos;existeront plus nulle par
         <translation>Transfert rapide : ne pas retransférer les mesures archivées</translation>
     </message>
     <message>
-        <location filename="../../ui/settingsdialog.cpp" line="-111"/>
+        <location line="+7"/>
+        <source>Gemeinsames Archiv auf einem PostgreSQL-Server (die Archivdatei hält, was auf ihn wartet)</source>
+        <translation>Archive commune sur un serveur PostgreSQL (le fichier d’archive garde ce qui l’attend)</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Ser&amp;ver:</source>
+        <translation>Ser&amp;veur :</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>P&amp;ort:</source>
+        <translation>P&amp;ort :</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>Daten&amp;bank:</source>
+        <translation>&amp;Base de données :</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Ben&amp;utzer:</source>
+        <translation>&amp;Utilisateur :</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Verschlüsselung (ss&amp;lmode):</source>
+        <translation>Chiffrement (ss&amp;lmode) :</translation>
+    </message>
+    <message>
+        <location line="+39"/>
+        <source>S&amp;tation:</source>
+        <translation>Pos&amp;te :</translation>
+    </message>
+    <message>
+        <location filename="../../ui/settingsdialog.cpp" line="-143"/>
         <source>Deutsch</source>
         <translation>Allemand</translation>
     </message>
@@ -1170,7 +1278,7 @@ Une fois supprimées sur l&apos;appareil, elles n&apos;existeront plus nulle par
         <translation>Italien</translation>
     </message>
     <message>
-        <location line="+101"/>
+        <location line="+133"/>
         <source>Alle Bilder</source>
         <translation>Toutes les images</translation>
     </message>
@@ -1185,7 +1293,7 @@ Une fois supprimées sur l&apos;appareil, elles n&apos;existeront plus nulle par
         <translation>Fichier d&apos;archive</translation>
     </message>
     <message>
-        <location filename="../../ui/settingsdialog.ui" line="-88"/>
+        <location filename="../../ui/settingsdialog.ui" line="-205"/>
         <source>Grenzwerte der Maximalkraft</source>
         <translation>Limites de la force maximale</translation>
     </message>
@@ -1205,7 +1313,7 @@ Une fois supprimées sur l&apos;appareil, elles n&apos;existeront plus nulle par
         <translation>Limite supérieure</translation>
     </message>
     <message>
-        <location filename="../../ui/settingsdialog.cpp" line="-33"/>
+        <location filename="../../ui/settingsdialog.cpp" line="-34"/>
         <source>Grenzen in %1: die untere (%2) liegt über der oberen (%3).</source>
         <translation>Limites en %1 : la limite inférieure (%2) est au-dessus de la limite supérieure (%3).</translation>
     </message>

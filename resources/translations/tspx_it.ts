@@ -20,9 +20,22 @@
     </message>
 </context>
 <context>
+    <name>ArchiveServerStatus</name>
+    <message>
+        <location filename="../../ui/archiveserverstatus.cpp" line="+60"/>
+        <source>Archivserver: %1</source>
+        <translation>Server dell’archivio: %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Archivserver nicht erreichbar</source>
+        <translation>Server dell’archivio non raggiungibile</translation>
+    </message>
+</context>
+<context>
     <name>ArchiveTree</name>
     <message>
-        <location filename="../../ui/archivetree.cpp" line="+27"/>
+        <location filename="../../ui/archivetree.cpp" line="+28"/>
         <source>ohne Seriennummer</source>
         <translation>senza numero di serie</translation>
     </message>
@@ -40,7 +53,7 @@
 <context>
     <name>Cli</name>
     <message>
-        <location filename="../../cli/cliargs.cpp" line="+42"/>
+        <location filename="../../cli/cliargs.cpp" line="+45"/>
         <source>Mit --help werden die Befehle und Optionen gezeigt.</source>
         <translation>--help mostra i comandi e le opzioni.</translation>
     </message>
@@ -53,9 +66,14 @@
   download  Messungen als CSV oder JSON (--slots oder --all, -o)
   delete    Messungen auf dem Gerät löschen (--slots oder --all, --yes)
   report    Protokoll einer Messung als PDF (--slot, -o)
+  archive init    das Archiv auf dem Server anlegen (als dessen Eigentümer)
+  archive list    die archivierten Messungen (--format table oder json)
+  archive sync    wartende Messungen zum Archivserver übertragen
+  archive verify  die Verkettung der archivierten Messungen prüfen
 
 Rückgabewerte: 0 in Ordnung, 2 Aufruf falsch, 3 kein Gerät gefunden,
-4 Fehler in der Verbindung mit dem Gerät, 5 Datei nicht geschrieben.
+4 Fehler in der Verbindung mit dem Gerät, 5 Datei oder Archiv nicht
+verwendbar, 7 archivierte Messungen verändert.
 </source>
         <translation>Comandi:
   scan      le porte da COM1 a COM30 e cosa risponde su di esse
@@ -64,13 +82,18 @@ Rückgabewerte: 0 in Ordnung, 2 Aufruf falsch, 3 kein Gerät gefunden,
   download  misure come CSV o JSON (--slots o --all, -o)
   delete    cancellare misure sullo strumento (--slots o --all, --yes)
   report    rapporto di una misura come PDF (--slot, -o)
+  archive init    creare l&apos;archivio sul server (come suo proprietario)
+  archive list    le misure archiviate (--format table o json)
+  archive sync    inviare al server dell&apos;archivio le misure in attesa
+  archive verify  verificare la concatenazione delle misure archiviate
 
 Codici di uscita: 0 eseguito, 2 chiamata errata, 3 nessuno strumento trovato,
-4 errore di comunicazione con lo strumento, 5 file non scritto.
+4 errore di comunicazione con lo strumento, 5 file o archivio non utilizzabile,
+7 misure archiviate modificate.
 </translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+25"/>
         <source>--slots gilt nur für download und delete.</source>
         <translation>--slots vale solo per download e delete.</translation>
     </message>
@@ -100,12 +123,13 @@ Codici di uscita: 0 eseguito, 2 chiamata errata, 3 nessuno strumento trovato,
         <translation>%1 richiede -o FILE.</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+8"/>
+        <location line="+2"/>
         <source>Unbekanntes Format: %1</source>
         <translation>Formato sconosciuto: %1</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>report braucht --slot N (1 bis 50).</source>
         <translation>report richiede --slot N (da 1 a 50).</translation>
     </message>
@@ -166,8 +190,8 @@ Codici di uscita: 0 eseguito, 2 chiamata errata, 3 nessuno strumento trovato,
     </message>
     <message>
         <location line="+2"/>
-        <source>csv (wie der Export des Programms) oder json.</source>
-        <translation>csv (come l&apos;esportazione del programma) o json.</translation>
+        <source>csv (wie der Export des Programms) oder json; für archive list table oder json.</source>
+        <translation>csv (come l&apos;esportazione del programma) o json; per archive list, table o json.</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -190,18 +214,23 @@ Codici di uscita: 0 eseguito, 2 chiamata errata, 3 nessuno strumento trovato,
         <translation>Nessun comando indicato.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+5"/>
+        <source>archive braucht init, list, sync oder verify.</source>
+        <translation>archive richiede init, list, sync o verify.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>Nur ein Befehl auf einmal.</source>
         <translation>Un solo comando alla volta.</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="-5"/>
         <source>Unbekannter Befehl: %1</source>
         <translation>Comando sconosciuto: %1</translation>
     </message>
     <message>
         <location filename="../../cli/clireport.cpp" line="+20"/>
-        <location filename="../../cli/clirunner.cpp" line="+289"/>
+        <location filename="../../cli/clirunner.cpp" line="+291"/>
         <source>Speicherplatz %1 ist leer.</source>
         <translation>La posizione di memoria %1 è vuota.</translation>
     </message>
@@ -353,6 +382,46 @@ Codici di uscita: 0 eseguito, 2 chiamata errata, 3 nessuno strumento trovato,
     </message>
     <message>
         <location line="+6"/>
+        <source>Der Archivserver %1 ist nicht in Gebrauch (%2). Übertragene Messungen bleiben in der Archivdatei, bis er wieder antwortet.</source>
+        <translation>Il server dell’archivio %1 non è in uso (%2). Le misure trasferite restano nel file dell’archivio finché non risponde di nuovo.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Messungen, die auf den Archivserver warten: %1</source>
+        <translation>Misure in attesa del server dell’archivio: %1</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Zum Archivserver übertragene Messungen: %1</source>
+        <translation>Misure inviate al server dell’archivio: %1</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Archiv unverändert: %1 verkettete Messungen geprüft, %2 aus der Zeit vor der Verkettung.</source>
+        <translation>Archivio invariato: %1 misure concatenate verificate, %2 precedenti alla concatenazione.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>ihre Werte</source>
+        <translation>i suoi valori</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>ihre Messwerte</source>
+        <translation>i suoi campioni</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>ihre Verkettung fehlt</source>
+        <translation>manca il suo collegamento</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Archiv verändert: Messung %1 der Station &apos;%2&apos; passt nicht zur Kette (%3), oder die Messung davor fehlt.</source>
+        <translation>Archivio modificato: la misura %1 della stazione &apos;%2&apos; non corrisponde alla catena (%3), oppure manca la misura precedente.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
         <source>Die übertragenen Messungen wurden nicht archiviert; sie bleiben in der Liste.</source>
         <translation>Le misurazioni trasferite non sono state archiviate; restano nell&apos;elenco.</translation>
     </message>
@@ -484,7 +553,7 @@ Tool</translation>
         <translation>&amp;File</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+14"/>
         <source>&amp;Bearbeiten</source>
         <translation>&amp;Modifica</translation>
     </message>
@@ -584,6 +653,11 @@ Tool</translation>
         <translation>Importa file CSV nell&apos;&amp;archivio...</translation>
     </message>
     <message>
+        <location line="+8"/>
+        <source>Mit dem Archiv&amp;server abgleichen</source>
+        <translation>Sincronizza con il &amp;server dell’archivio</translation>
+    </message>
+    <message>
         <location line="+5"/>
         <source>&amp;Info...</source>
         <translation>&amp;Informazioni...</translation>
@@ -594,12 +668,12 @@ Tool</translation>
         <translation>F1</translation>
     </message>
     <message>
-        <location line="-103"/>
+        <location line="-111"/>
         <source>&amp;Ansicht</source>
         <translation>&amp;Visualizza</translation>
     </message>
     <message>
-        <location line="+108"/>
+        <location line="+116"/>
         <source>Als Excel-&amp;Datei exportieren...</source>
         <translation>Esporta come file Excel (&amp;D)...</translation>
     </message>
@@ -667,22 +741,22 @@ Tool</translation>
 <context>
     <name>Mainform</name>
     <message>
-        <location filename="../../ui/mainform_transfer.cpp" line="+23"/>
+        <location filename="../../ui/devicejob.cpp" line="+36"/>
         <source>Verbindung zum Gerät wird hergestellt...</source>
         <translation>Connessione allo strumento in corso...</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location filename="../../ui/mainform_transfer.cpp" line="+21"/>
         <source>Verbindung zum Gerät konnte nicht hergestellt werden!</source>
         <translation>Impossibile stabilire la connessione con lo strumento!</translation>
     </message>
     <message>
-        <location line="+32"/>
+        <location line="+19"/>
         <source>Daten werden übertragen...</source>
         <translation>Trasferimento dati in corso...</translation>
     </message>
     <message>
-        <location filename="../../ui/mainform_delete.cpp" line="+20"/>
+        <location filename="../../ui/mainform_delete.cpp" line="+18"/>
         <source>Messung löschen</source>
         <translation>Elimina misura</translation>
     </message>
@@ -692,7 +766,7 @@ Tool</translation>
         <translation>Eliminare davvero la misura selezionata sullo strumento?</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+18"/>
         <source>Alle Messungen löschen</source>
         <translation>Elimina tutte le misure</translation>
     </message>
@@ -702,14 +776,13 @@ Tool</translation>
         <translation>Eliminare davvero TUTTE le misure sullo strumento?</translation>
     </message>
     <message>
-        <location line="+9"/>
-        <location line="+17"/>
+        <location line="-16"/>
+        <location line="+18"/>
         <source>Daten werden gelöscht...</source>
         <translation>Eliminazione dati in corso...</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <location filename="../../ui/mainform_transfer.cpp" line="+1"/>
+        <location filename="../../ui/devicejob.cpp" line="+25"/>
         <source>Abbrechen</source>
         <translation>Annulla</translation>
     </message>
@@ -735,7 +808,7 @@ Tool</translation>
         <translation>Forza</translation>
     </message>
     <message>
-        <location filename="../../report/report.cpp" line="+150"/>
+        <location filename="../../report/report.cpp" line="+156"/>
         <source>Seriennummer Gerät:</source>
         <translation>N. di serie strumento:</translation>
     </message>
@@ -835,7 +908,7 @@ Tool</translation>
         <translation>Salva file PDF</translation>
     </message>
     <message>
-        <location filename="../../ui/analysispanel.cpp" line="+117"/>
+        <location filename="../../ui/analysispanel.cpp" line="+118"/>
         <source>Referenz</source>
         <translation>Riferimento</translation>
     </message>
@@ -863,7 +936,7 @@ Tool</translation>
         <translation>Il file d&apos;archivio &apos;%1&apos; era danneggiato. È stato spostato senza modifiche in &apos;%2&apos;; è stato creato un nuovo archivio.</translation>
     </message>
     <message>
-        <location line="+182"/>
+        <location line="+187"/>
         <source>CSV-Datei (*.CSV)</source>
         <translation>File CSV (*.CSV)</translation>
     </message>
@@ -873,7 +946,7 @@ Tool</translation>
         <translation>Importa file CSV nell&apos;archivio</translation>
     </message>
     <message>
-        <location line="-242"/>
+        <location line="-247"/>
         <source>%1: kann nicht gelesen werden.</source>
         <translation>%1: impossibile leggerlo.</translation>
     </message>
@@ -898,17 +971,17 @@ Tool</translation>
         <translation>%1: %2 misurazioni, %3 archiviate ora, %4 erano già nell&apos;archivio.</translation>
     </message>
     <message>
-        <location line="+243"/>
+        <location line="+248"/>
         <source>Import ins Archiv</source>
         <translation>Importazione nell&apos;archivio</translation>
     </message>
     <message>
-        <location line="-234"/>
+        <location line="-239"/>
         <source>%1: Messung %2 nicht archiviert: %3.</source>
         <translation>%1: misura %2 non archiviata: %3.</translation>
     </message>
     <message>
-        <location filename="../../ui/erasequestions.cpp" line="+38"/>
+        <location filename="../../ui/erasequestions.cpp" line="+39"/>
         <source>Nicht archiviert</source>
         <translation>Non archiviato</translation>
     </message>
@@ -1135,7 +1208,7 @@ Dopo la cancellazione sul dispositivo non esisteranno più da nessuna parte.</tr
     </message>
     <message>
         <location line="+78"/>
-        <location filename="../../ui/settingsdialog.cpp" line="+146"/>
+        <location filename="../../ui/settingsdialog.cpp" line="+181"/>
         <source>Archiv</source>
         <translation>Archivio</translation>
     </message>
@@ -1150,7 +1223,42 @@ Dopo la cancellazione sul dispositivo non esisteranno più da nessuna parte.</tr
         <translation>Trasferimento rapido: non trasferire di nuovo le misurazioni archiviate</translation>
     </message>
     <message>
-        <location filename="../../ui/settingsdialog.cpp" line="-111"/>
+        <location line="+7"/>
+        <source>Gemeinsames Archiv auf einem PostgreSQL-Server (die Archivdatei hält, was auf ihn wartet)</source>
+        <translation>Archivio comune su un server PostgreSQL (il file dell’archivio conserva ciò che lo attende)</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Ser&amp;ver:</source>
+        <translation>Ser&amp;ver:</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>P&amp;ort:</source>
+        <translation>P&amp;orta:</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>Daten&amp;bank:</source>
+        <translation>Data&amp;base:</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Ben&amp;utzer:</source>
+        <translation>&amp;Utente:</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Verschlüsselung (ss&amp;lmode):</source>
+        <translation>Cifratura (ss&amp;lmode):</translation>
+    </message>
+    <message>
+        <location line="+39"/>
+        <source>S&amp;tation:</source>
+        <translation>S&amp;tazione:</translation>
+    </message>
+    <message>
+        <location filename="../../ui/settingsdialog.cpp" line="-143"/>
         <source>Deutsch</source>
         <translation>Tedesco</translation>
     </message>
@@ -1170,7 +1278,7 @@ Dopo la cancellazione sul dispositivo non esisteranno più da nessuna parte.</tr
         <translation>Italiano</translation>
     </message>
     <message>
-        <location line="+101"/>
+        <location line="+133"/>
         <source>Alle Bilder</source>
         <translation>Tutte le immagini</translation>
     </message>
@@ -1185,7 +1293,7 @@ Dopo la cancellazione sul dispositivo non esisteranno più da nessuna parte.</tr
         <translation>File d&apos;archivio</translation>
     </message>
     <message>
-        <location filename="../../ui/settingsdialog.ui" line="-88"/>
+        <location filename="../../ui/settingsdialog.ui" line="-205"/>
         <source>Grenzwerte der Maximalkraft</source>
         <translation>Limiti della forza massima</translation>
     </message>
@@ -1205,7 +1313,7 @@ Dopo la cancellazione sul dispositivo non esisteranno più da nessuna parte.</tr
         <translation>Limite superiore</translation>
     </message>
     <message>
-        <location filename="../../ui/settingsdialog.cpp" line="-33"/>
+        <location filename="../../ui/settingsdialog.cpp" line="-34"/>
         <source>Grenzen in %1: die untere (%2) liegt über der oberen (%3).</source>
         <translation>Limiti in %1: il limite inferiore (%2) è sopra quello superiore (%3).</translation>
     </message>
