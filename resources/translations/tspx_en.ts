@@ -1230,12 +1230,12 @@ Once deleted on the device they exist nowhere.</translation>
     <message>
         <location line="+9"/>
         <source>Ser&amp;ver:</source>
-        <translation>Ser&amp;ver:</translation>
+        <translation>&amp;Server:</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>P&amp;ort:</source>
-        <translation>P&amp;ort:</translation>
+        <translation>&amp;Port:</translation>
     </message>
     <message>
         <location line="+20"/>
@@ -1255,7 +1255,7 @@ Once deleted on the device they exist nowhere.</translation>
     <message>
         <location line="+39"/>
         <source>S&amp;tation:</source>
-        <translation>S&amp;tation:</translation>
+        <translation>St&amp;ation:</translation>
     </message>
     <message>
         <location filename="../../ui/settingsdialog.cpp" line="-143"/>

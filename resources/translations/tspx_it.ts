@@ -1230,7 +1230,7 @@ Dopo la cancellazione sul dispositivo non esisteranno più da nessuna parte.</tr
     <message>
         <location line="+9"/>
         <source>Ser&amp;ver:</source>
-        <translation>Ser&amp;ver:</translation>
+        <translation>&amp;Server:</translation>
     </message>
     <message>
         <location line="+14"/>
