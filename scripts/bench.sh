@@ -33,6 +33,7 @@ run() {
   run "$bin/bench_largeplot"
   run "$bin/bench_transfer" "${transfer_cases[@]}"
   run "$bin/bench_quicktransfer" --samples "$quick_samples"
+  run "$bin/bench_plantarchive"
 } | tee "$results"
 
 echo

@@ -32,8 +32,10 @@ void Mainform::setUpArchive()
             &ArchiveServerStatus::attach);
     connect(m_archiveBrowser, &ArchiveBrowser::archiveWritten, m_serverStatus,
             &ArchiveServerStatus::refresh);
-    connect(m_serverStatus, &ArchiveServerStatus::archiveChanged, m_archiveBrowser,
-            &ArchiveBrowser::rebuildRows);
+    connect(m_serverStatus, &ArchiveServerStatus::archiveChanged, m_archiveBrowser, [this] {
+        m_archiveBrowser->rebuildRows();
+        m_archiveBrowser->enableFrameForBrowsing();
+    });
     m_archiveBrowser->open();
 }
 
