@@ -158,7 +158,7 @@ void writeStatisticsSheet(lxw_worksheet *sheet, const MeasurementSet &set, const
 {
     const StatisticsTable content = statisticsTable(set, computeSeriesStatistics(set));
     worksheet_set_column(sheet, 0, 0, kStatisticsTitleWidth, nullptr);
-    worksheet_set_column(sheet, 1, 9, kValueColumnWidth, nullptr);
+    worksheet_set_column(sheet, 1, lxw_col_t(content.columns.size()), kValueColumnWidth, nullptr);
 
     lxw_row_t row = 0;
     writeText(sheet, row, 0, content.title, formats.bold);
@@ -179,6 +179,7 @@ void writeStatisticsSheet(lxw_worksheet *sheet, const MeasurementSet &set, const
     row += 1;
     if (!content.note.isEmpty())
         writeText(sheet, ++row, 0, content.note);
+    writeText(sheet, ++row, 0, content.estimateNote);
     row += 2;
 
     writeText(sheet, row, 0, content.measurementTitle, formats.bold);

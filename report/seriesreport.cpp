@@ -83,8 +83,9 @@ QString statisticsHtml(const StatisticsTable &content)
         html += QStringLiteral("</tr>\n");
     }
     html += QStringLiteral("</table>\n");
-    if (!content.note.isEmpty())
-        html += QStringLiteral("<p>") + content.note.toHtmlEscaped() + QStringLiteral("</p>\n");
+    for (const QString &note : {content.note, content.estimateNote})
+        if (!note.isEmpty())
+            html += QStringLiteral("<p>") + note.toHtmlEscaped() + QStringLiteral("</p>\n");
     return html;
 }
 

@@ -165,9 +165,10 @@ void TestWorkbookExport::statisticsSheetWithLimitsAndVerdicts()
     const int force = rowOf(sheet, QStringLiteral("Maximalkraft / N"));
     QVERIFY(force > 0);
     const QString r = QString::number(force);
-    // Titles one row above: n, mean, sd, CV %, minimum, maximum, range, Cp, Cpk.
+    // Titles one row above: n, mean, sd, CV %, minimum, maximum, range, Pp, Ppk, Cp, Cpk.
     QCOMPARE(text(sheet, "B" + QString::number(force - 1)), QStringLiteral("n"));
-    QCOMPARE(text(sheet, "J" + QString::number(force - 1)), QStringLiteral("Cpk"));
+    QCOMPARE(text(sheet, "J" + QString::number(force - 1)), QStringLiteral("Ppk"));
+    QCOMPARE(text(sheet, "L" + QString::number(force - 1)), QStringLiteral("Cpk"));
     QCOMPARE(number(sheet, "B" + r), 3.0);
     QVERIFY(near(number(sheet, "C" + r), 12.0));
     QVERIFY(near(number(sheet, "D" + r), 2.0));
@@ -177,11 +178,13 @@ void TestWorkbookExport::statisticsSheetWithLimitsAndVerdicts()
     QCOMPARE(number(sheet, "H" + r), 4.0);
     QVERIFY(near(number(sheet, "I" + r), 7.0 / 12)); // (18 - 11) / (6 * 2)
     QVERIFY(near(number(sheet, "J" + r), 1.0 / 6));  // (12 - 11) / (3 * 2)
+    // Within: in time order (#3's time does not parse: midnight) 14, 10, 12, MR̄ = 3.
+    QVERIFY(near(number(sheet, "L" + r), 1.128379 / 9)); // (12 - 11) / (3 * 3 / d2)
     const int duration = rowOf(sheet, QStringLiteral("Dauer / s"));
     QVERIFY(near(number(sheet, QStringLiteral("C%1").arg(duration)), 0.7 / 3)); // 0.2, 0.4, 0.1 s
     QVERIFY(!sheet.contains(QStringLiteral("I%1").arg(duration)));
-    QVERIFY(rowOf(sheet, QStringLiteral("Hinweis: weniger als 30 Messungen, Cp und Cpk sind nur "
-                                        "ein Anhalt.")) > 0);
+    QVERIFY(rowOf(sheet, QStringLiteral("Hinweis: weniger als 30 Messungen, Pp, Ppk, Cp und "
+                                        "Cpk sind nur ein Anhalt.")) > 0);
 
     // One row per measurement: number, maximum force, verdict.
     const int first = rowOf(sheet, QStringLiteral("Messung")) + 1;

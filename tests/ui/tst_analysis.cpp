@@ -222,11 +222,12 @@ void TestAnalysis::severalRowsAreOverlaidWithALegendAndTheirStatistics()
                                    curves.at(2)->title().text(), curves.at(3)->title().text(),
                                    curves.at(4)->title().text()}));
 
-    // Maximum forces 100 ... 140 N: mean 120, sd sqrt(250) = 15.81, limits 95 and 135.
+    // Maximum forces 100 ... 140 N: mean 120, sd sqrt(250) = 15.81, limits 95 and 135;
+    // within: moving ranges of 10, σ = 10 / d2 = 8.86.
     QVERIFY(ui->statisticsView->isVisible());
     const QStringList maxima = ui->statisticsView->statisticsRow(0);
     QCOMPARE(maxima, QStringList({"Maximalkraft / N", "5", "120.00", "15.81", "13.2", "100.00",
-                                  "140.00", "40.00", "0.42", "0.32"}));
+                                  "140.00", "40.00", "0.42", "0.32", "0.75", "0.56"}));
     QVERIFY(!ui->frameMeasGraph->isVisible());
     QCOMPARE(ui->statisticsView->verdictCount(), 5);
     QCOMPARE(ui->statisticsView->verdictRow(4), QStringList({"#5", "140.0", "NIO"}));
