@@ -8,6 +8,7 @@
 #include "settings/statusini.h"
 #include "ui/measurementtree.h"
 #include "ui/statisticsview.h"
+#include "workflow/seriesset.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -72,21 +73,10 @@ const Measurement *AnalysisPanel::recordForRow(const QModelIndex &index) const
     return isInt && number > 0 ? findMeasurement(m_parts.gauge->records, number) : nullptr;
 }
 
-ForceLimits AnalysisPanel::limitsForUnit(const QString &unitText) const
-{
-    const ForceLimitTexts texts = m_parts.status->forceLimits.value(unitText.toLatin1());
-    return ForceLimits{parseLimit(texts.lower), parseLimit(texts.upper)};
-}
-
 MeasurementSet AnalysisPanel::selectedSet() const
 {
     const DeviceData &gauge = *m_parts.gauge;
-    MeasurementSet set;
-    set.label = QString::fromLatin1(kDeviceName);
-    set.serialNr = QString::fromLatin1(gauge.serialNr);
-    set.unitText = gauge.forceUnitText;
-    set.factor = gauge.forceUnitFactor;
-    set.limits = limitsForUnit(set.unitText);
+    MeasurementSet set = measurementSetOf(gauge, *m_parts.status);
     // Column 0 of each selected row, however many columns the model has.
     QModelIndexList rows;
     for (const QModelIndex &index : m_parts.tree->selectionModel()->selectedIndexes())

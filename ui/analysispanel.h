@@ -72,7 +72,6 @@ signals:
 private:
     // The record a tree row stands for; null for a top row.
     const Measurement *recordForRow(const QModelIndex &index) const;
-    ForceLimits limitsForUnit(const QString &unitText) const;
 
     Parts m_parts;
     PlotAnalysis *m_analysis;
