@@ -2,6 +2,7 @@
 
 #include "device/protocol.h"
 #include "measurement/seriesstatistics.h"
+#include "measurement/spcconstants.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -109,7 +110,7 @@ CliParseResult checkedRequest(const QCommandLineParser &parser, CliRequest reque
         return usageError(Cli::tr("Unbekannte Regelkarte: %1").arg(request.chart));
     if (!kRuleSets.contains(request.rules))
         return usageError(Cli::tr("Unbekannte Regeln: %1").arg(request.rules));
-    if (request.subgroupSize < 2 || request.subgroupSize > 10)
+    if (request.subgroupSize < kSmallestSubgroup || request.subgroupSize > kLargestSubgroup)
         return usageError(Cli::tr("Die Untergruppe hat 2 bis 10 Messungen."));
     for (const char *name : {"lower", "upper"}) {
         const QString option = QString::fromLatin1(name);

@@ -43,17 +43,25 @@ QString SeriesChart::pointRecordsText(ChartPart part, int point) const
     return numbers.join(QStringLiteral(", "));
 }
 
+QString SeriesChart::pointText(const RuleViolation &violation) const
+{
+    if (violation.part == ChartPart::Location)
+        return QString::number(violation.point + 1);
+    const int offset = chart ? chart->dispersionOffset : 0;
+    return QString::number(violation.point + offset + 1) + QStringLiteral(" (") +
+           trChart(QT_TRANSLATE_NOOP("SeriesChart", "Streuung")) + QLatin1Char(')');
+}
+
 SeriesChart seriesChart(const MeasurementSet &set, const ChartSettings &settings)
 {
     SeriesChart series;
     series.settings = settings;
     series.unitText = settings.quantity == Quantity::Duration ? QStringLiteral("s") : set.unitText;
     series.records = timeOrdered(set);
-    QVector<double> values;
     for (const Measurement *m : series.records)
-        values.append(quantityValue(*m, settings.quantity, set.factor));
+        series.values.append(quantityValue(*m, settings.quantity, set.factor));
     series.chart =
-        controlChart(values, settings.type, settings.subgroupSize, settings.fixedLimits);
+        controlChart(series.values, settings.type, settings.subgroupSize, settings.fixedLimits);
     if (series.chart)
         series.violations = chartViolations(*series.chart, settings.ruleSet);
     return series;

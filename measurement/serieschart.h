@@ -32,6 +32,7 @@ struct SeriesChart
     ChartSettings settings;
     QString unitText; // of the quantity
     QList<const Measurement *> records; // oldest first
+    QVector<double> values;             // the quantity of each record, oldest first
     std::optional<ControlChart> chart;  // unset: too few measurements
     QVector<RuleViolation> violations;
 
@@ -39,6 +40,9 @@ struct SeriesChart
     QList<const Measurement *> recordsOf(ChartPart part, int point) const;
     // "#3, #4" for those records.
     QString pointRecordsText(ChartPart part, int point) const;
+    // The violation's point as numbered on the chart's axis, from 1; a
+    // point of the dispersion chart says so: "4 (Streuung)".
+    QString pointText(const RuleViolation &violation) const;
 };
 
 SeriesChart seriesChart(const MeasurementSet &set, const ChartSettings &settings);

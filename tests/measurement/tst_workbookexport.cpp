@@ -156,7 +156,8 @@ void TestWorkbookExport::statisticsSheetWithLimitsAndVerdicts()
                    record(3, "01;02;2020", "10;02:00", 10.0f, {1}, 14.0f)};
     QCOMPARE(writeWorkbook(path(), {set}), 0);
     QCOMPARE(sheetNames(path()), (QStringList{QStringLiteral("Tensimo Parl"),
-                                              QStringLiteral("Statistik Tensimo Parl")}));
+                                              QStringLiteral("Statistik Tensimo Parl"),
+                                              QStringLiteral("Regelkarte Tensimo Parl")}));
 
     const Sheet sheet = readSheet(path(), 2);
     QCOMPARE(number(sheet, QStringLiteral("B%1").arg(rowOf(sheet, "Untere Grenze:"))), 11.0);
@@ -186,6 +187,16 @@ void TestWorkbookExport::statisticsSheetWithLimitsAndVerdicts()
     QVERIFY(rowOf(sheet, QStringLiteral("Hinweis: weniger als 30 Messungen, Pp, Ppk, Cp und "
                                         "Cpk sind nur ein Anhalt.")) > 0);
 
+    // The chart's numbers, oldest first: #3 (14), #1 (10), #2 (12); CL 12,
+    // UCL 12 + 3 MR̄ / d2 with MR̄ 3; the first point has no moving range.
+    const Sheet chart = readSheet(path(), 3);
+    QCOMPARE(text(chart, "B5"), QStringLiteral("#3"));
+    QCOMPARE(number(chart, "C5"), 14.0);
+    QVERIFY(!chart.contains("D5"));
+    QCOMPARE(number(chart, "D6"), 4.0);
+    QVERIFY(near(number(chart, "E7"), 12.0));
+    QVERIFY(near(number(chart, "G7"), 12.0 + 9.0 / 1.128379));
+
     // One row per measurement: number, maximum force, verdict.
     const int first = rowOf(sheet, QStringLiteral("Messung")) + 1;
     const QStringList verdicts = {QStringLiteral("NIO"), QStringLiteral("IO"),
@@ -211,10 +222,13 @@ void TestWorkbookExport::oneSheetPairPerSetWithNamesExcelTakes()
     QCOMPARE(writeWorkbook(path(), {gauge, same, empty, archive}), 0);
     QCOMPARE(sheetNames(path()), (QStringList{QStringLiteral("Gauge _1__ a_b_c_"),
                                               QStringLiteral("Statistik Gauge _1__ a_b_c_"),
+                                              QStringLiteral("Regelkarte Gauge _1__ a_b_c_"),
                                               QStringLiteral("Gauge _1__ a_b_c_ (2)"),
                                               QStringLiteral("Statistik Gauge _1__ a_b_c_ (2)"),
+                                              QStringLiteral("Regelkarte Gauge _1__ a_b_c (2)"),
                                               QStringLiteral("Archiv mit einem sehr langen Na"),
-                                              QStringLiteral("Statistik Archiv mit einem sehr")}));
+                                              QStringLiteral("Statistik Archiv mit einem sehr"),
+                                              QStringLiteral("Regelkarte Archiv mit einem seh")}));
 }
 
 void TestWorkbookExport::nothingToWriteOrNoPlaceToWriteIt()

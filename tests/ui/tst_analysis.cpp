@@ -15,6 +15,7 @@
 #include "settings/configini.h"
 #include "settings/statusini.h"
 #include "ui/mainform.h"
+#include "ui/controlchartview.h"
 #include "ui/statisticsview.h"
 #include "ui_mainform.h"
 
@@ -127,6 +128,7 @@ private slots:
     void levelOfDetailDrawsTheSamePicture();
     void selectionIsExportedSideBySideToCsvAndExcel();
     void reportOfSeveralShowsOverlayAndStatistics();
+    void controlChartMarksARuleBreakAndTheSeriesGoesOutAsDfq();
     void fiveFromTheGaugeAreComparedAndExported();
 
 private:
@@ -455,7 +457,8 @@ void TestAnalysis::selectionIsExportedSideBySideToCsvAndExcel()
         QCOMPARE(answerer->seen(), QStringList({"QFileDialog"}));
     }
     const WorkbookReader book(xlsx + ".xlsx");
-    QCOMPARE(book.sheetNames(), QStringList({"Tensimo Parl", "Statistik Tensimo Parl"}));
+    QCOMPARE(book.sheetNames(),
+             QStringList({"Tensimo Parl", "Statistik Tensimo Parl", "Regelkarte Tensimo Parl"}));
     const WorkbookReader::Sheet data = book.sheet(1);
     QCOMPARE(WorkbookReader::text(data, "B3"), QStringLiteral("TP-0815"));
     QCOMPARE(WorkbookReader::number(data, "B6"), 2.0);
@@ -487,7 +490,8 @@ void TestAnalysis::reportOfSeveralShowsOverlayAndStatistics()
     }
     const QString text = pdfText(several);
     for (const char *expected : {"Serie", "TP-0815", "Statistik", "Maximalkraft / N",
-                                 "Standardabweichung", "10:20", "120.00", "140.0 N"})
+                                 "Standardabweichung", "10:20", "120.00", "140.0 N",
+                                 "Regelkarte I-MR", "Keine Regel verletzt."})
         QVERIFY2(text.contains(QString::fromUtf8(expected)), expected);
 
     // One measurement: its own report, the diagram without the analysis marks.
@@ -502,6 +506,44 @@ void TestAnalysis::reportOfSeveralShowsOverlayAndStatistics()
     QVERIFY(singleText.contains(QStringLiteral("Maximalkraft:")));
     QVERIFY(!singleText.contains(QStringLiteral("Statistik")));
     QVERIFY(m_window->plotAnalysis()->maximumMarkers().first()->isVisible());
+}
+
+// Maxima 100, 110, 120, 130 and 200 N: x̄ 132, MR̄ 25, UCL 132 + 3 * 25 / d2 =
+// 198.5, so #5 lies beyond it; the chart tab is there only for several rows.
+void TestAnalysis::controlChartMarksARuleBreakAndTheSeriesGoesOutAsDfq()
+{
+    m_window->deviceData().records.last()->forceMax = 200.0f;
+    QCOMPARE(ui->tabsDiagram->indexOf(ui->controlChartView), -1);
+    select({1, 2, 3, 4, 5});
+    ui->tabsDiagram->setCurrentWidget(ui->controlChartView);
+    QCOMPARE(ui->controlChartView->violationCount(), 1);
+    QCOMPARE(ui->controlChartView->violationRow(0),
+             QStringList({"5", "#5", "Nelson 1: Punkt außerhalb der Eingriffsgrenzen"}));
+    QVERIFY(ui->controlChartView->sourceText().contains(QStringLiteral("MR")));
+
+    const QString dfq = m_configHome.filePath("serie");
+    {
+        const ModalAnswerer answerer([&](QWidget *dialog) {
+            if (auto *files = qobject_cast<QFileDialog *>(dialog)) {
+                files->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))->setText(dfq);
+                static_cast<QDialog *>(files)->accept();
+            } else if (dialog->objectName() == QLatin1String("DfqPartDialog")) {
+                dialog->findChild<QLineEdit *>(QStringLiteral("editNumber"))->setText("P-7");
+                static_cast<QDialog *>(dialog)->accept();
+            } else {
+                dialog->close();
+            }
+        });
+        ui->actionDfqExportieren->trigger();
+        QCOMPARE(answerer.seen(), QStringList({"QDialog", "QFileDialog"}));
+    }
+    const QByteArray bytes = readFile(dfq + ".dfq");
+    QVERIFY(bytes.startsWith("K0100 3\r\nK1001 P-7\r\nK1002 \r\n"));
+    QVERIFY(bytes.contains("K0001/1 200.00\r\nK0004/1 24.01.2017/10:20:00\r\nK0009/1 TP-0815 #5"));
+
+    select({3});
+    QCOMPARE(ui->tabsDiagram->indexOf(ui->controlChartView), -1);
+    QVERIFY(ui->qwtPlot->isVisible());
 }
 
 // The whole road against the simulated gauge: five measurements transferred,
