@@ -28,8 +28,10 @@ void addGrid(QwtPlot *plot)
     grid->attach(plot);
 }
 
+// A line across the plot with its label: below an upper limit and above the
+// others, so that no label leaves the canvas.
 void addLine(QwtPlot *plot, Qt::Orientation orientation, double at, const QColor &colour,
-             Qt::PenStyle style, const QString &label)
+             Qt::PenStyle style, const QString &label, bool labelBelow = false)
 {
     auto *marker = new QwtPlotMarker;
     marker->setLineStyle(orientation == Qt::Horizontal ? QwtPlotMarker::HLine
@@ -42,8 +44,9 @@ void addLine(QwtPlot *plot, Qt::Orientation orientation, double at, const QColor
     QwtText text(label);
     text.setColor(colour);
     marker->setLabel(text);
-    marker->setLabelAlignment(orientation == Qt::Horizontal ? Qt::AlignRight | Qt::AlignTop
-                                                            : Qt::AlignRight | Qt::AlignBottom);
+    marker->setLabelAlignment(orientation == Qt::Vertical ? Qt::AlignRight | Qt::AlignBottom
+                              : labelBelow                ? Qt::AlignRight | Qt::AlignBottom
+                                                          : Qt::AlignRight | Qt::AlignTop);
     marker->attach(plot);
 }
 
@@ -102,7 +105,7 @@ void drawControlChart(QwtPlot *plot, const SeriesChart &chart, ChartPart part)
     addLine(plot, Qt::Horizontal, line.centre, kCentreColour, Qt::SolidLine,
             QStringLiteral("CL ") + shortNumber(line.centre));
     addLine(plot, Qt::Horizontal, line.upper, kLimitColour, Qt::DashLine,
-            QStringLiteral("UCL ") + shortNumber(line.upper));
+            QStringLiteral("UCL ") + shortNumber(line.upper), true);
     addLine(plot, Qt::Horizontal, line.lower, kLimitColour, Qt::DashLine,
             QStringLiteral("LCL ") + shortNumber(line.lower));
     // The limits stay in view even when every point lies well inside them.
