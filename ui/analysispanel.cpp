@@ -59,7 +59,11 @@ AnalysisPanel::AnalysisPanel(const Parts &parts, QObject *parent)
     parts.statistics->hide();
     connect(m_analysis, &PlotAnalysis::cursorMoved, this, &AnalysisPanel::cursorMoved);
     showChartTab(false);
-    connect(parts.chart, &ControlChartView::settingsChanged, this, &AnalysisPanel::updateChart);
+    // Cp/Cpk take the within spread of the chart chosen.
+    connect(parts.chart, &ControlChartView::settingsChanged, this, [this] {
+        showStatistics(selectedSet());
+        updateChart();
+    });
     connect(parts.diagramTabs, &QTabWidget::currentChanged, this, [this] {
         // While the tabs change with the row, the row's update draws the chart.
         if (m_changingTabs)
@@ -150,7 +154,7 @@ AnalysisPanel::Shown AnalysisPanel::update()
 
     shown.several = set.records.size() >= 2;
     if (shown.several)
-        m_parts.statistics->showStatistics(set, computeSeriesStatistics(set));
+        showStatistics(set);
     m_parts.statistics->setVisible(shown.several);
     m_severalSelected = shown.several;
     followCurrentRow();
@@ -180,6 +184,13 @@ void AnalysisPanel::pinReference(bool pinned, int currentNumber)
 void AnalysisPanel::setAlignment(CurveAlignment alignment)
 {
     m_alignment = alignment;
+}
+
+void AnalysisPanel::showStatistics(const MeasurementSet &set)
+{
+    if (set.records.size() >= 2)
+        m_parts.statistics->showStatistics(
+            set, computeSeriesStatistics(set, chartSettings().withinSpread()));
 }
 
 void AnalysisPanel::followCurrentRow()

@@ -93,6 +93,8 @@ private:
     // archive group; `source` says which. No records when there is none.
     MeasurementSet chartSet(QString *source);
     void showChartTab(bool shown);
+    // The statistics of several measurements, Cp/Cpk by the chart's estimate.
+    void showStatistics(const MeasurementSet &set);
     // The chart tab follows the selection and the current row.
     void followCurrentRow();
     // The selection, or every measurement of the gauge when none is selected.

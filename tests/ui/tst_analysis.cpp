@@ -19,6 +19,8 @@
 #include "ui/statisticsview.h"
 #include "ui_mainform.h"
 
+#include <QCheckBox>
+#include <QComboBox>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QLineEdit>
@@ -520,6 +522,24 @@ void TestAnalysis::controlChartMarksARuleBreakAndTheSeriesGoesOutAsDfq()
     QCOMPARE(ui->controlChartView->violationRow(0),
              QStringList({"5", "#5", "Nelson 1: Punkt außerhalb der Eingriffsgrenzen"}));
     QVERIFY(ui->controlChartView->sourceText().contains(QStringLiteral("MR")));
+
+    // Limits kept from this period judge the next selection: #1-#3 lie
+    // within them, though their own limits would be narrower.
+    auto *keep = ui->controlChartView->findChild<QCheckBox *>(QStringLiteral("checkFixLimits"));
+    keep->setChecked(true);
+    const ChartLimits reference = *ui->controlChartView->settings().fixedLimits;
+    select({1, 2, 3});
+    QVERIFY(ui->controlChartView->chart().chart->fixedLimits);
+    QCOMPARE(ui->controlChartView->chart().chart->limits.location.upper,
+             reference.location.upper);
+    keep->setChecked(false);
+    QVERIFY(!ui->controlChartView->chart().chart->fixedLimits);
+    select({1, 2, 3, 4, 5});
+    // X̄-R: the statistics' Cp/Cpk follow the chart's within estimate.
+    auto *type = ui->controlChartView->findChild<QComboBox *>(QStringLiteral("comboType"));
+    type->setCurrentIndex(type->findText(QString::fromUtf8("X\u0304-R")));
+    QVERIFY(ui->statisticsView->note().contains(QString::fromUtf8("R\u0304/d2 (n = 5)")));
+    type->setCurrentIndex(0);
 
     const QString dfq = m_configHome.filePath("serie");
     {
