@@ -206,7 +206,7 @@ void AnalysisPanel::showChartTab(bool shown)
     // The chart comes back to the front when it was there before it went.
     m_changingTabs = true;
     if (shown && index < 0) {
-        tabs->addTab(m_parts.chart, mainformText(QT_TRANSLATE_NOOP("Mainform", "Regelkarte")));
+        tabs->addTab(m_parts.chart, ChartText::title());
         if (m_chartWanted)
             tabs->setCurrentWidget(m_parts.chart);
     } else if (!shown && index >= 0) {

@@ -589,12 +589,7 @@ Tool</translation>
         <translation>Force curve</translation>
     </message>
     <message>
-        <location line="+93"/>
-        <source>Regelkarte</source>
-        <translation>Control chart</translation>
-    </message>
-    <message>
-        <location line="+52"/>
+        <location line="+141"/>
         <source>Seriennummer Gerät:</source>
         <translation>Device serial number:</translation>
     </message>
@@ -969,17 +964,12 @@ Tool</translation>
         <translation>Save PDF file</translation>
     </message>
     <message>
-        <location filename="../../ui/analysispanel.cpp" line="+123"/>
+        <location filename="../../ui/analysispanel.cpp" line="+127"/>
         <source>Referenz</source>
         <translation>Reference</translation>
     </message>
     <message>
-        <location line="+75"/>
-        <source>Regelkarte</source>
-        <translation>Control chart</translation>
-    </message>
-    <message>
-        <location line="+14"/>
+        <location line="+96"/>
         <source>Auswahl: %1 Messungen von %2</source>
         <translation>Selection: %1 measurements of %2</translation>
     </message>

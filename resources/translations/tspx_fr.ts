@@ -589,12 +589,7 @@ Tool</translation>
         <translation>Courbe de force</translation>
     </message>
     <message>
-        <location line="+93"/>
-        <source>Regelkarte</source>
-        <translation>Carte de contrôle</translation>
-    </message>
-    <message>
-        <location line="+52"/>
+        <location line="+141"/>
         <source>Seriennummer Gerät:</source>
         <translation>N° de série de l&apos;appareil :</translation>
     </message>
@@ -969,17 +964,12 @@ Tool</translation>
         <translation>Enregistrer le fichier PDF</translation>
     </message>
     <message>
-        <location filename="../../ui/analysispanel.cpp" line="+123"/>
+        <location filename="../../ui/analysispanel.cpp" line="+127"/>
         <source>Referenz</source>
         <translation>Référence</translation>
     </message>
     <message>
-        <location line="+75"/>
-        <source>Regelkarte</source>
-        <translation>Carte de contrôle</translation>
-    </message>
-    <message>
-        <location line="+14"/>
+        <location line="+96"/>
         <source>Auswahl: %1 Messungen von %2</source>
         <translation>Sélection : %1 mesures de %2</translation>
     </message>

@@ -589,12 +589,7 @@ Tool</translation>
         <translation>Andamento della forza</translation>
     </message>
     <message>
-        <location line="+93"/>
-        <source>Regelkarte</source>
-        <translation>Carta di controllo</translation>
-    </message>
-    <message>
-        <location line="+52"/>
+        <location line="+141"/>
         <source>Seriennummer Gerät:</source>
         <translation>N. di serie strumento:</translation>
     </message>
@@ -969,17 +964,12 @@ Tool</translation>
         <translation>Salva file PDF</translation>
     </message>
     <message>
-        <location filename="../../ui/analysispanel.cpp" line="+123"/>
+        <location filename="../../ui/analysispanel.cpp" line="+127"/>
         <source>Referenz</source>
         <translation>Riferimento</translation>
     </message>
     <message>
-        <location line="+75"/>
-        <source>Regelkarte</source>
-        <translation>Carta di controllo</translation>
-    </message>
-    <message>
-        <location line="+14"/>
+        <location line="+96"/>
         <source>Auswahl: %1 Messungen von %2</source>
         <translation>Selezione: %1 misure di %2</translation>
     </message>
