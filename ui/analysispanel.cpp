@@ -215,10 +215,9 @@ void AnalysisPanel::showChartTab(bool shown)
     m_changingTabs = false;
 }
 
-MeasurementSet AnalysisPanel::chartSet(QString *source)
+MeasurementSet AnalysisPanel::chartSet(QString *source, DeviceData &group) const
 {
     MeasurementSet set = selectedSet();
-    m_archiveGroup.clear();
     if (set.records.size() >= 2) {
         *source = mainformText(QT_TRANSLATE_NOOP("Mainform", "Auswahl: %1 Messungen von %2"))
                       .arg(set.records.size())
@@ -226,10 +225,10 @@ MeasurementSet AnalysisPanel::chartSet(QString *source)
         return set;
     }
     set.records.clear();
-    if (m_parts.archiveRowCurrent() && m_parts.loadArchiveGroup(m_archiveGroup)) {
-        set = measurementSetOf(m_archiveGroup, *m_parts.status);
+    if (m_parts.archiveRowCurrent() && m_parts.loadArchiveGroup(group)) {
+        set = measurementSetOf(group, *m_parts.status);
         set.label = mainformText(QT_TRANSLATE_NOOP("Mainform", "Archiv"));
-        set.records = constRecords(m_archiveGroup.records);
+        set.records = constRecords(group.records);
         *source = mainformText(QT_TRANSLATE_NOOP("Mainform", "Archiv: %1 Messungen von %2"))
                       .arg(set.records.size())
                       .arg(set.serialNr);
@@ -242,8 +241,11 @@ void AnalysisPanel::updateChart()
     if (m_parts.diagramTabs->currentWidget() != m_parts.chart)
         return;
     QString source;
-    const MeasurementSet set = chartSet(&source);
+    // The group shown stays loaded while the chart refers to its records.
+    auto group = std::make_unique<DeviceData>();
+    const MeasurementSet set = chartSet(&source, *group);
     m_parts.chart->showSet(set, source);
+    m_archiveGroup = std::move(group);
 }
 
 ChartSettings AnalysisPanel::chartSettings() const
@@ -264,7 +266,8 @@ void AnalysisPanel::exportDfq(const WriteExport &write)
 {
     // The archive group the chart shows, else the gauge's selection.
     QString source;
-    MeasurementSet set = m_parts.archiveRowCurrent() ? chartSet(&source) : exportSet();
+    DeviceData group;
+    const MeasurementSet set = m_parts.archiveRowCurrent() ? chartSet(&source, group) : exportSet();
     if (set.records.isEmpty())
         return;
     if (!askDfqPart(m_parts.window, m_dfqPart))

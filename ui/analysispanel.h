@@ -90,8 +90,9 @@ private:
     // The record a tree row stands for; null for a top row.
     const Measurement *recordForRow(const QModelIndex &index) const;
     // The set the chart tab shows: the selection of several, else the
-    // archive group; `source` says which. No records when there is none.
-    MeasurementSet chartSet(QString *source);
+    // archive group, loaded into `group`; `source` says which. No records
+    // when there is none.
+    MeasurementSet chartSet(QString *source, DeviceData &group) const;
     void showChartTab(bool shown);
     // The statistics of several measurements, Cp/Cpk by the chart's estimate.
     void showStatistics(const MeasurementSet &set);
@@ -109,6 +110,6 @@ private:
     bool m_severalSelected = false;
     bool m_chartWanted = false; // the operator chose the chart tab
     bool m_changingTabs = false;
-    DeviceData m_archiveGroup; // the records of the charted archive group
+    std::unique_ptr<DeviceData> m_archiveGroup; // the records of the charted archive group
     DfqPart m_dfqPart;         // as last typed in
 };
