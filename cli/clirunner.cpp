@@ -1,12 +1,15 @@
 #include "cli/clirunner.h"
 
 #include "cli/clijson.h"
+#include "cli/clistats.h"
 #include "device/interfacehardware.h"
 #include "device/protocol.h"
 #include "device/rs232win.h"
 #include "measurement/dblist.h"
 #include "measurement/devicedata.h"
+#include "measurement/dfqexport.h"
 #include "measurement/measurementset.h"
+#include "workflow/seriesset.h"
 #include "workflow/workflowtexts.h"
 
 #include <QBuffer>
@@ -77,6 +80,8 @@ int CliRunner::runCommand()
         return report();
     if (command == QLatin1String("archive"))
         return archive();
+    if (command == QLatin1String("stats"))
+        return stats();
     return kExitUsage;
 }
 
@@ -217,6 +222,9 @@ int CliRunner::writeDownload(const DeviceData &data)
 {
     if (m_request.format == QLatin1String("json"))
         return writeOutput(measurementsJson(data));
+    if (m_request.format == QLatin1String("dfq"))
+        return writeOutput(dfqDocument(requestedSet(data),
+                                       {m_request.partNumber, m_request.partDescription}));
     const DbList table(constRecords(data.records), QString::fromLatin1(data.serialNr),
                        data.forceUnitText, data.forceUnitFactor);
     QBuffer buffer;
@@ -224,6 +232,39 @@ int CliRunner::writeDownload(const DeviceData &data)
     quint64 rows = 0;
     table.writeCSV(buffer, m_status.exportListCsvWithSepHeader, rows);
     return writeOutput(buffer.data());
+}
+
+MeasurementSet CliRunner::requestedSet(const DeviceData &data) const
+{
+    MeasurementSet set = measurementSetOf(data, m_status);
+    set.records = constRecords(data.records);
+    if (m_request.lower || m_request.upper)
+        set.limits = ForceLimits{m_request.lower, m_request.upper};
+    return set;
+}
+
+int CliRunner::stats()
+{
+    if (!connectGauge())
+        return kExitNoGauge;
+    DeviceData data;
+    const TransferOutcome outcome = m_workflow.transfer(data, progress(), m_request.slotNumbers);
+    m_workflow.disconnect();
+    if (!readSucceeded(outcome.read))
+        return kExitCommunication;
+    ChartSettings settings;
+    settings.type = m_request.chart == QLatin1String("xbar-s")   ? ChartType::MeanStdDev
+                    : m_request.chart == QLatin1String("xbar-r") ? ChartType::MeanRange
+                                                                 : ChartType::IndividualsMovingRange;
+    settings.subgroupSize = m_request.subgroupSize;
+    settings.ruleSet =
+        m_request.rules == QLatin1String("we") ? RuleSet::WesternElectric : RuleSet::Nelson;
+    const CliStats result = cliStats(requestedSet(data), settings);
+    const int written = writeOutput(m_request.format == QLatin1String("json") ? statsJson(result)
+                                                                              : statsTable(result));
+    if (written != kExitOk)
+        return written;
+    return result.outOfControl() ? kExitOutOfControl : kExitOk;
 }
 
 int CliRunner::writeOutput(const QByteArray &bytes)

@@ -1,5 +1,6 @@
 #include "report/seriesreport.h"
 
+#include "measurement/serieschart.h"
 #include "measurement/statisticstable.h"
 #include "report/report.h"
 
@@ -83,8 +84,9 @@ QString statisticsHtml(const StatisticsTable &content)
         html += QStringLiteral("</tr>\n");
     }
     html += QStringLiteral("</table>\n");
-    if (!content.note.isEmpty())
-        html += QStringLiteral("<p>") + content.note.toHtmlEscaped() + QStringLiteral("</p>\n");
+    for (const QString &note : {content.note, content.estimateNote})
+        if (!note.isEmpty())
+            html += QStringLiteral("<p>") + note.toHtmlEscaped() + QStringLiteral("</p>\n");
     return html;
 }
 
@@ -110,6 +112,58 @@ SeriesReportHtml seriesReportHtml(const MeasurementSet &set, const SeriesStatist
         QStringLiteral("<span style=\"font-family: 'Sans Serif'; font-size: 11pt;\">\n") +
         statisticsHtml(content) + QStringLiteral("</span>\n");
     return html;
+}
+
+QString seriesChartHtml(const SeriesChart &chart, const QStringList &imageTags)
+{
+    const ChartSettings &settings = chart.settings;
+    QString html = QStringLiteral("<span style=\"font-family: 'Sans Serif'; font-size: 11pt;\">\n"
+                                  "<h2 style='page-break-before: always;'>") +
+                   (ChartText::title() + QLatin1Char(' ') + ChartText::typeName(settings.type))
+                       .toHtmlEscaped() +
+                   QStringLiteral("</h2>\n<p>") +
+                   StatisticsText::quantity(settings.quantity, chart.unitText).toHtmlEscaped();
+    if (chart.chart && chart.chart->sigmaWithin)
+        html += QStringLiteral("; σ = ") +
+                StatisticsText::estimateFormula(settings.withinSpread()).toHtmlEscaped() +
+                QStringLiteral(" = ") + formatStatistic(chart.chart->sigmaWithin, 4);
+    if (chart.chart && chart.chart->fixedLimits)
+        html += QStringLiteral("; ") + ChartText::fixedLimits().toHtmlEscaped();
+    html += QStringLiteral("</p>\n");
+    if (!chart.chart)
+        return html + QStringLiteral("<p>") + ChartText::tooFewPoints().toHtmlEscaped() +
+               QStringLiteral("</p>\n</span>\n");
+    for (const QString &image : imageTags)
+        html += QStringLiteral("<p>") + image + QStringLiteral("</p>\n");
+
+    const ControlChart &c = *chart.chart;
+    html += QStringLiteral("<table cellspacing='0' cellpadding='3' border='1' "
+                           "style='border-collapse: collapse;'>\n<tr>") +
+            headCell(QString()) + headCell(ChartText::lowerControlLimit()) +
+            headCell(ChartText::centreLine()) + headCell(ChartText::upperControlLimit()) +
+            QStringLiteral("</tr>\n");
+    const std::pair<QString, ChartLine> lines[] = {
+        {ChartText::locationName(settings.type), c.limits.location},
+        {ChartText::dispersionName(settings.type), c.limits.dispersion}};
+    for (const auto &[name, line] : lines)
+        html += QStringLiteral("<tr>") + textCell(name) + valueCell(formatStatistic(line.lower, 3)) +
+                valueCell(formatStatistic(line.centre, 3)) +
+                valueCell(formatStatistic(line.upper, 3)) + QStringLiteral("</tr>\n");
+    html += QStringLiteral("</table>\n<p>&nbsp;</p>\n");
+
+    if (chart.violations.isEmpty())
+        return html + QStringLiteral("<p>") + ChartText::noViolations().toHtmlEscaped() +
+               QStringLiteral("</p>\n</span>\n");
+    html += QStringLiteral("<table width='100%' cellspacing='0' cellpadding='3' border='1' "
+                           "style='border-collapse: collapse;'>\n<tr>") +
+            headCell(ChartText::point()) + headCell(ChartText::records()) +
+            headCell(ChartText::rule()) + QStringLiteral("</tr>\n");
+    for (const RuleViolation &v : chart.violations) {
+        html += QStringLiteral("<tr>") + valueCell(chart.pointText(v)) +
+                textCell(chart.pointRecordsText(v.part, v.point)) +
+                textCell(ruleText(v.ruleSet, v.rule)) + QStringLiteral("</tr>\n");
+    }
+    return html + QStringLiteral("</table>\n</span>\n");
 }
 
 QString seriesDocumentNumbers(const MeasurementSet &set)

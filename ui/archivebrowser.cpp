@@ -266,15 +266,19 @@ void ArchiveBrowser::showRow(const QModelIndex &index)
     }
 }
 
-void ArchiveBrowser::exportGroup()
+bool ArchiveBrowser::loadCurrentGroup(DeviceData &into)
 {
     QModelIndex group = m_parts.tree->currentIndex();
     if (archiveRowKind(group) == ArchiveRow::Measurement)
         group = group.parent();
+    return load(archiveIdsAt(group), into) && !into.records.isEmpty();
+}
+
+void ArchiveBrowser::exportGroup()
+{
     DeviceData records;
-    if (!load(archiveIdsAt(group), records) || records.records.isEmpty())
-        return;
-    emit exportRequested(constRecords(records.records), records);
+    if (loadCurrentGroup(records))
+        emit exportRequested(constRecords(records.records), records);
 }
 
 void ArchiveBrowser::storeDesignation(const QString &designation, const DeviceData &gauge,

@@ -36,11 +36,13 @@ void CommandStates::forArchiveRow(bool shown, bool group, bool gaugeListed)
 
 void CommandStates::followExportOfAll()
 {
-    // The Excel export covers all measurements when no measurement row is
-    // selected, so it is there whenever exporting all is.
+    // The Excel and DFQ exports cover all measurements when no measurement
+    // row is selected, so they are there whenever exporting all is.
     QAction *exportAll = m_ui->actionAlleMessungenexportieren;
-    QAction *excel = m_ui->actionExcelExportieren;
-    excel->setEnabled(exportAll->isEnabled());
-    QObject::connect(exportAll, &QAction::changed, excel,
-                     [exportAll, excel] { excel->setEnabled(exportAll->isEnabled()); });
+    for (QAction *follower : {m_ui->actionExcelExportieren, m_ui->actionDfqExportieren}) {
+        follower->setEnabled(exportAll->isEnabled());
+        QObject::connect(exportAll, &QAction::changed, follower, [exportAll, follower] {
+            follower->setEnabled(exportAll->isEnabled());
+        });
+    }
 }

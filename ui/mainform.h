@@ -103,6 +103,7 @@ public slots:
     void on_actionAmStartAusrichten_triggered();
     void on_actionAmMaximumAusrichten_triggered();
     void on_actionExcelExportieren_triggered();
+    void on_actionDfqExportieren_triggered();
     void selectionChanged(const QItemSelection &selected, const QItemSelection &deselected);
     void on_actionArchivImportieren_triggered();
     void archiveFilterChanged();

@@ -33,6 +33,8 @@ void ReportCommands::savePdf()
     // Several selected measurements give the report of the set.
     const MeasurementSet selection = m_source.selection();
     ReportPrinter report(m_source.data(), *m_status, m_plot, m_window);
+    if (m_source.chartSettings)
+        report.setChartSettings(m_source.chartSettings());
     const PlotAnalysis::MarkersHidden plainDiagram(m_analysis);
     const ReportResult result = selection.records.size() >= 2
                                     ? report.saveSeriesPdf(selection, &m_pdfPrinter, fileName)
@@ -71,6 +73,8 @@ void ReportCommands::printTo(QPrinter *printer)
     // Several selected measurements give the report of the set.
     const MeasurementSet selection = m_source.selection();
     ReportPrinter report(m_source.data(), *m_status, m_plot, m_window);
+    if (m_source.chartSettings)
+        report.setChartSettings(m_source.chartSettings());
     const PlotAnalysis::MarkersHidden plainDiagram(m_analysis);
     if (selection.records.size() >= 2)
         report.printSeries(selection, printer);

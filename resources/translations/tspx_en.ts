@@ -53,7 +53,7 @@
 <context>
     <name>Cli</name>
     <message>
-        <location filename="../../cli/cliargs.cpp" line="+45"/>
+        <location filename="../../cli/cliargs.cpp" line="+59"/>
         <source>Mit --help werden die Befehle und Optionen gezeigt.</source>
         <translation>--help shows the commands and options.</translation>
     </message>
@@ -66,6 +66,7 @@
   download  Messungen als CSV oder JSON (--slots oder --all, -o)
   delete    Messungen auf dem Gerät löschen (--slots oder --all, --yes)
   report    Protokoll einer Messung als PDF (--slot, -o)
+  stats     Statistik, Fähigkeit und Regelverletzungen (--slots oder --all)
   archive init    das Archiv auf dem Server anlegen (als dessen Eigentümer)
   archive list    die archivierten Messungen (--format table oder json)
   archive sync    wartende Messungen zum Archivserver übertragen
@@ -73,7 +74,8 @@
 
 Rückgabewerte: 0 in Ordnung, 2 Aufruf falsch, 3 kein Gerät gefunden,
 4 Fehler in der Verbindung mit dem Gerät, 5 Datei oder Archiv nicht
-verwendbar, 7 archivierte Messungen verändert.
+verwendbar, 6 stats: Grenzwert überschritten oder Regel verletzt,
+7 archivierte Messungen verändert.
 </source>
         <translation>Commands:
   scan      the ports COM1 to COM30 and what answers on them
@@ -82,6 +84,7 @@ verwendbar, 7 archivierte Messungen verändert.
   download  measurements as CSV or JSON (--slots or --all, -o)
   delete    erase measurements on the gauge (--slots or --all, --yes)
   report    report of one measurement as PDF (--slot, -o)
+  stats     statistics, capability and rule violations (--slots or --all)
   archive init    set up the archive on the server (as its owner)
   archive list    the archived measurements (--format table or json)
   archive sync    upload waiting measurements to the archive server
@@ -89,13 +92,14 @@ verwendbar, 7 archivierte Messungen verändert.
 
 Exit codes: 0 done, 2 wrong call, 3 no gauge found,
 4 communication error with the gauge, 5 file or archive not usable,
+6 stats: limit exceeded or rule broken,
 7 archived measurements changed.
 </translation>
     </message>
     <message>
-        <location line="+25"/>
-        <source>--slots gilt nur für download und delete.</source>
-        <translation>--slots only applies to download and delete.</translation>
+        <location line="+28"/>
+        <source>--slots gilt nur für download, delete und stats.</source>
+        <translation>--slots only applies to download, delete and stats.</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -124,9 +128,28 @@ Exit codes: 0 done, 2 wrong call, 3 no gauge found,
     </message>
     <message>
         <location line="+8"/>
-        <location line="+2"/>
         <source>Unbekanntes Format: %1</source>
         <translation>Unknown format: %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Unbekannte Regelkarte: %1</source>
+        <translation>Unknown control chart: %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Unbekannte Regeln: %1</source>
+        <translation>Unknown rules: %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Die Untergruppe hat 2 bis 10 Messungen.</source>
+        <translation>A subgroup has 2 to 10 measurements.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Kein Grenzwert: %1</source>
+        <translation>Not a limit: %1</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -189,9 +212,44 @@ Exit codes: 0 done, 2 wrong call, 3 no gauge found,
         <translation>Target file; - for standard output.</translation>
     </message>
     <message>
+        <location line="+3"/>
+        <source>download: csv (wie der Export des Programms), json oder dfq (Q-DAS); stats und archive list: table oder json.</source>
+        <translation>download: csv (as the program&apos;s export), json or dfq (Q-DAS); stats and archive list: table or json.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>dfq: Teilenummer (K1001).</source>
+        <translation>dfq: part number (K1001).</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>dfq: Teilebezeichnung (K1002).</source>
+        <translation>dfq: part description (K1002).</translation>
+    </message>
+    <message>
         <location line="+2"/>
-        <source>csv (wie der Export des Programms) oder json; für archive list table oder json.</source>
-        <translation>csv (as the program&apos;s export) or json; for archive list, table or json.</translation>
+        <source>stats: Regelkarte imr, xbar-s oder xbar-r.</source>
+        <translation>stats: control chart imr, xbar-s or xbar-r.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>stats: Messungen je Untergruppe (2 bis 10).</source>
+        <translation>stats: measurements per subgroup (2 to 10).</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>stats: Regeln nelson (1-8) oder we (Western Electric 1-4).</source>
+        <translation>stats: rules nelson (1-8) or we (Western Electric 1-4).</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>stats: untere Grenze der Maximalkraft.</source>
+        <translation>stats: lower limit of the maximum force.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>stats: obere Grenze der Maximalkraft.</source>
+        <translation>stats: upper limit of the maximum force.</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -230,12 +288,12 @@ Exit codes: 0 done, 2 wrong call, 3 no gauge found,
     </message>
     <message>
         <location filename="../../cli/clireport.cpp" line="+20"/>
-        <location filename="../../cli/clirunner.cpp" line="+291"/>
+        <location filename="../../cli/clirunner.cpp" line="+332"/>
         <source>Speicherplatz %1 ist leer.</source>
         <translation>Slot %1 is empty.</translation>
     </message>
     <message>
-        <location filename="../../cli/clirunner.cpp" line="-191"/>
+        <location filename="../../cli/clirunner.cpp" line="-227"/>
         <source>Speicherplatz %1 von %2</source>
         <translation>Slot %1 of %2</translation>
     </message>
@@ -260,7 +318,7 @@ Exit codes: 0 done, 2 wrong call, 3 no gauge found,
         <translation>Measurements transferred: %1</translation>
     </message>
     <message>
-        <location line="+55"/>
+        <location line="+91"/>
         <source>Gelöschte Messungen: %1</source>
         <translation>Measurements erased: %1</translation>
     </message>
@@ -283,6 +341,44 @@ Exit codes: 0 done, 2 wrong call, 3 no gauge found,
         <location line="+7"/>
         <source>Die Standardausgabe konnte nicht geschrieben werden: %1</source>
         <translation>Could not write to standard output: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ControlChartView</name>
+    <message>
+        <location filename="../../ui/controlchartview.ui" line="+31"/>
+        <source>Merkmal der Regelkarte</source>
+        <translation>Characteristic of the control chart</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Art der Regelkarte</source>
+        <translation>Type of control chart</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Untergruppe:</source>
+        <translation>Subgroup:</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>Regeln für Muster in der Karte</source>
+        <translation>Rules for patterns in the chart</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Grenzen festhalten</source>
+        <translation>Keep limits</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Die jetzigen Eingriffsgrenzen als Referenz für die folgenden Auswahlen behalten</source>
+        <translation>Keep the current control limits as the reference for the following selections</translation>
+    </message>
+    <message>
+        <location line="+49"/>
+        <source>Punkte, die eine Regel verletzen</source>
+        <translation>Points that break a rule</translation>
     </message>
 </context>
 <context>
@@ -316,6 +412,24 @@ Exit codes: 0 done, 2 wrong call, 3 no gauge found,
         <location line="+2"/>
         <source>Datum oder Zeit nicht lesbar</source>
         <translation>date or time unreadable</translation>
+    </message>
+</context>
+<context>
+    <name>DfqPartDialog</name>
+    <message>
+        <location filename="../../ui/dfqpartdialog.ui" line="+14"/>
+        <source>Teil der DFQ-Datei</source>
+        <translation>Part of the DFQ file</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Teilenummer (K1001):</source>
+        <translation>Part number (K1001):</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Teilebezeichnung (K1002):</source>
+        <translation>Part description (K1002):</translation>
     </message>
 </context>
 <context>
@@ -538,6 +652,11 @@ Tool</translation>
         <translation>Mean force:</translation>
     </message>
     <message>
+        <location line="+33"/>
+        <source>Kraftverlauf</source>
+        <translation>Force curve</translation>
+    </message>
+    <message>
         <location line="+141"/>
         <source>Seriennummer Gerät:</source>
         <translation>Device serial number:</translation>
@@ -558,7 +677,7 @@ Tool</translation>
         <translation>&amp;Edit</translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location line="+26"/>
         <source>&amp;Hilfe</source>
         <translation>&amp;Help</translation>
     </message>
@@ -681,6 +800,16 @@ Tool</translation>
         <location line="+3"/>
         <source>Exportiert die gewählten Messungen, bei gewähltem Gerät alle, mit ihrer Statistik</source>
         <translation>Exports the selected measurements, all of them when the device is selected, with their statistics</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Als D&amp;FQ-Datei exportieren...</source>
+        <translation>Export as D&amp;FQ File...</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Exportiert die gewählten Messungen oder die Archivgruppe im Q-DAS-Format</source>
+        <translation>Exports the selected measurements or the archive group in the Q-DAS format</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -808,7 +937,7 @@ Tool</translation>
         <translation>Force</translation>
     </message>
     <message>
-        <location filename="../../report/report.cpp" line="+156"/>
+        <location filename="../../report/report.cpp" line="+193"/>
         <source>Seriennummer Gerät:</source>
         <translation>Device serial number:</translation>
     </message>
@@ -858,7 +987,7 @@ Tool</translation>
         <translation>The PDF file &quot;%1&quot; could not be written.</translation>
     </message>
     <message>
-        <location line="+35"/>
+        <location line="+40"/>
         <source>Bezeichnung</source>
         <translation>Designation</translation>
     </message>
@@ -908,12 +1037,37 @@ Tool</translation>
         <translation>Save PDF file</translation>
     </message>
     <message>
-        <location filename="../../ui/analysispanel.cpp" line="+118"/>
+        <location filename="../../ui/analysispanel.cpp" line="+127"/>
         <source>Referenz</source>
         <translation>Reference</translation>
     </message>
     <message>
-        <location line="+69"/>
+        <location line="+95"/>
+        <source>Auswahl: %1 Messungen von %2</source>
+        <translation>Selection: %1 measurements of %2</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Archiv</source>
+        <translation>Archive</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Archiv: %1 Messungen von %2</source>
+        <translation>Archive: %1 measurements of %2</translation>
+    </message>
+    <message>
+        <location line="+43"/>
+        <source>Q-DAS-Datei</source>
+        <translation>Q-DAS file</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Als DFQ-Datei exportieren</source>
+        <translation>Export as DFQ File</translation>
+    </message>
+    <message>
+        <location line="+15"/>
         <source>Excel-Arbeitsmappe</source>
         <translation>Excel workbook</translation>
     </message>
@@ -936,7 +1090,7 @@ Tool</translation>
         <translation>The archive file &apos;%1&apos; was damaged. It was moved unchanged to &apos;%2&apos;; a new archive was created.</translation>
     </message>
     <message>
-        <location line="+187"/>
+        <location line="+191"/>
         <source>CSV-Datei (*.CSV)</source>
         <translation>CSV file (*.CSV)</translation>
     </message>
@@ -946,7 +1100,7 @@ Tool</translation>
         <translation>Import CSV files into the archive</translation>
     </message>
     <message>
-        <location line="-247"/>
+        <location line="-251"/>
         <source>%1: kann nicht gelesen werden.</source>
         <translation>%1: cannot be read.</translation>
     </message>
@@ -971,12 +1125,12 @@ Tool</translation>
         <translation>%1: %2 measurements, %3 newly archived, %4 were already in the archive.</translation>
     </message>
     <message>
-        <location line="+248"/>
+        <location line="+252"/>
         <source>Import ins Archiv</source>
         <translation>Import into the archive</translation>
     </message>
     <message>
-        <location line="-239"/>
+        <location line="-243"/>
         <source>%1: Messung %2 nicht archiviert: %3.</source>
         <translation>%1: measurement %2 not archived: %3.</translation>
     </message>
@@ -1075,9 +1229,140 @@ Once deleted on the device they exist nowhere.</translation>
     </message>
 </context>
 <context>
+    <name>RunRules</name>
+    <message>
+        <location filename="../../measurement/runrules.cpp" line="+142"/>
+        <source>Punkt außerhalb der Eingriffsgrenzen</source>
+        <translation>Point beyond the control limits</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>2 von 3 Punkten jenseits 2 Sigma auf einer Seite</source>
+        <translation>2 of 3 points beyond 2 sigma on one side</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>4 von 5 Punkten jenseits 1 Sigma auf einer Seite</source>
+        <translation>4 of 5 points beyond 1 sigma on one side</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>8 Punkte in Folge auf einer Seite der Mittellinie</source>
+        <translation>8 points in a row on one side of the centre line</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>9 Punkte in Folge auf einer Seite der Mittellinie</source>
+        <translation>9 points in a row on one side of the centre line</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>6 Punkte in Folge stetig steigend oder fallend</source>
+        <translation>6 points in a row steadily rising or falling</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>14 Punkte in Folge abwechselnd auf und ab</source>
+        <translation>14 points in a row alternating up and down</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>15 Punkte in Folge innerhalb 1 Sigma</source>
+        <translation>15 points in a row within 1 sigma</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>8 Punkte in Folge jenseits 1 Sigma, beide Seiten</source>
+        <translation>8 points in a row beyond 1 sigma, either side</translation>
+    </message>
+</context>
+<context>
+    <name>SeriesChart</name>
+    <message>
+        <location filename="../../measurement/serieschart.cpp" line="+52"/>
+        <source>Streuung</source>
+        <translation>dispersion</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>Regelkarte</source>
+        <translation>Control chart</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>Einzelwerte</source>
+        <translation>Individual values</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Mittelwerte der Untergruppen</source>
+        <translation>Subgroup means</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Standardabweichungen der Untergruppen</source>
+        <translation>Subgroup standard deviations</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Spannweiten der Untergruppen</source>
+        <translation>Subgroup ranges</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Gleitende Spannweiten</source>
+        <translation>Moving ranges</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Mittellinie</source>
+        <translation>Centre line</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Untere Eingriffsgrenze</source>
+        <translation>Lower control limit</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Obere Eingriffsgrenze</source>
+        <translation>Upper control limit</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Punkt</source>
+        <translation>Point</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Regel</source>
+        <translation>Rule</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Messungen</source>
+        <translation>Measurements</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Grenzen aus dem Referenzzeitraum</source>
+        <translation>limits from the reference period</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Zu wenige Messungen für eine Regelkarte (mindestens zwei Punkte).</source>
+        <translation>Too few measurements for a control chart (at least two points).</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Keine Regel verletzt.</source>
+        <translation>No rule broken.</translation>
+    </message>
+</context>
+<context>
     <name>SeriesStatistics</name>
     <message>
-        <location filename="../../measurement/seriesstatistics.cpp" line="+160"/>
+        <location filename="../../measurement/seriesstatistics.cpp" line="+186"/>
         <source>Statistik</source>
         <translation>Statistics</translation>
     </message>
@@ -1087,17 +1372,17 @@ Once deleted on the device they exist nowhere.</translation>
         <translation>Maximum force</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+2"/>
         <source>Mittelwert der Kraft</source>
         <translation>Mean force</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+2"/>
         <source>Dauer</source>
         <translation>Duration</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+14"/>
         <source>Mittelwert</source>
         <translation>Mean</translation>
     </message>
@@ -1108,12 +1393,12 @@ Once deleted on the device they exist nowhere.</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location line="+13"/>
+        <location line="+15"/>
         <source>VK</source>
         <translation>CV</translation>
     </message>
     <message>
-        <location line="-12"/>
+        <location line="-14"/>
         <source>Minimum</source>
         <translation>Minimum</translation>
     </message>
@@ -1128,7 +1413,7 @@ Once deleted on the device they exist nowhere.</translation>
         <translation>Range</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+26"/>
         <source>IO</source>
         <translation>Pass</translation>
     </message>
@@ -1159,11 +1444,16 @@ Once deleted on the device they exist nowhere.</translation>
     </message>
     <message>
         <location line="+5"/>
-        <source>Hinweis: weniger als 30 Messungen, Cp und Cpk sind nur ein Anhalt.</source>
-        <translation>Note: fewer than 30 measurements, Cp and Cpk are only a rough guide.</translation>
+        <source>Hinweis: weniger als 30 Messungen, Pp, Ppk, Cp und Cpk sind nur ein Anhalt.</source>
+        <translation>Note: fewer than 30 measurements, Pp, Ppk, Cp and Cpk are only a rough guide.</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+27"/>
+        <source>Pp und Ppk aus der Gesamtstreuung s, Cp und Cpk aus der Streuung innerhalb σ = %1.</source>
+        <translation>Pp and Ppk from the overall spread s, Cp and Cpk from the within spread σ = %1.</translation>
+    </message>
+    <message>
+        <location line="-20"/>
         <source>Keine Grenzwerte für %1 eingestellt.</source>
         <translation>No limits set for %1.</translation>
     </message>

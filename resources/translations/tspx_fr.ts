@@ -53,7 +53,7 @@
 <context>
     <name>Cli</name>
     <message>
-        <location filename="../../cli/cliargs.cpp" line="+45"/>
+        <location filename="../../cli/cliargs.cpp" line="+59"/>
         <source>Mit --help werden die Befehle und Optionen gezeigt.</source>
         <translation>--help affiche les commandes et les options.</translation>
     </message>
@@ -66,6 +66,7 @@
   download  Messungen als CSV oder JSON (--slots oder --all, -o)
   delete    Messungen auf dem Gerät löschen (--slots oder --all, --yes)
   report    Protokoll einer Messung als PDF (--slot, -o)
+  stats     Statistik, Fähigkeit und Regelverletzungen (--slots oder --all)
   archive init    das Archiv auf dem Server anlegen (als dessen Eigentümer)
   archive list    die archivierten Messungen (--format table oder json)
   archive sync    wartende Messungen zum Archivserver übertragen
@@ -73,7 +74,8 @@
 
 Rückgabewerte: 0 in Ordnung, 2 Aufruf falsch, 3 kein Gerät gefunden,
 4 Fehler in der Verbindung mit dem Gerät, 5 Datei oder Archiv nicht
-verwendbar, 7 archivierte Messungen verändert.
+verwendbar, 6 stats: Grenzwert überschritten oder Regel verletzt,
+7 archivierte Messungen verändert.
 </source>
         <translation>Commandes :
   scan      les ports COM1 à COM30 et ce qui y répond
@@ -82,6 +84,7 @@ verwendbar, 7 archivierte Messungen verändert.
   download  mesures en CSV ou JSON (--slots ou --all, -o)
   delete    effacer des mesures sur l&apos;appareil (--slots ou --all, --yes)
   report    rapport d&apos;une mesure en PDF (--slot, -o)
+  stats     statistiques, capabilité et violations de règles (--slots ou --all)
   archive init    créer l&apos;archive sur le serveur (en tant que propriétaire)
   archive list    les mesures archivées (--format table ou json)
   archive sync    envoyer au serveur d&apos;archive les mesures en attente
@@ -89,13 +92,14 @@ verwendbar, 7 archivierte Messungen verändert.
 
 Codes de retour : 0 terminé, 2 appel erroné, 3 aucun appareil trouvé,
 4 erreur de communication avec l&apos;appareil, 5 fichier ou archive inutilisable,
+6 stats : limite dépassée ou règle violée,
 7 mesures archivées modifiées.
 </translation>
     </message>
     <message>
-        <location line="+25"/>
-        <source>--slots gilt nur für download und delete.</source>
-        <translation>--slots ne s&apos;applique qu&apos;à download et delete.</translation>
+        <location line="+28"/>
+        <source>--slots gilt nur für download, delete und stats.</source>
+        <translation>--slots ne s&apos;applique qu&apos;à download, delete et stats.</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -124,9 +128,28 @@ Codes de retour : 0 terminé, 2 appel erroné, 3 aucun appareil trouvé,
     </message>
     <message>
         <location line="+8"/>
-        <location line="+2"/>
         <source>Unbekanntes Format: %1</source>
         <translation>Format inconnu : %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Unbekannte Regelkarte: %1</source>
+        <translation>Carte de contrôle inconnue : %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Unbekannte Regeln: %1</source>
+        <translation>Règles inconnues : %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Die Untergruppe hat 2 bis 10 Messungen.</source>
+        <translation>Un sous-groupe compte 2 à 10 mesures.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Kein Grenzwert: %1</source>
+        <translation>N&apos;est pas une limite : %1</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -189,9 +212,44 @@ Codes de retour : 0 terminé, 2 appel erroné, 3 aucun appareil trouvé,
         <translation>Fichier cible ; - pour la sortie standard.</translation>
     </message>
     <message>
+        <location line="+3"/>
+        <source>download: csv (wie der Export des Programms), json oder dfq (Q-DAS); stats und archive list: table oder json.</source>
+        <translation>download : csv (comme l&apos;export du programme), json ou dfq (Q-DAS) ; stats et archive list : table ou json.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>dfq: Teilenummer (K1001).</source>
+        <translation>dfq : numéro de pièce (K1001).</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>dfq: Teilebezeichnung (K1002).</source>
+        <translation>dfq : désignation de la pièce (K1002).</translation>
+    </message>
+    <message>
         <location line="+2"/>
-        <source>csv (wie der Export des Programms) oder json; für archive list table oder json.</source>
-        <translation>csv (comme l&apos;export du programme) ou json ; pour archive list, table ou json.</translation>
+        <source>stats: Regelkarte imr, xbar-s oder xbar-r.</source>
+        <translation>stats : carte de contrôle imr, xbar-s ou xbar-r.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>stats: Messungen je Untergruppe (2 bis 10).</source>
+        <translation>stats : mesures par sous-groupe (2 à 10).</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>stats: Regeln nelson (1-8) oder we (Western Electric 1-4).</source>
+        <translation>stats : règles nelson (1-8) ou we (Western Electric 1-4).</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>stats: untere Grenze der Maximalkraft.</source>
+        <translation>stats : limite inférieure de la force maximale.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>stats: obere Grenze der Maximalkraft.</source>
+        <translation>stats : limite supérieure de la force maximale.</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -230,12 +288,12 @@ Codes de retour : 0 terminé, 2 appel erroné, 3 aucun appareil trouvé,
     </message>
     <message>
         <location filename="../../cli/clireport.cpp" line="+20"/>
-        <location filename="../../cli/clirunner.cpp" line="+291"/>
+        <location filename="../../cli/clirunner.cpp" line="+332"/>
         <source>Speicherplatz %1 ist leer.</source>
         <translation>L&apos;emplacement %1 est vide.</translation>
     </message>
     <message>
-        <location filename="../../cli/clirunner.cpp" line="-191"/>
+        <location filename="../../cli/clirunner.cpp" line="-227"/>
         <source>Speicherplatz %1 von %2</source>
         <translation>Emplacement %1 sur %2</translation>
     </message>
@@ -260,7 +318,7 @@ Codes de retour : 0 terminé, 2 appel erroné, 3 aucun appareil trouvé,
         <translation>Mesures transférées : %1</translation>
     </message>
     <message>
-        <location line="+55"/>
+        <location line="+91"/>
         <source>Gelöschte Messungen: %1</source>
         <translation>Mesures effacées : %1</translation>
     </message>
@@ -283,6 +341,44 @@ Codes de retour : 0 terminé, 2 appel erroné, 3 aucun appareil trouvé,
         <location line="+7"/>
         <source>Die Standardausgabe konnte nicht geschrieben werden: %1</source>
         <translation>Impossible d&apos;écrire sur la sortie standard : %1</translation>
+    </message>
+</context>
+<context>
+    <name>ControlChartView</name>
+    <message>
+        <location filename="../../ui/controlchartview.ui" line="+31"/>
+        <source>Merkmal der Regelkarte</source>
+        <translation>Caractéristique de la carte de contrôle</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Art der Regelkarte</source>
+        <translation>Type de carte de contrôle</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Untergruppe:</source>
+        <translation>Sous-groupe :</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>Regeln für Muster in der Karte</source>
+        <translation>Règles pour les motifs dans la carte</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Grenzen festhalten</source>
+        <translation>Figer les limites</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Die jetzigen Eingriffsgrenzen als Referenz für die folgenden Auswahlen behalten</source>
+        <translation>Garder les limites de contrôle actuelles comme référence pour les sélections suivantes</translation>
+    </message>
+    <message>
+        <location line="+49"/>
+        <source>Punkte, die eine Regel verletzen</source>
+        <translation>Points qui violent une règle</translation>
     </message>
 </context>
 <context>
@@ -316,6 +412,24 @@ Codes de retour : 0 terminé, 2 appel erroné, 3 aucun appareil trouvé,
         <location line="+2"/>
         <source>Datum oder Zeit nicht lesbar</source>
         <translation>date ou heure illisible</translation>
+    </message>
+</context>
+<context>
+    <name>DfqPartDialog</name>
+    <message>
+        <location filename="../../ui/dfqpartdialog.ui" line="+14"/>
+        <source>Teil der DFQ-Datei</source>
+        <translation>Pièce du fichier DFQ</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Teilenummer (K1001):</source>
+        <translation>Numéro de pièce (K1001) :</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Teilebezeichnung (K1002):</source>
+        <translation>Désignation de la pièce (K1002) :</translation>
     </message>
 </context>
 <context>
@@ -538,6 +652,11 @@ Tool</translation>
         <translation>Force moyenne :</translation>
     </message>
     <message>
+        <location line="+33"/>
+        <source>Kraftverlauf</source>
+        <translation>Courbe de force</translation>
+    </message>
+    <message>
         <location line="+141"/>
         <source>Seriennummer Gerät:</source>
         <translation>N° de série de l&apos;appareil :</translation>
@@ -558,7 +677,7 @@ Tool</translation>
         <translation>É&amp;dition</translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location line="+26"/>
         <source>&amp;Hilfe</source>
         <translation>&amp;Aide</translation>
     </message>
@@ -681,6 +800,16 @@ Tool</translation>
         <location line="+3"/>
         <source>Exportiert die gewählten Messungen, bei gewähltem Gerät alle, mit ihrer Statistik</source>
         <translation>Exporte les mesures sélectionnées, toutes si l&apos;appareil est sélectionné, avec leurs statistiques</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Als D&amp;FQ-Datei exportieren...</source>
+        <translation>Exporter en fichier D&amp;FQ...</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Exportiert die gewählten Messungen oder die Archivgruppe im Q-DAS-Format</source>
+        <translation>Exporte les mesures choisies ou le groupe d&apos;archive au format Q-DAS</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -808,7 +937,7 @@ Tool</translation>
         <translation>Force</translation>
     </message>
     <message>
-        <location filename="../../report/report.cpp" line="+156"/>
+        <location filename="../../report/report.cpp" line="+193"/>
         <source>Seriennummer Gerät:</source>
         <translation>N° de série de l&apos;appareil :</translation>
     </message>
@@ -858,7 +987,7 @@ Tool</translation>
         <translation>Impossible d&apos;écrire le fichier PDF «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
-        <location line="+35"/>
+        <location line="+40"/>
         <source>Bezeichnung</source>
         <translation>Désignation</translation>
     </message>
@@ -908,12 +1037,37 @@ Tool</translation>
         <translation>Enregistrer le fichier PDF</translation>
     </message>
     <message>
-        <location filename="../../ui/analysispanel.cpp" line="+118"/>
+        <location filename="../../ui/analysispanel.cpp" line="+127"/>
         <source>Referenz</source>
         <translation>Référence</translation>
     </message>
     <message>
-        <location line="+69"/>
+        <location line="+95"/>
+        <source>Auswahl: %1 Messungen von %2</source>
+        <translation>Sélection : %1 mesures de %2</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Archiv</source>
+        <translation>Archives</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Archiv: %1 Messungen von %2</source>
+        <translation>Archives : %1 mesures de %2</translation>
+    </message>
+    <message>
+        <location line="+43"/>
+        <source>Q-DAS-Datei</source>
+        <translation>Fichier Q-DAS</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Als DFQ-Datei exportieren</source>
+        <translation>Exporter en fichier DFQ</translation>
+    </message>
+    <message>
+        <location line="+15"/>
         <source>Excel-Arbeitsmappe</source>
         <translation>Classeur Excel</translation>
     </message>
@@ -936,7 +1090,7 @@ Tool</translation>
         <translation>Le fichier d&apos;archive &apos;%1&apos; était endommagé. Il a été déplacé tel quel vers &apos;%2&apos; ; une nouvelle archive a été créée.</translation>
     </message>
     <message>
-        <location line="+187"/>
+        <location line="+191"/>
         <source>CSV-Datei (*.CSV)</source>
         <translation>Fichier CSV (*.CSV)</translation>
     </message>
@@ -946,7 +1100,7 @@ Tool</translation>
         <translation>Importer des fichiers CSV dans l&apos;archive</translation>
     </message>
     <message>
-        <location line="-247"/>
+        <location line="-251"/>
         <source>%1: kann nicht gelesen werden.</source>
         <translation>%1 : illisible.</translation>
     </message>
@@ -971,12 +1125,12 @@ Tool</translation>
         <translation>%1 : %2 mesures, %3 nouvellement archivées, %4 étaient déjà dans l&apos;archive.</translation>
     </message>
     <message>
-        <location line="+248"/>
+        <location line="+252"/>
         <source>Import ins Archiv</source>
         <translation>Importation dans l&apos;archive</translation>
     </message>
     <message>
-        <location line="-239"/>
+        <location line="-243"/>
         <source>%1: Messung %2 nicht archiviert: %3.</source>
         <translation>%1 : mesure %2 non archivée : %3.</translation>
     </message>
@@ -1075,9 +1229,140 @@ Une fois supprimées sur l&apos;appareil, elles n&apos;existeront plus nulle par
     </message>
 </context>
 <context>
+    <name>RunRules</name>
+    <message>
+        <location filename="../../measurement/runrules.cpp" line="+142"/>
+        <source>Punkt außerhalb der Eingriffsgrenzen</source>
+        <translation>Point hors des limites de contrôle</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>2 von 3 Punkten jenseits 2 Sigma auf einer Seite</source>
+        <translation>2 points sur 3 au-delà de 2 sigma d&apos;un même côté</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>4 von 5 Punkten jenseits 1 Sigma auf einer Seite</source>
+        <translation>4 points sur 5 au-delà de 1 sigma d&apos;un même côté</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>8 Punkte in Folge auf einer Seite der Mittellinie</source>
+        <translation>8 points consécutifs d&apos;un même côté de la ligne centrale</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>9 Punkte in Folge auf einer Seite der Mittellinie</source>
+        <translation>9 points consécutifs d&apos;un même côté de la ligne centrale</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>6 Punkte in Folge stetig steigend oder fallend</source>
+        <translation>6 points consécutifs en hausse ou en baisse continue</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>14 Punkte in Folge abwechselnd auf und ab</source>
+        <translation>14 points consécutifs alternant en haut et en bas</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>15 Punkte in Folge innerhalb 1 Sigma</source>
+        <translation>15 points consécutifs à moins de 1 sigma</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>8 Punkte in Folge jenseits 1 Sigma, beide Seiten</source>
+        <translation>8 points consécutifs au-delà de 1 sigma, des deux côtés</translation>
+    </message>
+</context>
+<context>
+    <name>SeriesChart</name>
+    <message>
+        <location filename="../../measurement/serieschart.cpp" line="+52"/>
+        <source>Streuung</source>
+        <translation>dispersion</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>Regelkarte</source>
+        <translation>Carte de contrôle</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>Einzelwerte</source>
+        <translation>Valeurs individuelles</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Mittelwerte der Untergruppen</source>
+        <translation>Moyennes des sous-groupes</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Standardabweichungen der Untergruppen</source>
+        <translation>Écarts-types des sous-groupes</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Spannweiten der Untergruppen</source>
+        <translation>Étendues des sous-groupes</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Gleitende Spannweiten</source>
+        <translation>Étendues mobiles</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Mittellinie</source>
+        <translation>Ligne centrale</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Untere Eingriffsgrenze</source>
+        <translation>Limite de contrôle inférieure</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Obere Eingriffsgrenze</source>
+        <translation>Limite de contrôle supérieure</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Punkt</source>
+        <translation>Point</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Regel</source>
+        <translation>Règle</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Messungen</source>
+        <translation>Mesures</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Grenzen aus dem Referenzzeitraum</source>
+        <translation>limites de la période de référence</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Zu wenige Messungen für eine Regelkarte (mindestens zwei Punkte).</source>
+        <translation>Trop peu de mesures pour une carte de contrôle (au moins deux points).</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Keine Regel verletzt.</source>
+        <translation>Aucune règle violée.</translation>
+    </message>
+</context>
+<context>
     <name>SeriesStatistics</name>
     <message>
-        <location filename="../../measurement/seriesstatistics.cpp" line="+160"/>
+        <location filename="../../measurement/seriesstatistics.cpp" line="+186"/>
         <source>Statistik</source>
         <translation>Statistiques</translation>
     </message>
@@ -1087,17 +1372,17 @@ Une fois supprimées sur l&apos;appareil, elles n&apos;existeront plus nulle par
         <translation>Force maximale</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+2"/>
         <source>Mittelwert der Kraft</source>
         <translation>Force moyenne</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+2"/>
         <source>Dauer</source>
         <translation>Durée</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+14"/>
         <source>Mittelwert</source>
         <translation>Moyenne</translation>
     </message>
@@ -1108,12 +1393,12 @@ Une fois supprimées sur l&apos;appareil, elles n&apos;existeront plus nulle par
     </message>
     <message>
         <location line="+1"/>
-        <location line="+13"/>
+        <location line="+15"/>
         <source>VK</source>
         <translation>CV</translation>
     </message>
     <message>
-        <location line="-12"/>
+        <location line="-14"/>
         <source>Minimum</source>
         <translation>Minimum</translation>
     </message>
@@ -1128,7 +1413,7 @@ Une fois supprimées sur l&apos;appareil, elles n&apos;existeront plus nulle par
         <translation>Étendue</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+26"/>
         <source>IO</source>
         <translation>Conforme</translation>
     </message>
@@ -1159,11 +1444,16 @@ Une fois supprimées sur l&apos;appareil, elles n&apos;existeront plus nulle par
     </message>
     <message>
         <location line="+5"/>
-        <source>Hinweis: weniger als 30 Messungen, Cp und Cpk sind nur ein Anhalt.</source>
-        <translation>Remarque : moins de 30 mesures, Cp et Cpk ne sont qu&apos;une indication.</translation>
+        <source>Hinweis: weniger als 30 Messungen, Pp, Ppk, Cp und Cpk sind nur ein Anhalt.</source>
+        <translation>Remarque : moins de 30 mesures, Pp, Ppk, Cp et Cpk ne sont qu&apos;une indication.</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+27"/>
+        <source>Pp und Ppk aus der Gesamtstreuung s, Cp und Cpk aus der Streuung innerhalb σ = %1.</source>
+        <translation>Pp et Ppk d&apos;après la dispersion globale s, Cp et Cpk d&apos;après la dispersion intra σ = %1.</translation>
+    </message>
+    <message>
+        <location line="-20"/>
         <source>Keine Grenzwerte für %1 eingestellt.</source>
         <translation>Aucune limite définie pour %1.</translation>
     </message>

@@ -53,7 +53,7 @@
 <context>
     <name>Cli</name>
     <message>
-        <location filename="../../cli/cliargs.cpp" line="+45"/>
+        <location filename="../../cli/cliargs.cpp" line="+59"/>
         <source>Mit --help werden die Befehle und Optionen gezeigt.</source>
         <translation>--help mostra i comandi e le opzioni.</translation>
     </message>
@@ -66,6 +66,7 @@
   download  Messungen als CSV oder JSON (--slots oder --all, -o)
   delete    Messungen auf dem Gerät löschen (--slots oder --all, --yes)
   report    Protokoll einer Messung als PDF (--slot, -o)
+  stats     Statistik, Fähigkeit und Regelverletzungen (--slots oder --all)
   archive init    das Archiv auf dem Server anlegen (als dessen Eigentümer)
   archive list    die archivierten Messungen (--format table oder json)
   archive sync    wartende Messungen zum Archivserver übertragen
@@ -73,7 +74,8 @@
 
 Rückgabewerte: 0 in Ordnung, 2 Aufruf falsch, 3 kein Gerät gefunden,
 4 Fehler in der Verbindung mit dem Gerät, 5 Datei oder Archiv nicht
-verwendbar, 7 archivierte Messungen verändert.
+verwendbar, 6 stats: Grenzwert überschritten oder Regel verletzt,
+7 archivierte Messungen verändert.
 </source>
         <translation>Comandi:
   scan      le porte da COM1 a COM30 e cosa risponde su di esse
@@ -82,6 +84,7 @@ verwendbar, 7 archivierte Messungen verändert.
   download  misure come CSV o JSON (--slots o --all, -o)
   delete    cancellare misure sullo strumento (--slots o --all, --yes)
   report    rapporto di una misura come PDF (--slot, -o)
+  stats     statistica, capacità e violazioni delle regole (--slots o --all)
   archive init    creare l&apos;archivio sul server (come suo proprietario)
   archive list    le misure archiviate (--format table o json)
   archive sync    inviare al server dell&apos;archivio le misure in attesa
@@ -89,13 +92,14 @@ verwendbar, 7 archivierte Messungen verändert.
 
 Codici di uscita: 0 eseguito, 2 chiamata errata, 3 nessuno strumento trovato,
 4 errore di comunicazione con lo strumento, 5 file o archivio non utilizzabile,
+6 stats: limite superato o regola violata,
 7 misure archiviate modificate.
 </translation>
     </message>
     <message>
-        <location line="+25"/>
-        <source>--slots gilt nur für download und delete.</source>
-        <translation>--slots vale solo per download e delete.</translation>
+        <location line="+28"/>
+        <source>--slots gilt nur für download, delete und stats.</source>
+        <translation>--slots vale solo per download, delete e stats.</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -124,9 +128,28 @@ Codici di uscita: 0 eseguito, 2 chiamata errata, 3 nessuno strumento trovato,
     </message>
     <message>
         <location line="+8"/>
-        <location line="+2"/>
         <source>Unbekanntes Format: %1</source>
         <translation>Formato sconosciuto: %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Unbekannte Regelkarte: %1</source>
+        <translation>Carta di controllo sconosciuta: %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Unbekannte Regeln: %1</source>
+        <translation>Regole sconosciute: %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Die Untergruppe hat 2 bis 10 Messungen.</source>
+        <translation>Un sottogruppo ha da 2 a 10 misure.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Kein Grenzwert: %1</source>
+        <translation>Non è un limite: %1</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -189,9 +212,44 @@ Codici di uscita: 0 eseguito, 2 chiamata errata, 3 nessuno strumento trovato,
         <translation>File di destinazione; - per lo standard output.</translation>
     </message>
     <message>
+        <location line="+3"/>
+        <source>download: csv (wie der Export des Programms), json oder dfq (Q-DAS); stats und archive list: table oder json.</source>
+        <translation>download: csv (come l&apos;esportazione del programma), json o dfq (Q-DAS); stats e archive list: table o json.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>dfq: Teilenummer (K1001).</source>
+        <translation>dfq: numero del pezzo (K1001).</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>dfq: Teilebezeichnung (K1002).</source>
+        <translation>dfq: descrizione del pezzo (K1002).</translation>
+    </message>
+    <message>
         <location line="+2"/>
-        <source>csv (wie der Export des Programms) oder json; für archive list table oder json.</source>
-        <translation>csv (come l&apos;esportazione del programma) o json; per archive list, table o json.</translation>
+        <source>stats: Regelkarte imr, xbar-s oder xbar-r.</source>
+        <translation>stats: carta di controllo imr, xbar-s o xbar-r.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>stats: Messungen je Untergruppe (2 bis 10).</source>
+        <translation>stats: misure per sottogruppo (da 2 a 10).</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>stats: Regeln nelson (1-8) oder we (Western Electric 1-4).</source>
+        <translation>stats: regole nelson (1-8) o we (Western Electric 1-4).</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>stats: untere Grenze der Maximalkraft.</source>
+        <translation>stats: limite inferiore della forza massima.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>stats: obere Grenze der Maximalkraft.</source>
+        <translation>stats: limite superiore della forza massima.</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -230,12 +288,12 @@ Codici di uscita: 0 eseguito, 2 chiamata errata, 3 nessuno strumento trovato,
     </message>
     <message>
         <location filename="../../cli/clireport.cpp" line="+20"/>
-        <location filename="../../cli/clirunner.cpp" line="+291"/>
+        <location filename="../../cli/clirunner.cpp" line="+332"/>
         <source>Speicherplatz %1 ist leer.</source>
         <translation>La posizione di memoria %1 è vuota.</translation>
     </message>
     <message>
-        <location filename="../../cli/clirunner.cpp" line="-191"/>
+        <location filename="../../cli/clirunner.cpp" line="-227"/>
         <source>Speicherplatz %1 von %2</source>
         <translation>Posizione %1 di %2</translation>
     </message>
@@ -260,7 +318,7 @@ Codici di uscita: 0 eseguito, 2 chiamata errata, 3 nessuno strumento trovato,
         <translation>Misure trasferite: %1</translation>
     </message>
     <message>
-        <location line="+55"/>
+        <location line="+91"/>
         <source>Gelöschte Messungen: %1</source>
         <translation>Misure cancellate: %1</translation>
     </message>
@@ -283,6 +341,44 @@ Codici di uscita: 0 eseguito, 2 chiamata errata, 3 nessuno strumento trovato,
         <location line="+7"/>
         <source>Die Standardausgabe konnte nicht geschrieben werden: %1</source>
         <translation>Impossibile scrivere sullo standard output: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ControlChartView</name>
+    <message>
+        <location filename="../../ui/controlchartview.ui" line="+31"/>
+        <source>Merkmal der Regelkarte</source>
+        <translation>Caratteristica della carta di controllo</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Art der Regelkarte</source>
+        <translation>Tipo di carta di controllo</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Untergruppe:</source>
+        <translation>Sottogruppo:</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>Regeln für Muster in der Karte</source>
+        <translation>Regole per gli schemi nella carta</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Grenzen festhalten</source>
+        <translation>Fissare i limiti</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Die jetzigen Eingriffsgrenzen als Referenz für die folgenden Auswahlen behalten</source>
+        <translation>Mantenere i limiti di controllo attuali come riferimento per le selezioni seguenti</translation>
+    </message>
+    <message>
+        <location line="+49"/>
+        <source>Punkte, die eine Regel verletzen</source>
+        <translation>Punti che violano una regola</translation>
     </message>
 </context>
 <context>
@@ -316,6 +412,24 @@ Codici di uscita: 0 eseguito, 2 chiamata errata, 3 nessuno strumento trovato,
         <location line="+2"/>
         <source>Datum oder Zeit nicht lesbar</source>
         <translation>data o ora illeggibile</translation>
+    </message>
+</context>
+<context>
+    <name>DfqPartDialog</name>
+    <message>
+        <location filename="../../ui/dfqpartdialog.ui" line="+14"/>
+        <source>Teil der DFQ-Datei</source>
+        <translation>Pezzo del file DFQ</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Teilenummer (K1001):</source>
+        <translation>Numero del pezzo (K1001):</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Teilebezeichnung (K1002):</source>
+        <translation>Descrizione del pezzo (K1002):</translation>
     </message>
 </context>
 <context>
@@ -538,6 +652,11 @@ Tool</translation>
         <translation>Forza media:</translation>
     </message>
     <message>
+        <location line="+33"/>
+        <source>Kraftverlauf</source>
+        <translation>Andamento della forza</translation>
+    </message>
+    <message>
         <location line="+141"/>
         <source>Seriennummer Gerät:</source>
         <translation>N. di serie strumento:</translation>
@@ -558,7 +677,7 @@ Tool</translation>
         <translation>&amp;Modifica</translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location line="+26"/>
         <source>&amp;Hilfe</source>
         <translation>&amp;Aiuto</translation>
     </message>
@@ -681,6 +800,16 @@ Tool</translation>
         <location line="+3"/>
         <source>Exportiert die gewählten Messungen, bei gewähltem Gerät alle, mit ihrer Statistik</source>
         <translation>Esporta le misure selezionate, tutte se è selezionato lo strumento, con le loro statistiche</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Als D&amp;FQ-Datei exportieren...</source>
+        <translation>Esporta come file D&amp;FQ...</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Exportiert die gewählten Messungen oder die Archivgruppe im Q-DAS-Format</source>
+        <translation>Esporta le misure scelte o il gruppo d&apos;archivio nel formato Q-DAS</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -808,7 +937,7 @@ Tool</translation>
         <translation>Forza</translation>
     </message>
     <message>
-        <location filename="../../report/report.cpp" line="+156"/>
+        <location filename="../../report/report.cpp" line="+193"/>
         <source>Seriennummer Gerät:</source>
         <translation>N. di serie strumento:</translation>
     </message>
@@ -858,7 +987,7 @@ Tool</translation>
         <translation>Impossibile scrivere il file PDF &quot;%1&quot;.</translation>
     </message>
     <message>
-        <location line="+35"/>
+        <location line="+40"/>
         <source>Bezeichnung</source>
         <translation>Denominazione</translation>
     </message>
@@ -908,12 +1037,37 @@ Tool</translation>
         <translation>Salva file PDF</translation>
     </message>
     <message>
-        <location filename="../../ui/analysispanel.cpp" line="+118"/>
+        <location filename="../../ui/analysispanel.cpp" line="+127"/>
         <source>Referenz</source>
         <translation>Riferimento</translation>
     </message>
     <message>
-        <location line="+69"/>
+        <location line="+95"/>
+        <source>Auswahl: %1 Messungen von %2</source>
+        <translation>Selezione: %1 misure di %2</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Archiv</source>
+        <translation>Archivio</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Archiv: %1 Messungen von %2</source>
+        <translation>Archivio: %1 misure di %2</translation>
+    </message>
+    <message>
+        <location line="+43"/>
+        <source>Q-DAS-Datei</source>
+        <translation>File Q-DAS</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Als DFQ-Datei exportieren</source>
+        <translation>Esporta come file DFQ</translation>
+    </message>
+    <message>
+        <location line="+15"/>
         <source>Excel-Arbeitsmappe</source>
         <translation>Cartella di lavoro Excel</translation>
     </message>
@@ -936,7 +1090,7 @@ Tool</translation>
         <translation>Il file d&apos;archivio &apos;%1&apos; era danneggiato. È stato spostato senza modifiche in &apos;%2&apos;; è stato creato un nuovo archivio.</translation>
     </message>
     <message>
-        <location line="+187"/>
+        <location line="+191"/>
         <source>CSV-Datei (*.CSV)</source>
         <translation>File CSV (*.CSV)</translation>
     </message>
@@ -946,7 +1100,7 @@ Tool</translation>
         <translation>Importa file CSV nell&apos;archivio</translation>
     </message>
     <message>
-        <location line="-247"/>
+        <location line="-251"/>
         <source>%1: kann nicht gelesen werden.</source>
         <translation>%1: impossibile leggerlo.</translation>
     </message>
@@ -971,12 +1125,12 @@ Tool</translation>
         <translation>%1: %2 misurazioni, %3 archiviate ora, %4 erano già nell&apos;archivio.</translation>
     </message>
     <message>
-        <location line="+248"/>
+        <location line="+252"/>
         <source>Import ins Archiv</source>
         <translation>Importazione nell&apos;archivio</translation>
     </message>
     <message>
-        <location line="-239"/>
+        <location line="-243"/>
         <source>%1: Messung %2 nicht archiviert: %3.</source>
         <translation>%1: misura %2 non archiviata: %3.</translation>
     </message>
@@ -1075,9 +1229,140 @@ Dopo la cancellazione sul dispositivo non esisteranno più da nessuna parte.</tr
     </message>
 </context>
 <context>
+    <name>RunRules</name>
+    <message>
+        <location filename="../../measurement/runrules.cpp" line="+142"/>
+        <source>Punkt außerhalb der Eingriffsgrenzen</source>
+        <translation>Punto oltre i limiti di controllo</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>2 von 3 Punkten jenseits 2 Sigma auf einer Seite</source>
+        <translation>2 punti su 3 oltre 2 sigma dallo stesso lato</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>4 von 5 Punkten jenseits 1 Sigma auf einer Seite</source>
+        <translation>4 punti su 5 oltre 1 sigma dallo stesso lato</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>8 Punkte in Folge auf einer Seite der Mittellinie</source>
+        <translation>8 punti consecutivi dallo stesso lato della linea centrale</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>9 Punkte in Folge auf einer Seite der Mittellinie</source>
+        <translation>9 punti consecutivi dallo stesso lato della linea centrale</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>6 Punkte in Folge stetig steigend oder fallend</source>
+        <translation>6 punti consecutivi in costante aumento o diminuzione</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>14 Punkte in Folge abwechselnd auf und ab</source>
+        <translation>14 punti consecutivi alternati su e giù</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>15 Punkte in Folge innerhalb 1 Sigma</source>
+        <translation>15 punti consecutivi entro 1 sigma</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>8 Punkte in Folge jenseits 1 Sigma, beide Seiten</source>
+        <translation>8 punti consecutivi oltre 1 sigma, su entrambi i lati</translation>
+    </message>
+</context>
+<context>
+    <name>SeriesChart</name>
+    <message>
+        <location filename="../../measurement/serieschart.cpp" line="+52"/>
+        <source>Streuung</source>
+        <translation>dispersione</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>Regelkarte</source>
+        <translation>Carta di controllo</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>Einzelwerte</source>
+        <translation>Valori singoli</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Mittelwerte der Untergruppen</source>
+        <translation>Medie dei sottogruppi</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Standardabweichungen der Untergruppen</source>
+        <translation>Deviazioni standard dei sottogruppi</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Spannweiten der Untergruppen</source>
+        <translation>Escursioni dei sottogruppi</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Gleitende Spannweiten</source>
+        <translation>Escursioni mobili</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Mittellinie</source>
+        <translation>Linea centrale</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Untere Eingriffsgrenze</source>
+        <translation>Limite di controllo inferiore</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Obere Eingriffsgrenze</source>
+        <translation>Limite di controllo superiore</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Punkt</source>
+        <translation>Punto</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Regel</source>
+        <translation>Regola</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Messungen</source>
+        <translation>Misure</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Grenzen aus dem Referenzzeitraum</source>
+        <translation>limiti del periodo di riferimento</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Zu wenige Messungen für eine Regelkarte (mindestens zwei Punkte).</source>
+        <translation>Troppo poche misure per una carta di controllo (almeno due punti).</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Keine Regel verletzt.</source>
+        <translation>Nessuna regola violata.</translation>
+    </message>
+</context>
+<context>
     <name>SeriesStatistics</name>
     <message>
-        <location filename="../../measurement/seriesstatistics.cpp" line="+160"/>
+        <location filename="../../measurement/seriesstatistics.cpp" line="+186"/>
         <source>Statistik</source>
         <translation>Statistica</translation>
     </message>
@@ -1087,17 +1372,17 @@ Dopo la cancellazione sul dispositivo non esisteranno più da nessuna parte.</tr
         <translation>Forza massima</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+2"/>
         <source>Mittelwert der Kraft</source>
         <translation>Forza media</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+2"/>
         <source>Dauer</source>
         <translation>Durata</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+14"/>
         <source>Mittelwert</source>
         <translation>Media</translation>
     </message>
@@ -1108,12 +1393,12 @@ Dopo la cancellazione sul dispositivo non esisteranno più da nessuna parte.</tr
     </message>
     <message>
         <location line="+1"/>
-        <location line="+13"/>
+        <location line="+15"/>
         <source>VK</source>
         <translation>CV</translation>
     </message>
     <message>
-        <location line="-12"/>
+        <location line="-14"/>
         <source>Minimum</source>
         <translation>Minimo</translation>
     </message>
@@ -1128,7 +1413,7 @@ Dopo la cancellazione sul dispositivo non esisteranno più da nessuna parte.</tr
         <translation>Campo di variazione</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+26"/>
         <source>IO</source>
         <translation>Conforme</translation>
     </message>
@@ -1159,11 +1444,16 @@ Dopo la cancellazione sul dispositivo non esisteranno più da nessuna parte.</tr
     </message>
     <message>
         <location line="+5"/>
-        <source>Hinweis: weniger als 30 Messungen, Cp und Cpk sind nur ein Anhalt.</source>
-        <translation>Nota: meno di 30 misure, Cp e Cpk sono solo indicativi.</translation>
+        <source>Hinweis: weniger als 30 Messungen, Pp, Ppk, Cp und Cpk sind nur ein Anhalt.</source>
+        <translation>Nota: meno di 30 misure, Pp, Ppk, Cp e Cpk sono solo indicativi.</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+27"/>
+        <source>Pp und Ppk aus der Gesamtstreuung s, Cp und Cpk aus der Streuung innerhalb σ = %1.</source>
+        <translation>Pp e Ppk dalla dispersione complessiva s, Cp e Cpk dalla dispersione interna σ = %1.</translation>
+    </message>
+    <message>
+        <location line="-20"/>
         <source>Keine Grenzwerte für %1 eingestellt.</source>
         <translation>Nessun limite impostato per %1.</translation>
     </message>

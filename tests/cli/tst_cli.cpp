@@ -76,6 +76,8 @@ private slots:
     void slotLists();
     void downloadCsvIsTheWindowsExport();
     void downloadJsonKeepsTheGaugesNumbers();
+    void downloadDfqInTimeOrder();
+    void statsGateOnLimitsAndRules();
     void downloadFailures_data();
     void downloadFailures();
     void infoListAndScan();
@@ -123,6 +125,10 @@ void TestCli::usageErrors_data()
     QTest::newRow("archive without action") << QStringList{"archive"};
     QTest::newRow("archive, unknown action") << QStringList{"archive", "drop"};
     QTest::newRow("archive list as csv") << QStringList{"archive", "list", "--format", "csv"};
+    QTest::newRow("stats as dfq") << QStringList{"stats", "--format", "dfq"};
+    QTest::newRow("subgroup of 11") << QStringList{"stats", "--chart", "xbar-r", "--subgroup", "11"};
+    QTest::newRow("unknown rules") << QStringList{"stats", "--rules", "iso"};
+    QTest::newRow("limit no number") << QStringList{"stats", "--upper", "ten"};
 }
 
 void TestCli::usageErrors()
@@ -213,6 +219,41 @@ void TestCli::downloadJsonKeepsTheGaugesNumbers()
     const QJsonArray forces = newest.value("forcesN").toArray();
     QCOMPARE(forces, (QJsonArray{0.5, 20, 7}));
     QVERIFY(call.output().contains("\"forcesN\": [0.5, 20, 7]"));
+}
+
+void TestCli::downloadDfqInTimeOrder()
+{
+    QVERIFY(m_env->startGauge(threeMeasurements()));
+    CliCall call;
+    QCOMPARE(call.run({"download", "--all", "-o", "-", "--format", "dfq", "--part", "P-1",
+                       "--part-description", "Öse"}),
+             int(kExitOk));
+    const QByteArray dfq = call.output();
+    QVERIFY(dfq.startsWith("K0100 3\r\nK1001 P-1\r\nK1002 \xd6se\r\n"));
+    // The oldest measurement (slot 30, 2017) first.
+    QVERIFY(dfq.contains("K0001/1 3.50\r\nK0004/1 23.12.2017/23:59:59\r\nK0009/1 SN-4711 #30\r\n"));
+    QCOMPARE(dfq.count("K0001/"), 9);
+}
+
+// Maximum forces in time order 3.5, 10, 20 N: mean 11.17, s 8.31; moving
+// ranges 6.5 and 10, σ within = 8.25 / 1.128.
+void TestCli::statsGateOnLimitsAndRules()
+{
+    QVERIFY(m_env->startGauge(threeMeasurements()));
+    CliCall within;
+    QCOMPARE(within.run({"stats", "--all", "--format", "json", "--lower", "1", "--upper", "25"}),
+             int(kExitOk));
+    const QJsonObject root = QJsonDocument::fromJson(within.output()).object();
+    const QJsonObject force = root.value("statistics").toObject().value("maxForce").toObject();
+    QVERIFY(qAbs(force.value("pp").toDouble() - 24 / (6 * 8.3116)) < 1e-4);
+    QVERIFY(qAbs(force.value("cp").toDouble() - 24 / (6 * 8.25 / 1.128379)) < 1e-4);
+    QCOMPARE(root.value("chart").toObject().value("type").toString(), QStringLiteral("I-MR"));
+    QVERIFY(!root.value("outOfControl").toBool());
+
+    CliCall beyond;
+    QCOMPARE(beyond.run({"stats", "--all", "--upper", "15"}), int(kExitOutOfControl));
+    QVERIFY(beyond.output().startsWith("quantity\tn\tmean\tsd\tcv\tmin\tmax\trange\tpp"));
+    QVERIFY(beyond.output().contains("\nbeyond-limit\t#12\n"));
 }
 
 void TestCli::downloadFailures_data()

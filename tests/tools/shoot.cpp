@@ -2,11 +2,18 @@
 // the serial ports (the simulated one, started by scripts/screenshots.sh),
 // and saves PNG pictures of the device page, of the newest measurement, of
 // five measurements overlaid with their statistics and of the zoom on a
-// curve's break with the cursor on it.
+// curve's break with the cursor on it; or of the control chart tab of all
+// measurements, and the series report as PDF (its control chart page is
+// turned into a picture by scripts/screenshots.sh).
 //
-//   tspx-shoot <language> <output prefix>
+//   tspx-shoot <language> <output prefix> [chart]
+//
+// With "chart" only the control chart tab and the series report.
 
 #include "base/version.h"
+#include "report/report.h"
+#include "ui/analysispanel.h"
+#include "ui/controlchartview.h"
 #include "plot/overlayplot.h"
 #include "plot/plotanalysis.h"
 #include "settings/configini.h"
@@ -21,6 +28,7 @@
 #include <QCursor>
 #include <QDir>
 #include <QItemSelectionModel>
+#include <QPrinter>
 #include <QStandardItemModel>
 #include <QTimer>
 #include <QTranslator>
@@ -47,18 +55,11 @@ bool save(QWidget &window, const QString &path)
     return saved;
 }
 
-// Five measurements overlaid with their statistics, against limits around
-// their maxima; then the zoom on the break of the first with the cursor on
-// its maximum.
-bool shootAnalysis(Mainform &window, StatusIni &status, const QString &prefix,
-                   const QString &language)
+// Limits of the maximum force around the maxima of the first `rows` measurements.
+void setLimitsAround(Mainform &window, StatusIni &status, int rows)
 {
-    // The size of a lab's screen: the statistics need the width.
-    window.resize(1260, 900);
     QStandardItemModel *model = window.model();
     const QModelIndex device = model->index(0, 0);
-    const int rows = std::min(5, model->rowCount(device));
-    QItemSelectionModel *selection = window.formUi()->treeView->selectionModel();
     double lowest = 1e300, highest = -1e300;
     for (int row = 0; row < rows; ++row) {
         const int number = model->index(row, 0, device).data(MeasurementNumberRole).toInt();
@@ -71,6 +72,21 @@ bool shootAnalysis(Mainform &window, StatusIni &status, const QString &prefix,
     status.forceLimits[window.deviceData().forceUnitText.toLatin1()] = {
         QByteArray::number(std::floor(lowest + margin)),
         QByteArray::number(std::ceil(highest + margin))};
+}
+
+// Five measurements overlaid with their statistics, against limits around
+// their maxima; then the zoom on the break of the first with the cursor on
+// its maximum.
+bool shootAnalysis(Mainform &window, StatusIni &status, const QString &prefix,
+                   const QString &language)
+{
+    // The size of a lab's screen: the statistics need the width.
+    window.resize(1260, 900);
+    QStandardItemModel *model = window.model();
+    const QModelIndex device = model->index(0, 0);
+    const int rows = std::min(5, model->rowCount(device));
+    QItemSelectionModel *selection = window.formUi()->treeView->selectionModel();
+    setLimitsAround(window, status, rows);
     selection->setCurrentIndex(model->index(0, 0, device), QItemSelectionModel::ClearAndSelect);
     selection->select(QItemSelection(model->index(0, 0, device), model->index(rows - 1, 0, device)),
                       QItemSelectionModel::Select);
@@ -95,15 +111,44 @@ bool shootAnalysis(Mainform &window, StatusIni &status, const QString &prefix,
     return ok;
 }
 
+// Every measurement in the control chart tab; then the series report of them.
+bool shootControlChart(Mainform &window, StatusIni &status, const QString &prefix,
+                       const QString &language)
+{
+    window.resize(1260, 900);
+    QStandardItemModel *model = window.model();
+    const QModelIndex device = model->index(0, 0);
+    const int rows = model->rowCount(device);
+    setLimitsAround(window, status, rows);
+    QItemSelectionModel *selection = window.formUi()->treeView->selectionModel();
+    selection->setCurrentIndex(model->index(0, 0, device), QItemSelectionModel::ClearAndSelect);
+    selection->select(QItemSelection(model->index(0, 0, device), model->index(rows - 1, 0, device)),
+                      QItemSelectionModel::Select);
+    Ui::MainForm *ui = window.formUi();
+    ui->tabsDiagram->setCurrentWidget(ui->controlChartView);
+    bool ok = save(window, prefix + "controlchart-" + language + ".png");
+
+    ReportPrinter report(window.deviceData(), status, ui->qwtPlot, &window);
+    report.setDesignationPrompt([] { return QStringLiteral("Bolzen M8"); });
+    report.setChartSettings(ui->controlChartView->settings());
+    QPrinter printer(QPrinter::ScreenResolution);
+    const QString pdf = prefix + "series-report-" + language + ".pdf";
+    ui->tabsDiagram->setCurrentWidget(ui->tabCurve);
+    ok = report.saveSeriesPdf(window.selectedSet(), &printer, pdf) == ReportResult::Printed && ok;
+    std::printf("%s %s\n", ok ? "wrote" : "could not write", qPrintable(pdf));
+    return ok;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: tspx-shoot <language> <output prefix>\n");
+    if (argc != 3 && argc != 4) {
+        std::fprintf(stderr, "usage: tspx-shoot <language> <output prefix> [chart]\n");
         return 2;
     }
+    const bool chartOnly = argc == 4 && QByteArray(argv[3]) == "chart";
     const QString language = QString::fromLatin1(argv[1]);
     const QString prefix = QString::fromLocal8Bit(argv[2]);
 
@@ -130,6 +175,8 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "no measurements were transferred\n");
         return 1;
     }
+    if (chartOnly)
+        return shootControlChart(window, status, prefix, language) ? 0 : 1;
     QTreeView *tree = window.formUi()->treeView;
     const QModelIndex device = model->index(0, 0);
     tree->setCurrentIndex(device);
