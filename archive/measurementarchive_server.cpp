@@ -117,7 +117,10 @@ QSqlDriver *MeasurementArchive::liveDriver() const
 ArchiveStatus MeasurementArchive::storeOnServer(const QList<StoredRecord> &rows, int *added,
                                                 const std::function<void(int)> &afterRecord)
 {
-    if (!m_online && connectServer().ok())
+    if (!m_online)
+        connectServer();
+    // What waits goes first, so the server's chain keeps the order of transfers.
+    if (m_online && waitingCount() > 0)
         uploadWaiting(nullptr);
     if (m_online) {
         const ArchiveStatus status = storeRows(rows, false, added, afterRecord);
