@@ -7,12 +7,11 @@
 #include "plot/plotanalysis.h"
 #include "settings/statusini.h"
 #include "ui/measurementtree.h"
+#include "ui/savefiledialog.h"
 #include "ui/statisticsview.h"
 
 #include <QAction>
 #include <QCoreApplication>
-#include <QFileDialog>
-#include <QFileInfo>
 #include <QItemSelectionModel>
 #include <QTreeView>
 #include <qwt_plot.h>
@@ -184,15 +183,14 @@ void AnalysisPanel::exportWorkbook(const WriteExport &write)
     if (set.records.isEmpty())
         return;
 
-    QString filter = mainformText(QT_TRANSLATE_NOOP("Mainform", "Excel-Arbeitsmappe")) +
-                     QStringLiteral(" (*.xlsx)");
-    QString fileName = QFileDialog::getSaveFileName(
+    const QString filter = mainformText(QT_TRANSLATE_NOOP("Mainform", "Excel-Arbeitsmappe")) +
+                           QStringLiteral(" (*.xlsx)");
+    const QString fileName = askSaveFileName(
         m_parts.window, mainformText(QT_TRANSLATE_NOOP("Mainform", "Als Excel-Datei exportieren")),
-        m_parts.status->lastExportListPath, filter, &filter);
+        m_parts.status->lastExportListPath, proposedFileName(set.serialNr), filter,
+        kWorkbookSuffix);
     if (fileName.isEmpty())
         return;
-    if (QFileInfo(fileName).suffix().isEmpty())
-        fileName += QLatin1Char('.') + kWorkbookSuffix;
 
     write(fileName, [&] { return writeWorkbook(fileName, {set}); });
 }

@@ -28,6 +28,7 @@ Mainform::Mainform(ConfigIni *config, StatusIni *status, const QString &versionT
     ui->treeView->setModel(treeModel);
     m_commands = std::make_unique<CommandStates>(ui);
     m_commands->forGaugeRow(false, false);
+    m_commands->forErasable(0);
     m_page = new MeasurementPage(ui);
     m_exportWriter = new ExportWriter(this, statusBar(), status, errorMessage);
     setUpAnalysis();
@@ -74,6 +75,7 @@ void Mainform::showMeasurement(int number)
             m_page->clearValues();
     }
     m_commands->forGaugeRow(number != 0, true);
+    m_commands->forErasable(erasableSlotNumbers().size());
 }
 
 QStandardItemModel *Mainform::model() const

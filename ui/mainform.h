@@ -118,6 +118,9 @@ private:
     void transferData();
 
     void resetTree();
+    // The gauge's slots the selection covers, in tree order: what deleting
+    // the selected measurements names and erases.
+    QList<int> erasableSlotNumbers() const;
     void showEraseOutcome(const EraseOutcome &outcome, bool all);
 
     // The archive: every transfer kept, browsed under "Archiv" (ArchiveBrowser).
