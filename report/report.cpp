@@ -133,11 +133,12 @@ QString reportDiagramHtml(const QString &diagramFileName, int width)
 
 } // namespace
 
-QString reportHead(const QString &logoFragment, const QString &headerLine)
+QString reportHead(const QString &logoFragment, const QString &headerLine, bool newPage)
 {
     QString html;
     html += QStringLiteral("<span style=\"font-family: 'Sans Serif'; font-size: 11pt;\">\n");
-    html += QStringLiteral("<table width='100%'>\n");
+    html += newPage ? QStringLiteral("<table width='100%' style='page-break-before: always;'>\n")
+                    : QStringLiteral("<table width='100%'>\n");
     html += QStringLiteral("<tr><td align='left'>") + logoFragment +
             QStringLiteral("&nbsp;</td><td align='right'>") + headerLine.toHtmlEscaped() +
             QStringLiteral("</td></tr>\n");

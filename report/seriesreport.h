@@ -7,8 +7,9 @@ struct SeriesStatistics;
 
 // The HTML of the report of several measurements: the head as in the report
 // of one, then a table of the measurements with their verdicts; after the
-// overlay diagram the statistics table, which goes to a second page when the
-// first is full.
+// overlay diagram the statistics table on a page of its own, under the same
+// head (logo, title, serial number, designation), so that each page names
+// its series.
 struct SeriesReportHtml
 {
     QString values;     // before the diagram

@@ -10,9 +10,12 @@ void Mainform::on_actionEinstellungen_triggered()
 {
     const QString archivePath = status->archivePath;
     SettingsDialog dialog(status, this);
-    dialog.exec();
+    if (dialog.exec() != QDialog::Accepted)
+        return;
     if (status->archivePath != archivePath)
         m_archiveBrowser->open();
+    // Changed limits judge the shown measurements at once.
+    updateAnalysis();
 }
 
 void Mainform::on_actionInfo_triggered()

@@ -22,7 +22,7 @@
 <context>
     <name>ArchiveTree</name>
     <message>
-        <location filename="../../ui/archivetree.cpp" line="+27"/>
+        <location filename="../../ui/archivetree.cpp" line="+28"/>
         <source>ohne Seriennummer</source>
         <translation>sans numéro de série</translation>
     </message>
@@ -40,12 +40,12 @@
 <context>
     <name>Cli</name>
     <message>
-        <location filename="../../cli/cliargs.cpp" line="+42"/>
+        <location filename="../../cli/cliargs.cpp" line="+43"/>
         <source>Mit --help werden die Befehle und Optionen gezeigt.</source>
         <translation>--help affiche les commandes et les options.</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+15"/>
         <source>Befehle:
   scan      die Schnittstellen COM1 bis COM30 und was auf ihnen antwortet
   info      Seriennummer, Softwarestand und Krafteinheit des Geräts
@@ -70,7 +70,27 @@ Codes de retour : 0 terminé, 2 appel erroné, 3 aucun appareil trouvé,
 </translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+22"/>
+        <source>Aufruf: %1</source>
+        <translation>Utilisation : %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>[Optionen]</source>
+        <translation>[options]</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Optionen:</source>
+        <translation>Options :</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Argumente:</source>
+        <translation>Arguments :</translation>
+    </message>
+    <message>
+        <location line="+12"/>
         <source>--slots gilt nur für download und delete.</source>
         <translation>--slots ne s&apos;applique qu&apos;à download et delete.</translation>
     </message>
@@ -115,12 +135,17 @@ Codes de retour : 0 terminé, 2 appel erroné, 3 aucun appareil trouvé,
         <translation>Le rapport est écrit dans un fichier, pas sur la sortie standard.</translation>
     </message>
     <message>
-        <location line="+40"/>
+        <location line="+59"/>
         <source>Liest Messungen des Kraftmessgeräts Tensimo Parl über die serielle Schnittstelle.</source>
         <translation>Lit les mesures du dynamomètre Tensimo Parl par le port série.</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+2"/>
+        <source>Einer der Befehle unten.</source>
+        <translation>Une des commandes ci-dessous.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
         <source>Zeigt diese Hilfe.</source>
         <translation>Affiche cette aide.</translation>
     </message>
@@ -135,12 +160,12 @@ Codes de retour : 0 terminé, 2 appel erroné, 3 aucun appareil trouvé,
         <translation>Uniquement ce port (COMn ou fichier de périphérique).</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <source>Sprache der Texte (en, fr, it).</source>
-        <translation>Langue des textes (en, fr, it).</translation>
+        <location line="+3"/>
+        <source>Sprache der Texte (%1); ohne sie die der Umgebung (LC_ALL, LC_MESSAGES, LANG).</source>
+        <translation>Langue des textes (%1) ; sans elle, celle de l&apos;environnement (LC_ALL, LC_MESSAGES, LANG).</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+4"/>
         <source>Keine Meldungen außer Fehlern.</source>
         <translation>Aucun message sauf les erreurs.</translation>
     </message>
@@ -185,7 +210,12 @@ Codes de retour : 0 terminé, 2 appel erroné, 3 aucun appareil trouvé,
         <translation>Désignation dans le rapport.</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+8"/>
+        <source>Unbekannte Sprache: %1. Bekannt sind %2.</source>
+        <translation>Langue inconnue : %1. Les langues connues sont %2.</translation>
+    </message>
+    <message>
+        <location line="+13"/>
         <source>Kein Befehl angegeben.</source>
         <translation>Aucune commande indiquée.</translation>
     </message>
@@ -257,6 +287,14 @@ Codes de retour : 0 terminé, 2 appel erroné, 3 aucun appareil trouvé,
     </message>
 </context>
 <context>
+    <name>CommandStates</name>
+    <message>
+        <location filename="../../ui/commandstates.cpp" line="+41"/>
+        <source>Gewählte Messungen &amp;löschen</source>
+        <translation>&amp;Supprimer les mesures sélectionnées</translation>
+    </message>
+</context>
+<context>
     <name>CsvImport</name>
     <message>
         <location filename="../../archive/csvimport.cpp" line="+231"/>
@@ -301,18 +339,24 @@ Codes de retour : 0 terminé, 2 appel erroné, 3 aucun appareil trouvé,
         <source>Die Kennung des Geräts wurde nicht gelesen.</source>
         <translation>L&apos;identification de l&apos;appareil n&apos;a pas été lue.</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location line="+2"/>
         <source>Betroffene Speicherplätze: %1</source>
-        <translation>Emplacements concernés : %1</translation>
+        <translation>
+            <numerusform>Emplacement concerné : %1</numerusform>
+            <numerusform>Emplacements concernés : %1</numerusform>
+        </translation>
     </message>
-    <message>
-        <location line="+9"/>
+    <message numerus="yes">
+        <location line="+10"/>
         <source>Diese Messungen sind unvollständig: Das Gerät hat weniger Messwerte gesendet, als es angibt. Sie wurden so archiviert, wie das Gerät sie gesendet hat: %1</source>
-        <translation>Ces mesures sont incomplètes : l&apos;appareil a envoyé moins de valeurs qu&apos;il n&apos;en indique. Elles ont été archivées telles que l&apos;appareil les a envoyées : %1</translation>
+        <translation>
+            <numerusform>Cette mesure est incomplète : l&apos;appareil a envoyé moins de valeurs qu&apos;il n&apos;en indique. Elle a été archivée telle que l&apos;appareil l&apos;a envoyée : %1</numerusform>
+            <numerusform>Ces mesures sont incomplètes : l&apos;appareil a envoyé moins de valeurs qu&apos;il n&apos;en indique. Elles ont été archivées telles que l&apos;appareil les a envoyées : %1</numerusform>
+        </translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+13"/>
         <source>Das Archiv &apos;%1&apos; ist schreibgeschützt.</source>
         <translation>L&apos;archive &apos;%1&apos; est protégée en écriture.</translation>
     </message>
@@ -371,24 +415,35 @@ Codes de retour : 0 terminé, 2 appel erroné, 3 aucun appareil trouvé,
         <source>Das angeschlossene Gerät (Seriennummer %1) ist nicht das Gerät der angezeigten Liste (Seriennummer %2). Es wurde nichts gelöscht.</source>
         <translation>L&apos;appareil connecté (numéro de série %1) n&apos;est pas l&apos;appareil de la liste affichée (numéro de série %2). Rien n&apos;a été effacé.</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location line="+10"/>
         <source>Diese Speicherplätze wurden nicht gelöscht: %1</source>
-        <translation>Ces emplacements n&apos;ont pas été effacés : %1</translation>
+        <translation>
+            <numerusform>Cet emplacement n&apos;a pas été effacé : %1</numerusform>
+            <numerusform>Ces emplacements n&apos;ont pas été effacés : %1</numerusform>
+        </translation>
     </message>
-    <message>
-        <location line="+6"/>
+    <message numerus="yes">
+        <location line="+7"/>
         <source>Diese Messungen auf dem Gerät wurden noch nicht übertragen und sind nicht im Archiv: %1
 Sie werden nicht gelöscht.</source>
-        <translation>Ces mesures de l&apos;appareil n&apos;ont pas encore été transférées et ne sont pas dans l&apos;archive : %1
-Elles ne sont pas supprimées.</translation>
+        <translation>
+            <numerusform>Cette mesure de l&apos;appareil n&apos;a pas encore été transférée et n&apos;est pas dans l&apos;archive : %1
+Elle n&apos;est pas supprimée.</numerusform>
+            <numerusform>Ces mesures de l&apos;appareil n&apos;ont pas encore été transférées et ne sont pas dans l&apos;archive : %1
+Elles ne sont pas supprimées.</numerusform>
+        </translation>
     </message>
-    <message>
-        <location line="+8"/>
+    <message numerus="yes">
+        <location line="+9"/>
         <source>Diese Messungen wurden nicht vollständig übertragen und können nicht archiviert werden: %1
 Bitte übertragen Sie die Daten erneut. Es wurde nichts gelöscht.</source>
-        <translation>Ces mesures n&apos;ont pas été transférées entièrement et ne peuvent pas être archivées : %1
-Veuillez transférer les données à nouveau. Rien n&apos;a été supprimé.</translation>
+        <translation>
+            <numerusform>Cette mesure n&apos;a pas été transférée entièrement et ne peut pas être archivée : %1
+Veuillez transférer les données à nouveau. Rien n&apos;a été supprimé.</numerusform>
+            <numerusform>Ces mesures n&apos;ont pas été transférées entièrement et ne peuvent pas être archivées : %1
+Veuillez transférer les données à nouveau. Rien n&apos;a été supprimé.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -484,7 +539,7 @@ Tool</translation>
         <translation>&amp;Fichier</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+15"/>
         <source>&amp;Bearbeiten</source>
         <translation>É&amp;dition</translation>
     </message>
@@ -495,6 +550,11 @@ Tool</translation>
     </message>
     <message>
         <location line="+12"/>
+        <source>Daten &amp;übertragen</source>
+        <translation>&amp;Transférer les données</translation>
+    </message>
+    <message>
+        <location line="+8"/>
         <source>Als PDF &amp;speichern...</source>
         <translation>Enregistrer en &amp;PDF...</translation>
     </message>
@@ -581,7 +641,7 @@ Tool</translation>
     <message>
         <location line="+5"/>
         <source>CSV-Dateien ins &amp;Archiv importieren...</source>
-        <translation>Importer des fichiers CSV dans l&apos;&amp;archive...</translation>
+        <translation>Importer des fichiers CSV dans l&apos;a&amp;rchive...</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -594,14 +654,14 @@ Tool</translation>
         <translation>F1</translation>
     </message>
     <message>
-        <location line="-103"/>
+        <location line="-111"/>
         <source>&amp;Ansicht</source>
         <translation>Afficha&amp;ge</translation>
     </message>
     <message>
-        <location line="+108"/>
+        <location line="+116"/>
         <source>Als Excel-&amp;Datei exportieren...</source>
-        <translation>Exporter en fichier Excel (&amp;D)...</translation>
+        <translation>Exporter en fichier Exce&amp;l...</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -667,32 +727,40 @@ Tool</translation>
 <context>
     <name>Mainform</name>
     <message>
-        <location filename="../../ui/mainform_transfer.cpp" line="+23"/>
+        <location filename="../../ui/devicejob.cpp" line="+36"/>
         <source>Verbindung zum Gerät wird hergestellt...</source>
         <translation>Connexion à l&apos;appareil en cours...</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location filename="../../ui/mainform_transfer.cpp" line="+23"/>
         <source>Verbindung zum Gerät konnte nicht hergestellt werden!</source>
         <translation>Impossible d&apos;établir la connexion avec l&apos;appareil !</translation>
     </message>
     <message>
-        <location line="+32"/>
+        <location line="+19"/>
         <source>Daten werden übertragen...</source>
         <translation>Transfert des données en cours...</translation>
     </message>
     <message>
-        <location filename="../../ui/mainform_delete.cpp" line="+20"/>
+        <location filename="../../ui/mainform_delete.cpp" line="+47"/>
         <source>Messung löschen</source>
         <translation>Supprimer la mesure</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-3"/>
         <source>Möchten Sie die gewählte Messung auf dem Gerät wirklich löschen?</source>
         <translation>Voulez-vous vraiment supprimer la mesure sélectionnée sur l&apos;appareil ?</translation>
     </message>
+    <message numerus="yes">
+        <location line="-2"/>
+        <source>Möchten Sie die %n gewählten Messungen auf dem Gerät wirklich löschen?</source>
+        <translation>
+            <numerusform>Voulez-vous vraiment supprimer %n mesure sélectionnée de l&apos;appareil ?</numerusform>
+            <numerusform>Voulez-vous vraiment supprimer les %n mesures sélectionnées de l&apos;appareil ?</numerusform>
+        </translation>
+    </message>
     <message>
-        <location line="+6"/>
+        <location line="+25"/>
         <source>Alle Messungen löschen</source>
         <translation>Supprimer toutes les mesures</translation>
     </message>
@@ -702,14 +770,13 @@ Tool</translation>
         <translation>Voulez-vous vraiment supprimer TOUTES les mesures de l&apos;appareil ?</translation>
     </message>
     <message>
-        <location line="+9"/>
-        <location line="+17"/>
+        <location line="-17"/>
+        <location line="+19"/>
         <source>Daten werden gelöscht...</source>
         <translation>Suppression des données en cours...</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <location filename="../../ui/mainform_transfer.cpp" line="+1"/>
+        <location filename="../../ui/devicejob.cpp" line="+25"/>
         <source>Abbrechen</source>
         <translation>Annuler</translation>
     </message>
@@ -735,7 +802,7 @@ Tool</translation>
         <translation>Force</translation>
     </message>
     <message>
-        <location filename="../../report/report.cpp" line="+150"/>
+        <location filename="../../report/report.cpp" line="+157"/>
         <source>Seriennummer Gerät:</source>
         <translation>N° de série de l&apos;appareil :</translation>
     </message>
@@ -795,17 +862,17 @@ Tool</translation>
         <translation>Veuillez saisir une désignation pour l&apos;impression : </translation>
     </message>
     <message>
-        <location filename="../../ui/exportwriter.cpp" line="+44"/>
+        <location filename="../../ui/exportwriter.cpp" line="+47"/>
         <source>CSV-Datei (*.CSV)</source>
         <translation>Fichier CSV (*.CSV)</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="-2"/>
         <source>Daten exportieren</source>
         <translation>Exporter les données</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+15"/>
         <source>Daten werden exportiert...</source>
         <translation>Exportation des données en cours...</translation>
     </message>
@@ -858,7 +925,7 @@ Tool</translation>
 <context>
     <name>MainformArchive</name>
     <message>
-        <location filename="../../ui/archivebrowser.cpp" line="+127"/>
+        <location filename="../../ui/archivebrowser.cpp" line="+132"/>
         <source>Die Archivdatei &apos;%1&apos; war beschädigt. Sie wurde unverändert nach &apos;%2&apos; verschoben; ein neues Archiv wurde angelegt.</source>
         <translation>Le fichier d&apos;archive &apos;%1&apos; était endommagé. Il a été déplacé tel quel vers &apos;%2&apos; ; une nouvelle archive a été créée.</translation>
     </message>
@@ -873,7 +940,7 @@ Tool</translation>
         <translation>Importer des fichiers CSV dans l&apos;archive</translation>
     </message>
     <message>
-        <location line="-242"/>
+        <location line="-247"/>
         <source>%1: kann nicht gelesen werden.</source>
         <translation>%1 : illisible.</translation>
     </message>
@@ -892,13 +959,32 @@ Tool</translation>
         <source>%1: enthält keine vollständige Messung.</source>
         <translation>%1 : ne contient aucune mesure complète.</translation>
     </message>
-    <message>
-        <location line="+7"/>
-        <source>%1: %2 Messungen, %3 neu archiviert, %4 waren schon im Archiv.</source>
-        <translation>%1 : %2 mesures, %3 nouvellement archivées, %4 étaient déjà dans l&apos;archive.</translation>
+    <message numerus="yes">
+        <location line="+9"/>
+        <source>%n Messung(en)</source>
+        <translation>
+            <numerusform>%n mesure</numerusform>
+            <numerusform>%n mesures</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>%n neu archiviert</source>
+        <translation>
+            <numerusform>%n nouvellement archivée</numerusform>
+            <numerusform>%n nouvellement archivées</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+3"/>
+        <source>%n war(en) schon im Archiv</source>
+        <translation>
+            <numerusform>%n était déjà dans l&apos;archive</numerusform>
+            <numerusform>%n étaient déjà dans l&apos;archive</numerusform>
+        </translation>
     </message>
     <message>
-        <location line="+243"/>
+        <location line="+241"/>
         <source>Import ins Archiv</source>
         <translation>Importation dans l&apos;archive</translation>
     </message>
@@ -908,19 +994,23 @@ Tool</translation>
         <translation>%1 : mesure %2 non archivée : %3.</translation>
     </message>
     <message>
-        <location filename="../../ui/erasequestions.cpp" line="+38"/>
+        <location filename="../../ui/erasequestions.cpp" line="+39"/>
         <source>Nicht archiviert</source>
         <translation>Non archivé</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location line="+1"/>
         <source>Diese Messungen sind nicht im Archiv: %1
 Nach dem Löschen auf dem Gerät gibt es sie nirgends mehr.</source>
-        <translation>Ces mesures ne sont pas dans l&apos;archive : %1
-Une fois supprimées sur l&apos;appareil, elles n&apos;existeront plus nulle part.</translation>
+        <translation>
+            <numerusform>Cette mesure n&apos;est pas dans l&apos;archive : %1
+Une fois supprimée sur l&apos;appareil, elle n&apos;existera plus nulle part.</numerusform>
+            <numerusform>Ces mesures ne sont pas dans l&apos;archive : %1
+Une fois supprimées sur l&apos;appareil, elles n&apos;existeront plus nulle part.</numerusform>
+        </translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+8"/>
         <source>Zuerst archivieren</source>
         <translation>Archiver d&apos;abord</translation>
     </message>
@@ -1104,8 +1194,8 @@ Une fois supprimées sur l&apos;appareil, elles n&apos;existeront plus nulle par
     </message>
     <message>
         <location line="+10"/>
-        <source>Sprache</source>
-        <translation>Langue</translation>
+        <source>&amp;Sprache</source>
+        <translation>&amp;Langue</translation>
     </message>
     <message>
         <location line="+24"/>
@@ -1119,35 +1209,45 @@ Une fois supprimées sur l&apos;appareil, elles n&apos;existeront plus nulle par
     </message>
     <message>
         <location line="+6"/>
-        <source>Logo:</source>
-        <translation>Logo :</translation>
+        <source>&amp;Logo:</source>
+        <translation>L&amp;ogo :</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>&amp;Kopfzeile:</source>
+        <translation>&amp;En-tête :</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>&amp;Untere Grenze</source>
+        <translation>Limite &amp;inférieure</translation>
     </message>
     <message>
         <location line="+10"/>
-        <location line="+101"/>
+        <source>&amp;Obere Grenze</source>
+        <translation>Limite &amp;supérieure</translation>
+    </message>
+    <message>
+        <location line="+58"/>
+        <source>Archiv&amp;datei:</source>
+        <translation>&amp;Fichier d&apos;archive :</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>Sc&amp;hnelle Übertragung: archivierte Messungen nicht erneut übertragen</source>
+        <translation>&amp;Transfert rapide : ne pas retransférer les mesures archivées</translation>
+    </message>
+    <message>
+        <location line="-120"/>
+        <location line="+113"/>
         <source>...</source>
         <translation>...</translation>
     </message>
     <message>
-        <location line="-94"/>
-        <source>Kopfzeile:</source>
-        <translation>En-tête :</translation>
-    </message>
-    <message>
-        <location line="+78"/>
+        <location line="-19"/>
         <location filename="../../ui/settingsdialog.cpp" line="+146"/>
         <source>Archiv</source>
         <translation>Archive</translation>
-    </message>
-    <message>
-        <location line="+6"/>
-        <source>Archivdatei:</source>
-        <translation>Fichier d&apos;archive :</translation>
-    </message>
-    <message>
-        <location line="+17"/>
-        <source>Schnelle Übertragung: archivierte Messungen nicht erneut übertragen</source>
-        <translation>Transfert rapide : ne pas retransférer les mesures archivées</translation>
     </message>
     <message>
         <location filename="../../ui/settingsdialog.cpp" line="-111"/>
@@ -1185,7 +1285,7 @@ Une fois supprimées sur l&apos;appareil, elles n&apos;existeront plus nulle par
         <translation>Fichier d&apos;archive</translation>
     </message>
     <message>
-        <location filename="../../ui/settingsdialog.ui" line="-88"/>
+        <location filename="../../ui/settingsdialog.ui" line="-71"/>
         <source>Grenzwerte der Maximalkraft</source>
         <translation>Limites de la force maximale</translation>
     </message>
@@ -1193,16 +1293,6 @@ Une fois supprimées sur l&apos;appareil, elles n&apos;existeront plus nulle par
         <location line="+3"/>
         <source>Leere Felder: keine Grenze. Die Statistik bewertet jede Messung damit.</source>
         <translation>Champs vides : pas de limite. Les statistiques évaluent chaque mesure avec elles.</translation>
-    </message>
-    <message>
-        <location line="+6"/>
-        <source>Untere Grenze</source>
-        <translation>Limite inférieure</translation>
-    </message>
-    <message>
-        <location line="+7"/>
-        <source>Obere Grenze</source>
-        <translation>Limite supérieure</translation>
     </message>
     <message>
         <location filename="../../ui/settingsdialog.cpp" line="-33"/>

@@ -18,6 +18,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QTest>
 #include <algorithm>
 #include <fcntl.h>
@@ -112,6 +113,16 @@ void TestCli::languageFollowsOptionLocaleThenSetting()
     QCOMPARE(localeLanguage("french"), QByteArray());
 
     const QStringList plain{"tspx-cli", "info"};
+    // The programs the later cases start keep the test's locale.
+    const QProcessEnvironment before = QProcessEnvironment::systemEnvironment();
+    const auto restore = qScopeGuard([&before] {
+        for (const char *variable : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
+            if (before.contains(QLatin1String(variable)))
+                qputenv(variable, before.value(QLatin1String(variable)).toLocal8Bit());
+            else
+                qunsetenv(variable);
+        }
+    });
     const auto setLocale = [](const char *all, const char *messages, const char *lang) {
         qputenv("LC_ALL", all);
         qputenv("LC_MESSAGES", messages);
@@ -435,7 +446,9 @@ void TestCli::programPrintsOnlyTheCsv()
 {
     QVERIFY(m_env->startGauge(threeMeasurements()));
     QProcess program;
-    program.start(qEnvironmentVariable("TSPX_CLI"), {"download", "--all", "-o", "-"});
+    // In the language of the texts in-process, whatever the test's locale.
+    program.start(qEnvironmentVariable("TSPX_CLI"),
+                  {"download", "--all", "-o", "-", "--lang", "de"});
     QVERIFY(program.waitForFinished(60000));
     QCOMPARE(program.exitCode(), 0);
     const QByteArray csv = program.readAllStandardOutput();

@@ -110,8 +110,9 @@ void TestMainform::show()
 
 QList<QAction *> TestMainform::selectedMeasurementActions() const
 {
+    // Deleting follows the tree's selection, not the page shown (tst_deletion).
     return {ui->actionDruckvorschau, ui->actionDrucken, ui->actionAlsPDFspeichern,
-            ui->actionGewaehlteMessungexportieren, ui->actionGewaehlteMessungloeschen};
+            ui->actionGewaehlteMessungexportieren};
 }
 
 QList<QAction *> TestMainform::allMeasurementActions() const
