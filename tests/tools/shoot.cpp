@@ -5,10 +5,15 @@
 // curve's break with the cursor on it.
 //
 //   tspx-shoot <language> <output prefix>
+//
+// With TSPX_SHOOT_AS_OPENED set, the window keeps the size it opens with on
+// the screen, the pictures show the whole screen, and the settings dialog is
+// taken in every language.
 
 #include "base/version.h"
 #include "plot/overlayplot.h"
 #include "plot/plotanalysis.h"
+#include "report/report.h"
 #include "settings/configini.h"
 #include "settings/datafolder.h"
 #include "settings/statusini.h"
@@ -21,6 +26,8 @@
 #include <QCursor>
 #include <QDir>
 #include <QItemSelectionModel>
+#include <QPrinter>
+#include <QScreen>
 #include <QStandardItemModel>
 #include <QTimer>
 #include <QTranslator>
@@ -39,10 +46,15 @@ void settle(int milliseconds)
     loop.exec();
 }
 
+bool asOpened()
+{
+    return qEnvironmentVariableIsSet("TSPX_SHOOT_AS_OPENED");
+}
+
 bool save(QWidget &window, const QString &path)
 {
     settle(300);
-    const bool saved = window.grab().save(path);
+    const bool saved = (asOpened() ? window.screen()->grabWindow(0) : window.grab()).save(path);
     std::printf("%s %s\n", saved ? "wrote" : "could not write", qPrintable(path));
     return saved;
 }
@@ -54,7 +66,8 @@ bool shootAnalysis(Mainform &window, StatusIni &status, const QString &prefix,
                    const QString &language)
 {
     // The size of a lab's screen: the statistics need the width.
-    window.resize(1260, 900);
+    if (!asOpened())
+        window.resize(1260, 900);
     QStandardItemModel *model = window.model();
     const QModelIndex device = model->index(0, 0);
     const int rows = std::min(5, model->rowCount(device));
@@ -79,6 +92,16 @@ bool shootAnalysis(Mainform &window, StatusIni &status, const QString &prefix,
     if (curves.isEmpty())
         return false;
     bool ok = save(window, prefix + "overlay-" + language + ".png");
+    if (asOpened()) {
+        // The report of the five, to look at each page's head.
+        ReportPrinter report(window.deviceData(), status, window.formUi()->qwtPlot, &window);
+        report.setDesignationPrompt([] { return QStringLiteral("Serie A-17"); });
+        QPrinter printer(QPrinter::ScreenResolution);
+        ok =
+            report.saveSeriesPdf(window.selectedSet(), &printer,
+                                 prefix + "series-" + language + ".pdf") == ReportResult::Printed &&
+            ok;
+    }
 
     // The break: around the first curve's maximum.
     const QwtPlotCurve *curve = curves.first();
@@ -115,8 +138,10 @@ int main(int argc, char **argv)
     ConfigIni config("config");
     StatusIni status("status");
     status.load();
-    status.formWidth = 1003;
-    status.formHeight = 736;
+    if (!asOpened()) {
+        status.formWidth = 1003;
+        status.formHeight = 736;
+    }
 
     Mainform window(&config, &status, QString::fromLatin1(versionString()));
     // The pointer off the window: the diagram's cursor shows where the tool puts it.
@@ -137,11 +162,13 @@ int main(int argc, char **argv)
     tree->setCurrentIndex(model->index(0, 0, device));
     ok = save(window, prefix + "measurement-" + language + ".png") && ok;
     ok = shootAnalysis(window, status, prefix, language) && ok;
-    if (language == QLatin1String("de")) {
+    if (language == QLatin1String("de") || asOpened()) {
         // The settings dialog with the limits the overlay was judged by.
         SettingsDialog dialog(&status, &window);
         dialog.show();
-        ok = save(dialog, prefix + "settings-dialog.png") && ok;
+        ok = save(dialog, prefix + (asOpened() ? "settings-" + language + ".png"
+                                               : QStringLiteral("settings-dialog.png"))) &&
+             ok;
     }
     return ok ? 0 : 1;
 }
