@@ -235,6 +235,13 @@ void TestAnalysis::severalRowsAreOverlaidWithALegendAndTheirStatistics()
     // The commands on the selection cover the set.
     QVERIFY(ui->actionAlsPDFspeichern->isEnabled() &&
             ui->actionGewaehlteMessungexportieren->isEnabled());
+    // Limits changed in the settings judge the set on OK, with the selection unchanged.
+    ModalAnswerer settings([](QWidget *dialog) {
+        dialog->findChild<QLineEdit *>(QStringLiteral("editUpperLimitN"))->setText("145");
+        static_cast<QDialog *>(dialog)->accept();
+    });
+    ui->actionEinstellungen->trigger();
+    QCOMPARE(ui->statisticsView->verdictRow(4).last(), QStringLiteral("IO"));
 
     // One row again: the single curve exactly as before, no legend, no statistics.
     select({3});

@@ -7,6 +7,7 @@
 #include "settings/statusini.h"
 #include "ui/mainform.h"
 #include "ui/measurementtree.h"
+#include "ui/windowgeometry.h"
 #include "ui_mainform.h"
 
 #include <QErrorMessage>
@@ -55,6 +56,7 @@ private slots:
     void initTestCase();
     void init();
     void cleanup();
+    void windowIsFittedToTheScreen();
 
     void startsOnAnEmptyDisabledMeasurementPage();
     void measurementShowsValuesInTheShownUnitAndTheDeviceRowKeepsThem();
@@ -338,4 +340,21 @@ void TestMainform::rowText()
 }
 
 QTEST_MAIN(TestMainform)
+void TestMainform::windowIsFittedToTheScreen()
+{
+    const QMargins titleBar(0, 30, 0, 0);
+    const QRect defaults(20, 20, 900, 750);
+    // 1024 x 768 less a panel: the status bar stays on the screen.
+    const QRect small(0, 0, 1024, 740);
+    const QRect fitted = fittedWindowGeometry(defaults, small, titleBar, true);
+    QVERIFY(small.contains(fitted.marginsAdded(titleBar)));
+    QCOMPARE(fitted.width(), 900);
+    // 1920 x 1080: the first start's window grows and is centred; a size the
+    // operator chose stays, moved onto the screen.
+    const QRect large(0, 0, 1920, 1050);
+    QCOMPARE(fittedWindowGeometry(defaults, large, titleBar, true), QRect(240, 157, 1440, 765));
+    QCOMPARE(fittedWindowGeometry({3000, 20, 900, 750}, large, titleBar, false),
+             QRect(1020, 30, 900, 750));
+}
+
 #include "tst_mainform.moc"
