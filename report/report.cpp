@@ -3,6 +3,7 @@
 #include "measurement/devicedata.h"
 #include "measurement/measurement.h"
 #include "measurement/seriesstatistics.h"
+#include "report/pageprinting.h"
 #include "report/seriesreport.h"
 #include "settings/statusini.h"
 
@@ -310,7 +311,8 @@ ReportResult ReportPrinter::printSeriesOn(const MeasurementSet &set, QPrinter *p
     QTextDocument document;
     document.setHtml(html);
     printer->setDocName(QString::fromLatin1(kDocumentName).arg(seriesDocumentNumbers(set)));
-    document.print(printer);
+    // A page the measurements' table or the diagram goes on to names the series too.
+    printWithPageHead(document, printer, seriesPageHead(set, designation));
     QFile::remove(diagramFile);
 
     if (!pdfFileName.isEmpty() && !isWritten(pdfFileName))

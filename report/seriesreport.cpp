@@ -53,16 +53,17 @@ QString seriesHead(const MeasurementSet &set, const QString &logoFragment,
     return html;
 }
 
+// The column titles repeat on every page the table goes on to.
 QString measurementTable(const MeasurementSet &set, const StatisticsTable &content)
 {
     const QString unit = QLatin1Char(' ') + set.unitText;
     QString html = QStringLiteral("<table width='100%' cellspacing='0' cellpadding='3' "
-                                  "border='1' style='border-collapse: collapse;'>\n<tr>");
+                                  "border='1' style='border-collapse: collapse;'>\n<thead><tr>");
     for (const QString &title :
          {trMainform("Messung-Nr:"), trMainform("Datum:"), trMainform("Zeit:"),
           trMainform("Maximalkraft:"), trMainform("Mittelwert der Kraft:"), content.resultTitle})
         html += headCell(title);
-    html += QStringLiteral("</tr>\n");
+    html += QStringLiteral("</tr></thead>\n");
     for (int k = 0; k < set.records.size(); ++k) {
         const Measurement &m = *set.records.at(k);
         html += QStringLiteral("<tr>") + valueCell(QString::number(m.number)) +
@@ -70,7 +71,7 @@ QString measurementTable(const MeasurementSet &set, const StatisticsTable &conte
                 unbrokenCell(formatMeasurementTime(m.timeText)) +
                 valueCell(formatForce(m.forceMax, set.factor) + unit) +
                 valueCell(formatForce(m.forceAvg, set.factor) + unit) +
-                textCell(content.verdicts.at(k).verdictText) + QStringLiteral("</tr>\n");
+                unbrokenCell(content.verdicts.at(k).verdictText) + QStringLiteral("</tr>\n");
     }
     return html + QStringLiteral("</table>\n");
 }
@@ -125,6 +126,13 @@ SeriesReportHtml seriesReportHtml(const MeasurementSet &set, const SeriesStatist
     html.statistics = seriesHead(set, logoFragment, headerLine, designation, true) +
                       statisticsHtml(content) + QStringLiteral("</span>\n");
     return html;
+}
+
+QString seriesPageHead(const MeasurementSet &set, const QString &designation)
+{
+    return QStringLiteral("Tensimo Parl \u2013 ") + trMainform("Seriennummer Gerät:") +
+           QLatin1Char(' ') + set.serialNr + QStringLiteral(" \u2013 ") +
+           trMainform("Bezeichnung:") + QLatin1Char(' ') + designation;
 }
 
 QString seriesDocumentNumbers(const MeasurementSet &set)

@@ -20,5 +20,9 @@ SeriesReportHtml seriesReportHtml(const MeasurementSet &set, const SeriesStatist
                                   const QString &logoFragment, const QString &headerLine,
                                   const QString &designation);
 
+// The line above each page after the first: "Tensimo Parl – Seriennummer
+// Gerät: 5501 – Bezeichnung: Serie 7".
+QString seriesPageHead(const MeasurementSet &set, const QString &designation);
+
 // The numbers in the document name: "7, #3, #12" ("Tensimo Parl - #%0").
 QString seriesDocumentNumbers(const MeasurementSet &set);

@@ -70,7 +70,9 @@ bool shootAnalysis(Mainform &window, StatusIni &status, const QString &prefix,
         window.resize(1260, 900);
     QStandardItemModel *model = window.model();
     const QModelIndex device = model->index(0, 0);
-    const int rows = std::min(5, model->rowCount(device));
+    // TSPX_SHOOT_ROWS selects more, for a report of several pages.
+    const int wanted = qEnvironmentVariableIntValue("TSPX_SHOOT_ROWS");
+    const int rows = std::min(wanted > 0 ? wanted : 5, model->rowCount(device));
     QItemSelectionModel *selection = window.formUi()->treeView->selectionModel();
     double lowest = 1e300, highest = -1e300;
     for (int row = 0; row < rows; ++row) {

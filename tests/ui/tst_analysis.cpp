@@ -495,6 +495,15 @@ void TestAnalysis::reportOfSeveralShowsOverlayAndStatistics()
     for (const char *expected : {"Serie", "TP-0815", "Statistik", "Maximalkraft / N",
                                  "Standardabweichung", "10:20", "120.00", "140.0 N"})
         QVERIFY2(text.contains(QString::fromUtf8(expected)), expected);
+    // Every page names its series, so that a loose page is still identified.
+    int pages = 0;
+    for (const QString &page : text.split(QLatin1Char('\f'))) {
+        if (page.trimmed().isEmpty())
+            continue;
+        ++pages;
+        QVERIFY2(page.contains("TP-0815") && page.contains("Serie"), qPrintable(page));
+    }
+    QVERIFY(pages >= 2);
 
     // One measurement: its own report, the diagram without the analysis marks.
     select({3});
