@@ -5,6 +5,7 @@
 #include "plot/forceplot.h"
 #include "settings/configini.h"
 #include "settings/statusini.h"
+#include "ui/archivefilterbar.h"
 #include "ui/mainform.h"
 #include "ui/measurementtree.h"
 #include "ui/windowgeometry.h"
@@ -57,6 +58,7 @@ private slots:
     void init();
     void cleanup();
     void windowIsFittedToTheScreen();
+    void tabGoesFromTheTransferButtonThroughTheFilterToTheTree();
 
     void startsOnAnEmptyDisabledMeasurementPage();
     void measurementShowsValuesInTheShownUnitAndTheDeviceRowKeepsThem();
@@ -355,6 +357,18 @@ void TestMainform::windowIsFittedToTheScreen()
     QCOMPARE(fittedWindowGeometry(defaults, large, titleBar, true), QRect(240, 157, 1440, 765));
     QCOMPARE(fittedWindowGeometry({3000, 20, 900, 750}, large, titleBar, false),
              QRect(1020, 30, 900, 750));
+}
+
+void TestMainform::tabGoesFromTheTransferButtonThroughTheFilterToTheTree()
+{
+    QStringList order;
+    QWidget *field = ui->buttonTransfer;
+    for (int step = 0; step < 40 && field != ui->treeView; ++step) {
+        field = field->nextInFocusChain();
+        if (field->parentWidget() == m_window->archiveFilter() || field == ui->treeView)
+            order << field->objectName();
+    }
+    QCOMPARE(order, QStringList({"editSuche", "cbZeitraum", "dateVon", "dateBis", "treeView"}));
 }
 
 #include "tst_mainform.moc"
