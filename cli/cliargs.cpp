@@ -132,7 +132,8 @@ QByteArray localeLanguage(const QByteArray &localeName)
     if (localeName == "C" || localeName.startsWith("C.") || localeName == "POSIX")
         return QByteArrayLiteral("en");
     const QByteArray language = localeName.left(2);
-    const bool whole = localeName.size() == 2 || QByteArray("_.@").contains(localeName.at(2));
+    const bool whole = localeName.size() == 2 ||
+                       (localeName.size() > 2 && QByteArray("_.@").contains(localeName.at(2)));
     return whole && programLanguages().contains(language) ? language : QByteArray();
 }
 

@@ -109,6 +109,7 @@ void TestCli::languageFollowsOptionLocaleThenSetting()
     QCOMPARE(localeLanguage("C.UTF-8"), QByteArray("en"));
     QCOMPARE(localeLanguage("es_ES.UTF-8"), QByteArray());
     QCOMPARE(localeLanguage("french"), QByteArray());
+    QCOMPARE(localeLanguage("f"), QByteArray());
 
     const QStringList plain{"tspx-cli", "info"};
     // The programs the later cases start keep the test's locale.
