@@ -3,6 +3,7 @@
 #include "device/protocol.h"
 #include "measurement/seriesstatistics.h"
 #include "measurement/spcconstants.h"
+#include "settings/datafolder.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -61,6 +62,14 @@ CliParseResult usageError(const QString &message)
     return result;
 }
 
+QString languageList()
+{
+    QStringList codes;
+    for (const QByteArray &code : programLanguages())
+        codes << QString::fromLatin1(code);
+    return codes.join(QStringLiteral(", "));
+}
+
 QString commandsHelp()
 {
     return Cli::tr("Befehle:\n"
@@ -80,6 +89,25 @@ QString commandsHelp()
                    "4 Fehler in der Verbindung mit dem Gerät, 5 Datei oder Archiv nicht\n"
                    "verwendbar, 6 stats: Grenzwert überschritten oder Regel verletzt,\n"
                    "7 archivierte Messungen verändert.\n");
+}
+
+// Qt's help with its headings in the program's language (whatever catalogue
+// Qt has for it), and the commands as a list of their own below.
+QString helpText(const QCommandLineParser &parser)
+{
+    const auto qtText = [](const char *text) {
+        return QCoreApplication::translate("QCommandLineParser", text);
+    };
+    QString text = parser.helpText();
+    const QString usage = qtText("Usage: %1").section(QStringLiteral("%1"), 0, 0);
+    if (text.startsWith(usage))
+        text.replace(0, usage.size(), Cli::tr("Aufruf: %1").section(QStringLiteral("%1"), 0, 0));
+    text.replace(qtText("[options]"), Cli::tr("[Optionen]"));
+    text.replace(QLatin1Char('\n') + qtText("Options:") + QLatin1Char('\n'),
+                 QLatin1Char('\n') + Cli::tr("Optionen:") + QLatin1Char('\n'));
+    text.replace(QLatin1Char('\n') + qtText("Arguments:") + QLatin1Char('\n'),
+                 QLatin1Char('\n') + Cli::tr("Argumente:") + QLatin1Char('\n'));
+    return text + QLatin1Char('\n') + commandsHelp();
 }
 
 // Checks what each command needs and fills the request.
@@ -140,7 +168,17 @@ CliParseResult checkedRequest(const QCommandLineParser &parser, CliRequest reque
 
 } // namespace
 
-QByteArray cliLanguage(const QStringList &arguments)
+QByteArray localeLanguage(const QByteArray &localeName)
+{
+    if (localeName == "C" || localeName.startsWith("C.") || localeName == "POSIX")
+        return QByteArrayLiteral("en");
+    const QByteArray language = localeName.left(2);
+    const bool whole = localeName.size() == 2 ||
+                       (localeName.size() > 2 && QByteArray("_.@").contains(localeName.at(2)));
+    return whole && programLanguages().contains(language) ? language : QByteArray();
+}
+
+QByteArray cliLanguage(const QStringList &arguments, const QByteArray &configured)
 {
     QByteArray language;
     for (int i = 1; i < arguments.size(); ++i) {
@@ -150,7 +188,17 @@ QByteArray cliLanguage(const QStringList &arguments)
         else if (argument.startsWith(QLatin1String("--lang=")))
             language = argument.mid(7).toLatin1();
     }
-    return language;
+    if (programLanguages().contains(language))
+        return language;
+    // As the C library does: the first variable set decides.
+    for (const char *variable : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
+        const QByteArray localeName = qgetenv(variable);
+        if (localeName.isEmpty())
+            continue;
+        language = localeLanguage(localeName);
+        return language.isEmpty() ? configured : language;
+    }
+    return configured;
 }
 
 bool parseSlotList(const QString &text, QList<int> &slotNumbers)
@@ -171,7 +219,7 @@ CliParseResult parseCliArguments(const QStringList &arguments, const QString &ve
     QCommandLineParser parser;
     parser.setApplicationDescription(Cli::tr(
         "Liest Messungen des Kraftmessgeräts Tensimo Parl über die serielle Schnittstelle."));
-    parser.addPositionalArgument(QStringLiteral("command"), commandsHelp(),
+    parser.addPositionalArgument(QStringLiteral("command"), Cli::tr("Einer der Befehle unten."),
                                  QStringLiteral("<scan|info|list|download|delete|report|stats|archive>"));
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
                                   Cli::tr("Zeigt diese Hilfe."));
@@ -181,7 +229,10 @@ CliParseResult parseCliArguments(const QStringList &arguments, const QString &ve
     parser.addOptions({
         {QStringLiteral("port"), Cli::tr("Nur diese Schnittstelle (COMn oder Gerätedatei)."),
          QStringLiteral("port")},
-        {QStringLiteral("lang"), Cli::tr("Sprache der Texte (en, fr, it)."),
+        {QStringLiteral("lang"),
+         Cli::tr("Sprache der Texte (%1); ohne sie die der Umgebung "
+                 "(LC_ALL, LC_MESSAGES, LANG).")
+             .arg(languageList()),
          QStringLiteral("code")},
         {{QStringLiteral("q"), QStringLiteral("quiet")}, Cli::tr("Keine Meldungen außer Fehlern.")},
         {QStringLiteral("verbose"), Cli::tr("Protokollzeilen auf der Standardfehlerausgabe.")},
@@ -215,9 +266,13 @@ CliParseResult parseCliArguments(const QStringList &arguments, const QString &ve
 
     if (!parser.parse(arguments))
         return usageError(parser.errorText());
+    const QByteArray language = parser.value(QStringLiteral("lang")).toLatin1();
+    if (parser.isSet(QStringLiteral("lang")) && !programLanguages().contains(language))
+        return usageError(Cli::tr("Unbekannte Sprache: %1. Bekannt sind %2.")
+                              .arg(QString::fromLatin1(language), languageList()));
     CliParseResult result;
     if (parser.isSet(help)) {
-        result.message = parser.helpText();
+        result.message = helpText(parser);
         return result;
     }
     if (parser.isSet(version)) {

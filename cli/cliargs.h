@@ -61,9 +61,14 @@ struct CliParseResult
     CliRequest request;
 };
 
-// The language of "--lang CODE" or "--lang=CODE", needed before the texts of
-// the command line are built; empty when none.
-QByteArray cliLanguage(const QStringList &arguments);
+// The program's language of a locale name: "fr_CH.UTF-8" gives "fr", "C" and
+// "POSIX" English; empty when the locale's language is none of the program's.
+QByteArray localeLanguage(const QByteArray &localeName);
+// The language of the texts, needed before they are built: that of "--lang
+// CODE" or "--lang=CODE" when it is one of the program's, else the user's
+// locale (the first set of LC_ALL, LC_MESSAGES and LANG) when the program
+// speaks it, else `configured` (the status file's setting).
+QByteArray cliLanguage(const QStringList &arguments, const QByteArray &configured);
 
 CliParseResult parseCliArguments(const QStringList &arguments, const QString &versionText);
 

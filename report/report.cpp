@@ -4,6 +4,7 @@
 #include "measurement/measurement.h"
 #include "measurement/seriesstatistics.h"
 #include "plot/controlchartplot.h"
+#include "report/pageprinting.h"
 #include "report/seriesreport.h"
 #include "settings/statusini.h"
 
@@ -170,11 +171,12 @@ QString reportDiagramHtml(const QString &diagramFileName, int width)
 
 } // namespace
 
-QString reportHead(const QString &logoFragment, const QString &headerLine)
+QString reportHead(const QString &logoFragment, const QString &headerLine, bool newPage)
 {
     QString html;
     html += QStringLiteral("<span style=\"font-family: 'Sans Serif'; font-size: 11pt;\">\n");
-    html += QStringLiteral("<table width='100%'>\n");
+    html += newPage ? QStringLiteral("<table width='100%' style='page-break-before: always;'>\n")
+                    : QStringLiteral("<table width='100%'>\n");
     html += QStringLiteral("<tr><td align='left'>") + logoFragment +
             QStringLiteral("&nbsp;</td><td align='right'>") + headerLine.toHtmlEscaped() +
             QStringLiteral("</td></tr>\n");
@@ -355,7 +357,8 @@ ReportResult ReportPrinter::printSeriesOn(const MeasurementSet &set, QPrinter *p
     QTextDocument document;
     document.setHtml(html);
     printer->setDocName(QString::fromLatin1(kDocumentName).arg(seriesDocumentNumbers(set)));
-    document.print(printer);
+    // A page the measurements' table or the diagram goes on to names the series too.
+    printWithPageHead(document, printer, seriesPageHead(set, designation));
     QFile::remove(diagramFile);
 
     if (!pdfFileName.isEmpty() && !isWritten(pdfFileName))

@@ -69,7 +69,7 @@ private:
 };
 
 // The head of every report page: logo and header line, rule, heading.
-QString reportHead(const QString &logoFragment, const QString &headerLine);
+QString reportHead(const QString &logoFragment, const QString &headerLine, bool newPage = false);
 
 // The report's HTML down to the values table: logo and header line, heading,
 // serial number, number, designation, date, time and the four forces.

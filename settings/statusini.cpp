@@ -66,10 +66,10 @@ int StatusIni::load()
     store->endGroup();
 
     store->beginGroup("mainform");
-    result += store->readInt("formPosX", formPosX, 20);
-    result += store->readInt("formPosY", formPosY, 20);
-    result += store->readInt("formWidth", formWidth, 900);
-    result += store->readInt("formHeight", formHeight, 750);
+    result += store->readInt("formPosX", formPosX, kDefaultFormPos);
+    result += store->readInt("formPosY", formPosY, kDefaultFormPos);
+    result += store->readInt("formWidth", formWidth, kDefaultFormWidth);
+    result += store->readInt("formHeight", formHeight, kDefaultFormHeight);
     result += store->readBool("formMaximized", formMaximized, false);
     store->endGroup();
 

@@ -32,6 +32,10 @@ public:
 
     QByteArray language;
     QByteArray unusedText;
+    // The main window's geometry before it was ever closed.
+    static constexpr int kDefaultFormPos = 20;
+    static constexpr int kDefaultFormWidth = 900;
+    static constexpr int kDefaultFormHeight = 750;
     int formPosX = 0;
     int formPosY = 0;
     int formWidth = 0;

@@ -9,13 +9,12 @@
 #include "ui/measurementtree.h"
 #include "ui/controlchartview.h"
 #include "ui/dfqpartdialog.h"
+#include "ui/savefiledialog.h"
 #include "ui/statisticsview.h"
 #include "workflow/seriesset.h"
 
 #include <QAction>
 #include <QCoreApplication>
-#include <QFileDialog>
-#include <QFileInfo>
 #include <QItemSelectionModel>
 #include <QTabWidget>
 #include <QTreeView>
@@ -272,15 +271,14 @@ void AnalysisPanel::exportDfq(const WriteExport &write)
         return;
     if (!askDfqPart(m_parts.window, m_dfqPart))
         return;
-    QString filter = mainformText(QT_TRANSLATE_NOOP("Mainform", "Q-DAS-Datei")) +
-                     QStringLiteral(" (*.dfq)");
-    QString fileName = QFileDialog::getSaveFileName(
+    const QString filter = mainformText(QT_TRANSLATE_NOOP("Mainform", "Q-DAS-Datei")) +
+                           QStringLiteral(" (*.dfq)");
+    const QString fileName = askSaveFileName(
         m_parts.window, mainformText(QT_TRANSLATE_NOOP("Mainform", "Als DFQ-Datei exportieren")),
-        m_parts.status->lastExportListPath, filter, &filter);
+        m_parts.status->lastExportListPath, proposedFileName(set.serialNr), filter,
+        QLatin1String(kDfqSuffix));
     if (fileName.isEmpty())
         return;
-    if (QFileInfo(fileName).suffix().isEmpty())
-        fileName += QLatin1Char('.') + QLatin1String(kDfqSuffix);
     write(fileName, [&] { return writeDfqFile(fileName, set, m_dfqPart) ? 0 : -1; });
 }
 
@@ -290,15 +288,14 @@ void AnalysisPanel::exportWorkbook(const WriteExport &write)
     if (set.records.isEmpty())
         return;
 
-    QString filter = mainformText(QT_TRANSLATE_NOOP("Mainform", "Excel-Arbeitsmappe")) +
-                     QStringLiteral(" (*.xlsx)");
-    QString fileName = QFileDialog::getSaveFileName(
+    const QString filter = mainformText(QT_TRANSLATE_NOOP("Mainform", "Excel-Arbeitsmappe")) +
+                           QStringLiteral(" (*.xlsx)");
+    const QString fileName = askSaveFileName(
         m_parts.window, mainformText(QT_TRANSLATE_NOOP("Mainform", "Als Excel-Datei exportieren")),
-        m_parts.status->lastExportListPath, filter, &filter);
+        m_parts.status->lastExportListPath, proposedFileName(set.serialNr), filter,
+        kWorkbookSuffix);
     if (fileName.isEmpty())
         return;
-    if (QFileInfo(fileName).suffix().isEmpty())
-        fileName += QLatin1Char('.') + kWorkbookSuffix;
 
     write(fileName, [&] { return writeWorkbook(fileName, {set}, chartSettings()); });
 }

@@ -84,13 +84,18 @@ QStringList importReport(const QString &name, const CsvImportReport &imported,
         report << name + QStringLiteral(": ") +
                       WorkflowText::archiveProblem(imported.status, archivePath);
     else
-        report << archiveText(QT_TRANSLATE_NOOP(
-                                  "MainformArchive",
-                                  "%1: %2 Messungen, %3 neu archiviert, %4 waren schon im Archiv."))
-                      .arg(name)
-                      .arg(imported.found)
-                      .arg(imported.added)
-                      .arg(imported.alreadyKept);
+        // Each count with its own plural form.
+        report << name + QStringLiteral(": ") +
+                      QStringList{QCoreApplication::translate("MainformArchive", "%n Messung(en)",
+                                                              nullptr, imported.found),
+                                  QCoreApplication::translate("MainformArchive",
+                                                              "%n neu archiviert", nullptr,
+                                                              imported.added),
+                                  QCoreApplication::translate("MainformArchive",
+                                                              "%n war(en) schon im Archiv", nullptr,
+                                                              imported.alreadyKept)}
+                          .join(QStringLiteral(", ")) +
+                      QLatin1Char('.');
     for (const RefusedMeasurement &refused : imported.refused)
         report << archiveText(
                       QT_TRANSLATE_NOOP("MainformArchive", "%1: Messung %2 nicht archiviert: %3."))

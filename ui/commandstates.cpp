@@ -2,7 +2,10 @@
 
 #include "ui_mainform.h"
 
-CommandStates::CommandStates(Ui::MainForm *ui) : m_ui(ui) {}
+CommandStates::CommandStates(Ui::MainForm *ui)
+    : m_ui(ui), m_eraseOneText(ui->actionGewaehlteMessungloeschen->text())
+{
+}
 
 void CommandStates::setSelectionCommands(bool enabled)
 {
@@ -14,14 +17,12 @@ void CommandStates::setSelectionCommands(bool enabled)
 void CommandStates::forGaugeRow(bool selected, bool all)
 {
     setSelectionCommands(selected);
-    m_ui->actionGewaehlteMessungloeschen->setEnabled(selected);
     m_ui->actionAlleMessungenexportieren->setEnabled(all);
     m_ui->actionAlleMessungenloeschen->setEnabled(all);
 }
 
 void CommandStates::forSelection(bool any)
 {
-    // Deleting stays with the current row.
     setSelectionCommands(any);
 }
 
@@ -29,9 +30,15 @@ void CommandStates::forArchiveRow(bool shown, bool group, bool gaugeListed)
 {
     // Commands on the gauge's selected slot do not apply to the archive.
     setSelectionCommands(shown);
-    m_ui->actionGewaehlteMessungloeschen->setEnabled(false);
     m_ui->actionAlleMessungenexportieren->setEnabled(group);
     m_ui->actionAlleMessungenloeschen->setEnabled(gaugeListed);
+}
+
+void CommandStates::forErasable(int count)
+{
+    QAction *erase = m_ui->actionGewaehlteMessungloeschen;
+    erase->setEnabled(count > 0);
+    erase->setText(count > 1 ? tr("Gewählte Messungen &löschen") : m_eraseOneText);
 }
 
 void CommandStates::followExportOfAll()

@@ -83,6 +83,7 @@ public:
 
 public slots:
     void on_buttonTransfer_clicked();
+    void on_actionDatenUebertragen_triggered();
     void measSelected(const QModelIndex &current, const QModelIndex &previous);
     void clearStatusBar();
     void on_actionAlsPDFspeichern_triggered();
@@ -120,6 +121,11 @@ private:
     void transferData();
 
     void resetTree();
+    // The splitter between tree and page, and the keyboard's order.
+    void setUpLayout();
+    // The gauge's slots the selection covers, in tree order: what deleting
+    // the selected measurements names and erases.
+    QList<int> erasableSlotNumbers() const;
     void showEraseOutcome(const EraseOutcome &outcome, bool all);
 
     // The archive: every transfer kept, browsed under "Archiv" (ArchiveBrowser).

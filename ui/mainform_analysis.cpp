@@ -61,6 +61,7 @@ void Mainform::updateAnalysis()
     // The values of one measurement make room for the diagram of several.
     ui->frameMeasGraph->setVisible(!shown.several);
     m_commands->forSelection(shown.several || currentMeasurementNumber() != 0);
+    m_commands->forErasable(erasableSlotNumbers().size());
 }
 
 void Mainform::on_actionGesamtansicht_triggered()

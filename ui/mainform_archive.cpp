@@ -76,6 +76,7 @@ void Mainform::showArchivedRow(const QModelIndex &index)
     ui->labelSerialNr->setText(QString::fromLatin1(measurements.serialNr));
     m_commands->forArchiveRow(!m_archiveBrowser->shown().records.isEmpty(),
                               !archiveIdsAt(index).isEmpty(), treeModel->deviceIndex().isValid());
+    m_commands->forErasable(erasableSlotNumbers().size());
 }
 
 void Mainform::on_actionArchivImportieren_triggered()

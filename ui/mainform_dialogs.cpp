@@ -11,9 +11,12 @@ void Mainform::on_actionEinstellungen_triggered()
 {
     const ArchiveConfig archive = archiveConfig(*status);
     SettingsDialog dialog(status, this);
-    dialog.exec();
+    if (dialog.exec() != QDialog::Accepted)
+        return;
     if (archiveConfig(*status) != archive)
         m_archiveBrowser->open();
+    // Changed limits judge the shown measurements at once.
+    updateAnalysis();
 }
 
 void Mainform::on_actionInfo_triggered()

@@ -21,6 +21,9 @@ class MeasurementTree : public QStandardItemModel
 public:
     using QStandardItemModel::QStandardItemModel;
 
+    // A row's tool tip is its whole text, which a narrow tree cuts short.
+    QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
+
     // The measurement number of a row; 0 for none, a top row or an archive row.
     static int numberAt(const QModelIndex &index);
 

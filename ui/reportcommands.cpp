@@ -4,10 +4,10 @@
 #include "plot/plotanalysis.h"
 #include "report/report.h"
 #include "settings/statusini.h"
+#include "ui/savefiledialog.h"
 
 #include <QCoreApplication>
 #include <QErrorMessage>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
@@ -24,9 +24,10 @@ void ReportCommands::savePdf()
 {
     const QString filter =
         QCoreApplication::translate("Mainform", "PDF-Datei") + QStringLiteral(" (*.pdf)");
-    const QString fileName = QFileDialog::getSaveFileName(
+    const QString fileName = askSaveFileName(
         m_window, QCoreApplication::translate("Mainform", "PDF-Datei speichern"),
-        m_status->lastFilePath, filter);
+        m_status->lastFilePath, proposedFileName(QString::fromLatin1(m_source.data().serialNr)),
+        filter, QStringLiteral("pdf"));
     if (fileName.isEmpty())
         return;
 

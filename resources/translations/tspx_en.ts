@@ -53,12 +53,12 @@
 <context>
     <name>Cli</name>
     <message>
-        <location filename="../../cli/cliargs.cpp" line="+59"/>
+        <location filename="../../cli/cliargs.cpp" line="+60"/>
         <source>Mit --help werden die Befehle und Optionen gezeigt.</source>
         <translation>--help shows the commands and options.</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+15"/>
         <source>Befehle:
   scan      die Schnittstellen COM1 bis COM30 und was auf ihnen antwortet
   info      Seriennummer, Softwarestand und Krafteinheit des Geräts
@@ -97,7 +97,27 @@ Exit codes: 0 done, 2 wrong call, 3 no gauge found,
 </translation>
     </message>
     <message>
-        <location line="+28"/>
+        <location line="+29"/>
+        <source>Aufruf: %1</source>
+        <translation>Usage: %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>[Optionen]</source>
+        <translation>[options]</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Optionen:</source>
+        <translation>Options:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Argumente:</source>
+        <translation>Arguments:</translation>
+    </message>
+    <message>
+        <location line="+13"/>
         <source>--slots gilt nur für download, delete und stats.</source>
         <translation>--slots only applies to download, delete and stats.</translation>
     </message>
@@ -162,12 +182,17 @@ Exit codes: 0 done, 2 wrong call, 3 no gauge found,
         <translation>The report is written to a file, not to standard output.</translation>
     </message>
     <message>
-        <location line="+40"/>
+        <location line="+60"/>
         <source>Liest Messungen des Kraftmessgeräts Tensimo Parl über die serielle Schnittstelle.</source>
         <translation>Reads measurements of the force gauge Tensimo Parl over the serial port.</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+2"/>
+        <source>Einer der Befehle unten.</source>
+        <translation>One of the commands below.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
         <source>Zeigt diese Hilfe.</source>
         <translation>Shows this help.</translation>
     </message>
@@ -182,12 +207,12 @@ Exit codes: 0 done, 2 wrong call, 3 no gauge found,
         <translation>Only this port (COMn or device file).</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <source>Sprache der Texte (en, fr, it).</source>
-        <translation>Language of the texts (en, fr, it).</translation>
+        <location line="+3"/>
+        <source>Sprache der Texte (%1); ohne sie die der Umgebung (LC_ALL, LC_MESSAGES, LANG).</source>
+        <translation>Language of the texts (%1); without it the environment&apos;s (LC_ALL, LC_MESSAGES, LANG).</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+4"/>
         <source>Keine Meldungen außer Fehlern.</source>
         <translation>No messages except errors.</translation>
     </message>
@@ -267,7 +292,12 @@ Exit codes: 0 done, 2 wrong call, 3 no gauge found,
         <translation>Designation in the report.</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+8"/>
+        <source>Unbekannte Sprache: %1. Bekannt sind %2.</source>
+        <translation>Unknown language: %1. Known are %2.</translation>
+    </message>
+    <message>
+        <location line="+13"/>
         <source>Kein Befehl angegeben.</source>
         <translation>No command given.</translation>
     </message>
@@ -341,6 +371,14 @@ Exit codes: 0 done, 2 wrong call, 3 no gauge found,
         <location line="+7"/>
         <source>Die Standardausgabe konnte nicht geschrieben werden: %1</source>
         <translation>Could not write to standard output: %1</translation>
+    </message>
+</context>
+<context>
+    <name>CommandStates</name>
+    <message>
+        <location filename="../../ui/commandstates.cpp" line="+41"/>
+        <source>Gewählte Messungen &amp;löschen</source>
+        <translation>&amp;Delete Selected Measurements</translation>
     </message>
 </context>
 <context>
@@ -444,18 +482,24 @@ Exit codes: 0 done, 2 wrong call, 3 no gauge found,
         <source>Die Kennung des Geräts wurde nicht gelesen.</source>
         <translation>The identity of the gauge was not read.</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location line="+2"/>
         <source>Betroffene Speicherplätze: %1</source>
-        <translation>Slots affected: %1</translation>
+        <translation>
+            <numerusform>Slot affected: %1</numerusform>
+            <numerusform>Slots affected: %1</numerusform>
+        </translation>
     </message>
-    <message>
-        <location line="+9"/>
+    <message numerus="yes">
+        <location line="+10"/>
         <source>Diese Messungen sind unvollständig: Das Gerät hat weniger Messwerte gesendet, als es angibt. Sie wurden so archiviert, wie das Gerät sie gesendet hat: %1</source>
-        <translation>These measurements are incomplete: the gauge sent fewer samples than it reports. They were archived as the gauge sent them: %1</translation>
+        <translation>
+            <numerusform>This measurement is incomplete: the gauge sent fewer samples than it reports. It was archived as the gauge sent it: %1</numerusform>
+            <numerusform>These measurements are incomplete: the gauge sent fewer samples than it reports. They were archived as the gauge sent them: %1</numerusform>
+        </translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+13"/>
         <source>Das Archiv &apos;%1&apos; ist schreibgeschützt.</source>
         <translation>The archive &apos;%1&apos; is read-only.</translation>
     </message>
@@ -554,24 +598,35 @@ Exit codes: 0 done, 2 wrong call, 3 no gauge found,
         <source>Das angeschlossene Gerät (Seriennummer %1) ist nicht das Gerät der angezeigten Liste (Seriennummer %2). Es wurde nichts gelöscht.</source>
         <translation>The connected gauge (serial number %1) is not the gauge of the list shown (serial number %2). Nothing was erased.</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location line="+10"/>
         <source>Diese Speicherplätze wurden nicht gelöscht: %1</source>
-        <translation>These slots were not erased: %1</translation>
+        <translation>
+            <numerusform>This slot was not erased: %1</numerusform>
+            <numerusform>These slots were not erased: %1</numerusform>
+        </translation>
     </message>
-    <message>
-        <location line="+6"/>
+    <message numerus="yes">
+        <location line="+7"/>
         <source>Diese Messungen auf dem Gerät wurden noch nicht übertragen und sind nicht im Archiv: %1
 Sie werden nicht gelöscht.</source>
-        <translation>These measurements on the gauge have not been transferred yet and are not in the archive: %1
-They are not deleted.</translation>
+        <translation>
+            <numerusform>This measurement on the gauge has not been transferred yet and is not in the archive: %1
+It is not deleted.</numerusform>
+            <numerusform>These measurements on the gauge have not been transferred yet and are not in the archive: %1
+They are not deleted.</numerusform>
+        </translation>
     </message>
-    <message>
-        <location line="+8"/>
+    <message numerus="yes">
+        <location line="+9"/>
         <source>Diese Messungen wurden nicht vollständig übertragen und können nicht archiviert werden: %1
 Bitte übertragen Sie die Daten erneut. Es wurde nichts gelöscht.</source>
-        <translation>These measurements were not transferred completely and cannot be archived: %1
-Please transfer the data again. Nothing was deleted.</translation>
+        <translation>
+            <numerusform>This measurement was not transferred completely and cannot be archived: %1
+Please transfer the data again. Nothing was deleted.</numerusform>
+            <numerusform>These measurements were not transferred completely and cannot be archived: %1
+Please transfer the data again. Nothing was deleted.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -672,7 +727,7 @@ Tool</translation>
         <translation>&amp;File</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+16"/>
         <source>&amp;Bearbeiten</source>
         <translation>&amp;Edit</translation>
     </message>
@@ -683,6 +738,11 @@ Tool</translation>
     </message>
     <message>
         <location line="+12"/>
+        <source>Daten &amp;übertragen</source>
+        <translation>&amp;Transfer Data</translation>
+    </message>
+    <message>
+        <location line="+8"/>
         <source>Als PDF &amp;speichern...</source>
         <translation>Save as P&amp;DF...</translation>
     </message>
@@ -787,12 +847,12 @@ Tool</translation>
         <translation>F1</translation>
     </message>
     <message>
-        <location line="-111"/>
+        <location line="-119"/>
         <source>&amp;Ansicht</source>
         <translation>&amp;View</translation>
     </message>
     <message>
-        <location line="+116"/>
+        <location line="+124"/>
         <source>Als Excel-&amp;Datei exportieren...</source>
         <translation>Export as Excel &amp;File...</translation>
     </message>
@@ -875,7 +935,7 @@ Tool</translation>
         <translation>Connecting to the device...</translation>
     </message>
     <message>
-        <location filename="../../ui/mainform_transfer.cpp" line="+21"/>
+        <location filename="../../ui/mainform_transfer.cpp" line="+23"/>
         <source>Verbindung zum Gerät konnte nicht hergestellt werden!</source>
         <translation>Could not connect to the device!</translation>
     </message>
@@ -885,17 +945,25 @@ Tool</translation>
         <translation>Transferring data...</translation>
     </message>
     <message>
-        <location filename="../../ui/mainform_delete.cpp" line="+18"/>
+        <location filename="../../ui/mainform_delete.cpp" line="+47"/>
         <source>Messung löschen</source>
         <translation>Delete measurement</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-3"/>
         <source>Möchten Sie die gewählte Messung auf dem Gerät wirklich löschen?</source>
         <translation>Do you really want to delete the selected measurement on the device?</translation>
     </message>
+    <message numerus="yes">
+        <location line="-2"/>
+        <source>Möchten Sie die %n gewählten Messungen auf dem Gerät wirklich löschen?</source>
+        <translation>
+            <numerusform>Do you really want to delete the %n selected measurement on the device?</numerusform>
+            <numerusform>Do you really want to delete the %n selected measurements on the device?</numerusform>
+        </translation>
+    </message>
     <message>
-        <location line="+18"/>
+        <location line="+25"/>
         <source>Alle Messungen löschen</source>
         <translation>Delete all measurements</translation>
     </message>
@@ -905,8 +973,8 @@ Tool</translation>
         <translation>Do you really want to delete ALL measurements on the device?</translation>
     </message>
     <message>
-        <location line="-16"/>
-        <location line="+18"/>
+        <location line="-17"/>
+        <location line="+19"/>
         <source>Daten werden gelöscht...</source>
         <translation>Deleting data...</translation>
     </message>
@@ -937,7 +1005,7 @@ Tool</translation>
         <translation>Force</translation>
     </message>
     <message>
-        <location filename="../../report/report.cpp" line="+193"/>
+        <location filename="../../report/report.cpp" line="+195"/>
         <source>Seriennummer Gerät:</source>
         <translation>Device serial number:</translation>
     </message>
@@ -997,17 +1065,17 @@ Tool</translation>
         <translation>Please enter a designation for the printout: </translation>
     </message>
     <message>
-        <location filename="../../ui/exportwriter.cpp" line="+44"/>
+        <location filename="../../ui/exportwriter.cpp" line="+47"/>
         <source>CSV-Datei (*.CSV)</source>
         <translation>CSV file (*.CSV)</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="-2"/>
         <source>Daten exportieren</source>
         <translation>Export data</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+15"/>
         <source>Daten werden exportiert...</source>
         <translation>Exporting data...</translation>
     </message>
@@ -1037,7 +1105,7 @@ Tool</translation>
         <translation>Save PDF file</translation>
     </message>
     <message>
-        <location filename="../../ui/analysispanel.cpp" line="+127"/>
+        <location filename="../../ui/analysispanel.cpp" line="+126"/>
         <source>Referenz</source>
         <translation>Reference</translation>
     </message>
@@ -1067,7 +1135,7 @@ Tool</translation>
         <translation>Export as DFQ File</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+14"/>
         <source>Excel-Arbeitsmappe</source>
         <translation>Excel workbook</translation>
     </message>
@@ -1085,7 +1153,7 @@ Tool</translation>
 <context>
     <name>MainformArchive</name>
     <message>
-        <location filename="../../ui/archivebrowser.cpp" line="+127"/>
+        <location filename="../../ui/archivebrowser.cpp" line="+132"/>
         <source>Die Archivdatei &apos;%1&apos; war beschädigt. Sie wurde unverändert nach &apos;%2&apos; verschoben; ein neues Archiv wurde angelegt.</source>
         <translation>The archive file &apos;%1&apos; was damaged. It was moved unchanged to &apos;%2&apos;; a new archive was created.</translation>
     </message>
@@ -1100,7 +1168,7 @@ Tool</translation>
         <translation>Import CSV files into the archive</translation>
     </message>
     <message>
-        <location line="-251"/>
+        <location line="-256"/>
         <source>%1: kann nicht gelesen werden.</source>
         <translation>%1: cannot be read.</translation>
     </message>
@@ -1119,13 +1187,32 @@ Tool</translation>
         <source>%1: enthält keine vollständige Messung.</source>
         <translation>%1: holds no complete measurement.</translation>
     </message>
-    <message>
-        <location line="+7"/>
-        <source>%1: %2 Messungen, %3 neu archiviert, %4 waren schon im Archiv.</source>
-        <translation>%1: %2 measurements, %3 newly archived, %4 were already in the archive.</translation>
+    <message numerus="yes">
+        <location line="+9"/>
+        <source>%n Messung(en)</source>
+        <translation>
+            <numerusform>%n measurement</numerusform>
+            <numerusform>%n measurements</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>%n neu archiviert</source>
+        <translation>
+            <numerusform>%n newly archived</numerusform>
+            <numerusform>%n newly archived</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+3"/>
+        <source>%n war(en) schon im Archiv</source>
+        <translation>
+            <numerusform>%n was already in the archive</numerusform>
+            <numerusform>%n were already in the archive</numerusform>
+        </translation>
     </message>
     <message>
-        <location line="+252"/>
+        <location line="+250"/>
         <source>Import ins Archiv</source>
         <translation>Import into the archive</translation>
     </message>
@@ -1139,15 +1226,19 @@ Tool</translation>
         <source>Nicht archiviert</source>
         <translation>Not archived</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location line="+1"/>
         <source>Diese Messungen sind nicht im Archiv: %1
 Nach dem Löschen auf dem Gerät gibt es sie nirgends mehr.</source>
-        <translation>These measurements are not in the archive: %1
-Once deleted on the device they exist nowhere.</translation>
+        <translation>
+            <numerusform>This measurement is not in the archive: %1
+Once deleted on the device it exists nowhere.</numerusform>
+            <numerusform>These measurements are not in the archive: %1
+Once deleted on the device they exist nowhere.</numerusform>
+        </translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+8"/>
         <source>Zuerst archivieren</source>
         <translation>Archive first</translation>
     </message>
@@ -1466,12 +1557,7 @@ Once deleted on the device they exist nowhere.</translation>
         <translation>Settings</translation>
     </message>
     <message>
-        <location line="+10"/>
-        <source>Sprache</source>
-        <translation>Language</translation>
-    </message>
-    <message>
-        <location line="+24"/>
+        <location line="+34"/>
         <source>* Die Sprache wird erst nach einem Neustart geladen</source>
         <translation>* The language takes effect after a restart</translation>
     </message>
@@ -1481,36 +1567,51 @@ Once deleted on the device they exist nowhere.</translation>
         <translation>Printing</translation>
     </message>
     <message>
-        <location line="+6"/>
-        <source>Logo:</source>
-        <translation>Logo:</translation>
-    </message>
-    <message>
-        <location line="+10"/>
-        <location line="+101"/>
+        <location line="+19"/>
+        <location line="+113"/>
         <source>...</source>
         <translation>...</translation>
     </message>
     <message>
-        <location line="-94"/>
-        <source>Kopfzeile:</source>
-        <translation>Header:</translation>
-    </message>
-    <message>
-        <location line="+78"/>
+        <location line="-19"/>
         <location filename="../../ui/settingsdialog.cpp" line="+181"/>
         <source>Archiv</source>
         <translation>Archive</translation>
     </message>
     <message>
-        <location line="+6"/>
-        <source>Archivdatei:</source>
-        <translation>Archive file:</translation>
+        <location line="-147"/>
+        <source>&amp;Sprache</source>
+        <translation>&amp;Language</translation>
     </message>
     <message>
-        <location line="+17"/>
-        <source>Schnelle Übertragung: archivierte Messungen nicht erneut übertragen</source>
-        <translation>Quick transfer: do not transfer archived measurements again</translation>
+        <location line="+40"/>
+        <source>&amp;Logo:</source>
+        <translation>L&amp;ogo:</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>&amp;Kopfzeile:</source>
+        <translation>&amp;Header:</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>&amp;Untere Grenze</source>
+        <translation>Lo&amp;wer limit</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>&amp;Obere Grenze</source>
+        <translation>&amp;Upper limit</translation>
+    </message>
+    <message>
+        <location line="+58"/>
+        <source>Archiv&amp;datei:</source>
+        <translation>Archive &amp;file:</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>Sc&amp;hnelle Übertragung: archivierte Messungen nicht erneut übertragen</source>
+        <translation>&amp;Quick transfer: do not transfer archived measurements again</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -1583,7 +1684,7 @@ Once deleted on the device they exist nowhere.</translation>
         <translation>Archive file</translation>
     </message>
     <message>
-        <location filename="../../ui/settingsdialog.ui" line="-205"/>
+        <location filename="../../ui/settingsdialog.ui" line="-214"/>
         <source>Grenzwerte der Maximalkraft</source>
         <translation>Limits of the maximum force</translation>
     </message>
@@ -1591,16 +1692,6 @@ Once deleted on the device they exist nowhere.</translation>
         <location line="+3"/>
         <source>Leere Felder: keine Grenze. Die Statistik bewertet jede Messung damit.</source>
         <translation>Empty fields: no limit. The statistics judge each measurement by them.</translation>
-    </message>
-    <message>
-        <location line="+6"/>
-        <source>Untere Grenze</source>
-        <translation>Lower limit</translation>
-    </message>
-    <message>
-        <location line="+7"/>
-        <source>Obere Grenze</source>
-        <translation>Upper limit</translation>
     </message>
     <message>
         <location filename="../../ui/settingsdialog.cpp" line="-34"/>

@@ -53,12 +53,12 @@
 <context>
     <name>Cli</name>
     <message>
-        <location filename="../../cli/cliargs.cpp" line="+59"/>
+        <location filename="../../cli/cliargs.cpp" line="+60"/>
         <source>Mit --help werden die Befehle und Optionen gezeigt.</source>
         <translation>--help affiche les commandes et les options.</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+15"/>
         <source>Befehle:
   scan      die Schnittstellen COM1 bis COM30 und was auf ihnen antwortet
   info      Seriennummer, Softwarestand und Krafteinheit des Geräts
@@ -97,7 +97,27 @@ Codes de retour : 0 terminé, 2 appel erroné, 3 aucun appareil trouvé,
 </translation>
     </message>
     <message>
-        <location line="+28"/>
+        <location line="+29"/>
+        <source>Aufruf: %1</source>
+        <translation>Utilisation : %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>[Optionen]</source>
+        <translation>[options]</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Optionen:</source>
+        <translation>Options :</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Argumente:</source>
+        <translation>Arguments :</translation>
+    </message>
+    <message>
+        <location line="+13"/>
         <source>--slots gilt nur für download, delete und stats.</source>
         <translation>--slots ne s&apos;applique qu&apos;à download, delete et stats.</translation>
     </message>
@@ -162,12 +182,17 @@ Codes de retour : 0 terminé, 2 appel erroné, 3 aucun appareil trouvé,
         <translation>Le rapport est écrit dans un fichier, pas sur la sortie standard.</translation>
     </message>
     <message>
-        <location line="+40"/>
+        <location line="+60"/>
         <source>Liest Messungen des Kraftmessgeräts Tensimo Parl über die serielle Schnittstelle.</source>
         <translation>Lit les mesures du dynamomètre Tensimo Parl par le port série.</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+2"/>
+        <source>Einer der Befehle unten.</source>
+        <translation>Une des commandes ci-dessous.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
         <source>Zeigt diese Hilfe.</source>
         <translation>Affiche cette aide.</translation>
     </message>
@@ -182,12 +207,12 @@ Codes de retour : 0 terminé, 2 appel erroné, 3 aucun appareil trouvé,
         <translation>Uniquement ce port (COMn ou fichier de périphérique).</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <source>Sprache der Texte (en, fr, it).</source>
-        <translation>Langue des textes (en, fr, it).</translation>
+        <location line="+3"/>
+        <source>Sprache der Texte (%1); ohne sie die der Umgebung (LC_ALL, LC_MESSAGES, LANG).</source>
+        <translation>Langue des textes (%1) ; sans elle, celle de l&apos;environnement (LC_ALL, LC_MESSAGES, LANG).</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+4"/>
         <source>Keine Meldungen außer Fehlern.</source>
         <translation>Aucun message sauf les erreurs.</translation>
     </message>
@@ -267,7 +292,12 @@ Codes de retour : 0 terminé, 2 appel erroné, 3 aucun appareil trouvé,
         <translation>Désignation dans le rapport.</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+8"/>
+        <source>Unbekannte Sprache: %1. Bekannt sind %2.</source>
+        <translation>Langue inconnue : %1. Les langues connues sont %2.</translation>
+    </message>
+    <message>
+        <location line="+13"/>
         <source>Kein Befehl angegeben.</source>
         <translation>Aucune commande indiquée.</translation>
     </message>
@@ -341,6 +371,14 @@ Codes de retour : 0 terminé, 2 appel erroné, 3 aucun appareil trouvé,
         <location line="+7"/>
         <source>Die Standardausgabe konnte nicht geschrieben werden: %1</source>
         <translation>Impossible d&apos;écrire sur la sortie standard : %1</translation>
+    </message>
+</context>
+<context>
+    <name>CommandStates</name>
+    <message>
+        <location filename="../../ui/commandstates.cpp" line="+41"/>
+        <source>Gewählte Messungen &amp;löschen</source>
+        <translation>&amp;Supprimer les mesures sélectionnées</translation>
     </message>
 </context>
 <context>
@@ -444,18 +482,24 @@ Codes de retour : 0 terminé, 2 appel erroné, 3 aucun appareil trouvé,
         <source>Die Kennung des Geräts wurde nicht gelesen.</source>
         <translation>L&apos;identification de l&apos;appareil n&apos;a pas été lue.</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location line="+2"/>
         <source>Betroffene Speicherplätze: %1</source>
-        <translation>Emplacements concernés : %1</translation>
+        <translation>
+            <numerusform>Emplacement concerné : %1</numerusform>
+            <numerusform>Emplacements concernés : %1</numerusform>
+        </translation>
     </message>
-    <message>
-        <location line="+9"/>
+    <message numerus="yes">
+        <location line="+10"/>
         <source>Diese Messungen sind unvollständig: Das Gerät hat weniger Messwerte gesendet, als es angibt. Sie wurden so archiviert, wie das Gerät sie gesendet hat: %1</source>
-        <translation>Ces mesures sont incomplètes : l&apos;appareil a envoyé moins de valeurs qu&apos;il n&apos;en indique. Elles ont été archivées telles que l&apos;appareil les a envoyées : %1</translation>
+        <translation>
+            <numerusform>Cette mesure est incomplète : l&apos;appareil a envoyé moins de valeurs qu&apos;il n&apos;en indique. Elle a été archivée telle que l&apos;appareil l&apos;a envoyée : %1</numerusform>
+            <numerusform>Ces mesures sont incomplètes : l&apos;appareil a envoyé moins de valeurs qu&apos;il n&apos;en indique. Elles ont été archivées telles que l&apos;appareil les a envoyées : %1</numerusform>
+        </translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+13"/>
         <source>Das Archiv &apos;%1&apos; ist schreibgeschützt.</source>
         <translation>L&apos;archive &apos;%1&apos; est protégée en écriture.</translation>
     </message>
@@ -554,24 +598,35 @@ Codes de retour : 0 terminé, 2 appel erroné, 3 aucun appareil trouvé,
         <source>Das angeschlossene Gerät (Seriennummer %1) ist nicht das Gerät der angezeigten Liste (Seriennummer %2). Es wurde nichts gelöscht.</source>
         <translation>L&apos;appareil connecté (numéro de série %1) n&apos;est pas l&apos;appareil de la liste affichée (numéro de série %2). Rien n&apos;a été effacé.</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location line="+10"/>
         <source>Diese Speicherplätze wurden nicht gelöscht: %1</source>
-        <translation>Ces emplacements n&apos;ont pas été effacés : %1</translation>
+        <translation>
+            <numerusform>Cet emplacement n&apos;a pas été effacé : %1</numerusform>
+            <numerusform>Ces emplacements n&apos;ont pas été effacés : %1</numerusform>
+        </translation>
     </message>
-    <message>
-        <location line="+6"/>
+    <message numerus="yes">
+        <location line="+7"/>
         <source>Diese Messungen auf dem Gerät wurden noch nicht übertragen und sind nicht im Archiv: %1
 Sie werden nicht gelöscht.</source>
-        <translation>Ces mesures de l&apos;appareil n&apos;ont pas encore été transférées et ne sont pas dans l&apos;archive : %1
-Elles ne sont pas supprimées.</translation>
+        <translation>
+            <numerusform>Cette mesure de l&apos;appareil n&apos;a pas encore été transférée et n&apos;est pas dans l&apos;archive : %1
+Elle n&apos;est pas supprimée.</numerusform>
+            <numerusform>Ces mesures de l&apos;appareil n&apos;ont pas encore été transférées et ne sont pas dans l&apos;archive : %1
+Elles ne sont pas supprimées.</numerusform>
+        </translation>
     </message>
-    <message>
-        <location line="+8"/>
+    <message numerus="yes">
+        <location line="+9"/>
         <source>Diese Messungen wurden nicht vollständig übertragen und können nicht archiviert werden: %1
 Bitte übertragen Sie die Daten erneut. Es wurde nichts gelöscht.</source>
-        <translation>Ces mesures n&apos;ont pas été transférées entièrement et ne peuvent pas être archivées : %1
-Veuillez transférer les données à nouveau. Rien n&apos;a été supprimé.</translation>
+        <translation>
+            <numerusform>Cette mesure n&apos;a pas été transférée entièrement et ne peut pas être archivée : %1
+Veuillez transférer les données à nouveau. Rien n&apos;a été supprimé.</numerusform>
+            <numerusform>Ces mesures n&apos;ont pas été transférées entièrement et ne peuvent pas être archivées : %1
+Veuillez transférer les données à nouveau. Rien n&apos;a été supprimé.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -672,7 +727,7 @@ Tool</translation>
         <translation>&amp;Fichier</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+16"/>
         <source>&amp;Bearbeiten</source>
         <translation>É&amp;dition</translation>
     </message>
@@ -683,6 +738,11 @@ Tool</translation>
     </message>
     <message>
         <location line="+12"/>
+        <source>Daten &amp;übertragen</source>
+        <translation>&amp;Transférer les données</translation>
+    </message>
+    <message>
+        <location line="+8"/>
         <source>Als PDF &amp;speichern...</source>
         <translation>Enregistrer en &amp;PDF...</translation>
     </message>
@@ -769,7 +829,7 @@ Tool</translation>
     <message>
         <location line="+5"/>
         <source>CSV-Dateien ins &amp;Archiv importieren...</source>
-        <translation>Importer des fichiers CSV dans l&apos;&amp;archive...</translation>
+        <translation>Importer des fichiers CSV dans l&apos;a&amp;rchive...</translation>
     </message>
     <message>
         <location line="+8"/>
@@ -787,14 +847,14 @@ Tool</translation>
         <translation>F1</translation>
     </message>
     <message>
-        <location line="-111"/>
+        <location line="-119"/>
         <source>&amp;Ansicht</source>
         <translation>Afficha&amp;ge</translation>
     </message>
     <message>
-        <location line="+116"/>
+        <location line="+124"/>
         <source>Als Excel-&amp;Datei exportieren...</source>
-        <translation>Exporter en fichier Excel (&amp;D)...</translation>
+        <translation>Exporter en fichier Exce&amp;l...</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -875,7 +935,7 @@ Tool</translation>
         <translation>Connexion à l&apos;appareil en cours...</translation>
     </message>
     <message>
-        <location filename="../../ui/mainform_transfer.cpp" line="+21"/>
+        <location filename="../../ui/mainform_transfer.cpp" line="+23"/>
         <source>Verbindung zum Gerät konnte nicht hergestellt werden!</source>
         <translation>Impossible d&apos;établir la connexion avec l&apos;appareil !</translation>
     </message>
@@ -885,17 +945,25 @@ Tool</translation>
         <translation>Transfert des données en cours...</translation>
     </message>
     <message>
-        <location filename="../../ui/mainform_delete.cpp" line="+18"/>
+        <location filename="../../ui/mainform_delete.cpp" line="+47"/>
         <source>Messung löschen</source>
         <translation>Supprimer la mesure</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-3"/>
         <source>Möchten Sie die gewählte Messung auf dem Gerät wirklich löschen?</source>
         <translation>Voulez-vous vraiment supprimer la mesure sélectionnée sur l&apos;appareil ?</translation>
     </message>
+    <message numerus="yes">
+        <location line="-2"/>
+        <source>Möchten Sie die %n gewählten Messungen auf dem Gerät wirklich löschen?</source>
+        <translation>
+            <numerusform>Voulez-vous vraiment supprimer %n mesure sélectionnée de l&apos;appareil ?</numerusform>
+            <numerusform>Voulez-vous vraiment supprimer les %n mesures sélectionnées de l&apos;appareil ?</numerusform>
+        </translation>
+    </message>
     <message>
-        <location line="+18"/>
+        <location line="+25"/>
         <source>Alle Messungen löschen</source>
         <translation>Supprimer toutes les mesures</translation>
     </message>
@@ -905,8 +973,8 @@ Tool</translation>
         <translation>Voulez-vous vraiment supprimer TOUTES les mesures de l&apos;appareil ?</translation>
     </message>
     <message>
-        <location line="-16"/>
-        <location line="+18"/>
+        <location line="-17"/>
+        <location line="+19"/>
         <source>Daten werden gelöscht...</source>
         <translation>Suppression des données en cours...</translation>
     </message>
@@ -937,7 +1005,7 @@ Tool</translation>
         <translation>Force</translation>
     </message>
     <message>
-        <location filename="../../report/report.cpp" line="+193"/>
+        <location filename="../../report/report.cpp" line="+195"/>
         <source>Seriennummer Gerät:</source>
         <translation>N° de série de l&apos;appareil :</translation>
     </message>
@@ -997,17 +1065,17 @@ Tool</translation>
         <translation>Veuillez saisir une désignation pour l&apos;impression : </translation>
     </message>
     <message>
-        <location filename="../../ui/exportwriter.cpp" line="+44"/>
+        <location filename="../../ui/exportwriter.cpp" line="+47"/>
         <source>CSV-Datei (*.CSV)</source>
         <translation>Fichier CSV (*.CSV)</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="-2"/>
         <source>Daten exportieren</source>
         <translation>Exporter les données</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+15"/>
         <source>Daten werden exportiert...</source>
         <translation>Exportation des données en cours...</translation>
     </message>
@@ -1037,7 +1105,7 @@ Tool</translation>
         <translation>Enregistrer le fichier PDF</translation>
     </message>
     <message>
-        <location filename="../../ui/analysispanel.cpp" line="+127"/>
+        <location filename="../../ui/analysispanel.cpp" line="+126"/>
         <source>Referenz</source>
         <translation>Référence</translation>
     </message>
@@ -1067,7 +1135,7 @@ Tool</translation>
         <translation>Exporter en fichier DFQ</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+14"/>
         <source>Excel-Arbeitsmappe</source>
         <translation>Classeur Excel</translation>
     </message>
@@ -1085,7 +1153,7 @@ Tool</translation>
 <context>
     <name>MainformArchive</name>
     <message>
-        <location filename="../../ui/archivebrowser.cpp" line="+127"/>
+        <location filename="../../ui/archivebrowser.cpp" line="+132"/>
         <source>Die Archivdatei &apos;%1&apos; war beschädigt. Sie wurde unverändert nach &apos;%2&apos; verschoben; ein neues Archiv wurde angelegt.</source>
         <translation>Le fichier d&apos;archive &apos;%1&apos; était endommagé. Il a été déplacé tel quel vers &apos;%2&apos; ; une nouvelle archive a été créée.</translation>
     </message>
@@ -1100,7 +1168,7 @@ Tool</translation>
         <translation>Importer des fichiers CSV dans l&apos;archive</translation>
     </message>
     <message>
-        <location line="-251"/>
+        <location line="-256"/>
         <source>%1: kann nicht gelesen werden.</source>
         <translation>%1 : illisible.</translation>
     </message>
@@ -1119,13 +1187,32 @@ Tool</translation>
         <source>%1: enthält keine vollständige Messung.</source>
         <translation>%1 : ne contient aucune mesure complète.</translation>
     </message>
-    <message>
-        <location line="+7"/>
-        <source>%1: %2 Messungen, %3 neu archiviert, %4 waren schon im Archiv.</source>
-        <translation>%1 : %2 mesures, %3 nouvellement archivées, %4 étaient déjà dans l&apos;archive.</translation>
+    <message numerus="yes">
+        <location line="+9"/>
+        <source>%n Messung(en)</source>
+        <translation>
+            <numerusform>%n mesure</numerusform>
+            <numerusform>%n mesures</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>%n neu archiviert</source>
+        <translation>
+            <numerusform>%n nouvellement archivée</numerusform>
+            <numerusform>%n nouvellement archivées</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+3"/>
+        <source>%n war(en) schon im Archiv</source>
+        <translation>
+            <numerusform>%n était déjà dans l&apos;archive</numerusform>
+            <numerusform>%n étaient déjà dans l&apos;archive</numerusform>
+        </translation>
     </message>
     <message>
-        <location line="+252"/>
+        <location line="+250"/>
         <source>Import ins Archiv</source>
         <translation>Importation dans l&apos;archive</translation>
     </message>
@@ -1139,15 +1226,19 @@ Tool</translation>
         <source>Nicht archiviert</source>
         <translation>Non archivé</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location line="+1"/>
         <source>Diese Messungen sind nicht im Archiv: %1
 Nach dem Löschen auf dem Gerät gibt es sie nirgends mehr.</source>
-        <translation>Ces mesures ne sont pas dans l&apos;archive : %1
-Une fois supprimées sur l&apos;appareil, elles n&apos;existeront plus nulle part.</translation>
+        <translation>
+            <numerusform>Cette mesure n&apos;est pas dans l&apos;archive : %1
+Une fois supprimée sur l&apos;appareil, elle n&apos;existera plus nulle part.</numerusform>
+            <numerusform>Ces mesures ne sont pas dans l&apos;archive : %1
+Une fois supprimées sur l&apos;appareil, elles n&apos;existeront plus nulle part.</numerusform>
+        </translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+8"/>
         <source>Zuerst archivieren</source>
         <translation>Archiver d&apos;abord</translation>
     </message>
@@ -1466,12 +1557,7 @@ Une fois supprimées sur l&apos;appareil, elles n&apos;existeront plus nulle par
         <translation>Paramètres</translation>
     </message>
     <message>
-        <location line="+10"/>
-        <source>Sprache</source>
-        <translation>Langue</translation>
-    </message>
-    <message>
-        <location line="+24"/>
+        <location line="+34"/>
         <source>* Die Sprache wird erst nach einem Neustart geladen</source>
         <translation>* La langue ne sera chargée qu&apos;après un redémarrage</translation>
     </message>
@@ -1481,36 +1567,51 @@ Une fois supprimées sur l&apos;appareil, elles n&apos;existeront plus nulle par
         <translation>Impression</translation>
     </message>
     <message>
-        <location line="+6"/>
-        <source>Logo:</source>
-        <translation>Logo :</translation>
-    </message>
-    <message>
-        <location line="+10"/>
-        <location line="+101"/>
+        <location line="+19"/>
+        <location line="+113"/>
         <source>...</source>
         <translation>...</translation>
     </message>
     <message>
-        <location line="-94"/>
-        <source>Kopfzeile:</source>
-        <translation>En-tête :</translation>
-    </message>
-    <message>
-        <location line="+78"/>
+        <location line="-19"/>
         <location filename="../../ui/settingsdialog.cpp" line="+181"/>
         <source>Archiv</source>
         <translation>Archive</translation>
     </message>
     <message>
-        <location line="+6"/>
-        <source>Archivdatei:</source>
-        <translation>Fichier d&apos;archive :</translation>
+        <location line="-147"/>
+        <source>&amp;Sprache</source>
+        <translation>&amp;Langue</translation>
     </message>
     <message>
-        <location line="+17"/>
-        <source>Schnelle Übertragung: archivierte Messungen nicht erneut übertragen</source>
-        <translation>Transfert rapide : ne pas retransférer les mesures archivées</translation>
+        <location line="+40"/>
+        <source>&amp;Logo:</source>
+        <translation>L&amp;ogo :</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>&amp;Kopfzeile:</source>
+        <translation>&amp;En-tête :</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>&amp;Untere Grenze</source>
+        <translation>Limite &amp;inférieure</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>&amp;Obere Grenze</source>
+        <translation>Limite &amp;supérieure</translation>
+    </message>
+    <message>
+        <location line="+58"/>
+        <source>Archiv&amp;datei:</source>
+        <translation>&amp;Fichier d&apos;archive :</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>Sc&amp;hnelle Übertragung: archivierte Messungen nicht erneut übertragen</source>
+        <translation>&amp;Transfert rapide : ne pas retransférer les mesures archivées</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -1583,7 +1684,7 @@ Une fois supprimées sur l&apos;appareil, elles n&apos;existeront plus nulle par
         <translation>Fichier d&apos;archive</translation>
     </message>
     <message>
-        <location filename="../../ui/settingsdialog.ui" line="-205"/>
+        <location filename="../../ui/settingsdialog.ui" line="-214"/>
         <source>Grenzwerte der Maximalkraft</source>
         <translation>Limites de la force maximale</translation>
     </message>
@@ -1591,16 +1692,6 @@ Une fois supprimées sur l&apos;appareil, elles n&apos;existeront plus nulle par
         <location line="+3"/>
         <source>Leere Felder: keine Grenze. Die Statistik bewertet jede Messung damit.</source>
         <translation>Champs vides : pas de limite. Les statistiques évaluent chaque mesure avec elles.</translation>
-    </message>
-    <message>
-        <location line="+6"/>
-        <source>Untere Grenze</source>
-        <translation>Limite inférieure</translation>
-    </message>
-    <message>
-        <location line="+7"/>
-        <source>Obere Grenze</source>
-        <translation>Limite supérieure</translation>
     </message>
     <message>
         <location filename="../../ui/settingsdialog.cpp" line="-34"/>

@@ -53,12 +53,12 @@
 <context>
     <name>Cli</name>
     <message>
-        <location filename="../../cli/cliargs.cpp" line="+59"/>
+        <location filename="../../cli/cliargs.cpp" line="+60"/>
         <source>Mit --help werden die Befehle und Optionen gezeigt.</source>
         <translation>--help mostra i comandi e le opzioni.</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+15"/>
         <source>Befehle:
   scan      die Schnittstellen COM1 bis COM30 und was auf ihnen antwortet
   info      Seriennummer, Softwarestand und Krafteinheit des Geräts
@@ -97,7 +97,27 @@ Codici di uscita: 0 eseguito, 2 chiamata errata, 3 nessuno strumento trovato,
 </translation>
     </message>
     <message>
-        <location line="+28"/>
+        <location line="+29"/>
+        <source>Aufruf: %1</source>
+        <translation>Uso: %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>[Optionen]</source>
+        <translation>[opzioni]</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Optionen:</source>
+        <translation>Opzioni:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Argumente:</source>
+        <translation>Argomenti:</translation>
+    </message>
+    <message>
+        <location line="+13"/>
         <source>--slots gilt nur für download, delete und stats.</source>
         <translation>--slots vale solo per download, delete e stats.</translation>
     </message>
@@ -162,12 +182,17 @@ Codici di uscita: 0 eseguito, 2 chiamata errata, 3 nessuno strumento trovato,
         <translation>Il rapporto viene scritto in un file, non sullo standard output.</translation>
     </message>
     <message>
-        <location line="+40"/>
+        <location line="+60"/>
         <source>Liest Messungen des Kraftmessgeräts Tensimo Parl über die serielle Schnittstelle.</source>
         <translation>Legge le misure del dinamometro Tensimo Parl tramite la porta seriale.</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+2"/>
+        <source>Einer der Befehle unten.</source>
+        <translation>Uno dei comandi qui sotto.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
         <source>Zeigt diese Hilfe.</source>
         <translation>Mostra questo aiuto.</translation>
     </message>
@@ -182,12 +207,12 @@ Codici di uscita: 0 eseguito, 2 chiamata errata, 3 nessuno strumento trovato,
         <translation>Solo questa porta (COMn o file di dispositivo).</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <source>Sprache der Texte (en, fr, it).</source>
-        <translation>Lingua dei testi (en, fr, it).</translation>
+        <location line="+3"/>
+        <source>Sprache der Texte (%1); ohne sie die der Umgebung (LC_ALL, LC_MESSAGES, LANG).</source>
+        <translation>Lingua dei testi (%1); senza, quella dell&apos;ambiente (LC_ALL, LC_MESSAGES, LANG).</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+4"/>
         <source>Keine Meldungen außer Fehlern.</source>
         <translation>Nessun messaggio tranne gli errori.</translation>
     </message>
@@ -267,7 +292,12 @@ Codici di uscita: 0 eseguito, 2 chiamata errata, 3 nessuno strumento trovato,
         <translation>Denominazione nel rapporto.</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+8"/>
+        <source>Unbekannte Sprache: %1. Bekannt sind %2.</source>
+        <translation>Lingua sconosciuta: %1. Quelle note sono %2.</translation>
+    </message>
+    <message>
+        <location line="+13"/>
         <source>Kein Befehl angegeben.</source>
         <translation>Nessun comando indicato.</translation>
     </message>
@@ -341,6 +371,14 @@ Codici di uscita: 0 eseguito, 2 chiamata errata, 3 nessuno strumento trovato,
         <location line="+7"/>
         <source>Die Standardausgabe konnte nicht geschrieben werden: %1</source>
         <translation>Impossibile scrivere sullo standard output: %1</translation>
+    </message>
+</context>
+<context>
+    <name>CommandStates</name>
+    <message>
+        <location filename="../../ui/commandstates.cpp" line="+41"/>
+        <source>Gewählte Messungen &amp;löschen</source>
+        <translation>&amp;Elimina misure selezionate</translation>
     </message>
 </context>
 <context>
@@ -444,18 +482,24 @@ Codici di uscita: 0 eseguito, 2 chiamata errata, 3 nessuno strumento trovato,
         <source>Die Kennung des Geräts wurde nicht gelesen.</source>
         <translation>L&apos;identificazione dello strumento non è stata letta.</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location line="+2"/>
         <source>Betroffene Speicherplätze: %1</source>
-        <translation>Posizioni di memoria interessate: %1</translation>
+        <translation>
+            <numerusform>Posizione di memoria interessata: %1</numerusform>
+            <numerusform>Posizioni di memoria interessate: %1</numerusform>
+        </translation>
     </message>
-    <message>
-        <location line="+9"/>
+    <message numerus="yes">
+        <location line="+10"/>
         <source>Diese Messungen sind unvollständig: Das Gerät hat weniger Messwerte gesendet, als es angibt. Sie wurden so archiviert, wie das Gerät sie gesendet hat: %1</source>
-        <translation>Queste misurazioni sono incomplete: lo strumento ha inviato meno valori di quanti ne indica. Sono state archiviate così come lo strumento le ha inviate: %1</translation>
+        <translation>
+            <numerusform>Questa misurazione è incompleta: lo strumento ha inviato meno valori di quanti ne indica. È stata archiviata così come lo strumento la ha inviata: %1</numerusform>
+            <numerusform>Queste misurazioni sono incomplete: lo strumento ha inviato meno valori di quanti ne indica. Sono state archiviate così come lo strumento le ha inviate: %1</numerusform>
+        </translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+13"/>
         <source>Das Archiv &apos;%1&apos; ist schreibgeschützt.</source>
         <translation>L&apos;archivio &apos;%1&apos; è protetto da scrittura.</translation>
     </message>
@@ -554,24 +598,35 @@ Codici di uscita: 0 eseguito, 2 chiamata errata, 3 nessuno strumento trovato,
         <source>Das angeschlossene Gerät (Seriennummer %1) ist nicht das Gerät der angezeigten Liste (Seriennummer %2). Es wurde nichts gelöscht.</source>
         <translation>Lo strumento collegato (numero di serie %1) non è lo strumento dell&apos;elenco visualizzato (numero di serie %2). Non è stato cancellato nulla.</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location line="+10"/>
         <source>Diese Speicherplätze wurden nicht gelöscht: %1</source>
-        <translation>Queste posizioni di memoria non sono state cancellate: %1</translation>
+        <translation>
+            <numerusform>Questa posizione di memoria non è stata cancellata: %1</numerusform>
+            <numerusform>Queste posizioni di memoria non sono state cancellate: %1</numerusform>
+        </translation>
     </message>
-    <message>
-        <location line="+6"/>
+    <message numerus="yes">
+        <location line="+7"/>
         <source>Diese Messungen auf dem Gerät wurden noch nicht übertragen und sind nicht im Archiv: %1
 Sie werden nicht gelöscht.</source>
-        <translation>Queste misurazioni dello strumento non sono ancora state trasferite e non sono nell&apos;archivio: %1
-Non vengono cancellate.</translation>
+        <translation>
+            <numerusform>Questa misurazione dello strumento non è ancora stata trasferita e non è nell&apos;archivio: %1
+Non viene cancellata.</numerusform>
+            <numerusform>Queste misurazioni dello strumento non sono ancora state trasferite e non sono nell&apos;archivio: %1
+Non vengono cancellate.</numerusform>
+        </translation>
     </message>
-    <message>
-        <location line="+8"/>
+    <message numerus="yes">
+        <location line="+9"/>
         <source>Diese Messungen wurden nicht vollständig übertragen und können nicht archiviert werden: %1
 Bitte übertragen Sie die Daten erneut. Es wurde nichts gelöscht.</source>
-        <translation>Queste misurazioni non sono state trasferite completamente e non possono essere archiviate: %1
-Trasferire di nuovo i dati. Non è stato cancellato nulla.</translation>
+        <translation>
+            <numerusform>Questa misurazione non è stata trasferita completamente e non può essere archiviata: %1
+Trasferire di nuovo i dati. Non è stato cancellato nulla.</numerusform>
+            <numerusform>Queste misurazioni non sono state trasferite completamente e non possono essere archiviate: %1
+Trasferire di nuovo i dati. Non è stato cancellato nulla.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -672,7 +727,7 @@ Tool</translation>
         <translation>&amp;File</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+16"/>
         <source>&amp;Bearbeiten</source>
         <translation>&amp;Modifica</translation>
     </message>
@@ -683,6 +738,11 @@ Tool</translation>
     </message>
     <message>
         <location line="+12"/>
+        <source>Daten &amp;übertragen</source>
+        <translation>&amp;Trasferisci dati</translation>
+    </message>
+    <message>
+        <location line="+8"/>
         <source>Als PDF &amp;speichern...</source>
         <translation>Salva come &amp;PDF...</translation>
     </message>
@@ -769,7 +829,7 @@ Tool</translation>
     <message>
         <location line="+5"/>
         <source>CSV-Dateien ins &amp;Archiv importieren...</source>
-        <translation>Importa file CSV nell&apos;&amp;archivio...</translation>
+        <translation>Importa file CSV nell&apos;a&amp;rchivio...</translation>
     </message>
     <message>
         <location line="+8"/>
@@ -787,14 +847,14 @@ Tool</translation>
         <translation>F1</translation>
     </message>
     <message>
-        <location line="-111"/>
+        <location line="-119"/>
         <source>&amp;Ansicht</source>
         <translation>&amp;Visualizza</translation>
     </message>
     <message>
-        <location line="+116"/>
+        <location line="+124"/>
         <source>Als Excel-&amp;Datei exportieren...</source>
-        <translation>Esporta come file Excel (&amp;D)...</translation>
+        <translation>Esporta come file Exce&amp;l...</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -875,7 +935,7 @@ Tool</translation>
         <translation>Connessione allo strumento in corso...</translation>
     </message>
     <message>
-        <location filename="../../ui/mainform_transfer.cpp" line="+21"/>
+        <location filename="../../ui/mainform_transfer.cpp" line="+23"/>
         <source>Verbindung zum Gerät konnte nicht hergestellt werden!</source>
         <translation>Impossibile stabilire la connessione con lo strumento!</translation>
     </message>
@@ -885,17 +945,25 @@ Tool</translation>
         <translation>Trasferimento dati in corso...</translation>
     </message>
     <message>
-        <location filename="../../ui/mainform_delete.cpp" line="+18"/>
+        <location filename="../../ui/mainform_delete.cpp" line="+47"/>
         <source>Messung löschen</source>
         <translation>Elimina misura</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-3"/>
         <source>Möchten Sie die gewählte Messung auf dem Gerät wirklich löschen?</source>
         <translation>Eliminare davvero la misura selezionata sullo strumento?</translation>
     </message>
+    <message numerus="yes">
+        <location line="-2"/>
+        <source>Möchten Sie die %n gewählten Messungen auf dem Gerät wirklich löschen?</source>
+        <translation>
+            <numerusform>Eliminare davvero %n misurazione selezionata dal dispositivo?</numerusform>
+            <numerusform>Eliminare davvero le %n misurazioni selezionate dal dispositivo?</numerusform>
+        </translation>
+    </message>
     <message>
-        <location line="+18"/>
+        <location line="+25"/>
         <source>Alle Messungen löschen</source>
         <translation>Elimina tutte le misure</translation>
     </message>
@@ -905,8 +973,8 @@ Tool</translation>
         <translation>Eliminare davvero TUTTE le misure sullo strumento?</translation>
     </message>
     <message>
-        <location line="-16"/>
-        <location line="+18"/>
+        <location line="-17"/>
+        <location line="+19"/>
         <source>Daten werden gelöscht...</source>
         <translation>Eliminazione dati in corso...</translation>
     </message>
@@ -937,7 +1005,7 @@ Tool</translation>
         <translation>Forza</translation>
     </message>
     <message>
-        <location filename="../../report/report.cpp" line="+193"/>
+        <location filename="../../report/report.cpp" line="+195"/>
         <source>Seriennummer Gerät:</source>
         <translation>N. di serie strumento:</translation>
     </message>
@@ -997,17 +1065,17 @@ Tool</translation>
         <translation>Inserire una denominazione per la stampa: </translation>
     </message>
     <message>
-        <location filename="../../ui/exportwriter.cpp" line="+44"/>
+        <location filename="../../ui/exportwriter.cpp" line="+47"/>
         <source>CSV-Datei (*.CSV)</source>
         <translation>File CSV (*.CSV)</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="-2"/>
         <source>Daten exportieren</source>
         <translation>Esporta dati</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+15"/>
         <source>Daten werden exportiert...</source>
         <translation>Esportazione dati in corso...</translation>
     </message>
@@ -1037,7 +1105,7 @@ Tool</translation>
         <translation>Salva file PDF</translation>
     </message>
     <message>
-        <location filename="../../ui/analysispanel.cpp" line="+127"/>
+        <location filename="../../ui/analysispanel.cpp" line="+126"/>
         <source>Referenz</source>
         <translation>Riferimento</translation>
     </message>
@@ -1067,7 +1135,7 @@ Tool</translation>
         <translation>Esporta come file DFQ</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+14"/>
         <source>Excel-Arbeitsmappe</source>
         <translation>Cartella di lavoro Excel</translation>
     </message>
@@ -1085,7 +1153,7 @@ Tool</translation>
 <context>
     <name>MainformArchive</name>
     <message>
-        <location filename="../../ui/archivebrowser.cpp" line="+127"/>
+        <location filename="../../ui/archivebrowser.cpp" line="+132"/>
         <source>Die Archivdatei &apos;%1&apos; war beschädigt. Sie wurde unverändert nach &apos;%2&apos; verschoben; ein neues Archiv wurde angelegt.</source>
         <translation>Il file d&apos;archivio &apos;%1&apos; era danneggiato. È stato spostato senza modifiche in &apos;%2&apos;; è stato creato un nuovo archivio.</translation>
     </message>
@@ -1100,7 +1168,7 @@ Tool</translation>
         <translation>Importa file CSV nell&apos;archivio</translation>
     </message>
     <message>
-        <location line="-251"/>
+        <location line="-256"/>
         <source>%1: kann nicht gelesen werden.</source>
         <translation>%1: impossibile leggerlo.</translation>
     </message>
@@ -1119,13 +1187,32 @@ Tool</translation>
         <source>%1: enthält keine vollständige Messung.</source>
         <translation>%1: non contiene alcuna misurazione completa.</translation>
     </message>
-    <message>
-        <location line="+7"/>
-        <source>%1: %2 Messungen, %3 neu archiviert, %4 waren schon im Archiv.</source>
-        <translation>%1: %2 misurazioni, %3 archiviate ora, %4 erano già nell&apos;archivio.</translation>
+    <message numerus="yes">
+        <location line="+9"/>
+        <source>%n Messung(en)</source>
+        <translation>
+            <numerusform>%n misurazione</numerusform>
+            <numerusform>%n misurazioni</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>%n neu archiviert</source>
+        <translation>
+            <numerusform>%n archiviata ora</numerusform>
+            <numerusform>%n archiviate ora</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+3"/>
+        <source>%n war(en) schon im Archiv</source>
+        <translation>
+            <numerusform>%n era già nell&apos;archivio</numerusform>
+            <numerusform>%n erano già nell&apos;archivio</numerusform>
+        </translation>
     </message>
     <message>
-        <location line="+252"/>
+        <location line="+250"/>
         <source>Import ins Archiv</source>
         <translation>Importazione nell&apos;archivio</translation>
     </message>
@@ -1139,15 +1226,19 @@ Tool</translation>
         <source>Nicht archiviert</source>
         <translation>Non archiviato</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location line="+1"/>
         <source>Diese Messungen sind nicht im Archiv: %1
 Nach dem Löschen auf dem Gerät gibt es sie nirgends mehr.</source>
-        <translation>Queste misurazioni non sono nell&apos;archivio: %1
-Dopo la cancellazione sul dispositivo non esisteranno più da nessuna parte.</translation>
+        <translation>
+            <numerusform>Questa misurazione non è nell&apos;archivio: %1
+Dopo la cancellazione sul dispositivo non esisterà più da nessuna parte.</numerusform>
+            <numerusform>Queste misurazioni non sono nell&apos;archivio: %1
+Dopo la cancellazione sul dispositivo non esisteranno più da nessuna parte.</numerusform>
+        </translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+8"/>
         <source>Zuerst archivieren</source>
         <translation>Archivia prima</translation>
     </message>
@@ -1466,12 +1557,7 @@ Dopo la cancellazione sul dispositivo non esisteranno più da nessuna parte.</tr
         <translation>Impostazioni</translation>
     </message>
     <message>
-        <location line="+10"/>
-        <source>Sprache</source>
-        <translation>Lingua</translation>
-    </message>
-    <message>
-        <location line="+24"/>
+        <location line="+34"/>
         <source>* Die Sprache wird erst nach einem Neustart geladen</source>
         <translation>* La lingua viene caricata solo dopo un riavvio</translation>
     </message>
@@ -1481,36 +1567,51 @@ Dopo la cancellazione sul dispositivo non esisteranno più da nessuna parte.</tr
         <translation>Stampa</translation>
     </message>
     <message>
-        <location line="+6"/>
-        <source>Logo:</source>
-        <translation>Logo:</translation>
-    </message>
-    <message>
-        <location line="+10"/>
-        <location line="+101"/>
+        <location line="+19"/>
+        <location line="+113"/>
         <source>...</source>
         <translation>...</translation>
     </message>
     <message>
-        <location line="-94"/>
-        <source>Kopfzeile:</source>
-        <translation>Intestazione:</translation>
-    </message>
-    <message>
-        <location line="+78"/>
+        <location line="-19"/>
         <location filename="../../ui/settingsdialog.cpp" line="+181"/>
         <source>Archiv</source>
         <translation>Archivio</translation>
     </message>
     <message>
-        <location line="+6"/>
-        <source>Archivdatei:</source>
-        <translation>File d&apos;archivio:</translation>
+        <location line="-147"/>
+        <source>&amp;Sprache</source>
+        <translation>&amp;Lingua</translation>
     </message>
     <message>
-        <location line="+17"/>
-        <source>Schnelle Übertragung: archivierte Messungen nicht erneut übertragen</source>
-        <translation>Trasferimento rapido: non trasferire di nuovo le misurazioni archiviate</translation>
+        <location line="+40"/>
+        <source>&amp;Logo:</source>
+        <translation>L&amp;ogo:</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>&amp;Kopfzeile:</source>
+        <translation>&amp;Intestazione:</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>&amp;Untere Grenze</source>
+        <translation>Limite i&amp;nferiore</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>&amp;Obere Grenze</source>
+        <translation>Limite &amp;superiore</translation>
+    </message>
+    <message>
+        <location line="+58"/>
+        <source>Archiv&amp;datei:</source>
+        <translation>&amp;File d&apos;archivio:</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>Sc&amp;hnelle Übertragung: archivierte Messungen nicht erneut übertragen</source>
+        <translation>&amp;Trasferimento rapido: non trasferire di nuovo le misurazioni archiviate</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -1583,7 +1684,7 @@ Dopo la cancellazione sul dispositivo non esisteranno più da nessuna parte.</tr
         <translation>File d&apos;archivio</translation>
     </message>
     <message>
-        <location filename="../../ui/settingsdialog.ui" line="-205"/>
+        <location filename="../../ui/settingsdialog.ui" line="-214"/>
         <source>Grenzwerte der Maximalkraft</source>
         <translation>Limiti della forza massima</translation>
     </message>
@@ -1591,16 +1692,6 @@ Dopo la cancellazione sul dispositivo non esisteranno più da nessuna parte.</tr
         <location line="+3"/>
         <source>Leere Felder: keine Grenze. Die Statistik bewertet jede Messung damit.</source>
         <translation>Campi vuoti: nessun limite. La statistica valuta ogni misura con essi.</translation>
-    </message>
-    <message>
-        <location line="+6"/>
-        <source>Untere Grenze</source>
-        <translation>Limite inferiore</translation>
-    </message>
-    <message>
-        <location line="+7"/>
-        <source>Obere Grenze</source>
-        <translation>Limite superiore</translation>
     </message>
     <message>
         <location filename="../../ui/settingsdialog.cpp" line="-34"/>

@@ -21,9 +21,10 @@
 #include <QProcess>
 #include <QSqlDatabase>
 #include <QSqlQuery>
+#include <QScopeGuard>
 #include <QTest>
-#include <fcntl.h>
 #include <algorithm>
+#include <fcntl.h>
 #include <memory>
 #include <unistd.h>
 #include <vector>
@@ -72,6 +73,8 @@ private slots:
 
     void usageErrors_data();
     void usageErrors();
+    void languageFollowsOptionLocaleThenSetting();
+    void helpIsInTheLanguageWithTheCommandsAsAList();
     void slotLists_data();
     void slotLists();
     void downloadCsvIsTheWindowsExport();
@@ -104,6 +107,72 @@ void TestCli::init()
 void TestCli::cleanup()
 {
     m_env.reset();
+}
+
+void TestCli::languageFollowsOptionLocaleThenSetting()
+{
+    QCOMPARE(localeLanguage("fr_CH.UTF-8"), QByteArray("fr"));
+    QCOMPARE(localeLanguage("C.UTF-8"), QByteArray("en"));
+    QCOMPARE(localeLanguage("es_ES.UTF-8"), QByteArray());
+    QCOMPARE(localeLanguage("french"), QByteArray());
+    QCOMPARE(localeLanguage("f"), QByteArray());
+
+    const QStringList plain{"tspx-cli", "info"};
+    // The programs the later cases start keep the test's locale.
+    const QProcessEnvironment before = QProcessEnvironment::systemEnvironment();
+    const auto restore = qScopeGuard([&before] {
+        for (const char *variable : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
+            if (before.contains(QLatin1String(variable)))
+                qputenv(variable, before.value(QLatin1String(variable)).toLocal8Bit());
+            else
+                qunsetenv(variable);
+        }
+    });
+    const auto setLocale = [](const char *all, const char *messages, const char *lang) {
+        qputenv("LC_ALL", all);
+        qputenv("LC_MESSAGES", messages);
+        qputenv("LANG", lang);
+    };
+    setLocale("", "it_IT.UTF-8", "fr_FR.UTF-8");
+    QCOMPARE(cliLanguage(plain, "de"), QByteArray("it"));
+    QCOMPARE(cliLanguage(plain + QStringList{"--lang", "en"}, "de"), QByteArray("en"));
+    QCOMPARE(cliLanguage(plain + QStringList{"--lang=de"}, "fr"), QByteArray("de"));
+    QCOMPARE(cliLanguage(plain + QStringList{"--lang", "xx"}, "de"), QByteArray("it"));
+    // The first variable set decides, even when the program does not speak it.
+    setLocale("es_ES.UTF-8", "it_IT.UTF-8", "");
+    QCOMPARE(cliLanguage(plain, "fr"), QByteArray("fr"));
+    setLocale("", "", "");
+    QCOMPARE(cliLanguage(plain, "fr"), QByteArray("fr"));
+
+    for (const QString &code : {QStringLiteral("xx"), QStringLiteral("")}) {
+        CliCall call;
+        QCOMPARE(call.run({"info", "--lang", code}), int(kExitUsage));
+        QVERIFY2(call.errors().contains("de, en, fr, it"), qPrintable(call.errors()));
+    }
+}
+
+void TestCli::helpIsInTheLanguageWithTheCommandsAsAList()
+{
+    const auto help = [](const QString &localeName) {
+        QProcess program;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.remove(QStringLiteral("LC_MESSAGES"));
+        environment.remove(QStringLiteral("LANG"));
+        environment.insert(QStringLiteral("LC_ALL"), localeName);
+        program.setProcessEnvironment(environment);
+        program.start(qEnvironmentVariable("TSPX_CLI"), {"--help"});
+        program.waitForFinished(10000);
+        return QString::fromUtf8(program.readAllStandardOutput());
+    };
+    const QString german = help(QStringLiteral("de_DE.UTF-8"));
+    QVERIFY2(german.startsWith("Aufruf: ") && german.contains("tspx-cli [Optionen]") &&
+                 german.contains("\nOptionen:\n") && german.contains("\nBefehle:\n  scan "),
+             qPrintable(german));
+    const QString english = help(QStringLiteral("en_US.UTF-8"));
+    QVERIFY2(english.startsWith("Usage: ") && english.contains("tspx-cli [options]") &&
+                 english.contains("\nOptions:\n") && english.contains("\nCommands:\n  scan ") &&
+                 !english.contains("Befehle"),
+             qPrintable(english));
 }
 
 void TestCli::usageErrors_data()
@@ -449,7 +518,9 @@ void TestCli::programPrintsOnlyTheCsv()
 {
     QVERIFY(m_env->startGauge(threeMeasurements()));
     QProcess program;
-    program.start(qEnvironmentVariable("TSPX_CLI"), {"download", "--all", "-o", "-"});
+    // In the language of the texts in-process, whatever the test's locale.
+    program.start(qEnvironmentVariable("TSPX_CLI"),
+                  {"download", "--all", "-o", "-", "--lang", "de"});
     QVERIFY(program.waitForFinished(60000));
     QCOMPARE(program.exitCode(), 0);
     const QByteArray csv = program.readAllStandardOutput();

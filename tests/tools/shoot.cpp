@@ -9,6 +9,10 @@
 //   tspx-shoot <language> <output prefix> [chart]
 //
 // With "chart" only the control chart tab and the series report.
+//
+// With TSPX_SHOOT_AS_OPENED set, the window keeps the size it opens with on
+// the screen, the pictures show the whole screen, and the settings dialog is
+// taken in every language.
 
 #include "base/version.h"
 #include "report/report.h"
@@ -16,6 +20,7 @@
 #include "ui/controlchartview.h"
 #include "plot/overlayplot.h"
 #include "plot/plotanalysis.h"
+#include "report/report.h"
 #include "settings/configini.h"
 #include "settings/datafolder.h"
 #include "settings/statusini.h"
@@ -29,6 +34,7 @@
 #include <QDir>
 #include <QItemSelectionModel>
 #include <QPrinter>
+#include <QScreen>
 #include <QStandardItemModel>
 #include <QTimer>
 #include <QTranslator>
@@ -47,10 +53,15 @@ void settle(int milliseconds)
     loop.exec();
 }
 
+bool asOpened()
+{
+    return qEnvironmentVariableIsSet("TSPX_SHOOT_AS_OPENED");
+}
+
 bool save(QWidget &window, const QString &path)
 {
     settle(300);
-    const bool saved = window.grab().save(path);
+    const bool saved = (asOpened() ? window.screen()->grabWindow(0) : window.grab()).save(path);
     std::printf("%s %s\n", saved ? "wrote" : "could not write", qPrintable(path));
     return saved;
 }
@@ -81,10 +92,13 @@ bool shootAnalysis(Mainform &window, StatusIni &status, const QString &prefix,
                    const QString &language)
 {
     // The size of a lab's screen: the statistics need the width.
-    window.resize(1260, 900);
+    if (!asOpened())
+        window.resize(1260, 900);
     QStandardItemModel *model = window.model();
     const QModelIndex device = model->index(0, 0);
-    const int rows = std::min(5, model->rowCount(device));
+    // TSPX_SHOOT_ROWS selects more, for a report of several pages.
+    const int wanted = qEnvironmentVariableIntValue("TSPX_SHOOT_ROWS");
+    const int rows = std::min(wanted > 0 ? wanted : 5, model->rowCount(device));
     QItemSelectionModel *selection = window.formUi()->treeView->selectionModel();
     setLimitsAround(window, status, rows);
     selection->setCurrentIndex(model->index(0, 0, device), QItemSelectionModel::ClearAndSelect);
@@ -95,6 +109,16 @@ bool shootAnalysis(Mainform &window, StatusIni &status, const QString &prefix,
     if (curves.isEmpty())
         return false;
     bool ok = save(window, prefix + "overlay-" + language + ".png");
+    if (asOpened()) {
+        // The report of the five, to look at each page's head.
+        ReportPrinter report(window.deviceData(), status, window.formUi()->qwtPlot, &window);
+        report.setDesignationPrompt([] { return QStringLiteral("Serie A-17"); });
+        QPrinter printer(QPrinter::ScreenResolution);
+        ok =
+            report.saveSeriesPdf(window.selectedSet(), &printer,
+                                 prefix + "series-" + language + ".pdf") == ReportResult::Printed &&
+            ok;
+    }
 
     // The break: around the first curve's maximum.
     const QwtPlotCurve *curve = curves.first();
@@ -160,8 +184,10 @@ int main(int argc, char **argv)
     ConfigIni config("config");
     StatusIni status("status");
     status.load();
-    status.formWidth = 1003;
-    status.formHeight = 736;
+    if (!asOpened()) {
+        status.formWidth = 1003;
+        status.formHeight = 736;
+    }
 
     Mainform window(&config, &status, QString::fromLatin1(versionString()));
     // The pointer off the window: the diagram's cursor shows where the tool puts it.
@@ -184,11 +210,13 @@ int main(int argc, char **argv)
     tree->setCurrentIndex(model->index(0, 0, device));
     ok = save(window, prefix + "measurement-" + language + ".png") && ok;
     ok = shootAnalysis(window, status, prefix, language) && ok;
-    if (language == QLatin1String("de")) {
+    if (language == QLatin1String("de") || asOpened()) {
         // The settings dialog with the limits the overlay was judged by.
         SettingsDialog dialog(&status, &window);
         dialog.show();
-        ok = save(dialog, prefix + "settings-dialog.png") && ok;
+        ok = save(dialog, prefix + (asOpened() ? "settings-" + language + ".png"
+                                               : QStringLiteral("settings-dialog.png"))) &&
+             ok;
     }
     return ok ? 0 : 1;
 }

@@ -240,6 +240,13 @@ void TestAnalysis::severalRowsAreOverlaidWithALegendAndTheirStatistics()
     // The commands on the selection cover the set.
     QVERIFY(ui->actionAlsPDFspeichern->isEnabled() &&
             ui->actionGewaehlteMessungexportieren->isEnabled());
+    // Limits changed in the settings judge the set on OK, with the selection unchanged.
+    ModalAnswerer settings([](QWidget *dialog) {
+        dialog->findChild<QLineEdit *>(QStringLiteral("editUpperLimitN"))->setText("145");
+        static_cast<QDialog *>(dialog)->accept();
+    });
+    ui->actionEinstellungen->trigger();
+    QCOMPARE(ui->statisticsView->verdictRow(4).last(), QStringLiteral("IO"));
 
     // One row again: the single curve exactly as before, no legend, no statistics.
     select({3});
@@ -495,6 +502,15 @@ void TestAnalysis::reportOfSeveralShowsOverlayAndStatistics()
                                  "Standardabweichung", "10:20", "120.00", "140.0 N",
                                  "Regelkarte I-MR", "Keine Regel verletzt."})
         QVERIFY2(text.contains(QString::fromUtf8(expected)), expected);
+    // Every page names its series, so that a loose page is still identified.
+    int pages = 0;
+    for (const QString &page : text.split(QLatin1Char('\f'))) {
+        if (page.trimmed().isEmpty())
+            continue;
+        ++pages;
+        QVERIFY2(page.contains("TP-0815") && page.contains("Serie"), qPrintable(page));
+    }
+    QVERIFY(pages >= 2);
 
     // One measurement: its own report, the diagram without the analysis marks.
     select({3});
