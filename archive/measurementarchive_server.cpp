@@ -56,7 +56,7 @@ ArchiveStatus MeasurementArchive::openServer(const ArchiveConfig &config)
     m_dialect = ArchiveDialect(ArchiveDialect::PostgreSQL);
     m_open = true;
     if (connectServer().ok())
-        uploadWaiting(nullptr);
+        uploadWaiting(&m_uploadedOnOpen);
     return {};
 }
 

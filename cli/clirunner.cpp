@@ -212,6 +212,10 @@ int CliRunner::download()
     const QString incomplete = WorkflowText::incompleteKept(outcome.incompleteSlots);
     if (!incomplete.isEmpty())
         error(incomplete);
+    // Kept in the spool file: safe, but not yet where the plant sees it.
+    if (m_archive.isOnServer() && m_archive.waitingCount() > 0)
+        message(WorkflowText::serverNotInUse(m_archive.serverStatus(), m_archive.location(),
+                                             m_archive.waitingCount()));
     if (!complete)
         return kExitCommunication;
     message(Cli::tr("Übertragene Messungen: %1").arg(data.records.size()));
@@ -384,6 +388,7 @@ int CliRunner::archiveSync()
         return kExitOk; // a file needs no set-up and nothing waits
     int uploaded = 0;
     const ArchiveStatus status = m_archive.sync(&uploaded);
+    uploaded += m_archive.uploadedOnOpen();
     if (!status.ok()) {
         error(WorkflowText::serverNotInUse(status, m_archive.location(), m_archive.waitingCount()));
         return kExitFile;
