@@ -139,7 +139,8 @@ bool shootAnalysis(Mainform &window, StatusIni &status, const QString &prefix,
 bool shootControlChart(Mainform &window, StatusIni &status, const QString &prefix,
                        const QString &language)
 {
-    window.resize(1260, 900);
+    if (!asOpened())
+        window.resize(1260, 900);
     QStandardItemModel *model = window.model();
     const QModelIndex device = model->index(0, 0);
     const int rows = model->rowCount(device);
