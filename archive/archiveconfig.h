@@ -15,6 +15,12 @@ struct ArchiveServer
     QString database;
     QString user;
     QString sslMode = QLatin1String(kDefaultSslMode); // libpq's sslmode
+
+    bool operator==(const ArchiveServer &o) const
+    {
+        return host == o.host && port == o.port && database == o.database && user == o.user &&
+               sslMode == o.sslMode;
+    }
 };
 
 // Where the archive lives. On a server, the file keeps what could not reach
@@ -31,4 +37,11 @@ struct ArchiveConfig
     QString filePath; // the SQLite file: the archive, or the server's spool
     ArchiveServer server;
     QString station; // who downloads; empty: this computer's host name
+
+    bool operator==(const ArchiveConfig &o) const
+    {
+        return backend == o.backend && filePath == o.filePath && server == o.server &&
+               station == o.station;
+    }
+    bool operator!=(const ArchiveConfig &o) const { return !(*this == o); }
 };

@@ -108,6 +108,7 @@ void MeasurementArchive::close()
     m_spool.reset();
     m_online = false;
     m_serverStatus = {};
+    m_uploadedOnOpen = 0;
 }
 
 ArchiveStatus MeasurementArchive::open(const ArchiveConfig &config)

@@ -61,6 +61,8 @@ public:
     // Connects when offline and uploads what waits, each record exactly once
     // (`uploaded` counts those the server did not hold yet).
     ArchiveStatus sync(int *uploaded = nullptr);
+    // How many waiting records open() uploaded.
+    int uploadedOnOpen() const { return m_uploadedOnOpen; }
     // Walks the links of every station's records.
     ChainReport verify();
     // The server's connection, for its announcements of new records
@@ -161,6 +163,7 @@ private:
     ArchiveServer m_server;
     bool m_online = false;
     ArchiveStatus m_serverStatus;
+    int m_uploadedOnOpen = 0;
 };
 
 // The status of a failed Qt SQL call, by SQLite's result code.

@@ -57,7 +57,7 @@ ArchiveStatus MeasurementArchive::openServer(const ArchiveConfig &config)
     m_dialect = ArchiveDialect(ArchiveDialect::PostgreSQL);
     m_open = true;
     if (connectServer().ok())
-        uploadWaiting(nullptr);
+        uploadWaiting(&m_uploadedOnOpen);
     return {};
 }
 
@@ -122,7 +122,10 @@ QSqlDriver *MeasurementArchive::liveDriver() const
 ArchiveStatus MeasurementArchive::storeOnServer(const QList<StoredRecord> &rows, int *added,
                                                 const std::function<void(int)> &afterRecord)
 {
-    if (!m_online && connectServer().ok())
+    if (!m_online)
+        connectServer();
+    // What waits goes first, so the server's chain keeps the order of transfers.
+    if (m_online && waitingCount() > 0)
         uploadWaiting(nullptr);
     if (m_online) {
         const ArchiveStatus status = storeRows(rows, false, added, afterRecord);

@@ -1,6 +1,9 @@
 #include "cli/cliargs.h"
 
 #include "device/protocol.h"
+#include "measurement/seriesstatistics.h"
+#include "measurement/spcconstants.h"
+#include "settings/datafolder.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -11,9 +14,21 @@ namespace {
 const QStringList kCommands = {QStringLiteral("scan"),   QStringLiteral("info"),
                                QStringLiteral("list"),   QStringLiteral("download"),
                                QStringLiteral("delete"), QStringLiteral("report"),
-                               QStringLiteral("archive")};
+                               QStringLiteral("stats"), QStringLiteral("archive")};
 const QStringList kArchiveActions = {QStringLiteral("init"), QStringLiteral("list"),
                                      QStringLiteral("sync"), QStringLiteral("verify")};
+
+// The formats each command writes; the first is the default.
+QStringList formatsOf(const QString &command)
+{
+    if (command == QLatin1String("stats") || command == QLatin1String("archive"))
+        return {QStringLiteral("table"), QStringLiteral("json")};
+    return {QStringLiteral("csv"), QStringLiteral("json"), QStringLiteral("dfq")};
+}
+
+const QStringList kCharts = {QStringLiteral("imr"), QStringLiteral("xbar-s"),
+                             QStringLiteral("xbar-r")};
+const QStringList kRuleSets = {QStringLiteral("nelson"), QStringLiteral("we")};
 
 bool isSlotNumber(int number)
 {
@@ -47,6 +62,14 @@ CliParseResult usageError(const QString &message)
     return result;
 }
 
+QString languageList()
+{
+    QStringList codes;
+    for (const QByteArray &code : programLanguages())
+        codes << QString::fromLatin1(code);
+    return codes.join(QStringLiteral(", "));
+}
+
 QString commandsHelp()
 {
     return Cli::tr("Befehle:\n"
@@ -56,6 +79,7 @@ QString commandsHelp()
                    "  download  Messungen als CSV oder JSON (--slots oder --all, -o)\n"
                    "  delete    Messungen auf dem Gerät löschen (--slots oder --all, --yes)\n"
                    "  report    Protokoll einer Messung als PDF (--slot, -o)\n"
+                   "  stats     Statistik, Fähigkeit und Regelverletzungen (--slots oder --all)\n"
                    "  archive init    das Archiv auf dem Server anlegen (als dessen Eigentümer)\n"
                    "  archive list    die archivierten Messungen (--format table oder json)\n"
                    "  archive sync    wartende Messungen zum Archivserver übertragen\n"
@@ -63,7 +87,27 @@ QString commandsHelp()
                    "\n"
                    "Rückgabewerte: 0 in Ordnung, 2 Aufruf falsch, 3 kein Gerät gefunden,\n"
                    "4 Fehler in der Verbindung mit dem Gerät, 5 Datei oder Archiv nicht\n"
-                   "verwendbar, 7 archivierte Messungen verändert.\n");
+                   "verwendbar, 6 stats: Grenzwert überschritten oder Regel verletzt,\n"
+                   "7 archivierte Messungen verändert.\n");
+}
+
+// Qt's help with its headings in the program's language (whatever catalogue
+// Qt has for it), and the commands as a list of their own below.
+QString helpText(const QCommandLineParser &parser)
+{
+    const auto qtText = [](const char *text) {
+        return QCoreApplication::translate("QCommandLineParser", text);
+    };
+    QString text = parser.helpText();
+    const QString usage = qtText("Usage: %1").section(QStringLiteral("%1"), 0, 0);
+    if (text.startsWith(usage))
+        text.replace(0, usage.size(), Cli::tr("Aufruf: %1").section(QStringLiteral("%1"), 0, 0));
+    text.replace(qtText("[options]"), Cli::tr("[Optionen]"));
+    text.replace(QLatin1Char('\n') + qtText("Options:") + QLatin1Char('\n'),
+                 QLatin1Char('\n') + Cli::tr("Optionen:") + QLatin1Char('\n'));
+    text.replace(QLatin1Char('\n') + qtText("Arguments:") + QLatin1Char('\n'),
+                 QLatin1Char('\n') + Cli::tr("Argumente:") + QLatin1Char('\n'));
+    return text + QLatin1Char('\n') + commandsHelp();
 }
 
 // Checks what each command needs and fills the request.
@@ -71,10 +115,11 @@ CliParseResult checkedRequest(const QCommandLineParser &parser, CliRequest reque
 {
     const QString &command = request.command;
     const bool needsSlots = command == QLatin1String("delete");
-    const bool takesSlots = needsSlots || command == QLatin1String("download");
+    const bool takesSlots = needsSlots || command == QLatin1String("download") ||
+                            command == QLatin1String("stats");
     if (parser.isSet(QStringLiteral("slots"))) {
         if (!takesSlots)
-            return usageError(Cli::tr("--slots gilt nur für download und delete."));
+            return usageError(Cli::tr("--slots gilt nur für download, delete und stats."));
         if (!parseSlotList(parser.value(QStringLiteral("slots")), request.slotNumbers))
             return usageError(
                 Cli::tr("Ungültige Speicherplätze: %1").arg(parser.value(QStringLiteral("slots"))));
@@ -90,15 +135,23 @@ CliParseResult checkedRequest(const QCommandLineParser &parser, CliRequest reque
         if (request.output.isEmpty())
             return usageError(Cli::tr("%1 braucht -o DATEI.").arg(command));
     }
-    if (command == QLatin1String("archive")) {
-        if (request.output.isEmpty())
-            request.output = QStringLiteral("-");
-        if (!parser.isSet(QStringLiteral("format")))
-            request.format = QStringLiteral("table");
-        if (request.format != QLatin1String("table") && request.format != QLatin1String("json"))
-            return usageError(Cli::tr("Unbekanntes Format: %1").arg(request.format));
-    } else if (request.format != QLatin1String("csv") && request.format != QLatin1String("json")) {
+    if ((command == QLatin1String("stats") || command == QLatin1String("archive")) &&
+        request.output.isEmpty())
+        request.output = QStringLiteral("-");
+    if (!parser.isSet(QStringLiteral("format")))
+        request.format = formatsOf(command).first();
+    if (!formatsOf(command).contains(request.format))
         return usageError(Cli::tr("Unbekanntes Format: %1").arg(request.format));
+    if (!kCharts.contains(request.chart))
+        return usageError(Cli::tr("Unbekannte Regelkarte: %1").arg(request.chart));
+    if (!kRuleSets.contains(request.rules))
+        return usageError(Cli::tr("Unbekannte Regeln: %1").arg(request.rules));
+    if (request.subgroupSize < kSmallestSubgroup || request.subgroupSize > kLargestSubgroup)
+        return usageError(Cli::tr("Die Untergruppe hat 2 bis 10 Messungen."));
+    for (const char *name : {"lower", "upper"}) {
+        const QString option = QString::fromLatin1(name);
+        if (parser.isSet(option) && !parseLimit(parser.value(option).toLatin1()))
+            return usageError(Cli::tr("Kein Grenzwert: %1").arg(parser.value(option)));
     }
     if (command == QLatin1String("report")) {
         if (!isSlotNumber(request.slot))
@@ -115,7 +168,17 @@ CliParseResult checkedRequest(const QCommandLineParser &parser, CliRequest reque
 
 } // namespace
 
-QByteArray cliLanguage(const QStringList &arguments)
+QByteArray localeLanguage(const QByteArray &localeName)
+{
+    if (localeName == "C" || localeName.startsWith("C.") || localeName == "POSIX")
+        return QByteArrayLiteral("en");
+    const QByteArray language = localeName.left(2);
+    const bool whole = localeName.size() == 2 ||
+                       (localeName.size() > 2 && QByteArray("_.@").contains(localeName.at(2)));
+    return whole && programLanguages().contains(language) ? language : QByteArray();
+}
+
+QByteArray cliLanguage(const QStringList &arguments, const QByteArray &configured)
 {
     QByteArray language;
     for (int i = 1; i < arguments.size(); ++i) {
@@ -125,7 +188,17 @@ QByteArray cliLanguage(const QStringList &arguments)
         else if (argument.startsWith(QLatin1String("--lang=")))
             language = argument.mid(7).toLatin1();
     }
-    return language;
+    if (programLanguages().contains(language))
+        return language;
+    // As the C library does: the first variable set decides.
+    for (const char *variable : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
+        const QByteArray localeName = qgetenv(variable);
+        if (localeName.isEmpty())
+            continue;
+        language = localeLanguage(localeName);
+        return language.isEmpty() ? configured : language;
+    }
+    return configured;
 }
 
 bool parseSlotList(const QString &text, QList<int> &slotNumbers)
@@ -146,8 +219,8 @@ CliParseResult parseCliArguments(const QStringList &arguments, const QString &ve
     QCommandLineParser parser;
     parser.setApplicationDescription(Cli::tr(
         "Liest Messungen des Kraftmessgeräts Tensimo Parl über die serielle Schnittstelle."));
-    parser.addPositionalArgument(QStringLiteral("command"), commandsHelp(),
-                                 QStringLiteral("<scan|info|list|download|delete|report|archive>"));
+    parser.addPositionalArgument(QStringLiteral("command"), Cli::tr("Einer der Befehle unten."),
+                                 QStringLiteral("<scan|info|list|download|delete|report|stats|archive>"));
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
                                   Cli::tr("Zeigt diese Hilfe."));
     const QCommandLineOption version(QStringLiteral("version"), Cli::tr("Zeigt die Version."));
@@ -156,7 +229,10 @@ CliParseResult parseCliArguments(const QStringList &arguments, const QString &ve
     parser.addOptions({
         {QStringLiteral("port"), Cli::tr("Nur diese Schnittstelle (COMn oder Gerätedatei)."),
          QStringLiteral("port")},
-        {QStringLiteral("lang"), Cli::tr("Sprache der Texte (en, fr, it)."),
+        {QStringLiteral("lang"),
+         Cli::tr("Sprache der Texte (%1); ohne sie die der Umgebung "
+                 "(LC_ALL, LC_MESSAGES, LANG).")
+             .arg(languageList()),
          QStringLiteral("code")},
         {{QStringLiteral("q"), QStringLiteral("quiet")}, Cli::tr("Keine Meldungen außer Fehlern.")},
         {QStringLiteral("verbose"), Cli::tr("Protokollzeilen auf der Standardfehlerausgabe.")},
@@ -165,8 +241,23 @@ CliParseResult parseCliArguments(const QStringList &arguments, const QString &ve
         {{QStringLiteral("o"), QStringLiteral("output")},
          Cli::tr("Zieldatei; - für die Standardausgabe."),
          QStringLiteral("file")},
-        {QStringLiteral("format"), Cli::tr("csv (wie der Export des Programms) oder json; für archive list table oder json."),
-         QStringLiteral("format"), QStringLiteral("csv")},
+        {QStringLiteral("format"),
+         Cli::tr("download: csv (wie der Export des Programms), json oder dfq (Q-DAS); "
+                 "stats und archive list: table oder json."),
+         QStringLiteral("format")},
+        {QStringLiteral("part"), Cli::tr("dfq: Teilenummer (K1001)."), QStringLiteral("text")},
+        {QStringLiteral("part-description"), Cli::tr("dfq: Teilebezeichnung (K1002)."),
+         QStringLiteral("text")},
+        {QStringLiteral("chart"), Cli::tr("stats: Regelkarte imr, xbar-s oder xbar-r."),
+         QStringLiteral("type"), QStringLiteral("imr")},
+        {QStringLiteral("subgroup"), Cli::tr("stats: Messungen je Untergruppe (2 bis 10)."),
+         QStringLiteral("n"), QStringLiteral("5")},
+        {QStringLiteral("rules"), Cli::tr("stats: Regeln nelson (1-8) oder we (Western Electric 1-4)."),
+         QStringLiteral("set"), QStringLiteral("nelson")},
+        {QStringLiteral("lower"), Cli::tr("stats: untere Grenze der Maximalkraft."),
+         QStringLiteral("value")},
+        {QStringLiteral("upper"), Cli::tr("stats: obere Grenze der Maximalkraft."),
+         QStringLiteral("value")},
         {QStringLiteral("yes"), Cli::tr("Löschen ohne Rückfrage bestätigen.")},
         {QStringLiteral("slot"), Cli::tr("Speicherplatz der Messung."), QStringLiteral("n")},
         {QStringLiteral("designation"), Cli::tr("Bezeichnung im Protokoll."),
@@ -175,9 +266,13 @@ CliParseResult parseCliArguments(const QStringList &arguments, const QString &ve
 
     if (!parser.parse(arguments))
         return usageError(parser.errorText());
+    const QByteArray language = parser.value(QStringLiteral("lang")).toLatin1();
+    if (parser.isSet(QStringLiteral("lang")) && !programLanguages().contains(language))
+        return usageError(Cli::tr("Unbekannte Sprache: %1. Bekannt sind %2.")
+                              .arg(QString::fromLatin1(language), languageList()));
     CliParseResult result;
     if (parser.isSet(help)) {
-        result.message = parser.helpText();
+        result.message = helpText(parser);
         return result;
     }
     if (parser.isSet(version)) {
@@ -205,6 +300,13 @@ CliParseResult parseCliArguments(const QStringList &arguments, const QString &ve
     request.port = parser.value(QStringLiteral("port")).toLocal8Bit();
     request.language = parser.value(QStringLiteral("lang")).toLatin1();
     request.quiet = parser.isSet(QStringLiteral("quiet"));
+    request.partNumber = parser.value(QStringLiteral("part"));
+    request.partDescription = parser.value(QStringLiteral("part-description"));
+    request.chart = parser.value(QStringLiteral("chart"));
+    request.rules = parser.value(QStringLiteral("rules"));
+    request.subgroupSize = parser.value(QStringLiteral("subgroup")).toInt();
+    request.lower = parseLimit(parser.value(QStringLiteral("lower")).toLatin1());
+    request.upper = parseLimit(parser.value(QStringLiteral("upper")).toLatin1());
     if (parser.isSet(QStringLiteral("slot"))) {
         bool ok = false;
         request.slot = parser.value(QStringLiteral("slot")).toInt(&ok);

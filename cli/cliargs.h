@@ -5,6 +5,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 // The context of tspx-cli's texts in the translation files.
 class Cli
@@ -20,6 +21,7 @@ enum CliExitCode
     kExitNoGauge = 3,
     kExitCommunication = 4,
     kExitFile = 5,
+    kExitOutOfControl = 6, // stats: a measurement beyond a limit, or a run rule broken
     // The archive's records were changed or taken out (archive verify).
     kExitArchiveChanged = 7,
 };
@@ -27,18 +29,26 @@ enum CliExitCode
 // One call of tspx-cli, as given on its command line.
 struct CliRequest
 {
-    QString command;        // scan, info, list, download, delete, report, archive
+    QString command;        // scan, info, list, download, delete, report, stats, archive
     QString archiveAction;  // archive: init, list, sync, verify
     QList<int> slotNumbers; // ascending, without repeats; empty means all
     bool allSlots = false;
     QString output; // a file name, or "-" for standard output
-    QString format = QStringLiteral("csv");
+    QString format = QStringLiteral("csv"); // download: csv, json, dfq; stats: table, json
     bool yes = false;
     int slot = 0;
     QString designation;
     QByteArray port; // "COMn" or a device; empty: search COM1..COM30
     QByteArray language;
     bool quiet = false;
+    QString partNumber;      // dfq: K1001
+    QString partDescription; // dfq: K1002
+    // stats: the chart, its subgroup size and rules, and limits in place of the stored ones.
+    QString chart = QStringLiteral("imr"); // imr, xbar-s, xbar-r
+    int subgroupSize = 5;
+    QString rules = QStringLiteral("nelson"); // nelson, we
+    std::optional<double> lower;
+    std::optional<double> upper;
 };
 
 // The outcome of reading the command line: a request to run, or a text to
@@ -51,9 +61,14 @@ struct CliParseResult
     CliRequest request;
 };
 
-// The language of "--lang CODE" or "--lang=CODE", needed before the texts of
-// the command line are built; empty when none.
-QByteArray cliLanguage(const QStringList &arguments);
+// The program's language of a locale name: "fr_CH.UTF-8" gives "fr", "C" and
+// "POSIX" English; empty when the locale's language is none of the program's.
+QByteArray localeLanguage(const QByteArray &localeName);
+// The language of the texts, needed before they are built: that of "--lang
+// CODE" or "--lang=CODE" when it is one of the program's, else the user's
+// locale (the first set of LC_ALL, LC_MESSAGES and LANG) when the program
+// speaks it, else `configured` (the status file's setting).
+QByteArray cliLanguage(const QStringList &arguments, const QByteArray &configured);
 
 CliParseResult parseCliArguments(const QStringList &arguments, const QString &versionText);
 

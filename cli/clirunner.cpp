@@ -1,12 +1,15 @@
 #include "cli/clirunner.h"
 
 #include "cli/clijson.h"
+#include "cli/clistats.h"
 #include "device/interfacehardware.h"
 #include "device/protocol.h"
 #include "device/rs232win.h"
 #include "measurement/dblist.h"
 #include "measurement/devicedata.h"
+#include "measurement/dfqexport.h"
 #include "measurement/measurementset.h"
+#include "workflow/seriesset.h"
 #include "workflow/workflowtexts.h"
 
 #include <QBuffer>
@@ -77,6 +80,8 @@ int CliRunner::runCommand()
         return report();
     if (command == QLatin1String("archive"))
         return archive();
+    if (command == QLatin1String("stats"))
+        return stats();
     return kExitUsage;
 }
 
@@ -207,6 +212,10 @@ int CliRunner::download()
     const QString incomplete = WorkflowText::incompleteKept(outcome.incompleteSlots);
     if (!incomplete.isEmpty())
         error(incomplete);
+    // Kept in the spool file: safe, but not yet where the plant sees it.
+    if (m_archive.isOnServer() && m_archive.waitingCount() > 0)
+        message(WorkflowText::serverNotInUse(m_archive.serverStatus(), m_archive.location(),
+                                             m_archive.waitingCount()));
     if (!complete)
         return kExitCommunication;
     message(Cli::tr("Übertragene Messungen: %1").arg(data.records.size()));
@@ -217,6 +226,9 @@ int CliRunner::writeDownload(const DeviceData &data)
 {
     if (m_request.format == QLatin1String("json"))
         return writeOutput(measurementsJson(data));
+    if (m_request.format == QLatin1String("dfq"))
+        return writeOutput(dfqDocument(requestedSet(data),
+                                       {m_request.partNumber, m_request.partDescription}));
     const DbList table(constRecords(data.records), QString::fromLatin1(data.serialNr),
                        data.forceUnitText, data.forceUnitFactor);
     QBuffer buffer;
@@ -224,6 +236,39 @@ int CliRunner::writeDownload(const DeviceData &data)
     quint64 rows = 0;
     table.writeCSV(buffer, m_status.exportListCsvWithSepHeader, rows);
     return writeOutput(buffer.data());
+}
+
+MeasurementSet CliRunner::requestedSet(const DeviceData &data) const
+{
+    MeasurementSet set = measurementSetOf(data, m_status);
+    set.records = constRecords(data.records);
+    if (m_request.lower || m_request.upper)
+        set.limits = ForceLimits{m_request.lower, m_request.upper};
+    return set;
+}
+
+int CliRunner::stats()
+{
+    if (!connectGauge())
+        return kExitNoGauge;
+    DeviceData data;
+    const TransferOutcome outcome = m_workflow.transfer(data, progress(), m_request.slotNumbers);
+    m_workflow.disconnect();
+    if (!readSucceeded(outcome.read))
+        return kExitCommunication;
+    ChartSettings settings;
+    settings.type = m_request.chart == QLatin1String("xbar-s")   ? ChartType::MeanStdDev
+                    : m_request.chart == QLatin1String("xbar-r") ? ChartType::MeanRange
+                                                                 : ChartType::IndividualsMovingRange;
+    settings.subgroupSize = m_request.subgroupSize;
+    settings.ruleSet =
+        m_request.rules == QLatin1String("we") ? RuleSet::WesternElectric : RuleSet::Nelson;
+    const CliStats result = cliStats(requestedSet(data), settings);
+    const int written = writeOutput(m_request.format == QLatin1String("json") ? statsJson(result)
+                                                                              : statsTable(result));
+    if (written != kExitOk)
+        return written;
+    return result.outOfControl() ? kExitOutOfControl : kExitOk;
 }
 
 int CliRunner::writeOutput(const QByteArray &bytes)
@@ -343,6 +388,7 @@ int CliRunner::archiveSync()
         return kExitOk; // a file needs no set-up and nothing waits
     int uploaded = 0;
     const ArchiveStatus status = m_archive.sync(&uploaded);
+    uploaded += m_archive.uploadedOnOpen();
     if (!status.ok()) {
         error(WorkflowText::serverNotInUse(status, m_archive.location(), m_archive.waitingCount()));
         return kExitFile;

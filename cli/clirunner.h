@@ -4,6 +4,7 @@
 #include "cli/cliargs.h"
 #include "cli/clioutput.h"
 #include "device/gaugesession.h"
+#include "measurement/measurementset.h"
 #include "settings/statusini.h"
 #include "workflow/gaugeworkflow.h"
 
@@ -38,12 +39,15 @@ private:
     int archiveList();
     int archiveSync();
     int archiveVerify();
+    int stats();
 
     // Connects on the given port or searches; tells why not.
     bool connectGauge();
     // False, with the message, when a read failed.
     bool readSucceeded(const TransferResult &result);
     int writeDownload(const DeviceData &data);
+    // The records read as a set with the stored limits (or those of the request).
+    MeasurementSet requestedSet(const DeviceData &data) const;
     // Writes `bytes` to the output file or standard output.
     int writeOutput(const QByteArray &bytes);
     // The exit code and messages of an erase.

@@ -5,6 +5,7 @@
 #include "cli/clioutput.h"
 #include "cli/clirunner.h"
 #include "settings/datafolder.h"
+#include "settings/statusini.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -45,19 +46,27 @@ int main(int argc, char **argv)
     QCoreApplication::setApplicationName(QStringLiteral("tspx-cli"));
     const QStringList arguments = QCoreApplication::arguments();
 
-    QTranslator framework;
-    QTranslator program;
-    const QString language = QString::fromLatin1(cliLanguage(arguments));
-    if (!language.isEmpty()) {
-        loadTranslations(framework, program, language);
-        QCoreApplication::installTranslator(&framework);
-        QCoreApplication::installTranslator(&program);
-    }
-
     QFile out;
     QFile err;
     out.open(stdout, QIODevice::WriteOnly | QIODevice::Unbuffered);
     err.open(stderr, QIODevice::WriteOnly | QIODevice::Unbuffered);
+
+    // Standard output carries only results (a CSV may go there); the log goes
+    // to standard error with --verbose and nowhere otherwise.
+    const bool verbose = arguments.contains(QStringLiteral("--verbose"));
+    setLogSink([&err, verbose](const QByteArray &line) {
+        if (verbose)
+            err.write(line + '\n');
+    });
+
+    QTranslator framework;
+    QTranslator program;
+    StatusIni status("status");
+    status.load();
+    const QString language = QString::fromLatin1(cliLanguage(arguments, status.language));
+    loadTranslations(framework, program, language);
+    QCoreApplication::installTranslator(&framework);
+    QCoreApplication::installTranslator(&program);
 
     const CliParseResult parsed =
         parseCliArguments(arguments, QString::fromLatin1(versionString()));
@@ -70,14 +79,6 @@ int main(int argc, char **argv)
         checked.write(parsed.message.toUtf8());
         return finishOutput(checked, err);
     }
-    // Standard output carries only results (a CSV may go there); the log goes
-    // to standard error with --verbose and nowhere otherwise.
-    const bool verbose = arguments.contains(QStringLiteral("--verbose"));
-    setLogSink([&err, verbose](const QByteArray &line) {
-        if (verbose)
-            err.write(line + '\n');
-    });
-
     CliRunner runner(parsed.request, out, err);
     runner.setProgressShown(isatty(2) != 0);
     return runner.run();

@@ -10,7 +10,7 @@ namespace {
 
 constexpr int kForceDecimals = 2;
 constexpr int kDurationDecimals = 3;
-// Tolerance in standard deviations on each side of the mean for Cp/Cpk.
+// Tolerance in standard deviations on each side of the mean for the indices.
 constexpr double kSpreadSigmas = 3.0;
 
 QString trStatistics(const char *text)
@@ -73,11 +73,16 @@ Verdict verdictFor(double value, const ForceLimits &limits)
 
 Capability capabilityOf(const Summary &summary, const ForceLimits &limits)
 {
+    if (!summary.standardDeviation || !summary.mean)
+        return Capability();
+    return capabilityOf(*summary.mean, *summary.standardDeviation, limits);
+}
+
+Capability capabilityOf(double mean, double sd, const ForceLimits &limits)
+{
     Capability c;
-    if (!summary.standardDeviation || *summary.standardDeviation <= 0.0 || !summary.mean)
+    if (!(sd > 0.0) || !std::isfinite(sd))
         return c;
-    const double sd = *summary.standardDeviation;
-    const double mean = *summary.mean;
     if (limits.lower && limits.upper)
         c.cp = (*limits.upper - *limits.lower) / (2.0 * kSpreadSigmas * sd);
     std::optional<double> cpk;
@@ -110,6 +115,22 @@ int quantityDecimals(Quantity quantity)
     return quantity == Quantity::Duration ? kDurationDecimals : kForceDecimals;
 }
 
+QList<const Measurement *> timeOrdered(const MeasurementSet &set)
+{
+    QList<const Measurement *> records = set.records;
+    std::stable_sort(records.begin(), records.end(),
+                     [](const Measurement *a, const Measurement *b) { return isNewerThan(b, a); });
+    return records;
+}
+
+QVector<double> timeOrderedValues(const MeasurementSet &set, Quantity quantity)
+{
+    QVector<double> values;
+    for (const Measurement *m : timeOrdered(set))
+        values.append(quantityValue(*m, quantity, set.factor));
+    return values;
+}
+
 const Summary &SeriesStatistics::summary(Quantity quantity) const
 {
     switch (quantity) {
@@ -128,7 +149,7 @@ bool SeriesStatistics::fewForCapability() const
     return maximumForce.count < kCapabilityMinimumCount;
 }
 
-SeriesStatistics computeSeriesStatistics(const MeasurementSet &set)
+SeriesStatistics computeSeriesStatistics(const MeasurementSet &set, const WithinSpread &within)
 {
     const ForceLimits &limits = set.limits;
     SeriesStatistics stats;
@@ -149,7 +170,12 @@ SeriesStatistics computeSeriesStatistics(const MeasurementSet &set)
             stats.duration = summary;
         }
     }
-    stats.capability = capabilityOf(stats.maximumForce, limits);
+    stats.performance = capabilityOf(stats.maximumForce, limits);
+    stats.within = within;
+    stats.sigmaWithin = withinSigma(timeOrderedValues(set, Quantity::MaximumForce), within.chart,
+                                    within.subgroupSize);
+    if (stats.sigmaWithin && stats.maximumForce.mean)
+        stats.capability = capabilityOf(*stats.maximumForce.mean, *stats.sigmaWithin, limits);
     return stats;
 }
 
@@ -160,20 +186,23 @@ QString title()
     return trStatistics(QT_TRANSLATE_NOOP("SeriesStatistics", "Statistik"));
 }
 
-QString quantity(Quantity quantity, const QString &unitText)
+QString quantityName(Quantity quantity)
 {
     switch (quantity) {
     case Quantity::MaximumForce:
-        return trStatistics(QT_TRANSLATE_NOOP("SeriesStatistics", "Maximalkraft")) +
-               QStringLiteral(" / ") + unitText;
+        return trStatistics(QT_TRANSLATE_NOOP("SeriesStatistics", "Maximalkraft"));
     case Quantity::MeanForce:
-        return trStatistics(QT_TRANSLATE_NOOP("SeriesStatistics", "Mittelwert der Kraft")) +
-               QStringLiteral(" / ") + unitText;
+        return trStatistics(QT_TRANSLATE_NOOP("SeriesStatistics", "Mittelwert der Kraft"));
     case Quantity::Duration:
-        return trStatistics(QT_TRANSLATE_NOOP("SeriesStatistics", "Dauer")) +
-               QStringLiteral(" / s");
+        return trStatistics(QT_TRANSLATE_NOOP("SeriesStatistics", "Dauer"));
     }
     return QString();
+}
+
+QString quantity(Quantity quantity, const QString &unitText)
+{
+    return quantityName(quantity) + QStringLiteral(" / ") +
+           (quantity == Quantity::Duration ? QStringLiteral("s") : unitText);
 }
 
 QStringList columns()
@@ -185,6 +214,8 @@ QStringList columns()
             trStatistics(QT_TRANSLATE_NOOP("SeriesStatistics", "Minimum")),
             trStatistics(QT_TRANSLATE_NOOP("SeriesStatistics", "Maximum")),
             trStatistics(QT_TRANSLATE_NOOP("SeriesStatistics", "Spannweite")),
+            QStringLiteral("Pp"),
+            QStringLiteral("Ppk"),
             QStringLiteral("Cp"),
             QStringLiteral("Cpk")};
 }
@@ -198,6 +229,8 @@ QStringList shortColumns()
             QStringLiteral("Min"),
             QStringLiteral("Max"),
             QStringLiteral("R"),
+            QStringLiteral("Pp"),
+            QStringLiteral("Ppk"),
             QStringLiteral("Cp"),
             QStringLiteral("Cpk")};
 }
@@ -238,7 +271,7 @@ QString result()
 QString fewMeasurementsNote()
 {
     return trStatistics(QT_TRANSLATE_NOOP(
-        "SeriesStatistics", "Hinweis: weniger als 30 Messungen, Cp und Cpk sind nur ein Anhalt."));
+        "SeriesStatistics", "Hinweis: weniger als 30 Messungen, Pp, Ppk, Cp und Cpk sind nur ein Anhalt."));
 }
 
 QString noLimitsNote(const QString &unitText)
@@ -246,6 +279,28 @@ QString noLimitsNote(const QString &unitText)
     return trStatistics(
                QT_TRANSLATE_NOOP("SeriesStatistics", "Keine Grenzwerte für %1 eingestellt."))
         .arg(unitText);
+}
+
+QString estimateFormula(const WithinSpread &within)
+{
+    const QString subgroups = QStringLiteral(" (n = %1)").arg(within.subgroupSize);
+    switch (within.estimate()) {
+    case WithinEstimate::SubgroupStdDev:
+        return QString::fromUtf8("s\u0304/c4") + subgroups;
+    case WithinEstimate::SubgroupRange:
+        return QString::fromUtf8("R\u0304/d2") + subgroups;
+    case WithinEstimate::MovingRange:
+        break;
+    }
+    return QString::fromUtf8("MR\u0304/d2");
+}
+
+QString estimateNote(const WithinSpread &within)
+{
+    return trStatistics(QT_TRANSLATE_NOOP("SeriesStatistics",
+                                          "Pp und Ppk aus der Gesamtstreuung s, Cp und Cpk aus "
+                                          "der Streuung innerhalb σ = %1."))
+        .arg(estimateFormula(within));
 }
 
 } // namespace StatisticsText

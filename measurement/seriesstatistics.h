@@ -1,5 +1,6 @@
 #pragma once
 
+#include "measurement/controlchart.h"
 #include "measurement/measurementset.h"
 
 #include <QByteArray>
@@ -9,9 +10,11 @@
 
 // Statistics of a set of measurements: the spread of the maximum force, the
 // mean force and the duration, and, against limits of the maximum force,
-// pass/fail per measurement and the process capability Cp/Cpk.
+// pass/fail per measurement, the process performance Pp/Ppk (ISO 22514-2:
+// from the overall standard deviation) and the process capability Cp/Cpk
+// (from the within standard deviation, in time order).
 
-// Below this many measurements Cp and Cpk are only a rough guide.
+// Below this many measurements Pp, Ppk, Cp and Cpk are only a rough guide.
 constexpr int kCapabilityMinimumCount = 30;
 
 // A limit as typed or stored: "." or "," as decimal point; empty or no number = unset.
@@ -45,12 +48,17 @@ enum class Verdict
 // Pass when the value lies within the limits that are set (limits included).
 Verdict verdictFor(double value, const ForceLimits &limits);
 
+// Cp/Cpk or, of the overall spread, Pp/Ppk.
 struct Capability
 {
     std::optional<double> cp;  // both limits and a spread
     std::optional<double> cpk; // at least one limit and a spread
 };
 
+// (USL - LSL) / 6 sigma and the nearer limit's distance / 3 sigma; unset
+// where a limit is missing or sigma is not positive (no spread to divide by).
+Capability capabilityOf(double mean, double sigma, const ForceLimits &limits);
+// Pp/Ppk of a summary: its mean and overall standard deviation.
 Capability capabilityOf(const Summary &summary, const ForceLimits &limits);
 
 // The quantities the statistics are taken of, in table order.
@@ -67,6 +75,20 @@ constexpr Quantity kQuantities[] = {Quantity::MaximumForce, Quantity::MeanForce,
 double quantityValue(const Measurement &m, Quantity quantity, double factor);
 // The decimals a quantity's values are shown with.
 int quantityDecimals(Quantity quantity);
+// The records of a set, oldest first (records of the same time keep their order).
+QList<const Measurement *> timeOrdered(const MeasurementSet &set);
+// A quantity of each record of the set, oldest first.
+QVector<double> timeOrderedValues(const MeasurementSet &set, Quantity quantity);
+
+// How Cp/Cpk estimate the within standard deviation: the chart type (moving
+// ranges of individual values, or subgroups of 2..10 by s̄/c4 or R̄/d2).
+struct WithinSpread
+{
+    ChartType chart = ChartType::IndividualsMovingRange;
+    int subgroupSize = 1;
+
+    WithinEstimate estimate() const { return withinEstimateOf(chart); }
+};
 
 struct SeriesStatistics
 {
@@ -74,25 +96,35 @@ struct SeriesStatistics
     Summary maximumForce;
     Summary meanForce;
     Summary duration;
-    Capability capability;     // of the maximum force
+    // Of the maximum force: Pp/Ppk from its overall s, Cp/Cpk from the
+    // within estimate `within` (sigmaWithin).
+    Capability performance;
+    Capability capability;
+    WithinSpread within;
+    std::optional<double> sigmaWithin;
     QVector<Verdict> verdicts; // per record, in set order
 
     const Summary &summary(Quantity quantity) const;
-    // Cp/Cpk from fewer measurements than kCapabilityMinimumCount.
+    // Capability from fewer measurements than kCapabilityMinimumCount.
     bool fewForCapability() const;
 };
 
 // The statistics of the set against its limits.
-SeriesStatistics computeSeriesStatistics(const MeasurementSet &set);
+SeriesStatistics computeSeriesStatistics(const MeasurementSet &set,
+                                         const WithinSpread &within = WithinSpread());
 
 // The texts of the statistics, shared by the window, the report and the
 // workbook (translation context "SeriesStatistics").
 namespace StatisticsText {
 QString title();
+// "Maximalkraft / N"; the duration in seconds whatever the unit.
 QString quantity(Quantity quantity, const QString &unitText);
-// Column titles: n, mean, standard deviation, CV %, minimum, maximum, range, Cp, Cpk.
+QString quantityName(Quantity quantity);
+// Column titles: n, mean, standard deviation, CV %, minimum, maximum, range,
+// Pp, Ppk, Cp, Cpk.
 QStringList columns();
-// The same as short symbols for narrow tables: n, x̄, s, CV %, Min, Max, R, Cp, Cpk.
+// The same as short symbols for narrow tables: n, x̄, s, CV %, Min, Max, R,
+// Pp, Ppk, Cp, Cpk.
 QStringList shortColumns();
 QString verdict(Verdict verdict);
 QString lowerLimit();
@@ -101,6 +133,10 @@ QString measurement();
 QString result();
 QString fewMeasurementsNote();
 QString noLimitsNote(const QString &unitText);
+// Which spread each index is taken from, e.g. "σ = MR̄/d2".
+QString estimateNote(const WithinSpread &within);
+// The estimate as a formula: "MR̄/d2", "s̄/c4 (n = 5)", "R̄/d2 (n = 5)".
+QString estimateFormula(const WithinSpread &within);
 } // namespace StatisticsText
 
 // A statistic as shown: fixed decimals, "." as decimal point; "-" when unset.

@@ -27,10 +27,12 @@ StatisticsRow quantityRow(const MeasurementSet &set, const SeriesStatistics &sta
                  number(s.minimum, decimals),
                  number(s.maximum, decimals),
                  number(s.range, decimals)};
-    StatisticsCell cp = number(statistics.capability.cp, kCapabilityDecimals);
-    StatisticsCell cpk = number(statistics.capability.cpk, kCapabilityDecimals);
-    cp.applies = cpk.applies = quantity == Quantity::MaximumForce;
-    row.cells << cp << cpk;
+    for (const Capability &c : {statistics.performance, statistics.capability}) {
+        StatisticsCell index = number(c.cp, kCapabilityDecimals);
+        StatisticsCell indexK = number(c.cpk, kCapabilityDecimals);
+        index.applies = indexK.applies = quantity == Quantity::MaximumForce;
+        row.cells << index << indexK;
+    }
     return row;
 }
 
@@ -73,5 +75,11 @@ StatisticsTable statisticsTable(const MeasurementSet &set, const SeriesStatistic
                                StatisticsText::verdict(verdict)});
     }
     table.note = noteFor(set, statistics);
+    table.estimateNote = StatisticsText::estimateNote(statistics.within);
     return table;
+}
+
+QString StatisticsTable::notes() const
+{
+    return note.isEmpty() ? estimateNote : note + QLatin1Char('\n') + estimateNote;
 }

@@ -11,7 +11,7 @@
 // only render it.
 
 // A number of the table: unset shows as "-", a cell that does not apply
-// (Cp and Cpk of any quantity but the maximum force) as nothing.
+// (the capability indices of any quantity but the maximum force) as nothing.
 struct StatisticsCell
 {
     bool applies = true;
@@ -63,7 +63,11 @@ struct StatisticsTable
     QString measurementTitle;
     QString resultTitle;
     QVector<StatisticsVerdict> verdicts; // in set order
-    QString note; // no limits, or too few measurements for Cp/Cpk; empty otherwise
+    QString note; // no limits, or too few measurements for the indices; empty otherwise
+    QString estimateNote; // which spread Pp/Ppk and Cp/Cpk are taken from
+
+    // The notes to show below the table, one a line.
+    QString notes() const;
 };
 
 StatisticsTable statisticsTable(const MeasurementSet &set, const SeriesStatistics &statistics);

@@ -3,6 +3,7 @@
 #include "base/log.h"
 #include "measurement/cnumericlocale.h"
 #include "measurement/dblist.h"
+#include "measurement/serieschart.h"
 #include "measurement/statisticstable.h"
 
 #include <QCoreApplication>
@@ -154,11 +155,13 @@ quint32 writeDataSheet(lxw_worksheet *sheet, const MeasurementSet &set, const Fo
     return rows;
 }
 
-void writeStatisticsSheet(lxw_worksheet *sheet, const MeasurementSet &set, const Formats &formats)
+void writeStatisticsSheet(lxw_worksheet *sheet, const MeasurementSet &set,
+                          const ChartSettings &chart, const Formats &formats)
 {
-    const StatisticsTable content = statisticsTable(set, computeSeriesStatistics(set));
+    const StatisticsTable content =
+        statisticsTable(set, computeSeriesStatistics(set, chart.withinSpread()));
     worksheet_set_column(sheet, 0, 0, kStatisticsTitleWidth, nullptr);
-    worksheet_set_column(sheet, 1, 9, kValueColumnWidth, nullptr);
+    worksheet_set_column(sheet, 1, lxw_col_t(content.columns.size()), kValueColumnWidth, nullptr);
 
     lxw_row_t row = 0;
     writeText(sheet, row, 0, content.title, formats.bold);
@@ -179,6 +182,7 @@ void writeStatisticsSheet(lxw_worksheet *sheet, const MeasurementSet &set, const
     row += 1;
     if (!content.note.isEmpty())
         writeText(sheet, ++row, 0, content.note);
+    writeText(sheet, ++row, 0, content.estimateNote);
     row += 2;
 
     writeText(sheet, row, 0, content.measurementTitle, formats.bold);
@@ -194,6 +198,70 @@ void writeStatisticsSheet(lxw_worksheet *sheet, const MeasurementSet &set, const
         writeClock(sheet, row, 2, m, formats);
         worksheet_write_number(sheet, row, 3, verdict.forceMax, formats.force);
         writeText(sheet, row, 4, verdict.verdictText);
+    }
+}
+
+void writeLine(lxw_worksheet *sheet, lxw_row_t row, lxw_col_t col, const ChartLine &line)
+{
+    worksheet_write_number(sheet, row, col, line.centre, nullptr);
+    worksheet_write_number(sheet, row, col + 1, line.lower, nullptr);
+    worksheet_write_number(sheet, row, col + 2, line.upper, nullptr);
+}
+
+// The rules a point breaks, on either chart.
+QString violationsAt(const SeriesChart &chart, int point)
+{
+    QStringList rules;
+    for (const RuleViolation &v : chart.violations) {
+        const int at = v.part == ChartPart::Location ? v.point
+                                                      : v.point + chart.chart->dispersionOffset;
+        if (at == point)
+            rules << ruleText(v.ruleSet, v.rule);
+    }
+    return rules.join(QStringLiteral("; "));
+}
+
+// The chart's numbers, a row per point: the measurements it stands for, its
+// value on both charts, their centre lines and limits, and the rules broken.
+void writeChartSheet(lxw_worksheet *sheet, const MeasurementSet &set,
+                     const ChartSettings &settings, const Formats &formats)
+{
+    const SeriesChart chart = seriesChart(set, settings);
+    const ChartType type = settings.type;
+    worksheet_set_column(sheet, 0, 1, kTimeColumnWidth, nullptr);
+    worksheet_set_column(sheet, 2, 10, kValueColumnWidth, nullptr);
+    writeText(sheet, 0, 0, ChartText::title() + QLatin1Char(' ') + ChartText::typeName(type),
+              formats.bold);
+    writeText(sheet, 0, 2, StatisticsText::quantity(settings.quantity, set.unitText), formats.bold);
+    if (!chart.chart) {
+        writeText(sheet, 1, 0, ChartText::tooFewPoints());
+        return;
+    }
+    const ControlChart &c = *chart.chart;
+    writeText(sheet, 1, 0, QStringLiteral("σ = ") + StatisticsText::estimateFormula(
+                                                        settings.withinSpread()));
+    writeOptional(sheet, 1, 2, c.sigmaWithin, formats.decimals3);
+    writeText(sheet, 2, 4, ChartText::locationName(type), formats.bold);
+    writeText(sheet, 2, 7, ChartText::dispersionName(type), formats.bold);
+    const QStringList titles = {ChartText::point(),       ChartText::records(),
+                                ChartText::locationName(type), ChartText::dispersionName(type),
+                                ChartText::centreLine(),  ChartText::lowerControlLimit(),
+                                ChartText::upperControlLimit(), ChartText::centreLine(),
+                                ChartText::lowerControlLimit(), ChartText::upperControlLimit(),
+                                ChartText::rule()};
+    for (int t = 0; t < titles.size(); ++t)
+        writeText(sheet, 3, lxw_col_t(t), titles.at(t), formats.bold);
+    for (int k = 0; k < c.location.size(); ++k) {
+        const lxw_row_t row = lxw_row_t(4 + k);
+        worksheet_write_number(sheet, row, 0, k + 1, nullptr);
+        writeText(sheet, row, 1, chart.pointRecordsText(ChartPart::Location, k));
+        worksheet_write_number(sheet, row, 2, c.location.at(k), nullptr);
+        const int d = k - c.dispersionOffset;
+        if (d >= 0 && d < c.dispersion.size())
+            worksheet_write_number(sheet, row, 3, c.dispersion.at(d), nullptr);
+        writeLine(sheet, row, 4, c.limits.location);
+        writeLine(sheet, row, 7, c.limits.dispersion);
+        writeText(sheet, row, 10, violationsAt(chart, k));
     }
 }
 
@@ -221,7 +289,8 @@ QString workbookSheetName(const QString &text)
     return name.isEmpty() ? QStringLiteral("_") : name;
 }
 
-int writeWorkbook(const QString &fileName, const QList<MeasurementSet> &sets)
+int writeWorkbook(const QString &fileName, const QList<MeasurementSet> &sets,
+                  const ChartSettings &chart)
 {
     QList<MeasurementSet> filled;
     for (const MeasurementSet &set : sets)
@@ -247,14 +316,18 @@ int writeWorkbook(const QString &fileName, const QList<MeasurementSet> &sets)
             const QByteArray dataName = utf8(uniqueSheetName(set.label, used));
             const QByteArray statsName =
                 utf8(uniqueSheetName(StatisticsText::title() + QLatin1Char(' ') + set.label, used));
+            const QByteArray chartName =
+                utf8(uniqueSheetName(ChartText::title() + QLatin1Char(' ') + set.label, used));
             lxw_worksheet *data = workbook_add_worksheet(book, dataName.constData());
             lxw_worksheet *statistics = workbook_add_worksheet(book, statsName.constData());
-            if (!data || !statistics) {
+            lxw_worksheet *chartSheet = workbook_add_worksheet(book, chartName.constData());
+            if (!data || !statistics || !chartSheet) {
                 sheetsAdded = false;
                 break;
             }
             rows += writeDataSheet(data, set, formats);
-            writeStatisticsSheet(statistics, set, formats);
+            writeStatisticsSheet(statistics, set, chart, formats);
+            writeChartSheet(chartSheet, set, chart, formats);
         }
         // Closing writes the file; it also frees the workbook after a failure.
         if (workbook_close(book) == LXW_NO_ERROR && sheetsAdded)

@@ -3,6 +3,8 @@
 #include "measurement/devicedata.h"
 #include "measurement/measurement.h"
 #include "measurement/seriesstatistics.h"
+#include "plot/controlchartplot.h"
+#include "report/pageprinting.h"
 #include "report/seriesreport.h"
 #include "settings/statusini.h"
 
@@ -33,6 +35,9 @@ constexpr double kDiagramShareOfPaper = 0.7;
 constexpr double kDiagramHeightRatio = 0.6666666666666666;
 constexpr int kPdfResolution = 200;
 constexpr const char *kDiagramFileName = "tspx_print.svg";
+// The control chart page: the location chart, the dispersion chart and the
+// histogram, each the diagram's width and this share of it high.
+constexpr double kChartHeightRatio = 0.36;
 constexpr const char *kDocumentName = "Tensimo Parl - #%0";
 // QTextDocument::print() gives a printer without margins these, in millimetres...
 constexpr double kPrintFallbackMarginMm = 2.0;
@@ -108,6 +113,39 @@ bool renderDiagram(QwtPlot *plot, const QPrinter &printer, const QString &fileNa
     return QFileInfo(fileName).size() > 0;
 }
 
+// The chart page's three plots, drawn off-screen and rendered as SVG files
+// into `folder`; their image tags, in page order.
+QStringList renderChartImages(const SeriesChart &chart, const MeasurementSet &set,
+                              const QPrinter &printer, const QTemporaryDir &folder)
+{
+    const int widthMm =
+        qRound(printer.paperRect(QPrinter::Millimeter).width() * kDiagramShareOfPaper);
+    const int heightMm = int(widthMm * kChartHeightRatio);
+    const int htmlWidth = diagramHtmlWidth(printer);
+    QStringList images;
+    for (int k = 0; k < 3; ++k) {
+        QwtPlot plot;
+        plot.setCanvasBackground(Qt::white);
+        if (k < 2)
+            drawControlChart(&plot, chart, k == 0 ? ChartPart::Location : ChartPart::Dispersion);
+        else
+            drawHistogram(&plot, chart.values,
+                          chart.settings.quantity == Quantity::MaximumForce ? set.limits
+                                                                            : ForceLimits(),
+                          StatisticsText::quantity(chart.settings.quantity, set.unitText));
+        const QString file = folder.filePath(QStringLiteral("tspx_chart%1.svg").arg(k));
+        QwtPlotRenderer renderer;
+        renderer.setDiscardFlag(QwtPlotRenderer::DiscardBackground);
+        renderer.renderDocument(&plot, file, QStringLiteral("svg"), QSizeF(widthMm, heightMm),
+                                printer.resolution());
+        if (QFileInfo(file).size() > 0)
+            images << QStringLiteral("<img src='%0' width='%1' alt='' border=0 />")
+                          .arg(imageSource(file))
+                          .arg(htmlWidth);
+    }
+    return images;
+}
+
 // Opening the target first catches a folder in its place or a missing folder:
 // QTextDocument::print() reports no error.
 bool canWrite(const QString &fileName)
@@ -133,11 +171,12 @@ QString reportDiagramHtml(const QString &diagramFileName, int width)
 
 } // namespace
 
-QString reportHead(const QString &logoFragment, const QString &headerLine)
+QString reportHead(const QString &logoFragment, const QString &headerLine, bool newPage)
 {
     QString html;
     html += QStringLiteral("<span style=\"font-family: 'Sans Serif'; font-size: 11pt;\">\n");
-    html += QStringLiteral("<table width='100%'>\n");
+    html += newPage ? QStringLiteral("<table width='100%' style='page-break-before: always;'>\n")
+                    : QStringLiteral("<table width='100%'>\n");
     html += QStringLiteral("<tr><td align='left'>") + logoFragment +
             QStringLiteral("&nbsp;</td><td align='right'>") + headerLine.toHtmlEscaped() +
             QStringLiteral("</td></tr>\n");
@@ -207,6 +246,11 @@ ReportPrinter::ReportPrinter(const DeviceData &device, const StatusIni &status, 
                              QWidget *dialogParent)
     : m_device(device), m_status(status), m_plot(plot), m_dialogParent(dialogParent)
 {
+}
+
+void ReportPrinter::setChartSettings(const ChartSettings &settings)
+{
+    m_chartSettings = settings;
 }
 
 void ReportPrinter::setDesignationPrompt(DesignationPrompt prompt)
@@ -297,7 +341,8 @@ ReportResult ReportPrinter::printSeriesOn(const MeasurementSet &set, QPrinter *p
 
     applyPrintMargins(printer);
     const SeriesReportHtml parts =
-        seriesReportHtml(set, computeSeriesStatistics(set), logoFragment,
+        seriesReportHtml(set, computeSeriesStatistics(set, m_chartSettings.withinSpread()),
+                         logoFragment,
                          QString::fromLatin1(m_status.printHeaderLine), designation);
     QString html = parts.values;
     QTemporaryDir diagramFolder;
@@ -305,11 +350,15 @@ ReportResult ReportPrinter::printSeriesOn(const MeasurementSet &set, QPrinter *p
     if (diagramFolder.isValid() && renderDiagram(m_plot, *printer, diagramFile))
         html += reportDiagramHtml(diagramFile, diagramHtmlWidth(*printer));
     html += parts.statistics;
+    const SeriesChart chart = seriesChart(set, m_chartSettings);
+    if (diagramFolder.isValid())
+        html += seriesChartHtml(chart, renderChartImages(chart, set, *printer, diagramFolder));
 
     QTextDocument document;
     document.setHtml(html);
     printer->setDocName(QString::fromLatin1(kDocumentName).arg(seriesDocumentNumbers(set)));
-    document.print(printer);
+    // A page the measurements' table or the diagram goes on to names the series too.
+    printWithPageHead(document, printer, seriesPageHead(set, designation));
     QFile::remove(diagramFile);
 
     if (!pdfFileName.isEmpty() && !isWritten(pdfFileName))

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "measurement/serieschart.h"
+
 #include <QString>
 #include <functional>
 
@@ -32,6 +34,9 @@ public:
 
     // Replaces the input dialog that asks for the designation.
     void setDesignationPrompt(DesignationPrompt prompt);
+    // The control chart of the series report (default: I-MR of the maximum
+    // force, Nelson rules); its within estimate gives Cp/Cpk too.
+    void setChartSettings(const ChartSettings &settings);
 
     // Prints measurement `number` on the printer (print dialog and preview).
     ReportResult print(int number, QPrinter *printer);
@@ -42,7 +47,8 @@ public:
     QString lastDesignation() const { return m_lastDesignation; }
 
     // The report of several measurements: their values and verdicts, the
-    // diagram as the plot shows them (the overlay) and their statistics.
+    // diagram as the plot shows them (the overlay), their statistics and a
+    // page with their control chart.
     ReportResult printSeries(const MeasurementSet &set, QPrinter *printer);
     ReportResult saveSeriesPdf(const MeasurementSet &set, QPrinter *pdfPrinter,
                                const QString &fileName);
@@ -59,10 +65,11 @@ private:
     QWidget *m_dialogParent;
     DesignationPrompt m_designationPrompt;
     mutable QString m_lastDesignation;
+    ChartSettings m_chartSettings;
 };
 
 // The head of every report page: logo and header line, rule, heading.
-QString reportHead(const QString &logoFragment, const QString &headerLine);
+QString reportHead(const QString &logoFragment, const QString &headerLine, bool newPage = false);
 
 // The report's HTML down to the values table: logo and header line, heading,
 // serial number, number, designation, date, time and the four forces.

@@ -1,5 +1,6 @@
 #include "report/seriesreport.h"
 
+#include "measurement/serieschart.h"
 #include "measurement/statisticstable.h"
 #include "report/report.h"
 
@@ -29,24 +30,49 @@ QString textCell(const QString &text)
     return QStringLiteral("<td>") + text.toHtmlEscaped() + QStringLiteral("</td>");
 }
 
+// Dates, times and captions stay on one line ("11 Nov 2020", "N° de série :").
+QString unbrokenCell(const QString &text, const QString &attributes = QString())
+{
+    return QStringLiteral("<td style='white-space: nowrap;'") + attributes + QLatin1Char('>') +
+           text.toHtmlEscaped() + QStringLiteral("</td>");
+}
+
+// What names the series on each of its pages: the head, the gauge's serial
+// number and the designation.
+QString seriesHead(const MeasurementSet &set, const QString &logoFragment,
+                   const QString &headerLine, const QString &designation, bool newPage)
+{
+    QString html = reportHead(logoFragment, headerLine, newPage);
+    html += QStringLiteral("<table width='100%'>\n<tr>") +
+            unbrokenCell(trMainform("Seriennummer Gerät:"), QStringLiteral(" width='30%'")) +
+            QStringLiteral("<td width='70%'>") + set.serialNr.toHtmlEscaped() +
+            QStringLiteral("</td></tr>\n");
+    html += QStringLiteral("<tr><td style='white-space: nowrap;'><b>") +
+            trMainform("Bezeichnung:").toHtmlEscaped() + QStringLiteral("</b></td><td><b>") +
+            designation.toHtmlEscaped() +
+            QStringLiteral("</b></td></tr>\n</table>\n<p>&nbsp;</p>\n");
+    return html;
+}
+
+// The column titles repeat on every page the table goes on to.
 QString measurementTable(const MeasurementSet &set, const StatisticsTable &content)
 {
     const QString unit = QLatin1Char(' ') + set.unitText;
     QString html = QStringLiteral("<table width='100%' cellspacing='0' cellpadding='3' "
-                                  "border='1' style='border-collapse: collapse;'>\n<tr>");
+                                  "border='1' style='border-collapse: collapse;'>\n<thead><tr>");
     for (const QString &title :
          {trMainform("Messung-Nr:"), trMainform("Datum:"), trMainform("Zeit:"),
           trMainform("Maximalkraft:"), trMainform("Mittelwert der Kraft:"), content.resultTitle})
         html += headCell(title);
-    html += QStringLiteral("</tr>\n");
+    html += QStringLiteral("</tr></thead>\n");
     for (int k = 0; k < set.records.size(); ++k) {
         const Measurement &m = *set.records.at(k);
         html += QStringLiteral("<tr>") + valueCell(QString::number(m.number)) +
-                textCell(formatMeasurementDate(m.dateText)) +
-                textCell(formatMeasurementTime(m.timeText)) +
+                unbrokenCell(formatMeasurementDate(m.dateText)) +
+                unbrokenCell(formatMeasurementTime(m.timeText)) +
                 valueCell(formatForce(m.forceMax, set.factor) + unit) +
                 valueCell(formatForce(m.forceAvg, set.factor) + unit) +
-                textCell(content.verdicts.at(k).verdictText) + QStringLiteral("</tr>\n");
+                unbrokenCell(content.verdicts.at(k).verdictText) + QStringLiteral("</tr>\n");
     }
     return html + QStringLiteral("</table>\n");
 }
@@ -61,9 +87,7 @@ QString limitRow(const StatisticsLimit &limit, const QString &unit)
 
 QString statisticsHtml(const StatisticsTable &content)
 {
-    // The statistics start a page of their own below the diagram.
-    QString html = QStringLiteral("<h2 style='page-break-before: always;'>") +
-                   content.title.toHtmlEscaped() +
+    QString html = QStringLiteral("<h2>") + content.title.toHtmlEscaped() +
                    QStringLiteral("</h2>\n<table cellspacing='0' cellpadding='2'>\n");
     for (const StatisticsLimit &limit : content.limits)
         html += limitRow(limit, content.unitText);
@@ -83,8 +107,9 @@ QString statisticsHtml(const StatisticsTable &content)
         html += QStringLiteral("</tr>\n");
     }
     html += QStringLiteral("</table>\n");
-    if (!content.note.isEmpty())
-        html += QStringLiteral("<p>") + content.note.toHtmlEscaped() + QStringLiteral("</p>\n");
+    for (const QString &note : {content.note, content.estimateNote})
+        if (!note.isEmpty())
+            html += QStringLiteral("<p>") + note.toHtmlEscaped() + QStringLiteral("</p>\n");
     return html;
 }
 
@@ -96,20 +121,72 @@ SeriesReportHtml seriesReportHtml(const MeasurementSet &set, const SeriesStatist
 {
     const StatisticsTable content = statisticsTable(set, statistics);
     SeriesReportHtml html;
-    html.values = reportHead(logoFragment, headerLine);
-    html.values += QStringLiteral("<table width='100%'>\n");
-    html.values += QStringLiteral("<tr><td width='30%'>") + trMainform("Seriennummer Gerät:") +
-                   QStringLiteral("</td><td width='70%'>") + set.serialNr.toHtmlEscaped() +
-                   QStringLiteral("</td></tr>\n");
-    html.values += QStringLiteral("<tr><td><b>") + trMainform("Bezeichnung:") +
-                   QStringLiteral("</b></td><td><b>") + designation.toHtmlEscaped() +
-                   QStringLiteral("</b></td></tr>\n</table>\n<p>&nbsp;</p>\n");
+    html.values = seriesHead(set, logoFragment, headerLine, designation, false);
     html.values += measurementTable(set, content);
     html.values += QStringLiteral("</span>\n");
-    html.statistics =
-        QStringLiteral("<span style=\"font-family: 'Sans Serif'; font-size: 11pt;\">\n") +
-        statisticsHtml(content) + QStringLiteral("</span>\n");
+    // The statistics start a page of their own, under the series' head.
+    html.statistics = seriesHead(set, logoFragment, headerLine, designation, true) +
+                      statisticsHtml(content) + QStringLiteral("</span>\n");
     return html;
+}
+
+QString seriesChartHtml(const SeriesChart &chart, const QStringList &imageTags)
+{
+    const ChartSettings &settings = chart.settings;
+    QString html = QStringLiteral("<span style=\"font-family: 'Sans Serif'; font-size: 11pt;\">\n"
+                                  "<h2 style='page-break-before: always;'>") +
+                   (ChartText::title() + QLatin1Char(' ') + ChartText::typeName(settings.type))
+                       .toHtmlEscaped() +
+                   QStringLiteral("</h2>\n<p>") +
+                   StatisticsText::quantity(settings.quantity, chart.unitText).toHtmlEscaped();
+    if (chart.chart && chart.chart->sigmaWithin)
+        html += QStringLiteral("; σ = ") +
+                StatisticsText::estimateFormula(settings.withinSpread()).toHtmlEscaped() +
+                QStringLiteral(" = ") + formatStatistic(chart.chart->sigmaWithin, 4);
+    if (chart.chart && chart.chart->fixedLimits)
+        html += QStringLiteral("; ") + ChartText::fixedLimits().toHtmlEscaped();
+    html += QStringLiteral("</p>\n");
+    if (!chart.chart)
+        return html + QStringLiteral("<p>") + ChartText::tooFewPoints().toHtmlEscaped() +
+               QStringLiteral("</p>\n</span>\n");
+    for (const QString &image : imageTags)
+        html += QStringLiteral("<p>") + image + QStringLiteral("</p>\n");
+
+    const ControlChart &c = *chart.chart;
+    html += QStringLiteral("<table cellspacing='0' cellpadding='3' border='1' "
+                           "style='border-collapse: collapse;'>\n<tr>") +
+            headCell(QString()) + headCell(ChartText::lowerControlLimit()) +
+            headCell(ChartText::centreLine()) + headCell(ChartText::upperControlLimit()) +
+            QStringLiteral("</tr>\n");
+    const std::pair<QString, ChartLine> lines[] = {
+        {ChartText::locationName(settings.type), c.limits.location},
+        {ChartText::dispersionName(settings.type), c.limits.dispersion}};
+    for (const auto &[name, line] : lines)
+        html += QStringLiteral("<tr>") + textCell(name) + valueCell(formatStatistic(line.lower, 3)) +
+                valueCell(formatStatistic(line.centre, 3)) +
+                valueCell(formatStatistic(line.upper, 3)) + QStringLiteral("</tr>\n");
+    html += QStringLiteral("</table>\n<p>&nbsp;</p>\n");
+
+    if (chart.violations.isEmpty())
+        return html + QStringLiteral("<p>") + ChartText::noViolations().toHtmlEscaped() +
+               QStringLiteral("</p>\n</span>\n");
+    html += QStringLiteral("<table width='100%' cellspacing='0' cellpadding='3' border='1' "
+                           "style='border-collapse: collapse;'>\n<tr>") +
+            headCell(ChartText::point()) + headCell(ChartText::records()) +
+            headCell(ChartText::rule()) + QStringLiteral("</tr>\n");
+    for (const RuleViolation &v : chart.violations) {
+        html += QStringLiteral("<tr>") + valueCell(chart.pointText(v)) +
+                textCell(chart.pointRecordsText(v.part, v.point)) +
+                textCell(ruleText(v.ruleSet, v.rule)) + QStringLiteral("</tr>\n");
+    }
+    return html + QStringLiteral("</table>\n</span>\n");
+}
+
+QString seriesPageHead(const MeasurementSet &set, const QString &designation)
+{
+    return QStringLiteral("Tensimo Parl \u2013 ") + trMainform("Seriennummer Gerät:") +
+           QLatin1Char(' ') + set.serialNr + QStringLiteral(" \u2013 ") +
+           trMainform("Bezeichnung:") + QLatin1Char(' ') + designation;
 }
 
 QString seriesDocumentNumbers(const MeasurementSet &set)

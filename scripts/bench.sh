@@ -35,6 +35,7 @@ run() {
   run "$bin/bench_largeplot"
   run "$bin/bench_transfer" "${transfer_cases[@]}"
   run "$bin/bench_quicktransfer" --samples "$quick_samples"
+  run "$bin/bench_plantarchive"
   # The archives are made once (the million takes some 3 minutes, 1.2 GB)
   # and kept in BENCH_DATA for later runs; BENCH_QUICK leaves the million out.
   run "$bin/bench_archive" --data "${BENCH_DATA:-$build/bench-data}" "${archive_sizes[@]}"

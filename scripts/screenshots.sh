@@ -5,7 +5,10 @@
 # docs/mainwindow-en.png, shown in the README), docs/overlay-<lang>.png (five
 # measurements overlaid with their statistics, also in the README) and
 # docs/zoom-<lang>.png (the zoom on a break with the cursor), and the German
-# settings dialog with the limits used, docs/settings-dialog.png.
+# settings dialog with the limits used, docs/settings-dialog.png. Then, against
+# a gauge of 30 measurements, the control chart tab, docs/controlchart-<lang>.png,
+# and the control chart page of the series report, docs/report-chart-<lang>.png
+# (pdftoppm).
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 build="${BUILD_DIR:-$root/build}"
@@ -14,9 +17,12 @@ cmake --build "$build" --target tspx-shoot >/dev/null
 
 export XDG_CONFIG_HOME="$(mktemp -d)"
 trap 'kill "$sim" 2>/dev/null; wait "$sim" 2>/dev/null; rm -rf "$XDG_CONFIG_HOME"' EXIT
-"$build/bin/tspx-sim" --com 1 --seed 7 >"$XDG_CONFIG_HOME/sim.log" 2>&1 &
-sim=$!
-for _ in $(seq 100); do grep -q '^ready' "$XDG_CONFIG_HOME/sim.log" && break; sleep 0.1; done
+start_sim() {
+  "$build/bin/tspx-sim" --com 1 "$@" >"$XDG_CONFIG_HOME/sim.log" 2>&1 &
+  sim=$!
+  for _ in $(seq 100); do grep -q '^ready' "$XDG_CONFIG_HOME/sim.log" && break; sleep 0.1; done
+}
+start_sim --seed 7
 
 for lang in de en; do
   locale=de_DE.UTF-8; [ "$lang" = en ] && locale=en_GB.UTF-8
@@ -24,3 +30,17 @@ for lang in de en; do
     "$build/bin/tspx-shoot" "$lang" "$root/docs/" >/dev/null
 done
 cp "$root/docs/measurement-en.png" "$root/docs/mainwindow-en.png"
+
+# Seed 1: thirty measurements whose I-MR chart breaks Nelson rule 6.
+kill "$sim"; wait "$sim" 2>/dev/null || true
+rm -f "$XDG_CONFIG_HOME"/Kavro/TensimoParl/archive.sqlite*
+start_sim --seed 1 --slots 1-30
+for lang in de en; do
+  locale=de_DE.UTF-8; [ "$lang" = en ] && locale=en_GB.UTF-8
+  LANG=$locale LC_ALL=$locale xvfb-run -a -s "-screen 0 1280x1024x24" \
+    "$build/bin/tspx-shoot" "$lang" "$XDG_CONFIG_HOME/" chart >/dev/null
+  pdf="$XDG_CONFIG_HOME/series-report-$lang.pdf"
+  last=$(pdfinfo "$pdf" | awk '/^Pages:/ {print $2}')
+  pdftoppm -png -r 60 -f "$last" -l "$last" -singlefile "$pdf" "$root/docs/report-chart-$lang"
+  cp "$XDG_CONFIG_HOME/controlchart-$lang.png" "$root/docs/"
+done

@@ -39,6 +39,12 @@ QString dataFolder()
     return dataFolderOf(QCoreApplication::applicationDirPath());
 }
 
+const QList<QByteArray> &programLanguages()
+{
+    static const QList<QByteArray> languages = {"de", "en", "fr", "it"};
+    return languages;
+}
+
 void loadTranslations(QTranslator &framework, QTranslator &program, const QString &language)
 {
     const QString folder = dataFolder();

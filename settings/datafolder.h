@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QByteArray>
+#include <QList>
 #include <QString>
 
 class QTranslator;
@@ -18,6 +20,9 @@ QString dataFolderOf(const QString &programFolder);
 // The data folder of the running program. Without an application object
 // (tools, tests) the current folder stands for the program's folder.
 QString dataFolder();
+
+// The languages the program's texts come in, German (the source) first.
+const QList<QByteArray> &programLanguages();
 
 // Loads Qt's own texts and the program's texts for `language` (a code such as
 // "fr") into the two translators. Qt's catalogue comes from translations/qt_XX

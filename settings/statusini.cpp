@@ -66,10 +66,10 @@ int StatusIni::load()
     store->endGroup();
 
     store->beginGroup("mainform");
-    result += store->readInt("formPosX", formPosX, 20);
-    result += store->readInt("formPosY", formPosY, 20);
-    result += store->readInt("formWidth", formWidth, 900);
-    result += store->readInt("formHeight", formHeight, 750);
+    result += store->readInt("formPosX", formPosX, kDefaultFormPos);
+    result += store->readInt("formPosY", formPosY, kDefaultFormPos);
+    result += store->readInt("formWidth", formWidth, kDefaultFormWidth);
+    result += store->readInt("formHeight", formHeight, kDefaultFormHeight);
     result += store->readBool("formMaximized", formMaximized, false);
     store->endGroup();
 
@@ -99,7 +99,7 @@ int StatusIni::load()
     store->beginGroup("archive");
     result += store->readString("archivePath", archivePath, QString());
     result += store->readBool("quickTransfer", quickTransfer, true);
-    result += store->readText("backend", archiveBackend, "sqlite");
+    result += store->readText("backend", archiveBackend, kFileBackend);
     result += store->readString("serverHost", serverHost, QString());
     result += store->readInt("serverPort", serverPort, 5432);
     result += store->readString("serverDatabase", serverDatabase, QStringLiteral("tspx"));

@@ -32,6 +32,10 @@ public:
 
     QByteArray language;
     QByteArray unusedText;
+    // The main window's geometry before it was ever closed.
+    static constexpr int kDefaultFormPos = 20;
+    static constexpr int kDefaultFormWidth = 900;
+    static constexpr int kDefaultFormHeight = 750;
     int formPosX = 0;
     int formPosY = 0;
     int formWidth = 0;
@@ -53,6 +57,8 @@ public:
     // A shared archive on a PostgreSQL server ("postgresql"; "sqlite": the
     // file above). The file then keeps what waits for the server. No
     // password: libpq reads ~/.pgpass or a PGSERVICE entry.
+    static constexpr const char *kFileBackend = "sqlite";
+    static constexpr const char *kServerBackend = "postgresql";
     QByteArray archiveBackend;
     QString serverHost;
     int serverPort = 5432;

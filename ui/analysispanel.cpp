@@ -7,13 +7,16 @@
 #include "plot/plotanalysis.h"
 #include "settings/statusini.h"
 #include "ui/measurementtree.h"
+#include "ui/controlchartview.h"
+#include "ui/dfqpartdialog.h"
+#include "ui/savefiledialog.h"
 #include "ui/statisticsview.h"
+#include "workflow/seriesset.h"
 
 #include <QAction>
 #include <QCoreApplication>
-#include <QFileDialog>
-#include <QFileInfo>
 #include <QItemSelectionModel>
+#include <QTabWidget>
 #include <QTreeView>
 #include <qwt_plot.h>
 #include <qwt_plot_curve.h>
@@ -54,6 +57,22 @@ AnalysisPanel::AnalysisPanel(const Parts &parts, QObject *parent)
     parts.curve->setItemAttribute(QwtPlotItem::Legend, false);
     parts.statistics->hide();
     connect(m_analysis, &PlotAnalysis::cursorMoved, this, &AnalysisPanel::cursorMoved);
+    showChartTab(false);
+    // Cp/Cpk take the within spread of the chart chosen.
+    connect(parts.chart, &ControlChartView::settingsChanged, this, [this] {
+        showStatistics(selectedSet());
+        updateChart();
+    });
+    connect(parts.diagramTabs, &QTabWidget::currentChanged, this, [this] {
+        // While the tabs change with the row, the row's update draws the chart.
+        if (m_changingTabs)
+            return;
+        m_chartWanted = m_parts.diagramTabs->currentWidget() == m_parts.chart;
+        updateChart();
+    });
+    // The archive group is the current row's, which is set after the selection.
+    connect(parts.tree->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            &AnalysisPanel::followCurrentRow);
 }
 
 AnalysisPanel::~AnalysisPanel()
@@ -72,21 +91,10 @@ const Measurement *AnalysisPanel::recordForRow(const QModelIndex &index) const
     return isInt && number > 0 ? findMeasurement(m_parts.gauge->records, number) : nullptr;
 }
 
-ForceLimits AnalysisPanel::limitsForUnit(const QString &unitText) const
-{
-    const ForceLimitTexts texts = m_parts.status->forceLimits.value(unitText.toLatin1());
-    return ForceLimits{parseLimit(texts.lower), parseLimit(texts.upper)};
-}
-
 MeasurementSet AnalysisPanel::selectedSet() const
 {
     const DeviceData &gauge = *m_parts.gauge;
-    MeasurementSet set;
-    set.label = QString::fromLatin1(kDeviceName);
-    set.serialNr = QString::fromLatin1(gauge.serialNr);
-    set.unitText = gauge.forceUnitText;
-    set.factor = gauge.forceUnitFactor;
-    set.limits = limitsForUnit(set.unitText);
+    MeasurementSet set = measurementSetOf(gauge, *m_parts.status);
     // Column 0 of each selected row, however many columns the model has.
     QModelIndexList rows;
     for (const QModelIndex &index : m_parts.tree->selectionModel()->selectedIndexes())
@@ -145,8 +153,10 @@ AnalysisPanel::Shown AnalysisPanel::update()
 
     shown.several = set.records.size() >= 2;
     if (shown.several)
-        m_parts.statistics->showStatistics(set, computeSeriesStatistics(set));
+        showStatistics(set);
     m_parts.statistics->setVisible(shown.several);
+    m_severalSelected = shown.several;
+    followCurrentRow();
     return shown;
 }
 
@@ -175,24 +185,117 @@ void AnalysisPanel::setAlignment(CurveAlignment alignment)
     m_alignment = alignment;
 }
 
-void AnalysisPanel::exportWorkbook(const WriteExport &write)
+void AnalysisPanel::showStatistics(const MeasurementSet &set)
+{
+    if (set.records.size() >= 2)
+        m_parts.statistics->showStatistics(
+            set, computeSeriesStatistics(set, chartSettings().withinSpread()));
+}
+
+void AnalysisPanel::followCurrentRow()
+{
+    showChartTab(m_severalSelected || m_parts.archiveRowCurrent());
+    updateChart();
+}
+
+void AnalysisPanel::showChartTab(bool shown)
+{
+    QTabWidget *tabs = m_parts.diagramTabs;
+    const int index = tabs->indexOf(m_parts.chart);
+    // The chart comes back to the front when it was there before it went.
+    m_changingTabs = true;
+    if (shown && index < 0) {
+        tabs->addTab(m_parts.chart, ChartText::title());
+        if (m_chartWanted)
+            tabs->setCurrentWidget(m_parts.chart);
+    } else if (!shown && index >= 0) {
+        tabs->removeTab(index);
+    }
+    m_changingTabs = false;
+}
+
+MeasurementSet AnalysisPanel::chartSet(QString *source, DeviceData &group) const
+{
+    MeasurementSet set = selectedSet();
+    if (set.records.size() >= 2) {
+        *source = mainformText(QT_TRANSLATE_NOOP("Mainform", "Auswahl: %1 Messungen von %2"))
+                      .arg(set.records.size())
+                      .arg(set.serialNr);
+        return set;
+    }
+    set.records.clear();
+    if (m_parts.archiveRowCurrent() && m_parts.loadArchiveGroup(group)) {
+        set = measurementSetOf(group, *m_parts.status);
+        set.label = mainformText(QT_TRANSLATE_NOOP("Mainform", "Archiv"));
+        set.records = constRecords(group.records);
+        *source = mainformText(QT_TRANSLATE_NOOP("Mainform", "Archiv: %1 Messungen von %2"))
+                      .arg(set.records.size())
+                      .arg(set.serialNr);
+    }
+    return set;
+}
+
+void AnalysisPanel::updateChart()
+{
+    if (m_parts.diagramTabs->currentWidget() != m_parts.chart)
+        return;
+    QString source;
+    // The group shown stays loaded while the chart refers to its records.
+    auto group = std::make_unique<DeviceData>();
+    const MeasurementSet set = chartSet(&source, *group);
+    m_parts.chart->showSet(set, source);
+    m_archiveGroup = std::move(group);
+}
+
+ChartSettings AnalysisPanel::chartSettings() const
+{
+    return m_parts.chart->settings();
+}
+
+MeasurementSet AnalysisPanel::exportSet() const
 {
     MeasurementSet set = selectedSet();
     // A top row selected stands for all its measurements.
     if (set.records.isEmpty())
         set.records = constRecords(m_parts.gauge->records);
+    return set;
+}
+
+void AnalysisPanel::exportDfq(const WriteExport &write)
+{
+    // The archive group the chart shows, else the gauge's selection.
+    QString source;
+    DeviceData group;
+    const MeasurementSet set = m_parts.archiveRowCurrent() ? chartSet(&source, group) : exportSet();
+    if (set.records.isEmpty())
+        return;
+    if (!askDfqPart(m_parts.window, m_dfqPart))
+        return;
+    const QString filter = mainformText(QT_TRANSLATE_NOOP("Mainform", "Q-DAS-Datei")) +
+                           QStringLiteral(" (*.dfq)");
+    const QString fileName = askSaveFileName(
+        m_parts.window, mainformText(QT_TRANSLATE_NOOP("Mainform", "Als DFQ-Datei exportieren")),
+        m_parts.status->lastExportListPath, proposedFileName(set.serialNr), filter,
+        QLatin1String(kDfqSuffix));
+    if (fileName.isEmpty())
+        return;
+    write(fileName, [&] { return writeDfqFile(fileName, set, m_dfqPart) ? 0 : -1; });
+}
+
+void AnalysisPanel::exportWorkbook(const WriteExport &write)
+{
+    const MeasurementSet set = exportSet();
     if (set.records.isEmpty())
         return;
 
-    QString filter = mainformText(QT_TRANSLATE_NOOP("Mainform", "Excel-Arbeitsmappe")) +
-                     QStringLiteral(" (*.xlsx)");
-    QString fileName = QFileDialog::getSaveFileName(
+    const QString filter = mainformText(QT_TRANSLATE_NOOP("Mainform", "Excel-Arbeitsmappe")) +
+                           QStringLiteral(" (*.xlsx)");
+    const QString fileName = askSaveFileName(
         m_parts.window, mainformText(QT_TRANSLATE_NOOP("Mainform", "Als Excel-Datei exportieren")),
-        m_parts.status->lastExportListPath, filter, &filter);
+        m_parts.status->lastExportListPath, proposedFileName(set.serialNr), filter,
+        kWorkbookSuffix);
     if (fileName.isEmpty())
         return;
-    if (QFileInfo(fileName).suffix().isEmpty())
-        fileName += QLatin1Char('.') + kWorkbookSuffix;
 
-    write(fileName, [&] { return writeWorkbook(fileName, {set}); });
+    write(fileName, [&] { return writeWorkbook(fileName, {set}, chartSettings()); });
 }

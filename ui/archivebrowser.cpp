@@ -90,13 +90,18 @@ QStringList importReport(const QString &name, const CsvImportReport &imported,
         report << name + QStringLiteral(": ") +
                       WorkflowText::archiveProblem(imported.status, archivePath);
     else
-        report << archiveText(QT_TRANSLATE_NOOP(
-                                  "MainformArchive",
-                                  "%1: %2 Messungen, %3 neu archiviert, %4 waren schon im Archiv."))
-                      .arg(name)
-                      .arg(imported.found)
-                      .arg(imported.added)
-                      .arg(imported.alreadyKept);
+        // Each count with its own plural form.
+        report << name + QStringLiteral(": ") +
+                      QStringList{QCoreApplication::translate("MainformArchive", "%n Messung(en)",
+                                                              nullptr, imported.found),
+                                  QCoreApplication::translate("MainformArchive",
+                                                              "%n neu archiviert", nullptr,
+                                                              imported.added),
+                                  QCoreApplication::translate("MainformArchive",
+                                                              "%n war(en) schon im Archiv", nullptr,
+                                                              imported.alreadyKept)}
+                          .join(QStringLiteral(", ")) +
+                      QLatin1Char('.');
     for (const RefusedMeasurement &refused : imported.refused)
         report << archiveText(
                       QT_TRANSLATE_NOOP("MainformArchive", "%1: Messung %2 nicht archiviert: %3."))
@@ -149,8 +154,12 @@ void ArchiveBrowser::open()
                           .arg(path, opened.movedAside));
     else if (!opened.ok())
         reportProblem(errorText(opened));
+    else if (m_archive->isOnServer() && !m_archive->isOnline())
+        reportProblem(WorkflowText::serverNotInUse(m_archive->serverStatus(), m_archive->location(),
+                                                   m_archive->waitingCount()));
     rebuildRows();
     enableFrameForBrowsing();
+    emit archiveOpened();
 }
 
 // While the window is not shown yet (at start-up) the message waits for it,
@@ -200,6 +209,7 @@ void ArchiveBrowser::showTransferOutcome(const TransferOutcome &outcome, bool an
         m_parts.errors->showMessage(incomplete);
     rebuildRows();
     enableFrameForBrowsing();
+    emit archiveWritten();
 }
 
 QModelIndex ArchiveBrowser::rootIndex() const
@@ -311,15 +321,19 @@ void ArchiveBrowser::showRow(const QModelIndex &index)
     }
 }
 
-void ArchiveBrowser::exportGroup()
+bool ArchiveBrowser::loadCurrentGroup(DeviceData &into)
 {
     QModelIndex group = m_parts.tree->currentIndex();
     if (archiveRowKind(group) == ArchiveRow::Measurement)
         group = group.parent();
+    return load(m_rows->idsAt(group), into) && !into.records.isEmpty();
+}
+
+void ArchiveBrowser::exportGroup()
+{
     DeviceData records;
-    if (!load(m_rows->idsAt(group), records) || records.records.isEmpty())
-        return;
-    emit exportRequested(constRecords(records.records), records);
+    if (loadCurrentGroup(records))
+        emit exportRequested(constRecords(records.records), records);
 }
 
 void ArchiveBrowser::storeDesignation(const QString &designation, const DeviceData &gauge,

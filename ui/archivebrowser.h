@@ -71,6 +71,9 @@ public:
     void rebuildRows();
     // Loads and shows the archived row (or clears the values).
     void showRow(const QModelIndex &index);
+    // The group the current archive row heads (a measurement's row: its day),
+    // loaded into `into`; false when there is none or it cannot be read.
+    bool loadCurrentGroup(DeviceData &into);
     // "All" on an archive row: the group it heads, or the day of a measurement.
     void exportGroup();
     // The designation typed in for a report of `current` (of `gauge`, unless
@@ -84,6 +87,9 @@ signals:
     void measurementShown(const Measurement &measurement, double factor, const QString &unit);
     void measurementCleared();
     void exportRequested(const QList<const Measurement *> &records, const DeviceData &source);
+    // The archive was opened (again), or a transfer written into it.
+    void archiveOpened();
+    void archiveWritten();
 
 private:
     void reportProblem(const QString &text);

@@ -2,7 +2,10 @@
 
 #include "ui_mainform.h"
 
-CommandStates::CommandStates(Ui::MainForm *ui) : m_ui(ui) {}
+CommandStates::CommandStates(Ui::MainForm *ui)
+    : m_ui(ui), m_eraseOneText(ui->actionGewaehlteMessungloeschen->text())
+{
+}
 
 void CommandStates::setSelectionCommands(bool enabled)
 {
@@ -14,14 +17,12 @@ void CommandStates::setSelectionCommands(bool enabled)
 void CommandStates::forGaugeRow(bool selected, bool all)
 {
     setSelectionCommands(selected);
-    m_ui->actionGewaehlteMessungloeschen->setEnabled(selected);
     m_ui->actionAlleMessungenexportieren->setEnabled(all);
     m_ui->actionAlleMessungenloeschen->setEnabled(all);
 }
 
 void CommandStates::forSelection(bool any)
 {
-    // Deleting stays with the current row.
     setSelectionCommands(any);
 }
 
@@ -29,18 +30,26 @@ void CommandStates::forArchiveRow(bool shown, bool group, bool gaugeListed)
 {
     // Commands on the gauge's selected slot do not apply to the archive.
     setSelectionCommands(shown);
-    m_ui->actionGewaehlteMessungloeschen->setEnabled(false);
     m_ui->actionAlleMessungenexportieren->setEnabled(group);
     m_ui->actionAlleMessungenloeschen->setEnabled(gaugeListed);
 }
 
+void CommandStates::forErasable(int count)
+{
+    QAction *erase = m_ui->actionGewaehlteMessungloeschen;
+    erase->setEnabled(count > 0);
+    erase->setText(count > 1 ? tr("Gewählte Messungen &löschen") : m_eraseOneText);
+}
+
 void CommandStates::followExportOfAll()
 {
-    // The Excel export covers all measurements when no measurement row is
-    // selected, so it is there whenever exporting all is.
+    // The Excel and DFQ exports cover all measurements when no measurement
+    // row is selected, so they are there whenever exporting all is.
     QAction *exportAll = m_ui->actionAlleMessungenexportieren;
-    QAction *excel = m_ui->actionExcelExportieren;
-    excel->setEnabled(exportAll->isEnabled());
-    QObject::connect(exportAll, &QAction::changed, excel,
-                     [exportAll, excel] { excel->setEnabled(exportAll->isEnabled()); });
+    for (QAction *follower : {m_ui->actionExcelExportieren, m_ui->actionDfqExportieren}) {
+        follower->setEnabled(exportAll->isEnabled());
+        QObject::connect(exportAll, &QAction::changed, follower, [exportAll, follower] {
+            follower->setEnabled(exportAll->isEnabled());
+        });
+    }
 }

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <QCoreApplication>
+#include <QString>
+
 namespace Ui {
 class MainForm;
 }
@@ -8,6 +11,8 @@ class MainForm;
 // the rules, whatever row or selection the operator is on.
 class CommandStates
 {
+    Q_DECLARE_TR_FUNCTIONS(CommandStates)
+
 public:
     explicit CommandStates(Ui::MainForm *ui);
 
@@ -19,6 +24,9 @@ public:
     // An archive row: `shown` a measurement loaded, `group` measurements
     // under it, `gaugeListed` the gauge's row still there.
     void forArchiveRow(bool shown, bool group, bool gaugeListed);
+    // Deleting the selected measurements: `count` gauge slots selected; the
+    // menu text says whether one or several go.
+    void forErasable(int count);
     // The Excel export follows the export of all measurements.
     void followExportOfAll();
 
@@ -27,4 +35,5 @@ private:
     void setSelectionCommands(bool enabled);
 
     Ui::MainForm *m_ui;
+    QString m_eraseOneText;
 };

@@ -21,9 +21,9 @@ bool confirmedByOperator(QWidget *parent, const QString &title, const QString &t
 
 namespace {
 
-QString archiveText(const char *text)
+QString archiveText(const char *text, int n = -1)
 {
-    return QCoreApplication::translate("MainformArchive", text);
+    return QCoreApplication::translate("MainformArchive", text, nullptr, n);
 }
 
 } // namespace
@@ -35,13 +35,15 @@ UnarchivedChoice askUnarchived(QWidget *parent, const QList<const Measurement *>
     QList<int> slotNumbers;
     for (const Measurement *m : records)
         slotNumbers.append(m->number);
-    QMessageBox box(
-        QMessageBox::Warning, archiveText(QT_TRANSLATE_NOOP("MainformArchive", "Nicht archiviert")),
-        archiveText(QT_TRANSLATE_NOOP("MainformArchive",
-                                      "Diese Messungen sind nicht im Archiv: %1\n"
-                                      "Nach dem Löschen auf dem Gerät gibt es sie nirgends mehr."))
-            .arg(WorkflowText::slotNumbers(slotNumbers)),
-        QMessageBox::NoButton, parent);
+    QMessageBox box(QMessageBox::Warning,
+                    archiveText(QT_TRANSLATE_NOOP("MainformArchive", "Nicht archiviert")),
+                    archiveText(QT_TRANSLATE_N_NOOP(
+                                    "MainformArchive",
+                                    "Diese Messungen sind nicht im Archiv: %1\n"
+                                    "Nach dem Löschen auf dem Gerät gibt es sie nirgends mehr."),
+                                slotNumbers.size())
+                        .arg(WorkflowText::slotNumbers(slotNumbers)),
+                    QMessageBox::NoButton, parent);
     QPushButton *archiveFirst =
         box.addButton(archiveText(QT_TRANSLATE_NOOP("MainformArchive", "Zuerst archivieren")),
                       QMessageBox::AcceptRole);

@@ -3,10 +3,10 @@
 
 #include "measurement/dblist.h"
 #include "settings/statusini.h"
+#include "ui/savefiledialog.h"
 
 #include <QApplication>
 #include <QErrorMessage>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QStatusBar>
 #include <QTimer>
@@ -41,10 +41,10 @@ void ExportWriter::exportCsv(const QList<const Measurement *> &list, const Devic
     }
     const DbList table(list, QString::fromLatin1(source.serialNr), source.forceUnitText,
                        source.forceUnitFactor);
-    QString filter = mainformText(QT_TRANSLATE_NOOP("Mainform", "CSV-Datei (*.CSV)"));
-    const QString fileName = QFileDialog::getSaveFileName(
+    const QString fileName = askSaveFileName(
         m_window, mainformText(QT_TRANSLATE_NOOP("Mainform", "Daten exportieren")),
-        m_status->lastExportListPath, filter, &filter);
+        m_status->lastExportListPath, proposedFileName(QString::fromLatin1(source.serialNr)),
+        mainformText(QT_TRANSLATE_NOOP("Mainform", "CSV-Datei (*.CSV)")), QStringLiteral("CSV"));
     if (fileName.isEmpty())
         return;
 

@@ -2,6 +2,7 @@
 
 #include "device/gaugesession.h"
 #include "settings/statusini.h"
+#include "ui/archivefilterbar.h"
 #include "ui/archivetree.h"
 #include "ui/commandstates.h"
 #include "ui/errorwindow.h"
@@ -28,6 +29,7 @@ Mainform::Mainform(ConfigIni *config, StatusIni *status, const QString &versionT
     ui->treeView->setModel(treeModel);
     m_commands = std::make_unique<CommandStates>(ui);
     m_commands->forGaugeRow(false, false);
+    m_commands->forErasable(0);
     m_page = new MeasurementPage(ui);
     m_exportWriter = new ExportWriter(this, statusBar(), status, errorMessage);
     setUpAnalysis();
@@ -38,6 +40,7 @@ Mainform::Mainform(ConfigIni *config, StatusIni *status, const QString &versionT
     connect(ui->treeView->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &Mainform::selectionChanged);
     setUpArchive();
+    setUpLayout();
     setUpDeviceJob();
 }
 
@@ -74,6 +77,7 @@ void Mainform::showMeasurement(int number)
             m_page->clearValues();
     }
     m_commands->forGaugeRow(number != 0, true);
+    m_commands->forErasable(erasableSlotNumbers().size());
 }
 
 QStandardItemModel *Mainform::model() const
@@ -92,6 +96,25 @@ void Mainform::showEmptySelection()
     measSelected(ui->treeView->currentIndex(), QModelIndex());
 }
 
+void Mainform::setUpLayout()
+{
+    QWidget *treeColumn = ui->treeView;
+    while (treeColumn->parentWidget() && treeColumn->parentWidget() != ui->frame2)
+        treeColumn = treeColumn->parentWidget();
+    splitTreeAndPage(ui->frame2, treeColumn, ui->stackedWidgetMeas);
+    // The keyboard goes top down: the transfer button, the archive's filter,
+    // the tree, then the page (the filter bar is made after the form).
+    QWidget *previous = ui->buttonTransfer;
+    for (QWidget *field :
+         archiveFilter()->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly)) {
+        if (field->focusPolicy() & Qt::TabFocus) {
+            setTabOrder(previous, field);
+            previous = field;
+        }
+    }
+    setTabOrder(previous, ui->treeView);
+}
+
 void Mainform::setLinkTiming(const LinkTiming &timing)
 {
     if (m_job->isRunning())
@@ -103,6 +126,11 @@ void Mainform::setLinkTiming(const LinkTiming &timing)
 }
 
 void Mainform::on_buttonTransfer_clicked()
+{
+    transferData();
+}
+
+void Mainform::on_actionDatenUebertragen_triggered()
 {
     transferData();
 }

@@ -12,6 +12,7 @@
 class AnalysisPanel;
 class CommandStates;
 class ArchiveBrowser;
+class ArchiveServerStatus;
 class ArchiveFilterBar;
 class ConfigIni;
 class ExportWriter;
@@ -82,6 +83,7 @@ public:
 
 public slots:
     void on_buttonTransfer_clicked();
+    void on_actionDatenUebertragen_triggered();
     void measSelected(const QModelIndex &current, const QModelIndex &previous);
     void clearStatusBar();
     void on_actionAlsPDFspeichern_triggered();
@@ -102,6 +104,7 @@ public slots:
     void on_actionAmStartAusrichten_triggered();
     void on_actionAmMaximumAusrichten_triggered();
     void on_actionExcelExportieren_triggered();
+    void on_actionDfqExportieren_triggered();
     void selectionChanged(const QItemSelection &selected, const QItemSelection &deselected);
     void on_actionArchivImportieren_triggered();
     void archiveFilterChanged();
@@ -118,6 +121,11 @@ private:
     void transferData();
 
     void resetTree();
+    // The splitter between tree and page, and the keyboard's order.
+    void setUpLayout();
+    // The gauge's slots the selection covers, in tree order: what deleting
+    // the selected measurements names and erases.
+    QList<int> erasableSlotNumbers() const;
     void showEraseOutcome(const EraseOutcome &outcome, bool all);
 
     // The archive: every transfer kept, browsed under "Archiv" (ArchiveBrowser).
@@ -152,6 +160,7 @@ private:
     ExportWriter *m_exportWriter = nullptr;
     AnalysisPanel *m_analysisPanel = nullptr;
     ArchiveBrowser *m_archiveBrowser = nullptr;
+    ArchiveServerStatus *m_serverStatus = nullptr;
     GaugeWorkflow *workflow = nullptr;
     // An erase found measurements nobody has read and the operator wants them first.
     bool m_transferRequested = false;

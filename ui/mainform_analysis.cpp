@@ -3,6 +3,7 @@
 #include "ui/mainform.h"
 
 #include "ui/analysispanel.h"
+#include "ui/archivebrowser.h"
 #include "ui/commandstates.h"
 #include "ui/exportwriter.h"
 #include "ui/measurementpage.h"
@@ -12,10 +13,12 @@
 
 void Mainform::setUpAnalysis()
 {
-    m_analysisPanel =
-        new AnalysisPanel({this, ui->qwtPlot, m_page->curve(), ui->statisticsView, ui->treeView,
-                           ui->actionReferenzFesthalten, &measurements, status,
-                           [this] { showMeasurement(currentMeasurementNumber()); }});
+    m_analysisPanel = new AnalysisPanel(
+        {this, ui->qwtPlot, m_page->curve(), ui->statisticsView, ui->treeView,
+         ui->actionReferenzFesthalten, &measurements, status,
+         [this] { showMeasurement(currentMeasurementNumber()); }, ui->tabsDiagram,
+         ui->controlChartView, [this] { return m_archiveBrowser && m_archiveBrowser->rowSelected(); },
+         [this](DeviceData &into) { return m_archiveBrowser->loadCurrentGroup(into); }});
     m_commands->followExportOfAll();
     connect(m_analysisPanel, &AnalysisPanel::cursorMoved, this,
             [this](const QString &readout) { statusBar()->showMessage(readout); });
@@ -58,6 +61,7 @@ void Mainform::updateAnalysis()
     // The values of one measurement make room for the diagram of several.
     ui->frameMeasGraph->setVisible(!shown.several);
     m_commands->forSelection(shown.several || currentMeasurementNumber() != 0);
+    m_commands->forErasable(erasableSlotNumbers().size());
 }
 
 void Mainform::on_actionGesamtansicht_triggered()
@@ -95,4 +99,11 @@ void Mainform::on_actionExcelExportieren_triggered()
         [this](const QString &fileName, const std::function<int()> &write) {
             m_exportWriter->write(fileName, write);
         });
+}
+
+void Mainform::on_actionDfqExportieren_triggered()
+{
+    m_analysisPanel->exportDfq([this](const QString &fileName, const std::function<int()> &write) {
+        m_exportWriter->write(fileName, write);
+    });
 }

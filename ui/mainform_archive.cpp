@@ -2,6 +2,7 @@
 #include "ui/mainform.h"
 
 #include "ui/archivebrowser.h"
+#include "ui/archiveserverstatus.h"
 #include "ui/archivetree.h"
 #include "ui/commandstates.h"
 #include "ui/exportwriter.h"
@@ -25,11 +26,23 @@ void Mainform::setUpArchive()
             [this](const QList<const Measurement *> &records, const DeviceData &source) {
                 m_exportWriter->exportCsv(records, source);
             });
+    m_serverStatus = new ArchiveServerStatus(m_archiveBrowser->archive(), statusBar(),
+                                             ui->actionArchivAbgleichen, errorMessage);
+    connect(m_archiveBrowser, &ArchiveBrowser::archiveOpened, m_serverStatus,
+            &ArchiveServerStatus::attach);
+    connect(m_archiveBrowser, &ArchiveBrowser::archiveWritten, m_serverStatus,
+            &ArchiveServerStatus::refresh);
+    connect(m_serverStatus, &ArchiveServerStatus::archiveChanged, m_archiveBrowser, [this] {
+        m_archiveBrowser->rebuildRows();
+        m_archiveBrowser->enableFrameForBrowsing();
+    });
     m_archiveBrowser->open();
 }
 
 void Mainform::tearDownArchive()
 {
+    delete m_serverStatus;
+    m_serverStatus = nullptr;
     delete workflow;
     workflow = nullptr;
     delete m_archiveBrowser;
@@ -63,6 +76,7 @@ void Mainform::showArchivedRow(const QModelIndex &index)
     ui->labelSerialNr->setText(QString::fromLatin1(measurements.serialNr));
     m_commands->forArchiveRow(!m_archiveBrowser->shown().records.isEmpty(),
                               isArchiveGroupOrMeasurement(index), treeModel->deviceIndex().isValid());
+    m_commands->forErasable(erasableSlotNumbers().size());
 }
 
 void Mainform::on_actionArchivImportieren_triggered()

@@ -9,22 +9,52 @@
 #include "ui/measurementtree.h"
 #include "ui_mainform.h"
 #include "workflow/gaugeworkflow.h"
+#include "workflow/workflowtexts.h"
 
 #include <QErrorMessage>
+#include <QItemSelectionModel>
+
+#include <algorithm>
+
+QList<int> Mainform::erasableSlotNumbers() const
+{
+    // The gauge's selected measurement rows in tree order (newest first);
+    // archive rows and the device row are not slots.
+    QModelIndexList rows = ui->treeView->selectionModel()->selectedRows();
+    std::sort(rows.begin(), rows.end(),
+              [](const QModelIndex &a, const QModelIndex &b) { return a.row() < b.row(); });
+    QList<int> numbers;
+    for (const QModelIndex &row : qAsConst(rows))
+        if (row.parent() == treeModel->deviceIndex() && MeasurementTree::numberAt(row) != 0)
+            numbers.append(MeasurementTree::numberAt(row));
+    // Nothing selected: the current row, as with the keyboard alone.
+    if (numbers.isEmpty() && currentMeasurementNumber() != 0)
+        numbers.append(currentMeasurementNumber());
+    return numbers;
+}
 
 void Mainform::on_actionGewaehlteMessungloeschen_triggered()
 {
-    if (!confirmedByOperator(
-            this, tr("Messung löschen"),
-            tr("Möchten Sie die gewählte Messung auf dem Gerät wirklich löschen?")))
+    // The question names the slots, and exactly those are erased.
+    const QList<int> named = erasableSlotNumbers();
+    QString question =
+        named.size() > 1
+            ? tr("Möchten Sie die %n gewählten Messungen auf dem Gerät wirklich löschen?", nullptr,
+                 named.size())
+            : tr("Möchten Sie die gewählte Messung auf dem Gerät wirklich löschen?");
+    if (!named.isEmpty())
+        question += QLatin1Char('\n') + WorkflowText::slotNumbers(named);
+    if (!confirmedByOperator(this, tr("Messung löschen"), question))
         return;
-    const int number = currentMeasurementNumber();
+    QList<int> slotNumbers = named;
+    std::sort(slotNumbers.begin(), slotNumbers.end());
     runDeviceJob(tr("Daten werden gelöscht..."), false,
-                 [this, number](GaugeWorkflow &gauge, const JobProgress &) {
-                     if (number == 0)
+                 [this, slotNumbers](GaugeWorkflow &gauge, const JobProgress &) {
+                     // No slot named: an empty request would mean all of them.
+                     if (slotNumbers.isEmpty())
                          return;
                      EraseRequest request;
-                     request.slotNumbers = {number};
+                     request.slotNumbers = slotNumbers;
                      request.shown = &measurements;
                      showEraseOutcome(
                          gauge.erase(request, askingOperator(this, &m_transferRequested), {}),

@@ -5,14 +5,18 @@
 #include "ui/archivebrowser.h"
 #include "ui/infodialog.h"
 #include "ui/settingsdialog.h"
+#include "workflow/archivepath.h"
 
 void Mainform::on_actionEinstellungen_triggered()
 {
-    const QString archivePath = status->archivePath;
+    const ArchiveConfig archive = archiveConfig(*status);
     SettingsDialog dialog(status, this);
-    dialog.exec();
-    if (status->archivePath != archivePath)
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    if (archiveConfig(*status) != archive)
         m_archiveBrowser->open();
+    // Changed limits judge the shown measurements at once.
+    updateAnalysis();
 }
 
 void Mainform::on_actionInfo_triggered()

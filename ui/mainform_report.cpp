@@ -1,6 +1,7 @@
 // The report commands are ReportCommands'; here they are wired in.
 #include "ui/mainform.h"
 
+#include "ui/analysispanel.h"
 #include "ui/archivebrowser.h"
 #include "ui/reportcommands.h"
 #include "ui_mainform.h"
@@ -17,6 +18,7 @@ void Mainform::setUpReports()
     source.storeDesignation = [this](const QString &designation) {
         m_archiveBrowser->storeDesignation(designation, measurements, currentMeasurementNumber());
     };
+    source.chartSettings = [this] { return m_analysisPanel->chartSettings(); };
     m_reports = new ReportCommands(this, ui->qwtPlot, plotAnalysis(), status, errorMessage, source);
 }
 

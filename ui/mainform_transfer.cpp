@@ -14,8 +14,10 @@
 void Mainform::setUpDeviceJob()
 {
     m_job = new DeviceJob(this, statusBar());
-    connect(m_job, &DeviceJob::runningChanged, this,
-            [this](bool running) { ui->buttonTransfer->setEnabled(!running); });
+    connect(m_job, &DeviceJob::runningChanged, this, [this](bool running) {
+        ui->buttonTransfer->setEnabled(!running);
+        ui->actionDatenUebertragen->setEnabled(!running);
+    });
     connect(m_job, &DeviceJob::connected, this, [this](bool connected) {
         if (!connected)
             errorMessage->showMessage(tr("Verbindung zum Gerät konnte nicht hergestellt werden!"));

@@ -19,6 +19,13 @@ QStandardItem *newTreeItem(const QString &text, int number)
 
 } // namespace
 
+QVariant MeasurementTree::data(const QModelIndex &index, int role) const
+{
+    if (role == Qt::ToolTipRole && QStandardItemModel::data(index, role).isNull())
+        return QStandardItemModel::data(index, Qt::DisplayRole);
+    return QStandardItemModel::data(index, role);
+}
+
 int MeasurementTree::numberAt(const QModelIndex &index)
 {
     if (!index.isValid())

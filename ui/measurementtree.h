@@ -36,6 +36,8 @@ public:
     bool hasChildren(const QModelIndex &parent = QModelIndex()) const override;
     bool canFetchMore(const QModelIndex &parent) const override;
     void fetchMore(const QModelIndex &parent) override;
+    // A row's tool tip is its whole text, which a narrow tree cuts short.
+    QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
 
     // The measurement number of a row; 0 for none, a top row or an archive row.
     static int numberAt(const QModelIndex &index);

@@ -4,10 +4,10 @@
 #include "plot/plotanalysis.h"
 #include "report/report.h"
 #include "settings/statusini.h"
+#include "ui/savefiledialog.h"
 
 #include <QCoreApplication>
 #include <QErrorMessage>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
@@ -24,15 +24,18 @@ void ReportCommands::savePdf()
 {
     const QString filter =
         QCoreApplication::translate("Mainform", "PDF-Datei") + QStringLiteral(" (*.pdf)");
-    const QString fileName = QFileDialog::getSaveFileName(
+    const QString fileName = askSaveFileName(
         m_window, QCoreApplication::translate("Mainform", "PDF-Datei speichern"),
-        m_status->lastFilePath, filter);
+        m_status->lastFilePath, proposedFileName(QString::fromLatin1(m_source.data().serialNr)),
+        filter, QStringLiteral("pdf"));
     if (fileName.isEmpty())
         return;
 
     // Several selected measurements give the report of the set.
     const MeasurementSet selection = m_source.selection();
     ReportPrinter report(m_source.data(), *m_status, m_plot, m_window);
+    if (m_source.chartSettings)
+        report.setChartSettings(m_source.chartSettings());
     const PlotAnalysis::MarkersHidden plainDiagram(m_analysis);
     const ReportResult result = selection.records.size() >= 2
                                     ? report.saveSeriesPdf(selection, &m_pdfPrinter, fileName)
@@ -71,6 +74,8 @@ void ReportCommands::printTo(QPrinter *printer)
     // Several selected measurements give the report of the set.
     const MeasurementSet selection = m_source.selection();
     ReportPrinter report(m_source.data(), *m_status, m_plot, m_window);
+    if (m_source.chartSettings)
+        report.setChartSettings(m_source.chartSettings());
     const PlotAnalysis::MarkersHidden plainDiagram(m_analysis);
     if (selection.records.size() >= 2)
         report.printSeries(selection, printer);

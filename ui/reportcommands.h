@@ -2,6 +2,7 @@
 
 #include "measurement/devicedata.h"
 #include "measurement/measurementset.h"
+#include "measurement/serieschart.h"
 
 #include <QPrinter>
 #include <QString>
@@ -26,6 +27,8 @@ public:
         std::function<MeasurementSet()> selection;
         // The designation typed in for the report of one measurement.
         std::function<void(const QString &)> storeDesignation;
+        // The control chart of the series report: as the chart tab shows it.
+        std::function<ChartSettings()> chartSettings;
     };
 
     ReportCommands(QWidget *window, QwtPlot *plot, PlotAnalysis *analysis, StatusIni *status,

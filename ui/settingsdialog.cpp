@@ -11,6 +11,7 @@
 #include <QIcon>
 #include <QMessageBox>
 #include <QRegularExpressionValidator>
+#include <QSysInfo>
 #include <QShowEvent>
 
 SettingsDialog::SettingsDialog(StatusIni *status, QWidget *parent)
@@ -19,6 +20,8 @@ SettingsDialog::SettingsDialog(StatusIni *status, QWidget *parent)
     m_ui->setupUi(this);
     fillLanguages();
     setUpLimitRows();
+    connect(m_ui->cbArchiveServer, &QCheckBox::toggled, this, &SettingsDialog::enableServerFields);
+    m_ui->editStation->setPlaceholderText(QSysInfo::machineHostName());
     // The form's size suits Windows' dialog font; larger fonts need more room.
     resize(size().expandedTo(minimumSizeHint()));
 }
@@ -96,6 +99,37 @@ void SettingsDialog::refresh()
     // The archive's fields are read back on OK; an empty path means the default file.
     m_ui->editArchivePath->setText(archiveFilePath(*m_status));
     m_ui->cbQuickTransfer->setChecked(m_status->quickTransfer);
+    m_ui->cbArchiveServer->setChecked(m_status->archiveBackend == StatusIni::kServerBackend);
+    m_ui->editServerHost->setText(m_status->serverHost);
+    m_ui->spinServerPort->setValue(m_status->serverPort);
+    m_ui->editServerDatabase->setText(m_status->serverDatabase);
+    m_ui->editServerUser->setText(m_status->serverUser);
+    m_ui->comboServerSslMode->setCurrentText(QString::fromLatin1(m_status->serverSslMode));
+    m_ui->editStation->setText(m_status->stationName);
+    enableServerFields();
+}
+
+void SettingsDialog::enableServerFields()
+{
+    const bool onServer = m_ui->cbArchiveServer->isChecked();
+    for (QWidget *field : {static_cast<QWidget *>(m_ui->editServerHost),
+                           static_cast<QWidget *>(m_ui->spinServerPort),
+                           static_cast<QWidget *>(m_ui->editServerDatabase),
+                           static_cast<QWidget *>(m_ui->editServerUser),
+                           static_cast<QWidget *>(m_ui->comboServerSslMode)})
+        field->setEnabled(onServer);
+}
+
+void SettingsDialog::storeServer()
+{
+    m_status->archiveBackend = m_ui->cbArchiveServer->isChecked() ? StatusIni::kServerBackend
+                                                                  : StatusIni::kFileBackend;
+    m_status->serverHost = m_ui->editServerHost->text().trimmed();
+    m_status->serverPort = m_ui->spinServerPort->value();
+    m_status->serverDatabase = m_ui->editServerDatabase->text().trimmed();
+    m_status->serverUser = m_ui->editServerUser->text().trimmed();
+    m_status->serverSslMode = m_ui->comboServerSslMode->currentText().toLatin1();
+    m_status->stationName = m_ui->editStation->text().trimmed();
 }
 
 void SettingsDialog::showEvent(QShowEvent *event)
@@ -123,6 +157,7 @@ void SettingsDialog::accept()
     m_status->archivePath =
         archivePath == defaultArchivePath() ? QString() : archivePath;
     m_status->quickTransfer = m_ui->cbQuickTransfer->isChecked();
+    storeServer();
     m_status->save(); // a failed save keeps the values for this run
     QDialog::accept();
 }

@@ -57,6 +57,8 @@ private:
     void setUpLimitRows();
     void refresh();
     void storeLimits();
+    void enableServerFields();
+    void storeServer();
     // The first row whose lower limit lies above its upper one; null when none.
     const LimitRow *rowWithCrossedLimits() const;
 

@@ -110,7 +110,7 @@ StatisticsView::~StatisticsView()
 void StatisticsView::showStatistics(const MeasurementSet &set, const SeriesStatistics &statistics)
 {
     const StatisticsTable content = statisticsTable(set, statistics);
-    // A point smaller than the window's text: all nine columns fit beside
+    // A point smaller than the window's text: all the columns fit beside
     // the tree at the window's default width.
     QFont tableFont = font();
     tableFont.setPointSizeF(tableFont.pointSizeF() - 1.0);
@@ -120,7 +120,7 @@ void StatisticsView::showStatistics(const MeasurementSet &set, const SeriesStati
     }
     showQuantities(m_ui->tableStatistics, content);
     showVerdicts(m_ui->tableVerdicts, content);
-    m_ui->labelNote->setText(content.note);
+    m_ui->labelNote->setText(content.notes());
 }
 
 QStringList StatisticsView::statisticsRow(int row) const

@@ -10,7 +10,7 @@ class StatisticsView;
 }
 
 // The statistics of the selected measurements below the diagram: n, mean,
-// standard deviation, CV %, minimum, maximum, range (and Cp/Cpk of the
+// standard deviation, CV %, minimum, maximum, range (and Pp/Ppk, Cp/Cpk of the
 // maximum force) in one table, each measurement's maximum force and verdict
 // in another, and a note on the limits.
 class StatisticsView : public QWidget

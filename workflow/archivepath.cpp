@@ -17,7 +17,7 @@ QString defaultArchivePath()
 ArchiveConfig archiveConfig(const StatusIni &status)
 {
     ArchiveConfig config;
-    config.backend = status.archiveBackend == "postgresql" ? ArchiveConfig::PostgreSQL
+    config.backend = status.archiveBackend == StatusIni::kServerBackend ? ArchiveConfig::PostgreSQL
                                                            : ArchiveConfig::SQLite;
     config.filePath = archiveFilePath(status);
     config.server.host = status.serverHost;

@@ -24,7 +24,8 @@ QString transferFailed(const TransferResult &result)
         text += QLatin1Char(' ') +
                 GaugeWorkflowTexts::tr("Die Kennung des Geräts wurde nicht gelesen.");
     if (!result.failedSlots.isEmpty())
-        text += QLatin1Char(' ') + GaugeWorkflowTexts::tr("Betroffene Speicherplätze: %1")
+        text += QLatin1Char(' ') + GaugeWorkflowTexts::tr("Betroffene Speicherplätze: %1", nullptr,
+                                                          result.failedSlots.size())
                                        .arg(slotList(result.failedSlots));
     return text;
 }
@@ -35,7 +36,8 @@ QString incompleteKept(const QList<int> &numbers)
         return QString();
     return GaugeWorkflowTexts::tr(
                "Diese Messungen sind unvollständig: Das Gerät hat weniger Messwerte gesendet, "
-               "als es angibt. Sie wurden so archiviert, wie das Gerät sie gesendet hat: %1")
+               "als es angibt. Sie wurden so archiviert, wie das Gerät sie gesendet hat: %1",
+               nullptr, numbers.size())
         .arg(slotNumbers(numbers));
 }
 
@@ -139,7 +141,8 @@ QString notErased(const QList<int> &numbers)
 {
     if (numbers.isEmpty())
         return QString();
-    return GaugeWorkflowTexts::tr("Diese Speicherplätze wurden nicht gelöscht: %1")
+    return GaugeWorkflowTexts::tr("Diese Speicherplätze wurden nicht gelöscht: %1", nullptr,
+                                  numbers.size())
         .arg(slotList(numbers));
 }
 
@@ -147,7 +150,8 @@ QString unread(const QList<int> &numbers)
 {
     return GaugeWorkflowTexts::tr(
                "Diese Messungen auf dem Gerät wurden noch nicht übertragen und sind nicht im "
-               "Archiv: %1\nSie werden nicht gelöscht.")
+               "Archiv: %1\nSie werden nicht gelöscht.",
+               nullptr, numbers.size())
         .arg(slotNumbers(numbers));
 }
 
@@ -155,7 +159,8 @@ QString incompleteNotArchived(const QList<int> &numbers)
 {
     return GaugeWorkflowTexts::tr(
                "Diese Messungen wurden nicht vollständig übertragen und können nicht archiviert "
-               "werden: %1\nBitte übertragen Sie die Daten erneut. Es wurde nichts gelöscht.")
+               "werden: %1\nBitte übertragen Sie die Daten erneut. Es wurde nichts gelöscht.",
+               nullptr, numbers.size())
         .arg(slotNumbers(numbers));
 }
 

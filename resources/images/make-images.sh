@@ -125,8 +125,8 @@ convert -size 540x90 gradient:"#ffffff-#e3edf7" \
     -fill "$sky" -draw "rectangle 0,80 540,84" \
     /tmp/kavro-symbol-$$.png -geometry +14+5 -composite \
     -font "$font" -pointsize 50 -kerning 4 -fill "$navy" -annotate +100+60 "KAVRO" \
-    -pointsize 15 -kerning 1 -fill "$blue" -annotate +345+40 "Kraftmesstechnik" \
-    -fill "$ink" -pointsize 11 -kerning 0 -annotate +346+60 "Messen · Prüfen · Auswerten" \
+    -pointsize 15 -kerning 1 -fill "$blue" -annotate +345+40 "Tensimo Parl" \
+    -fill "$ink" -pointsize 11 -kerning 0 -annotate +346+60 "N · kg · lbf" \
     "${png_options[@]}" PNG32:logos/kavro.png
 rm -f /tmp/kavro-symbol-$$.png
 

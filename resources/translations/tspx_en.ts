@@ -20,6 +20,19 @@
     </message>
 </context>
 <context>
+    <name>ArchiveServerStatus</name>
+    <message>
+        <location filename="../../ui/archiveserverstatus.cpp" line="+60"/>
+        <source>Archivserver: %1</source>
+        <translation>Archive server: %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Archivserver nicht erreichbar</source>
+        <translation>Archive server not reachable</translation>
+    </message>
+</context>
+<context>
     <name>ArchiveTree</name>
     <message>
         <location filename="../../ui/archivetree.cpp" line="+35"/>
@@ -45,12 +58,12 @@
 <context>
     <name>Cli</name>
     <message>
-        <location filename="../../cli/cliargs.cpp" line="+42"/>
+        <location filename="../../cli/cliargs.cpp" line="+60"/>
         <source>Mit --help werden die Befehle und Optionen gezeigt.</source>
         <translation>--help shows the commands and options.</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+15"/>
         <source>Befehle:
   scan      die Schnittstellen COM1 bis COM30 und was auf ihnen antwortet
   info      Seriennummer, Softwarestand und Krafteinheit des Geräts
@@ -58,9 +71,16 @@
   download  Messungen als CSV oder JSON (--slots oder --all, -o)
   delete    Messungen auf dem Gerät löschen (--slots oder --all, --yes)
   report    Protokoll einer Messung als PDF (--slot, -o)
+  stats     Statistik, Fähigkeit und Regelverletzungen (--slots oder --all)
+  archive init    das Archiv auf dem Server anlegen (als dessen Eigentümer)
+  archive list    die archivierten Messungen (--format table oder json)
+  archive sync    wartende Messungen zum Archivserver übertragen
+  archive verify  die Verkettung der archivierten Messungen prüfen
 
 Rückgabewerte: 0 in Ordnung, 2 Aufruf falsch, 3 kein Gerät gefunden,
-4 Fehler in der Verbindung mit dem Gerät, 5 Datei nicht geschrieben.
+4 Fehler in der Verbindung mit dem Gerät, 5 Datei oder Archiv nicht
+verwendbar, 6 stats: Grenzwert überschritten oder Regel verletzt,
+7 archivierte Messungen verändert.
 </source>
         <translation>Commands:
   scan      the ports COM1 to COM30 and what answers on them
@@ -69,15 +89,42 @@ Rückgabewerte: 0 in Ordnung, 2 Aufruf falsch, 3 kein Gerät gefunden,
   download  measurements as CSV or JSON (--slots or --all, -o)
   delete    erase measurements on the gauge (--slots or --all, --yes)
   report    report of one measurement as PDF (--slot, -o)
+  stats     statistics, capability and rule violations (--slots or --all)
+  archive init    set up the archive on the server (as its owner)
+  archive list    the archived measurements (--format table or json)
+  archive sync    upload waiting measurements to the archive server
+  archive verify  check the chain of the archived measurements
 
 Exit codes: 0 done, 2 wrong call, 3 no gauge found,
-4 communication error with the gauge, 5 file not written.
+4 communication error with the gauge, 5 file or archive not usable,
+6 stats: limit exceeded or rule broken,
+7 archived measurements changed.
 </translation>
     </message>
     <message>
-        <location line="+20"/>
-        <source>--slots gilt nur für download und delete.</source>
-        <translation>--slots only applies to download and delete.</translation>
+        <location line="+29"/>
+        <source>Aufruf: %1</source>
+        <translation>Usage: %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>[Optionen]</source>
+        <translation>[options]</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Optionen:</source>
+        <translation>Options:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Argumente:</source>
+        <translation>Arguments:</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>--slots gilt nur für download, delete und stats.</source>
+        <translation>--slots only applies to download, delete and stats.</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -105,12 +152,32 @@ Exit codes: 0 done, 2 wrong call, 3 no gauge found,
         <translation>%1 needs -o FILE.</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+8"/>
         <source>Unbekanntes Format: %1</source>
         <translation>Unknown format: %1</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+2"/>
+        <source>Unbekannte Regelkarte: %1</source>
+        <translation>Unknown control chart: %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Unbekannte Regeln: %1</source>
+        <translation>Unknown rules: %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Die Untergruppe hat 2 bis 10 Messungen.</source>
+        <translation>A subgroup has 2 to 10 measurements.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Kein Grenzwert: %1</source>
+        <translation>Not a limit: %1</translation>
+    </message>
+    <message>
+        <location line="+4"/>
         <source>report braucht --slot N (1 bis 50).</source>
         <translation>report needs --slot N (1 to 50).</translation>
     </message>
@@ -120,12 +187,17 @@ Exit codes: 0 done, 2 wrong call, 3 no gauge found,
         <translation>The report is written to a file, not to standard output.</translation>
     </message>
     <message>
-        <location line="+40"/>
+        <location line="+60"/>
         <source>Liest Messungen des Kraftmessgeräts Tensimo Parl über die serielle Schnittstelle.</source>
         <translation>Reads measurements of the force gauge Tensimo Parl over the serial port.</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+2"/>
+        <source>Einer der Befehle unten.</source>
+        <translation>One of the commands below.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
         <source>Zeigt diese Hilfe.</source>
         <translation>Shows this help.</translation>
     </message>
@@ -140,12 +212,12 @@ Exit codes: 0 done, 2 wrong call, 3 no gauge found,
         <translation>Only this port (COMn or device file).</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <source>Sprache der Texte (en, fr, it).</source>
-        <translation>Language of the texts (en, fr, it).</translation>
+        <location line="+3"/>
+        <source>Sprache der Texte (%1); ohne sie die der Umgebung (LC_ALL, LC_MESSAGES, LANG).</source>
+        <translation>Language of the texts (%1); without it the environment&apos;s (LC_ALL, LC_MESSAGES, LANG).</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+4"/>
         <source>Keine Meldungen außer Fehlern.</source>
         <translation>No messages except errors.</translation>
     </message>
@@ -170,9 +242,44 @@ Exit codes: 0 done, 2 wrong call, 3 no gauge found,
         <translation>Target file; - for standard output.</translation>
     </message>
     <message>
+        <location line="+3"/>
+        <source>download: csv (wie der Export des Programms), json oder dfq (Q-DAS); stats und archive list: table oder json.</source>
+        <translation>download: csv (as the program&apos;s export), json or dfq (Q-DAS); stats and archive list: table or json.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>dfq: Teilenummer (K1001).</source>
+        <translation>dfq: part number (K1001).</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>dfq: Teilebezeichnung (K1002).</source>
+        <translation>dfq: part description (K1002).</translation>
+    </message>
+    <message>
         <location line="+2"/>
-        <source>csv (wie der Export des Programms) oder json.</source>
-        <translation>csv (as the program&apos;s export) or json.</translation>
+        <source>stats: Regelkarte imr, xbar-s oder xbar-r.</source>
+        <translation>stats: control chart imr, xbar-s or xbar-r.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>stats: Messungen je Untergruppe (2 bis 10).</source>
+        <translation>stats: measurements per subgroup (2 to 10).</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>stats: Regeln nelson (1-8) oder we (Western Electric 1-4).</source>
+        <translation>stats: rules nelson (1-8) or we (Western Electric 1-4).</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>stats: untere Grenze der Maximalkraft.</source>
+        <translation>stats: lower limit of the maximum force.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>stats: obere Grenze der Maximalkraft.</source>
+        <translation>stats: upper limit of the maximum force.</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -190,28 +297,38 @@ Exit codes: 0 done, 2 wrong call, 3 no gauge found,
         <translation>Designation in the report.</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+8"/>
+        <source>Unbekannte Sprache: %1. Bekannt sind %2.</source>
+        <translation>Unknown language: %1. Known are %2.</translation>
+    </message>
+    <message>
+        <location line="+13"/>
         <source>Kein Befehl angegeben.</source>
         <translation>No command given.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+5"/>
+        <source>archive braucht init, list, sync oder verify.</source>
+        <translation>archive needs init, list, sync or verify.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>Nur ein Befehl auf einmal.</source>
         <translation>Only one command at a time.</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="-5"/>
         <source>Unbekannter Befehl: %1</source>
         <translation>Unknown command: %1</translation>
     </message>
     <message>
         <location filename="../../cli/clireport.cpp" line="+20"/>
-        <location filename="../../cli/clirunner.cpp" line="+289"/>
+        <location filename="../../cli/clirunner.cpp" line="+336"/>
         <source>Speicherplatz %1 ist leer.</source>
         <translation>Slot %1 is empty.</translation>
     </message>
     <message>
-        <location filename="../../cli/clirunner.cpp" line="-191"/>
+        <location filename="../../cli/clirunner.cpp" line="-231"/>
         <source>Speicherplatz %1 von %2</source>
         <translation>Slot %1 of %2</translation>
     </message>
@@ -231,12 +348,12 @@ Exit codes: 0 done, 2 wrong call, 3 no gauge found,
         <translation>Error while transferring the data!</translation>
     </message>
     <message>
-        <location line="+54"/>
+        <location line="+58"/>
         <source>Übertragene Messungen: %1</source>
         <translation>Measurements transferred: %1</translation>
     </message>
     <message>
-        <location line="+55"/>
+        <location line="+91"/>
         <source>Gelöschte Messungen: %1</source>
         <translation>Measurements erased: %1</translation>
     </message>
@@ -259,6 +376,52 @@ Exit codes: 0 done, 2 wrong call, 3 no gauge found,
         <location line="+7"/>
         <source>Die Standardausgabe konnte nicht geschrieben werden: %1</source>
         <translation>Could not write to standard output: %1</translation>
+    </message>
+</context>
+<context>
+    <name>CommandStates</name>
+    <message>
+        <location filename="../../ui/commandstates.cpp" line="+41"/>
+        <source>Gewählte Messungen &amp;löschen</source>
+        <translation>&amp;Delete Selected Measurements</translation>
+    </message>
+</context>
+<context>
+    <name>ControlChartView</name>
+    <message>
+        <location filename="../../ui/controlchartview.ui" line="+31"/>
+        <source>Merkmal der Regelkarte</source>
+        <translation>Characteristic of the control chart</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Art der Regelkarte</source>
+        <translation>Type of control chart</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Untergruppe:</source>
+        <translation>Subgroup:</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>Regeln für Muster in der Karte</source>
+        <translation>Rules for patterns in the chart</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Grenzen festhalten</source>
+        <translation>Keep limits</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Die jetzigen Eingriffsgrenzen als Referenz für die folgenden Auswahlen behalten</source>
+        <translation>Keep the current control limits as the reference for the following selections</translation>
+    </message>
+    <message>
+        <location line="+49"/>
+        <source>Punkte, die eine Regel verletzen</source>
+        <translation>Points that break a rule</translation>
     </message>
 </context>
 <context>
@@ -295,6 +458,24 @@ Exit codes: 0 done, 2 wrong call, 3 no gauge found,
     </message>
 </context>
 <context>
+    <name>DfqPartDialog</name>
+    <message>
+        <location filename="../../ui/dfqpartdialog.ui" line="+14"/>
+        <source>Teil der DFQ-Datei</source>
+        <translation>Part of the DFQ file</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Teilenummer (K1001):</source>
+        <translation>Part number (K1001):</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Teilebezeichnung (K1002):</source>
+        <translation>Part description (K1002):</translation>
+    </message>
+</context>
+<context>
     <name>GaugeWorkflow</name>
     <message>
         <location filename="../../workflow/workflowtexts.cpp" line="+22"/>
@@ -306,18 +487,24 @@ Exit codes: 0 done, 2 wrong call, 3 no gauge found,
         <source>Die Kennung des Geräts wurde nicht gelesen.</source>
         <translation>The identity of the gauge was not read.</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location line="+2"/>
         <source>Betroffene Speicherplätze: %1</source>
-        <translation>Slots affected: %1</translation>
+        <translation>
+            <numerusform>Slot affected: %1</numerusform>
+            <numerusform>Slots affected: %1</numerusform>
+        </translation>
     </message>
-    <message>
-        <location line="+9"/>
+    <message numerus="yes">
+        <location line="+10"/>
         <source>Diese Messungen sind unvollständig: Das Gerät hat weniger Messwerte gesendet, als es angibt. Sie wurden so archiviert, wie das Gerät sie gesendet hat: %1</source>
-        <translation>These measurements are incomplete: the gauge sent fewer samples than it reports. They were archived as the gauge sent them: %1</translation>
+        <translation>
+            <numerusform>This measurement is incomplete: the gauge sent fewer samples than it reports. It was archived as the gauge sent it: %1</numerusform>
+            <numerusform>These measurements are incomplete: the gauge sent fewer samples than it reports. They were archived as the gauge sent them: %1</numerusform>
+        </translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+13"/>
         <source>Das Archiv &apos;%1&apos; ist schreibgeschützt.</source>
         <translation>The archive &apos;%1&apos; is read-only.</translation>
     </message>
@@ -358,6 +545,46 @@ Exit codes: 0 done, 2 wrong call, 3 no gauge found,
     </message>
     <message>
         <location line="+6"/>
+        <source>Der Archivserver %1 ist nicht in Gebrauch (%2). Übertragene Messungen bleiben in der Archivdatei, bis er wieder antwortet.</source>
+        <translation>The archive server %1 is not in use (%2). Transferred measurements stay in the archive file until it answers again.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Messungen, die auf den Archivserver warten: %1</source>
+        <translation>Measurements waiting for the archive server: %1</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Zum Archivserver übertragene Messungen: %1</source>
+        <translation>Measurements uploaded to the archive server: %1</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Archiv unverändert: %1 verkettete Messungen geprüft, %2 aus der Zeit vor der Verkettung.</source>
+        <translation>Archive unchanged: %1 chained measurements checked, %2 from before the chaining.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>ihre Werte</source>
+        <translation>its values</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>ihre Messwerte</source>
+        <translation>its samples</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>ihre Verkettung fehlt</source>
+        <translation>its link is missing</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Archiv verändert: Messung %1 der Station &apos;%2&apos; passt nicht zur Kette (%3), oder die Messung davor fehlt.</source>
+        <translation>Archive changed: measurement %1 of station &apos;%2&apos; does not fit the chain (%3), or the measurement before it is missing.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
         <source>Die übertragenen Messungen wurden nicht archiviert; sie bleiben in der Liste.</source>
         <translation>The transferred measurements were not archived; they stay in the list.</translation>
     </message>
@@ -376,24 +603,35 @@ Exit codes: 0 done, 2 wrong call, 3 no gauge found,
         <source>Das angeschlossene Gerät (Seriennummer %1) ist nicht das Gerät der angezeigten Liste (Seriennummer %2). Es wurde nichts gelöscht.</source>
         <translation>The connected gauge (serial number %1) is not the gauge of the list shown (serial number %2). Nothing was erased.</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location line="+10"/>
         <source>Diese Speicherplätze wurden nicht gelöscht: %1</source>
-        <translation>These slots were not erased: %1</translation>
+        <translation>
+            <numerusform>This slot was not erased: %1</numerusform>
+            <numerusform>These slots were not erased: %1</numerusform>
+        </translation>
     </message>
-    <message>
-        <location line="+6"/>
+    <message numerus="yes">
+        <location line="+7"/>
         <source>Diese Messungen auf dem Gerät wurden noch nicht übertragen und sind nicht im Archiv: %1
 Sie werden nicht gelöscht.</source>
-        <translation>These measurements on the gauge have not been transferred yet and are not in the archive: %1
-They are not deleted.</translation>
+        <translation>
+            <numerusform>This measurement on the gauge has not been transferred yet and is not in the archive: %1
+It is not deleted.</numerusform>
+            <numerusform>These measurements on the gauge have not been transferred yet and are not in the archive: %1
+They are not deleted.</numerusform>
+        </translation>
     </message>
-    <message>
-        <location line="+8"/>
+    <message numerus="yes">
+        <location line="+9"/>
         <source>Diese Messungen wurden nicht vollständig übertragen und können nicht archiviert werden: %1
 Bitte übertragen Sie die Daten erneut. Es wurde nichts gelöscht.</source>
-        <translation>These measurements were not transferred completely and cannot be archived: %1
-Please transfer the data again. Nothing was deleted.</translation>
+        <translation>
+            <numerusform>This measurement was not transferred completely and cannot be archived: %1
+Please transfer the data again. Nothing was deleted.</numerusform>
+            <numerusform>These measurements were not transferred completely and cannot be archived: %1
+Please transfer the data again. Nothing was deleted.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -474,6 +712,11 @@ Tool</translation>
         <translation>Mean force:</translation>
     </message>
     <message>
+        <location line="+33"/>
+        <source>Kraftverlauf</source>
+        <translation>Force curve</translation>
+    </message>
+    <message>
         <location line="+141"/>
         <source>Seriennummer Gerät:</source>
         <translation>Device serial number:</translation>
@@ -489,17 +732,22 @@ Tool</translation>
         <translation>&amp;File</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+16"/>
         <source>&amp;Bearbeiten</source>
         <translation>&amp;Edit</translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location line="+26"/>
         <source>&amp;Hilfe</source>
         <translation>&amp;Help</translation>
     </message>
     <message>
         <location line="+12"/>
+        <source>Daten &amp;übertragen</source>
+        <translation>&amp;Transfer Data</translation>
+    </message>
+    <message>
+        <location line="+8"/>
         <source>Als PDF &amp;speichern...</source>
         <translation>Save as P&amp;DF...</translation>
     </message>
@@ -589,6 +837,11 @@ Tool</translation>
         <translation>Import CSV files into the &amp;archive...</translation>
     </message>
     <message>
+        <location line="+8"/>
+        <source>Mit dem Archiv&amp;server abgleichen</source>
+        <translation>Synchronise with the archive &amp;server</translation>
+    </message>
+    <message>
         <location line="+5"/>
         <source>&amp;Info...</source>
         <translation>&amp;Info...</translation>
@@ -599,12 +852,12 @@ Tool</translation>
         <translation>F1</translation>
     </message>
     <message>
-        <location line="-103"/>
+        <location line="-119"/>
         <source>&amp;Ansicht</source>
         <translation>&amp;View</translation>
     </message>
     <message>
-        <location line="+108"/>
+        <location line="+124"/>
         <source>Als Excel-&amp;Datei exportieren...</source>
         <translation>Export as Excel &amp;File...</translation>
     </message>
@@ -612,6 +865,16 @@ Tool</translation>
         <location line="+3"/>
         <source>Exportiert die gewählten Messungen, bei gewähltem Gerät alle, mit ihrer Statistik</source>
         <translation>Exports the selected measurements, all of them when the device is selected, with their statistics</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Als D&amp;FQ-Datei exportieren...</source>
+        <translation>Export as D&amp;FQ File...</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Exportiert die gewählten Messungen oder die Archivgruppe im Q-DAS-Format</source>
+        <translation>Exports the selected measurements or the archive group in the Q-DAS format</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -677,7 +940,7 @@ Tool</translation>
         <translation>Connecting to the device...</translation>
     </message>
     <message>
-        <location filename="../../ui/mainform_transfer.cpp" line="+21"/>
+        <location filename="../../ui/mainform_transfer.cpp" line="+23"/>
         <source>Verbindung zum Gerät konnte nicht hergestellt werden!</source>
         <translation>Could not connect to the device!</translation>
     </message>
@@ -687,17 +950,25 @@ Tool</translation>
         <translation>Transferring data...</translation>
     </message>
     <message>
-        <location filename="../../ui/mainform_delete.cpp" line="+18"/>
+        <location filename="../../ui/mainform_delete.cpp" line="+47"/>
         <source>Messung löschen</source>
         <translation>Delete measurement</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-3"/>
         <source>Möchten Sie die gewählte Messung auf dem Gerät wirklich löschen?</source>
         <translation>Do you really want to delete the selected measurement on the device?</translation>
     </message>
+    <message numerus="yes">
+        <location line="-2"/>
+        <source>Möchten Sie die %n gewählten Messungen auf dem Gerät wirklich löschen?</source>
+        <translation>
+            <numerusform>Do you really want to delete the %n selected measurement on the device?</numerusform>
+            <numerusform>Do you really want to delete the %n selected measurements on the device?</numerusform>
+        </translation>
+    </message>
     <message>
-        <location line="+18"/>
+        <location line="+25"/>
         <source>Alle Messungen löschen</source>
         <translation>Delete all measurements</translation>
     </message>
@@ -707,8 +978,8 @@ Tool</translation>
         <translation>Do you really want to delete ALL measurements on the device?</translation>
     </message>
     <message>
-        <location line="-16"/>
-        <location line="+18"/>
+        <location line="-17"/>
+        <location line="+19"/>
         <source>Daten werden gelöscht...</source>
         <translation>Deleting data...</translation>
     </message>
@@ -739,7 +1010,7 @@ Tool</translation>
         <translation>Force</translation>
     </message>
     <message>
-        <location filename="../../report/report.cpp" line="+156"/>
+        <location filename="../../report/report.cpp" line="+195"/>
         <source>Seriennummer Gerät:</source>
         <translation>Device serial number:</translation>
     </message>
@@ -789,7 +1060,7 @@ Tool</translation>
         <translation>The PDF file &quot;%1&quot; could not be written.</translation>
     </message>
     <message>
-        <location line="+35"/>
+        <location line="+40"/>
         <source>Bezeichnung</source>
         <translation>Designation</translation>
     </message>
@@ -799,17 +1070,17 @@ Tool</translation>
         <translation>Please enter a designation for the printout: </translation>
     </message>
     <message>
-        <location filename="../../ui/exportwriter.cpp" line="+44"/>
+        <location filename="../../ui/exportwriter.cpp" line="+47"/>
         <source>CSV-Datei (*.CSV)</source>
         <translation>CSV file (*.CSV)</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="-2"/>
         <source>Daten exportieren</source>
         <translation>Export data</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+15"/>
         <source>Daten werden exportiert...</source>
         <translation>Exporting data...</translation>
     </message>
@@ -839,12 +1110,37 @@ Tool</translation>
         <translation>Save PDF file</translation>
     </message>
     <message>
-        <location filename="../../ui/analysispanel.cpp" line="+118"/>
+        <location filename="../../ui/analysispanel.cpp" line="+126"/>
         <source>Referenz</source>
         <translation>Reference</translation>
     </message>
     <message>
-        <location line="+69"/>
+        <location line="+95"/>
+        <source>Auswahl: %1 Messungen von %2</source>
+        <translation>Selection: %1 measurements of %2</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Archiv</source>
+        <translation>Archive</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Archiv: %1 Messungen von %2</source>
+        <translation>Archive: %1 measurements of %2</translation>
+    </message>
+    <message>
+        <location line="+43"/>
+        <source>Q-DAS-Datei</source>
+        <translation>Q-DAS file</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Als DFQ-Datei exportieren</source>
+        <translation>Export as DFQ File</translation>
+    </message>
+    <message>
+        <location line="+14"/>
         <source>Excel-Arbeitsmappe</source>
         <translation>Excel workbook</translation>
     </message>
@@ -862,12 +1158,12 @@ Tool</translation>
 <context>
     <name>MainformArchive</name>
     <message>
-        <location filename="../../ui/archivebrowser.cpp" line="+143"/>
+        <location filename="../../ui/archivebrowser.cpp" line="+150"/>
         <source>Die Archivdatei &apos;%1&apos; war beschädigt. Sie wurde unverändert nach &apos;%2&apos; verschoben; ein neues Archiv wurde angelegt.</source>
         <translation>The archive file &apos;%1&apos; was damaged. It was moved unchanged to &apos;%2&apos;; a new archive was created.</translation>
     </message>
     <message>
-        <location line="+203"/>
+        <location line="+223"/>
         <source>CSV-Datei (*.CSV)</source>
         <translation>CSV file (*.CSV)</translation>
     </message>
@@ -877,7 +1173,7 @@ Tool</translation>
         <translation>Import CSV files into the archive</translation>
     </message>
     <message>
-        <location line="-273"/>
+        <location line="-300"/>
         <source>%1: kann nicht gelesen werden.</source>
         <translation>%1: cannot be read.</translation>
     </message>
@@ -896,18 +1192,37 @@ Tool</translation>
         <source>%1: enthält keine vollständige Messung.</source>
         <translation>%1: holds no complete measurement.</translation>
     </message>
-    <message>
-        <location line="+7"/>
-        <source>%1: %2 Messungen, %3 neu archiviert, %4 waren schon im Archiv.</source>
-        <translation>%1: %2 measurements, %3 newly archived, %4 were already in the archive.</translation>
+    <message numerus="yes">
+        <location line="+9"/>
+        <source>%n Messung(en)</source>
+        <translation>
+            <numerusform>%n measurement</numerusform>
+            <numerusform>%n measurements</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>%n neu archiviert</source>
+        <translation>
+            <numerusform>%n newly archived</numerusform>
+            <numerusform>%n newly archived</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+3"/>
+        <source>%n war(en) schon im Archiv</source>
+        <translation>
+            <numerusform>%n was already in the archive</numerusform>
+            <numerusform>%n were already in the archive</numerusform>
+        </translation>
     </message>
     <message>
-        <location line="+274"/>
+        <location line="+294"/>
         <source>Import ins Archiv</source>
         <translation>Import into the archive</translation>
     </message>
     <message>
-        <location line="-265"/>
+        <location line="-287"/>
         <source>%1: Messung %2 nicht archiviert: %3.</source>
         <translation>%1: measurement %2 not archived: %3.</translation>
     </message>
@@ -916,15 +1231,19 @@ Tool</translation>
         <source>Nicht archiviert</source>
         <translation>Not archived</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location line="+1"/>
         <source>Diese Messungen sind nicht im Archiv: %1
 Nach dem Löschen auf dem Gerät gibt es sie nirgends mehr.</source>
-        <translation>These measurements are not in the archive: %1
-Once deleted on the device they exist nowhere.</translation>
+        <translation>
+            <numerusform>This measurement is not in the archive: %1
+Once deleted on the device it exists nowhere.</numerusform>
+            <numerusform>These measurements are not in the archive: %1
+Once deleted on the device they exist nowhere.</numerusform>
+        </translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+8"/>
         <source>Zuerst archivieren</source>
         <translation>Archive first</translation>
     </message>
@@ -1006,9 +1325,140 @@ Once deleted on the device they exist nowhere.</translation>
     </message>
 </context>
 <context>
+    <name>RunRules</name>
+    <message>
+        <location filename="../../measurement/runrules.cpp" line="+142"/>
+        <source>Punkt außerhalb der Eingriffsgrenzen</source>
+        <translation>Point beyond the control limits</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>2 von 3 Punkten jenseits 2 Sigma auf einer Seite</source>
+        <translation>2 of 3 points beyond 2 sigma on one side</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>4 von 5 Punkten jenseits 1 Sigma auf einer Seite</source>
+        <translation>4 of 5 points beyond 1 sigma on one side</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>8 Punkte in Folge auf einer Seite der Mittellinie</source>
+        <translation>8 points in a row on one side of the centre line</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>9 Punkte in Folge auf einer Seite der Mittellinie</source>
+        <translation>9 points in a row on one side of the centre line</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>6 Punkte in Folge stetig steigend oder fallend</source>
+        <translation>6 points in a row steadily rising or falling</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>14 Punkte in Folge abwechselnd auf und ab</source>
+        <translation>14 points in a row alternating up and down</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>15 Punkte in Folge innerhalb 1 Sigma</source>
+        <translation>15 points in a row within 1 sigma</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>8 Punkte in Folge jenseits 1 Sigma, beide Seiten</source>
+        <translation>8 points in a row beyond 1 sigma, either side</translation>
+    </message>
+</context>
+<context>
+    <name>SeriesChart</name>
+    <message>
+        <location filename="../../measurement/serieschart.cpp" line="+52"/>
+        <source>Streuung</source>
+        <translation>dispersion</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>Regelkarte</source>
+        <translation>Control chart</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>Einzelwerte</source>
+        <translation>Individual values</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Mittelwerte der Untergruppen</source>
+        <translation>Subgroup means</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Standardabweichungen der Untergruppen</source>
+        <translation>Subgroup standard deviations</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Spannweiten der Untergruppen</source>
+        <translation>Subgroup ranges</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Gleitende Spannweiten</source>
+        <translation>Moving ranges</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Mittellinie</source>
+        <translation>Centre line</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Untere Eingriffsgrenze</source>
+        <translation>Lower control limit</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Obere Eingriffsgrenze</source>
+        <translation>Upper control limit</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Punkt</source>
+        <translation>Point</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Regel</source>
+        <translation>Rule</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Messungen</source>
+        <translation>Measurements</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Grenzen aus dem Referenzzeitraum</source>
+        <translation>limits from the reference period</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Zu wenige Messungen für eine Regelkarte (mindestens zwei Punkte).</source>
+        <translation>Too few measurements for a control chart (at least two points).</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Keine Regel verletzt.</source>
+        <translation>No rule broken.</translation>
+    </message>
+</context>
+<context>
     <name>SeriesStatistics</name>
     <message>
-        <location filename="../../measurement/seriesstatistics.cpp" line="+160"/>
+        <location filename="../../measurement/seriesstatistics.cpp" line="+186"/>
         <source>Statistik</source>
         <translation>Statistics</translation>
     </message>
@@ -1018,17 +1468,17 @@ Once deleted on the device they exist nowhere.</translation>
         <translation>Maximum force</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+2"/>
         <source>Mittelwert der Kraft</source>
         <translation>Mean force</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+2"/>
         <source>Dauer</source>
         <translation>Duration</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+14"/>
         <source>Mittelwert</source>
         <translation>Mean</translation>
     </message>
@@ -1039,12 +1489,12 @@ Once deleted on the device they exist nowhere.</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location line="+13"/>
+        <location line="+15"/>
         <source>VK</source>
         <translation>CV</translation>
     </message>
     <message>
-        <location line="-12"/>
+        <location line="-14"/>
         <source>Minimum</source>
         <translation>Minimum</translation>
     </message>
@@ -1059,7 +1509,7 @@ Once deleted on the device they exist nowhere.</translation>
         <translation>Range</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+26"/>
         <source>IO</source>
         <translation>Pass</translation>
     </message>
@@ -1090,11 +1540,16 @@ Once deleted on the device they exist nowhere.</translation>
     </message>
     <message>
         <location line="+5"/>
-        <source>Hinweis: weniger als 30 Messungen, Cp und Cpk sind nur ein Anhalt.</source>
-        <translation>Note: fewer than 30 measurements, Cp and Cpk are only a rough guide.</translation>
+        <source>Hinweis: weniger als 30 Messungen, Pp, Ppk, Cp und Cpk sind nur ein Anhalt.</source>
+        <translation>Note: fewer than 30 measurements, Pp, Ppk, Cp and Cpk are only a rough guide.</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+27"/>
+        <source>Pp und Ppk aus der Gesamtstreuung s, Cp und Cpk aus der Streuung innerhalb σ = %1.</source>
+        <translation>Pp and Ppk from the overall spread s, Cp and Cpk from the within spread σ = %1.</translation>
+    </message>
+    <message>
+        <location line="-20"/>
         <source>Keine Grenzwerte für %1 eingestellt.</source>
         <translation>No limits set for %1.</translation>
     </message>
@@ -1107,12 +1562,7 @@ Once deleted on the device they exist nowhere.</translation>
         <translation>Settings</translation>
     </message>
     <message>
-        <location line="+10"/>
-        <source>Sprache</source>
-        <translation>Language</translation>
-    </message>
-    <message>
-        <location line="+24"/>
+        <location line="+34"/>
         <source>* Die Sprache wird erst nach einem Neustart geladen</source>
         <translation>* The language takes effect after a restart</translation>
     </message>
@@ -1122,39 +1572,89 @@ Once deleted on the device they exist nowhere.</translation>
         <translation>Printing</translation>
     </message>
     <message>
-        <location line="+6"/>
-        <source>Logo:</source>
-        <translation>Logo:</translation>
-    </message>
-    <message>
-        <location line="+10"/>
-        <location line="+101"/>
+        <location line="+19"/>
+        <location line="+113"/>
         <source>...</source>
         <translation>...</translation>
     </message>
     <message>
-        <location line="-94"/>
-        <source>Kopfzeile:</source>
-        <translation>Header:</translation>
-    </message>
-    <message>
-        <location line="+78"/>
-        <location filename="../../ui/settingsdialog.cpp" line="+146"/>
+        <location line="-19"/>
+        <location filename="../../ui/settingsdialog.cpp" line="+181"/>
         <source>Archiv</source>
         <translation>Archive</translation>
     </message>
     <message>
-        <location line="+6"/>
-        <source>Archivdatei:</source>
-        <translation>Archive file:</translation>
+        <location line="-147"/>
+        <source>&amp;Sprache</source>
+        <translation>&amp;Language</translation>
     </message>
     <message>
-        <location line="+17"/>
-        <source>Schnelle Übertragung: archivierte Messungen nicht erneut übertragen</source>
-        <translation>Quick transfer: do not transfer archived measurements again</translation>
+        <location line="+40"/>
+        <source>&amp;Logo:</source>
+        <translation>L&amp;ogo:</translation>
     </message>
     <message>
-        <location filename="../../ui/settingsdialog.cpp" line="-111"/>
+        <location line="+20"/>
+        <source>&amp;Kopfzeile:</source>
+        <translation>&amp;Header:</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>&amp;Untere Grenze</source>
+        <translation>Lo&amp;wer limit</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>&amp;Obere Grenze</source>
+        <translation>&amp;Upper limit</translation>
+    </message>
+    <message>
+        <location line="+58"/>
+        <source>Archiv&amp;datei:</source>
+        <translation>Archive &amp;file:</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>Sc&amp;hnelle Übertragung: archivierte Messungen nicht erneut übertragen</source>
+        <translation>&amp;Quick transfer: do not transfer archived measurements again</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Gemeinsames Archiv auf einem PostgreSQL-Server (die Archivdatei hält, was auf ihn wartet)</source>
+        <translation>Shared archive on a PostgreSQL server (the archive file keeps what waits for it)</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Ser&amp;ver:</source>
+        <translation>&amp;Server:</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>P&amp;ort:</source>
+        <translation>&amp;Port:</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>Daten&amp;bank:</source>
+        <translation>Data&amp;base:</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Ben&amp;utzer:</source>
+        <translation>&amp;User:</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Verschlüsselung (ss&amp;lmode):</source>
+        <translation>Encryption (ss&amp;lmode):</translation>
+    </message>
+    <message>
+        <location line="+39"/>
+        <source>S&amp;tation:</source>
+        <translation>St&amp;ation:</translation>
+    </message>
+    <message>
+        <location filename="../../ui/settingsdialog.cpp" line="-143"/>
         <source>Deutsch</source>
         <translation>German</translation>
     </message>
@@ -1174,7 +1674,7 @@ Once deleted on the device they exist nowhere.</translation>
         <translation>Italian</translation>
     </message>
     <message>
-        <location line="+101"/>
+        <location line="+133"/>
         <source>Alle Bilder</source>
         <translation>All images</translation>
     </message>
@@ -1189,7 +1689,7 @@ Once deleted on the device they exist nowhere.</translation>
         <translation>Archive file</translation>
     </message>
     <message>
-        <location filename="../../ui/settingsdialog.ui" line="-88"/>
+        <location filename="../../ui/settingsdialog.ui" line="-214"/>
         <source>Grenzwerte der Maximalkraft</source>
         <translation>Limits of the maximum force</translation>
     </message>
@@ -1199,17 +1699,7 @@ Once deleted on the device they exist nowhere.</translation>
         <translation>Empty fields: no limit. The statistics judge each measurement by them.</translation>
     </message>
     <message>
-        <location line="+6"/>
-        <source>Untere Grenze</source>
-        <translation>Lower limit</translation>
-    </message>
-    <message>
-        <location line="+7"/>
-        <source>Obere Grenze</source>
-        <translation>Upper limit</translation>
-    </message>
-    <message>
-        <location filename="../../ui/settingsdialog.cpp" line="-33"/>
+        <location filename="../../ui/settingsdialog.cpp" line="-34"/>
         <source>Grenzen in %1: die untere (%2) liegt über der oberen (%3).</source>
         <translation>Limits in %1: the lower one (%2) lies above the upper one (%3).</translation>
     </message>

@@ -20,6 +20,19 @@
     </message>
 </context>
 <context>
+    <name>ArchiveServerStatus</name>
+    <message>
+        <location filename="../../ui/archiveserverstatus.cpp" line="+60"/>
+        <source>Archivserver: %1</source>
+        <translation>Serveur d’archive : %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Archivserver nicht erreichbar</source>
+        <translation>Serveur d’archive injoignable</translation>
+    </message>
+</context>
+<context>
     <name>ArchiveTree</name>
     <message>
         <location filename="../../ui/archivetree.cpp" line="+35"/>
@@ -45,12 +58,12 @@
 <context>
     <name>Cli</name>
     <message>
-        <location filename="../../cli/cliargs.cpp" line="+42"/>
+        <location filename="../../cli/cliargs.cpp" line="+60"/>
         <source>Mit --help werden die Befehle und Optionen gezeigt.</source>
         <translation>--help affiche les commandes et les options.</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+15"/>
         <source>Befehle:
   scan      die Schnittstellen COM1 bis COM30 und was auf ihnen antwortet
   info      Seriennummer, Softwarestand und Krafteinheit des Geräts
@@ -58,9 +71,16 @@
   download  Messungen als CSV oder JSON (--slots oder --all, -o)
   delete    Messungen auf dem Gerät löschen (--slots oder --all, --yes)
   report    Protokoll einer Messung als PDF (--slot, -o)
+  stats     Statistik, Fähigkeit und Regelverletzungen (--slots oder --all)
+  archive init    das Archiv auf dem Server anlegen (als dessen Eigentümer)
+  archive list    die archivierten Messungen (--format table oder json)
+  archive sync    wartende Messungen zum Archivserver übertragen
+  archive verify  die Verkettung der archivierten Messungen prüfen
 
 Rückgabewerte: 0 in Ordnung, 2 Aufruf falsch, 3 kein Gerät gefunden,
-4 Fehler in der Verbindung mit dem Gerät, 5 Datei nicht geschrieben.
+4 Fehler in der Verbindung mit dem Gerät, 5 Datei oder Archiv nicht
+verwendbar, 6 stats: Grenzwert überschritten oder Regel verletzt,
+7 archivierte Messungen verändert.
 </source>
         <translation>Commandes :
   scan      les ports COM1 à COM30 et ce qui y répond
@@ -69,15 +89,42 @@ Rückgabewerte: 0 in Ordnung, 2 Aufruf falsch, 3 kein Gerät gefunden,
   download  mesures en CSV ou JSON (--slots ou --all, -o)
   delete    effacer des mesures sur l&apos;appareil (--slots ou --all, --yes)
   report    rapport d&apos;une mesure en PDF (--slot, -o)
+  stats     statistiques, capabilité et violations de règles (--slots ou --all)
+  archive init    créer l&apos;archive sur le serveur (en tant que propriétaire)
+  archive list    les mesures archivées (--format table ou json)
+  archive sync    envoyer au serveur d&apos;archive les mesures en attente
+  archive verify  vérifier le chaînage des mesures archivées
 
 Codes de retour : 0 terminé, 2 appel erroné, 3 aucun appareil trouvé,
-4 erreur de communication avec l&apos;appareil, 5 fichier non écrit.
+4 erreur de communication avec l&apos;appareil, 5 fichier ou archive inutilisable,
+6 stats : limite dépassée ou règle violée,
+7 mesures archivées modifiées.
 </translation>
     </message>
     <message>
-        <location line="+20"/>
-        <source>--slots gilt nur für download und delete.</source>
-        <translation>--slots ne s&apos;applique qu&apos;à download et delete.</translation>
+        <location line="+29"/>
+        <source>Aufruf: %1</source>
+        <translation>Utilisation : %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>[Optionen]</source>
+        <translation>[options]</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Optionen:</source>
+        <translation>Options :</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Argumente:</source>
+        <translation>Arguments :</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>--slots gilt nur für download, delete und stats.</source>
+        <translation>--slots ne s&apos;applique qu&apos;à download, delete et stats.</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -105,12 +152,32 @@ Codes de retour : 0 terminé, 2 appel erroné, 3 aucun appareil trouvé,
         <translation>%1 nécessite -o FICHIER.</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+8"/>
         <source>Unbekanntes Format: %1</source>
         <translation>Format inconnu : %1</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+2"/>
+        <source>Unbekannte Regelkarte: %1</source>
+        <translation>Carte de contrôle inconnue : %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Unbekannte Regeln: %1</source>
+        <translation>Règles inconnues : %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Die Untergruppe hat 2 bis 10 Messungen.</source>
+        <translation>Un sous-groupe compte 2 à 10 mesures.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Kein Grenzwert: %1</source>
+        <translation>N&apos;est pas une limite : %1</translation>
+    </message>
+    <message>
+        <location line="+4"/>
         <source>report braucht --slot N (1 bis 50).</source>
         <translation>report nécessite --slot N (1 à 50).</translation>
     </message>
@@ -120,12 +187,17 @@ Codes de retour : 0 terminé, 2 appel erroné, 3 aucun appareil trouvé,
         <translation>Le rapport est écrit dans un fichier, pas sur la sortie standard.</translation>
     </message>
     <message>
-        <location line="+40"/>
+        <location line="+60"/>
         <source>Liest Messungen des Kraftmessgeräts Tensimo Parl über die serielle Schnittstelle.</source>
         <translation>Lit les mesures du dynamomètre Tensimo Parl par le port série.</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+2"/>
+        <source>Einer der Befehle unten.</source>
+        <translation>Une des commandes ci-dessous.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
         <source>Zeigt diese Hilfe.</source>
         <translation>Affiche cette aide.</translation>
     </message>
@@ -140,12 +212,12 @@ Codes de retour : 0 terminé, 2 appel erroné, 3 aucun appareil trouvé,
         <translation>Uniquement ce port (COMn ou fichier de périphérique).</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <source>Sprache der Texte (en, fr, it).</source>
-        <translation>Langue des textes (en, fr, it).</translation>
+        <location line="+3"/>
+        <source>Sprache der Texte (%1); ohne sie die der Umgebung (LC_ALL, LC_MESSAGES, LANG).</source>
+        <translation>Langue des textes (%1) ; sans elle, celle de l&apos;environnement (LC_ALL, LC_MESSAGES, LANG).</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+4"/>
         <source>Keine Meldungen außer Fehlern.</source>
         <translation>Aucun message sauf les erreurs.</translation>
     </message>
@@ -170,9 +242,44 @@ Codes de retour : 0 terminé, 2 appel erroné, 3 aucun appareil trouvé,
         <translation>Fichier cible ; - pour la sortie standard.</translation>
     </message>
     <message>
+        <location line="+3"/>
+        <source>download: csv (wie der Export des Programms), json oder dfq (Q-DAS); stats und archive list: table oder json.</source>
+        <translation>download : csv (comme l&apos;export du programme), json ou dfq (Q-DAS) ; stats et archive list : table ou json.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>dfq: Teilenummer (K1001).</source>
+        <translation>dfq : numéro de pièce (K1001).</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>dfq: Teilebezeichnung (K1002).</source>
+        <translation>dfq : désignation de la pièce (K1002).</translation>
+    </message>
+    <message>
         <location line="+2"/>
-        <source>csv (wie der Export des Programms) oder json.</source>
-        <translation>csv (comme l&apos;export du programme) ou json.</translation>
+        <source>stats: Regelkarte imr, xbar-s oder xbar-r.</source>
+        <translation>stats : carte de contrôle imr, xbar-s ou xbar-r.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>stats: Messungen je Untergruppe (2 bis 10).</source>
+        <translation>stats : mesures par sous-groupe (2 à 10).</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>stats: Regeln nelson (1-8) oder we (Western Electric 1-4).</source>
+        <translation>stats : règles nelson (1-8) ou we (Western Electric 1-4).</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>stats: untere Grenze der Maximalkraft.</source>
+        <translation>stats : limite inférieure de la force maximale.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>stats: obere Grenze der Maximalkraft.</source>
+        <translation>stats : limite supérieure de la force maximale.</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -190,28 +297,38 @@ Codes de retour : 0 terminé, 2 appel erroné, 3 aucun appareil trouvé,
         <translation>Désignation dans le rapport.</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+8"/>
+        <source>Unbekannte Sprache: %1. Bekannt sind %2.</source>
+        <translation>Langue inconnue : %1. Les langues connues sont %2.</translation>
+    </message>
+    <message>
+        <location line="+13"/>
         <source>Kein Befehl angegeben.</source>
         <translation>Aucune commande indiquée.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+5"/>
+        <source>archive braucht init, list, sync oder verify.</source>
+        <translation>archive demande init, list, sync ou verify.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>Nur ein Befehl auf einmal.</source>
         <translation>Une seule commande à la fois.</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="-5"/>
         <source>Unbekannter Befehl: %1</source>
         <translation>Commande inconnue : %1</translation>
     </message>
     <message>
         <location filename="../../cli/clireport.cpp" line="+20"/>
-        <location filename="../../cli/clirunner.cpp" line="+289"/>
+        <location filename="../../cli/clirunner.cpp" line="+336"/>
         <source>Speicherplatz %1 ist leer.</source>
         <translation>L&apos;emplacement %1 est vide.</translation>
     </message>
     <message>
-        <location filename="../../cli/clirunner.cpp" line="-191"/>
+        <location filename="../../cli/clirunner.cpp" line="-231"/>
         <source>Speicherplatz %1 von %2</source>
         <translation>Emplacement %1 sur %2</translation>
     </message>
@@ -231,12 +348,12 @@ Codes de retour : 0 terminé, 2 appel erroné, 3 aucun appareil trouvé,
         <translation>Erreur lors du transfert des données !</translation>
     </message>
     <message>
-        <location line="+54"/>
+        <location line="+58"/>
         <source>Übertragene Messungen: %1</source>
         <translation>Mesures transférées : %1</translation>
     </message>
     <message>
-        <location line="+55"/>
+        <location line="+91"/>
         <source>Gelöschte Messungen: %1</source>
         <translation>Mesures effacées : %1</translation>
     </message>
@@ -259,6 +376,52 @@ Codes de retour : 0 terminé, 2 appel erroné, 3 aucun appareil trouvé,
         <location line="+7"/>
         <source>Die Standardausgabe konnte nicht geschrieben werden: %1</source>
         <translation>Impossible d&apos;écrire sur la sortie standard : %1</translation>
+    </message>
+</context>
+<context>
+    <name>CommandStates</name>
+    <message>
+        <location filename="../../ui/commandstates.cpp" line="+41"/>
+        <source>Gewählte Messungen &amp;löschen</source>
+        <translation>&amp;Supprimer les mesures sélectionnées</translation>
+    </message>
+</context>
+<context>
+    <name>ControlChartView</name>
+    <message>
+        <location filename="../../ui/controlchartview.ui" line="+31"/>
+        <source>Merkmal der Regelkarte</source>
+        <translation>Caractéristique de la carte de contrôle</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Art der Regelkarte</source>
+        <translation>Type de carte de contrôle</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Untergruppe:</source>
+        <translation>Sous-groupe :</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>Regeln für Muster in der Karte</source>
+        <translation>Règles pour les motifs dans la carte</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Grenzen festhalten</source>
+        <translation>Figer les limites</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Die jetzigen Eingriffsgrenzen als Referenz für die folgenden Auswahlen behalten</source>
+        <translation>Garder les limites de contrôle actuelles comme référence pour les sélections suivantes</translation>
+    </message>
+    <message>
+        <location line="+49"/>
+        <source>Punkte, die eine Regel verletzen</source>
+        <translation>Points qui violent une règle</translation>
     </message>
 </context>
 <context>
@@ -295,6 +458,24 @@ Codes de retour : 0 terminé, 2 appel erroné, 3 aucun appareil trouvé,
     </message>
 </context>
 <context>
+    <name>DfqPartDialog</name>
+    <message>
+        <location filename="../../ui/dfqpartdialog.ui" line="+14"/>
+        <source>Teil der DFQ-Datei</source>
+        <translation>Pièce du fichier DFQ</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Teilenummer (K1001):</source>
+        <translation>Numéro de pièce (K1001) :</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Teilebezeichnung (K1002):</source>
+        <translation>Désignation de la pièce (K1002) :</translation>
+    </message>
+</context>
+<context>
     <name>GaugeWorkflow</name>
     <message>
         <location filename="../../workflow/workflowtexts.cpp" line="+22"/>
@@ -306,18 +487,24 @@ Codes de retour : 0 terminé, 2 appel erroné, 3 aucun appareil trouvé,
         <source>Die Kennung des Geräts wurde nicht gelesen.</source>
         <translation>L&apos;identification de l&apos;appareil n&apos;a pas été lue.</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location line="+2"/>
         <source>Betroffene Speicherplätze: %1</source>
-        <translation>Emplacements concernés : %1</translation>
+        <translation>
+            <numerusform>Emplacement concerné : %1</numerusform>
+            <numerusform>Emplacements concernés : %1</numerusform>
+        </translation>
     </message>
-    <message>
-        <location line="+9"/>
+    <message numerus="yes">
+        <location line="+10"/>
         <source>Diese Messungen sind unvollständig: Das Gerät hat weniger Messwerte gesendet, als es angibt. Sie wurden so archiviert, wie das Gerät sie gesendet hat: %1</source>
-        <translation>Ces mesures sont incomplètes : l&apos;appareil a envoyé moins de valeurs qu&apos;il n&apos;en indique. Elles ont été archivées telles que l&apos;appareil les a envoyées : %1</translation>
+        <translation>
+            <numerusform>Cette mesure est incomplète : l&apos;appareil a envoyé moins de valeurs qu&apos;il n&apos;en indique. Elle a été archivée telle que l&apos;appareil l&apos;a envoyée : %1</numerusform>
+            <numerusform>Ces mesures sont incomplètes : l&apos;appareil a envoyé moins de valeurs qu&apos;il n&apos;en indique. Elles ont été archivées telles que l&apos;appareil les a envoyées : %1</numerusform>
+        </translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+13"/>
         <source>Das Archiv &apos;%1&apos; ist schreibgeschützt.</source>
         <translation>L&apos;archive &apos;%1&apos; est protégée en écriture.</translation>
     </message>
@@ -358,6 +545,46 @@ Codes de retour : 0 terminé, 2 appel erroné, 3 aucun appareil trouvé,
     </message>
     <message>
         <location line="+6"/>
+        <source>Der Archivserver %1 ist nicht in Gebrauch (%2). Übertragene Messungen bleiben in der Archivdatei, bis er wieder antwortet.</source>
+        <translation>Le serveur d’archive %1 n’est pas utilisé (%2). Les mesures transférées restent dans le fichier d’archive jusqu’à ce qu’il réponde de nouveau.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Messungen, die auf den Archivserver warten: %1</source>
+        <translation>Mesures en attente du serveur d’archive : %1</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Zum Archivserver übertragene Messungen: %1</source>
+        <translation>Mesures envoyées au serveur d’archive : %1</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Archiv unverändert: %1 verkettete Messungen geprüft, %2 aus der Zeit vor der Verkettung.</source>
+        <translation>Archive inchangée : %1 mesures chaînées vérifiées, %2 antérieures au chaînage.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>ihre Werte</source>
+        <translation>ses valeurs</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>ihre Messwerte</source>
+        <translation>ses points de mesure</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>ihre Verkettung fehlt</source>
+        <translation>son lien manque</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Archiv verändert: Messung %1 der Station &apos;%2&apos; passt nicht zur Kette (%3), oder die Messung davor fehlt.</source>
+        <translation>Archive modifiée : la mesure %1 du poste &apos;%2&apos; ne correspond pas à la chaîne (%3), ou la mesure précédente manque.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
         <source>Die übertragenen Messungen wurden nicht archiviert; sie bleiben in der Liste.</source>
         <translation>Les mesures transférées n&apos;ont pas été archivées ; elles restent dans la liste.</translation>
     </message>
@@ -376,24 +603,35 @@ Codes de retour : 0 terminé, 2 appel erroné, 3 aucun appareil trouvé,
         <source>Das angeschlossene Gerät (Seriennummer %1) ist nicht das Gerät der angezeigten Liste (Seriennummer %2). Es wurde nichts gelöscht.</source>
         <translation>L&apos;appareil connecté (numéro de série %1) n&apos;est pas l&apos;appareil de la liste affichée (numéro de série %2). Rien n&apos;a été effacé.</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location line="+10"/>
         <source>Diese Speicherplätze wurden nicht gelöscht: %1</source>
-        <translation>Ces emplacements n&apos;ont pas été effacés : %1</translation>
+        <translation>
+            <numerusform>Cet emplacement n&apos;a pas été effacé : %1</numerusform>
+            <numerusform>Ces emplacements n&apos;ont pas été effacés : %1</numerusform>
+        </translation>
     </message>
-    <message>
-        <location line="+6"/>
+    <message numerus="yes">
+        <location line="+7"/>
         <source>Diese Messungen auf dem Gerät wurden noch nicht übertragen und sind nicht im Archiv: %1
 Sie werden nicht gelöscht.</source>
-        <translation>Ces mesures de l&apos;appareil n&apos;ont pas encore été transférées et ne sont pas dans l&apos;archive : %1
-Elles ne sont pas supprimées.</translation>
+        <translation>
+            <numerusform>Cette mesure de l&apos;appareil n&apos;a pas encore été transférée et n&apos;est pas dans l&apos;archive : %1
+Elle n&apos;est pas supprimée.</numerusform>
+            <numerusform>Ces mesures de l&apos;appareil n&apos;ont pas encore été transférées et ne sont pas dans l&apos;archive : %1
+Elles ne sont pas supprimées.</numerusform>
+        </translation>
     </message>
-    <message>
-        <location line="+8"/>
+    <message numerus="yes">
+        <location line="+9"/>
         <source>Diese Messungen wurden nicht vollständig übertragen und können nicht archiviert werden: %1
 Bitte übertragen Sie die Daten erneut. Es wurde nichts gelöscht.</source>
-        <translation>Ces mesures n&apos;ont pas été transférées entièrement et ne peuvent pas être archivées : %1
-Veuillez transférer les données à nouveau. Rien n&apos;a été supprimé.</translation>
+        <translation>
+            <numerusform>Cette mesure n&apos;a pas été transférée entièrement et ne peut pas être archivée : %1
+Veuillez transférer les données à nouveau. Rien n&apos;a été supprimé.</numerusform>
+            <numerusform>Ces mesures n&apos;ont pas été transférées entièrement et ne peuvent pas être archivées : %1
+Veuillez transférer les données à nouveau. Rien n&apos;a été supprimé.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -474,6 +712,11 @@ Tool</translation>
         <translation>Force moyenne :</translation>
     </message>
     <message>
+        <location line="+33"/>
+        <source>Kraftverlauf</source>
+        <translation>Courbe de force</translation>
+    </message>
+    <message>
         <location line="+141"/>
         <source>Seriennummer Gerät:</source>
         <translation>N° de série de l&apos;appareil :</translation>
@@ -489,17 +732,22 @@ Tool</translation>
         <translation>&amp;Fichier</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+16"/>
         <source>&amp;Bearbeiten</source>
         <translation>É&amp;dition</translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location line="+26"/>
         <source>&amp;Hilfe</source>
         <translation>&amp;Aide</translation>
     </message>
     <message>
         <location line="+12"/>
+        <source>Daten &amp;übertragen</source>
+        <translation>&amp;Transférer les données</translation>
+    </message>
+    <message>
+        <location line="+8"/>
         <source>Als PDF &amp;speichern...</source>
         <translation>Enregistrer en &amp;PDF...</translation>
     </message>
@@ -586,7 +834,12 @@ Tool</translation>
     <message>
         <location line="+5"/>
         <source>CSV-Dateien ins &amp;Archiv importieren...</source>
-        <translation>Importer des fichiers CSV dans l&apos;&amp;archive...</translation>
+        <translation>Importer des fichiers CSV dans l&apos;a&amp;rchive...</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Mit dem Archiv&amp;server abgleichen</source>
+        <translation>Synchroniser avec le &amp;serveur d’archive</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -599,19 +852,29 @@ Tool</translation>
         <translation>F1</translation>
     </message>
     <message>
-        <location line="-103"/>
+        <location line="-119"/>
         <source>&amp;Ansicht</source>
         <translation>Afficha&amp;ge</translation>
     </message>
     <message>
-        <location line="+108"/>
+        <location line="+124"/>
         <source>Als Excel-&amp;Datei exportieren...</source>
-        <translation>Exporter en fichier Excel (&amp;D)...</translation>
+        <translation>Exporter en fichier Exce&amp;l...</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Exportiert die gewählten Messungen, bei gewähltem Gerät alle, mit ihrer Statistik</source>
         <translation>Exporte les mesures sélectionnées, toutes si l&apos;appareil est sélectionné, avec leurs statistiques</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Als D&amp;FQ-Datei exportieren...</source>
+        <translation>Exporter en fichier D&amp;FQ...</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Exportiert die gewählten Messungen oder die Archivgruppe im Q-DAS-Format</source>
+        <translation>Exporte les mesures choisies ou le groupe d&apos;archive au format Q-DAS</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -677,7 +940,7 @@ Tool</translation>
         <translation>Connexion à l&apos;appareil en cours...</translation>
     </message>
     <message>
-        <location filename="../../ui/mainform_transfer.cpp" line="+21"/>
+        <location filename="../../ui/mainform_transfer.cpp" line="+23"/>
         <source>Verbindung zum Gerät konnte nicht hergestellt werden!</source>
         <translation>Impossible d&apos;établir la connexion avec l&apos;appareil !</translation>
     </message>
@@ -687,17 +950,25 @@ Tool</translation>
         <translation>Transfert des données en cours...</translation>
     </message>
     <message>
-        <location filename="../../ui/mainform_delete.cpp" line="+18"/>
+        <location filename="../../ui/mainform_delete.cpp" line="+47"/>
         <source>Messung löschen</source>
         <translation>Supprimer la mesure</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-3"/>
         <source>Möchten Sie die gewählte Messung auf dem Gerät wirklich löschen?</source>
         <translation>Voulez-vous vraiment supprimer la mesure sélectionnée sur l&apos;appareil ?</translation>
     </message>
+    <message numerus="yes">
+        <location line="-2"/>
+        <source>Möchten Sie die %n gewählten Messungen auf dem Gerät wirklich löschen?</source>
+        <translation>
+            <numerusform>Voulez-vous vraiment supprimer %n mesure sélectionnée de l&apos;appareil ?</numerusform>
+            <numerusform>Voulez-vous vraiment supprimer les %n mesures sélectionnées de l&apos;appareil ?</numerusform>
+        </translation>
+    </message>
     <message>
-        <location line="+18"/>
+        <location line="+25"/>
         <source>Alle Messungen löschen</source>
         <translation>Supprimer toutes les mesures</translation>
     </message>
@@ -707,8 +978,8 @@ Tool</translation>
         <translation>Voulez-vous vraiment supprimer TOUTES les mesures de l&apos;appareil ?</translation>
     </message>
     <message>
-        <location line="-16"/>
-        <location line="+18"/>
+        <location line="-17"/>
+        <location line="+19"/>
         <source>Daten werden gelöscht...</source>
         <translation>Suppression des données en cours...</translation>
     </message>
@@ -739,7 +1010,7 @@ Tool</translation>
         <translation>Force</translation>
     </message>
     <message>
-        <location filename="../../report/report.cpp" line="+156"/>
+        <location filename="../../report/report.cpp" line="+195"/>
         <source>Seriennummer Gerät:</source>
         <translation>N° de série de l&apos;appareil :</translation>
     </message>
@@ -789,7 +1060,7 @@ Tool</translation>
         <translation>Impossible d&apos;écrire le fichier PDF «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
-        <location line="+35"/>
+        <location line="+40"/>
         <source>Bezeichnung</source>
         <translation>Désignation</translation>
     </message>
@@ -799,17 +1070,17 @@ Tool</translation>
         <translation>Veuillez saisir une désignation pour l&apos;impression : </translation>
     </message>
     <message>
-        <location filename="../../ui/exportwriter.cpp" line="+44"/>
+        <location filename="../../ui/exportwriter.cpp" line="+47"/>
         <source>CSV-Datei (*.CSV)</source>
         <translation>Fichier CSV (*.CSV)</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="-2"/>
         <source>Daten exportieren</source>
         <translation>Exporter les données</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+15"/>
         <source>Daten werden exportiert...</source>
         <translation>Exportation des données en cours...</translation>
     </message>
@@ -839,12 +1110,37 @@ Tool</translation>
         <translation>Enregistrer le fichier PDF</translation>
     </message>
     <message>
-        <location filename="../../ui/analysispanel.cpp" line="+118"/>
+        <location filename="../../ui/analysispanel.cpp" line="+126"/>
         <source>Referenz</source>
         <translation>Référence</translation>
     </message>
     <message>
-        <location line="+69"/>
+        <location line="+95"/>
+        <source>Auswahl: %1 Messungen von %2</source>
+        <translation>Sélection : %1 mesures de %2</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Archiv</source>
+        <translation>Archives</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Archiv: %1 Messungen von %2</source>
+        <translation>Archives : %1 mesures de %2</translation>
+    </message>
+    <message>
+        <location line="+43"/>
+        <source>Q-DAS-Datei</source>
+        <translation>Fichier Q-DAS</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Als DFQ-Datei exportieren</source>
+        <translation>Exporter en fichier DFQ</translation>
+    </message>
+    <message>
+        <location line="+14"/>
         <source>Excel-Arbeitsmappe</source>
         <translation>Classeur Excel</translation>
     </message>
@@ -862,12 +1158,12 @@ Tool</translation>
 <context>
     <name>MainformArchive</name>
     <message>
-        <location filename="../../ui/archivebrowser.cpp" line="+143"/>
+        <location filename="../../ui/archivebrowser.cpp" line="+150"/>
         <source>Die Archivdatei &apos;%1&apos; war beschädigt. Sie wurde unverändert nach &apos;%2&apos; verschoben; ein neues Archiv wurde angelegt.</source>
         <translation>Le fichier d&apos;archive &apos;%1&apos; était endommagé. Il a été déplacé tel quel vers &apos;%2&apos; ; une nouvelle archive a été créée.</translation>
     </message>
     <message>
-        <location line="+203"/>
+        <location line="+223"/>
         <source>CSV-Datei (*.CSV)</source>
         <translation>Fichier CSV (*.CSV)</translation>
     </message>
@@ -877,7 +1173,7 @@ Tool</translation>
         <translation>Importer des fichiers CSV dans l&apos;archive</translation>
     </message>
     <message>
-        <location line="-273"/>
+        <location line="-300"/>
         <source>%1: kann nicht gelesen werden.</source>
         <translation>%1 : illisible.</translation>
     </message>
@@ -896,18 +1192,37 @@ Tool</translation>
         <source>%1: enthält keine vollständige Messung.</source>
         <translation>%1 : ne contient aucune mesure complète.</translation>
     </message>
-    <message>
-        <location line="+7"/>
-        <source>%1: %2 Messungen, %3 neu archiviert, %4 waren schon im Archiv.</source>
-        <translation>%1 : %2 mesures, %3 nouvellement archivées, %4 étaient déjà dans l&apos;archive.</translation>
+    <message numerus="yes">
+        <location line="+9"/>
+        <source>%n Messung(en)</source>
+        <translation>
+            <numerusform>%n mesure</numerusform>
+            <numerusform>%n mesures</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>%n neu archiviert</source>
+        <translation>
+            <numerusform>%n nouvellement archivée</numerusform>
+            <numerusform>%n nouvellement archivées</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+3"/>
+        <source>%n war(en) schon im Archiv</source>
+        <translation>
+            <numerusform>%n était déjà dans l&apos;archive</numerusform>
+            <numerusform>%n étaient déjà dans l&apos;archive</numerusform>
+        </translation>
     </message>
     <message>
-        <location line="+274"/>
+        <location line="+294"/>
         <source>Import ins Archiv</source>
         <translation>Importation dans l&apos;archive</translation>
     </message>
     <message>
-        <location line="-265"/>
+        <location line="-287"/>
         <source>%1: Messung %2 nicht archiviert: %3.</source>
         <translation>%1 : mesure %2 non archivée : %3.</translation>
     </message>
@@ -916,15 +1231,19 @@ Tool</translation>
         <source>Nicht archiviert</source>
         <translation>Non archivé</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location line="+1"/>
         <source>Diese Messungen sind nicht im Archiv: %1
 Nach dem Löschen auf dem Gerät gibt es sie nirgends mehr.</source>
-        <translation>Ces mesures ne sont pas dans l&apos;archive : %1
-Une fois supprimées sur l&apos;appareil, elles n&apos;existeront plus nulle part.</translation>
+        <translation>
+            <numerusform>Cette mesure n&apos;est pas dans l&apos;archive : %1
+Une fois supprimée sur l&apos;appareil, elle n&apos;existera plus nulle part.</numerusform>
+            <numerusform>Ces mesures ne sont pas dans l&apos;archive : %1
+Une fois supprimées sur l&apos;appareil, elles n&apos;existeront plus nulle part.</numerusform>
+        </translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+8"/>
         <source>Zuerst archivieren</source>
         <translation>Archiver d&apos;abord</translation>
     </message>
@@ -1006,9 +1325,140 @@ Une fois supprimées sur l&apos;appareil, elles n&apos;existeront plus nulle par
     </message>
 </context>
 <context>
+    <name>RunRules</name>
+    <message>
+        <location filename="../../measurement/runrules.cpp" line="+142"/>
+        <source>Punkt außerhalb der Eingriffsgrenzen</source>
+        <translation>Point hors des limites de contrôle</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>2 von 3 Punkten jenseits 2 Sigma auf einer Seite</source>
+        <translation>2 points sur 3 au-delà de 2 sigma d&apos;un même côté</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>4 von 5 Punkten jenseits 1 Sigma auf einer Seite</source>
+        <translation>4 points sur 5 au-delà de 1 sigma d&apos;un même côté</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>8 Punkte in Folge auf einer Seite der Mittellinie</source>
+        <translation>8 points consécutifs d&apos;un même côté de la ligne centrale</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>9 Punkte in Folge auf einer Seite der Mittellinie</source>
+        <translation>9 points consécutifs d&apos;un même côté de la ligne centrale</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>6 Punkte in Folge stetig steigend oder fallend</source>
+        <translation>6 points consécutifs en hausse ou en baisse continue</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>14 Punkte in Folge abwechselnd auf und ab</source>
+        <translation>14 points consécutifs alternant en haut et en bas</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>15 Punkte in Folge innerhalb 1 Sigma</source>
+        <translation>15 points consécutifs à moins de 1 sigma</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>8 Punkte in Folge jenseits 1 Sigma, beide Seiten</source>
+        <translation>8 points consécutifs au-delà de 1 sigma, des deux côtés</translation>
+    </message>
+</context>
+<context>
+    <name>SeriesChart</name>
+    <message>
+        <location filename="../../measurement/serieschart.cpp" line="+52"/>
+        <source>Streuung</source>
+        <translation>dispersion</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>Regelkarte</source>
+        <translation>Carte de contrôle</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>Einzelwerte</source>
+        <translation>Valeurs individuelles</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Mittelwerte der Untergruppen</source>
+        <translation>Moyennes des sous-groupes</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Standardabweichungen der Untergruppen</source>
+        <translation>Écarts-types des sous-groupes</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Spannweiten der Untergruppen</source>
+        <translation>Étendues des sous-groupes</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Gleitende Spannweiten</source>
+        <translation>Étendues mobiles</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Mittellinie</source>
+        <translation>Ligne centrale</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Untere Eingriffsgrenze</source>
+        <translation>Limite de contrôle inférieure</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Obere Eingriffsgrenze</source>
+        <translation>Limite de contrôle supérieure</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Punkt</source>
+        <translation>Point</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Regel</source>
+        <translation>Règle</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Messungen</source>
+        <translation>Mesures</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Grenzen aus dem Referenzzeitraum</source>
+        <translation>limites de la période de référence</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Zu wenige Messungen für eine Regelkarte (mindestens zwei Punkte).</source>
+        <translation>Trop peu de mesures pour une carte de contrôle (au moins deux points).</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Keine Regel verletzt.</source>
+        <translation>Aucune règle violée.</translation>
+    </message>
+</context>
+<context>
     <name>SeriesStatistics</name>
     <message>
-        <location filename="../../measurement/seriesstatistics.cpp" line="+160"/>
+        <location filename="../../measurement/seriesstatistics.cpp" line="+186"/>
         <source>Statistik</source>
         <translation>Statistiques</translation>
     </message>
@@ -1018,17 +1468,17 @@ Une fois supprimées sur l&apos;appareil, elles n&apos;existeront plus nulle par
         <translation>Force maximale</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+2"/>
         <source>Mittelwert der Kraft</source>
         <translation>Force moyenne</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+2"/>
         <source>Dauer</source>
         <translation>Durée</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+14"/>
         <source>Mittelwert</source>
         <translation>Moyenne</translation>
     </message>
@@ -1039,12 +1489,12 @@ Une fois supprimées sur l&apos;appareil, elles n&apos;existeront plus nulle par
     </message>
     <message>
         <location line="+1"/>
-        <location line="+13"/>
+        <location line="+15"/>
         <source>VK</source>
         <translation>CV</translation>
     </message>
     <message>
-        <location line="-12"/>
+        <location line="-14"/>
         <source>Minimum</source>
         <translation>Minimum</translation>
     </message>
@@ -1059,7 +1509,7 @@ Une fois supprimées sur l&apos;appareil, elles n&apos;existeront plus nulle par
         <translation>Étendue</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+26"/>
         <source>IO</source>
         <translation>Conforme</translation>
     </message>
@@ -1090,11 +1540,16 @@ Une fois supprimées sur l&apos;appareil, elles n&apos;existeront plus nulle par
     </message>
     <message>
         <location line="+5"/>
-        <source>Hinweis: weniger als 30 Messungen, Cp und Cpk sind nur ein Anhalt.</source>
-        <translation>Remarque : moins de 30 mesures, Cp et Cpk ne sont qu&apos;une indication.</translation>
+        <source>Hinweis: weniger als 30 Messungen, Pp, Ppk, Cp und Cpk sind nur ein Anhalt.</source>
+        <translation>Remarque : moins de 30 mesures, Pp, Ppk, Cp et Cpk ne sont qu&apos;une indication.</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+27"/>
+        <source>Pp und Ppk aus der Gesamtstreuung s, Cp und Cpk aus der Streuung innerhalb σ = %1.</source>
+        <translation>Pp et Ppk d&apos;après la dispersion globale s, Cp et Cpk d&apos;après la dispersion intra σ = %1.</translation>
+    </message>
+    <message>
+        <location line="-20"/>
         <source>Keine Grenzwerte für %1 eingestellt.</source>
         <translation>Aucune limite définie pour %1.</translation>
     </message>
@@ -1107,12 +1562,7 @@ Une fois supprimées sur l&apos;appareil, elles n&apos;existeront plus nulle par
         <translation>Paramètres</translation>
     </message>
     <message>
-        <location line="+10"/>
-        <source>Sprache</source>
-        <translation>Langue</translation>
-    </message>
-    <message>
-        <location line="+24"/>
+        <location line="+34"/>
         <source>* Die Sprache wird erst nach einem Neustart geladen</source>
         <translation>* La langue ne sera chargée qu&apos;après un redémarrage</translation>
     </message>
@@ -1122,39 +1572,89 @@ Une fois supprimées sur l&apos;appareil, elles n&apos;existeront plus nulle par
         <translation>Impression</translation>
     </message>
     <message>
-        <location line="+6"/>
-        <source>Logo:</source>
-        <translation>Logo :</translation>
-    </message>
-    <message>
-        <location line="+10"/>
-        <location line="+101"/>
+        <location line="+19"/>
+        <location line="+113"/>
         <source>...</source>
         <translation>...</translation>
     </message>
     <message>
-        <location line="-94"/>
-        <source>Kopfzeile:</source>
-        <translation>En-tête :</translation>
-    </message>
-    <message>
-        <location line="+78"/>
-        <location filename="../../ui/settingsdialog.cpp" line="+146"/>
+        <location line="-19"/>
+        <location filename="../../ui/settingsdialog.cpp" line="+181"/>
         <source>Archiv</source>
         <translation>Archive</translation>
     </message>
     <message>
-        <location line="+6"/>
-        <source>Archivdatei:</source>
-        <translation>Fichier d&apos;archive :</translation>
+        <location line="-147"/>
+        <source>&amp;Sprache</source>
+        <translation>&amp;Langue</translation>
     </message>
     <message>
-        <location line="+17"/>
-        <source>Schnelle Übertragung: archivierte Messungen nicht erneut übertragen</source>
-        <translation>Transfert rapide : ne pas retransférer les mesures archivées</translation>
+        <location line="+40"/>
+        <source>&amp;Logo:</source>
+        <translation>L&amp;ogo :</translation>
     </message>
     <message>
-        <location filename="../../ui/settingsdialog.cpp" line="-111"/>
+        <location line="+20"/>
+        <source>&amp;Kopfzeile:</source>
+        <translation>&amp;En-tête :</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>&amp;Untere Grenze</source>
+        <translation>Limite &amp;inférieure</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>&amp;Obere Grenze</source>
+        <translation>Limite &amp;supérieure</translation>
+    </message>
+    <message>
+        <location line="+58"/>
+        <source>Archiv&amp;datei:</source>
+        <translation>&amp;Fichier d&apos;archive :</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>Sc&amp;hnelle Übertragung: archivierte Messungen nicht erneut übertragen</source>
+        <translation>&amp;Transfert rapide : ne pas retransférer les mesures archivées</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Gemeinsames Archiv auf einem PostgreSQL-Server (die Archivdatei hält, was auf ihn wartet)</source>
+        <translation>Archive commune sur un serveur PostgreSQL (le fichier d’archive garde ce qui l’attend)</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Ser&amp;ver:</source>
+        <translation>Ser&amp;veur :</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>P&amp;ort:</source>
+        <translation>P&amp;ort :</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>Daten&amp;bank:</source>
+        <translation>&amp;Base de données :</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Ben&amp;utzer:</source>
+        <translation>&amp;Utilisateur :</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Verschlüsselung (ss&amp;lmode):</source>
+        <translation>Chiffrement (ss&amp;lmode) :</translation>
+    </message>
+    <message>
+        <location line="+39"/>
+        <source>S&amp;tation:</source>
+        <translation>Pos&amp;te :</translation>
+    </message>
+    <message>
+        <location filename="../../ui/settingsdialog.cpp" line="-143"/>
         <source>Deutsch</source>
         <translation>Allemand</translation>
     </message>
@@ -1174,7 +1674,7 @@ Une fois supprimées sur l&apos;appareil, elles n&apos;existeront plus nulle par
         <translation>Italien</translation>
     </message>
     <message>
-        <location line="+101"/>
+        <location line="+133"/>
         <source>Alle Bilder</source>
         <translation>Toutes les images</translation>
     </message>
@@ -1189,7 +1689,7 @@ Une fois supprimées sur l&apos;appareil, elles n&apos;existeront plus nulle par
         <translation>Fichier d&apos;archive</translation>
     </message>
     <message>
-        <location filename="../../ui/settingsdialog.ui" line="-88"/>
+        <location filename="../../ui/settingsdialog.ui" line="-214"/>
         <source>Grenzwerte der Maximalkraft</source>
         <translation>Limites de la force maximale</translation>
     </message>
@@ -1199,17 +1699,7 @@ Une fois supprimées sur l&apos;appareil, elles n&apos;existeront plus nulle par
         <translation>Champs vides : pas de limite. Les statistiques évaluent chaque mesure avec elles.</translation>
     </message>
     <message>
-        <location line="+6"/>
-        <source>Untere Grenze</source>
-        <translation>Limite inférieure</translation>
-    </message>
-    <message>
-        <location line="+7"/>
-        <source>Obere Grenze</source>
-        <translation>Limite supérieure</translation>
-    </message>
-    <message>
-        <location filename="../../ui/settingsdialog.cpp" line="-33"/>
+        <location filename="../../ui/settingsdialog.cpp" line="-34"/>
         <source>Grenzen in %1: die untere (%2) liegt über der oberen (%3).</source>
         <translation>Limites en %1 : la limite inférieure (%2) est au-dessus de la limite supérieure (%3).</translation>
     </message>

@@ -20,6 +20,19 @@
     </message>
 </context>
 <context>
+    <name>ArchiveServerStatus</name>
+    <message>
+        <location filename="../../ui/archiveserverstatus.cpp" line="+60"/>
+        <source>Archivserver: %1</source>
+        <translation>Server dell’archivio: %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Archivserver nicht erreichbar</source>
+        <translation>Server dell’archivio non raggiungibile</translation>
+    </message>
+</context>
+<context>
     <name>ArchiveTree</name>
     <message>
         <location filename="../../ui/archivetree.cpp" line="+35"/>
@@ -45,12 +58,12 @@
 <context>
     <name>Cli</name>
     <message>
-        <location filename="../../cli/cliargs.cpp" line="+42"/>
+        <location filename="../../cli/cliargs.cpp" line="+60"/>
         <source>Mit --help werden die Befehle und Optionen gezeigt.</source>
         <translation>--help mostra i comandi e le opzioni.</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+15"/>
         <source>Befehle:
   scan      die Schnittstellen COM1 bis COM30 und was auf ihnen antwortet
   info      Seriennummer, Softwarestand und Krafteinheit des Geräts
@@ -58,9 +71,16 @@
   download  Messungen als CSV oder JSON (--slots oder --all, -o)
   delete    Messungen auf dem Gerät löschen (--slots oder --all, --yes)
   report    Protokoll einer Messung als PDF (--slot, -o)
+  stats     Statistik, Fähigkeit und Regelverletzungen (--slots oder --all)
+  archive init    das Archiv auf dem Server anlegen (als dessen Eigentümer)
+  archive list    die archivierten Messungen (--format table oder json)
+  archive sync    wartende Messungen zum Archivserver übertragen
+  archive verify  die Verkettung der archivierten Messungen prüfen
 
 Rückgabewerte: 0 in Ordnung, 2 Aufruf falsch, 3 kein Gerät gefunden,
-4 Fehler in der Verbindung mit dem Gerät, 5 Datei nicht geschrieben.
+4 Fehler in der Verbindung mit dem Gerät, 5 Datei oder Archiv nicht
+verwendbar, 6 stats: Grenzwert überschritten oder Regel verletzt,
+7 archivierte Messungen verändert.
 </source>
         <translation>Comandi:
   scan      le porte da COM1 a COM30 e cosa risponde su di esse
@@ -69,15 +89,42 @@ Rückgabewerte: 0 in Ordnung, 2 Aufruf falsch, 3 kein Gerät gefunden,
   download  misure come CSV o JSON (--slots o --all, -o)
   delete    cancellare misure sullo strumento (--slots o --all, --yes)
   report    rapporto di una misura come PDF (--slot, -o)
+  stats     statistica, capacità e violazioni delle regole (--slots o --all)
+  archive init    creare l&apos;archivio sul server (come suo proprietario)
+  archive list    le misure archiviate (--format table o json)
+  archive sync    inviare al server dell&apos;archivio le misure in attesa
+  archive verify  verificare la concatenazione delle misure archiviate
 
 Codici di uscita: 0 eseguito, 2 chiamata errata, 3 nessuno strumento trovato,
-4 errore di comunicazione con lo strumento, 5 file non scritto.
+4 errore di comunicazione con lo strumento, 5 file o archivio non utilizzabile,
+6 stats: limite superato o regola violata,
+7 misure archiviate modificate.
 </translation>
     </message>
     <message>
-        <location line="+20"/>
-        <source>--slots gilt nur für download und delete.</source>
-        <translation>--slots vale solo per download e delete.</translation>
+        <location line="+29"/>
+        <source>Aufruf: %1</source>
+        <translation>Uso: %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>[Optionen]</source>
+        <translation>[opzioni]</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Optionen:</source>
+        <translation>Opzioni:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Argumente:</source>
+        <translation>Argomenti:</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>--slots gilt nur für download, delete und stats.</source>
+        <translation>--slots vale solo per download, delete e stats.</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -105,12 +152,32 @@ Codici di uscita: 0 eseguito, 2 chiamata errata, 3 nessuno strumento trovato,
         <translation>%1 richiede -o FILE.</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+8"/>
         <source>Unbekanntes Format: %1</source>
         <translation>Formato sconosciuto: %1</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+2"/>
+        <source>Unbekannte Regelkarte: %1</source>
+        <translation>Carta di controllo sconosciuta: %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Unbekannte Regeln: %1</source>
+        <translation>Regole sconosciute: %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Die Untergruppe hat 2 bis 10 Messungen.</source>
+        <translation>Un sottogruppo ha da 2 a 10 misure.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Kein Grenzwert: %1</source>
+        <translation>Non è un limite: %1</translation>
+    </message>
+    <message>
+        <location line="+4"/>
         <source>report braucht --slot N (1 bis 50).</source>
         <translation>report richiede --slot N (da 1 a 50).</translation>
     </message>
@@ -120,12 +187,17 @@ Codici di uscita: 0 eseguito, 2 chiamata errata, 3 nessuno strumento trovato,
         <translation>Il rapporto viene scritto in un file, non sullo standard output.</translation>
     </message>
     <message>
-        <location line="+40"/>
+        <location line="+60"/>
         <source>Liest Messungen des Kraftmessgeräts Tensimo Parl über die serielle Schnittstelle.</source>
         <translation>Legge le misure del dinamometro Tensimo Parl tramite la porta seriale.</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+2"/>
+        <source>Einer der Befehle unten.</source>
+        <translation>Uno dei comandi qui sotto.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
         <source>Zeigt diese Hilfe.</source>
         <translation>Mostra questo aiuto.</translation>
     </message>
@@ -140,12 +212,12 @@ Codici di uscita: 0 eseguito, 2 chiamata errata, 3 nessuno strumento trovato,
         <translation>Solo questa porta (COMn o file di dispositivo).</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <source>Sprache der Texte (en, fr, it).</source>
-        <translation>Lingua dei testi (en, fr, it).</translation>
+        <location line="+3"/>
+        <source>Sprache der Texte (%1); ohne sie die der Umgebung (LC_ALL, LC_MESSAGES, LANG).</source>
+        <translation>Lingua dei testi (%1); senza, quella dell&apos;ambiente (LC_ALL, LC_MESSAGES, LANG).</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+4"/>
         <source>Keine Meldungen außer Fehlern.</source>
         <translation>Nessun messaggio tranne gli errori.</translation>
     </message>
@@ -170,9 +242,44 @@ Codici di uscita: 0 eseguito, 2 chiamata errata, 3 nessuno strumento trovato,
         <translation>File di destinazione; - per lo standard output.</translation>
     </message>
     <message>
+        <location line="+3"/>
+        <source>download: csv (wie der Export des Programms), json oder dfq (Q-DAS); stats und archive list: table oder json.</source>
+        <translation>download: csv (come l&apos;esportazione del programma), json o dfq (Q-DAS); stats e archive list: table o json.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>dfq: Teilenummer (K1001).</source>
+        <translation>dfq: numero del pezzo (K1001).</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>dfq: Teilebezeichnung (K1002).</source>
+        <translation>dfq: descrizione del pezzo (K1002).</translation>
+    </message>
+    <message>
         <location line="+2"/>
-        <source>csv (wie der Export des Programms) oder json.</source>
-        <translation>csv (come l&apos;esportazione del programma) o json.</translation>
+        <source>stats: Regelkarte imr, xbar-s oder xbar-r.</source>
+        <translation>stats: carta di controllo imr, xbar-s o xbar-r.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>stats: Messungen je Untergruppe (2 bis 10).</source>
+        <translation>stats: misure per sottogruppo (da 2 a 10).</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>stats: Regeln nelson (1-8) oder we (Western Electric 1-4).</source>
+        <translation>stats: regole nelson (1-8) o we (Western Electric 1-4).</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>stats: untere Grenze der Maximalkraft.</source>
+        <translation>stats: limite inferiore della forza massima.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>stats: obere Grenze der Maximalkraft.</source>
+        <translation>stats: limite superiore della forza massima.</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -190,28 +297,38 @@ Codici di uscita: 0 eseguito, 2 chiamata errata, 3 nessuno strumento trovato,
         <translation>Denominazione nel rapporto.</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+8"/>
+        <source>Unbekannte Sprache: %1. Bekannt sind %2.</source>
+        <translation>Lingua sconosciuta: %1. Quelle note sono %2.</translation>
+    </message>
+    <message>
+        <location line="+13"/>
         <source>Kein Befehl angegeben.</source>
         <translation>Nessun comando indicato.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+5"/>
+        <source>archive braucht init, list, sync oder verify.</source>
+        <translation>archive richiede init, list, sync o verify.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>Nur ein Befehl auf einmal.</source>
         <translation>Un solo comando alla volta.</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="-5"/>
         <source>Unbekannter Befehl: %1</source>
         <translation>Comando sconosciuto: %1</translation>
     </message>
     <message>
         <location filename="../../cli/clireport.cpp" line="+20"/>
-        <location filename="../../cli/clirunner.cpp" line="+289"/>
+        <location filename="../../cli/clirunner.cpp" line="+336"/>
         <source>Speicherplatz %1 ist leer.</source>
         <translation>La posizione di memoria %1 è vuota.</translation>
     </message>
     <message>
-        <location filename="../../cli/clirunner.cpp" line="-191"/>
+        <location filename="../../cli/clirunner.cpp" line="-231"/>
         <source>Speicherplatz %1 von %2</source>
         <translation>Posizione %1 di %2</translation>
     </message>
@@ -231,12 +348,12 @@ Codici di uscita: 0 eseguito, 2 chiamata errata, 3 nessuno strumento trovato,
         <translation>Errore durante il trasferimento dei dati!</translation>
     </message>
     <message>
-        <location line="+54"/>
+        <location line="+58"/>
         <source>Übertragene Messungen: %1</source>
         <translation>Misure trasferite: %1</translation>
     </message>
     <message>
-        <location line="+55"/>
+        <location line="+91"/>
         <source>Gelöschte Messungen: %1</source>
         <translation>Misure cancellate: %1</translation>
     </message>
@@ -259,6 +376,52 @@ Codici di uscita: 0 eseguito, 2 chiamata errata, 3 nessuno strumento trovato,
         <location line="+7"/>
         <source>Die Standardausgabe konnte nicht geschrieben werden: %1</source>
         <translation>Impossibile scrivere sullo standard output: %1</translation>
+    </message>
+</context>
+<context>
+    <name>CommandStates</name>
+    <message>
+        <location filename="../../ui/commandstates.cpp" line="+41"/>
+        <source>Gewählte Messungen &amp;löschen</source>
+        <translation>&amp;Elimina misure selezionate</translation>
+    </message>
+</context>
+<context>
+    <name>ControlChartView</name>
+    <message>
+        <location filename="../../ui/controlchartview.ui" line="+31"/>
+        <source>Merkmal der Regelkarte</source>
+        <translation>Caratteristica della carta di controllo</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Art der Regelkarte</source>
+        <translation>Tipo di carta di controllo</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Untergruppe:</source>
+        <translation>Sottogruppo:</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>Regeln für Muster in der Karte</source>
+        <translation>Regole per gli schemi nella carta</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Grenzen festhalten</source>
+        <translation>Fissare i limiti</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Die jetzigen Eingriffsgrenzen als Referenz für die folgenden Auswahlen behalten</source>
+        <translation>Mantenere i limiti di controllo attuali come riferimento per le selezioni seguenti</translation>
+    </message>
+    <message>
+        <location line="+49"/>
+        <source>Punkte, die eine Regel verletzen</source>
+        <translation>Punti che violano una regola</translation>
     </message>
 </context>
 <context>
@@ -295,6 +458,24 @@ Codici di uscita: 0 eseguito, 2 chiamata errata, 3 nessuno strumento trovato,
     </message>
 </context>
 <context>
+    <name>DfqPartDialog</name>
+    <message>
+        <location filename="../../ui/dfqpartdialog.ui" line="+14"/>
+        <source>Teil der DFQ-Datei</source>
+        <translation>Pezzo del file DFQ</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Teilenummer (K1001):</source>
+        <translation>Numero del pezzo (K1001):</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Teilebezeichnung (K1002):</source>
+        <translation>Descrizione del pezzo (K1002):</translation>
+    </message>
+</context>
+<context>
     <name>GaugeWorkflow</name>
     <message>
         <location filename="../../workflow/workflowtexts.cpp" line="+22"/>
@@ -306,18 +487,24 @@ Codici di uscita: 0 eseguito, 2 chiamata errata, 3 nessuno strumento trovato,
         <source>Die Kennung des Geräts wurde nicht gelesen.</source>
         <translation>L&apos;identificazione dello strumento non è stata letta.</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location line="+2"/>
         <source>Betroffene Speicherplätze: %1</source>
-        <translation>Posizioni di memoria interessate: %1</translation>
+        <translation>
+            <numerusform>Posizione di memoria interessata: %1</numerusform>
+            <numerusform>Posizioni di memoria interessate: %1</numerusform>
+        </translation>
     </message>
-    <message>
-        <location line="+9"/>
+    <message numerus="yes">
+        <location line="+10"/>
         <source>Diese Messungen sind unvollständig: Das Gerät hat weniger Messwerte gesendet, als es angibt. Sie wurden so archiviert, wie das Gerät sie gesendet hat: %1</source>
-        <translation>Queste misurazioni sono incomplete: lo strumento ha inviato meno valori di quanti ne indica. Sono state archiviate così come lo strumento le ha inviate: %1</translation>
+        <translation>
+            <numerusform>Questa misurazione è incompleta: lo strumento ha inviato meno valori di quanti ne indica. È stata archiviata così come lo strumento la ha inviata: %1</numerusform>
+            <numerusform>Queste misurazioni sono incomplete: lo strumento ha inviato meno valori di quanti ne indica. Sono state archiviate così come lo strumento le ha inviate: %1</numerusform>
+        </translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+13"/>
         <source>Das Archiv &apos;%1&apos; ist schreibgeschützt.</source>
         <translation>L&apos;archivio &apos;%1&apos; è protetto da scrittura.</translation>
     </message>
@@ -358,6 +545,46 @@ Codici di uscita: 0 eseguito, 2 chiamata errata, 3 nessuno strumento trovato,
     </message>
     <message>
         <location line="+6"/>
+        <source>Der Archivserver %1 ist nicht in Gebrauch (%2). Übertragene Messungen bleiben in der Archivdatei, bis er wieder antwortet.</source>
+        <translation>Il server dell’archivio %1 non è in uso (%2). Le misure trasferite restano nel file dell’archivio finché non risponde di nuovo.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Messungen, die auf den Archivserver warten: %1</source>
+        <translation>Misure in attesa del server dell’archivio: %1</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Zum Archivserver übertragene Messungen: %1</source>
+        <translation>Misure inviate al server dell’archivio: %1</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Archiv unverändert: %1 verkettete Messungen geprüft, %2 aus der Zeit vor der Verkettung.</source>
+        <translation>Archivio invariato: %1 misure concatenate verificate, %2 precedenti alla concatenazione.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>ihre Werte</source>
+        <translation>i suoi valori</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>ihre Messwerte</source>
+        <translation>i suoi campioni</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>ihre Verkettung fehlt</source>
+        <translation>manca il suo collegamento</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Archiv verändert: Messung %1 der Station &apos;%2&apos; passt nicht zur Kette (%3), oder die Messung davor fehlt.</source>
+        <translation>Archivio modificato: la misura %1 della stazione &apos;%2&apos; non corrisponde alla catena (%3), oppure manca la misura precedente.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
         <source>Die übertragenen Messungen wurden nicht archiviert; sie bleiben in der Liste.</source>
         <translation>Le misurazioni trasferite non sono state archiviate; restano nell&apos;elenco.</translation>
     </message>
@@ -376,24 +603,35 @@ Codici di uscita: 0 eseguito, 2 chiamata errata, 3 nessuno strumento trovato,
         <source>Das angeschlossene Gerät (Seriennummer %1) ist nicht das Gerät der angezeigten Liste (Seriennummer %2). Es wurde nichts gelöscht.</source>
         <translation>Lo strumento collegato (numero di serie %1) non è lo strumento dell&apos;elenco visualizzato (numero di serie %2). Non è stato cancellato nulla.</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location line="+10"/>
         <source>Diese Speicherplätze wurden nicht gelöscht: %1</source>
-        <translation>Queste posizioni di memoria non sono state cancellate: %1</translation>
+        <translation>
+            <numerusform>Questa posizione di memoria non è stata cancellata: %1</numerusform>
+            <numerusform>Queste posizioni di memoria non sono state cancellate: %1</numerusform>
+        </translation>
     </message>
-    <message>
-        <location line="+6"/>
+    <message numerus="yes">
+        <location line="+7"/>
         <source>Diese Messungen auf dem Gerät wurden noch nicht übertragen und sind nicht im Archiv: %1
 Sie werden nicht gelöscht.</source>
-        <translation>Queste misurazioni dello strumento non sono ancora state trasferite e non sono nell&apos;archivio: %1
-Non vengono cancellate.</translation>
+        <translation>
+            <numerusform>Questa misurazione dello strumento non è ancora stata trasferita e non è nell&apos;archivio: %1
+Non viene cancellata.</numerusform>
+            <numerusform>Queste misurazioni dello strumento non sono ancora state trasferite e non sono nell&apos;archivio: %1
+Non vengono cancellate.</numerusform>
+        </translation>
     </message>
-    <message>
-        <location line="+8"/>
+    <message numerus="yes">
+        <location line="+9"/>
         <source>Diese Messungen wurden nicht vollständig übertragen und können nicht archiviert werden: %1
 Bitte übertragen Sie die Daten erneut. Es wurde nichts gelöscht.</source>
-        <translation>Queste misurazioni non sono state trasferite completamente e non possono essere archiviate: %1
-Trasferire di nuovo i dati. Non è stato cancellato nulla.</translation>
+        <translation>
+            <numerusform>Questa misurazione non è stata trasferita completamente e non può essere archiviata: %1
+Trasferire di nuovo i dati. Non è stato cancellato nulla.</numerusform>
+            <numerusform>Queste misurazioni non sono state trasferite completamente e non possono essere archiviate: %1
+Trasferire di nuovo i dati. Non è stato cancellato nulla.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -474,6 +712,11 @@ Tool</translation>
         <translation>Forza media:</translation>
     </message>
     <message>
+        <location line="+33"/>
+        <source>Kraftverlauf</source>
+        <translation>Andamento della forza</translation>
+    </message>
+    <message>
         <location line="+141"/>
         <source>Seriennummer Gerät:</source>
         <translation>N. di serie strumento:</translation>
@@ -489,17 +732,22 @@ Tool</translation>
         <translation>&amp;File</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+16"/>
         <source>&amp;Bearbeiten</source>
         <translation>&amp;Modifica</translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location line="+26"/>
         <source>&amp;Hilfe</source>
         <translation>&amp;Aiuto</translation>
     </message>
     <message>
         <location line="+12"/>
+        <source>Daten &amp;übertragen</source>
+        <translation>&amp;Trasferisci dati</translation>
+    </message>
+    <message>
+        <location line="+8"/>
         <source>Als PDF &amp;speichern...</source>
         <translation>Salva come &amp;PDF...</translation>
     </message>
@@ -586,7 +834,12 @@ Tool</translation>
     <message>
         <location line="+5"/>
         <source>CSV-Dateien ins &amp;Archiv importieren...</source>
-        <translation>Importa file CSV nell&apos;&amp;archivio...</translation>
+        <translation>Importa file CSV nell&apos;a&amp;rchivio...</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Mit dem Archiv&amp;server abgleichen</source>
+        <translation>Sincronizza con il &amp;server dell’archivio</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -599,19 +852,29 @@ Tool</translation>
         <translation>F1</translation>
     </message>
     <message>
-        <location line="-103"/>
+        <location line="-119"/>
         <source>&amp;Ansicht</source>
         <translation>&amp;Visualizza</translation>
     </message>
     <message>
-        <location line="+108"/>
+        <location line="+124"/>
         <source>Als Excel-&amp;Datei exportieren...</source>
-        <translation>Esporta come file Excel (&amp;D)...</translation>
+        <translation>Esporta come file Exce&amp;l...</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Exportiert die gewählten Messungen, bei gewähltem Gerät alle, mit ihrer Statistik</source>
         <translation>Esporta le misure selezionate, tutte se è selezionato lo strumento, con le loro statistiche</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Als D&amp;FQ-Datei exportieren...</source>
+        <translation>Esporta come file D&amp;FQ...</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Exportiert die gewählten Messungen oder die Archivgruppe im Q-DAS-Format</source>
+        <translation>Esporta le misure scelte o il gruppo d&apos;archivio nel formato Q-DAS</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -677,7 +940,7 @@ Tool</translation>
         <translation>Connessione allo strumento in corso...</translation>
     </message>
     <message>
-        <location filename="../../ui/mainform_transfer.cpp" line="+21"/>
+        <location filename="../../ui/mainform_transfer.cpp" line="+23"/>
         <source>Verbindung zum Gerät konnte nicht hergestellt werden!</source>
         <translation>Impossibile stabilire la connessione con lo strumento!</translation>
     </message>
@@ -687,17 +950,25 @@ Tool</translation>
         <translation>Trasferimento dati in corso...</translation>
     </message>
     <message>
-        <location filename="../../ui/mainform_delete.cpp" line="+18"/>
+        <location filename="../../ui/mainform_delete.cpp" line="+47"/>
         <source>Messung löschen</source>
         <translation>Elimina misura</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-3"/>
         <source>Möchten Sie die gewählte Messung auf dem Gerät wirklich löschen?</source>
         <translation>Eliminare davvero la misura selezionata sullo strumento?</translation>
     </message>
+    <message numerus="yes">
+        <location line="-2"/>
+        <source>Möchten Sie die %n gewählten Messungen auf dem Gerät wirklich löschen?</source>
+        <translation>
+            <numerusform>Eliminare davvero %n misurazione selezionata dal dispositivo?</numerusform>
+            <numerusform>Eliminare davvero le %n misurazioni selezionate dal dispositivo?</numerusform>
+        </translation>
+    </message>
     <message>
-        <location line="+18"/>
+        <location line="+25"/>
         <source>Alle Messungen löschen</source>
         <translation>Elimina tutte le misure</translation>
     </message>
@@ -707,8 +978,8 @@ Tool</translation>
         <translation>Eliminare davvero TUTTE le misure sullo strumento?</translation>
     </message>
     <message>
-        <location line="-16"/>
-        <location line="+18"/>
+        <location line="-17"/>
+        <location line="+19"/>
         <source>Daten werden gelöscht...</source>
         <translation>Eliminazione dati in corso...</translation>
     </message>
@@ -739,7 +1010,7 @@ Tool</translation>
         <translation>Forza</translation>
     </message>
     <message>
-        <location filename="../../report/report.cpp" line="+156"/>
+        <location filename="../../report/report.cpp" line="+195"/>
         <source>Seriennummer Gerät:</source>
         <translation>N. di serie strumento:</translation>
     </message>
@@ -789,7 +1060,7 @@ Tool</translation>
         <translation>Impossibile scrivere il file PDF &quot;%1&quot;.</translation>
     </message>
     <message>
-        <location line="+35"/>
+        <location line="+40"/>
         <source>Bezeichnung</source>
         <translation>Denominazione</translation>
     </message>
@@ -799,17 +1070,17 @@ Tool</translation>
         <translation>Inserire una denominazione per la stampa: </translation>
     </message>
     <message>
-        <location filename="../../ui/exportwriter.cpp" line="+44"/>
+        <location filename="../../ui/exportwriter.cpp" line="+47"/>
         <source>CSV-Datei (*.CSV)</source>
         <translation>File CSV (*.CSV)</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="-2"/>
         <source>Daten exportieren</source>
         <translation>Esporta dati</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+15"/>
         <source>Daten werden exportiert...</source>
         <translation>Esportazione dati in corso...</translation>
     </message>
@@ -839,12 +1110,37 @@ Tool</translation>
         <translation>Salva file PDF</translation>
     </message>
     <message>
-        <location filename="../../ui/analysispanel.cpp" line="+118"/>
+        <location filename="../../ui/analysispanel.cpp" line="+126"/>
         <source>Referenz</source>
         <translation>Riferimento</translation>
     </message>
     <message>
-        <location line="+69"/>
+        <location line="+95"/>
+        <source>Auswahl: %1 Messungen von %2</source>
+        <translation>Selezione: %1 misure di %2</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Archiv</source>
+        <translation>Archivio</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Archiv: %1 Messungen von %2</source>
+        <translation>Archivio: %1 misure di %2</translation>
+    </message>
+    <message>
+        <location line="+43"/>
+        <source>Q-DAS-Datei</source>
+        <translation>File Q-DAS</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Als DFQ-Datei exportieren</source>
+        <translation>Esporta come file DFQ</translation>
+    </message>
+    <message>
+        <location line="+14"/>
         <source>Excel-Arbeitsmappe</source>
         <translation>Cartella di lavoro Excel</translation>
     </message>
@@ -862,12 +1158,12 @@ Tool</translation>
 <context>
     <name>MainformArchive</name>
     <message>
-        <location filename="../../ui/archivebrowser.cpp" line="+143"/>
+        <location filename="../../ui/archivebrowser.cpp" line="+150"/>
         <source>Die Archivdatei &apos;%1&apos; war beschädigt. Sie wurde unverändert nach &apos;%2&apos; verschoben; ein neues Archiv wurde angelegt.</source>
         <translation>Il file d&apos;archivio &apos;%1&apos; era danneggiato. È stato spostato senza modifiche in &apos;%2&apos;; è stato creato un nuovo archivio.</translation>
     </message>
     <message>
-        <location line="+203"/>
+        <location line="+223"/>
         <source>CSV-Datei (*.CSV)</source>
         <translation>File CSV (*.CSV)</translation>
     </message>
@@ -877,7 +1173,7 @@ Tool</translation>
         <translation>Importa file CSV nell&apos;archivio</translation>
     </message>
     <message>
-        <location line="-273"/>
+        <location line="-300"/>
         <source>%1: kann nicht gelesen werden.</source>
         <translation>%1: impossibile leggerlo.</translation>
     </message>
@@ -896,18 +1192,37 @@ Tool</translation>
         <source>%1: enthält keine vollständige Messung.</source>
         <translation>%1: non contiene alcuna misurazione completa.</translation>
     </message>
-    <message>
-        <location line="+7"/>
-        <source>%1: %2 Messungen, %3 neu archiviert, %4 waren schon im Archiv.</source>
-        <translation>%1: %2 misurazioni, %3 archiviate ora, %4 erano già nell&apos;archivio.</translation>
+    <message numerus="yes">
+        <location line="+9"/>
+        <source>%n Messung(en)</source>
+        <translation>
+            <numerusform>%n misurazione</numerusform>
+            <numerusform>%n misurazioni</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>%n neu archiviert</source>
+        <translation>
+            <numerusform>%n archiviata ora</numerusform>
+            <numerusform>%n archiviate ora</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+3"/>
+        <source>%n war(en) schon im Archiv</source>
+        <translation>
+            <numerusform>%n era già nell&apos;archivio</numerusform>
+            <numerusform>%n erano già nell&apos;archivio</numerusform>
+        </translation>
     </message>
     <message>
-        <location line="+274"/>
+        <location line="+294"/>
         <source>Import ins Archiv</source>
         <translation>Importazione nell&apos;archivio</translation>
     </message>
     <message>
-        <location line="-265"/>
+        <location line="-287"/>
         <source>%1: Messung %2 nicht archiviert: %3.</source>
         <translation>%1: misura %2 non archiviata: %3.</translation>
     </message>
@@ -916,15 +1231,19 @@ Tool</translation>
         <source>Nicht archiviert</source>
         <translation>Non archiviato</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location line="+1"/>
         <source>Diese Messungen sind nicht im Archiv: %1
 Nach dem Löschen auf dem Gerät gibt es sie nirgends mehr.</source>
-        <translation>Queste misurazioni non sono nell&apos;archivio: %1
-Dopo la cancellazione sul dispositivo non esisteranno più da nessuna parte.</translation>
+        <translation>
+            <numerusform>Questa misurazione non è nell&apos;archivio: %1
+Dopo la cancellazione sul dispositivo non esisterà più da nessuna parte.</numerusform>
+            <numerusform>Queste misurazioni non sono nell&apos;archivio: %1
+Dopo la cancellazione sul dispositivo non esisteranno più da nessuna parte.</numerusform>
+        </translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+8"/>
         <source>Zuerst archivieren</source>
         <translation>Archivia prima</translation>
     </message>
@@ -1006,9 +1325,140 @@ Dopo la cancellazione sul dispositivo non esisteranno più da nessuna parte.</tr
     </message>
 </context>
 <context>
+    <name>RunRules</name>
+    <message>
+        <location filename="../../measurement/runrules.cpp" line="+142"/>
+        <source>Punkt außerhalb der Eingriffsgrenzen</source>
+        <translation>Punto oltre i limiti di controllo</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>2 von 3 Punkten jenseits 2 Sigma auf einer Seite</source>
+        <translation>2 punti su 3 oltre 2 sigma dallo stesso lato</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>4 von 5 Punkten jenseits 1 Sigma auf einer Seite</source>
+        <translation>4 punti su 5 oltre 1 sigma dallo stesso lato</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>8 Punkte in Folge auf einer Seite der Mittellinie</source>
+        <translation>8 punti consecutivi dallo stesso lato della linea centrale</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>9 Punkte in Folge auf einer Seite der Mittellinie</source>
+        <translation>9 punti consecutivi dallo stesso lato della linea centrale</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>6 Punkte in Folge stetig steigend oder fallend</source>
+        <translation>6 punti consecutivi in costante aumento o diminuzione</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>14 Punkte in Folge abwechselnd auf und ab</source>
+        <translation>14 punti consecutivi alternati su e giù</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>15 Punkte in Folge innerhalb 1 Sigma</source>
+        <translation>15 punti consecutivi entro 1 sigma</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>8 Punkte in Folge jenseits 1 Sigma, beide Seiten</source>
+        <translation>8 punti consecutivi oltre 1 sigma, su entrambi i lati</translation>
+    </message>
+</context>
+<context>
+    <name>SeriesChart</name>
+    <message>
+        <location filename="../../measurement/serieschart.cpp" line="+52"/>
+        <source>Streuung</source>
+        <translation>dispersione</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>Regelkarte</source>
+        <translation>Carta di controllo</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>Einzelwerte</source>
+        <translation>Valori singoli</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Mittelwerte der Untergruppen</source>
+        <translation>Medie dei sottogruppi</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Standardabweichungen der Untergruppen</source>
+        <translation>Deviazioni standard dei sottogruppi</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Spannweiten der Untergruppen</source>
+        <translation>Escursioni dei sottogruppi</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Gleitende Spannweiten</source>
+        <translation>Escursioni mobili</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Mittellinie</source>
+        <translation>Linea centrale</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Untere Eingriffsgrenze</source>
+        <translation>Limite di controllo inferiore</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Obere Eingriffsgrenze</source>
+        <translation>Limite di controllo superiore</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Punkt</source>
+        <translation>Punto</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Regel</source>
+        <translation>Regola</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Messungen</source>
+        <translation>Misure</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Grenzen aus dem Referenzzeitraum</source>
+        <translation>limiti del periodo di riferimento</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Zu wenige Messungen für eine Regelkarte (mindestens zwei Punkte).</source>
+        <translation>Troppo poche misure per una carta di controllo (almeno due punti).</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Keine Regel verletzt.</source>
+        <translation>Nessuna regola violata.</translation>
+    </message>
+</context>
+<context>
     <name>SeriesStatistics</name>
     <message>
-        <location filename="../../measurement/seriesstatistics.cpp" line="+160"/>
+        <location filename="../../measurement/seriesstatistics.cpp" line="+186"/>
         <source>Statistik</source>
         <translation>Statistica</translation>
     </message>
@@ -1018,17 +1468,17 @@ Dopo la cancellazione sul dispositivo non esisteranno più da nessuna parte.</tr
         <translation>Forza massima</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+2"/>
         <source>Mittelwert der Kraft</source>
         <translation>Forza media</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+2"/>
         <source>Dauer</source>
         <translation>Durata</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+14"/>
         <source>Mittelwert</source>
         <translation>Media</translation>
     </message>
@@ -1039,12 +1489,12 @@ Dopo la cancellazione sul dispositivo non esisteranno più da nessuna parte.</tr
     </message>
     <message>
         <location line="+1"/>
-        <location line="+13"/>
+        <location line="+15"/>
         <source>VK</source>
         <translation>CV</translation>
     </message>
     <message>
-        <location line="-12"/>
+        <location line="-14"/>
         <source>Minimum</source>
         <translation>Minimo</translation>
     </message>
@@ -1059,7 +1509,7 @@ Dopo la cancellazione sul dispositivo non esisteranno più da nessuna parte.</tr
         <translation>Campo di variazione</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+26"/>
         <source>IO</source>
         <translation>Conforme</translation>
     </message>
@@ -1090,11 +1540,16 @@ Dopo la cancellazione sul dispositivo non esisteranno più da nessuna parte.</tr
     </message>
     <message>
         <location line="+5"/>
-        <source>Hinweis: weniger als 30 Messungen, Cp und Cpk sind nur ein Anhalt.</source>
-        <translation>Nota: meno di 30 misure, Cp e Cpk sono solo indicativi.</translation>
+        <source>Hinweis: weniger als 30 Messungen, Pp, Ppk, Cp und Cpk sind nur ein Anhalt.</source>
+        <translation>Nota: meno di 30 misure, Pp, Ppk, Cp e Cpk sono solo indicativi.</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+27"/>
+        <source>Pp und Ppk aus der Gesamtstreuung s, Cp und Cpk aus der Streuung innerhalb σ = %1.</source>
+        <translation>Pp e Ppk dalla dispersione complessiva s, Cp e Cpk dalla dispersione interna σ = %1.</translation>
+    </message>
+    <message>
+        <location line="-20"/>
         <source>Keine Grenzwerte für %1 eingestellt.</source>
         <translation>Nessun limite impostato per %1.</translation>
     </message>
@@ -1107,12 +1562,7 @@ Dopo la cancellazione sul dispositivo non esisteranno più da nessuna parte.</tr
         <translation>Impostazioni</translation>
     </message>
     <message>
-        <location line="+10"/>
-        <source>Sprache</source>
-        <translation>Lingua</translation>
-    </message>
-    <message>
-        <location line="+24"/>
+        <location line="+34"/>
         <source>* Die Sprache wird erst nach einem Neustart geladen</source>
         <translation>* La lingua viene caricata solo dopo un riavvio</translation>
     </message>
@@ -1122,39 +1572,89 @@ Dopo la cancellazione sul dispositivo non esisteranno più da nessuna parte.</tr
         <translation>Stampa</translation>
     </message>
     <message>
-        <location line="+6"/>
-        <source>Logo:</source>
-        <translation>Logo:</translation>
-    </message>
-    <message>
-        <location line="+10"/>
-        <location line="+101"/>
+        <location line="+19"/>
+        <location line="+113"/>
         <source>...</source>
         <translation>...</translation>
     </message>
     <message>
-        <location line="-94"/>
-        <source>Kopfzeile:</source>
-        <translation>Intestazione:</translation>
-    </message>
-    <message>
-        <location line="+78"/>
-        <location filename="../../ui/settingsdialog.cpp" line="+146"/>
+        <location line="-19"/>
+        <location filename="../../ui/settingsdialog.cpp" line="+181"/>
         <source>Archiv</source>
         <translation>Archivio</translation>
     </message>
     <message>
-        <location line="+6"/>
-        <source>Archivdatei:</source>
-        <translation>File d&apos;archivio:</translation>
+        <location line="-147"/>
+        <source>&amp;Sprache</source>
+        <translation>&amp;Lingua</translation>
     </message>
     <message>
-        <location line="+17"/>
-        <source>Schnelle Übertragung: archivierte Messungen nicht erneut übertragen</source>
-        <translation>Trasferimento rapido: non trasferire di nuovo le misurazioni archiviate</translation>
+        <location line="+40"/>
+        <source>&amp;Logo:</source>
+        <translation>L&amp;ogo:</translation>
     </message>
     <message>
-        <location filename="../../ui/settingsdialog.cpp" line="-111"/>
+        <location line="+20"/>
+        <source>&amp;Kopfzeile:</source>
+        <translation>&amp;Intestazione:</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>&amp;Untere Grenze</source>
+        <translation>Limite i&amp;nferiore</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>&amp;Obere Grenze</source>
+        <translation>Limite &amp;superiore</translation>
+    </message>
+    <message>
+        <location line="+58"/>
+        <source>Archiv&amp;datei:</source>
+        <translation>&amp;File d&apos;archivio:</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>Sc&amp;hnelle Übertragung: archivierte Messungen nicht erneut übertragen</source>
+        <translation>&amp;Trasferimento rapido: non trasferire di nuovo le misurazioni archiviate</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Gemeinsames Archiv auf einem PostgreSQL-Server (die Archivdatei hält, was auf ihn wartet)</source>
+        <translation>Archivio comune su un server PostgreSQL (il file dell’archivio conserva ciò che lo attende)</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Ser&amp;ver:</source>
+        <translation>&amp;Server:</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>P&amp;ort:</source>
+        <translation>P&amp;orta:</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>Daten&amp;bank:</source>
+        <translation>Data&amp;base:</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Ben&amp;utzer:</source>
+        <translation>&amp;Utente:</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Verschlüsselung (ss&amp;lmode):</source>
+        <translation>Cifratura (ss&amp;lmode):</translation>
+    </message>
+    <message>
+        <location line="+39"/>
+        <source>S&amp;tation:</source>
+        <translation>S&amp;tazione:</translation>
+    </message>
+    <message>
+        <location filename="../../ui/settingsdialog.cpp" line="-143"/>
         <source>Deutsch</source>
         <translation>Tedesco</translation>
     </message>
@@ -1174,7 +1674,7 @@ Dopo la cancellazione sul dispositivo non esisteranno più da nessuna parte.</tr
         <translation>Italiano</translation>
     </message>
     <message>
-        <location line="+101"/>
+        <location line="+133"/>
         <source>Alle Bilder</source>
         <translation>Tutte le immagini</translation>
     </message>
@@ -1189,7 +1689,7 @@ Dopo la cancellazione sul dispositivo non esisteranno più da nessuna parte.</tr
         <translation>File d&apos;archivio</translation>
     </message>
     <message>
-        <location filename="../../ui/settingsdialog.ui" line="-88"/>
+        <location filename="../../ui/settingsdialog.ui" line="-214"/>
         <source>Grenzwerte der Maximalkraft</source>
         <translation>Limiti della forza massima</translation>
     </message>
@@ -1199,17 +1699,7 @@ Dopo la cancellazione sul dispositivo non esisteranno più da nessuna parte.</tr
         <translation>Campi vuoti: nessun limite. La statistica valuta ogni misura con essi.</translation>
     </message>
     <message>
-        <location line="+6"/>
-        <source>Untere Grenze</source>
-        <translation>Limite inferiore</translation>
-    </message>
-    <message>
-        <location line="+7"/>
-        <source>Obere Grenze</source>
-        <translation>Limite superiore</translation>
-    </message>
-    <message>
-        <location filename="../../ui/settingsdialog.cpp" line="-33"/>
+        <location filename="../../ui/settingsdialog.cpp" line="-34"/>
         <source>Grenzen in %1: die untere (%2) liegt über der oberen (%3).</source>
         <translation>Limiti in %1: il limite inferiore (%2) è sopra quello superiore (%3).</translation>
     </message>

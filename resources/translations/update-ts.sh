@@ -18,3 +18,8 @@ for language in en fr it; do
         -source-language de -target-language "$language" \
         "${sources[@]}" -ts "$here/tspx_$language.ts"
 done
+
+# German is the source language: its catalogue holds only the texts with a
+# count, whose singular the source (written in the plural) cannot give.
+"$lupdate_bin" -no-obsolete -pluralonly -locations relative -extensions cpp,h,ui -I "$root" \
+    -source-language de -target-language de "${sources[@]}" -ts "$here/tspx_de.ts"

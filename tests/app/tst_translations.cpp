@@ -6,9 +6,9 @@
 #include <QHash>
 #include <QRegularExpression>
 #include <QSet>
+#include <QTest>
 #include <QTranslator>
 #include <QXmlStreamReader>
-#include <QTest>
 
 #include <memory>
 
@@ -20,8 +20,9 @@ struct TsMessage
 {
     QString context;
     QString source;
-    QString translation;
+    QString translation; // of a count: the plural form
     QString translationType;
+    QStringList numerusForms; // empty unless the text has a count
 };
 
 // Every message of one translation source, in file order.
@@ -43,10 +44,18 @@ QVector<TsMessage> readTsFile(const QString &path, QString *language)
         } else if (name == QLatin1String("name")) {
             context = xml.readElementText();
         } else if (name == QLatin1String("source")) {
-            message = TsMessage{context, xml.readElementText(), QString(), QString()};
+            message = TsMessage{context, xml.readElementText(), QString(), QString(), {}};
         } else if (name == QLatin1String("translation")) {
             message.translationType = xml.attributes().value(QStringLiteral("type")).toString();
-            message.translation = xml.readElementText();
+            while (xml.readNext() == QXmlStreamReader::StartElement ||
+                   xml.tokenType() == QXmlStreamReader::Characters) {
+                if (xml.isCharacters())
+                    message.translation += xml.text();
+                else
+                    message.numerusForms << xml.readElementText();
+            }
+            if (!message.numerusForms.isEmpty())
+                message.translation = message.numerusForms.constLast();
             messages.append(message);
         }
     }
@@ -113,8 +122,10 @@ const QStringList kShortcuts = {QStringLiteral("Ctrl+S"),       QStringLiteral("
 const QVector<QStringList> kMenus = {
     {QStringLiteral("&Datei"), QStringLiteral("&Bearbeiten"), QStringLiteral("&Ansicht"),
      QStringLiteral("&Hilfe")},
-    {QStringLiteral("Als PDF &speichern..."), QStringLiteral("S&eite einrichten..."),
-     QStringLiteral("Druck&vorschau"), QStringLiteral("&Drucken..."), QStringLiteral("&Beenden")},
+    {QStringLiteral("Daten &übertragen"), QStringLiteral("Als PDF &speichern..."),
+     QStringLiteral("S&eite einrichten..."), QStringLiteral("Druck&vorschau"),
+     QStringLiteral("&Drucken..."), QStringLiteral("CSV-Dateien ins &Archiv importieren..."),
+     QStringLiteral("&Beenden")},
     {QStringLiteral("Gewählte Messung &löschen"), QStringLiteral("&Alle Messungen löschen"),
      QStringLiteral("Gewählte Messung e&xportieren..."),
      QStringLiteral("Alle Messungen ex&portieren..."),
@@ -169,6 +180,8 @@ private slots:
     void shortcutsStayKeyNames();
     void menuAcceleratorsAreUnique_data();
     void menuAcceleratorsAreUnique();
+    void countsHaveTheirPluralForms_data();
+    void countsHaveTheirPluralForms();
 };
 
 // Every context of the program is collected (also the texts marked with
@@ -191,9 +204,8 @@ void TestTranslations::sourcesAreFinished()
         if (!mayKeepSource(message.source, language))
             QVERIFY2(message.translation != message.source, qPrintable(where));
     }
-    for (const char *context :
-         {"Mainform", "MainForm", "QTranslator", "QObject", "SettingsDialog", "InfoDialog",
-          "SeriesStatistics", "StatisticsView"})
+    for (const char *context : {"Mainform", "MainForm", "QTranslator", "QObject", "SettingsDialog",
+                                "InfoDialog", "SeriesStatistics", "StatisticsView"})
         QVERIFY2(contexts.contains(QString::fromLatin1(context)), context);
 }
 
@@ -209,7 +221,8 @@ void TestTranslations::catalogueGivesEveryText()
     QVERIFY(!messages.isEmpty());
     for (const TsMessage &message : messages) {
         const QString translated = catalogue.translate(message.context.toUtf8().constData(),
-                                                       message.source.toUtf8().constData());
+                                                       message.source.toUtf8().constData(), nullptr,
+                                                       message.numerusForms.isEmpty() ? -1 : 2);
         QVERIFY2(!translated.isEmpty(),
                  qPrintable(message.context + QStringLiteral(": ") + message.source));
         QCOMPARE(translated, message.translation);
@@ -279,6 +292,40 @@ void TestTranslations::menuAcceleratorsAreUnique()
             usedKeys.insert(keys.at(0));
         }
     }
+}
+
+void TestTranslations::countsHaveTheirPluralForms_data()
+{
+    addLanguageRows();
+    QTest::newRow("de") << QStringLiteral("de");
+}
+
+// Every text with a count (%n, or a list of slots) has all the language's
+// forms filled, and the compiled catalogue tells one from several.
+void TestTranslations::countsHaveTheirPluralForms()
+{
+    QFETCH(QString, language);
+    QString fileLanguage;
+    const QVector<TsMessage> messages = readTsFile(tsPath(language), &fileLanguage);
+    QTranslator catalogue;
+    QVERIFY(catalogue.load(kProgramDir + QStringLiteral("/tspx_") + language));
+    int counts = 0;
+    for (const TsMessage &message : messages) {
+        const QByteArray where = (message.context + QStringLiteral(": ") + message.source).toUtf8();
+        QVERIFY2(!message.source.contains(QStringLiteral("%n")) || !message.numerusForms.isEmpty(),
+                 where.constData());
+        if (message.numerusForms.isEmpty())
+            continue;
+        ++counts;
+        QCOMPARE(message.numerusForms.size(), 2);
+        for (const QString &form : message.numerusForms)
+            QVERIFY2(!form.isEmpty(), where.constData());
+    }
+    QVERIFY(counts >= 10);
+    const auto form = [&catalogue](int n) {
+        return catalogue.translate("MainformArchive", "%n Messung(en)", nullptr, n);
+    };
+    QVERIFY2(!form(1).isEmpty() && form(1) != form(2), qPrintable(form(1)));
 }
 
 QTEST_MAIN(TestTranslations)

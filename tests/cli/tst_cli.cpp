@@ -21,9 +21,10 @@
 #include <QProcess>
 #include <QSqlDatabase>
 #include <QSqlQuery>
+#include <QScopeGuard>
 #include <QTest>
-#include <fcntl.h>
 #include <algorithm>
+#include <fcntl.h>
 #include <memory>
 #include <unistd.h>
 #include <vector>
@@ -72,10 +73,14 @@ private slots:
 
     void usageErrors_data();
     void usageErrors();
+    void languageFollowsOptionLocaleThenSetting();
+    void helpIsInTheLanguageWithTheCommandsAsAList();
     void slotLists_data();
     void slotLists();
     void downloadCsvIsTheWindowsExport();
     void downloadJsonKeepsTheGaugesNumbers();
+    void downloadDfqInTimeOrder();
+    void statsGateOnLimitsAndRules();
     void downloadFailures_data();
     void downloadFailures();
     void infoListAndScan();
@@ -104,6 +109,72 @@ void TestCli::cleanup()
     m_env.reset();
 }
 
+void TestCli::languageFollowsOptionLocaleThenSetting()
+{
+    QCOMPARE(localeLanguage("fr_CH.UTF-8"), QByteArray("fr"));
+    QCOMPARE(localeLanguage("C.UTF-8"), QByteArray("en"));
+    QCOMPARE(localeLanguage("es_ES.UTF-8"), QByteArray());
+    QCOMPARE(localeLanguage("french"), QByteArray());
+    QCOMPARE(localeLanguage("f"), QByteArray());
+
+    const QStringList plain{"tspx-cli", "info"};
+    // The programs the later cases start keep the test's locale.
+    const QProcessEnvironment before = QProcessEnvironment::systemEnvironment();
+    const auto restore = qScopeGuard([&before] {
+        for (const char *variable : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
+            if (before.contains(QLatin1String(variable)))
+                qputenv(variable, before.value(QLatin1String(variable)).toLocal8Bit());
+            else
+                qunsetenv(variable);
+        }
+    });
+    const auto setLocale = [](const char *all, const char *messages, const char *lang) {
+        qputenv("LC_ALL", all);
+        qputenv("LC_MESSAGES", messages);
+        qputenv("LANG", lang);
+    };
+    setLocale("", "it_IT.UTF-8", "fr_FR.UTF-8");
+    QCOMPARE(cliLanguage(plain, "de"), QByteArray("it"));
+    QCOMPARE(cliLanguage(plain + QStringList{"--lang", "en"}, "de"), QByteArray("en"));
+    QCOMPARE(cliLanguage(plain + QStringList{"--lang=de"}, "fr"), QByteArray("de"));
+    QCOMPARE(cliLanguage(plain + QStringList{"--lang", "xx"}, "de"), QByteArray("it"));
+    // The first variable set decides, even when the program does not speak it.
+    setLocale("es_ES.UTF-8", "it_IT.UTF-8", "");
+    QCOMPARE(cliLanguage(plain, "fr"), QByteArray("fr"));
+    setLocale("", "", "");
+    QCOMPARE(cliLanguage(plain, "fr"), QByteArray("fr"));
+
+    for (const QString &code : {QStringLiteral("xx"), QStringLiteral("")}) {
+        CliCall call;
+        QCOMPARE(call.run({"info", "--lang", code}), int(kExitUsage));
+        QVERIFY2(call.errors().contains("de, en, fr, it"), qPrintable(call.errors()));
+    }
+}
+
+void TestCli::helpIsInTheLanguageWithTheCommandsAsAList()
+{
+    const auto help = [](const QString &localeName) {
+        QProcess program;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.remove(QStringLiteral("LC_MESSAGES"));
+        environment.remove(QStringLiteral("LANG"));
+        environment.insert(QStringLiteral("LC_ALL"), localeName);
+        program.setProcessEnvironment(environment);
+        program.start(qEnvironmentVariable("TSPX_CLI"), {"--help"});
+        program.waitForFinished(10000);
+        return QString::fromUtf8(program.readAllStandardOutput());
+    };
+    const QString german = help(QStringLiteral("de_DE.UTF-8"));
+    QVERIFY2(german.startsWith("Aufruf: ") && german.contains("tspx-cli [Optionen]") &&
+                 german.contains("\nOptionen:\n") && german.contains("\nBefehle:\n  scan "),
+             qPrintable(german));
+    const QString english = help(QStringLiteral("en_US.UTF-8"));
+    QVERIFY2(english.startsWith("Usage: ") && english.contains("tspx-cli [options]") &&
+                 english.contains("\nOptions:\n") && english.contains("\nCommands:\n  scan ") &&
+                 !english.contains("Befehle"),
+             qPrintable(english));
+}
+
 void TestCli::usageErrors_data()
 {
     QTest::addColumn<QStringList>("arguments");
@@ -123,6 +194,10 @@ void TestCli::usageErrors_data()
     QTest::newRow("archive without action") << QStringList{"archive"};
     QTest::newRow("archive, unknown action") << QStringList{"archive", "drop"};
     QTest::newRow("archive list as csv") << QStringList{"archive", "list", "--format", "csv"};
+    QTest::newRow("stats as dfq") << QStringList{"stats", "--format", "dfq"};
+    QTest::newRow("subgroup of 11") << QStringList{"stats", "--chart", "xbar-r", "--subgroup", "11"};
+    QTest::newRow("unknown rules") << QStringList{"stats", "--rules", "iso"};
+    QTest::newRow("limit no number") << QStringList{"stats", "--upper", "ten"};
 }
 
 void TestCli::usageErrors()
@@ -213,6 +288,41 @@ void TestCli::downloadJsonKeepsTheGaugesNumbers()
     const QJsonArray forces = newest.value("forcesN").toArray();
     QCOMPARE(forces, (QJsonArray{0.5, 20, 7}));
     QVERIFY(call.output().contains("\"forcesN\": [0.5, 20, 7]"));
+}
+
+void TestCli::downloadDfqInTimeOrder()
+{
+    QVERIFY(m_env->startGauge(threeMeasurements()));
+    CliCall call;
+    QCOMPARE(call.run({"download", "--all", "-o", "-", "--format", "dfq", "--part", "P-1",
+                       "--part-description", "Öse"}),
+             int(kExitOk));
+    const QByteArray dfq = call.output();
+    QVERIFY(dfq.startsWith("K0100 3\r\nK1001 P-1\r\nK1002 \xd6se\r\n"));
+    // The oldest measurement (slot 30, 2017) first.
+    QVERIFY(dfq.contains("K0001/1 3.50\r\nK0004/1 23.12.2017/23:59:59\r\nK0009/1 SN-4711 #30\r\n"));
+    QCOMPARE(dfq.count("K0001/"), 9);
+}
+
+// Maximum forces in time order 3.5, 10, 20 N: mean 11.17, s 8.31; moving
+// ranges 6.5 and 10, σ within = 8.25 / 1.128.
+void TestCli::statsGateOnLimitsAndRules()
+{
+    QVERIFY(m_env->startGauge(threeMeasurements()));
+    CliCall within;
+    QCOMPARE(within.run({"stats", "--all", "--format", "json", "--lower", "1", "--upper", "25"}),
+             int(kExitOk));
+    const QJsonObject root = QJsonDocument::fromJson(within.output()).object();
+    const QJsonObject force = root.value("statistics").toObject().value("maxForce").toObject();
+    QVERIFY(qAbs(force.value("pp").toDouble() - 24 / (6 * 8.3116)) < 1e-4);
+    QVERIFY(qAbs(force.value("cp").toDouble() - 24 / (6 * 8.25 / 1.128379)) < 1e-4);
+    QCOMPARE(root.value("chart").toObject().value("type").toString(), QStringLiteral("I-MR"));
+    QVERIFY(!root.value("outOfControl").toBool());
+
+    CliCall beyond;
+    QCOMPARE(beyond.run({"stats", "--all", "--upper", "15"}), int(kExitOutOfControl));
+    QVERIFY(beyond.output().startsWith("quantity\tn\tmean\tsd\tcv\tmin\tmax\trange\tpp"));
+    QVERIFY(beyond.output().contains("\nbeyond-limit\t#12\n"));
 }
 
 void TestCli::downloadFailures_data()
@@ -408,7 +518,9 @@ void TestCli::programPrintsOnlyTheCsv()
 {
     QVERIFY(m_env->startGauge(threeMeasurements()));
     QProcess program;
-    program.start(qEnvironmentVariable("TSPX_CLI"), {"download", "--all", "-o", "-"});
+    // In the language of the texts in-process, whatever the test's locale.
+    program.start(qEnvironmentVariable("TSPX_CLI"),
+                  {"download", "--all", "-o", "-", "--lang", "de"});
     QVERIFY(program.waitForFinished(60000));
     QCOMPARE(program.exitCode(), 0);
     const QByteArray csv = program.readAllStandardOutput();

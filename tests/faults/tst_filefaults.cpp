@@ -66,7 +66,16 @@ QByteArray randomBytes(quint32 seed, int size)
     return bytes;
 }
 
-const QSize kDefaultSize(900, 750);
+// The window's size without a status file: the default, fitted to the screen
+// the test runs on.
+QSize defaultWindowSize()
+{
+    static const QSize size = [] {
+        const TemporaryConfigHome fresh;
+        return runProgram().windowSize;
+    }();
+    return size;
+}
 
 } // namespace
 
@@ -129,7 +138,7 @@ void TestFileFaults::unreadableStatusFile()
     QCOMPARE(first.exitCode, 0);
     QCOMPARE(first.log.last(), QByteArray("TSPX beendet: 0"));
     if (defaultSize)
-        QCOMPARE(first.windowSize, kDefaultSize);
+        QCOMPARE(first.windowSize, defaultWindowSize());
     else
         QVERIFY(!first.windowSize.isEmpty());
 
@@ -147,7 +156,7 @@ void TestFileFaults::folderInPlaceOfTheStatusFile()
     const Run run = runProgram();
 
     QVERIFY(run.windowShown);
-    QCOMPARE(run.windowSize, kDefaultSize);
+    QCOMPARE(run.windowSize, defaultWindowSize());
     QCOMPARE(run.exitCode, 0);
     // The status could not be saved, and the log does not claim it was.
     QVERIFY(!run.logged("Save StatusIni '"));
@@ -164,7 +173,7 @@ void TestFileFaults::settingsFolderIsAFile()
     const Run run = runProgram();
 
     QVERIFY(run.windowShown);
-    QCOMPARE(run.windowSize, kDefaultSize);
+    QCOMPARE(run.windowSize, defaultWindowSize());
     QCOMPARE(run.exitCode, 0);
     QVERIFY(run.logged("Load StatusIni '"));
     QVERIFY(!run.logged("Save StatusIni '"));

@@ -49,6 +49,7 @@ private slots:
     void capabilityAndVerdicts();
     void setTakesItsValuesInItsUnit();
     void tableHoldsTextsAndNumbers();
+    void withinCapabilityInTimeOrder();
     void limitsAreReadAsTyped_data();
     void limitsAreReadAsTyped();
     void alignment_data();
@@ -122,14 +123,14 @@ void TestSeriesStatistics::capabilityAndVerdicts_data()
     QTest::addColumn<QVector<double>>("values");
     QTest::addColumn<double>("lower");
     QTest::addColumn<double>("upper");
-    QTest::addColumn<double>("cp");
-    QTest::addColumn<double>("cpk");
+    QTest::addColumn<double>("pp");
+    QTest::addColumn<double>("ppk");
     QTest::addColumn<QString>("verdicts"); // P pass, F fail, - no limits
 
     const QVector<double> spread{10, 12, 14}; // mean 12, sd 2
-    // Cp = (18 - 6) / 12; Cpk = min(18 - 12, 12 - 6) / 6.
+    // Pp = (18 - 6) / 12; Ppk = min(18 - 12, 12 - 6) / 6.
     QTest::newRow("centred") << spread << 6.0 << 18.0 << 1.0 << 1.0 << "PPP";
-    // Cp = 9 / 12; Cpk = min(6, 3) / 6; 10 lies below 11.
+    // Pp = 9 / 12; Ppk = min(6, 3) / 6.
     QTest::newRow("off centre") << spread << 9.0 << 18.0 << 0.75 << 0.5 << "PPP";
     QTest::newRow("upper only") << spread << kUnset << 15.0 << kUnset << 0.5 << "PPP";
     QTest::newRow("lower only, on the limit passes")
@@ -148,8 +149,8 @@ void TestSeriesStatistics::capabilityAndVerdicts()
     QFETCH(QVector<double>, values);
     QFETCH(double, lower);
     QFETCH(double, upper);
-    QFETCH(double, cp);
-    QFETCH(double, cpk);
+    QFETCH(double, pp);
+    QFETCH(double, ppk);
     QFETCH(QString, verdicts);
 
     MeasurementSet set;
@@ -157,8 +158,11 @@ void TestSeriesStatistics::capabilityAndVerdicts()
     for (double v : values)
         set.records.append(record(1, float(v), 0.0f, 1.0f, {1.0f}));
     const SeriesStatistics stats = computeSeriesStatistics(set);
-    QVERIFY2(same(stats.capability.cp, cp), qPrintable(shown(stats.capability.cp)));
-    QVERIFY2(same(stats.capability.cpk, cpk), qPrintable(shown(stats.capability.cpk)));
+    QVERIFY2(same(stats.performance.cp, pp), qPrintable(shown(stats.performance.cp)));
+    QVERIFY2(same(stats.performance.cpk, ppk), qPrintable(shown(stats.performance.cpk)));
+    // Cp/Cpk exist exactly where Pp/Ppk do (the within spread MR̄/d2 > 0 here).
+    QCOMPARE(stats.capability.cp.has_value(), stats.performance.cp.has_value());
+    QCOMPARE(stats.capability.cpk.has_value(), stats.performance.cpk.has_value());
     QString marks;
     for (Verdict v : stats.verdicts)
         marks += v == Verdict::Pass ? 'P' : v == Verdict::Fail ? 'F' : '-';
@@ -176,20 +180,61 @@ void TestSeriesStatistics::tableHoldsTextsAndNumbers()
     set.records = {record(4, 10.0f, 8.0f, 1.0f, {1.0f}), record(9, 14.0f, 9.0f, 1.0f, {1.0f})};
     const StatisticsTable table = statisticsTable(set, computeSeriesStatistics(set));
 
-    QCOMPARE(table.columns.size(), 9);
+    QCOMPARE(table.columns.size(), 11);
     QCOMPARE(table.rows.size(), 3);
     const StatisticsRow &force = table.rows.at(0);
     QCOMPARE(force.label, StatisticsText::quantity(Quantity::MaximumForce, "kN"));
     QCOMPARE(force.cells.at(0).text(), QStringLiteral("2"));
     QCOMPARE(force.cells.at(1).text(), QStringLiteral("6.00"));
-    QCOMPARE(force.cells.at(7).text(), QStringLiteral("-"));     // Cp wants both limits
-    QCOMPARE(force.cells.at(8).text(), QStringLiteral("-0.12")); // (5.5 - 6) / 3s
-    QCOMPARE(table.rows.at(1).cells.at(8).text(), QString());    // no Cpk of the mean force
+    QCOMPARE(force.cells.at(7).text(), QStringLiteral("-"));     // Pp wants both limits
+    QCOMPARE(force.cells.at(8).text(), QStringLiteral("-0.12")); // Ppk (5.5 - 6) / 3s, s = √2
+    QCOMPARE(force.cells.at(9).text(), QStringLiteral("-"));
+    QCOMPARE(force.cells.at(10).text(), QStringLiteral("-0.09")); // Cpk: σ = MR̄/d2 = 2/1.128
+    QCOMPARE(table.rows.at(1).cells.at(10).text(), QString());   // no Cpk of the mean force
     QCOMPARE(table.limits.at(0).value.text(), QStringLiteral("-"));
     QCOMPARE(table.limits.at(1).value.text(), QStringLiteral("5.50"));
     QCOMPARE(table.verdicts.at(1).forceText, QStringLiteral("7.0"));
     QCOMPARE(table.verdicts.at(1).verdictText, StatisticsText::verdict(Verdict::Fail));
     QCOMPARE(table.note, StatisticsText::fewMeasurementsNote());
+    QVERIFY(table.estimateNote.contains(QString::fromUtf8("MR\u0304/d2")));
+}
+
+// Cp/Cpk from the within spread of the values in time order, whatever the
+// set's order; Pp/Ppk from the overall s.
+void TestSeriesStatistics::withinCapabilityInTimeOrder()
+{
+    MeasurementSet set;
+    set.limits = limits(9.0, 18.0);
+    // Taken 10, 12, 14, 12: moving ranges 2, 2, 2 (set order would give 2, 4, 2).
+    const QList<std::pair<float, const char *>> taken = {
+        {12.0f, "10;00;01"}, {10.0f, "10;00;00"}, {14.0f, "10;00;02"}, {12.0f, "10;00;03"}};
+    for (const auto &[force, time] : taken) {
+        Measurement *m = record(1, force, 0.0f, 1.0f, {1.0f});
+        m->dateText = "24;01;2017";
+        m->timeText = time;
+    }
+    set.records = constRecords({m_records.end()[-4].get(), m_records.end()[-3].get(),
+                                m_records.end()[-2].get(), m_records.end()[-1].get()});
+    const SeriesStatistics stats = computeSeriesStatistics(set);
+    const double s = std::sqrt(8.0 / 3.0);
+    const double sigma = 2.0 / 1.128379; // MR̄ / d2
+    QVERIFY2(same(stats.performance.cp, 9.0 / (6 * s)), qPrintable(shown(stats.performance.cp)));
+    QVERIFY2(same(stats.performance.cpk, 3.0 / (3 * s)), qPrintable(shown(stats.performance.cpk)));
+    QVERIFY(std::fabs(*stats.sigmaWithin - sigma) < 1e-6);
+    QVERIFY(std::fabs(*stats.capability.cp - 9.0 / (6 * sigma)) < 1e-6);
+    QVERIFY(std::fabs(*stats.capability.cpk - 3.0 / (3 * sigma)) < 1e-6);
+
+    // Subgroups of two (10, 12 | 14, 12): s̄/c4 = √2 / 0.7979 and R̄/d2 = 2 / 1.128.
+    const auto bySubgroups = computeSeriesStatistics(set, {ChartType::MeanStdDev, 2});
+    QVERIFY(std::fabs(*bySubgroups.sigmaWithin - std::sqrt(2.0) / 0.797885) < 1e-5);
+    QCOMPARE(bySubgroups.within.estimate(), WithinEstimate::SubgroupStdDev);
+    // One-sided limits and no spread: no index divides by zero.
+    set.limits = limits(kUnset, 18.0);
+    for (Measurement *m : {m_records.end()[-4].get(), m_records.end()[-2].get(),
+                           m_records.end()[-1].get()})
+        m->forceMax = 10.0f;
+    const SeriesStatistics flat = computeSeriesStatistics(set);
+    QVERIFY(!flat.capability.cp && !flat.capability.cpk && !flat.performance.cpk);
 }
 
 // Forces in the set's unit; the duration is the span of the samples held.

@@ -156,7 +156,8 @@ void TestWorkbookExport::statisticsSheetWithLimitsAndVerdicts()
                    record(3, "01;02;2020", "10;02:00", 10.0f, {1}, 14.0f)};
     QCOMPARE(writeWorkbook(path(), {set}), 0);
     QCOMPARE(sheetNames(path()), (QStringList{QStringLiteral("Tensimo Parl"),
-                                              QStringLiteral("Statistik Tensimo Parl")}));
+                                              QStringLiteral("Statistik Tensimo Parl"),
+                                              QStringLiteral("Regelkarte Tensimo Parl")}));
 
     const Sheet sheet = readSheet(path(), 2);
     QCOMPARE(number(sheet, QStringLiteral("B%1").arg(rowOf(sheet, "Untere Grenze:"))), 11.0);
@@ -165,9 +166,10 @@ void TestWorkbookExport::statisticsSheetWithLimitsAndVerdicts()
     const int force = rowOf(sheet, QStringLiteral("Maximalkraft / N"));
     QVERIFY(force > 0);
     const QString r = QString::number(force);
-    // Titles one row above: n, mean, sd, CV %, minimum, maximum, range, Cp, Cpk.
+    // Titles one row above: n, mean, sd, CV %, minimum, maximum, range, Pp, Ppk, Cp, Cpk.
     QCOMPARE(text(sheet, "B" + QString::number(force - 1)), QStringLiteral("n"));
-    QCOMPARE(text(sheet, "J" + QString::number(force - 1)), QStringLiteral("Cpk"));
+    QCOMPARE(text(sheet, "J" + QString::number(force - 1)), QStringLiteral("Ppk"));
+    QCOMPARE(text(sheet, "L" + QString::number(force - 1)), QStringLiteral("Cpk"));
     QCOMPARE(number(sheet, "B" + r), 3.0);
     QVERIFY(near(number(sheet, "C" + r), 12.0));
     QVERIFY(near(number(sheet, "D" + r), 2.0));
@@ -177,11 +179,23 @@ void TestWorkbookExport::statisticsSheetWithLimitsAndVerdicts()
     QCOMPARE(number(sheet, "H" + r), 4.0);
     QVERIFY(near(number(sheet, "I" + r), 7.0 / 12)); // (18 - 11) / (6 * 2)
     QVERIFY(near(number(sheet, "J" + r), 1.0 / 6));  // (12 - 11) / (3 * 2)
+    // Within: in time order (#3's time does not parse: midnight) 14, 10, 12, MR̄ = 3.
+    QVERIFY(near(number(sheet, "L" + r), 1.128379 / 9)); // (12 - 11) / (3 * 3 / d2)
     const int duration = rowOf(sheet, QStringLiteral("Dauer / s"));
     QVERIFY(near(number(sheet, QStringLiteral("C%1").arg(duration)), 0.7 / 3)); // 0.2, 0.4, 0.1 s
     QVERIFY(!sheet.contains(QStringLiteral("I%1").arg(duration)));
-    QVERIFY(rowOf(sheet, QStringLiteral("Hinweis: weniger als 30 Messungen, Cp und Cpk sind nur "
-                                        "ein Anhalt.")) > 0);
+    QVERIFY(rowOf(sheet, QStringLiteral("Hinweis: weniger als 30 Messungen, Pp, Ppk, Cp und "
+                                        "Cpk sind nur ein Anhalt.")) > 0);
+
+    // The chart's numbers, oldest first: #3 (14), #1 (10), #2 (12); CL 12,
+    // UCL 12 + 3 MR̄ / d2 with MR̄ 3; the first point has no moving range.
+    const Sheet chart = readSheet(path(), 3);
+    QCOMPARE(text(chart, "B5"), QStringLiteral("#3"));
+    QCOMPARE(number(chart, "C5"), 14.0);
+    QVERIFY(!chart.contains("D5"));
+    QCOMPARE(number(chart, "D6"), 4.0);
+    QVERIFY(near(number(chart, "E7"), 12.0));
+    QVERIFY(near(number(chart, "G7"), 12.0 + 9.0 / 1.128379));
 
     // One row per measurement: number, maximum force, verdict.
     const int first = rowOf(sheet, QStringLiteral("Messung")) + 1;
@@ -208,10 +222,13 @@ void TestWorkbookExport::oneSheetPairPerSetWithNamesExcelTakes()
     QCOMPARE(writeWorkbook(path(), {gauge, same, empty, archive}), 0);
     QCOMPARE(sheetNames(path()), (QStringList{QStringLiteral("Gauge _1__ a_b_c_"),
                                               QStringLiteral("Statistik Gauge _1__ a_b_c_"),
+                                              QStringLiteral("Regelkarte Gauge _1__ a_b_c_"),
                                               QStringLiteral("Gauge _1__ a_b_c_ (2)"),
                                               QStringLiteral("Statistik Gauge _1__ a_b_c_ (2)"),
+                                              QStringLiteral("Regelkarte Gauge _1__ a_b_c (2)"),
                                               QStringLiteral("Archiv mit einem sehr langen Na"),
-                                              QStringLiteral("Statistik Archiv mit einem sehr")}));
+                                              QStringLiteral("Statistik Archiv mit einem sehr"),
+                                              QStringLiteral("Regelkarte Archiv mit einem seh")}));
 }
 
 void TestWorkbookExport::nothingToWriteOrNoPlaceToWriteIt()

@@ -67,6 +67,7 @@ expected=(
     "-rw-r--r-- root/root ./usr/share/man/man1/tspx.1.gz"
     "-rw-r--r-- root/root ./usr/share/metainfo/com.kavro.tspx.metainfo.xml"
     "-rw-r--r-- root/root ./usr/share/tspx/kavro.png"
+    "-rw-r--r-- root/root ./usr/share/tspx/tspx_de.qm"
     "-rw-r--r-- root/root ./usr/share/tspx/tspx_en.qm"
     "-rw-r--r-- root/root ./usr/share/tspx/tspx_fr.qm"
     "-rw-r--r-- root/root ./usr/share/tspx/tspx_it.qm"
@@ -89,7 +90,7 @@ dpkg-deb -x "$deb" "$root"
 
 # The data files are the ones the build made.
 cmp "$root/usr/share/tspx/kavro.png" "$source/resources/images/logos/kavro.png" || fail "logo"
-for language in en fr it; do
+for language in de en fr it; do
     cmp "$root/usr/share/tspx/tspx_$language.qm" "$build/bin/tspx_$language.qm" ||
         fail "tspx_$language.qm"
 done

@@ -2,13 +2,25 @@
 // the serial ports (the simulated one, started by scripts/screenshots.sh),
 // and saves PNG pictures of the device page, of the newest measurement, of
 // five measurements overlaid with their statistics and of the zoom on a
-// curve's break with the cursor on it.
+// curve's break with the cursor on it; or of the control chart tab of all
+// measurements, and the series report as PDF (its control chart page is
+// turned into a picture by scripts/screenshots.sh).
 //
-//   tspx-shoot <language> <output prefix>
+//   tspx-shoot <language> <output prefix> [chart]
+//
+// With "chart" only the control chart tab and the series report.
+//
+// With TSPX_SHOOT_AS_OPENED set, the window keeps the size it opens with on
+// the screen, the pictures show the whole screen, and the settings dialog is
+// taken in every language.
 
 #include "base/version.h"
+#include "report/report.h"
+#include "ui/analysispanel.h"
+#include "ui/controlchartview.h"
 #include "plot/overlayplot.h"
 #include "plot/plotanalysis.h"
+#include "report/report.h"
 #include "settings/configini.h"
 #include "settings/datafolder.h"
 #include "settings/statusini.h"
@@ -21,6 +33,8 @@
 #include <QCursor>
 #include <QDir>
 #include <QItemSelectionModel>
+#include <QPrinter>
+#include <QScreen>
 #include <QStandardItemModel>
 #include <QTimer>
 #include <QTranslator>
@@ -39,26 +53,24 @@ void settle(int milliseconds)
     loop.exec();
 }
 
+bool asOpened()
+{
+    return qEnvironmentVariableIsSet("TSPX_SHOOT_AS_OPENED");
+}
+
 bool save(QWidget &window, const QString &path)
 {
     settle(300);
-    const bool saved = window.grab().save(path);
+    const bool saved = (asOpened() ? window.screen()->grabWindow(0) : window.grab()).save(path);
     std::printf("%s %s\n", saved ? "wrote" : "could not write", qPrintable(path));
     return saved;
 }
 
-// Five measurements overlaid with their statistics, against limits around
-// their maxima; then the zoom on the break of the first with the cursor on
-// its maximum.
-bool shootAnalysis(Mainform &window, StatusIni &status, const QString &prefix,
-                   const QString &language)
+// Limits of the maximum force around the maxima of the first `rows` measurements.
+void setLimitsAround(Mainform &window, StatusIni &status, int rows)
 {
-    // The size of a lab's screen: the statistics need the width.
-    window.resize(1260, 900);
     QStandardItemModel *model = window.model();
     const QModelIndex device = model->index(0, 0);
-    const int rows = std::min(5, model->rowCount(device));
-    QItemSelectionModel *selection = window.formUi()->treeView->selectionModel();
     double lowest = 1e300, highest = -1e300;
     for (int row = 0; row < rows; ++row) {
         const int number = model->index(row, 0, device).data(MeasurementNumberRole).toInt();
@@ -71,6 +83,24 @@ bool shootAnalysis(Mainform &window, StatusIni &status, const QString &prefix,
     status.forceLimits[window.deviceData().forceUnitText.toLatin1()] = {
         QByteArray::number(std::floor(lowest + margin)),
         QByteArray::number(std::ceil(highest + margin))};
+}
+
+// Five measurements overlaid with their statistics, against limits around
+// their maxima; then the zoom on the break of the first with the cursor on
+// its maximum.
+bool shootAnalysis(Mainform &window, StatusIni &status, const QString &prefix,
+                   const QString &language)
+{
+    // The size of a lab's screen: the statistics need the width.
+    if (!asOpened())
+        window.resize(1260, 900);
+    QStandardItemModel *model = window.model();
+    const QModelIndex device = model->index(0, 0);
+    // TSPX_SHOOT_ROWS selects more, for a report of several pages.
+    const int wanted = qEnvironmentVariableIntValue("TSPX_SHOOT_ROWS");
+    const int rows = std::min(wanted > 0 ? wanted : 5, model->rowCount(device));
+    QItemSelectionModel *selection = window.formUi()->treeView->selectionModel();
+    setLimitsAround(window, status, rows);
     selection->setCurrentIndex(model->index(0, 0, device), QItemSelectionModel::ClearAndSelect);
     selection->select(QItemSelection(model->index(0, 0, device), model->index(rows - 1, 0, device)),
                       QItemSelectionModel::Select);
@@ -79,6 +109,16 @@ bool shootAnalysis(Mainform &window, StatusIni &status, const QString &prefix,
     if (curves.isEmpty())
         return false;
     bool ok = save(window, prefix + "overlay-" + language + ".png");
+    if (asOpened()) {
+        // The report of the five, to look at each page's head.
+        ReportPrinter report(window.deviceData(), status, window.formUi()->qwtPlot, &window);
+        report.setDesignationPrompt([] { return QStringLiteral("Serie A-17"); });
+        QPrinter printer(QPrinter::ScreenResolution);
+        ok =
+            report.saveSeriesPdf(window.selectedSet(), &printer,
+                                 prefix + "series-" + language + ".pdf") == ReportResult::Printed &&
+            ok;
+    }
 
     // The break: around the first curve's maximum.
     const QwtPlotCurve *curve = curves.first();
@@ -95,15 +135,45 @@ bool shootAnalysis(Mainform &window, StatusIni &status, const QString &prefix,
     return ok;
 }
 
+// Every measurement in the control chart tab; then the series report of them.
+bool shootControlChart(Mainform &window, StatusIni &status, const QString &prefix,
+                       const QString &language)
+{
+    if (!asOpened())
+        window.resize(1260, 900);
+    QStandardItemModel *model = window.model();
+    const QModelIndex device = model->index(0, 0);
+    const int rows = model->rowCount(device);
+    setLimitsAround(window, status, rows);
+    QItemSelectionModel *selection = window.formUi()->treeView->selectionModel();
+    selection->setCurrentIndex(model->index(0, 0, device), QItemSelectionModel::ClearAndSelect);
+    selection->select(QItemSelection(model->index(0, 0, device), model->index(rows - 1, 0, device)),
+                      QItemSelectionModel::Select);
+    Ui::MainForm *ui = window.formUi();
+    ui->tabsDiagram->setCurrentWidget(ui->controlChartView);
+    bool ok = save(window, prefix + "controlchart-" + language + ".png");
+
+    ReportPrinter report(window.deviceData(), status, ui->qwtPlot, &window);
+    report.setDesignationPrompt([] { return QStringLiteral("Bolzen M8"); });
+    report.setChartSettings(ui->controlChartView->settings());
+    QPrinter printer(QPrinter::ScreenResolution);
+    const QString pdf = prefix + "series-report-" + language + ".pdf";
+    ui->tabsDiagram->setCurrentWidget(ui->tabCurve);
+    ok = report.saveSeriesPdf(window.selectedSet(), &printer, pdf) == ReportResult::Printed && ok;
+    std::printf("%s %s\n", ok ? "wrote" : "could not write", qPrintable(pdf));
+    return ok;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: tspx-shoot <language> <output prefix>\n");
+    if (argc != 3 && argc != 4) {
+        std::fprintf(stderr, "usage: tspx-shoot <language> <output prefix> [chart]\n");
         return 2;
     }
+    const bool chartOnly = argc == 4 && QByteArray(argv[3]) == "chart";
     const QString language = QString::fromLatin1(argv[1]);
     const QString prefix = QString::fromLocal8Bit(argv[2]);
 
@@ -115,8 +185,10 @@ int main(int argc, char **argv)
     ConfigIni config("config");
     StatusIni status("status");
     status.load();
-    status.formWidth = 1003;
-    status.formHeight = 736;
+    if (!asOpened()) {
+        status.formWidth = 1003;
+        status.formHeight = 736;
+    }
 
     Mainform window(&config, &status, QString::fromLatin1(versionString()));
     // The pointer off the window: the diagram's cursor shows where the tool puts it.
@@ -130,6 +202,8 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "no measurements were transferred\n");
         return 1;
     }
+    if (chartOnly)
+        return shootControlChart(window, status, prefix, language) ? 0 : 1;
     QTreeView *tree = window.formUi()->treeView;
     const QModelIndex device = model->index(0, 0);
     tree->setCurrentIndex(device);
@@ -137,11 +211,13 @@ int main(int argc, char **argv)
     tree->setCurrentIndex(model->index(0, 0, device));
     ok = save(window, prefix + "measurement-" + language + ".png") && ok;
     ok = shootAnalysis(window, status, prefix, language) && ok;
-    if (language == QLatin1String("de")) {
+    if (language == QLatin1String("de") || asOpened()) {
         // The settings dialog with the limits the overlay was judged by.
         SettingsDialog dialog(&status, &window);
         dialog.show();
-        ok = save(dialog, prefix + "settings-dialog.png") && ok;
+        ok = save(dialog, prefix + (asOpened() ? "settings-" + language + ".png"
+                                               : QStringLiteral("settings-dialog.png"))) &&
+             ok;
     }
     return ok ? 0 : 1;
 }

@@ -15,9 +15,12 @@
 #include "settings/configini.h"
 #include "settings/statusini.h"
 #include "ui/mainform.h"
+#include "ui/controlchartview.h"
 #include "ui/statisticsview.h"
 #include "ui_mainform.h"
 
+#include <QCheckBox>
+#include <QComboBox>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QLineEdit>
@@ -127,6 +130,7 @@ private slots:
     void levelOfDetailDrawsTheSamePicture();
     void selectionIsExportedSideBySideToCsvAndExcel();
     void reportOfSeveralShowsOverlayAndStatistics();
+    void controlChartMarksARuleBreakAndTheSeriesGoesOutAsDfq();
     void fiveFromTheGaugeAreComparedAndExported();
 
 private:
@@ -222,11 +226,12 @@ void TestAnalysis::severalRowsAreOverlaidWithALegendAndTheirStatistics()
                                    curves.at(2)->title().text(), curves.at(3)->title().text(),
                                    curves.at(4)->title().text()}));
 
-    // Maximum forces 100 ... 140 N: mean 120, sd sqrt(250) = 15.81, limits 95 and 135.
+    // Maximum forces 100 ... 140 N: mean 120, sd sqrt(250) = 15.81, limits 95 and 135;
+    // within: moving ranges of 10, σ = 10 / d2 = 8.86.
     QVERIFY(ui->statisticsView->isVisible());
     const QStringList maxima = ui->statisticsView->statisticsRow(0);
     QCOMPARE(maxima, QStringList({"Maximalkraft / N", "5", "120.00", "15.81", "13.2", "100.00",
-                                  "140.00", "40.00", "0.42", "0.32"}));
+                                  "140.00", "40.00", "0.42", "0.32", "0.75", "0.56"}));
     QVERIFY(!ui->frameMeasGraph->isVisible());
     QCOMPARE(ui->statisticsView->verdictCount(), 5);
     QCOMPARE(ui->statisticsView->verdictRow(4), QStringList({"#5", "140.0", "NIO"}));
@@ -235,6 +240,13 @@ void TestAnalysis::severalRowsAreOverlaidWithALegendAndTheirStatistics()
     // The commands on the selection cover the set.
     QVERIFY(ui->actionAlsPDFspeichern->isEnabled() &&
             ui->actionGewaehlteMessungexportieren->isEnabled());
+    // Limits changed in the settings judge the set on OK, with the selection unchanged.
+    ModalAnswerer settings([](QWidget *dialog) {
+        dialog->findChild<QLineEdit *>(QStringLiteral("editUpperLimitN"))->setText("145");
+        static_cast<QDialog *>(dialog)->accept();
+    });
+    ui->actionEinstellungen->trigger();
+    QCOMPARE(ui->statisticsView->verdictRow(4).last(), QStringLiteral("IO"));
 
     // One row again: the single curve exactly as before, no legend, no statistics.
     select({3});
@@ -454,7 +466,8 @@ void TestAnalysis::selectionIsExportedSideBySideToCsvAndExcel()
         QCOMPARE(answerer->seen(), QStringList({"QFileDialog"}));
     }
     const WorkbookReader book(xlsx + ".xlsx");
-    QCOMPARE(book.sheetNames(), QStringList({"Tensimo Parl", "Statistik Tensimo Parl"}));
+    QCOMPARE(book.sheetNames(),
+             QStringList({"Tensimo Parl", "Statistik Tensimo Parl", "Regelkarte Tensimo Parl"}));
     const WorkbookReader::Sheet data = book.sheet(1);
     QCOMPARE(WorkbookReader::text(data, "B3"), QStringLiteral("TP-0815"));
     QCOMPARE(WorkbookReader::number(data, "B6"), 2.0);
@@ -486,8 +499,18 @@ void TestAnalysis::reportOfSeveralShowsOverlayAndStatistics()
     }
     const QString text = pdfText(several);
     for (const char *expected : {"Serie", "TP-0815", "Statistik", "Maximalkraft / N",
-                                 "Standardabweichung", "10:20", "120.00", "140.0 N"})
+                                 "Standardabweichung", "10:20", "120.00", "140.0 N",
+                                 "Regelkarte I-MR", "Keine Regel verletzt."})
         QVERIFY2(text.contains(QString::fromUtf8(expected)), expected);
+    // Every page names its series, so that a loose page is still identified.
+    int pages = 0;
+    for (const QString &page : text.split(QLatin1Char('\f'))) {
+        if (page.trimmed().isEmpty())
+            continue;
+        ++pages;
+        QVERIFY2(page.contains("TP-0815") && page.contains("Serie"), qPrintable(page));
+    }
+    QVERIFY(pages >= 2);
 
     // One measurement: its own report, the diagram without the analysis marks.
     select({3});
@@ -501,6 +524,62 @@ void TestAnalysis::reportOfSeveralShowsOverlayAndStatistics()
     QVERIFY(singleText.contains(QStringLiteral("Maximalkraft:")));
     QVERIFY(!singleText.contains(QStringLiteral("Statistik")));
     QVERIFY(m_window->plotAnalysis()->maximumMarkers().first()->isVisible());
+}
+
+// Maxima 100, 110, 120, 130 and 200 N: x̄ 132, MR̄ 25, UCL 132 + 3 * 25 / d2 =
+// 198.5, so #5 lies beyond it; the chart tab is there only for several rows.
+void TestAnalysis::controlChartMarksARuleBreakAndTheSeriesGoesOutAsDfq()
+{
+    m_window->deviceData().records.last()->forceMax = 200.0f;
+    QCOMPARE(ui->tabsDiagram->indexOf(ui->controlChartView), -1);
+    select({1, 2, 3, 4, 5});
+    ui->tabsDiagram->setCurrentWidget(ui->controlChartView);
+    QCOMPARE(ui->controlChartView->violationCount(), 1);
+    QCOMPARE(ui->controlChartView->violationRow(0),
+             QStringList({"5", "#5", "Nelson 1: Punkt außerhalb der Eingriffsgrenzen"}));
+    QVERIFY(ui->controlChartView->sourceText().contains(QStringLiteral("MR")));
+
+    // Limits kept from this period judge the next selection: #1-#3 lie
+    // within them, though their own limits would be narrower.
+    auto *keep = ui->controlChartView->findChild<QCheckBox *>(QStringLiteral("checkFixLimits"));
+    keep->setChecked(true);
+    const ChartLimits reference = *ui->controlChartView->settings().fixedLimits;
+    select({1, 2, 3});
+    QVERIFY(ui->controlChartView->chart().chart->fixedLimits);
+    QCOMPARE(ui->controlChartView->chart().chart->limits.location.upper,
+             reference.location.upper);
+    keep->setChecked(false);
+    QVERIFY(!ui->controlChartView->chart().chart->fixedLimits);
+    select({1, 2, 3, 4, 5});
+    // X̄-R: the statistics' Cp/Cpk follow the chart's within estimate.
+    auto *type = ui->controlChartView->findChild<QComboBox *>(QStringLiteral("comboType"));
+    type->setCurrentIndex(type->findText(QString::fromUtf8("X\u0304-R")));
+    QVERIFY(ui->statisticsView->note().contains(QString::fromUtf8("R\u0304/d2 (n = 5)")));
+    type->setCurrentIndex(0);
+
+    const QString dfq = m_configHome.filePath("serie");
+    {
+        const ModalAnswerer answerer([&](QWidget *dialog) {
+            if (auto *files = qobject_cast<QFileDialog *>(dialog)) {
+                files->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))->setText(dfq);
+                static_cast<QDialog *>(files)->accept();
+            } else if (dialog->objectName() == QLatin1String("DfqPartDialog")) {
+                dialog->findChild<QLineEdit *>(QStringLiteral("editNumber"))->setText("P-7");
+                static_cast<QDialog *>(dialog)->accept();
+            } else {
+                dialog->close();
+            }
+        });
+        ui->actionDfqExportieren->trigger();
+        QCOMPARE(answerer.seen(), QStringList({"QDialog", "QFileDialog"}));
+    }
+    const QByteArray bytes = readFile(dfq + ".dfq");
+    QVERIFY(bytes.startsWith("K0100 3\r\nK1001 P-7\r\nK1002 \r\n"));
+    QVERIFY(bytes.contains("K0001/1 200.00\r\nK0004/1 24.01.2017/10:20:00\r\nK0009/1 TP-0815 #5"));
+
+    select({3});
+    QCOMPARE(ui->tabsDiagram->indexOf(ui->controlChartView), -1);
+    QVERIFY(ui->qwtPlot->isVisible());
 }
 
 // The whole road against the simulated gauge: five measurements transferred,

@@ -18,6 +18,8 @@
 #include "ui_mainform.h"
 #include "ui_settingsdialog.h"
 
+#include "ui/controlchartview.h"
+
 #include <QErrorMessage>
 #include <QFileDialog>
 #include <QInputDialog>
@@ -313,6 +315,15 @@ void TestArchiveWindow::archivedMeasurementsExportPrintAndSearch()
     }
     QVERIFY(readFile(m_env->filePath("group.csv"))
                 .contains("\"Messung-Nr:\",\"12\",\"\",\"3\",\"\",\"30\"\r\n"));
+    // The group's control chart: all of it, oldest first, across transfers.
+    ui->tabsDiagram->setCurrentWidget(ui->controlChartView);
+    QCOMPARE(ui->tabsDiagram->currentWidget(), ui->controlChartView);
+    const SeriesChart &chart = ui->controlChartView->chart();
+    QCOMPARE(chart.records.size(), 3);
+    QCOMPARE(chart.pointRecordsText(ChartPart::Location, 0), QStringLiteral("#30"));
+    QCOMPARE(chart.pointRecordsText(ChartPart::Location, 2), QStringLiteral("#12"));
+    QVERIFY(ui->controlChartView->sourceText().startsWith(
+        QStringLiteral("Archiv: 3 Messungen von SN-4711")));
 
     // The search: the designation, then a range of days.
     ArchiveFilterBar *search = m_env->window()->archiveFilter();
@@ -327,6 +338,10 @@ void TestArchiveWindow::archivedMeasurementsExportPrintAndSearch()
     QTRY_VERIFY(!archivedRow(archiveRoot(), 12).isValid());
     QVERIFY(archivedRow(archiveRoot(), 3).isValid());
     QVERIFY(archivedRow(archiveRoot(), 30).isValid());
+    // The chart follows a day range chosen in the search, and comes back to
+    // the front with a group row.
+    ui->treeView->setCurrentIndex(m_env->window()->model()->index(0, 0, archiveRoot()));
+    QCOMPARE(ui->controlChartView->chart().records.size(), 2);
 }
 
 void TestArchiveWindow::exportedFilesCanBeImported()

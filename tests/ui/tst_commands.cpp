@@ -2,6 +2,7 @@
 // export and PDF through the real save dialog, print, preview and page setup,
 // the settings and info dialogs.
 #include "modalanswerer.h"
+#include "specialfiles.h"
 #include "windowharness.h"
 
 #include "settings/statusini.h"
@@ -11,6 +12,7 @@
 #include "ui_mainform.h"
 
 #include <QComboBox>
+#include <QDate>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QLabel>
@@ -36,6 +38,7 @@ struct SaveDialogSeen
     QString directory;
     QStringList nameFilters;
     QString selectedNameFilter;
+    QString proposedName;
 };
 
 QByteArray readFile(const QString &path)
@@ -180,15 +183,16 @@ std::unique_ptr<ModalAnswerer> TestCommands::answerSaveDialog(const QString &fil
             dialog->close();
             return;
         }
+        auto *nameEdit = files->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
         m_saveDialog = {files->windowTitle(), files->directory().absolutePath(),
-                        files->nameFilters(), files->selectedNameFilter()};
+                        files->nameFilters(), files->selectedNameFilter(), nameEdit->text()};
         if (fileName.isEmpty() || files->acceptMode() != QFileDialog::AcceptSave) {
             files->reject();
             return;
         }
         // As if the operator confirmed replacing a file that exists.
         files->setOption(QFileDialog::DontConfirmOverwrite);
-        files->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))->setText(fileName);
+        nameEdit->setText(fileName);
         // As the Save button does (QFileDialog::accept is not public).
         static_cast<QDialog *>(files)->accept();
     });
@@ -255,8 +259,10 @@ void TestCommands::exportingTheSelectedWritesOnlyItsColumn()
 
 QString TestCommands::blockedTarget(const QString &kind, const QString &fileName)
 {
-    if (kind == QLatin1String("device full"))
-        return QStringLiteral("/dev/full");
+    if (kind == QLatin1String("device full")) {
+        const QString full = m_harness->filePath("full");
+        return makeCharDevice(full, 1, 7) ? full : QString();
+    }
     if (kind == QLatin1String("read-only folder")) {
         if (::geteuid() == 0)
             return QString(); // root writes there all the same
@@ -346,8 +352,9 @@ void TestCommands::pdfOfTheSelectedMeasurement()
     const QString targetFolder = m_harness->filePath(QStringLiteral("Отчёты PDF"));
     QVERIFY(makeFolder(startFolder) && makeFolder(targetFolder));
     m_harness->status()->lastFilePath = startFolder;
+    // Typed without an extension, the name gets the filter's.
+    const auto answerer = answerSaveDialog(targetFolder + "/bericht", "Probe 17");
     const QString target = targetFolder + "/bericht.pdf";
-    const auto answerer = answerSaveDialog(target, "Probe 17");
 
     ui->actionAlsPDFspeichern->trigger();
 
@@ -355,6 +362,10 @@ void TestCommands::pdfOfTheSelectedMeasurement()
     QCOMPARE(m_saveDialog.caption, QStringLiteral("PDF-Datei speichern"));
     QCOMPARE(m_saveDialog.directory, startFolder);
     QCOMPARE(m_saveDialog.nameFilters, QStringList({"PDF-Datei (*.pdf)"}));
+    // The gauge's serial number and today's date.
+    QCOMPARE(m_saveDialog.proposedName,
+             QString::fromLatin1(m_window->deviceData().serialNr) + QLatin1Char('_') +
+                 QDate::currentDate().toString(Qt::ISODate) + QStringLiteral(".pdf"));
     QVERIFY(QFileInfo(target).size() > 0);
     const QString text = pdfText(target);
     QVERIFY2(hasValueLine(text, "Messung-Nr:", "3"), qPrintable(text));

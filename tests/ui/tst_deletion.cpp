@@ -6,13 +6,14 @@
 #include "ui/mainform.h"
 #include "ui_mainform.h"
 
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QMessageBox>
 #include <QProgressDialog>
 #include <QStandardItemModel>
 #include <QStatusBar>
-#include <QTimer>
 #include <QTest>
+#include <QTimer>
 
 #include <memory>
 #include <qwt_plot_curve.h>
@@ -95,6 +96,7 @@ private slots:
     void cleanup();
 
     void deletingTheSelectedMeasurementErasesItsSlotOnly();
+    void deletingSeveralSelectedErasesExactlyTheNamedSlots();
     void deletingTheSelectedMeasurementWithTheDeviceRowSendsNoErase();
     void deletingAllErasesEverySlotInOrder();
     void cancellingDeleteAllKeepsTheTree();
@@ -143,8 +145,9 @@ void TestDeletion::deletingTheSelectedMeasurementErasesItsSlotOnly()
 
     QCOMPARE(seen.count, 1);
     QCOMPARE(seen.title, QStringLiteral("Messung löschen"));
-    QCOMPARE(seen.text,
-             QStringLiteral("Möchten Sie die gewählte Messung auf dem Gerät wirklich löschen?"));
+    QCOMPARE(
+        seen.text,
+        QStringLiteral("Möchten Sie die gewählte Messung auf dem Gerät wirklich löschen?\n#9"));
     QVERIFY(seen.noIsDefaultAndFocused);
     QCOMPARE(trafficAfterTransfer(), jobTraffic(eraseLines(9, 9)));
 
@@ -155,6 +158,34 @@ void TestDeletion::deletingTheSelectedMeasurementErasesItsSlotOnly()
     QVERIFY(m_env->recordNumbers().contains(9));
     QVERIFY(m_env->window()->statusBar()->currentMessage().isEmpty());
     QVERIFY(!QApplication::overrideCursor());
+}
+
+void TestDeletion::deletingSeveralSelectedErasesExactlyTheNamedSlots()
+{
+    // Slot 4 current, 17 added to the selection, 9 left out.
+    QVERIFY(m_env->select(4));
+    const QList<int> rowsBefore = m_env->rowNumbers();
+    m_env->ui()->treeView->selectionModel()->select(
+        m_env->window()->model()->index(rowsBefore.indexOf(17), 0, m_env->deviceIndex()),
+        QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    QAction *erase = m_env->ui()->actionGewaehlteMessungloeschen;
+    QCOMPARE(erase->text(), QStringLiteral("Gewählte Messungen &löschen"));
+    QuestionSeen seen;
+    ModalAnswerer answerer({answerQuestion(QMessageBox::Yes, seen)});
+    erase->trigger();
+
+    const bool newestFirst = rowsBefore.indexOf(17) < rowsBefore.indexOf(4);
+    QCOMPARE(seen.text, QStringLiteral("Möchten Sie die 2 gewählten Messungen auf dem Gerät "
+                                       "wirklich löschen?\n") +
+                            (newestFirst ? QStringLiteral("#17, #4") : QStringLiteral("#4, #17")));
+    QList<QByteArray> lines{wireCommand("serNr", 0, '?')};
+    for (int slot : {4, 17})
+        lines << wireCommand("dMsCt", slot, '?') << wireCommand("dMsTm", slot, '?')
+              << wireCommand("dMsDt", slot, '?');
+    lines << wireCommand("dMsEr", 4, '!') << wireCommand("dMsEr", 17, '!');
+    QCOMPARE(trafficAfterTransfer(), jobTraffic(lines));
+    QCOMPARE(m_env->rowNumbers(), QList<int>{9});
+    QCOMPARE(erase->text(), QStringLiteral("Gewählte Messung &löschen"));
 }
 
 void TestDeletion::deletingTheSelectedMeasurementWithTheDeviceRowSendsNoErase()

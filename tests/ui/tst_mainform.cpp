@@ -5,8 +5,10 @@
 #include "plot/forceplot.h"
 #include "settings/configini.h"
 #include "settings/statusini.h"
+#include "ui/archivefilterbar.h"
 #include "ui/mainform.h"
 #include "ui/measurementtree.h"
+#include "ui/windowgeometry.h"
 #include "ui_mainform.h"
 
 #include <QErrorMessage>
@@ -55,6 +57,8 @@ private slots:
     void initTestCase();
     void init();
     void cleanup();
+    void windowIsFittedToTheScreen();
+    void tabGoesFromTheTransferButtonThroughTheFilterToTheTree();
 
     void startsOnAnEmptyDisabledMeasurementPage();
     void measurementShowsValuesInTheShownUnitAndTheDeviceRowKeepsThem();
@@ -110,8 +114,9 @@ void TestMainform::show()
 
 QList<QAction *> TestMainform::selectedMeasurementActions() const
 {
+    // Deleting follows the tree's selection, not the page shown (tst_deletion).
     return {ui->actionDruckvorschau, ui->actionDrucken, ui->actionAlsPDFspeichern,
-            ui->actionGewaehlteMessungexportieren, ui->actionGewaehlteMessungloeschen};
+            ui->actionGewaehlteMessungexportieren};
 }
 
 QList<QAction *> TestMainform::allMeasurementActions() const
@@ -337,4 +342,33 @@ void TestMainform::rowText()
 }
 
 QTEST_MAIN(TestMainform)
+void TestMainform::windowIsFittedToTheScreen()
+{
+    const QMargins titleBar(0, 30, 0, 0);
+    const QRect defaults(20, 20, 900, 750);
+    // 1024 x 768 less a panel: the status bar stays on the screen.
+    const QRect small(0, 0, 1024, 740);
+    const QRect fitted = fittedWindowGeometry(defaults, small, titleBar, true);
+    QVERIFY(small.contains(fitted.marginsAdded(titleBar)));
+    QCOMPARE(fitted.width(), 900);
+    // 1920 x 1080: the first start's window grows and is centred; a size the
+    // operator chose stays, moved onto the screen.
+    const QRect large(0, 0, 1920, 1050);
+    QCOMPARE(fittedWindowGeometry(defaults, large, titleBar, true), QRect(240, 157, 1440, 765));
+    QCOMPARE(fittedWindowGeometry({3000, 20, 900, 750}, large, titleBar, false),
+             QRect(1020, 30, 900, 750));
+}
+
+void TestMainform::tabGoesFromTheTransferButtonThroughTheFilterToTheTree()
+{
+    QStringList order;
+    QWidget *field = ui->buttonTransfer;
+    for (int step = 0; step < 40 && field != ui->treeView; ++step) {
+        field = field->nextInFocusChain();
+        if (field->parentWidget() == m_window->archiveFilter() || field == ui->treeView)
+            order << field->objectName();
+    }
+    QCOMPARE(order, QStringList({"editSuche", "cbZeitraum", "dateVon", "dateBis", "treeView"}));
+}
+
 #include "tst_mainform.moc"

@@ -1,0 +1,160 @@
+#include "cli/clistats.h"
+
+#include "measurement/statisticstable.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QStringList>
+#include <algorithm>
+
+namespace {
+
+// Machine names of the statistics, in the statistics table's column order.
+const QStringList kStatisticKeys = {
+    QStringLiteral("n"),     QStringLiteral("mean"), QStringLiteral("sd"),
+    QStringLiteral("cv"),    QStringLiteral("min"),  QStringLiteral("max"),
+    QStringLiteral("range"), QStringLiteral("pp"),   QStringLiteral("ppk"),
+    QStringLiteral("cp"),    QStringLiteral("cpk")};
+
+QString quantityKey(Quantity quantity)
+{
+    switch (quantity) {
+    case Quantity::MeanForce:
+        return QStringLiteral("meanForce");
+    case Quantity::Duration:
+        return QStringLiteral("duration");
+    case Quantity::MaximumForce:
+        break;
+    }
+    return QStringLiteral("maxForce");
+}
+
+QString partKey(ChartPart part)
+{
+    return part == ChartPart::Location ? QStringLiteral("location")
+                                       : QStringLiteral("dispersion");
+}
+
+QByteArray line(const QStringList &cells)
+{
+    return cells.join(QLatin1Char('\t')).toUtf8() + '\n';
+}
+
+QJsonValue jsonNumber(const std::optional<double> &value)
+{
+    return value ? QJsonValue(*value) : QJsonValue();
+}
+
+QJsonObject jsonLine(const ChartLine &l)
+{
+    return {{QStringLiteral("centre"), l.centre},
+            {QStringLiteral("lower"), l.lower},
+            {QStringLiteral("upper"), l.upper}};
+}
+
+QList<int> failedSlots(const CliStats &stats)
+{
+    QList<int> failed;
+    for (int k = 0; k < stats.set.records.size(); ++k)
+        if (stats.statistics.verdicts.value(k) == Verdict::Fail)
+            failed.append(stats.set.records.at(k)->number);
+    return failed;
+}
+
+} // namespace
+
+bool CliStats::outOfControl() const
+{
+    return !chart.violations.isEmpty() ||
+           std::find(statistics.verdicts.begin(), statistics.verdicts.end(), Verdict::Fail) !=
+               statistics.verdicts.end();
+}
+
+CliStats cliStats(const MeasurementSet &set, const ChartSettings &settings)
+{
+    return CliStats{set, computeSeriesStatistics(set, settings.withinSpread()),
+                    seriesChart(set, settings)};
+}
+
+QByteArray statsTable(const CliStats &stats)
+{
+    const StatisticsTable table = statisticsTable(stats.set, stats.statistics);
+    QByteArray out = line(QStringList{QStringLiteral("quantity")} + kStatisticKeys);
+    for (const StatisticsRow &row : table.rows) {
+        QStringList cells{quantityKey(row.quantity)};
+        for (const StatisticsCell &cell : row.cells)
+            cells << (cell.applies ? cell.text() : QStringLiteral("-"));
+        out += line(cells);
+    }
+    out += line({QStringLiteral("unit"), stats.set.unitText});
+    out += line({QStringLiteral("limits"), table.limits.at(0).value.text(),
+                 table.limits.at(1).value.text()});
+    out += line({QStringLiteral("estimate"),
+                 StatisticsText::estimateFormula(stats.statistics.within)});
+    const SeriesChart &chart = stats.chart;
+    out += line({QStringLiteral("chart"), ChartText::typeName(chart.settings.type),
+                 quantityKey(chart.settings.quantity)});
+    if (chart.chart) {
+        const ChartLine &l = chart.chart->limits.location;
+        out += line({QStringLiteral("control-limits"), formatStatistic(l.lower, 4),
+                     formatStatistic(l.centre, 4), formatStatistic(l.upper, 4)});
+    }
+    for (int slot : failedSlots(stats))
+        out += line({QStringLiteral("beyond-limit"), QLatin1Char('#') + QString::number(slot)});
+    for (const RuleViolation &v : chart.violations)
+        out += line({QStringLiteral("violation"), partKey(v.part), QString::number(v.point + 1),
+                     chart.pointRecordsText(v.part, v.point), ruleText(v.ruleSet, v.rule)});
+    return out;
+}
+
+QByteArray statsJson(const CliStats &stats)
+{
+    QJsonObject root;
+    root.insert(QStringLiteral("serialNr"), stats.set.serialNr);
+    root.insert(QStringLiteral("unit"), stats.set.unitText);
+    root.insert(QStringLiteral("lowerLimit"), jsonNumber(stats.set.limits.lower));
+    root.insert(QStringLiteral("upperLimit"), jsonNumber(stats.set.limits.upper));
+    const StatisticsTable table = statisticsTable(stats.set, stats.statistics);
+    QJsonObject quantities;
+    for (const StatisticsRow &row : table.rows) {
+        QJsonObject values;
+        for (int c = 0; c < row.cells.size(); ++c)
+            if (row.cells.at(c).applies)
+                values.insert(kStatisticKeys.at(c), jsonNumber(row.cells.at(c).value));
+        quantities.insert(quantityKey(row.quantity), values);
+    }
+    root.insert(QStringLiteral("statistics"), quantities);
+    root.insert(QStringLiteral("estimate"),
+                StatisticsText::estimateFormula(stats.statistics.within));
+    root.insert(QStringLiteral("sigmaWithin"), jsonNumber(stats.statistics.sigmaWithin));
+    QJsonArray failed;
+    for (int slot : failedSlots(stats))
+        failed.append(slot);
+    root.insert(QStringLiteral("beyondLimit"), failed);
+
+    const SeriesChart &chart = stats.chart;
+    QJsonObject chartObject{{QStringLiteral("type"), ChartText::typeName(chart.settings.type)},
+                            {QStringLiteral("quantity"), quantityKey(chart.settings.quantity)},
+                            {QStringLiteral("subgroupSize"), chart.settings.pointSize()},
+                            {QStringLiteral("rules"), ruleSetName(chart.settings.ruleSet)}};
+    if (chart.chart) {
+        chartObject.insert(QStringLiteral("location"), jsonLine(chart.chart->limits.location));
+        chartObject.insert(QStringLiteral("dispersion"), jsonLine(chart.chart->limits.dispersion));
+    }
+    QJsonArray violations;
+    for (const RuleViolation &v : chart.violations) {
+        QJsonArray numbers;
+        for (const Measurement *m : chart.recordsOf(v.part, v.point))
+            numbers.append(m->number);
+        violations.append(QJsonObject{{QStringLiteral("rule"), v.rule},
+                                      {QStringLiteral("chart"), partKey(v.part)},
+                                      {QStringLiteral("point"), v.point + 1},
+                                      {QStringLiteral("slots"), numbers},
+                                      {QStringLiteral("text"), ruleText(v.ruleSet, v.rule)}});
+    }
+    chartObject.insert(QStringLiteral("violations"), violations);
+    root.insert(QStringLiteral("chart"), chartObject);
+    root.insert(QStringLiteral("outOfControl"), stats.outOfControl());
+    return QJsonDocument(root).toJson(QJsonDocument::Indented);
+}

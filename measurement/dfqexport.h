@@ -1,0 +1,38 @@
+#pragma once
+
+#include "measurement/measurementset.h"
+
+#include <QByteArray>
+#include <QString>
+
+// The Q-DAS ASCII transfer format (DFQ) of a set: one part with three
+// characteristics (maximum force, mean force, duration) and one value of
+// each per measurement, oldest first.
+//
+// Each line is a key, an optional "/" and characteristic number, one blank
+// and the value, ended by CR LF; numbers with "." as the decimal point in
+// every locale; the text in Latin-1 (characters beyond it become "?").
+//   K0100        number of characteristics
+//   K1001, K1002 part number and part description
+//   K2001/i      characteristic number ("Fmax", "Fmean", "t")
+//   K2002/i      characteristic description
+//   K2142/i      unit
+//   K2110/i      lower specification limit (only where set)
+//   K2111/i      upper specification limit (only where set)
+//   K2022/i      decimal places of the values
+//   K0001/i      value
+//   K0004/i      date and time of the value, dd.MM.yyyy/HH:mm:ss
+//   K0009/i      text: the gauge's serial number and the slot, "12345 #7"
+
+struct DfqPart
+{
+    QString number;      // K1001
+    QString description; // K1002
+};
+
+QByteArray dfqDocument(const MeasurementSet &set, const DfqPart &part);
+
+// Writes the document to `fileName`; false when the file could not be written.
+bool writeDfqFile(const QString &fileName, const MeasurementSet &set, const DfqPart &part);
+
+constexpr char kDfqSuffix[] = "dfq";

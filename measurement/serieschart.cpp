@@ -1,0 +1,157 @@
+#include "measurement/serieschart.h"
+
+#include <QCoreApplication>
+#include <QStringList>
+
+namespace {
+
+QString trChart(const char *text)
+{
+    return QCoreApplication::translate("SeriesChart", text);
+}
+
+} // namespace
+
+int ChartSettings::pointSize() const
+{
+    return type == ChartType::IndividualsMovingRange ? 1 : subgroupSize;
+}
+
+WithinSpread ChartSettings::withinSpread() const
+{
+    return WithinSpread{type, pointSize()};
+}
+
+QList<const Measurement *> SeriesChart::recordsOf(ChartPart part, int point) const
+{
+    const int size = settings.pointSize();
+    // A moving range stands for its point and the one before.
+    const bool movingRange = part == ChartPart::Dispersion && size == 1;
+    const int last = movingRange ? point + 1 : point * size + size - 1;
+    const int first = movingRange ? point : point * size;
+    QList<const Measurement *> covered;
+    for (int k = first; k <= last && k < records.size(); ++k)
+        covered.append(records.at(k));
+    return covered;
+}
+
+QString SeriesChart::pointRecordsText(ChartPart part, int point) const
+{
+    QStringList numbers;
+    for (const Measurement *m : recordsOf(part, point))
+        numbers << QLatin1Char('#') + QString::number(m->number);
+    return numbers.join(QStringLiteral(", "));
+}
+
+QString SeriesChart::pointText(const RuleViolation &violation) const
+{
+    if (violation.part == ChartPart::Location)
+        return QString::number(violation.point + 1);
+    const int offset = chart ? chart->dispersionOffset : 0;
+    return QString::number(violation.point + offset + 1) + QStringLiteral(" (") +
+           trChart(QT_TRANSLATE_NOOP("SeriesChart", "Streuung")) + QLatin1Char(')');
+}
+
+SeriesChart seriesChart(const MeasurementSet &set, const ChartSettings &settings)
+{
+    SeriesChart series;
+    series.settings = settings;
+    series.unitText = settings.quantity == Quantity::Duration ? QStringLiteral("s") : set.unitText;
+    series.records = timeOrdered(set);
+    for (const Measurement *m : series.records)
+        series.values.append(quantityValue(*m, settings.quantity, set.factor));
+    series.chart =
+        controlChart(series.values, settings.type, settings.subgroupSize, settings.fixedLimits);
+    if (series.chart)
+        series.violations = chartViolations(*series.chart, settings.ruleSet);
+    return series;
+}
+
+namespace ChartText {
+
+QString title()
+{
+    return trChart(QT_TRANSLATE_NOOP("SeriesChart", "Regelkarte"));
+}
+
+QString typeName(ChartType type)
+{
+    switch (type) {
+    case ChartType::MeanStdDev:
+        return QString::fromUtf8("X\u0304-s");
+    case ChartType::MeanRange:
+        return QString::fromUtf8("X\u0304-R");
+    case ChartType::IndividualsMovingRange:
+        break;
+    }
+    return QStringLiteral("I-MR");
+}
+
+QString locationName(ChartType type)
+{
+    return type == ChartType::IndividualsMovingRange
+               ? trChart(QT_TRANSLATE_NOOP("SeriesChart", "Einzelwerte"))
+               : trChart(QT_TRANSLATE_NOOP("SeriesChart", "Mittelwerte der Untergruppen"));
+}
+
+QString dispersionName(ChartType type)
+{
+    switch (type) {
+    case ChartType::MeanStdDev:
+        return trChart(QT_TRANSLATE_NOOP("SeriesChart", "Standardabweichungen der Untergruppen"));
+    case ChartType::MeanRange:
+        return trChart(QT_TRANSLATE_NOOP("SeriesChart", "Spannweiten der Untergruppen"));
+    case ChartType::IndividualsMovingRange:
+        break;
+    }
+    return trChart(QT_TRANSLATE_NOOP("SeriesChart", "Gleitende Spannweiten"));
+}
+
+QString centreLine()
+{
+    return trChart(QT_TRANSLATE_NOOP("SeriesChart", "Mittellinie"));
+}
+
+QString lowerControlLimit()
+{
+    return trChart(QT_TRANSLATE_NOOP("SeriesChart", "Untere Eingriffsgrenze"));
+}
+
+QString upperControlLimit()
+{
+    return trChart(QT_TRANSLATE_NOOP("SeriesChart", "Obere Eingriffsgrenze"));
+}
+
+QString point()
+{
+    return trChart(QT_TRANSLATE_NOOP("SeriesChart", "Punkt"));
+}
+
+QString rule()
+{
+    return trChart(QT_TRANSLATE_NOOP("SeriesChart", "Regel"));
+}
+
+QString records()
+{
+    return trChart(QT_TRANSLATE_NOOP("SeriesChart", "Messungen"));
+}
+
+QString fixedLimits()
+{
+    return trChart(QT_TRANSLATE_NOOP("SeriesChart", "Grenzen aus dem Referenzzeitraum"));
+}
+
+QString tooFewPoints()
+{
+    return trChart(QT_TRANSLATE_NOOP("SeriesChart",
+                                     "Zu wenige Messungen für eine Regelkarte (mindestens zwei "
+                                     "Punkte)."));
+}
+
+QString noViolations()
+{
+    return trChart(QT_TRANSLATE_NOOP("SeriesChart", "Keine Regel verletzt."));
+}
+
+} // namespace ChartText

@@ -1,0 +1,66 @@
+#pragma once
+
+#include "measurement/controlchart.h"
+#include "measurement/runrules.h"
+#include "measurement/seriesstatistics.h"
+
+#include <QList>
+#include <QString>
+#include <optional>
+
+// The control chart of a set: one quantity of its records in time order,
+// the chart of the chosen type and the points that break the chosen rules,
+// shared by the window's chart, the report, the workbook and the command
+// line.
+
+struct ChartSettings
+{
+    Quantity quantity = Quantity::MaximumForce;
+    ChartType type = ChartType::IndividualsMovingRange;
+    int subgroupSize = 5; // for X̄-s and X̄-R
+    RuleSet ruleSet = RuleSet::Nelson;
+    std::optional<ChartLimits> fixedLimits; // from a reference period
+
+    // The subgroup size the chart uses: 1 for I-MR.
+    int pointSize() const;
+    // The spread Cp/Cpk are estimated with for this chart.
+    WithinSpread withinSpread() const;
+};
+
+struct SeriesChart
+{
+    ChartSettings settings;
+    QString unitText; // of the quantity
+    QList<const Measurement *> records; // oldest first
+    QVector<double> values;             // the quantity of each record, oldest first
+    std::optional<ControlChart> chart;  // unset: too few measurements
+    QVector<RuleViolation> violations;
+
+    // The records a point of a part stands for (one, or a subgroup).
+    QList<const Measurement *> recordsOf(ChartPart part, int point) const;
+    // "#3, #4" for those records.
+    QString pointRecordsText(ChartPart part, int point) const;
+    // The violation's point as numbered on the chart's axis, from 1; a
+    // point of the dispersion chart says so: "4 (Streuung)".
+    QString pointText(const RuleViolation &violation) const;
+};
+
+SeriesChart seriesChart(const MeasurementSet &set, const ChartSettings &settings);
+
+// The texts of control charts (translation context "SeriesChart").
+namespace ChartText {
+QString title();
+// "I-MR", "X̄-s", "X̄-R" and the names of their two charts.
+QString typeName(ChartType type);
+QString locationName(ChartType type);
+QString dispersionName(ChartType type);
+QString centreLine();
+QString lowerControlLimit();
+QString upperControlLimit();
+QString point();
+QString rule();
+QString records();
+QString fixedLimits();
+QString tooFewPoints();
+QString noViolations();
+} // namespace ChartText

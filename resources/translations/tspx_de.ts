@@ -1,0 +1,102 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de" sourcelanguage="de">
+<context>
+    <name>GaugeWorkflow</name>
+    <message numerus="yes">
+        <location filename="../../workflow/workflowtexts.cpp" line="+27"/>
+        <source>Betroffene Speicherplätze: %1</source>
+        <translation>
+            <numerusform>Betroffener Speicherplatz: %1</numerusform>
+            <numerusform>Betroffene Speicherplätze: %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+10"/>
+        <source>Diese Messungen sind unvollständig: Das Gerät hat weniger Messwerte gesendet, als es angibt. Sie wurden so archiviert, wie das Gerät sie gesendet hat: %1</source>
+        <translation>
+            <numerusform>Diese Messung ist unvollständig: Das Gerät hat weniger Messwerte gesendet, als es angibt. Sie wurde so archiviert, wie das Gerät sie gesendet hat: %1</numerusform>
+            <numerusform>Diese Messungen sind unvollständig: Das Gerät hat weniger Messwerte gesendet, als es angibt. Sie wurden so archiviert, wie das Gerät sie gesendet hat: %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+107"/>
+        <source>Diese Speicherplätze wurden nicht gelöscht: %1</source>
+        <translation>
+            <numerusform>Dieser Speicherplatz wurde nicht gelöscht: %1</numerusform>
+            <numerusform>Diese Speicherplätze wurden nicht gelöscht: %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+7"/>
+        <source>Diese Messungen auf dem Gerät wurden noch nicht übertragen und sind nicht im Archiv: %1
+Sie werden nicht gelöscht.</source>
+        <translation>
+            <numerusform>Diese Messung auf dem Gerät wurde noch nicht übertragen und ist nicht im Archiv: %1
+Sie wird nicht gelöscht.</numerusform>
+            <numerusform>Diese Messungen auf dem Gerät wurden noch nicht übertragen und sind nicht im Archiv: %1
+Sie werden nicht gelöscht.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+9"/>
+        <source>Diese Messungen wurden nicht vollständig übertragen und können nicht archiviert werden: %1
+Bitte übertragen Sie die Daten erneut. Es wurde nichts gelöscht.</source>
+        <translation>
+            <numerusform>Diese Messung wurde nicht vollständig übertragen und kann nicht archiviert werden: %1
+Bitte übertragen Sie die Daten erneut. Es wurde nichts gelöscht.</numerusform>
+            <numerusform>Diese Messungen wurden nicht vollständig übertragen und können nicht archiviert werden: %1
+Bitte übertragen Sie die Daten erneut. Es wurde nichts gelöscht.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>Mainform</name>
+    <message numerus="yes">
+        <location filename="../../ui/mainform_delete.cpp" line="+42"/>
+        <source>Möchten Sie die %n gewählten Messungen auf dem Gerät wirklich löschen?</source>
+        <translation>
+            <numerusform>Möchten Sie die %n gewählte Messung auf dem Gerät wirklich löschen?</numerusform>
+            <numerusform>Möchten Sie die %n gewählten Messungen auf dem Gerät wirklich löschen?</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>MainformArchive</name>
+    <message numerus="yes">
+        <location filename="../../ui/archivebrowser.cpp" line="+95"/>
+        <source>%n Messung(en)</source>
+        <translation>
+            <numerusform>%n Messung</numerusform>
+            <numerusform>%n Messungen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>%n neu archiviert</source>
+        <translation>
+            <numerusform>%n neu archiviert</numerusform>
+            <numerusform>%n neu archiviert</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+3"/>
+        <source>%n war(en) schon im Archiv</source>
+        <translation>
+            <numerusform>%n war schon im Archiv</numerusform>
+            <numerusform>%n waren schon im Archiv</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../../ui/erasequestions.cpp" line="+40"/>
+        <source>Diese Messungen sind nicht im Archiv: %1
+Nach dem Löschen auf dem Gerät gibt es sie nirgends mehr.</source>
+        <translation>
+            <numerusform>Diese Messung ist nicht im Archiv: %1
+Nach dem Löschen auf dem Gerät gibt es sie nirgends mehr.</numerusform>
+            <numerusform>Diese Messungen sind nicht im Archiv: %1
+Nach dem Löschen auf dem Gerät gibt es sie nirgends mehr.</numerusform>
+        </translation>
+    </message>
+</context>
+</TS>

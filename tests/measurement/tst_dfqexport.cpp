@@ -1,0 +1,123 @@
+// The DFQ file of two measurements and three characteristics byte for byte
+// against a file written by hand, and read back by a reader of its own.
+#include "measurement/dfqexport.h"
+#include "measurement/seriesstatistics.h"
+
+#include <QFile>
+#include <QMap>
+#include <QTemporaryDir>
+#include <QTest>
+#include <memory>
+#include <vector>
+
+namespace {
+
+// The values of a DFQ file: K0001/i in order of appearance, per characteristic.
+struct DfqContent
+{
+    QMap<QByteArray, QByteArray> header; // keys other than K0001/K0004/K0009, with index
+    QMap<int, QList<double>> values;
+    QMap<int, QList<QByteArray>> times;
+    bool wellFormed = true;
+};
+
+DfqContent readDfq(const QByteArray &bytes)
+{
+    DfqContent content;
+    if (!bytes.endsWith("\r\n"))
+        content.wellFormed = false;
+    for (const QByteArray &line : bytes.split('\n')) {
+        if (line.isEmpty())
+            continue;
+        const int blank = line.indexOf(' ');
+        if (!line.endsWith('\r') || blank < 5) {
+            content.wellFormed = false;
+            continue;
+        }
+        const QByteArray key = line.left(blank);
+        const QByteArray value = line.mid(blank + 1).chopped(1);
+        const int index = key.contains('/') ? key.mid(key.indexOf('/') + 1).toInt() : 0;
+        bool ok = true;
+        if (key.startsWith("K0001/"))
+            content.values[index].append(value.toDouble(&ok));
+        else if (key.startsWith("K0004/"))
+            content.times[index].append(value);
+        else if (!key.startsWith("K0009/"))
+            content.header.insert(key, value);
+        content.wellFormed = content.wellFormed && ok;
+    }
+    return content;
+}
+
+} // namespace
+
+class TestDfqExport : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void twoMeasurementsMatchTheGoldenFile();
+
+private:
+    Measurement *record(int number, float forceMax, float forceAvg, float rate, int samples,
+                        const char *date, const char *time);
+    std::vector<std::unique_ptr<Measurement>> m_records;
+};
+
+Measurement *TestDfqExport::record(int number, float forceMax, float forceAvg, float rate,
+                                   int samples, const char *date, const char *time)
+{
+    m_records.push_back(std::make_unique<Measurement>(number));
+    Measurement *m = m_records.back().get();
+    m->forceMax = forceMax;
+    m->forceAvg = forceAvg;
+    m->sampleRate = rate;
+    m->sampleCount = uint32_t(samples);
+    m->forces = QList<float>::fromVector(QVector<float>(samples, 1.0f));
+    m->dateText = date;
+    m->timeText = time;
+    return m;
+}
+
+void TestDfqExport::twoMeasurementsMatchTheGoldenFile()
+{
+    MeasurementSet set;
+    set.serialNr = QStringLiteral("4711");
+    set.limits = ForceLimits{10.0, 13.5};
+    // Newest first, as the tree lists them; the file is in time order.
+    set.records = {record(7, 12.5f, 8.25f, 100.0f, 150, "24;01;2017", "16;11;05"),
+                   record(3, 11.0f, 7.5f, 50.0f, 100, "23;01;2017", "09;05;00")};
+    const DfqPart part{QStringLiteral("A-100"), QString::fromUtf8("Zugprüfung Öse")};
+
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("series.dfq"));
+    QVERIFY(writeDfqFile(path, set, part));
+    QFile written(path);
+    QFile golden(QFINDTESTDATA("data/two-measurements.dfq"));
+    QVERIFY(written.open(QIODevice::ReadOnly) && golden.open(QIODevice::ReadOnly));
+    const QByteArray bytes = written.readAll();
+    QCOMPARE(bytes, golden.readAll());
+
+    const DfqContent content = readDfq(bytes);
+    QVERIFY(content.wellFormed);
+    QCOMPARE(content.header.value("K0100").toInt(), content.values.size());
+    QCOMPARE(QString::fromLatin1(content.header.value("K1002")), part.description);
+    QCOMPARE(content.header.value("K2142/1"), QByteArray("N"));
+    for (int index = 1; index <= 3; ++index) {
+        QCOMPARE(content.values.value(index).size(), 2);
+        QCOMPARE(content.times.value(index).last(), QByteArray("24.01.2017/16:11:05"));
+    }
+    const Quantity quantities[] = {Quantity::MaximumForce, Quantity::MeanForce, Quantity::Duration};
+    for (int index = 1; index <= 3; ++index)
+        for (int k = 0; k < 2; ++k)
+            QCOMPARE(content.values.value(index).at(k),
+                     quantityValue(*set.records.at(1 - k), quantities[index - 1], 1.0));
+    QCOMPARE(content.header.value("K2111/1").toDouble(), 13.5);
+    QVERIFY(!content.header.contains("K2110/2")); // limits only where set
+
+    // A file that cannot be written is reported.
+    QVERIFY(!writeDfqFile(folder.filePath(QStringLiteral("missing/series.dfq")), set, part));
+}
+
+QTEST_APPLESS_MAIN(TestDfqExport)
+#include "tst_dfqexport.moc"

@@ -1,0 +1,79 @@
+#include "ui/archiveserverstatus.h"
+
+#include "archive/archiveschema.h"
+#include "archive/measurementarchive.h"
+#include "workflow/workflowtexts.h"
+
+#include <QAction>
+#include <QErrorMessage>
+#include <QLabel>
+#include <QSqlDriver>
+#include <QStatusBar>
+#include <QTimer>
+
+namespace {
+
+constexpr int kAnnouncementPauseMs = 200;
+
+} // namespace
+
+ArchiveServerStatus::ArchiveServerStatus(MeasurementArchive *archive, QStatusBar *bar,
+                                         QAction *syncAction, QErrorMessage *errors,
+                                         QObject *parent)
+    : QObject(parent), m_archive(archive), m_field(new QLabel(bar)), m_syncAction(syncAction),
+      m_errors(errors), m_announced(new QTimer(this))
+{
+    bar->addPermanentWidget(m_field);
+    m_field->hide();
+    m_announced->setSingleShot(true);
+    m_announced->setInterval(kAnnouncementPauseMs);
+    connect(m_announced, &QTimer::timeout, this, &ArchiveServerStatus::archiveChanged);
+    connect(m_syncAction, &QAction::triggered, this, &ArchiveServerStatus::syncNow);
+}
+
+void ArchiveServerStatus::attach()
+{
+    listen();
+    refresh();
+}
+
+void ArchiveServerStatus::listen()
+{
+    QSqlDriver *driver = m_archive->liveDriver();
+    if (!driver || driver->subscribedToNotifications().contains(ArchiveSchema::kLiveChannel))
+        return;
+    driver->subscribeToNotification(QLatin1String(ArchiveSchema::kLiveChannel));
+    connect(driver,
+            QOverload<const QString &, QSqlDriver::NotificationSource, const QVariant &>::of(
+                &QSqlDriver::notification),
+            m_announced, QOverload<>::of(&QTimer::start));
+}
+
+void ArchiveServerStatus::refresh()
+{
+    const bool onServer = m_archive->isOpen() && m_archive->isOnServer();
+    m_syncAction->setEnabled(onServer);
+    m_field->setVisible(onServer);
+    if (!onServer)
+        return;
+    const int waiting = m_archive->waitingCount();
+    QString text = m_archive->isOnline() ? tr("Archivserver: %1").arg(m_archive->location())
+                                         : tr("Archivserver nicht erreichbar");
+    if (waiting > 0 || !m_archive->isOnline())
+        text += QStringLiteral(" – ") + WorkflowText::waitingForServer(waiting);
+    m_field->setText(text);
+    m_field->setToolTip(m_archive->serverStatus().detail);
+}
+
+void ArchiveServerStatus::syncNow()
+{
+    int uploaded = 0;
+    const ArchiveStatus status = m_archive->sync(&uploaded);
+    if (!status.ok())
+        m_errors->showMessage(WorkflowText::serverNotInUse(status, m_archive->location(),
+                                                           m_archive->waitingCount()));
+    listen();
+    refresh();
+    if (uploaded > 0)
+        emit archiveChanged();
+}

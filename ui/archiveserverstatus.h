@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+class MeasurementArchive;
+class QAction;
+class QErrorMessage;
+class QLabel;
+class QStatusBar;
+class QTimer;
+
+// The shared archive's state in the window: a status bar field that says
+// whether the server is in use and how many measurements wait for it, the
+// command that uploads them, and the server's announcements of measurements
+// other stations archived, passed on as archiveChanged().
+class ArchiveServerStatus : public QObject
+{
+    Q_OBJECT
+
+public:
+    ArchiveServerStatus(MeasurementArchive *archive, QStatusBar *bar, QAction *syncAction,
+                        QErrorMessage *errors, QObject *parent = nullptr);
+
+    // After the archive was opened (again): listens to its server.
+    void attach();
+    // After the archive was written: the waiting count may have changed.
+    void refresh();
+    void syncNow();
+
+signals:
+    void archiveChanged();
+
+private:
+    void listen();
+
+    MeasurementArchive *m_archive;
+    QLabel *m_field;
+    QAction *m_syncAction;
+    QErrorMessage *m_errors;
+    // Announcements come one a record: the rows are rebuilt once per burst.
+    QTimer *m_announced;
+};

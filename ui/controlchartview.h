@@ -1,0 +1,49 @@
+#pragma once
+
+#include "measurement/serieschart.h"
+
+#include <QWidget>
+
+namespace Ui {
+class ControlChartView;
+}
+
+// The control chart tab: the characteristic, chart type, subgroup size and
+// rule set to choose; the location and dispersion charts with their limits
+// and the points that break a rule marked; the histogram with the normal
+// curve and the limits; the list of the violations with their rule.
+class ControlChartView : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit ControlChartView(QWidget *parent = nullptr);
+    ~ControlChartView() override;
+
+    ControlChartView(const ControlChartView &) = delete;
+    ControlChartView &operator=(const ControlChartView &) = delete;
+
+    // Charts the set; `source` says where it comes from.
+    void showSet(const MeasurementSet &set, const QString &source);
+    ChartSettings settings() const;
+    const SeriesChart &chart() const { return m_chart; }
+
+    // The rows of the violations list, for the tests.
+    int violationCount() const;
+    QStringList violationRow(int row) const;
+    QString sourceText() const;
+
+signals:
+    // A choice changed: the owner shows the set again.
+    void settingsChanged();
+
+private:
+    void typeChanged();
+    void fixLimits(bool fixed);
+    void showViolations();
+
+    Ui::ControlChartView *m_ui;
+    SeriesChart m_chart;
+    ForceLimits m_limits;
+    std::optional<ChartLimits> m_fixedLimits;
+};
