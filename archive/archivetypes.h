@@ -87,6 +87,14 @@ struct ArchiveEntry
     QString station;
 };
 
+// The connection a browsing list reads; `spool`: a server's spool, whose
+// records MeasurementArchive names by negative ids.
+struct ArchiveReadSource
+{
+    QString connection;
+    bool spool = false;
+};
+
 // Which entries to list; empty or invalid fields do not filter.
 struct ArchiveFilter
 {

@@ -1,5 +1,6 @@
 #include "archive/measurementarchive.h"
 
+#include "archive/archivebrowsing.h"
 #include "archive/archivesql.h"
 #include "archive/archiveschema.h"
 #include "archive/sampleblob.h"
@@ -21,6 +22,8 @@ namespace {
 
 constexpr char kDriver[] = "QSQLITE";
 constexpr char kGaugeSource[] = "gauge";
+// Up to this size (some 50,000 measurements, 0.2 s) every page is checked at open.
+constexpr qint64 kFullCheckBytes = 64 * 1024 * 1024;
 
 // SQLite's primary result codes, as the QSQLITE driver reports them.
 enum SqliteCode
@@ -163,12 +166,27 @@ ArchiveStatus MeasurementArchive::openFile(int busyTimeoutMs)
     // committed data intact. A read-only file keeps its mode; writes report it.
     exec(QStringLiteral("PRAGMA journal_mode=WAL"));
     exec(QStringLiteral("PRAGMA synchronous=FULL"));
-    return migrate();
+    status = migrate();
+    if (!status.ok())
+        return status;
+    // Without them browsing is slow, not wrong (a read-only file may lack them).
+    const ArchiveStatus indexed = ArchiveBrowsing::createIndexes(m_connection);
+    if (!indexed.ok())
+        logLine("MeasurementArchive::open: " + indexed.detail.toLocal8Bit());
+    return status;
 }
 
 ArchiveStatus MeasurementArchive::checkIntegrity()
 {
+    // quick_check reads every page (4 s for a million measurements); a
+    // larger file has its header and schema read at open, damage elsewhere
+    // is reported by the query that meets it.
     QSqlQuery check(database());
+    if (QFileInfo(m_path).size() > kFullCheckBytes) {
+        if (!check.exec(QStringLiteral("SELECT count(*) FROM sqlite_master")))
+            return statusOf(check);
+        return {};
+    }
     if (!check.exec(QStringLiteral("PRAGMA quick_check")))
         return statusOf(check);
     QStringList problems;

@@ -74,6 +74,13 @@ public:
     QString location() const;
     // The Qt SQL connection, for tools that look into the file.
     QString connectionName() const { return m_connection; }
+    // Where browsing reads, as entries() does: the server (or the file), or
+    // the spool while the server is away, whose ids are given negative.
+    ArchiveReadSource readSource() const
+    {
+        return readsSpool() ? ArchiveReadSource{m_spool->m_connection, true}
+                            : ArchiveReadSource{m_connection, false};
+    }
 
     // Stores every record of one transfer, as received, in one transaction
     // (isCompleteRecord() false: flagged incomplete); `added` counts the new ones. `afterRecord` runs after each stored record, inside

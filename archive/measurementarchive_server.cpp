@@ -1,4 +1,5 @@
 #include "archive/measurementarchive.h"
+#include "archive/archivebrowsing.h"
 #include "archive/storedrecord.h"
 #include "base/log.h"
 
@@ -87,6 +88,10 @@ ArchiveStatus MeasurementArchive::connectServer()
         goOffline(status);
         return status;
     }
+    // Without them browsing is slow, not wrong (a station may not own the table).
+    const ArchiveStatus indexed = ArchiveBrowsing::createIndexes(m_connection);
+    if (!indexed.ok())
+        logLine("MeasurementArchive: " + indexed.detail.toLocal8Bit());
     m_online = true;
     m_serverStatus = {};
     logLine("MeasurementArchive: " + location().toLocal8Bit() + " connected, station " +

@@ -15,8 +15,10 @@ transfer_cases=(--case empty --case filled1000 --case raw1000)
 if [ "${BENCH_QUICK:-0}" != 1 ]; then
   transfer_cases+=(--case filled10000 --case raw10000)
   quick_samples=10000
+  archive_sizes=()
 else
   quick_samples=1000
+  archive_sizes=(--sizes 10000,100000)
 fi
 
 # A benchmark that fails leaves a FAILED line and the others still run.
@@ -34,10 +36,13 @@ run() {
   run "$bin/bench_transfer" "${transfer_cases[@]}"
   run "$bin/bench_quicktransfer" --samples "$quick_samples"
   run "$bin/bench_plantarchive"
+  # The archives are made once (the million takes some 3 minutes, 1.2 GB)
+  # and kept in BENCH_DATA for later runs; BENCH_QUICK leaves the million out.
+  run "$bin/bench_archive" --data "${BENCH_DATA:-$build/bench-data}" "${archive_sizes[@]}"
 } | tee "$results"
 
 echo
 echo "=== summary ($results) ==="
-grep -E '^(machine|case|elapsed|ratio|fixed pauses|goal|peak memory|.*median|exportListCSV|plain write|.*transfer elapsed|speed-up|FAILED)' \
+grep -E '^(machine|case|elapsed|ratio|fixed pauses|goal|peak memory|.*median|expand|exportListCSV|plain write|.*transfer elapsed|speed-up|FAILED)' \
   "$results"
 ! grep -q '^FAILED' "$results"

@@ -1,12 +1,14 @@
 // Its texts keep the context they had in the window, "MainformArchive".
 #include "ui/archivebrowser.h"
 
+#include "archive/archivesearch.h"
 #include "archive/csvimport.h"
 #include "archive/measurementarchive.h"
 #include "base/log.h"
 #include "settings/statusini.h"
 #include "ui/archivefilterbar.h"
 #include "ui/archivetree.h"
+#include "ui/measurementtree.h"
 #include "workflow/archivepath.h"
 #include "workflow/gaugeworkflow.h"
 #include "workflow/workflowtexts.h"
@@ -23,6 +25,10 @@
 #include <QVBoxLayout>
 
 namespace {
+
+// The search waits for this pause in typing; a faster typist's keystrokes
+// make one search.
+constexpr int kTypingPauseMs = 80;
 
 QString archiveText(const char *text)
 {
@@ -109,21 +115,33 @@ QStringList importReport(const QString &name, const CsvImportReport &imported,
 
 ArchiveBrowser::ArchiveBrowser(const Parts &parts, QObject *parent)
     : QObject(parent), m_parts(parts), m_archive(new MeasurementArchive),
-      m_filterBar(new ArchiveFilterBar(parts.frame))
+      m_filterBar(new ArchiveFilterBar(parts.frame)), m_rows(new ArchiveRows),
+      m_search(new ArchiveSearch(this)), m_typingPause(new QTimer(this))
 {
     placeAboveTree(m_filterBar, parts.tree);
-    connect(m_filterBar, &ArchiveFilterBar::filterChanged, this, &ArchiveBrowser::rebuildRows);
+    parts.model->setLazyRows(m_rows);
+    // Every row is one line: the view need not measure thousands of days.
+    parts.tree->setUniformRowHeights(true);
+    m_typingPause->setSingleShot(true);
+    m_typingPause->setInterval(kTypingPauseMs);
+    connect(m_filterBar, &ArchiveFilterBar::filterChanged, m_typingPause,
+            qOverload<>(&QTimer::start));
+    connect(m_typingPause, &QTimer::timeout, this, &ArchiveBrowser::rebuildRows);
+    connect(m_search, &ArchiveSearch::found, this, &ArchiveBrowser::showSearchResult);
 }
 
 ArchiveBrowser::~ArchiveBrowser()
 {
+    m_parts.model->setLazyRows(nullptr);
     m_shown.clear();
+    delete m_rows;
     delete m_archive;
 }
 
 void ArchiveBrowser::open()
 {
     const QString path = archiveFilePath(*m_parts.status);
+    m_search->reconnect();
     const ArchiveStatus opened = m_archive->open(archiveConfig(*m_parts.status));
     if (!opened.ok())
         logLine("Mainform::openArchive: " + path.toLocal8Bit() + ": " +
@@ -166,7 +184,7 @@ void ArchiveBrowser::reportProblem(const QString &text)
 
 void ArchiveBrowser::enableFrameForBrowsing()
 {
-    if (m_archive->isOpen() && m_archive->count() > 0)
+    if (m_archive->isOpen() && !browsing().isEmpty())
         m_parts.frame->setEnabled(true);
 }
 
@@ -202,22 +220,54 @@ QModelIndex ArchiveBrowser::rootIndex() const
 
 void ArchiveBrowser::rebuildRows()
 {
-    QStandardItemModel *model = m_parts.model;
+    m_typingPause->stop();
+    m_search->cancel();
+    if (!m_archive->isOpen()) {
+        replaceRoot(nullptr, false);
+        return;
+    }
+    const ArchiveFilter filter = m_filterBar->filter();
+    if (!filter.isEmpty()) {
+        m_searchGeneration = m_search->start(m_archive->readSource(), filter);
+        return;
+    }
+    // An empty archive gets no row until it holds something.
+    replaceRoot(browsing().isEmpty() ? nullptr : m_rows->newRoot(), false);
+}
+
+ArchiveBrowsing &ArchiveBrowser::browsing()
+{
+    m_rows->browsing().setSource(m_archive->readSource());
+    return m_rows->browsing();
+}
+
+void ArchiveBrowser::showSearchResult(const ArchiveSearchResult &result)
+{
+    if (result.generation != m_searchGeneration || !m_archive->isOpen())
+        return;
+    // A search that failed (the server went away) would say "Keine Treffer"
+    // wrongly: the rows stay as they are.
+    if (!result.status.ok()) {
+        logLine("Mainform::searchArchive: " + result.status.detail.toLocal8Bit());
+        return;
+    }
+    // A search shows what it found, when that is little enough to show at once.
+    browsing();
+    replaceRoot(m_rows->newRoot(result), result.complete);
+}
+
+void ArchiveBrowser::replaceRoot(QStandardItem *root, bool expandAll)
+{
+    MeasurementTree *model = m_parts.model;
     QTreeView *tree = m_parts.tree;
     const bool wasSelected = rowSelected();
     if (QStandardItem *old = archiveRootItem(model))
         model->removeRow(old->row());
-    if (!m_archive->isOpen())
+    if (!root)
         return;
-    const ArchiveFilter filter = m_filterBar->filter();
-    // An empty archive gets no row until it holds something.
-    if (filter.isEmpty() && m_archive->count() == 0)
-        return;
-    QStandardItem *root = newArchiveTree(m_archive->entries(filter));
     model->appendRow(root);
     tree->expand(root->index());
-    // A search shows what it found; otherwise the gauges stay folded.
-    if (!filter.isEmpty())
+    if (expandAll)
         tree->expandRecursively(root->index());
     if (wasSelected)
         tree->setCurrentIndex(root->index());
@@ -276,7 +326,7 @@ bool ArchiveBrowser::loadCurrentGroup(DeviceData &into)
     QModelIndex group = m_parts.tree->currentIndex();
     if (archiveRowKind(group) == ArchiveRow::Measurement)
         group = group.parent();
-    return load(archiveIdsAt(group), into) && !into.records.isEmpty();
+    return load(m_rows->idsAt(group), into) && !into.records.isEmpty();
 }
 
 void ArchiveBrowser::exportGroup()

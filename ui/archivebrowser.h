@@ -8,18 +8,26 @@
 #include <QObject>
 #include <QString>
 
+class ArchiveBrowsing;
 class ArchiveFilterBar;
+class ArchiveRows;
+class ArchiveSearch;
 class MeasurementArchive;
+class MeasurementTree;
 class QErrorMessage;
-class QStandardItemModel;
+class QStandardItem;
+class QTimer;
 class QTreeView;
 class StatusIni;
+struct ArchiveSearchResult;
 struct ArchiveStatus;
 struct TransferOutcome;
 
 // The measurement archive in the window: opening it and saying what went
 // wrong, the "Archiv" rows under the filter bar, the archived measurement
 // shown, exports of archived groups, report designations and the CSV import.
+// The rows come level by level as they are expanded; a search runs in the
+// database on a thread of its own once typing pauses.
 // What the window must do in turn it is told through the signals.
 class ArchiveBrowser : public QObject
 {
@@ -32,7 +40,7 @@ public:
         QWidget *window = nullptr;
         QWidget *frame = nullptr;
         QTreeView *tree = nullptr;
-        QStandardItemModel *model = nullptr;
+        MeasurementTree *model = nullptr;
         StatusIni *status = nullptr;
         QErrorMessage *errors = nullptr;
     };
@@ -59,6 +67,7 @@ public:
     void open();
     // A transfer's archiving: a failure said, success logged.
     void showTransferOutcome(const TransferOutcome &outcome, bool anyRecords);
+    // The rows again: at once without a filter, else when the search has run.
     void rebuildRows();
     // Loads and shows the archived row (or clears the values).
     void showRow(const QModelIndex &index);
@@ -84,12 +93,21 @@ signals:
 
 private:
     void reportProblem(const QString &text);
+    void showSearchResult(const ArchiveSearchResult &result);
+    // The rows' queries, on the connection the archive reads now.
+    ArchiveBrowsing &browsing();
+    // Puts `root` (none: no "Archiv" row) in place of the old "Archiv" row.
+    void replaceRoot(QStandardItem *root, bool expandAll);
     QString errorText(const ArchiveStatus &status) const;
     bool load(const QList<qint64> &ids, DeviceData &into);
 
     Parts m_parts;
     MeasurementArchive *m_archive;
     ArchiveFilterBar *m_filterBar;
+    ArchiveRows *m_rows;
+    ArchiveSearch *m_search;
+    QTimer *m_typingPause;
+    int m_searchGeneration = 0;
     DeviceData m_shown;
     qint64 m_shownId = 0;
 };

@@ -1,12 +1,19 @@
 #include "ui/archivetree.h"
 
-#include "ui/measurementtree.h"
+#include "archive/archivesearch.h"
+
 #include <QCoreApplication>
 #include <QLocale>
 #include <QModelIndex>
 #include <QStandardItem>
 
 namespace {
+
+// What a group row needs to fetch its children.
+constexpr int SerialRole = Qt::UserRole + 4;       // the gauge's serial number
+constexpr int TextInSerialRole = Qt::UserRole + 5; // ArchiveGauge::textInSerial
+constexpr int DayRole = Qt::UserRole + 6;          // the day (invalid: without a date)
+constexpr int FetchedRole = Qt::UserRole + 7;      // the children are there
 
 QString trArchive(const char *text)
 {
@@ -35,6 +42,49 @@ QString dayText(const QDate &day)
                          : trArchive(QT_TRANSLATE_NOOP("ArchiveTree", "ohne Datum"));
 }
 
+QStandardItem *newRootItem()
+{
+    return newArchiveItem(trArchive(QT_TRANSLATE_NOOP("ArchiveTree", "Archiv")), ArchiveRow::Root);
+}
+
+QStandardItem *newGaugeItem(const ArchiveGauge &gauge)
+{
+    QStandardItem *item = newArchiveItem(serialText(gauge.serialNr), ArchiveRow::Serial);
+    item->setData(gauge.serialNr, SerialRole);
+    item->setData(gauge.textInSerial, TextInSerialRole);
+    return item;
+}
+
+QStandardItem *newDayItem(const QDate &day)
+{
+    QStandardItem *item = newArchiveItem(dayText(day), ArchiveRow::Day);
+    item->setData(day, DayRole);
+    return item;
+}
+
+void appendMeasurements(QStandardItem *dayItem, const QList<ArchiveEntry> &entries)
+{
+    QList<QStandardItem *> rows;
+    rows.reserve(entries.size());
+    for (const ArchiveEntry &entry : entries)
+        rows.append(newArchiveItem(archiveEntryText(entry), ArchiveRow::Measurement, entry.id));
+    dayItem->appendRows(rows);
+    dayItem->setData(true, FetchedRole);
+}
+
+ArchiveGauge gaugeOf(const QStandardItem *item)
+{
+    ArchiveGauge gauge;
+    gauge.serialNr = item->data(SerialRole).toByteArray();
+    gauge.textInSerial = item->data(TextInSerialRole).toBool();
+    return gauge;
+}
+
+ArchiveRow kindOf(const QStandardItem *item)
+{
+    return ArchiveRow(item->data(ArchiveRowRole).toInt());
+}
+
 } // namespace
 
 QString archiveEntryText(const ArchiveEntry &entry)
@@ -46,43 +96,88 @@ QString archiveEntryText(const ArchiveEntry &entry)
     return text;
 }
 
-namespace {
-
-void collectIds(const QModelIndex &index, QList<qint64> &ids)
+QStandardItem *ArchiveRows::newRoot()
 {
-    if (archiveRowKind(index) == ArchiveRow::Measurement)
-        ids.append(index.data(ArchiveIdRole).toLongLong());
-    const QAbstractItemModel *model = index.model();
-    for (int row = 0; model && row < model->rowCount(index); ++row)
-        collectIds(model->index(row, 0, index), ids);
+    m_filter = {};
+    QStandardItem *root = newRootItem();
+    QList<QStandardItem *> rows;
+    for (const ArchiveGauge &gauge : m_browsing.gauges(m_filter))
+        rows.append(newGaugeItem(gauge));
+    root->appendRows(rows);
+    return root;
 }
 
-} // namespace
-
-QStandardItem *newArchiveTree(const QList<ArchiveEntry> &entries)
+QStandardItem *ArchiveRows::newRoot(const ArchiveSearchResult &result)
 {
-    QStandardItem *root =
-        newArchiveItem(trArchive(QT_TRANSLATE_NOOP("ArchiveTree", "Archiv")), ArchiveRow::Root);
-    QStandardItem *serialRow = nullptr;
-    QStandardItem *dayRow = nullptr;
-    QByteArray serial;
-    QDate day;
-    for (const ArchiveEntry &entry : entries) {
-        if (!serialRow || entry.serialNr != serial) {
-            serial = entry.serialNr;
-            serialRow = newArchiveItem(serialText(serial), ArchiveRow::Serial);
-            root->appendRow(serialRow);
-            dayRow = nullptr;
+    m_filter = result.filter;
+    QStandardItem *root = newRootItem();
+    for (const ArchiveSearchResult::Gauge &found : result.gauges) {
+        QStandardItem *gaugeItem = newGaugeItem(found.gauge);
+        root->appendRow(gaugeItem);
+        if (!result.complete)
+            continue;
+        for (const ArchiveSearchResult::Day &day : found.days) {
+            QStandardItem *dayItem = newDayItem(day.day);
+            gaugeItem->appendRow(dayItem);
+            appendMeasurements(dayItem, day.entries);
         }
-        if (!dayRow || entry.day != day) {
-            day = entry.day;
-            dayRow = newArchiveItem(dayText(day), ArchiveRow::Day);
-            serialRow->appendRow(dayRow);
-        }
-        dayRow->appendRow(
-            newArchiveItem(archiveEntryText(entry), ArchiveRow::Measurement, entry.id));
+        gaugeItem->setData(true, FetchedRole);
+    }
+    if (result.gauges.isEmpty()) {
+        QStandardItem *note = newArchiveItem(
+            trArchive(QT_TRANSLATE_NOOP("ArchiveTree", "Keine Treffer")), ArchiveRow::Note);
+        note->setFlags(Qt::ItemIsEnabled);
+        root->appendRow(note);
     }
     return root;
+}
+
+bool ArchiveRows::canFetch(const QStandardItem *item) const
+{
+    const ArchiveRow kind = kindOf(item);
+    return (kind == ArchiveRow::Serial || kind == ArchiveRow::Day) &&
+           !item->data(FetchedRole).toBool();
+}
+
+void ArchiveRows::fetch(QStandardItem *item)
+{
+    if (!canFetch(item))
+        return;
+    if (kindOf(item) == ArchiveRow::Day) {
+        appendMeasurements(item, m_browsing.measurements(gaugeOf(item->parent()),
+                                                         item->data(DayRole).toDate(), m_filter));
+        return;
+    }
+    QList<QStandardItem *> rows;
+    for (const QDate &day : m_browsing.days(gaugeOf(item), m_filter))
+        rows.append(newDayItem(day));
+    item->appendRows(rows);
+    item->setData(true, FetchedRole);
+}
+
+QList<qint64> ArchiveRows::idsAt(const QModelIndex &index)
+{
+    const auto *model = qobject_cast<const QStandardItemModel *>(index.model());
+    const QStandardItem *item = model ? model->itemFromIndex(index) : nullptr;
+    if (!item)
+        return {};
+    QList<qint64> ids;
+    switch (kindOf(item)) {
+    case ArchiveRow::Measurement:
+        ids.append(item->data(ArchiveIdRole).toLongLong());
+        break;
+    case ArchiveRow::Day:
+        for (const ArchiveEntry &entry : m_browsing.measurements(
+                 gaugeOf(item->parent()), item->data(DayRole).toDate(), m_filter))
+            ids.append(entry.id);
+        break;
+    case ArchiveRow::Serial:
+        ids = m_browsing.ids(gaugeOf(item), m_filter);
+        break;
+    default:
+        break;
+    }
+    return ids;
 }
 
 ArchiveRow archiveRowKind(const QModelIndex &index)
@@ -95,10 +190,8 @@ bool isArchiveRow(const QModelIndex &index)
     return index.isValid() && index.data(ArchiveRowRole).toInt() != 0;
 }
 
-QList<qint64> archiveIdsAt(const QModelIndex &index)
+bool isArchiveGroupOrMeasurement(const QModelIndex &index)
 {
-    QList<qint64> ids;
-    if (isArchiveRow(index))
-        collectIds(index, ids);
-    return ids;
+    const ArchiveRow kind = archiveRowKind(index);
+    return kind == ArchiveRow::Serial || kind == ArchiveRow::Day || kind == ArchiveRow::Measurement;
 }

@@ -1,12 +1,14 @@
 #pragma once
 
-#include "archive/archivetypes.h"
+#include "archive/archivebrowsing.h"
+#include "ui/measurementtree.h"
 
 #include <QList>
 #include <Qt>
 
 class QModelIndex;
 class QStandardItem;
+struct ArchiveSearchResult;
 
 // Item data roles of the archive's rows in the tree. Archive rows hold
 // MeasurementNumberRole -1, so no command meant for the gauge takes them for a
@@ -20,11 +22,34 @@ enum class ArchiveRow
     Serial = 2, // one gauge
     Day = 3,    // one day of that gauge
     Measurement = 4,
+    Note = 5, // says that a search found nothing
 };
 
-// The "Archiv" row with the entries under it: by serial number, then by day,
-// newest first, in the order the archive lists them.
-QStandardItem *newArchiveTree(const QList<ArchiveEntry> &entries);
+// The "Archiv" row and the rows under it: the gauges at once, a gauge's days
+// and a day's measurements when they are expanded, each level one query of
+// ArchiveBrowsing; by serial number, then by day, newest first. A search's
+// result comes as far as it was found, the rest again on expanding.
+class ArchiveRows : public LazyRows
+{
+public:
+    // Where the rows are read: set before each new "Archiv" row
+    // (MeasurementArchive::readSource()).
+    ArchiveBrowsing &browsing() { return m_browsing; }
+    // The "Archiv" row with every gauge, folded.
+    QStandardItem *newRoot();
+    // The "Archiv" row of a search: what it found, or that nothing matched.
+    QStandardItem *newRoot(const ArchiveSearchResult &result);
+
+    bool canFetch(const QStandardItem *item) const override;
+    void fetch(QStandardItem *item) override;
+    // The ids of the archived measurements a gauge's, a day's or a
+    // measurement's row stands for, top down (fetched or not).
+    QList<qint64> idsAt(const QModelIndex &index);
+
+private:
+    ArchiveBrowsing m_browsing;
+    ArchiveFilter m_filter; // the one the rows shown were found with
+};
 
 // The text of a measurement's row: "#slot - time", then the designation.
 QString archiveEntryText(const ArchiveEntry &entry);
@@ -32,5 +57,5 @@ QString archiveEntryText(const ArchiveEntry &entry);
 // Whether the row belongs to the archive's part of the tree.
 bool isArchiveRow(const QModelIndex &index);
 ArchiveRow archiveRowKind(const QModelIndex &index);
-// The ids of the archived measurements at or below the row, top down.
-QList<qint64> archiveIdsAt(const QModelIndex &index);
+// Whether the row stands for measurements: a gauge, a day or one measurement.
+bool isArchiveGroupOrMeasurement(const QModelIndex &index);

@@ -75,7 +75,7 @@ void Mainform::showArchivedRow(const QModelIndex &index)
     // The device page keeps the gauge's serial number.
     ui->labelSerialNr->setText(QString::fromLatin1(measurements.serialNr));
     m_commands->forArchiveRow(!m_archiveBrowser->shown().records.isEmpty(),
-                              !archiveIdsAt(index).isEmpty(), treeModel->deviceIndex().isValid());
+                              isArchiveGroupOrMeasurement(index), treeModel->deviceIndex().isValid());
     m_commands->forErasable(erasableSlotNumbers().size());
 }
 

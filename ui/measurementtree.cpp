@@ -70,3 +70,20 @@ void MeasurementTree::removeDeviceRow()
     if (m_deviceIndex.isValid())
         removeRow(m_deviceIndex.row());
 }
+
+bool MeasurementTree::hasChildren(const QModelIndex &parent) const
+{
+    return canFetchMore(parent) || QStandardItemModel::hasChildren(parent);
+}
+
+bool MeasurementTree::canFetchMore(const QModelIndex &parent) const
+{
+    const QStandardItem *item = itemFromIndex(parent);
+    return m_lazyRows && item && m_lazyRows->canFetch(item);
+}
+
+void MeasurementTree::fetchMore(const QModelIndex &parent)
+{
+    if (canFetchMore(parent))
+        m_lazyRows->fetch(itemFromIndex(parent));
+}

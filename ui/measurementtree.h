@@ -12,8 +12,19 @@ constexpr int MeasurementNumberRole = Qt::UserRole + 1;
 // The row text "#%0 - %1 %2" of a measurement.
 QString measurementRowText(const Measurement &m);
 
+// Fills rows on demand: a row it can fetch for shows an expander before its
+// children exist, and gets them when the view expands it.
+class LazyRows
+{
+public:
+    virtual ~LazyRows() = default;
+    virtual bool canFetch(const QStandardItem *item) const = 0;
+    virtual void fetch(QStandardItem *item) = 0;
+};
+
 // The window's tree: the gauge's row with a row per measurement (its number
-// in MeasurementNumberRole) and, beside it, the archive's rows.
+// in MeasurementNumberRole) and, beside it, the archive's rows, which the
+// LazyRows set fill as they are expanded.
 class MeasurementTree : public QStandardItemModel
 {
     Q_OBJECT
@@ -21,6 +32,10 @@ class MeasurementTree : public QStandardItemModel
 public:
     using QStandardItemModel::QStandardItemModel;
 
+    void setLazyRows(LazyRows *rows) { m_lazyRows = rows; }
+    bool hasChildren(const QModelIndex &parent = QModelIndex()) const override;
+    bool canFetchMore(const QModelIndex &parent) const override;
+    void fetchMore(const QModelIndex &parent) override;
     // A row's tool tip is its whole text, which a narrow tree cuts short.
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
 
@@ -38,4 +53,5 @@ public:
 
 private:
     QPersistentModelIndex m_deviceIndex;
+    LazyRows *m_lazyRows = nullptr;
 };

@@ -64,7 +64,7 @@ Bitte übertragen Sie die Daten erneut. Es wurde nichts gelöscht.</numerusform>
 <context>
     <name>MainformArchive</name>
     <message numerus="yes">
-        <location filename="../../ui/archivebrowser.cpp" line="+89"/>
+        <location filename="../../ui/archivebrowser.cpp" line="+95"/>
         <source>%n Messung(en)</source>
         <translation>
             <numerusform>%n Messung</numerusform>

@@ -35,7 +35,7 @@
 <context>
     <name>ArchiveTree</name>
     <message>
-        <location filename="../../ui/archivetree.cpp" line="+28"/>
+        <location filename="../../ui/archivetree.cpp" line="+35"/>
         <source>ohne Seriennummer</source>
         <translation>no serial number</translation>
     </message>
@@ -45,9 +45,14 @@
         <translation>no date</translation>
     </message>
     <message>
-        <location line="+30"/>
+        <location line="+5"/>
         <source>Archiv</source>
         <translation>Archive</translation>
+    </message>
+    <message>
+        <location line="+81"/>
+        <source>Keine Treffer</source>
+        <translation>No matches</translation>
     </message>
 </context>
 <context>
@@ -318,12 +323,12 @@ Exit codes: 0 done, 2 wrong call, 3 no gauge found,
     </message>
     <message>
         <location filename="../../cli/clireport.cpp" line="+20"/>
-        <location filename="../../cli/clirunner.cpp" line="+332"/>
+        <location filename="../../cli/clirunner.cpp" line="+336"/>
         <source>Speicherplatz %1 ist leer.</source>
         <translation>Slot %1 is empty.</translation>
     </message>
     <message>
-        <location filename="../../cli/clirunner.cpp" line="-227"/>
+        <location filename="../../cli/clirunner.cpp" line="-231"/>
         <source>Speicherplatz %1 von %2</source>
         <translation>Slot %1 of %2</translation>
     </message>
@@ -343,7 +348,7 @@ Exit codes: 0 done, 2 wrong call, 3 no gauge found,
         <translation>Error while transferring the data!</translation>
     </message>
     <message>
-        <location line="+54"/>
+        <location line="+58"/>
         <source>Übertragene Messungen: %1</source>
         <translation>Measurements transferred: %1</translation>
     </message>
@@ -1153,12 +1158,12 @@ Tool</translation>
 <context>
     <name>MainformArchive</name>
     <message>
-        <location filename="../../ui/archivebrowser.cpp" line="+132"/>
+        <location filename="../../ui/archivebrowser.cpp" line="+150"/>
         <source>Die Archivdatei &apos;%1&apos; war beschädigt. Sie wurde unverändert nach &apos;%2&apos; verschoben; ein neues Archiv wurde angelegt.</source>
         <translation>The archive file &apos;%1&apos; was damaged. It was moved unchanged to &apos;%2&apos;; a new archive was created.</translation>
     </message>
     <message>
-        <location line="+191"/>
+        <location line="+223"/>
         <source>CSV-Datei (*.CSV)</source>
         <translation>CSV file (*.CSV)</translation>
     </message>
@@ -1168,7 +1173,7 @@ Tool</translation>
         <translation>Import CSV files into the archive</translation>
     </message>
     <message>
-        <location line="-256"/>
+        <location line="-300"/>
         <source>%1: kann nicht gelesen werden.</source>
         <translation>%1: cannot be read.</translation>
     </message>
@@ -1212,12 +1217,12 @@ Tool</translation>
         </translation>
     </message>
     <message>
-        <location line="+250"/>
+        <location line="+294"/>
         <source>Import ins Archiv</source>
         <translation>Import into the archive</translation>
     </message>
     <message>
-        <location line="-243"/>
+        <location line="-287"/>
         <source>%1: Messung %2 nicht archiviert: %3.</source>
         <translation>%1: measurement %2 not archived: %3.</translation>
     </message>

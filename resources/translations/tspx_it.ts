@@ -35,7 +35,7 @@
 <context>
     <name>ArchiveTree</name>
     <message>
-        <location filename="../../ui/archivetree.cpp" line="+28"/>
+        <location filename="../../ui/archivetree.cpp" line="+35"/>
         <source>ohne Seriennummer</source>
         <translation>senza numero di serie</translation>
     </message>
@@ -45,9 +45,14 @@
         <translation>senza data</translation>
     </message>
     <message>
-        <location line="+30"/>
+        <location line="+5"/>
         <source>Archiv</source>
         <translation>Archivio</translation>
+    </message>
+    <message>
+        <location line="+81"/>
+        <source>Keine Treffer</source>
+        <translation>Nessun risultato</translation>
     </message>
 </context>
 <context>
@@ -318,12 +323,12 @@ Codici di uscita: 0 eseguito, 2 chiamata errata, 3 nessuno strumento trovato,
     </message>
     <message>
         <location filename="../../cli/clireport.cpp" line="+20"/>
-        <location filename="../../cli/clirunner.cpp" line="+332"/>
+        <location filename="../../cli/clirunner.cpp" line="+336"/>
         <source>Speicherplatz %1 ist leer.</source>
         <translation>La posizione di memoria %1 è vuota.</translation>
     </message>
     <message>
-        <location filename="../../cli/clirunner.cpp" line="-227"/>
+        <location filename="../../cli/clirunner.cpp" line="-231"/>
         <source>Speicherplatz %1 von %2</source>
         <translation>Posizione %1 di %2</translation>
     </message>
@@ -343,7 +348,7 @@ Codici di uscita: 0 eseguito, 2 chiamata errata, 3 nessuno strumento trovato,
         <translation>Errore durante il trasferimento dei dati!</translation>
     </message>
     <message>
-        <location line="+54"/>
+        <location line="+58"/>
         <source>Übertragene Messungen: %1</source>
         <translation>Misure trasferite: %1</translation>
     </message>
@@ -1153,12 +1158,12 @@ Tool</translation>
 <context>
     <name>MainformArchive</name>
     <message>
-        <location filename="../../ui/archivebrowser.cpp" line="+132"/>
+        <location filename="../../ui/archivebrowser.cpp" line="+150"/>
         <source>Die Archivdatei &apos;%1&apos; war beschädigt. Sie wurde unverändert nach &apos;%2&apos; verschoben; ein neues Archiv wurde angelegt.</source>
         <translation>Il file d&apos;archivio &apos;%1&apos; era danneggiato. È stato spostato senza modifiche in &apos;%2&apos;; è stato creato un nuovo archivio.</translation>
     </message>
     <message>
-        <location line="+191"/>
+        <location line="+223"/>
         <source>CSV-Datei (*.CSV)</source>
         <translation>File CSV (*.CSV)</translation>
     </message>
@@ -1168,7 +1173,7 @@ Tool</translation>
         <translation>Importa file CSV nell&apos;archivio</translation>
     </message>
     <message>
-        <location line="-256"/>
+        <location line="-300"/>
         <source>%1: kann nicht gelesen werden.</source>
         <translation>%1: impossibile leggerlo.</translation>
     </message>
@@ -1212,12 +1217,12 @@ Tool</translation>
         </translation>
     </message>
     <message>
-        <location line="+250"/>
+        <location line="+294"/>
         <source>Import ins Archiv</source>
         <translation>Importazione nell&apos;archivio</translation>
     </message>
     <message>
-        <location line="-243"/>
+        <location line="-287"/>
         <source>%1: Messung %2 nicht archiviert: %3.</source>
         <translation>%1: misura %2 non archiviata: %3.</translation>
     </message>
