@@ -16,9 +16,12 @@ namespace {
 // measurements that have one, so searching them reads little. It holds the
 // id too: PostgreSQL then finds the matches in the index alone (SQLite's
 // indexes hold it anyway).
+// The tree's station rows step along an index of the stations' gauges.
 const QStringList kIndexes = {
     QStringLiteral("CREATE INDEX IF NOT EXISTS measurement_designations ON measurement"
                    " (serial_nr, taken_at, designation, id) WHERE designation <> ''"),
+    QStringLiteral("CREATE INDEX IF NOT EXISTS measurement_stations ON measurement"
+                   " (station, serial_nr, taken_at)"),
 };
 
 // LIKE's pattern for a part of a text, any case: both sides go through lower().
@@ -60,6 +63,8 @@ struct Conditions
     Conditions(const ArchiveGauge &gauge, const ArchiveFilter &filter)
         : sql(QStringLiteral(" WHERE serial_nr = ?")), values{textValue(gauge.serialNr)}
     {
+        if (filter.station)
+            add(QStringLiteral("station = ?"), *filter.station);
         if (filter.from.isValid())
             add(QStringLiteral("taken_at >= ?"), filter.from.toString(Qt::ISODate));
         if (filter.to.isValid())
@@ -142,10 +147,13 @@ std::optional<ArchiveGauge> ArchiveBrowsing::nextGauge(const QByteArray *after,
     const QString sql =
         QStringLiteral("SELECT serial_nr, lower(serial_nr)") + kContains +
         QStringLiteral(", lower(serial_nr)") + kContains +
-        QStringLiteral(" FROM measurement WHERE serial_nr %1 ? ORDER BY serial_nr LIMIT 1")
-            .arg(after ? QStringLiteral(">") : QStringLiteral(">="));
-    const QVariantList values{containsPattern(filter.text), containsPattern(filter.serialNr),
-                              textValue(after ? *after : QByteArray())};
+        QStringLiteral(" FROM measurement WHERE %1serial_nr %2 ? ORDER BY serial_nr LIMIT 1")
+            .arg(filter.station ? QStringLiteral("station = ? AND ") : QString(),
+                 after ? QStringLiteral(">") : QStringLiteral(">="));
+    QVariantList values{containsPattern(filter.text), containsPattern(filter.serialNr)};
+    if (filter.station)
+        values << *filter.station;
+    values << textValue(after ? *after : QByteArray());
     QSqlQuery query = run(sql, values, status);
     if (!query.isActive() || !query.next())
         return std::nullopt;
@@ -165,6 +173,24 @@ int ArchiveBrowsing::countUpTo(const ArchiveGauge &gauge, const ArchiveFilter &f
                               where.sql + QStringLiteral(" LIMIT ?) AS hits"),
                           where.values + QVariantList{limit}, status);
     return query.isActive() && query.next() ? query.value(0).toInt() : 0;
+}
+
+QStringList ArchiveBrowsing::stations(ArchiveStatus *status)
+{
+    // A step along the index per station, as for the gauges.
+    QStringList list;
+    QSqlQuery first = prepare(QStringLiteral(
+        "SELECT station FROM measurement WHERE station >= ? ORDER BY station LIMIT 1"));
+    QSqlQuery next = prepare(QStringLiteral(
+        "SELECT station FROM measurement WHERE station > ? ORDER BY station LIMIT 1"));
+    QSqlQuery *step = &first;
+    QString from = QLatin1String("");
+    while (execute(*step, {from}, status) && step->next()) {
+        from = step->value(0).toString();
+        list.append(from);
+        step = &next;
+    }
+    return list;
 }
 
 bool ArchiveBrowsing::isEmpty()

@@ -5,6 +5,7 @@
 #include <QDate>
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <QVariantList>
 #include <functional>
 #include <optional>
@@ -50,6 +51,9 @@ public:
     static ArchiveStatus createIndexes(const QString &connectionName);
 
     bool isEmpty();
+    // The stations that downloaded measurements, by name ('' for records
+    // kept before stations were named).
+    QStringList stations(ArchiveStatus *status = nullptr);
     // The gauges by serial number. With `countLimit` > 0, or a filter that
     // narrows a gauge's measurements, each gauge's matches are counted up to
     // that limit (at least one) and gauges without any are left out.

@@ -6,6 +6,7 @@
 #include <QDate>
 #include <QDateTime>
 #include <QString>
+#include <optional>
 
 // The outcome of an archive operation, as a value: what went wrong in words
 // the window can show, and the database's own text for the log.
@@ -103,11 +104,13 @@ struct ArchiveFilter
     QString serialNr;    // part of the serial number, any case
     QDate from;          // first day, inclusive
     QDate to;            // last day, inclusive
+    // Only the measurements this station downloaded (the tree's station rows).
+    std::optional<QString> station = std::nullopt;
 
     bool isEmpty() const
     {
         return text.isEmpty() && designation.isEmpty() && serialNr.isEmpty() && !from.isValid() &&
-               !to.isValid();
+               !to.isValid() && !station;
     }
 };
 

@@ -247,7 +247,8 @@ QList<ArchiveEntry> MeasurementArchive::entriesHere(const ArchiveFilter &filter,
                                  " designation, station, force_max FROM measurement");
     if (!conditions.isEmpty())
         sql += QStringLiteral(" WHERE ") + conditions.join(QStringLiteral(" AND "));
-    sql += QStringLiteral(" ORDER BY serial_nr, taken_at DESC, id DESC");
+    // Undated last on both databases (PostgreSQL sorts NULL first when descending).
+    sql += QStringLiteral(" ORDER BY serial_nr, taken_at IS NULL, taken_at DESC, id DESC");
 
     QSqlQuery query(database());
     query.setForwardOnly(true);

@@ -106,6 +106,7 @@ int StatusIni::load()
     result += store->readString("serverUser", serverUser, QString());
     result += store->readText("serverSslMode", serverSslMode, "prefer");
     result += store->readString("station", stationName, QString());
+    result += store->readBool("groupByStation", archiveByStation, false);
     store->endGroup();
 
     if (result == 0)
@@ -160,6 +161,7 @@ int StatusIni::save()
     result += store->writeString("serverUser", serverUser);
     result += store->writeText("serverSslMode", serverSslMode);
     result += store->writeString("station", stationName);
+    result += store->writeBool("groupByStation", archiveByStation);
     store->endGroup();
 
     result += store->sync();

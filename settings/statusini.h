@@ -67,6 +67,8 @@ public:
     QByteArray serverSslMode;
     // The name every record of this computer carries; empty: its host name.
     QString stationName;
+    // Whether the "Archiv" rows are grouped by station first.
+    bool archiveByStation = false;
 
     QByteArray fileName;
 

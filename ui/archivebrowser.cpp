@@ -120,6 +120,7 @@ ArchiveBrowser::ArchiveBrowser(const Parts &parts, QObject *parent)
 {
     placeAboveTree(m_filterBar, parts.tree);
     parts.model->setLazyRows(m_rows);
+    m_rows->setGroupByStation(parts.status->archiveByStation);
     // Every row is one line: the view need not measure thousands of days.
     parts.tree->setUniformRowHeights(true);
     m_typingPause->setSingleShot(true);
@@ -301,6 +302,14 @@ bool ArchiveBrowser::load(const QList<qint64> &ids, DeviceData &into)
     into.serialNr = serials.join(", ");
     into.updateForceUnit();
     return true;
+}
+
+void ArchiveBrowser::setGroupByStation(bool on)
+{
+    m_parts.status->archiveByStation = on;
+    m_parts.status->save();
+    m_rows->setGroupByStation(on);
+    rebuildRows();
 }
 
 void ArchiveBrowser::showRow(const QModelIndex &index)

@@ -69,6 +69,8 @@ public:
     void showTransferOutcome(const TransferOutcome &outcome, bool anyRecords);
     // The rows again: at once without a filter, else when the search has run.
     void rebuildRows();
+    // Station rows above the gauges; kept in the status file.
+    void setGroupByStation(bool on);
     // Loads and shows the archived row (or clears the values).
     void showRow(const QModelIndex &index);
     // The group the current archive row heads (a measurement's row: its day),

@@ -14,6 +14,7 @@ constexpr int SerialRole = Qt::UserRole + 4;       // the gauge's serial number
 constexpr int TextInSerialRole = Qt::UserRole + 5; // ArchiveGauge::textInSerial
 constexpr int DayRole = Qt::UserRole + 6;          // the day (invalid: without a date)
 constexpr int FetchedRole = Qt::UserRole + 7;      // the children are there
+constexpr int StationRole = Qt::UserRole + 8;      // the station's name
 
 QString trArchive(const char *text)
 {
@@ -45,6 +46,15 @@ QString dayText(const QDate &day)
 QStandardItem *newRootItem()
 {
     return newArchiveItem(trArchive(QT_TRANSLATE_NOOP("ArchiveTree", "Archiv")), ArchiveRow::Root);
+}
+
+QStandardItem *newStationItem(const QString &station)
+{
+    QStandardItem *item = newArchiveItem(
+        station.isEmpty() ? trArchive(QT_TRANSLATE_NOOP("ArchiveTree", "ohne Station")) : station,
+        ArchiveRow::Station);
+    item->setData(station, StationRole);
+    return item;
 }
 
 QStandardItem *newGaugeItem(const ArchiveGauge &gauge)
@@ -100,11 +110,33 @@ QStandardItem *ArchiveRows::newRoot()
 {
     m_filter = {};
     QStandardItem *root = newRootItem();
+    if (!m_byStation) {
+        root->appendRows(gaugeItems(m_filter));
+        return root;
+    }
     QList<QStandardItem *> rows;
-    for (const ArchiveGauge &gauge : m_browsing.gauges(m_filter))
-        rows.append(newGaugeItem(gauge));
+    for (const QString &station : m_browsing.stations())
+        rows.append(newStationItem(station));
     root->appendRows(rows);
     return root;
+}
+
+QList<QStandardItem *> ArchiveRows::gaugeItems(const ArchiveFilter &filter)
+{
+    QList<QStandardItem *> rows;
+    for (const ArchiveGauge &gauge : m_browsing.gauges(filter))
+        rows.append(newGaugeItem(gauge));
+    return rows;
+}
+
+ArchiveFilter ArchiveRows::filterAt(const QStandardItem *item) const
+{
+    ArchiveFilter filter = m_filter;
+    for (; item; item = item->parent()) {
+        if (kindOf(item) == ArchiveRow::Station)
+            filter.station = item->data(StationRole).toString();
+    }
+    return filter;
 }
 
 QStandardItem *ArchiveRows::newRoot(const ArchiveSearchResult &result)
@@ -135,7 +167,7 @@ QStandardItem *ArchiveRows::newRoot(const ArchiveSearchResult &result)
 bool ArchiveRows::canFetch(const QStandardItem *item) const
 {
     const ArchiveRow kind = kindOf(item);
-    return (kind == ArchiveRow::Serial || kind == ArchiveRow::Day) &&
+    return (kind == ArchiveRow::Station || kind == ArchiveRow::Serial || kind == ArchiveRow::Day) &&
            !item->data(FetchedRole).toBool();
 }
 
@@ -145,11 +177,17 @@ void ArchiveRows::fetch(QStandardItem *item)
         return;
     if (kindOf(item) == ArchiveRow::Day) {
         appendMeasurements(item, m_browsing.measurements(gaugeOf(item->parent()),
-                                                         item->data(DayRole).toDate(), m_filter));
+                                                         item->data(DayRole).toDate(),
+                                                         filterAt(item)));
+        return;
+    }
+    if (kindOf(item) == ArchiveRow::Station) {
+        item->appendRows(gaugeItems(filterAt(item)));
+        item->setData(true, FetchedRole);
         return;
     }
     QList<QStandardItem *> rows;
-    for (const QDate &day : m_browsing.days(gaugeOf(item), m_filter))
+    for (const QDate &day : m_browsing.days(gaugeOf(item), filterAt(item)))
         rows.append(newDayItem(day));
     item->appendRows(rows);
     item->setData(true, FetchedRole);
@@ -168,11 +206,15 @@ QList<qint64> ArchiveRows::idsAt(const QModelIndex &index)
         break;
     case ArchiveRow::Day:
         for (const ArchiveEntry &entry : m_browsing.measurements(
-                 gaugeOf(item->parent()), item->data(DayRole).toDate(), m_filter))
+                 gaugeOf(item->parent()), item->data(DayRole).toDate(), filterAt(item)))
             ids.append(entry.id);
         break;
     case ArchiveRow::Serial:
-        ids = m_browsing.ids(gaugeOf(item), m_filter);
+        ids = m_browsing.ids(gaugeOf(item), filterAt(item));
+        break;
+    case ArchiveRow::Station:
+        for (const ArchiveGauge &gauge : m_browsing.gauges(filterAt(item)))
+            ids += m_browsing.ids(gauge, filterAt(item));
         break;
     default:
         break;
@@ -193,5 +235,6 @@ bool isArchiveRow(const QModelIndex &index)
 bool isArchiveGroupOrMeasurement(const QModelIndex &index)
 {
     const ArchiveRow kind = archiveRowKind(index);
-    return kind == ArchiveRow::Serial || kind == ArchiveRow::Day || kind == ArchiveRow::Measurement;
+    return kind == ArchiveRow::Station || kind == ArchiveRow::Serial || kind == ArchiveRow::Day ||
+           kind == ArchiveRow::Measurement;
 }

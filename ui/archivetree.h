@@ -22,7 +22,8 @@ enum class ArchiveRow
     Serial = 2, // one gauge
     Day = 3,    // one day of that gauge
     Measurement = 4,
-    Note = 5, // says that a search found nothing
+    Note = 5,    // says that a search found nothing
+    Station = 6, // the measurements one station downloaded, by gauge
 };
 
 // The "Archiv" row and the rows under it: the gauges at once, a gauge's days
@@ -35,6 +36,8 @@ public:
     // Where the rows are read: set before each new "Archiv" row
     // (MeasurementArchive::readSource()).
     ArchiveBrowsing &browsing() { return m_browsing; }
+    // Station rows above the gauges (a search's result is by gauge anyway).
+    void setGroupByStation(bool on) { m_byStation = on; }
     // The "Archiv" row with every gauge, folded.
     QStandardItem *newRoot();
     // The "Archiv" row of a search: what it found, or that nothing matched.
@@ -47,8 +50,13 @@ public:
     QList<qint64> idsAt(const QModelIndex &index);
 
 private:
+    // The filter of the rows under `item`: the search's, within its station.
+    ArchiveFilter filterAt(const QStandardItem *item) const;
+    QList<QStandardItem *> gaugeItems(const ArchiveFilter &filter);
+
     ArchiveBrowsing m_browsing;
     ArchiveFilter m_filter; // the one the rows shown were found with
+    bool m_byStation = false;
 };
 
 // The text of a measurement's row: "#slot - time", then the designation.

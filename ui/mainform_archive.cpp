@@ -1,6 +1,7 @@
 // The archive in the window is the ArchiveBrowser's; here it is wired in.
 #include "ui/mainform.h"
 
+#include "settings/statusini.h"
 #include "ui/archivebrowser.h"
 #include "ui/archiveserverstatus.h"
 #include "ui/archivetree.h"
@@ -36,6 +37,9 @@ void Mainform::setUpArchive()
         m_archiveBrowser->rebuildRows();
         m_archiveBrowser->enableFrameForBrowsing();
     });
+    ui->actionArchivNachStationen->setChecked(status->archiveByStation);
+    connect(ui->actionArchivNachStationen, &QAction::toggled, m_archiveBrowser,
+            &ArchiveBrowser::setGroupByStation);
     m_archiveBrowser->open();
 }
 

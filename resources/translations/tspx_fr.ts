@@ -35,7 +35,7 @@
 <context>
     <name>ArchiveTree</name>
     <message>
-        <location filename="../../ui/archivetree.cpp" line="+35"/>
+        <location filename="../../ui/archivetree.cpp" line="+36"/>
         <source>ohne Seriennummer</source>
         <translation>sans numéro de série</translation>
     </message>
@@ -50,7 +50,12 @@
         <translation>Archive</translation>
     </message>
     <message>
-        <location line="+81"/>
+        <location line="+6"/>
+        <source>ohne Station</source>
+        <translation>sans poste</translation>
+    </message>
+    <message>
+        <location line="+106"/>
         <source>Keine Treffer</source>
         <translation>Aucun résultat</translation>
     </message>
@@ -737,7 +742,7 @@ Tool</translation>
         <translation>É&amp;dition</translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location line="+27"/>
         <source>&amp;Hilfe</source>
         <translation>&amp;Aide</translation>
     </message>
@@ -838,6 +843,11 @@ Tool</translation>
     </message>
     <message>
         <location line="+8"/>
+        <source>Archiv nach &amp;Stationen ordnen</source>
+        <translation>Classer l’archive par &amp;postes</translation>
+    </message>
+    <message>
+        <location line="+8"/>
         <source>Mit dem Archiv&amp;server abgleichen</source>
         <translation>Synchroniser avec le &amp;serveur d’archive</translation>
     </message>
@@ -852,12 +862,12 @@ Tool</translation>
         <translation>F1</translation>
     </message>
     <message>
-        <location line="-119"/>
+        <location line="-128"/>
         <source>&amp;Ansicht</source>
         <translation>Afficha&amp;ge</translation>
     </message>
     <message>
-        <location line="+124"/>
+        <location line="+133"/>
         <source>Als Excel-&amp;Datei exportieren...</source>
         <translation>Exporter en fichier Exce&amp;l...</translation>
     </message>
@@ -1158,12 +1168,12 @@ Tool</translation>
 <context>
     <name>MainformArchive</name>
     <message>
-        <location filename="../../ui/archivebrowser.cpp" line="+150"/>
+        <location filename="../../ui/archivebrowser.cpp" line="+151"/>
         <source>Die Archivdatei &apos;%1&apos; war beschädigt. Sie wurde unverändert nach &apos;%2&apos; verschoben; ein neues Archiv wurde angelegt.</source>
         <translation>Le fichier d&apos;archive &apos;%1&apos; était endommagé. Il a été déplacé tel quel vers &apos;%2&apos; ; une nouvelle archive a été créée.</translation>
     </message>
     <message>
-        <location line="+223"/>
+        <location line="+231"/>
         <source>CSV-Datei (*.CSV)</source>
         <translation>Fichier CSV (*.CSV)</translation>
     </message>
@@ -1173,7 +1183,7 @@ Tool</translation>
         <translation>Importer des fichiers CSV dans l&apos;archive</translation>
     </message>
     <message>
-        <location line="-300"/>
+        <location line="-309"/>
         <source>%1: kann nicht gelesen werden.</source>
         <translation>%1 : illisible.</translation>
     </message>
@@ -1217,12 +1227,12 @@ Tool</translation>
         </translation>
     </message>
     <message>
-        <location line="+294"/>
+        <location line="+303"/>
         <source>Import ins Archiv</source>
         <translation>Importation dans l&apos;archive</translation>
     </message>
     <message>
-        <location line="-287"/>
+        <location line="-296"/>
         <source>%1: Messung %2 nicht archiviert: %3.</source>
         <translation>%1 : mesure %2 non archivée : %3.</translation>
     </message>

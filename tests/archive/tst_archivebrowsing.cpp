@@ -10,6 +10,7 @@
 
 #include <QSignalSpy>
 #include <QSqlDatabase>
+#include <QRegularExpression>
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTest>
@@ -168,7 +169,7 @@ void TestArchiveBrowsing::everyQueryReadsAnIndex()
     });
     for (const ArchiveFilter &filter :
          {ArchiveFilter{}, ArchiveFilter{"bolt", "m8", "sn", {2024, 3, 1}, {2024, 3, 5}},
-          ArchiveFilter{"sn", "", "", {}, {}}}) {
+          ArchiveFilter{"sn", "", "", {}, {}}, ArchiveFilter{"", "", "", {}, {}, QString("A")}}) {
         // The search, then the levels the tree fetches.
         for (const ArchiveSearchResult::Gauge &gauge :
              ArchiveSearch::search(browsing, filter).gauges) {
@@ -176,6 +177,7 @@ void TestArchiveBrowsing::everyQueryReadsAnIndex()
                 browsing.measurements(gauge.gauge, day, filter);
         }
     }
+    browsing.stations();
     QStringList kinds;
     QSqlDatabase db = QSqlDatabase::database(m_archive.connectionName());
     for (const auto &statement : qAsConst(statements)) {
@@ -192,9 +194,14 @@ void TestArchiveBrowsing::everyQueryReadsAnIndex()
             const QString index = rows ? "INDEX measurement_"
                                   : statement.first.contains("designation <> ''")
                                       ? "INDEX measurement_designations "
+                                  : statement.first.contains("station = ?")
+                                      ? "INDEX measurement_stations "
                                       : "INDEX measurement_browse ";
+            // The stations: either index that begins with them.
+            const bool stations = statement.first.startsWith("SELECT station ");
             const bool byIndex =
-                step.contains(index) || (rows && step.contains("USING INTEGER PRIMARY KEY"));
+                step.contains(index) || (rows && step.contains("USING INTEGER PRIMARY KEY")) ||
+                (stations && step.contains(QRegularExpression("INDEX measurement_(chain|stations) ")));
             if (step.contains("measurement"))
                 QVERIFY2(step.startsWith("SEARCH measurement USING ") && byIndex,
                          qPrintable(statement.first + "\n" + step));
@@ -202,10 +209,10 @@ void TestArchiveBrowsing::everyQueryReadsAnIndex()
         QVERIFY2(!statement.first.contains("samples"), qPrintable(statement.first));
         kinds << statement.first.section(' ', 0, 2);
     }
-    // Gauges, bounded counts, days, the day without a date and a day's
-    // measurements were all looked at.
+    // Gauges, bounded counts, days, the day without a date, a day's
+    // measurements and the stations were all looked at.
     kinds.removeDuplicates();
-    QCOMPARE(kinds.size(), 5);
+    QCOMPARE(kinds.size(), 6);
 }
 
 QTEST_GUILESS_MAIN(TestArchiveBrowsing)

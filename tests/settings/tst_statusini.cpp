@@ -56,6 +56,7 @@ void TestStatusIni::firstRunLoadsDefaultsAndSaveWritesTheWholeFile()
     const QByteArray expected = "[archive]\n"
                                 "archivePath=\n"
                                 "backend=sqlite\n"
+                                "groupByStation=false\n"
                                 "quickTransfer=true\n"
                                 "serverDatabase=tspx\n"
                                 "serverHost=\n"

@@ -5,6 +5,8 @@
 #include "ui/archivetree.h"
 #include "ui/measurementtree.h"
 
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTreeView>
@@ -19,6 +21,7 @@ class TestArchiveRows : public QObject
 private slots:
     void onlyExpandedLevelsAreFetched();
     void aSearchWithoutMatchesSaysSo();
+    void stationRowsHoldWhatEachStationDownloaded();
 
 private:
     void storeTwoGauges(MeasurementArchive &archive);
@@ -119,6 +122,34 @@ void TestArchiveRows::aSearchWithoutMatchesSaysSo()
     QCOMPARE(note.data().toString(), QStringLiteral("Keine Treffer"));
     QVERIFY(!(model.flags(note) & Qt::ItemIsSelectable));
     QVERIFY(!isArchiveGroupOrMeasurement(note));
+}
+
+// Two stations shared gauge SN-2; each station's rows hold only its own.
+void TestArchiveRows::stationRowsHoldWhatEachStationDownloaded()
+{
+    MeasurementArchive archive;
+    storeTwoGauges(archive);
+    QSqlQuery(QSqlDatabase::database(archive.connectionName()))
+        .exec("UPDATE measurement SET station = 'Linie 2' WHERE serial_nr = 'SN-2' AND slot > 2");
+    ArchiveRows rows;
+    rows.setGroupByStation(true);
+    rows.browsing().setSource(archive.readSource());
+    MeasurementTree model;
+    model.setLazyRows(&rows);
+    model.appendRow(rows.newRoot());
+    const QModelIndex root = model.index(0, 0);
+    QCOMPARE(model.rowCount(root), 2);
+    // By name: the host name may sort before or after "Linie 2".
+    const int line2Row = model.index(0, 0, root).data().toString() == "Linie 2" ? 0 : 1;
+    const QModelIndex line2 = model.index(line2Row, 0, root);
+    QCOMPARE(line2.data().toString(), QStringLiteral("Linie 2"));
+    model.fetchMore(line2);
+    QCOMPARE(model.rowCount(line2), 1);
+    QCOMPARE(model.index(0, 0, line2).data().toString(), QStringLiteral("SN-2"));
+    QCOMPARE(rows.idsAt(line2).size(), 2);
+    const QModelIndex local = model.index(1 - line2Row, 0, root);
+    QCOMPARE(local.data().toString(), archive.station());
+    QCOMPARE(rows.idsAt(local).size(), 6);
 }
 
 QTEST_MAIN(TestArchiveRows)
