@@ -17,6 +17,18 @@ constexpr double kDefaultScreenShare = 0.75;
 // The tree's width at the first start.
 constexpr int kTreeWidth = 240;
 
+// Beyond any screen: a status file's numbers are kept within it, so that no
+// sum of position and size overflows.
+constexpr int kFarthest = 1 << 20;
+
+QRect storedGeometry(const StatusIni &status)
+{
+    return QRect(std::clamp(status.formPosX, -kFarthest, kFarthest),
+                 std::clamp(status.formPosY, -kFarthest, kFarthest),
+                 std::clamp(status.formWidth, 1, kFarthest),
+                 std::clamp(status.formHeight, 1, kFarthest));
+}
+
 bool isDefaultGeometry(const StatusIni &status)
 {
     return status.formPosX == StatusIni::kDefaultFormPos &&
@@ -45,7 +57,7 @@ QRect fittedWindowGeometry(const QRect &wanted, const QRect &available, const QM
 
 void restoreWindowGeometry(QMainWindow &window, const StatusIni &status)
 {
-    const QRect wanted(status.formPosX, status.formPosY, status.formWidth, status.formHeight);
+    const QRect wanted = storedGeometry(status);
     const QScreen *screen = QGuiApplication::screenAt(wanted.center());
     if (!screen)
         screen = window.screen();
