@@ -79,10 +79,12 @@ void fuzzConfig(const QByteArray &contents)
 struct StatusValues
 {
     explicit StatusValues(const StatusIni &s)
-        : texts{s.language, s.printHeaderLine}, paths{s.printLogoFilename, s.lastFilePath,
-                                                      s.lastExportListPath},
-          numbers{s.formPosX, s.formPosY, s.formWidth, s.formHeight, s.lastConnectedPortNr},
-          flags{s.formMaximized, s.exportListCsvWithSepHeader}
+        : texts{s.language, s.printHeaderLine, s.archiveBackend, s.serverSslMode},
+          paths{s.printLogoFilename, s.lastFilePath, s.lastExportListPath, s.serverHost,
+                s.serverDatabase, s.serverUser, s.stationName},
+          numbers{s.formPosX, s.formPosY, s.formWidth, s.formHeight, s.lastConnectedPortNr,
+                  s.serverPort},
+          flags{s.formMaximized, s.exportListCsvWithSepHeader, s.archiveByStation}
     {
     }
     bool operator==(const StatusValues &o) const
@@ -104,9 +106,9 @@ void fuzzStatus(const QByteArray &contents)
     {
         StatusIni status(name);
         const int result = status.load();
-        // Fourteen fixed reads, the key list of [limits] and one read per
+        // Twenty-two fixed reads, the key list of [limits] and one read per
         // limit key (at most a lower and an upper one per unit).
-        checkResult(result, 15 + 2 * int(status.forceLimits.size()));
+        checkResult(result, 23 + 2 * int(status.forceLimits.size()));
         loaded.append(StatusValues(status));
         status.save();
     }
