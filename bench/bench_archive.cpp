@@ -56,25 +56,7 @@
 namespace {
 
 constexpr int kTimeoutMs = 60000;
-constexpr char kPaintedLine[] = "Flushing top level";
 const QString kSearch = QStringLiteral("los 1234");
-
-QString programPath()
-{
-    return QCoreApplication::applicationDirPath() + "/tspx";
-}
-
-qint64 childResidentKiB(qint64 pid)
-{
-    QFile file(QStringLiteral("/proc/%1/status").arg(pid));
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
-        return -1;
-    for (const QByteArray &line : file.readAll().split('\n')) {
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').first().toLongLong();
-    }
-    return -1;
-}
 
 // The archive a run opens: a file, or a database on a server (with a spool
 // file of its own).
@@ -151,42 +133,12 @@ QString fillServer(TestServer &server, int size, Target &target)
     return QString();
 }
 
-struct ProgramStart
-{
-    double ms = -1;
-    qint64 residentKiB = -1;
-};
-
-ProgramStart startProgramOnce(const Target &target)
+// One start of the program over the archive, until its window is painted.
+FirstPaint startProgramOnce(const Target &target)
 {
     TemporaryConfigHome home;
     useArchive(target);
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert("QT_QPA_PLATFORM", "offscreen");
-    environment.insert("QT_LOGGING_RULES", "qt.widgets.painting.info=true");
-    QProcess program;
-    program.setProcessEnvironment(environment);
-    program.setStandardOutputFile(QProcess::nullDevice());
-    program.setReadChannel(QProcess::StandardError);
-    ProgramStart result;
-    QElapsedTimer timer;
-    timer.start();
-    program.start(programPath(), QStringList());
-    QByteArray errors;
-    const QDeadlineTimer deadline(kTimeoutMs);
-    while (!deadline.hasExpired() && program.state() != QProcess::NotRunning) {
-        if (!program.waitForReadyRead(int(deadline.remainingTime())))
-            continue;
-        errors += program.readAllStandardError();
-        if (errors.contains(kPaintedLine)) {
-            result.ms = double(timer.nsecsElapsed()) / 1e6;
-            result.residentKiB = childResidentKiB(program.processId());
-            break;
-        }
-    }
-    program.kill();
-    program.waitForFinished(kTimeoutMs);
-    return result;
+    return startUntilFirstPaint(kTimeoutMs);
 }
 
 class PaintWatcher : public QObject
@@ -383,10 +335,10 @@ int main(int argc, char *argv[])
         QList<double> ms;
         qint64 residentKiB = -1;
         for (int run = 0; run < runs; ++run) {
-            const ProgramStart start = startProgramOnce(target);
-            if (start.ms < 0)
+            const FirstPaint start = startProgramOnce(target);
+            if (start.seconds < 0)
                 return fail("the program did not show its window");
-            ms << start.ms;
+            ms << start.seconds * 1000;
             residentKiB = std::max(residentKiB, start.residentKiB);
         }
         printFigure("tspx: process start to first painted window, median", median(ms), "ms", 1);

@@ -31,66 +31,13 @@
 namespace {
 
 constexpr int kStartTimeoutMs = 20000;
-constexpr char kPaintedLine[] = "Flushing top level";
-
-QString programPath()
-{
-    const QString fromEnvironment = qEnvironmentVariable("TSPX_PROGRAM");
-    return fromEnvironment.isEmpty() ? QCoreApplication::applicationDirPath() + "/tspx"
-                                     : fromEnvironment;
-}
-
-qint64 childPeakKiB(qint64 pid)
-{
-    QFile file(QStringLiteral("/proc/%1/status").arg(pid));
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
-        return -1;
-    for (const QByteArray &line : file.readAll().split('\n')) {
-        if (line.startsWith("VmHWM:"))
-            return line.mid(6).trimmed().split(' ').first().toLongLong();
-    }
-    return -1;
-}
-
-struct ProgramStart
-{
-    double seconds = -1;
-    qint64 peakKiB = -1;
-};
-
 // One start of the real program until its first window is painted.
-ProgramStart startProgramOnce()
+FirstPaint startProgramOnce()
 {
     TemporaryConfigHome home;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert("QT_QPA_PLATFORM", "offscreen");
-    environment.insert("QT_LOGGING_RULES", "qt.widgets.painting.info=true");
-    QProcess program;
-    program.setProcessEnvironment(environment);
-    program.setStandardOutputFile(QProcess::nullDevice());
-    program.setReadChannel(QProcess::StandardError);
-    ProgramStart result;
-    QElapsedTimer timer;
-    timer.start();
-    program.start(programPath(), QStringList());
-    QByteArray errors;
-    const QDeadlineTimer deadline(kStartTimeoutMs);
-    while (!deadline.hasExpired() && program.state() != QProcess::NotRunning) {
-        if (!program.waitForReadyRead(int(deadline.remainingTime())))
-            continue;
-        errors += program.readAllStandardError();
-        if (errors.contains(kPaintedLine)) {
-            result.seconds = double(timer.nsecsElapsed()) / 1e9;
-            result.peakKiB = childPeakKiB(program.processId());
-            break;
-        }
-    }
-    program.kill();
-    program.waitForFinished(kStartTimeoutMs);
-    return result;
+    return startUntilFirstPaint(kStartTimeoutMs);
 }
 
-// The start-up's steps in this process; -1 where the window never painted.
 struct InProcessStart
 {
     double application = -1;
@@ -155,10 +102,9 @@ int main(int argc, char *argv[])
     QList<double> seconds;
     qint64 peakKiB = -1;
     for (int run = 0; run < runs; ++run) {
-        const ProgramStart start = startProgramOnce();
+        const FirstPaint start = startProgramOnce();
         if (start.seconds < 0)
-            return fail("the program did not show its window (no \"" + QString(kPaintedLine) +
-                        "\" from qt.widgets.painting)");
+            return fail("the program did not show its window (no first paint in Qt's paint log)");
         seconds << start.seconds;
         peakKiB = std::max(peakKiB, start.peakKiB);
     }

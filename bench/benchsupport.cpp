@@ -1,15 +1,19 @@
 #include "benchsupport.h"
 
 #include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QElapsedTimer>
 #include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
 #include <algorithm>
 #include <cstdio>
 
 namespace {
 
-qint64 statusFieldKiB(const QByteArray &field)
+qint64 statusFieldKiB(const QByteArray &field, const QString &process = QStringLiteral("self"))
 {
-    QFile file(QStringLiteral("/proc/self/status"));
+    QFile file(QStringLiteral("/proc/%1/status").arg(process));
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
         return -1;
     for (const QByteArray &line : file.readAll().split('\n')) {
@@ -77,6 +81,48 @@ qint64 peakResidentKiB()
 qint64 residentKiB()
 {
     return statusFieldKiB("VmRSS");
+}
+
+QString programPath()
+{
+    const QString fromEnvironment = qEnvironmentVariable("TSPX_PROGRAM");
+    return fromEnvironment.isEmpty() ? QCoreApplication::applicationDirPath() + "/tspx"
+                                     : fromEnvironment;
+}
+
+FirstPaint startUntilFirstPaint(int timeoutMs)
+{
+    // Qt's paint log says when the first window reaches the screen.
+    static const QByteArray kPaintedLine = "Flushing top level";
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("QT_QPA_PLATFORM", "offscreen");
+    environment.insert("QT_LOGGING_RULES", "qt.widgets.painting.info=true");
+    QTemporaryDir folder;
+    QProcess program;
+    program.setProcessEnvironment(environment);
+    program.setStandardOutputFile(folder.filePath(QStringLiteral("stdout.log")));
+    program.setReadChannel(QProcess::StandardError);
+    FirstPaint result;
+    QElapsedTimer timer;
+    timer.start();
+    program.start(programPath(), QStringList());
+    QByteArray errors;
+    const QDeadlineTimer deadline(timeoutMs);
+    while (!deadline.hasExpired() && program.state() != QProcess::NotRunning) {
+        if (!program.waitForReadyRead(int(deadline.remainingTime())))
+            continue;
+        errors += program.readAllStandardError();
+        if (errors.contains(kPaintedLine)) {
+            result.seconds = double(timer.nsecsElapsed()) / 1e9;
+            const QString pid = QString::number(program.processId());
+            result.peakKiB = statusFieldKiB("VmHWM", pid);
+            result.residentKiB = statusFieldKiB("VmRSS", pid);
+            break;
+        }
+    }
+    program.kill();
+    program.waitForFinished(timeoutMs);
+    return result;
 }
 
 void useOffscreenPlatform()

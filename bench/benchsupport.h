@@ -25,6 +25,20 @@ double median(QList<double> values);
 qint64 peakResidentKiB();
 qint64 residentKiB();
 
+// The program (tspx beside the benchmark, or $TSPX_PROGRAM).
+QString programPath();
+// The program's figures at its first painted window; seconds -1 when it
+// showed none within the time-out.
+struct FirstPaint
+{
+    double seconds = -1;
+    qint64 peakKiB = -1;
+    qint64 residentKiB = -1;
+};
+// Starts the program on the offscreen platform, with the settings folder the
+// caller set, and waits for its first painted window.
+FirstPaint startUntilFirstPaint(int timeoutMs);
+
 // The offscreen platform unless the caller chose one; before QApplication.
 void useOffscreenPlatform();
 
