@@ -10,6 +10,9 @@
 // Values and statements shared by the archive's reading and writing.
 namespace ArchiveSql {
 
+// The source of a record downloaded from the gauge (imports name their file).
+constexpr char kGaugeSource[] = "gauge";
+
 // A measurement by its identity: gauge, date, time, count and samples' hash.
 extern const QString kFindIdentical;
 void bindIdentity(QSqlQuery &query, const QByteArray &serialNr, const Measurement &m,

@@ -21,7 +21,6 @@
 namespace {
 
 constexpr char kDriver[] = "QSQLITE";
-constexpr char kGaugeSource[] = "gauge";
 // Up to this size (some 50,000 measurements, 0.2 s) every page is checked at open.
 constexpr qint64 kFullCheckBytes = 64 * 1024 * 1024;
 
@@ -295,7 +294,7 @@ ArchiveStatus MeasurementArchive::storeTransfer(const ArchiveDevice &device,
                                                 const QDateTime &downloadedAt, int *added,
                                                 const std::function<void(int)> &afterRecord)
 {
-    return storeRecords(device, records, downloadedAt, QLatin1String(kGaugeSource), added,
+    return storeRecords(device, records, downloadedAt, QLatin1String(ArchiveSql::kGaugeSource), added,
                         afterRecord);
 }
 

@@ -12,7 +12,6 @@
 
 namespace {
 
-constexpr char kGaugeSource[] = "gauge";
 const QString kIsoDate = QStringLiteral("yyyy-MM-dd");
 
 std::optional<qint64> spoolId(std::optional<qint64> id)
@@ -142,7 +141,7 @@ std::optional<qint64> MeasurementArchive::findQuickHere(const QuickKey &key)
     query.addBindValue(ArchiveSql::real(key.forceEnd));
     query.addBindValue(ArchiveSql::real(key.forceMax));
     query.addBindValue(ArchiveSql::real(key.forceAvg));
-    query.addBindValue(QLatin1String(kGaugeSource));
+    query.addBindValue(QLatin1String(ArchiveSql::kGaugeSource));
     if (!query.exec() || !query.next())
         return std::nullopt;
     return query.value(0).toLongLong();

@@ -17,8 +17,8 @@
 //   K2001/i      characteristic number ("Fmax", "Fmean", "t")
 //   K2002/i      characteristic description
 //   K2142/i      unit
-//   K2110/i      lower specification limit (only where set)
-//   K2111/i      upper specification limit (only where set)
+//   K2110/i      lower tolerance limit (only where set)
+//   K2111/i      upper tolerance limit (only where set)
 //   K2022/i      decimal places of the values
 //   K0001/i      value
 //   K0004/i      date and time of the value, dd.MM.yyyy/HH:mm:ss

@@ -1,7 +1,7 @@
 // tspx-cli's commands against tspx-sim: what they print and write, their exit
 // codes, and the program itself with a CSV on standard output.
 #include "gaugefixtures.h"
-#include "specialfiles.h"
+#include "devicenodes.h"
 #include "windowharness.h"
 
 #include "cli/cliargs.h"

@@ -2,7 +2,7 @@
 // export and PDF through the real save dialog, print, preview and page setup,
 // the settings and info dialogs.
 #include "modalanswerer.h"
-#include "specialfiles.h"
+#include "devicenodes.h"
 #include "windowharness.h"
 
 #include "settings/statusini.h"

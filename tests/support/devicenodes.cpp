@@ -1,4 +1,4 @@
-#include "specialfiles.h"
+#include "devicenodes.h"
 
 #include <QFile>
 #include <sys/stat.h>
