@@ -2,12 +2,10 @@
 
 #include "archive/measurementarchive.h"
 
-#include <QCryptographicHash>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QVariant>
-#include <QtEndian>
 
 namespace {
 
@@ -82,11 +80,6 @@ QStringList ArchiveDialect::writeVersionSql(int version) const
     return {QStringLiteral("UPDATE archive_schema SET version = %1").arg(version)};
 }
 
-QString ArchiveDialect::chainLockSql() const
-{
-    return isServer() ? QStringLiteral("SELECT pg_advisory_xact_lock(?)") : QString();
-}
-
 QString ArchiveDialect::migrationLockSql() const
 {
     return isServer() ? QStringLiteral("SELECT pg_advisory_xact_lock(%1)").arg(kMigrationLockKey)
@@ -101,11 +94,4 @@ ArchiveStatus ArchiveDialect::statusOf(const QSqlError &error) const
     if (error.type() == QSqlError::ConnectionError)
         kind = ArchiveStatus::CannotOpen;
     return ArchiveStatus::failure(kind, error.text());
-}
-
-qint64 chainLockKey(const QString &station)
-{
-    const QByteArray digest =
-        QCryptographicHash::hash(station.toUtf8(), QCryptographicHash::Sha256);
-    return qFromLittleEndian<qint64>(digest.constData());
 }

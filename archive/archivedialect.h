@@ -33,9 +33,6 @@ public:
     int readVersion(QSqlDatabase &db, QSqlError *error) const;
     // The statements that record `version` as the database's schema version.
     QStringList writeVersionSql(int version) const;
-    // Serialises writers of one chain (a station) until the transaction ends;
-    // empty when the transaction's write lock already does.
-    QString chainLockSql() const;
     // Serialises schema migrations of concurrent first connections.
     QString migrationLockSql() const;
 
@@ -44,6 +41,3 @@ public:
 private:
     Kind m_kind;
 };
-
-// The lock key of a station's chain (PostgreSQL advisory lock).
-qint64 chainLockKey(const QString &station);

@@ -1,5 +1,7 @@
 #include "archive/archiveschema.h"
 
+#include "archive/recordchain.h"
+
 namespace ArchiveSchema {
 
 namespace {
@@ -79,13 +81,111 @@ QStringList version3OnServer()
     };
 }
 
+// Version 4: each station's head (its last record, last link and count), kept
+// by the database on every insert; the mark below which records are from
+// before the links; the time a record was received and its link's version.
+QStringList version4()
+{
+    return {
+        QStringLiteral("ALTER TABLE measurement ADD COLUMN received_at TEXT"),
+        QStringLiteral("ALTER TABLE measurement ADD COLUMN link_version INTEGER"),
+        QStringLiteral("CREATE TABLE chain_head (station TEXT PRIMARY KEY, last_id BIGINT NOT NULL,"
+                       " last_link {blob} NOT NULL, record_count BIGINT NOT NULL)"),
+        QStringLiteral("CREATE TABLE chain_origin (unchained_below BIGINT NOT NULL)"),
+        QStringLiteral("INSERT INTO chain_origin SELECT coalesce("
+                       "(SELECT min(id) FROM measurement WHERE chain_hash IS NOT NULL),"
+                       " (SELECT coalesce(max(id), 0) + 1 FROM measurement))"),
+        QStringLiteral("INSERT INTO chain_head (station, last_id, last_link, record_count)"
+                       " SELECT m.station, m.id, m.chain_hash, (SELECT count(*) FROM measurement c"
+                       " WHERE c.station = m.station AND c.chain_hash IS NOT NULL)"
+                       " FROM measurement m WHERE m.id = (SELECT max(id) FROM measurement l"
+                       " WHERE l.station = m.station AND l.chain_hash IS NOT NULL)"),
+    };
+}
+
+// In a file the program links each record; the file keeps the head.
+QStringList version4InFile()
+{
+    return {QStringLiteral(
+        "CREATE TRIGGER measurement_head AFTER INSERT ON measurement"
+        " WHEN NEW.chain_hash IS NOT NULL BEGIN"
+        " INSERT INTO chain_head (station, last_id, last_link, record_count)"
+        " VALUES (NEW.station, NEW.id, NEW.chain_hash, 1) ON CONFLICT (station) DO UPDATE SET"
+        " last_id = excluded.last_id, last_link = excluded.last_link,"
+        " record_count = record_count + 1; END")};
+}
+
+// On a server the server makes what a station cannot be trusted with: the id,
+// the station (its login), the time received, the samples' hash and the link,
+// under the station's lock, with the owner's rights. Stations may name only
+// the measurement's own columns.
+QStringList version4OnServer()
+{
+    const QString station = QLatin1String(kStationRole);
+    const QString reader = QLatin1String(kReaderRole);
+    return {
+        QStringLiteral(
+            "CREATE FUNCTION tspx_link_record() RETURNS trigger LANGUAGE plpgsql"
+            " SECURITY DEFINER SET search_path = public, pg_temp AS $$"
+            " DECLARE previous bytea; BEGIN"
+            " NEW.station := session_user;"
+            " PERFORM pg_advisory_xact_lock(hashtextextended('tspx chain ' || NEW.station, 0));"
+            " NEW.id := nextval('measurement_id_seq');"
+            " NEW.received_at := to_char(clock_timestamp() AT TIME ZONE 'UTC',"
+            " 'YYYY-MM-DD\"T\"HH24:MI:SS.MS\"Z\"');"
+            " NEW.samples_sha256 := sha256(NEW.samples);"
+            " NEW.link_version := %1;"
+            " SELECT last_link INTO previous FROM chain_head WHERE station = NEW.station;"
+            " NEW.chain_hash := %2;"
+            " RETURN NEW; END $$")
+            .arg(RecordChain::kVersion)
+            .arg(RecordChain::serverLinkExpression(QStringLiteral("previous"))),
+        // A default would take the id with the station's rights, before the trigger.
+        QStringLiteral("ALTER TABLE measurement ALTER COLUMN id DROP DEFAULT"),
+        QStringLiteral("CREATE TRIGGER measurement_link BEFORE INSERT ON measurement"
+                       " FOR EACH ROW EXECUTE FUNCTION tspx_link_record()"),
+        QStringLiteral(
+            "CREATE FUNCTION tspx_advance_head() RETURNS trigger LANGUAGE plpgsql"
+            " SECURITY DEFINER SET search_path = public, pg_temp AS $$ BEGIN"
+            " INSERT INTO chain_head AS h (station, last_id, last_link, record_count)"
+            " VALUES (NEW.station, NEW.id, NEW.chain_hash, 1) ON CONFLICT (station) DO UPDATE SET"
+            " last_id = excluded.last_id, last_link = excluded.last_link,"
+            " record_count = h.record_count + 1; RETURN NULL; END $$"),
+        QStringLiteral("CREATE TRIGGER measurement_head AFTER INSERT ON measurement"
+                       " FOR EACH ROW EXECUTE FUNCTION tspx_advance_head()"),
+        QStringLiteral("REVOKE INSERT ON measurement FROM %1").arg(station),
+        QStringLiteral("REVOKE USAGE ON SEQUENCE measurement_id_seq FROM %1").arg(station),
+        QStringLiteral("GRANT INSERT (%1) ON measurement TO %2")
+            .arg(stationColumns().join(QStringLiteral(", ")), station),
+        QStringLiteral("GRANT SELECT ON chain_head, chain_origin TO %1, %2").arg(station, reader),
+    };
+}
+
 } // namespace
+
+QStringList stationColumns()
+{
+    return {QStringLiteral("serial_nr"),     QStringLiteral("sw_version"),
+            QStringLiteral("slot"),          QStringLiteral("date_text"),
+            QStringLiteral("time_text"),     QStringLiteral("taken_at"),
+            QStringLiteral("force_unit"),    QStringLiteral("sample_rate"),
+            QStringLiteral("sample_count"),  QStringLiteral("samples"),
+            QStringLiteral("samples_sha256"), QStringLiteral("force_start"),
+            QStringLiteral("force_end"),     QStringLiteral("force_max"),
+            QStringLiteral("force_avg"),     QStringLiteral("downloaded_at"),
+            QStringLiteral("source"),        QStringLiteral("designation"),
+            QStringLiteral("complete")};
+}
 
 std::vector<QStringList> migrationSteps(const ArchiveDialect &dialect)
 {
-    std::vector<QStringList> steps = {version1(), version2(), version3()};
-    if (dialect.isServer())
+    std::vector<QStringList> steps = {version1(), version2(), version3(), version4()};
+    if (dialect.isServer()) {
         steps[2] += version3OnServer();
+        steps[3] += version4OnServer();
+    } else {
+        steps[3] += version4InFile();
+    }
     for (QStringList &step : steps) {
         for (QString &statement : step)
             statement = dialect.schemaSql(statement);

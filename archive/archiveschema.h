@@ -12,10 +12,14 @@
 namespace ArchiveSchema {
 
 // The version this program writes.
-constexpr int kVersion = 3;
+constexpr int kVersion = 4;
 
 // The statements of step n (index n - 1) that bring version n - 1 to n.
 std::vector<QStringList> migrationSteps(const ArchiveDialect &dialect);
+
+// The columns a station names when it adds a measurement to a server; the
+// server makes the rest (id, station, time received, link).
+QStringList stationColumns();
 
 // The roles a server's owner grants to people's login roles: stations may add
 // measurements and read them (and edit designations, nothing else), readers
@@ -23,7 +27,7 @@ std::vector<QStringList> migrationSteps(const ArchiveDialect &dialect);
 constexpr const char *kStationRole = "tspx_station";
 constexpr const char *kReaderRole = "tspx_reader";
 // The channel a server announces every new measurement on; the payload is
-// the station's name.
+// the station's name (on a server: the login that added it).
 constexpr const char *kLiveChannel = "tspx_measurement";
 
 } // namespace ArchiveSchema

@@ -1,10 +1,42 @@
 #include "archive/archivesql.h"
 
+#include "archive/sampleblob.h"
+
 namespace ArchiveSql {
 
 const QString kFindIdentical = QStringLiteral(
     "SELECT id FROM measurement WHERE serial_nr = ? AND date_text = ? AND time_text = ?"
     " AND sample_count = ? AND samples_sha256 = ?");
+
+const QString kRecordColumns = QStringLiteral(
+    "serial_nr, sw_version, slot, date_text, time_text, force_unit, sample_rate,"
+    " sample_count, samples, force_start, force_end, force_max, force_avg, downloaded_at,"
+    " source, designation, station");
+
+std::optional<ArchivedMeasurement> recordFromRow(const QSqlQuery &query, qint64 id)
+{
+    ArchivedMeasurement a;
+    a.id = id;
+    a.device.serialNr = query.value(0).toString().toLatin1();
+    a.device.swVersion = query.value(1).toString().toLatin1();
+    a.measurement.number = query.value(2).toInt();
+    a.measurement.dateText = query.value(3).toString().toLatin1();
+    a.measurement.timeText = query.value(4).toString().toLatin1();
+    a.device.forceUnit = query.value(5).toInt();
+    a.measurement.sampleRate = float(query.value(6).toDouble());
+    a.measurement.sampleCount = uint32_t(query.value(7).toLongLong());
+    if (!samplesFromBlob(query.value(8).toByteArray(), a.measurement.forces))
+        return std::nullopt;
+    a.measurement.forceStart = float(query.value(9).toDouble());
+    a.measurement.forceEnd = float(query.value(10).toDouble());
+    a.measurement.forceMax = float(query.value(11).toDouble());
+    a.measurement.forceAvg = float(query.value(12).toDouble());
+    a.downloadedAt = QDateTime::fromString(query.value(13).toString(), Qt::ISODateWithMs);
+    a.source = query.value(14).toString();
+    a.designation = query.value(15).toString();
+    a.station = query.value(16).toString();
+    return a;
+}
 
 void bindIdentity(QSqlQuery &query, const QByteArray &serialNr, const Measurement &m,
                   const QByteArray &samplesSha256)

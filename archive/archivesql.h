@@ -1,11 +1,13 @@
 #pragma once
 
+#include "archive/archivetypes.h"
 #include "measurement/measurement.h"
 
 #include <QByteArray>
 #include <QSqlQuery>
 #include <QString>
 #include <QVariant>
+#include <optional>
 
 // Values and statements shared by the archive's reading and writing.
 namespace ArchiveSql {
@@ -17,6 +19,12 @@ constexpr char kGaugeSource[] = "gauge";
 extern const QString kFindIdentical;
 void bindIdentity(QSqlQuery &query, const QByteArray &serialNr, const Measurement &m,
                   const QByteArray &samplesSha256);
+
+// The columns of a whole record, as recordFromRow reads them.
+extern const QString kRecordColumns;
+// The record on the query's current row (kRecordColumns); nullopt when its
+// samples do not read.
+std::optional<ArchivedMeasurement> recordFromRow(const QSqlQuery &query, qint64 id);
 
 // A text column never holds NULL: a null text binds as ''.
 QVariant text(const QByteArray &bytes);

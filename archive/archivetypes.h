@@ -28,11 +28,20 @@ struct ArchiveStatus
     Kind kind = Ok;
     QString detail;     // the database's message
     QString movedAside; // set on open when a damaged file was moved to this path
+    // After a damaged file was moved aside: the records read back from it
+    // and kept in the new file, how many of its records waited for a server
+    // (-1: unknown) and how many of those wait again in the new file.
+    int recovered = 0;
+    int waitingBefore = -1;
+    int waitingRecovered = 0;
 
     bool ok() const { return kind == Ok; }
     static ArchiveStatus failure(Kind kind, const QString &detail = QString())
     {
-        return ArchiveStatus{kind, detail, QString()};
+        ArchiveStatus status;
+        status.kind = kind;
+        status.detail = detail;
+        return status;
     }
 };
 

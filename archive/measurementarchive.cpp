@@ -1,6 +1,7 @@
 #include "archive/measurementarchive.h"
 
 #include "archive/archivebrowsing.h"
+#include "archive/archivesalvage.h"
 #include "archive/archivesql.h"
 #include "archive/archiveschema.h"
 #include "archive/sampleblob.h"
@@ -16,7 +17,7 @@
 #include <QSqlQuery>
 #include <QSysInfo>
 #include <QVariant>
-#include <set>
+#include <QHash>
 
 namespace {
 
@@ -127,13 +128,17 @@ ArchiveStatus MeasurementArchive::open(const QString &path, int busyTimeoutMs)
     m_path = path;
     ArchiveStatus status = openFile(busyTimeoutMs);
     if (status.kind == ArchiveStatus::Corrupt) {
-        // Keep the damaged file for whoever can rescue it; start afresh.
+        // Keep the damaged file for whoever can rescue it; start afresh with
+        // what can still be read from it.
         close();
+        const SalvagedArchive salvaged = salvageArchive(m_path);
         status = moveAside();
         if (!status.ok())
             return status;
         const QString movedTo = status.movedAside;
         status = openFile(busyTimeoutMs);
+        if (status.ok())
+            status = keepSalvaged(salvaged);
         status.movedAside = movedTo;
     }
     if (!status.ok()) {
@@ -141,6 +146,23 @@ ArchiveStatus MeasurementArchive::open(const QString &path, int busyTimeoutMs)
         return status;
     }
     m_open = true;
+    return status;
+}
+
+ArchiveStatus MeasurementArchive::keepSalvaged(const SalvagedArchive &salvaged)
+{
+    QList<StoredRecord> kept, waiting;
+    for (const ArchivedMeasurement &record : salvaged.records) {
+        (salvaged.waiting.contains(record.id) ? waiting : kept).append(storedRecordOf(record));
+    }
+    ArchiveStatus status = storeRows(kept, false, nullptr, {});
+    if (status.ok())
+        status = storeRows(waiting, true, nullptr, {});
+    if (status.ok()) {
+        status.recovered = kept.size() + waiting.size();
+        status.waitingRecovered = waiting.size();
+    }
+    status.waitingBefore = salvaged.waitingBefore;
     return status;
 }
 
@@ -319,29 +341,47 @@ ArchiveStatus MeasurementArchive::storeRecords(const ArchiveDevice &device,
     return storeRows(rows, false, added, afterRecord);
 }
 
+namespace {
+
+QString placeholders(int count)
+{
+    QStringList marks;
+    for (int i = 0; i < count; ++i)
+        marks.append(QStringLiteral("?"));
+    return marks.join(QStringLiteral(", "));
+}
+
+// A file's row names everything; a server's only what a station may send.
+QStringList insertedColumns(bool onServer)
+{
+    if (onServer)
+        return ArchiveSchema::stationColumns();
+    return RecordChain::columns() + QStringList{QStringLiteral("samples"),
+                                                QStringLiteral("designation"),
+                                                QStringLiteral("chain_hash"),
+                                                QStringLiteral("link_version")};
+}
+
+} // namespace
+
 struct RowStatements
 {
-    explicit RowStatements(const QSqlDatabase &db) : insert(db), lastLink(db), find(db), queue(db)
+    RowStatements(const QSqlDatabase &db, bool onServer)
+        : onServer(onServer), insert(db), lastLink(db), find(db), queue(db)
     {
-        insert.prepare(QStringLiteral("INSERT INTO measurement (%1, taken_at, samples, designation,"
-                                      " chain_hash) VALUES (%2) ON CONFLICT DO NOTHING")
-                           .arg(RecordChain::columnList(), placeholders(RecordChain::columnList())));
-        lastLink.prepare(QStringLiteral("SELECT chain_hash FROM measurement WHERE station = ?"
-                                        " AND chain_hash IS NOT NULL ORDER BY id DESC LIMIT 1"));
+        const QStringList columns = insertedColumns(onServer);
+        // Only the same measurement is no conflict: any other stays an error.
+        insert.prepare(QStringLiteral("INSERT INTO measurement (%1) VALUES (%2) ON CONFLICT"
+                                      " (serial_nr, date_text, time_text, sample_count,"
+                                      " samples_sha256) DO NOTHING")
+                           .arg(columns.join(QStringLiteral(", ")), placeholders(columns.size())));
+        lastLink.prepare(QStringLiteral("SELECT last_link FROM chain_head WHERE station = ?"));
         find.prepare(ArchiveSql::kFindIdentical);
         queue.prepare(QStringLiteral(
             "INSERT INTO upload_queue (measurement_id) VALUES (?) ON CONFLICT DO NOTHING"));
     }
 
-    // One "?" for each chained column and the four more.
-    static QString placeholders(const QString &columns)
-    {
-        QStringList marks;
-        for (int i = columns.count(QLatin1Char(',')) + 1 + 4; i > 0; --i)
-            marks.append(QStringLiteral("?"));
-        return marks.join(QStringLiteral(", "));
-    }
-
+    bool onServer;
     QSqlQuery insert;
     QSqlQuery lastLink;
     QSqlQuery find;
@@ -359,25 +399,10 @@ ArchiveStatus MeasurementArchive::storeRows(const QList<StoredRecord> &rows, boo
     ArchiveStatus status = exec(m_dialect.beginWrite());
     if (!status.ok())
         return status;
-    std::set<QString> stations;
-    for (const StoredRecord &row : rows)
-        stations.insert(row.station);
     int newRecords = 0;
     int stored = 0;
     {
-        // One writer per chain, in one order for every writer.
-        QSqlQuery lock(database());
-        if (!m_dialect.chainLockSql().isEmpty()) {
-            lock.prepare(m_dialect.chainLockSql());
-            for (const QString &station : stations) {
-                lock.addBindValue(chainLockKey(station));
-                if (!lock.exec()) {
-                    status = statusOf(lock);
-                    break;
-                }
-            }
-        }
-        RowStatements statements(database());
+        RowStatements statements(database(), m_dialect.isServer());
         for (const StoredRecord &row : rows) {
             if (!status.ok())
                 break;
@@ -400,49 +425,79 @@ ArchiveStatus MeasurementArchive::storeRows(const QList<StoredRecord> &rows, boo
     return status;
 }
 
+namespace {
+
+// Every column of a record's row, by name.
+QHash<QString, QVariant> rowValues(const StoredRecord &row, const QByteArray &blob,
+                                   const QByteArray &hash)
+{
+    const Measurement &m = *row.measurement;
+    return {
+        {QStringLiteral("station"), row.station},
+        {QStringLiteral("serial_nr"), ArchiveSql::text(row.device.serialNr)},
+        {QStringLiteral("sw_version"), ArchiveSql::text(row.device.swVersion)},
+        {QStringLiteral("slot"), m.number},
+        {QStringLiteral("date_text"), ArchiveSql::text(m.dateText)},
+        {QStringLiteral("time_text"), ArchiveSql::text(m.timeText)},
+        {QStringLiteral("taken_at"), ArchiveSql::takenAt(m)},
+        {QStringLiteral("force_unit"), row.device.forceUnit},
+        {QStringLiteral("sample_rate"), ArchiveSql::real(m.sampleRate)},
+        {QStringLiteral("sample_count"), qint64(m.sampleCount)},
+        {QStringLiteral("samples"), blob},
+        {QStringLiteral("samples_sha256"), hash},
+        {QStringLiteral("force_start"), ArchiveSql::real(m.forceStart)},
+        {QStringLiteral("force_end"), ArchiveSql::real(m.forceEnd)},
+        {QStringLiteral("force_max"), ArchiveSql::real(m.forceMax)},
+        {QStringLiteral("force_avg"), ArchiveSql::real(m.forceAvg)},
+        {QStringLiteral("downloaded_at"), row.downloadedAt},
+        {QStringLiteral("received_at"),
+         QDateTime::currentDateTimeUtc().toString(Qt::ISODateWithMs)},
+        {QStringLiteral("source"), row.source},
+        {QStringLiteral("designation"),
+         row.designation.isNull() ? QStringLiteral("") : row.designation},
+        {QStringLiteral("complete"), isCompleteRecord(m) ? 1 : 0},
+        {QStringLiteral("link_version"), RecordChain::kVersion},
+    };
+}
+
+QVariantList valuesOf(const QHash<QString, QVariant> &row, const QStringList &columns)
+{
+    QVariantList values;
+    for (const QString &column : columns)
+        values.append(row.value(column));
+    return values;
+}
+
+} // namespace
+
 ArchiveStatus MeasurementArchive::insertRow(RowStatements &statements, const StoredRecord &row,
                                             bool queue, bool &added)
 {
-    const Measurement &m = *row.measurement;
-    const QByteArray blob = samplesToBlob(m.forces);
+    const QByteArray blob = samplesToBlob(row.measurement->forces);
     const QByteArray hash = samplesHash(blob);
-    const QVariantList values = {row.station,
-                                 ArchiveSql::text(row.device.serialNr),
-                                 ArchiveSql::text(row.device.swVersion),
-                                 m.number,
-                                 ArchiveSql::text(m.dateText),
-                                 ArchiveSql::text(m.timeText),
-                                 row.device.forceUnit,
-                                 ArchiveSql::real(m.sampleRate),
-                                 qint64(m.sampleCount),
-                                 hash,
-                                 ArchiveSql::real(m.forceStart),
-                                 ArchiveSql::real(m.forceEnd),
-                                 ArchiveSql::real(m.forceMax),
-                                 ArchiveSql::real(m.forceAvg),
-                                 row.downloadedAt,
-                                 row.source,
-                                 isCompleteRecord(m) ? 1 : 0};
-    statements.lastLink.addBindValue(row.station);
-    if (!statements.lastLink.exec())
-        return statusOf(statements.lastLink);
-    const QByteArray previous =
-        statements.lastLink.next() ? statements.lastLink.value(0).toByteArray() : QByteArray();
-    statements.lastLink.finish();
-
-    for (const QVariant &value : values)
+    QHash<QString, QVariant> values = rowValues(row, blob, hash);
+    // A server links its records itself; a file's are linked here, under its
+    // write lock, to the station's head.
+    if (!statements.onServer) {
+        statements.lastLink.addBindValue(row.station);
+        if (!statements.lastLink.exec())
+            return statusOf(statements.lastLink);
+        const QByteArray previous =
+            statements.lastLink.next() ? statements.lastLink.value(0).toByteArray() : QByteArray();
+        statements.lastLink.finish();
+        values.insert(QStringLiteral("chain_hash"),
+                      RecordChain::link(RecordChain::kVersion, previous,
+                                        valuesOf(values, RecordChain::columns())));
+    }
+    for (const QVariant &value : valuesOf(values, insertedColumns(statements.onServer)))
         statements.insert.addBindValue(value);
-    statements.insert.addBindValue(ArchiveSql::takenAt(m));
-    statements.insert.addBindValue(blob);
-    statements.insert.addBindValue(row.designation.isNull() ? QStringLiteral("") : row.designation);
-    statements.insert.addBindValue(RecordChain::link(previous, values));
     if (!statements.insert.exec())
         return statusOf(statements.insert);
     added = statements.insert.numRowsAffected() == 1;
     if (!queue)
         return {};
 
-    ArchiveSql::bindIdentity(statements.find, row.device.serialNr, m, hash);
+    ArchiveSql::bindIdentity(statements.find, row.device.serialNr, *row.measurement, hash);
     if (!statements.find.exec() || !statements.find.next())
         return statusOf(statements.find);
     statements.queue.addBindValue(statements.find.value(0));
@@ -451,4 +506,3 @@ ArchiveStatus MeasurementArchive::insertRow(RowStatements &statements, const Sto
         return statusOf(statements.queue);
     return {};
 }
-

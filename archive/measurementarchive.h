@@ -10,12 +10,14 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <vector>
 
 class QSqlDatabase;
 class QSqlDriver;
 class QSqlQuery;
 struct RowStatements;
 struct StoredRecord;
+struct SalvagedArchive;
 
 // The archive of every measurement: one SQLite file (WAL journal), or a
 // PostgreSQL server shared by several stations; written one transaction per
@@ -44,7 +46,8 @@ public:
 
     // Opens (creating the file and its folder when missing) and brings the
     // schema to the current version. A damaged file is moved aside, never
-    // written, and a new one started: the status is Ok, movedAside says where.
+    // written, and a new one started with what could be read back from it:
+    // the status is Ok, movedAside says where, recovered how many were kept.
     ArchiveStatus open(const QString &path, int busyTimeoutMs = kDefaultBusyTimeoutMs);
     // The file, or the server with its spool file. A server that does not
     // answer is no failure: the spool takes the transfers (serverStatus()).
@@ -53,8 +56,11 @@ public:
     bool isOnServer() const { return m_spool != nullptr; }
     // Whether the server answered at the last try; false for a file.
     bool isOnline() const { return m_online; }
-    // Why the server is not in use; Ok while it is.
+    // Why the server is not in use, or why it refused records that wait; Ok
+    // while it takes everything.
     ArchiveStatus serverStatus() const { return m_serverStatus; }
+    // The server answers but refused records: they wait in the spool.
+    bool serverRefused() const { return m_spool && m_online && !m_serverStatus.ok(); }
     QString station() const { return m_station; }
     // The records of the spool that wait for the server.
     int waitingCount();
@@ -133,6 +139,11 @@ private:
     ArchiveStatus storeOnServer(const QList<StoredRecord> &rows, int *added,
                                 const std::function<void(int stored)> &afterRecord);
     ArchiveStatus uploadWaiting(int *uploaded);
+    // Uploads one batch; what the server refuses stays waiting (`refusal`).
+    ArchiveStatus uploadBatch(const std::vector<ArchivedMeasurement> &batch, int *total,
+                              ArchiveStatus &refusal);
+    // The server answers but did not take records: they stay waiting.
+    void refuse(const ArchiveStatus &why);
     std::optional<qint64> findQuickHere(const QuickKey &key);
     std::optional<qint64> idHere(const QByteArray &serialNr, const Measurement &measurement);
     bool mayHoldHere(const QByteArray &serialNr, const QByteArray &dateText,
@@ -147,6 +158,8 @@ private:
     ArchiveStatus migrate();
     ArchiveStatus migrateStep(int &version);
     ArchiveStatus moveAside();
+    // Keeps what was read back from a damaged file, waiting records waiting.
+    ArchiveStatus keepSalvaged(const SalvagedArchive &salvaged);
     ArchiveStatus exec(const QString &sql);
     ArchiveStatus insertRow(RowStatements &statements, const StoredRecord &row, bool queue,
                             bool &added);

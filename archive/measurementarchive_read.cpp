@@ -176,39 +176,17 @@ bool MeasurementArchive::mayHoldHere(const QByteArray &serialNr, const QByteArra
 std::optional<ArchivedMeasurement> MeasurementArchive::loadHere(qint64 id, ArchiveStatus *status)
 {
     QSqlQuery query(database());
-    query.prepare(QStringLiteral(
-        "SELECT serial_nr, sw_version, slot, date_text, time_text, force_unit, sample_rate,"
-        " sample_count, samples, force_start, force_end, force_max, force_avg, downloaded_at,"
-        " source, designation, station FROM measurement WHERE id = ?"));
+    query.prepare(QStringLiteral("SELECT %1 FROM measurement WHERE id = ?")
+                      .arg(ArchiveSql::kRecordColumns));
     query.addBindValue(id);
     if (!query.exec() || !query.next()) {
         if (status && query.lastError().isValid())
             *status = statusOf(query);
         return std::nullopt;
     }
-    ArchivedMeasurement a;
-    a.id = id;
-    a.device.serialNr = query.value(0).toString().toLatin1();
-    a.device.swVersion = query.value(1).toString().toLatin1();
-    a.measurement.number = query.value(2).toInt();
-    a.measurement.dateText = query.value(3).toString().toLatin1();
-    a.measurement.timeText = query.value(4).toString().toLatin1();
-    a.device.forceUnit = query.value(5).toInt();
-    a.measurement.sampleRate = float(query.value(6).toDouble());
-    a.measurement.sampleCount = uint32_t(query.value(7).toLongLong());
-    if (!samplesFromBlob(query.value(8).toByteArray(), a.measurement.forces)) {
-        if (status)
-            *status = ArchiveStatus::failure(ArchiveStatus::Corrupt, QString::number(id));
-        return std::nullopt;
-    }
-    a.measurement.forceStart = float(query.value(9).toDouble());
-    a.measurement.forceEnd = float(query.value(10).toDouble());
-    a.measurement.forceMax = float(query.value(11).toDouble());
-    a.measurement.forceAvg = float(query.value(12).toDouble());
-    a.downloadedAt = QDateTime::fromString(query.value(13).toString(), Qt::ISODateWithMs);
-    a.source = query.value(14).toString();
-    a.designation = query.value(15).toString();
-    a.station = query.value(16).toString();
+    std::optional<ArchivedMeasurement> a = ArchiveSql::recordFromRow(query, id);
+    if (!a && status)
+        *status = ArchiveStatus::failure(ArchiveStatus::Corrupt, QString::number(id));
     return a;
 }
 

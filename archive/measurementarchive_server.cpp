@@ -58,7 +58,8 @@ ArchiveStatus MeasurementArchive::openServer(const ArchiveConfig &config)
     m_open = true;
     if (connectServer().ok())
         uploadWaiting(&m_uploadedOnOpen);
-    return {};
+    // A damaged spool is news even when the server answers.
+    return spoolStatus;
 }
 
 ArchiveStatus MeasurementArchive::connectServer()
@@ -129,15 +130,25 @@ ArchiveStatus MeasurementArchive::storeOnServer(const QList<StoredRecord> &rows,
         uploadWaiting(nullptr);
     if (m_online) {
         const ArchiveStatus status = storeRows(rows, false, added, afterRecord);
-        if (status.ok())
+        if (status.ok()) {
+            if (waitingCount() == 0)
+                m_serverStatus = {};
             return status;
+        }
         // Whatever the server said, the records stay here until it takes them.
         if (!serverAnswers())
             goOffline(status);
         else
-            m_serverStatus = status;
+            refuse(status);
     }
     return m_spool->storeRows(rows, true, added, afterRecord);
+}
+
+void MeasurementArchive::refuse(const ArchiveStatus &why)
+{
+    m_serverStatus = why;
+    logLine("MeasurementArchive: " + location().toLocal8Bit() + " refused records: " +
+            why.detail.toLocal8Bit());
 }
 
 int MeasurementArchive::waitingCount()
@@ -169,38 +180,23 @@ ArchiveStatus MeasurementArchive::sync(int *uploaded)
 ArchiveStatus MeasurementArchive::uploadWaiting(int *uploaded)
 {
     int total = 0;
+    ArchiveStatus refusal;
     const QList<qint64> ids = m_spool->queuedIds();
     for (int first = 0; first < ids.size(); first += kUploadBatch) {
-        const QList<qint64> batch = ids.mid(first, kUploadBatch);
-        std::vector<ArchivedMeasurement> loaded;
-        loaded.reserve(size_t(batch.size()));
-        QList<StoredRecord> rows;
-        for (qint64 id : batch) {
-            std::optional<ArchivedMeasurement> a = m_spool->loadHere(id, nullptr);
-            if (!a)
-                continue; // unreadable: it stays waiting and counted
-            loaded.push_back(std::move(*a));
-            const ArchivedMeasurement &m = loaded.back();
-            rows.append(StoredRecord{m.device, &m.measurement,
-                                     m.downloadedAt.toUTC().toString(Qt::ISODateWithMs), m.source,
-                                     m.station, m.designation});
+        std::vector<ArchivedMeasurement> batch;
+        for (qint64 id : ids.mid(first, kUploadBatch)) {
+            std::optional<ArchivedMeasurement> kept = m_spool->loadHere(id, nullptr);
+            if (kept)
+                batch.push_back(std::move(*kept));
+            else // it stays waiting and counted
+                refusal = ArchiveStatus::failure(ArchiveStatus::Corrupt, m_spool->path());
         }
-        int added = 0;
-        const ArchiveStatus status = storeRows(rows, false, &added, {});
+        const ArchiveStatus status = uploadBatch(batch, &total, refusal);
         if (!status.ok()) {
-            if (!serverAnswers())
-                goOffline(status);
             if (uploaded)
                 *uploaded = total;
             return status;
         }
-        total += added;
-        // Should this fail, the next upload finds them on the server: the
-        // identity keeps them from being stored twice.
-        QList<qint64> uploadedIds;
-        for (const ArchivedMeasurement &m : loaded)
-            uploadedIds.append(m.id);
-        m_spool->dequeue(uploadedIds);
     }
     if (uploaded)
         *uploaded = total;
@@ -208,6 +204,52 @@ ArchiveStatus MeasurementArchive::uploadWaiting(int *uploaded)
         logLine("MeasurementArchive: " + QByteArray::number(total) + " of " +
                 QByteArray::number(ids.size()) + " waiting records uploaded to " +
                 location().toLocal8Bit());
+    if (!refusal.ok()) {
+        refuse(refusal);
+        return refusal;
+    }
+    m_serverStatus = {};
+    return {};
+}
+
+ArchiveStatus MeasurementArchive::uploadBatch(const std::vector<ArchivedMeasurement> &batch, int *total,
+                                              ArchiveStatus &refusal)
+{
+    QList<StoredRecord> rows;
+    for (const ArchivedMeasurement &record : batch)
+        rows.append(storedRecordOf(record));
+    int added = 0;
+    ArchiveStatus status = storeRows(rows, false, &added, {});
+    if (!status.ok() && !serverAnswers()) {
+        goOffline(status);
+        return status;
+    }
+    if (status.ok()) {
+        *total += added;
+    } else {
+        // The server answers but refused the batch: each record on its own,
+        // so that one it refuses holds back no other.
+        for (const StoredRecord &row : qAsConst(rows)) {
+            status = storeRows({row}, false, &added, {});
+            if (status.ok()) {
+                *total += added;
+            } else if (serverAnswers()) {
+                refusal = status;
+            } else {
+                goOffline(status);
+                return status;
+            }
+        }
+    }
+    // A record leaves the queue only when the server holds it.
+    QList<qint64> held;
+    for (const ArchivedMeasurement &record : batch) {
+        if (idHere(record.device.serialNr, record.measurement))
+            held.append(record.id);
+    }
+    if (held.size() < int(batch.size()) && refusal.ok())
+        refusal = ArchiveStatus::failure(ArchiveStatus::Failed, QStringLiteral("not kept"));
+    m_spool->dequeue(held);
     return {};
 }
 

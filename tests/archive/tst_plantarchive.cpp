@@ -159,9 +159,11 @@ private slots:
     {
         TSPX_REQUIRE_SERVER(m_server);
         const ArchiveServer owner = preparedDatabase(QStringLiteral("live"));
+        const ArchiveServer login =
+            m_server.asMember(owner, QStringLiteral("line3"), ArchiveSchema::kStationRole);
         MeasurementArchive listener, writer;
         QVERIFY(listener.open(stationConfig(owner, QStringLiteral("office"))).ok());
-        QVERIFY(writer.open(stationConfig(owner, QStringLiteral("line3"))).ok());
+        QVERIFY(writer.open(stationConfig(login, QStringLiteral("Linie 3"))).ok());
         QSqlDriver *driver = listener.liveDriver();
         QVERIFY(driver && driver->subscribeToNotification(ArchiveSchema::kLiveChannel));
         QStringList heard;
