@@ -212,14 +212,26 @@ int CliRunner::download()
     const QString incomplete = WorkflowText::incompleteKept(outcome.incompleteSlots);
     if (!incomplete.isEmpty())
         error(incomplete);
-    // Kept in the spool file: safe, but not yet where the plant sees it.
-    if (m_archive.isOnServer() && m_archive.waitingCount() > 0)
-        message(WorkflowText::serverNotInUse(m_archive.serverStatus(), m_archive.location(),
-                                             m_archive.waitingCount()));
+    const int archived = archiveExitCode();
     if (!complete)
         return kExitCommunication;
     message(Cli::tr("Übertragene Messungen: %1").arg(data.records.size()));
-    return kExitOk;
+    return archived;
+}
+
+int CliRunner::archiveExitCode()
+{
+    const QString damaged = m_workflow.damagedArchiveText();
+    if (!damaged.isEmpty())
+        error(damaged);
+    // Kept in the spool file: safe, but not yet where the plant sees it.
+    // A server that answers and refuses records is a failure.
+    const QString server = WorkflowText::serverProblem(m_archive);
+    if (m_archive.serverRefused())
+        error(server);
+    else if (!server.isEmpty())
+        message(server);
+    return damaged.isEmpty() && !m_archive.serverRefused() ? kExitOk : kExitFile;
 }
 
 int CliRunner::writeDownload(const DeviceData &data)
@@ -348,16 +360,24 @@ int CliRunner::archive()
         return kExitFile;
     }
     const QString &action = m_request.archiveAction;
+    // A damaged file's records that could be read are in the new one: the
+    // command runs on them, and the exit code says what happened.
+    const QString damaged = m_workflow.damagedArchiveText();
+    if (!damaged.isEmpty())
+        error(damaged);
     if (m_archive.isOnServer() && !m_archive.isOnline()) {
         error(WorkflowText::serverNotInUse(m_archive.serverStatus(), m_archive.location(),
                                            m_archive.waitingCount()));
         return kExitFile;
     }
+    int code = kExitOk;
     if (action == QLatin1String("list"))
-        return archiveList();
-    if (action == QLatin1String("verify"))
-        return archiveVerify();
-    return archiveSync(); // init: opening made the schema; what waits goes too
+        code = archiveList();
+    else if (action == QLatin1String("verify"))
+        code = archiveVerify();
+    else
+        code = archiveSync(); // init: opening made the schema; what waits goes too
+    return code == kExitOk && !damaged.isEmpty() ? kExitFile : code;
 }
 
 int CliRunner::archiveList()
@@ -389,11 +409,15 @@ int CliRunner::archiveSync()
     int uploaded = 0;
     const ArchiveStatus status = m_archive.sync(&uploaded);
     uploaded += m_archive.uploadedOnOpen();
+    message(WorkflowText::uploadedToServer(uploaded));
     if (!status.ok()) {
-        error(WorkflowText::serverNotInUse(status, m_archive.location(), m_archive.waitingCount()));
+        error(m_archive.serverRefused()
+                  ? WorkflowText::serverRefused(status, m_archive.location(),
+                                                m_archive.waitingCount())
+                  : WorkflowText::serverNotInUse(status, m_archive.location(),
+                                                 m_archive.waitingCount()));
         return kExitFile;
     }
-    message(WorkflowText::uploadedToServer(uploaded));
     return kExitOk;
 }
 

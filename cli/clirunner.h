@@ -46,6 +46,10 @@ private:
     // False, with the message, when a read failed.
     bool readSucceeded(const TransferResult &result);
     int writeDownload(const DeviceData &data);
+    // After a transfer: a damaged file moved aside, or records the server
+    // refused, are named and make it exit 5; records kept for a server that
+    // is away are named, exit 0.
+    int archiveExitCode();
     // The records read as a set with the stored limits (or those of the request).
     MeasurementSet requestedSet(const DeviceData &data) const;
     // Writes `bytes` to the output file or standard output.

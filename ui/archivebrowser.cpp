@@ -148,16 +148,11 @@ void ArchiveBrowser::open()
         logLine("Mainform::openArchive: " + path.toLocal8Bit() + ": " +
                 opened.detail.toLocal8Bit());
     if (!opened.movedAside.isEmpty())
-        reportProblem(archiveText(QT_TRANSLATE_NOOP("MainformArchive",
-                                                    "Die Archivdatei '%1' war beschädigt. Sie "
-                                                    "wurde unverändert nach '%2' verschoben; "
-                                                    "ein neues Archiv wurde angelegt."))
-                          .arg(path, opened.movedAside));
+        reportProblem(WorkflowText::movedAside(opened, path, m_archive->isOnServer()));
     else if (!opened.ok())
         reportProblem(errorText(opened));
     else if (m_archive->isOnServer() && !m_archive->isOnline())
-        reportProblem(WorkflowText::serverNotInUse(m_archive->serverStatus(), m_archive->location(),
-                                                   m_archive->waitingCount()));
+        reportProblem(WorkflowText::serverProblem(*m_archive));
     rebuildRows();
     enableFrameForBrowsing();
     emit archiveOpened();

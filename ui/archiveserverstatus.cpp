@@ -57,8 +57,9 @@ void ArchiveServerStatus::refresh()
     if (!onServer)
         return;
     const int waiting = m_archive->waitingCount();
-    QString text = m_archive->isOnline() ? tr("Archivserver: %1").arg(m_archive->location())
-                                         : tr("Archivserver nicht erreichbar");
+    QString text = !m_archive->isOnline()      ? tr("Archivserver nicht erreichbar")
+                   : m_archive->serverRefused() ? tr("Archivserver nimmt Messungen nicht an")
+                                                : tr("Archivserver: %1").arg(m_archive->location());
     if (waiting > 0 || !m_archive->isOnline())
         text += QStringLiteral(" – ") + WorkflowText::waitingForServer(waiting);
     m_field->setText(text);
@@ -70,8 +71,10 @@ void ArchiveServerStatus::syncNow()
     int uploaded = 0;
     const ArchiveStatus status = m_archive->sync(&uploaded);
     if (!status.ok())
-        m_errors->showMessage(WorkflowText::serverNotInUse(status, m_archive->location(),
-                                                           m_archive->waitingCount()));
+        m_errors->showMessage(m_archive->isOnline() ? WorkflowText::serverProblem(*m_archive)
+                                                    : WorkflowText::serverNotInUse(
+                                                          status, m_archive->location(),
+                                                          m_archive->waitingCount()));
     listen();
     refresh();
     if (uploaded > 0)

@@ -1,4 +1,5 @@
 #include "workflow/gaugeworkflow.h"
+#include "workflow/workflowtexts.h"
 
 #include "archive/archivelookup.h"
 #include "archive/measurementarchive.h"
@@ -75,7 +76,15 @@ ArchiveStatus GaugeWorkflow::openArchive()
 {
     if (m_archive.isOpen())
         return {};
-    return m_archive.open(archiveConfig(m_status));
+    m_opened = m_archive.open(archiveConfig(m_status));
+    return m_opened;
+}
+
+QString GaugeWorkflow::damagedArchiveText() const
+{
+    if (m_opened.movedAside.isEmpty())
+        return QString();
+    return WorkflowText::movedAside(m_opened, archivePath(), m_archive.isOnServer());
 }
 
 TransferOutcome GaugeWorkflow::transfer(DeviceData &data, const JobProgress &progress,

@@ -32,6 +32,11 @@ public:
 
     // The archive, opened at the configured path unless it is open.
     ArchiveStatus openArchive();
+    // How the archive was when this workflow opened it (a damaged file moved
+    // aside: movedAside and what was read back).
+    const ArchiveStatus &openedArchive() const { return m_opened; }
+    // The archive's file had to be moved aside when it was opened.
+    QString damagedArchiveText() const;
     QString archivePath() const;
 
     // Identity and the slots (all when `slotNumbers` is empty) into `data`, newest
@@ -61,4 +66,5 @@ private:
     GaugeSession &m_session;
     MeasurementArchive &m_archive;
     StatusIni &m_status;
+    ArchiveStatus m_opened;
 };

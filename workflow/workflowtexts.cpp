@@ -1,5 +1,6 @@
 #include "workflow/workflowtexts.h"
 
+#include "archive/measurementarchive.h"
 #include "device/gaugesession.h"
 
 #include <QStringList>
@@ -81,6 +82,52 @@ QString serverNotInUse(const ArchiveStatus &why, const QString &server, int wait
            QLatin1Char(' ') + waitingForServer(waiting);
 }
 
+QString serverRefused(const ArchiveStatus &why, const QString &server, int waiting)
+{
+    return GaugeWorkflowTexts::tr("Der Archivserver %1 hat Messungen nicht angenommen (%2). Sie "
+                                  "bleiben in der Archivdatei.")
+               .arg(server, why.detail.trimmed()) +
+           QLatin1Char(' ') + waitingForServer(waiting);
+}
+
+QString serverProblem(MeasurementArchive &archive)
+{
+    if (!archive.isOpen() || !archive.isOnServer())
+        return QString();
+    const int waiting = archive.waitingCount();
+    if (archive.serverRefused())
+        return serverRefused(archive.serverStatus(), archive.location(), waiting);
+    if (!archive.isOnline() || waiting > 0)
+        return serverNotInUse(archive.serverStatus(), archive.location(), waiting);
+    return QString();
+}
+
+QString movedAside(const ArchiveStatus &opened, const QString &path, bool spool)
+{
+    QString text = GaugeWorkflowTexts::tr("Die Archivdatei '%1' war beschädigt. Sie wurde "
+                                          "unverändert nach '%2' verschoben; ein neues Archiv "
+                                          "wurde angelegt.")
+                       .arg(path, opened.movedAside);
+    text += QLatin1Char(' ') + GaugeWorkflowTexts::tr("Daraus wieder gelesen und behalten: %n "
+                                                      "Messungen.",
+                                                      nullptr, opened.recovered);
+    if (!spool)
+        return text;
+    if (opened.waitingBefore < 0)
+        return text + QLatin1Char(' ') +
+               GaugeWorkflowTexts::tr("Welche Messungen auf den Archivserver warteten, ließ "
+                                      "sich nicht lesen; was fehlt, ist nur noch in '%1'.")
+                   .arg(opened.movedAside);
+    if (opened.waitingBefore == 0)
+        return text;
+    return text + QLatin1Char(' ') +
+           GaugeWorkflowTexts::tr("Von %n Messungen, die auf den Archivserver warteten, warten "
+                                  "%1 wieder; die übrigen sind nur noch in '%2'.",
+                                  nullptr, opened.waitingBefore)
+               .arg(opened.waitingRecovered)
+               .arg(opened.movedAside);
+}
+
 QString waitingForServer(int waiting)
 {
     return GaugeWorkflowTexts::tr("Messungen, die auf den Archivserver warten: %1").arg(waiting);
@@ -101,6 +148,21 @@ QString chainsIntact(const ChainReport &report)
 
 QString chainBroken(const BrokenLink &link)
 {
+    if (link.reason == QLatin1String("end"))
+        return GaugeWorkflowTexts::tr("Archiv verändert: Die letzten Messungen der Station '%1' "
+                                      "fehlen; ihre Kette endete bei Messung %2.")
+            .arg(link.station)
+            .arg(link.id);
+    if (link.reason == QLatin1String("gone"))
+        return GaugeWorkflowTexts::tr("Archiv verändert: Alle Messungen der Station '%1' fehlen; "
+                                      "ihre Kette endete bei Messung %2.")
+            .arg(link.station)
+            .arg(link.id);
+    if (link.reason == QLatin1String("head"))
+        return GaugeWorkflowTexts::tr("Archiv verändert: Das Ende der Kette der Station '%1' "
+                                      "passt nicht zu ihrer letzten Messung %2.")
+            .arg(link.station)
+            .arg(link.id);
     QString what = GaugeWorkflowTexts::tr("ihre Werte");
     if (link.reason == QLatin1String("samples"))
         what = GaugeWorkflowTexts::tr("ihre Messwerte");

@@ -7,6 +7,7 @@
 #include <QList>
 #include <QString>
 
+class MeasurementArchive;
 struct TransferOutcome;
 struct EraseOutcome;
 struct TransferResult;
@@ -41,6 +42,14 @@ QString unread(const QList<int> &numbers);
 QString incompleteNotArchived(const QList<int> &numbers);
 // The server archive is not in use: why, and how many records wait for it.
 QString serverNotInUse(const ArchiveStatus &why, const QString &server, int waiting);
+// The server answers but did not take records: why, and how many wait.
+QString serverRefused(const ArchiveStatus &why, const QString &server, int waiting);
+// What keeps records from a server archive: refused or not in use; empty
+// when nothing waits and the server answers (and for a file).
+QString serverProblem(MeasurementArchive &archive);
+// A damaged archive file (a server's spool: `spool`) moved aside: where, and
+// what was read back from it.
+QString movedAside(const ArchiveStatus &opened, const QString &path, bool spool);
 // Records that wait in the spool file for the server (the window's status bar).
 QString waitingForServer(int waiting);
 QString uploadedToServer(int uploaded);

@@ -2,12 +2,15 @@
 #include "archivesamples.h"
 #include "archive/archiveschema.h"
 #include "archive/measurementarchive.h"
+#include "archive/recordchain.h"
+#include "archive/sampleblob.h"
 #include "testserver.h"
 
 #include <QSqlDatabase>
 #include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <future>
@@ -181,18 +184,49 @@ private slots:
     void verifyNamesTheRecordChangedByHand_data()
     {
         QTest::addColumn<bool>("onServer");
-        QTest::addColumn<QString>("edit");
+        QTest::addColumn<QString>("edit"); // %1 the second record, %2 the last
+        QTest::addColumn<int>("brokenAt"); // index of the record named; 4: the one slipped in
         QTest::addColumn<QString>("reason");
-        QTest::newRow("file, a value") << false << "UPDATE measurement SET force_max = 99.5 WHERE id = %1" << "values";
-        QTest::newRow("file, the samples") << false << "UPDATE measurement SET samples = x'00000000' WHERE id = %1" << "samples";
-        QTest::newRow("server, a value") << true << "UPDATE measurement SET slot = 7 WHERE id = %1" << "values";
-        QTest::newRow("server, a record taken out") << true << "DELETE FROM measurement WHERE id = %1" << "values";
+        const QString clearAndChange = QStringLiteral(
+            "UPDATE measurement SET chain_hash = NULL;UPDATE measurement SET force_max = 1 WHERE id = %1");
+        const QString slipIn = QStringLiteral(
+            "INSERT INTO measurement (%3serial_nr, sw_version, slot, date_text, time_text, taken_at,"
+            " force_unit, sample_rate, sample_count, samples, samples_sha256, force_start, force_end,"
+            " force_max, force_avg, downloaded_at, source, designation, complete, station)"
+            " SELECT %4serial_nr, sw_version, slot, date_text, '23:59:00', taken_at, force_unit,"
+            " sample_rate, sample_count, samples, samples_sha256, force_start, force_end, force_max,"
+            " force_avg, downloaded_at, source, designation, complete, station FROM measurement"
+            " WHERE id = %2");
+        for (bool server : {false, true}) {
+            const char *where = server ? "server" : "file";
+            auto row = [&](const char *what) {
+                return &QTest::newRow(qPrintable(QStringLiteral("%1, %2").arg(where, what)));
+            };
+            *row("a value") << server << "UPDATE measurement SET force_max = 99.5 WHERE id = %1" << 1 << "values";
+            *row("the samples") << server << "UPDATE measurement SET samples = '\\x00000000' WHERE id = %1" << 1 << "samples";
+            *row("a record taken out") << server << "DELETE FROM measurement WHERE id = %1" << 2 << "values";
+            *row("the time taken") << server << "UPDATE measurement SET taken_at = '2001-01-01T00:00:00' WHERE id = %1" << 1 << "values";
+            *row("the newest taken out") << server << "DELETE FROM measurement WHERE id = %2" << 3 << "end";
+            *row("all taken out") << server << "DELETE FROM measurement" << 3 << "gone";
+            *row("links cleared, a value changed") << server << clearAndChange << 0 << "missing";
+            // A server links every row it is given: only with its triggers off
+            // (its superuser) does a row without a link get in.
+            *row("a row without a link slipped in")
+                << server
+                << (server ? QStringLiteral("ALTER TABLE measurement DISABLE TRIGGER USER;") +
+                                 slipIn.arg(QStringLiteral("%2"), QStringLiteral("id, "),
+                                            QStringLiteral("%2 + 1, ")) +
+                                 QStringLiteral(";ALTER TABLE measurement ENABLE TRIGGER USER")
+                           : slipIn.arg(QStringLiteral("%2"), QString(), QString()))
+                << 4 << "missing";
+        }
     }
 
     void verifyNamesTheRecordChangedByHand()
     {
         QFETCH(bool, onServer);
         QFETCH(QString, edit);
+        QFETCH(int, brokenAt);
         QFETCH(QString, reason);
         MeasurementArchive archive;
         ArchiveServer owner;
@@ -206,18 +240,186 @@ private slots:
         const auto records = dayOfRecords(4);
         QVERIFY(archive.storeTransfer(kGauge, pointers(records), QDateTime::currentDateTimeUtc()).ok());
         QVERIFY(archive.verify().broken.isEmpty());
-        const qint64 second = archive.idOf(kGauge.serialNr, *records[1]).value_or(0);
-        if (onServer) {
-            QCOMPARE(m_server.runAsAdmin(owner.database, edit.arg(second)), QString());
-        } else {
-            QSqlQuery query(QSqlDatabase::database(archive.connectionName()));
-            QVERIFY(query.exec(edit.arg(second)));
+        QList<qint64> ids;
+        for (const auto &record : records)
+            ids.append(archive.idOf(kGauge.serialNr, *record).value_or(0));
+        ids.append(ids.last() + 1);
+        edit = edit.replace(QLatin1String("'\\x00000000'"),
+                            onServer ? QLatin1String("'\\x00000000'") : QLatin1String("x'00000000'"));
+        edit.replace(QLatin1String("%1"), QString::number(ids[1]));
+        edit.replace(QLatin1String("%2"), QString::number(ids[3]));
+        for (const QString &statement : edit.split(QLatin1Char(';'))) {
+            if (onServer) {
+                QCOMPARE(m_server.runAsAdmin(owner.database, statement), QString());
+            } else {
+                QSqlQuery query(QSqlDatabase::database(archive.connectionName()));
+                QVERIFY2(query.exec(statement), qPrintable(query.lastError().text()));
+            }
         }
         const ChainReport report = archive.verify();
         QCOMPARE(report.broken.size(), 1);
-        // A removed record shows at the one that followed it.
-        QCOMPARE(report.broken.first().id, edit.startsWith(QLatin1String("DELETE")) ? second + 1 : second);
         QCOMPARE(report.broken.first().reason, reason);
+        QCOMPARE(report.broken.first().id, ids[brokenAt]);
+    }
+
+    // What a station sends for the id, the station or the link does not
+    // count: the server makes them, and a station cannot take ids.
+    void theServerMakesWhatAStationCannotBeTrustedWith()
+    {
+        TSPX_REQUIRE_SERVER(m_server);
+        const ArchiveServer owner = preparedDatabase(QStringLiteral("vouched"));
+        const ArchiveServer login =
+            m_server.asMember(owner, QStringLiteral("line5"), ArchiveSchema::kStationRole);
+        MeasurementArchive archive;
+        QVERIFY(archive.open(stationConfig(login, QStringLiteral("line6"))).ok());
+        QSqlQuery query(QSqlDatabase::database(archive.connectionName()));
+        QVERIFY(!query.exec(QStringLiteral("SELECT nextval('measurement_id_seq')")));
+        QVERIFY(!query.exec(QStringLiteral(
+            "INSERT INTO measurement (id, station, serial_nr, sw_version, slot, date_text, time_text,"
+            " force_unit, sample_rate, sample_count, samples, samples_sha256, force_start, force_end,"
+            " force_max, force_avg, downloaded_at, source) VALUES (999, 'line6', 'X', '1', 1, 'd',"
+            " 't', 0, 1, 0, '', '', 0, 0, 0, 0, '', 'gauge')")));
+        QVERIFY(!query.exec(QStringLiteral("UPDATE chain_head SET record_count = 0")));
+
+        const auto records = dayOfRecords(3);
+        QVERIFY(archive.storeTransfer(kGauge, pointers(records), QDateTime::currentDateTimeUtc()).ok());
+        QCOMPARE(archive.waitingCount(), 0);
+        const QList<ArchiveEntry> entries = archive.entries();
+        QCOMPARE(entries.size(), 3);
+        for (const ArchiveEntry &entry : entries)
+            QCOMPARE(entry.station, QStringLiteral("line5"));
+        QVERIFY(query.exec(QStringLiteral("SELECT count(*) FROM measurement WHERE received_at IS NULL"
+                                          " OR link_version <> 2")) && query.next());
+        QCOMPARE(query.value(0).toInt(), 0);
+        const ChainReport chains = archive.verify();
+        QVERIFY(chains.broken.isEmpty());
+        QCOMPARE(chains.checked, 3);
+    }
+
+    // A record leaves the upload queue only once the server holds it; one the
+    // server refuses waits, named, and holds back no other.
+    void aRefusedRecordWaitsAndHoldsBackNoOther()
+    {
+        TSPX_REQUIRE_SERVER(m_server);
+        const ArchiveServer owner = preparedDatabase(QStringLiteral("refusing"));
+        const ArchiveServer login =
+            m_server.asMember(owner, QStringLiteral("line7"), ArchiveSchema::kStationRole);
+        QCOMPARE(m_server.runAsAdmin(owner.database, QStringLiteral(
+                     "ALTER TABLE measurement ADD CONSTRAINT no_slot_2 CHECK (slot <> 2)")),
+                 QString());
+        MeasurementArchive archive;
+        QVERIFY(archive.open(stationConfig(login, QStringLiteral("line7"))).ok());
+        const auto records = dayOfRecords(4);
+        int added = 0;
+        QVERIFY(archive.storeTransfer(kGauge, pointers(records), QDateTime::currentDateTimeUtc(), &added).ok());
+        QCOMPARE(added, 4); // kept in the spool: none is lost
+        QVERIFY(archive.serverRefused());
+        QCOMPARE(archive.waitingCount(), 4);
+
+        int uploaded = -1;
+        const ArchiveStatus synced = archive.sync(&uploaded);
+        QVERIFY(!synced.ok());
+        QVERIFY2(synced.detail.contains(QLatin1String("no_slot_2")), qPrintable(synced.detail));
+        QCOMPARE(uploaded, 3);
+        QCOMPARE(archive.waitingCount(), 1);
+        QVERIFY(archive.serverRefused());
+        QCOMPARE(archive.count(), 3);
+
+        QCOMPARE(m_server.runAsAdmin(owner.database,
+                                     QStringLiteral("ALTER TABLE measurement DROP CONSTRAINT no_slot_2")),
+                 QString());
+        QVERIFY(archive.sync(&uploaded).ok());
+        QCOMPARE(uploaded, 1);
+        QCOMPARE(archive.waitingCount(), 0);
+        QVERIFY(!archive.serverRefused());
+    }
+
+    // A spool whose first bytes were overwritten: its waiting records are read
+    // back, wait again and reach the server.
+    void aDamagedSpoolKeepsItsWaitingRecords()
+    {
+        TSPX_REQUIRE_SERVER(m_server);
+        const ArchiveServer owner = preparedDatabase(QStringLiteral("damaged_spool"));
+        ArchiveConfig config = stationConfig(owner, QStringLiteral("line8"));
+        ArchiveConfig away = config;
+        away.server.host = m_folder.filePath(QStringLiteral("no-server"));
+        const auto records = dayOfRecords(5);
+        {
+            MeasurementArchive archive;
+            QVERIFY(archive.open(away).ok());
+            QVERIFY(!archive.isOnline());
+            QVERIFY(archive.storeTransfer(kGauge, pointers(records), QDateTime::currentDateTimeUtc()).ok());
+            QCOMPARE(archive.waitingCount(), 5);
+        }
+        QFile spool(config.filePath);
+        QVERIFY(spool.open(QIODevice::ReadWrite));
+        QCOMPARE(spool.write(QByteArray(16, 'x')), qint64(16));
+        spool.close();
+
+        MeasurementArchive archive;
+        const ArchiveStatus opened = archive.open(config);
+        QVERIFY2(opened.ok(), qPrintable(opened.detail));
+        QVERIFY(!opened.movedAside.isEmpty());
+        QCOMPARE(opened.recovered, 5);
+        QCOMPARE(opened.waitingBefore, 5);
+        QCOMPARE(opened.waitingRecovered, 5);
+        QCOMPARE(archive.uploadedOnOpen(), 5);
+        QCOMPARE(archive.waitingCount(), 0);
+        QVERIFY(archive.idOf(kGauge.serialNr, *records[4]).value_or(-1) > 0);
+    }
+
+    // A file kept by version 3, its records linked the first way: they verify
+    // as they were made, and the chain goes on from them.
+    void linksOfVersion3VerifyAsTheyWereMade()
+    {
+        const QString path = m_folder.filePath(QStringLiteral("version3.sqlite"));
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("v3"));
+            db.setDatabaseName(path);
+            QVERIFY(db.open());
+            QSqlQuery query(db);
+            const auto steps = ArchiveSchema::migrationSteps(ArchiveDialect(ArchiveDialect::SQLite));
+            for (int step = 0; step < 3; ++step) {
+                for (const QString &statement : steps.at(size_t(step)))
+                    QVERIFY2(query.exec(statement), qPrintable(query.lastError().text()));
+            }
+            QVERIFY(query.exec(QStringLiteral("PRAGMA user_version=3")));
+            QByteArray previous;
+            for (int i = 0; i < 3; ++i) {
+                const QByteArray samples = QByteArray(8, char(i));
+                const QVariantList values = {QStringLiteral("line9"), QStringLiteral("TP-4711"),
+                                             QStringLiteral("1.07"), i + 1, QStringLiteral("08.12.26"),
+                                             QStringLiteral("08:0%1:00").arg(i), 0, 250.0, 2,
+                                             samplesHash(samples), 1.5, 2.25, 99.125, 33.3,
+                                             QStringLiteral("2026-12-08T08:00:00.000Z"),
+                                             QStringLiteral("gauge"), 1};
+                previous = RecordChain::link(RecordChain::kFirstVersion, previous, values);
+                query.prepare(QStringLiteral("INSERT INTO measurement (%1, samples, chain_hash)"
+                                             " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)")
+                                  .arg(RecordChain::columns(RecordChain::kFirstVersion).join(", ")));
+                for (const QVariant &value : values)
+                    query.addBindValue(value);
+                query.addBindValue(samples);
+                query.addBindValue(previous);
+                QVERIFY2(query.exec(), qPrintable(query.lastError().text()));
+            }
+        }
+        QSqlDatabase::removeDatabase(QStringLiteral("v3"));
+        MeasurementArchive archive;
+        ArchiveConfig config;
+        config.filePath = path;
+        config.station = QStringLiteral("line9");
+        QVERIFY(archive.open(config).ok());
+        const auto records = dayOfRecords(2, 30);
+        QVERIFY(archive.storeTransfer(kGauge, pointers(records), QDateTime::currentDateTimeUtc()).ok());
+        ChainReport report = archive.verify();
+        QVERIFY(report.broken.isEmpty());
+        QCOMPARE(report.checked, 5);
+        QSqlQuery edit(QSqlDatabase::database(archive.connectionName()));
+        QVERIFY(edit.exec(QStringLiteral("UPDATE measurement SET force_avg = 1 WHERE slot = 2 AND link_version IS NULL")));
+        report = archive.verify();
+        QCOMPARE(report.broken.size(), 1);
+        QCOMPARE(report.broken.first().reason, QStringLiteral("values"));
     }
 };
 

@@ -14,6 +14,7 @@
 
 #include <QBuffer>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -90,6 +91,7 @@ private slots:
     void secondDownloadIsQuick();
     void reportWritesAPdf();
     void archiveListsAndVerifiesTheKeptMeasurements();
+    void aDamagedArchiveListsWhatWasReadBack();
     void programPrintsOnlyTheCsv();
     void outputFailuresAndOutputThatIsNoFile();
     void programTellsOfLostOutput();
@@ -486,13 +488,35 @@ void TestCli::archiveListsAndVerifiesTheKeptMeasurements()
                         "\"date\": \"2018-01-24\", \"time\": \"16:11:58\", \"forceMaxN\": 10},"));
     QCOMPARE(verify.run({"archive", "verify"}), int(kExitOk));
 
-    MeasurementArchive archive;
-    QVERIFY(archive.open(archiveFilePath(status)).ok());
-    QSqlQuery edit(QSqlDatabase::database(archive.connectionName()));
-    QVERIFY(edit.exec("UPDATE measurement SET force_max = 11 WHERE slot = 3"));
-    archive.close();
+    {
+        MeasurementArchive archive;
+        QVERIFY(archive.open(archiveFilePath(status)).ok());
+        QSqlQuery edit(QSqlDatabase::database(archive.connectionName()));
+        QVERIFY(edit.exec("UPDATE measurement SET force_max = 11 WHERE slot = 3"));
+    }
     QCOMPARE(changed.run({"archive", "verify"}), int(kExitArchiveChanged));
     QVERIFY2(changed.errors().contains("Prüfplatz 2"), qPrintable(changed.errors()));
+
+}
+
+// A damaged file (one the window does not hold): what could be read back is
+// listed, and the exit code says what happened.
+void TestCli::aDamagedArchiveListsWhatWasReadBack()
+{
+    QVERIFY(m_env->startGauge(threeMeasurements()));
+    StatusIni status("status");
+    status.load();
+    status.archivePath = m_env->filePath(QStringLiteral("own.sqlite"));
+    QCOMPARE(status.save(), 0);
+    CliCall download, damaged;
+    QCOMPARE(download.run({"download", "--all", "-o", "-"}), int(kExitOk));
+    QFile file(status.archivePath);
+    QVERIFY(file.open(QIODevice::ReadWrite) && file.write(QByteArray(16, 'x')) == 16);
+    file.close();
+    QCOMPARE(damaged.run({"archive", "list"}), int(kExitFile));
+    QCOMPARE(damaged.output().count('\n'), 4);
+    QVERIFY2(damaged.errors().contains(".corrupt-") && damaged.errors().contains(": 3 "),
+             qPrintable(damaged.errors()));
 }
 
 void TestCli::reportWritesAPdf()
