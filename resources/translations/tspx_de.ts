@@ -4,7 +4,7 @@
 <context>
     <name>GaugeWorkflow</name>
     <message numerus="yes">
-        <location filename="../../workflow/workflowtexts.cpp" line="+27"/>
+        <location filename="../../workflow/workflowtexts.cpp" line="+28"/>
         <source>Betroffene Speicherplätze: %1</source>
         <translation>
             <numerusform>Betroffener Speicherplatz: %1</numerusform>
@@ -20,7 +20,23 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location line="+107"/>
+        <location line="+73"/>
+        <source>Daraus wieder gelesen und behalten: %n Messungen.</source>
+        <translation>
+            <numerusform>Daraus wieder gelesen und behalten: %n Messung.</numerusform>
+            <numerusform>Daraus wieder gelesen und behalten: %n Messungen.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+13"/>
+        <source>Von %n Messungen, die auf den Archivserver warteten, warten %1 wieder; die übrigen sind nur noch in &apos;%2&apos;.</source>
+        <translation>
+            <numerusform>Von %n Messung, die auf den Archivserver wartete, wartet %1 wieder; die übrigen sind nur noch in &apos;%2&apos;.</numerusform>
+            <numerusform>Von %n Messungen, die auf den Archivserver warteten, warten %1 wieder; die übrigen sind nur noch in &apos;%2&apos;.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+82"/>
         <source>Diese Speicherplätze wurden nicht gelöscht: %1</source>
         <translation>
             <numerusform>Dieser Speicherplatz wurde nicht gelöscht: %1</numerusform>

@@ -22,12 +22,17 @@
 <context>
     <name>ArchiveServerStatus</name>
     <message>
-        <location filename="../../ui/archiveserverstatus.cpp" line="+60"/>
+        <location filename="../../ui/archiveserverstatus.cpp" line="+61"/>
+        <source>Archivserver nimmt Messungen nicht an</source>
+        <translation>Archive server does not accept measurements</translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>Archivserver: %1</source>
         <translation>Archive server: %1</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-2"/>
         <source>Archivserver nicht erreichbar</source>
         <translation>Archive server not reachable</translation>
     </message>
@@ -328,12 +333,12 @@ Exit codes: 0 done, 2 wrong call, 3 no gauge found,
     </message>
     <message>
         <location filename="../../cli/clireport.cpp" line="+20"/>
-        <location filename="../../cli/clirunner.cpp" line="+336"/>
+        <location filename="../../cli/clirunner.cpp" line="+348"/>
         <source>Speicherplatz %1 ist leer.</source>
         <translation>Slot %1 is empty.</translation>
     </message>
     <message>
-        <location filename="../../cli/clirunner.cpp" line="-231"/>
+        <location filename="../../cli/clirunner.cpp" line="-243"/>
         <source>Speicherplatz %1 von %2</source>
         <translation>Slot %1 of %2</translation>
     </message>
@@ -353,12 +358,12 @@ Exit codes: 0 done, 2 wrong call, 3 no gauge found,
         <translation>Error while transferring the data!</translation>
     </message>
     <message>
-        <location line="+58"/>
+        <location line="+55"/>
         <source>Übertragene Messungen: %1</source>
         <translation>Measurements transferred: %1</translation>
     </message>
     <message>
-        <location line="+91"/>
+        <location line="+106"/>
         <source>Gelöschte Messungen: %1</source>
         <translation>Measurements erased: %1</translation>
     </message>
@@ -483,7 +488,7 @@ Exit codes: 0 done, 2 wrong call, 3 no gauge found,
 <context>
     <name>GaugeWorkflow</name>
     <message>
-        <location filename="../../workflow/workflowtexts.cpp" line="+22"/>
+        <location filename="../../workflow/workflowtexts.cpp" line="+23"/>
         <source>Fehler beim Übertragen der Daten!</source>
         <translation>Error while transferring the data!</translation>
     </message>
@@ -555,6 +560,37 @@ Exit codes: 0 done, 2 wrong call, 3 no gauge found,
     </message>
     <message>
         <location line="+9"/>
+        <source>Der Archivserver %1 hat Messungen nicht angenommen (%2). Sie bleiben in der Archivdatei.</source>
+        <translation>The archive server %1 did not accept measurements (%2). They stay in the archive file.</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>Die Archivdatei &apos;%1&apos; war beschädigt. Sie wurde unverändert nach &apos;%2&apos; verschoben; ein neues Archiv wurde angelegt.</source>
+        <translation>The archive file &apos;%1&apos; was damaged. It was moved unchanged to &apos;%2&apos;; a new archive was created.</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+4"/>
+        <source>Daraus wieder gelesen und behalten: %n Messungen.</source>
+        <translation>
+            <numerusform>Read back and kept: %n measurement.</numerusform>
+            <numerusform>Read back and kept: %n measurements.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Welche Messungen auf den Archivserver warteten, ließ sich nicht lesen; was fehlt, ist nur noch in &apos;%1&apos;.</source>
+        <translation>Which measurements waited for the archive server could not be read; whatever is missing is only in &apos;%1&apos; now.</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+6"/>
+        <source>Von %n Messungen, die auf den Archivserver warteten, warten %1 wieder; die übrigen sind nur noch in &apos;%2&apos;.</source>
+        <translation>
+            <numerusform>Of %n measurement that waited for the archive server, %1 waits again; the others are only in &apos;%2&apos; now.</numerusform>
+            <numerusform>Of %n measurements that waited for the archive server, %1 wait again; the others are only in &apos;%2&apos; now.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+9"/>
         <source>Messungen, die auf den Archivserver warten: %1</source>
         <translation>Measurements waiting for the archive server: %1</translation>
     </message>
@@ -569,7 +605,22 @@ Exit codes: 0 done, 2 wrong call, 3 no gauge found,
         <translation>Archive unchanged: %1 chained measurements checked, %2 from before the chaining.</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+9"/>
+        <source>Archiv verändert: Die letzten Messungen der Station &apos;%1&apos; fehlen; ihre Kette endete bei Messung %2.</source>
+        <translation>Archive changed: the last measurements of station &apos;%1&apos; are missing; its chain ended at measurement %2.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Archiv verändert: Alle Messungen der Station &apos;%1&apos; fehlen; ihre Kette endete bei Messung %2.</source>
+        <translation>Archive changed: all measurements of station &apos;%1&apos; are missing; its chain ended at measurement %2.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Archiv verändert: Das Ende der Kette der Station &apos;%1&apos; passt nicht zu ihrer letzten Messung %2.</source>
+        <translation>Archive changed: the end of the chain of station &apos;%1&apos; does not match its last measurement %2.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
         <source>ihre Werte</source>
         <translation>its values</translation>
     </message>
@@ -1168,12 +1219,7 @@ Tool</translation>
 <context>
     <name>MainformArchive</name>
     <message>
-        <location filename="../../ui/archivebrowser.cpp" line="+151"/>
-        <source>Die Archivdatei &apos;%1&apos; war beschädigt. Sie wurde unverändert nach &apos;%2&apos; verschoben; ein neues Archiv wurde angelegt.</source>
-        <translation>The archive file &apos;%1&apos; was damaged. It was moved unchanged to &apos;%2&apos;; a new archive was created.</translation>
-    </message>
-    <message>
-        <location line="+231"/>
+        <location filename="../../ui/archivebrowser.cpp" line="+377"/>
         <source>CSV-Datei (*.CSV)</source>
         <translation>CSV file (*.CSV)</translation>
     </message>
@@ -1183,7 +1229,7 @@ Tool</translation>
         <translation>Import CSV files into the archive</translation>
     </message>
     <message>
-        <location line="-309"/>
+        <location line="-304"/>
         <source>%1: kann nicht gelesen werden.</source>
         <translation>%1: cannot be read.</translation>
     </message>
@@ -1227,12 +1273,12 @@ Tool</translation>
         </translation>
     </message>
     <message>
-        <location line="+303"/>
+        <location line="+298"/>
         <source>Import ins Archiv</source>
         <translation>Import into the archive</translation>
     </message>
     <message>
-        <location line="-296"/>
+        <location line="-291"/>
         <source>%1: Messung %2 nicht archiviert: %3.</source>
         <translation>%1: measurement %2 not archived: %3.</translation>
     </message>

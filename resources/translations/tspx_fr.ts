@@ -22,12 +22,17 @@
 <context>
     <name>ArchiveServerStatus</name>
     <message>
-        <location filename="../../ui/archiveserverstatus.cpp" line="+60"/>
+        <location filename="../../ui/archiveserverstatus.cpp" line="+61"/>
+        <source>Archivserver nimmt Messungen nicht an</source>
+        <translation>Le serveur d&apos;archives n&apos;accepte pas les mesures</translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>Archivserver: %1</source>
         <translation>Serveur d’archive : %1</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-2"/>
         <source>Archivserver nicht erreichbar</source>
         <translation>Serveur d’archive injoignable</translation>
     </message>
@@ -328,12 +333,12 @@ Codes de retour : 0 terminé, 2 appel erroné, 3 aucun appareil trouvé,
     </message>
     <message>
         <location filename="../../cli/clireport.cpp" line="+20"/>
-        <location filename="../../cli/clirunner.cpp" line="+336"/>
+        <location filename="../../cli/clirunner.cpp" line="+348"/>
         <source>Speicherplatz %1 ist leer.</source>
         <translation>L&apos;emplacement %1 est vide.</translation>
     </message>
     <message>
-        <location filename="../../cli/clirunner.cpp" line="-231"/>
+        <location filename="../../cli/clirunner.cpp" line="-243"/>
         <source>Speicherplatz %1 von %2</source>
         <translation>Emplacement %1 sur %2</translation>
     </message>
@@ -353,12 +358,12 @@ Codes de retour : 0 terminé, 2 appel erroné, 3 aucun appareil trouvé,
         <translation>Erreur lors du transfert des données !</translation>
     </message>
     <message>
-        <location line="+58"/>
+        <location line="+55"/>
         <source>Übertragene Messungen: %1</source>
         <translation>Mesures transférées : %1</translation>
     </message>
     <message>
-        <location line="+91"/>
+        <location line="+106"/>
         <source>Gelöschte Messungen: %1</source>
         <translation>Mesures effacées : %1</translation>
     </message>
@@ -483,7 +488,7 @@ Codes de retour : 0 terminé, 2 appel erroné, 3 aucun appareil trouvé,
 <context>
     <name>GaugeWorkflow</name>
     <message>
-        <location filename="../../workflow/workflowtexts.cpp" line="+22"/>
+        <location filename="../../workflow/workflowtexts.cpp" line="+23"/>
         <source>Fehler beim Übertragen der Daten!</source>
         <translation>Erreur lors du transfert des données !</translation>
     </message>
@@ -555,6 +560,37 @@ Codes de retour : 0 terminé, 2 appel erroné, 3 aucun appareil trouvé,
     </message>
     <message>
         <location line="+9"/>
+        <source>Der Archivserver %1 hat Messungen nicht angenommen (%2). Sie bleiben in der Archivdatei.</source>
+        <translation>Le serveur d&apos;archives %1 n&apos;a pas accepté des mesures (%2). Elles restent dans le fichier d&apos;archive.</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>Die Archivdatei &apos;%1&apos; war beschädigt. Sie wurde unverändert nach &apos;%2&apos; verschoben; ein neues Archiv wurde angelegt.</source>
+        <translation>Le fichier d&apos;archive &apos;%1&apos; était endommagé. Il a été déplacé tel quel vers &apos;%2&apos; ; une nouvelle archive a été créée.</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+4"/>
+        <source>Daraus wieder gelesen und behalten: %n Messungen.</source>
+        <translation>
+            <numerusform>Relue et conservée : %n mesure.</numerusform>
+            <numerusform>Relues et conservées : %n mesures.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Welche Messungen auf den Archivserver warteten, ließ sich nicht lesen; was fehlt, ist nur noch in &apos;%1&apos;.</source>
+        <translation>Impossible de lire quelles mesures attendaient le serveur d&apos;archives ; ce qui manque n&apos;est plus que dans &apos;%1&apos;.</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+6"/>
+        <source>Von %n Messungen, die auf den Archivserver warteten, warten %1 wieder; die übrigen sind nur noch in &apos;%2&apos;.</source>
+        <translation>
+            <numerusform>Sur %n mesure qui attendait le serveur d&apos;archives, %1 attend de nouveau ; les autres ne sont plus que dans &apos;%2&apos;.</numerusform>
+            <numerusform>Sur %n mesures qui attendaient le serveur d&apos;archives, %1 attendent de nouveau ; les autres ne sont plus que dans &apos;%2&apos;.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+9"/>
         <source>Messungen, die auf den Archivserver warten: %1</source>
         <translation>Mesures en attente du serveur d’archive : %1</translation>
     </message>
@@ -569,7 +605,22 @@ Codes de retour : 0 terminé, 2 appel erroné, 3 aucun appareil trouvé,
         <translation>Archive inchangée : %1 mesures chaînées vérifiées, %2 antérieures au chaînage.</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+9"/>
+        <source>Archiv verändert: Die letzten Messungen der Station &apos;%1&apos; fehlen; ihre Kette endete bei Messung %2.</source>
+        <translation>Archive modifiée : les dernières mesures du poste &apos;%1&apos; manquent ; sa chaîne se terminait à la mesure %2.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Archiv verändert: Alle Messungen der Station &apos;%1&apos; fehlen; ihre Kette endete bei Messung %2.</source>
+        <translation>Archive modifiée : toutes les mesures du poste &apos;%1&apos; manquent ; sa chaîne se terminait à la mesure %2.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Archiv verändert: Das Ende der Kette der Station &apos;%1&apos; passt nicht zu ihrer letzten Messung %2.</source>
+        <translation>Archive modifiée : la fin de la chaîne du poste &apos;%1&apos; ne correspond pas à sa dernière mesure %2.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
         <source>ihre Werte</source>
         <translation>ses valeurs</translation>
     </message>
@@ -1168,12 +1219,7 @@ Tool</translation>
 <context>
     <name>MainformArchive</name>
     <message>
-        <location filename="../../ui/archivebrowser.cpp" line="+151"/>
-        <source>Die Archivdatei &apos;%1&apos; war beschädigt. Sie wurde unverändert nach &apos;%2&apos; verschoben; ein neues Archiv wurde angelegt.</source>
-        <translation>Le fichier d&apos;archive &apos;%1&apos; était endommagé. Il a été déplacé tel quel vers &apos;%2&apos; ; une nouvelle archive a été créée.</translation>
-    </message>
-    <message>
-        <location line="+231"/>
+        <location filename="../../ui/archivebrowser.cpp" line="+377"/>
         <source>CSV-Datei (*.CSV)</source>
         <translation>Fichier CSV (*.CSV)</translation>
     </message>
@@ -1183,7 +1229,7 @@ Tool</translation>
         <translation>Importer des fichiers CSV dans l&apos;archive</translation>
     </message>
     <message>
-        <location line="-309"/>
+        <location line="-304"/>
         <source>%1: kann nicht gelesen werden.</source>
         <translation>%1 : illisible.</translation>
     </message>
@@ -1227,12 +1273,12 @@ Tool</translation>
         </translation>
     </message>
     <message>
-        <location line="+303"/>
+        <location line="+298"/>
         <source>Import ins Archiv</source>
         <translation>Importation dans l&apos;archive</translation>
     </message>
     <message>
-        <location line="-296"/>
+        <location line="-291"/>
         <source>%1: Messung %2 nicht archiviert: %3.</source>
         <translation>%1 : mesure %2 non archivée : %3.</translation>
     </message>

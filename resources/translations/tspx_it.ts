@@ -22,12 +22,17 @@
 <context>
     <name>ArchiveServerStatus</name>
     <message>
-        <location filename="../../ui/archiveserverstatus.cpp" line="+60"/>
+        <location filename="../../ui/archiveserverstatus.cpp" line="+61"/>
+        <source>Archivserver nimmt Messungen nicht an</source>
+        <translation>Il server d&apos;archivio non accetta le misure</translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>Archivserver: %1</source>
         <translation>Server dell’archivio: %1</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-2"/>
         <source>Archivserver nicht erreichbar</source>
         <translation>Server dell’archivio non raggiungibile</translation>
     </message>
@@ -328,12 +333,12 @@ Codici di uscita: 0 eseguito, 2 chiamata errata, 3 nessuno strumento trovato,
     </message>
     <message>
         <location filename="../../cli/clireport.cpp" line="+20"/>
-        <location filename="../../cli/clirunner.cpp" line="+336"/>
+        <location filename="../../cli/clirunner.cpp" line="+348"/>
         <source>Speicherplatz %1 ist leer.</source>
         <translation>La posizione di memoria %1 è vuota.</translation>
     </message>
     <message>
-        <location filename="../../cli/clirunner.cpp" line="-231"/>
+        <location filename="../../cli/clirunner.cpp" line="-243"/>
         <source>Speicherplatz %1 von %2</source>
         <translation>Posizione %1 di %2</translation>
     </message>
@@ -353,12 +358,12 @@ Codici di uscita: 0 eseguito, 2 chiamata errata, 3 nessuno strumento trovato,
         <translation>Errore durante il trasferimento dei dati!</translation>
     </message>
     <message>
-        <location line="+58"/>
+        <location line="+55"/>
         <source>Übertragene Messungen: %1</source>
         <translation>Misure trasferite: %1</translation>
     </message>
     <message>
-        <location line="+91"/>
+        <location line="+106"/>
         <source>Gelöschte Messungen: %1</source>
         <translation>Misure cancellate: %1</translation>
     </message>
@@ -483,7 +488,7 @@ Codici di uscita: 0 eseguito, 2 chiamata errata, 3 nessuno strumento trovato,
 <context>
     <name>GaugeWorkflow</name>
     <message>
-        <location filename="../../workflow/workflowtexts.cpp" line="+22"/>
+        <location filename="../../workflow/workflowtexts.cpp" line="+23"/>
         <source>Fehler beim Übertragen der Daten!</source>
         <translation>Errore durante il trasferimento dei dati!</translation>
     </message>
@@ -555,6 +560,37 @@ Codici di uscita: 0 eseguito, 2 chiamata errata, 3 nessuno strumento trovato,
     </message>
     <message>
         <location line="+9"/>
+        <source>Der Archivserver %1 hat Messungen nicht angenommen (%2). Sie bleiben in der Archivdatei.</source>
+        <translation>Il server d&apos;archivio %1 non ha accettato alcune misure (%2). Restano nel file d&apos;archivio.</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>Die Archivdatei &apos;%1&apos; war beschädigt. Sie wurde unverändert nach &apos;%2&apos; verschoben; ein neues Archiv wurde angelegt.</source>
+        <translation>Il file d&apos;archivio &apos;%1&apos; era danneggiato. È stato spostato senza modifiche in &apos;%2&apos;; è stato creato un nuovo archivio.</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+4"/>
+        <source>Daraus wieder gelesen und behalten: %n Messungen.</source>
+        <translation>
+            <numerusform>Riletta e conservata: %n misura.</numerusform>
+            <numerusform>Rilette e conservate: %n misure.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Welche Messungen auf den Archivserver warteten, ließ sich nicht lesen; was fehlt, ist nur noch in &apos;%1&apos;.</source>
+        <translation>Non è stato possibile leggere quali misure attendevano il server d&apos;archivio; ciò che manca è ormai solo in &apos;%1&apos;.</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+6"/>
+        <source>Von %n Messungen, die auf den Archivserver warteten, warten %1 wieder; die übrigen sind nur noch in &apos;%2&apos;.</source>
+        <translation>
+            <numerusform>Di %n misura che attendeva il server d&apos;archivio, %1 attende di nuovo; le altre sono ormai solo in &apos;%2&apos;.</numerusform>
+            <numerusform>Di %n misure che attendevano il server d&apos;archivio, %1 attendono di nuovo; le altre sono ormai solo in &apos;%2&apos;.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+9"/>
         <source>Messungen, die auf den Archivserver warten: %1</source>
         <translation>Misure in attesa del server dell’archivio: %1</translation>
     </message>
@@ -569,7 +605,22 @@ Codici di uscita: 0 eseguito, 2 chiamata errata, 3 nessuno strumento trovato,
         <translation>Archivio invariato: %1 misure concatenate verificate, %2 precedenti alla concatenazione.</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+9"/>
+        <source>Archiv verändert: Die letzten Messungen der Station &apos;%1&apos; fehlen; ihre Kette endete bei Messung %2.</source>
+        <translation>Archivio modificato: mancano le ultime misure della stazione &apos;%1&apos;; la sua catena terminava alla misura %2.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Archiv verändert: Alle Messungen der Station &apos;%1&apos; fehlen; ihre Kette endete bei Messung %2.</source>
+        <translation>Archivio modificato: mancano tutte le misure della stazione &apos;%1&apos;; la sua catena terminava alla misura %2.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Archiv verändert: Das Ende der Kette der Station &apos;%1&apos; passt nicht zu ihrer letzten Messung %2.</source>
+        <translation>Archivio modificato: la fine della catena della stazione &apos;%1&apos; non corrisponde alla sua ultima misura %2.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
         <source>ihre Werte</source>
         <translation>i suoi valori</translation>
     </message>
@@ -1168,12 +1219,7 @@ Tool</translation>
 <context>
     <name>MainformArchive</name>
     <message>
-        <location filename="../../ui/archivebrowser.cpp" line="+151"/>
-        <source>Die Archivdatei &apos;%1&apos; war beschädigt. Sie wurde unverändert nach &apos;%2&apos; verschoben; ein neues Archiv wurde angelegt.</source>
-        <translation>Il file d&apos;archivio &apos;%1&apos; era danneggiato. È stato spostato senza modifiche in &apos;%2&apos;; è stato creato un nuovo archivio.</translation>
-    </message>
-    <message>
-        <location line="+231"/>
+        <location filename="../../ui/archivebrowser.cpp" line="+377"/>
         <source>CSV-Datei (*.CSV)</source>
         <translation>File CSV (*.CSV)</translation>
     </message>
@@ -1183,7 +1229,7 @@ Tool</translation>
         <translation>Importa file CSV nell&apos;archivio</translation>
     </message>
     <message>
-        <location line="-309"/>
+        <location line="-304"/>
         <source>%1: kann nicht gelesen werden.</source>
         <translation>%1: impossibile leggerlo.</translation>
     </message>
@@ -1227,12 +1273,12 @@ Tool</translation>
         </translation>
     </message>
     <message>
-        <location line="+303"/>
+        <location line="+298"/>
         <source>Import ins Archiv</source>
         <translation>Importazione nell&apos;archivio</translation>
     </message>
     <message>
-        <location line="-296"/>
+        <location line="-291"/>
         <source>%1: Messung %2 nicht archiviert: %3.</source>
         <translation>%1: misura %2 non archiviata: %3.</translation>
     </message>
