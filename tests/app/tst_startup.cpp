@@ -7,7 +7,9 @@
 #include "app/startup.h"
 #include "settings/settingspaths.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QErrorMessage>
 #include <QFile>
 #include <QMenu>
 #include <QRegularExpression>
@@ -73,6 +75,7 @@ private slots:
     void firstRunLogsAndWritesStatusFile();
     void languageOptionTranslatesAndIsKept();
     void missingTranslationsAndExitCode();
+    void quittingClosesTheOpenNotices();
 
 private:
     std::unique_ptr<TemporaryConfigHome> m_configHome;
@@ -168,6 +171,26 @@ void TestStartup::missingTranslationsAndExitCode()
     QCOMPARE(run.log.last(), QByteArray("TSPX beendet: 3"));
     QVERIFY(run.log.at(run.log.size() - 2).startsWith("Save StatusIni '"));
     QVERIFY(statusFileContents().contains("[gui]\nlanguage=fr\n"));
+}
+
+// A notice still open (the transfer's incomplete records, say) closes with the
+// main window, and the program ends.
+void TestStartup::quittingClosesTheOpenNotices()
+{
+    const ProgramRun run = runProgramInProcess({}, [](QWidget *window) {
+        if (!window)
+            return QCoreApplication::exit(98);
+        const QWidgetList windows = QApplication::topLevelWidgets();
+        for (QWidget *notice : windows)
+            if (auto *errors = qobject_cast<QErrorMessage *>(notice))
+                errors->showMessage(QStringLiteral("#9"));
+        auto *stillRunning = new QTimer(window);
+        QObject::connect(stillRunning, &QTimer::timeout, [] { QCoreApplication::exit(99); });
+        stillRunning->start(5000);
+        window->findChild<QAction *>(QStringLiteral("actionBeenden"))->trigger(); // Ctrl+Q
+    });
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(run.log.last(), QByteArray("TSPX beendet: 0"));
 }
 
 QTEST_APPLESS_MAIN(TestStartup)
