@@ -109,6 +109,13 @@ public:
         return idOf(serialNr, measurement).has_value();
     }
     std::optional<qint64> idOf(const QByteArray &serialNr, const Measurement &measurement);
+    // Whether this record is archived exactly as received, even one the gauge
+    // sent short of its count (such a copy never counts for holds()).
+    bool holdsAsReceived(const QByteArray &serialNr, const Measurement &measurement)
+    {
+        return idAsReceived(serialNr, measurement).has_value();
+    }
+    std::optional<qint64> idAsReceived(const QByteArray &serialNr, const Measurement &measurement);
     // Whether a measurement of this gauge with this date, time and count is
     // kept: only then can its samples, once read, be found by holds().
     bool mayHold(const QByteArray &serialNr, const QByteArray &dateText, const QByteArray &timeText,

@@ -41,7 +41,13 @@ std::optional<qint64> MeasurementArchive::findQuick(const QuickKey &key)
 std::optional<qint64> MeasurementArchive::idOf(const QByteArray &serialNr,
                                                const Measurement &measurement)
 {
-    if (!m_open || !holdsAllSamples(measurement))
+    return holdsAllSamples(measurement) ? idAsReceived(serialNr, measurement) : std::nullopt;
+}
+
+std::optional<qint64> MeasurementArchive::idAsReceived(const QByteArray &serialNr,
+                                                       const Measurement &measurement)
+{
+    if (!m_open)
         return std::nullopt;
     if (!m_spool)
         return idHere(serialNr, measurement);

@@ -77,7 +77,8 @@ QString commandsHelp()
                    "  info      Seriennummer, Softwarestand und Krafteinheit des Geräts\n"
                    "  list      die gespeicherten Messungen\n"
                    "  download  Messungen als CSV oder JSON (--slots oder --all, -o)\n"
-                   "  delete    Messungen auf dem Gerät löschen (--slots oder --all, --yes)\n"
+                   "  delete    Messungen auf dem Gerät löschen (--slots oder --all, --yes;\n"
+                   "            --erase-incomplete auch nur unvollständig archivierte)\n"
                    "  report    Protokoll einer Messung als PDF (--slot, -o)\n"
                    "  stats     Statistik, Fähigkeit und Regelverletzungen (--slots oder --all)\n"
                    "  archive init    das Archiv auf dem Server anlegen (als dessen Eigentümer)\n"
@@ -131,6 +132,8 @@ CliParseResult checkedRequest(const QCommandLineParser &parser, CliRequest reque
         return usageError(Cli::tr("delete braucht --slots oder --all."));
     if (needsSlots && !request.yes)
         return usageError(Cli::tr("Gelöscht wird nur mit --yes."));
+    if (request.eraseIncomplete && !needsSlots)
+        return usageError(Cli::tr("--erase-incomplete gilt nur für delete."));
     if (command == QLatin1String("download") || command == QLatin1String("report")) {
         if (request.output.isEmpty())
             return usageError(Cli::tr("%1 braucht -o DATEI.").arg(command));
@@ -259,6 +262,9 @@ CliParseResult parseCliArguments(const QStringList &arguments, const QString &ve
         {QStringLiteral("upper"), Cli::tr("stats: obere Grenze der Maximalkraft."),
          QStringLiteral("value")},
         {QStringLiteral("yes"), Cli::tr("Löschen ohne Rückfrage bestätigen.")},
+        {QStringLiteral("erase-incomplete"),
+         Cli::tr("delete: auch Messungen löschen, die nur unvollständig archiviert sind (das "
+                 "Gerät hat weniger Messwerte gesendet, als es angibt).")},
         {QStringLiteral("slot"), Cli::tr("Speicherplatz der Messung."), QStringLiteral("n")},
         {QStringLiteral("designation"), Cli::tr("Bezeichnung im Protokoll."),
          QStringLiteral("text")},
@@ -296,6 +302,7 @@ CliParseResult parseCliArguments(const QStringList &arguments, const QString &ve
     request.output = parser.value(QStringLiteral("output"));
     request.format = parser.value(QStringLiteral("format"));
     request.yes = parser.isSet(QStringLiteral("yes"));
+    request.eraseIncomplete = parser.isSet(QStringLiteral("erase-incomplete"));
     request.designation = parser.value(QStringLiteral("designation"));
     request.port = parser.value(QStringLiteral("port")).toLocal8Bit();
     request.language = parser.value(QStringLiteral("lang")).toLatin1();

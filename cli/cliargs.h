@@ -36,6 +36,8 @@ struct CliRequest
     QString output; // a file name, or "-" for standard output
     QString format = QStringLiteral("csv"); // download: csv, json, dfq; stats: table, json
     bool yes = false;
+    // delete: also slots whose measurement is archived only incomplete.
+    bool eraseIncomplete = false;
     int slot = 0;
     QString designation;
     QByteArray port; // "COMn" or a device; empty: search COM1..COM30

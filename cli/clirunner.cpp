@@ -304,6 +304,11 @@ int CliRunner::erase()
     request.slotNumbers = m_request.slotNumbers;
     EraseDecisions decisions;
     decisions.eraseOthersThanUnread = [](const QList<int> &) { return true; };
+    const IncompleteChoice incomplete =
+        m_request.eraseIncomplete ? IncompleteChoice::Erase : IncompleteChoice::Keep;
+    decisions.archivedIncomplete = [incomplete](const QList<IncompleteCopy> &) {
+        return incomplete;
+    };
     const EraseOutcome outcome = m_workflow.erase(request, decisions, progress());
     m_workflow.disconnect();
     endProgress();
@@ -329,6 +334,16 @@ int CliRunner::eraseExitCode(const EraseOutcome &outcome)
     QList<int> otherwiseNotErased = outcome.notErased;
     for (int slot : outcome.unreadSlots)
         otherwiseNotErased.removeAll(slot);
+    QList<IncompleteCopy> keptIncomplete;
+    for (const IncompleteCopy &copy : outcome.incompleteCopies) {
+        if (!m_request.eraseIncomplete && otherwiseNotErased.removeAll(copy.slot) > 0)
+            keptIncomplete.append(copy);
+    }
+    if (!keptIncomplete.isEmpty())
+        error(WorkflowText::archivedIncomplete(keptIncomplete) + QLatin1Char('\n') +
+              Cli::tr("Nicht gelöscht. Erneut mit download übertragen (vielleicht sendet das "
+                      "Gerät sie diesmal vollständig) oder mit --erase-incomplete löschen.",
+                      nullptr, keptIncomplete.size()));
     if (!otherwiseNotErased.isEmpty())
         error(WorkflowText::notErased(otherwiseNotErased));
     return outcome.notErased.isEmpty() ? kExitOk : kExitCommunication;

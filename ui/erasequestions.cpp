@@ -76,9 +76,41 @@ bool askTransferFirst(QWidget *parent, const QList<int> &slotNumbers)
     return box.clickedButton() == transferFirst;
 }
 
+IncompleteChoice askIncomplete(QWidget *parent, const QList<IncompleteCopy> &copies,
+                               bool *transferRequested)
+{
+    QMessageBox box(
+        QMessageBox::Warning,
+        archiveText(QT_TRANSLATE_NOOP("MainformArchive", "Unvollständig archiviert")),
+        WorkflowText::archivedIncomplete(copies) + QLatin1Char('\n') +
+            archiveText(QT_TRANSLATE_N_NOOP("MainformArchive",
+                                            "Erneut übertragen: Vielleicht sendet das Gerät sie "
+                                            "diesmal vollständig; die neuen Kopien werden neben "
+                                            "den unvollständigen archiviert. Nach dem Löschen "
+                                            "bleiben nur die unvollständigen Kopien."),
+                        copies.size()),
+        QMessageBox::NoButton, parent);
+    QPushButton *transferAgain =
+        box.addButton(archiveText(QT_TRANSLATE_NOOP("MainformArchive", "Erneut übertragen")),
+                      QMessageBox::AcceptRole);
+    QPushButton *eraseAnyway =
+        box.addButton(archiveText(QT_TRANSLATE_NOOP("MainformArchive", "Trotzdem löschen")),
+                      QMessageBox::DestructiveRole);
+    box.addButton(QMessageBox::Cancel);
+    box.setDefaultButton(transferAgain);
+    box.exec();
+    if (box.clickedButton() == transferAgain)
+        *transferRequested = true;
+    return box.clickedButton() == eraseAnyway ? IncompleteChoice::Erase : IncompleteChoice::Stop;
+}
+
 EraseDecisions askingOperator(QWidget *parent, bool *transferRequested)
 {
     EraseDecisions decisions;
+    decisions.archivedIncomplete = [parent,
+                                    transferRequested](const QList<IncompleteCopy> &copies) {
+        return askIncomplete(parent, copies, transferRequested);
+    };
     decisions.unarchived = [parent](const QList<const Measurement *> &records) {
         return askUnarchived(parent, records);
     };

@@ -19,8 +19,13 @@ UnarchivedChoice askUnarchived(QWidget *parent, const QList<const Measurement *>
 // Measurements nobody has read are never erased: true when the operator wants
 // them transferred first (the default).
 bool askTransferFirst(QWidget *parent, const QList<int> &slotNumbers);
+// Measurements archived only as short as the gauge sent them: transfer them
+// again (the default; sets `transferRequested`, nothing erased), erase them
+// knowingly, or stop.
+IncompleteChoice askIncomplete(QWidget *parent, const QList<IncompleteCopy> &copies,
+                               bool *transferRequested);
 // The erase's decisions put to the operator; `transferRequested` is set when
-// unread measurements are to be transferred first.
+// unread or incomplete measurements are to be transferred (again) first.
 EraseDecisions askingOperator(QWidget *parent, bool *transferRequested);
 
 // What the tree does after an erase.

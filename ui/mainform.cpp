@@ -14,6 +14,7 @@
 #include "ui_mainform.h"
 #include "workflow/gaugeworkflow.h"
 
+#include <QCloseEvent>
 #include <QErrorMessage>
 #include <QStandardItemModel>
 
@@ -162,4 +163,8 @@ void Mainform::closeEvent(QCloseEvent *event)
 {
     keepWindowGeometry(*this, *status);
     QMainWindow::closeEvent(event);
+    // The error window has no parent, so that a window-modal progress dialog
+    // does not block it; left open, it would keep the program running.
+    if (event->isAccepted())
+        errorMessage->close();
 }

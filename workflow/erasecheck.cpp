@@ -23,8 +23,10 @@ SlotVerdict EraseCheck::check(int slot)
     // is checked like a measurement nobody has seen.
     if (shown && !shown->samplesFromArchive) {
         m_shownRecord = shown;
-        return m_archive.holds(m_serialNr, *shown) ? SlotVerdict::ShownArchived
-                                                   : SlotVerdict::ShownUnarchived;
+        if (m_archive.holds(m_serialNr, *shown))
+            return SlotVerdict::ShownArchived;
+        return keptIncomplete(*shown) ? SlotVerdict::ArchivedIncomplete
+                                      : SlotVerdict::ShownUnarchived;
     }
     return archivedVerdict(now);
 }
@@ -48,5 +50,23 @@ SlotVerdict EraseCheck::archivedVerdict(Measurement &now)
         return SlotVerdict::Unread;
     if (!m_session.readSamples(now.number, now.forces))
         return SlotVerdict::Unchecked;
-    return m_archive.holds(m_serialNr, now) ? SlotVerdict::Archived : SlotVerdict::Unread;
+    if (m_archive.holds(m_serialNr, now))
+        return SlotVerdict::Archived;
+    return keptIncomplete(now) ? SlotVerdict::ArchivedIncomplete : SlotVerdict::Unread;
+}
+
+bool EraseCheck::keptIncomplete(const Measurement &m)
+{
+    const std::optional<IncompleteCopy> copy = incompleteCopyOf(m_archive, m_serialNr, m);
+    if (copy)
+        m_incomplete = *copy;
+    return copy.has_value();
+}
+
+std::optional<IncompleteCopy> incompleteCopyOf(MeasurementArchive &archive,
+                                               const QByteArray &serialNr, const Measurement &m)
+{
+    if (holdsAllSamples(m) || !archive.holdsAsReceived(serialNr, m))
+        return std::nullopt;
+    return IncompleteCopy{m.number, int(m.forces.size()), m.sampleCount};
 }

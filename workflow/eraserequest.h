@@ -30,6 +30,24 @@ enum class UnarchivedChoice
     Stop,
 };
 
+// A measurement the archive keeps only as short as the gauge sent it: fewer
+// samples than its count. Sent again, it may come whole.
+struct IncompleteCopy
+{
+    int slot = 0;
+    int samplesHeld = 0;
+    uint32_t sampleCount = 0;
+};
+
+// Measurements archived only incomplete: erased knowingly, left on the gauge
+// (the others erased), or nothing erased.
+enum class IncompleteChoice
+{
+    Erase,
+    Keep,
+    Stop,
+};
+
 // The questions an erase may have to ask; the window answers them with
 // dialogs, the command line with its flags. A question left unset stops the erase.
 struct EraseDecisions
@@ -38,6 +56,7 @@ struct EraseDecisions
     // the archive. They are never erased; true erases the others.
     std::function<bool(const QList<int> &slotNumbers)> eraseOthersThanUnread;
     std::function<UnarchivedChoice(const QList<const Measurement *> &records)> unarchived;
+    std::function<IncompleteChoice(const QList<IncompleteCopy> &copies)> archivedIncomplete;
 };
 
 // What an erase did. Every filled slot asked for is either erased or named in
@@ -52,8 +71,10 @@ struct EraseOutcome
     QList<int> unreadSlots;
     // Not erased: what the slot holds could not be read.
     QList<int> uncheckedSlots;
-    // Kept first on request, but incompletely transferred: nothing was erased.
+    // Kept first on request, but not found in the archive then: nothing was erased.
     QList<int> incompleteSlots;
+    // Archived only incomplete; erased only when so decided.
+    QList<IncompleteCopy> incompleteCopies;
     // A question was answered with stop, or the check was cancelled: nothing was erased.
     bool stopped = false;
     // Every filled (or unchecked) slot asked for that was not erased, ascending.

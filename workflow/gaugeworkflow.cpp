@@ -187,6 +187,8 @@ bool GaugeWorkflow::checkSlots(const EraseRequest &request, const JobProgress &p
             out.unreadSlots.append(slot);
         else if (verdict == SlotVerdict::Unchecked)
             out.uncheckedSlots.append(slot);
+        else if (verdict == SlotVerdict::ArchivedIncomplete) // erased only when so decided
+            out.incompleteCopies.append(check.incompleteCopy());
         else if (verdict != SlotVerdict::Empty) // an empty slot has nothing to erase
             erasable.append(slot);
         if (verdict == SlotVerdict::ShownUnarchived)
@@ -218,23 +220,37 @@ bool GaugeWorkflow::decide(const EraseRequest &request, const EraseDecisions &de
         out.stopped = true;
         return false;
     }
-    if (unarchived.isEmpty())
-        return !erasable.isEmpty();
-    const UnarchivedChoice choice =
-        decisions.unarchived ? decisions.unarchived(unarchived) : UnarchivedChoice::Stop;
-    if (choice == UnarchivedChoice::EraseAnyway)
-        return true;
-    if (choice == UnarchivedChoice::ArchiveFirst && request.shown &&
-        archiveFirst(*request.shown, unarchived, out))
-        return true;
-    out.stopped = true;
-    return false;
+    if (!unarchived.isEmpty()) {
+        const UnarchivedChoice choice =
+            decisions.unarchived ? decisions.unarchived(unarchived) : UnarchivedChoice::Stop;
+        const bool kept = choice == UnarchivedChoice::ArchiveFirst && request.shown &&
+                          archiveFirst(*request.shown, unarchived, out, erasable);
+        if (!kept && choice != UnarchivedChoice::EraseAnyway) {
+            out.stopped = true;
+            return false;
+        }
+    }
+    if (!out.incompleteCopies.isEmpty()) {
+        const IncompleteChoice choice = decisions.archivedIncomplete
+                                            ? decisions.archivedIncomplete(out.incompleteCopies)
+                                            : IncompleteChoice::Stop;
+        if (choice == IncompleteChoice::Stop) {
+            out.stopped = true;
+            return false;
+        }
+        if (choice == IncompleteChoice::Erase) {
+            for (const IncompleteCopy &copy : qAsConst(out.incompleteCopies))
+                addSorted(erasable, copy.slot);
+        }
+    }
+    return !erasable.isEmpty();
 }
 
 // Keeps the shown measurements not archived yet; false (nothing to be erased)
-// when the archive cannot take them or a record lacks samples.
+// when the archive cannot take them. One the gauge sent short is kept as it
+// came and asked about as archived incomplete.
 bool GaugeWorkflow::archiveFirst(const DeviceData &shown, const QList<const Measurement *> &records,
-                                 EraseOutcome &out)
+                                 EraseOutcome &out, QList<int> &erasable)
 {
     QList<Measurement *> toKeep;
     for (const Measurement *m : records)
@@ -243,8 +259,16 @@ bool GaugeWorkflow::archiveFirst(const DeviceData &shown, const QList<const Meas
     if (!out.archive.ok())
         return false;
     for (const Measurement *m : records) {
-        if (!m_archive.holds(shown.serialNr, *m))
+        if (m_archive.holds(shown.serialNr, *m))
+            continue;
+        erasable.removeAll(m->number);
+        if (const std::optional<IncompleteCopy> copy =
+                incompleteCopyOf(m_archive, shown.serialNr, *m))
+            out.incompleteCopies.append(*copy);
+        else
             out.incompleteSlots.append(m->number);
     }
+    std::sort(out.incompleteCopies.begin(), out.incompleteCopies.end(),
+              [](const IncompleteCopy &a, const IncompleteCopy &b) { return a.slot < b.slot; });
     return out.incompleteSlots.isEmpty();
 }

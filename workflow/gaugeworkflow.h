@@ -61,7 +61,7 @@ private:
     bool decide(const EraseRequest &request, const EraseDecisions &decide, EraseOutcome &out,
                 QList<int> &erasable, const QList<const Measurement *> &unarchived);
     bool archiveFirst(const DeviceData &shown, const QList<const Measurement *> &records,
-                      EraseOutcome &out);
+                      EraseOutcome &out, QList<int> &erasable);
 
     GaugeSession &m_session;
     MeasurementArchive &m_archive;

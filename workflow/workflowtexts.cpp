@@ -2,8 +2,11 @@
 
 #include "archive/measurementarchive.h"
 #include "device/gaugesession.h"
+#include "workflow/eraserequest.h"
 
 #include <QStringList>
+#include <algorithm>
+#include <climits>
 
 namespace {
 
@@ -224,6 +227,28 @@ QString incompleteNotArchived(const QList<int> &numbers)
                "werden: %1\nBitte übertragen Sie die Daten erneut. Es wurde nichts gelöscht.",
                nullptr, numbers.size())
         .arg(slotNumbers(numbers));
+}
+
+QString archivedIncomplete(const QList<IncompleteCopy> &copies)
+{
+    return GaugeWorkflowTexts::tr("Diese Messungen sind nur unvollständig archiviert: %1\nDas "
+                                  "Gerät hat weniger Messwerte gesendet, als es angibt.",
+                                  nullptr, copies.size())
+        .arg(incompleteCopies(copies));
+}
+
+QString incompleteCopies(const QList<IncompleteCopy> &copies)
+{
+    QStringList texts;
+    for (const IncompleteCopy &copy : copies) {
+        // The count names the form; one from the wire may exceed int.
+        const int form = int(std::min<uint32_t>(copy.sampleCount, INT_MAX));
+        texts << GaugeWorkflowTexts::tr("#%1 (%2 von %3 Messwerten)", nullptr, form)
+                     .arg(copy.slot)
+                     .arg(copy.samplesHeld)
+                     .arg(copy.sampleCount);
+    }
+    return texts.join(QStringLiteral(", "));
 }
 
 QString slotNumbers(const QList<int> &numbers)

@@ -8,6 +8,7 @@
 #include <QString>
 
 class MeasurementArchive;
+struct IncompleteCopy;
 struct TransferOutcome;
 struct EraseOutcome;
 struct TransferResult;
@@ -40,6 +41,10 @@ QString notErased(const QList<int> &numbers);
 QString unread(const QList<int> &numbers);
 // Kept first on request but incomplete: nothing erased.
 QString incompleteNotArchived(const QList<int> &numbers);
+// Measurements the archive keeps only as short as the gauge sent them.
+QString archivedIncomplete(const QList<IncompleteCopy> &copies);
+// "#9 (4 von 6 Messwerten), #12 (0 von 3 Messwerten)".
+QString incompleteCopies(const QList<IncompleteCopy> &copies);
 // The server archive is not in use: why, and how many records wait for it.
 QString serverNotInUse(const ArchiveStatus &why, const QString &server, int waiting);
 // The server answers but did not take records: why, and how many wait.

@@ -2,9 +2,20 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de" sourcelanguage="de">
 <context>
+    <name>Cli</name>
+    <message numerus="yes">
+        <location filename="../../cli/clirunner.cpp" line="+344"/>
+        <source>Nicht gelöscht. Erneut mit download übertragen (vielleicht sendet das Gerät sie diesmal vollständig) oder mit --erase-incomplete löschen.</source>
+        <translation>
+            <numerusform>Nicht gelöscht. Erneut mit download übertragen (vielleicht sendet das Gerät sie diesmal vollständig) oder mit --erase-incomplete löschen.</numerusform>
+            <numerusform>Nicht gelöscht. Erneut mit download übertragen (vielleicht sendet das Gerät sie diesmal vollständig) oder mit --erase-incomplete löschen.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>GaugeWorkflow</name>
     <message numerus="yes">
-        <location filename="../../workflow/workflowtexts.cpp" line="+28"/>
+        <location filename="../../workflow/workflowtexts.cpp" line="+31"/>
         <source>Betroffene Speicherplätze: %1</source>
         <translation>
             <numerusform>Betroffener Speicherplatz: %1</numerusform>
@@ -65,6 +76,25 @@ Bitte übertragen Sie die Daten erneut. Es wurde nichts gelöscht.</numerusform>
 Bitte übertragen Sie die Daten erneut. Es wurde nichts gelöscht.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <location line="+9"/>
+        <source>Diese Messungen sind nur unvollständig archiviert: %1
+Das Gerät hat weniger Messwerte gesendet, als es angibt.</source>
+        <translation>
+            <numerusform>Diese Messung ist nur unvollständig archiviert: %1
+Das Gerät hat weniger Messwerte gesendet, als es angibt.</numerusform>
+            <numerusform>Diese Messungen sind nur unvollständig archiviert: %1
+Das Gerät hat weniger Messwerte gesendet, als es angibt.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+12"/>
+        <source>#%1 (%2 von %3 Messwerten)</source>
+        <translation>
+            <numerusform>#%1 (%2 von %3 Messwert)</numerusform>
+            <numerusform>#%1 (%2 von %3 Messwerten)</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Mainform</name>
@@ -112,6 +142,14 @@ Nach dem Löschen auf dem Gerät gibt es sie nirgends mehr.</source>
 Nach dem Löschen auf dem Gerät gibt es sie nirgends mehr.</numerusform>
             <numerusform>Diese Messungen sind nicht im Archiv: %1
 Nach dem Löschen auf dem Gerät gibt es sie nirgends mehr.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+46"/>
+        <source>Erneut übertragen: Vielleicht sendet das Gerät sie diesmal vollständig; die neuen Kopien werden neben den unvollständigen archiviert. Nach dem Löschen bleiben nur die unvollständigen Kopien.</source>
+        <translation>
+            <numerusform>Erneut übertragen: Vielleicht sendet das Gerät sie diesmal vollständig; die neue Kopie wird neben der unvollständigen archiviert. Nach dem Löschen bleibt nur die unvollständige Kopie.</numerusform>
+            <numerusform>Erneut übertragen: Vielleicht sendet das Gerät sie diesmal vollständig; die neuen Kopien werden neben den unvollständigen archiviert. Nach dem Löschen bleiben nur die unvollständigen Kopien.</numerusform>
         </translation>
     </message>
 </context>

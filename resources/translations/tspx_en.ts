@@ -79,7 +79,8 @@
   info      Seriennummer, Softwarestand und Krafteinheit des Geräts
   list      die gespeicherten Messungen
   download  Messungen als CSV oder JSON (--slots oder --all, -o)
-  delete    Messungen auf dem Gerät löschen (--slots oder --all, --yes)
+  delete    Messungen auf dem Gerät löschen (--slots oder --all, --yes;
+            --erase-incomplete auch nur unvollständig archivierte)
   report    Protokoll einer Messung als PDF (--slot, -o)
   stats     Statistik, Fähigkeit und Regelverletzungen (--slots oder --all)
   archive init    das Archiv auf dem Server anlegen (als dessen Eigentümer)
@@ -97,7 +98,8 @@ verwendbar, 6 stats: Grenzwert überschritten oder Regel verletzt,
   info      serial number, software version and force unit of the gauge
   list      the stored measurements
   download  measurements as CSV or JSON (--slots or --all, -o)
-  delete    erase measurements on the gauge (--slots or --all, --yes)
+  delete    erase measurements on the gauge (--slots or --all, --yes;
+            --erase-incomplete also those archived only incomplete)
   report    report of one measurement as PDF (--slot, -o)
   stats     statistics, capability and rule violations (--slots or --all)
   archive init    set up the archive on the server (as its owner)
@@ -112,7 +114,7 @@ Exit codes: 0 done, 2 wrong call, 3 no gauge found,
 </translation>
     </message>
     <message>
-        <location line="+29"/>
+        <location line="+30"/>
         <source>Aufruf: %1</source>
         <translation>Usage: %1</translation>
     </message>
@@ -155,6 +157,11 @@ Exit codes: 0 done, 2 wrong call, 3 no gauge found,
         <location line="+2"/>
         <source>Gelöscht wird nur mit --yes.</source>
         <translation>Nothing is erased without --yes.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>--erase-incomplete gilt nur für delete.</source>
+        <translation>--erase-incomplete only applies to delete.</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -297,7 +304,12 @@ Exit codes: 0 done, 2 wrong call, 3 no gauge found,
         <translation>Confirm erasing without asking.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
+        <source>delete: auch Messungen löschen, die nur unvollständig archiviert sind (das Gerät hat weniger Messwerte gesendet, als es angibt).</source>
+        <translation>delete: also erase measurements archived only incomplete (the gauge sent fewer samples than it reports).</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>Speicherplatz der Messung.</source>
         <translation>Slot of the measurement.</translation>
     </message>
@@ -333,12 +345,12 @@ Exit codes: 0 done, 2 wrong call, 3 no gauge found,
     </message>
     <message>
         <location filename="../../cli/clireport.cpp" line="+20"/>
-        <location filename="../../cli/clirunner.cpp" line="+348"/>
+        <location filename="../../cli/clirunner.cpp" line="+363"/>
         <source>Speicherplatz %1 ist leer.</source>
         <translation>Slot %1 is empty.</translation>
     </message>
     <message>
-        <location filename="../../cli/clirunner.cpp" line="-243"/>
+        <location filename="../../cli/clirunner.cpp" line="-258"/>
         <source>Speicherplatz %1 von %2</source>
         <translation>Slot %1 of %2</translation>
     </message>
@@ -363,7 +375,7 @@ Exit codes: 0 done, 2 wrong call, 3 no gauge found,
         <translation>Measurements transferred: %1</translation>
     </message>
     <message>
-        <location line="+106"/>
+        <location line="+111"/>
         <source>Gelöschte Messungen: %1</source>
         <translation>Measurements erased: %1</translation>
     </message>
@@ -372,8 +384,16 @@ Exit codes: 0 done, 2 wrong call, 3 no gauge found,
         <source>Nicht im Archiv und darum nicht gelöscht: %1. Zuerst mit download übertragen.</source>
         <translation>Not in the archive and therefore not erased: %1. Transfer them with download first.</translation>
     </message>
+    <message numerus="yes">
+        <location line="+13"/>
+        <source>Nicht gelöscht. Erneut mit download übertragen (vielleicht sendet das Gerät sie diesmal vollständig) oder mit --erase-incomplete löschen.</source>
+        <translation>
+            <numerusform>Not erased. Transfer it again with download (the gauge may send it whole this time) or erase it with --erase-incomplete.</numerusform>
+            <numerusform>Not erased. Transfer them again with download (the gauge may send them whole this time) or erase them with --erase-incomplete.</numerusform>
+        </translation>
+    </message>
     <message>
-        <location line="-32"/>
+        <location line="-50"/>
         <source>Die Datei &apos;%1&apos; konnte nicht geschrieben werden!</source>
         <translation>The file &apos;%1&apos; could not be written!</translation>
     </message>
@@ -488,7 +508,7 @@ Exit codes: 0 done, 2 wrong call, 3 no gauge found,
 <context>
     <name>GaugeWorkflow</name>
     <message>
-        <location filename="../../workflow/workflowtexts.cpp" line="+23"/>
+        <location filename="../../workflow/workflowtexts.cpp" line="+26"/>
         <source>Fehler beim Übertragen der Daten!</source>
         <translation>Error while transferring the data!</translation>
     </message>
@@ -687,6 +707,25 @@ Bitte übertragen Sie die Daten erneut. Es wurde nichts gelöscht.</source>
 Please transfer the data again. Nothing was deleted.</numerusform>
             <numerusform>These measurements were not transferred completely and cannot be archived: %1
 Please transfer the data again. Nothing was deleted.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+9"/>
+        <source>Diese Messungen sind nur unvollständig archiviert: %1
+Das Gerät hat weniger Messwerte gesendet, als es angibt.</source>
+        <translation>
+            <numerusform>This measurement is archived only incomplete: %1
+The gauge sent fewer samples than it reports.</numerusform>
+            <numerusform>These measurements are archived only incomplete: %1
+The gauge sent fewer samples than it reports.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+12"/>
+        <source>#%1 (%2 von %3 Messwerten)</source>
+        <translation>
+            <numerusform>#%1 (%2 of %3 sample)</numerusform>
+            <numerusform>#%1 (%2 of %3 samples)</numerusform>
         </translation>
     </message>
 </context>
@@ -1317,6 +1356,29 @@ Once deleted on the device they exist nowhere.</numerusform>
         <location line="+4"/>
         <source>Zuerst übertragen</source>
         <translation>Transfer first</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Unvollständig archiviert</source>
+        <translation>Archived incomplete</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>Erneut übertragen: Vielleicht sendet das Gerät sie diesmal vollständig; die neuen Kopien werden neben den unvollständigen archiviert. Nach dem Löschen bleiben nur die unvollständigen Kopien.</source>
+        <translation>
+            <numerusform>Transfer again: the gauge may send it whole this time; the new copy is archived beside the incomplete one. Once deleted, only the incomplete copy remains.</numerusform>
+            <numerusform>Transfer again: the gauge may send them whole this time; the new copies are archived beside the incomplete ones. Once deleted, only the incomplete copies remain.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Erneut übertragen</source>
+        <translation>Transfer again</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Trotzdem löschen</source>
+        <translation>Delete anyway</translation>
     </message>
 </context>
 <context>

@@ -79,7 +79,8 @@
   info      Seriennummer, Softwarestand und Krafteinheit des Geräts
   list      die gespeicherten Messungen
   download  Messungen als CSV oder JSON (--slots oder --all, -o)
-  delete    Messungen auf dem Gerät löschen (--slots oder --all, --yes)
+  delete    Messungen auf dem Gerät löschen (--slots oder --all, --yes;
+            --erase-incomplete auch nur unvollständig archivierte)
   report    Protokoll einer Messung als PDF (--slot, -o)
   stats     Statistik, Fähigkeit und Regelverletzungen (--slots oder --all)
   archive init    das Archiv auf dem Server anlegen (als dessen Eigentümer)
@@ -97,7 +98,8 @@ verwendbar, 6 stats: Grenzwert überschritten oder Regel verletzt,
   info      numéro de série, version du logiciel et unité de force de l&apos;appareil
   list      les mesures enregistrées
   download  mesures en CSV ou JSON (--slots ou --all, -o)
-  delete    effacer des mesures sur l&apos;appareil (--slots ou --all, --yes)
+  delete    effacer des mesures sur l&apos;appareil (--slots ou --all, --yes ;
+            --erase-incomplete aussi celles archivées seulement incomplètes)
   report    rapport d&apos;une mesure en PDF (--slot, -o)
   stats     statistiques, capabilité et violations de règles (--slots ou --all)
   archive init    créer l&apos;archive sur le serveur (en tant que propriétaire)
@@ -112,7 +114,7 @@ Codes de retour : 0 terminé, 2 appel erroné, 3 aucun appareil trouvé,
 </translation>
     </message>
     <message>
-        <location line="+29"/>
+        <location line="+30"/>
         <source>Aufruf: %1</source>
         <translation>Utilisation : %1</translation>
     </message>
@@ -155,6 +157,11 @@ Codes de retour : 0 terminé, 2 appel erroné, 3 aucun appareil trouvé,
         <location line="+2"/>
         <source>Gelöscht wird nur mit --yes.</source>
         <translation>Rien n&apos;est effacé sans --yes.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>--erase-incomplete gilt nur für delete.</source>
+        <translation>--erase-incomplete ne s&apos;applique qu&apos;à delete.</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -297,7 +304,12 @@ Codes de retour : 0 terminé, 2 appel erroné, 3 aucun appareil trouvé,
         <translation>Confirmer l&apos;effacement sans demande.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
+        <source>delete: auch Messungen löschen, die nur unvollständig archiviert sind (das Gerät hat weniger Messwerte gesendet, als es angibt).</source>
+        <translation>delete : effacer aussi les mesures archivées seulement incomplètes (l&apos;appareil a envoyé moins de valeurs qu&apos;il n&apos;en indique).</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>Speicherplatz der Messung.</source>
         <translation>Emplacement de la mesure.</translation>
     </message>
@@ -333,12 +345,12 @@ Codes de retour : 0 terminé, 2 appel erroné, 3 aucun appareil trouvé,
     </message>
     <message>
         <location filename="../../cli/clireport.cpp" line="+20"/>
-        <location filename="../../cli/clirunner.cpp" line="+348"/>
+        <location filename="../../cli/clirunner.cpp" line="+363"/>
         <source>Speicherplatz %1 ist leer.</source>
         <translation>L&apos;emplacement %1 est vide.</translation>
     </message>
     <message>
-        <location filename="../../cli/clirunner.cpp" line="-243"/>
+        <location filename="../../cli/clirunner.cpp" line="-258"/>
         <source>Speicherplatz %1 von %2</source>
         <translation>Emplacement %1 sur %2</translation>
     </message>
@@ -363,7 +375,7 @@ Codes de retour : 0 terminé, 2 appel erroné, 3 aucun appareil trouvé,
         <translation>Mesures transférées : %1</translation>
     </message>
     <message>
-        <location line="+106"/>
+        <location line="+111"/>
         <source>Gelöschte Messungen: %1</source>
         <translation>Mesures effacées : %1</translation>
     </message>
@@ -372,8 +384,16 @@ Codes de retour : 0 terminé, 2 appel erroné, 3 aucun appareil trouvé,
         <source>Nicht im Archiv und darum nicht gelöscht: %1. Zuerst mit download übertragen.</source>
         <translation>Absentes de l&apos;archive et donc non effacées : %1. Les transférer d&apos;abord avec download.</translation>
     </message>
+    <message numerus="yes">
+        <location line="+13"/>
+        <source>Nicht gelöscht. Erneut mit download übertragen (vielleicht sendet das Gerät sie diesmal vollständig) oder mit --erase-incomplete löschen.</source>
+        <translation>
+            <numerusform>Non effacée. La transférer à nouveau avec download (l&apos;appareil l&apos;enverra peut-être complète cette fois) ou l&apos;effacer avec --erase-incomplete.</numerusform>
+            <numerusform>Non effacées. Les transférer à nouveau avec download (l&apos;appareil les enverra peut-être complètes cette fois) ou les effacer avec --erase-incomplete.</numerusform>
+        </translation>
+    </message>
     <message>
-        <location line="-32"/>
+        <location line="-50"/>
         <source>Die Datei &apos;%1&apos; konnte nicht geschrieben werden!</source>
         <translation>Le fichier &apos;%1&apos; n&apos;a pas pu être écrit !</translation>
     </message>
@@ -488,7 +508,7 @@ Codes de retour : 0 terminé, 2 appel erroné, 3 aucun appareil trouvé,
 <context>
     <name>GaugeWorkflow</name>
     <message>
-        <location filename="../../workflow/workflowtexts.cpp" line="+23"/>
+        <location filename="../../workflow/workflowtexts.cpp" line="+26"/>
         <source>Fehler beim Übertragen der Daten!</source>
         <translation>Erreur lors du transfert des données !</translation>
     </message>
@@ -687,6 +707,25 @@ Bitte übertragen Sie die Daten erneut. Es wurde nichts gelöscht.</source>
 Veuillez transférer les données à nouveau. Rien n&apos;a été supprimé.</numerusform>
             <numerusform>Ces mesures n&apos;ont pas été transférées entièrement et ne peuvent pas être archivées : %1
 Veuillez transférer les données à nouveau. Rien n&apos;a été supprimé.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+9"/>
+        <source>Diese Messungen sind nur unvollständig archiviert: %1
+Das Gerät hat weniger Messwerte gesendet, als es angibt.</source>
+        <translation>
+            <numerusform>Cette mesure n&apos;est archivée qu&apos;incomplète : %1
+L&apos;appareil a envoyé moins de valeurs qu&apos;il n&apos;en indique.</numerusform>
+            <numerusform>Ces mesures ne sont archivées qu&apos;incomplètes : %1
+L&apos;appareil a envoyé moins de valeurs qu&apos;il n&apos;en indique.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+12"/>
+        <source>#%1 (%2 von %3 Messwerten)</source>
+        <translation>
+            <numerusform>#%1 (%2 sur %3 valeur)</numerusform>
+            <numerusform>#%1 (%2 sur %3 valeurs)</numerusform>
         </translation>
     </message>
 </context>
@@ -1317,6 +1356,29 @@ Une fois supprimées sur l&apos;appareil, elles n&apos;existeront plus nulle par
         <location line="+4"/>
         <source>Zuerst übertragen</source>
         <translation>Transférer d&apos;abord</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Unvollständig archiviert</source>
+        <translation>Archivage incomplet</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>Erneut übertragen: Vielleicht sendet das Gerät sie diesmal vollständig; die neuen Kopien werden neben den unvollständigen archiviert. Nach dem Löschen bleiben nur die unvollständigen Kopien.</source>
+        <translation>
+            <numerusform>Transférer à nouveau : l&apos;appareil l&apos;enverra peut-être complète cette fois ; la nouvelle copie est archivée à côté de la copie incomplète. Après la suppression, seule la copie incomplète reste.</numerusform>
+            <numerusform>Transférer à nouveau : l&apos;appareil les enverra peut-être complètes cette fois ; les nouvelles copies sont archivées à côté des copies incomplètes. Après la suppression, seules les copies incomplètes restent.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Erneut übertragen</source>
+        <translation>Transférer à nouveau</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Trotzdem löschen</source>
+        <translation>Supprimer quand même</translation>
     </message>
 </context>
 <context>

@@ -79,7 +79,8 @@
   info      Seriennummer, Softwarestand und Krafteinheit des Geräts
   list      die gespeicherten Messungen
   download  Messungen als CSV oder JSON (--slots oder --all, -o)
-  delete    Messungen auf dem Gerät löschen (--slots oder --all, --yes)
+  delete    Messungen auf dem Gerät löschen (--slots oder --all, --yes;
+            --erase-incomplete auch nur unvollständig archivierte)
   report    Protokoll einer Messung als PDF (--slot, -o)
   stats     Statistik, Fähigkeit und Regelverletzungen (--slots oder --all)
   archive init    das Archiv auf dem Server anlegen (als dessen Eigentümer)
@@ -97,7 +98,8 @@ verwendbar, 6 stats: Grenzwert überschritten oder Regel verletzt,
   info      numero di serie, versione del software e unità di forza dello strumento
   list      le misure memorizzate
   download  misure come CSV o JSON (--slots o --all, -o)
-  delete    cancellare misure sullo strumento (--slots o --all, --yes)
+  delete    cancellare misure sullo strumento (--slots o --all, --yes;
+            --erase-incomplete anche quelle archiviate solo incomplete)
   report    rapporto di una misura come PDF (--slot, -o)
   stats     statistica, capacità e violazioni delle regole (--slots o --all)
   archive init    creare l&apos;archivio sul server (come suo proprietario)
@@ -112,7 +114,7 @@ Codici di uscita: 0 eseguito, 2 chiamata errata, 3 nessuno strumento trovato,
 </translation>
     </message>
     <message>
-        <location line="+29"/>
+        <location line="+30"/>
         <source>Aufruf: %1</source>
         <translation>Uso: %1</translation>
     </message>
@@ -155,6 +157,11 @@ Codici di uscita: 0 eseguito, 2 chiamata errata, 3 nessuno strumento trovato,
         <location line="+2"/>
         <source>Gelöscht wird nur mit --yes.</source>
         <translation>Senza --yes non si cancella nulla.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>--erase-incomplete gilt nur für delete.</source>
+        <translation>--erase-incomplete vale solo per delete.</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -297,7 +304,12 @@ Codici di uscita: 0 eseguito, 2 chiamata errata, 3 nessuno strumento trovato,
         <translation>Conferma la cancellazione senza chiedere.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
+        <source>delete: auch Messungen löschen, die nur unvollständig archiviert sind (das Gerät hat weniger Messwerte gesendet, als es angibt).</source>
+        <translation>delete: cancellare anche le misure archiviate solo incomplete (lo strumento ha inviato meno valori di quanti ne indica).</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>Speicherplatz der Messung.</source>
         <translation>Posizione di memoria della misura.</translation>
     </message>
@@ -333,12 +345,12 @@ Codici di uscita: 0 eseguito, 2 chiamata errata, 3 nessuno strumento trovato,
     </message>
     <message>
         <location filename="../../cli/clireport.cpp" line="+20"/>
-        <location filename="../../cli/clirunner.cpp" line="+348"/>
+        <location filename="../../cli/clirunner.cpp" line="+363"/>
         <source>Speicherplatz %1 ist leer.</source>
         <translation>La posizione di memoria %1 è vuota.</translation>
     </message>
     <message>
-        <location filename="../../cli/clirunner.cpp" line="-243"/>
+        <location filename="../../cli/clirunner.cpp" line="-258"/>
         <source>Speicherplatz %1 von %2</source>
         <translation>Posizione %1 di %2</translation>
     </message>
@@ -363,7 +375,7 @@ Codici di uscita: 0 eseguito, 2 chiamata errata, 3 nessuno strumento trovato,
         <translation>Misure trasferite: %1</translation>
     </message>
     <message>
-        <location line="+106"/>
+        <location line="+111"/>
         <source>Gelöschte Messungen: %1</source>
         <translation>Misure cancellate: %1</translation>
     </message>
@@ -372,8 +384,16 @@ Codici di uscita: 0 eseguito, 2 chiamata errata, 3 nessuno strumento trovato,
         <source>Nicht im Archiv und darum nicht gelöscht: %1. Zuerst mit download übertragen.</source>
         <translation>Non presenti nell&apos;archivio e quindi non cancellate: %1. Trasferirle prima con download.</translation>
     </message>
+    <message numerus="yes">
+        <location line="+13"/>
+        <source>Nicht gelöscht. Erneut mit download übertragen (vielleicht sendet das Gerät sie diesmal vollständig) oder mit --erase-incomplete löschen.</source>
+        <translation>
+            <numerusform>Non cancellata. Trasferirla di nuovo con download (forse lo strumento la invierà completa questa volta) o cancellarla con --erase-incomplete.</numerusform>
+            <numerusform>Non cancellate. Trasferirle di nuovo con download (forse lo strumento le invierà complete questa volta) o cancellarle con --erase-incomplete.</numerusform>
+        </translation>
+    </message>
     <message>
-        <location line="-32"/>
+        <location line="-50"/>
         <source>Die Datei &apos;%1&apos; konnte nicht geschrieben werden!</source>
         <translation>Non è stato possibile scrivere il file &apos;%1&apos;!</translation>
     </message>
@@ -488,7 +508,7 @@ Codici di uscita: 0 eseguito, 2 chiamata errata, 3 nessuno strumento trovato,
 <context>
     <name>GaugeWorkflow</name>
     <message>
-        <location filename="../../workflow/workflowtexts.cpp" line="+23"/>
+        <location filename="../../workflow/workflowtexts.cpp" line="+26"/>
         <source>Fehler beim Übertragen der Daten!</source>
         <translation>Errore durante il trasferimento dei dati!</translation>
     </message>
@@ -687,6 +707,25 @@ Bitte übertragen Sie die Daten erneut. Es wurde nichts gelöscht.</source>
 Trasferire di nuovo i dati. Non è stato cancellato nulla.</numerusform>
             <numerusform>Queste misurazioni non sono state trasferite completamente e non possono essere archiviate: %1
 Trasferire di nuovo i dati. Non è stato cancellato nulla.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+9"/>
+        <source>Diese Messungen sind nur unvollständig archiviert: %1
+Das Gerät hat weniger Messwerte gesendet, als es angibt.</source>
+        <translation>
+            <numerusform>Questa misurazione è archiviata solo incompleta: %1
+Lo strumento ha inviato meno valori di quanti ne indica.</numerusform>
+            <numerusform>Queste misurazioni sono archiviate solo incomplete: %1
+Lo strumento ha inviato meno valori di quanti ne indica.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+12"/>
+        <source>#%1 (%2 von %3 Messwerten)</source>
+        <translation>
+            <numerusform>#%1 (%2 di %3 valore)</numerusform>
+            <numerusform>#%1 (%2 di %3 valori)</numerusform>
         </translation>
     </message>
 </context>
@@ -1317,6 +1356,29 @@ Dopo la cancellazione sul dispositivo non esisteranno più da nessuna parte.</nu
         <location line="+4"/>
         <source>Zuerst übertragen</source>
         <translation>Prima trasferire</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Unvollständig archiviert</source>
+        <translation>Archiviazione incompleta</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>Erneut übertragen: Vielleicht sendet das Gerät sie diesmal vollständig; die neuen Kopien werden neben den unvollständigen archiviert. Nach dem Löschen bleiben nur die unvollständigen Kopien.</source>
+        <translation>
+            <numerusform>Trasferire di nuovo: forse lo strumento la invierà completa questa volta; la nuova copia viene archiviata accanto a quella incompleta. Dopo la cancellazione resta solo la copia incompleta.</numerusform>
+            <numerusform>Trasferire di nuovo: forse lo strumento le invierà complete questa volta; le nuove copie vengono archiviate accanto a quelle incomplete. Dopo la cancellazione restano solo le copie incomplete.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Erneut übertragen</source>
+        <translation>Trasferire di nuovo</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Trotzdem löschen</source>
+        <translation>Cancella comunque</translation>
     </message>
 </context>
 <context>

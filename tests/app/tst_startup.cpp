@@ -8,6 +8,7 @@
 #include "settings/settingspaths.h"
 
 #include <QApplication>
+#include <QErrorMessage>
 #include <QFile>
 #include <QMenu>
 #include <QRegularExpression>
@@ -73,6 +74,7 @@ private slots:
     void firstRunLogsAndWritesStatusFile();
     void languageOptionTranslatesAndIsKept();
     void missingTranslationsAndExitCode();
+    void quittingClosesTheOpenNotices();
 
 private:
     std::unique_ptr<TemporaryConfigHome> m_configHome;
@@ -168,6 +170,22 @@ void TestStartup::missingTranslationsAndExitCode()
     QCOMPARE(run.log.last(), QByteArray("TSPX beendet: 3"));
     QVERIFY(run.log.at(run.log.size() - 2).startsWith("Save StatusIni '"));
     QVERIFY(statusFileContents().contains("[gui]\nlanguage=fr\n"));
+}
+
+// A notice still open (the transfer's incomplete records) closes with the window.
+void TestStartup::quittingClosesTheOpenNotices()
+{
+    const ProgramRun run = runProgramInProcess({}, [](QWidget *window) {
+        for (QWidget *notice : QApplication::topLevelWidgets())
+            if (auto *errors = qobject_cast<QErrorMessage *>(notice))
+                errors->showMessage(QStringLiteral("#9"));
+        auto *stillRunning = new QTimer(window);
+        QObject::connect(stillRunning, &QTimer::timeout, [] { QCoreApplication::exit(99); });
+        stillRunning->start(5000);
+        window->close(); // as Ctrl+Q does
+    });
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(run.log.last(), QByteArray("TSPX beendet: 0"));
 }
 
 QTEST_APPLESS_MAIN(TestStartup)

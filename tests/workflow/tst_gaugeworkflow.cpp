@@ -11,6 +11,7 @@
 #include "settings/statusini.h"
 #include "sim/datafile.h"
 #include "workflow/gaugeworkflow.h"
+#include "workflow/workflowtexts.h"
 
 #include <QTest>
 #include <memory>
@@ -73,6 +74,7 @@ struct Rig
                 *asked = unread;
             return eraseOthers;
         };
+        decisions.archivedIncomplete = incomplete;
         EraseOutcome outcome;
         eraseTraffic = run([&] { outcome = workflow.erase(request, decisions, {}); });
         return outcome;
@@ -86,6 +88,7 @@ struct Rig
     GaugeWorkflow workflow{session, archive, status};
     std::unique_ptr<SimulatorPort> port;
     QList<QByteArray> eraseTraffic;
+    std::function<IncompleteChoice(const QList<IncompleteCopy> &)> incomplete;
     bool parsed = false;
 };
 
@@ -113,6 +116,8 @@ private slots:
     void everySlotAskedForIsErasedOrNamed();
     void eraseNeedsTheArchive();
     void everyRecordIsArchivedAsReceived();
+    void archivedIncompleteIsNamedAndAsked_data();
+    void archivedIncompleteIsNamedAndAsked();
 };
 
 void TestGaugeWorkflow::eraseLeavesWhatNobodyHasRead_data()
@@ -253,6 +258,52 @@ void TestGaugeWorkflow::everyRecordIsArchivedAsReceived()
     QCOMPARE(outcome.added, 3);
     QCOMPARE(outcome.incompleteSlots, QList<int>{1}); // the date is as the gauge sent it
     QCOMPARE(rig.archive.count(), 3);
+}
+
+void TestGaugeWorkflow::archivedIncompleteIsNamedAndAsked_data()
+{
+    QTest::addColumn<bool>("commandLine"); // no shown list
+    QTest::addColumn<int>("choice");       // IncompleteChoice
+    QTest::addColumn<QList<int>>("erased");
+    QTest::newRow("window, erased") << false << int(IncompleteChoice::Erase) << QList<int>{1, 5};
+    QTest::newRow("window, transfer again") << false << int(IncompleteChoice::Stop) << QList<int>{};
+    QTest::newRow("cli, kept") << true << int(IncompleteChoice::Keep) << QList<int>{5};
+    QTest::newRow("cli, erased") << true << int(IncompleteChoice::Erase) << QList<int>{1, 5};
+}
+
+// The gauge sends slot 1 short again and again: its archived copy is all
+// there is, named as such, and erased or kept as the operator says.
+void TestGaugeWorkflow::archivedIncompleteIsNamedAndAsked()
+{
+    QFETCH(bool, commandLine);
+    QFETCH(int, choice);
+    QFETCH(QList<int>, erased);
+    FaultOptions faults;
+    faults.overrides.append({{"dMsCt", 1}, "6", false}); // four samples sent
+    Rig rig(gaugeMemory(kCurveA), faults);
+    DeviceData shown;
+    QCOMPARE(rig.transfer(shown).incompleteSlots, QList<int>{1});
+    QString question;
+    rig.incomplete = [&](const QList<IncompleteCopy> &copies) {
+        question = WorkflowText::archivedIncomplete(copies);
+        return IncompleteChoice(choice);
+    };
+    EraseRequest request;
+    request.shown = commandLine ? nullptr : &shown;
+    const EraseOutcome outcome = rig.erase(request);
+    QVERIFY(question.contains("nur unvollständig archiviert: #1 (4 von 6 Messwerten)\n"));
+    QCOMPARE(erasedOnWire(rig.eraseTraffic), erased);
+    QCOMPARE(outcome.notErased.contains(1), !erased.contains(1));
+    if (erased.isEmpty()) {
+        // Whole this time: the new copy is archived beside the short one, and counts.
+        rig.gauge().slot(1) = simMeasurement("rate 10\ndate 01;02;2018\ntime 10;00;00\n"
+                                             "forces 1;100;50;3;2;1\n");
+        QCOMPARE(rig.transfer(shown).added, 1);
+        question.clear();
+        rig.erase(request);
+        QCOMPARE(erasedOnWire(rig.eraseTraffic), (QList<int>{1, 5}));
+        QVERIFY(question.isEmpty());
+    }
 }
 
 QTEST_GUILESS_MAIN(TestGaugeWorkflow)
