@@ -216,10 +216,19 @@ int CliRunner::download()
     if (m_archive.isOnServer() && m_archive.waitingCount() > 0)
         message(WorkflowText::serverNotInUse(m_archive.serverStatus(), m_archive.location(),
                                              m_archive.waitingCount()));
+    const bool anyEmpty = namedEmptySlots(outcome.emptySlots);
     if (!complete)
         return kExitCommunication;
     message(Cli::tr("Übertragene Messungen: %1").arg(data.records.size()));
-    return kExitOk;
+    return anyEmpty ? kExitCommunication : kExitOk;
+}
+
+bool CliRunner::namedEmptySlots(const QList<int> &slotNumbers)
+{
+    if (slotNumbers.isEmpty())
+        return false;
+    error(WorkflowText::emptySlots(slotNumbers));
+    return true;
 }
 
 int CliRunner::writeDownload(const DeviceData &data)
@@ -268,6 +277,8 @@ int CliRunner::stats()
                                                                               : statsTable(result));
     if (written != kExitOk)
         return written;
+    if (namedEmptySlots(outcome.emptySlots))
+        return kExitCommunication;
     return result.outOfControl() ? kExitOutOfControl : kExitOk;
 }
 
@@ -319,7 +330,8 @@ int CliRunner::eraseExitCode(const EraseOutcome &outcome)
         otherwiseNotErased.removeAll(slot);
     if (!otherwiseNotErased.isEmpty())
         error(WorkflowText::notErased(otherwiseNotErased));
-    return outcome.notErased.isEmpty() ? kExitOk : kExitCommunication;
+    const bool anyEmpty = namedEmptySlots(outcome.emptySlots);
+    return outcome.notErased.isEmpty() && !anyEmpty ? kExitOk : kExitCommunication;
 }
 
 int CliRunner::report()
@@ -327,15 +339,10 @@ int CliRunner::report()
     if (!connectGauge())
         return kExitNoGauge;
     DeviceData data;
-    const bool complete =
-        readSucceeded(m_workflow.transfer(data, progress(), {m_request.slot}).read);
+    const TransferOutcome outcome = m_workflow.transfer(data, progress(), {m_request.slot});
     m_workflow.disconnect();
-    if (!complete)
+    if (!readSucceeded(outcome.read) || namedEmptySlots(outcome.emptySlots))
         return kExitCommunication;
-    if (!findMeasurement(data.records, m_request.slot)) {
-        error(Cli::tr("Speicherplatz %1 ist leer.").arg(m_request.slot));
-        return kExitCommunication;
-    }
     return writeCliReport(data, m_status, m_request.slot, m_request.output, m_request.designation,
                           m_err);
 }

@@ -46,6 +46,8 @@ private:
     // False, with the message, when a read failed.
     bool readSucceeded(const TransferResult &result);
     int writeDownload(const DeviceData &data);
+    // Names the empty slots asked for; false when there are none.
+    bool namedEmptySlots(const QList<int> &slotNumbers);
     // The records read as a set with the stored limits (or those of the request).
     MeasurementSet requestedSet(const DeviceData &data) const;
     // Writes `bytes` to the output file or standard output.

@@ -110,6 +110,8 @@ int CsvTableWriter::cellsAfterTitle() const
 
 void CsvTableWriter::writeSampleRows(quint64 &rows)
 {
+    if (m_table.list.isEmpty())
+        return; // the header rows of no measurement
     if (m_ownTimes)
         writeOwnTimeRows(rows);
     else

@@ -52,6 +52,8 @@ struct EraseOutcome
     QList<int> unreadSlots;
     // Not erased: what the slot holds could not be read.
     QList<int> uncheckedSlots;
+    // Slots asked for by number that hold no measurement: nothing to erase.
+    QList<int> emptySlots;
     // Kept first on request, but incompletely transferred: nothing was erased.
     QList<int> incompleteSlots;
     // A question was answered with stop, or the check was cancelled: nothing was erased.

@@ -99,6 +99,10 @@ TransferOutcome GaugeWorkflow::transfer(DeviceData &data, const JobProgress &pro
             out.incompleteSlots.append(m->number);
     }
     std::sort(out.incompleteSlots.begin(), out.incompleteSlots.end());
+    for (int slot : out.read.cancelled ? QList<int>() : slotNumbers) {
+        if (!findMeasurement(data.records, slot) && !out.read.failedSlots.contains(slot))
+            out.emptySlots.append(slot);
+    }
     if (!data.records.isEmpty())
         out.archive = opened.ok() ? archiveRecords(data, data.records, &out.added) : opened;
     return out;
@@ -174,6 +178,8 @@ bool GaugeWorkflow::checkSlots(const EraseRequest &request, const JobProgress &p
         const SlotVerdict verdict = check.check(slot);
         if (verdict != SlotVerdict::Empty && verdict != SlotVerdict::Unchecked)
             filled.append(slot);
+        if (verdict == SlotVerdict::Empty && !request.slotNumbers.isEmpty())
+            out.emptySlots.append(slot);
         if (verdict == SlotVerdict::Unread)
             out.unreadSlots.append(slot);
         else if (verdict == SlotVerdict::Unchecked)

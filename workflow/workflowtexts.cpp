@@ -41,6 +41,14 @@ QString incompleteKept(const QList<int> &numbers)
         .arg(slotNumbers(numbers));
 }
 
+QString emptySlots(const QList<int> &numbers)
+{
+    if (numbers.isEmpty())
+        return QString();
+    return GaugeWorkflowTexts::tr("Leere Speicherplätze: %1", nullptr, numbers.size())
+        .arg(slotList(numbers));
+}
+
 QString archiveProblem(const ArchiveStatus &status, const QString &path)
 {
     switch (status.kind) {

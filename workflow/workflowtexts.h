@@ -25,6 +25,8 @@ namespace WorkflowText {
 QString transferFailed(const TransferResult &result);
 // Records kept although incomplete; empty when there are none.
 QString incompleteKept(const QList<int> &numbers);
+// "Leere Speicherplätze: 3, 5"; empty when there are none.
+QString emptySlots(const QList<int> &numbers);
 // Why the archive at `path` failed, in words.
 QString archiveProblem(const ArchiveStatus &status, const QString &path);
 // After a transfer the archive did not take.

@@ -83,6 +83,8 @@ private slots:
     void statsGateOnLimitsAndRules();
     void downloadFailures_data();
     void downloadFailures();
+    void emptySlotsAreNamed_data();
+    void emptySlotsAreNamed();
     void infoListAndScan();
     void deleteErasesOnlyWhatWasAsked_data();
     void deleteErasesOnlyWhatWasAsked();
@@ -362,6 +364,34 @@ void TestCli::downloadFailures()
         QVERIFY(csv.contains("SN-4711"));
         QVERIFY(call.errors().contains("12, 13"));
     }
+}
+
+// Slot 5 is empty; what the other slots hold is still written.
+void TestCli::emptySlotsAreNamed_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QByteArray>("written");
+    QTest::newRow("csv, alone") << QStringList{"download", "--slots", "5", "-o", "-"}
+                                << QByteArray("Tensimo Parl");
+    QTest::newRow("csv") << QStringList{"download", "--slots", "3,5", "-o", "-"}
+                         << QByteArray("Messung-Nr:\",\"3\"");
+    QTest::newRow("json") << QStringList{"download", "--slots", "5", "-o", "-", "--format", "json"}
+                          << QByteArray("\"measurements\"");
+    QTest::newRow("dfq") << QStringList{"download", "--slots", "5", "-o", "-", "--format", "dfq"}
+                         << QByteArray("K0100 3");
+    QTest::newRow("stats") << QStringList{"stats", "--slots", "3,5"} << QByteArray("maxForce\t1\t");
+    QTest::newRow("delete") << QStringList{"delete", "--slots", "5", "--yes"} << QByteArray();
+}
+
+void TestCli::emptySlotsAreNamed()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QByteArray, written);
+    QVERIFY(m_env->startGauge(threeMeasurements()));
+    CliCall call;
+    QCOMPARE(call.run(arguments), int(kExitCommunication));
+    QVERIFY2(call.errors().contains("Speicherplätze: 5\n"), qPrintable(call.errors()));
+    QVERIFY2(call.output().contains(written), call.output().constData());
 }
 
 void TestCli::infoListAndScan()
