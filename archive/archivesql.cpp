@@ -1,5 +1,7 @@
 #include "archive/archivesql.h"
 
+#include <cmath>
+
 namespace ArchiveSql {
 
 const QString kFindIdentical = QStringLiteral(
@@ -23,6 +25,11 @@ QVariant text(const QByteArray &bytes)
 
 QVariant real(float value)
 {
+    // SQLite would store NaN as NULL; both databases read these texts back.
+    if (std::isnan(value))
+        return QStringLiteral("NaN");
+    if (std::isinf(value))
+        return value > 0 ? QStringLiteral("inf") : QStringLiteral("-inf");
     return double(value);
 }
 

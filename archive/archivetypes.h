@@ -115,7 +115,7 @@ struct ArchiveFilter
 };
 
 // Whether the record holds what the gauge reported for it: every sample of its
-// count and a date and time that parse. Every record is archived; one that is
+// count, only finite numbers, and a date and time that parse. Every record is archived; one that is
 // not complete is flagged so.
 bool isCompleteRecord(const Measurement &m);
 // Whether the record holds every sample of its count (at least one). Only

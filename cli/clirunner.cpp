@@ -209,9 +209,10 @@ int CliRunner::download()
         error(WorkflowText::archiveProblem(outcome.archive, m_workflow.archivePath()));
         return kExitFile;
     }
-    const QString incomplete = WorkflowText::incompleteKept(outcome.incompleteSlots);
-    if (!incomplete.isEmpty())
-        error(incomplete);
+    for (const QString &kept : {WorkflowText::incompleteKept(outcome.incompleteSlots),
+                                WorkflowText::notNumbersKept(outcome.notNumberSlots)})
+        if (!kept.isEmpty())
+            error(kept);
     // Kept in the spool file: safe, but not yet where the plant sees it.
     if (m_archive.isOnServer() && m_archive.waitingCount() > 0)
         message(WorkflowText::serverNotInUse(m_archive.serverStatus(), m_archive.location(),
@@ -235,9 +236,20 @@ int CliRunner::writeDownload(const DeviceData &data)
 {
     if (m_request.format == QLatin1String("json"))
         return writeOutput(measurementsJson(data));
-    if (m_request.format == QLatin1String("dfq"))
-        return writeOutput(dfqDocument(requestedSet(data),
-                                       {m_request.partNumber, m_request.partDescription}));
+    if (m_request.format == QLatin1String("dfq")) {
+        const MeasurementSet set = requestedSet(data);
+        const QString leftOut = StatisticsText::leftOutNote(leftOutCount(set));
+        if (!leftOut.isEmpty())
+            error(leftOut);
+        bool cut = false;
+        fittedDfqPart({m_request.partNumber, m_request.partDescription}, &cut);
+        if (cut)
+            error(Cli::tr("Teilenummer und Teilebezeichnung sind in der DFQ-Datei auf %1 und %2 "
+                          "Zeichen gekürzt.")
+                      .arg(kDfqPartNumberLength)
+                      .arg(kDfqPartDescriptionLength));
+        return writeOutput(dfqDocument(set, {m_request.partNumber, m_request.partDescription}));
+    }
     const DbList table(constRecords(data.records), QString::fromLatin1(data.serialNr),
                        data.forceUnitText, data.forceUnitFactor);
     QBuffer buffer;
@@ -273,6 +285,9 @@ int CliRunner::stats()
     settings.ruleSet =
         m_request.rules == QLatin1String("we") ? RuleSet::WesternElectric : RuleSet::Nelson;
     const CliStats result = cliStats(requestedSet(data), settings);
+    const QString leftOut = StatisticsText::leftOutNote(result.statistics.leftOut);
+    if (!leftOut.isEmpty())
+        error(leftOut);
     const int written = writeOutput(m_request.format == QLatin1String("json") ? statsJson(result)
                                                                               : statsTable(result));
     if (written != kExitOk)

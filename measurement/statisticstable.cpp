@@ -76,10 +76,13 @@ StatisticsTable statisticsTable(const MeasurementSet &set, const SeriesStatistic
     }
     table.note = noteFor(set, statistics);
     table.estimateNote = StatisticsText::estimateNote(statistics.within);
+    table.leftOutNote = StatisticsText::leftOutNote(statistics.leftOut);
     return table;
 }
 
 QString StatisticsTable::notes() const
 {
-    return note.isEmpty() ? estimateNote : note + QLatin1Char('\n') + estimateNote;
+    QStringList lines{leftOutNote, note, estimateNote};
+    lines.removeAll(QString());
+    return lines.join(QLatin1Char('\n'));
 }

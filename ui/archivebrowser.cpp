@@ -205,9 +205,10 @@ void ArchiveBrowser::showTransferOutcome(const TransferOutcome &outcome, bool an
         logLine("Mainform::archiveTransfer: " + QByteArray::number(outcome.added) + " neu, " +
                 QByteArray::number(outcome.fromArchive) + " aus dem Archiv");
     }
-    const QString incomplete = WorkflowText::incompleteKept(outcome.incompleteSlots);
-    if (!incomplete.isEmpty())
-        m_parts.errors->showMessage(incomplete);
+    for (const QString &kept : {WorkflowText::incompleteKept(outcome.incompleteSlots),
+                                WorkflowText::notNumbersKept(outcome.notNumberSlots)})
+        if (!kept.isEmpty())
+            m_parts.errors->showMessage(kept);
     rebuildRows();
     enableFrameForBrowsing();
     emit archiveWritten();

@@ -97,8 +97,11 @@ TransferOutcome GaugeWorkflow::transfer(DeviceData &data, const JobProgress &pro
     for (const Measurement *m : qAsConst(data.records)) {
         if (!holdsAllSamples(*m) && !out.read.failedSlots.contains(m->number))
             out.incompleteSlots.append(m->number);
+        if (!holdsOnlyNumbers(*m))
+            out.notNumberSlots.append(m->number);
     }
     std::sort(out.incompleteSlots.begin(), out.incompleteSlots.end());
+    std::sort(out.notNumberSlots.begin(), out.notNumberSlots.end());
     for (int slot : out.read.cancelled ? QList<int>() : slotNumbers) {
         if (!findMeasurement(data.records, slot) && !out.read.failedSlots.contains(slot))
             out.emptySlots.append(slot);

@@ -41,6 +41,18 @@ QString incompleteKept(const QList<int> &numbers)
         .arg(slotNumbers(numbers));
 }
 
+QString notNumbersKept(const QList<int> &numbers)
+{
+    if (numbers.isEmpty())
+        return QString();
+    return GaugeWorkflowTexts::tr(
+               "In diesen Messungen sind Werte keine Zahl. Sie wurden so archiviert, wie das "
+               "Gerät sie gesendet hat, und bleiben in Statistik, Regelkarte und DFQ-Datei "
+               "außen vor: %1",
+               nullptr, numbers.size())
+        .arg(slotNumbers(numbers));
+}
+
 QString emptySlots(const QList<int> &numbers)
 {
     if (numbers.isEmpty())

@@ -25,6 +25,8 @@ namespace WorkflowText {
 QString transferFailed(const TransferResult &result);
 // Records kept although incomplete; empty when there are none.
 QString incompleteKept(const QList<int> &numbers);
+// Records kept although a value is no number; empty when there are none.
+QString notNumbersKept(const QList<int> &numbers);
 // "Leere Speicherplätze: 3, 5"; empty when there are none.
 QString emptySlots(const QList<int> &numbers);
 // Why the archive at `path` failed, in words.
