@@ -263,8 +263,10 @@ MeasurementSet CliRunner::requestedSet(const DeviceData &data) const
 {
     MeasurementSet set = measurementSetOf(data, m_status);
     set.records = constRecords(data.records);
-    if (m_request.lower || m_request.upper)
+    if (m_request.lower || m_request.upper) {
         set.limits = ForceLimits{m_request.lower, m_request.upper};
+        set.crossedLimits = ForceLimits();
+    }
     return set;
 }
 
@@ -284,7 +286,10 @@ int CliRunner::stats()
     settings.subgroupSize = m_request.subgroupSize;
     settings.ruleSet =
         m_request.rules == QLatin1String("we") ? RuleSet::WesternElectric : RuleSet::Nelson;
-    const CliStats result = cliStats(requestedSet(data), settings);
+    const MeasurementSet set = requestedSet(data);
+    if (set.crossedLimits.isCrossed())
+        error(StatisticsText::crossedLimitsNote(set.unitText, set.crossedLimits));
+    const CliStats result = cliStats(set, settings);
     const QString leftOut = StatisticsText::leftOutNote(result.statistics.leftOut);
     if (!leftOut.isEmpty())
         error(leftOut);

@@ -300,6 +300,14 @@ QString leftOutNote(int count)
         "SeriesStatistics", "%n Messungen ausgelassen: ein Wert ist keine Zahl.", nullptr, count);
 }
 
+QString crossedLimitsNote(const QString &unitText, const ForceLimits &crossed)
+{
+    return trStatistics(QT_TRANSLATE_NOOP("SeriesStatistics",
+                                          "Die Grenzwerte für %1 sind nicht verwendet: die untere "
+                                          "(%2) liegt nicht unter der oberen (%3)."))
+        .arg(unitText, limitText(crossed.lower), limitText(crossed.upper));
+}
+
 QString noLimitsNote(const QString &unitText)
 {
     return trStatistics(

@@ -141,6 +141,8 @@ QString fewMeasurementsNote();
 // "2 Messungen ausgelassen: ein Wert ist keine Zahl."; empty for none.
 QString leftOutNote(int count);
 QString noLimitsNote(const QString &unitText);
+// The settings' limits for the unit are crossed and not used.
+QString crossedLimitsNote(const QString &unitText, const ForceLimits &crossed);
 // Which spread each index is taken from, e.g. "σ = MR̄/d2".
 QString estimateNote(const WithinSpread &within);
 // The estimate as a formula: "MR̄/d2", "s̄/c4 (n = 5)", "R̄/d2 (n = 5)".

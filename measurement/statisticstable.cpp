@@ -38,6 +38,8 @@ StatisticsRow quantityRow(const MeasurementSet &set, const SeriesStatistics &sta
 
 QString noteFor(const MeasurementSet &set, const SeriesStatistics &statistics)
 {
+    if (set.limits.isEmpty() && set.crossedLimits.isCrossed())
+        return StatisticsText::crossedLimitsNote(set.unitText, set.crossedLimits);
     if (set.limits.isEmpty())
         return StatisticsText::noLimitsNote(set.unitText);
     if (statistics.fewForCapability())

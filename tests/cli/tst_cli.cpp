@@ -200,6 +200,8 @@ void TestCli::usageErrors_data()
     QTest::newRow("subgroup of 11") << QStringList{"stats", "--chart", "xbar-r", "--subgroup", "11"};
     QTest::newRow("unknown rules") << QStringList{"stats", "--rules", "iso"};
     QTest::newRow("limit no number") << QStringList{"stats", "--upper", "ten"};
+    QTest::newRow("crossed limits") << QStringList{"stats", "--lower", "10", "--upper", "2"};
+    QTest::newRow("equal limits") << QStringList{"stats", "--lower", "2", "--upper", "2.0"};
 }
 
 void TestCli::usageErrors()
@@ -325,6 +327,16 @@ void TestCli::statsGateOnLimitsAndRules()
     QCOMPARE(beyond.run({"stats", "--all", "--upper", "15"}), int(kExitOutOfControl));
     QVERIFY(beyond.output().startsWith("quantity\tn\tmean\tsd\tcv\tmin\tmax\trange\tpp"));
     QVERIFY(beyond.output().contains("\nbeyond-limit\t#12\n"));
+
+    // Crossed limits in the settings are named once and judge nothing.
+    StatusIni status("status");
+    status.load();
+    status.forceLimits["N"] = ForceLimitTexts{"9", "2"};
+    QCOMPARE(status.save(), 0);
+    CliCall crossed;
+    QCOMPARE(crossed.run({"stats", "--all"}), int(kExitOk));
+    QCOMPARE(crossed.errors().count("(9)"), 1);
+    QVERIFY(crossed.output().contains("\nlimits\t-\t-\n"));
 }
 
 void TestCli::downloadFailures_data()
