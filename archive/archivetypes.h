@@ -23,6 +23,7 @@ struct ArchiveStatus
         NewerVersion, // written by a newer program; left untouched
         NotOpen,      // no archive is open (or its server does not answer)
         Failed,       // any other database error
+        Misconfigured, // the settings name no archive this program knows: none is used
     };
 
     Kind kind = Ok;

@@ -303,7 +303,7 @@ QString leftOutNote(int count)
 QString crossedLimitsNote(const QString &unitText, const ForceLimits &crossed)
 {
     return trStatistics(QT_TRANSLATE_NOOP("SeriesStatistics",
-                                          "Die Grenzwerte für %1 sind nicht verwendet: die untere "
+                                          "Die Grenzwerte für %1 werden nicht verwendet: die untere "
                                           "(%2) liegt nicht unter der oberen (%3)."))
         .arg(unitText, limitText(crossed.lower), limitText(crossed.upper));
 }

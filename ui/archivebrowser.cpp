@@ -143,7 +143,11 @@ void ArchiveBrowser::open()
 {
     const QString path = archiveFilePath(*m_parts.status);
     m_search->reconnect();
-    const ArchiveStatus opened = m_archive->open(archiveConfig(*m_parts.status));
+    ArchiveStatus opened = archiveSettingsStatus(*m_parts.status);
+    if (opened.ok())
+        opened = m_archive->open(archiveConfig(*m_parts.status));
+    else
+        m_archive->close();
     if (!opened.ok())
         logLine("Mainform::openArchive: " + path.toLocal8Bit() + ": " +
                 opened.detail.toLocal8Bit());

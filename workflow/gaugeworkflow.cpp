@@ -73,6 +73,10 @@ QString GaugeWorkflow::archivePath() const
 
 ArchiveStatus GaugeWorkflow::openArchive()
 {
+    // Not the archive the settings mean: nothing may count as kept in it.
+    const ArchiveStatus settings = archiveSettingsStatus(m_status);
+    if (!settings.ok())
+        return settings;
     if (m_archive.isOpen())
         return {};
     return m_archive.open(archiveConfig(m_status));

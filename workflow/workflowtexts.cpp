@@ -85,6 +85,10 @@ QString archiveProblem(const ArchiveStatus &status, const QString &path)
             .arg(path);
     case ArchiveStatus::NotOpen:
         return GaugeWorkflowTexts::tr("Es ist kein Archiv geöffnet.");
+    case ArchiveStatus::Misconfigured:
+        return GaugeWorkflowTexts::tr("Die Statusdatei nennt ein unbekanntes Archiv: %1. Es wird "
+                                      "kein Archiv benutzt.")
+            .arg(status.detail);
     case ArchiveStatus::Failed:
         break;
     }
@@ -94,6 +98,8 @@ QString archiveProblem(const ArchiveStatus &status, const QString &path)
 
 QString serverNotInUse(const ArchiveStatus &why, const QString &server, int waiting)
 {
+    if (why.kind == ArchiveStatus::NewerVersion)
+        return archiveProblem(why, server) + QLatin1Char(' ') + waitingForServer(waiting);
     return GaugeWorkflowTexts::tr("Der Archivserver %1 ist nicht in Gebrauch (%2). Übertragene "
                                   "Messungen bleiben in der Archivdatei, bis er wieder "
                                   "antwortet.")

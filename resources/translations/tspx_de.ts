@@ -20,7 +20,23 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location line="+107"/>
+        <location line="+11"/>
+        <source>In diesen Messungen sind Werte keine Zahl. Sie wurden so archiviert, wie das Gerät sie gesendet hat, und bleiben in Statistik, Regelkarte und DFQ-Datei außen vor: %1</source>
+        <translation>
+            <numerusform>In dieser Messung sind Werte keine Zahl. Sie wurde so archiviert, wie das Gerät sie gesendet hat, und bleibt in Statistik, Regelkarte und DFQ-Datei außen vor: %1</numerusform>
+            <numerusform>In diesen Messungen sind Werte keine Zahl. Sie wurden so archiviert, wie das Gerät sie gesendet hat, und bleiben in Statistik, Regelkarte und DFQ-Datei außen vor: %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+12"/>
+        <source>Leere Speicherplätze: %1</source>
+        <translation>
+            <numerusform>Leerer Speicherplatz: %1</numerusform>
+            <numerusform>Leere Speicherplätze: %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+110"/>
         <source>Diese Speicherplätze wurden nicht gelöscht: %1</source>
         <translation>
             <numerusform>Dieser Speicherplatz wurde nicht gelöscht: %1</numerusform>
@@ -96,6 +112,17 @@ Nach dem Löschen auf dem Gerät gibt es sie nirgends mehr.</source>
 Nach dem Löschen auf dem Gerät gibt es sie nirgends mehr.</numerusform>
             <numerusform>Diese Messungen sind nicht im Archiv: %1
 Nach dem Löschen auf dem Gerät gibt es sie nirgends mehr.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>SeriesStatistics</name>
+    <message numerus="yes">
+        <location filename="../../measurement/seriesstatistics.cpp" line="+299"/>
+        <source>%n Messungen ausgelassen: ein Wert ist keine Zahl.</source>
+        <translation>
+            <numerusform>%n Messung ausgelassen: ein Wert ist keine Zahl.</numerusform>
+            <numerusform>%n Messungen ausgelassen: ein Wert ist keine Zahl.</numerusform>
         </translation>
     </message>
 </context>

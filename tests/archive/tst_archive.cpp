@@ -487,6 +487,18 @@ void TestArchive::newerSchemaIsLeftUntouched()
     QCOMPARE(int(status.kind), int(ArchiveStatus::NewerVersion));
     QVERIFY(!archive.isOpen());
     QVERIFY(QFileInfo::exists(archivePath()));
+    // The current version without its table of measurements is refused too.
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "dropped");
+        db.setDatabaseName(archivePath());
+        QVERIFY(db.open());
+        QSqlQuery query(db);
+        QVERIFY(query.exec(QStringLiteral("PRAGMA user_version=%1").arg(ArchiveSchema::kVersion)));
+        QVERIFY(query.exec("DROP TABLE measurement"));
+    }
+    QSqlDatabase::removeDatabase("dropped");
+    const ArchiveStatus dropped = archive.open(archivePath());
+    QVERIFY2(!dropped.ok() && dropped.detail.contains("measurement"), qPrintable(dropped.detail));
 }
 
 void TestArchive::killedWriterLosesNothing()

@@ -10,6 +10,7 @@
 #include "measurement/measurementset.h"
 #include "settings/statusini.h"
 #include "workflow/archivepath.h"
+#include "workflow/workflowtexts.h"
 #include "ui/mainform.h"
 
 #include <QBuffer>
@@ -89,6 +90,7 @@ private slots:
     void deleteErasesOnlyWhatWasAsked_data();
     void deleteErasesOnlyWhatWasAsked();
     void deleteRefusesWithoutTheArchive();
+    void archiveSettingsAreChecked();
     void secondDownloadIsQuick();
     void reportWritesAPdf();
     void archiveListsAndVerifiesTheKeptMeasurements();
@@ -493,6 +495,33 @@ void TestCli::deleteRefusesWithoutTheArchive()
     QVERIFY(!call.errors().contains("Nicht im Archiv"));
     for (const QByteArray &line : m_env->traffic())
         QVERIFY2(!line.startsWith("#dMsEr"), line.constData());
+}
+
+// A backend in any case; an unknown one, or a TLS mode libpq does not know,
+// is named and nothing is erased.
+void TestCli::archiveSettingsAreChecked()
+{
+    QVERIFY(m_env->startGauge(threeMeasurements()));
+    CliCall download;
+    QCOMPARE(download.run({"download", "--all", "-o", "-"}), int(kExitOk));
+    StatusIni status("status");
+    status.load();
+    status.archiveBackend = "PostgreSQL";
+    QCOMPARE(archiveConfig(status).backend, ArchiveConfig::PostgreSQL);
+    status.serverSslMode = "disable;options=-csearch_path=x";
+    QVERIFY(archiveSettingsStatus(status).detail.startsWith("serverSslMode=disable;"));
+    status.archiveBackend = "foo";
+    QCOMPARE(status.save(), 0);
+    CliCall call;
+    QCOMPARE(call.run({"delete", "--all", "--yes"}), int(kExitFile));
+    QVERIFY2(call.errors().contains("backend=foo"), qPrintable(call.errors()));
+    for (const QByteArray &line : m_env->traffic())
+        QVERIFY2(!line.startsWith("#dMsEr"), line.constData());
+    // A server of a newer version says so as a newer file does.
+    const QString newer = WorkflowText::serverNotInUse(
+        ArchiveStatus::failure(ArchiveStatus::NewerVersion, "9"), "postgresql://s:5432/tspx", 2);
+    QVERIFY2(newer.contains("neueren Programmversion") && !newer.contains("(9)"),
+             qPrintable(newer));
 }
 
 // The command line follows the quick-transfer setting as the window does.
