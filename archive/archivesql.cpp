@@ -2,6 +2,8 @@
 
 #include "archive/sampleblob.h"
 
+#include <cmath>
+
 namespace ArchiveSql {
 
 const QString kFindIdentical = QStringLiteral(
@@ -55,6 +57,11 @@ QVariant text(const QByteArray &bytes)
 
 QVariant real(float value)
 {
+    // SQLite would store NaN as NULL; both databases read these texts back.
+    if (std::isnan(value))
+        return QStringLiteral("NaN");
+    if (std::isinf(value))
+        return value > 0 ? QStringLiteral("inf") : QStringLiteral("-inf");
     return double(value);
 }
 

@@ -8,7 +8,7 @@ QuickKey QuickKey::of(const QByteArray &serialNr, const Measurement &m)
 
 bool isCompleteRecord(const Measurement &m)
 {
-    return holdsAllSamples(m) && measurementDateTime(m).isValid() &&
+    return holdsAllSamples(m) && holdsOnlyNumbers(m) && measurementDateTime(m).isValid() &&
            measurementTime(m.timeText).isValid();
 }
 

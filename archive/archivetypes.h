@@ -23,6 +23,7 @@ struct ArchiveStatus
         NewerVersion, // written by a newer program; left untouched
         NotOpen,      // no archive is open (or its server does not answer)
         Failed,       // any other database error
+        Misconfigured, // the settings name no archive this program knows: none is used
     };
 
     Kind kind = Ok;
@@ -124,7 +125,7 @@ struct ArchiveFilter
 };
 
 // Whether the record holds what the gauge reported for it: every sample of its
-// count and a date and time that parse. Every record is archived; one that is
+// count, only finite numbers, and a date and time that parse. Every record is archived; one that is
 // not complete is flagged so.
 bool isCompleteRecord(const Measurement &m);
 // Whether the record holds every sample of its count (at least one). Only

@@ -238,7 +238,8 @@ ArchiveStatus MeasurementArchive::migrate()
         if (!status.ok())
             return status;
     }
-    return {};
+    // A version table whose measurements were dropped is no archive to use.
+    return exec(QStringLiteral("SELECT 1 FROM measurement WHERE 1 = 0"));
 }
 
 ArchiveStatus MeasurementArchive::migrateStep(int &version)

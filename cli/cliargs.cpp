@@ -156,6 +156,10 @@ CliParseResult checkedRequest(const QCommandLineParser &parser, CliRequest reque
         if (parser.isSet(option) && !parseLimit(parser.value(option).toLatin1()))
             return usageError(Cli::tr("Kein Grenzwert: %1").arg(parser.value(option)));
     }
+    if (ForceLimits{request.lower, request.upper}.isCrossed())
+        return usageError(Cli::tr("--lower %1 liegt nicht unter --upper %2.")
+                              .arg(parser.value(QStringLiteral("lower")),
+                                   parser.value(QStringLiteral("upper"))));
     if (command == QLatin1String("report")) {
         if (!isSlotNumber(request.slot))
             return usageError(Cli::tr("report braucht --slot N (1 bis 50)."));

@@ -209,14 +209,18 @@ int CliRunner::download()
         error(WorkflowText::archiveProblem(outcome.archive, m_workflow.archivePath()));
         return kExitFile;
     }
-    const QString incomplete = WorkflowText::incompleteKept(outcome.incompleteSlots);
-    if (!incomplete.isEmpty())
-        error(incomplete);
+    for (const QString &kept : {WorkflowText::incompleteKept(outcome.incompleteSlots),
+                                WorkflowText::notNumbersKept(outcome.notNumberSlots)})
+        if (!kept.isEmpty())
+            error(kept);
     const int archived = archiveExitCode();
+    const bool anyEmpty = namedEmptySlots(outcome.emptySlots);
     if (!complete)
         return kExitCommunication;
     message(Cli::tr("Übertragene Messungen: %1").arg(data.records.size()));
-    return archived;
+    if (archived != kExitOk)
+        return archived;
+    return anyEmpty ? kExitCommunication : kExitOk;
 }
 
 int CliRunner::archiveExitCode()
@@ -234,13 +238,32 @@ int CliRunner::archiveExitCode()
     return damaged.isEmpty() && !m_archive.serverRefused() ? kExitOk : kExitFile;
 }
 
+bool CliRunner::namedEmptySlots(const QList<int> &slotNumbers)
+{
+    if (slotNumbers.isEmpty())
+        return false;
+    error(WorkflowText::emptySlots(slotNumbers));
+    return true;
+}
+
 int CliRunner::writeDownload(const DeviceData &data)
 {
     if (m_request.format == QLatin1String("json"))
         return writeOutput(measurementsJson(data));
-    if (m_request.format == QLatin1String("dfq"))
-        return writeOutput(dfqDocument(requestedSet(data),
-                                       {m_request.partNumber, m_request.partDescription}));
+    if (m_request.format == QLatin1String("dfq")) {
+        const MeasurementSet set = requestedSet(data);
+        const QString leftOut = StatisticsText::leftOutNote(leftOutCount(set));
+        if (!leftOut.isEmpty())
+            error(leftOut);
+        bool cut = false;
+        fittedDfqPart({m_request.partNumber, m_request.partDescription}, &cut);
+        if (cut)
+            error(Cli::tr("Teilenummer und Teilebezeichnung sind in der DFQ-Datei auf %1 und %2 "
+                          "Zeichen gekürzt.")
+                      .arg(kDfqPartNumberLength)
+                      .arg(kDfqPartDescriptionLength));
+        return writeOutput(dfqDocument(set, {m_request.partNumber, m_request.partDescription}));
+    }
     const DbList table(constRecords(data.records), QString::fromLatin1(data.serialNr),
                        data.forceUnitText, data.forceUnitFactor);
     QBuffer buffer;
@@ -254,8 +277,10 @@ MeasurementSet CliRunner::requestedSet(const DeviceData &data) const
 {
     MeasurementSet set = measurementSetOf(data, m_status);
     set.records = constRecords(data.records);
-    if (m_request.lower || m_request.upper)
+    if (m_request.lower || m_request.upper) {
         set.limits = ForceLimits{m_request.lower, m_request.upper};
+        set.crossedLimits = ForceLimits();
+    }
     return set;
 }
 
@@ -275,11 +300,19 @@ int CliRunner::stats()
     settings.subgroupSize = m_request.subgroupSize;
     settings.ruleSet =
         m_request.rules == QLatin1String("we") ? RuleSet::WesternElectric : RuleSet::Nelson;
-    const CliStats result = cliStats(requestedSet(data), settings);
+    const MeasurementSet set = requestedSet(data);
+    if (set.crossedLimits.isCrossed())
+        error(StatisticsText::crossedLimitsNote(set.unitText, set.crossedLimits));
+    const CliStats result = cliStats(set, settings);
+    const QString leftOut = StatisticsText::leftOutNote(result.statistics.leftOut);
+    if (!leftOut.isEmpty())
+        error(leftOut);
     const int written = writeOutput(m_request.format == QLatin1String("json") ? statsJson(result)
                                                                               : statsTable(result));
     if (written != kExitOk)
         return written;
+    if (namedEmptySlots(outcome.emptySlots))
+        return kExitCommunication;
     return result.outOfControl() ? kExitOutOfControl : kExitOk;
 }
 
@@ -346,7 +379,8 @@ int CliRunner::eraseExitCode(const EraseOutcome &outcome)
                       nullptr, keptIncomplete.size()));
     if (!otherwiseNotErased.isEmpty())
         error(WorkflowText::notErased(otherwiseNotErased));
-    return outcome.notErased.isEmpty() ? kExitOk : kExitCommunication;
+    const bool anyEmpty = namedEmptySlots(outcome.emptySlots);
+    return outcome.notErased.isEmpty() && !anyEmpty ? kExitOk : kExitCommunication;
 }
 
 int CliRunner::report()
@@ -354,15 +388,10 @@ int CliRunner::report()
     if (!connectGauge())
         return kExitNoGauge;
     DeviceData data;
-    const bool complete =
-        readSucceeded(m_workflow.transfer(data, progress(), {m_request.slot}).read);
+    const TransferOutcome outcome = m_workflow.transfer(data, progress(), {m_request.slot});
     m_workflow.disconnect();
-    if (!complete)
+    if (!readSucceeded(outcome.read) || namedEmptySlots(outcome.emptySlots))
         return kExitCommunication;
-    if (!findMeasurement(data.records, m_request.slot)) {
-        error(Cli::tr("Speicherplatz %1 ist leer.").arg(m_request.slot));
-        return kExitCommunication;
-    }
     return writeCliReport(data, m_status, m_request.slot, m_request.output, m_request.designation,
                           m_err);
 }

@@ -50,6 +50,8 @@ private:
     // refused, are named and make it exit 5; records kept for a server that
     // is away are named, exit 0.
     int archiveExitCode();
+    // Names the empty slots asked for; false when there are none.
+    bool namedEmptySlots(const QList<int> &slotNumbers);
     // The records read as a set with the stored limits (or those of the request).
     MeasurementSet requestedSet(const DeviceData &data) const;
     // Writes `bytes` to the output file or standard output.

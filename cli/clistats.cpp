@@ -7,6 +7,7 @@
 #include <QJsonObject>
 #include <QStringList>
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -53,13 +54,13 @@ QJsonObject jsonLine(const ChartLine &l)
             {QStringLiteral("upper"), l.upper}};
 }
 
-QList<int> failedSlots(const CliStats &stats)
+QList<int> slotsJudged(const CliStats &stats, Verdict verdict)
 {
-    QList<int> failed;
+    QList<int> numbers;
     for (int k = 0; k < stats.set.records.size(); ++k)
-        if (stats.statistics.verdicts.value(k) == Verdict::Fail)
-            failed.append(stats.set.records.at(k)->number);
-    return failed;
+        if (stats.statistics.verdicts.value(k) == verdict)
+            numbers.append(stats.set.records.at(k)->number);
+    return numbers;
 }
 
 } // namespace
@@ -100,7 +101,10 @@ QByteArray statsTable(const CliStats &stats)
         out += line({QStringLiteral("control-limits"), formatStatistic(l.lower, 4),
                      formatStatistic(l.centre, 4), formatStatistic(l.upper, 4)});
     }
-    for (int slot : failedSlots(stats))
+    for (int slot : slotsJudged(stats, Verdict::LeftOut))
+        out += line({QStringLiteral("left-out"), QLatin1Char('#') + QString::number(slot),
+                     QStringLiteral("not-a-number")});
+    for (int slot : slotsJudged(stats, Verdict::Fail))
         out += line({QStringLiteral("beyond-limit"), QLatin1Char('#') + QString::number(slot)});
     for (const RuleViolation &v : chart.violations)
         out += line({QStringLiteral("violation"), partKey(v.part), QString::number(v.point + 1),
@@ -128,10 +132,13 @@ QByteArray statsJson(const CliStats &stats)
     root.insert(QStringLiteral("estimate"),
                 StatisticsText::estimateFormula(stats.statistics.within));
     root.insert(QStringLiteral("sigmaWithin"), jsonNumber(stats.statistics.sigmaWithin));
-    QJsonArray failed;
-    for (int slot : failedSlots(stats))
-        failed.append(slot);
-    root.insert(QStringLiteral("beyondLimit"), failed);
+    for (const auto &[key, verdict] : {std::pair{QStringLiteral("beyondLimit"), Verdict::Fail},
+                                       std::pair{QStringLiteral("leftOut"), Verdict::LeftOut}}) {
+        QJsonArray numbers;
+        for (int slot : slotsJudged(stats, verdict))
+            numbers.append(slot);
+        root.insert(key, numbers);
+    }
 
     const SeriesChart &chart = stats.chart;
     QJsonObject chartObject{{QStringLiteral("type"), ChartText::typeName(chart.settings.type)},

@@ -11,6 +11,7 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QTranslator>
+#include <cstdlib>
 #include <memory>
 
 #ifdef Q_OS_WIN
@@ -37,6 +38,24 @@ std::unique_ptr<QCoreApplication> makeApplication(int &argc, char **argv)
     return std::make_unique<QCoreApplication>(argc, argv);
 }
 
+// Qt's and the database driver's own lines ("Unable to free statement") go
+// to the log, which only --verbose shows.
+void logQtMessage(QtMsgType type, const QMessageLogContext &, const QString &text)
+{
+    logLine("Qt: " + text.toLocal8Bit());
+    if (type == QtFatalMsg)
+        abort();
+}
+
+// Without --verbose the server sends no notices ("already exists,
+// skipping"), which libpq would print on standard error.
+void quietServerNotices()
+{
+    QByteArray options = qgetenv("PGOPTIONS");
+    options += options.isEmpty() ? "" : " ";
+    qputenv("PGOPTIONS", options + "-c client_min_messages=warning");
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -58,6 +77,9 @@ int main(int argc, char **argv)
         if (verbose)
             err.write(line + '\n');
     });
+    qInstallMessageHandler(logQtMessage);
+    if (!verbose)
+        quietServerNotices();
 
     QTranslator framework;
     QTranslator program;

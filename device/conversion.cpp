@@ -176,6 +176,20 @@ float textToFloat(const QByteArray &text)
     return start.negative ? -value : value;
 }
 
+float answerToFloat(const QByteArray &text)
+{
+    const NumberStart start = skipBlanksAndSign(text);
+    const QByteArray word = text.mid(start.pos).trimmed().toLower();
+    float value = 0.0f;
+    if (word == "nan")
+        value = std::numeric_limits<float>::quiet_NaN();
+    else if (word == "inf" || word == "infinity")
+        value = std::numeric_limits<float>::infinity();
+    else
+        return textToFloat(text);
+    return start.negative ? -value : value;
+}
+
 int splitText(const QByteArray &text, const QByteArray &separator, QList<QByteArray> &pieces)
 {
     pieces.clear();

@@ -28,6 +28,10 @@ int textToInt(const QByteArray &text);
 int textToInt(const QByteArray &text, int base);
 
 float textToFloat(const QByteArray &text);
+// A measured value of an answer: as textToFloat, but the words printf gives a
+// value that is no finite number ("nan", "inf", "infinity", any case, with a
+// sign) read as that value, so that it is kept as the gauge sent it.
+float answerToFloat(const QByteArray &text);
 
 // Splits at every separator; no empty last piece. Returns the piece count.
 int splitText(const QByteArray &text, const QByteArray &separator, QList<QByteArray> &pieces);

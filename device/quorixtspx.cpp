@@ -236,7 +236,7 @@ int QuorixTSPX::readCommand(const QByteArray &command, int index, float &value)
 {
     QByteArray text;
     const int result = readCommand(command, index, text);
-    value = textToFloat(text);
+    value = answerToFloat(text);
     return result;
 }
 
@@ -258,7 +258,7 @@ int QuorixTSPX::readCommand(const QByteArray &command, int index, QList<float> &
     values.reserve(pieces.size());
     for (const QByteArray &piece : pieces) {
         try {
-            values.append(textToFloat(piece));
+            values.append(answerToFloat(piece));
         } catch (const std::exception &) {
             continue; // a piece that cannot be stored is left out
         }

@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <algorithm>
+#include <cmath>
 #include <vector>
 
 namespace {
@@ -21,6 +22,14 @@ struct ForceColumn
     quint32 usable;
     double timeStep;
 };
+
+// A force cell; empty for a sample that is no finite number.
+char *nextForceCell(char *out, float force, double factor)
+{
+    return std::isfinite(force)
+               ? CsvWriter::nextNumberCell(out, double(force) * factor, kForceDecimals)
+               : CsvWriter::nextEmptyCell(out);
+}
 
 QString timeTitle()
 {
@@ -110,6 +119,8 @@ int CsvTableWriter::cellsAfterTitle() const
 
 void CsvTableWriter::writeSampleRows(quint64 &rows)
 {
+    if (m_table.list.isEmpty())
+        return; // the header rows of no measurement
     if (m_ownTimes)
         writeOwnTimeRows(rows);
     else
@@ -132,10 +143,8 @@ void CsvTableWriter::writeSharedTimeRows(quint64 &rows)
         char *out = m_out.reserve(lineRoom);
         out = CsvWriter::numberCell(out, t, kTimeDecimals);
         for (const ForceColumn &column : columns) {
-            out = j < column.usable
-                      ? CsvWriter::nextNumberCell(out, double(column.forces->at(int(j))) * factor,
-                                                  kForceDecimals)
-                      : CsvWriter::nextEmptyCell(out);
+            out = j < column.usable ? nextForceCell(out, column.forces->at(int(j)), factor)
+                                    : CsvWriter::nextEmptyCell(out);
         }
         m_out.commitLine(CsvWriter::lineEnd(out));
         ++rows;
@@ -163,8 +172,7 @@ void CsvTableWriter::writeOwnTimeRows(quint64 &rows)
                 *out++ = ',';
             if (j < column.usable) {
                 out = CsvWriter::numberCell(out, times[k], kTimeDecimals);
-                out = CsvWriter::nextNumberCell(out, double(column.forces->at(int(j))) * factor,
-                                                kForceDecimals);
+                out = nextForceCell(out, column.forces->at(int(j)), factor);
             } else {
                 *out++ = '"';
                 *out++ = '"';

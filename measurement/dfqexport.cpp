@@ -55,8 +55,18 @@ QByteArray number(double value, int decimals)
 
 } // namespace
 
-QByteArray dfqDocument(const MeasurementSet &set, const DfqPart &part)
+DfqPart fittedDfqPart(const DfqPart &part, bool *cut)
 {
+    const DfqPart fitted{part.number.left(kDfqPartNumberLength),
+                         part.description.left(kDfqPartDescriptionLength)};
+    if (cut)
+        *cut = fitted.number != part.number || fitted.description != part.description;
+    return fitted;
+}
+
+QByteArray dfqDocument(const MeasurementSet &set, const DfqPart &wholePart)
+{
+    const DfqPart part = fittedDfqPart(wholePart);
     DfqLines lines;
     lines.add("K0100", 0, QByteArray::number(int(std::size(kQuantities))));
     lines.add("K1001", 0, dfqText(part.number));

@@ -23,12 +23,19 @@
 //   K0001/i      value
 //   K0004/i      date and time of the value, dd.MM.yyyy/HH:mm:ss
 //   K0009/i      text: the gauge's serial number and the slot, "12345 #7"
+// Measurements with a value that is no number are left out (leftOutCount).
 
 struct DfqPart
 {
     QString number;      // K1001
     QString description; // K1002
 };
+
+// The format's field lengths of K1001 and K1002; longer texts are cut.
+constexpr int kDfqPartNumberLength = 30;
+constexpr int kDfqPartDescriptionLength = 80;
+// The part as the file holds it; `cut` tells whether a text was too long.
+DfqPart fittedDfqPart(const DfqPart &part, bool *cut = nullptr);
 
 QByteArray dfqDocument(const MeasurementSet &set, const DfqPart &part);
 

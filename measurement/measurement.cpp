@@ -2,6 +2,7 @@
 
 #include <QLocale>
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -20,6 +21,14 @@ bool isEarlier(const QDateTime &a, const QDateTime &b)
 }
 
 } // namespace
+
+bool holdsOnlyNumbers(const Measurement &m)
+{
+    const auto finite = [](float value) { return std::isfinite(value); };
+    return finite(m.sampleRate) && finite(m.forceStart) && finite(m.forceEnd) &&
+           finite(m.forceMax) && finite(m.forceAvg) &&
+           std::all_of(m.forces.begin(), m.forces.end(), finite);
+}
 
 QDate measurementDate(const QByteArray &dateText)
 {

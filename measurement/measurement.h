@@ -33,6 +33,11 @@ struct Measurement
     bool hasSample(uint32_t j) const { return j < sampleCount && j < uint32_t(forces.size()); }
 };
 
+// Whether the rate, the summary forces and every sample are finite numbers.
+// A record that holds another value is kept as sent, but left out of
+// statistics, control charts and DFQ files.
+bool holdsOnlyNumbers(const Measurement &m);
+
 // The most samples a measurement can have: the gauge sends them in one
 // answer line of at most 32 MiB, each sample at least a digit and a separator.
 constexpr quint32 kMostSamplesPerMeasurement = 16 * 1024 * 1024;

@@ -13,6 +13,8 @@ struct ForceLimits
     std::optional<double> upper;
 
     bool isEmpty() const { return !lower && !upper; }
+    // A lower limit at or above the upper one judges nothing: never used.
+    bool isCrossed() const { return lower && upper && *lower >= *upper; }
 };
 
 // Measurements looked at together (the overlay, the statistics, the exports),
@@ -25,6 +27,8 @@ struct MeasurementSet
     QString unitText = QStringLiteral("N");
     double factor = 1.0;
     ForceLimits limits;
+    // Crossed limits from the settings, named but not used.
+    ForceLimits crossedLimits;
     QList<const Measurement *> records;
 };
 

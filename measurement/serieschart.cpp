@@ -58,6 +58,7 @@ SeriesChart seriesChart(const MeasurementSet &set, const ChartSettings &settings
     series.settings = settings;
     series.unitText = settings.quantity == Quantity::Duration ? QStringLiteral("s") : set.unitText;
     series.records = timeOrdered(set);
+    series.leftOut = set.records.size() - series.records.size();
     for (const Measurement *m : series.records)
         series.values.append(quantityValue(*m, settings.quantity, set.factor));
     series.chart =

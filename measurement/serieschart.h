@@ -35,6 +35,7 @@ struct SeriesChart
     QVector<double> values;             // the quantity of each record, oldest first
     std::optional<ControlChart> chart;  // unset: too few measurements
     QVector<RuleViolation> violations;
+    int leftOut = 0; // records of the set with a value that is no number
 
     // The records a point of a part stands for (one, or a subgroup).
     QList<const Measurement *> recordsOf(ChartPart part, int point) const;

@@ -118,9 +118,18 @@ int quantityDecimals(Quantity quantity)
 QList<const Measurement *> timeOrdered(const MeasurementSet &set)
 {
     QList<const Measurement *> records = set.records;
+    records.erase(std::remove_if(records.begin(), records.end(),
+                                 [](const Measurement *m) { return !holdsOnlyNumbers(*m); }),
+                  records.end());
     std::stable_sort(records.begin(), records.end(),
                      [](const Measurement *a, const Measurement *b) { return isNewerThan(b, a); });
     return records;
+}
+
+int leftOutCount(const MeasurementSet &set)
+{
+    return int(std::count_if(set.records.begin(), set.records.end(),
+                             [](const Measurement *m) { return !holdsOnlyNumbers(*m); }));
 }
 
 QVector<double> timeOrderedValues(const MeasurementSet &set, Quantity quantity)
@@ -154,16 +163,23 @@ SeriesStatistics computeSeriesStatistics(const MeasurementSet &set, const Within
     const ForceLimits &limits = set.limits;
     SeriesStatistics stats;
     stats.limits = limits;
+    for (const Measurement *m : set.records) {
+        stats.verdicts.append(holdsOnlyNumbers(*m)
+                                  ? verdictFor(quantityValue(*m, Quantity::MaximumForce, set.factor),
+                                               limits)
+                                  : Verdict::LeftOut);
+    }
+    stats.leftOut = int(stats.verdicts.count(Verdict::LeftOut));
     for (Quantity quantity : kQuantities) {
         QVector<double> values;
         values.reserve(set.records.size());
-        for (const Measurement *m : set.records)
-            values.append(quantityValue(*m, quantity, set.factor));
+        for (const Measurement *m : set.records) {
+            if (holdsOnlyNumbers(*m))
+                values.append(quantityValue(*m, quantity, set.factor));
+        }
         const Summary summary = summarize(values);
         if (quantity == Quantity::MaximumForce) {
             stats.maximumForce = summary;
-            for (double v : values)
-                stats.verdicts.append(verdictFor(v, limits));
         } else if (quantity == Quantity::MeanForce) {
             stats.meanForce = summary;
         } else {
@@ -242,6 +258,8 @@ QString verdict(Verdict verdict)
         return trStatistics(QT_TRANSLATE_NOOP("SeriesStatistics", "IO"));
     case Verdict::Fail:
         return trStatistics(QT_TRANSLATE_NOOP("SeriesStatistics", "NIO"));
+    case Verdict::LeftOut:
+        return trStatistics(QT_TRANSLATE_NOOP("SeriesStatistics", "keine Zahl"));
     case Verdict::NoLimits:
         break;
     }
@@ -272,6 +290,22 @@ QString fewMeasurementsNote()
 {
     return trStatistics(QT_TRANSLATE_NOOP(
         "SeriesStatistics", "Hinweis: weniger als 30 Messungen, Pp, Ppk, Cp und Cpk sind nur ein Anhalt."));
+}
+
+QString leftOutNote(int count)
+{
+    if (count == 0)
+        return QString();
+    return QCoreApplication::translate(
+        "SeriesStatistics", "%n Messungen ausgelassen: ein Wert ist keine Zahl.", nullptr, count);
+}
+
+QString crossedLimitsNote(const QString &unitText, const ForceLimits &crossed)
+{
+    return trStatistics(QT_TRANSLATE_NOOP("SeriesStatistics",
+                                          "Die Grenzwerte für %1 werden nicht verwendet: die untere "
+                                          "(%2) liegt nicht unter der oberen (%3)."))
+        .arg(unitText, limitText(crossed.lower), limitText(crossed.upper));
 }
 
 QString noLimitsNote(const QString &unitText)

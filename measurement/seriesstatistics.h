@@ -43,6 +43,7 @@ enum class Verdict
     NoLimits,
     Pass,
     Fail,
+    LeftOut, // a value of the measurement is no number
 };
 
 // Pass when the value lies within the limits that are set (limits included).
@@ -75,8 +76,12 @@ constexpr Quantity kQuantities[] = {Quantity::MaximumForce, Quantity::MeanForce,
 double quantityValue(const Measurement &m, Quantity quantity, double factor);
 // The decimals a quantity's values are shown with.
 int quantityDecimals(Quantity quantity);
-// The records of a set, oldest first (records of the same time keep their order).
+// The records of a set that hold only numbers, oldest first (records of the
+// same time keep their order).
 QList<const Measurement *> timeOrdered(const MeasurementSet &set);
+// The records of a set left out of its statistics, chart and DFQ file: a
+// value of theirs is no number.
+int leftOutCount(const MeasurementSet &set);
 // A quantity of each record of the set, oldest first.
 QVector<double> timeOrderedValues(const MeasurementSet &set, Quantity quantity);
 
@@ -103,6 +108,7 @@ struct SeriesStatistics
     WithinSpread within;
     std::optional<double> sigmaWithin;
     QVector<Verdict> verdicts; // per record, in set order
+    int leftOut = 0;           // records with a value that is no number
 
     const Summary &summary(Quantity quantity) const;
     // Capability from fewer measurements than kCapabilityMinimumCount.
@@ -132,7 +138,11 @@ QString upperLimit();
 QString measurement();
 QString result();
 QString fewMeasurementsNote();
+// "2 Messungen ausgelassen: ein Wert ist keine Zahl."; empty for none.
+QString leftOutNote(int count);
 QString noLimitsNote(const QString &unitText);
+// The settings' limits for the unit are crossed and not used.
+QString crossedLimitsNote(const QString &unitText, const ForceLimits &crossed);
 // Which spread each index is taken from, e.g. "σ = MR̄/d2".
 QString estimateNote(const WithinSpread &within);
 // The estimate as a formula: "MR̄/d2", "s̄/c4 (n = 5)", "R̄/d2 (n = 5)".

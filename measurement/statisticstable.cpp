@@ -38,6 +38,8 @@ StatisticsRow quantityRow(const MeasurementSet &set, const SeriesStatistics &sta
 
 QString noteFor(const MeasurementSet &set, const SeriesStatistics &statistics)
 {
+    if (set.limits.isEmpty() && set.crossedLimits.isCrossed())
+        return StatisticsText::crossedLimitsNote(set.unitText, set.crossedLimits);
     if (set.limits.isEmpty())
         return StatisticsText::noLimitsNote(set.unitText);
     if (statistics.fewForCapability())
@@ -76,10 +78,13 @@ StatisticsTable statisticsTable(const MeasurementSet &set, const SeriesStatistic
     }
     table.note = noteFor(set, statistics);
     table.estimateNote = StatisticsText::estimateNote(statistics.within);
+    table.leftOutNote = StatisticsText::leftOutNote(statistics.leftOut);
     return table;
 }
 
 QString StatisticsTable::notes() const
 {
-    return note.isEmpty() ? estimateNote : note + QLatin1Char('\n') + estimateNote;
+    QStringList lines{leftOutNote, note, estimateNote};
+    lines.removeAll(QString());
+    return lines.join(QLatin1Char('\n'));
 }

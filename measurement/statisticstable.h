@@ -65,6 +65,7 @@ struct StatisticsTable
     QVector<StatisticsVerdict> verdicts; // in set order
     QString note; // no limits, or too few measurements for the indices; empty otherwise
     QString estimateNote; // which spread Pp/Ppk and Cp/Cpk are taken from
+    QString leftOutNote;  // measurements left out because a value is no number
 
     // The notes to show below the table, one a line.
     QString notes() const;

@@ -9,6 +9,7 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QSet>
+#include <cmath>
 #include <xlsxwriter.h>
 
 namespace {
@@ -146,7 +147,7 @@ quint32 writeDataSheet(lxw_worksheet *sheet, const MeasurementSet &set, const Fo
         worksheet_write_number(sheet, row, 0, t, formats.time);
         for (int k = 0; k < records.size(); ++k) {
             const Measurement &m = *records.at(k);
-            if (m.hasSample(j))
+            if (m.hasSample(j) && std::isfinite(m.forces.at(int(j))))
                 worksheet_write_number(sheet, row, lxw_col_t(k + 1),
                                        double(m.forces.at(int(j))) * set.factor, formats.force);
         }
@@ -180,8 +181,9 @@ void writeStatisticsSheet(lxw_worksheet *sheet, const MeasurementSet &set,
             writeCell(sheet, row, lxw_col_t(c + 1), quantity.cells.at(c), formats);
     }
     row += 1;
-    if (!content.note.isEmpty())
-        writeText(sheet, ++row, 0, content.note);
+    for (const QString &note : {content.leftOutNote, content.note})
+        if (!note.isEmpty())
+            writeText(sheet, ++row, 0, note);
     writeText(sheet, ++row, 0, content.estimateNote);
     row += 2;
 
@@ -196,7 +198,8 @@ void writeStatisticsSheet(lxw_worksheet *sheet, const MeasurementSet &set,
         worksheet_write_number(sheet, row, 0, m.number, nullptr);
         writeDate(sheet, row, 1, m, formats);
         writeClock(sheet, row, 2, m, formats);
-        worksheet_write_number(sheet, row, 3, verdict.forceMax, formats.force);
+        if (std::isfinite(verdict.forceMax))
+            worksheet_write_number(sheet, row, 3, verdict.forceMax, formats.force);
         writeText(sheet, row, 4, verdict.verdictText);
     }
 }

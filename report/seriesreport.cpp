@@ -107,7 +107,7 @@ QString statisticsHtml(const StatisticsTable &content)
         html += QStringLiteral("</tr>\n");
     }
     html += QStringLiteral("</table>\n");
-    for (const QString &note : {content.note, content.estimateNote})
+    for (const QString &note : {content.leftOutNote, content.note, content.estimateNote})
         if (!note.isEmpty())
             html += QStringLiteral("<p>") + note.toHtmlEscaped() + QStringLiteral("</p>\n");
     return html;
@@ -145,6 +145,8 @@ QString seriesChartHtml(const SeriesChart &chart, const QStringList &imageTags)
                 QStringLiteral(" = ") + formatStatistic(chart.chart->sigmaWithin, 4);
     if (chart.chart && chart.chart->fixedLimits)
         html += QStringLiteral("; ") + ChartText::fixedLimits().toHtmlEscaped();
+    if (chart.leftOut > 0)
+        html += QStringLiteral(" ") + StatisticsText::leftOutNote(chart.leftOut).toHtmlEscaped();
     html += QStringLiteral("</p>\n");
     if (!chart.chart)
         return html + QStringLiteral("<p>") + ChartText::tooFewPoints().toHtmlEscaped() +

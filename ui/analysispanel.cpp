@@ -16,6 +16,7 @@
 #include <QAction>
 #include <QCoreApplication>
 #include <QItemSelectionModel>
+#include <QMessageBox>
 #include <QTabWidget>
 #include <QTreeView>
 #include <qwt_plot.h>
@@ -280,6 +281,9 @@ void AnalysisPanel::exportDfq(const WriteExport &write)
     if (fileName.isEmpty())
         return;
     write(fileName, [&] { return writeDfqFile(fileName, set, m_dfqPart) ? 0 : -1; });
+    const QString leftOut = StatisticsText::leftOutNote(leftOutCount(set));
+    if (!leftOut.isEmpty())
+        QMessageBox::information(m_parts.window, QString::fromLatin1(kDeviceName), leftOut);
 }
 
 void AnalysisPanel::exportWorkbook(const WriteExport &write)

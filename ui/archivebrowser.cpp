@@ -143,7 +143,11 @@ void ArchiveBrowser::open()
 {
     const QString path = archiveFilePath(*m_parts.status);
     m_search->reconnect();
-    const ArchiveStatus opened = m_archive->open(archiveConfig(*m_parts.status));
+    ArchiveStatus opened = archiveSettingsStatus(*m_parts.status);
+    if (opened.ok())
+        opened = m_archive->open(archiveConfig(*m_parts.status));
+    else
+        m_archive->close();
     if (!opened.ok())
         logLine("Mainform::openArchive: " + path.toLocal8Bit() + ": " +
                 opened.detail.toLocal8Bit());
@@ -200,9 +204,10 @@ void ArchiveBrowser::showTransferOutcome(const TransferOutcome &outcome, bool an
         logLine("Mainform::archiveTransfer: " + QByteArray::number(outcome.added) + " neu, " +
                 QByteArray::number(outcome.fromArchive) + " aus dem Archiv");
     }
-    const QString incomplete = WorkflowText::incompleteKept(outcome.incompleteSlots);
-    if (!incomplete.isEmpty())
-        m_parts.errors->showMessage(incomplete);
+    for (const QString &kept : {WorkflowText::incompleteKept(outcome.incompleteSlots),
+                                WorkflowText::notNumbersKept(outcome.notNumberSlots)})
+        if (!kept.isEmpty())
+            m_parts.errors->showMessage(kept);
     rebuildRows();
     enableFrameForBrowsing();
     emit archiveWritten();

@@ -117,6 +117,8 @@ void ControlChartView::showSet(const MeasurementSet &set, const QString &source)
         text += QStringLiteral("; ") + ChartText::fixedLimits();
     if (!m_chart.chart)
         text += QStringLiteral(" ") + ChartText::tooFewPoints();
+    if (m_chart.leftOut > 0)
+        text += QStringLiteral(" ") + StatisticsText::leftOutNote(m_chart.leftOut);
     m_ui->labelSource->setText(text);
     drawControlChart(m_ui->plotLocation, m_chart, ChartPart::Location);
     drawControlChart(m_ui->plotDispersion, m_chart, ChartPart::Dispersion);

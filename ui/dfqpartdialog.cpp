@@ -9,6 +9,8 @@ bool askDfqPart(QWidget *parent, DfqPart &part)
     QDialog dialog(parent);
     Ui::DfqPartDialog form;
     form.setupUi(&dialog);
+    form.editNumber->setMaxLength(kDfqPartNumberLength);
+    form.editDescription->setMaxLength(kDfqPartDescriptionLength);
     form.editNumber->setText(part.number);
     form.editDescription->setText(part.description);
     if (dialog.exec() != QDialog::Accepted)

@@ -76,7 +76,7 @@ const SettingsDialog::LimitRow *SettingsDialog::rowWithCrossedLimits() const
     for (const LimitRow &row : m_limitRows) {
         const std::optional<double> lower = parseLimit(row.lower->text().toLatin1());
         const std::optional<double> upper = parseLimit(row.upper->text().toLatin1());
-        if (lower && upper && *lower > *upper)
+        if (ForceLimits{lower, upper}.isCrossed())
             return &row;
     }
     return nullptr;
@@ -143,7 +143,7 @@ void SettingsDialog::accept()
     // Crossed limits would judge every measurement "NIO" with a negative Cp.
     if (const LimitRow *crossed = rowWithCrossedLimits()) {
         crossed->lower->setFocus();
-        showRefusal(tr("Grenzen in %1: die untere (%2) liegt über der oberen (%3).")
+        showRefusal(tr("Grenzen in %1: die untere (%2) liegt nicht unter der oberen (%3).")
                         .arg(QString::fromLatin1(crossed->unit), crossed->lower->text().trimmed(),
                              crossed->upper->text().trimmed()));
         return;

@@ -71,6 +71,8 @@ struct EraseOutcome
     QList<int> unreadSlots;
     // Not erased: what the slot holds could not be read.
     QList<int> uncheckedSlots;
+    // Slots asked for by number that hold no measurement: nothing to erase.
+    QList<int> emptySlots;
     // Kept first on request, but not found in the archive then: nothing was erased.
     QList<int> incompleteSlots;
     // Archived only incomplete; erased only when so decided.

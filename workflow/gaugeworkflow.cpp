@@ -74,6 +74,10 @@ QString GaugeWorkflow::archivePath() const
 
 ArchiveStatus GaugeWorkflow::openArchive()
 {
+    // Not the archive the settings mean: nothing may count as kept in it.
+    const ArchiveStatus settings = archiveSettingsStatus(m_status);
+    if (!settings.ok())
+        return settings;
     if (m_archive.isOpen())
         return {};
     m_opened = m_archive.open(archiveConfig(m_status));
@@ -106,8 +110,15 @@ TransferOutcome GaugeWorkflow::transfer(DeviceData &data, const JobProgress &pro
     for (const Measurement *m : qAsConst(data.records)) {
         if (!holdsAllSamples(*m) && !out.read.failedSlots.contains(m->number))
             out.incompleteSlots.append(m->number);
+        if (!holdsOnlyNumbers(*m))
+            out.notNumberSlots.append(m->number);
     }
     std::sort(out.incompleteSlots.begin(), out.incompleteSlots.end());
+    std::sort(out.notNumberSlots.begin(), out.notNumberSlots.end());
+    for (int slot : out.read.cancelled ? QList<int>() : slotNumbers) {
+        if (!findMeasurement(data.records, slot) && !out.read.failedSlots.contains(slot))
+            out.emptySlots.append(slot);
+    }
     if (!data.records.isEmpty())
         out.archive = opened.ok() ? archiveRecords(data, data.records, &out.added) : opened;
     return out;
@@ -183,6 +194,8 @@ bool GaugeWorkflow::checkSlots(const EraseRequest &request, const JobProgress &p
         const SlotVerdict verdict = check.check(slot);
         if (verdict != SlotVerdict::Empty && verdict != SlotVerdict::Unchecked)
             filled.append(slot);
+        if (verdict == SlotVerdict::Empty && !request.slotNumbers.isEmpty())
+            out.emptySlots.append(slot);
         if (verdict == SlotVerdict::Unread)
             out.unreadSlots.append(slot);
         else if (verdict == SlotVerdict::Unchecked)

@@ -3,6 +3,8 @@
 #include "measurement/seriesstatistics.h"
 #include "settings/statusini.h"
 
+#include <utility>
+
 ForceLimits forceLimitsFor(const StatusIni &status, const QString &unitText)
 {
     const ForceLimitTexts texts = status.forceLimits.value(unitText.toLatin1());
@@ -17,5 +19,7 @@ MeasurementSet measurementSetOf(const DeviceData &data, const StatusIni &status)
     set.unitText = data.forceUnitText;
     set.factor = data.forceUnitFactor;
     set.limits = forceLimitsFor(status, set.unitText);
+    if (set.limits.isCrossed())
+        std::swap(set.limits, set.crossedLimits);
     return set;
 }

@@ -22,6 +22,11 @@ struct TransferOutcome
     // Slots read without a failure whose record lacks samples of its count
     // (the gauge sent fewer): archived as received, flagged incomplete.
     QList<int> incompleteSlots;
+    // Slots whose record holds a value that is no number: archived as
+    // received, flagged, left out of statistics.
+    QList<int> notNumberSlots;
+    // Slots asked for by number that hold no measurement, ascending.
+    QList<int> emptySlots;
 
     bool ok() const { return read.ok() && archive.ok(); }
 };

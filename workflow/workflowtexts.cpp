@@ -45,6 +45,26 @@ QString incompleteKept(const QList<int> &numbers)
         .arg(slotNumbers(numbers));
 }
 
+QString notNumbersKept(const QList<int> &numbers)
+{
+    if (numbers.isEmpty())
+        return QString();
+    return GaugeWorkflowTexts::tr(
+               "In diesen Messungen sind Werte keine Zahl. Sie wurden so archiviert, wie das "
+               "Gerät sie gesendet hat, und bleiben in Statistik, Regelkarte und DFQ-Datei "
+               "außen vor: %1",
+               nullptr, numbers.size())
+        .arg(slotNumbers(numbers));
+}
+
+QString emptySlots(const QList<int> &numbers)
+{
+    if (numbers.isEmpty())
+        return QString();
+    return GaugeWorkflowTexts::tr("Leere Speicherplätze: %1", nullptr, numbers.size())
+        .arg(slotList(numbers));
+}
+
 QString archiveProblem(const ArchiveStatus &status, const QString &path)
 {
     switch (status.kind) {
@@ -69,6 +89,10 @@ QString archiveProblem(const ArchiveStatus &status, const QString &path)
             .arg(path);
     case ArchiveStatus::NotOpen:
         return GaugeWorkflowTexts::tr("Es ist kein Archiv geöffnet.");
+    case ArchiveStatus::Misconfigured:
+        return GaugeWorkflowTexts::tr("Die Statusdatei nennt ein unbekanntes Archiv: %1. Es wird "
+                                      "kein Archiv benutzt.")
+            .arg(status.detail);
     case ArchiveStatus::Failed:
         break;
     }
@@ -78,6 +102,8 @@ QString archiveProblem(const ArchiveStatus &status, const QString &path)
 
 QString serverNotInUse(const ArchiveStatus &why, const QString &server, int waiting)
 {
+    if (why.kind == ArchiveStatus::NewerVersion)
+        return archiveProblem(why, server) + QLatin1Char(' ') + waitingForServer(waiting);
     return GaugeWorkflowTexts::tr("Der Archivserver %1 ist nicht in Gebrauch (%2). Übertragene "
                                   "Messungen bleiben in der Archivdatei, bis er wieder "
                                   "antwortet.")

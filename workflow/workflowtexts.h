@@ -27,6 +27,10 @@ namespace WorkflowText {
 QString transferFailed(const TransferResult &result);
 // Records kept although incomplete; empty when there are none.
 QString incompleteKept(const QList<int> &numbers);
+// Records kept although a value is no number; empty when there are none.
+QString notNumbersKept(const QList<int> &numbers);
+// "Leere Speicherplätze: 3, 5"; empty when there are none.
+QString emptySlots(const QList<int> &numbers);
 // Why the archive at `path` failed, in words.
 QString archiveProblem(const ArchiveStatus &status, const QString &path);
 // After a transfer the archive did not take.

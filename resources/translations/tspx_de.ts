@@ -4,7 +4,7 @@
 <context>
     <name>Cli</name>
     <message numerus="yes">
-        <location filename="../../cli/clirunner.cpp" line="+344"/>
+        <location filename="../../cli/clirunner.cpp" line="+377"/>
         <source>Nicht gelöscht. Erneut mit download übertragen (vielleicht sendet das Gerät sie diesmal vollständig) oder mit --erase-incomplete löschen.</source>
         <translation>
             <numerusform>Nicht gelöscht. Erneut mit download übertragen (vielleicht sendet das Gerät sie diesmal vollständig) oder mit --erase-incomplete löschen.</numerusform>
@@ -31,7 +31,23 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location line="+73"/>
+        <location line="+11"/>
+        <source>In diesen Messungen sind Werte keine Zahl. Sie wurden so archiviert, wie das Gerät sie gesendet hat, und bleiben in Statistik, Regelkarte und DFQ-Datei außen vor: %1</source>
+        <translation>
+            <numerusform>In dieser Messung sind Werte keine Zahl. Sie wurde so archiviert, wie das Gerät sie gesendet hat, und bleibt in Statistik, Regelkarte und DFQ-Datei außen vor: %1</numerusform>
+            <numerusform>In diesen Messungen sind Werte keine Zahl. Sie wurden so archiviert, wie das Gerät sie gesendet hat, und bleiben in Statistik, Regelkarte und DFQ-Datei außen vor: %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+12"/>
+        <source>Leere Speicherplätze: %1</source>
+        <translation>
+            <numerusform>Leerer Speicherplatz: %1</numerusform>
+            <numerusform>Leere Speicherplätze: %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+76"/>
         <source>Daraus wieder gelesen und behalten: %n Messungen.</source>
         <translation>
             <numerusform>Daraus wieder gelesen und behalten: %n Messung.</numerusform>
@@ -150,6 +166,17 @@ Nach dem Löschen auf dem Gerät gibt es sie nirgends mehr.</numerusform>
         <translation>
             <numerusform>Erneut übertragen: Vielleicht sendet das Gerät sie diesmal vollständig; die neue Kopie wird neben der unvollständigen archiviert. Nach dem Löschen bleibt nur die unvollständige Kopie.</numerusform>
             <numerusform>Erneut übertragen: Vielleicht sendet das Gerät sie diesmal vollständig; die neuen Kopien werden neben den unvollständigen archiviert. Nach dem Löschen bleiben nur die unvollständigen Kopien.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>SeriesStatistics</name>
+    <message numerus="yes">
+        <location filename="../../measurement/seriesstatistics.cpp" line="+299"/>
+        <source>%n Messungen ausgelassen: ein Wert ist keine Zahl.</source>
+        <translation>
+            <numerusform>%n Messung ausgelassen: ein Wert ist keine Zahl.</numerusform>
+            <numerusform>%n Messungen ausgelassen: ein Wert ist keine Zahl.</numerusform>
         </translation>
     </message>
 </context>

@@ -194,7 +194,12 @@ Exit codes: 0 done, 2 wrong call, 3 no gauge found,
         <translation>Not a limit: %1</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+3"/>
+        <source>--lower %1 liegt nicht unter --upper %2.</source>
+        <translation>--lower %1 is not below --upper %2.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
         <source>report braucht --slot N (1 bis 50).</source>
         <translation>report needs --slot N (1 to 50).</translation>
     </message>
@@ -345,12 +350,11 @@ Exit codes: 0 done, 2 wrong call, 3 no gauge found,
     </message>
     <message>
         <location filename="../../cli/clireport.cpp" line="+20"/>
-        <location filename="../../cli/clirunner.cpp" line="+363"/>
         <source>Speicherplatz %1 ist leer.</source>
         <translation>Slot %1 is empty.</translation>
     </message>
     <message>
-        <location filename="../../cli/clirunner.cpp" line="-258"/>
+        <location filename="../../cli/clirunner.cpp" line="+105"/>
         <source>Speicherplatz %1 von %2</source>
         <translation>Slot %1 of %2</translation>
     </message>
@@ -370,12 +374,17 @@ Exit codes: 0 done, 2 wrong call, 3 no gauge found,
         <translation>Error while transferring the data!</translation>
     </message>
     <message>
-        <location line="+55"/>
+        <location line="+57"/>
         <source>Übertragene Messungen: %1</source>
         <translation>Measurements transferred: %1</translation>
     </message>
     <message>
-        <location line="+111"/>
+        <location line="+41"/>
+        <source>Teilenummer und Teilebezeichnung sind in der DFQ-Datei auf %1 und %2 Zeichen gekürzt.</source>
+        <translation>The part number and part description are cut to %1 and %2 characters in the DFQ file.</translation>
+    </message>
+    <message>
+        <location line="+101"/>
         <source>Gelöschte Messungen: %1</source>
         <translation>Measurements erased: %1</translation>
     </message>
@@ -533,8 +542,24 @@ Exit codes: 0 done, 2 wrong call, 3 no gauge found,
             <numerusform>These measurements are incomplete: the gauge sent fewer samples than it reports. They were archived as the gauge sent them: %1</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <location line="+11"/>
+        <source>In diesen Messungen sind Werte keine Zahl. Sie wurden so archiviert, wie das Gerät sie gesendet hat, und bleiben in Statistik, Regelkarte und DFQ-Datei außen vor: %1</source>
+        <translation>
+            <numerusform>This measurement holds values that are no number. It was archived as the gauge sent it and is left out of statistics, control charts and DFQ files: %1</numerusform>
+            <numerusform>These measurements hold values that are no number. They were archived as the gauge sent them and are left out of statistics, control charts and DFQ files: %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+12"/>
+        <source>Leere Speicherplätze: %1</source>
+        <translation>
+            <numerusform>Empty slot: %1</numerusform>
+            <numerusform>Empty slots: %1</numerusform>
+        </translation>
+    </message>
     <message>
-        <location line="+13"/>
+        <location line="+10"/>
         <source>Das Archiv &apos;%1&apos; ist schreibgeschützt.</source>
         <translation>The archive &apos;%1&apos; is read-only.</translation>
     </message>
@@ -569,12 +594,17 @@ Exit codes: 0 done, 2 wrong call, 3 no gauge found,
         <translation>No archive is open.</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+2"/>
+        <source>Die Statusdatei nennt ein unbekanntes Archiv: %1. Es wird kein Archiv benutzt.</source>
+        <translation>The status file names an unknown archive: %1. No archive is used.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
         <source>Das Archiv &apos;%1&apos; meldet einen Fehler: %2</source>
         <translation>The archive &apos;%1&apos; reports an error: %2</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+8"/>
         <source>Der Archivserver %1 ist nicht in Gebrauch (%2). Übertragene Messungen bleiben in der Archivdatei, bis er wieder antwortet.</source>
         <translation>The archive server %1 is not in use (%2). Transferred measurements stay in the archive file until it answers again.</translation>
     </message>
@@ -1210,7 +1240,7 @@ Tool</translation>
         <translation>Save PDF file</translation>
     </message>
     <message>
-        <location filename="../../ui/analysispanel.cpp" line="+126"/>
+        <location filename="../../ui/analysispanel.cpp" line="+127"/>
         <source>Referenz</source>
         <translation>Reference</translation>
     </message>
@@ -1240,7 +1270,7 @@ Tool</translation>
         <translation>Export as DFQ File</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+17"/>
         <source>Excel-Arbeitsmappe</source>
         <translation>Excel workbook</translation>
     </message>
@@ -1258,7 +1288,7 @@ Tool</translation>
 <context>
     <name>MainformArchive</name>
     <message>
-        <location filename="../../ui/archivebrowser.cpp" line="+377"/>
+        <location filename="../../ui/archivebrowser.cpp" line="+382"/>
         <source>CSV-Datei (*.CSV)</source>
         <translation>CSV file (*.CSV)</translation>
     </message>
@@ -1268,7 +1298,7 @@ Tool</translation>
         <translation>Import CSV files into the archive</translation>
     </message>
     <message>
-        <location line="-304"/>
+        <location line="-309"/>
         <source>%1: kann nicht gelesen werden.</source>
         <translation>%1: cannot be read.</translation>
     </message>
@@ -1312,12 +1342,12 @@ Tool</translation>
         </translation>
     </message>
     <message>
-        <location line="+298"/>
+        <location line="+303"/>
         <source>Import ins Archiv</source>
         <translation>Import into the archive</translation>
     </message>
     <message>
-        <location line="-291"/>
+        <location line="-296"/>
         <source>%1: Messung %2 nicht archiviert: %3.</source>
         <translation>%1: measurement %2 not archived: %3.</translation>
     </message>
@@ -1384,7 +1414,7 @@ Once deleted on the device they exist nowhere.</numerusform>
 <context>
     <name>QObject</name>
     <message>
-        <location filename="../../measurement/dblist.cpp" line="+78"/>
+        <location filename="../../measurement/dblist.cpp" line="+87"/>
         <source>Kraft</source>
         <translation>Force</translation>
     </message>
@@ -1498,7 +1528,7 @@ Once deleted on the device they exist nowhere.</numerusform>
         <translation>dispersion</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+23"/>
         <source>Regelkarte</source>
         <translation>Control chart</translation>
     </message>
@@ -1576,7 +1606,7 @@ Once deleted on the device they exist nowhere.</numerusform>
 <context>
     <name>SeriesStatistics</name>
     <message>
-        <location filename="../../measurement/seriesstatistics.cpp" line="+186"/>
+        <location filename="../../measurement/seriesstatistics.cpp" line="+202"/>
         <source>Statistik</source>
         <translation>Statistics</translation>
     </message>
@@ -1637,6 +1667,11 @@ Once deleted on the device they exist nowhere.</numerusform>
         <translation>Fail</translation>
     </message>
     <message>
+        <location line="+2"/>
+        <source>keine Zahl</source>
+        <translation>no number</translation>
+    </message>
+    <message>
         <location line="+9"/>
         <source>Untere Grenze:</source>
         <translation>Lower limit:</translation>
@@ -1661,8 +1696,21 @@ Once deleted on the device they exist nowhere.</numerusform>
         <source>Hinweis: weniger als 30 Messungen, Pp, Ppk, Cp und Cpk sind nur ein Anhalt.</source>
         <translation>Note: fewer than 30 measurements, Pp, Ppk, Cp and Cpk are only a rough guide.</translation>
     </message>
+    <message numerus="yes">
+        <location line="+8"/>
+        <source>%n Messungen ausgelassen: ein Wert ist keine Zahl.</source>
+        <translation>
+            <numerusform>%n measurement left out: a value is no number.</numerusform>
+            <numerusform>%n measurements left out: a value is no number.</numerusform>
+        </translation>
+    </message>
     <message>
-        <location line="+27"/>
+        <location line="+6"/>
+        <source>Die Grenzwerte für %1 werden nicht verwendet: die untere (%2) liegt nicht unter der oberen (%3).</source>
+        <translation>The limits for %1 are not used: the lower one (%2) is not below the upper one (%3).</translation>
+    </message>
+    <message>
+        <location line="+29"/>
         <source>Pp und Ppk aus der Gesamtstreuung s, Cp und Cpk aus der Streuung innerhalb σ = %1.</source>
         <translation>Pp and Ppk from the overall spread s, Cp and Cpk from the within spread σ = %1.</translation>
     </message>
@@ -1792,7 +1840,12 @@ Once deleted on the device they exist nowhere.</numerusform>
         <translation>Italian</translation>
     </message>
     <message>
-        <location line="+133"/>
+        <location line="+105"/>
+        <source>Grenzen in %1: die untere (%2) liegt nicht unter der oberen (%3).</source>
+        <translation>Limits in %1: the lower one (%2) is not below the upper one (%3).</translation>
+    </message>
+    <message>
+        <location line="+28"/>
         <source>Alle Bilder</source>
         <translation>All images</translation>
     </message>
@@ -1815,11 +1868,6 @@ Once deleted on the device they exist nowhere.</numerusform>
         <location line="+3"/>
         <source>Leere Felder: keine Grenze. Die Statistik bewertet jede Messung damit.</source>
         <translation>Empty fields: no limit. The statistics judge each measurement by them.</translation>
-    </message>
-    <message>
-        <location filename="../../ui/settingsdialog.cpp" line="-34"/>
-        <source>Grenzen in %1: die untere (%2) liegt über der oberen (%3).</source>
-        <translation>Limits in %1: the lower one (%2) lies above the upper one (%3).</translation>
     </message>
 </context>
 <context>

@@ -194,7 +194,12 @@ Codes de retour : 0 terminé, 2 appel erroné, 3 aucun appareil trouvé,
         <translation>N&apos;est pas une limite : %1</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+3"/>
+        <source>--lower %1 liegt nicht unter --upper %2.</source>
+        <translation>--lower %1 n’est pas inférieur à --upper %2.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
         <source>report braucht --slot N (1 bis 50).</source>
         <translation>report nécessite --slot N (1 à 50).</translation>
     </message>
@@ -345,12 +350,11 @@ Codes de retour : 0 terminé, 2 appel erroné, 3 aucun appareil trouvé,
     </message>
     <message>
         <location filename="../../cli/clireport.cpp" line="+20"/>
-        <location filename="../../cli/clirunner.cpp" line="+363"/>
         <source>Speicherplatz %1 ist leer.</source>
         <translation>L&apos;emplacement %1 est vide.</translation>
     </message>
     <message>
-        <location filename="../../cli/clirunner.cpp" line="-258"/>
+        <location filename="../../cli/clirunner.cpp" line="+105"/>
         <source>Speicherplatz %1 von %2</source>
         <translation>Emplacement %1 sur %2</translation>
     </message>
@@ -370,12 +374,17 @@ Codes de retour : 0 terminé, 2 appel erroné, 3 aucun appareil trouvé,
         <translation>Erreur lors du transfert des données !</translation>
     </message>
     <message>
-        <location line="+55"/>
+        <location line="+57"/>
         <source>Übertragene Messungen: %1</source>
         <translation>Mesures transférées : %1</translation>
     </message>
     <message>
-        <location line="+111"/>
+        <location line="+41"/>
+        <source>Teilenummer und Teilebezeichnung sind in der DFQ-Datei auf %1 und %2 Zeichen gekürzt.</source>
+        <translation>Le numéro et la désignation de la pièce sont tronqués à %1 et %2 caractères dans le fichier DFQ.</translation>
+    </message>
+    <message>
+        <location line="+101"/>
         <source>Gelöschte Messungen: %1</source>
         <translation>Mesures effacées : %1</translation>
     </message>
@@ -533,8 +542,24 @@ Codes de retour : 0 terminé, 2 appel erroné, 3 aucun appareil trouvé,
             <numerusform>Ces mesures sont incomplètes : l&apos;appareil a envoyé moins de valeurs qu&apos;il n&apos;en indique. Elles ont été archivées telles que l&apos;appareil les a envoyées : %1</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <location line="+11"/>
+        <source>In diesen Messungen sind Werte keine Zahl. Sie wurden so archiviert, wie das Gerät sie gesendet hat, und bleiben in Statistik, Regelkarte und DFQ-Datei außen vor: %1</source>
+        <translation>
+            <numerusform>Cette mesure contient des valeurs qui ne sont pas des nombres. Elle a été archivée telle que l’appareil l’a envoyée et reste exclue des statistiques, des cartes de contrôle et des fichiers DFQ : %1</numerusform>
+            <numerusform>Ces mesures contiennent des valeurs qui ne sont pas des nombres. Elles ont été archivées telles que l’appareil les a envoyées et restent exclues des statistiques, des cartes de contrôle et des fichiers DFQ : %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+12"/>
+        <source>Leere Speicherplätze: %1</source>
+        <translation>
+            <numerusform>Emplacement vide : %1</numerusform>
+            <numerusform>Emplacements vides : %1</numerusform>
+        </translation>
+    </message>
     <message>
-        <location line="+13"/>
+        <location line="+10"/>
         <source>Das Archiv &apos;%1&apos; ist schreibgeschützt.</source>
         <translation>L&apos;archive &apos;%1&apos; est protégée en écriture.</translation>
     </message>
@@ -569,12 +594,17 @@ Codes de retour : 0 terminé, 2 appel erroné, 3 aucun appareil trouvé,
         <translation>Aucune archive n&apos;est ouverte.</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+2"/>
+        <source>Die Statusdatei nennt ein unbekanntes Archiv: %1. Es wird kein Archiv benutzt.</source>
+        <translation>Le fichier d’état indique une archive inconnue : %1. Aucune archive n’est utilisée.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
         <source>Das Archiv &apos;%1&apos; meldet einen Fehler: %2</source>
         <translation>L&apos;archive &apos;%1&apos; signale une erreur : %2</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+8"/>
         <source>Der Archivserver %1 ist nicht in Gebrauch (%2). Übertragene Messungen bleiben in der Archivdatei, bis er wieder antwortet.</source>
         <translation>Le serveur d’archive %1 n’est pas utilisé (%2). Les mesures transférées restent dans le fichier d’archive jusqu’à ce qu’il réponde de nouveau.</translation>
     </message>
@@ -1210,7 +1240,7 @@ Tool</translation>
         <translation>Enregistrer le fichier PDF</translation>
     </message>
     <message>
-        <location filename="../../ui/analysispanel.cpp" line="+126"/>
+        <location filename="../../ui/analysispanel.cpp" line="+127"/>
         <source>Referenz</source>
         <translation>Référence</translation>
     </message>
@@ -1240,7 +1270,7 @@ Tool</translation>
         <translation>Exporter en fichier DFQ</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+17"/>
         <source>Excel-Arbeitsmappe</source>
         <translation>Classeur Excel</translation>
     </message>
@@ -1258,7 +1288,7 @@ Tool</translation>
 <context>
     <name>MainformArchive</name>
     <message>
-        <location filename="../../ui/archivebrowser.cpp" line="+377"/>
+        <location filename="../../ui/archivebrowser.cpp" line="+382"/>
         <source>CSV-Datei (*.CSV)</source>
         <translation>Fichier CSV (*.CSV)</translation>
     </message>
@@ -1268,7 +1298,7 @@ Tool</translation>
         <translation>Importer des fichiers CSV dans l&apos;archive</translation>
     </message>
     <message>
-        <location line="-304"/>
+        <location line="-309"/>
         <source>%1: kann nicht gelesen werden.</source>
         <translation>%1 : illisible.</translation>
     </message>
@@ -1312,12 +1342,12 @@ Tool</translation>
         </translation>
     </message>
     <message>
-        <location line="+298"/>
+        <location line="+303"/>
         <source>Import ins Archiv</source>
         <translation>Importation dans l&apos;archive</translation>
     </message>
     <message>
-        <location line="-291"/>
+        <location line="-296"/>
         <source>%1: Messung %2 nicht archiviert: %3.</source>
         <translation>%1 : mesure %2 non archivée : %3.</translation>
     </message>
@@ -1384,7 +1414,7 @@ Une fois supprimées sur l&apos;appareil, elles n&apos;existeront plus nulle par
 <context>
     <name>QObject</name>
     <message>
-        <location filename="../../measurement/dblist.cpp" line="+78"/>
+        <location filename="../../measurement/dblist.cpp" line="+87"/>
         <source>Kraft</source>
         <translation>Force</translation>
     </message>
@@ -1498,7 +1528,7 @@ Une fois supprimées sur l&apos;appareil, elles n&apos;existeront plus nulle par
         <translation>dispersion</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+23"/>
         <source>Regelkarte</source>
         <translation>Carte de contrôle</translation>
     </message>
@@ -1576,7 +1606,7 @@ Une fois supprimées sur l&apos;appareil, elles n&apos;existeront plus nulle par
 <context>
     <name>SeriesStatistics</name>
     <message>
-        <location filename="../../measurement/seriesstatistics.cpp" line="+186"/>
+        <location filename="../../measurement/seriesstatistics.cpp" line="+202"/>
         <source>Statistik</source>
         <translation>Statistiques</translation>
     </message>
@@ -1637,6 +1667,11 @@ Une fois supprimées sur l&apos;appareil, elles n&apos;existeront plus nulle par
         <translation>Non conforme</translation>
     </message>
     <message>
+        <location line="+2"/>
+        <source>keine Zahl</source>
+        <translation>pas un nombre</translation>
+    </message>
+    <message>
         <location line="+9"/>
         <source>Untere Grenze:</source>
         <translation>Limite inférieure :</translation>
@@ -1661,8 +1696,21 @@ Une fois supprimées sur l&apos;appareil, elles n&apos;existeront plus nulle par
         <source>Hinweis: weniger als 30 Messungen, Pp, Ppk, Cp und Cpk sind nur ein Anhalt.</source>
         <translation>Remarque : moins de 30 mesures, Pp, Ppk, Cp et Cpk ne sont qu&apos;une indication.</translation>
     </message>
+    <message numerus="yes">
+        <location line="+8"/>
+        <source>%n Messungen ausgelassen: ein Wert ist keine Zahl.</source>
+        <translation>
+            <numerusform>%n mesure exclue : une valeur n’est pas un nombre.</numerusform>
+            <numerusform>%n mesures exclues : une valeur n’est pas un nombre.</numerusform>
+        </translation>
+    </message>
     <message>
-        <location line="+27"/>
+        <location line="+6"/>
+        <source>Die Grenzwerte für %1 werden nicht verwendet: die untere (%2) liegt nicht unter der oberen (%3).</source>
+        <translation>Les limites pour %1 ne sont pas utilisées : l’inférieure (%2) n’est pas en dessous de la supérieure (%3).</translation>
+    </message>
+    <message>
+        <location line="+29"/>
         <source>Pp und Ppk aus der Gesamtstreuung s, Cp und Cpk aus der Streuung innerhalb σ = %1.</source>
         <translation>Pp et Ppk d&apos;après la dispersion globale s, Cp et Cpk d&apos;après la dispersion intra σ = %1.</translation>
     </message>
@@ -1792,7 +1840,12 @@ Une fois supprimées sur l&apos;appareil, elles n&apos;existeront plus nulle par
         <translation>Italien</translation>
     </message>
     <message>
-        <location line="+133"/>
+        <location line="+105"/>
+        <source>Grenzen in %1: die untere (%2) liegt nicht unter der oberen (%3).</source>
+        <translation>Limites en %1 : l’inférieure (%2) n’est pas en dessous de la supérieure (%3).</translation>
+    </message>
+    <message>
+        <location line="+28"/>
         <source>Alle Bilder</source>
         <translation>Toutes les images</translation>
     </message>
@@ -1815,11 +1868,6 @@ Une fois supprimées sur l&apos;appareil, elles n&apos;existeront plus nulle par
         <location line="+3"/>
         <source>Leere Felder: keine Grenze. Die Statistik bewertet jede Messung damit.</source>
         <translation>Champs vides : pas de limite. Les statistiques évaluent chaque mesure avec elles.</translation>
-    </message>
-    <message>
-        <location filename="../../ui/settingsdialog.cpp" line="-34"/>
-        <source>Grenzen in %1: die untere (%2) liegt über der oberen (%3).</source>
-        <translation>Limites en %1 : la limite inférieure (%2) est au-dessus de la limite supérieure (%3).</translation>
     </message>
 </context>
 <context>

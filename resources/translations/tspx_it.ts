@@ -194,7 +194,12 @@ Codici di uscita: 0 eseguito, 2 chiamata errata, 3 nessuno strumento trovato,
         <translation>Non è un limite: %1</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+3"/>
+        <source>--lower %1 liegt nicht unter --upper %2.</source>
+        <translation>--lower %1 non è inferiore a --upper %2.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
         <source>report braucht --slot N (1 bis 50).</source>
         <translation>report richiede --slot N (da 1 a 50).</translation>
     </message>
@@ -345,12 +350,11 @@ Codici di uscita: 0 eseguito, 2 chiamata errata, 3 nessuno strumento trovato,
     </message>
     <message>
         <location filename="../../cli/clireport.cpp" line="+20"/>
-        <location filename="../../cli/clirunner.cpp" line="+363"/>
         <source>Speicherplatz %1 ist leer.</source>
         <translation>La posizione di memoria %1 è vuota.</translation>
     </message>
     <message>
-        <location filename="../../cli/clirunner.cpp" line="-258"/>
+        <location filename="../../cli/clirunner.cpp" line="+105"/>
         <source>Speicherplatz %1 von %2</source>
         <translation>Posizione %1 di %2</translation>
     </message>
@@ -370,12 +374,17 @@ Codici di uscita: 0 eseguito, 2 chiamata errata, 3 nessuno strumento trovato,
         <translation>Errore durante il trasferimento dei dati!</translation>
     </message>
     <message>
-        <location line="+55"/>
+        <location line="+57"/>
         <source>Übertragene Messungen: %1</source>
         <translation>Misure trasferite: %1</translation>
     </message>
     <message>
-        <location line="+111"/>
+        <location line="+41"/>
+        <source>Teilenummer und Teilebezeichnung sind in der DFQ-Datei auf %1 und %2 Zeichen gekürzt.</source>
+        <translation>Il numero e la descrizione del pezzo sono troncati a %1 e %2 caratteri nel file DFQ.</translation>
+    </message>
+    <message>
+        <location line="+101"/>
         <source>Gelöschte Messungen: %1</source>
         <translation>Misure cancellate: %1</translation>
     </message>
@@ -533,8 +542,24 @@ Codici di uscita: 0 eseguito, 2 chiamata errata, 3 nessuno strumento trovato,
             <numerusform>Queste misurazioni sono incomplete: lo strumento ha inviato meno valori di quanti ne indica. Sono state archiviate così come lo strumento le ha inviate: %1</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <location line="+11"/>
+        <source>In diesen Messungen sind Werte keine Zahl. Sie wurden so archiviert, wie das Gerät sie gesendet hat, und bleiben in Statistik, Regelkarte und DFQ-Datei außen vor: %1</source>
+        <translation>
+            <numerusform>Questa misurazione contiene valori che non sono numeri. È stata archiviata come l’ha inviata lo strumento ed è esclusa da statistiche, carte di controllo e file DFQ: %1</numerusform>
+            <numerusform>Queste misurazioni contengono valori che non sono numeri. Sono state archiviate come le ha inviate lo strumento e sono escluse da statistiche, carte di controllo e file DFQ: %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+12"/>
+        <source>Leere Speicherplätze: %1</source>
+        <translation>
+            <numerusform>Posizione vuota: %1</numerusform>
+            <numerusform>Posizioni vuote: %1</numerusform>
+        </translation>
+    </message>
     <message>
-        <location line="+13"/>
+        <location line="+10"/>
         <source>Das Archiv &apos;%1&apos; ist schreibgeschützt.</source>
         <translation>L&apos;archivio &apos;%1&apos; è protetto da scrittura.</translation>
     </message>
@@ -569,12 +594,17 @@ Codici di uscita: 0 eseguito, 2 chiamata errata, 3 nessuno strumento trovato,
         <translation>Nessun archivio è aperto.</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+2"/>
+        <source>Die Statusdatei nennt ein unbekanntes Archiv: %1. Es wird kein Archiv benutzt.</source>
+        <translation>Il file di stato indica un archivio sconosciuto: %1. Non viene usato alcun archivio.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
         <source>Das Archiv &apos;%1&apos; meldet einen Fehler: %2</source>
         <translation>L&apos;archivio &apos;%1&apos; segnala un errore: %2</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+8"/>
         <source>Der Archivserver %1 ist nicht in Gebrauch (%2). Übertragene Messungen bleiben in der Archivdatei, bis er wieder antwortet.</source>
         <translation>Il server dell’archivio %1 non è in uso (%2). Le misure trasferite restano nel file dell’archivio finché non risponde di nuovo.</translation>
     </message>
@@ -1210,7 +1240,7 @@ Tool</translation>
         <translation>Salva file PDF</translation>
     </message>
     <message>
-        <location filename="../../ui/analysispanel.cpp" line="+126"/>
+        <location filename="../../ui/analysispanel.cpp" line="+127"/>
         <source>Referenz</source>
         <translation>Riferimento</translation>
     </message>
@@ -1240,7 +1270,7 @@ Tool</translation>
         <translation>Esporta come file DFQ</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+17"/>
         <source>Excel-Arbeitsmappe</source>
         <translation>Cartella di lavoro Excel</translation>
     </message>
@@ -1258,7 +1288,7 @@ Tool</translation>
 <context>
     <name>MainformArchive</name>
     <message>
-        <location filename="../../ui/archivebrowser.cpp" line="+377"/>
+        <location filename="../../ui/archivebrowser.cpp" line="+382"/>
         <source>CSV-Datei (*.CSV)</source>
         <translation>File CSV (*.CSV)</translation>
     </message>
@@ -1268,7 +1298,7 @@ Tool</translation>
         <translation>Importa file CSV nell&apos;archivio</translation>
     </message>
     <message>
-        <location line="-304"/>
+        <location line="-309"/>
         <source>%1: kann nicht gelesen werden.</source>
         <translation>%1: impossibile leggerlo.</translation>
     </message>
@@ -1312,12 +1342,12 @@ Tool</translation>
         </translation>
     </message>
     <message>
-        <location line="+298"/>
+        <location line="+303"/>
         <source>Import ins Archiv</source>
         <translation>Importazione nell&apos;archivio</translation>
     </message>
     <message>
-        <location line="-291"/>
+        <location line="-296"/>
         <source>%1: Messung %2 nicht archiviert: %3.</source>
         <translation>%1: misura %2 non archiviata: %3.</translation>
     </message>
@@ -1384,7 +1414,7 @@ Dopo la cancellazione sul dispositivo non esisteranno più da nessuna parte.</nu
 <context>
     <name>QObject</name>
     <message>
-        <location filename="../../measurement/dblist.cpp" line="+78"/>
+        <location filename="../../measurement/dblist.cpp" line="+87"/>
         <source>Kraft</source>
         <translation>Forza</translation>
     </message>
@@ -1498,7 +1528,7 @@ Dopo la cancellazione sul dispositivo non esisteranno più da nessuna parte.</nu
         <translation>dispersione</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+23"/>
         <source>Regelkarte</source>
         <translation>Carta di controllo</translation>
     </message>
@@ -1576,7 +1606,7 @@ Dopo la cancellazione sul dispositivo non esisteranno più da nessuna parte.</nu
 <context>
     <name>SeriesStatistics</name>
     <message>
-        <location filename="../../measurement/seriesstatistics.cpp" line="+186"/>
+        <location filename="../../measurement/seriesstatistics.cpp" line="+202"/>
         <source>Statistik</source>
         <translation>Statistica</translation>
     </message>
@@ -1637,6 +1667,11 @@ Dopo la cancellazione sul dispositivo non esisteranno più da nessuna parte.</nu
         <translation>Non conforme</translation>
     </message>
     <message>
+        <location line="+2"/>
+        <source>keine Zahl</source>
+        <translation>non un numero</translation>
+    </message>
+    <message>
         <location line="+9"/>
         <source>Untere Grenze:</source>
         <translation>Limite inferiore:</translation>
@@ -1661,8 +1696,21 @@ Dopo la cancellazione sul dispositivo non esisteranno più da nessuna parte.</nu
         <source>Hinweis: weniger als 30 Messungen, Pp, Ppk, Cp und Cpk sind nur ein Anhalt.</source>
         <translation>Nota: meno di 30 misure, Pp, Ppk, Cp e Cpk sono solo indicativi.</translation>
     </message>
+    <message numerus="yes">
+        <location line="+8"/>
+        <source>%n Messungen ausgelassen: ein Wert ist keine Zahl.</source>
+        <translation>
+            <numerusform>%n misurazione esclusa: un valore non è un numero.</numerusform>
+            <numerusform>%n misurazioni escluse: un valore non è un numero.</numerusform>
+        </translation>
+    </message>
     <message>
-        <location line="+27"/>
+        <location line="+6"/>
+        <source>Die Grenzwerte für %1 werden nicht verwendet: die untere (%2) liegt nicht unter der oberen (%3).</source>
+        <translation>I limiti per %1 non vengono usati: quello inferiore (%2) non è sotto quello superiore (%3).</translation>
+    </message>
+    <message>
+        <location line="+29"/>
         <source>Pp und Ppk aus der Gesamtstreuung s, Cp und Cpk aus der Streuung innerhalb σ = %1.</source>
         <translation>Pp e Ppk dalla dispersione complessiva s, Cp e Cpk dalla dispersione interna σ = %1.</translation>
     </message>
@@ -1792,7 +1840,12 @@ Dopo la cancellazione sul dispositivo non esisteranno più da nessuna parte.</nu
         <translation>Italiano</translation>
     </message>
     <message>
-        <location line="+133"/>
+        <location line="+105"/>
+        <source>Grenzen in %1: die untere (%2) liegt nicht unter der oberen (%3).</source>
+        <translation>Limiti in %1: quello inferiore (%2) non è sotto quello superiore (%3).</translation>
+    </message>
+    <message>
+        <location line="+28"/>
         <source>Alle Bilder</source>
         <translation>Tutte le immagini</translation>
     </message>
@@ -1815,11 +1868,6 @@ Dopo la cancellazione sul dispositivo non esisteranno più da nessuna parte.</nu
         <location line="+3"/>
         <source>Leere Felder: keine Grenze. Die Statistik bewertet jede Messung damit.</source>
         <translation>Campi vuoti: nessun limite. La statistica valuta ogni misura con essi.</translation>
-    </message>
-    <message>
-        <location filename="../../ui/settingsdialog.cpp" line="-34"/>
-        <source>Grenzen in %1: die untere (%2) liegt über der oberen (%3).</source>
-        <translation>Limiti in %1: il limite inferiore (%2) è sopra quello superiore (%3).</translation>
     </message>
 </context>
 <context>

@@ -178,21 +178,34 @@ void TestArchive::incompleteRecordsAreKeptFlagged()
     records.back()->sampleCount = 6; // one sample short: a failed read
     records.push_back(sampleRecord(3, "", "10;00;02"));
     records.push_back(sampleRecord(4, "01;01;2024", "", 5));
+    // Values that are no numbers, kept as sent.
+    records.push_back(sampleRecord(5, "01;01;2024", "10;00;04"));
+    records.back()->forces[1] = -std::numeric_limits<float>::quiet_NaN();
+    records.back()->forceMax = std::numeric_limits<float>::quiet_NaN();
+    records.back()->sampleRate = -std::numeric_limits<float>::infinity();
     int added = 0;
     QVERIFY(
         archive.storeTransfer(m_device, pointers(records), QDateTime::currentDateTimeUtc(), &added)
             .ok());
     // Every record as received; only the short one cannot stand for the gauge's.
-    QCOMPARE(added, 4);
-    for (int i : {0, 2, 3})
+    QCOMPARE(added, 5);
+    for (int i : {0, 2, 3, 4})
         QVERIFY(archive.holds("SN-100", *records.at(i)));
     QVERIFY(!archive.holds("SN-100", *records.at(1)));
     QSqlQuery query(QSqlDatabase::database(archive.connectionName()));
-    QVERIFY(query.exec("SELECT slot, complete FROM measurement ORDER BY slot"));
+    QVERIFY(query.exec("SELECT slot, complete, id FROM measurement ORDER BY slot"));
     QList<int> complete;
     while (query.next())
         complete << query.value(1).toInt();
-    QCOMPARE(complete, (QList<int>{1, 0, 0, 0}));
+    QCOMPARE(complete, (QList<int>{1, 0, 0, 0, 0}));
+    QVERIFY(query.last());
+    const auto loaded = archive.load(query.value(2).toLongLong());
+    QVERIFY(loaded);
+    const Measurement &back = loaded->measurement;
+    const auto bits = [](float value) { return QByteArray((const char *)&value, 4); };
+    QCOMPARE(bits(back.forces.at(1)), bits(records.back()->forces.at(1)));
+    QVERIFY(std::isnan(back.forceMax) && back.sampleRate == records.back()->sampleRate);
+    QVERIFY(archive.verify().broken.isEmpty());
     // The quick look-up never offers a short copy's samples.
     QVERIFY(!archive.findQuick(QuickKey::of("SN-100", *records.at(1))));
 }
@@ -474,6 +487,18 @@ void TestArchive::newerSchemaIsLeftUntouched()
     QCOMPARE(int(status.kind), int(ArchiveStatus::NewerVersion));
     QVERIFY(!archive.isOpen());
     QVERIFY(QFileInfo::exists(archivePath()));
+    // The current version without its table of measurements is refused too.
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "dropped");
+        db.setDatabaseName(archivePath());
+        QVERIFY(db.open());
+        QSqlQuery query(db);
+        QVERIFY(query.exec(QStringLiteral("PRAGMA user_version=%1").arg(ArchiveSchema::kVersion)));
+        QVERIFY(query.exec("DROP TABLE measurement"));
+    }
+    QSqlDatabase::removeDatabase("dropped");
+    const ArchiveStatus dropped = archive.open(archivePath());
+    QVERIFY2(!dropped.ok() && dropped.detail.contains("measurement"), qPrintable(dropped.detail));
 }
 
 void TestArchive::killedWriterLosesNothing()

@@ -10,6 +10,7 @@
 #include "measurement/measurementset.h"
 #include "settings/statusini.h"
 #include "workflow/archivepath.h"
+#include "workflow/workflowtexts.h"
 #include "ui/mainform.h"
 
 #include <QBuffer>
@@ -84,10 +85,13 @@ private slots:
     void statsGateOnLimitsAndRules();
     void downloadFailures_data();
     void downloadFailures();
+    void emptySlotsAreNamed_data();
+    void emptySlotsAreNamed();
     void infoListAndScan();
     void deleteErasesOnlyWhatWasAsked_data();
     void deleteErasesOnlyWhatWasAsked();
     void deleteRefusesWithoutTheArchive();
+    void archiveSettingsAreChecked();
     void secondDownloadIsQuick();
     void reportWritesAPdf();
     void archiveListsAndVerifiesTheKeptMeasurements();
@@ -200,6 +204,8 @@ void TestCli::usageErrors_data()
     QTest::newRow("subgroup of 11") << QStringList{"stats", "--chart", "xbar-r", "--subgroup", "11"};
     QTest::newRow("unknown rules") << QStringList{"stats", "--rules", "iso"};
     QTest::newRow("limit no number") << QStringList{"stats", "--upper", "ten"};
+    QTest::newRow("crossed limits") << QStringList{"stats", "--lower", "10", "--upper", "2"};
+    QTest::newRow("equal limits") << QStringList{"stats", "--lower", "2", "--upper", "2.0"};
 }
 
 void TestCli::usageErrors()
@@ -325,6 +331,16 @@ void TestCli::statsGateOnLimitsAndRules()
     QCOMPARE(beyond.run({"stats", "--all", "--upper", "15"}), int(kExitOutOfControl));
     QVERIFY(beyond.output().startsWith("quantity\tn\tmean\tsd\tcv\tmin\tmax\trange\tpp"));
     QVERIFY(beyond.output().contains("\nbeyond-limit\t#12\n"));
+
+    // Crossed limits in the settings are named once and judge nothing.
+    StatusIni status("status");
+    status.load();
+    status.forceLimits["N"] = ForceLimitTexts{"9", "2"};
+    QCOMPARE(status.save(), 0);
+    CliCall crossed;
+    QCOMPARE(crossed.run({"stats", "--all"}), int(kExitOk));
+    QCOMPARE(crossed.errors().count("(9)"), 1);
+    QVERIFY(crossed.output().contains("\nlimits\t-\t-\n"));
 }
 
 void TestCli::downloadFailures_data()
@@ -364,6 +380,34 @@ void TestCli::downloadFailures()
         QVERIFY(csv.contains("SN-4711"));
         QVERIFY(call.errors().contains("12, 13"));
     }
+}
+
+// Slot 5 is empty; what the other slots hold is still written.
+void TestCli::emptySlotsAreNamed_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QByteArray>("written");
+    QTest::newRow("csv, alone") << QStringList{"download", "--slots", "5", "-o", "-"}
+                                << QByteArray("Tensimo Parl");
+    QTest::newRow("csv") << QStringList{"download", "--slots", "3,5", "-o", "-"}
+                         << QByteArray("Messung-Nr:\",\"3\"");
+    QTest::newRow("json") << QStringList{"download", "--slots", "5", "-o", "-", "--format", "json"}
+                          << QByteArray("\"measurements\"");
+    QTest::newRow("dfq") << QStringList{"download", "--slots", "5", "-o", "-", "--format", "dfq"}
+                         << QByteArray("K0100 3");
+    QTest::newRow("stats") << QStringList{"stats", "--slots", "3,5"} << QByteArray("maxForce\t1\t");
+    QTest::newRow("delete") << QStringList{"delete", "--slots", "5", "--yes"} << QByteArray();
+}
+
+void TestCli::emptySlotsAreNamed()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QByteArray, written);
+    QVERIFY(m_env->startGauge(threeMeasurements()));
+    CliCall call;
+    QCOMPARE(call.run(arguments), int(kExitCommunication));
+    QVERIFY2(call.errors().contains("Speicherplätze: 5\n"), qPrintable(call.errors()));
+    QVERIFY2(call.output().contains(written), call.output().constData());
 }
 
 void TestCli::infoListAndScan()
@@ -453,6 +497,33 @@ void TestCli::deleteRefusesWithoutTheArchive()
     QVERIFY(!call.errors().contains("Nicht im Archiv"));
     for (const QByteArray &line : m_env->traffic())
         QVERIFY2(!line.startsWith("#dMsEr"), line.constData());
+}
+
+// A backend in any case; an unknown one, or a TLS mode libpq does not know,
+// is named and nothing is erased.
+void TestCli::archiveSettingsAreChecked()
+{
+    QVERIFY(m_env->startGauge(threeMeasurements()));
+    CliCall download;
+    QCOMPARE(download.run({"download", "--all", "-o", "-"}), int(kExitOk));
+    StatusIni status("status");
+    status.load();
+    status.archiveBackend = "PostgreSQL";
+    QCOMPARE(archiveConfig(status).backend, ArchiveConfig::PostgreSQL);
+    status.serverSslMode = "disable;options=-csearch_path=x";
+    QVERIFY(archiveSettingsStatus(status).detail.startsWith("serverSslMode=disable;"));
+    status.archiveBackend = "foo";
+    QCOMPARE(status.save(), 0);
+    CliCall call;
+    QCOMPARE(call.run({"delete", "--all", "--yes"}), int(kExitFile));
+    QVERIFY2(call.errors().contains("backend=foo"), qPrintable(call.errors()));
+    for (const QByteArray &line : m_env->traffic())
+        QVERIFY2(!line.startsWith("#dMsEr"), line.constData());
+    // A server of a newer version says so as a newer file does.
+    const QString newer = WorkflowText::serverNotInUse(
+        ArchiveStatus::failure(ArchiveStatus::NewerVersion, "9"), "postgresql://s:5432/tspx", 2);
+    QVERIFY2(newer.contains("neueren Programmversion") && !newer.contains("(9)"),
+             qPrintable(newer));
 }
 
 // The command line follows the quick-transfer setting as the window does.

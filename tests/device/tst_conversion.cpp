@@ -2,6 +2,8 @@
 
 #include <QElapsedTimer>
 #include <QTest>
+#include <cmath>
+#include <limits>
 
 class TestConversion : public QObject
 {
@@ -106,6 +108,13 @@ void TestConversion::textToFloatReads()
                  {"inf", 0.0f},      {"nan", 0.0f},   {"1e40", 0.0f}};
     for (const auto &c : cases)
         QCOMPARE(textToFloat(c.text), c.value);
+    // A measured value keeps the words for what is no finite number.
+    QVERIFY(std::isnan(answerToFloat(" NaN")) && !std::signbit(answerToFloat("nan")));
+    QVERIFY(std::signbit(answerToFloat("-nan")));
+    QCOMPARE(answerToFloat("-Infinity"), -std::numeric_limits<float>::infinity());
+    QCOMPARE(answerToFloat("inf"), std::numeric_limits<float>::infinity());
+    QCOMPARE(answerToFloat("12,5"), 12.0f);
+    QCOMPARE(answerToFloat("nano"), 0.0f);
 }
 
 void TestConversion::splitTextPieces()

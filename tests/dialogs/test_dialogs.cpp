@@ -264,13 +264,17 @@ void TestDialogs::crossedLimitsAreRefusedAndTheDialogStaysOpen()
     press(QDialogButtonBox::Ok);
     QVERIFY(m_dialog->isVisible());
     QCOMPARE(m_dialog->refusals,
-             QStringList{"Grenzen in kg: die untere (2,5) liegt über der oberen (2.25)."});
+             QStringList{"Grenzen in kg: die untere (2,5) liegt nicht unter der oberen (2.25)."});
     QCOMPARE(m_status->forceLimits.value("kg").lower, QByteArray());
-    // Equal limits are a tolerance of nothing, not crossed.
+    // Equal limits leave no tolerance: refused as well.
     child<QLineEdit>("editUpperLimitKg")->setText("2.5");
     press(QDialogButtonBox::Ok);
+    QVERIFY(m_dialog->isVisible());
+    QCOMPARE(m_dialog->refusals.size(), 2);
+    child<QLineEdit>("editUpperLimitKg")->setText("2.75");
+    press(QDialogButtonBox::Ok);
     QVERIFY(!m_dialog->isVisible());
-    QCOMPARE(m_status->forceLimits.value("kg").upper, QByteArray("2.5"));
+    QCOMPARE(m_status->forceLimits.value("kg").upper, QByteArray("2.75"));
 }
 
 QTEST_MAIN(TestDialogs)

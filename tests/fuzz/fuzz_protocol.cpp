@@ -239,7 +239,7 @@ void checkFloat(Lockstep &s, const QByteArray &stream, const QByteArray &name, i
     float value = 7.0f;
     const int result = s.f.device.readCommand(name, index, value);
     FUZZ_CHECK(result == textResult);
-    FUZZ_CHECK(sameFloat(value, textToFloat(text)));
+    FUZZ_CHECK(sameFloat(value, answerToFloat(text)));
 }
 
 void checkInt(Lockstep &s, const QByteArray &stream, const QByteArray &name, int index)
@@ -263,7 +263,7 @@ void checkFloatList(Lockstep &s, const QByteArray &stream, const QByteArray &nam
     splitText(text, Protocol::kListSeparator, pieces);
     FUZZ_CHECK(values.size() == pieces.size());
     for (int i = 0; i < pieces.size(); ++i)
-        FUZZ_CHECK(sameFloat(values.at(i), textToFloat(pieces.at(i))));
+        FUZZ_CHECK(sameFloat(values.at(i), answerToFloat(pieces.at(i))));
 }
 
 void checkText(Lockstep &s, const QByteArray &stream, const QByteArray &name, int index)

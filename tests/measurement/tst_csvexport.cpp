@@ -3,6 +3,7 @@
 
 #include <QTest>
 #include <QTranslator>
+#include <cmath>
 #include <memory>
 #include <vector>
 
@@ -177,7 +178,8 @@ void TestCsvExport::withoutSeparatorHeaderStartsWithTheDeviceRow()
 
 void TestCsvExport::zeroRateCountsSecondsAndMissingSamplesAreEmpty()
 {
-    Measurement *first = record(1, "01;01;2020", "00;00;00", 0.0f, {1.0f, 2.0f});
+    // A sample that is no number leaves its cell empty.
+    Measurement *first = record(1, "01;01;2020", "00;00;00", 0.0f, {1.0f, std::nanf("")});
     first->sampleCount = 5; // the device reports more samples than it sent
     Measurement *second = record(2, "01;01;2020", "00;00;01", 0.0f, {3.0f, 4.0f, 5.0f, 6.0f});
     second->sampleCount = 3; // and fewer than it sent
@@ -187,7 +189,7 @@ void TestCsvExport::zeroRateCountsSecondsAndMissingSamplesAreEmpty()
     const QByteArray expected =
         headerRows("X", "kg", {"1", "2"}, {"01.01.20", "01.01.20"}, {"00:00", "00:00"}) +
         "\"0.000\",\"0.1\",\"0.3\"\r\n"
-        "\"1.000\",\"0.2\",\"0.4\"\r\n"
+        "\"1.000\",\"\",\"0.4\"\r\n"
         "\"2.000\",\"\",\"0.5\"\r\n"
         "\"3.000\",\"\",\"\"\r\n"
         "\"4.000\",\"\",\"\"\r\n";

@@ -1,12 +1,16 @@
 // The DFQ file of two measurements and three characteristics byte for byte
 // against a file written by hand, and read back by a reader of its own.
 #include "measurement/dfqexport.h"
+#include "measurement/serieschart.h"
 #include "measurement/seriesstatistics.h"
+#include "measurement/statisticstable.h"
 
 #include <QFile>
 #include <QMap>
 #include <QTemporaryDir>
 #include <QTest>
+#include <cmath>
+#include <limits>
 #include <memory>
 #include <vector>
 
@@ -57,6 +61,7 @@ class TestDfqExport : public QObject
 
 private slots:
     void twoMeasurementsMatchTheGoldenFile();
+    void valuesThatAreNoNumbersAndLongPartTextsAreLeftOut();
 
 private:
     Measurement *record(int number, float forceMax, float forceAvg, float rate, int samples,
@@ -117,6 +122,35 @@ void TestDfqExport::twoMeasurementsMatchTheGoldenFile()
 
     // A file that cannot be written is reported.
     QVERIFY(!writeDfqFile(folder.filePath(QStringLiteral("missing/series.dfq")), set, part));
+}
+
+// The statistics, the chart and the file of a set leave out a measurement
+// whose value is no number, and say how many.
+void TestDfqExport::valuesThatAreNoNumbersAndLongPartTextsAreLeftOut()
+{
+    MeasurementSet set;
+    set.limits = ForceLimits{10.0, 13.5};
+    Measurement *infinite = record(3, 11.0f, 7.5f, 50.0f, 2, "23;01;2017", "09;05;00");
+    infinite->forces[1] = std::numeric_limits<float>::infinity();
+    set.records = {record(7, std::nanf(""), 8.25f, 100.0f, 2, "24;01;2017", "16;11;05"),
+                   record(5, 12.0f, 7.5f, 100.0f, 2, "23;01;2017", "10;00;00"), infinite,
+                   record(2, 11.5f, 7.5f, 50.0f, 1, "22;01;2017", "09;00;00")};
+    QCOMPARE(leftOutCount(set), 2);
+    const SeriesStatistics stats = computeSeriesStatistics(set);
+    QCOMPARE(stats.maximumForce.count, 2);
+    QCOMPARE(stats.verdicts, (QVector<Verdict>{Verdict::LeftOut, Verdict::Pass, Verdict::LeftOut,
+                                               Verdict::Pass}));
+    QVERIFY(statisticsTable(set, stats).notes().startsWith("2 Messungen ausgelassen: ein Wert"));
+    QCOMPARE(seriesChart(set, ChartSettings()).leftOut, 2);
+
+    const QString longNumber(40, QLatin1Char('N'));
+    bool cut = false;
+    QCOMPARE(fittedDfqPart({longNumber, QStringLiteral("Hook")}, &cut).number, longNumber.left(30));
+    QVERIFY(cut);
+    const DfqContent content = readDfq(dfqDocument(set, {longNumber, QString(90, QLatin1Char('D'))}));
+    QCOMPARE(content.header.value("K1001"), QByteArray(30, 'N'));
+    QCOMPARE(content.header.value("K1002"), QByteArray(80, 'D'));
+    QCOMPARE(content.values.value(1), (QList<double>{11.5, 12.0}));
 }
 
 QTEST_APPLESS_MAIN(TestDfqExport)
