@@ -1,6 +1,8 @@
 #include "archive/archivebrowsing.h"
 
-#include "archive/measurementarchive.h"
+#include "archive/archivedialect.h"
+#include "archive/archivefiltersql.h"
+#include "archive/archivesql.h"
 
 #include <QSqlDatabase>
 #include <QSqlError>
@@ -11,40 +13,11 @@
 
 namespace {
 
-// The browsing index (serial number, then the ISO date and time) comes with
-// the schema. Designations are rare: a partial index holds only the
-// measurements that have one, so searching them reads little. It holds the
-// id too: PostgreSQL then finds the matches in the index alone (SQLite's
-// indexes hold it anyway).
-// The tree's station rows step along an index of the stations' gauges.
-const QStringList kIndexes = {
-    QStringLiteral("CREATE INDEX IF NOT EXISTS measurement_designations ON measurement"
-                   " (serial_nr, taken_at, designation, id) WHERE designation <> ''"),
-    QStringLiteral("CREATE INDEX IF NOT EXISTS measurement_stations ON measurement"
-                   " (station, serial_nr, taken_at)"),
-};
+const QString &kContains = ArchiveFilterSql::kContains;
 
-// LIKE's pattern for a part of a text, any case: both sides go through lower().
 QString containsPattern(const QString &part)
 {
-    QString escaped = part.toLower();
-    escaped.replace(QLatin1Char('!'), QStringLiteral("!!"));
-    escaped.replace(QLatin1Char('%'), QStringLiteral("!%"));
-    escaped.replace(QLatin1Char('_'), QStringLiteral("!_"));
-    return QLatin1Char('%') + escaped + QLatin1Char('%');
-}
-
-// A text column's value; never NULL, which would match nothing.
-QString textValue(const QByteArray &bytes)
-{
-    return bytes.isEmpty() ? QString(QLatin1String("")) : QString::fromLatin1(bytes);
-}
-
-const QString kContains = QStringLiteral(" LIKE ? ESCAPE '!'");
-
-ArchiveStatus statusOf(const QSqlQuery &query)
-{
-    return archiveStatusOf(query.lastError().nativeErrorCode(), query.lastError().text());
+    return ArchiveFilterSql::containsPattern(part);
 }
 
 // Whether a filter leaves out some measurements of a gauge it keeps.
@@ -54,59 +27,17 @@ bool narrowsMeasurements(const ArchiveFilter &filter)
            filter.to.isValid();
 }
 
-// The WHERE clause of one gauge's matches.
-struct Conditions
+ArchiveFilterSql conditions(const ArchiveGauge &gauge, const ArchiveFilter &filter)
 {
-    QString sql;
-    QVariantList values;
-
-    Conditions(const ArchiveGauge &gauge, const ArchiveFilter &filter)
-        : sql(QStringLiteral(" WHERE serial_nr = ?")), values{textValue(gauge.serialNr)}
-    {
-        if (filter.station)
-            add(QStringLiteral("station = ?"), *filter.station);
-        if (filter.from.isValid())
-            add(QStringLiteral("taken_at >= ?"), filter.from.toString(Qt::ISODate));
-        if (filter.to.isValid())
-            add(QStringLiteral("taken_at < ?"), filter.to.addDays(1).toString(Qt::ISODate));
-        QStringList parts;
-        if (!filter.designation.isEmpty())
-            parts << filter.designation;
-        if (!filter.text.isEmpty() && !gauge.textInSerial)
-            parts << filter.text;
-        if (!parts.isEmpty())
-            sql += QStringLiteral(" AND designation <> ''");
-        for (const QString &part : qAsConst(parts))
-            add(QStringLiteral("lower(designation)") + kContains, containsPattern(part));
-    }
-
-    void add(const QString &condition, const QVariant &value)
-    {
-        sql += QStringLiteral(" AND ") + condition;
-        values << value;
-    }
-
-    void restrictToDay(const QDate &day)
-    {
-        if (!day.isValid()) {
-            sql += QStringLiteral(" AND taken_at IS NULL");
-            return;
-        }
-        add(QStringLiteral("taken_at >= ?"), day.toString(Qt::ISODate));
-        add(QStringLiteral("taken_at < ?"), day.addDays(1).toString(Qt::ISODate));
-    }
-};
+    return ArchiveFilterSql::gaugeMatches(gauge.serialNr, gauge.textInSerial, filter);
+}
 
 } // namespace
 
-ArchiveStatus ArchiveBrowsing::createIndexes(const QString &connectionName)
+ArchiveStatus ArchiveBrowsing::statusOf(const QSqlQuery &query) const
 {
-    QSqlQuery query(QSqlDatabase::database(connectionName, false));
-    for (const QString &statement : kIndexes) {
-        if (!query.exec(statement))
-            return statusOf(query);
-    }
-    return {};
+    return ArchiveDialect::of(QSqlDatabase::database(m_connection, false))
+        .statusOf(query.lastError());
 }
 
 QSqlQuery ArchiveBrowsing::prepare(const QString &sql)
@@ -153,7 +84,7 @@ std::optional<ArchiveGauge> ArchiveBrowsing::nextGauge(const QByteArray *after,
     QVariantList values{containsPattern(filter.text), containsPattern(filter.serialNr)};
     if (filter.station)
         values << *filter.station;
-    values << textValue(after ? *after : QByteArray());
+    values << ArchiveSql::text(after ? *after : QByteArray());
     QSqlQuery query = run(sql, values, status);
     if (!query.isActive() || !query.next())
         return std::nullopt;
@@ -168,9 +99,9 @@ std::optional<ArchiveGauge> ArchiveBrowsing::nextGauge(const QByteArray *after,
 int ArchiveBrowsing::countUpTo(const ArchiveGauge &gauge, const ArchiveFilter &filter, int limit,
                                ArchiveStatus *status)
 {
-    const Conditions where(gauge, filter);
+    const ArchiveFilterSql where = conditions(gauge, filter);
     QSqlQuery query = run(QStringLiteral("SELECT count(*) FROM (SELECT 1 FROM measurement") +
-                              where.sql + QStringLiteral(" LIMIT ?) AS hits"),
+                              where.where + QStringLiteral(" LIMIT ?) AS hits"),
                           where.values + QVariantList{limit}, status);
     return query.isActive() && query.next() ? query.value(0).toInt() : 0;
 }
@@ -218,10 +149,10 @@ QList<ArchiveGauge> ArchiveBrowsing::gauges(const ArchiveFilter &filter, int cou
 QList<QDate> ArchiveBrowsing::days(const ArchiveGauge &gauge, const ArchiveFilter &filter,
                                    ArchiveStatus *status)
 {
-    const Conditions where(gauge, filter);
-    QList<QDate> list = onServer() ? daysByGroup(where.sql, where.values, status)
-                                   : daysBySteps(where.sql, where.values, status);
-    QSqlQuery undated = run(QStringLiteral("SELECT 1 FROM measurement") + where.sql +
+    const ArchiveFilterSql where = conditions(gauge, filter);
+    QList<QDate> list = onServer() ? daysByGroup(where.where, where.values, status)
+                                   : daysBySteps(where.where, where.values, status);
+    QSqlQuery undated = run(QStringLiteral("SELECT 1 FROM measurement") + where.where +
                                 QStringLiteral(" AND taken_at IS NULL LIMIT 1"),
                             where.values, status);
     if (undated.isActive() && undated.next())
@@ -231,7 +162,7 @@ QList<QDate> ArchiveBrowsing::days(const ArchiveGauge &gauge, const ArchiveFilte
 
 bool ArchiveBrowsing::onServer() const
 {
-    return QSqlDatabase::database(m_connection, false).driverName() != QLatin1String("QSQLITE");
+    return ArchiveDialect::of(QSqlDatabase::database(m_connection, false)).isServer();
 }
 
 QList<QDate> ArchiveBrowsing::daysBySteps(const QString &where, const QVariantList &values,
@@ -245,11 +176,11 @@ QList<QDate> ArchiveBrowsing::daysBySteps(const QString &where, const QVariantLi
     QList<QDate> list;
     QString before = QStringLiteral("9999"); // after every ISO date
     while (execute(step, values + QVariantList{before}, status) && step.next()) {
-        const QDate day = QDate::fromString(step.value(0).toString().left(10), Qt::ISODate);
+        const QDate day = ArchiveSql::dayOf(step.value(0));
         if (!day.isValid())
             break;
         list.append(day);
-        before = day.toString(Qt::ISODate);
+        before = ArchiveSql::dayStart(day);
     }
     return list;
 }
@@ -266,7 +197,7 @@ QList<QDate> ArchiveBrowsing::daysByGroup(const QString &where, const QVariantLi
             values, status);
     QList<QDate> list;
     while (query.isActive() && query.next())
-        list.append(QDate::fromString(query.value(0).toString(), Qt::ISODate));
+        list.append(ArchiveSql::dayOf(query.value(0)));
     std::sort(list.begin(), list.end(), std::greater<QDate>());
     return list;
 }
@@ -275,17 +206,17 @@ QList<ArchiveEntry> ArchiveBrowsing::measurements(const ArchiveGauge &gauge, con
                                                   const ArchiveFilter &filter,
                                                   ArchiveStatus *status)
 {
-    Conditions where(gauge, filter);
+    ArchiveFilterSql where = conditions(gauge, filter);
     where.restrictToDay(day);
-    return entries(gauge, where.sql, where.values, status);
+    return entries(gauge, where.where, where.values, status);
 }
 
 QList<ArchiveEntry> ArchiveBrowsing::measurements(const ArchiveGauge &gauge,
                                                   const ArchiveFilter &filter,
                                                   ArchiveStatus *status)
 {
-    const Conditions where(gauge, filter);
-    QList<ArchiveEntry> list = entries(gauge, where.sql, where.values, status);
+    const ArchiveFilterSql where = conditions(gauge, filter);
+    QList<ArchiveEntry> list = entries(gauge, where.where, where.values, status);
     // Those without a date last, wherever the database sorts NULL.
     std::stable_partition(list.begin(), list.end(),
                           [](const ArchiveEntry &e) { return e.day.isValid(); });
@@ -312,7 +243,7 @@ QList<ArchiveEntry> ArchiveBrowsing::entries(const ArchiveGauge &gauge, const QS
         e.timeText = query.value(3).toString().toLatin1();
         e.sampleCount = uint32_t(query.value(4).toLongLong());
         e.designation = query.value(5).toString();
-        e.day = QDate::fromString(query.value(6).toString().left(10), Qt::ISODate);
+        e.day = ArchiveSql::dayOf(query.value(6));
         list.append(e);
     }
     return list;

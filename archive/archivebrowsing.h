@@ -47,9 +47,6 @@ public:
         m_spool = source.spool;
     }
 
-    // The indexes the levels and the search use; run after the schema's migration.
-    static ArchiveStatus createIndexes(const QString &connectionName);
-
     bool isEmpty();
     // The stations that downloaded measurements, by name ('' for records
     // kept before stations were named).
@@ -77,6 +74,8 @@ public:
 
 private:
     QSqlQuery prepare(const QString &sql);
+    // A failed query in words, as the connection's database maps it.
+    ArchiveStatus statusOf(const QSqlQuery &query) const;
     // Binds the values and executes; on failure false and the status set.
     bool execute(QSqlQuery &query, const QVariantList &values, ArchiveStatus *status);
     // The executed statement; inactive (and the status set) on failure.

@@ -1,7 +1,5 @@
 #include "archive/archivedialect.h"
 
-#include "archive/measurementarchive.h"
-
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -12,6 +10,44 @@ namespace {
 // Any fixed number: every station's first connection to an empty server
 // takes this lock before it creates the schema.
 constexpr qint64 kMigrationLockKey = 0x74737078; // "tspx"
+
+// SQLite's primary result codes, as the QSQLITE driver reports them.
+enum SqliteCode
+{
+    kSqlitePerm = 3,
+    kSqliteBusy = 5,
+    kSqliteLocked = 6,
+    kSqliteReadOnly = 8,
+    kSqliteCorrupt = 11,
+    kSqliteFull = 13,
+    kSqliteCantOpen = 14,
+    kSqliteNotADb = 26,
+};
+
+ArchiveStatus::Kind kindOfSqliteCode(const QString &nativeErrorCode)
+{
+    bool isNumber = false;
+    const int code = nativeErrorCode.toInt(&isNumber);
+    if (!isNumber)
+        return ArchiveStatus::Failed;
+    switch (code) {
+    case kSqliteBusy:
+    case kSqliteLocked:
+        return ArchiveStatus::Locked;
+    case kSqlitePerm:
+    case kSqliteReadOnly:
+        return ArchiveStatus::ReadOnly;
+    case kSqliteFull:
+        return ArchiveStatus::DiskFull;
+    case kSqliteCorrupt:
+    case kSqliteNotADb:
+        return ArchiveStatus::Corrupt;
+    case kSqliteCantOpen:
+        return ArchiveStatus::CannotOpen;
+    default:
+        return ArchiveStatus::Failed;
+    }
+}
 
 // PostgreSQL's SQLSTATE codes (class or exact code) and what they mean here.
 ArchiveStatus::Kind kindOfSqlState(const QString &state)
@@ -28,6 +64,11 @@ ArchiveStatus::Kind kindOfSqlState(const QString &state)
 }
 
 } // namespace
+
+ArchiveDialect ArchiveDialect::of(const QSqlDatabase &db)
+{
+    return ArchiveDialect(db.driverName() == QLatin1String("QPSQL") ? PostgreSQL : SQLite);
+}
 
 QString ArchiveDialect::beginWrite() const
 {
@@ -89,7 +130,7 @@ QString ArchiveDialect::migrationLockSql() const
 ArchiveStatus ArchiveDialect::statusOf(const QSqlError &error) const
 {
     if (!isServer())
-        return archiveStatusOf(error.nativeErrorCode(), error.text());
+        return ArchiveStatus::failure(kindOfSqliteCode(error.nativeErrorCode()), error.text());
     ArchiveStatus::Kind kind = kindOfSqlState(error.nativeErrorCode());
     if (error.type() == QSqlError::ConnectionError)
         kind = ArchiveStatus::CannotOpen;

@@ -21,6 +21,8 @@ public:
     };
 
     explicit ArchiveDialect(Kind kind = SQLite) : m_kind(kind) {}
+    // The dialect of an open connection, by its driver.
+    static ArchiveDialect of(const QSqlDatabase &db);
     Kind kind() const { return m_kind; }
     bool isServer() const { return m_kind == PostgreSQL; }
 
@@ -36,6 +38,9 @@ public:
     // Serialises schema migrations of concurrent first connections.
     QString migrationLockSql() const;
 
+    // A failed call in words the window can show: SQLite's result codes and
+    // PostgreSQL's SQLSTATEs mapped to one set of kinds (a lost server
+    // connection is CannotOpen).
     ArchiveStatus statusOf(const QSqlError &error) const;
 
 private:

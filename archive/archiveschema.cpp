@@ -163,6 +163,22 @@ QStringList version4OnServer()
 
 } // namespace
 
+// The browsing index (serial number, then the ISO date and time) comes with
+// the schema. Designations are rare: a partial index holds only the
+// measurements that have one, so searching them reads little. It holds the
+// id too: PostgreSQL then finds the matches in the index alone (SQLite's
+// indexes hold it anyway). The tree's station rows step along an index of
+// the stations' gauges.
+QStringList indexStatements()
+{
+    return {
+        QStringLiteral("CREATE INDEX IF NOT EXISTS measurement_designations ON measurement"
+                       " (serial_nr, taken_at, designation, id) WHERE designation <> ''"),
+        QStringLiteral("CREATE INDEX IF NOT EXISTS measurement_stations ON measurement"
+                       " (station, serial_nr, taken_at)"),
+    };
+}
+
 QStringList stationColumns()
 {
     return {QStringLiteral("serial_nr"),     QStringLiteral("sw_version"),

@@ -17,6 +17,10 @@ constexpr int kVersion = 4;
 // The statements of step n (index n - 1) that bring version n - 1 to n.
 std::vector<QStringList> migrationSteps(const ArchiveDialect &dialect);
 
+// The indexes browsing and the search use, beyond those of the steps;
+// created after every migration (CREATE INDEX IF NOT EXISTS).
+QStringList indexStatements();
+
 // The columns a station names when it adds a measurement to a server; the
 // server makes the rest (id, station, time received, link).
 QStringList stationColumns();

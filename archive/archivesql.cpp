@@ -73,13 +73,14 @@ QVariant takenAt(const Measurement &m)
     return taken.toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss"));
 }
 
-QString likePattern(const QString &part)
+QString dayStart(const QDate &day)
 {
-    QString escaped = part;
-    escaped.replace(QLatin1Char('\\'), QStringLiteral("\\\\"));
-    escaped.replace(QLatin1Char('%'), QStringLiteral("\\%"));
-    escaped.replace(QLatin1Char('_'), QStringLiteral("\\_"));
-    return QLatin1Char('%') + escaped + QLatin1Char('%');
+    return day.toString(Qt::ISODate);
+}
+
+QDate dayOf(const QVariant &takenAt)
+{
+    return QDate::fromString(takenAt.toString().left(10), Qt::ISODate);
 }
 
 } // namespace ArchiveSql

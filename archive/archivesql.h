@@ -29,9 +29,11 @@ std::optional<ArchivedMeasurement> recordFromRow(const QSqlQuery &query, qint64 
 // A text column never holds NULL: a null text binds as ''.
 QVariant text(const QByteArray &bytes);
 QVariant real(float value);
-// The gauge's date and time as ISO 8601; NULL when they do not parse.
+// The gauge's date and time as ISO 8601 (`taken_at`); NULL when they do
+// not parse.
 QVariant takenAt(const Measurement &m);
-// `part` anywhere in a text, for LIKE … ESCAPE '\'.
-QString likePattern(const QString &part);
+// Where a day starts in `taken_at`'s order, and the day of a `taken_at`.
+QString dayStart(const QDate &day);
+QDate dayOf(const QVariant &takenAt);
 
 } // namespace ArchiveSql

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "archive/archiveconfig.h"
-#include "archive/archivedialect.h"
+#include "archive/archivestore.h"
 #include "archive/archivetypes.h"
 #include "archive/recordchain.h"
 
@@ -19,24 +19,25 @@ struct RowStatements;
 struct StoredRecord;
 struct SalvagedArchive;
 
-// The archive of every measurement: one SQLite file (WAL journal), or a
-// PostgreSQL server shared by several stations; written one transaction per
-// transfer, read for browsing, export and report. A measurement is identified
-// by serial number, date, time, sample count and the SHA-256 of its samples;
-// storing it again adds nothing. Every record names its station and links
-// the station's previous record (RecordChain). Every operation reports
-// failure as an ArchiveStatus value.
+// The archive of every measurement: one SQLite file, or a PostgreSQL server
+// shared by several stations with a SQLite file as its spool, each an
+// ArchiveStore; written one transaction per transfer, read for browsing,
+// export and report. A measurement is identified by serial number, date,
+// time, sample count and the SHA-256 of its samples; storing it again adds
+// nothing. Every record names its station and links the station's previous
+// record (RecordChain). Every operation reports failure as an ArchiveStatus
+// value.
 //
-// On a server, a SQLite file is the spool: what cannot reach the server is
-// kept there and uploaded when the server answers again (at the next
-// transfer, on open, and by sync()). Records of the spool have negative ids.
+// On a server, what cannot reach the server is kept in the spool and uploaded
+// when the server answers again (at the next transfer, on open, and by
+// sync()). Records of the spool have negative ids.
 class MeasurementArchive
 {
 public:
     // The file's default name in the settings folder.
     static constexpr const char *kFileName = "archive.sqlite";
     // How long a write waits for another program that holds the file.
-    static constexpr int kDefaultBusyTimeoutMs = 3000;
+    static constexpr int kDefaultBusyTimeoutMs = ArchiveStore::kDefaultBusyTimeoutMs;
 
     MeasurementArchive();
     ~MeasurementArchive();
@@ -78,14 +79,14 @@ public:
     QString path() const { return m_path; }
     // The file's path, or the server and database, for messages.
     QString location() const;
-    // The Qt SQL connection, for tools that look into the file.
-    QString connectionName() const { return m_connection; }
+    // The Qt SQL connection of the file or the server, for tools that look into it.
+    QString connectionName() const;
     // Where browsing reads, as entries() does: the server (or the file), or
     // the spool while the server is away, whose ids are given negative.
     ArchiveReadSource readSource() const
     {
-        return readsSpool() ? ArchiveReadSource{m_spool->m_connection, true}
-                            : ArchiveReadSource{m_connection, false};
+        return readsSpool() ? ArchiveReadSource{m_spool->connectionName(), true}
+                            : ArchiveReadSource{connectionName(), false};
     }
 
     // Stores every record of one transfer, as received, in one transaction
@@ -132,17 +133,13 @@ public:
     QList<qint64> sameMinute(const QByteArray &serialNr, const Measurement &measurement);
 
 private:
-    ArchiveStatus openFile(int busyTimeoutMs);
+    // The station's name: the configured one, else this computer's.
+    static QString stationName(const QString &configured);
     ArchiveStatus openServer(const ArchiveConfig &config);
     ArchiveStatus connectServer();
     void goOffline(const ArchiveStatus &why);
-    // After a failed query on the server: whether it still answers.
-    bool serverAnswers();
     // Whether reads go to the spool (a server that is offline).
     bool readsSpool() const { return m_spool && !m_online; }
-    // Keeps records here, in one transaction; `queue` marks them as waiting.
-    ArchiveStatus storeRows(const QList<StoredRecord> &rows, bool queue, int *added,
-                            const std::function<void(int stored)> &afterRecord);
     ArchiveStatus storeOnServer(const QList<StoredRecord> &rows, int *added,
                                 const std::function<void(int stored)> &afterRecord);
     ArchiveStatus uploadWaiting(int *uploaded);
@@ -151,40 +148,15 @@ private:
                               ArchiveStatus &refusal);
     // The server answers but did not take records: they stay waiting.
     void refuse(const ArchiveStatus &why);
-    std::optional<qint64> findQuickHere(const QuickKey &key);
-    std::optional<qint64> idHere(const QByteArray &serialNr, const Measurement &measurement);
-    bool mayHoldHere(const QByteArray &serialNr, const QByteArray &dateText,
-                     const QByteArray &timeText, uint32_t sampleCount);
-    std::optional<ArchivedMeasurement> loadHere(qint64 id, ArchiveStatus *status);
-    QList<ArchiveEntry> entriesHere(const ArchiveFilter &filter, ArchiveStatus *status);
-    ArchiveStatus setDesignationHere(qint64 id, const QString &designation);
-    QList<qint64> sameMinuteHere(const QByteArray &serialNr, const Measurement &measurement);
-    QList<qint64> queuedIds();
-    ArchiveStatus dequeue(const QList<qint64> &ids);
-    ArchiveStatus checkIntegrity();
-    ArchiveStatus migrate();
-    ArchiveStatus migrateStep(int &version);
-    ArchiveStatus moveAside();
-    // Keeps what was read back from a damaged file, waiting records waiting.
-    ArchiveStatus keepSalvaged(const SalvagedArchive &salvaged);
-    ArchiveStatus exec(const QString &sql);
-    ArchiveStatus insertRow(RowStatements &statements, const StoredRecord &row, bool queue,
-                            bool &added);
-    ArchiveStatus statusOf(const QSqlQuery &query) const;
-    QSqlDatabase database() const;
 
-    QString m_connection;
     QString m_path;
     bool m_open = false;
-    ArchiveDialect m_dialect;
     QString m_station;
-    // On a server: the spool file, and whether the server answers.
-    std::unique_ptr<MeasurementArchive> m_spool;
+    // The file, or the server; on a server also the spool file.
+    std::unique_ptr<ArchiveStore> m_main;
+    std::unique_ptr<ArchiveStore> m_spool;
     ArchiveServer m_server;
     bool m_online = false;
     ArchiveStatus m_serverStatus;
     int m_uploadedOnOpen = 0;
 };
-
-// The status of a failed Qt SQL call, by SQLite's result code.
-ArchiveStatus archiveStatusOf(const QString &nativeErrorCode, const QString &text);

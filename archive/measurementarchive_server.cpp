@@ -13,24 +13,8 @@
 
 namespace {
 
-constexpr char kServerDriver[] = "QPSQL";
 // Records uploaded in one transaction: a lost connection costs one batch.
 constexpr int kUploadBatch = 25;
-
-// libpq's options: a server that does not answer, or a network that drops,
-// ends a call within seconds instead of hanging the program.
-QString connectOptions(const ArchiveServer &server)
-{
-    QStringList options = {QStringLiteral("connect_timeout=5"),
-                           QStringLiteral("keepalives_idle=5"),
-                           QStringLiteral("keepalives_interval=2"),
-                           QStringLiteral("keepalives_count=3"),
-                           QStringLiteral("tcp_user_timeout=10000"),
-                           QStringLiteral("application_name=tspx")};
-    if (!server.sslMode.isEmpty())
-        options.append(QStringLiteral("sslmode=") + server.sslMode);
-    return options.join(QLatin1Char(';'));
-}
 
 } // namespace
 
@@ -45,16 +29,16 @@ QString MeasurementArchive::location() const
 ArchiveStatus MeasurementArchive::openServer(const ArchiveConfig &config)
 {
     close();
-    auto spool = std::make_unique<MeasurementArchive>();
-    const ArchiveStatus spoolStatus = spool->open(config.filePath);
+    auto spool = std::make_unique<ArchiveStore>(connectionName() + QStringLiteral("-spool"));
+    const ArchiveStatus spoolStatus =
+        spool->openFile(config.filePath, ArchiveStore::kDefaultBusyTimeoutMs);
     // Without the spool a transfer could be lost while the server is away.
     if (!spoolStatus.ok())
         return spoolStatus;
-    m_station = spool->m_station = config.station.isEmpty() ? spool->m_station : config.station;
+    m_station = stationName(config.station);
     m_spool = std::move(spool);
     m_path = config.filePath;
     m_server = config.server;
-    m_dialect = ArchiveDialect(ArchiveDialect::PostgreSQL);
     m_open = true;
     if (connectServer().ok())
         uploadWaiting(&m_uploadedOnOpen);
@@ -64,35 +48,11 @@ ArchiveStatus MeasurementArchive::openServer(const ArchiveConfig &config)
 
 ArchiveStatus MeasurementArchive::connectServer()
 {
-    if (QSqlDatabase::contains(m_connection))
-        QSqlDatabase::removeDatabase(m_connection);
-    ArchiveStatus status;
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QLatin1String(kServerDriver), m_connection);
-        if (!db.isValid()) {
-            status = ArchiveStatus::failure(ArchiveStatus::CannotOpen,
-                                            QLatin1String(kServerDriver));
-        } else {
-            if (!m_server.host.isEmpty())
-                db.setHostName(m_server.host);
-            db.setPort(m_server.port);
-            db.setDatabaseName(m_server.database);
-            db.setUserName(m_server.user);
-            db.setConnectOptions(connectOptions(m_server));
-            if (!db.open())
-                status = m_dialect.statusOf(db.lastError());
-        }
-    }
-    if (status.ok())
-        status = migrate();
+    const ArchiveStatus status = m_main->openServer(m_server);
     if (!status.ok()) {
         goOffline(status);
         return status;
     }
-    // Without them browsing is slow, not wrong (a station may not own the table).
-    const ArchiveStatus indexed = ArchiveBrowsing::createIndexes(m_connection);
-    if (!indexed.ok())
-        logLine("MeasurementArchive: " + indexed.detail.toLocal8Bit());
     m_online = true;
     m_serverStatus = {};
     logLine("MeasurementArchive: " + location().toLocal8Bit() + " connected, station " +
@@ -104,20 +64,14 @@ void MeasurementArchive::goOffline(const ArchiveStatus &why)
 {
     m_online = false;
     m_serverStatus = why;
-    database().close();
+    m_main->disconnect();
     logLine("MeasurementArchive: " + location().toLocal8Bit() + " not in use: " +
             why.detail.toLocal8Bit());
 }
 
-bool MeasurementArchive::serverAnswers()
-{
-    QSqlQuery probe(database());
-    return probe.exec(QStringLiteral("SELECT 1"));
-}
-
 QSqlDriver *MeasurementArchive::liveDriver() const
 {
-    return m_spool && m_online ? database().driver() : nullptr;
+    return m_spool && m_online ? m_main->database().driver() : nullptr;
 }
 
 ArchiveStatus MeasurementArchive::storeOnServer(const QList<StoredRecord> &rows, int *added,
@@ -129,14 +83,14 @@ ArchiveStatus MeasurementArchive::storeOnServer(const QList<StoredRecord> &rows,
     if (m_online && waitingCount() > 0)
         uploadWaiting(nullptr);
     if (m_online) {
-        const ArchiveStatus status = storeRows(rows, false, added, afterRecord);
+        const ArchiveStatus status = m_main->storeRows(rows, false, added, afterRecord);
         if (status.ok()) {
             if (waitingCount() == 0)
                 m_serverStatus = {};
             return status;
         }
         // Whatever the server said, the records stay here until it takes them.
-        if (!serverAnswers())
+        if (!m_main->answers())
             goOffline(status);
         else
             refuse(status);
@@ -153,12 +107,7 @@ void MeasurementArchive::refuse(const ArchiveStatus &why)
 
 int MeasurementArchive::waitingCount()
 {
-    if (!m_spool)
-        return 0;
-    QSqlQuery query(m_spool->database());
-    if (!query.exec(QStringLiteral("SELECT count(*) FROM upload_queue")) || !query.next())
-        return 0;
-    return query.value(0).toInt();
+    return m_spool ? m_spool->queuedCount() : 0;
 }
 
 ArchiveStatus MeasurementArchive::sync(int *uploaded)
@@ -185,7 +134,7 @@ ArchiveStatus MeasurementArchive::uploadWaiting(int *uploaded)
     for (int first = 0; first < ids.size(); first += kUploadBatch) {
         std::vector<ArchivedMeasurement> batch;
         for (qint64 id : ids.mid(first, kUploadBatch)) {
-            std::optional<ArchivedMeasurement> kept = m_spool->loadHere(id, nullptr);
+            std::optional<ArchivedMeasurement> kept = m_spool->load(id, nullptr);
             if (kept)
                 batch.push_back(std::move(*kept));
             else // it stays waiting and counted
@@ -219,8 +168,8 @@ ArchiveStatus MeasurementArchive::uploadBatch(const std::vector<ArchivedMeasurem
     for (const ArchivedMeasurement &record : batch)
         rows.append(storedRecordOf(record));
     int added = 0;
-    ArchiveStatus status = storeRows(rows, false, &added, {});
-    if (!status.ok() && !serverAnswers()) {
+    ArchiveStatus status = m_main->storeRows(rows, false, &added, {});
+    if (!status.ok() && !m_main->answers()) {
         goOffline(status);
         return status;
     }
@@ -230,10 +179,10 @@ ArchiveStatus MeasurementArchive::uploadBatch(const std::vector<ArchivedMeasurem
         // The server answers but refused the batch: each record on its own,
         // so that one it refuses holds back no other.
         for (const StoredRecord &row : qAsConst(rows)) {
-            status = storeRows({row}, false, &added, {});
+            status = m_main->storeRows({row}, false, &added, {});
             if (status.ok()) {
                 *total += added;
-            } else if (serverAnswers()) {
+            } else if (m_main->answers()) {
                 refusal = status;
             } else {
                 goOffline(status);
@@ -244,43 +193,13 @@ ArchiveStatus MeasurementArchive::uploadBatch(const std::vector<ArchivedMeasurem
     // A record leaves the queue only when the server holds it.
     QList<qint64> held;
     for (const ArchivedMeasurement &record : batch) {
-        if (idHere(record.device.serialNr, record.measurement))
+        if (m_main->idOf(record.device.serialNr, record.measurement))
             held.append(record.id);
     }
     if (held.size() < int(batch.size()) && refusal.ok())
         refusal = ArchiveStatus::failure(ArchiveStatus::Failed, QStringLiteral("not kept"));
     m_spool->dequeue(held);
     return {};
-}
-
-QList<qint64> MeasurementArchive::queuedIds()
-{
-    QList<qint64> ids;
-    QSqlQuery query(database());
-    if (query.exec(QStringLiteral("SELECT measurement_id FROM upload_queue ORDER BY measurement_id"))) {
-        while (query.next())
-            ids.append(query.value(0).toLongLong());
-    }
-    return ids;
-}
-
-ArchiveStatus MeasurementArchive::dequeue(const QList<qint64> &ids)
-{
-    ArchiveStatus status = exec(m_dialect.beginWrite());
-    QSqlQuery remove(database());
-    remove.prepare(QStringLiteral("DELETE FROM upload_queue WHERE measurement_id = ?"));
-    for (qint64 id : ids) {
-        if (!status.ok())
-            break;
-        remove.addBindValue(id);
-        if (!remove.exec())
-            status = statusOf(remove);
-    }
-    if (status.ok())
-        status = exec(QStringLiteral("COMMIT"));
-    if (!status.ok())
-        exec(QStringLiteral("ROLLBACK"));
-    return status;
 }
 
 ChainReport MeasurementArchive::verify()
@@ -291,8 +210,5 @@ ChainReport MeasurementArchive::verify()
         report.detail = location();
         return report;
     }
-    if (readsSpool())
-        return m_spool->verify();
-    QSqlDatabase db = database();
-    return verifyChains(db);
+    return readsSpool() ? m_spool->verify() : m_main->verify();
 }
