@@ -52,6 +52,10 @@ ArchiveStatus::Kind kindOfSqliteCode(const QString &nativeErrorCode)
 // PostgreSQL's SQLSTATE codes (class or exact code) and what they mean here.
 ArchiveStatus::Kind kindOfSqlState(const QString &state)
 {
+    // Every error the server sends has its SQLSTATE; one without was libpq's
+    // own: the connection is gone ("no connection to the server").
+    if (state.isEmpty())
+        return ArchiveStatus::CannotOpen;
     if (state.startsWith(QLatin1String("08")) || state.startsWith(QLatin1String("57P")))
         return ArchiveStatus::CannotOpen; // the connection failed, or the server shut down
     if (state == QLatin1String("42501"))

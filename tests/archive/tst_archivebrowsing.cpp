@@ -26,6 +26,7 @@ private slots:
     void searchFindsWhatTheListFinds_data();
     void searchFindsWhatTheListFinds();
     void everyQueryReadsAnIndex();
+    void aServerLostDuringASearchCannotBeOpened();
 
 private:
     void store(MeasurementArchive &archive);
@@ -158,6 +159,29 @@ void TestArchiveBrowsing::searchFindsWhatTheListFinds()
         QVERIFY(result.complete);
         QCOMPARE(ordered(idsOf(result)), ordered(expected));
     }
+}
+
+// The server's own error, not SQLite's reading of it: the window says the
+// archive cannot be reached rather than that it failed.
+void TestArchiveBrowsing::aServerLostDuringASearchCannotBeOpened()
+{
+    TSPX_REQUIRE_SERVER(m_server);
+    ArchiveConfig config;
+    config.backend = ArchiveConfig::PostgreSQL;
+    config.server = m_server.freshDatabase(QStringLiteral("lost"));
+    config.filePath = m_dir.filePath("lost-spool.sqlite");
+    MeasurementArchive archive;
+    QVERIFY(archive.open(config).ok() && archive.isOnline());
+    store(archive);
+    const QString postgres = QStringLiteral("postgres");
+    m_server.runAsAdmin(postgres, QStringLiteral("ALTER DATABASE lost ALLOW_CONNECTIONS false"));
+    m_server.runAsAdmin(postgres, QStringLiteral("SELECT pg_terminate_backend(pid) FROM"
+                                                 " pg_stat_activity WHERE datname = 'lost'"));
+    ArchiveBrowsing browsing(archive.readSource().connection);
+    ArchiveFilter filter;
+    filter.text = QStringLiteral("bolt");
+    const ArchiveSearchResult result = ArchiveSearch::search(browsing, filter);
+    QCOMPARE(int(result.status.kind), int(ArchiveStatus::CannotOpen));
 }
 
 void TestArchiveBrowsing::everyQueryReadsAnIndex()
