@@ -1,5 +1,4 @@
 #include "archive/measurementarchive.h"
-#include "archive/archivebrowsing.h"
 #include "archive/storedrecord.h"
 #include "base/log.h"
 

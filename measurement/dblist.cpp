@@ -1,6 +1,7 @@
 #include "measurement/dblist.h"
 
 #include "base/log.h"
+#include "measurement/csvexportlayout.h"
 #include "measurement/csvwriter.h"
 #include "measurement/measurementset.h"
 
@@ -29,11 +30,6 @@ char *nextForceCell(char *out, float force, double factor)
     return std::isfinite(force)
                ? CsvWriter::nextNumberCell(out, double(force) * factor, kForceDecimals)
                : CsvWriter::nextEmptyCell(out);
-}
-
-QString timeTitle()
-{
-    return QCoreApplication::translate("QObject", "Zeit") + QStringLiteral(" / s");
 }
 
 // Writes the table of one DbList row by row.
@@ -84,31 +80,45 @@ QString timeCell(const DbList &, const Measurement &m)
 
 QString forceTitleCell(const DbList &table, const Measurement &)
 {
-    return QCoreApplication::translate("QObject", "Kraft") + QStringLiteral(" / ") + table.unitText;
+    return CsvExportLayout::forceTitle(table.unitText);
 }
 
 void CsvTableWriter::writeHeaderRows(bool withSepHeader)
 {
+    using CsvExportLayout::Row;
     if (withSepHeader)
-        m_out.addRawLine("sep=,");
-
-    m_out.addText(QString::fromLatin1(kDeviceName));
-    m_out.addEmpty(cellsAfterTitle());
-    m_out.endLine();
-    writeEmptyRow();
-
-    m_out.addText(QCoreApplication::translate("QObject", "Seriennummer Gerät:"));
-    m_out.addText(m_table.serialNr);
-    m_out.addEmpty(cellsAfterTitle() - 1);
-    m_out.endLine();
-    writeEmptyRow();
-    writeEmptyRow();
-
-    writeRecordRow(QCoreApplication::translate("QObject", "Messung-Nr:"), numberCell);
-    writeRecordRow(QCoreApplication::translate("QObject", "Datum:"), dateCell);
-    writeRecordRow(QCoreApplication::translate("QObject", "Zeit:"), timeCell);
-    writeEmptyRow();
-    writeRecordRow(timeTitle(), forceTitleCell, timeTitle());
+        m_out.addRawLine(CsvExportLayout::kSeparatorLine);
+    for (const Row row : CsvExportLayout::kHeaderRows) {
+        switch (row) {
+        case Row::Device:
+            m_out.addText(QString::fromLatin1(kDeviceName));
+            m_out.addEmpty(cellsAfterTitle());
+            m_out.endLine();
+            break;
+        case Row::Empty:
+            writeEmptyRow();
+            break;
+        case Row::Serial:
+            m_out.addText(QCoreApplication::translate("QObject", "Seriennummer Gerät:"));
+            m_out.addText(m_table.serialNr);
+            m_out.addEmpty(cellsAfterTitle() - 1);
+            m_out.endLine();
+            break;
+        case Row::Number:
+            writeRecordRow(QCoreApplication::translate("QObject", "Messung-Nr:"), numberCell);
+            break;
+        case Row::Date:
+            writeRecordRow(QCoreApplication::translate("QObject", "Datum:"), dateCell);
+            break;
+        case Row::Time:
+            writeRecordRow(QCoreApplication::translate("QObject", "Zeit:"), timeCell);
+            break;
+        case Row::Titles:
+            writeRecordRow(CsvExportLayout::timeTitle(), forceTitleCell,
+                           CsvExportLayout::timeTitle());
+            break;
+        }
+    }
 }
 
 int CsvTableWriter::cellsAfterTitle() const

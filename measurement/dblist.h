@@ -7,7 +7,9 @@
 
 class QIODevice;
 
-// The export view of a list of measurements; does not own the records.
+// The tool's CSV export of a list of measurements, and its writer: one column
+// per measurement, the header rows of CsvExportLayout, then a row per sample
+// time (readExportFile reads such a file back). Does not own the records.
 class DbList
 {
 public:

@@ -3,6 +3,7 @@
 namespace {
 
 // Force unit codes of the device ("sFcUn") and their factors from newtons.
+constexpr int kUnitNewton = 0;
 constexpr int kUnitKilogram = 1;
 constexpr int kUnitPoundForce = 2;
 constexpr double kNewtonToKilogram = 0.101972;
@@ -20,6 +21,15 @@ QString forceUnitTextFor(int forceUnit)
     default:
         return QStringLiteral("N");
     }
+}
+
+std::optional<int> forceUnitOfText(const QString &unitText)
+{
+    for (int code : {kUnitNewton, kUnitKilogram, kUnitPoundForce}) {
+        if (forceUnitTextFor(code) == unitText)
+            return code;
+    }
+    return std::nullopt;
 }
 
 double forceUnitFactorFor(int forceUnit)

@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QList>
 #include <QString>
+#include <optional>
 
 // Device identity and the records of the last transfer, newest first. Owns the
 // records.
@@ -31,3 +32,5 @@ struct DeviceData
 // Unit text and factor from newtons for a force unit code of the device.
 QString forceUnitTextFor(int forceUnit);
 double forceUnitFactorFor(int forceUnit);
+// The force unit code of a unit text; nullopt for a unit the device has not.
+std::optional<int> forceUnitOfText(const QString &unitText);
