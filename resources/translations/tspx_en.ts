@@ -1770,8 +1770,8 @@ Once deleted on the device they exist nowhere.</numerusform>
         <location line="+7"/>
         <source>%1 von %n n.i.O.</source>
         <translation>
-            <numerusform>%1 of %n out of tolerance</numerusform>
-            <numerusform>%1 of %n out of tolerance</numerusform>
+            <numerusform>%1 of %n not OK.</numerusform>
+            <numerusform>%1 of %n not OK.</numerusform>
         </translation>
     </message>
     <message>

@@ -1770,8 +1770,8 @@ Une fois supprimées sur l&apos;appareil, elles n&apos;existeront plus nulle par
         <location line="+7"/>
         <source>%1 von %n n.i.O.</source>
         <translation>
-            <numerusform>%1 sur %n hors tolérance</numerusform>
-            <numerusform>%1 sur %n hors tolérance</numerusform>
+            <numerusform>%1 sur %n non conformes.</numerusform>
+            <numerusform>%1 sur %n non conformes.</numerusform>
         </translation>
     </message>
     <message>

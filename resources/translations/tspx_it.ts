@@ -1770,8 +1770,8 @@ Dopo la cancellazione sul dispositivo non esisteranno più da nessuna parte.</nu
         <location line="+7"/>
         <source>%1 von %n n.i.O.</source>
         <translation>
-            <numerusform>%1 su %n fuori tolleranza</numerusform>
-            <numerusform>%1 su %n fuori tolleranza</numerusform>
+            <numerusform>%1 su %n non conformi.</numerusform>
+            <numerusform>%1 su %n non conformi.</numerusform>
         </translation>
     </message>
     <message>
