@@ -7,6 +7,7 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QDate>
 #include <algorithm>
 
 namespace {
@@ -76,11 +77,12 @@ QString commandsHelp()
                    "  scan      die Schnittstellen COM1 bis COM30 und was auf ihnen antwortet\n"
                    "  info      Seriennummer, Softwarestand und Krafteinheit des Geräts\n"
                    "  list      die gespeicherten Messungen\n"
-                   "  download  Messungen als CSV oder JSON (--slots oder --all, -o)\n"
+                   "  download  Messungen als CSV, JSON oder DFQ (--slots oder --all, -o)\n"
                    "  delete    Messungen auf dem Gerät löschen (--slots oder --all, --yes;\n"
                    "            --erase-incomplete auch nur unvollständig archivierte)\n"
                    "  report    Protokoll einer Messung als PDF (--slot, -o)\n"
-                   "  stats     Statistik, Fähigkeit und Regelverletzungen (--slots oder --all)\n"
+                   "  stats     Statistik, Fähigkeit und Regelverletzungen (--slots oder --all;\n"
+                   "            --archive mit --serial, --station, --from, --to, --search)\n"
                    "  archive init    das Archiv auf dem Server anlegen (als dessen Eigentümer)\n"
                    "  archive list    die archivierten Messungen (--format table oder json)\n"
                    "  archive sync    wartende Messungen zum Archivserver übertragen\n"
@@ -123,7 +125,9 @@ CliParseResult checkedRequest(const QCommandLineParser &parser, CliRequest reque
             return usageError(Cli::tr("--slots gilt nur für download, delete und stats."));
         if (!parseSlotList(parser.value(QStringLiteral("slots")), request.slotNumbers))
             return usageError(
-                Cli::tr("Ungültige Speicherplätze: %1").arg(parser.value(QStringLiteral("slots"))));
+                Cli::tr("Ungültige Speicherplätze: %1 (erlaubt sind 1 bis %2)")
+                    .arg(parser.value(QStringLiteral("slots")))
+                    .arg(Protocol::kSlotCount));
     }
     request.allSlots = parser.isSet(QStringLiteral("all"));
     if (request.allSlots && !request.slotNumbers.isEmpty())
@@ -137,6 +141,19 @@ CliParseResult checkedRequest(const QCommandLineParser &parser, CliRequest reque
     if (command == QLatin1String("download") || command == QLatin1String("report")) {
         if (request.output.isEmpty())
             return usageError(Cli::tr("%1 braucht -o DATEI.").arg(command));
+    }
+    const bool filtered = !request.archiveFilter.isEmpty();
+    if (filtered && !request.fromArchive)
+        return usageError(Cli::tr("--serial, --station, --from, --to und --search gelten nur "
+                                  "mit stats --archive."));
+    if (request.fromArchive && command != QLatin1String("stats"))
+        return usageError(Cli::tr("--archive gilt nur für stats."));
+    if (request.fromArchive && (!request.slotNumbers.isEmpty() || request.allSlots))
+        return usageError(Cli::tr("--archive und --slots oder --all schließen sich aus."));
+    for (const char *name : {"from", "to"}) {
+        const QString option = QString::fromLatin1(name);
+        if (parser.isSet(option) && !QDate::fromString(parser.value(option), Qt::ISODate).isValid())
+            return usageError(Cli::tr("Kein Datum (JJJJ-MM-TT): %1").arg(parser.value(option)));
     }
     if ((command == QLatin1String("stats") || command == QLatin1String("archive")) &&
         request.output.isEmpty())
@@ -265,6 +282,19 @@ CliParseResult parseCliArguments(const QStringList &arguments, const QString &ve
          QStringLiteral("value")},
         {QStringLiteral("upper"), Cli::tr("stats: obere Grenze der Maximalkraft."),
          QStringLiteral("value")},
+        {QStringLiteral("archive"),
+         Cli::tr("stats: die Messungen des Archivs statt der des Geräts.")},
+        {QStringLiteral("serial"), Cli::tr("stats --archive: Teil der Seriennummer."),
+         QStringLiteral("text")},
+        {QStringLiteral("station"), Cli::tr("stats --archive: nur diese Station."),
+         QStringLiteral("name")},
+        {QStringLiteral("from"), Cli::tr("stats --archive: erster Tag (JJJJ-MM-TT)."),
+         QStringLiteral("date")},
+        {QStringLiteral("to"), Cli::tr("stats --archive: letzter Tag (JJJJ-MM-TT)."),
+         QStringLiteral("date")},
+        {QStringLiteral("search"),
+         Cli::tr("stats --archive: Teil der Bezeichnung oder der Seriennummer."),
+         QStringLiteral("text")},
         {QStringLiteral("yes"), Cli::tr("Löschen ohne Rückfrage bestätigen.")},
         {QStringLiteral("erase-incomplete"),
          Cli::tr("delete: auch Messungen löschen, die nur unvollständig archiviert sind (das "
@@ -318,6 +348,14 @@ CliParseResult parseCliArguments(const QStringList &arguments, const QString &ve
     request.subgroupSize = parser.value(QStringLiteral("subgroup")).toInt();
     request.lower = parseLimit(parser.value(QStringLiteral("lower")).toLatin1());
     request.upper = parseLimit(parser.value(QStringLiteral("upper")).toLatin1());
+    request.fromArchive = parser.isSet(QStringLiteral("archive"));
+    ArchiveFilter &filter = request.archiveFilter;
+    filter.serialNr = parser.value(QStringLiteral("serial"));
+    filter.text = parser.value(QStringLiteral("search"));
+    filter.from = QDate::fromString(parser.value(QStringLiteral("from")), Qt::ISODate);
+    filter.to = QDate::fromString(parser.value(QStringLiteral("to")), Qt::ISODate);
+    if (parser.isSet(QStringLiteral("station")))
+        filter.station = parser.value(QStringLiteral("station"));
     if (parser.isSet(QStringLiteral("slot"))) {
         bool ok = false;
         request.slot = parser.value(QStringLiteral("slot")).toInt(&ok);

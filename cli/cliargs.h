@@ -1,5 +1,7 @@
 #pragma once
 
+#include "archive/archivetypes.h"
+
 #include <QByteArray>
 #include <QCoreApplication>
 #include <QList>
@@ -51,6 +53,10 @@ struct CliRequest
     QString rules = QStringLiteral("nelson"); // nelson, we
     std::optional<double> lower;
     std::optional<double> upper;
+    // stats --archive: the archive's measurements this filter lets through
+    // (--serial, --station, --from, --to, --search), not the gauge's.
+    bool fromArchive = false;
+    ArchiveFilter archiveFilter;
 };
 
 // The outcome of reading the command line: a request to run, or a text to

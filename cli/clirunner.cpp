@@ -2,6 +2,7 @@
 
 #include "cli/clijson.h"
 #include "cli/clistats.h"
+#include "workflow/archivegroup.h"
 #include "device/interfacehardware.h"
 #include "device/protocol.h"
 #include "device/rs232win.h"
@@ -286,13 +287,22 @@ MeasurementSet CliRunner::requestedSet(const DeviceData &data) const
 
 int CliRunner::stats()
 {
-    if (!connectGauge())
-        return kExitNoGauge;
     DeviceData data;
-    const TransferOutcome outcome = m_workflow.transfer(data, progress(), m_request.slotNumbers);
-    m_workflow.disconnect();
-    if (!readSucceeded(outcome.read))
-        return kExitCommunication;
+    QList<int> emptySlots;
+    if (m_request.fromArchive) {
+        const int loaded = loadArchiveGroup(data);
+        if (loaded != kExitOk)
+            return loaded;
+    } else {
+        if (!connectGauge())
+            return kExitNoGauge;
+        const TransferOutcome outcome =
+            m_workflow.transfer(data, progress(), m_request.slotNumbers);
+        m_workflow.disconnect();
+        if (!readSucceeded(outcome.read))
+            return kExitCommunication;
+        emptySlots = outcome.emptySlots;
+    }
     ChartSettings settings;
     settings.type = m_request.chart == QLatin1String("xbar-s")   ? ChartType::MeanStdDev
                     : m_request.chart == QLatin1String("xbar-r") ? ChartType::MeanRange
@@ -311,9 +321,28 @@ int CliRunner::stats()
                                                                               : statsTable(result));
     if (written != kExitOk)
         return written;
-    if (namedEmptySlots(outcome.emptySlots))
+    if (namedEmptySlots(emptySlots))
         return kExitCommunication;
     return result.outOfControl() ? kExitOutOfControl : kExitOk;
+}
+
+int CliRunner::loadArchiveGroup(DeviceData &data)
+{
+    const ArchiveStatus opened = m_workflow.openArchive();
+    if (!opened.ok()) {
+        error(WorkflowText::archiveProblem(opened, m_workflow.archivePath()));
+        return kExitFile;
+    }
+    const QString damaged = m_workflow.damagedArchiveText();
+    if (!damaged.isEmpty())
+        error(damaged);
+    ArchiveStatus status;
+    const QList<qint64> ids = archiveGroupIds(m_archive, m_request.archiveFilter, &status);
+    if (!status.ok() || !loadArchiveRecords(m_archive, ids, data, &status)) {
+        error(WorkflowText::archiveProblem(status, m_archive.location()));
+        return kExitFile;
+    }
+    return kExitOk;
 }
 
 int CliRunner::writeOutput(const QByteArray &bytes)

@@ -40,6 +40,8 @@ private:
     int archiveSync();
     int archiveVerify();
     int stats();
+    // stats --archive: the group the request's filter names, from the archive.
+    int loadArchiveGroup(DeviceData &data);
 
     // Connects on the given port or searches; tells why not.
     bool connectGauge();

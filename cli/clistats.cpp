@@ -98,8 +98,8 @@ QByteArray statsTable(const CliStats &stats)
                  quantityKey(chart.settings.quantity)});
     if (chart.chart) {
         const ChartLine &l = chart.chart->limits.location;
-        out += line({QStringLiteral("control-limits"), formatStatistic(l.lower, 4),
-                     formatStatistic(l.centre, 4), formatStatistic(l.upper, 4)});
+        out += line({QStringLiteral("control-limits"), chart.limitText(l.lower),
+                     chart.limitText(l.centre), chart.limitText(l.upper)});
     }
     for (int slot : slotsJudged(stats, Verdict::LeftOut))
         out += line({QStringLiteral("left-out"), QLatin1Char('#') + QString::number(slot),

@@ -8,6 +8,12 @@
 
 namespace {
 
+// The file's fixed number format, whatever the window shows.
+int dfqDecimals(Quantity quantity)
+{
+    return quantity == Quantity::Duration ? 3 : 2;
+}
+
 constexpr char kLineEnd[] = "\r\n";
 const QString kDateTimeFormat = QStringLiteral("dd.MM.yyyy/HH:mm:ss");
 
@@ -74,7 +80,7 @@ QByteArray dfqDocument(const MeasurementSet &set, const DfqPart &wholePart)
     int index = 0;
     for (Quantity quantity : kQuantities) {
         ++index;
-        const int decimals = quantityDecimals(quantity);
+        const int decimals = dfqDecimals(quantity);
         lines.add("K2001", index, characteristicNumber(quantity));
         lines.add("K2002", index, dfqText(StatisticsText::quantityName(quantity)));
         lines.add("K2142", index,
@@ -96,7 +102,7 @@ QByteArray dfqDocument(const MeasurementSet &set, const DfqPart &wholePart)
         for (Quantity quantity : kQuantities) {
             ++index;
             lines.add("K0001", index,
-                      number(quantityValue(*m, quantity, set.factor), quantityDecimals(quantity)));
+                      number(quantityValue(*m, quantity, set.factor), dfqDecimals(quantity)));
             lines.add("K0004", index, when);
             lines.add("K0009", index, origin);
         }

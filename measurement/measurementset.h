@@ -17,6 +17,13 @@ struct ForceLimits
     bool isCrossed() const { return lower && upper && *lower >= *upper; }
 };
 
+// The Cpk from which a process counts as capable and as well capable.
+struct CapabilityThresholds
+{
+    double capable = 1.33;
+    double wellCapable = 1.67;
+};
+
 // Measurements looked at together (the overlay, the statistics, the exports),
 // whatever tree row they came from: the records (not owned) with the unit they
 // are shown in and a label naming where they come from.
@@ -29,6 +36,7 @@ struct MeasurementSet
     ForceLimits limits;
     // Crossed limits from the settings, named but not used.
     ForceLimits crossedLimits;
+    CapabilityThresholds thresholds;
     QList<const Measurement *> records;
 };
 

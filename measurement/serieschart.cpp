@@ -22,6 +22,12 @@ WithinSpread ChartSettings::withinSpread() const
     return WithinSpread{type, pointSize()};
 }
 
+int SeriesChart::outsideSubgroups() const
+{
+    const int size = settings.pointSize();
+    return chart && size > 1 ? records.size() - chart->location.size() * size : 0;
+}
+
 QList<const Measurement *> SeriesChart::recordsOf(ChartPart part, int point) const
 {
     const int size = settings.pointSize();
@@ -41,6 +47,11 @@ QString SeriesChart::pointRecordsText(ChartPart part, int point) const
     for (const Measurement *m : recordsOf(part, point))
         numbers << QLatin1Char('#') + QString::number(m->number);
     return numbers.join(QStringLiteral(", "));
+}
+
+QString SeriesChart::limitText(double value) const
+{
+    return formatStatistic(value, spreadDecimals(settings.quantity));
 }
 
 QString SeriesChart::pointText(const RuleViolation &violation) const
@@ -123,6 +134,36 @@ QString upperControlLimit()
     return trChart(QT_TRANSLATE_NOOP("SeriesChart", "Obere Eingriffsgrenze"));
 }
 
+QString centreLineShort()
+{
+    //: the centre line of a control chart (CL)
+    return trChart(QT_TRANSLATE_NOOP("SeriesChart", "M"));
+}
+
+QString lowerControlLimitShort()
+{
+    //: lower control limit (LCL)
+    return trChart(QT_TRANSLATE_NOOP("SeriesChart", "UEG"));
+}
+
+QString upperControlLimitShort()
+{
+    //: upper control limit (UCL)
+    return trChart(QT_TRANSLATE_NOOP("SeriesChart", "OEG"));
+}
+
+QString lowerSpecLimitShort()
+{
+    //: lower specification limit (LSL)
+    return trChart(QT_TRANSLATE_NOOP("SeriesChart", "UGW"));
+}
+
+QString upperSpecLimitShort()
+{
+    //: upper specification limit (USL)
+    return trChart(QT_TRANSLATE_NOOP("SeriesChart", "OGW"));
+}
+
 QString point()
 {
     return trChart(QT_TRANSLATE_NOOP("SeriesChart", "Punkt"));
@@ -153,6 +194,15 @@ QString tooFewPoints()
 QString noViolations()
 {
     return trChart(QT_TRANSLATE_NOOP("SeriesChart", "Keine Regel verletzt."));
+}
+
+QString outsideSubgroupsNote(int count)
+{
+    if (count <= 0)
+        return QString();
+    return QCoreApplication::translate(
+        "SeriesChart", "%n Messung(en) nach der letzten ganzen Untergruppe nicht in der Karte.",
+        nullptr, count);
 }
 
 } // namespace ChartText

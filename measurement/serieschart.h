@@ -37,10 +37,15 @@ struct SeriesChart
     QVector<RuleViolation> violations;
     int leftOut = 0; // records of the set with a value that is no number
 
+    // Records after the last whole subgroup, not in the chart.
+    int outsideSubgroups() const;
     // The records a point of a part stands for (one, or a subgroup).
     QList<const Measurement *> recordsOf(ChartPart part, int point) const;
     // "#3, #4" for those records.
     QString pointRecordsText(ChartPart part, int point) const;
+    // A centre line, control limit or σ of this chart as shown: "." and the
+    // quantity's decimals plus one.
+    QString limitText(double value) const;
     // The violation's point as numbered on the chart's axis, from 1; a
     // point of the dispersion chart says so: "4 (Streuung)".
     QString pointText(const RuleViolation &violation) const;
@@ -58,10 +63,18 @@ QString dispersionName(ChartType type);
 QString centreLine();
 QString lowerControlLimit();
 QString upperControlLimit();
+// The lines' short labels on the charts: "M", "UEG", "OEG", "UGW", "OGW".
+QString centreLineShort();
+QString lowerControlLimitShort();
+QString upperControlLimitShort();
+QString lowerSpecLimitShort();
+QString upperSpecLimitShort();
 QString point();
 QString rule();
 QString records();
 QString fixedLimits();
 QString tooFewPoints();
 QString noViolations();
+// "2 Messungen nach der letzten ganzen Untergruppe sind nicht in der Karte."; empty for none.
+QString outsideSubgroupsNote(int count);
 } // namespace ChartText

@@ -8,7 +8,7 @@
 
 namespace {
 
-constexpr int kForceDecimals = 2;
+constexpr int kForceDecimals = 1;
 constexpr int kDurationDecimals = 3;
 // Tolerance in standard deviations on each side of the mean for the indices.
 constexpr double kSpreadSigmas = 3.0;
@@ -110,9 +110,35 @@ double quantityValue(const Measurement &m, Quantity quantity, double factor)
     return 0.0;
 }
 
+CapabilityVerdict capabilityVerdict(const std::optional<double> &cpk,
+                                    const CapabilityThresholds &thresholds)
+{
+    if (!cpk)
+        return CapabilityVerdict::Unknown;
+    if (*cpk >= thresholds.wellCapable)
+        return CapabilityVerdict::WellCapable;
+    return *cpk >= thresholds.capable ? CapabilityVerdict::Capable : CapabilityVerdict::NotCapable;
+}
+
+int judgedCount(const SeriesStatistics &statistics)
+{
+    return int(std::count_if(statistics.verdicts.begin(), statistics.verdicts.end(),
+                             [](Verdict v) { return v == Verdict::Pass || v == Verdict::Fail; }));
+}
+
+int failedCount(const SeriesStatistics &statistics)
+{
+    return int(std::count(statistics.verdicts.begin(), statistics.verdicts.end(), Verdict::Fail));
+}
+
 int quantityDecimals(Quantity quantity)
 {
     return quantity == Quantity::Duration ? kDurationDecimals : kForceDecimals;
+}
+
+int spreadDecimals(Quantity quantity)
+{
+    return quantityDecimals(quantity) + 1;
 }
 
 QList<const Measurement *> timeOrdered(const MeasurementSet &set)
@@ -249,6 +275,33 @@ QStringList shortColumns()
             QStringLiteral("Ppk"),
             QStringLiteral("Cp"),
             QStringLiteral("Cpk")};
+}
+
+QString capabilityVerdict(const std::optional<double> &cpk, const CapabilityThresholds &thresholds)
+{
+    QString judged;
+    switch (::capabilityVerdict(cpk, thresholds)) {
+    case CapabilityVerdict::Unknown:
+        return QString();
+    case CapabilityVerdict::NotCapable:
+        judged = trStatistics(QT_TRANSLATE_NOOP("SeriesStatistics", "nicht fähig"));
+        break;
+    case CapabilityVerdict::Capable:
+        judged = trStatistics(QT_TRANSLATE_NOOP("SeriesStatistics", "fähig"));
+        break;
+    case CapabilityVerdict::WellCapable:
+        judged = trStatistics(QT_TRANSLATE_NOOP("SeriesStatistics", "gut fähig"));
+        break;
+    }
+    return trStatistics(QT_TRANSLATE_NOOP("SeriesStatistics", "Cpk %1: %2 (fähig ab %3, gut ab %4)"))
+        .arg(formatStatistic(cpk, 2), judged, formatStatistic(thresholds.capable, 2),
+             formatStatistic(thresholds.wellCapable, 2));
+}
+
+QString failedCount(int failed, int judged)
+{
+    return QCoreApplication::translate("SeriesStatistics", "%1 von %n n.i.O.", nullptr, judged)
+        .arg(failed);
 }
 
 QString verdict(Verdict verdict)

@@ -76,6 +76,9 @@ constexpr Quantity kQuantities[] = {Quantity::MaximumForce, Quantity::MeanForce,
 double quantityValue(const Measurement &m, Quantity quantity, double factor);
 // The decimals a quantity's values are shown with.
 int quantityDecimals(Quantity quantity);
+// The decimals of a quantity's spread (s, σ) and of what is drawn from it
+// (control limits, centre lines) and of the limits typed in: one more.
+int spreadDecimals(Quantity quantity);
 // The records of a set that hold only numbers, oldest first (records of the
 // same time keep their order).
 QList<const Measurement *> timeOrdered(const MeasurementSet &set);
@@ -115,6 +118,20 @@ struct SeriesStatistics
     bool fewForCapability() const;
 };
 
+// Cpk against the thresholds of the settings.
+enum class CapabilityVerdict
+{
+    Unknown, // no Cpk (no limit, no spread)
+    NotCapable,
+    Capable,
+    WellCapable,
+};
+CapabilityVerdict capabilityVerdict(const std::optional<double> &cpk,
+                                    const CapabilityThresholds &thresholds);
+// The records judged against the limits and those beyond them.
+int judgedCount(const SeriesStatistics &statistics);
+int failedCount(const SeriesStatistics &statistics);
+
 // The statistics of the set against its limits.
 SeriesStatistics computeSeriesStatistics(const MeasurementSet &set,
                                          const WithinSpread &within = WithinSpread());
@@ -133,6 +150,10 @@ QStringList columns();
 // Pp, Ppk, Cp, Cpk.
 QStringList shortColumns();
 QString verdict(Verdict verdict);
+// "Cpk 0.30: nicht fähig (fähig ab 1.33)".
+QString capabilityVerdict(const std::optional<double> &cpk, const CapabilityThresholds &thresholds);
+// "7 von 30 n.i.O."
+QString failedCount(int failed, int judged);
 QString lowerLimit();
 QString upperLimit();
 QString measurement();

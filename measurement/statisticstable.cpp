@@ -7,7 +7,6 @@ namespace {
 
 constexpr int kCapabilityDecimals = 2;
 constexpr int kPercentDecimals = 1;
-constexpr int kLimitDecimals = 2;
 
 StatisticsCell number(const std::optional<double> &value, int decimals)
 {
@@ -22,7 +21,7 @@ StatisticsRow quantityRow(const MeasurementSet &set, const SeriesStatistics &sta
     StatisticsRow row{quantity, StatisticsText::quantity(quantity, set.unitText), {}};
     row.cells = {number(double(s.count), 0),
                  number(s.mean, decimals),
-                 number(s.standardDeviation, decimals),
+                 number(s.standardDeviation, spreadDecimals(quantity)),
                  number(s.variationPercent, kPercentDecimals),
                  number(s.minimum, decimals),
                  number(s.maximum, decimals),
@@ -59,8 +58,8 @@ StatisticsTable statisticsTable(const MeasurementSet &set, const SeriesStatistic
     StatisticsTable table;
     table.title = StatisticsText::title();
     table.unitText = set.unitText;
-    table.limits = {{StatisticsText::lowerLimit(), number(set.limits.lower, kLimitDecimals)},
-                    {StatisticsText::upperLimit(), number(set.limits.upper, kLimitDecimals)}};
+    table.limits = {{StatisticsText::lowerLimit(), number(set.limits.lower, spreadDecimals(Quantity::MaximumForce))},
+                    {StatisticsText::upperLimit(), number(set.limits.upper, spreadDecimals(Quantity::MaximumForce))}};
     const QStringList names = StatisticsText::columns();
     const QStringList symbols = StatisticsText::shortColumns();
     for (int c = 0; c < names.size(); ++c)

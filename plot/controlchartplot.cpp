@@ -1,6 +1,7 @@
 #include "plot/controlchartplot.h"
 
 #include "measurement/measurementset.h"
+#include "plot/plainscaledraw.h"
 
 #include <QPen>
 #include <algorithm>
@@ -29,9 +30,10 @@ void addGrid(QwtPlot *plot)
 }
 
 // A line across the plot with its label: below an upper limit and above the
-// others, so that no label leaves the canvas.
+// others, so that no label leaves the canvas; the centre line's on the left,
+// the limits' on the right, so that they do not cover each other.
 void addLine(QwtPlot *plot, Qt::Orientation orientation, double at, const QColor &colour,
-             Qt::PenStyle style, const QString &label, bool labelBelow = false)
+             Qt::PenStyle style, const QString &label, Qt::Alignment alignment)
 {
     auto *marker = new QwtPlotMarker;
     marker->setLineStyle(orientation == Qt::Horizontal ? QwtPlotMarker::HLine
@@ -43,11 +45,24 @@ void addLine(QwtPlot *plot, Qt::Orientation orientation, double at, const QColor
         marker->setXValue(at);
     QwtText text(label);
     text.setColor(colour);
+    text.setBackgroundBrush(QColor(255, 255, 255, 200));
     marker->setLabel(text);
-    marker->setLabelAlignment(orientation == Qt::Vertical ? Qt::AlignRight | Qt::AlignBottom
-                              : labelBelow                ? Qt::AlignRight | Qt::AlignBottom
-                                                          : Qt::AlignRight | Qt::AlignTop);
+    marker->setLabelAlignment(alignment);
+    marker->setZ(30.0); // above the points
     marker->attach(plot);
+}
+
+// Ticks at whole points: 1, 2, 5, 10, 20, ... apart, at most about ten.
+double pointStep(double last)
+{
+    double step = 1.0;
+    for (double decade = 1.0;; decade *= 10.0) {
+        for (double factor : {1.0, 2.0, 5.0}) {
+            step = factor * decade;
+            if (last / step <= 10.0)
+                return step;
+        }
+    }
 }
 
 QwtPlotCurve *addPoints(QwtPlot *plot, const QVector<double> &x, const QVector<double> &y,
@@ -64,15 +79,38 @@ QwtPlotCurve *addPoints(QwtPlot *plot, const QVector<double> &x, const QVector<d
     return curve;
 }
 
-QString shortNumber(double value)
-{
-    return QString::number(value, 'g', 4);
-}
-
 } // namespace
+
+void markChartPoint(QwtPlot *location, QwtPlot *dispersion, const SeriesChart &chart,
+                    const RuleViolation &violation)
+{
+    const QString ring = QStringLiteral("marked point");
+    for (QwtPlot *plot : {location, dispersion}) {
+        for (QwtPlotItem *item : plot->itemList(QwtPlotItem::Rtti_PlotMarker))
+            if (item->title().text() == ring)
+                delete item;
+    }
+    if (!chart.chart)
+        return;
+    const bool onLocation = violation.part == ChartPart::Location;
+    const QVector<double> &values = onLocation ? chart.chart->location : chart.chart->dispersion;
+    if (violation.point < 0 || violation.point >= values.size())
+        return;
+    QwtPlot *plot = onLocation ? location : dispersion;
+    auto *marker = new QwtPlotMarker(ring);
+    marker->setSymbol(new QwtSymbol(QwtSymbol::Ellipse, Qt::NoBrush, QPen(Qt::black, 2.0),
+                                    QSize(18, 18)));
+    marker->setValue(violation.point + (onLocation ? 0 : chart.chart->dispersionOffset) + 1,
+                     values.at(violation.point));
+    marker->setZ(40.0);
+    marker->attach(plot);
+    location->replot();
+    dispersion->replot();
+}
 
 void clearChartPlot(QwtPlot *plot)
 {
+    usePlainAxisNumbers(plot);
     plot->detachItems(QwtPlotItem::Rtti_PlotItem, true);
     plot->setAxisAutoScale(QwtPlot::xBottom);
     plot->setAxisAutoScale(QwtPlot::yLeft);
@@ -103,18 +141,23 @@ void drawControlChart(QwtPlot *plot, const SeriesChart &chart, ChartPart part)
         }
     addPoints(plot, badX, badY, kViolationColour, false, 10);
     addLine(plot, Qt::Horizontal, line.centre, kCentreColour, Qt::SolidLine,
-            QStringLiteral("CL ") + shortNumber(line.centre));
+            ChartText::centreLineShort() + QLatin1Char(' ') + chart.limitText(line.centre),
+            Qt::AlignLeft | Qt::AlignTop);
     addLine(plot, Qt::Horizontal, line.upper, kLimitColour, Qt::DashLine,
-            QStringLiteral("UCL ") + shortNumber(line.upper), true);
+            ChartText::upperControlLimitShort() + QLatin1Char(' ') + chart.limitText(line.upper),
+            Qt::AlignRight | Qt::AlignBottom);
     addLine(plot, Qt::Horizontal, line.lower, kLimitColour, Qt::DashLine,
-            QStringLiteral("LCL ") + shortNumber(line.lower));
+            ChartText::lowerControlLimitShort() + QLatin1Char(' ') + chart.limitText(line.lower),
+            Qt::AlignRight | Qt::AlignTop);
     // The limits stay in view even when every point lies well inside them.
     const auto [low, high] = std::minmax_element(values.begin(), values.end());
     const double bottom = std::min(*low, line.lower);
     const double top = std::max(*high, line.upper);
     const double margin = std::max(1e-9, (top - bottom) * 0.08);
     plot->setAxisScale(QwtPlot::yLeft, bottom - margin, top + margin);
-    plot->setAxisScale(QwtPlot::xBottom, 0.5, std::max(2.0, x.isEmpty() ? 1.0 : x.last()) + 0.5);
+    const double last = std::max(2.0, x.isEmpty() ? 1.0 : x.last());
+    plot->setAxisScale(QwtPlot::xBottom, 0.5, last + 0.5, pointStep(last));
+    plot->setAxisMaxMinor(QwtPlot::xBottom, 0);
     plot->setAxisTitle(QwtPlot::yLeft,
                        (location ? ChartText::locationName(c.type)
                                  : ChartText::dispersionName(c.type)) +
@@ -174,12 +217,17 @@ void drawHistogram(QwtPlot *plot, const QVector<double> &values, const ForceLimi
         curve->setSamples(x, y);
         curve->attach(plot);
     }
+    const int decimals = spreadDecimals(Quantity::MaximumForce);
     if (limits.lower)
         addLine(plot, Qt::Vertical, *limits.lower, kLimitColour, Qt::SolidLine,
-                QStringLiteral("LSL"));
+                ChartText::lowerSpecLimitShort() + QLatin1Char(' ') +
+                    formatStatistic(limits.lower, decimals),
+                Qt::AlignRight | Qt::AlignBottom);
     if (limits.upper)
         addLine(plot, Qt::Vertical, *limits.upper, kLimitColour, Qt::SolidLine,
-                QStringLiteral("USL"));
+                ChartText::upperSpecLimitShort() + QLatin1Char(' ') +
+                    formatStatistic(limits.upper, decimals),
+                Qt::AlignLeft | Qt::AlignTop);
     plot->setAxisScale(QwtPlot::xBottom, left, right);
     plot->setAxisTitle(QwtPlot::xBottom, axisTitle);
     plot->setAxisTitle(QwtPlot::yLeft, QStringLiteral("n"));

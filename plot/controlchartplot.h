@@ -21,5 +21,10 @@ void drawControlChart(QwtPlot *plot, const SeriesChart &chart, ChartPart part);
 void drawHistogram(QwtPlot *plot, const QVector<double> &values, const ForceLimits &limits,
                    const QString &axisTitle);
 
+// Rings the violation's point on its chart (location or dispersion plot);
+// the ring of an earlier call goes.
+void markChartPoint(QwtPlot *location, QwtPlot *dispersion, const SeriesChart &chart,
+                    const RuleViolation &violation);
+
 // Empties the plot (a chart that cannot be drawn).
 void clearChartPlot(QwtPlot *plot);

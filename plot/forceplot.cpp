@@ -2,6 +2,7 @@
 
 #include "measurement/measurementset.h"
 #include "plot/forcecurve.h"
+#include "plot/plainscaledraw.h"
 
 #include <QBrush>
 #include <QCoreApplication>
@@ -63,6 +64,7 @@ QwtPlotGrid *createGrid(QwtPlot *plot)
 ForcePlotItems configureForcePlot(QwtPlot *plot, const QFont &font)
 {
     plot->setAutoReplot(true);
+    usePlainAxisNumbers(plot);
     plot->setTitle(textInFont(trMainform(QT_TRANSLATE_NOOP("Mainform", "Kraft/Zeit-Diagramm")),
                               font, QFont::Bold));
     const QwtText axisText = textInFont(timeAxisTitle(), font, QFont::Normal);

@@ -142,7 +142,7 @@ QString seriesChartHtml(const SeriesChart &chart, const QStringList &imageTags)
     if (chart.chart && chart.chart->sigmaWithin)
         html += QStringLiteral("; σ = ") +
                 StatisticsText::estimateFormula(settings.withinSpread()).toHtmlEscaped() +
-                QStringLiteral(" = ") + formatStatistic(chart.chart->sigmaWithin, 4);
+                QStringLiteral(" = ") + chart.limitText(*chart.chart->sigmaWithin);
     if (chart.chart && chart.chart->fixedLimits)
         html += QStringLiteral("; ") + ChartText::fixedLimits().toHtmlEscaped();
     if (chart.leftOut > 0)
@@ -164,9 +164,9 @@ QString seriesChartHtml(const SeriesChart &chart, const QStringList &imageTags)
         {ChartText::locationName(settings.type), c.limits.location},
         {ChartText::dispersionName(settings.type), c.limits.dispersion}};
     for (const auto &[name, line] : lines)
-        html += QStringLiteral("<tr>") + textCell(name) + valueCell(formatStatistic(line.lower, 3)) +
-                valueCell(formatStatistic(line.centre, 3)) +
-                valueCell(formatStatistic(line.upper, 3)) + QStringLiteral("</tr>\n");
+        html += QStringLiteral("<tr>") + textCell(name) + valueCell(chart.limitText(line.lower)) +
+                valueCell(chart.limitText(line.centre)) +
+                valueCell(chart.limitText(line.upper)) + QStringLiteral("</tr>\n");
     html += QStringLiteral("</table>\n<p>&nbsp;</p>\n");
 
     if (chart.violations.isEmpty())

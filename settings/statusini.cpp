@@ -96,6 +96,11 @@ int StatusIni::load()
     result += readForceLimits(*store, forceLimits);
     store->endGroup();
 
+    store->beginGroup("capability");
+    result += store->readDouble("capableCpk", capableCpk, kCapableCpk);
+    result += store->readDouble("wellCapableCpk", wellCapableCpk, kWellCapableCpk);
+    store->endGroup();
+
     store->beginGroup("archive");
     result += store->readString("archivePath", archivePath, QString());
     result += store->readBool("quickTransfer", quickTransfer, true);
@@ -149,6 +154,11 @@ int StatusIni::save()
 
     store->beginGroup("limits");
     result += writeForceLimits(*store, forceLimits);
+    store->endGroup();
+
+    store->beginGroup("capability");
+    result += store->writeDouble("capableCpk", capableCpk);
+    result += store->writeDouble("wellCapableCpk", wellCapableCpk);
     store->endGroup();
 
     store->beginGroup("archive");

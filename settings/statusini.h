@@ -50,6 +50,12 @@ public:
     // The statistics' limits by unit text ("N", "kg", "lbf"); group "limits",
     // keys "lower_" and "upper_" followed by the unit text.
     QMap<QByteArray, ForceLimitTexts> forceLimits;
+    // The Cpk from which a process counts as capable and as well capable;
+    // group "capability".
+    static constexpr double kCapableCpk = 1.33;
+    static constexpr double kWellCapableCpk = 1.67;
+    double capableCpk = kCapableCpk;
+    double wellCapableCpk = kWellCapableCpk;
     // The measurement archive: its file (empty: "archive.sqlite" in the
     // settings folder) and whether a transfer skips the samples it holds.
     QString archivePath;

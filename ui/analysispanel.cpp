@@ -6,6 +6,7 @@
 #include "plot/overlayplot.h"
 #include "plot/plotanalysis.h"
 #include "settings/statusini.h"
+#include "ui/archivetree.h"
 #include "ui/measurementtree.h"
 #include "ui/controlchartview.h"
 #include "ui/dfqpartdialog.h"
@@ -153,6 +154,7 @@ AnalysisPanel::Shown AnalysisPanel::update()
     m_analysis->takeWholeView();
 
     shown.several = set.records.size() >= 2;
+    shown.archiveGroup = !shown.several && archiveGroupCurrent();
     if (shown.several)
         showStatistics(set);
     m_parts.statistics->setVisible(shown.several);
@@ -193,9 +195,22 @@ void AnalysisPanel::showStatistics(const MeasurementSet &set)
             set, computeSeriesStatistics(set, chartSettings().withinSpread()));
 }
 
+bool AnalysisPanel::archiveGroupCurrent() const
+{
+    const ArchiveRow kind = archiveRowKind(m_parts.tree->currentIndex());
+    return kind == ArchiveRow::Root || kind == ArchiveRow::Station || kind == ArchiveRow::Serial ||
+           kind == ArchiveRow::Day;
+}
+
 void AnalysisPanel::followCurrentRow()
 {
     showChartTab(m_severalSelected || m_parts.archiveRowCurrent());
+    // A group has no curve of its own: its chart comes to the front.
+    if (!m_severalSelected && archiveGroupCurrent()) {
+        m_changingTabs = true;
+        m_parts.diagramTabs->setCurrentWidget(m_parts.chart);
+        m_changingTabs = false;
+    }
     updateChart();
 }
 
@@ -245,6 +260,11 @@ void AnalysisPanel::updateChart()
     auto group = std::make_unique<DeviceData>();
     const MeasurementSet set = chartSet(&source, *group);
     m_parts.chart->showSet(set, source);
+    // A group's statistics are those of the records charted.
+    if (!m_severalSelected && m_parts.archiveRowCurrent()) {
+        m_parts.statistics->setVisible(set.records.size() >= 2);
+        showStatistics(set);
+    }
     m_archiveGroup = std::move(group);
 }
 

@@ -68,6 +68,7 @@ public:
     {
         bool overlay = false;
         bool several = false;
+        bool archiveGroup = false; // an archive group's row is current
     };
     // The curves and statistics follow the selection.
     Shown update();
@@ -82,6 +83,9 @@ public:
     ChartSettings chartSettings() const;
     // The control chart of the set shown in the chart tab again.
     void updateChart();
+    // A row of the archive that stands for a group (the archive, a station,
+    // a gauge, a day) is current: its page is the chart and the statistics.
+    bool archiveGroupCurrent() const;
 
 signals:
     void cursorMoved(const QString &readout);

@@ -9,6 +9,7 @@
 #include "ui/archivefilterbar.h"
 #include "ui/archivetree.h"
 #include "ui/measurementtree.h"
+#include "workflow/archivegroup.h"
 #include "workflow/archivepath.h"
 #include "workflow/gaugeworkflow.h"
 #include "workflow/workflowtexts.h"
@@ -281,27 +282,11 @@ bool ArchiveBrowser::rowSelected() const
 
 bool ArchiveBrowser::load(const QList<qint64> &ids, DeviceData &into)
 {
-    into.clear();
-    QList<QByteArray> serials;
-    for (qint64 id : ids) {
-        ArchiveStatus loaded;
-        std::optional<ArchivedMeasurement> kept = m_archive->load(id, &loaded);
-        if (!kept) {
-            m_parts.errors->showMessage(errorText(loaded));
-            into.clear();
-            return false;
-        }
-        if (into.records.isEmpty()) {
-            into.swVersion = kept->device.swVersion;
-            into.forceUnit = kept->device.forceUnit;
-        }
-        if (!serials.contains(kept->device.serialNr))
-            serials.append(kept->device.serialNr);
-        into.records.append(new Measurement(kept->measurement));
-    }
-    into.serialNr = serials.join(", ");
-    into.updateForceUnit();
-    return true;
+    ArchiveStatus failed;
+    if (loadArchiveRecords(*m_archive, ids, into, &failed))
+        return true;
+    m_parts.errors->showMessage(errorText(failed));
+    return false;
 }
 
 void ArchiveBrowser::setGroupByStation(bool on)
@@ -330,12 +315,13 @@ void ArchiveBrowser::showRow(const QModelIndex &index)
     }
 }
 
-bool ArchiveBrowser::loadCurrentGroup(DeviceData &into)
+bool ArchiveBrowser::loadCurrentGroup(DeviceData &into, int largest)
 {
     QModelIndex group = m_parts.tree->currentIndex();
     if (archiveRowKind(group) == ArchiveRow::Measurement)
         group = group.parent();
-    return load(m_rows->idsAt(group), into) && !into.records.isEmpty();
+    return load(m_rows->idsAt(group).mid(0, largest), into) &&
+           !into.records.isEmpty();
 }
 
 void ArchiveBrowser::exportGroup()

@@ -74,8 +74,9 @@ public:
     // Loads and shows the archived row (or clears the values).
     void showRow(const QModelIndex &index);
     // The group the current archive row heads (a measurement's row: its day),
-    // loaded into `into`; false when there is none or it cannot be read.
-    bool loadCurrentGroup(DeviceData &into);
+    // loaded into `into` (its first `largest`, or all); false when there is
+    // none or it cannot be read.
+    bool loadCurrentGroup(DeviceData &into, int largest = -1);
     // "All" on an archive row: the group it heads, or the day of a measurement.
     void exportGroup();
     // The designation typed in for a report of `current` (of `gauge`, unless

@@ -212,6 +212,7 @@ QList<qint64> ArchiveRows::idsAt(const QModelIndex &index)
     case ArchiveRow::Serial:
         ids = m_browsing.ids(gaugeOf(item), filterAt(item));
         break;
+    case ArchiveRow::Root: // every gauge the filter lets through
     case ArchiveRow::Station:
         for (const ArchiveGauge &gauge : m_browsing.gauges(filterAt(item)))
             ids += m_browsing.ids(gauge, filterAt(item));

@@ -5,6 +5,7 @@
 #include "ui_controlchartview.h"
 
 #include <QHeaderView>
+#include <QStringList>
 #include <QSignalBlocker>
 #include <qwt_plot.h>
 
@@ -35,10 +36,22 @@ ControlChartView::ControlChartView(QWidget *parent)
     m_ui->tableViolations->setColumnCount(3);
     m_ui->tableViolations->setHorizontalHeaderLabels(
         {ChartText::point(), ChartText::records(), ChartText::rule()});
-    m_ui->tableViolations->horizontalHeader()->setStretchLastSection(true);
+    QHeaderView *header = m_ui->tableViolations->horizontalHeader();
+    header->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    header->setSectionResizeMode(1, QHeaderView::ResizeToContents);
+    header->setSectionResizeMode(2, QHeaderView::Stretch);
+    // A rule's text wraps to the column's width, whole.
+    connect(header, &QHeaderView::sectionResized, m_ui->tableViolations,
+            &QTableWidget::resizeRowsToContents);
+    connect(m_ui->tableViolations, &QTableWidget::currentCellChanged, this, [this](int row) {
+        if (row >= 0 && row < m_chart.violations.size())
+            markChartPoint(m_ui->plotLocation, m_ui->plotDispersion, m_chart,
+                           m_chart.violations.at(row));
+    });
     m_ui->tableViolations->verticalHeader()->hide();
     for (QwtPlot *plot : {m_ui->plotLocation, m_ui->plotDispersion, m_ui->plotHistogram}) {
         plot->setCanvasBackground(Qt::white);
+        plot->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
         QFont small = plot->font();
         small.setPointSizeF(small.pointSizeF() - 1.0);
         for (int axis : {QwtPlot::yLeft, QwtPlot::xBottom}) {
@@ -51,13 +64,15 @@ ControlChartView::ControlChartView(QWidget *parent)
 
     const auto changed = [this] { emit settingsChanged(); };
     connect(m_ui->comboQuantity, QOverload<int>::of(&QComboBox::currentIndexChanged), this, [this] {
-        fixLimits(false);
+        // Each characteristic keeps the reference limits fixed for it.
+        const QSignalBlocker blocker(m_ui->checkFixLimits);
+        m_ui->checkFixLimits->setChecked(m_fixedLimits.contains(currentQuantity()));
         emit settingsChanged();
     });
     connect(m_ui->comboType, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
             &ControlChartView::typeChanged);
     connect(m_ui->spinSubgroup, QOverload<int>::of(&QSpinBox::valueChanged), this, [this] {
-        fixLimits(false);
+        forgetFixedLimits();
         emit settingsChanged();
     });
     connect(m_ui->comboRules, QOverload<int>::of(&QComboBox::currentIndexChanged), this, changed);
@@ -79,7 +94,8 @@ ChartSettings ControlChartView::settings() const
     s.type = ChartType(m_ui->comboType->currentData().toInt());
     s.subgroupSize = m_ui->spinSubgroup->value();
     s.ruleSet = RuleSet(m_ui->comboRules->currentData().toInt());
-    s.fixedLimits = m_fixedLimits;
+    if (m_fixedLimits.contains(int(s.quantity)))
+        s.fixedLimits = m_fixedLimits.value(int(s.quantity));
     return s;
 }
 
@@ -87,17 +103,29 @@ void ControlChartView::typeChanged()
 {
     m_ui->spinSubgroup->setEnabled(settings().type != ChartType::IndividualsMovingRange);
     // Limits of another kind of chart do not apply.
-    fixLimits(false);
+    forgetFixedLimits();
     emit settingsChanged();
+}
+
+int ControlChartView::currentQuantity() const
+{
+    return m_ui->comboQuantity->currentData().toInt();
 }
 
 void ControlChartView::fixLimits(bool fixed)
 {
-    m_fixedLimits.reset();
+    m_fixedLimits.remove(currentQuantity());
     if (fixed && m_chart.chart)
-        m_fixedLimits = m_chart.chart->limits;
+        m_fixedLimits.insert(currentQuantity(), m_chart.chart->limits);
     const QSignalBlocker blocker(m_ui->checkFixLimits);
-    m_ui->checkFixLimits->setChecked(m_fixedLimits.has_value());
+    m_ui->checkFixLimits->setChecked(m_fixedLimits.contains(currentQuantity()));
+}
+
+void ControlChartView::forgetFixedLimits()
+{
+    m_fixedLimits.clear();
+    const QSignalBlocker blocker(m_ui->checkFixLimits);
+    m_ui->checkFixLimits->setChecked(false);
 }
 
 void ControlChartView::showSet(const MeasurementSet &set, const QString &source)
@@ -110,13 +138,16 @@ void ControlChartView::showSet(const MeasurementSet &set, const QString &source)
     if (m_chart.chart && m_chart.chart->sigmaWithin) {
         text += QStringLiteral("; σ = ") +
                 StatisticsText::estimateFormula(chosen.withinSpread()) + QStringLiteral(" = ") +
-                formatStatistic(m_chart.chart->sigmaWithin, 4) + QLatin1Char(' ') +
+                m_chart.limitText(*m_chart.chart->sigmaWithin) + QLatin1Char(' ') +
                 m_chart.unitText;
     }
     if (m_chart.chart && m_chart.chart->fixedLimits)
         text += QStringLiteral("; ") + ChartText::fixedLimits();
     if (!m_chart.chart)
         text += QStringLiteral(" ") + ChartText::tooFewPoints();
+    const QString outside = ChartText::outsideSubgroupsNote(m_chart.outsideSubgroups());
+    if (!outside.isEmpty())
+        text += QStringLiteral(" ") + outside;
     if (m_chart.leftOut > 0)
         text += QStringLiteral(" ") + StatisticsText::leftOutNote(m_chart.leftOut);
     m_ui->labelSource->setText(text);
@@ -125,6 +156,43 @@ void ControlChartView::showSet(const MeasurementSet &set, const QString &source)
     drawHistogram(m_ui->plotHistogram, m_chart.values, m_limits,
                   StatisticsText::quantity(chosen.quantity, set.unitText));
     showViolations();
+    showVerdict(set);
+}
+
+void ControlChartView::showVerdict(const MeasurementSet &set)
+{
+    // The verdict is the maximum force's, whichever quantity is charted.
+    const SeriesStatistics statistics = computeSeriesStatistics(set, settings().withinSpread());
+    QStringList parts;
+    const QString capability =
+        StatisticsText::capabilityVerdict(statistics.capability.cpk, set.thresholds);
+    if (!capability.isEmpty())
+        parts << capability;
+    if (judgedCount(statistics) > 0)
+        parts << StatisticsText::failedCount(failedCount(statistics), judgedCount(statistics));
+    const int decimals = spreadDecimals(Quantity::MaximumForce);
+    if (set.limits.lower)
+        parts << ChartText::lowerSpecLimitShort() + QLatin1Char(' ') +
+                     formatStatistic(set.limits.lower, decimals) + QLatin1Char(' ') + set.unitText;
+    if (set.limits.upper)
+        parts << ChartText::upperSpecLimitShort() + QLatin1Char(' ') +
+                     formatStatistic(set.limits.upper, decimals) + QLatin1Char(' ') + set.unitText;
+    m_ui->labelVerdict->setText(parts.join(QStringLiteral("   ")));
+    const CapabilityVerdict verdict =
+        capabilityVerdict(statistics.capability.cpk, set.thresholds);
+    const bool failed = failedCount(statistics) > 0 || verdict == CapabilityVerdict::NotCapable;
+    const QString colour = failed                                 ? QStringLiteral("#b00000")
+                           : verdict == CapabilityVerdict::Capable ? QStringLiteral("#a06000")
+                           : verdict == CapabilityVerdict::WellCapable
+                               ? QStringLiteral("#006000")
+                               : QString();
+    m_ui->labelVerdict->setStyleSheet(
+        colour.isEmpty() ? QString() : QStringLiteral("font-weight: bold; color: %1;").arg(colour));
+}
+
+QString ControlChartView::verdictText() const
+{
+    return m_ui->labelVerdict->text();
 }
 
 void ControlChartView::showViolations()
@@ -144,7 +212,7 @@ void ControlChartView::showViolations()
         table->setItem(k, 1, cell(m_chart.pointRecordsText(v.part, v.point)));
         table->setItem(k, 2, cell(ruleText(v.ruleSet, v.rule)));
     }
-    table->resizeColumnsToContents();
+    table->resizeRowsToContents();
 }
 
 int ControlChartView::violationCount() const

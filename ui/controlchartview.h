@@ -2,6 +2,7 @@
 
 #include "measurement/serieschart.h"
 
+#include <QMap>
 #include <QWidget>
 
 namespace Ui {
@@ -32,6 +33,8 @@ public:
     int violationCount() const;
     QStringList violationRow(int row) const;
     QString sourceText() const;
+    // The capability's verdict, the count beyond the limits and the limits.
+    QString verdictText() const;
 
 signals:
     // A choice changed: the owner shows the set again.
@@ -40,10 +43,14 @@ signals:
 private:
     void typeChanged();
     void fixLimits(bool fixed);
+    void forgetFixedLimits();
+    int currentQuantity() const;
     void showViolations();
+    void showVerdict(const MeasurementSet &set);
 
     Ui::ControlChartView *m_ui;
     SeriesChart m_chart;
     ForceLimits m_limits;
-    std::optional<ChartLimits> m_fixedLimits;
+    // Reference limits by characteristic (Quantity), for the chart type chosen.
+    QMap<int, ChartLimits> m_fixedLimits;
 };

@@ -8,6 +8,7 @@
 #include "ui/exportwriter.h"
 #include "ui/measurementpage.h"
 #include "ui_mainform.h"
+#include "workflow/archivegroup.h"
 
 #include <QStatusBar>
 
@@ -18,7 +19,9 @@ void Mainform::setUpAnalysis()
          ui->actionReferenzFesthalten, &measurements, status,
          [this] { showMeasurement(currentMeasurementNumber()); }, ui->tabsDiagram,
          ui->controlChartView, [this] { return m_archiveBrowser && m_archiveBrowser->rowSelected(); },
-         [this](DeviceData &into) { return m_archiveBrowser->loadCurrentGroup(into); }});
+         [this](DeviceData &into) {
+             return m_archiveBrowser->loadCurrentGroup(into, kLargestChartedGroup);
+         }});
     m_commands->followExportOfAll();
     connect(m_analysisPanel, &AnalysisPanel::cursorMoved, this,
             [this](const QString &readout) { statusBar()->showMessage(readout); });
@@ -54,12 +57,12 @@ void Mainform::selectionChanged(const QItemSelection & /*selected*/,
 void Mainform::updateAnalysis()
 {
     const AnalysisPanel::Shown shown = m_analysisPanel->update();
-    if (shown.overlay)
+    if (shown.overlay || shown.archiveGroup)
         ui->stackedWidgetMeas->setEnabled(true);
-    if (shown.several)
+    if (shown.several || shown.archiveGroup)
         m_page->showValuesPage();
     // The values of one measurement make room for the diagram of several.
-    ui->frameMeasGraph->setVisible(!shown.several);
+    ui->frameMeasGraph->setVisible(!shown.several && !shown.archiveGroup);
     m_commands->forSelection(shown.several || currentMeasurementNumber() != 0);
     m_commands->forErasable(erasableSlotNumbers().size());
 }

@@ -2,6 +2,7 @@
 #include "ui/mainform.h"
 
 #include "settings/statusini.h"
+#include "ui/analysispanel.h"
 #include "ui/archivebrowser.h"
 #include "ui/archiveserverstatus.h"
 #include "ui/archivetree.h"
@@ -76,6 +77,11 @@ void Mainform::archiveFilterChanged()
 void Mainform::showArchivedRow(const QModelIndex &index)
 {
     m_archiveBrowser->showRow(index);
+    // A group's page is its control chart and statistics.
+    const bool group = m_analysisPanel->archiveGroupCurrent();
+    if (group)
+        ui->stackedWidgetMeas->setEnabled(true);
+    ui->frameMeasGraph->setVisible(!group);
     // The device page keeps the gauge's serial number.
     ui->labelSerialNr->setText(QString::fromLatin1(measurements.serialNr));
     m_commands->forArchiveRow(!m_archiveBrowser->shown().records.isEmpty(),

@@ -7,6 +7,9 @@
 #include "workflow/archivepath.h"
 
 #include <QFile>
+#include <QGuiApplication>
+#include <QScreen>
+#include <algorithm>
 #include <QFileDialog>
 #include <QIcon>
 #include <QMessageBox>
@@ -23,7 +26,13 @@ SettingsDialog::SettingsDialog(StatusIni *status, QWidget *parent)
     connect(m_ui->cbArchiveServer, &QCheckBox::toggled, this, &SettingsDialog::enableServerFields);
     m_ui->editStation->setPlaceholderText(QSysInfo::machineHostName());
     // The form's size suits Windows' dialog font; larger fonts need more room.
-    resize(size().expandedTo(minimumSizeHint()));
+    // It scrolls where the screen is lower than the form (1024x768).
+    const QSize form = m_ui->scrollSettingsContents->sizeHint();
+    m_ui->scrollSettings->setMinimumWidth(form.width() + 20);
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    const int room = screen ? screen->availableGeometry().height() - 80 : form.height();
+    resize(size().expandedTo(minimumSizeHint())
+               .expandedTo(QSize(0, std::min(form.height() + 70, room))));
 }
 
 SettingsDialog::~SettingsDialog()
@@ -96,6 +105,8 @@ void SettingsDialog::refresh()
         row.lower->setText(QString::fromLatin1(texts.lower));
         row.upper->setText(QString::fromLatin1(texts.upper));
     }
+    m_ui->spinCpkMinimum->setValue(m_status->capableCpk);
+    m_ui->spinCpkGood->setValue(m_status->wellCapableCpk);
     // The archive's fields are read back on OK; an empty path means the default file.
     m_ui->editArchivePath->setText(archiveFilePath(*m_status));
     m_ui->cbQuickTransfer->setChecked(m_status->quickTransfer);
@@ -152,6 +163,8 @@ void SettingsDialog::accept()
     m_status->printLogoFilename = m_logoFilename;
     m_status->printHeaderLine = m_headerLine;
     storeLimits();
+    m_status->capableCpk = m_ui->spinCpkMinimum->value();
+    m_status->wellCapableCpk = std::max(m_ui->spinCpkGood->value(), m_status->capableCpk);
     const QString archivePath = m_ui->editArchivePath->text().trimmed();
     // The default stays the default, so the file follows the settings folder.
     m_status->archivePath =

@@ -21,5 +21,6 @@ MeasurementSet measurementSetOf(const DeviceData &data, const StatusIni &status)
     set.limits = forceLimitsFor(status, set.unitText);
     if (set.limits.isCrossed())
         std::swap(set.limits, set.crossedLimits);
+    set.thresholds = CapabilityThresholds{status.capableCpk, status.wellCapableCpk};
     return set;
 }

@@ -4,7 +4,7 @@
 <context>
     <name>Cli</name>
     <message numerus="yes">
-        <location filename="../../cli/clirunner.cpp" line="+377"/>
+        <location filename="../../cli/clirunner.cpp" line="+406"/>
         <source>Nicht gelöscht. Erneut mit download übertragen (vielleicht sendet das Gerät sie diesmal vollständig) oder mit --erase-incomplete löschen.</source>
         <translation>
             <numerusform>Nicht gelöscht. Erneut mit download übertragen (vielleicht sendet das Gerät sie diesmal vollständig) oder mit --erase-incomplete löschen.</numerusform>
@@ -126,7 +126,7 @@ Das Gerät hat weniger Messwerte gesendet, als es angibt.</numerusform>
 <context>
     <name>MainformArchive</name>
     <message numerus="yes">
-        <location filename="../../ui/archivebrowser.cpp" line="+95"/>
+        <location filename="../../ui/archivebrowser.cpp" line="+96"/>
         <source>%n Messung(en)</source>
         <translation>
             <numerusform>%n Messung</numerusform>
@@ -170,9 +170,28 @@ Nach dem Löschen auf dem Gerät gibt es sie nirgends mehr.</numerusform>
     </message>
 </context>
 <context>
+    <name>SeriesChart</name>
+    <message numerus="yes">
+        <location filename="../../measurement/serieschart.cpp" line="+203"/>
+        <source>%n Messung(en) nach der letzten ganzen Untergruppe nicht in der Karte.</source>
+        <translation>
+            <numerusform>%n Messung nach der letzten ganzen Untergruppe ist nicht in der Karte.</numerusform>
+            <numerusform>%n Messungen nach der letzten ganzen Untergruppe sind nicht in der Karte.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>SeriesStatistics</name>
     <message numerus="yes">
-        <location filename="../../measurement/seriesstatistics.cpp" line="+299"/>
+        <location filename="../../measurement/seriesstatistics.cpp" line="+303"/>
+        <source>%1 von %n n.i.O.</source>
+        <translation>
+            <numerusform>%1 von %n n.i.O.</numerusform>
+            <numerusform>%1 von %n n.i.O.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+49"/>
         <source>%n Messungen ausgelassen: ein Wert ist keine Zahl.</source>
         <translation>
             <numerusform>%n Messung ausgelassen: ein Wert ist keine Zahl.</numerusform>

@@ -68,53 +68,12 @@
 <context>
     <name>Cli</name>
     <message>
-        <location filename="../../cli/cliargs.cpp" line="+60"/>
+        <location filename="../../cli/cliargs.cpp" line="+61"/>
         <source>Mit --help werden die Befehle und Optionen gezeigt.</source>
         <translation>--help shows the commands and options.</translation>
     </message>
     <message>
-        <location line="+15"/>
-        <source>Befehle:
-  scan      die Schnittstellen COM1 bis COM30 und was auf ihnen antwortet
-  info      Seriennummer, Softwarestand und Krafteinheit des Geräts
-  list      die gespeicherten Messungen
-  download  Messungen als CSV oder JSON (--slots oder --all, -o)
-  delete    Messungen auf dem Gerät löschen (--slots oder --all, --yes;
-            --erase-incomplete auch nur unvollständig archivierte)
-  report    Protokoll einer Messung als PDF (--slot, -o)
-  stats     Statistik, Fähigkeit und Regelverletzungen (--slots oder --all)
-  archive init    das Archiv auf dem Server anlegen (als dessen Eigentümer)
-  archive list    die archivierten Messungen (--format table oder json)
-  archive sync    wartende Messungen zum Archivserver übertragen
-  archive verify  die Verkettung der archivierten Messungen prüfen
-
-Rückgabewerte: 0 in Ordnung, 2 Aufruf falsch, 3 kein Gerät gefunden,
-4 Fehler in der Verbindung mit dem Gerät, 5 Datei oder Archiv nicht
-verwendbar, 6 stats: Grenzwert überschritten oder Regel verletzt,
-7 archivierte Messungen verändert.
-</source>
-        <translation>Commands:
-  scan      the ports COM1 to COM30 and what answers on them
-  info      serial number, software version and force unit of the gauge
-  list      the stored measurements
-  download  measurements as CSV or JSON (--slots or --all, -o)
-  delete    erase measurements on the gauge (--slots or --all, --yes;
-            --erase-incomplete also those archived only incomplete)
-  report    report of one measurement as PDF (--slot, -o)
-  stats     statistics, capability and rule violations (--slots or --all)
-  archive init    set up the archive on the server (as its owner)
-  archive list    the archived measurements (--format table or json)
-  archive sync    upload waiting measurements to the archive server
-  archive verify  check the chain of the archived measurements
-
-Exit codes: 0 done, 2 wrong call, 3 no gauge found,
-4 communication error with the gauge, 5 file or archive not usable,
-6 stats: limit exceeded or rule broken,
-7 archived measurements changed.
-</translation>
-    </message>
-    <message>
-        <location line="+30"/>
+        <location line="+46"/>
         <source>Aufruf: %1</source>
         <translation>Usage: %1</translation>
     </message>
@@ -139,12 +98,55 @@ Exit codes: 0 done, 2 wrong call, 3 no gauge found,
         <translation>--slots only applies to download, delete and stats.</translation>
     </message>
     <message>
-        <location line="+3"/>
-        <source>Ungültige Speicherplätze: %1</source>
-        <translation>Invalid slots: %1</translation>
+        <location line="-49"/>
+        <source>Befehle:
+  scan      die Schnittstellen COM1 bis COM30 und was auf ihnen antwortet
+  info      Seriennummer, Softwarestand und Krafteinheit des Geräts
+  list      die gespeicherten Messungen
+  download  Messungen als CSV, JSON oder DFQ (--slots oder --all, -o)
+  delete    Messungen auf dem Gerät löschen (--slots oder --all, --yes;
+            --erase-incomplete auch nur unvollständig archivierte)
+  report    Protokoll einer Messung als PDF (--slot, -o)
+  stats     Statistik, Fähigkeit und Regelverletzungen (--slots oder --all;
+            --archive mit --serial, --station, --from, --to, --search)
+  archive init    das Archiv auf dem Server anlegen (als dessen Eigentümer)
+  archive list    die archivierten Messungen (--format table oder json)
+  archive sync    wartende Messungen zum Archivserver übertragen
+  archive verify  die Verkettung der archivierten Messungen prüfen
+
+Rückgabewerte: 0 in Ordnung, 2 Aufruf falsch, 3 kein Gerät gefunden,
+4 Fehler in der Verbindung mit dem Gerät, 5 Datei oder Archiv nicht
+verwendbar, 6 stats: Grenzwert überschritten oder Regel verletzt,
+7 archivierte Messungen verändert.
+</source>
+        <translation>Commands:
+  scan      the ports COM1 to COM30 and what answers on them
+  info      serial number, software version and force unit of the gauge
+  list      the stored measurements
+  download  measurements as CSV, JSON or DFQ (--slots or --all, -o)
+  delete    erase measurements on the gauge (--slots or --all, --yes;
+            --erase-incomplete also those archived only incomplete)
+  report    report of one measurement as PDF (--slot, -o)
+  stats     statistics, capability and rule violations (--slots or --all;
+            --archive with --serial, --station, --from, --to, --search)
+  archive init    set up the archive on the server (as its owner)
+  archive list    the archived measurements (--format table or json)
+  archive sync    upload waiting measurements to the archive server
+  archive verify  check the chain of the archived measurements
+
+Exit codes: 0 done, 2 wrong call, 3 no gauge found,
+4 communication error with the gauge, 5 file or archive not usable,
+6 stats: limit exceeded or rule broken,
+7 archived measurements changed.
+</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+52"/>
+        <source>Ungültige Speicherplätze: %1 (erlaubt sind 1 bis %2)</source>
+        <translation>Invalid slots: %1 (allowed are 1 to %2)</translation>
+    </message>
+    <message>
+        <location line="+6"/>
         <source>--slots und --all schließen sich aus.</source>
         <translation>--slots and --all exclude each other.</translation>
     </message>
@@ -167,6 +169,26 @@ Exit codes: 0 done, 2 wrong call, 3 no gauge found,
         <location line="+3"/>
         <source>%1 braucht -o DATEI.</source>
         <translation>%1 needs -o FILE.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>--serial, --station, --from, --to und --search gelten nur mit stats --archive.</source>
+        <translation>--serial, --station, --from, --to and --search only apply with stats --archive.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>--archive gilt nur für stats.</source>
+        <translation>--archive only applies to stats.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>--archive und --slots oder --all schließen sich aus.</source>
+        <translation>--archive excludes --slots and --all.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Kein Datum (JJJJ-MM-TT): %1</source>
+        <translation>Not a date (YYYY-MM-DD): %1</translation>
     </message>
     <message>
         <location line="+8"/>
@@ -304,6 +326,36 @@ Exit codes: 0 done, 2 wrong call, 3 no gauge found,
         <translation>stats: upper limit of the maximum force.</translation>
     </message>
     <message>
+        <location line="+3"/>
+        <source>stats: die Messungen des Archivs statt der des Geräts.</source>
+        <translation>stats: the archive&apos;s measurements instead of the gauge&apos;s.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>stats --archive: Teil der Seriennummer.</source>
+        <translation>stats --archive: part of the serial number.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>stats --archive: nur diese Station.</source>
+        <translation>stats --archive: only this station.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>stats --archive: erster Tag (JJJJ-MM-TT).</source>
+        <translation>stats --archive: first day (YYYY-MM-DD).</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>stats --archive: letzter Tag (JJJJ-MM-TT).</source>
+        <translation>stats --archive: last day (YYYY-MM-DD).</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>stats --archive: Teil der Bezeichnung oder der Seriennummer.</source>
+        <translation>stats --archive: part of the designation or of the serial number.</translation>
+    </message>
+    <message>
         <location line="+2"/>
         <source>Löschen ohne Rückfrage bestätigen.</source>
         <translation>Confirm erasing without asking.</translation>
@@ -354,7 +406,7 @@ Exit codes: 0 done, 2 wrong call, 3 no gauge found,
         <translation>Slot %1 is empty.</translation>
     </message>
     <message>
-        <location filename="../../cli/clirunner.cpp" line="+105"/>
+        <location filename="../../cli/clirunner.cpp" line="+106"/>
         <source>Speicherplatz %1 von %2</source>
         <translation>Slot %1 of %2</translation>
     </message>
@@ -384,7 +436,7 @@ Exit codes: 0 done, 2 wrong call, 3 no gauge found,
         <translation>The part number and part description are cut to %1 and %2 characters in the DFQ file.</translation>
     </message>
     <message>
-        <location line="+101"/>
+        <location line="+129"/>
         <source>Gelöschte Messungen: %1</source>
         <translation>Measurements erased: %1</translation>
     </message>
@@ -458,7 +510,7 @@ Exit codes: 0 done, 2 wrong call, 3 no gauge found,
         <translation>Keep the current control limits as the reference for the following selections</translation>
     </message>
     <message>
-        <location line="+49"/>
+        <location line="+120"/>
         <source>Punkte, die eine Regel verletzen</source>
         <translation>Points that break a rule</translation>
     </message>
@@ -1119,7 +1171,7 @@ Tool</translation>
         <translation>Cancel</translation>
     </message>
     <message>
-        <location filename="../../plot/forceplot.cpp" line="+30"/>
+        <location filename="../../plot/forceplot.cpp" line="+31"/>
         <source>Zeit</source>
         <translation>Time</translation>
     </message>
@@ -1129,7 +1181,7 @@ Tool</translation>
         <translation>Plot 1</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+23"/>
         <source>Kraft/Zeit-Diagramm</source>
         <translation>Force/time diagram</translation>
     </message>
@@ -1240,12 +1292,12 @@ Tool</translation>
         <translation>Save PDF file</translation>
     </message>
     <message>
-        <location filename="../../ui/analysispanel.cpp" line="+127"/>
+        <location filename="../../ui/analysispanel.cpp" line="+128"/>
         <source>Referenz</source>
         <translation>Reference</translation>
     </message>
     <message>
-        <location line="+95"/>
+        <location line="+109"/>
         <source>Auswahl: %1 Messungen von %2</source>
         <translation>Selection: %1 measurements of %2</translation>
     </message>
@@ -1260,7 +1312,7 @@ Tool</translation>
         <translation>Archive: %1 measurements of %2</translation>
     </message>
     <message>
-        <location line="+43"/>
+        <location line="+48"/>
         <source>Q-DAS-Datei</source>
         <translation>Q-DAS file</translation>
     </message>
@@ -1288,7 +1340,7 @@ Tool</translation>
 <context>
     <name>MainformArchive</name>
     <message>
-        <location filename="../../ui/archivebrowser.cpp" line="+382"/>
+        <location filename="../../ui/archivebrowser.cpp" line="+368"/>
         <source>CSV-Datei (*.CSV)</source>
         <translation>CSV file (*.CSV)</translation>
     </message>
@@ -1298,7 +1350,7 @@ Tool</translation>
         <translation>Import CSV files into the archive</translation>
     </message>
     <message>
-        <location line="-309"/>
+        <location line="-294"/>
         <source>%1: kann nicht gelesen werden.</source>
         <translation>%1: cannot be read.</translation>
     </message>
@@ -1342,12 +1394,12 @@ Tool</translation>
         </translation>
     </message>
     <message>
-        <location line="+303"/>
+        <location line="+288"/>
         <source>Import ins Archiv</source>
         <translation>Import into the archive</translation>
     </message>
     <message>
-        <location line="-296"/>
+        <location line="-281"/>
         <source>%1: Messung %2 nicht archiviert: %3.</source>
         <translation>%1: measurement %2 not archived: %3.</translation>
     </message>
@@ -1523,7 +1575,7 @@ Once deleted on the device they exist nowhere.</numerusform>
 <context>
     <name>SeriesChart</name>
     <message>
-        <location filename="../../measurement/serieschart.cpp" line="+52"/>
+        <location filename="../../measurement/serieschart.cpp" line="+63"/>
         <source>Streuung</source>
         <translation>dispersion</translation>
     </message>
@@ -1573,6 +1625,36 @@ Once deleted on the device they exist nowhere.</numerusform>
         <translation>Upper control limit</translation>
     </message>
     <message>
+        <location line="+6"/>
+        <source>M</source>
+        <extracomment>the centre line of a control chart (CL)</extracomment>
+        <translation>CL</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>UEG</source>
+        <extracomment>lower control limit (LCL)</extracomment>
+        <translation>LCL</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>OEG</source>
+        <extracomment>upper control limit (UCL)</extracomment>
+        <translation>UCL</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>UGW</source>
+        <extracomment>lower specification limit (LSL)</extracomment>
+        <translation>LSL</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>OGW</source>
+        <extracomment>upper specification limit (USL)</extracomment>
+        <translation>USL</translation>
+    </message>
+    <message>
         <location line="+5"/>
         <source>Punkt</source>
         <translation>Point</translation>
@@ -1602,11 +1684,19 @@ Once deleted on the device they exist nowhere.</numerusform>
         <source>Keine Regel verletzt.</source>
         <translation>No rule broken.</translation>
     </message>
+    <message numerus="yes">
+        <location line="+7"/>
+        <source>%n Messung(en) nach der letzten ganzen Untergruppe nicht in der Karte.</source>
+        <translation>
+            <numerusform>%n measurement after the last whole subgroup is not in the chart.</numerusform>
+            <numerusform>%n measurements after the last whole subgroup are not in the chart.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>SeriesStatistics</name>
     <message>
-        <location filename="../../measurement/seriesstatistics.cpp" line="+202"/>
+        <location filename="../../measurement/seriesstatistics.cpp" line="+228"/>
         <source>Statistik</source>
         <translation>Statistics</translation>
     </message>
@@ -1657,7 +1747,35 @@ Once deleted on the device they exist nowhere.</numerusform>
         <translation>Range</translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location line="+29"/>
+        <source>nicht fähig</source>
+        <translation>not capable</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>fähig</source>
+        <translation>capable</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>gut fähig</source>
+        <translation>well capable</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Cpk %1: %2 (fähig ab %3, gut ab %4)</source>
+        <translation>Cpk %1: %2 (capable from %3, well from %4)</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+7"/>
+        <source>%1 von %n n.i.O.</source>
+        <translation>
+            <numerusform>%1 of %n not OK.</numerusform>
+            <numerusform>%1 of %n not OK.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+8"/>
         <source>IO</source>
         <translation>Pass</translation>
     </message>
@@ -1728,7 +1846,7 @@ Once deleted on the device they exist nowhere.</numerusform>
         <translation>Settings</translation>
     </message>
     <message>
-        <location line="+34"/>
+        <location line="+56"/>
         <source>* Die Sprache wird erst nach einem Neustart geladen</source>
         <translation>* The language takes effect after a restart</translation>
     </message>
@@ -1739,7 +1857,7 @@ Once deleted on the device they exist nowhere.</numerusform>
     </message>
     <message>
         <location line="+19"/>
-        <location line="+113"/>
+        <location line="+174"/>
         <source>...</source>
         <translation>...</translation>
     </message>
@@ -1750,7 +1868,7 @@ Once deleted on the device they exist nowhere.</numerusform>
         <translation>Archive</translation>
     </message>
     <message>
-        <location line="-147"/>
+        <location line="-208"/>
         <source>&amp;Sprache</source>
         <translation>&amp;Language</translation>
     </message>
@@ -1775,7 +1893,22 @@ Once deleted on the device they exist nowhere.</numerusform>
         <translation>&amp;Upper limit</translation>
     </message>
     <message>
-        <location line="+58"/>
+        <location line="+52"/>
+        <source>Fähigkeit</source>
+        <translation>Capability</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Fähig ab Cpk:</source>
+        <translation>Capable from Cpk:</translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <source>Gut fähig ab Cpk:</source>
+        <translation>Well capable from Cpk:</translation>
+    </message>
+    <message>
+        <location line="+35"/>
         <source>Archiv&amp;datei:</source>
         <translation>Archive &amp;file:</translation>
     </message>
@@ -1860,7 +1993,7 @@ Once deleted on the device they exist nowhere.</numerusform>
         <translation>Archive file</translation>
     </message>
     <message>
-        <location filename="../../ui/settingsdialog.ui" line="-214"/>
+        <location filename="../../ui/settingsdialog.ui" line="-275"/>
         <source>Grenzwerte der Maximalkraft</source>
         <translation>Limits of the maximum force</translation>
     </message>

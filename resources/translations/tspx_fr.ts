@@ -68,53 +68,12 @@
 <context>
     <name>Cli</name>
     <message>
-        <location filename="../../cli/cliargs.cpp" line="+60"/>
+        <location filename="../../cli/cliargs.cpp" line="+61"/>
         <source>Mit --help werden die Befehle und Optionen gezeigt.</source>
         <translation>--help affiche les commandes et les options.</translation>
     </message>
     <message>
-        <location line="+15"/>
-        <source>Befehle:
-  scan      die Schnittstellen COM1 bis COM30 und was auf ihnen antwortet
-  info      Seriennummer, Softwarestand und Krafteinheit des Geräts
-  list      die gespeicherten Messungen
-  download  Messungen als CSV oder JSON (--slots oder --all, -o)
-  delete    Messungen auf dem Gerät löschen (--slots oder --all, --yes;
-            --erase-incomplete auch nur unvollständig archivierte)
-  report    Protokoll einer Messung als PDF (--slot, -o)
-  stats     Statistik, Fähigkeit und Regelverletzungen (--slots oder --all)
-  archive init    das Archiv auf dem Server anlegen (als dessen Eigentümer)
-  archive list    die archivierten Messungen (--format table oder json)
-  archive sync    wartende Messungen zum Archivserver übertragen
-  archive verify  die Verkettung der archivierten Messungen prüfen
-
-Rückgabewerte: 0 in Ordnung, 2 Aufruf falsch, 3 kein Gerät gefunden,
-4 Fehler in der Verbindung mit dem Gerät, 5 Datei oder Archiv nicht
-verwendbar, 6 stats: Grenzwert überschritten oder Regel verletzt,
-7 archivierte Messungen verändert.
-</source>
-        <translation>Commandes :
-  scan      les ports COM1 à COM30 et ce qui y répond
-  info      numéro de série, version du logiciel et unité de force de l&apos;appareil
-  list      les mesures enregistrées
-  download  mesures en CSV ou JSON (--slots ou --all, -o)
-  delete    effacer des mesures sur l&apos;appareil (--slots ou --all, --yes ;
-            --erase-incomplete aussi celles archivées seulement incomplètes)
-  report    rapport d&apos;une mesure en PDF (--slot, -o)
-  stats     statistiques, capabilité et violations de règles (--slots ou --all)
-  archive init    créer l&apos;archive sur le serveur (en tant que propriétaire)
-  archive list    les mesures archivées (--format table ou json)
-  archive sync    envoyer au serveur d&apos;archive les mesures en attente
-  archive verify  vérifier le chaînage des mesures archivées
-
-Codes de retour : 0 terminé, 2 appel erroné, 3 aucun appareil trouvé,
-4 erreur de communication avec l&apos;appareil, 5 fichier ou archive inutilisable,
-6 stats : limite dépassée ou règle violée,
-7 mesures archivées modifiées.
-</translation>
-    </message>
-    <message>
-        <location line="+30"/>
+        <location line="+46"/>
         <source>Aufruf: %1</source>
         <translation>Utilisation : %1</translation>
     </message>
@@ -139,12 +98,55 @@ Codes de retour : 0 terminé, 2 appel erroné, 3 aucun appareil trouvé,
         <translation>--slots ne s&apos;applique qu&apos;à download, delete et stats.</translation>
     </message>
     <message>
-        <location line="+3"/>
-        <source>Ungültige Speicherplätze: %1</source>
-        <translation>Emplacements non valides : %1</translation>
+        <location line="-49"/>
+        <source>Befehle:
+  scan      die Schnittstellen COM1 bis COM30 und was auf ihnen antwortet
+  info      Seriennummer, Softwarestand und Krafteinheit des Geräts
+  list      die gespeicherten Messungen
+  download  Messungen als CSV, JSON oder DFQ (--slots oder --all, -o)
+  delete    Messungen auf dem Gerät löschen (--slots oder --all, --yes;
+            --erase-incomplete auch nur unvollständig archivierte)
+  report    Protokoll einer Messung als PDF (--slot, -o)
+  stats     Statistik, Fähigkeit und Regelverletzungen (--slots oder --all;
+            --archive mit --serial, --station, --from, --to, --search)
+  archive init    das Archiv auf dem Server anlegen (als dessen Eigentümer)
+  archive list    die archivierten Messungen (--format table oder json)
+  archive sync    wartende Messungen zum Archivserver übertragen
+  archive verify  die Verkettung der archivierten Messungen prüfen
+
+Rückgabewerte: 0 in Ordnung, 2 Aufruf falsch, 3 kein Gerät gefunden,
+4 Fehler in der Verbindung mit dem Gerät, 5 Datei oder Archiv nicht
+verwendbar, 6 stats: Grenzwert überschritten oder Regel verletzt,
+7 archivierte Messungen verändert.
+</source>
+        <translation>Commandes :
+  scan      les ports COM1 à COM30 et ce qui y répond
+  info      numéro de série, version du logiciel et unité de force de l&apos;appareil
+  list      les mesures enregistrées
+  download  mesures en CSV, JSON ou DFQ (--slots ou --all, -o)
+  delete    effacer des mesures sur l&apos;appareil (--slots ou --all, --yes ;
+            --erase-incomplete aussi celles archivées seulement incomplètes)
+  report    rapport d&apos;une mesure en PDF (--slot, -o)
+  stats     statistiques, capabilité et violations de règles (--slots ou --all ;
+            --archive avec --serial, --station, --from, --to, --search)
+  archive init    créer l&apos;archive sur le serveur (en tant que propriétaire)
+  archive list    les mesures archivées (--format table ou json)
+  archive sync    envoyer au serveur d&apos;archive les mesures en attente
+  archive verify  vérifier le chaînage des mesures archivées
+
+Codes de retour : 0 terminé, 2 appel erroné, 3 aucun appareil trouvé,
+4 erreur de communication avec l&apos;appareil, 5 fichier ou archive inutilisable,
+6 stats : limite dépassée ou règle violée,
+7 mesures archivées modifiées.
+</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+52"/>
+        <source>Ungültige Speicherplätze: %1 (erlaubt sind 1 bis %2)</source>
+        <translation>Emplacements non valides : %1 (autorisés : 1 à %2)</translation>
+    </message>
+    <message>
+        <location line="+6"/>
         <source>--slots und --all schließen sich aus.</source>
         <translation>--slots et --all s&apos;excluent mutuellement.</translation>
     </message>
@@ -167,6 +169,26 @@ Codes de retour : 0 terminé, 2 appel erroné, 3 aucun appareil trouvé,
         <location line="+3"/>
         <source>%1 braucht -o DATEI.</source>
         <translation>%1 nécessite -o FICHIER.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>--serial, --station, --from, --to und --search gelten nur mit stats --archive.</source>
+        <translation>--serial, --station, --from, --to et --search ne valent qu&apos;avec stats --archive.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>--archive gilt nur für stats.</source>
+        <translation>--archive ne vaut que pour stats.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>--archive und --slots oder --all schließen sich aus.</source>
+        <translation>--archive exclut --slots et --all.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Kein Datum (JJJJ-MM-TT): %1</source>
+        <translation>Pas une date (AAAA-MM-JJ) : %1</translation>
     </message>
     <message>
         <location line="+8"/>
@@ -304,6 +326,36 @@ Codes de retour : 0 terminé, 2 appel erroné, 3 aucun appareil trouvé,
         <translation>stats : limite supérieure de la force maximale.</translation>
     </message>
     <message>
+        <location line="+3"/>
+        <source>stats: die Messungen des Archivs statt der des Geräts.</source>
+        <translation>stats : les mesures de l&apos;archive au lieu de celles de l&apos;appareil.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>stats --archive: Teil der Seriennummer.</source>
+        <translation>stats --archive : partie du numéro de série.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>stats --archive: nur diese Station.</source>
+        <translation>stats --archive : seulement ce poste.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>stats --archive: erster Tag (JJJJ-MM-TT).</source>
+        <translation>stats --archive : premier jour (AAAA-MM-JJ).</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>stats --archive: letzter Tag (JJJJ-MM-TT).</source>
+        <translation>stats --archive : dernier jour (AAAA-MM-JJ).</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>stats --archive: Teil der Bezeichnung oder der Seriennummer.</source>
+        <translation>stats --archive : partie de la désignation ou du numéro de série.</translation>
+    </message>
+    <message>
         <location line="+2"/>
         <source>Löschen ohne Rückfrage bestätigen.</source>
         <translation>Confirmer l&apos;effacement sans demande.</translation>
@@ -354,7 +406,7 @@ Codes de retour : 0 terminé, 2 appel erroné, 3 aucun appareil trouvé,
         <translation>L&apos;emplacement %1 est vide.</translation>
     </message>
     <message>
-        <location filename="../../cli/clirunner.cpp" line="+105"/>
+        <location filename="../../cli/clirunner.cpp" line="+106"/>
         <source>Speicherplatz %1 von %2</source>
         <translation>Emplacement %1 sur %2</translation>
     </message>
@@ -384,7 +436,7 @@ Codes de retour : 0 terminé, 2 appel erroné, 3 aucun appareil trouvé,
         <translation>Le numéro et la désignation de la pièce sont tronqués à %1 et %2 caractères dans le fichier DFQ.</translation>
     </message>
     <message>
-        <location line="+101"/>
+        <location line="+129"/>
         <source>Gelöschte Messungen: %1</source>
         <translation>Mesures effacées : %1</translation>
     </message>
@@ -458,7 +510,7 @@ Codes de retour : 0 terminé, 2 appel erroné, 3 aucun appareil trouvé,
         <translation>Garder les limites de contrôle actuelles comme référence pour les sélections suivantes</translation>
     </message>
     <message>
-        <location line="+49"/>
+        <location line="+120"/>
         <source>Punkte, die eine Regel verletzen</source>
         <translation>Points qui violent une règle</translation>
     </message>
@@ -1119,7 +1171,7 @@ Tool</translation>
         <translation>Annuler</translation>
     </message>
     <message>
-        <location filename="../../plot/forceplot.cpp" line="+30"/>
+        <location filename="../../plot/forceplot.cpp" line="+31"/>
         <source>Zeit</source>
         <translation>Temps</translation>
     </message>
@@ -1129,7 +1181,7 @@ Tool</translation>
         <translation>Courbe 1</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+23"/>
         <source>Kraft/Zeit-Diagramm</source>
         <translation>Diagramme force/temps</translation>
     </message>
@@ -1240,12 +1292,12 @@ Tool</translation>
         <translation>Enregistrer le fichier PDF</translation>
     </message>
     <message>
-        <location filename="../../ui/analysispanel.cpp" line="+127"/>
+        <location filename="../../ui/analysispanel.cpp" line="+128"/>
         <source>Referenz</source>
         <translation>Référence</translation>
     </message>
     <message>
-        <location line="+95"/>
+        <location line="+109"/>
         <source>Auswahl: %1 Messungen von %2</source>
         <translation>Sélection : %1 mesures de %2</translation>
     </message>
@@ -1260,7 +1312,7 @@ Tool</translation>
         <translation>Archives : %1 mesures de %2</translation>
     </message>
     <message>
-        <location line="+43"/>
+        <location line="+48"/>
         <source>Q-DAS-Datei</source>
         <translation>Fichier Q-DAS</translation>
     </message>
@@ -1288,7 +1340,7 @@ Tool</translation>
 <context>
     <name>MainformArchive</name>
     <message>
-        <location filename="../../ui/archivebrowser.cpp" line="+382"/>
+        <location filename="../../ui/archivebrowser.cpp" line="+368"/>
         <source>CSV-Datei (*.CSV)</source>
         <translation>Fichier CSV (*.CSV)</translation>
     </message>
@@ -1298,7 +1350,7 @@ Tool</translation>
         <translation>Importer des fichiers CSV dans l&apos;archive</translation>
     </message>
     <message>
-        <location line="-309"/>
+        <location line="-294"/>
         <source>%1: kann nicht gelesen werden.</source>
         <translation>%1 : illisible.</translation>
     </message>
@@ -1342,12 +1394,12 @@ Tool</translation>
         </translation>
     </message>
     <message>
-        <location line="+303"/>
+        <location line="+288"/>
         <source>Import ins Archiv</source>
         <translation>Importation dans l&apos;archive</translation>
     </message>
     <message>
-        <location line="-296"/>
+        <location line="-281"/>
         <source>%1: Messung %2 nicht archiviert: %3.</source>
         <translation>%1 : mesure %2 non archivée : %3.</translation>
     </message>
@@ -1523,7 +1575,7 @@ Une fois supprimées sur l&apos;appareil, elles n&apos;existeront plus nulle par
 <context>
     <name>SeriesChart</name>
     <message>
-        <location filename="../../measurement/serieschart.cpp" line="+52"/>
+        <location filename="../../measurement/serieschart.cpp" line="+63"/>
         <source>Streuung</source>
         <translation>dispersion</translation>
     </message>
@@ -1573,6 +1625,36 @@ Une fois supprimées sur l&apos;appareil, elles n&apos;existeront plus nulle par
         <translation>Limite de contrôle supérieure</translation>
     </message>
     <message>
+        <location line="+6"/>
+        <source>M</source>
+        <extracomment>the centre line of a control chart (CL)</extracomment>
+        <translation>LC</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>UEG</source>
+        <extracomment>lower control limit (LCL)</extracomment>
+        <translation>LIC</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>OEG</source>
+        <extracomment>upper control limit (UCL)</extracomment>
+        <translation>LSC</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>UGW</source>
+        <extracomment>lower specification limit (LSL)</extracomment>
+        <translation>LIT</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>OGW</source>
+        <extracomment>upper specification limit (USL)</extracomment>
+        <translation>LST</translation>
+    </message>
+    <message>
         <location line="+5"/>
         <source>Punkt</source>
         <translation>Point</translation>
@@ -1602,11 +1684,19 @@ Une fois supprimées sur l&apos;appareil, elles n&apos;existeront plus nulle par
         <source>Keine Regel verletzt.</source>
         <translation>Aucune règle violée.</translation>
     </message>
+    <message numerus="yes">
+        <location line="+7"/>
+        <source>%n Messung(en) nach der letzten ganzen Untergruppe nicht in der Karte.</source>
+        <translation>
+            <numerusform>%n mesure après le dernier sous-groupe complet n&apos;est pas dans la carte.</numerusform>
+            <numerusform>%n mesures après le dernier sous-groupe complet ne sont pas dans la carte.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>SeriesStatistics</name>
     <message>
-        <location filename="../../measurement/seriesstatistics.cpp" line="+202"/>
+        <location filename="../../measurement/seriesstatistics.cpp" line="+228"/>
         <source>Statistik</source>
         <translation>Statistiques</translation>
     </message>
@@ -1657,7 +1747,35 @@ Une fois supprimées sur l&apos;appareil, elles n&apos;existeront plus nulle par
         <translation>Étendue</translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location line="+29"/>
+        <source>nicht fähig</source>
+        <translation>non capable</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>fähig</source>
+        <translation>capable</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>gut fähig</source>
+        <translation>bien capable</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Cpk %1: %2 (fähig ab %3, gut ab %4)</source>
+        <translation>Cpk %1 : %2 (capable dès %3, bien dès %4)</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+7"/>
+        <source>%1 von %n n.i.O.</source>
+        <translation>
+            <numerusform>%1 sur %n non conformes.</numerusform>
+            <numerusform>%1 sur %n non conformes.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+8"/>
         <source>IO</source>
         <translation>Conforme</translation>
     </message>
@@ -1728,7 +1846,7 @@ Une fois supprimées sur l&apos;appareil, elles n&apos;existeront plus nulle par
         <translation>Paramètres</translation>
     </message>
     <message>
-        <location line="+34"/>
+        <location line="+56"/>
         <source>* Die Sprache wird erst nach einem Neustart geladen</source>
         <translation>* La langue ne sera chargée qu&apos;après un redémarrage</translation>
     </message>
@@ -1739,7 +1857,7 @@ Une fois supprimées sur l&apos;appareil, elles n&apos;existeront plus nulle par
     </message>
     <message>
         <location line="+19"/>
-        <location line="+113"/>
+        <location line="+174"/>
         <source>...</source>
         <translation>...</translation>
     </message>
@@ -1750,7 +1868,7 @@ Une fois supprimées sur l&apos;appareil, elles n&apos;existeront plus nulle par
         <translation>Archive</translation>
     </message>
     <message>
-        <location line="-147"/>
+        <location line="-208"/>
         <source>&amp;Sprache</source>
         <translation>&amp;Langue</translation>
     </message>
@@ -1775,7 +1893,22 @@ Une fois supprimées sur l&apos;appareil, elles n&apos;existeront plus nulle par
         <translation>Limite &amp;supérieure</translation>
     </message>
     <message>
-        <location line="+58"/>
+        <location line="+52"/>
+        <source>Fähigkeit</source>
+        <translation>Capabilité</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Fähig ab Cpk:</source>
+        <translation>Capable dès Cpk :</translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <source>Gut fähig ab Cpk:</source>
+        <translation>Bien capable dès Cpk :</translation>
+    </message>
+    <message>
+        <location line="+35"/>
         <source>Archiv&amp;datei:</source>
         <translation>&amp;Fichier d&apos;archive :</translation>
     </message>
@@ -1860,7 +1993,7 @@ Une fois supprimées sur l&apos;appareil, elles n&apos;existeront plus nulle par
         <translation>Fichier d&apos;archive</translation>
     </message>
     <message>
-        <location filename="../../ui/settingsdialog.ui" line="-214"/>
+        <location filename="../../ui/settingsdialog.ui" line="-275"/>
         <source>Grenzwerte der Maximalkraft</source>
         <translation>Limites de la force maximale</translation>
     </message>

@@ -68,53 +68,12 @@
 <context>
     <name>Cli</name>
     <message>
-        <location filename="../../cli/cliargs.cpp" line="+60"/>
+        <location filename="../../cli/cliargs.cpp" line="+61"/>
         <source>Mit --help werden die Befehle und Optionen gezeigt.</source>
         <translation>--help mostra i comandi e le opzioni.</translation>
     </message>
     <message>
-        <location line="+15"/>
-        <source>Befehle:
-  scan      die Schnittstellen COM1 bis COM30 und was auf ihnen antwortet
-  info      Seriennummer, Softwarestand und Krafteinheit des Geräts
-  list      die gespeicherten Messungen
-  download  Messungen als CSV oder JSON (--slots oder --all, -o)
-  delete    Messungen auf dem Gerät löschen (--slots oder --all, --yes;
-            --erase-incomplete auch nur unvollständig archivierte)
-  report    Protokoll einer Messung als PDF (--slot, -o)
-  stats     Statistik, Fähigkeit und Regelverletzungen (--slots oder --all)
-  archive init    das Archiv auf dem Server anlegen (als dessen Eigentümer)
-  archive list    die archivierten Messungen (--format table oder json)
-  archive sync    wartende Messungen zum Archivserver übertragen
-  archive verify  die Verkettung der archivierten Messungen prüfen
-
-Rückgabewerte: 0 in Ordnung, 2 Aufruf falsch, 3 kein Gerät gefunden,
-4 Fehler in der Verbindung mit dem Gerät, 5 Datei oder Archiv nicht
-verwendbar, 6 stats: Grenzwert überschritten oder Regel verletzt,
-7 archivierte Messungen verändert.
-</source>
-        <translation>Comandi:
-  scan      le porte da COM1 a COM30 e cosa risponde su di esse
-  info      numero di serie, versione del software e unità di forza dello strumento
-  list      le misure memorizzate
-  download  misure come CSV o JSON (--slots o --all, -o)
-  delete    cancellare misure sullo strumento (--slots o --all, --yes;
-            --erase-incomplete anche quelle archiviate solo incomplete)
-  report    rapporto di una misura come PDF (--slot, -o)
-  stats     statistica, capacità e violazioni delle regole (--slots o --all)
-  archive init    creare l&apos;archivio sul server (come suo proprietario)
-  archive list    le misure archiviate (--format table o json)
-  archive sync    inviare al server dell&apos;archivio le misure in attesa
-  archive verify  verificare la concatenazione delle misure archiviate
-
-Codici di uscita: 0 eseguito, 2 chiamata errata, 3 nessuno strumento trovato,
-4 errore di comunicazione con lo strumento, 5 file o archivio non utilizzabile,
-6 stats: limite superato o regola violata,
-7 misure archiviate modificate.
-</translation>
-    </message>
-    <message>
-        <location line="+30"/>
+        <location line="+46"/>
         <source>Aufruf: %1</source>
         <translation>Uso: %1</translation>
     </message>
@@ -139,12 +98,55 @@ Codici di uscita: 0 eseguito, 2 chiamata errata, 3 nessuno strumento trovato,
         <translation>--slots vale solo per download, delete e stats.</translation>
     </message>
     <message>
-        <location line="+3"/>
-        <source>Ungültige Speicherplätze: %1</source>
-        <translation>Posizioni di memoria non valide: %1</translation>
+        <location line="-49"/>
+        <source>Befehle:
+  scan      die Schnittstellen COM1 bis COM30 und was auf ihnen antwortet
+  info      Seriennummer, Softwarestand und Krafteinheit des Geräts
+  list      die gespeicherten Messungen
+  download  Messungen als CSV, JSON oder DFQ (--slots oder --all, -o)
+  delete    Messungen auf dem Gerät löschen (--slots oder --all, --yes;
+            --erase-incomplete auch nur unvollständig archivierte)
+  report    Protokoll einer Messung als PDF (--slot, -o)
+  stats     Statistik, Fähigkeit und Regelverletzungen (--slots oder --all;
+            --archive mit --serial, --station, --from, --to, --search)
+  archive init    das Archiv auf dem Server anlegen (als dessen Eigentümer)
+  archive list    die archivierten Messungen (--format table oder json)
+  archive sync    wartende Messungen zum Archivserver übertragen
+  archive verify  die Verkettung der archivierten Messungen prüfen
+
+Rückgabewerte: 0 in Ordnung, 2 Aufruf falsch, 3 kein Gerät gefunden,
+4 Fehler in der Verbindung mit dem Gerät, 5 Datei oder Archiv nicht
+verwendbar, 6 stats: Grenzwert überschritten oder Regel verletzt,
+7 archivierte Messungen verändert.
+</source>
+        <translation>Comandi:
+  scan      le porte da COM1 a COM30 e cosa risponde su di esse
+  info      numero di serie, versione del software e unità di forza dello strumento
+  list      le misure memorizzate
+  download  misure come CSV, JSON o DFQ (--slots o --all, -o)
+  delete    cancellare misure sullo strumento (--slots o --all, --yes;
+            --erase-incomplete anche quelle archiviate solo incomplete)
+  report    rapporto di una misura come PDF (--slot, -o)
+  stats     statistica, capacità e violazioni delle regole (--slots o --all;
+            --archive con --serial, --station, --from, --to, --search)
+  archive init    creare l&apos;archivio sul server (come suo proprietario)
+  archive list    le misure archiviate (--format table o json)
+  archive sync    inviare al server dell&apos;archivio le misure in attesa
+  archive verify  verificare la concatenazione delle misure archiviate
+
+Codici di uscita: 0 eseguito, 2 chiamata errata, 3 nessuno strumento trovato,
+4 errore di comunicazione con lo strumento, 5 file o archivio non utilizzabile,
+6 stats: limite superato o regola violata,
+7 misure archiviate modificate.
+</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+52"/>
+        <source>Ungültige Speicherplätze: %1 (erlaubt sind 1 bis %2)</source>
+        <translation>Posizioni di memoria non valide: %1 (ammesse da 1 a %2)</translation>
+    </message>
+    <message>
+        <location line="+6"/>
         <source>--slots und --all schließen sich aus.</source>
         <translation>--slots e --all si escludono a vicenda.</translation>
     </message>
@@ -167,6 +169,26 @@ Codici di uscita: 0 eseguito, 2 chiamata errata, 3 nessuno strumento trovato,
         <location line="+3"/>
         <source>%1 braucht -o DATEI.</source>
         <translation>%1 richiede -o FILE.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>--serial, --station, --from, --to und --search gelten nur mit stats --archive.</source>
+        <translation>--serial, --station, --from, --to e --search valgono solo con stats --archive.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>--archive gilt nur für stats.</source>
+        <translation>--archive vale solo per stats.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>--archive und --slots oder --all schließen sich aus.</source>
+        <translation>--archive esclude --slots e --all.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Kein Datum (JJJJ-MM-TT): %1</source>
+        <translation>Non è una data (AAAA-MM-GG): %1</translation>
     </message>
     <message>
         <location line="+8"/>
@@ -304,6 +326,36 @@ Codici di uscita: 0 eseguito, 2 chiamata errata, 3 nessuno strumento trovato,
         <translation>stats: limite superiore della forza massima.</translation>
     </message>
     <message>
+        <location line="+3"/>
+        <source>stats: die Messungen des Archivs statt der des Geräts.</source>
+        <translation>stats: le misure dell&apos;archivio invece di quelle dello strumento.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>stats --archive: Teil der Seriennummer.</source>
+        <translation>stats --archive: parte del numero di serie.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>stats --archive: nur diese Station.</source>
+        <translation>stats --archive: solo questa stazione.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>stats --archive: erster Tag (JJJJ-MM-TT).</source>
+        <translation>stats --archive: primo giorno (AAAA-MM-GG).</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>stats --archive: letzter Tag (JJJJ-MM-TT).</source>
+        <translation>stats --archive: ultimo giorno (AAAA-MM-GG).</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>stats --archive: Teil der Bezeichnung oder der Seriennummer.</source>
+        <translation>stats --archive: parte della descrizione o del numero di serie.</translation>
+    </message>
+    <message>
         <location line="+2"/>
         <source>Löschen ohne Rückfrage bestätigen.</source>
         <translation>Conferma la cancellazione senza chiedere.</translation>
@@ -354,7 +406,7 @@ Codici di uscita: 0 eseguito, 2 chiamata errata, 3 nessuno strumento trovato,
         <translation>La posizione di memoria %1 è vuota.</translation>
     </message>
     <message>
-        <location filename="../../cli/clirunner.cpp" line="+105"/>
+        <location filename="../../cli/clirunner.cpp" line="+106"/>
         <source>Speicherplatz %1 von %2</source>
         <translation>Posizione %1 di %2</translation>
     </message>
@@ -384,7 +436,7 @@ Codici di uscita: 0 eseguito, 2 chiamata errata, 3 nessuno strumento trovato,
         <translation>Il numero e la descrizione del pezzo sono troncati a %1 e %2 caratteri nel file DFQ.</translation>
     </message>
     <message>
-        <location line="+101"/>
+        <location line="+129"/>
         <source>Gelöschte Messungen: %1</source>
         <translation>Misure cancellate: %1</translation>
     </message>
@@ -458,7 +510,7 @@ Codici di uscita: 0 eseguito, 2 chiamata errata, 3 nessuno strumento trovato,
         <translation>Mantenere i limiti di controllo attuali come riferimento per le selezioni seguenti</translation>
     </message>
     <message>
-        <location line="+49"/>
+        <location line="+120"/>
         <source>Punkte, die eine Regel verletzen</source>
         <translation>Punti che violano una regola</translation>
     </message>
@@ -1119,7 +1171,7 @@ Tool</translation>
         <translation>Annulla</translation>
     </message>
     <message>
-        <location filename="../../plot/forceplot.cpp" line="+30"/>
+        <location filename="../../plot/forceplot.cpp" line="+31"/>
         <source>Zeit</source>
         <translation>Tempo</translation>
     </message>
@@ -1129,7 +1181,7 @@ Tool</translation>
         <translation>Curva 1</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+23"/>
         <source>Kraft/Zeit-Diagramm</source>
         <translation>Diagramma forza/tempo</translation>
     </message>
@@ -1240,12 +1292,12 @@ Tool</translation>
         <translation>Salva file PDF</translation>
     </message>
     <message>
-        <location filename="../../ui/analysispanel.cpp" line="+127"/>
+        <location filename="../../ui/analysispanel.cpp" line="+128"/>
         <source>Referenz</source>
         <translation>Riferimento</translation>
     </message>
     <message>
-        <location line="+95"/>
+        <location line="+109"/>
         <source>Auswahl: %1 Messungen von %2</source>
         <translation>Selezione: %1 misure di %2</translation>
     </message>
@@ -1260,7 +1312,7 @@ Tool</translation>
         <translation>Archivio: %1 misure di %2</translation>
     </message>
     <message>
-        <location line="+43"/>
+        <location line="+48"/>
         <source>Q-DAS-Datei</source>
         <translation>File Q-DAS</translation>
     </message>
@@ -1288,7 +1340,7 @@ Tool</translation>
 <context>
     <name>MainformArchive</name>
     <message>
-        <location filename="../../ui/archivebrowser.cpp" line="+382"/>
+        <location filename="../../ui/archivebrowser.cpp" line="+368"/>
         <source>CSV-Datei (*.CSV)</source>
         <translation>File CSV (*.CSV)</translation>
     </message>
@@ -1298,7 +1350,7 @@ Tool</translation>
         <translation>Importa file CSV nell&apos;archivio</translation>
     </message>
     <message>
-        <location line="-309"/>
+        <location line="-294"/>
         <source>%1: kann nicht gelesen werden.</source>
         <translation>%1: impossibile leggerlo.</translation>
     </message>
@@ -1342,12 +1394,12 @@ Tool</translation>
         </translation>
     </message>
     <message>
-        <location line="+303"/>
+        <location line="+288"/>
         <source>Import ins Archiv</source>
         <translation>Importazione nell&apos;archivio</translation>
     </message>
     <message>
-        <location line="-296"/>
+        <location line="-281"/>
         <source>%1: Messung %2 nicht archiviert: %3.</source>
         <translation>%1: misura %2 non archiviata: %3.</translation>
     </message>
@@ -1523,7 +1575,7 @@ Dopo la cancellazione sul dispositivo non esisteranno più da nessuna parte.</nu
 <context>
     <name>SeriesChart</name>
     <message>
-        <location filename="../../measurement/serieschart.cpp" line="+52"/>
+        <location filename="../../measurement/serieschart.cpp" line="+63"/>
         <source>Streuung</source>
         <translation>dispersione</translation>
     </message>
@@ -1573,6 +1625,36 @@ Dopo la cancellazione sul dispositivo non esisteranno più da nessuna parte.</nu
         <translation>Limite di controllo superiore</translation>
     </message>
     <message>
+        <location line="+6"/>
+        <source>M</source>
+        <extracomment>the centre line of a control chart (CL)</extracomment>
+        <translation>LC</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>UEG</source>
+        <extracomment>lower control limit (LCL)</extracomment>
+        <translation>LIC</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>OEG</source>
+        <extracomment>upper control limit (UCL)</extracomment>
+        <translation>LSC</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>UGW</source>
+        <extracomment>lower specification limit (LSL)</extracomment>
+        <translation>LIS</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>OGW</source>
+        <extracomment>upper specification limit (USL)</extracomment>
+        <translation>LSS</translation>
+    </message>
+    <message>
         <location line="+5"/>
         <source>Punkt</source>
         <translation>Punto</translation>
@@ -1602,11 +1684,19 @@ Dopo la cancellazione sul dispositivo non esisteranno più da nessuna parte.</nu
         <source>Keine Regel verletzt.</source>
         <translation>Nessuna regola violata.</translation>
     </message>
+    <message numerus="yes">
+        <location line="+7"/>
+        <source>%n Messung(en) nach der letzten ganzen Untergruppe nicht in der Karte.</source>
+        <translation>
+            <numerusform>%n misura dopo l&apos;ultimo sottogruppo completo non è nella carta.</numerusform>
+            <numerusform>%n misure dopo l&apos;ultimo sottogruppo completo non sono nella carta.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>SeriesStatistics</name>
     <message>
-        <location filename="../../measurement/seriesstatistics.cpp" line="+202"/>
+        <location filename="../../measurement/seriesstatistics.cpp" line="+228"/>
         <source>Statistik</source>
         <translation>Statistica</translation>
     </message>
@@ -1657,7 +1747,35 @@ Dopo la cancellazione sul dispositivo non esisteranno più da nessuna parte.</nu
         <translation>Campo di variazione</translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location line="+29"/>
+        <source>nicht fähig</source>
+        <translation>non capace</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>fähig</source>
+        <translation>capace</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>gut fähig</source>
+        <translation>ben capace</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Cpk %1: %2 (fähig ab %3, gut ab %4)</source>
+        <translation>Cpk %1: %2 (capace da %3, ben capace da %4)</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+7"/>
+        <source>%1 von %n n.i.O.</source>
+        <translation>
+            <numerusform>%1 su %n non conformi.</numerusform>
+            <numerusform>%1 su %n non conformi.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+8"/>
         <source>IO</source>
         <translation>Conforme</translation>
     </message>
@@ -1728,7 +1846,7 @@ Dopo la cancellazione sul dispositivo non esisteranno più da nessuna parte.</nu
         <translation>Impostazioni</translation>
     </message>
     <message>
-        <location line="+34"/>
+        <location line="+56"/>
         <source>* Die Sprache wird erst nach einem Neustart geladen</source>
         <translation>* La lingua viene caricata solo dopo un riavvio</translation>
     </message>
@@ -1739,7 +1857,7 @@ Dopo la cancellazione sul dispositivo non esisteranno più da nessuna parte.</nu
     </message>
     <message>
         <location line="+19"/>
-        <location line="+113"/>
+        <location line="+174"/>
         <source>...</source>
         <translation>...</translation>
     </message>
@@ -1750,7 +1868,7 @@ Dopo la cancellazione sul dispositivo non esisteranno più da nessuna parte.</nu
         <translation>Archivio</translation>
     </message>
     <message>
-        <location line="-147"/>
+        <location line="-208"/>
         <source>&amp;Sprache</source>
         <translation>&amp;Lingua</translation>
     </message>
@@ -1775,7 +1893,22 @@ Dopo la cancellazione sul dispositivo non esisteranno più da nessuna parte.</nu
         <translation>Limite &amp;superiore</translation>
     </message>
     <message>
-        <location line="+58"/>
+        <location line="+52"/>
+        <source>Fähigkeit</source>
+        <translation>Capacità</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Fähig ab Cpk:</source>
+        <translation>Capace da Cpk:</translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <source>Gut fähig ab Cpk:</source>
+        <translation>Ben capace da Cpk:</translation>
+    </message>
+    <message>
+        <location line="+35"/>
         <source>Archiv&amp;datei:</source>
         <translation>&amp;File d&apos;archivio:</translation>
     </message>
@@ -1860,7 +1993,7 @@ Dopo la cancellazione sul dispositivo non esisteranno più da nessuna parte.</nu
         <translation>File d&apos;archivio</translation>
     </message>
     <message>
-        <location filename="../../ui/settingsdialog.ui" line="-214"/>
+        <location filename="../../ui/settingsdialog.ui" line="-275"/>
         <source>Grenzwerte der Maximalkraft</source>
         <translation>Limiti della forza massima</translation>
     </message>

@@ -326,6 +326,22 @@ void TestCli::statsGateOnLimitsAndRules()
     QVERIFY(qAbs(force.value("cp").toDouble() - 24 / (6 * 8.25 / 1.128379)) < 1e-4);
     QCOMPARE(root.value("chart").toObject().value("type").toString(), QStringLiteral("I-MR"));
     QVERIFY(!root.value("outOfControl").toBool());
+    // The archive's group of the same measurements gives the same numbers;
+    // a day range narrows it.
+    CliCall archived;
+    QCOMPARE(archived.run({"stats", "--archive", "--serial", "4711", "--format", "json", "--lower",
+                           "1", "--upper", "25"}),
+             int(kExitOk));
+    QCOMPARE(QJsonDocument::fromJson(archived.output()).object().value("statistics"),
+             root.value("statistics"));
+    CliCall oldest;
+    QCOMPARE(oldest.run({"stats", "--archive", "--to", "2017-12-31", "--format", "json"}),
+             int(kExitOk));
+    const QJsonObject oldestStatistics =
+        QJsonDocument::fromJson(oldest.output()).object().value("statistics").toObject();
+    QCOMPARE(oldestStatistics.value("maxForce").toObject().value("n").toInt(), 1);
+    CliCall mixed;
+    QCOMPARE(mixed.run({"stats", "--archive", "--all"}), int(kExitUsage));
 
     CliCall beyond;
     QCOMPARE(beyond.run({"stats", "--all", "--upper", "15"}), int(kExitOutOfControl));

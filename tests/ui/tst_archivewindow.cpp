@@ -324,6 +324,23 @@ void TestArchiveWindow::archivedMeasurementsExportPrintAndSearch()
     QCOMPARE(chart.pointRecordsText(ChartPart::Location, 2), QStringLiteral("#12"));
     QVERIFY(ui->controlChartView->sourceText().startsWith(
         QStringLiteral("Archiv: 3 Messungen von SN-4711")));
+    // A group's page is its chart with every control and the statistics, and
+    // its numbers are those of the same measurements selected on the gauge.
+    QVERIFY(ui->controlChartView->isEnabled() && ui->statisticsView->isVisible());
+    const ChartLimits groupLimits = chart.chart->limits;
+    const QStringList groupStatistics = ui->statisticsView->statisticsRow(0);
+    ui->treeView->setCurrentIndex(archiveRoot());
+    QCOMPARE(ui->controlChartView->chart().records.size(), 3);
+    const QModelIndex device = m_env->deviceIndex();
+    ui->treeView->setCurrentIndex(m_env->window()->model()->index(0, 0, device));
+    ui->treeView->selectionModel()->select(
+        QItemSelection(m_env->window()->model()->index(0, 0, device),
+                       m_env->window()->model()->index(2, 0, device)),
+        QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    QCOMPARE(ui->controlChartView->chart().records.size(), 3);
+    QCOMPARE(ui->controlChartView->chart().chart->limits.location.upper,
+             groupLimits.location.upper);
+    QCOMPARE(ui->statisticsView->statisticsRow(0), groupStatistics);
 
     // The search: the designation, then a range of days.
     ArchiveFilterBar *search = m_env->window()->archiveFilter();
