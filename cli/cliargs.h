@@ -21,7 +21,7 @@ enum CliExitCode
     kExitNoGauge = 3,
     kExitCommunication = 4,
     kExitFile = 5,
-    kExitOutOfControl = 6, // stats: a measurement beyond a limit, or a run rule broken
+    kExitOutOfControl = 6, // stats: a limit or run rule broken; msa type1: not capable
     // The archive's records were changed or taken out (archive verify).
     kExitArchiveChanged = 7,
 };
@@ -51,6 +51,22 @@ struct CliRequest
     QString rules = QStringLiteral("nelson"); // nelson, we
     std::optional<double> lower;
     std::optional<double> upper;
+    // gauge calibration add|list: the gauge (empty: the one connected) and the record.
+    QString gaugeAction;
+    QByteArray serialNr;
+    QString certificate;
+    QString calibratedOn; // ISO dates
+    QString dueOn;
+    QString laboratory;
+    std::optional<double> uncertainty;
+    QString referenceStandard;
+    QString note;
+    // msa type1: the standard's value, the tolerance (or --lower/--upper), the
+    // gauge's resolution, and an archive group ("SERIAL" or "SERIAL/YYYY-MM-DD").
+    std::optional<double> reference;
+    std::optional<double> tolerance;
+    double resolution = 0.1;
+    QString archiveGroup;
 };
 
 // The outcome of reading the command line: a request to run, or a text to

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "measurement/gaugecalibration.h"
 #include "measurement/measurement.h"
 
 #include <QList>
@@ -30,6 +31,8 @@ struct MeasurementSet
     // Crossed limits from the settings, named but not used.
     ForceLimits crossedLimits;
     QList<const Measurement *> records;
+    // The gauge's calibration: records taken after its due date are marked.
+    GaugeCalibration calibration;
 };
 
 // The same records, read-only.
