@@ -161,6 +161,96 @@ QStringList version4OnServer()
     };
 }
 
+// Version 5: each gauge's calibration records and its type-1 studies. Both
+// are only ever added: a correction is a new record.
+QStringList version5Calibration()
+{
+    return {QStringLiteral("CREATE TABLE gauge_calibration ("
+                           " id {id},"
+                           " serial_nr TEXT NOT NULL,"
+                           " certificate TEXT NOT NULL,"
+                           " calibrated_on TEXT NOT NULL,"
+                           " due_on TEXT NOT NULL,"
+                           " laboratory TEXT NOT NULL,"
+                           " uncertainty {real},"
+                           " reference_standard TEXT NOT NULL,"
+                           " note TEXT NOT NULL,"
+                           " station TEXT NOT NULL DEFAULT '',"
+                           " received_at TEXT)"),
+            QStringLiteral("CREATE INDEX gauge_calibration_gauge ON gauge_calibration (serial_nr, id)")};
+}
+
+QStringList version5Studies()
+{
+    return {QStringLiteral("CREATE TABLE gauge_study ("
+                           " id {id},"
+                           " serial_nr TEXT NOT NULL,"
+                           " unit TEXT NOT NULL,"
+                           " reference {real} NOT NULL,"
+                           " tolerance {real} NOT NULL,"
+                           " resolution {real} NOT NULL,"
+                           " minimum {real} NOT NULL,"
+                           " study_values TEXT NOT NULL,"
+                           " measurement_ids TEXT NOT NULL,"
+                           " capable INTEGER NOT NULL,"
+                           " note TEXT NOT NULL,"
+                           " station TEXT NOT NULL DEFAULT '',"
+                           " received_at TEXT)"),
+            QStringLiteral("CREATE INDEX gauge_study_gauge ON gauge_study (serial_nr, id)")};
+}
+
+const char *const kKeptTables[] = {"gauge_calibration", "gauge_study"};
+
+// In a file nothing changes a kept record either.
+QStringList version5InFile()
+{
+    QStringList statements;
+    for (const char *table : kKeptTables) {
+        for (const char *change : {"UPDATE", "DELETE"})
+            statements << QStringLiteral("CREATE TRIGGER %1_kept_%2 BEFORE %3 ON %1 BEGIN"
+                                         " SELECT RAISE(ABORT, '%1 records are only added'); END")
+                              .arg(QLatin1String(table), QString::fromLatin1(change).toLower(),
+                                   QLatin1String(change));
+    }
+    return statements;
+}
+
+// On a server, as for measurements: the server makes the id, the station
+// (the login) and the time received; stations add, readers read, nobody
+// changes a record.
+QStringList version5OnServer()
+{
+    const QString station = QLatin1String(kStationRole);
+    const QString reader = QLatin1String(kReaderRole);
+    QStringList statements = {
+        QStringLiteral(
+            "CREATE FUNCTION tspx_stamp_record() RETURNS trigger LANGUAGE plpgsql"
+            " SECURITY DEFINER SET search_path = public, pg_temp AS $$ BEGIN"
+            " NEW.id := nextval(TG_ARGV[0]::regclass);"
+            " NEW.station := session_user;"
+            " NEW.received_at := to_char(clock_timestamp() AT TIME ZONE 'UTC',"
+            " 'YYYY-MM-DD\"T\"HH24:MI:SS.MS\"Z\"');"
+            " RETURN NEW; END $$"),
+        QStringLiteral("CREATE FUNCTION tspx_refuse_change() RETURNS trigger LANGUAGE plpgsql AS $$"
+                       " BEGIN RAISE EXCEPTION '% records are only added', TG_TABLE_NAME"
+                       " USING ERRCODE = '42501'; END $$"),
+    };
+    for (const char *name : kKeptTables) {
+        const QString table = QLatin1String(name);
+        statements << QStringLiteral("ALTER TABLE %1 ALTER COLUMN id DROP DEFAULT").arg(table)
+                   << QStringLiteral("CREATE TRIGGER %1_stamp BEFORE INSERT ON %1 FOR EACH ROW"
+                                     " EXECUTE FUNCTION tspx_stamp_record('%1_id_seq')")
+                          .arg(table)
+                   << QStringLiteral("CREATE TRIGGER %1_kept BEFORE UPDATE OR DELETE ON %1"
+                                     " FOR EACH ROW EXECUTE FUNCTION tspx_refuse_change()")
+                          .arg(table)
+                   << QStringLiteral("GRANT INSERT (%1) ON %2 TO %3")
+                          .arg(keptRecordColumns(table).join(QStringLiteral(", ")), table, station)
+                   << QStringLiteral("GRANT SELECT ON %1 TO %2, %3").arg(table, station, reader);
+    }
+    return statements;
+}
+
 } // namespace
 
 // The browsing index (serial number, then the ISO date and time) comes with
@@ -193,14 +283,31 @@ QStringList stationColumns()
             QStringLiteral("complete")};
 }
 
+QStringList keptRecordColumns(const QString &table)
+{
+    if (table == QLatin1String("gauge_calibration"))
+        return {QStringLiteral("serial_nr"),   QStringLiteral("certificate"),
+                QStringLiteral("calibrated_on"), QStringLiteral("due_on"),
+                QStringLiteral("laboratory"),  QStringLiteral("uncertainty"),
+                QStringLiteral("reference_standard"), QStringLiteral("note")};
+    return {QStringLiteral("serial_nr"),     QStringLiteral("unit"),
+            QStringLiteral("reference"),     QStringLiteral("tolerance"),
+            QStringLiteral("resolution"),    QStringLiteral("minimum"),
+            QStringLiteral("study_values"),  QStringLiteral("measurement_ids"),
+            QStringLiteral("capable"),       QStringLiteral("note")};
+}
+
 std::vector<QStringList> migrationSteps(const ArchiveDialect &dialect)
 {
-    std::vector<QStringList> steps = {version1(), version2(), version3(), version4()};
+    std::vector<QStringList> steps = {version1(), version2(), version3(), version4(),
+                                      version5Calibration() + version5Studies()};
     if (dialect.isServer()) {
         steps[2] += version3OnServer();
         steps[3] += version4OnServer();
+        steps[4] += version5OnServer();
     } else {
         steps[3] += version4InFile();
+        steps[4] += version5InFile();
     }
     for (QStringList &step : steps) {
         for (QString &statement : step)

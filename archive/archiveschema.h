@@ -12,7 +12,7 @@
 namespace ArchiveSchema {
 
 // The version this program writes.
-constexpr int kVersion = 4;
+constexpr int kVersion = 5;
 
 // The statements of step n (index n - 1) that bring version n - 1 to n.
 std::vector<QStringList> migrationSteps(const ArchiveDialect &dialect);
@@ -24,6 +24,9 @@ QStringList indexStatements();
 // The columns a station names when it adds a measurement to a server; the
 // server makes the rest (id, station, time received, link).
 QStringList stationColumns();
+// The same for a calibration record ("gauge_calibration") or a type-1 study
+// ("gauge_study"): the server makes id, station and the time received.
+QStringList keptRecordColumns(const QString &table);
 
 // The roles a server's owner grants to people's login roles: stations may add
 // measurements and read them (and edit designations, nothing else), readers

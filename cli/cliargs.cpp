@@ -6,6 +6,7 @@
 #include "settings/datafolder.h"
 
 #include <QCommandLineParser>
+#include <QDate>
 #include <QCoreApplication>
 #include <QDate>
 #include <algorithm>
@@ -15,14 +16,16 @@ namespace {
 const QStringList kCommands = {QStringLiteral("scan"),   QStringLiteral("info"),
                                QStringLiteral("list"),   QStringLiteral("download"),
                                QStringLiteral("delete"), QStringLiteral("report"),
-                               QStringLiteral("stats"), QStringLiteral("archive")};
+                               QStringLiteral("stats"), QStringLiteral("archive"),
+                               QStringLiteral("gauge"), QStringLiteral("msa")};
 const QStringList kArchiveActions = {QStringLiteral("init"), QStringLiteral("list"),
                                      QStringLiteral("sync"), QStringLiteral("verify")};
 
 // The formats each command writes; the first is the default.
 QStringList formatsOf(const QString &command)
 {
-    if (command == QLatin1String("stats") || command == QLatin1String("archive"))
+    if (command == QLatin1String("stats") || command == QLatin1String("archive") ||
+        command == QLatin1String("gauge") || command == QLatin1String("msa"))
         return {QStringLiteral("table"), QStringLiteral("json")};
     return {QStringLiteral("csv"), QStringLiteral("json"), QStringLiteral("dfq")};
 }
@@ -87,10 +90,15 @@ QString commandsHelp()
                    "  archive list    die archivierten Messungen (--format table oder json)\n"
                    "  archive sync    wartende Messungen zum Archivserver übertragen\n"
                    "  archive verify  die Verkettung der archivierten Messungen prüfen\n"
+                   "  gauge calibration add   eine Kalibrierung erfassen (--certificate,\n"
+                   "                          --calibrated, --due, --serial oder das Gerät)\n"
+                   "  gauge calibration list  die Kalibrierungen des Geräts\n"
+                   "  msa type1  Messmittelfähigkeit Verfahren 1 (--reference, --tolerance oder\n"
+                   "             --lower/--upper; --slots, --all oder --archive mit den Filtern von stats)\n"
                    "\n"
                    "Rückgabewerte: 0 in Ordnung, 2 Aufruf falsch, 3 kein Gerät gefunden,\n"
                    "4 Fehler in der Verbindung mit dem Gerät, 5 Datei oder Archiv nicht\n"
-                   "verwendbar, 6 stats: Grenzwert überschritten oder Regel verletzt,\n"
+                   "verwendbar, 6 stats: Grenzwert überschritten oder Regel verletzt, msa: nicht fähig,\n"
                    "7 archivierte Messungen verändert.\n");
 }
 
@@ -113,16 +121,57 @@ QString helpText(const QCommandLineParser &parser)
     return text + QLatin1Char('\n') + commandsHelp();
 }
 
+std::optional<double> numberOption(const QCommandLineParser &parser, const char *name)
+{
+    return parseLimit(parser.value(QString::fromLatin1(name)).toLatin1());
+}
+
+// What gauge calibration and msa type1 need.
+CliParseResult checkedStudyOrCalibration(const QCommandLineParser &parser, CliRequest request)
+{
+    CliParseResult result;
+    result.run = true;
+    for (const char *name : {"reference", "tolerance", "resolution", "uncertainty"}) {
+        const QString option = QString::fromLatin1(name);
+        if (parser.isSet(option) && !numberOption(parser, name))
+            return usageError(Cli::tr("Keine Zahl: --%1 %2").arg(option, parser.value(option)));
+    }
+    request.reference = numberOption(parser, "reference");
+    request.tolerance = numberOption(parser, "tolerance");
+    request.uncertainty = numberOption(parser, "uncertainty");
+    if (parser.isSet(QStringLiteral("resolution")))
+        request.resolution = *numberOption(parser, "resolution");
+    if (request.command == QLatin1String("msa")) {
+        if (!request.reference)
+            return usageError(Cli::tr("msa type1 braucht --reference."));
+        if (!request.tolerance && !(request.lower && request.upper))
+            return usageError(Cli::tr("msa type1 braucht --tolerance oder --lower und --upper."));
+        if (!request.fromArchive && !request.allSlots && request.slotNumbers.isEmpty())
+            return usageError(Cli::tr("msa type1 braucht --slots, --all oder --archive."));
+    }
+    if (request.command == QLatin1String("gauge") && request.gaugeAction == QLatin1String("add")) {
+        const QDate calibrated = QDate::fromString(request.calibratedOn, Qt::ISODate);
+        const QDate due = QDate::fromString(request.dueOn, Qt::ISODate);
+        if (request.certificate.trimmed().isEmpty() || !calibrated.isValid() || !due.isValid())
+            return usageError(Cli::tr("gauge calibration add braucht --certificate, --calibrated "
+                                      "JJJJ-MM-TT und --due JJJJ-MM-TT."));
+        if (due < calibrated)
+            return usageError(Cli::tr("Das Fälligkeitsdatum liegt vor dem Kalibrierdatum."));
+    }
+    result.request = request;
+    return result;
+}
+
 // Checks what each command needs and fills the request.
 CliParseResult checkedRequest(const QCommandLineParser &parser, CliRequest request)
 {
     const QString &command = request.command;
     const bool needsSlots = command == QLatin1String("delete");
     const bool takesSlots = needsSlots || command == QLatin1String("download") ||
-                            command == QLatin1String("stats");
+                            command == QLatin1String("stats") || command == QLatin1String("msa");
     if (parser.isSet(QStringLiteral("slots"))) {
         if (!takesSlots)
-            return usageError(Cli::tr("--slots gilt nur für download, delete und stats."));
+            return usageError(Cli::tr("--slots gilt nur für download, delete, stats und msa."));
         if (!parseSlotList(parser.value(QStringLiteral("slots")), request.slotNumbers))
             return usageError(
                 Cli::tr("Ungültige Speicherplätze: %1 (erlaubt sind 1 bis %2)")
@@ -142,12 +191,16 @@ CliParseResult checkedRequest(const QCommandLineParser &parser, CliRequest reque
         if (request.output.isEmpty())
             return usageError(Cli::tr("%1 braucht -o DATEI.").arg(command));
     }
+    // gauge: --serial names the gauge, not a part of serial numbers.
+    if (command == QLatin1String("gauge"))
+        request.archiveFilter.serialNr.clear();
     const bool filtered = !request.archiveFilter.isEmpty();
+    const bool takesArchive = command == QLatin1String("stats") || command == QLatin1String("msa");
     if (filtered && !request.fromArchive)
         return usageError(Cli::tr("--serial, --station, --from, --to und --search gelten nur "
                                   "mit stats --archive."));
-    if (request.fromArchive && command != QLatin1String("stats"))
-        return usageError(Cli::tr("--archive gilt nur für stats."));
+    if (request.fromArchive && !takesArchive)
+        return usageError(Cli::tr("--archive gilt nur für stats und msa."));
     if (request.fromArchive && (!request.slotNumbers.isEmpty() || request.allSlots))
         return usageError(Cli::tr("--archive und --slots oder --all schließen sich aus."));
     for (const char *name : {"from", "to"}) {
@@ -155,7 +208,12 @@ CliParseResult checkedRequest(const QCommandLineParser &parser, CliRequest reque
         if (parser.isSet(option) && !QDate::fromString(parser.value(option), Qt::ISODate).isValid())
             return usageError(Cli::tr("Kein Datum (JJJJ-MM-TT): %1").arg(parser.value(option)));
     }
-    if ((command == QLatin1String("stats") || command == QLatin1String("archive")) &&
+    const CliParseResult studied = checkedStudyOrCalibration(parser, request);
+    if (!studied.run)
+        return studied;
+    request = studied.request;
+    if ((command == QLatin1String("stats") || command == QLatin1String("archive") ||
+         command == QLatin1String("gauge") || command == QLatin1String("msa")) &&
         request.output.isEmpty())
         request.output = QStringLiteral("-");
     if (!parser.isSet(QStringLiteral("format")))
@@ -244,7 +302,7 @@ CliParseResult parseCliArguments(const QStringList &arguments, const QString &ve
     parser.setApplicationDescription(Cli::tr(
         "Liest Messungen des Kraftmessgeräts Tensimo Parl über die serielle Schnittstelle."));
     parser.addPositionalArgument(QStringLiteral("command"), Cli::tr("Einer der Befehle unten."),
-                                 QStringLiteral("<scan|info|list|download|delete|report|stats|archive>"));
+                                 QStringLiteral("<scan|info|list|download|delete|report|stats|archive|gauge|msa>"));
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
                                   Cli::tr("Zeigt diese Hilfe."));
     const QCommandLineOption version(QStringLiteral("version"), Cli::tr("Zeigt die Version."));
@@ -283,8 +341,10 @@ CliParseResult parseCliArguments(const QStringList &arguments, const QString &ve
         {QStringLiteral("upper"), Cli::tr("stats: obere Grenze der Maximalkraft."),
          QStringLiteral("value")},
         {QStringLiteral("archive"),
-         Cli::tr("stats: die Messungen des Archivs statt der des Geräts.")},
-        {QStringLiteral("serial"), Cli::tr("stats --archive: Teil der Seriennummer."),
+         Cli::tr("stats, msa: die Messungen des Archivs statt der des Geräts.")},
+        {QStringLiteral("serial"),
+         Cli::tr("stats, msa --archive: Teil der Seriennummer; gauge: Seriennummer des Geräts "
+                 "(ohne sie das angeschlossene)."),
          QStringLiteral("text")},
         {QStringLiteral("station"), Cli::tr("stats --archive: nur diese Station."),
          QStringLiteral("name")},
@@ -302,6 +362,23 @@ CliParseResult parseCliArguments(const QStringList &arguments, const QString &ve
         {QStringLiteral("slot"), Cli::tr("Speicherplatz der Messung."), QStringLiteral("n")},
         {QStringLiteral("designation"), Cli::tr("Bezeichnung im Protokoll."),
          QStringLiteral("text")},
+        {QStringLiteral("certificate"), Cli::tr("gauge: Nummer des Kalibrierscheins."),
+         QStringLiteral("text")},
+        {QStringLiteral("calibrated"), Cli::tr("gauge: Kalibrierdatum (JJJJ-MM-TT)."),
+         QStringLiteral("date")},
+        {QStringLiteral("due"), Cli::tr("gauge: nächste Kalibrierung fällig am (JJJJ-MM-TT)."),
+         QStringLiteral("date")},
+        {QStringLiteral("laboratory"), Cli::tr("gauge: Kalibrierlabor."), QStringLiteral("text")},
+        {QStringLiteral("uncertainty"), Cli::tr("gauge: erweiterte Messunsicherheit U (k = 2) in N."),
+         QStringLiteral("value")},
+        {QStringLiteral("standard"), Cli::tr("gauge: Bezugsnormal der Kalibrierung."),
+         QStringLiteral("text")},
+        {QStringLiteral("note"), Cli::tr("gauge: Bemerkung."), QStringLiteral("text")},
+        {QStringLiteral("reference"), Cli::tr("msa: Referenzwert des Normals."),
+         QStringLiteral("value")},
+        {QStringLiteral("tolerance"), Cli::tr("msa: Toleranz des Merkmals."), QStringLiteral("value")},
+        {QStringLiteral("resolution"), Cli::tr("msa: Auflösung des Geräts (Vorgabe 0.1)."),
+         QStringLiteral("value")},
     });
 
     if (!parser.parse(arguments))
@@ -325,14 +402,30 @@ CliParseResult parseCliArguments(const QStringList &arguments, const QString &ve
     if (!kCommands.contains(positional.first()))
         return usageError(Cli::tr("Unbekannter Befehl: %1").arg(positional.first()));
     const bool isArchive = positional.first() == QLatin1String("archive");
+    const bool isGauge = positional.first() == QLatin1String("gauge");
+    const bool isMsa = positional.first() == QLatin1String("msa");
     if (isArchive && (positional.size() != 2 || !kArchiveActions.contains(positional.at(1))))
         return usageError(Cli::tr("archive braucht init, list, sync oder verify."));
-    if (!isArchive && positional.size() != 1)
+    if (isGauge && (positional.size() != 3 || positional.at(1) != QLatin1String("calibration") ||
+                    (positional.at(2) != QLatin1String("add") &&
+                     positional.at(2) != QLatin1String("list"))))
+        return usageError(Cli::tr("gauge braucht calibration add oder calibration list."));
+    if (isMsa && (positional.size() != 2 || positional.at(1) != QLatin1String("type1")))
+        return usageError(Cli::tr("msa braucht type1."));
+    if (!isArchive && !isGauge && !isMsa && positional.size() != 1)
         return usageError(Cli::tr("Nur ein Befehl auf einmal."));
 
     CliRequest request;
     request.command = positional.first();
     request.archiveAction = isArchive ? positional.at(1) : QString();
+    request.gaugeAction = isGauge ? positional.at(2) : QString();
+    request.serialNr = parser.value(QStringLiteral("serial")).toLatin1();
+    request.certificate = parser.value(QStringLiteral("certificate"));
+    request.calibratedOn = parser.value(QStringLiteral("calibrated"));
+    request.dueOn = parser.value(QStringLiteral("due"));
+    request.laboratory = parser.value(QStringLiteral("laboratory"));
+    request.referenceStandard = parser.value(QStringLiteral("standard"));
+    request.note = parser.value(QStringLiteral("note"));
     request.output = parser.value(QStringLiteral("output"));
     request.format = parser.value(QStringLiteral("format"));
     request.yes = parser.isSet(QStringLiteral("yes"));

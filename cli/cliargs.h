@@ -23,7 +23,7 @@ enum CliExitCode
     kExitNoGauge = 3,
     kExitCommunication = 4,
     kExitFile = 5,
-    kExitOutOfControl = 6, // stats: a measurement beyond a limit, or a run rule broken
+    kExitOutOfControl = 6, // stats: a limit or run rule broken; msa type1: not capable
     // The archive's records were changed or taken out (archive verify).
     kExitArchiveChanged = 7,
 };
@@ -53,10 +53,25 @@ struct CliRequest
     QString rules = QStringLiteral("nelson"); // nelson, we
     std::optional<double> lower;
     std::optional<double> upper;
-    // stats --archive: the archive's measurements this filter lets through
+    // stats and msa --archive: the archive's measurements this filter lets through
     // (--serial, --station, --from, --to, --search), not the gauge's.
     bool fromArchive = false;
     ArchiveFilter archiveFilter;
+    // gauge calibration add|list: the gauge (empty: the one connected) and the record.
+    QString gaugeAction;
+    QByteArray serialNr;
+    QString certificate;
+    QString calibratedOn; // ISO dates
+    QString dueOn;
+    QString laboratory;
+    std::optional<double> uncertainty;
+    QString referenceStandard;
+    QString note;
+    // msa type1: the standard's value, the tolerance (or --lower/--upper) and
+    // the gauge's resolution.
+    std::optional<double> reference;
+    std::optional<double> tolerance;
+    double resolution = 0.1;
 };
 
 // The outcome of reading the command line: a request to run, or a text to

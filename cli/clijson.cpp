@@ -52,11 +52,15 @@ void appendField(QByteArray &out, const char *key, float value)
     out += ", ";
 }
 
-void appendMeasurement(QByteArray &out, const Measurement &m)
+void appendMeasurement(QByteArray &out, const Measurement &m, const GaugeCalibration &calibration)
 {
     out += "    {";
     appendKey(out, "slot");
     out += QByteArray::number(m.number) + ", ";
+    // Only a measurement that carries a calibration mark names it.
+    const QString mark = calibrationMarkKey(calibrationMarkOf(m, calibration));
+    if (!mark.isEmpty())
+        appendField(out, "calibration", mark);
     appendField(out, "date", measurementDate(m.dateText).toString(Qt::ISODate));
     appendField(out, "time", measurementTime(m.timeText).toString(Qt::ISODate));
     appendField(out, "dateText", QString::fromLatin1(m.dateText));
@@ -92,7 +96,7 @@ QByteArray measurementsJson(const DeviceData &data)
     appendKey(out, "measurements");
     out += "[\n";
     for (int i = 0; i < data.records.size(); ++i) {
-        appendMeasurement(out, *data.records.at(i));
+        appendMeasurement(out, *data.records.at(i), data.calibration);
         out += i + 1 < data.records.size() ? ",\n" : "\n";
     }
     out += "  ]\n}\n";

@@ -83,6 +83,10 @@ int CliRunner::runCommand()
         return archive();
     if (command == QLatin1String("stats"))
         return stats();
+    if (command == QLatin1String("gauge"))
+        return gauge();
+    if (command == QLatin1String("msa"))
+        return msaType1();
     return kExitUsage;
 }
 
@@ -156,6 +160,7 @@ int CliRunner::info()
     QList<int> filled;
     const bool countsRead = m_session.readFilledSlots(filled);
     m_session.close();
+    noteCalibration(data.serialNr, m_workflow.calibrationOf(data.serialNr));
     m_out.write(tsvLine({QStringLiteral("serial"), QString::fromLatin1(data.serialNr)}));
     m_out.write(tsvLine({QStringLiteral("software"), QString::fromLatin1(data.swVersion)}));
     m_out.write(tsvLine({QStringLiteral("unit"), data.forceUnitText}));
@@ -183,6 +188,7 @@ int CliRunner::list()
     DeviceData data;
     const bool complete = readSucceeded(m_workflow.readList(data, progress()));
     m_workflow.disconnect();
+    noteCalibration(data.serialNr, data.calibration);
     m_out.write(tsvLine({QStringLiteral("slot"), QStringLiteral("date"), QStringLiteral("time"),
                          QStringLiteral("samples"), QStringLiteral("rate"),
                          QStringLiteral("max/") + data.forceUnitText}));
@@ -202,6 +208,7 @@ int CliRunner::download()
     const TransferOutcome outcome = m_workflow.transfer(data, progress(), m_request.slotNumbers);
     m_workflow.disconnect();
     const bool complete = readSucceeded(outcome.read);
+    noteCalibration(data.serialNr, data.calibration);
     // What was read is written even after a failed read: nothing is lost.
     const int written = writeDownload(data);
     if (written != kExitOk)
@@ -302,6 +309,7 @@ int CliRunner::stats()
         if (!readSucceeded(outcome.read))
             return kExitCommunication;
         emptySlots = outcome.emptySlots;
+        noteCalibration(data.serialNr, data.calibration);
     }
     ChartSettings settings;
     settings.type = m_request.chart == QLatin1String("xbar-s")   ? ChartType::MeanStdDev

@@ -42,6 +42,15 @@ private:
     int stats();
     // stats --archive: the group the request's filter names, from the archive.
     int loadArchiveGroup(DeviceData &data);
+    // cligauge.cpp: calibration records and the type-1 study.
+    int gauge();
+    int msaType1();
+    // The gauge named by --serial, else the one connected; empty when none answers.
+    QByteArray requestedSerialNr();
+    // The archive open and usable for calibration records and studies.
+    bool archiveForRecords();
+    // Names the gauge whose calibration is overdue (or missing while asked for).
+    void noteCalibration(const QByteArray &serialNr, const GaugeCalibration &calibration);
 
     // Connects on the given port or searches; tells why not.
     bool connectGauge();

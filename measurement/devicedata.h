@@ -1,5 +1,6 @@
 #pragma once
 
+#include "measurement/gaugecalibration.h"
 #include "measurement/measurement.h"
 
 #include <QByteArray>
@@ -22,6 +23,8 @@ struct DeviceData
     int forceUnit = 0;
     QString forceUnitText = QStringLiteral("N");
     double forceUnitFactor = 1.0;
+    // The gauge's calibration as the archive had it at the transfer.
+    GaugeCalibration calibration;
 
     // Derives forceUnitText and forceUnitFactor from forceUnit.
     void updateForceUnit();

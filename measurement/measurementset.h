@@ -1,5 +1,6 @@
 #pragma once
 
+#include "measurement/gaugecalibration.h"
 #include "measurement/measurement.h"
 
 #include <QList>
@@ -38,6 +39,8 @@ struct MeasurementSet
     ForceLimits crossedLimits;
     CapabilityThresholds thresholds;
     QList<const Measurement *> records;
+    // The gauge's calibration: records taken after its due date are marked.
+    GaugeCalibration calibration;
 };
 
 // The same records, read-only.

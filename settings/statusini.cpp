@@ -112,6 +112,8 @@ int StatusIni::load()
     result += store->readText("serverSslMode", serverSslMode, "prefer");
     result += store->readString("station", stationName, QString());
     result += store->readBool("groupByStation", archiveByStation, false);
+    result += store->readBool("calibrationRequired", calibrationRequired, false);
+    result += store->readDouble("type1Minimum", type1Minimum, 1.33);
     store->endGroup();
 
     if (result == 0)
@@ -172,6 +174,8 @@ int StatusIni::save()
     result += store->writeText("serverSslMode", serverSslMode);
     result += store->writeString("station", stationName);
     result += store->writeBool("groupByStation", archiveByStation);
+    result += store->writeBool("calibrationRequired", calibrationRequired);
+    result += store->writeDouble("type1Minimum", type1Minimum);
     store->endGroup();
 
     result += store->sync();

@@ -75,6 +75,10 @@ public:
     QString stationName;
     // Whether the "Archiv" rows are grouped by station first.
     bool archiveByStation = false;
+    // Measurements of a gauge without a calibration record are marked.
+    bool calibrationRequired = false;
+    // What Cg and Cgk of a type-1 study must reach.
+    double type1Minimum = 1.33;
 
     QByteArray fileName;
 

@@ -1,6 +1,8 @@
 // The transfer of all measurements from the gauge, run as a device job.
 #include "ui/mainform.h"
 
+#include <QDate>
+
 #include "ui/archivebrowser.h"
 #include "ui/devicejob.h"
 #include "ui/measurementpage.h"
@@ -51,6 +53,10 @@ void Mainform::transferData()
                      const QString failure = WorkflowText::transferFailed(outcome.read);
                      if (!failure.isEmpty())
                          errorMessage->showMessage(failure);
+                     const QString overdue = overdueGaugeNote(
+                         measurements.serialNr, measurements.calibration, QDate::currentDate());
+                     if (!overdue.isEmpty())
+                         errorMessage->showMessage(overdue);
                  });
 }
 

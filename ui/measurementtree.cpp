@@ -48,9 +48,13 @@ void MeasurementTree::addMeasurementRows(const DeviceData &gauge)
 {
     QStandardItem *deviceRow = itemFromIndex(m_deviceIndex);
     for (const Measurement *measurement : gauge.records) {
-        if (measurement->number != 0)
-            deviceRow->appendRow(
-                newTreeItem(measurementRowText(*measurement), measurement->number));
+        if (measurement->number == 0)
+            continue;
+        QString text = measurementRowText(*measurement);
+        const QString mark = calibrationMarkText(calibrationMarkOf(*measurement, gauge.calibration));
+        if (!mark.isEmpty())
+            text += QStringLiteral(" – ") + mark;
+        deviceRow->appendRow(newTreeItem(text, measurement->number));
     }
 }
 

@@ -1,4 +1,6 @@
 #include "workflow/gaugeworkflow.h"
+
+#include "archive/calibrationstore.h"
 #include "workflow/workflowtexts.h"
 
 #include "archive/archivelookup.h"
@@ -121,7 +123,23 @@ TransferOutcome GaugeWorkflow::transfer(DeviceData &data, const JobProgress &pro
     }
     if (!data.records.isEmpty())
         out.archive = opened.ok() ? archiveRecords(data, data.records, &out.added) : opened;
+    data.calibration = calibrationOf(data.serialNr);
     return out;
+}
+
+GaugeCalibration GaugeWorkflow::calibrationOf(const QByteArray &serialNr)
+{
+    GaugeCalibration calibration;
+    if (serialNr.isEmpty() || !openArchive().ok())
+        return calibration;
+    ArchiveStatus status;
+    const std::optional<CalibrationRecord> current =
+        CalibrationStore(m_archive).current(serialNr, &status);
+    calibration.known = status.ok();
+    if (current)
+        calibration.dueOn = current->dueOn;
+    calibration.recordRequired = m_status.calibrationRequired;
+    return calibration;
 }
 
 TransferResult GaugeWorkflow::readList(DeviceData &data, const JobProgress &progress)
@@ -132,6 +150,7 @@ TransferResult GaugeWorkflow::readList(DeviceData &data, const JobProgress &prog
         data.records, slotSteps(progress, 0, Protocol::kSlotCount), QList<int>(), false);
     result.identityFailed = !identityRead;
     sortNewestFirst(data.records);
+    data.calibration = calibrationOf(data.serialNr);
     return result;
 }
 

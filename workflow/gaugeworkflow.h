@@ -1,5 +1,6 @@
 #pragma once
 
+#include "measurement/gaugecalibration.h"
 #include "workflow/eraserequest.h"
 #include "workflow/transferoutcome.h"
 
@@ -48,6 +49,10 @@ public:
     // Keeps `records` of the gauge `device` (a list shown earlier).
     ArchiveStatus archiveRecords(const DeviceData &device, const QList<Measurement *> &records,
                                  int *added = nullptr);
+
+    // The gauge's calibration as the archive keeps it, with the settings'
+    // wish for a record; not `known` when the archive cannot say.
+    GaugeCalibration calibrationOf(const QByteArray &serialNr);
 
     // Erases after checking the gauge and every slot asked for (EraseCheck).
     EraseOutcome erase(const EraseRequest &request, const EraseDecisions &decide,

@@ -18,6 +18,7 @@ MeasurementSet measurementSetOf(const DeviceData &data, const StatusIni &status)
     set.serialNr = QString::fromLatin1(data.serialNr);
     set.unitText = data.forceUnitText;
     set.factor = data.forceUnitFactor;
+    set.calibration = data.calibration;
     set.limits = forceLimitsFor(status, set.unitText);
     if (set.limits.isCrossed())
         std::swap(set.limits, set.crossedLimits);

@@ -68,12 +68,65 @@
 <context>
     <name>Cli</name>
     <message>
-        <location filename="../../cli/cliargs.cpp" line="+61"/>
+        <location filename="../../cli/cliargs.cpp" line="+64"/>
         <source>Mit --help werden die Befehle und Optionen gezeigt.</source>
         <translation>--help shows the commands and options.</translation>
     </message>
     <message>
-        <location line="+46"/>
+        <location line="+15"/>
+        <source>Befehle:
+  scan      die Schnittstellen COM1 bis COM30 und was auf ihnen antwortet
+  info      Seriennummer, Softwarestand und Krafteinheit des Geräts
+  list      die gespeicherten Messungen
+  download  Messungen als CSV, JSON oder DFQ (--slots oder --all, -o)
+  delete    Messungen auf dem Gerät löschen (--slots oder --all, --yes;
+            --erase-incomplete auch nur unvollständig archivierte)
+  report    Protokoll einer Messung als PDF (--slot, -o)
+  stats     Statistik, Fähigkeit und Regelverletzungen (--slots oder --all;
+            --archive mit --serial, --station, --from, --to, --search)
+  archive init    das Archiv auf dem Server anlegen (als dessen Eigentümer)
+  archive list    die archivierten Messungen (--format table oder json)
+  archive sync    wartende Messungen zum Archivserver übertragen
+  archive verify  die Verkettung der archivierten Messungen prüfen
+  gauge calibration add   eine Kalibrierung erfassen (--certificate,
+                          --calibrated, --due, --serial oder das Gerät)
+  gauge calibration list  die Kalibrierungen des Geräts
+  msa type1  Messmittelfähigkeit Verfahren 1 (--reference, --tolerance oder
+             --lower/--upper; --slots, --all oder --archive mit den Filtern von stats)
+
+Rückgabewerte: 0 in Ordnung, 2 Aufruf falsch, 3 kein Gerät gefunden,
+4 Fehler in der Verbindung mit dem Gerät, 5 Datei oder Archiv nicht
+verwendbar, 6 stats: Grenzwert überschritten oder Regel verletzt, msa: nicht fähig,
+7 archivierte Messungen verändert.
+</source>
+        <translation>Commands:
+  scan      the ports COM1 to COM30 and what answers on them
+  info      serial number, software version and force unit of the gauge
+  list      the stored measurements
+  download  measurements as CSV, JSON or DFQ (--slots or --all, -o)
+  delete    erase measurements on the gauge (--slots or --all, --yes;
+            --erase-incomplete also those archived only incomplete)
+  report    report of one measurement as PDF (--slot, -o)
+  stats     statistics, capability and rule violations (--slots or --all;
+            --archive with --serial, --station, --from, --to, --search)
+  archive init    set up the archive on the server (as its owner)
+  archive list    the archived measurements (--format table or json)
+  archive sync    upload waiting measurements to the archive server
+  archive verify  check the chain of the archived measurements
+  gauge calibration add   record a calibration (--certificate,
+                          --calibrated, --due, --serial or the gauge)
+  gauge calibration list  the gauge&apos;s calibrations
+  msa type1  gauge capability, type-1 study (--reference, --tolerance or
+             --lower/--upper; --slots, --all or --archive with the filters of stats)
+
+Exit codes: 0 done, 2 wrong call, 3 no gauge found,
+4 communication error with the gauge, 5 file or archive not usable,
+6 stats: limit exceeded or rule broken, msa: not capable,
+7 archived measurements changed.
+</translation>
+    </message>
+    <message>
+        <location line="+36"/>
         <source>Aufruf: %1</source>
         <translation>Usage: %1</translation>
     </message>
@@ -93,55 +146,42 @@
         <translation>Arguments:</translation>
     </message>
     <message>
-        <location line="+13"/>
-        <source>--slots gilt nur für download, delete und stats.</source>
-        <translation>--slots only applies to download, delete and stats.</translation>
+        <location line="+17"/>
+        <source>Keine Zahl: --%1 %2</source>
+        <translation>Not a number: --%1 %2</translation>
     </message>
     <message>
-        <location line="-49"/>
-        <source>Befehle:
-  scan      die Schnittstellen COM1 bis COM30 und was auf ihnen antwortet
-  info      Seriennummer, Softwarestand und Krafteinheit des Geräts
-  list      die gespeicherten Messungen
-  download  Messungen als CSV, JSON oder DFQ (--slots oder --all, -o)
-  delete    Messungen auf dem Gerät löschen (--slots oder --all, --yes;
-            --erase-incomplete auch nur unvollständig archivierte)
-  report    Protokoll einer Messung als PDF (--slot, -o)
-  stats     Statistik, Fähigkeit und Regelverletzungen (--slots oder --all;
-            --archive mit --serial, --station, --from, --to, --search)
-  archive init    das Archiv auf dem Server anlegen (als dessen Eigentümer)
-  archive list    die archivierten Messungen (--format table oder json)
-  archive sync    wartende Messungen zum Archivserver übertragen
-  archive verify  die Verkettung der archivierten Messungen prüfen
-
-Rückgabewerte: 0 in Ordnung, 2 Aufruf falsch, 3 kein Gerät gefunden,
-4 Fehler in der Verbindung mit dem Gerät, 5 Datei oder Archiv nicht
-verwendbar, 6 stats: Grenzwert überschritten oder Regel verletzt,
-7 archivierte Messungen verändert.
-</source>
-        <translation>Commands:
-  scan      the ports COM1 to COM30 and what answers on them
-  info      serial number, software version and force unit of the gauge
-  list      the stored measurements
-  download  measurements as CSV, JSON or DFQ (--slots or --all, -o)
-  delete    erase measurements on the gauge (--slots or --all, --yes;
-            --erase-incomplete also those archived only incomplete)
-  report    report of one measurement as PDF (--slot, -o)
-  stats     statistics, capability and rule violations (--slots or --all;
-            --archive with --serial, --station, --from, --to, --search)
-  archive init    set up the archive on the server (as its owner)
-  archive list    the archived measurements (--format table or json)
-  archive sync    upload waiting measurements to the archive server
-  archive verify  check the chain of the archived measurements
-
-Exit codes: 0 done, 2 wrong call, 3 no gauge found,
-4 communication error with the gauge, 5 file or archive not usable,
-6 stats: limit exceeded or rule broken,
-7 archived measurements changed.
-</translation>
+        <location line="+9"/>
+        <source>msa type1 braucht --reference.</source>
+        <translation>msa type1 needs --reference.</translation>
     </message>
     <message>
-        <location line="+52"/>
+        <location line="+2"/>
+        <source>msa type1 braucht --tolerance oder --lower und --upper.</source>
+        <translation>msa type1 needs --tolerance or --lower and --upper.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>msa type1 braucht --slots, --all oder --archive.</source>
+        <translation>msa type1 needs --slots, --all or --archive.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>gauge calibration add braucht --certificate, --calibrated JJJJ-MM-TT und --due JJJJ-MM-TT.</source>
+        <translation>gauge calibration add needs --certificate, --calibrated YYYY-MM-DD and --due YYYY-MM-DD.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Das Fälligkeitsdatum liegt vor dem Kalibrierdatum.</source>
+        <translation>The due date lies before the calibration date.</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>--slots gilt nur für download, delete, stats und msa.</source>
+        <translation>--slots only applies to download, delete, stats and msa.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
         <source>Ungültige Speicherplätze: %1 (erlaubt sind 1 bis %2)</source>
         <translation>Invalid slots: %1 (allowed are 1 to %2)</translation>
     </message>
@@ -171,14 +211,14 @@ Exit codes: 0 done, 2 wrong call, 3 no gauge found,
         <translation>%1 needs -o FILE.</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+8"/>
         <source>--serial, --station, --from, --to und --search gelten nur mit stats --archive.</source>
         <translation>--serial, --station, --from, --to and --search only apply with stats --archive.</translation>
     </message>
     <message>
         <location line="+3"/>
-        <source>--archive gilt nur für stats.</source>
-        <translation>--archive only applies to stats.</translation>
+        <source>--archive gilt nur für stats und msa.</source>
+        <translation>--archive applies to stats and msa only.</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -191,7 +231,7 @@ Exit codes: 0 done, 2 wrong call, 3 no gauge found,
         <translation>Not a date (YYYY-MM-DD): %1</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+13"/>
         <source>Unbekanntes Format: %1</source>
         <translation>Unknown format: %1</translation>
     </message>
@@ -327,16 +367,16 @@ Exit codes: 0 done, 2 wrong call, 3 no gauge found,
     </message>
     <message>
         <location line="+3"/>
-        <source>stats: die Messungen des Archivs statt der des Geräts.</source>
-        <translation>stats: the archive&apos;s measurements instead of the gauge&apos;s.</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>stats --archive: Teil der Seriennummer.</source>
-        <translation>stats --archive: part of the serial number.</translation>
+        <source>stats, msa: die Messungen des Archivs statt der des Geräts.</source>
+        <translation>stats, msa: the archive&apos;s measurements instead of the gauge&apos;s.</translation>
     </message>
     <message>
         <location line="+2"/>
+        <source>stats, msa --archive: Teil der Seriennummer; gauge: Seriennummer des Geräts (ohne sie das angeschlossene).</source>
+        <translation>stats, msa --archive: part of the serial number; gauge: the gauge&apos;s serial number (without it the one connected).</translation>
+    </message>
+    <message>
+        <location line="+3"/>
         <source>stats --archive: nur diese Station.</source>
         <translation>stats --archive: only this station.</translation>
     </message>
@@ -376,6 +416,56 @@ Exit codes: 0 done, 2 wrong call, 3 no gauge found,
         <translation>Designation in the report.</translation>
     </message>
     <message>
+        <location line="+2"/>
+        <source>gauge: Nummer des Kalibrierscheins.</source>
+        <translation>gauge: number of the calibration certificate.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>gauge: Kalibrierdatum (JJJJ-MM-TT).</source>
+        <translation>gauge: calibration date (YYYY-MM-DD).</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>gauge: nächste Kalibrierung fällig am (JJJJ-MM-TT).</source>
+        <translation>gauge: next calibration due on (YYYY-MM-DD).</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>gauge: Kalibrierlabor.</source>
+        <translation>gauge: calibration laboratory.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>gauge: erweiterte Messunsicherheit U (k = 2) in N.</source>
+        <translation>gauge: expanded uncertainty U (k = 2) in N.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>gauge: Bezugsnormal der Kalibrierung.</source>
+        <translation>gauge: reference standard of the calibration.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>gauge: Bemerkung.</source>
+        <translation>gauge: note.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>msa: Referenzwert des Normals.</source>
+        <translation>msa: reference value of the standard.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>msa: Toleranz des Merkmals.</source>
+        <translation>msa: tolerance of the characteristic.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>msa: Auflösung des Geräts (Vorgabe 0.1).</source>
+        <translation>msa: resolution of the gauge (default 0.1).</translation>
+    </message>
+    <message>
         <location line="+8"/>
         <source>Unbekannte Sprache: %1. Bekannt sind %2.</source>
         <translation>Unknown language: %1. Known are %2.</translation>
@@ -386,9 +476,19 @@ Exit codes: 0 done, 2 wrong call, 3 no gauge found,
         <translation>No command given.</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+7"/>
         <source>archive braucht init, list, sync oder verify.</source>
         <translation>archive needs init, list, sync or verify.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>gauge braucht calibration add oder calibration list.</source>
+        <translation>gauge needs calibration add or calibration list.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>msa braucht type1.</source>
+        <translation>msa needs type1.</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -396,7 +496,7 @@ Exit codes: 0 done, 2 wrong call, 3 no gauge found,
         <translation>Only one command at a time.</translation>
     </message>
     <message>
-        <location line="-5"/>
+        <location line="-13"/>
         <source>Unbekannter Befehl: %1</source>
         <translation>Unknown command: %1</translation>
     </message>
@@ -406,7 +506,7 @@ Exit codes: 0 done, 2 wrong call, 3 no gauge found,
         <translation>Slot %1 is empty.</translation>
     </message>
     <message>
-        <location filename="../../cli/clirunner.cpp" line="+106"/>
+        <location filename="../../cli/clirunner.cpp" line="+110"/>
         <source>Speicherplatz %1 von %2</source>
         <translation>Slot %1 of %2</translation>
     </message>
@@ -421,12 +521,12 @@ Exit codes: 0 done, 2 wrong call, 3 no gauge found,
         <translation>No gauge on %1.</translation>
     </message>
     <message>
-        <location line="+38"/>
+        <location line="+39"/>
         <source>Fehler beim Übertragen der Daten!</source>
         <translation>Error while transferring the data!</translation>
     </message>
     <message>
-        <location line="+57"/>
+        <location line="+59"/>
         <source>Übertragene Messungen: %1</source>
         <translation>Measurements transferred: %1</translation>
     </message>
@@ -436,7 +536,7 @@ Exit codes: 0 done, 2 wrong call, 3 no gauge found,
         <translation>The part number and part description are cut to %1 and %2 characters in the DFQ file.</translation>
     </message>
     <message>
-        <location line="+129"/>
+        <location line="+130"/>
         <source>Gelöschte Messungen: %1</source>
         <translation>Measurements erased: %1</translation>
     </message>
@@ -518,7 +618,7 @@ Exit codes: 0 done, 2 wrong call, 3 no gauge found,
 <context>
     <name>CsvImport</name>
     <message>
-        <location filename="../../archive/csvimport.cpp" line="+231"/>
+        <location filename="../../archive/csvimport.cpp" line="+61"/>
         <source>die Seriennummer enthält ein Nullzeichen</source>
         <translation>the serial number contains a NUL character</translation>
     </message>
@@ -564,6 +664,132 @@ Exit codes: 0 done, 2 wrong call, 3 no gauge found,
         <location line="+10"/>
         <source>Teilebezeichnung (K1002):</source>
         <translation>Part description (K1002):</translation>
+    </message>
+</context>
+<context>
+    <name>GaugeCalibration</name>
+    <message>
+        <location filename="../../cli/cligauge.cpp" line="+119"/>
+        <source>Kalibrierungen und Studien werden nur im erreichbaren Archiv gespeichert und gelesen.</source>
+        <translation>Calibrations and studies are kept and read only in an archive that answers.</translation>
+    </message>
+    <message>
+        <location filename="../../measurement/gaugecalibration.cpp" line="+17"/>
+        <source>Kalibrierung überfällig</source>
+        <translation>calibration overdue</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>ohne Kalibrierung</source>
+        <translation>not calibrated</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>Die Kalibrierung des Geräts %1 war am %2 fällig.</source>
+        <translation>The calibration of gauge %1 was due on %2.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Für das Gerät %1 ist keine Kalibrierung erfasst.</source>
+        <translation>No calibration is recorded for gauge %1.</translation>
+    </message>
+</context>
+<context>
+    <name>GaugeStudy</name>
+    <message>
+        <location filename="../../measurement/gaugestudy.cpp" line="+125"/>
+        <source>Eine Typ-1-Studie braucht %1 bis %2 Messungen.</source>
+        <translation>A type-1 study needs %1 to %2 measurements.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Die Toleranz muss größer als 0 sein.</source>
+        <translation>The tolerance must be greater than 0.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Ein Wert der Studie ist keine Zahl.</source>
+        <translation>A value of the study is not a number.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Messmittel fähig</source>
+        <translation>Gauge capable</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Messmittel nicht fähig</source>
+        <translation>Gauge not capable</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Messmittelfähigkeit Verfahren 1</source>
+        <translation>Gauge capability, type-1 study</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>Messungen n</source>
+        <translation>Measurements n</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Referenzwert xm</source>
+        <translation>Reference value xm</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Toleranz T</source>
+        <translation>Tolerance T</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Mittelwert x̄</source>
+        <translation>Mean x̄</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Standardabweichung s</source>
+        <translation>Standard deviation s</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Systematische Messabweichung x̄ − xm</source>
+        <translation>Bias x̄ − xm</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Mindestwert Cg, Cgk</source>
+        <translation>Minimum Cg, Cgk</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>t-Wert der Abweichung (kritisch %1)</source>
+        <translation>t of the bias (critical %1)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Abweichung signifikant (5 %)</source>
+        <translation>Bias significant (5 %)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>ja</source>
+        <translation>yes</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>nein</source>
+        <translation>no</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Auflösung / T (höchstens 5 %)</source>
+        <translation>Resolution / T (at most 5 %)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Ergebnis</source>
+        <translation>Result</translation>
     </message>
 </context>
 <context>
@@ -1122,7 +1348,7 @@ Tool</translation>
         <translation>Connecting to the device...</translation>
     </message>
     <message>
-        <location filename="../../ui/mainform_transfer.cpp" line="+23"/>
+        <location filename="../../ui/mainform_transfer.cpp" line="+25"/>
         <source>Verbindung zum Gerät konnte nicht hergestellt werden!</source>
         <translation>Could not connect to the device!</translation>
     </message>
@@ -1466,32 +1692,32 @@ Once deleted on the device they exist nowhere.</numerusform>
 <context>
     <name>QObject</name>
     <message>
-        <location filename="../../measurement/dblist.cpp" line="+87"/>
+        <location filename="../../measurement/csvexportlayout.cpp" line="+20"/>
         <source>Kraft</source>
         <translation>Force</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location filename="../../measurement/dblist.cpp" line="+102"/>
         <source>Seriennummer Gerät:</source>
         <translation>Device serial number:</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+6"/>
         <source>Messung-Nr:</source>
         <translation>Measurement no.:</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>Datum:</source>
         <translation>Date:</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>Zeit:</source>
         <translation>Time:</translation>
     </message>
     <message>
-        <location line="-73"/>
+        <location filename="../../measurement/csvexportlayout.cpp" line="-5"/>
         <source>Zeit</source>
         <translation>Time</translation>
     </message>
@@ -1863,7 +2089,7 @@ Once deleted on the device they exist nowhere.</numerusform>
     </message>
     <message>
         <location line="-19"/>
-        <location filename="../../ui/settingsdialog.cpp" line="+181"/>
+        <location filename="../../ui/settingsdialog.cpp" line="+194"/>
         <source>Archiv</source>
         <translation>Archive</translation>
     </message>
@@ -1953,7 +2179,7 @@ Once deleted on the device they exist nowhere.</numerusform>
         <translation>St&amp;ation:</translation>
     </message>
     <message>
-        <location filename="../../ui/settingsdialog.cpp" line="-143"/>
+        <location filename="../../ui/settingsdialog.cpp" line="-147"/>
         <source>Deutsch</source>
         <translation>German</translation>
     </message>
@@ -1973,12 +2199,12 @@ Once deleted on the device they exist nowhere.</numerusform>
         <translation>Italian</translation>
     </message>
     <message>
-        <location line="+105"/>
+        <location line="+107"/>
         <source>Grenzen in %1: die untere (%2) liegt nicht unter der oberen (%3).</source>
         <translation>Limits in %1: the lower one (%2) is not below the upper one (%3).</translation>
     </message>
     <message>
-        <location line="+28"/>
+        <location line="+30"/>
         <source>Alle Bilder</source>
         <translation>All images</translation>
     </message>

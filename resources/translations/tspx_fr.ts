@@ -68,12 +68,65 @@
 <context>
     <name>Cli</name>
     <message>
-        <location filename="../../cli/cliargs.cpp" line="+61"/>
+        <location filename="../../cli/cliargs.cpp" line="+64"/>
         <source>Mit --help werden die Befehle und Optionen gezeigt.</source>
         <translation>--help affiche les commandes et les options.</translation>
     </message>
     <message>
-        <location line="+46"/>
+        <location line="+15"/>
+        <source>Befehle:
+  scan      die Schnittstellen COM1 bis COM30 und was auf ihnen antwortet
+  info      Seriennummer, Softwarestand und Krafteinheit des Geräts
+  list      die gespeicherten Messungen
+  download  Messungen als CSV, JSON oder DFQ (--slots oder --all, -o)
+  delete    Messungen auf dem Gerät löschen (--slots oder --all, --yes;
+            --erase-incomplete auch nur unvollständig archivierte)
+  report    Protokoll einer Messung als PDF (--slot, -o)
+  stats     Statistik, Fähigkeit und Regelverletzungen (--slots oder --all;
+            --archive mit --serial, --station, --from, --to, --search)
+  archive init    das Archiv auf dem Server anlegen (als dessen Eigentümer)
+  archive list    die archivierten Messungen (--format table oder json)
+  archive sync    wartende Messungen zum Archivserver übertragen
+  archive verify  die Verkettung der archivierten Messungen prüfen
+  gauge calibration add   eine Kalibrierung erfassen (--certificate,
+                          --calibrated, --due, --serial oder das Gerät)
+  gauge calibration list  die Kalibrierungen des Geräts
+  msa type1  Messmittelfähigkeit Verfahren 1 (--reference, --tolerance oder
+             --lower/--upper; --slots, --all oder --archive mit den Filtern von stats)
+
+Rückgabewerte: 0 in Ordnung, 2 Aufruf falsch, 3 kein Gerät gefunden,
+4 Fehler in der Verbindung mit dem Gerät, 5 Datei oder Archiv nicht
+verwendbar, 6 stats: Grenzwert überschritten oder Regel verletzt, msa: nicht fähig,
+7 archivierte Messungen verändert.
+</source>
+        <translation>Commandes :
+  scan      les ports COM1 à COM30 et ce qui y répond
+  info      numéro de série, version du logiciel et unité de force de l&apos;appareil
+  list      les mesures enregistrées
+  download  mesures en CSV, JSON ou DFQ (--slots ou --all, -o)
+  delete    effacer des mesures sur l&apos;appareil (--slots ou --all, --yes ;
+            --erase-incomplete aussi celles archivées seulement incomplètes)
+  report    rapport d&apos;une mesure en PDF (--slot, -o)
+  stats     statistiques, capabilité et violations de règles (--slots ou --all ;
+            --archive avec --serial, --station, --from, --to, --search)
+  archive init    créer l&apos;archive sur le serveur (en tant que propriétaire)
+  archive list    les mesures archivées (--format table ou json)
+  archive sync    envoyer au serveur d&apos;archive les mesures en attente
+  archive verify  vérifier le chaînage des mesures archivées
+  gauge calibration add   enregistrer un étalonnage (--certificate,
+                          --calibrated, --due, --serial ou l&apos;appareil)
+  gauge calibration list  les étalonnages de l&apos;appareil
+  msa type1  capabilité du moyen de mesure, type 1 (--reference, --tolerance ou
+             --lower/--upper ; --slots, --all ou --archive avec les filtres de stats)
+
+Codes de retour : 0 terminé, 2 appel erroné, 3 aucun appareil trouvé,
+4 erreur de communication avec l&apos;appareil, 5 fichier ou archive inutilisable,
+6 stats : limite dépassée ou règle violée, msa : non capable,
+7 mesures archivées modifiées.
+</translation>
+    </message>
+    <message>
+        <location line="+36"/>
         <source>Aufruf: %1</source>
         <translation>Utilisation : %1</translation>
     </message>
@@ -93,55 +146,42 @@
         <translation>Arguments :</translation>
     </message>
     <message>
-        <location line="+13"/>
-        <source>--slots gilt nur für download, delete und stats.</source>
-        <translation>--slots ne s&apos;applique qu&apos;à download, delete et stats.</translation>
+        <location line="+17"/>
+        <source>Keine Zahl: --%1 %2</source>
+        <translation>Pas un nombre : --%1 %2</translation>
     </message>
     <message>
-        <location line="-49"/>
-        <source>Befehle:
-  scan      die Schnittstellen COM1 bis COM30 und was auf ihnen antwortet
-  info      Seriennummer, Softwarestand und Krafteinheit des Geräts
-  list      die gespeicherten Messungen
-  download  Messungen als CSV, JSON oder DFQ (--slots oder --all, -o)
-  delete    Messungen auf dem Gerät löschen (--slots oder --all, --yes;
-            --erase-incomplete auch nur unvollständig archivierte)
-  report    Protokoll einer Messung als PDF (--slot, -o)
-  stats     Statistik, Fähigkeit und Regelverletzungen (--slots oder --all;
-            --archive mit --serial, --station, --from, --to, --search)
-  archive init    das Archiv auf dem Server anlegen (als dessen Eigentümer)
-  archive list    die archivierten Messungen (--format table oder json)
-  archive sync    wartende Messungen zum Archivserver übertragen
-  archive verify  die Verkettung der archivierten Messungen prüfen
-
-Rückgabewerte: 0 in Ordnung, 2 Aufruf falsch, 3 kein Gerät gefunden,
-4 Fehler in der Verbindung mit dem Gerät, 5 Datei oder Archiv nicht
-verwendbar, 6 stats: Grenzwert überschritten oder Regel verletzt,
-7 archivierte Messungen verändert.
-</source>
-        <translation>Commandes :
-  scan      les ports COM1 à COM30 et ce qui y répond
-  info      numéro de série, version du logiciel et unité de force de l&apos;appareil
-  list      les mesures enregistrées
-  download  mesures en CSV, JSON ou DFQ (--slots ou --all, -o)
-  delete    effacer des mesures sur l&apos;appareil (--slots ou --all, --yes ;
-            --erase-incomplete aussi celles archivées seulement incomplètes)
-  report    rapport d&apos;une mesure en PDF (--slot, -o)
-  stats     statistiques, capabilité et violations de règles (--slots ou --all ;
-            --archive avec --serial, --station, --from, --to, --search)
-  archive init    créer l&apos;archive sur le serveur (en tant que propriétaire)
-  archive list    les mesures archivées (--format table ou json)
-  archive sync    envoyer au serveur d&apos;archive les mesures en attente
-  archive verify  vérifier le chaînage des mesures archivées
-
-Codes de retour : 0 terminé, 2 appel erroné, 3 aucun appareil trouvé,
-4 erreur de communication avec l&apos;appareil, 5 fichier ou archive inutilisable,
-6 stats : limite dépassée ou règle violée,
-7 mesures archivées modifiées.
-</translation>
+        <location line="+9"/>
+        <source>msa type1 braucht --reference.</source>
+        <translation>msa type1 exige --reference.</translation>
     </message>
     <message>
-        <location line="+52"/>
+        <location line="+2"/>
+        <source>msa type1 braucht --tolerance oder --lower und --upper.</source>
+        <translation>msa type1 exige --tolerance ou --lower et --upper.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>msa type1 braucht --slots, --all oder --archive.</source>
+        <translation>msa type1 exige --slots, --all ou --archive.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>gauge calibration add braucht --certificate, --calibrated JJJJ-MM-TT und --due JJJJ-MM-TT.</source>
+        <translation>gauge calibration add exige --certificate, --calibrated AAAA-MM-JJ et --due AAAA-MM-JJ.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Das Fälligkeitsdatum liegt vor dem Kalibrierdatum.</source>
+        <translation>La date d&apos;échéance précède la date d&apos;étalonnage.</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>--slots gilt nur für download, delete, stats und msa.</source>
+        <translation>--slots ne s&apos;applique qu&apos;à download, delete, stats et msa.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
         <source>Ungültige Speicherplätze: %1 (erlaubt sind 1 bis %2)</source>
         <translation>Emplacements non valides : %1 (autorisés : 1 à %2)</translation>
     </message>
@@ -171,14 +211,14 @@ Codes de retour : 0 terminé, 2 appel erroné, 3 aucun appareil trouvé,
         <translation>%1 nécessite -o FICHIER.</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+8"/>
         <source>--serial, --station, --from, --to und --search gelten nur mit stats --archive.</source>
         <translation>--serial, --station, --from, --to et --search ne valent qu&apos;avec stats --archive.</translation>
     </message>
     <message>
         <location line="+3"/>
-        <source>--archive gilt nur für stats.</source>
-        <translation>--archive ne vaut que pour stats.</translation>
+        <source>--archive gilt nur für stats und msa.</source>
+        <translation>--archive ne s&apos;applique qu&apos;à stats et msa.</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -191,7 +231,7 @@ Codes de retour : 0 terminé, 2 appel erroné, 3 aucun appareil trouvé,
         <translation>Pas une date (AAAA-MM-JJ) : %1</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+13"/>
         <source>Unbekanntes Format: %1</source>
         <translation>Format inconnu : %1</translation>
     </message>
@@ -327,16 +367,16 @@ Codes de retour : 0 terminé, 2 appel erroné, 3 aucun appareil trouvé,
     </message>
     <message>
         <location line="+3"/>
-        <source>stats: die Messungen des Archivs statt der des Geräts.</source>
-        <translation>stats : les mesures de l&apos;archive au lieu de celles de l&apos;appareil.</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>stats --archive: Teil der Seriennummer.</source>
-        <translation>stats --archive : partie du numéro de série.</translation>
+        <source>stats, msa: die Messungen des Archivs statt der des Geräts.</source>
+        <translation>stats, msa : les mesures de l&apos;archive au lieu de celles de l&apos;appareil.</translation>
     </message>
     <message>
         <location line="+2"/>
+        <source>stats, msa --archive: Teil der Seriennummer; gauge: Seriennummer des Geräts (ohne sie das angeschlossene).</source>
+        <translation>stats, msa --archive : partie du numéro de série ; gauge : numéro de série de l&apos;appareil (sans lui, celui qui est connecté).</translation>
+    </message>
+    <message>
+        <location line="+3"/>
         <source>stats --archive: nur diese Station.</source>
         <translation>stats --archive : seulement ce poste.</translation>
     </message>
@@ -376,6 +416,56 @@ Codes de retour : 0 terminé, 2 appel erroné, 3 aucun appareil trouvé,
         <translation>Désignation dans le rapport.</translation>
     </message>
     <message>
+        <location line="+2"/>
+        <source>gauge: Nummer des Kalibrierscheins.</source>
+        <translation>gauge : numéro du certificat d&apos;étalonnage.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>gauge: Kalibrierdatum (JJJJ-MM-TT).</source>
+        <translation>gauge : date d&apos;étalonnage (AAAA-MM-JJ).</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>gauge: nächste Kalibrierung fällig am (JJJJ-MM-TT).</source>
+        <translation>gauge : prochain étalonnage dû le (AAAA-MM-JJ).</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>gauge: Kalibrierlabor.</source>
+        <translation>gauge : laboratoire d&apos;étalonnage.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>gauge: erweiterte Messunsicherheit U (k = 2) in N.</source>
+        <translation>gauge : incertitude élargie U (k = 2) en N.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>gauge: Bezugsnormal der Kalibrierung.</source>
+        <translation>gauge : étalon de référence de l&apos;étalonnage.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>gauge: Bemerkung.</source>
+        <translation>gauge : remarque.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>msa: Referenzwert des Normals.</source>
+        <translation>msa : valeur de référence de l&apos;étalon.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>msa: Toleranz des Merkmals.</source>
+        <translation>msa : tolérance de la caractéristique.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>msa: Auflösung des Geräts (Vorgabe 0.1).</source>
+        <translation>msa : résolution de l&apos;appareil (par défaut 0.1).</translation>
+    </message>
+    <message>
         <location line="+8"/>
         <source>Unbekannte Sprache: %1. Bekannt sind %2.</source>
         <translation>Langue inconnue : %1. Les langues connues sont %2.</translation>
@@ -386,9 +476,19 @@ Codes de retour : 0 terminé, 2 appel erroné, 3 aucun appareil trouvé,
         <translation>Aucune commande indiquée.</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+7"/>
         <source>archive braucht init, list, sync oder verify.</source>
         <translation>archive demande init, list, sync ou verify.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>gauge braucht calibration add oder calibration list.</source>
+        <translation>gauge exige calibration add ou calibration list.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>msa braucht type1.</source>
+        <translation>msa exige type1.</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -396,7 +496,7 @@ Codes de retour : 0 terminé, 2 appel erroné, 3 aucun appareil trouvé,
         <translation>Une seule commande à la fois.</translation>
     </message>
     <message>
-        <location line="-5"/>
+        <location line="-13"/>
         <source>Unbekannter Befehl: %1</source>
         <translation>Commande inconnue : %1</translation>
     </message>
@@ -406,7 +506,7 @@ Codes de retour : 0 terminé, 2 appel erroné, 3 aucun appareil trouvé,
         <translation>L&apos;emplacement %1 est vide.</translation>
     </message>
     <message>
-        <location filename="../../cli/clirunner.cpp" line="+106"/>
+        <location filename="../../cli/clirunner.cpp" line="+110"/>
         <source>Speicherplatz %1 von %2</source>
         <translation>Emplacement %1 sur %2</translation>
     </message>
@@ -421,12 +521,12 @@ Codes de retour : 0 terminé, 2 appel erroné, 3 aucun appareil trouvé,
         <translation>Aucun appareil sur %1.</translation>
     </message>
     <message>
-        <location line="+38"/>
+        <location line="+39"/>
         <source>Fehler beim Übertragen der Daten!</source>
         <translation>Erreur lors du transfert des données !</translation>
     </message>
     <message>
-        <location line="+57"/>
+        <location line="+59"/>
         <source>Übertragene Messungen: %1</source>
         <translation>Mesures transférées : %1</translation>
     </message>
@@ -436,7 +536,7 @@ Codes de retour : 0 terminé, 2 appel erroné, 3 aucun appareil trouvé,
         <translation>Le numéro et la désignation de la pièce sont tronqués à %1 et %2 caractères dans le fichier DFQ.</translation>
     </message>
     <message>
-        <location line="+129"/>
+        <location line="+130"/>
         <source>Gelöschte Messungen: %1</source>
         <translation>Mesures effacées : %1</translation>
     </message>
@@ -518,7 +618,7 @@ Codes de retour : 0 terminé, 2 appel erroné, 3 aucun appareil trouvé,
 <context>
     <name>CsvImport</name>
     <message>
-        <location filename="../../archive/csvimport.cpp" line="+231"/>
+        <location filename="../../archive/csvimport.cpp" line="+61"/>
         <source>die Seriennummer enthält ein Nullzeichen</source>
         <translation>le numéro de série contient un caractère nul</translation>
     </message>
@@ -564,6 +664,132 @@ Codes de retour : 0 terminé, 2 appel erroné, 3 aucun appareil trouvé,
         <location line="+10"/>
         <source>Teilebezeichnung (K1002):</source>
         <translation>Désignation de la pièce (K1002) :</translation>
+    </message>
+</context>
+<context>
+    <name>GaugeCalibration</name>
+    <message>
+        <location filename="../../cli/cligauge.cpp" line="+119"/>
+        <source>Kalibrierungen und Studien werden nur im erreichbaren Archiv gespeichert und gelesen.</source>
+        <translation>Les étalonnages et les études ne sont enregistrés et lus que dans une archive joignable.</translation>
+    </message>
+    <message>
+        <location filename="../../measurement/gaugecalibration.cpp" line="+17"/>
+        <source>Kalibrierung überfällig</source>
+        <translation>étalonnage échu</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>ohne Kalibrierung</source>
+        <translation>sans étalonnage</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>Die Kalibrierung des Geräts %1 war am %2 fällig.</source>
+        <translation>L&apos;étalonnage de l&apos;appareil %1 était dû le %2.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Für das Gerät %1 ist keine Kalibrierung erfasst.</source>
+        <translation>Aucun étalonnage n&apos;est enregistré pour l&apos;appareil %1.</translation>
+    </message>
+</context>
+<context>
+    <name>GaugeStudy</name>
+    <message>
+        <location filename="../../measurement/gaugestudy.cpp" line="+125"/>
+        <source>Eine Typ-1-Studie braucht %1 bis %2 Messungen.</source>
+        <translation>Une étude de type 1 exige %1 à %2 mesures.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Die Toleranz muss größer als 0 sein.</source>
+        <translation>La tolérance doit être supérieure à 0.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Ein Wert der Studie ist keine Zahl.</source>
+        <translation>Une valeur de l&apos;étude n&apos;est pas un nombre.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Messmittel fähig</source>
+        <translation>Moyen de mesure capable</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Messmittel nicht fähig</source>
+        <translation>Moyen de mesure non capable</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Messmittelfähigkeit Verfahren 1</source>
+        <translation>Capabilité du moyen de mesure, type 1</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>Messungen n</source>
+        <translation>Mesures n</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Referenzwert xm</source>
+        <translation>Valeur de référence xm</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Toleranz T</source>
+        <translation>Tolérance T</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Mittelwert x̄</source>
+        <translation>Moyenne x̄</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Standardabweichung s</source>
+        <translation>Écart-type s</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Systematische Messabweichung x̄ − xm</source>
+        <translation>Biais x̄ − xm</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Mindestwert Cg, Cgk</source>
+        <translation>Minimum Cg, Cgk</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>t-Wert der Abweichung (kritisch %1)</source>
+        <translation>t du biais (critique %1)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Abweichung signifikant (5 %)</source>
+        <translation>Biais significatif (5 %)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>ja</source>
+        <translation>oui</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>nein</source>
+        <translation>non</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Auflösung / T (höchstens 5 %)</source>
+        <translation>Résolution / T (au plus 5 %)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Ergebnis</source>
+        <translation>Résultat</translation>
     </message>
 </context>
 <context>
@@ -1122,7 +1348,7 @@ Tool</translation>
         <translation>Connexion à l&apos;appareil en cours...</translation>
     </message>
     <message>
-        <location filename="../../ui/mainform_transfer.cpp" line="+23"/>
+        <location filename="../../ui/mainform_transfer.cpp" line="+25"/>
         <source>Verbindung zum Gerät konnte nicht hergestellt werden!</source>
         <translation>Impossible d&apos;établir la connexion avec l&apos;appareil !</translation>
     </message>
@@ -1466,32 +1692,32 @@ Une fois supprimées sur l&apos;appareil, elles n&apos;existeront plus nulle par
 <context>
     <name>QObject</name>
     <message>
-        <location filename="../../measurement/dblist.cpp" line="+87"/>
+        <location filename="../../measurement/csvexportlayout.cpp" line="+20"/>
         <source>Kraft</source>
         <translation>Force</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location filename="../../measurement/dblist.cpp" line="+102"/>
         <source>Seriennummer Gerät:</source>
         <translation>N° de série de l&apos;appareil :</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+6"/>
         <source>Messung-Nr:</source>
         <translation>N° de mesure :</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>Datum:</source>
         <translation>Date :</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>Zeit:</source>
         <translation>Heure :</translation>
     </message>
     <message>
-        <location line="-73"/>
+        <location filename="../../measurement/csvexportlayout.cpp" line="-5"/>
         <source>Zeit</source>
         <translation>Temps</translation>
     </message>
@@ -1863,7 +2089,7 @@ Une fois supprimées sur l&apos;appareil, elles n&apos;existeront plus nulle par
     </message>
     <message>
         <location line="-19"/>
-        <location filename="../../ui/settingsdialog.cpp" line="+181"/>
+        <location filename="../../ui/settingsdialog.cpp" line="+194"/>
         <source>Archiv</source>
         <translation>Archive</translation>
     </message>
@@ -1953,7 +2179,7 @@ Une fois supprimées sur l&apos;appareil, elles n&apos;existeront plus nulle par
         <translation>Pos&amp;te :</translation>
     </message>
     <message>
-        <location filename="../../ui/settingsdialog.cpp" line="-143"/>
+        <location filename="../../ui/settingsdialog.cpp" line="-147"/>
         <source>Deutsch</source>
         <translation>Allemand</translation>
     </message>
@@ -1973,12 +2199,12 @@ Une fois supprimées sur l&apos;appareil, elles n&apos;existeront plus nulle par
         <translation>Italien</translation>
     </message>
     <message>
-        <location line="+105"/>
+        <location line="+107"/>
         <source>Grenzen in %1: die untere (%2) liegt nicht unter der oberen (%3).</source>
         <translation>Limites en %1 : l’inférieure (%2) n’est pas en dessous de la supérieure (%3).</translation>
     </message>
     <message>
-        <location line="+28"/>
+        <location line="+30"/>
         <source>Alle Bilder</source>
         <translation>Toutes les images</translation>
     </message>

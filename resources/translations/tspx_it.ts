@@ -68,12 +68,65 @@
 <context>
     <name>Cli</name>
     <message>
-        <location filename="../../cli/cliargs.cpp" line="+61"/>
+        <location filename="../../cli/cliargs.cpp" line="+64"/>
         <source>Mit --help werden die Befehle und Optionen gezeigt.</source>
         <translation>--help mostra i comandi e le opzioni.</translation>
     </message>
     <message>
-        <location line="+46"/>
+        <location line="+15"/>
+        <source>Befehle:
+  scan      die Schnittstellen COM1 bis COM30 und was auf ihnen antwortet
+  info      Seriennummer, Softwarestand und Krafteinheit des Geräts
+  list      die gespeicherten Messungen
+  download  Messungen als CSV, JSON oder DFQ (--slots oder --all, -o)
+  delete    Messungen auf dem Gerät löschen (--slots oder --all, --yes;
+            --erase-incomplete auch nur unvollständig archivierte)
+  report    Protokoll einer Messung als PDF (--slot, -o)
+  stats     Statistik, Fähigkeit und Regelverletzungen (--slots oder --all;
+            --archive mit --serial, --station, --from, --to, --search)
+  archive init    das Archiv auf dem Server anlegen (als dessen Eigentümer)
+  archive list    die archivierten Messungen (--format table oder json)
+  archive sync    wartende Messungen zum Archivserver übertragen
+  archive verify  die Verkettung der archivierten Messungen prüfen
+  gauge calibration add   eine Kalibrierung erfassen (--certificate,
+                          --calibrated, --due, --serial oder das Gerät)
+  gauge calibration list  die Kalibrierungen des Geräts
+  msa type1  Messmittelfähigkeit Verfahren 1 (--reference, --tolerance oder
+             --lower/--upper; --slots, --all oder --archive mit den Filtern von stats)
+
+Rückgabewerte: 0 in Ordnung, 2 Aufruf falsch, 3 kein Gerät gefunden,
+4 Fehler in der Verbindung mit dem Gerät, 5 Datei oder Archiv nicht
+verwendbar, 6 stats: Grenzwert überschritten oder Regel verletzt, msa: nicht fähig,
+7 archivierte Messungen verändert.
+</source>
+        <translation>Comandi:
+  scan      le porte da COM1 a COM30 e cosa risponde su di esse
+  info      numero di serie, versione del software e unità di forza dello strumento
+  list      le misure memorizzate
+  download  misure come CSV, JSON o DFQ (--slots o --all, -o)
+  delete    cancellare misure sullo strumento (--slots o --all, --yes;
+            --erase-incomplete anche quelle archiviate solo incomplete)
+  report    rapporto di una misura come PDF (--slot, -o)
+  stats     statistica, capacità e violazioni delle regole (--slots o --all;
+            --archive con --serial, --station, --from, --to, --search)
+  archive init    creare l&apos;archivio sul server (come suo proprietario)
+  archive list    le misure archiviate (--format table o json)
+  archive sync    inviare al server dell&apos;archivio le misure in attesa
+  archive verify  verificare la concatenazione delle misure archiviate
+  gauge calibration add   registrare una taratura (--certificate,
+                          --calibrated, --due, --serial o lo strumento)
+  gauge calibration list  le tarature dello strumento
+  msa type1  capacità dello strumento, tipo 1 (--reference, --tolerance o
+             --lower/--upper; --slots, --all o --archive con i filtri di stats)
+
+Codici di uscita: 0 eseguito, 2 chiamata errata, 3 nessuno strumento trovato,
+4 errore di comunicazione con lo strumento, 5 file o archivio non utilizzabile,
+6 stats: limite superato o regola violata, msa: non capace,
+7 misure archiviate modificate.
+</translation>
+    </message>
+    <message>
+        <location line="+36"/>
         <source>Aufruf: %1</source>
         <translation>Uso: %1</translation>
     </message>
@@ -93,55 +146,42 @@
         <translation>Argomenti:</translation>
     </message>
     <message>
-        <location line="+13"/>
-        <source>--slots gilt nur für download, delete und stats.</source>
-        <translation>--slots vale solo per download, delete e stats.</translation>
+        <location line="+17"/>
+        <source>Keine Zahl: --%1 %2</source>
+        <translation>Non è un numero: --%1 %2</translation>
     </message>
     <message>
-        <location line="-49"/>
-        <source>Befehle:
-  scan      die Schnittstellen COM1 bis COM30 und was auf ihnen antwortet
-  info      Seriennummer, Softwarestand und Krafteinheit des Geräts
-  list      die gespeicherten Messungen
-  download  Messungen als CSV, JSON oder DFQ (--slots oder --all, -o)
-  delete    Messungen auf dem Gerät löschen (--slots oder --all, --yes;
-            --erase-incomplete auch nur unvollständig archivierte)
-  report    Protokoll einer Messung als PDF (--slot, -o)
-  stats     Statistik, Fähigkeit und Regelverletzungen (--slots oder --all;
-            --archive mit --serial, --station, --from, --to, --search)
-  archive init    das Archiv auf dem Server anlegen (als dessen Eigentümer)
-  archive list    die archivierten Messungen (--format table oder json)
-  archive sync    wartende Messungen zum Archivserver übertragen
-  archive verify  die Verkettung der archivierten Messungen prüfen
-
-Rückgabewerte: 0 in Ordnung, 2 Aufruf falsch, 3 kein Gerät gefunden,
-4 Fehler in der Verbindung mit dem Gerät, 5 Datei oder Archiv nicht
-verwendbar, 6 stats: Grenzwert überschritten oder Regel verletzt,
-7 archivierte Messungen verändert.
-</source>
-        <translation>Comandi:
-  scan      le porte da COM1 a COM30 e cosa risponde su di esse
-  info      numero di serie, versione del software e unità di forza dello strumento
-  list      le misure memorizzate
-  download  misure come CSV, JSON o DFQ (--slots o --all, -o)
-  delete    cancellare misure sullo strumento (--slots o --all, --yes;
-            --erase-incomplete anche quelle archiviate solo incomplete)
-  report    rapporto di una misura come PDF (--slot, -o)
-  stats     statistica, capacità e violazioni delle regole (--slots o --all;
-            --archive con --serial, --station, --from, --to, --search)
-  archive init    creare l&apos;archivio sul server (come suo proprietario)
-  archive list    le misure archiviate (--format table o json)
-  archive sync    inviare al server dell&apos;archivio le misure in attesa
-  archive verify  verificare la concatenazione delle misure archiviate
-
-Codici di uscita: 0 eseguito, 2 chiamata errata, 3 nessuno strumento trovato,
-4 errore di comunicazione con lo strumento, 5 file o archivio non utilizzabile,
-6 stats: limite superato o regola violata,
-7 misure archiviate modificate.
-</translation>
+        <location line="+9"/>
+        <source>msa type1 braucht --reference.</source>
+        <translation>msa type1 richiede --reference.</translation>
     </message>
     <message>
-        <location line="+52"/>
+        <location line="+2"/>
+        <source>msa type1 braucht --tolerance oder --lower und --upper.</source>
+        <translation>msa type1 richiede --tolerance oppure --lower e --upper.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>msa type1 braucht --slots, --all oder --archive.</source>
+        <translation>msa type1 richiede --slots, --all o --archive.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>gauge calibration add braucht --certificate, --calibrated JJJJ-MM-TT und --due JJJJ-MM-TT.</source>
+        <translation>gauge calibration add richiede --certificate, --calibrated AAAA-MM-GG e --due AAAA-MM-GG.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Das Fälligkeitsdatum liegt vor dem Kalibrierdatum.</source>
+        <translation>La data di scadenza precede la data di taratura.</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>--slots gilt nur für download, delete, stats und msa.</source>
+        <translation>--slots vale solo per download, delete, stats e msa.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
         <source>Ungültige Speicherplätze: %1 (erlaubt sind 1 bis %2)</source>
         <translation>Posizioni di memoria non valide: %1 (ammesse da 1 a %2)</translation>
     </message>
@@ -171,14 +211,14 @@ Codici di uscita: 0 eseguito, 2 chiamata errata, 3 nessuno strumento trovato,
         <translation>%1 richiede -o FILE.</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+8"/>
         <source>--serial, --station, --from, --to und --search gelten nur mit stats --archive.</source>
         <translation>--serial, --station, --from, --to e --search valgono solo con stats --archive.</translation>
     </message>
     <message>
         <location line="+3"/>
-        <source>--archive gilt nur für stats.</source>
-        <translation>--archive vale solo per stats.</translation>
+        <source>--archive gilt nur für stats und msa.</source>
+        <translation>--archive vale solo per stats e msa.</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -191,7 +231,7 @@ Codici di uscita: 0 eseguito, 2 chiamata errata, 3 nessuno strumento trovato,
         <translation>Non è una data (AAAA-MM-GG): %1</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+13"/>
         <source>Unbekanntes Format: %1</source>
         <translation>Formato sconosciuto: %1</translation>
     </message>
@@ -327,16 +367,16 @@ Codici di uscita: 0 eseguito, 2 chiamata errata, 3 nessuno strumento trovato,
     </message>
     <message>
         <location line="+3"/>
-        <source>stats: die Messungen des Archivs statt der des Geräts.</source>
-        <translation>stats: le misure dell&apos;archivio invece di quelle dello strumento.</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>stats --archive: Teil der Seriennummer.</source>
-        <translation>stats --archive: parte del numero di serie.</translation>
+        <source>stats, msa: die Messungen des Archivs statt der des Geräts.</source>
+        <translation>stats, msa: le misure dell&apos;archivio invece di quelle dello strumento.</translation>
     </message>
     <message>
         <location line="+2"/>
+        <source>stats, msa --archive: Teil der Seriennummer; gauge: Seriennummer des Geräts (ohne sie das angeschlossene).</source>
+        <translation>stats, msa --archive: parte del numero di serie; gauge: numero di serie dello strumento (senza, quello collegato).</translation>
+    </message>
+    <message>
+        <location line="+3"/>
         <source>stats --archive: nur diese Station.</source>
         <translation>stats --archive: solo questa stazione.</translation>
     </message>
@@ -376,6 +416,56 @@ Codici di uscita: 0 eseguito, 2 chiamata errata, 3 nessuno strumento trovato,
         <translation>Denominazione nel rapporto.</translation>
     </message>
     <message>
+        <location line="+2"/>
+        <source>gauge: Nummer des Kalibrierscheins.</source>
+        <translation>gauge: numero del certificato di taratura.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>gauge: Kalibrierdatum (JJJJ-MM-TT).</source>
+        <translation>gauge: data di taratura (AAAA-MM-GG).</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>gauge: nächste Kalibrierung fällig am (JJJJ-MM-TT).</source>
+        <translation>gauge: prossima taratura entro il (AAAA-MM-GG).</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>gauge: Kalibrierlabor.</source>
+        <translation>gauge: laboratorio di taratura.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>gauge: erweiterte Messunsicherheit U (k = 2) in N.</source>
+        <translation>gauge: incertezza estesa U (k = 2) in N.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>gauge: Bezugsnormal der Kalibrierung.</source>
+        <translation>gauge: campione di riferimento della taratura.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>gauge: Bemerkung.</source>
+        <translation>gauge: nota.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>msa: Referenzwert des Normals.</source>
+        <translation>msa: valore di riferimento del campione.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>msa: Toleranz des Merkmals.</source>
+        <translation>msa: tolleranza della caratteristica.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>msa: Auflösung des Geräts (Vorgabe 0.1).</source>
+        <translation>msa: risoluzione dello strumento (predefinita 0.1).</translation>
+    </message>
+    <message>
         <location line="+8"/>
         <source>Unbekannte Sprache: %1. Bekannt sind %2.</source>
         <translation>Lingua sconosciuta: %1. Quelle note sono %2.</translation>
@@ -386,9 +476,19 @@ Codici di uscita: 0 eseguito, 2 chiamata errata, 3 nessuno strumento trovato,
         <translation>Nessun comando indicato.</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+7"/>
         <source>archive braucht init, list, sync oder verify.</source>
         <translation>archive richiede init, list, sync o verify.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>gauge braucht calibration add oder calibration list.</source>
+        <translation>gauge richiede calibration add o calibration list.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>msa braucht type1.</source>
+        <translation>msa richiede type1.</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -396,7 +496,7 @@ Codici di uscita: 0 eseguito, 2 chiamata errata, 3 nessuno strumento trovato,
         <translation>Un solo comando alla volta.</translation>
     </message>
     <message>
-        <location line="-5"/>
+        <location line="-13"/>
         <source>Unbekannter Befehl: %1</source>
         <translation>Comando sconosciuto: %1</translation>
     </message>
@@ -406,7 +506,7 @@ Codici di uscita: 0 eseguito, 2 chiamata errata, 3 nessuno strumento trovato,
         <translation>La posizione di memoria %1 è vuota.</translation>
     </message>
     <message>
-        <location filename="../../cli/clirunner.cpp" line="+106"/>
+        <location filename="../../cli/clirunner.cpp" line="+110"/>
         <source>Speicherplatz %1 von %2</source>
         <translation>Posizione %1 di %2</translation>
     </message>
@@ -421,12 +521,12 @@ Codici di uscita: 0 eseguito, 2 chiamata errata, 3 nessuno strumento trovato,
         <translation>Nessuno strumento su %1.</translation>
     </message>
     <message>
-        <location line="+38"/>
+        <location line="+39"/>
         <source>Fehler beim Übertragen der Daten!</source>
         <translation>Errore durante il trasferimento dei dati!</translation>
     </message>
     <message>
-        <location line="+57"/>
+        <location line="+59"/>
         <source>Übertragene Messungen: %1</source>
         <translation>Misure trasferite: %1</translation>
     </message>
@@ -436,7 +536,7 @@ Codici di uscita: 0 eseguito, 2 chiamata errata, 3 nessuno strumento trovato,
         <translation>Il numero e la descrizione del pezzo sono troncati a %1 e %2 caratteri nel file DFQ.</translation>
     </message>
     <message>
-        <location line="+129"/>
+        <location line="+130"/>
         <source>Gelöschte Messungen: %1</source>
         <translation>Misure cancellate: %1</translation>
     </message>
@@ -518,7 +618,7 @@ Codici di uscita: 0 eseguito, 2 chiamata errata, 3 nessuno strumento trovato,
 <context>
     <name>CsvImport</name>
     <message>
-        <location filename="../../archive/csvimport.cpp" line="+231"/>
+        <location filename="../../archive/csvimport.cpp" line="+61"/>
         <source>die Seriennummer enthält ein Nullzeichen</source>
         <translation>il numero di serie contiene un carattere nullo</translation>
     </message>
@@ -564,6 +664,132 @@ Codici di uscita: 0 eseguito, 2 chiamata errata, 3 nessuno strumento trovato,
         <location line="+10"/>
         <source>Teilebezeichnung (K1002):</source>
         <translation>Descrizione del pezzo (K1002):</translation>
+    </message>
+</context>
+<context>
+    <name>GaugeCalibration</name>
+    <message>
+        <location filename="../../cli/cligauge.cpp" line="+119"/>
+        <source>Kalibrierungen und Studien werden nur im erreichbaren Archiv gespeichert und gelesen.</source>
+        <translation>Tarature e studi sono salvati e letti solo in un archivio raggiungibile.</translation>
+    </message>
+    <message>
+        <location filename="../../measurement/gaugecalibration.cpp" line="+17"/>
+        <source>Kalibrierung überfällig</source>
+        <translation>taratura scaduta</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>ohne Kalibrierung</source>
+        <translation>senza taratura</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>Die Kalibrierung des Geräts %1 war am %2 fällig.</source>
+        <translation>La taratura dello strumento %1 era dovuta il %2.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Für das Gerät %1 ist keine Kalibrierung erfasst.</source>
+        <translation>Nessuna taratura registrata per lo strumento %1.</translation>
+    </message>
+</context>
+<context>
+    <name>GaugeStudy</name>
+    <message>
+        <location filename="../../measurement/gaugestudy.cpp" line="+125"/>
+        <source>Eine Typ-1-Studie braucht %1 bis %2 Messungen.</source>
+        <translation>Uno studio di tipo 1 richiede da %1 a %2 misure.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Die Toleranz muss größer als 0 sein.</source>
+        <translation>La tolleranza deve essere maggiore di 0.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Ein Wert der Studie ist keine Zahl.</source>
+        <translation>Un valore dello studio non è un numero.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Messmittel fähig</source>
+        <translation>Strumento capace</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Messmittel nicht fähig</source>
+        <translation>Strumento non capace</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Messmittelfähigkeit Verfahren 1</source>
+        <translation>Capacità dello strumento, tipo 1</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>Messungen n</source>
+        <translation>Misure n</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Referenzwert xm</source>
+        <translation>Valore di riferimento xm</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Toleranz T</source>
+        <translation>Tolleranza T</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Mittelwert x̄</source>
+        <translation>Media x̄</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Standardabweichung s</source>
+        <translation>Deviazione standard s</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Systematische Messabweichung x̄ − xm</source>
+        <translation>Scostamento sistematico x̄ − xm</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Mindestwert Cg, Cgk</source>
+        <translation>Minimo Cg, Cgk</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>t-Wert der Abweichung (kritisch %1)</source>
+        <translation>t dello scostamento (critico %1)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Abweichung signifikant (5 %)</source>
+        <translation>Scostamento significativo (5 %)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>ja</source>
+        <translation>sì</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>nein</source>
+        <translation>no</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Auflösung / T (höchstens 5 %)</source>
+        <translation>Risoluzione / T (al massimo 5 %)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Ergebnis</source>
+        <translation>Risultato</translation>
     </message>
 </context>
 <context>
@@ -1122,7 +1348,7 @@ Tool</translation>
         <translation>Connessione allo strumento in corso...</translation>
     </message>
     <message>
-        <location filename="../../ui/mainform_transfer.cpp" line="+23"/>
+        <location filename="../../ui/mainform_transfer.cpp" line="+25"/>
         <source>Verbindung zum Gerät konnte nicht hergestellt werden!</source>
         <translation>Impossibile stabilire la connessione con lo strumento!</translation>
     </message>
@@ -1466,32 +1692,32 @@ Dopo la cancellazione sul dispositivo non esisteranno più da nessuna parte.</nu
 <context>
     <name>QObject</name>
     <message>
-        <location filename="../../measurement/dblist.cpp" line="+87"/>
+        <location filename="../../measurement/csvexportlayout.cpp" line="+20"/>
         <source>Kraft</source>
         <translation>Forza</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location filename="../../measurement/dblist.cpp" line="+102"/>
         <source>Seriennummer Gerät:</source>
         <translation>N. di serie strumento:</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+6"/>
         <source>Messung-Nr:</source>
         <translation>N. misura:</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>Datum:</source>
         <translation>Data:</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>Zeit:</source>
         <translation>Ora:</translation>
     </message>
     <message>
-        <location line="-73"/>
+        <location filename="../../measurement/csvexportlayout.cpp" line="-5"/>
         <source>Zeit</source>
         <translation>Tempo</translation>
     </message>
@@ -1863,7 +2089,7 @@ Dopo la cancellazione sul dispositivo non esisteranno più da nessuna parte.</nu
     </message>
     <message>
         <location line="-19"/>
-        <location filename="../../ui/settingsdialog.cpp" line="+181"/>
+        <location filename="../../ui/settingsdialog.cpp" line="+194"/>
         <source>Archiv</source>
         <translation>Archivio</translation>
     </message>
@@ -1953,7 +2179,7 @@ Dopo la cancellazione sul dispositivo non esisteranno più da nessuna parte.</nu
         <translation>S&amp;tazione:</translation>
     </message>
     <message>
-        <location filename="../../ui/settingsdialog.cpp" line="-143"/>
+        <location filename="../../ui/settingsdialog.cpp" line="-147"/>
         <source>Deutsch</source>
         <translation>Tedesco</translation>
     </message>
@@ -1973,12 +2199,12 @@ Dopo la cancellazione sul dispositivo non esisteranno più da nessuna parte.</nu
         <translation>Italiano</translation>
     </message>
     <message>
-        <location line="+105"/>
+        <location line="+107"/>
         <source>Grenzen in %1: die untere (%2) liegt nicht unter der oberen (%3).</source>
         <translation>Limiti in %1: quello inferiore (%2) non è sotto quello superiore (%3).</translation>
     </message>
     <message>
-        <location line="+28"/>
+        <location line="+30"/>
         <source>Alle Bilder</source>
         <translation>Tutte le immagini</translation>
     </message>
