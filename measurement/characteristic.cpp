@@ -101,19 +101,20 @@ CharacteristicResult firstPeak(const TriggeredCurve &c, const Characteristic &ch
 std::optional<int> breakSample(const TriggeredCurve &c, const Characteristic &ch)
 {
     const int span = std::max(1, int(std::lround(ch.within / c.step)));
-    std::deque<int> highest; // indices of the window, forces falling
+    std::deque<int> highest; // the window's candidates for its highest force, falling
     double runningPeak = -std::numeric_limits<double>::infinity();
+    const float *f = c.forces.data();
     for (int i = 0; i < c.count; ++i) {
         while (!highest.empty() && highest.front() < i - span)
             highest.pop_front();
-        runningPeak = std::max(runningPeak, double(c.forces[i]));
+        runningPeak = std::max(runningPeak, double(f[i]));
         if (!highest.empty()) {
             const int top = highest.front();
-            const double fall = double(c.forces[top]) - double(c.forces[i]);
-            if (c.forces[top] > ch.activation && fall >= ch.share * runningPeak && fall > 0.0)
+            const double fall = double(f[top]) - double(f[i]);
+            if (f[top] > ch.activation && fall >= ch.share * runningPeak && fall > 0.0)
                 return top;
         }
-        while (!highest.empty() && c.forces[highest.back()] <= c.forces[i])
+        while (!highest.empty() && f[highest.back()] <= f[i])
             highest.pop_back();
         highest.push_back(i);
     }
@@ -145,17 +146,21 @@ std::optional<double> fallingThrough(const TriggeredCurve &c, double force, int 
     return std::nullopt;
 }
 
-// The area under the curve from `from` to `to`, on the lines between samples.
+// The area under the curve from `from` to `to`, on the lines between samples:
+// the whole intervals between, and the parts at both ends.
 double areaBetween(const TriggeredCurve &c, double from, double to)
 {
-    double area = 0.0;
-    for (int i = 0; i + 1 < c.count; ++i) {
-        const double a = std::max(from, c.time(i));
-        const double b = std::min(to, c.time(i + 1));
-        if (b <= a)
-            continue;
-        area += 0.5 * (*forceAt(c, a) + *forceAt(c, b)) * (b - a);
-    }
+    const SampleRange inner = samplesBetween(c, from, to);
+    if (inner.isEmpty())
+        return 0.5 * (*forceAt(c, from) + *forceAt(c, to)) * (to - from);
+    double sum = 0.0;
+    for (int i = inner.first; i < inner.last; ++i)
+        sum += double(c.forces[size_t(i)]) + double(c.forces[size_t(i) + 1]);
+    double area = 0.5 * sum * c.step;
+    area += 0.5 * (*forceAt(c, from) + double(c.forces[size_t(inner.first)])) *
+            (c.time(inner.first) - from);
+    area += 0.5 * (double(c.forces[size_t(inner.last)]) + *forceAt(c, to)) *
+            (to - c.time(inner.last));
     return area;
 }
 
@@ -252,16 +257,20 @@ CharacteristicResult envelope(const TriggeredCurve &c, const EnvelopeBand &band)
 {
     if (band.isEmpty() || c.count == 0)
         return notFound();
-    const double span = band.step * (band.lower.size() - 1);
-    for (int i = 0; i < c.count && c.time(i) <= span + 1e-12; ++i) {
-        const double position = c.time(i) / band.step;
-        const int g = std::min(int(position), band.lower.size() - 1);
-        const double share = g + 1 < band.lower.size() ? position - g : 0.0;
-        const int next = std::min(g + 1, band.lower.size() - 1);
-        const double low = band.lower[g] + share * (band.lower[next] - band.lower[g]);
-        const double high = band.upper[g] + share * (band.upper[next] - band.upper[g]);
-        if (c.forces[i] < low || c.forces[i] > high)
-            return foundValue(0.0, c.time(i), c.forces[i]);
+    const int last = band.lower.size() - 1;
+    const double perSample = c.step / band.step; // grid points a sample on
+    const double *lower = band.lower.constData();
+    const double *upper = band.upper.constData();
+    double position = 0.0;
+    for (int i = 0; i < c.count && position <= last + 1e-9; ++i, position = i * perSample) {
+        const int g = std::min(int(position), last);
+        const int next = std::min(g + 1, last);
+        const double share = position - g;
+        const double low = lower[g] + share * (lower[next] - lower[g]);
+        const double high = upper[g] + share * (upper[next] - upper[g]);
+        const double f = c.forces[size_t(i)];
+        if (f < low || f > high)
+            return foundValue(0.0, c.time(i), f);
     }
     return foundValue(1.0);
 }
@@ -359,9 +368,9 @@ TriggeredCurve TriggeredCurve::of(const Measurement &m, double triggerForce)
     while (first < held && !(double(m.forces.at(first)) >= triggerForce))
         ++first;
     c.triggered = first < held;
-    c.forces.reserve(size_t(held - first));
-    for (int i = first; i < held; ++i)
-        c.forces.push_back(m.forces.at(i));
+    c.forces.resize(size_t(std::max(0, held - first)));
+    std::copy(m.forces.cbegin() + first, m.forces.cbegin() + std::max(first, held),
+              c.forces.begin());
     c.count = held - first;
     return c;
 }
