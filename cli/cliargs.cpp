@@ -17,13 +17,16 @@ const QStringList kCommands = {QStringLiteral("scan"),   QStringLiteral("info"),
                                QStringLiteral("list"),   QStringLiteral("download"),
                                QStringLiteral("delete"), QStringLiteral("report"),
                                QStringLiteral("stats"), QStringLiteral("archive"),
-                               QStringLiteral("gauge"), QStringLiteral("msa")};
+                               QStringLiteral("gauge"), QStringLiteral("msa"),
+                               QStringLiteral("evaluate")};
 const QStringList kArchiveActions = {QStringLiteral("init"), QStringLiteral("list"),
                                      QStringLiteral("sync"), QStringLiteral("verify")};
 
 // The formats each command writes; the first is the default.
 QStringList formatsOf(const QString &command)
 {
+    if (command == QLatin1String("evaluate"))
+        return {QStringLiteral("table"), QStringLiteral("tsv"), QStringLiteral("json")};
     if (command == QLatin1String("stats") || command == QLatin1String("archive") ||
         command == QLatin1String("gauge") || command == QLatin1String("msa"))
         return {QStringLiteral("table"), QStringLiteral("json")};
@@ -95,10 +98,13 @@ QString commandsHelp()
                    "  gauge calibration list  die Kalibrierungen des Geräts\n"
                    "  msa type1  Messmittelfähigkeit Verfahren 1 (--reference, --tolerance oder\n"
                    "             --lower/--upper; --slots, --all oder --archive mit den Filtern von stats)\n"
+                   "  evaluate  Messungen nach einem Prüfplan beurteilen (--plan; --slots, --all\n"
+                   "            oder --archive; --format table, tsv oder json)\n"
                    "\n"
                    "Rückgabewerte: 0 in Ordnung, 2 Aufruf falsch, 3 kein Gerät gefunden,\n"
                    "4 Fehler in der Verbindung mit dem Gerät, 5 Datei oder Archiv nicht\n"
                    "verwendbar, 6 stats: Grenzwert überschritten oder Regel verletzt, msa: nicht fähig,\n"
+                   "evaluate: eine Messung n.i.O.,\n"
                    "7 archivierte Messungen verändert.\n");
 }
 
@@ -168,7 +174,8 @@ CliParseResult checkedRequest(const QCommandLineParser &parser, CliRequest reque
     const QString &command = request.command;
     const bool needsSlots = command == QLatin1String("delete");
     const bool takesSlots = needsSlots || command == QLatin1String("download") ||
-                            command == QLatin1String("stats") || command == QLatin1String("msa");
+                            command == QLatin1String("stats") || command == QLatin1String("msa") ||
+                            command == QLatin1String("evaluate");
     if (parser.isSet(QStringLiteral("slots"))) {
         if (!takesSlots)
             return usageError(Cli::tr("--slots gilt nur für download, delete, stats und msa."));
@@ -195,7 +202,8 @@ CliParseResult checkedRequest(const QCommandLineParser &parser, CliRequest reque
     if (command == QLatin1String("gauge"))
         request.archiveFilter.serialNr.clear();
     const bool filtered = !request.archiveFilter.isEmpty();
-    const bool takesArchive = command == QLatin1String("stats") || command == QLatin1String("msa");
+    const bool takesArchive = command == QLatin1String("stats") || command == QLatin1String("msa") ||
+                              command == QLatin1String("evaluate");
     if (filtered && !request.fromArchive)
         return usageError(Cli::tr("--serial, --station, --from, --to und --search gelten nur "
                                   "mit stats --archive."));
@@ -212,7 +220,13 @@ CliParseResult checkedRequest(const QCommandLineParser &parser, CliRequest reque
     if (!studied.run)
         return studied;
     request = studied.request;
-    if ((command == QLatin1String("stats") || command == QLatin1String("archive") ||
+    if (command == QLatin1String("evaluate") && request.planFile.isEmpty())
+        return usageError(Cli::tr("evaluate braucht --plan DATEI."));
+    if (command == QLatin1String("evaluate") && !request.fromArchive && !request.allSlots &&
+        request.slotNumbers.isEmpty())
+        return usageError(Cli::tr("evaluate braucht --slots, --all oder --archive."));
+    if ((command == QLatin1String("evaluate") || command == QLatin1String("stats") ||
+         command == QLatin1String("archive") ||
          command == QLatin1String("gauge") || command == QLatin1String("msa")) &&
         request.output.isEmpty())
         request.output = QStringLiteral("-");
@@ -302,7 +316,7 @@ CliParseResult parseCliArguments(const QStringList &arguments, const QString &ve
     parser.setApplicationDescription(Cli::tr(
         "Liest Messungen des Kraftmessgeräts Tensimo Parl über die serielle Schnittstelle."));
     parser.addPositionalArgument(QStringLiteral("command"), Cli::tr("Einer der Befehle unten."),
-                                 QStringLiteral("<scan|info|list|download|delete|report|stats|archive|gauge|msa>"));
+                                 QStringLiteral("<scan|info|list|download|delete|report|stats|archive|gauge|msa|evaluate>"));
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
                                   Cli::tr("Zeigt diese Hilfe."));
     const QCommandLineOption version(QStringLiteral("version"), Cli::tr("Zeigt die Version."));
@@ -355,6 +369,8 @@ CliParseResult parseCliArguments(const QStringList &arguments, const QString &ve
         {QStringLiteral("search"),
          Cli::tr("stats --archive: Teil der Bezeichnung oder der Seriennummer."),
          QStringLiteral("text")},
+        {QStringLiteral("plan"), Cli::tr("evaluate: der Prüfplan (JSON-Datei)."),
+         QStringLiteral("file")},
         {QStringLiteral("yes"), Cli::tr("Löschen ohne Rückfrage bestätigen.")},
         {QStringLiteral("erase-incomplete"),
          Cli::tr("delete: auch Messungen löschen, die nur unvollständig archiviert sind (das "
@@ -427,6 +443,7 @@ CliParseResult parseCliArguments(const QStringList &arguments, const QString &ve
     request.referenceStandard = parser.value(QStringLiteral("standard"));
     request.note = parser.value(QStringLiteral("note"));
     request.output = parser.value(QStringLiteral("output"));
+    request.planFile = parser.value(QStringLiteral("plan"));
     request.format = parser.value(QStringLiteral("format"));
     request.yes = parser.isSet(QStringLiteral("yes"));
     request.eraseIncomplete = parser.isSet(QStringLiteral("erase-incomplete"));

@@ -67,6 +67,8 @@ struct CliRequest
     std::optional<double> uncertainty;
     QString referenceStandard;
     QString note;
+    // evaluate: the test plan's JSON file.
+    QString planFile;
     // msa type1: the standard's value, the tolerance (or --lower/--upper) and
     // the gauge's resolution.
     std::optional<double> reference;

@@ -87,6 +87,8 @@ int CliRunner::runCommand()
         return gauge();
     if (command == QLatin1String("msa"))
         return msaType1();
+    if (command == QLatin1String("evaluate"))
+        return evaluate();
     return kExitUsage;
 }
 

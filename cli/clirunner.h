@@ -45,6 +45,8 @@ private:
     // cligauge.cpp: calibration records and the type-1 study.
     int gauge();
     int msaType1();
+    // clievaluate.cpp: measurements judged by a test plan.
+    int evaluate();
     // The gauge named by --serial, else the one connected; empty when none answers.
     QByteArray requestedSerialNr();
     // The archive open and usable for calibration records and studies.

@@ -246,6 +246,27 @@ QString characteristicKindName(CharacteristicKind kind)
     return QString();
 }
 
+QString verdictText(bool pass)
+{
+    return pass ? QCoreApplication::translate("TestPlan", "i.O.")
+                : QCoreApplication::translate("TestPlan", "n.i.O.");
+}
+
+QString characteristicValueText(const Characteristic &c, const CharacteristicResult &r)
+{
+    if (c.isPassFail())
+        return verdictText(r.pass);
+    if (!r.found) {
+        const bool isBreak =
+            c.kind == CharacteristicKind::BreakForce || c.kind == CharacteristicKind::BreakTime;
+        return isBreak ? QCoreApplication::translate("TestPlan", "kein Bruch")
+                       : QStringLiteral("\u2013");
+    }
+    const QString unit = c.unit();
+    const int decimals = unit == QLatin1String("s") ? 3 : unit == QLatin1String("N") ? 1 : 2;
+    return QString::number(r.value, 'f', decimals);
+}
+
 bool PlanVerdict::pass() const
 {
     return std::all_of(results.begin(), results.end(),

@@ -36,5 +36,11 @@ QByteArray testPlanJson(const TestPlan &plan);
 // The plan of a JSON file; false with the reason (the entry and what is
 // wrong with it) when the file is no plan.
 bool readTestPlan(const QByteArray &json, TestPlan &plan, QString &problem);
+// A result as a person reads it: forces to one decimal, times to three,
+// work to two, "." whatever the locale; "i.O."/"n.i.O." for pass and fail;
+// what was not found ("kein Bruch", "–").
+QString characteristicValueText(const Characteristic &c, const CharacteristicResult &r);
+QString verdictText(bool pass);
+
 // The kind's name in the file ("maximumForce", ...).
 QString characteristicKindName(CharacteristicKind kind);

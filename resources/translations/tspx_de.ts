@@ -4,7 +4,7 @@
 <context>
     <name>Cli</name>
     <message numerus="yes">
-        <location filename="../../cli/clirunner.cpp" line="+414"/>
+        <location filename="../../cli/clirunner.cpp" line="+416"/>
         <source>Nicht gelöscht. Erneut mit download übertragen (vielleicht sendet das Gerät sie diesmal vollständig) oder mit --erase-incomplete löschen.</source>
         <translation>
             <numerusform>Nicht gelöscht. Erneut mit download übertragen (vielleicht sendet das Gerät sie diesmal vollständig) oder mit --erase-incomplete löschen.</numerusform>

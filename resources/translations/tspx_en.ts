@@ -68,7 +68,7 @@
 <context>
     <name>Cli</name>
     <message>
-        <location filename="../../cli/cliargs.cpp" line="+64"/>
+        <location filename="../../cli/cliargs.cpp" line="+67"/>
         <source>Mit --help werden die Befehle und Optionen gezeigt.</source>
         <translation>--help shows the commands and options.</translation>
     </message>
@@ -93,10 +93,13 @@
   gauge calibration list  die Kalibrierungen des Geräts
   msa type1  Messmittelfähigkeit Verfahren 1 (--reference, --tolerance oder
              --lower/--upper; --slots, --all oder --archive mit den Filtern von stats)
+  evaluate  Messungen nach einem Prüfplan beurteilen (--plan; --slots, --all
+            oder --archive; --format table, tsv oder json)
 
 Rückgabewerte: 0 in Ordnung, 2 Aufruf falsch, 3 kein Gerät gefunden,
 4 Fehler in der Verbindung mit dem Gerät, 5 Datei oder Archiv nicht
 verwendbar, 6 stats: Grenzwert überschritten oder Regel verletzt, msa: nicht fähig,
+evaluate: eine Messung n.i.O.,
 7 archivierte Messungen verändert.
 </source>
         <translation>Commands:
@@ -118,15 +121,18 @@ verwendbar, 6 stats: Grenzwert überschritten oder Regel verletzt, msa: nicht f�
   gauge calibration list  the gauge&apos;s calibrations
   msa type1  gauge capability, type-1 study (--reference, --tolerance or
              --lower/--upper; --slots, --all or --archive with the filters of stats)
+  evaluate  judge measurements by a test plan (--plan; --slots, --all
+            or --archive; --format table, tsv or json)
 
 Exit codes: 0 done, 2 wrong call, 3 no gauge found,
 4 communication error with the gauge, 5 file or archive not usable,
 6 stats: limit exceeded or rule broken, msa: not capable,
+evaluate: a measurement n.i.O.,
 7 archived measurements changed.
 </translation>
     </message>
     <message>
-        <location line="+36"/>
+        <location line="+39"/>
         <source>Aufruf: %1</source>
         <translation>Usage: %1</translation>
     </message>
@@ -176,7 +182,7 @@ Exit codes: 0 done, 2 wrong call, 3 no gauge found,
         <translation>The due date lies before the calibration date.</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+16"/>
         <source>--slots gilt nur für download, delete, stats und msa.</source>
         <translation>--slots only applies to download, delete, stats and msa.</translation>
     </message>
@@ -211,7 +217,7 @@ Exit codes: 0 done, 2 wrong call, 3 no gauge found,
         <translation>%1 needs -o FILE.</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+9"/>
         <source>--serial, --station, --from, --to und --search gelten nur mit stats --archive.</source>
         <translation>--serial, --station, --from, --to and --search only apply with stats --archive.</translation>
     </message>
@@ -231,7 +237,17 @@ Exit codes: 0 done, 2 wrong call, 3 no gauge found,
         <translation>Not a date (YYYY-MM-DD): %1</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+7"/>
+        <source>evaluate braucht --plan DATEI.</source>
+        <translation>evaluate needs --plan FILE.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>evaluate braucht --slots, --all oder --archive.</source>
+        <translation>evaluate needs --slots, --all or --archive.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
         <source>Unbekanntes Format: %1</source>
         <translation>Unknown format: %1</translation>
     </message>
@@ -397,6 +413,11 @@ Exit codes: 0 done, 2 wrong call, 3 no gauge found,
     </message>
     <message>
         <location line="+2"/>
+        <source>evaluate: der Prüfplan (JSON-Datei).</source>
+        <translation>evaluate: the test plan (JSON file).</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>Löschen ohne Rückfrage bestätigen.</source>
         <translation>Confirm erasing without asking.</translation>
     </message>
@@ -506,7 +527,7 @@ Exit codes: 0 done, 2 wrong call, 3 no gauge found,
         <translation>Slot %1 is empty.</translation>
     </message>
     <message>
-        <location filename="../../cli/clirunner.cpp" line="+110"/>
+        <location filename="../../cli/clirunner.cpp" line="+112"/>
         <source>Speicherplatz %1 von %2</source>
         <translation>Slot %1 of %2</translation>
     </message>
@@ -567,6 +588,36 @@ Exit codes: 0 done, 2 wrong call, 3 no gauge found,
         <location line="+7"/>
         <source>Die Standardausgabe konnte nicht geschrieben werden: %1</source>
         <translation>Could not write to standard output: %1</translation>
+    </message>
+    <message>
+        <location filename="../../cli/clievaluate.cpp" line="+20"/>
+        <source>Nr.</source>
+        <translation>No.</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Datum</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Zeit</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Urteil</source>
+        <translation>Verdict</translation>
+    </message>
+    <message>
+        <location line="+45"/>
+        <source>Prüfplan %1, Version %2</source>
+        <translation>Test plan %1, version %2</translation>
+    </message>
+    <message>
+        <location line="+67"/>
+        <source>Der Prüfplan &apos;%1&apos; ist nicht lesbar. %2</source>
+        <translation>The test plan &apos;%1&apos; cannot be read. %2</translation>
     </message>
 </context>
 <context>
@@ -2240,6 +2291,59 @@ Once deleted on the device they exist nowhere.</numerusform>
         <location line="+15"/>
         <source>Maximalkraft jeder Messung gegen die Grenzwerte</source>
         <translation>Maximum force of each measurement against the limits</translation>
+    </message>
+</context>
+<context>
+    <name>TestPlan</name>
+    <message>
+        <location filename="../../measurement/testplan.cpp" line="+168"/>
+        <source>Merkmal %1 (%2): %3</source>
+        <translation>Characteristic %1 (%2): %3</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>Name oder Art fehlt</source>
+        <translation>name or kind missing</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>ein Wert fehlt</source>
+        <translation>a value is missing</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>die untere Grenze liegt nicht unter der oberen</source>
+        <translation>the lower limit is not below the upper one</translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <source>Fenster oder Hüllkurve unvollständig</source>
+        <translation>window or envelope incomplete</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>i.O.</source>
+        <translation>in spec.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>n.i.O.</source>
+        <translation>out of spec.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>kein Bruch</source>
+        <translation>no break</translation>
+    </message>
+    <message>
+        <location line="+45"/>
+        <source>Die Datei ist kein Prüfplan.</source>
+        <translation>The file is no test plan.</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>Der Prüfplan hat keinen Namen oder keine Merkmale.</source>
+        <translation>The test plan has no name or no characteristics.</translation>
     </message>
 </context>
 </TS>

@@ -68,7 +68,7 @@
 <context>
     <name>Cli</name>
     <message>
-        <location filename="../../cli/cliargs.cpp" line="+64"/>
+        <location filename="../../cli/cliargs.cpp" line="+67"/>
         <source>Mit --help werden die Befehle und Optionen gezeigt.</source>
         <translation>--help affiche les commandes et les options.</translation>
     </message>
@@ -93,10 +93,13 @@
   gauge calibration list  die Kalibrierungen des Geräts
   msa type1  Messmittelfähigkeit Verfahren 1 (--reference, --tolerance oder
              --lower/--upper; --slots, --all oder --archive mit den Filtern von stats)
+  evaluate  Messungen nach einem Prüfplan beurteilen (--plan; --slots, --all
+            oder --archive; --format table, tsv oder json)
 
 Rückgabewerte: 0 in Ordnung, 2 Aufruf falsch, 3 kein Gerät gefunden,
 4 Fehler in der Verbindung mit dem Gerät, 5 Datei oder Archiv nicht
 verwendbar, 6 stats: Grenzwert überschritten oder Regel verletzt, msa: nicht fähig,
+evaluate: eine Messung n.i.O.,
 7 archivierte Messungen verändert.
 </source>
         <translation>Commandes :
@@ -118,15 +121,18 @@ verwendbar, 6 stats: Grenzwert überschritten oder Regel verletzt, msa: nicht f�
   gauge calibration list  les étalonnages de l&apos;appareil
   msa type1  capabilité du moyen de mesure, type 1 (--reference, --tolerance ou
              --lower/--upper ; --slots, --all ou --archive avec les filtres de stats)
+  evaluate  juger des mesures selon un plan de contrôle (--plan ; --slots, --all
+            ou --archive ; --format table, tsv ou json)
 
 Codes de retour : 0 terminé, 2 appel erroné, 3 aucun appareil trouvé,
 4 erreur de communication avec l&apos;appareil, 5 fichier ou archive inutilisable,
 6 stats : limite dépassée ou règle violée, msa : non capable,
+evaluate : une mesure n.i.O.,
 7 mesures archivées modifiées.
 </translation>
     </message>
     <message>
-        <location line="+36"/>
+        <location line="+39"/>
         <source>Aufruf: %1</source>
         <translation>Utilisation : %1</translation>
     </message>
@@ -176,7 +182,7 @@ Codes de retour : 0 terminé, 2 appel erroné, 3 aucun appareil trouvé,
         <translation>La date d&apos;échéance précède la date d&apos;étalonnage.</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+16"/>
         <source>--slots gilt nur für download, delete, stats und msa.</source>
         <translation>--slots ne s&apos;applique qu&apos;à download, delete, stats et msa.</translation>
     </message>
@@ -211,7 +217,7 @@ Codes de retour : 0 terminé, 2 appel erroné, 3 aucun appareil trouvé,
         <translation>%1 nécessite -o FICHIER.</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+9"/>
         <source>--serial, --station, --from, --to und --search gelten nur mit stats --archive.</source>
         <translation>--serial, --station, --from, --to et --search ne valent qu&apos;avec stats --archive.</translation>
     </message>
@@ -231,7 +237,17 @@ Codes de retour : 0 terminé, 2 appel erroné, 3 aucun appareil trouvé,
         <translation>Pas une date (AAAA-MM-JJ) : %1</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+7"/>
+        <source>evaluate braucht --plan DATEI.</source>
+        <translation>evaluate demande --plan FICHIER.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>evaluate braucht --slots, --all oder --archive.</source>
+        <translation>evaluate demande --slots, --all ou --archive.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
         <source>Unbekanntes Format: %1</source>
         <translation>Format inconnu : %1</translation>
     </message>
@@ -397,6 +413,11 @@ Codes de retour : 0 terminé, 2 appel erroné, 3 aucun appareil trouvé,
     </message>
     <message>
         <location line="+2"/>
+        <source>evaluate: der Prüfplan (JSON-Datei).</source>
+        <translation>evaluate : le plan de contrôle (fichier JSON).</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>Löschen ohne Rückfrage bestätigen.</source>
         <translation>Confirmer l&apos;effacement sans demande.</translation>
     </message>
@@ -506,7 +527,7 @@ Codes de retour : 0 terminé, 2 appel erroné, 3 aucun appareil trouvé,
         <translation>L&apos;emplacement %1 est vide.</translation>
     </message>
     <message>
-        <location filename="../../cli/clirunner.cpp" line="+110"/>
+        <location filename="../../cli/clirunner.cpp" line="+112"/>
         <source>Speicherplatz %1 von %2</source>
         <translation>Emplacement %1 sur %2</translation>
     </message>
@@ -567,6 +588,36 @@ Codes de retour : 0 terminé, 2 appel erroné, 3 aucun appareil trouvé,
         <location line="+7"/>
         <source>Die Standardausgabe konnte nicht geschrieben werden: %1</source>
         <translation>Impossible d&apos;écrire sur la sortie standard : %1</translation>
+    </message>
+    <message>
+        <location filename="../../cli/clievaluate.cpp" line="+20"/>
+        <source>Nr.</source>
+        <translation>N.</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Datum</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Zeit</source>
+        <translation>Temps</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Urteil</source>
+        <translation>Verdict</translation>
+    </message>
+    <message>
+        <location line="+45"/>
+        <source>Prüfplan %1, Version %2</source>
+        <translation>Plan de contrôle %1, version %2</translation>
+    </message>
+    <message>
+        <location line="+67"/>
+        <source>Der Prüfplan &apos;%1&apos; ist nicht lesbar. %2</source>
+        <translation>Le plan de contrôle &apos;%1&apos; est illisible. %2</translation>
     </message>
 </context>
 <context>
@@ -2240,6 +2291,59 @@ Une fois supprimées sur l&apos;appareil, elles n&apos;existeront plus nulle par
         <location line="+15"/>
         <source>Maximalkraft jeder Messung gegen die Grenzwerte</source>
         <translation>Force maximale de chaque mesure par rapport aux limites</translation>
+    </message>
+</context>
+<context>
+    <name>TestPlan</name>
+    <message>
+        <location filename="../../measurement/testplan.cpp" line="+168"/>
+        <source>Merkmal %1 (%2): %3</source>
+        <translation>Caractéristique %1 (%2) : %3</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>Name oder Art fehlt</source>
+        <translation>nom ou type manquant</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>ein Wert fehlt</source>
+        <translation>une valeur manque</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>die untere Grenze liegt nicht unter der oberen</source>
+        <translation>la limite inférieure n&apos;est pas en dessous de la limite supérieure</translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <source>Fenster oder Hüllkurve unvollständig</source>
+        <translation>fenêtre ou enveloppe incomplète</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>i.O.</source>
+        <translation>conf.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>n.i.O.</source>
+        <translation>non conf.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>kein Bruch</source>
+        <translation>pas de rupture</translation>
+    </message>
+    <message>
+        <location line="+45"/>
+        <source>Die Datei ist kein Prüfplan.</source>
+        <translation>Le fichier n&apos;est pas un plan de contrôle.</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>Der Prüfplan hat keinen Namen oder keine Merkmale.</source>
+        <translation>Le plan de contrôle n&apos;a pas de nom ou pas de caractéristiques.</translation>
     </message>
 </context>
 </TS>

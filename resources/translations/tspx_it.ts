@@ -68,7 +68,7 @@
 <context>
     <name>Cli</name>
     <message>
-        <location filename="../../cli/cliargs.cpp" line="+64"/>
+        <location filename="../../cli/cliargs.cpp" line="+67"/>
         <source>Mit --help werden die Befehle und Optionen gezeigt.</source>
         <translation>--help mostra i comandi e le opzioni.</translation>
     </message>
@@ -93,10 +93,13 @@
   gauge calibration list  die Kalibrierungen des Geräts
   msa type1  Messmittelfähigkeit Verfahren 1 (--reference, --tolerance oder
              --lower/--upper; --slots, --all oder --archive mit den Filtern von stats)
+  evaluate  Messungen nach einem Prüfplan beurteilen (--plan; --slots, --all
+            oder --archive; --format table, tsv oder json)
 
 Rückgabewerte: 0 in Ordnung, 2 Aufruf falsch, 3 kein Gerät gefunden,
 4 Fehler in der Verbindung mit dem Gerät, 5 Datei oder Archiv nicht
 verwendbar, 6 stats: Grenzwert überschritten oder Regel verletzt, msa: nicht fähig,
+evaluate: eine Messung n.i.O.,
 7 archivierte Messungen verändert.
 </source>
         <translation>Comandi:
@@ -118,15 +121,18 @@ verwendbar, 6 stats: Grenzwert überschritten oder Regel verletzt, msa: nicht f�
   gauge calibration list  le tarature dello strumento
   msa type1  capacità dello strumento, tipo 1 (--reference, --tolerance o
              --lower/--upper; --slots, --all o --archive con i filtri di stats)
+  evaluate  giudicare misure secondo un piano di prova (--plan; --slots, --all
+            o --archive; --format table, tsv o json)
 
 Codici di uscita: 0 eseguito, 2 chiamata errata, 3 nessuno strumento trovato,
 4 errore di comunicazione con lo strumento, 5 file o archivio non utilizzabile,
 6 stats: limite superato o regola violata, msa: non capace,
+evaluate: una misura n.i.O.,
 7 misure archiviate modificate.
 </translation>
     </message>
     <message>
-        <location line="+36"/>
+        <location line="+39"/>
         <source>Aufruf: %1</source>
         <translation>Uso: %1</translation>
     </message>
@@ -176,7 +182,7 @@ Codici di uscita: 0 eseguito, 2 chiamata errata, 3 nessuno strumento trovato,
         <translation>La data di scadenza precede la data di taratura.</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+16"/>
         <source>--slots gilt nur für download, delete, stats und msa.</source>
         <translation>--slots vale solo per download, delete, stats e msa.</translation>
     </message>
@@ -211,7 +217,7 @@ Codici di uscita: 0 eseguito, 2 chiamata errata, 3 nessuno strumento trovato,
         <translation>%1 richiede -o FILE.</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+9"/>
         <source>--serial, --station, --from, --to und --search gelten nur mit stats --archive.</source>
         <translation>--serial, --station, --from, --to e --search valgono solo con stats --archive.</translation>
     </message>
@@ -231,7 +237,17 @@ Codici di uscita: 0 eseguito, 2 chiamata errata, 3 nessuno strumento trovato,
         <translation>Non è una data (AAAA-MM-GG): %1</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+7"/>
+        <source>evaluate braucht --plan DATEI.</source>
+        <translation>evaluate richiede --plan FILE.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>evaluate braucht --slots, --all oder --archive.</source>
+        <translation>evaluate richiede --slots, --all o --archive.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
         <source>Unbekanntes Format: %1</source>
         <translation>Formato sconosciuto: %1</translation>
     </message>
@@ -397,6 +413,11 @@ Codici di uscita: 0 eseguito, 2 chiamata errata, 3 nessuno strumento trovato,
     </message>
     <message>
         <location line="+2"/>
+        <source>evaluate: der Prüfplan (JSON-Datei).</source>
+        <translation>evaluate: il piano di prova (file JSON).</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>Löschen ohne Rückfrage bestätigen.</source>
         <translation>Conferma la cancellazione senza chiedere.</translation>
     </message>
@@ -506,7 +527,7 @@ Codici di uscita: 0 eseguito, 2 chiamata errata, 3 nessuno strumento trovato,
         <translation>La posizione di memoria %1 è vuota.</translation>
     </message>
     <message>
-        <location filename="../../cli/clirunner.cpp" line="+110"/>
+        <location filename="../../cli/clirunner.cpp" line="+112"/>
         <source>Speicherplatz %1 von %2</source>
         <translation>Posizione %1 di %2</translation>
     </message>
@@ -567,6 +588,36 @@ Codici di uscita: 0 eseguito, 2 chiamata errata, 3 nessuno strumento trovato,
         <location line="+7"/>
         <source>Die Standardausgabe konnte nicht geschrieben werden: %1</source>
         <translation>Impossibile scrivere sullo standard output: %1</translation>
+    </message>
+    <message>
+        <location filename="../../cli/clievaluate.cpp" line="+20"/>
+        <source>Nr.</source>
+        <translation>N.</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Datum</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Zeit</source>
+        <translation>Tempo</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Urteil</source>
+        <translation>Esito</translation>
+    </message>
+    <message>
+        <location line="+45"/>
+        <source>Prüfplan %1, Version %2</source>
+        <translation>Piano di prova %1, versione %2</translation>
+    </message>
+    <message>
+        <location line="+67"/>
+        <source>Der Prüfplan &apos;%1&apos; ist nicht lesbar. %2</source>
+        <translation>Il piano di prova &apos;%1&apos; non è leggibile. %2</translation>
     </message>
 </context>
 <context>
@@ -2240,6 +2291,59 @@ Dopo la cancellazione sul dispositivo non esisteranno più da nessuna parte.</nu
         <location line="+15"/>
         <source>Maximalkraft jeder Messung gegen die Grenzwerte</source>
         <translation>Forza massima di ogni misura rispetto ai limiti</translation>
+    </message>
+</context>
+<context>
+    <name>TestPlan</name>
+    <message>
+        <location filename="../../measurement/testplan.cpp" line="+168"/>
+        <source>Merkmal %1 (%2): %3</source>
+        <translation>Caratteristica %1 (%2): %3</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>Name oder Art fehlt</source>
+        <translation>nome o tipo mancante</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>ein Wert fehlt</source>
+        <translation>manca un valore</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>die untere Grenze liegt nicht unter der oberen</source>
+        <translation>il limite inferiore non è sotto quello superiore</translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <source>Fenster oder Hüllkurve unvollständig</source>
+        <translation>finestra o inviluppo incompleti</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>i.O.</source>
+        <translation>conf.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>n.i.O.</source>
+        <translation>non conf.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>kein Bruch</source>
+        <translation>nessuna rottura</translation>
+    </message>
+    <message>
+        <location line="+45"/>
+        <source>Die Datei ist kein Prüfplan.</source>
+        <translation>Il file non è un piano di prova.</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>Der Prüfplan hat keinen Namen oder keine Merkmale.</source>
+        <translation>Il piano di prova non ha un nome o non ha caratteristiche.</translation>
     </message>
 </context>
 </TS>

@@ -96,6 +96,7 @@ private slots:
     void reportWritesAPdf();
     void archiveListsAndVerifiesTheKeptMeasurements();
     void aDamagedArchiveListsWhatWasReadBack();
+    void evaluateJudgesByAPlan();
     void programPrintsOnlyTheCsv();
     void outputFailuresAndOutputThatIsNoFile();
     void programTellsOfLostOutput();
@@ -604,6 +605,30 @@ void TestCli::aDamagedArchiveListsWhatWasReadBack()
     QCOMPARE(damaged.output().count('\n'), 4);
     QVERIFY2(damaged.errors().contains(".corrupt-") && damaged.errors().contains(": 3 "),
              qPrintable(damaged.errors()));
+}
+
+// Slot 12 peaks at 20 N, above the plan's 15 N; slot 30 never reaches 5 N.
+void TestCli::evaluateJudgesByAPlan()
+{
+    QVERIFY(m_env->startGauge(threeMeasurements()));
+    const QString plan = m_env->filePath(QStringLiteral("plan.json"));
+    QFile file(plan);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(R"({"format": "tspx-test-plan", "formatVersion": 1, "name": "Clip", "version": 2,
+        "triggerForce": 1, "characteristics": [
+        {"name": "Fmax", "kind": "maximumForce", "upper": 15},
+        {"name": "t5", "kind": "timeToForce", "force": 5}]})");
+    file.close();
+    CliCall tsv;
+    QCOMPARE(tsv.run({"evaluate", "--plan", plan, "--all", "--format", "tsv"}),
+             int(kExitOutOfControl));
+    QCOMPARE(tsv.output(), QByteArray("slot\tdate\ttime\tFmax\tt5\tpass\n"
+                                      "12\t2019-03-05\t08:00:00\t20\t0\t0\n"
+                                      "3\t2018-01-24\t16:11:58\t10\t0.01333333333\t1\n"
+                                      "30\t2017-12-23\t23:59:59\t3.5\t\t1\n"));
+    CliCall unreadable;
+    QCOMPARE(unreadable.run({"evaluate", "--plan", m_env->filePath("none.json"), "--all"}),
+             int(kExitFile));
 }
 
 void TestCli::reportWritesAPdf()
