@@ -199,17 +199,18 @@ QStringList version5Studies()
             QStringLiteral("CREATE INDEX gauge_study_gauge ON gauge_study (serial_nr, id)")};
 }
 
-const char *const kKeptTables[] = {"gauge_calibration", "gauge_study"};
+const QStringList kKeptTables = {QStringLiteral("gauge_calibration"),
+                                 QStringLiteral("gauge_study")};
 
 // In a file nothing changes a kept record either.
-QStringList version5InFile()
+QStringList keptInFile(const QStringList &tables)
 {
     QStringList statements;
-    for (const char *table : kKeptTables) {
+    for (const QString &table : tables) {
         for (const char *change : {"UPDATE", "DELETE"})
             statements << QStringLiteral("CREATE TRIGGER %1_kept_%2 BEFORE %3 ON %1 BEGIN"
                                          " SELECT RAISE(ABORT, '%1 records are only added'); END")
-                              .arg(QLatin1String(table), QString::fromLatin1(change).toLower(),
+                              .arg(table, QString::fromLatin1(change).toLower(),
                                    QLatin1String(change));
     }
     return statements;
@@ -217,26 +218,13 @@ QStringList version5InFile()
 
 // On a server, as for measurements: the server makes the id, the station
 // (the login) and the time received; stations add, readers read, nobody
-// changes a record.
-QStringList version5OnServer()
+// changes a record (tspx_stamp_record, tspx_refuse_change: version 5).
+QStringList keptOnServer(const QStringList &tables)
 {
     const QString station = QLatin1String(kStationRole);
     const QString reader = QLatin1String(kReaderRole);
-    QStringList statements = {
-        QStringLiteral(
-            "CREATE FUNCTION tspx_stamp_record() RETURNS trigger LANGUAGE plpgsql"
-            " SECURITY DEFINER SET search_path = public, pg_temp AS $$ BEGIN"
-            " NEW.id := nextval(TG_ARGV[0]::regclass);"
-            " NEW.station := session_user;"
-            " NEW.received_at := to_char(clock_timestamp() AT TIME ZONE 'UTC',"
-            " 'YYYY-MM-DD\"T\"HH24:MI:SS.MS\"Z\"');"
-            " RETURN NEW; END $$"),
-        QStringLiteral("CREATE FUNCTION tspx_refuse_change() RETURNS trigger LANGUAGE plpgsql AS $$"
-                       " BEGIN RAISE EXCEPTION '% records are only added', TG_TABLE_NAME"
-                       " USING ERRCODE = '42501'; END $$"),
-    };
-    for (const char *name : kKeptTables) {
-        const QString table = QLatin1String(name);
+    QStringList statements;
+    for (const QString &table : tables) {
         statements << QStringLiteral("ALTER TABLE %1 ALTER COLUMN id DROP DEFAULT").arg(table)
                    << QStringLiteral("CREATE TRIGGER %1_stamp BEFORE INSERT ON %1 FOR EACH ROW"
                                      " EXECUTE FUNCTION tspx_stamp_record('%1_id_seq')")
@@ -249,6 +237,40 @@ QStringList version5OnServer()
                    << QStringLiteral("GRANT SELECT ON %1 TO %2, %3").arg(table, station, reader);
     }
     return statements;
+}
+
+QStringList version5OnServer()
+{
+    return QStringList{
+               QStringLiteral(
+                   "CREATE FUNCTION tspx_stamp_record() RETURNS trigger LANGUAGE plpgsql"
+                   " SECURITY DEFINER SET search_path = public, pg_temp AS $$ BEGIN"
+                   " NEW.id := nextval(TG_ARGV[0]::regclass);"
+                   " NEW.station := session_user;"
+                   " NEW.received_at := to_char(clock_timestamp() AT TIME ZONE 'UTC',"
+                   " 'YYYY-MM-DD\"T\"HH24:MI:SS.MS\"Z\"');"
+                   " RETURN NEW; END $$"),
+               QStringLiteral(
+                   "CREATE FUNCTION tspx_refuse_change() RETURNS trigger LANGUAGE plpgsql AS $$"
+                   " BEGIN RAISE EXCEPTION '% records are only added', TG_TABLE_NAME"
+                   " USING ERRCODE = '42501'; END $$"),
+           } +
+           keptOnServer(kKeptTables);
+}
+
+// Version 6: test plans, each version of a plan kept as its JSON file's text;
+// a changed plan is a new version, a kept one never changes.
+QStringList version6Plans()
+{
+    return {QStringLiteral("CREATE TABLE test_plan ("
+                           " id {id},"
+                           " name TEXT NOT NULL,"
+                           " part_number TEXT NOT NULL,"
+                           " version INTEGER NOT NULL,"
+                           " plan_json TEXT NOT NULL,"
+                           " station TEXT NOT NULL DEFAULT '',"
+                           " received_at TEXT,"
+                           " UNIQUE (name, version))")};
 }
 
 } // namespace
@@ -285,6 +307,9 @@ QStringList stationColumns()
 
 QStringList keptRecordColumns(const QString &table)
 {
+    if (table == QLatin1String("test_plan"))
+        return {QStringLiteral("name"), QStringLiteral("part_number"), QStringLiteral("version"),
+                QStringLiteral("plan_json")};
     if (table == QLatin1String("gauge_calibration"))
         return {QStringLiteral("serial_nr"),   QStringLiteral("certificate"),
                 QStringLiteral("calibrated_on"), QStringLiteral("due_on"),
@@ -299,15 +324,19 @@ QStringList keptRecordColumns(const QString &table)
 
 std::vector<QStringList> migrationSteps(const ArchiveDialect &dialect)
 {
+    const QStringList plans = {QStringLiteral("test_plan")};
     std::vector<QStringList> steps = {version1(), version2(), version3(), version4(),
-                                      version5Calibration() + version5Studies()};
+                                      version5Calibration() + version5Studies(),
+                                      version6Plans()};
     if (dialect.isServer()) {
         steps[2] += version3OnServer();
         steps[3] += version4OnServer();
         steps[4] += version5OnServer();
+        steps[5] += keptOnServer(plans);
     } else {
         steps[3] += version4InFile();
-        steps[4] += version5InFile();
+        steps[4] += keptInFile(kKeptTables);
+        steps[5] += keptInFile(plans);
     }
     for (QStringList &step : steps) {
         for (QString &statement : step)

@@ -12,7 +12,7 @@
 namespace ArchiveSchema {
 
 // The version this program writes.
-constexpr int kVersion = 5;
+constexpr int kVersion = 6;
 
 // The statements of step n (index n - 1) that bring version n - 1 to n.
 std::vector<QStringList> migrationSteps(const ArchiveDialect &dialect);

@@ -221,7 +221,7 @@ CliParseResult checkedRequest(const QCommandLineParser &parser, CliRequest reque
         return studied;
     request = studied.request;
     if (command == QLatin1String("evaluate") && request.planFile.isEmpty())
-        return usageError(Cli::tr("evaluate braucht --plan DATEI."));
+        return usageError(Cli::tr("evaluate braucht --plan DATEI oder NAME."));
     if (command == QLatin1String("evaluate") && !request.fromArchive && !request.allSlots &&
         request.slotNumbers.isEmpty())
         return usageError(Cli::tr("evaluate braucht --slots, --all oder --archive."));
@@ -369,7 +369,7 @@ CliParseResult parseCliArguments(const QStringList &arguments, const QString &ve
         {QStringLiteral("search"),
          Cli::tr("stats --archive: Teil der Bezeichnung oder der Seriennummer."),
          QStringLiteral("text")},
-        {QStringLiteral("plan"), Cli::tr("evaluate: der Prüfplan (JSON-Datei)."),
+        {QStringLiteral("plan"), Cli::tr("evaluate: der Prüfplan, eine JSON-Datei oder der Name eines archivierten."),
          QStringLiteral("file")},
         {QStringLiteral("yes"), Cli::tr("Löschen ohne Rückfrage bestätigen.")},
         {QStringLiteral("erase-incomplete"),

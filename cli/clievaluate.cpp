@@ -5,14 +5,19 @@
 #include "measurement/measurement.h"
 #include "measurement/measurementset.h"
 #include "workflow/workflowtexts.h"
+#include "archive/planstore.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <algorithm>
 
 namespace {
+
+// A plan file larger than this is no plan.
+constexpr qint64 kLargestPlanFile = 16 * 1024 * 1024;
 
 // The title, date and time columns, then one per characteristic, the verdict last.
 QList<QStringList> evaluationRows(const PlanEvaluation &e)
@@ -126,15 +131,40 @@ QByteArray evaluationJson(const PlanEvaluation &e)
         .toJson(QJsonDocument::Indented);
 }
 
+int CliRunner::readPlan(TestPlan &plan)
+{
+    // A file is kept in the archive (a changed one as its next version), so
+    // that the results name a kept version; a name is the archive's newest.
+    const bool isFile = QFileInfo(m_request.planFile).isFile();
+    QString problem;
+    if (isFile) {
+        QFile file(m_request.planFile);
+        if (!file.open(QIODevice::ReadOnly) ||
+            !readTestPlan(file.read(kLargestPlanFile), plan, problem)) {
+            error(Cli::tr("Der Prüfplan '%1' ist nicht lesbar. %2").arg(m_request.planFile, problem));
+            return kExitFile;
+        }
+    }
+    ArchiveStatus status = m_workflow.openArchive();
+    if (status.ok() && isFile)
+        status = PlanStore(m_archive).save(plan);
+    else if (status.ok())
+        plan = PlanStore(m_archive).load(m_request.planFile, 0, &status).value_or(TestPlan{});
+    if (!status.ok())
+        error(WorkflowText::archiveProblem(status, m_archive.location()));
+    if (!isFile && plan.characteristics.isEmpty()) {
+        error(Cli::tr("Im Archiv ist kein Prüfplan '%1'.").arg(m_request.planFile));
+        return kExitFile;
+    }
+    return kExitOk;
+}
+
 int CliRunner::evaluate()
 {
     PlanEvaluation e;
-    QFile file(m_request.planFile);
-    QString problem;
-    if (!file.open(QIODevice::ReadOnly) || !readTestPlan(file.read(16 * 1024 * 1024), e.plan, problem)) {
-        error(Cli::tr("Der Prüfplan '%1' ist nicht lesbar. %2").arg(m_request.planFile, problem));
-        return kExitFile;
-    }
+    const int read = readPlan(e.plan);
+    if (read != kExitOk)
+        return read;
     DeviceData data;
     QList<int> emptySlots;
     if (m_request.fromArchive) {

@@ -15,6 +15,8 @@ struct DeviceData;
 
 // Runs one request of tspx-cli against the gauge: results on `out`, messages
 // and progress on `err`. Uses the same settings folder as the window.
+struct TestPlan;
+
 class CliRunner
 {
 public:
@@ -47,6 +49,8 @@ private:
     int msaType1();
     // clievaluate.cpp: measurements judged by a test plan.
     int evaluate();
+    // The plan of --plan: a file (kept in the archive) or a kept plan's name.
+    int readPlan(TestPlan &plan);
     // The gauge named by --serial, else the one connected; empty when none answers.
     QByteArray requestedSerialNr();
     // The archive open and usable for calibration records and studies.

@@ -238,8 +238,8 @@ evaluate: a measurement n.i.O.,
     </message>
     <message>
         <location line="+7"/>
-        <source>evaluate braucht --plan DATEI.</source>
-        <translation>evaluate needs --plan FILE.</translation>
+        <source>evaluate braucht --plan DATEI oder NAME.</source>
+        <translation>evaluate needs --plan FILE or NAME.</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -413,8 +413,8 @@ evaluate: a measurement n.i.O.,
     </message>
     <message>
         <location line="+2"/>
-        <source>evaluate: der Prüfplan (JSON-Datei).</source>
-        <translation>evaluate: the test plan (JSON file).</translation>
+        <source>evaluate: der Prüfplan, eine JSON-Datei oder der Name eines archivierten.</source>
+        <translation>evaluate: the test plan, a JSON file or the name of an archived one.</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -590,7 +590,7 @@ evaluate: a measurement n.i.O.,
         <translation>Could not write to standard output: %1</translation>
     </message>
     <message>
-        <location filename="../../cli/clievaluate.cpp" line="+20"/>
+        <location filename="../../cli/clievaluate.cpp" line="+25"/>
         <source>Nr.</source>
         <translation>No.</translation>
     </message>
@@ -615,9 +615,14 @@ evaluate: a measurement n.i.O.,
         <translation>Test plan %1, version %2</translation>
     </message>
     <message>
-        <location line="+67"/>
+        <location line="+71"/>
         <source>Der Prüfplan &apos;%1&apos; ist nicht lesbar. %2</source>
         <translation>The test plan &apos;%1&apos; cannot be read. %2</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Im Archiv ist kein Prüfplan &apos;%1&apos;.</source>
+        <translation>The archive holds no test plan &apos;%1&apos;.</translation>
     </message>
 </context>
 <context>

@@ -238,8 +238,8 @@ evaluate : une mesure n.i.O.,
     </message>
     <message>
         <location line="+7"/>
-        <source>evaluate braucht --plan DATEI.</source>
-        <translation>evaluate demande --plan FICHIER.</translation>
+        <source>evaluate braucht --plan DATEI oder NAME.</source>
+        <translation>evaluate demande --plan FICHIER ou NOM.</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -413,8 +413,8 @@ evaluate : une mesure n.i.O.,
     </message>
     <message>
         <location line="+2"/>
-        <source>evaluate: der Prüfplan (JSON-Datei).</source>
-        <translation>evaluate : le plan de contrôle (fichier JSON).</translation>
+        <source>evaluate: der Prüfplan, eine JSON-Datei oder der Name eines archivierten.</source>
+        <translation>evaluate : le plan de contrôle, un fichier JSON ou le nom d&apos;un plan archivé.</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -590,7 +590,7 @@ evaluate : une mesure n.i.O.,
         <translation>Impossible d&apos;écrire sur la sortie standard : %1</translation>
     </message>
     <message>
-        <location filename="../../cli/clievaluate.cpp" line="+20"/>
+        <location filename="../../cli/clievaluate.cpp" line="+25"/>
         <source>Nr.</source>
         <translation>N.</translation>
     </message>
@@ -615,9 +615,14 @@ evaluate : une mesure n.i.O.,
         <translation>Plan de contrôle %1, version %2</translation>
     </message>
     <message>
-        <location line="+67"/>
+        <location line="+71"/>
         <source>Der Prüfplan &apos;%1&apos; ist nicht lesbar. %2</source>
         <translation>Le plan de contrôle &apos;%1&apos; est illisible. %2</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Im Archiv ist kein Prüfplan &apos;%1&apos;.</source>
+        <translation>L&apos;archive ne contient pas de plan de contrôle &apos;%1&apos;.</translation>
     </message>
 </context>
 <context>

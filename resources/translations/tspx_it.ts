@@ -238,8 +238,8 @@ evaluate: una misura n.i.O.,
     </message>
     <message>
         <location line="+7"/>
-        <source>evaluate braucht --plan DATEI.</source>
-        <translation>evaluate richiede --plan FILE.</translation>
+        <source>evaluate braucht --plan DATEI oder NAME.</source>
+        <translation>evaluate richiede --plan FILE o NOME.</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -413,8 +413,8 @@ evaluate: una misura n.i.O.,
     </message>
     <message>
         <location line="+2"/>
-        <source>evaluate: der Prüfplan (JSON-Datei).</source>
-        <translation>evaluate: il piano di prova (file JSON).</translation>
+        <source>evaluate: der Prüfplan, eine JSON-Datei oder der Name eines archivierten.</source>
+        <translation>evaluate: il piano di prova, un file JSON o il nome di uno archiviato.</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -590,7 +590,7 @@ evaluate: una misura n.i.O.,
         <translation>Impossibile scrivere sullo standard output: %1</translation>
     </message>
     <message>
-        <location filename="../../cli/clievaluate.cpp" line="+20"/>
+        <location filename="../../cli/clievaluate.cpp" line="+25"/>
         <source>Nr.</source>
         <translation>N.</translation>
     </message>
@@ -615,9 +615,14 @@ evaluate: una misura n.i.O.,
         <translation>Piano di prova %1, versione %2</translation>
     </message>
     <message>
-        <location line="+67"/>
+        <location line="+71"/>
         <source>Der Prüfplan &apos;%1&apos; ist nicht lesbar. %2</source>
         <translation>Il piano di prova &apos;%1&apos; non è leggibile. %2</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Im Archiv ist kein Prüfplan &apos;%1&apos;.</source>
+        <translation>L&apos;archivio non contiene un piano di prova &apos;%1&apos;.</translation>
     </message>
 </context>
 <context>

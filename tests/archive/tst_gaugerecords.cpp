@@ -1,8 +1,9 @@
-// Calibration records and type-1 studies kept in a file and on a server.
+// Calibration records, type-1 studies and test plans kept in a file and on a server.
 #include "archive/archiveschema.h"
 #include "archive/calibrationstore.h"
 #include "archive/gaugestudystore.h"
 #include "archive/measurementarchive.h"
+#include "archive/planstore.h"
 #include "testserver.h"
 
 #include <QSqlDatabase>
@@ -80,7 +81,23 @@ class TestGaugeRecords : public QObject
         QCOMPARE(back.capable, type1Study(study().input).capable);
         QCOMPARE(back.station, expectedStation);
 
+        // A plan saved unchanged keeps its version; a change is the next one.
+        PlanStore plans(archive);
+        TestPlan plan;
+        plan.name = QStringLiteral("Clip");
+        Characteristic fmax;
+        fmax.name = QStringLiteral("Fmax");
+        fmax.upper = 15.0;
+        plan.characteristics = {fmax};
+        QVERIFY(plans.save(plan).ok() && plan.version == 1);
+        QVERIFY(plans.save(plan).ok() && plan.version == 1);
+        plan.characteristics.first().upper = 25.0;
+        QVERIFY(plans.save(plan).ok() && plan.version == 2);
+        QCOMPARE(*plans.load(QStringLiteral("Clip"), 1)->characteristics.first().upper, 15.0);
+        QCOMPARE(plans.load(QStringLiteral("Clip"))->version, 2);
+
         QSqlQuery query(QSqlDatabase::database(archive.connectionName()));
+        QVERIFY(!query.exec(QStringLiteral("UPDATE test_plan SET plan_json = ''")));
         QVERIFY(!query.exec(QStringLiteral("UPDATE gauge_calibration SET due_on = '2099-01-01'")));
         QVERIFY(!query.exec(QStringLiteral("DELETE FROM gauge_study")));
         QCOMPARE(calibrations.list("TP-4711").first().dueOn, QDate(2026, 6, 1));
