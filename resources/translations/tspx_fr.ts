@@ -68,7 +68,7 @@
 <context>
     <name>Cli</name>
     <message>
-        <location filename="../../cli/cliargs.cpp" line="+64"/>
+        <location filename="../../cli/cliargs.cpp" line="+66"/>
         <source>Mit --help werden die Befehle und Optionen gezeigt.</source>
         <translation>--help affiche les commandes et les options.</translation>
     </message>
@@ -327,11 +327,11 @@ Codes de retour : 0 terminé, 2 appel erroné, 3 aucun appareil trouvé,
     </message>
     <message>
         <location line="+3"/>
-        <source>download: csv (wie der Export des Programms), json oder dfq (Q-DAS); stats und archive list: table oder json.</source>
-        <translation>download : csv (comme l&apos;export du programme), json ou dfq (Q-DAS) ; stats et archive list : table ou json.</translation>
+        <source>download: csv (wie der Export des Programms), json oder dfq (Q-DAS); stats: table (Spalten zum Lesen), tsv (tabulatorgetrennt) oder json; archive list: table oder json.</source>
+        <translation>download : csv (comme l&apos;export du programme), json ou dfq (Q-DAS) ; stats : table (colonnes à lire), tsv (séparé par des tabulations) ou json ; archive list : table ou json.</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>dfq: Teilenummer (K1001).</source>
         <translation>dfq : numéro de pièce (K1001).</translation>
     </message>
@@ -536,7 +536,7 @@ Codes de retour : 0 terminé, 2 appel erroné, 3 aucun appareil trouvé,
         <translation>Le numéro et la désignation de la pièce sont tronqués à %1 et %2 caractères dans le fichier DFQ.</translation>
     </message>
     <message>
-        <location line="+130"/>
+        <location line="+131"/>
         <source>Gelöschte Messungen: %1</source>
         <translation>Mesures effacées : %1</translation>
     </message>
@@ -572,7 +572,12 @@ Codes de retour : 0 terminé, 2 appel erroné, 3 aucun appareil trouvé,
 <context>
     <name>CommandStates</name>
     <message>
-        <location filename="../../ui/commandstates.cpp" line="+41"/>
+        <location filename="../../ui/commandstates.cpp" line="+29"/>
+        <source>Gewählte Messungen e&amp;xportieren...</source>
+        <translation>E&amp;xporter les mesures sélectionnées...</translation>
+    </message>
+    <message>
+        <location line="+15"/>
         <source>Gewählte Messungen &amp;löschen</source>
         <translation>&amp;Supprimer les mesures sélectionnées</translation>
     </message>
@@ -795,7 +800,7 @@ Codes de retour : 0 terminé, 2 appel erroné, 3 aucun appareil trouvé,
 <context>
     <name>GaugeWorkflow</name>
     <message>
-        <location filename="../../workflow/workflowtexts.cpp" line="+26"/>
+        <location filename="../../workflow/workflowtexts.cpp" line="+63"/>
         <source>Fehler beim Übertragen der Daten!</source>
         <translation>Erreur lors du transfert des données !</translation>
     </message>
@@ -882,12 +887,32 @@ Codes de retour : 0 terminé, 2 appel erroné, 3 aucun appareil trouvé,
         <translation>L&apos;archive &apos;%1&apos; signale une erreur : %2</translation>
     </message>
     <message>
-        <location line="+8"/>
-        <source>Der Archivserver %1 ist nicht in Gebrauch (%2). Übertragene Messungen bleiben in der Archivdatei, bis er wieder antwortet.</source>
-        <translation>Le serveur d’archive %1 n’est pas utilisé (%2). Les mesures transférées restent dans le fichier d’archive jusqu’à ce qu’il réponde de nouveau.</translation>
+        <location line="+7"/>
+        <source>Der Archivserver %1 antwortet.</source>
+        <translation>Le serveur d&apos;archive %1 répond.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Der Archivserver %1 ist nicht erreichbar.</source>
+        <translation>Le serveur d&apos;archive %1 est injoignable.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Der Archivserver %1 hat die Anmeldung abgelehnt (das Passwort gehört in die Datei ~/.pgpass).</source>
+        <translation>Le serveur d&apos;archive %1 a refusé la connexion (le mot de passe va dans le fichier ~/.pgpass).</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Der Archivserver %1 ist nicht in Gebrauch (%2).</source>
+        <translation>Le serveur d&apos;archive %1 n&apos;est pas utilisé (%2).</translation>
     </message>
     <message>
         <location line="+9"/>
+        <source>Übertragene Messungen bleiben in der Archivdatei, bis er wieder antwortet.</source>
+        <translation>Les mesures transférées restent dans le fichier d&apos;archive jusqu&apos;à ce qu&apos;il réponde de nouveau.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
         <source>Der Archivserver %1 hat Messungen nicht angenommen (%2). Sie bleiben in der Archivdatei.</source>
         <translation>Le serveur d&apos;archives %1 n&apos;a pas accepté des mesures (%2). Elles restent dans le fichier d&apos;archive.</translation>
     </message>
@@ -1080,12 +1105,7 @@ Tool</translation>
         <translation> Transférer les données </translation>
     </message>
     <message>
-        <location line="+109"/>
-        <source>Messungen-Nr:</source>
-        <translation>N° de mesure :</translation>
-    </message>
-    <message>
-        <location line="+27"/>
+        <location line="+136"/>
         <source>Datum:</source>
         <translation>Date :</translation>
     </message>
@@ -1265,7 +1285,12 @@ Tool</translation>
         <translation>Afficha&amp;ge</translation>
     </message>
     <message>
-        <location line="+133"/>
+        <location line="-420"/>
+        <source>Messung-Nr:</source>
+        <translation>N° de mesure :</translation>
+    </message>
+    <message>
+        <location line="+553"/>
         <source>Als Excel-&amp;Datei exportieren...</source>
         <translation>Exporter en fichier Exce&amp;l...</translation>
     </message>
@@ -1418,7 +1443,7 @@ Tool</translation>
         <translation>Force</translation>
     </message>
     <message>
-        <location filename="../../report/report.cpp" line="+195"/>
+        <location filename="../../report/report.cpp" line="+196"/>
         <source>Seriennummer Gerät:</source>
         <translation>N° de série de l&apos;appareil :</translation>
     </message>
@@ -1478,7 +1503,7 @@ Tool</translation>
         <translation>Veuillez saisir une désignation pour l&apos;impression : </translation>
     </message>
     <message>
-        <location filename="../../ui/exportwriter.cpp" line="+47"/>
+        <location filename="../../ui/exportwriter.cpp" line="+48"/>
         <source>CSV-Datei (*.CSV)</source>
         <translation>Fichier CSV (*.CSV)</translation>
     </message>
@@ -1494,11 +1519,11 @@ Tool</translation>
     </message>
     <message>
         <location line="+9"/>
-        <source>Daten exportiert.</source>
-        <translation>Données exportées.</translation>
+        <source>Daten exportiert: %1</source>
+        <translation>Données exportées : %1</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>Daten wurden nicht exportiert.</source>
         <translation>Données non exportées.</translation>
     </message>
@@ -1558,7 +1583,7 @@ Tool</translation>
         <translation>Exporter en fichier Excel</translation>
     </message>
     <message>
-        <location filename="../../ui/exportwriter.cpp" line="-38"/>
+        <location filename="../../ui/exportwriter.cpp" line="-39"/>
         <source>Keine Messungen zum Exportieren vorhanden.</source>
         <translation>Aucune mesure à exporter.</translation>
     </message>
@@ -1687,6 +1712,17 @@ Une fois supprimées sur l&apos;appareil, elles n&apos;existeront plus nulle par
         <location line="+3"/>
         <source>Trotzdem löschen</source>
         <translation>Supprimer quand même</translation>
+    </message>
+</context>
+<context>
+    <name>OverlayPlot</name>
+    <message numerus="yes">
+        <location filename="../../plot/overlayplot.cpp" line="+39"/>
+        <source>… und %n weitere Kurve(n)</source>
+        <translation>
+            <numerusform>… et %n autre courbe</numerusform>
+            <numerusform>… et %n autres courbes</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1922,7 +1958,7 @@ Une fois supprimées sur l&apos;appareil, elles n&apos;existeront plus nulle par
 <context>
     <name>SeriesStatistics</name>
     <message>
-        <location filename="../../measurement/seriesstatistics.cpp" line="+228"/>
+        <location filename="../../measurement/seriesstatistics.cpp" line="+230"/>
         <source>Statistik</source>
         <translation>Statistiques</translation>
     </message>
@@ -2001,7 +2037,17 @@ Une fois supprimées sur l&apos;appareil, elles n&apos;existeront plus nulle par
         </translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+32"/>
+        <source>i.O.</source>
+        <translation>dans tol.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>n.i.O.: %1</source>
+        <translation>non conforme : %1</translation>
+    </message>
+    <message>
+        <location line="+13"/>
         <source>IO</source>
         <translation>Conforme</translation>
     </message>
@@ -2089,7 +2135,7 @@ Une fois supprimées sur l&apos;appareil, elles n&apos;existeront plus nulle par
     </message>
     <message>
         <location line="-19"/>
-        <location filename="../../ui/settingsdialog.cpp" line="+194"/>
+        <location filename="../../ui/settingsdialog.cpp" line="+239"/>
         <source>Archiv</source>
         <translation>Archive</translation>
     </message>
@@ -2154,7 +2200,12 @@ Une fois supprimées sur l&apos;appareil, elles n&apos;existeront plus nulle par
         <translation>Ser&amp;veur :</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+10"/>
+        <source>Rechnername, IP-Adresse oder Socket-Ordner</source>
+        <translation>nom d&apos;hôte, adresse IP ou dossier de socket</translation>
+    </message>
+    <message>
+        <location line="+7"/>
         <source>P&amp;ort:</source>
         <translation>P&amp;ort :</translation>
     </message>
@@ -2179,7 +2230,17 @@ Une fois supprimées sur l&apos;appareil, elles n&apos;existeront plus nulle par
         <translation>Pos&amp;te :</translation>
     </message>
     <message>
-        <location filename="../../ui/settingsdialog.cpp" line="-147"/>
+        <location line="+14"/>
+        <source>Das Passwort steht nicht in den Einstellungen: es gehört in die Datei ~/.pgpass (Rechte 0600).</source>
+        <translation>Le mot de passe n&apos;est pas dans les paramètres : il va dans le fichier ~/.pgpass (droits 0600).</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>&amp;Verbindung testen</source>
+        <translation>&amp;Tester la connexion</translation>
+    </message>
+    <message>
+        <location filename="../../ui/settingsdialog.cpp" line="-185"/>
         <source>Deutsch</source>
         <translation>Allemand</translation>
     </message>
@@ -2199,7 +2260,12 @@ Une fois supprimées sur l&apos;appareil, elles n&apos;existeront plus nulle par
         <translation>Italien</translation>
     </message>
     <message>
-        <location line="+107"/>
+        <location line="+103"/>
+        <source>Verbindung wird geprüft...</source>
+        <translation>Vérification de la connexion...</translation>
+    </message>
+    <message>
+        <location line="+42"/>
         <source>Grenzen in %1: die untere (%2) liegt nicht unter der oberen (%3).</source>
         <translation>Limites en %1 : l’inférieure (%2) n’est pas en dessous de la supérieure (%3).</translation>
     </message>
@@ -2219,7 +2285,7 @@ Une fois supprimées sur l&apos;appareil, elles n&apos;existeront plus nulle par
         <translation>Fichier d&apos;archive</translation>
     </message>
     <message>
-        <location filename="../../ui/settingsdialog.ui" line="-275"/>
+        <location filename="../../ui/settingsdialog.ui" line="-302"/>
         <source>Grenzwerte der Maximalkraft</source>
         <translation>Limites de la force maximale</translation>
     </message>
@@ -2240,6 +2306,44 @@ Une fois supprimées sur l&apos;appareil, elles n&apos;existeront plus nulle par
         <location line="+15"/>
         <source>Maximalkraft jeder Messung gegen die Grenzwerte</source>
         <translation>Force maximale de chaque mesure par rapport aux limites</translation>
+    </message>
+</context>
+<context>
+    <name>TestPlan</name>
+    <message>
+        <location filename="../../measurement/testplan.cpp" line="+168"/>
+        <source>Merkmal %1 (%2): %3</source>
+        <translation>Caractéristique %1 (%2) : %3</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>Name oder Art fehlt</source>
+        <translation>nom ou type manquant</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>ein Wert fehlt</source>
+        <translation>une valeur manque</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>die untere Grenze liegt nicht unter der oberen</source>
+        <translation>la limite inférieure n&apos;est pas sous la supérieure</translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <source>Fenster oder Hüllkurve unvollständig</source>
+        <translation>fenêtre ou enveloppe incomplète</translation>
+    </message>
+    <message>
+        <location line="+54"/>
+        <source>Die Datei ist kein Prüfplan.</source>
+        <translation>Le fichier n&apos;est pas un plan de contrôle.</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>Der Prüfplan hat keinen Namen oder keine Merkmale.</source>
+        <translation>Le plan de contrôle n&apos;a pas de nom ou pas de caractéristiques.</translation>
     </message>
 </context>
 </TS>
