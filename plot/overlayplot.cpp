@@ -65,7 +65,7 @@ void OverlayPlot::show(const QList<OverlayEntry> &entries, double forceUnitFacto
     if (listed > kLegendCurves) {
         // A legend entry only: no samples, no line in its icon.
         m_moreEntry = new QwtPlotCurve(moreCurvesText(listed - kLegendCurves));
-        m_moreEntry->setPen(QPen(Qt::NoPen));
+        m_moreEntry->setStyle(QwtPlotCurve::NoCurve);
         m_moreEntry->attach(m_plot);
     }
     if (!m_plot->legend())

@@ -42,8 +42,14 @@ for lang in de en; do
   LANG=$locale LC_ALL=$locale xvfb-run -a -s "-screen 0 1280x1024x24" \
     "$build/bin/tspx-shoot" "$lang" "$XDG_CONFIG_HOME/" chart >/dev/null
   pdf="$XDG_CONFIG_HOME/series-report-$lang.pdf"
-  last=$(pdfinfo "$pdf" | awk '/^Pages:/ {print $2}')
-  pdftoppm -png -r 60 -f "$last" -l "$last" -singlefile "$pdf" "$root/docs/report-chart-$lang"
+  # The chart's page: the first that names the chart type (the rule
+  # violations may run on to a page after it).
+  pages=$(pdfinfo "$pdf" | awk '/^Pages:/ {print $2}')
+  chart=$pages
+  for page in $(seq "$pages"); do
+    if pdftotext -f "$page" -l "$page" "$pdf" - | grep -q 'I-MR'; then chart=$page; break; fi
+  done
+  pdftoppm -png -r 60 -f "$chart" -l "$chart" -singlefile "$pdf" "$root/docs/report-chart-$lang"
   cp "$XDG_CONFIG_HOME/controlchart-$lang.png" "$root/docs/"
 done
 for size in 1024x768 1920x1080; do
