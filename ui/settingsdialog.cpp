@@ -9,6 +9,7 @@
 #include "ui_settingsdialog.h"
 #include "workflow/archivepath.h"
 
+#include <QDoubleSpinBox>
 #include <QFile>
 #include <QGuiApplication>
 #include <QScreen>
@@ -32,6 +33,9 @@ SettingsDialog::SettingsDialog(StatusIni *status, QWidget *parent)
     setUpLimitRows();
     connect(m_ui->cbArchiveServer, &QCheckBox::toggled, this, &SettingsDialog::enableServerFields);
     m_ui->editStation->setPlaceholderText(QSysInfo::machineHostName());
+    // Indices read as the statistics show them: "1.33" in every language.
+    for (QDoubleSpinBox *spin : {m_ui->spinCpkMinimum, m_ui->spinCpkGood})
+        spin->setLocale(QLocale::c());
     // The form's size suits Windows' dialog font; larger fonts need more room.
     // It scrolls where the screen is lower than the form (1024x768).
     const QSize form = m_ui->scrollSettingsContents->sizeHint();
