@@ -81,8 +81,36 @@ QString ArchiveStore::location() const
 {
     if (!m_dialect.isServer())
         return m_path;
-    const QString host = m_server.host.isEmpty() ? QStringLiteral("localhost") : m_server.host;
-    return QStringLiteral("postgresql://%1:%2/%3").arg(host).arg(m_server.port).arg(m_server.database);
+    return serverLocation(m_server);
+}
+
+QString serverLocation(const ArchiveServer &server)
+{
+    const QString host = server.host.isEmpty() ? QStringLiteral("localhost") : server.host;
+    return QStringLiteral("postgresql://%1:%2/%3").arg(host).arg(server.port).arg(server.database);
+}
+
+ArchiveStatus probeServer(const ArchiveServer &server, const QString &connectionName)
+{
+    ArchiveStatus status;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QLatin1String(kServerDriver), connectionName);
+        if (!db.isValid()) {
+            status = ArchiveStatus::failure(ArchiveStatus::CannotOpen, QLatin1String(kServerDriver));
+        } else {
+            if (!server.host.isEmpty())
+                db.setHostName(server.host);
+            db.setPort(server.port);
+            db.setDatabaseName(server.database);
+            db.setUserName(server.user);
+            db.setConnectOptions(connectOptions(server));
+            if (!db.open())
+                status = ArchiveDialect(ArchiveDialect::PostgreSQL).statusOf(db.lastError());
+            db.close();
+        }
+    }
+    QSqlDatabase::removeDatabase(connectionName);
+    return status;
 }
 
 ArchiveStatus ArchiveStore::openFile(const QString &path, int busyTimeoutMs)

@@ -97,3 +97,11 @@ private:
     ArchiveDialect m_dialect;
     bool m_open = false;
 };
+
+// Whether the server takes a connection with these settings (and the password
+// libpq finds): connects on a connection of its own, asks nothing of the
+// archive's tables and closes again, within libpq's time-out. May run on any
+// thread; `connectionName` must be unique while it runs.
+ArchiveStatus probeServer(const ArchiveServer &server, const QString &connectionName);
+// "postgresql://host:5432/database"
+QString serverLocation(const ArchiveServer &server);

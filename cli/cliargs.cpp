@@ -25,9 +25,9 @@ const QStringList kArchiveActions = {QStringLiteral("init"), QStringLiteral("lis
 // The formats each command writes; the first is the default.
 QStringList formatsOf(const QString &command)
 {
-    if (command == QLatin1String("evaluate"))
+    if (command == QLatin1String("stats") || command == QLatin1String("evaluate"))
         return {QStringLiteral("table"), QStringLiteral("tsv"), QStringLiteral("json")};
-    if (command == QLatin1String("stats") || command == QLatin1String("archive") ||
+    if (command == QLatin1String("archive") ||
         command == QLatin1String("gauge") || command == QLatin1String("msa"))
         return {QStringLiteral("table"), QStringLiteral("json")};
     return {QStringLiteral("csv"), QStringLiteral("json"), QStringLiteral("dfq")};
@@ -339,7 +339,8 @@ CliParseResult parseCliArguments(const QStringList &arguments, const QString &ve
          QStringLiteral("file")},
         {QStringLiteral("format"),
          Cli::tr("download: csv (wie der Export des Programms), json oder dfq (Q-DAS); "
-                 "stats und archive list: table oder json."),
+                 "stats: table (Spalten zum Lesen), tsv (tabulatorgetrennt) oder json; "
+                 "archive list: table oder json."),
          QStringLiteral("format")},
         {QStringLiteral("part"), Cli::tr("dfq: Teilenummer (K1001)."), QStringLiteral("text")},
         {QStringLiteral("part-description"), Cli::tr("dfq: Teilebezeichnung (K1002)."),

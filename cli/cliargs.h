@@ -36,7 +36,7 @@ struct CliRequest
     QList<int> slotNumbers; // ascending, without repeats; empty means all
     bool allSlots = false;
     QString output; // a file name, or "-" for standard output
-    QString format = QStringLiteral("csv"); // download: csv, json, dfq; stats: table, json
+    QString format = QStringLiteral("csv"); // download: csv, json, dfq; stats: table, tsv, json
     bool yes = false;
     // delete: also slots whose measurement is archived only incomplete.
     bool eraseIncomplete = false;

@@ -327,8 +327,9 @@ int CliRunner::stats()
     const QString leftOut = StatisticsText::leftOutNote(result.statistics.leftOut);
     if (!leftOut.isEmpty())
         error(leftOut);
-    const int written = writeOutput(m_request.format == QLatin1String("json") ? statsJson(result)
-                                                                              : statsTable(result));
+    const int written = writeOutput(m_request.format == QLatin1String("json")  ? statsJson(result)
+                                    : m_request.format == QLatin1String("tsv") ? statsTsv(result)
+                                                                               : statsText(result));
     if (written != kExitOk)
         return written;
     if (namedEmptySlots(emptySlots))

@@ -54,6 +54,21 @@ QJsonObject jsonLine(const ChartLine &l)
             {QStringLiteral("upper"), l.upper}};
 }
 
+QJsonValue capabilityKey(CapabilityVerdict verdict)
+{
+    switch (verdict) {
+    case CapabilityVerdict::NotCapable:
+        return QStringLiteral("no");
+    case CapabilityVerdict::Capable:
+        return QStringLiteral("capable");
+    case CapabilityVerdict::WellCapable:
+        return QStringLiteral("well");
+    case CapabilityVerdict::Unknown:
+        break;
+    }
+    return QJsonValue();
+}
+
 QList<int> slotsJudged(const CliStats &stats, Verdict verdict)
 {
     QList<int> numbers;
@@ -63,7 +78,141 @@ QList<int> slotsJudged(const CliStats &stats, Verdict verdict)
     return numbers;
 }
 
+// The columns a text takes on a terminal: combining marks (the bar of x̄)
+// take none.
+int displayWidth(const QString &text)
+{
+    int width = 0;
+    for (const QChar c : text)
+        if (c.category() != QChar::Mark_NonSpacing && !c.isLowSurrogate())
+            ++width;
+    return width;
+}
+
+// Rows as columns two blanks apart: the first column left-aligned, the
+// others right-aligned (numbers).
+QByteArray aligned(const QVector<QStringList> &rows)
+{
+    QVector<int> widths;
+    for (const QStringList &row : rows)
+        for (int c = 0; c < row.size(); ++c) {
+            if (widths.size() <= c)
+                widths.append(0);
+            widths[c] = std::max(widths.at(c), displayWidth(row.at(c)));
+        }
+    QByteArray out;
+    for (const QStringList &row : rows) {
+        QString text;
+        for (int c = 0; c < row.size(); ++c) {
+            const QString padding(widths.at(c) - displayWidth(row.at(c)), QLatin1Char(' '));
+            text += c == 0 ? row.at(c) + padding : QStringLiteral("  ") + padding + row.at(c);
+        }
+        while (text.endsWith(QLatin1Char(' ')))
+            text.chop(1);
+        out += text.toUtf8() + '\n';
+    }
+    return out;
+}
+
+QString slotText(const Measurement *m)
+{
+    return QLatin1Char('#') + QString::number(m->number);
+}
+
+QByteArray statisticsRows(const StatisticsTable &table)
+{
+    QVector<QStringList> rows{QStringList{QString()}};
+    for (const StatisticsColumn &column : table.columns)
+        rows[0] << column.symbol;
+    for (const StatisticsRow &row : table.rows) {
+        QStringList cells{row.label};
+        for (const StatisticsCell &cell : row.cells)
+            cells << (cell.applies ? cell.text() : QString());
+        rows << cells;
+    }
+    return aligned(rows);
+}
+
+// Limits, the verdict and the count beyond the limits, one a line.
+QByteArray verdictLines(const CliStats &stats, const StatisticsTable &table)
+{
+    QVector<QStringList> rows;
+    for (const StatisticsLimit &limit : table.limits)
+        rows << QStringList{limit.caption, limit.value.value
+                                               ? limit.value.text() + QLatin1Char(' ') + table.unitText
+                                               : limit.value.text()};
+    QByteArray out = aligned(rows);
+    QStringList lines = StatisticsText::verdictLines(stats.statistics, stats.set.thresholds);
+    lines << table.notes().split(QLatin1Char('\n'));
+    lines.removeAll(QString());
+    for (const QString &text : lines)
+        out += text.toUtf8() + '\n';
+    return out;
+}
+
+// Each measurement beyond a limit with its value and the limit crossed, and
+// those left out.
+QByteArray judgedLines(const CliStats &stats, const StatisticsTable &table)
+{
+    QVector<QStringList> rows;
+    for (const StatisticsVerdict &v : table.verdicts) {
+        if (v.verdict == Verdict::Fail)
+            rows << QStringList{slotText(v.record), v.verdictText,
+                                StatisticsText::crossedLimit(v.forceMax, stats.set.limits,
+                                                             stats.set.unitText)};
+        else if (v.verdict == Verdict::LeftOut)
+            rows << QStringList{slotText(v.record), v.verdictText};
+    }
+    return aligned(rows);
+}
+
+QByteArray chartLines(const SeriesChart &chart)
+{
+    QByteArray out = (ChartText::title() + QStringLiteral(": ") +
+                      ChartText::typeName(chart.settings.type) + QStringLiteral(", ") +
+                      StatisticsText::quantity(chart.settings.quantity, chart.unitText))
+                         .toUtf8() +
+                     '\n';
+    if (!chart.chart)
+        return out + ChartText::tooFewPoints().toUtf8() + '\n';
+    QVector<QStringList> rows{{QString(), ChartText::lowerControlLimit(), ChartText::centreLine(),
+                               ChartText::upperControlLimit()}};
+    const ControlChart &c = *chart.chart;
+    for (const auto &[name, l] : {std::pair{ChartText::locationName(chart.settings.type), c.limits.location},
+                                  std::pair{ChartText::dispersionName(chart.settings.type), c.limits.dispersion}})
+        rows << QStringList{name, chart.limitText(l.lower), chart.limitText(l.centre),
+                            chart.limitText(l.upper)};
+    out += aligned(rows);
+    const int outside = chart.outsideSubgroups();
+    if (outside > 0) {
+        QStringList numbers;
+        for (const Measurement *m : chart.records.mid(chart.records.size() - outside))
+            numbers << slotText(m);
+        out += (ChartText::outsideSubgroupsNote(outside) + QLatin1Char(' ') +
+                numbers.join(QStringLiteral(", ")))
+                   .toUtf8() +
+               '\n';
+    }
+    if (chart.violations.isEmpty())
+        return out + ChartText::noViolations().toUtf8() + '\n';
+    QVector<QStringList> violations{{ChartText::point(), ChartText::records(), ChartText::rule()}};
+    for (const RuleViolation &v : chart.violations)
+        violations << QStringList{chart.pointText(v), chart.pointRecordsText(v.part, v.point),
+                                  ruleText(v.ruleSet, v.rule)};
+    return out + aligned(violations);
+}
+
 } // namespace
+
+QByteArray statsText(const CliStats &stats)
+{
+    const StatisticsTable table = statisticsTable(stats.set, stats.statistics);
+    QByteArray out = statisticsRows(table) + '\n' + verdictLines(stats, table);
+    const QByteArray judged = judgedLines(stats, table);
+    if (!judged.isEmpty())
+        out += '\n' + judged;
+    return out + '\n' + chartLines(stats.chart);
+}
 
 bool CliStats::outOfControl() const
 {
@@ -78,7 +227,7 @@ CliStats cliStats(const MeasurementSet &set, const ChartSettings &settings)
                     seriesChart(set, settings)};
 }
 
-QByteArray statsTable(const CliStats &stats)
+QByteArray statsTsv(const CliStats &stats)
 {
     const StatisticsTable table = statisticsTable(stats.set, stats.statistics);
     QByteArray out = line(QStringList{QStringLiteral("quantity")} + kStatisticKeys);
@@ -132,6 +281,9 @@ QByteArray statsJson(const CliStats &stats)
     root.insert(QStringLiteral("estimate"),
                 StatisticsText::estimateFormula(stats.statistics.within));
     root.insert(QStringLiteral("sigmaWithin"), jsonNumber(stats.statistics.sigmaWithin));
+    root.insert(QStringLiteral("capable"), capabilityKey(capabilityVerdict(
+                                               stats.statistics.capability.cpk, stats.set.thresholds)));
+    root.insert(QStringLiteral("judged"), judgedCount(stats.statistics));
     for (const auto &[key, verdict] : {std::pair{QStringLiteral("beyondLimit"), Verdict::Fail},
                                        std::pair{QStringLiteral("leftOut"), Verdict::LeftOut}}) {
         QJsonArray numbers;
@@ -161,6 +313,10 @@ QByteArray statsJson(const CliStats &stats)
                                       {QStringLiteral("text"), ruleText(v.ruleSet, v.rule)}});
     }
     chartObject.insert(QStringLiteral("violations"), violations);
+    QJsonArray outside;
+    for (const Measurement *m : chart.records.mid(chart.records.size() - chart.outsideSubgroups()))
+        outside.append(m->number);
+    chartObject.insert(QStringLiteral("outsideSubgroups"), outside);
     root.insert(QStringLiteral("chart"), chartObject);
     root.insert(QStringLiteral("outOfControl"), stats.outOfControl());
     return QJsonDocument(root).toJson(QJsonDocument::Indented);

@@ -7,7 +7,7 @@
 
 // What `tspx-cli stats` prints of a set: its statistics and capability, the
 // chart's limits, the measurements beyond the limits and the points that
-// break a run rule; as tab-separated lines or as JSON.
+// break a run rule; as a table for a person, as tab-separated lines or as JSON.
 struct CliStats
 {
     MeasurementSet set;
@@ -19,5 +19,10 @@ struct CliStats
 };
 
 CliStats cliStats(const MeasurementSet &set, const ChartSettings &settings);
-QByteArray statsTable(const CliStats &stats);
+// Aligned columns in the language of the translations loaded: the verdict,
+// each measurement beyond a limit with its value and the limit crossed, the
+// measurements a subgroup chart left out.
+QByteArray statsText(const CliStats &stats);
+// The machine format: tab-separated keys and values.
+QByteArray statsTsv(const CliStats &stats);
 QByteArray statsJson(const CliStats &stats);

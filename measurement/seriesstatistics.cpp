@@ -1,5 +1,7 @@
 #include "measurement/seriesstatistics.h"
 
+#include "measurement/serieschart.h"
+
 #include <QCoreApplication>
 #include <QStringList>
 #include <algorithm>
@@ -302,6 +304,45 @@ QString failedCount(int failed, int judged)
 {
     return QCoreApplication::translate("SeriesStatistics", "%1 von %n n.i.O.", nullptr, judged)
         .arg(failed);
+}
+
+QStringList verdictLines(const SeriesStatistics &statistics, const CapabilityThresholds &thresholds)
+{
+    QStringList lines{StatisticsText::capabilityVerdict(statistics.capability.cpk, thresholds)};
+    if (judgedCount(statistics) > 0)
+        lines << failedCount(::failedCount(statistics), judgedCount(statistics));
+    lines.removeAll(QString());
+    return lines;
+}
+
+QString crossedLimit(double value, const ForceLimits &limits, const QString &unitText)
+{
+    const int decimals = quantityDecimals(Quantity::MaximumForce);
+    const auto side = [&](const QString &sign, const QString &name, double limit) {
+        return formatStatistic(value, decimals) + QLatin1Char(' ') + unitText + sign + name +
+               QLatin1Char(' ') + formatStatistic(limit, decimals + 1) + QLatin1Char(' ') +
+               unitText;
+    };
+    if (limits.lower && value < *limits.lower)
+        return side(QStringLiteral(" < "), ChartText::lowerSpecLimitShort(), *limits.lower);
+    if (limits.upper && value > *limits.upper)
+        return side(QStringLiteral(" > "), ChartText::upperSpecLimitShort(), *limits.upper);
+    return QString();
+}
+
+QString singleVerdict(double value, const ForceLimits &limits, const QString &unitText)
+{
+    switch (verdictFor(value, limits)) {
+    case Verdict::Pass:
+        return trStatistics(QT_TRANSLATE_NOOP("SeriesStatistics", "i.O."));
+    case Verdict::Fail:
+        return trStatistics(QT_TRANSLATE_NOOP("SeriesStatistics", "n.i.O.: %1"))
+            .arg(crossedLimit(value, limits, unitText));
+    case Verdict::LeftOut:
+    case Verdict::NoLimits:
+        break;
+    }
+    return QString();
 }
 
 QString verdict(Verdict verdict)

@@ -154,6 +154,15 @@ QString verdict(Verdict verdict);
 QString capabilityVerdict(const std::optional<double> &cpk, const CapabilityThresholds &thresholds);
 // "7 von 30 n.i.O."
 QString failedCount(int failed, int judged);
+// The capability verdict and the count beyond the limits, each left out when
+// there is nothing to say.
+QStringList verdictLines(const SeriesStatistics &statistics, const CapabilityThresholds &thresholds);
+// The limit a maximum force crossed, "2612.3 N > OGW 2500.00 N"; empty
+// within the limits or without them.
+QString crossedLimit(double value, const ForceLimits &limits, const QString &unitText);
+// One measurement's maximum force against the limits: "i.O.", or "n.i.O.:"
+// with the limit crossed; empty without limits.
+QString singleVerdict(double value, const ForceLimits &limits, const QString &unitText);
 QString lowerLimit();
 QString upperLimit();
 QString measurement();

@@ -4,6 +4,7 @@
 #include "plot/forcecurve.h"
 #include "plot/forceplot.h"
 
+#include <QCoreApplication>
 #include <QPen>
 #include <qwt_legend.h>
 #include <qwt_plot.h>
@@ -33,6 +34,11 @@ QColor OverlayPlot::colour(int k)
     return colours[k % count];
 }
 
+QString OverlayPlot::moreCurvesText(int count)
+{
+    return QCoreApplication::translate("OverlayPlot", "… und %n weitere Kurve(n)", nullptr, count);
+}
+
 void OverlayPlot::show(const QList<OverlayEntry> &entries, double forceUnitFactor,
                        const QString &forceUnitText, CurveAlignment alignment)
 {
@@ -40,6 +46,7 @@ void OverlayPlot::show(const QList<OverlayEntry> &entries, double forceUnitFacto
     m_plot->setAutoReplot(false);
     clear();
     int k = 0;
+    int listed = 0;
     for (const OverlayEntry &entry : entries) {
         auto *curve = new ForceCurve(entry.label);
         const QColor colour = entry.reference ? QColor(Qt::black) : OverlayPlot::colour(k++);
@@ -50,8 +57,16 @@ void OverlayPlot::show(const QList<OverlayEntry> &entries, double forceUnitFacto
         curve->setSamples(points.times, points.forces);
         // The reference lies under the others.
         curve->setZ(entry.reference ? 19.0 : 20.0);
+        curve->setItemAttribute(QwtPlotItem::Legend, listed < kLegendCurves);
+        ++listed;
         curve->attach(m_plot);
         m_curves.append(curve);
+    }
+    if (listed > kLegendCurves) {
+        // A legend entry only: no samples, no line in its icon.
+        m_moreEntry = new QwtPlotCurve(moreCurvesText(listed - kLegendCurves));
+        m_moreEntry->setStyle(QwtPlotCurve::NoCurve);
+        m_moreEntry->attach(m_plot);
     }
     if (!m_plot->legend())
         m_plot->insertLegend(new QwtLegend, QwtPlot::BottomLegend);
@@ -69,6 +84,11 @@ void OverlayPlot::clear()
         delete curve;
     }
     m_curves.clear();
+    if (m_moreEntry) {
+        m_moreEntry->detach();
+        delete m_moreEntry;
+        m_moreEntry = nullptr;
+    }
     if (m_plot->legend())
         m_plot->insertLegend(nullptr);
 }

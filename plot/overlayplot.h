@@ -20,7 +20,9 @@ struct OverlayEntry
 };
 
 // Several measurements drawn together on the force/time diagram, each in its
-// own colour, with a legend below the diagram. Owns its curves.
+// own colour, with a legend below the diagram that lists the first curves and
+// says how many more there are (a printed legend has room for few). Owns its
+// curves.
 class OverlayPlot
 {
 public:
@@ -42,8 +44,13 @@ public:
 
     // The colour of the k-th curve that is not the reference.
     static QColor colour(int k);
+    // The curves the legend lists; the others are counted in its last entry.
+    static constexpr int kLegendCurves = 12;
+    // "… und 18 weitere Kurven"
+    static QString moreCurvesText(int count);
 
 private:
     QwtPlot *m_plot;
     QList<QwtPlotCurve *> m_curves;
+    QwtPlotCurve *m_moreEntry = nullptr;
 };

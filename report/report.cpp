@@ -20,6 +20,7 @@
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTextDocument>
+#include <QTextOption>
 #include <QUrl>
 #include <algorithm>
 #include <cmath>
@@ -355,6 +356,10 @@ ReportResult ReportPrinter::printSeriesOn(const MeasurementSet &set, QPrinter *p
         html += seriesChartHtml(chart, renderChartImages(chart, set, *printer, diagramFolder));
 
     QTextDocument document;
+    // Words never break inside (a narrow column's title).
+    QTextOption wrapAtWords = document.defaultTextOption();
+    wrapAtWords.setWrapMode(QTextOption::WordWrap);
+    document.setDefaultTextOption(wrapAtWords);
     document.setHtml(html);
     printer->setDocName(QString::fromLatin1(kDocumentName).arg(seriesDocumentNumbers(set)));
     // A page the measurements' table or the diagram goes on to names the series too.

@@ -15,9 +15,13 @@ QString trMainform(const char *text)
     return QCoreApplication::translate("Mainform", text);
 }
 
+// A title breaks between its words only, and its unit stays with the word
+// before it ("Maximalkraft / N").
 QString headCell(const QString &text)
 {
-    return QStringLiteral("<th align='left'>") + text.toHtmlEscaped() + QStringLiteral("</th>");
+    return QStringLiteral("<th align='left'>") +
+           text.toHtmlEscaped().replace(QStringLiteral(" / "), QStringLiteral("&nbsp;/&nbsp;")) +
+           QStringLiteral("</th>");
 }
 
 QString valueCell(const QString &text)
@@ -85,7 +89,7 @@ QString limitRow(const StatisticsLimit &limit, const QString &unit)
            QStringLiteral("</tr>\n");
 }
 
-QString statisticsHtml(const StatisticsTable &content)
+QString statisticsHtml(const StatisticsTable &content, const QStringList &verdict)
 {
     QString html = QStringLiteral("<h2>") + content.title.toHtmlEscaped() +
                    QStringLiteral("</h2>\n<table cellspacing='0' cellpadding='2'>\n");
@@ -107,6 +111,9 @@ QString statisticsHtml(const StatisticsTable &content)
         html += QStringLiteral("</tr>\n");
     }
     html += QStringLiteral("</table>\n");
+    if (!verdict.isEmpty())
+        html += QStringLiteral("<p><b>") + verdict.join(QStringLiteral("; ")).toHtmlEscaped() +
+                QStringLiteral("</b></p>\n");
     for (const QString &note : {content.leftOutNote, content.note, content.estimateNote})
         if (!note.isEmpty())
             html += QStringLiteral("<p>") + note.toHtmlEscaped() + QStringLiteral("</p>\n");
@@ -126,7 +133,8 @@ SeriesReportHtml seriesReportHtml(const MeasurementSet &set, const SeriesStatist
     html.values += QStringLiteral("</span>\n");
     // The statistics start a page of their own, under the series' head.
     html.statistics = seriesHead(set, logoFragment, headerLine, designation, true) +
-                      statisticsHtml(content) + QStringLiteral("</span>\n");
+                      statisticsHtml(content, StatisticsText::verdictLines(statistics, set.thresholds)) +
+                      QStringLiteral("</span>\n");
     return html;
 }
 
@@ -167,19 +175,26 @@ QString seriesChartHtml(const SeriesChart &chart, const QStringList &imageTags)
         html += QStringLiteral("<tr>") + textCell(name) + valueCell(chart.limitText(line.lower)) +
                 valueCell(chart.limitText(line.centre)) +
                 valueCell(chart.limitText(line.upper)) + QStringLiteral("</tr>\n");
-    html += QStringLiteral("</table>\n<p>&nbsp;</p>\n");
+    html += QStringLiteral("</table>\n");
+    const QString outside = ChartText::outsideSubgroupsNote(chart.outsideSubgroups());
+    if (!outside.isEmpty())
+        html += QStringLiteral("<p>") + outside.toHtmlEscaped() + QStringLiteral("</p>\n");
+    html += QStringLiteral("<p>&nbsp;</p>\n");
 
     if (chart.violations.isEmpty())
         return html + QStringLiteral("<p>") + ChartText::noViolations().toHtmlEscaped() +
                QStringLiteral("</p>\n</span>\n");
+    // Rows of one line each never split across two pages; the titles repeat
+    // on every page the table goes on to.
     html += QStringLiteral("<table width='100%' cellspacing='0' cellpadding='3' border='1' "
-                           "style='border-collapse: collapse;'>\n<tr>") +
+                           "style='border-collapse: collapse;'>\n<thead><tr>") +
             headCell(ChartText::point()) + headCell(ChartText::records()) +
-            headCell(ChartText::rule()) + QStringLiteral("</tr>\n");
+            headCell(ChartText::rule()) + QStringLiteral("</tr></thead>\n");
     for (const RuleViolation &v : chart.violations) {
-        html += QStringLiteral("<tr>") + valueCell(chart.pointText(v)) +
-                textCell(chart.pointRecordsText(v.part, v.point)) +
-                textCell(ruleText(v.ruleSet, v.rule)) + QStringLiteral("</tr>\n");
+        html += QStringLiteral("<tr>") +
+                unbrokenCell(chart.pointText(v), QStringLiteral(" align='right'")) +
+                unbrokenCell(chart.pointRecordsText(v.part, v.point)) +
+                unbrokenCell(ruleText(v.ruleSet, v.rule)) + QStringLiteral("</tr>\n");
     }
     return html + QStringLiteral("</table>\n</span>\n");
 }

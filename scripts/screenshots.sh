@@ -8,7 +8,9 @@
 # settings dialog with the limits used, docs/settings-dialog.png. Then, against
 # a gauge of 30 measurements, the control chart tab, docs/controlchart-<lang>.png,
 # and the control chart page of the series report, docs/report-chart-<lang>.png
-# (pdftoppm).
+# (pdftoppm). Last, on screens of 1024x768 and 1920x1080, the chart tab of the
+# archive's top row and the settings dialog as they open there:
+# docs/chart-group-<lang>-<size>.png and docs/settings-<lang>-<size>.png.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 build="${BUILD_DIR:-$root/build}"
@@ -40,7 +42,20 @@ for lang in de en; do
   LANG=$locale LC_ALL=$locale xvfb-run -a -s "-screen 0 1280x1024x24" \
     "$build/bin/tspx-shoot" "$lang" "$XDG_CONFIG_HOME/" chart >/dev/null
   pdf="$XDG_CONFIG_HOME/series-report-$lang.pdf"
-  last=$(pdfinfo "$pdf" | awk '/^Pages:/ {print $2}')
-  pdftoppm -png -r 60 -f "$last" -l "$last" -singlefile "$pdf" "$root/docs/report-chart-$lang"
+  # The chart's page: the first that names the chart type (the rule
+  # violations may run on to a page after it).
+  pages=$(pdfinfo "$pdf" | awk '/^Pages:/ {print $2}')
+  chart=$pages
+  for page in $(seq "$pages"); do
+    if pdftotext -f "$page" -l "$page" "$pdf" - | grep -q 'I-MR'; then chart=$page; break; fi
+  done
+  pdftoppm -png -r 60 -f "$chart" -l "$chart" -singlefile "$pdf" "$root/docs/report-chart-$lang"
   cp "$XDG_CONFIG_HOME/controlchart-$lang.png" "$root/docs/"
+done
+for size in 1024x768 1920x1080; do
+  for lang in de en; do
+    locale=de_DE.UTF-8; [ "$lang" = en ] && locale=en_GB.UTF-8
+    LANG=$locale LC_ALL=$locale xvfb-run -a -s "-screen 0 ${size}x24" \
+      "$build/bin/tspx-shoot" "$lang" "$root/docs/" group >/dev/null
+  done
 done

@@ -3,7 +3,8 @@
 #include "ui_mainform.h"
 
 CommandStates::CommandStates(Ui::MainForm *ui)
-    : m_ui(ui), m_eraseOneText(ui->actionGewaehlteMessungloeschen->text())
+    : m_ui(ui), m_eraseOneText(ui->actionGewaehlteMessungloeschen->text()),
+      m_exportOneText(ui->actionGewaehlteMessungexportieren->text())
 {
 }
 
@@ -21,9 +22,11 @@ void CommandStates::forGaugeRow(bool selected, bool all)
     m_ui->actionAlleMessungenloeschen->setEnabled(all);
 }
 
-void CommandStates::forSelection(bool any)
+void CommandStates::forSelection(bool any, bool several)
 {
     setSelectionCommands(any);
+    m_ui->actionGewaehlteMessungexportieren->setText(
+        several ? tr("Gewählte Messungen e&xportieren...") : m_exportOneText);
 }
 
 void CommandStates::forArchiveRow(bool shown, bool group, bool gaugeListed)

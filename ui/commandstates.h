@@ -19,8 +19,9 @@ public:
     // A gauge's row: `selected` a measurement (else the device row or none);
     // `all` whether the list's commands on all measurements apply.
     void forGaugeRow(bool selected, bool all);
-    // Several measurements selected, or one: the commands on the selection.
-    void forSelection(bool any);
+    // Several measurements selected, or one: the commands on the selection;
+    // the export's menu text says whether one or several go.
+    void forSelection(bool any, bool several = false);
     // An archive row: `shown` a measurement loaded, `group` measurements
     // under it, `gaugeListed` the gauge's row still there.
     void forArchiveRow(bool shown, bool group, bool gaugeListed);
@@ -36,4 +37,5 @@ private:
 
     Ui::MainForm *m_ui;
     QString m_eraseOneText;
+    QString m_exportOneText;
 };

@@ -7,13 +7,14 @@
 
 #include <QApplication>
 #include <QErrorMessage>
+#include <QDir>
 #include <QFileInfo>
 #include <QStatusBar>
 #include <QTimer>
 
 namespace {
 
-// How long "Daten exportiert." stays in the status bar.
+// How long "Daten exportiert: …" stays in the status bar.
 constexpr int kExportedMessageMs = 2000;
 
 QString mainformText(const char *text)
@@ -66,7 +67,8 @@ void ExportWriter::write(const QString &fileName, const std::function<int()> &wr
     QApplication::restoreOverrideCursor();
 
     if (result == 0) {
-        m_statusBar->showMessage(mainformText(QT_TRANSLATE_NOOP("Mainform", "Daten exportiert.")));
+        m_statusBar->showMessage(mainformText(QT_TRANSLATE_NOOP("Mainform", "Daten exportiert: %1"))
+                                     .arg(QDir::toNativeSeparators(fileName)));
     } else {
         // The operator must not leave believing the data are saved.
         m_statusBar->showMessage(

@@ -13,6 +13,7 @@
 #include "ui/windowgeometry.h"
 #include "ui_mainform.h"
 #include "workflow/gaugeworkflow.h"
+#include "workflow/seriesset.h"
 
 #include <QCloseEvent>
 #include <QErrorMessage>
@@ -73,7 +74,8 @@ void Mainform::showMeasurement(int number)
     } else {
         const Measurement *found = findMeasurement(measurements.records, number);
         if (found && found->sampleCount != 0)
-            m_page->showValues(*found, measurements.forceUnitFactor, measurements.forceUnitText);
+            m_page->showValues(*found, measurements.forceUnitFactor, measurements.forceUnitText,
+                               forceLimitsFor(*status, measurements.forceUnitText));
         else
             m_page->clearValues();
     }

@@ -63,7 +63,7 @@ void Mainform::updateAnalysis()
         m_page->showValuesPage();
     // The values of one measurement make room for the diagram of several.
     ui->frameMeasGraph->setVisible(!shown.several && !shown.archiveGroup);
-    m_commands->forSelection(shown.several || currentMeasurementNumber() != 0);
+    m_commands->forSelection(shown.several || currentMeasurementNumber() != 0, shown.several);
     m_commands->forErasable(erasableSlotNumbers().size());
 }
 

@@ -12,6 +12,7 @@
 #include "ui/measurementtree.h"
 #include "ui_mainform.h"
 #include "workflow/gaugeworkflow.h"
+#include "workflow/seriesset.h"
 
 void Mainform::setUpArchive()
 {
@@ -20,7 +21,7 @@ void Mainform::setUpArchive()
     workflow = new GaugeWorkflow(*session, *m_archiveBrowser->archive(), *status);
     connect(m_archiveBrowser, &ArchiveBrowser::measurementShown, this,
             [this](const Measurement &m, double factor, const QString &unit) {
-                m_page->showValues(m, factor, unit);
+                m_page->showValues(m, factor, unit, forceLimitsFor(*status, unit));
             });
     connect(m_archiveBrowser, &ArchiveBrowser::measurementCleared, this,
             [this] { m_page->clearValues(); });

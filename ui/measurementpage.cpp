@@ -1,10 +1,13 @@
 #include "ui/measurementpage.h"
 
+#include "measurement/seriesstatistics.h"
 #include "plot/forceplot.h"
 #include "ui_mainform.h"
 
 #include <qwt_plot_curve.h>
 #include <qwt_plot_grid.h>
+
+#include <cmath>
 
 namespace {
 
@@ -29,18 +32,35 @@ MeasurementPage::~MeasurementPage()
     delete m_curve;
 }
 
-void MeasurementPage::showValues(const Measurement &measurement, double factor, const QString &unit)
+void MeasurementPage::showValues(const Measurement &measurement, double factor, const QString &unit,
+                                 const ForceLimits &limits)
 {
     ui->labelMeasN->setText(QString::number(measurement.number));
     ui->labelMeasDate->setText(formatMeasurementDate(measurement.dateText));
     ui->labelMeasTime->setText(formatMeasurementTime(measurement.timeText));
     ui->labelForceStart->setText(formatForce(measurement.forceStart, factor, unit));
-    ui->labelForceMax->setText(formatForce(measurement.forceMax, factor, unit));
+    showForceMax(measurement, factor, unit, limits);
     ui->labelForceEnd->setText(formatForce(measurement.forceEnd, factor, unit));
     ui->labelForceAvg->setText(formatForce(measurement.forceAvg, factor, unit));
     showForceCurve(ui->qwtPlot, m_curve, measurement, factor, unit);
     ui->stackedWidgetMeas->setEnabled(true);
     ui->stackedWidgetMeas->setCurrentIndex(kMeasurementPage);
+}
+
+void MeasurementPage::showForceMax(const Measurement &measurement, double factor,
+                                   const QString &unit, const ForceLimits &limits)
+{
+    const double value = double(measurement.forceMax) * factor;
+    const QString verdict = std::isfinite(value) && !limits.isCrossed()
+                                ? StatisticsText::singleVerdict(value, limits, unit)
+                                : QString();
+    const QString shown = formatForce(measurement.forceMax, factor, unit);
+    ui->labelForceMax->setText(verdict.isEmpty() ? shown
+                                                 : shown + QStringLiteral("   ") + verdict);
+    const bool failed = verdictFor(value, limits) == Verdict::Fail;
+    ui->labelForceMax->setStyleSheet(verdict.isEmpty() ? QString()
+                                     : failed ? QStringLiteral("color: #b00000; font-weight: bold;")
+                                              : QStringLiteral("color: #006000;"));
 }
 
 void MeasurementPage::clearValues()
@@ -56,6 +76,7 @@ void MeasurementPage::clearShown()
     for (QLabel *label : {ui->labelMeasN, ui->labelMeasDate, ui->labelMeasTime, ui->labelForceStart,
                           ui->labelForceMax, ui->labelForceEnd, ui->labelForceAvg})
         label->clear();
+    ui->labelForceMax->setStyleSheet(QString());
     clearForceCurve(m_curve);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "measurement/devicedata.h"
+#include "measurement/measurementset.h"
 
 #include <QString>
 
@@ -24,7 +25,9 @@ public:
 
     QwtPlotCurve *curve() const { return m_curve; }
 
-    void showValues(const Measurement &measurement, double factor, const QString &unit);
+    // The maximum force is judged against the limits given (in the unit shown).
+    void showValues(const Measurement &measurement, double factor, const QString &unit,
+                    const ForceLimits &limits = ForceLimits());
     // No measurement: the values, the curve and the serial number go, the
     // page is disabled.
     void clearValues();
@@ -35,6 +38,9 @@ public:
     void showIdentity(const DeviceData &gauge);
 
 private:
+    void showForceMax(const Measurement &measurement, double factor, const QString &unit,
+                      const ForceLimits &limits);
+
     Ui::MainForm *ui;
     QwtPlotCurve *m_curve;
     QwtPlotGrid *m_grid;

@@ -1,11 +1,15 @@
 #include "ui/settingsdialog.h"
 
+#include "archive/archivestore.h"
+#include "workflow/workflowtexts.h"
+
 #include "measurement/devicedata.h"
 #include "measurement/seriesstatistics.h"
 #include "settings/statusini.h"
 #include "ui_settingsdialog.h"
 #include "workflow/archivepath.h"
 
+#include <QDoubleSpinBox>
 #include <QFile>
 #include <QGuiApplication>
 #include <QScreen>
@@ -14,7 +18,11 @@
 #include <QIcon>
 #include <QMessageBox>
 #include <QRegularExpressionValidator>
+#include <QPointer>
 #include <QSysInfo>
+#include <QThread>
+#include <QUuid>
+#include <memory>
 #include <QShowEvent>
 
 SettingsDialog::SettingsDialog(StatusIni *status, QWidget *parent)
@@ -25,6 +33,9 @@ SettingsDialog::SettingsDialog(StatusIni *status, QWidget *parent)
     setUpLimitRows();
     connect(m_ui->cbArchiveServer, &QCheckBox::toggled, this, &SettingsDialog::enableServerFields);
     m_ui->editStation->setPlaceholderText(QSysInfo::machineHostName());
+    // Indices read as the statistics show them: "1.33" in every language.
+    for (QDoubleSpinBox *spin : {m_ui->spinCpkMinimum, m_ui->spinCpkGood})
+        spin->setLocale(QLocale::c());
     // The form's size suits Windows' dialog font; larger fonts need more room.
     // It scrolls where the screen is lower than the form (1024x768).
     const QSize form = m_ui->scrollSettingsContents->sizeHint();
@@ -127,8 +138,46 @@ void SettingsDialog::enableServerFields()
                            static_cast<QWidget *>(m_ui->spinServerPort),
                            static_cast<QWidget *>(m_ui->editServerDatabase),
                            static_cast<QWidget *>(m_ui->editServerUser),
-                           static_cast<QWidget *>(m_ui->comboServerSslMode)})
+                           static_cast<QWidget *>(m_ui->comboServerSslMode),
+                           static_cast<QWidget *>(m_ui->buttonTestServer)})
         field->setEnabled(onServer);
+}
+
+ArchiveServer SettingsDialog::serverOfFields() const
+{
+    ArchiveServer server;
+    server.host = m_ui->editServerHost->text().trimmed();
+    server.port = m_ui->spinServerPort->value();
+    server.database = m_ui->editServerDatabase->text().trimmed();
+    server.user = m_ui->editServerUser->text().trimmed();
+    server.sslMode = m_ui->comboServerSslMode->currentText();
+    return server;
+}
+
+// The connection is tried on a thread of its own, so the dialog stays usable
+// for libpq's time-out; a dialog closed meanwhile is not told.
+void SettingsDialog::on_buttonTestServer_clicked()
+{
+    const ArchiveServer server = serverOfFields();
+    m_ui->buttonTestServer->setEnabled(false);
+    m_ui->labelServerTest->setStyleSheet(QString());
+    m_ui->labelServerTest->setText(tr("Verbindung wird geprüft..."));
+    auto result = std::make_shared<ArchiveStatus>();
+    const QString connection = QStringLiteral("tspx-probe-") + QUuid::createUuid().toString();
+    QThread *probe = QThread::create(
+        [server, result, connection] { *result = probeServer(server, connection); });
+    QPointer<SettingsDialog> dialog(this);
+    connect(probe, &QThread::finished, probe, &QObject::deleteLater);
+    connect(probe, &QThread::finished, this, [dialog, server, result] {
+        if (!dialog)
+            return;
+        dialog->m_ui->buttonTestServer->setEnabled(true);
+        dialog->m_ui->labelServerTest->setText(
+            WorkflowText::serverTrouble(*result, serverLocation(server)));
+        dialog->m_ui->labelServerTest->setStyleSheet(
+            result->ok() ? QStringLiteral("color: #006000;") : QStringLiteral("color: #b00000;"));
+    });
+    probe->start();
 }
 
 void SettingsDialog::storeServer()

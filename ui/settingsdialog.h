@@ -1,5 +1,6 @@
 #pragma once
 
+#include "archive/archiveconfig.h"
 #include "settings/statusini.h"
 
 #include <QByteArray>
@@ -43,6 +44,7 @@ private slots:
     void on_buttonLogoFilename_clicked();
     void on_editHeaderText_textChanged(const QString &text);
     void on_buttonArchivePath_clicked();
+    void on_buttonTestServer_clicked();
 
 private:
     // One row of limit fields per force unit.
@@ -59,6 +61,7 @@ private:
     void storeLimits();
     void enableServerFields();
     void storeServer();
+    ArchiveServer serverOfFields() const;
     // The first row whose lower limit lies above its upper one; null when none.
     const LimitRow *rowWithCrossedLimits() const;
 

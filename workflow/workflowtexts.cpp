@@ -15,6 +15,44 @@ QString slotList(const QList<int> &numbers)
     return QString::fromLatin1(slotListText(numbers));
 }
 
+// Why a server is not in use, as the driver words it: the server cannot be
+// reached, it refused the login, or something else.
+enum class ServerTrouble
+{
+    Unreachable,
+    LoginRefused,
+    Other,
+};
+
+// The driver's text is in the language of the locale (libpq's own words)
+// or of the server (what the server sent, marked FATAL in every language it
+// speaks); only what it names is looked for.
+ServerTrouble troubleOf(const ArchiveStatus &why)
+{
+    const QString detail = why.detail;
+    static const char *const login[] = {"password", "Passwort", "mot de passe", "authentication",
+                                        "Authentifizierung", "authentification", "autenticazione"};
+    for (const char *text : login)
+        if (detail.contains(QLatin1String(text), Qt::CaseInsensitive))
+            return ServerTrouble::LoginRefused;
+    // Without the server's answer and not about TLS: it was never reached.
+    if (!detail.contains(QLatin1String("FATAL")) && !detail.contains(QLatin1String("SSL")))
+        return ServerTrouble::Unreachable;
+    return ServerTrouble::Other;
+}
+
+// The driver's first line, without its own name ("QPSQL: Unable to connect").
+QString driverReason(const ArchiveStatus &why)
+{
+    QStringList lines = why.detail.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    lines.erase(std::remove_if(lines.begin(), lines.end(),
+                               [](const QString &line) {
+                                   return line.trimmed().startsWith(QLatin1String("QPSQL:"));
+                               }),
+                lines.end());
+    return lines.isEmpty() ? QString() : lines.first().trimmed();
+}
+
 } // namespace
 
 namespace WorkflowText {
@@ -100,14 +138,31 @@ QString archiveProblem(const ArchiveStatus &status, const QString &path)
         .arg(path, status.detail);
 }
 
+QString serverTrouble(const ArchiveStatus &why, const QString &server)
+{
+    if (why.ok())
+        return GaugeWorkflowTexts::tr("Der Archivserver %1 antwortet.").arg(server);
+    switch (troubleOf(why)) {
+    case ServerTrouble::Unreachable:
+        return GaugeWorkflowTexts::tr("Der Archivserver %1 ist nicht erreichbar.").arg(server);
+    case ServerTrouble::LoginRefused:
+        return GaugeWorkflowTexts::tr("Der Archivserver %1 hat die Anmeldung abgelehnt (das "
+                                      "Passwort gehört in die Datei ~/.pgpass).")
+            .arg(server);
+    case ServerTrouble::Other:
+        break;
+    }
+    return GaugeWorkflowTexts::tr("Der Archivserver %1 ist nicht in Gebrauch (%2).")
+        .arg(server, driverReason(why));
+}
+
 QString serverNotInUse(const ArchiveStatus &why, const QString &server, int waiting)
 {
     if (why.kind == ArchiveStatus::NewerVersion)
         return archiveProblem(why, server) + QLatin1Char(' ') + waitingForServer(waiting);
-    return GaugeWorkflowTexts::tr("Der Archivserver %1 ist nicht in Gebrauch (%2). Übertragene "
-                                  "Messungen bleiben in der Archivdatei, bis er wieder "
-                                  "antwortet.")
-               .arg(server, why.detail.trimmed()) +
+    return serverTrouble(why, server) + QLatin1Char(' ') +
+           GaugeWorkflowTexts::tr("Übertragene Messungen bleiben in der Archivdatei, bis er "
+                                  "wieder antwortet.") +
            QLatin1Char(' ') + waitingForServer(waiting);
 }
 

@@ -49,6 +49,9 @@ QString incompleteNotArchived(const QList<int> &numbers);
 QString archivedIncomplete(const QList<IncompleteCopy> &copies);
 // "#9 (4 von 6 Messwerten), #12 (0 von 3 Messwerten)".
 QString incompleteCopies(const QList<IncompleteCopy> &copies);
+// Whether the server answers, or why not: unreachable, the login refused, or
+// the driver's reason without its own name.
+QString serverTrouble(const ArchiveStatus &why, const QString &server);
 // The server archive is not in use: why, and how many records wait for it.
 QString serverNotInUse(const ArchiveStatus &why, const QString &server, int waiting);
 // The server answers but did not take records: why, and how many wait.

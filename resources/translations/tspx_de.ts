@@ -4,7 +4,7 @@
 <context>
     <name>Cli</name>
     <message numerus="yes">
-        <location filename="../../cli/clirunner.cpp" line="+416"/>
+        <location filename="../../cli/clirunner.cpp" line="+417"/>
         <source>Nicht gelöscht. Erneut mit download übertragen (vielleicht sendet das Gerät sie diesmal vollständig) oder mit --erase-incomplete löschen.</source>
         <translation>
             <numerusform>Nicht gelöscht. Erneut mit download übertragen (vielleicht sendet das Gerät sie diesmal vollständig) oder mit --erase-incomplete löschen.</numerusform>
@@ -15,7 +15,7 @@
 <context>
     <name>GaugeWorkflow</name>
     <message numerus="yes">
-        <location filename="../../workflow/workflowtexts.cpp" line="+31"/>
+        <location filename="../../workflow/workflowtexts.cpp" line="+69"/>
         <source>Betroffene Speicherplätze: %1</source>
         <translation>
             <numerusform>Betroffener Speicherplatz: %1</numerusform>
@@ -47,7 +47,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location line="+76"/>
+        <location line="+93"/>
         <source>Daraus wieder gelesen und behalten: %n Messungen.</source>
         <translation>
             <numerusform>Daraus wieder gelesen und behalten: %n Messung.</numerusform>
@@ -170,6 +170,17 @@ Nach dem Löschen auf dem Gerät gibt es sie nirgends mehr.</numerusform>
     </message>
 </context>
 <context>
+    <name>OverlayPlot</name>
+    <message numerus="yes">
+        <location filename="../../plot/overlayplot.cpp" line="+39"/>
+        <source>… und %n weitere Kurve(n)</source>
+        <translation>
+            <numerusform>… und %n weitere Kurve</numerusform>
+            <numerusform>… und %n weitere Kurven</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>SeriesChart</name>
     <message numerus="yes">
         <location filename="../../measurement/serieschart.cpp" line="+203"/>
@@ -183,7 +194,7 @@ Nach dem Löschen auf dem Gerät gibt es sie nirgends mehr.</numerusform>
 <context>
     <name>SeriesStatistics</name>
     <message numerus="yes">
-        <location filename="../../measurement/seriesstatistics.cpp" line="+303"/>
+        <location filename="../../measurement/seriesstatistics.cpp" line="+305"/>
         <source>%1 von %n n.i.O.</source>
         <translation>
             <numerusform>%1 von %n n.i.O.</numerusform>
@@ -191,7 +202,7 @@ Nach dem Löschen auf dem Gerät gibt es sie nirgends mehr.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <location line="+49"/>
+        <location line="+88"/>
         <source>%n Messungen ausgelassen: ein Wert ist keine Zahl.</source>
         <translation>
             <numerusform>%n Messung ausgelassen: ein Wert ist keine Zahl.</numerusform>

@@ -343,11 +343,11 @@ evaluate: a measurement n.i.O.,
     </message>
     <message>
         <location line="+3"/>
-        <source>download: csv (wie der Export des Programms), json oder dfq (Q-DAS); stats und archive list: table oder json.</source>
-        <translation>download: csv (as the program&apos;s export), json or dfq (Q-DAS); stats and archive list: table or json.</translation>
+        <source>download: csv (wie der Export des Programms), json oder dfq (Q-DAS); stats: table (Spalten zum Lesen), tsv (tabulatorgetrennt) oder json; archive list: table oder json.</source>
+        <translation>download: csv (as the program&apos;s export), json or dfq (Q-DAS); stats: table (columns to read), tsv (tab-separated) or json; archive list: table or json.</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>dfq: Teilenummer (K1001).</source>
         <translation>dfq: part number (K1001).</translation>
     </message>
@@ -557,7 +557,7 @@ evaluate: a measurement n.i.O.,
         <translation>The part number and part description are cut to %1 and %2 characters in the DFQ file.</translation>
     </message>
     <message>
-        <location line="+130"/>
+        <location line="+131"/>
         <source>Gelöschte Messungen: %1</source>
         <translation>Measurements erased: %1</translation>
     </message>
@@ -628,7 +628,12 @@ evaluate: a measurement n.i.O.,
 <context>
     <name>CommandStates</name>
     <message>
-        <location filename="../../ui/commandstates.cpp" line="+41"/>
+        <location filename="../../ui/commandstates.cpp" line="+29"/>
+        <source>Gewählte Messungen e&amp;xportieren...</source>
+        <translation>E&amp;xport Selected Measurements...</translation>
+    </message>
+    <message>
+        <location line="+15"/>
         <source>Gewählte Messungen &amp;löschen</source>
         <translation>&amp;Delete Selected Measurements</translation>
     </message>
@@ -851,7 +856,7 @@ evaluate: a measurement n.i.O.,
 <context>
     <name>GaugeWorkflow</name>
     <message>
-        <location filename="../../workflow/workflowtexts.cpp" line="+26"/>
+        <location filename="../../workflow/workflowtexts.cpp" line="+64"/>
         <source>Fehler beim Übertragen der Daten!</source>
         <translation>Error while transferring the data!</translation>
     </message>
@@ -938,12 +943,32 @@ evaluate: a measurement n.i.O.,
         <translation>The archive &apos;%1&apos; reports an error: %2</translation>
     </message>
     <message>
-        <location line="+8"/>
-        <source>Der Archivserver %1 ist nicht in Gebrauch (%2). Übertragene Messungen bleiben in der Archivdatei, bis er wieder antwortet.</source>
-        <translation>The archive server %1 is not in use (%2). Transferred measurements stay in the archive file until it answers again.</translation>
+        <location line="+7"/>
+        <source>Der Archivserver %1 antwortet.</source>
+        <translation>The archive server %1 answers.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Der Archivserver %1 ist nicht erreichbar.</source>
+        <translation>The archive server %1 cannot be reached.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Der Archivserver %1 hat die Anmeldung abgelehnt (das Passwort gehört in die Datei ~/.pgpass).</source>
+        <translation>The archive server %1 refused the login (the password belongs in the file ~/.pgpass).</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Der Archivserver %1 ist nicht in Gebrauch (%2).</source>
+        <translation>The archive server %1 is not in use (%2).</translation>
     </message>
     <message>
         <location line="+9"/>
+        <source>Übertragene Messungen bleiben in der Archivdatei, bis er wieder antwortet.</source>
+        <translation>Transferred measurements stay in the archive file until it answers again.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
         <source>Der Archivserver %1 hat Messungen nicht angenommen (%2). Sie bleiben in der Archivdatei.</source>
         <translation>The archive server %1 did not accept measurements (%2). They stay in the archive file.</translation>
     </message>
@@ -1136,12 +1161,7 @@ Tool</translation>
         <translation> Transfer data </translation>
     </message>
     <message>
-        <location line="+109"/>
-        <source>Messungen-Nr:</source>
-        <translation>Measurement no.:</translation>
-    </message>
-    <message>
-        <location line="+27"/>
+        <location line="+136"/>
         <source>Datum:</source>
         <translation>Date:</translation>
     </message>
@@ -1321,7 +1341,12 @@ Tool</translation>
         <translation>&amp;View</translation>
     </message>
     <message>
-        <location line="+133"/>
+        <location line="-420"/>
+        <source>Messung-Nr:</source>
+        <translation>Measurement no.:</translation>
+    </message>
+    <message>
+        <location line="+553"/>
         <source>Als Excel-&amp;Datei exportieren...</source>
         <translation>Export as Excel &amp;File...</translation>
     </message>
@@ -1474,7 +1499,7 @@ Tool</translation>
         <translation>Force</translation>
     </message>
     <message>
-        <location filename="../../report/report.cpp" line="+195"/>
+        <location filename="../../report/report.cpp" line="+196"/>
         <source>Seriennummer Gerät:</source>
         <translation>Device serial number:</translation>
     </message>
@@ -1534,7 +1559,7 @@ Tool</translation>
         <translation>Please enter a designation for the printout: </translation>
     </message>
     <message>
-        <location filename="../../ui/exportwriter.cpp" line="+47"/>
+        <location filename="../../ui/exportwriter.cpp" line="+48"/>
         <source>CSV-Datei (*.CSV)</source>
         <translation>CSV file (*.CSV)</translation>
     </message>
@@ -1550,11 +1575,11 @@ Tool</translation>
     </message>
     <message>
         <location line="+9"/>
-        <source>Daten exportiert.</source>
-        <translation>Data exported.</translation>
+        <source>Daten exportiert: %1</source>
+        <translation>Data exported: %1</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>Daten wurden nicht exportiert.</source>
         <translation>Data not exported.</translation>
     </message>
@@ -1614,7 +1639,7 @@ Tool</translation>
         <translation>Export as Excel file</translation>
     </message>
     <message>
-        <location filename="../../ui/exportwriter.cpp" line="-38"/>
+        <location filename="../../ui/exportwriter.cpp" line="-39"/>
         <source>Keine Messungen zum Exportieren vorhanden.</source>
         <translation>There are no measurements to export.</translation>
     </message>
@@ -1743,6 +1768,17 @@ Once deleted on the device they exist nowhere.</numerusform>
         <location line="+3"/>
         <source>Trotzdem löschen</source>
         <translation>Delete anyway</translation>
+    </message>
+</context>
+<context>
+    <name>OverlayPlot</name>
+    <message numerus="yes">
+        <location filename="../../plot/overlayplot.cpp" line="+39"/>
+        <source>… und %n weitere Kurve(n)</source>
+        <translation>
+            <numerusform>… and %n more curve</numerusform>
+            <numerusform>… and %n more curves</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1978,7 +2014,7 @@ Once deleted on the device they exist nowhere.</numerusform>
 <context>
     <name>SeriesStatistics</name>
     <message>
-        <location filename="../../measurement/seriesstatistics.cpp" line="+228"/>
+        <location filename="../../measurement/seriesstatistics.cpp" line="+230"/>
         <source>Statistik</source>
         <translation>Statistics</translation>
     </message>
@@ -2057,7 +2093,17 @@ Once deleted on the device they exist nowhere.</numerusform>
         </translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+32"/>
+        <source>i.O.</source>
+        <translation>in tol.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>n.i.O.: %1</source>
+        <translation>not OK: %1</translation>
+    </message>
+    <message>
+        <location line="+13"/>
         <source>IO</source>
         <translation>Pass</translation>
     </message>
@@ -2145,7 +2191,7 @@ Once deleted on the device they exist nowhere.</numerusform>
     </message>
     <message>
         <location line="-19"/>
-        <location filename="../../ui/settingsdialog.cpp" line="+194"/>
+        <location filename="../../ui/settingsdialog.cpp" line="+243"/>
         <source>Archiv</source>
         <translation>Archive</translation>
     </message>
@@ -2210,7 +2256,12 @@ Once deleted on the device they exist nowhere.</numerusform>
         <translation>&amp;Server:</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+10"/>
+        <source>Rechnername, IP-Adresse oder Socket-Ordner</source>
+        <translation>host name, IP address or socket folder</translation>
+    </message>
+    <message>
+        <location line="+7"/>
         <source>P&amp;ort:</source>
         <translation>&amp;Port:</translation>
     </message>
@@ -2235,7 +2286,17 @@ Once deleted on the device they exist nowhere.</numerusform>
         <translation>St&amp;ation:</translation>
     </message>
     <message>
-        <location filename="../../ui/settingsdialog.cpp" line="-147"/>
+        <location line="+14"/>
+        <source>Das Passwort steht nicht in den Einstellungen: es gehört in die Datei ~/.pgpass (Rechte 0600).</source>
+        <translation>The password is not kept in the settings: it belongs in the file ~/.pgpass (permissions 0600).</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>&amp;Verbindung testen</source>
+        <translation>&amp;Test Connection</translation>
+    </message>
+    <message>
+        <location filename="../../ui/settingsdialog.cpp" line="-185"/>
         <source>Deutsch</source>
         <translation>German</translation>
     </message>
@@ -2255,7 +2316,12 @@ Once deleted on the device they exist nowhere.</numerusform>
         <translation>Italian</translation>
     </message>
     <message>
-        <location line="+107"/>
+        <location line="+103"/>
+        <source>Verbindung wird geprüft...</source>
+        <translation>Checking the connection...</translation>
+    </message>
+    <message>
+        <location line="+42"/>
         <source>Grenzen in %1: die untere (%2) liegt nicht unter der oberen (%3).</source>
         <translation>Limits in %1: the lower one (%2) is not below the upper one (%3).</translation>
     </message>
@@ -2275,7 +2341,7 @@ Once deleted on the device they exist nowhere.</numerusform>
         <translation>Archive file</translation>
     </message>
     <message>
-        <location filename="../../ui/settingsdialog.ui" line="-275"/>
+        <location filename="../../ui/settingsdialog.ui" line="-302"/>
         <source>Grenzwerte der Maximalkraft</source>
         <translation>Limits of the maximum force</translation>
     </message>
@@ -2343,7 +2409,7 @@ Once deleted on the device they exist nowhere.</numerusform>
     <message>
         <location line="+45"/>
         <source>Die Datei ist kein Prüfplan.</source>
-        <translation>The file is no test plan.</translation>
+        <translation>The file is not a test plan.</translation>
     </message>
     <message>
         <location line="+16"/>

@@ -343,11 +343,11 @@ evaluate : une mesure n.i.O.,
     </message>
     <message>
         <location line="+3"/>
-        <source>download: csv (wie der Export des Programms), json oder dfq (Q-DAS); stats und archive list: table oder json.</source>
-        <translation>download : csv (comme l&apos;export du programme), json ou dfq (Q-DAS) ; stats et archive list : table ou json.</translation>
+        <source>download: csv (wie der Export des Programms), json oder dfq (Q-DAS); stats: table (Spalten zum Lesen), tsv (tabulatorgetrennt) oder json; archive list: table oder json.</source>
+        <translation>download : csv (comme l&apos;export du programme), json ou dfq (Q-DAS) ; stats : table (colonnes à lire), tsv (séparé par des tabulations) ou json ; archive list : table ou json.</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>dfq: Teilenummer (K1001).</source>
         <translation>dfq : numéro de pièce (K1001).</translation>
     </message>
@@ -557,7 +557,7 @@ evaluate : une mesure n.i.O.,
         <translation>Le numéro et la désignation de la pièce sont tronqués à %1 et %2 caractères dans le fichier DFQ.</translation>
     </message>
     <message>
-        <location line="+130"/>
+        <location line="+131"/>
         <source>Gelöschte Messungen: %1</source>
         <translation>Mesures effacées : %1</translation>
     </message>
@@ -628,7 +628,12 @@ evaluate : une mesure n.i.O.,
 <context>
     <name>CommandStates</name>
     <message>
-        <location filename="../../ui/commandstates.cpp" line="+41"/>
+        <location filename="../../ui/commandstates.cpp" line="+29"/>
+        <source>Gewählte Messungen e&amp;xportieren...</source>
+        <translation>E&amp;xporter les mesures sélectionnées...</translation>
+    </message>
+    <message>
+        <location line="+15"/>
         <source>Gewählte Messungen &amp;löschen</source>
         <translation>&amp;Supprimer les mesures sélectionnées</translation>
     </message>
@@ -851,7 +856,7 @@ evaluate : une mesure n.i.O.,
 <context>
     <name>GaugeWorkflow</name>
     <message>
-        <location filename="../../workflow/workflowtexts.cpp" line="+26"/>
+        <location filename="../../workflow/workflowtexts.cpp" line="+64"/>
         <source>Fehler beim Übertragen der Daten!</source>
         <translation>Erreur lors du transfert des données !</translation>
     </message>
@@ -938,12 +943,32 @@ evaluate : une mesure n.i.O.,
         <translation>L&apos;archive &apos;%1&apos; signale une erreur : %2</translation>
     </message>
     <message>
-        <location line="+8"/>
-        <source>Der Archivserver %1 ist nicht in Gebrauch (%2). Übertragene Messungen bleiben in der Archivdatei, bis er wieder antwortet.</source>
-        <translation>Le serveur d’archive %1 n’est pas utilisé (%2). Les mesures transférées restent dans le fichier d’archive jusqu’à ce qu’il réponde de nouveau.</translation>
+        <location line="+7"/>
+        <source>Der Archivserver %1 antwortet.</source>
+        <translation>Le serveur d&apos;archive %1 répond.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Der Archivserver %1 ist nicht erreichbar.</source>
+        <translation>Le serveur d&apos;archive %1 est injoignable.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Der Archivserver %1 hat die Anmeldung abgelehnt (das Passwort gehört in die Datei ~/.pgpass).</source>
+        <translation>Le serveur d&apos;archive %1 a refusé la connexion (le mot de passe va dans le fichier ~/.pgpass).</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Der Archivserver %1 ist nicht in Gebrauch (%2).</source>
+        <translation>Le serveur d&apos;archive %1 n&apos;est pas utilisé (%2).</translation>
     </message>
     <message>
         <location line="+9"/>
+        <source>Übertragene Messungen bleiben in der Archivdatei, bis er wieder antwortet.</source>
+        <translation>Les mesures transférées restent dans le fichier d&apos;archive jusqu&apos;à ce qu&apos;il réponde de nouveau.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
         <source>Der Archivserver %1 hat Messungen nicht angenommen (%2). Sie bleiben in der Archivdatei.</source>
         <translation>Le serveur d&apos;archives %1 n&apos;a pas accepté des mesures (%2). Elles restent dans le fichier d&apos;archive.</translation>
     </message>
@@ -1136,12 +1161,7 @@ Tool</translation>
         <translation> Transférer les données </translation>
     </message>
     <message>
-        <location line="+109"/>
-        <source>Messungen-Nr:</source>
-        <translation>N° de mesure :</translation>
-    </message>
-    <message>
-        <location line="+27"/>
+        <location line="+136"/>
         <source>Datum:</source>
         <translation>Date :</translation>
     </message>
@@ -1321,7 +1341,12 @@ Tool</translation>
         <translation>Afficha&amp;ge</translation>
     </message>
     <message>
-        <location line="+133"/>
+        <location line="-420"/>
+        <source>Messung-Nr:</source>
+        <translation>N° de mesure :</translation>
+    </message>
+    <message>
+        <location line="+553"/>
         <source>Als Excel-&amp;Datei exportieren...</source>
         <translation>Exporter en fichier Exce&amp;l...</translation>
     </message>
@@ -1474,7 +1499,7 @@ Tool</translation>
         <translation>Force</translation>
     </message>
     <message>
-        <location filename="../../report/report.cpp" line="+195"/>
+        <location filename="../../report/report.cpp" line="+196"/>
         <source>Seriennummer Gerät:</source>
         <translation>N° de série de l&apos;appareil :</translation>
     </message>
@@ -1534,7 +1559,7 @@ Tool</translation>
         <translation>Veuillez saisir une désignation pour l&apos;impression : </translation>
     </message>
     <message>
-        <location filename="../../ui/exportwriter.cpp" line="+47"/>
+        <location filename="../../ui/exportwriter.cpp" line="+48"/>
         <source>CSV-Datei (*.CSV)</source>
         <translation>Fichier CSV (*.CSV)</translation>
     </message>
@@ -1550,11 +1575,11 @@ Tool</translation>
     </message>
     <message>
         <location line="+9"/>
-        <source>Daten exportiert.</source>
-        <translation>Données exportées.</translation>
+        <source>Daten exportiert: %1</source>
+        <translation>Données exportées : %1</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>Daten wurden nicht exportiert.</source>
         <translation>Données non exportées.</translation>
     </message>
@@ -1614,7 +1639,7 @@ Tool</translation>
         <translation>Exporter en fichier Excel</translation>
     </message>
     <message>
-        <location filename="../../ui/exportwriter.cpp" line="-38"/>
+        <location filename="../../ui/exportwriter.cpp" line="-39"/>
         <source>Keine Messungen zum Exportieren vorhanden.</source>
         <translation>Aucune mesure à exporter.</translation>
     </message>
@@ -1743,6 +1768,17 @@ Une fois supprimées sur l&apos;appareil, elles n&apos;existeront plus nulle par
         <location line="+3"/>
         <source>Trotzdem löschen</source>
         <translation>Supprimer quand même</translation>
+    </message>
+</context>
+<context>
+    <name>OverlayPlot</name>
+    <message numerus="yes">
+        <location filename="../../plot/overlayplot.cpp" line="+39"/>
+        <source>… und %n weitere Kurve(n)</source>
+        <translation>
+            <numerusform>… et %n autre courbe</numerusform>
+            <numerusform>… et %n autres courbes</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1978,7 +2014,7 @@ Une fois supprimées sur l&apos;appareil, elles n&apos;existeront plus nulle par
 <context>
     <name>SeriesStatistics</name>
     <message>
-        <location filename="../../measurement/seriesstatistics.cpp" line="+228"/>
+        <location filename="../../measurement/seriesstatistics.cpp" line="+230"/>
         <source>Statistik</source>
         <translation>Statistiques</translation>
     </message>
@@ -2057,7 +2093,17 @@ Une fois supprimées sur l&apos;appareil, elles n&apos;existeront plus nulle par
         </translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+32"/>
+        <source>i.O.</source>
+        <translation>dans tol.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>n.i.O.: %1</source>
+        <translation>non conforme : %1</translation>
+    </message>
+    <message>
+        <location line="+13"/>
         <source>IO</source>
         <translation>Conforme</translation>
     </message>
@@ -2145,7 +2191,7 @@ Une fois supprimées sur l&apos;appareil, elles n&apos;existeront plus nulle par
     </message>
     <message>
         <location line="-19"/>
-        <location filename="../../ui/settingsdialog.cpp" line="+194"/>
+        <location filename="../../ui/settingsdialog.cpp" line="+243"/>
         <source>Archiv</source>
         <translation>Archive</translation>
     </message>
@@ -2210,7 +2256,12 @@ Une fois supprimées sur l&apos;appareil, elles n&apos;existeront plus nulle par
         <translation>Ser&amp;veur :</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+10"/>
+        <source>Rechnername, IP-Adresse oder Socket-Ordner</source>
+        <translation>nom d&apos;hôte, adresse IP ou dossier de socket</translation>
+    </message>
+    <message>
+        <location line="+7"/>
         <source>P&amp;ort:</source>
         <translation>P&amp;ort :</translation>
     </message>
@@ -2235,7 +2286,17 @@ Une fois supprimées sur l&apos;appareil, elles n&apos;existeront plus nulle par
         <translation>Pos&amp;te :</translation>
     </message>
     <message>
-        <location filename="../../ui/settingsdialog.cpp" line="-147"/>
+        <location line="+14"/>
+        <source>Das Passwort steht nicht in den Einstellungen: es gehört in die Datei ~/.pgpass (Rechte 0600).</source>
+        <translation>Le mot de passe n&apos;est pas dans les paramètres : il va dans le fichier ~/.pgpass (droits 0600).</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>&amp;Verbindung testen</source>
+        <translation>&amp;Tester la connexion</translation>
+    </message>
+    <message>
+        <location filename="../../ui/settingsdialog.cpp" line="-185"/>
         <source>Deutsch</source>
         <translation>Allemand</translation>
     </message>
@@ -2255,7 +2316,12 @@ Une fois supprimées sur l&apos;appareil, elles n&apos;existeront plus nulle par
         <translation>Italien</translation>
     </message>
     <message>
-        <location line="+107"/>
+        <location line="+103"/>
+        <source>Verbindung wird geprüft...</source>
+        <translation>Vérification de la connexion...</translation>
+    </message>
+    <message>
+        <location line="+42"/>
         <source>Grenzen in %1: die untere (%2) liegt nicht unter der oberen (%3).</source>
         <translation>Limites en %1 : l’inférieure (%2) n’est pas en dessous de la supérieure (%3).</translation>
     </message>
@@ -2275,7 +2341,7 @@ Une fois supprimées sur l&apos;appareil, elles n&apos;existeront plus nulle par
         <translation>Fichier d&apos;archive</translation>
     </message>
     <message>
-        <location filename="../../ui/settingsdialog.ui" line="-275"/>
+        <location filename="../../ui/settingsdialog.ui" line="-302"/>
         <source>Grenzwerte der Maximalkraft</source>
         <translation>Limites de la force maximale</translation>
     </message>
@@ -2318,7 +2384,7 @@ Une fois supprimées sur l&apos;appareil, elles n&apos;existeront plus nulle par
     <message>
         <location line="+8"/>
         <source>die untere Grenze liegt nicht unter der oberen</source>
-        <translation>la limite inférieure n&apos;est pas en dessous de la limite supérieure</translation>
+        <translation>la limite inférieure n&apos;est pas sous la supérieure</translation>
     </message>
     <message>
         <location line="+28"/>

@@ -343,11 +343,11 @@ evaluate: una misura n.i.O.,
     </message>
     <message>
         <location line="+3"/>
-        <source>download: csv (wie der Export des Programms), json oder dfq (Q-DAS); stats und archive list: table oder json.</source>
-        <translation>download: csv (come l&apos;esportazione del programma), json o dfq (Q-DAS); stats e archive list: table o json.</translation>
+        <source>download: csv (wie der Export des Programms), json oder dfq (Q-DAS); stats: table (Spalten zum Lesen), tsv (tabulatorgetrennt) oder json; archive list: table oder json.</source>
+        <translation>download: csv (come l&apos;esportazione del programma), json o dfq (Q-DAS); stats: table (colonne da leggere), tsv (separato da tabulazioni) o json; archive list: table o json.</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>dfq: Teilenummer (K1001).</source>
         <translation>dfq: numero del pezzo (K1001).</translation>
     </message>
@@ -557,7 +557,7 @@ evaluate: una misura n.i.O.,
         <translation>Il numero e la descrizione del pezzo sono troncati a %1 e %2 caratteri nel file DFQ.</translation>
     </message>
     <message>
-        <location line="+130"/>
+        <location line="+131"/>
         <source>Gelöschte Messungen: %1</source>
         <translation>Misure cancellate: %1</translation>
     </message>
@@ -628,7 +628,12 @@ evaluate: una misura n.i.O.,
 <context>
     <name>CommandStates</name>
     <message>
-        <location filename="../../ui/commandstates.cpp" line="+41"/>
+        <location filename="../../ui/commandstates.cpp" line="+29"/>
+        <source>Gewählte Messungen e&amp;xportieren...</source>
+        <translation>E&amp;sporta misure selezionate...</translation>
+    </message>
+    <message>
+        <location line="+15"/>
         <source>Gewählte Messungen &amp;löschen</source>
         <translation>&amp;Elimina misure selezionate</translation>
     </message>
@@ -851,7 +856,7 @@ evaluate: una misura n.i.O.,
 <context>
     <name>GaugeWorkflow</name>
     <message>
-        <location filename="../../workflow/workflowtexts.cpp" line="+26"/>
+        <location filename="../../workflow/workflowtexts.cpp" line="+64"/>
         <source>Fehler beim Übertragen der Daten!</source>
         <translation>Errore durante il trasferimento dei dati!</translation>
     </message>
@@ -938,12 +943,32 @@ evaluate: una misura n.i.O.,
         <translation>L&apos;archivio &apos;%1&apos; segnala un errore: %2</translation>
     </message>
     <message>
-        <location line="+8"/>
-        <source>Der Archivserver %1 ist nicht in Gebrauch (%2). Übertragene Messungen bleiben in der Archivdatei, bis er wieder antwortet.</source>
-        <translation>Il server dell’archivio %1 non è in uso (%2). Le misure trasferite restano nel file dell’archivio finché non risponde di nuovo.</translation>
+        <location line="+7"/>
+        <source>Der Archivserver %1 antwortet.</source>
+        <translation>Il server d&apos;archivio %1 risponde.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Der Archivserver %1 ist nicht erreichbar.</source>
+        <translation>Il server d&apos;archivio %1 non è raggiungibile.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Der Archivserver %1 hat die Anmeldung abgelehnt (das Passwort gehört in die Datei ~/.pgpass).</source>
+        <translation>Il server d&apos;archivio %1 ha rifiutato l&apos;accesso (la password va nel file ~/.pgpass).</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Der Archivserver %1 ist nicht in Gebrauch (%2).</source>
+        <translation>Il server d&apos;archivio %1 non è in uso (%2).</translation>
     </message>
     <message>
         <location line="+9"/>
+        <source>Übertragene Messungen bleiben in der Archivdatei, bis er wieder antwortet.</source>
+        <translation>Le misure trasferite restano nel file d&apos;archivio finché non risponde di nuovo.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
         <source>Der Archivserver %1 hat Messungen nicht angenommen (%2). Sie bleiben in der Archivdatei.</source>
         <translation>Il server d&apos;archivio %1 non ha accettato alcune misure (%2). Restano nel file d&apos;archivio.</translation>
     </message>
@@ -1136,12 +1161,7 @@ Tool</translation>
         <translation> Trasferisci dati </translation>
     </message>
     <message>
-        <location line="+109"/>
-        <source>Messungen-Nr:</source>
-        <translation>N. misura:</translation>
-    </message>
-    <message>
-        <location line="+27"/>
+        <location line="+136"/>
         <source>Datum:</source>
         <translation>Data:</translation>
     </message>
@@ -1321,7 +1341,12 @@ Tool</translation>
         <translation>&amp;Visualizza</translation>
     </message>
     <message>
-        <location line="+133"/>
+        <location line="-420"/>
+        <source>Messung-Nr:</source>
+        <translation>N. misura:</translation>
+    </message>
+    <message>
+        <location line="+553"/>
         <source>Als Excel-&amp;Datei exportieren...</source>
         <translation>Esporta come file Exce&amp;l...</translation>
     </message>
@@ -1474,7 +1499,7 @@ Tool</translation>
         <translation>Forza</translation>
     </message>
     <message>
-        <location filename="../../report/report.cpp" line="+195"/>
+        <location filename="../../report/report.cpp" line="+196"/>
         <source>Seriennummer Gerät:</source>
         <translation>N. di serie strumento:</translation>
     </message>
@@ -1534,7 +1559,7 @@ Tool</translation>
         <translation>Inserire una denominazione per la stampa: </translation>
     </message>
     <message>
-        <location filename="../../ui/exportwriter.cpp" line="+47"/>
+        <location filename="../../ui/exportwriter.cpp" line="+48"/>
         <source>CSV-Datei (*.CSV)</source>
         <translation>File CSV (*.CSV)</translation>
     </message>
@@ -1550,11 +1575,11 @@ Tool</translation>
     </message>
     <message>
         <location line="+9"/>
-        <source>Daten exportiert.</source>
-        <translation>Dati esportati.</translation>
+        <source>Daten exportiert: %1</source>
+        <translation>Dati esportati: %1</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>Daten wurden nicht exportiert.</source>
         <translation>Dati non esportati.</translation>
     </message>
@@ -1614,7 +1639,7 @@ Tool</translation>
         <translation>Esporta come file Excel</translation>
     </message>
     <message>
-        <location filename="../../ui/exportwriter.cpp" line="-38"/>
+        <location filename="../../ui/exportwriter.cpp" line="-39"/>
         <source>Keine Messungen zum Exportieren vorhanden.</source>
         <translation>Nessuna misura da esportare.</translation>
     </message>
@@ -1743,6 +1768,17 @@ Dopo la cancellazione sul dispositivo non esisteranno più da nessuna parte.</nu
         <location line="+3"/>
         <source>Trotzdem löschen</source>
         <translation>Cancella comunque</translation>
+    </message>
+</context>
+<context>
+    <name>OverlayPlot</name>
+    <message numerus="yes">
+        <location filename="../../plot/overlayplot.cpp" line="+39"/>
+        <source>… und %n weitere Kurve(n)</source>
+        <translation>
+            <numerusform>… e %n altra curva</numerusform>
+            <numerusform>… e altre %n curve</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1978,7 +2014,7 @@ Dopo la cancellazione sul dispositivo non esisteranno più da nessuna parte.</nu
 <context>
     <name>SeriesStatistics</name>
     <message>
-        <location filename="../../measurement/seriesstatistics.cpp" line="+228"/>
+        <location filename="../../measurement/seriesstatistics.cpp" line="+230"/>
         <source>Statistik</source>
         <translation>Statistica</translation>
     </message>
@@ -2057,7 +2093,17 @@ Dopo la cancellazione sul dispositivo non esisteranno più da nessuna parte.</nu
         </translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+32"/>
+        <source>i.O.</source>
+        <translation>in toll.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>n.i.O.: %1</source>
+        <translation>non conforme: %1</translation>
+    </message>
+    <message>
+        <location line="+13"/>
         <source>IO</source>
         <translation>Conforme</translation>
     </message>
@@ -2145,7 +2191,7 @@ Dopo la cancellazione sul dispositivo non esisteranno più da nessuna parte.</nu
     </message>
     <message>
         <location line="-19"/>
-        <location filename="../../ui/settingsdialog.cpp" line="+194"/>
+        <location filename="../../ui/settingsdialog.cpp" line="+243"/>
         <source>Archiv</source>
         <translation>Archivio</translation>
     </message>
@@ -2210,7 +2256,12 @@ Dopo la cancellazione sul dispositivo non esisteranno più da nessuna parte.</nu
         <translation>&amp;Server:</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+10"/>
+        <source>Rechnername, IP-Adresse oder Socket-Ordner</source>
+        <translation>nome host, indirizzo IP o cartella del socket</translation>
+    </message>
+    <message>
+        <location line="+7"/>
         <source>P&amp;ort:</source>
         <translation>P&amp;orta:</translation>
     </message>
@@ -2235,7 +2286,17 @@ Dopo la cancellazione sul dispositivo non esisteranno più da nessuna parte.</nu
         <translation>S&amp;tazione:</translation>
     </message>
     <message>
-        <location filename="../../ui/settingsdialog.cpp" line="-147"/>
+        <location line="+14"/>
+        <source>Das Passwort steht nicht in den Einstellungen: es gehört in die Datei ~/.pgpass (Rechte 0600).</source>
+        <translation>La password non è nelle impostazioni: va nel file ~/.pgpass (permessi 0600).</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>&amp;Verbindung testen</source>
+        <translation>&amp;Verifica connessione</translation>
+    </message>
+    <message>
+        <location filename="../../ui/settingsdialog.cpp" line="-185"/>
         <source>Deutsch</source>
         <translation>Tedesco</translation>
     </message>
@@ -2255,7 +2316,12 @@ Dopo la cancellazione sul dispositivo non esisteranno più da nessuna parte.</nu
         <translation>Italiano</translation>
     </message>
     <message>
-        <location line="+107"/>
+        <location line="+103"/>
+        <source>Verbindung wird geprüft...</source>
+        <translation>Verifica della connessione...</translation>
+    </message>
+    <message>
+        <location line="+42"/>
         <source>Grenzen in %1: die untere (%2) liegt nicht unter der oberen (%3).</source>
         <translation>Limiti in %1: quello inferiore (%2) non è sotto quello superiore (%3).</translation>
     </message>
@@ -2275,7 +2341,7 @@ Dopo la cancellazione sul dispositivo non esisteranno più da nessuna parte.</nu
         <translation>File d&apos;archivio</translation>
     </message>
     <message>
-        <location filename="../../ui/settingsdialog.ui" line="-275"/>
+        <location filename="../../ui/settingsdialog.ui" line="-302"/>
         <source>Grenzwerte der Maximalkraft</source>
         <translation>Limiti della forza massima</translation>
     </message>
@@ -2343,12 +2409,12 @@ Dopo la cancellazione sul dispositivo non esisteranno più da nessuna parte.</nu
     <message>
         <location line="+45"/>
         <source>Die Datei ist kein Prüfplan.</source>
-        <translation>Il file non è un piano di prova.</translation>
+        <translation>Il file non è un piano di controllo.</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>Der Prüfplan hat keinen Namen oder keine Merkmale.</source>
-        <translation>Il piano di prova non ha un nome o non ha caratteristiche.</translation>
+        <translation>Il piano di controllo non ha nome o caratteristiche.</translation>
     </message>
 </context>
 </TS>

@@ -345,9 +345,24 @@ void TestCli::statsGateOnLimitsAndRules()
     QCOMPARE(mixed.run({"stats", "--archive", "--all"}), int(kExitUsage));
 
     CliCall beyond;
-    QCOMPARE(beyond.run({"stats", "--all", "--upper", "15"}), int(kExitOutOfControl));
+    QCOMPARE(beyond.run({"stats", "--all", "--upper", "15", "--format", "tsv"}),
+             int(kExitOutOfControl));
     QVERIFY(beyond.output().startsWith("quantity\tn\tmean\tsd\tcv\tmin\tmax\trange\tpp"));
     QVERIFY(beyond.output().contains("\nbeyond-limit\t#12\n"));
+    // For a person: aligned columns in German, the count out of tolerance,
+    // the value and the limit crossed.
+    CliCall table;
+    QCOMPARE(table.run({"stats", "--all", "--upper", "15", "--chart", "xbar-r", "--subgroup", "2"}),
+             int(kExitOutOfControl));
+    const QByteArray text = table.output();
+    QVERIFY2(text.startsWith("                          n      x\xcc\x84       s   VK %    Min    Max"
+                             "      R  Pp   Ppk  Cp  Cpk\n"
+                             "Maximalkraft / N          3   11.2    8.31   74.4    3.5   20.0"
+                             "   16.5   -  0.15   -    -\n"),
+             text.constData());
+    QVERIFY(text.contains("\nUntere Grenze:        -\nObere Grenze:   15.00 N\n1 von 3 n.i.O.\n"));
+    QVERIFY(text.contains("\n#12  NIO  20.0 N > OGW 15.00 N\n"));
+    QVERIFY(text.contains("\nRegelkarte: X\xcc\x84-R, Maximalkraft / N\n"));
 
     // Crossed limits in the settings are named once and judge nothing.
     StatusIni status("status");
@@ -355,7 +370,7 @@ void TestCli::statsGateOnLimitsAndRules()
     status.forceLimits["N"] = ForceLimitTexts{"9", "2"};
     QCOMPARE(status.save(), 0);
     CliCall crossed;
-    QCOMPARE(crossed.run({"stats", "--all"}), int(kExitOk));
+    QCOMPARE(crossed.run({"stats", "--all", "--format", "tsv"}), int(kExitOk));
     QCOMPARE(crossed.errors().count("(9)"), 1);
     QVERIFY(crossed.output().contains("\nlimits\t-\t-\n"));
 }
@@ -412,7 +427,8 @@ void TestCli::emptySlotsAreNamed_data()
                           << QByteArray("\"measurements\"");
     QTest::newRow("dfq") << QStringList{"download", "--slots", "5", "-o", "-", "--format", "dfq"}
                          << QByteArray("K0100 3");
-    QTest::newRow("stats") << QStringList{"stats", "--slots", "3,5"} << QByteArray("maxForce\t1\t");
+    QTest::newRow("stats") << QStringList{"stats", "--slots", "3,5", "--format", "tsv"}
+                           << QByteArray("maxForce\t1\t");
     QTest::newRow("delete") << QStringList{"delete", "--slots", "5", "--yes"} << QByteArray();
 }
 
@@ -541,6 +557,17 @@ void TestCli::archiveSettingsAreChecked()
         ArchiveStatus::failure(ArchiveStatus::NewerVersion, "9"), "postgresql://s:5432/tspx", 2);
     QVERIFY2(newer.contains("neueren Programmversion") && !newer.contains("(9)"),
              qPrintable(newer));
+    // A server nothing listens on is named unreachable, without the driver's words.
+    status.archiveBackend = "postgresql";
+    status.serverSslMode = "disable";
+    status.serverHost = "127.0.0.1";
+    status.serverPort = 1;
+    QCOMPARE(status.save(), 0);
+    CliCall unreachable;
+    QCOMPARE(unreachable.run({"archive", "sync"}), int(kExitFile));
+    QVERIFY2(unreachable.errors().contains("127.0.0.1:1/tspx ist nicht erreichbar.") &&
+                 !unreachable.errors().contains("QPSQL"),
+             qPrintable(unreachable.errors()));
 }
 
 // The command line follows the quick-transfer setting as the window does.

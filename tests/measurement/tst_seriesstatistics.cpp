@@ -198,6 +198,11 @@ void TestSeriesStatistics::tableHoldsTextsAndNumbers()
     QCOMPARE(table.verdicts.at(1).verdictText, StatisticsText::verdict(Verdict::Fail));
     QCOMPARE(table.note, StatisticsText::fewMeasurementsNote());
     QVERIFY(table.estimateNote.contains(QString::fromUtf8("MR\u0304/d2")));
+    // One measurement against the limits: the limit crossed, with its value.
+    QCOMPARE(StatisticsText::singleVerdict(7.04, set.limits, "kN"),
+             QStringLiteral("n.i.O.: 7.0 kN > OGW 5.50 kN"));
+    QCOMPARE(StatisticsText::singleVerdict(5.5, set.limits, "kN"), QStringLiteral("i.O."));
+    QCOMPARE(StatisticsText::singleVerdict(5.5, ForceLimits(), "kN"), QString());
 }
 
 // Cp/Cpk from the within spread of the values in time order, whatever the

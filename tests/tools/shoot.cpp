@@ -6,9 +6,12 @@
 // measurements, and the series report as PDF (its control chart page is
 // turned into a picture by scripts/screenshots.sh).
 //
-//   tspx-shoot <language> <output prefix> [chart]
+//   tspx-shoot <language> <output prefix> [chart|group]
 //
-// With "chart" only the control chart tab and the series report.
+// With "chart" only the control chart tab and the series report. With
+// "group" the window fills the screen: the chart tab of the "Archiv" row and
+// the settings dialog, named after the screen's size
+// (chart-group-<language>-<width>x<height>.png, settings-...).
 //
 // With TSPX_SHOOT_AS_OPENED set, the window keeps the size it opens with on
 // the screen, the pictures show the whole screen, and the settings dialog is
@@ -26,6 +29,7 @@
 #include "settings/statusini.h"
 #include "ui/mainform.h"
 #include "ui/measurementtree.h"
+#include "ui/archivetree.h"
 #include "ui/settingsdialog.h"
 #include "ui_mainform.h"
 
@@ -164,6 +168,34 @@ bool shootControlChart(Mainform &window, StatusIni &status, const QString &prefi
     return ok;
 }
 
+// The archive's top row charted in a window as large as the screen, and the
+// settings dialog as it opens there.
+bool shootArchiveGroup(Mainform &window, StatusIni &status, const QString &prefix,
+                       const QString &language)
+{
+    const QSize screen = window.screen()->geometry().size();
+    window.move(0, 0);
+    window.resize(screen);
+    QStandardItemModel *model = window.model();
+    const QModelIndex device = model->index(0, 0);
+    setLimitsAround(window, status, model->rowCount(device));
+    QModelIndex archive;
+    for (int row = 0; row < model->rowCount(); ++row)
+        if (archiveRowKind(model->index(row, 0)) == ArchiveRow::Root)
+            archive = model->index(row, 0);
+    if (!archive.isValid())
+        return false;
+    window.formUi()->treeView->setCurrentIndex(archive);
+    settle(500);
+    const QString size = QStringLiteral("-%1x%2.png").arg(screen.width()).arg(screen.height());
+    bool ok = save(window, prefix + "chart-group-" + language + size);
+    SettingsDialog dialog(&status, &window);
+    dialog.show();
+    dialog.move(0, 0);
+    ok = save(dialog, prefix + "settings-" + language + size) && ok;
+    return ok;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -174,6 +206,7 @@ int main(int argc, char **argv)
         return 2;
     }
     const bool chartOnly = argc == 4 && QByteArray(argv[3]) == "chart";
+    const bool groupOnly = argc == 4 && QByteArray(argv[3]) == "group";
     const QString language = QString::fromLatin1(argv[1]);
     const QString prefix = QString::fromLocal8Bit(argv[2]);
 
@@ -204,6 +237,8 @@ int main(int argc, char **argv)
     }
     if (chartOnly)
         return shootControlChart(window, status, prefix, language) ? 0 : 1;
+    if (groupOnly)
+        return shootArchiveGroup(window, status, prefix, language) ? 0 : 1;
     QTreeView *tree = window.formUi()->treeView;
     const QModelIndex device = model->index(0, 0);
     tree->setCurrentIndex(device);

@@ -224,7 +224,7 @@ void TestCommands::exportingAllWritesTheChosenFile()
              csv.left(200));
     QVERIFY(csv.contains("\r\n\"Messung-Nr:\",\"12\",\"\",\"3\",\"\",\"30\"\r\n"));
     QVERIFY(csv.contains("\r\n\"0.000\",\"0.5\",\"0.000\",\"1.0\",\"0.000\",\"3.0\"\r\n"));
-    QCOMPARE(m_statusTexts, QStringList({"Daten werden exportiert...", "Daten exportiert."}));
+    QCOMPARE(m_statusTexts, QStringList({"Daten werden exportiert...", "Daten exportiert: " + target}));
     QVERIFY(!QApplication::overrideCursor());
     QCOMPARE(m_harness->shownError(), QString());
 
@@ -254,7 +254,7 @@ void TestCommands::exportingTheSelectedWritesOnlyItsColumn()
     const QByteArray csv = readFile(target);
     QVERIFY(csv.contains("\r\n\"Messung-Nr:\",\"30\"\r\n"));
     QVERIFY2(csv.endsWith("\r\n\"0.000\",\"3.0\"\r\n\"0.020\",\"3.5\"\r\n"), csv);
-    QCOMPARE(m_window->statusBar()->currentMessage(), QStringLiteral("Daten exportiert."));
+    QCOMPARE(m_window->statusBar()->currentMessage(), "Daten exportiert: " + target);
 }
 
 QString TestCommands::blockedTarget(const QString &kind, const QString &fileName)
@@ -296,7 +296,7 @@ void TestCommands::exportToABlockedPathReportsTheError()
     QCOMPARE(answerer->seen(), QStringList({"QFileDialog"}));
     QCOMPARE(m_harness->shownError(),
              QStringLiteral("Die Datei '%1' konnte nicht geschrieben werden!").arg(target));
-    QVERIFY(!m_statusTexts.contains("Daten exportiert."));
+    QVERIFY(!m_statusTexts.contains("Daten exportiert: " + target));
     QCOMPARE(m_window->statusBar()->currentMessage(),
              QStringLiteral("Daten wurden nicht exportiert."));
     QVERIFY(!QApplication::overrideCursor());
