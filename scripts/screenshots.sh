@@ -8,7 +8,8 @@
 # settings dialog with the limits used, docs/settings-dialog.png. Then, against
 # a gauge of 30 measurements, the control chart tab, docs/controlchart-<lang>.png,
 # and the control chart page of the series report, docs/report-chart-<lang>.png
-# (pdftoppm).
+# (pdftoppm), the calibration dialog, docs/calibration-<lang>.png, and the
+# type-1 study page of the first 25, docs/type1-study-<lang>.png.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 build="${BUILD_DIR:-$root/build}"
@@ -43,4 +44,6 @@ for lang in de en; do
   last=$(pdfinfo "$pdf" | awk '/^Pages:/ {print $2}')
   pdftoppm -png -r 60 -f "$last" -l "$last" -singlefile "$pdf" "$root/docs/report-chart-$lang"
   cp "$XDG_CONFIG_HOME/controlchart-$lang.png" "$root/docs/"
+  LANG=$locale LC_ALL=$locale xvfb-run -a -s "-screen 0 1280x1024x24" \
+    "$build/bin/tspx-shoot" "$lang" "$root/docs/" gauge >/dev/null
 done

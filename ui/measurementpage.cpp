@@ -29,10 +29,14 @@ MeasurementPage::~MeasurementPage()
     delete m_curve;
 }
 
-void MeasurementPage::showValues(const Measurement &measurement, double factor, const QString &unit)
+void MeasurementPage::showValues(const Measurement &measurement, double factor, const QString &unit,
+                                 const QString &calibrationMark)
 {
     ui->labelMeasN->setText(QString::number(measurement.number));
-    ui->labelMeasDate->setText(formatMeasurementDate(measurement.dateText));
+    const QString date = formatMeasurementDate(measurement.dateText);
+    ui->labelMeasDate->setText(calibrationMark.isEmpty()
+                                   ? date
+                                   : date + QStringLiteral(" – ") + calibrationMark);
     ui->labelMeasTime->setText(formatMeasurementTime(measurement.timeText));
     ui->labelForceStart->setText(formatForce(measurement.forceStart, factor, unit));
     ui->labelForceMax->setText(formatForce(measurement.forceMax, factor, unit));

@@ -24,7 +24,9 @@ public:
 
     QwtPlotCurve *curve() const { return m_curve; }
 
-    void showValues(const Measurement &measurement, double factor, const QString &unit);
+    // `calibrationMark` ("Kalibrierung überfällig") follows the date.
+    void showValues(const Measurement &measurement, double factor, const QString &unit,
+                    const QString &calibrationMark = QString());
     // No measurement: the values, the curve and the serial number go, the
     // page is disabled.
     void clearValues();

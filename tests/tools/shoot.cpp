@@ -6,9 +6,11 @@
 // measurements, and the series report as PDF (its control chart page is
 // turned into a picture by scripts/screenshots.sh).
 //
-//   tspx-shoot <language> <output prefix> [chart]
+//   tspx-shoot <language> <output prefix> [chart|gauge]
 //
-// With "chart" only the control chart tab and the series report.
+// With "chart" only the control chart tab and the series report; with
+// "gauge" the calibration dialog (one record added) and the type-1 study page
+// of the first 25 measurements, each at 1024x768.
 //
 // With TSPX_SHOOT_AS_OPENED set, the window keeps the size it opens with on
 // the screen, the pictures show the whole screen, and the settings dialog is
@@ -16,7 +18,14 @@
 
 #include "base/version.h"
 #include "report/report.h"
+#include "archive/calibrationstore.h"
+#include "measurement/seriesstatistics.h"
+#include "workflow/seriesset.h"
 #include "ui/analysispanel.h"
+#include "ui/calibrationdialog.h"
+#include "ui/gaugestudypage.h"
+#include "ui_calibrationdialog.h"
+#include "ui_gaugestudypage.h"
 #include "ui/controlchartview.h"
 #include "plot/overlayplot.h"
 #include "plot/plotanalysis.h"
@@ -164,6 +173,48 @@ bool shootControlChart(Mainform &window, StatusIni &status, const QString &prefi
     return ok;
 }
 
+// The calibration dialog with a record added, and the type-1 study page of
+// the gauge's first 25 measurements against a reference and tolerance
+// around their mean.
+bool shootGauge(Mainform &window, StatusIni &status, const QString &prefix,
+                const QString &language)
+{
+    CalibrationDialog calibration(*window.measurementArchive(), window.deviceData().serialNr,
+                                  &window);
+    Ui::CalibrationDialog *form = calibration.formUi();
+    form->editCertificate->setText(QStringLiteral("K-2025-0417"));
+    form->dateCalibrated->setDate(QDate(2025, 4, 17));
+    form->dateDue->setDate(QDate(2026, 4, 16));
+    form->editLaboratory->setText(QStringLiteral("DAkkS D-K-15071-01"));
+    form->editUncertainty->setText(QStringLiteral("0.05"));
+    form->editReference->setText(QStringLiteral("Gewichtssatz M1 Nr. 88"));
+    form->buttonAdd->click();
+    calibration.resize(1024, 768);
+    calibration.show();
+    bool ok = save(calibration, prefix + "calibration-" + language + ".png");
+
+    MeasurementSet set = measurementSetOf(window.deviceData(), status);
+    set.records = set.records.mid(0, 25);
+    const QVector<double> values = timeOrderedValues(set, Quantity::MaximumForce);
+    double sum = 0.0;
+    for (double v : values)
+        sum += v;
+    const double mean = sum / values.size();
+    double squares = 0.0;
+    for (double v : values)
+        squares += (v - mean) * (v - mean);
+    const double s = std::sqrt(squares / (values.size() - 1));
+    GaugeStudyPage study(set, {}, window.measurementArchive(), status, &window);
+    Ui::GaugeStudyPage *page = study.formUi();
+    page->editReference->setText(QString::number(std::round(mean * 10.0) / 10.0, 'f', 1));
+    page->editTolerance->setText(QString::number(std::ceil(50.0 * s), 'f', 0));
+    study.compute();
+    study.resize(1024, 768);
+    study.show();
+    ok = save(study, prefix + "type1-study-" + language + ".png") && ok;
+    return ok;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -174,6 +225,7 @@ int main(int argc, char **argv)
         return 2;
     }
     const bool chartOnly = argc == 4 && QByteArray(argv[3]) == "chart";
+    const bool gaugeOnly = argc == 4 && QByteArray(argv[3]) == "gauge";
     const QString language = QString::fromLatin1(argv[1]);
     const QString prefix = QString::fromLocal8Bit(argv[2]);
 
@@ -204,6 +256,8 @@ int main(int argc, char **argv)
     }
     if (chartOnly)
         return shootControlChart(window, status, prefix, language) ? 0 : 1;
+    if (gaugeOnly)
+        return shootGauge(window, status, prefix, language) ? 0 : 1;
     QTreeView *tree = window.formUi()->treeView;
     const QModelIndex device = model->index(0, 0);
     tree->setCurrentIndex(device);
