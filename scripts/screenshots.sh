@@ -9,7 +9,8 @@
 # a gauge of 30 measurements, the control chart tab, docs/controlchart-<lang>.png,
 # and the control chart page of the series report, docs/report-chart-<lang>.png
 # (pdftoppm), the calibration dialog, docs/calibration-<lang>.png, and the
-# type-1 study page of the first 25, docs/type1-study-<lang>.png.
+# type-1 study page of 25 measurements of a reference weight,
+# docs/type1-study-<lang>.png.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 build="${BUILD_DIR:-$root/build}"

@@ -47,7 +47,10 @@ GaugeStudyPage::GaugeStudyPage(const MeasurementSet &set, const QList<qint64> &i
     m_ui->labelSource->setText(tr("Gerät %1: %n Maximalkräfte in %2", nullptr, m_values.size())
                                    .arg(set.serialNr, m_unitText));
     m_ui->editResolution->setText(QStringLiteral("0.1"));
+    // Small minimums: the page fits 1024x768 with its table and both charts.
+    m_ui->tableResults->setMinimumSize(200, 120);
     for (QwtPlot *plot : {m_ui->plotRun, m_ui->plotHistogram}) {
+        plot->setMinimumSize(240, 160);
         plot->setCanvasBackground(Qt::white);
         usePlainAxisNumbers(plot);
     }

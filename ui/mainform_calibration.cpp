@@ -41,8 +41,10 @@ void Mainform::showGaugeStudy()
     DeviceData group;
     MeasurementSet set = selectedSet();
     if (set.records.size() < 2 && m_archiveBrowser->rowSelected() &&
-        m_archiveBrowser->loadCurrentGroup(group, kType1LargestCount + 1))
+        m_archiveBrowser->loadCurrentGroup(group, kType1LargestCount + 1)) {
         set = measurementSetOf(group, *status);
+        set.records = constRecords(group.records);
+    }
     QList<qint64> ids;
     for (const Measurement *m : timeOrdered(set))
         ids << (measurementArchive() ? measurementArchive()->idAsReceived(set.serialNr.toLatin1(), *m)

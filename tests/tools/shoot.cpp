@@ -10,7 +10,7 @@
 //
 // With "chart" only the control chart tab and the series report; with
 // "gauge" the calibration dialog (one record added) and the type-1 study page
-// of the first 25 measurements, each at 1024x768.
+// of 25 measurements of a reference weight, each at 1024x768.
 //
 // With TSPX_SHOOT_AS_OPENED set, the window keeps the size it opens with on
 // the screen, the pictures show the whole screen, and the settings dialog is
@@ -50,6 +50,8 @@
 #include <QTreeView>
 #include <cmath>
 #include <cstdio>
+#include <memory>
+#include <vector>
 #include <qwt_plot.h>
 #include <qwt_plot_curve.h>
 
@@ -174,8 +176,7 @@ bool shootControlChart(Mainform &window, StatusIni &status, const QString &prefi
 }
 
 // The calibration dialog with a record added, and the type-1 study page of
-// the gauge's first 25 measurements against a reference and tolerance
-// around their mean.
+// 25 measurements of a 500 N reference weight.
 bool shootGauge(Mainform &window, StatusIni &status, const QString &prefix,
                 const QString &language)
 {
@@ -193,21 +194,18 @@ bool shootGauge(Mainform &window, StatusIni &status, const QString &prefix,
     calibration.show();
     bool ok = save(calibration, prefix + "calibration-" + language + ".png");
 
+    // 25 repeated measurements of a 500 N reference weight.
+    std::vector<std::unique_ptr<Measurement>> repeats;
     MeasurementSet set = measurementSetOf(window.deviceData(), status);
-    set.records = set.records.mid(0, 25);
-    const QVector<double> values = timeOrderedValues(set, Quantity::MaximumForce);
-    double sum = 0.0;
-    for (double v : values)
-        sum += v;
-    const double mean = sum / values.size();
-    double squares = 0.0;
-    for (double v : values)
-        squares += (v - mean) * (v - mean);
-    const double s = std::sqrt(squares / (values.size() - 1));
+    for (int i = 0; i < 25; ++i) {
+        repeats.push_back(std::make_unique<Measurement>(i + 1));
+        repeats.back()->forceMax = float(500.0 + 0.4 * std::sin(i * 1.7) + 0.2 * std::cos(i * 0.9));
+        set.records << repeats.back().get();
+    }
     GaugeStudyPage study(set, {}, window.measurementArchive(), status, &window);
     Ui::GaugeStudyPage *page = study.formUi();
-    page->editReference->setText(QString::number(std::round(mean * 10.0) / 10.0, 'f', 1));
-    page->editTolerance->setText(QString::number(std::ceil(50.0 * s), 'f', 0));
+    page->editReference->setText(QStringLiteral("500.0"));
+    page->editTolerance->setText(QStringLiteral("20"));
     study.compute();
     study.resize(1024, 768);
     study.show();
