@@ -972,7 +972,7 @@ Exit codes: 0 done, 2 wrong call, 3 no gauge found,
         </translation>
     </message>
     <message>
-        <location line="+28"/>
+        <location line="+31"/>
         <source>Referenzwert und Toleranz (oder beide Grenzen) als Zahlen mit Punkt eingeben.</source>
         <translation>Enter the reference value and the tolerance (or both limits) as numbers with a point.</translation>
     </message>
@@ -1765,7 +1765,7 @@ Tool</translation>
         <translation>Type-1 study…</translation>
     </message>
     <message>
-        <location line="+34"/>
+        <location line="+36"/>
         <source>Erst ein Gerät verbinden oder eine archivierte Messung wählen.</source>
         <translation>Connect a gauge or choose an archived measurement first.</translation>
     </message>

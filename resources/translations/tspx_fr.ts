@@ -972,7 +972,7 @@ Codes de retour : 0 terminé, 2 appel erroné, 3 aucun appareil trouvé,
         </translation>
     </message>
     <message>
-        <location line="+28"/>
+        <location line="+31"/>
         <source>Referenzwert und Toleranz (oder beide Grenzen) als Zahlen mit Punkt eingeben.</source>
         <translation>Saisissez la valeur de référence et la tolérance (ou les deux limites) en nombres avec un point.</translation>
     </message>
@@ -1765,7 +1765,7 @@ Tool</translation>
         <translation>Étude type 1…</translation>
     </message>
     <message>
-        <location line="+34"/>
+        <location line="+36"/>
         <source>Erst ein Gerät verbinden oder eine archivierte Messung wählen.</source>
         <translation>Connectez d&apos;abord un appareil ou choisissez une mesure archivée.</translation>
     </message>

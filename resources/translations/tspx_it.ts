@@ -972,7 +972,7 @@ Codici di uscita: 0 eseguito, 2 chiamata errata, 3 nessuno strumento trovato,
         </translation>
     </message>
     <message>
-        <location line="+28"/>
+        <location line="+31"/>
         <source>Referenzwert und Toleranz (oder beide Grenzen) als Zahlen mit Punkt eingeben.</source>
         <translation>Inserire il valore di riferimento e la tolleranza (o entrambi i limiti) come numeri con il punto.</translation>
     </message>
@@ -1765,7 +1765,7 @@ Tool</translation>
         <translation>Studio tipo 1…</translation>
     </message>
     <message>
-        <location line="+34"/>
+        <location line="+36"/>
         <source>Erst ein Gerät verbinden oder eine archivierte Messung wählen.</source>
         <translation>Collegare prima uno strumento o scegliere una misura archiviata.</translation>
     </message>
