@@ -45,8 +45,7 @@ QList<CalibrationRecord> read(MeasurementArchive &archive, const QByteArray &ser
 
 ArchiveStatus CalibrationStore::add(const CalibrationRecord &r, qint64 *id)
 {
-    if (r.serialNr.isEmpty() || r.certificate.trimmed().isEmpty() || !r.dueOn.isValid() ||
-        !r.calibratedOn.isValid() || r.dueOn < r.calibratedOn)
+    if (!r.isComplete())
         return ArchiveStatus::failure(ArchiveStatus::Failed,
                                       QStringLiteral("incomplete calibration record"));
     const QVariant uncertainty = r.uncertainty ? QVariant(*r.uncertainty) : QVariant(QVariant::Double);

@@ -25,6 +25,14 @@ struct CalibrationRecord
     QString note;
     QString station;   // who added it (on a server: the login)
     QString receivedAt; // ISO 8601, UTC
+
+    // What a record needs: a serial number, a certificate, both dates and a
+    // due date not before the calibration.
+    bool isComplete() const
+    {
+        return !serialNr.isEmpty() && !certificate.trimmed().isEmpty() && calibratedOn.isValid() &&
+               dueOn.isValid() && dueOn >= calibratedOn;
+    }
 };
 
 // The gauges' calibration records in the archive (table gauge_calibration).

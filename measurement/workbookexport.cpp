@@ -111,6 +111,22 @@ void writeClock(lxw_worksheet *sheet, lxw_row_t row, lxw_col_t col, const Measur
     worksheet_write_datetime(sheet, row, col, &value, formats.clock);
 }
 
+// Under the times, each measurement's calibration mark; the row stays empty
+// when no measurement carries one.
+void writeCalibrationRow(lxw_worksheet *sheet, lxw_row_t row, const MeasurementSet &set)
+{
+    bool marked = false;
+    for (int k = 0; k < set.records.size(); ++k) {
+        const QString mark =
+            calibrationMarkText(calibrationMarkOf(*set.records.at(k), set.calibration));
+        if (!mark.isEmpty())
+            writeText(sheet, row, lxw_col_t(k + 1), mark);
+        marked = marked || !mark.isEmpty();
+    }
+    if (marked)
+        writeText(sheet, row, 0, GaugeCalibrationText::tr("Kalibrierung:"));
+}
+
 // The measurements side by side, as the CSV export lays them out.
 quint32 writeDataSheet(lxw_worksheet *sheet, const MeasurementSet &set, const Formats &formats)
 {
@@ -131,6 +147,7 @@ quint32 writeDataSheet(lxw_worksheet *sheet, const MeasurementSet &set, const Fo
     writeText(sheet, 7, 0, trObject("Zeit:"));
     for (int k = 0; k < records.size(); ++k)
         writeClock(sheet, 7, lxw_col_t(k + 1), *records.at(k), formats);
+    writeCalibrationRow(sheet, 8, set);
     writeText(sheet, 9, 0, trObject("Zeit") + QStringLiteral(" / s"), formats.bold);
     const QString forceTitle = trObject("Kraft") + QStringLiteral(" / ") + set.unitText;
     for (int k = 0; k < records.size(); ++k)

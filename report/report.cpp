@@ -205,6 +205,9 @@ QString reportValuesHtml(const DeviceData &device, const Measurement &record,
                      formatMeasurementDate(record.dateText));
     html += valueRow(QCoreApplication::translate("Mainform", "Zeit:"),
                      formatMeasurementTime(record.timeText));
+    const QString mark = calibrationMarkText(calibrationMarkOf(record, device.calibration));
+    if (!mark.isEmpty())
+        html += boldRow(GaugeCalibrationText::tr("Kalibrierung:"), mark.toHtmlEscaped());
     html += valueRow(QCoreApplication::translate("Mainform", "Startkraft:"),
                      forceText(record.forceStart, device));
     html += valueRow(QCoreApplication::translate("Mainform", "Maximalkraft:"),

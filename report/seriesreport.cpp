@@ -41,6 +41,16 @@ QString unbrokenCell(const QString &text, const QString &attributes = QString())
            text.toHtmlEscaped() + QStringLiteral("</td>");
 }
 
+// The verdict, and below it the measurement's calibration mark, if any.
+QString verdictCell(const QString &verdict, const Measurement &m, const MeasurementSet &set)
+{
+    const QString mark = calibrationMarkText(calibrationMarkOf(m, set.calibration));
+    if (mark.isEmpty())
+        return unbrokenCell(verdict);
+    return QStringLiteral("<td>") + verdict.toHtmlEscaped() + QStringLiteral("<br>") +
+           mark.toHtmlEscaped() + QStringLiteral("</td>");
+}
+
 // What names the series on each of its pages: the head, the gauge's serial
 // number and the designation.
 QString seriesHead(const MeasurementSet &set, const QString &logoFragment,
@@ -76,7 +86,8 @@ QString measurementTable(const MeasurementSet &set, const StatisticsTable &conte
                 unbrokenCell(formatMeasurementTime(m.timeText)) +
                 valueCell(formatForce(m.forceMax, set.factor) + unit) +
                 valueCell(formatForce(m.forceAvg, set.factor) + unit) +
-                unbrokenCell(content.verdicts.at(k).verdictText) + QStringLiteral("</tr>\n");
+                verdictCell(content.verdicts.at(k).verdictText, m, set) +
+                QStringLiteral("</tr>\n");
     }
     return html + QStringLiteral("</table>\n");
 }

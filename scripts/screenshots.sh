@@ -10,7 +10,9 @@
 # and the control chart page of the series report, docs/report-chart-<lang>.png
 # (pdftoppm). Last, on screens of 1024x768 and 1920x1080, the chart tab of the
 # archive's top row and the settings dialog as they open there:
-# docs/chart-group-<lang>-<size>.png and docs/settings-<lang>-<size>.png.
+# docs/chart-group-<lang>-<size>.png and docs/settings-<lang>-<size>.png; and
+# the calibration dialog, docs/calibration-<lang>.png, and the type-1 study
+# page of 25 measurements of a reference weight, docs/type1-study-<lang>.png.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 build="${BUILD_DIR:-$root/build}"
@@ -51,6 +53,8 @@ for lang in de en; do
   done
   pdftoppm -png -r 60 -f "$chart" -l "$chart" -singlefile "$pdf" "$root/docs/report-chart-$lang"
   cp "$XDG_CONFIG_HOME/controlchart-$lang.png" "$root/docs/"
+  LANG=$locale LC_ALL=$locale xvfb-run -a -s "-screen 0 1280x1024x24" \
+    "$build/bin/tspx-shoot" "$lang" "$root/docs/" gauge >/dev/null
 done
 for size in 1024x768 1920x1080; do
   for lang in de en; do

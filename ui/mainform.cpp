@@ -42,6 +42,7 @@ Mainform::Mainform(ConfigIni *config, StatusIni *status, const QString &versionT
     connect(ui->treeView->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &Mainform::selectionChanged);
     setUpArchive();
+    setUpCalibrationCommand();
     setUpLayout();
     setUpDeviceJob();
 }
@@ -74,8 +75,10 @@ void Mainform::showMeasurement(int number)
     } else {
         const Measurement *found = findMeasurement(measurements.records, number);
         if (found && found->sampleCount != 0)
-            m_page->showValues(*found, measurements.forceUnitFactor, measurements.forceUnitText,
-                               forceLimitsFor(*status, measurements.forceUnitText));
+            m_page->showValues(
+                *found, measurements.forceUnitFactor, measurements.forceUnitText,
+                forceLimitsFor(*status, measurements.forceUnitText),
+                calibrationMarkText(calibrationMarkOf(*found, measurements.calibration)));
         else
             m_page->clearValues();
     }

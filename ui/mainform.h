@@ -133,6 +133,10 @@ private:
     void tearDownArchive();
     void setUpReports();
     void showArchivedRow(const QModelIndex &index);
+    // "Kalibrierung…" (CalibrationDialog) for the current row's gauge.
+    void setUpCalibrationCommand();
+    void showCalibration();
+    void showGaugeStudy();
 
     // After the tree was rebuilt or emptied, which drops the current row
     // without a word to the selection: the page and the actions follow the

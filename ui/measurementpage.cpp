@@ -33,10 +33,13 @@ MeasurementPage::~MeasurementPage()
 }
 
 void MeasurementPage::showValues(const Measurement &measurement, double factor, const QString &unit,
-                                 const ForceLimits &limits)
+                                 const ForceLimits &limits, const QString &calibrationMark)
 {
     ui->labelMeasN->setText(QString::number(measurement.number));
-    ui->labelMeasDate->setText(formatMeasurementDate(measurement.dateText));
+    const QString date = formatMeasurementDate(measurement.dateText);
+    ui->labelMeasDate->setText(calibrationMark.isEmpty()
+                                   ? date
+                                   : date + QStringLiteral(" – ") + calibrationMark);
     ui->labelMeasTime->setText(formatMeasurementTime(measurement.timeText));
     ui->labelForceStart->setText(formatForce(measurement.forceStart, factor, unit));
     showForceMax(measurement, factor, unit, limits);

@@ -25,9 +25,11 @@ public:
 
     QwtPlotCurve *curve() const { return m_curve; }
 
-    // The maximum force is judged against the limits given (in the unit shown).
+    // The maximum force is judged against the limits given (in the unit shown);
+    // `calibrationMark` ("Kalibrierung überfällig") follows the date.
     void showValues(const Measurement &measurement, double factor, const QString &unit,
-                    const ForceLimits &limits = ForceLimits());
+                    const ForceLimits &limits = ForceLimits(),
+                    const QString &calibrationMark = QString());
     // No measurement: the values, the curve and the serial number go, the
     // page is disabled.
     void clearValues();

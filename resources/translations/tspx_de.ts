@@ -13,6 +13,17 @@
     </message>
 </context>
 <context>
+    <name>GaugeStudyPage</name>
+    <message numerus="yes">
+        <location filename="../../ui/gaugestudypage.cpp" line="+47"/>
+        <source>Gerät %1: %n Maximalkräfte in %2</source>
+        <translation>
+            <numerusform>Gerät %1: %n Maximalkraft in %2</numerusform>
+            <numerusform>Gerät %1: %n Maximalkräfte in %2</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>GaugeWorkflow</name>
     <message numerus="yes">
         <location filename="../../workflow/workflowtexts.cpp" line="+69"/>

@@ -66,6 +66,114 @@
     </message>
 </context>
 <context>
+    <name>CalibrationDialog</name>
+    <message>
+        <location filename="../../ui/calibrationdialog.ui" line="+14"/>
+        <source>Kalibrierung</source>
+        <translation>Calibration</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>Zertifikat</source>
+        <translation>Certificate</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Kalibriert am</source>
+        <translation>Calibrated on</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Fällig am</source>
+        <translation>Due on</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Labor</source>
+        <translation>Laboratory</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Normal</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Bemerkung</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Erfasst von</source>
+        <translation>Recorded by</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Neue Kalibrierung (eine Korrektur ist ein neuer Eintrag)</source>
+        <translation>New calibration (a correction is a new record)</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Zertifikat-Nr.:</source>
+        <translation>Certificate no.:</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Kalibriert am:</source>
+        <translation>Calibrated on:</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>Fällig am:</source>
+        <translation>Due on:</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>Labor:</source>
+        <translation>Laboratory:</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Erweiterte Unsicherheit U (k = 2) / N:</source>
+        <translation>Expanded uncertainty U (k = 2) / N:</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Referenznormal:</source>
+        <translation>Reference standard:</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Bemerkung:</source>
+        <translation>Note:</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Hinzufügen</source>
+        <translation>Add</translation>
+    </message>
+    <message>
+        <location filename="../../ui/calibrationdialog.cpp" line="+36"/>
+        <source>Kalibrierung des Geräts %1</source>
+        <translation>Calibration of gauge %1</translation>
+    </message>
+    <message>
+        <location line="+37"/>
+        <source>Fällig am %1.</source>
+        <translation>Due on %1.</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>Die Unsicherheit ist eine Zahl in N mit Punkt, z. B. 0.25.</source>
+        <translation>The uncertainty is a number in N with a point, e.g. 0.25.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Eine Kalibrierung braucht eine Zertifikat-Nr. und ein Fälligkeitsdatum nicht vor dem Kalibrierdatum.</source>
+        <translation>A calibration needs a certificate number and a due date not before the calibration date.</translation>
+    </message>
+</context>
+<context>
     <name>Cli</name>
     <message>
         <location filename="../../cli/cliargs.cpp" line="+67"/>
@@ -754,6 +862,12 @@ evaluate: a measurement n.i.O.,
         <source>Für das Gerät %1 ist keine Kalibrierung erfasst.</source>
         <translation>No calibration is recorded for gauge %1.</translation>
     </message>
+    <message>
+        <location filename="../../measurement/workbookexport.cpp" line="+127"/>
+        <location filename="../../report/report.cpp" line="+210"/>
+        <source>Kalibrierung:</source>
+        <translation>Calibration:</translation>
+    </message>
 </context>
 <context>
     <name>GaugeStudy</name>
@@ -851,6 +965,82 @@ evaluate: a measurement n.i.O.,
         <location line="+2"/>
         <source>Ergebnis</source>
         <translation>Result</translation>
+    </message>
+    <message>
+        <location filename="../../plot/type1chartplot.cpp" line="+62"/>
+        <source>Referenz</source>
+        <translation>Reference</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>Messung</source>
+        <translation>Measurement</translation>
+    </message>
+</context>
+<context>
+    <name>GaugeStudyPage</name>
+    <message>
+        <location filename="../../ui/gaugestudypage.ui" line="+14"/>
+        <source>Messmittelfähigkeit Verfahren 1</source>
+        <translation>Gauge capability type 1</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>Referenzwert xm:</source>
+        <translation>Reference value xm:</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Toleranz T:</source>
+        <translation>Tolerance T:</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>oder untere Grenze:</source>
+        <translation>or lower limit:</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>obere Grenze:</source>
+        <translation>upper limit:</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Auflösung des Geräts:</source>
+        <translation>Gauge resolution:</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>Berechnen</source>
+        <translation>Compute</translation>
+    </message>
+    <message>
+        <location line="+49"/>
+        <source>Im Archiv speichern</source>
+        <translation>Keep in the archive</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Als PDF speichern…</source>
+        <translation>Save as PDF…</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../../ui/gaugestudypage.cpp" line="+47"/>
+        <source>Gerät %1: %n Maximalkräfte in %2</source>
+        <translation>
+            <numerusform>Gauge %1: %n maximum force in %2</numerusform>
+            <numerusform>Gauge %1: %n maximum forces in %2</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+31"/>
+        <source>Referenzwert und Toleranz (oder beide Grenzen) als Zahlen mit Punkt eingeben.</source>
+        <translation>Enter the reference value and the tolerance (or both limits) as numbers with a point.</translation>
+    </message>
+    <message>
+        <location line="+55"/>
+        <source>im Archiv gespeichert (Nr. %1)</source>
+        <translation>kept in the archive (no. %1)</translation>
     </message>
 </context>
 <context>
@@ -1499,7 +1689,8 @@ Tool</translation>
         <translation>Force</translation>
     </message>
     <message>
-        <location filename="../../report/report.cpp" line="+196"/>
+        <location filename="../../report/report.cpp" line="-14"/>
+        <location filename="../../report/studyreport.cpp" line="+42"/>
         <source>Seriennummer Gerät:</source>
         <translation>Device serial number:</translation>
     </message>
@@ -1524,7 +1715,7 @@ Tool</translation>
         <translation>Time:</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+5"/>
         <source>Startkraft:</source>
         <translation>Start force:</translation>
     </message>
@@ -1589,12 +1780,13 @@ Tool</translation>
         <translation>The file &apos;%1&apos; could not be written!</translation>
     </message>
     <message>
+        <location filename="../../ui/gaugestudypage.cpp" line="+19"/>
         <location filename="../../ui/reportcommands.cpp" line="+26"/>
         <source>PDF-Datei</source>
         <translation>PDF file</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location filename="../../ui/reportcommands.cpp" line="+2"/>
         <source>PDF-Datei speichern</source>
         <translation>Save PDF file</translation>
     </message>
@@ -1642,6 +1834,21 @@ Tool</translation>
         <location filename="../../ui/exportwriter.cpp" line="-39"/>
         <source>Keine Messungen zum Exportieren vorhanden.</source>
         <translation>There are no measurements to export.</translation>
+    </message>
+    <message>
+        <location filename="../../ui/mainform_calibration.cpp" line="+23"/>
+        <source>Kalibrierung…</source>
+        <translation>Calibration…</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Typ-1-Studie…</source>
+        <translation>Type-1 study…</translation>
+    </message>
+    <message>
+        <location line="+36"/>
+        <source>Erst ein Gerät verbinden oder eine archivierte Messung wählen.</source>
+        <translation>Connect a gauge or choose an archived measurement first.</translation>
     </message>
 </context>
 <context>
@@ -2394,12 +2601,12 @@ Once deleted on the device they exist nowhere.</numerusform>
     <message>
         <location line="+19"/>
         <source>i.O.</source>
-        <translation>in spec.</translation>
+        <translation>in tol.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>n.i.O.</source>
-        <translation>out of spec.</translation>
+        <translation>out of tol.</translation>
     </message>
     <message>
         <location line="+10"/>
@@ -2409,7 +2616,7 @@ Once deleted on the device they exist nowhere.</numerusform>
     <message>
         <location line="+45"/>
         <source>Die Datei ist kein Prüfplan.</source>
-        <translation>The file is not a test plan.</translation>
+        <translation>The file is no test plan.</translation>
     </message>
     <message>
         <location line="+16"/>

@@ -66,6 +66,114 @@
     </message>
 </context>
 <context>
+    <name>CalibrationDialog</name>
+    <message>
+        <location filename="../../ui/calibrationdialog.ui" line="+14"/>
+        <source>Kalibrierung</source>
+        <translation>Étalonnage</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>Zertifikat</source>
+        <translation>Certificat</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Kalibriert am</source>
+        <translation>Étalonné le</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Fällig am</source>
+        <translation>Échéance</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Labor</source>
+        <translation>Laboratoire</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Normal</source>
+        <translation>Étalon</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Bemerkung</source>
+        <translation>Remarque</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Erfasst von</source>
+        <translation>Saisi par</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Neue Kalibrierung (eine Korrektur ist ein neuer Eintrag)</source>
+        <translation>Nouvel étalonnage (une correction est un nouvel enregistrement)</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Zertifikat-Nr.:</source>
+        <translation>N° de certificat :</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Kalibriert am:</source>
+        <translation>Étalonné le :</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>Fällig am:</source>
+        <translation>Échéance :</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>Labor:</source>
+        <translation>Laboratoire :</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Erweiterte Unsicherheit U (k = 2) / N:</source>
+        <translation>Incertitude élargie U (k = 2) / N :</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Referenznormal:</source>
+        <translation>Étalon de référence :</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Bemerkung:</source>
+        <translation>Remarque :</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Hinzufügen</source>
+        <translation>Ajouter</translation>
+    </message>
+    <message>
+        <location filename="../../ui/calibrationdialog.cpp" line="+36"/>
+        <source>Kalibrierung des Geräts %1</source>
+        <translation>Étalonnage de l&apos;appareil %1</translation>
+    </message>
+    <message>
+        <location line="+37"/>
+        <source>Fällig am %1.</source>
+        <translation>Échéance le %1.</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>Die Unsicherheit ist eine Zahl in N mit Punkt, z. B. 0.25.</source>
+        <translation>L&apos;incertitude est un nombre en N avec un point, p. ex. 0.25.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Eine Kalibrierung braucht eine Zertifikat-Nr. und ein Fälligkeitsdatum nicht vor dem Kalibrierdatum.</source>
+        <translation>Un étalonnage exige un numéro de certificat et une échéance qui ne précède pas la date d&apos;étalonnage.</translation>
+    </message>
+</context>
+<context>
     <name>Cli</name>
     <message>
         <location filename="../../cli/cliargs.cpp" line="+67"/>
@@ -754,6 +862,12 @@ evaluate : une mesure n.i.O.,
         <source>Für das Gerät %1 ist keine Kalibrierung erfasst.</source>
         <translation>Aucun étalonnage n&apos;est enregistré pour l&apos;appareil %1.</translation>
     </message>
+    <message>
+        <location filename="../../measurement/workbookexport.cpp" line="+127"/>
+        <location filename="../../report/report.cpp" line="+210"/>
+        <source>Kalibrierung:</source>
+        <translation>Étalonnage :</translation>
+    </message>
 </context>
 <context>
     <name>GaugeStudy</name>
@@ -851,6 +965,82 @@ evaluate : une mesure n.i.O.,
         <location line="+2"/>
         <source>Ergebnis</source>
         <translation>Résultat</translation>
+    </message>
+    <message>
+        <location filename="../../plot/type1chartplot.cpp" line="+62"/>
+        <source>Referenz</source>
+        <translation>Référence</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>Messung</source>
+        <translation>Mesure</translation>
+    </message>
+</context>
+<context>
+    <name>GaugeStudyPage</name>
+    <message>
+        <location filename="../../ui/gaugestudypage.ui" line="+14"/>
+        <source>Messmittelfähigkeit Verfahren 1</source>
+        <translation>Capabilité de l&apos;instrument type 1</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>Referenzwert xm:</source>
+        <translation>Valeur de référence xm :</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Toleranz T:</source>
+        <translation>Tolérance T :</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>oder untere Grenze:</source>
+        <translation>ou limite inférieure :</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>obere Grenze:</source>
+        <translation>limite supérieure :</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Auflösung des Geräts:</source>
+        <translation>Résolution de l&apos;appareil :</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>Berechnen</source>
+        <translation>Calculer</translation>
+    </message>
+    <message>
+        <location line="+49"/>
+        <source>Im Archiv speichern</source>
+        <translation>Enregistrer dans l&apos;archive</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Als PDF speichern…</source>
+        <translation>Enregistrer en PDF…</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../../ui/gaugestudypage.cpp" line="+47"/>
+        <source>Gerät %1: %n Maximalkräfte in %2</source>
+        <translation>
+            <numerusform>Appareil %1 : %n force maximale en %2</numerusform>
+            <numerusform>Appareil %1 : %n forces maximales en %2</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+31"/>
+        <source>Referenzwert und Toleranz (oder beide Grenzen) als Zahlen mit Punkt eingeben.</source>
+        <translation>Saisissez la valeur de référence et la tolérance (ou les deux limites) en nombres avec un point.</translation>
+    </message>
+    <message>
+        <location line="+55"/>
+        <source>im Archiv gespeichert (Nr. %1)</source>
+        <translation>enregistré dans l&apos;archive (n° %1)</translation>
     </message>
 </context>
 <context>
@@ -1499,7 +1689,8 @@ Tool</translation>
         <translation>Force</translation>
     </message>
     <message>
-        <location filename="../../report/report.cpp" line="+196"/>
+        <location filename="../../report/report.cpp" line="-14"/>
+        <location filename="../../report/studyreport.cpp" line="+42"/>
         <source>Seriennummer Gerät:</source>
         <translation>N° de série de l&apos;appareil :</translation>
     </message>
@@ -1524,7 +1715,7 @@ Tool</translation>
         <translation>Heure :</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+5"/>
         <source>Startkraft:</source>
         <translation>Force initiale :</translation>
     </message>
@@ -1589,12 +1780,13 @@ Tool</translation>
         <translation>Impossible d&apos;écrire le fichier «&#xa0;%1&#xa0;»&#xa0;!</translation>
     </message>
     <message>
+        <location filename="../../ui/gaugestudypage.cpp" line="+19"/>
         <location filename="../../ui/reportcommands.cpp" line="+26"/>
         <source>PDF-Datei</source>
         <translation>Fichier PDF</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location filename="../../ui/reportcommands.cpp" line="+2"/>
         <source>PDF-Datei speichern</source>
         <translation>Enregistrer le fichier PDF</translation>
     </message>
@@ -1642,6 +1834,21 @@ Tool</translation>
         <location filename="../../ui/exportwriter.cpp" line="-39"/>
         <source>Keine Messungen zum Exportieren vorhanden.</source>
         <translation>Aucune mesure à exporter.</translation>
+    </message>
+    <message>
+        <location filename="../../ui/mainform_calibration.cpp" line="+23"/>
+        <source>Kalibrierung…</source>
+        <translation>Étalonnage…</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Typ-1-Studie…</source>
+        <translation>Étude type 1…</translation>
+    </message>
+    <message>
+        <location line="+36"/>
+        <source>Erst ein Gerät verbinden oder eine archivierte Messung wählen.</source>
+        <translation>Connectez d&apos;abord un appareil ou choisissez une mesure archivée.</translation>
     </message>
 </context>
 <context>
@@ -2394,12 +2601,12 @@ Une fois supprimées sur l&apos;appareil, elles n&apos;existeront plus nulle par
     <message>
         <location line="+19"/>
         <source>i.O.</source>
-        <translation>conf.</translation>
+        <translation>dans tol.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>n.i.O.</source>
-        <translation>non conf.</translation>
+        <translation>hors tol.</translation>
     </message>
     <message>
         <location line="+10"/>

@@ -66,6 +66,114 @@
     </message>
 </context>
 <context>
+    <name>CalibrationDialog</name>
+    <message>
+        <location filename="../../ui/calibrationdialog.ui" line="+14"/>
+        <source>Kalibrierung</source>
+        <translation>Taratura</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>Zertifikat</source>
+        <translation>Certificato</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Kalibriert am</source>
+        <translation>Tarato il</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Fällig am</source>
+        <translation>Scadenza</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Labor</source>
+        <translation>Laboratorio</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Normal</source>
+        <translation>Campione</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Bemerkung</source>
+        <translation>Nota</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Erfasst von</source>
+        <translation>Registrato da</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Neue Kalibrierung (eine Korrektur ist ein neuer Eintrag)</source>
+        <translation>Nuova taratura (una correzione è una nuova registrazione)</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Zertifikat-Nr.:</source>
+        <translation>N. certificato:</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Kalibriert am:</source>
+        <translation>Tarato il:</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>Fällig am:</source>
+        <translation>Scadenza:</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>Labor:</source>
+        <translation>Laboratorio:</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Erweiterte Unsicherheit U (k = 2) / N:</source>
+        <translation>Incertezza estesa U (k = 2) / N:</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Referenznormal:</source>
+        <translation>Campione di riferimento:</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Bemerkung:</source>
+        <translation>Nota:</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Hinzufügen</source>
+        <translation>Aggiungi</translation>
+    </message>
+    <message>
+        <location filename="../../ui/calibrationdialog.cpp" line="+36"/>
+        <source>Kalibrierung des Geräts %1</source>
+        <translation>Taratura dello strumento %1</translation>
+    </message>
+    <message>
+        <location line="+37"/>
+        <source>Fällig am %1.</source>
+        <translation>Scadenza il %1.</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>Die Unsicherheit ist eine Zahl in N mit Punkt, z. B. 0.25.</source>
+        <translation>L&apos;incertezza è un numero in N con il punto, ad es. 0.25.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Eine Kalibrierung braucht eine Zertifikat-Nr. und ein Fälligkeitsdatum nicht vor dem Kalibrierdatum.</source>
+        <translation>Una taratura richiede un numero di certificato e una scadenza non anteriore alla data di taratura.</translation>
+    </message>
+</context>
+<context>
     <name>Cli</name>
     <message>
         <location filename="../../cli/cliargs.cpp" line="+67"/>
@@ -754,6 +862,12 @@ evaluate: una misura n.i.O.,
         <source>Für das Gerät %1 ist keine Kalibrierung erfasst.</source>
         <translation>Nessuna taratura registrata per lo strumento %1.</translation>
     </message>
+    <message>
+        <location filename="../../measurement/workbookexport.cpp" line="+127"/>
+        <location filename="../../report/report.cpp" line="+210"/>
+        <source>Kalibrierung:</source>
+        <translation>Taratura:</translation>
+    </message>
 </context>
 <context>
     <name>GaugeStudy</name>
@@ -851,6 +965,82 @@ evaluate: una misura n.i.O.,
         <location line="+2"/>
         <source>Ergebnis</source>
         <translation>Risultato</translation>
+    </message>
+    <message>
+        <location filename="../../plot/type1chartplot.cpp" line="+62"/>
+        <source>Referenz</source>
+        <translation>Riferimento</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>Messung</source>
+        <translation>Misura</translation>
+    </message>
+</context>
+<context>
+    <name>GaugeStudyPage</name>
+    <message>
+        <location filename="../../ui/gaugestudypage.ui" line="+14"/>
+        <source>Messmittelfähigkeit Verfahren 1</source>
+        <translation>Capacità dello strumento tipo 1</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>Referenzwert xm:</source>
+        <translation>Valore di riferimento xm:</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Toleranz T:</source>
+        <translation>Tolleranza T:</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>oder untere Grenze:</source>
+        <translation>o limite inferiore:</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>obere Grenze:</source>
+        <translation>limite superiore:</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Auflösung des Geräts:</source>
+        <translation>Risoluzione dello strumento:</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>Berechnen</source>
+        <translation>Calcola</translation>
+    </message>
+    <message>
+        <location line="+49"/>
+        <source>Im Archiv speichern</source>
+        <translation>Salva nell&apos;archivio</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Als PDF speichern…</source>
+        <translation>Salva come PDF…</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../../ui/gaugestudypage.cpp" line="+47"/>
+        <source>Gerät %1: %n Maximalkräfte in %2</source>
+        <translation>
+            <numerusform>Strumento %1: %n forza massima in %2</numerusform>
+            <numerusform>Strumento %1: %n forze massime in %2</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+31"/>
+        <source>Referenzwert und Toleranz (oder beide Grenzen) als Zahlen mit Punkt eingeben.</source>
+        <translation>Inserire il valore di riferimento e la tolleranza (o entrambi i limiti) come numeri con il punto.</translation>
+    </message>
+    <message>
+        <location line="+55"/>
+        <source>im Archiv gespeichert (Nr. %1)</source>
+        <translation>salvato nell&apos;archivio (n. %1)</translation>
     </message>
 </context>
 <context>
@@ -1499,7 +1689,8 @@ Tool</translation>
         <translation>Forza</translation>
     </message>
     <message>
-        <location filename="../../report/report.cpp" line="+196"/>
+        <location filename="../../report/report.cpp" line="-14"/>
+        <location filename="../../report/studyreport.cpp" line="+42"/>
         <source>Seriennummer Gerät:</source>
         <translation>N. di serie strumento:</translation>
     </message>
@@ -1524,7 +1715,7 @@ Tool</translation>
         <translation>Ora:</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+5"/>
         <source>Startkraft:</source>
         <translation>Forza iniziale:</translation>
     </message>
@@ -1589,12 +1780,13 @@ Tool</translation>
         <translation>Impossibile scrivere il file &apos;%1&apos;!</translation>
     </message>
     <message>
+        <location filename="../../ui/gaugestudypage.cpp" line="+19"/>
         <location filename="../../ui/reportcommands.cpp" line="+26"/>
         <source>PDF-Datei</source>
         <translation>File PDF</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location filename="../../ui/reportcommands.cpp" line="+2"/>
         <source>PDF-Datei speichern</source>
         <translation>Salva file PDF</translation>
     </message>
@@ -1642,6 +1834,21 @@ Tool</translation>
         <location filename="../../ui/exportwriter.cpp" line="-39"/>
         <source>Keine Messungen zum Exportieren vorhanden.</source>
         <translation>Nessuna misura da esportare.</translation>
+    </message>
+    <message>
+        <location filename="../../ui/mainform_calibration.cpp" line="+23"/>
+        <source>Kalibrierung…</source>
+        <translation>Taratura…</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Typ-1-Studie…</source>
+        <translation>Studio tipo 1…</translation>
+    </message>
+    <message>
+        <location line="+36"/>
+        <source>Erst ein Gerät verbinden oder eine archivierte Messung wählen.</source>
+        <translation>Collegare prima uno strumento o scegliere una misura archiviata.</translation>
     </message>
 </context>
 <context>
@@ -2389,17 +2596,17 @@ Dopo la cancellazione sul dispositivo non esisteranno più da nessuna parte.</nu
     <message>
         <location line="+28"/>
         <source>Fenster oder Hüllkurve unvollständig</source>
-        <translation>finestra o inviluppo incompleti</translation>
+        <translation>finestra o inviluppo incompleto</translation>
     </message>
     <message>
         <location line="+19"/>
         <source>i.O.</source>
-        <translation>conf.</translation>
+        <translation>in toll.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>n.i.O.</source>
-        <translation>non conf.</translation>
+        <translation>fuori toll.</translation>
     </message>
     <message>
         <location line="+10"/>
@@ -2409,12 +2616,12 @@ Dopo la cancellazione sul dispositivo non esisteranno più da nessuna parte.</nu
     <message>
         <location line="+45"/>
         <source>Die Datei ist kein Prüfplan.</source>
-        <translation>Il file non è un piano di controllo.</translation>
+        <translation>Il file non è un piano di prova.</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>Der Prüfplan hat keinen Namen oder keine Merkmale.</source>
-        <translation>Il piano di controllo non ha nome o caratteristiche.</translation>
+        <translation>Il piano di prova non ha nome o caratteristiche.</translation>
     </message>
 </context>
 </TS>

@@ -1,5 +1,12 @@
+#include "archive/calibrationstore.h"
+#include "archive/gaugestudystore.h"
+#include "archive/measurementarchive.h"
 #include "configfolder.h"
 #include "settings/statusini.h"
+#include "ui/calibrationdialog.h"
+#include "ui/gaugestudypage.h"
+#include "ui_calibrationdialog.h"
+#include "ui_gaugestudypage.h"
 #include "ui/infodialog.h"
 #include "ui/settingsdialog.h"
 
@@ -10,6 +17,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTableWidget>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
@@ -49,6 +58,8 @@ private slots:
     void infoDialogShowsTheVersionAndKeepsItsSize();
     void limitsPerUnitAreStoredOnOkAndReadBack();
     void crossedLimitsAreRefusedAndTheDialogStaysOpen();
+    void calibrationDialogAddsCompleteRecordsOnly();
+    void studyPageKeepsTheStudyWithItsMeasurements();
 
 private:
     template <typename T> T *child(const char *name) { return m_dialog->findChild<T *>(name); }
@@ -278,4 +289,71 @@ void TestDialogs::crossedLimitsAreRefusedAndTheDialogStaysOpen()
 }
 
 QTEST_MAIN(TestDialogs)
+void TestDialogs::calibrationDialogAddsCompleteRecordsOnly()
+{
+    QTemporaryDir folder;
+    MeasurementArchive archive;
+    QVERIFY(archive.open(folder.filePath("archive.sqlite")).ok());
+    CalibrationDialog dialog(archive, "TP-4711");
+    Ui::CalibrationDialog *form = dialog.formUi();
+    QCOMPARE(form->labelGauge->text(), QString("Für das Gerät TP-4711 ist keine Kalibrierung erfasst."));
+
+    // No certificate, then an uncertainty with a comma: refused, nothing kept.
+    form->dateCalibrated->setDate(QDate(2020, 3, 2));
+    form->dateDue->setDate(QDate(2021, 3, 1));
+    form->buttonAdd->click();
+    form->editCertificate->setText("K-17");
+    form->editUncertainty->setText("0,25");
+    form->buttonAdd->click();
+    QVERIFY(!form->labelProblem->text().isEmpty());
+    QVERIFY(!dialog.added());
+    QCOMPARE(CalibrationStore(archive).list("TP-4711").size(), 0);
+
+    form->editUncertainty->setText("0.25");
+    form->editLaboratory->setText("DAkkS D-K-15071");
+    form->buttonAdd->click();
+    QVERIFY(dialog.added());
+    QCOMPARE(form->labelGauge->text(), QString("Die Kalibrierung des Geräts TP-4711 war am 2021-03-01 fällig."));
+    QCOMPARE(form->tableRecords->rowCount(), 1);
+    QStringList row;
+    for (int column = 0; column < 5; ++column)
+        row << form->tableRecords->item(0, column)->text();
+    QCOMPARE(row, QStringList({"K-17", "2020-03-02", "2021-03-01", "DAkkS D-K-15071", "0.25"}));
+    QCOMPARE(CalibrationStore(archive).current("TP-4711")->uncertainty, std::optional<double>(0.25));
+}
+
+void TestDialogs::studyPageKeepsTheStudyWithItsMeasurements()
+{
+    QTemporaryDir folder;
+    MeasurementArchive archive;
+    QVERIFY(archive.open(folder.filePath("archive.sqlite")).ok());
+    std::vector<std::unique_ptr<Measurement>> records;
+    MeasurementSet set;
+    set.serialNr = "TP-4711";
+    QList<qint64> ids;
+    for (int i = 0; i < 25; ++i) {
+        records.push_back(std::make_unique<Measurement>(i + 1));
+        records.back()->forceMax = float(10.0 + 0.01 * (i % 5 - 2));
+        set.records << records.back().get();
+        ids << 100 + i;
+    }
+    GaugeStudyPage page(set, ids, &archive, *m_status);
+    Ui::GaugeStudyPage *form = page.formUi();
+    form->editReference->setText("10");
+    form->editResolution->setText("0.01");
+    form->editTolerance->setText("1,0"); // a comma is no number here
+    form->buttonCompute->click();
+    QVERIFY(!form->buttonKeep->isEnabled());
+    form->editTolerance->setText("1.0");
+    form->buttonCompute->click();
+    QCOMPARE(form->labelVerdict->text(), QString("Messmittel fähig"));
+    QVERIFY(form->tableResults->rowCount() > 0);
+    form->buttonKeep->click();
+    QVERIFY(!form->buttonKeep->isEnabled());
+    const QList<GaugeStudyRecord> kept = GaugeStudyStore(archive).list("TP-4711");
+    QCOMPARE(kept.size(), 1);
+    QCOMPARE(kept.first().measurementIds, ids);
+    QVERIFY(kept.first().capable);
+}
+
 #include "test_dialogs.moc"

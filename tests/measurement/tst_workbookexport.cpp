@@ -109,6 +109,8 @@ void TestWorkbookExport::measurementsSideBySideAsNumbers()
     Measurement *three = record(3, "bad", "06;05;04", 50.0f, {100.0f, 7.0f});
     three->sampleCount = 5; // more than held: the rest stays empty
     set.records = {seven, three};
+    set.calibration.known = true;
+    set.calibration.dueOn = QDate(2017, 1, 23); // seven was taken after it
     QCOMPARE(writeWorkbook(path(), {set}), 0);
     QCOMPARE(m_log->lines(),
              QList<QByteArray>{"WorkbookExport::write: " + path().toUtf8() + " Anzahl Zeilen: 5"});
@@ -125,6 +127,9 @@ void TestWorkbookExport::measurementsSideBySideAsNumbers()
     QVERIFY(!sheet.contains("C7")); // a date that does not parse
     QVERIFY(near(number(sheet, "B8"), (16 * 3600 + 11 * 60 + 58) / 86400.0));
     QVERIFY(near(number(sheet, "C8"), (6 * 3600 + 5 * 60 + 4) / 86400.0));
+    QCOMPARE(text(sheet, "A9"), QStringLiteral("Kalibrierung:"));
+    QCOMPARE(text(sheet, "B9"), QStringLiteral("Kalibrierung überfällig"));
+    QVERIFY(!sheet.contains("C9")); // no date: no mark
     QCOMPARE(text(sheet, "A10"), QStringLiteral("Zeit / s"));
     QCOMPARE(text(sheet, "B10"), QStringLiteral("Kraft / lbf"));
     QCOMPARE(text(sheet, "C10"), QStringLiteral("Kraft / lbf"));

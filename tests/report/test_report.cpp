@@ -1,7 +1,11 @@
 #include "configfolder.h"
 #include "measurement/devicedata.h"
 #include "measurement/measurement.h"
+#include "measurement/measurementset.h"
+#include "measurement/seriesstatistics.h"
 #include "report/report.h"
+#include "report/seriesreport.h"
+#include "report/studyreport.h"
 #include "settings/statusini.h"
 
 #include <QDir>
@@ -90,6 +94,8 @@ private slots:
     void noMeasurementGivesNoFile();
     void recordWithoutSamplesPrintsItsValuesAndAnEmptyDiagram();
     void textsAreSetInTheReportFont();
+    void seriesRowsCarryTheirCalibrationMark();
+    void studyPageHoldsItsNumbersAndVerdict();
     void logoWidthFollowsTheResolution_data();
     void logoWidthFollowsTheResolution();
     void unwritablePdfTargetIsReported_data();
@@ -213,6 +219,9 @@ void TestReport::pdfHoldsTheMeasurementAsTyped()
     QVERIFY(foreign.open(QIODevice::WriteOnly) && foreign.write("not ours") == 8);
     foreign.close();
 
+    m_device->calibration.known = true;
+    m_device->calibration.dueOn = QDate(2017, 1, 23); // the day before #7 was taken
+
     const QString pdf = path("report.pdf");
     QCOMPARE(savePdf(7, pdf), ReportResult::Printed);
     QCOMPARE(m_docName, QString("Tensimo Parl - #7"));
@@ -225,6 +234,7 @@ void TestReport::pdfHoldsTheMeasurementAsTyped()
     QVERIFY(hasLine(text, "Bezeichnung:", "<b>& Probe"));
     QVERIFY(hasLine(text, "Datum:", "24.01.17"));
     QVERIFY(hasLine(text, "Zeit:", "16:11"));
+    QVERIFY(hasLine(text, "Kalibrierung:", "Kalibrierung überfällig"));
     QVERIFY(hasLine(text, "Startkraft:", "1.0 kg"));
     QVERIFY(hasLine(text, "Maximalkraft:", "25.5 kg"));
     QVERIFY(hasLine(text, "Endkraft:", "5.0 kg"));
@@ -401,4 +411,42 @@ void TestReport::unwritablePdfTargetIsReported()
 }
 
 QTEST_MAIN(TestReport)
+void TestReport::seriesRowsCarryTheirCalibrationMark()
+{
+    MeasurementSet set;
+    set.serialNr = "TSP-0815";
+    set.records = {m_device->records.at(0), m_device->records.at(1)};
+    m_device->records.at(1)->dateText = "23;01;2017"; // on the due date: not overdue
+    set.calibration.known = true;
+    set.calibration.dueOn = QDate(2017, 1, 23);
+    const SeriesReportHtml html =
+        seriesReportHtml(set, computeSeriesStatistics(set), QString(), "Velmora", "Serie");
+    QTextDocument document;
+    document.setHtml(html.values);
+    QCOMPARE(document.toPlainText().count("Kalibrierung überfällig"), 1);
+}
+
+// 25 values 10 + 0.01 * (-2, -1, 0, 1, 2), each five times, against 10 and
+// T = 1: by hand x̄ = 10, s = sqrt(0.005 / 24) = 0.014434,
+// Cg = 0.2 / (6 s) = 2.31, Cgk = (0.1 - 0) / (3 s) = 2.31, capable.
+void TestReport::studyPageHoldsItsNumbersAndVerdict()
+{
+    StudyPage page;
+    page.serialNr = "TSP-0815";
+    for (int i = 0; i < 25; ++i)
+        page.values << 10.0 + 0.01 * (i % 5 - 2);
+    page.input = Type1Input{page.values, 10.0, 1.0, 0.01};
+    page.result = type1Study(page.input);
+    QVERIFY(writeStudyPdf(page, *m_status, path("study.pdf")));
+    const QString text = runTool("pdftotext", {"-layout", path("study.pdf"), "-"});
+    QVERIFY2(hasLine(text, "Messmittelfähigkeit Verfahren 1", ""), qPrintable(text));
+    QVERIFY(hasLine(text, "Seriennummer Gerät: TSP-0815", ""));
+    QVERIFY(hasLine(text, "Standardabweichung s", "0.014 N"));
+    QVERIFY(hasLine(text, "Cg", "2.31"));
+    QVERIFY(hasLine(text, "Cgk", "2.31"));
+    QVERIFY(hasLine(text, "Ergebnis", "Messmittel fähig"));
+    QCOMPARE(text.count('\f'), 1);
+    QVERIFY(!writeStudyPdf(page, *m_status, path("missing/study.pdf")));
+}
+
 #include "test_report.moc"

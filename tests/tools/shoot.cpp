@@ -6,12 +6,14 @@
 // measurements, and the series report as PDF (its control chart page is
 // turned into a picture by scripts/screenshots.sh).
 //
-//   tspx-shoot <language> <output prefix> [chart|group]
+//   tspx-shoot <language> <output prefix> [chart|group|gauge]
 //
 // With "chart" only the control chart tab and the series report. With
 // "group" the window fills the screen: the chart tab of the "Archiv" row and
 // the settings dialog, named after the screen's size
-// (chart-group-<language>-<width>x<height>.png, settings-...).
+// (chart-group-<language>-<width>x<height>.png, settings-...). With "gauge"
+// the calibration dialog (one record added) and the type-1 study page of 25
+// measurements of a reference weight, each at 1024x768.
 //
 // With TSPX_SHOOT_AS_OPENED set, the window keeps the size it opens with on
 // the screen, the pictures show the whole screen, and the settings dialog is
@@ -19,7 +21,14 @@
 
 #include "base/version.h"
 #include "report/report.h"
+#include "archive/calibrationstore.h"
+#include "measurement/seriesstatistics.h"
+#include "workflow/seriesset.h"
 #include "ui/analysispanel.h"
+#include "ui/calibrationdialog.h"
+#include "ui/gaugestudypage.h"
+#include "ui_calibrationdialog.h"
+#include "ui_gaugestudypage.h"
 #include "ui/controlchartview.h"
 #include "plot/overlayplot.h"
 #include "plot/plotanalysis.h"
@@ -45,6 +54,8 @@
 #include <QTreeView>
 #include <cmath>
 #include <cstdio>
+#include <memory>
+#include <vector>
 #include <qwt_plot.h>
 #include <qwt_plot_curve.h>
 
@@ -196,6 +207,44 @@ bool shootArchiveGroup(Mainform &window, StatusIni &status, const QString &prefi
     return ok;
 }
 
+// The calibration dialog with a record added, and the type-1 study page of
+// 25 measurements of a 500 N reference weight.
+bool shootGauge(Mainform &window, StatusIni &status, const QString &prefix,
+                const QString &language)
+{
+    CalibrationDialog calibration(*window.measurementArchive(), window.deviceData().serialNr,
+                                  &window);
+    Ui::CalibrationDialog *form = calibration.formUi();
+    form->editCertificate->setText(QStringLiteral("K-2025-0417"));
+    form->dateCalibrated->setDate(QDate(2025, 4, 17));
+    form->dateDue->setDate(QDate(2026, 4, 16));
+    form->editLaboratory->setText(QStringLiteral("DAkkS D-K-15071-01"));
+    form->editUncertainty->setText(QStringLiteral("0.05"));
+    form->editReference->setText(QStringLiteral("Gewichtssatz M1 Nr. 88"));
+    form->buttonAdd->click();
+    calibration.resize(1024, 768);
+    calibration.show();
+    bool ok = save(calibration, prefix + "calibration-" + language + ".png");
+
+    // 25 repeated measurements of a 500 N reference weight.
+    std::vector<std::unique_ptr<Measurement>> repeats;
+    MeasurementSet set = measurementSetOf(window.deviceData(), status);
+    for (int i = 0; i < 25; ++i) {
+        repeats.push_back(std::make_unique<Measurement>(i + 1));
+        repeats.back()->forceMax = float(500.0 + 0.4 * std::sin(i * 1.7) + 0.2 * std::cos(i * 0.9));
+        set.records << repeats.back().get();
+    }
+    GaugeStudyPage study(set, {}, window.measurementArchive(), status, &window);
+    Ui::GaugeStudyPage *page = study.formUi();
+    page->editReference->setText(QStringLiteral("500.0"));
+    page->editTolerance->setText(QStringLiteral("20"));
+    study.compute();
+    study.resize(1024, 768);
+    study.show();
+    ok = save(study, prefix + "type1-study-" + language + ".png") && ok;
+    return ok;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -207,6 +256,7 @@ int main(int argc, char **argv)
     }
     const bool chartOnly = argc == 4 && QByteArray(argv[3]) == "chart";
     const bool groupOnly = argc == 4 && QByteArray(argv[3]) == "group";
+    const bool gaugeOnly = argc == 4 && QByteArray(argv[3]) == "gauge";
     const QString language = QString::fromLatin1(argv[1]);
     const QString prefix = QString::fromLocal8Bit(argv[2]);
 
@@ -239,6 +289,8 @@ int main(int argc, char **argv)
         return shootControlChart(window, status, prefix, language) ? 0 : 1;
     if (groupOnly)
         return shootArchiveGroup(window, status, prefix, language) ? 0 : 1;
+    if (gaugeOnly)
+        return shootGauge(window, status, prefix, language) ? 0 : 1;
     QTreeView *tree = window.formUi()->treeView;
     const QModelIndex device = model->index(0, 0);
     tree->setCurrentIndex(device);

@@ -163,6 +163,12 @@ void TestMainform::measurementShowsValuesInTheShownUnitAndTheDeviceRowKeepsThem(
     QVERIFY(ui->stackedWidgetMeas->isEnabledTo(ui->frame2));
     for (QAction *action : selectedMeasurementActions() + allMeasurementActions())
         QVERIFY2(action->isEnabled(), qPrintable(action->objectName()));
+    // Taken after the gauge's due date: the page says so beside the date.
+    data.calibration.known = true;
+    data.calibration.dueOn = QDate(2017, 1, 23);
+    m_window->showMeasurement(7);
+    QCOMPARE(ui->labelMeasDate->text(), german.toString(QDate(2017, 1, 24), QLocale::ShortFormat) +
+                                            QStringLiteral(" – Kalibrierung überfällig"));
 
     m_window->showMeasurement(0);
     QCOMPARE(ui->stackedWidgetMeas->currentIndex(), 1);
