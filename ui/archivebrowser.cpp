@@ -114,7 +114,7 @@ QStringList importReport(const QString &name, const CsvImportReport &imported,
 } // namespace
 
 ArchiveBrowser::ArchiveBrowser(const Parts &parts, QObject *parent)
-    : QObject(parent), m_parts(parts), m_archive(new MeasurementArchive),
+    : QObject(parent), m_parts(parts), m_archive(parts.archive),
       m_filterBar(new ArchiveFilterBar(parts.frame)), m_rows(new ArchiveRows),
       m_search(new ArchiveSearch(this)), m_typingPause(new QTimer(this))
 {
@@ -136,7 +136,6 @@ ArchiveBrowser::~ArchiveBrowser()
     m_parts.model->setLazyRows(nullptr);
     m_shown.clear();
     delete m_rows;
-    delete m_archive;
 }
 
 void ArchiveBrowser::open()

@@ -43,6 +43,8 @@ public:
         MeasurementTree *model = nullptr;
         StatusIni *status = nullptr;
         QErrorMessage *errors = nullptr;
+        // The services' archive.
+        MeasurementArchive *archive = nullptr;
     };
 
     explicit ArchiveBrowser(const Parts &parts, QObject *parent = nullptr);

@@ -1,6 +1,5 @@
 #include "ui/mainform.h"
 
-#include "device/gaugesession.h"
 #include "settings/statusini.h"
 #include "ui/archivefilterbar.h"
 #include "ui/archivetree.h"
@@ -12,18 +11,18 @@
 #include "ui/reportcommands.h"
 #include "ui/windowgeometry.h"
 #include "ui_mainform.h"
-#include "workflow/gaugeworkflow.h"
+#include "workflow/gaugeservices.h"
 
 #include <QCloseEvent>
 #include <QErrorMessage>
 #include <QStandardItemModel>
 
-Mainform::Mainform(ConfigIni *config, StatusIni *status, const QString &versionText,
+Mainform::Mainform(ConfigIni *config, GaugeServices &services, const QString &versionText,
                    QWidget *parent)
-    : QMainWindow(parent), versionText(versionText), config(config), status(status),
-      errorMessage(new ErrorWindow), treeModel(new MeasurementTree), ui(new Ui::MainForm)
+    : QMainWindow(parent), versionText(versionText), m_services(services), config(config),
+      status(&services.status()), errorMessage(new ErrorWindow), treeModel(new MeasurementTree),
+      ui(new Ui::MainForm)
 {
-    session = new GaugeSession;
     ui->setupUi(this);
 
     ui->frame2->setEnabled(false);
@@ -47,6 +46,9 @@ Mainform::Mainform(ConfigIni *config, StatusIni *status, const QString &versionT
 
 Mainform::~Mainform()
 {
+    // A job still on the gauge ends first: its questions would reach a
+    // half-destroyed window.
+    m_job->end();
     // The selection must not reach a half-destroyed window.
     disconnect(ui->treeView->selectionModel(), nullptr, this, nullptr);
     measurements.clear();
@@ -54,7 +56,6 @@ Mainform::~Mainform()
     tearDownAnalysis();
     delete m_page;
     tearDownArchive();
-    delete session;
     ui->treeView->setModel(nullptr);
     delete treeModel;
     delete errorMessage;
@@ -120,10 +121,7 @@ void Mainform::setLinkTiming(const LinkTiming &timing)
 {
     if (m_job->isRunning())
         return;
-    delete workflow;
-    delete session;
-    session = new GaugeSession(timing);
-    workflow = new GaugeWorkflow(*session, *measurementArchive(), *status);
+    m_services.setLinkTiming(timing);
 }
 
 void Mainform::on_buttonTransfer_clicked()

@@ -16,8 +16,7 @@ class ArchiveServerStatus;
 class ArchiveFilterBar;
 class ConfigIni;
 class ExportWriter;
-class GaugeSession;
-class GaugeWorkflow;
+class GaugeServices;
 class MeasurementArchive;
 class MeasurementPage;
 class MeasurementTree;
@@ -47,7 +46,8 @@ class Mainform : public QMainWindow
     Q_OBJECT
 
 public:
-    Mainform(ConfigIni *config, StatusIni *status, const QString &versionText,
+    // The window works with `services` (which outlive it) and the config file.
+    Mainform(ConfigIni *config, GaugeServices &services, const QString &versionText,
              QWidget *parent = nullptr);
     ~Mainform() override;
 
@@ -62,6 +62,9 @@ public:
     // Replaces the link's time-outs and pauses (tests shorten them); ignored
     // while a device job runs.
     void setLinkTiming(const LinkTiming &timing);
+
+    // A job on the gauge runs (on its own thread).
+    bool deviceJobRunning() const { return m_job->isRunning(); }
 
     // Read access for the tests.
     Ui::MainForm *formUi() const { return ui; }
@@ -117,7 +120,10 @@ private:
     // Device jobs (DeviceJob): connect, the work, disconnect; then the
     // transfer an erase's operator asked for.
     void setUpDeviceJob();
-    void runDeviceJob(const QString &progressText, bool withDialog, const DeviceJob::Work &work);
+    void runDeviceJob(const QString &progressText, bool withDialog, const DeviceJob::Work &work,
+                      const DeviceJob::Done &done);
+    // After a job: the transfer an erase's operator asked for.
+    void transferIfRequested();
     void transferData();
 
     void resetTree();
@@ -127,6 +133,8 @@ private:
     // the selected measurements names and erases.
     QList<int> erasableSlotNumbers() const;
     void showEraseOutcome(const EraseOutcome &outcome, bool all);
+    // Erases `slotNumbers` (all when empty) on the gauge's thread.
+    void runErase(const QList<int> &slotNumbers, bool all);
 
     // The archive: every transfer kept, browsed under "Archiv" (ArchiveBrowser).
     void setUpArchive();
@@ -148,7 +156,7 @@ private:
     bool firstShow = true;
     DeviceJob *m_job = nullptr;
     std::unique_ptr<CommandStates> m_commands;
-    GaugeSession *session = nullptr;
+    GaugeServices &m_services;
     ConfigIni *config;
     StatusIni *status;
     QErrorMessage *errorMessage;
@@ -161,7 +169,6 @@ private:
     AnalysisPanel *m_analysisPanel = nullptr;
     ArchiveBrowser *m_archiveBrowser = nullptr;
     ArchiveServerStatus *m_serverStatus = nullptr;
-    GaugeWorkflow *workflow = nullptr;
     // An erase found measurements nobody has read and the operator wants them first.
     bool m_transferRequested = false;
 };

@@ -10,13 +10,12 @@
 #include "ui/measurementpage.h"
 #include "ui/measurementtree.h"
 #include "ui_mainform.h"
-#include "workflow/gaugeworkflow.h"
+#include "workflow/gaugeservices.h"
 
 void Mainform::setUpArchive()
 {
-    m_archiveBrowser =
-        new ArchiveBrowser({this, ui->frame2, ui->treeView, treeModel, status, errorMessage});
-    workflow = new GaugeWorkflow(*session, *m_archiveBrowser->archive(), *status);
+    m_archiveBrowser = new ArchiveBrowser(
+        {this, ui->frame2, ui->treeView, treeModel, status, errorMessage, &m_services.archive()});
     connect(m_archiveBrowser, &ArchiveBrowser::measurementShown, this,
             [this](const Measurement &m, double factor, const QString &unit) {
                 m_page->showValues(m, factor, unit);
@@ -47,15 +46,13 @@ void Mainform::tearDownArchive()
 {
     delete m_serverStatus;
     m_serverStatus = nullptr;
-    delete workflow;
-    workflow = nullptr;
     delete m_archiveBrowser;
     m_archiveBrowser = nullptr;
 }
 
 MeasurementArchive *Mainform::measurementArchive() const
 {
-    return m_archiveBrowser->archive();
+    return &m_services.archive();
 }
 
 ArchiveFilterBar *Mainform::archiveFilter() const

@@ -15,19 +15,19 @@
 // taken in every language.
 
 #include "base/version.h"
-#include "report/report.h"
-#include "ui/analysispanel.h"
-#include "ui/controlchartview.h"
 #include "plot/overlayplot.h"
 #include "plot/plotanalysis.h"
 #include "report/report.h"
 #include "settings/configini.h"
 #include "settings/datafolder.h"
 #include "settings/statusini.h"
+#include "ui/analysispanel.h"
+#include "ui/controlchartview.h"
 #include "ui/mainform.h"
 #include "ui/measurementtree.h"
 #include "ui/settingsdialog.h"
 #include "ui_mainform.h"
+#include "workflow/gaugeservices.h"
 
 #include <QApplication>
 #include <QCursor>
@@ -183,19 +183,22 @@ int main(int argc, char **argv)
     QCoreApplication::installTranslator(&program);
 
     ConfigIni config("config");
-    StatusIni status("status");
-    status.load();
+    GaugeServices services;
+    StatusIni &status = services.status();
     if (!asOpened()) {
         status.formWidth = 1003;
         status.formHeight = 736;
     }
 
-    Mainform window(&config, &status, QString::fromLatin1(versionString()));
+    Mainform window(&config, services, QString::fromLatin1(versionString()));
     // The pointer off the window: the diagram's cursor shows where the tool puts it.
     QCursor::setPos(0, 0);
     window.show();
     settle(300);
     window.formUi()->buttonTransfer->click();
+    // The transfer runs on the gauge's thread; its end comes as an event.
+    while (window.deviceJobRunning())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
 
     QStandardItemModel *model = window.model();
     if (model->rowCount() == 0 || model->item(0)->rowCount() == 0) {
