@@ -111,7 +111,7 @@ bool shootAnalysis(Mainform &window, StatusIni &status, const QString &prefix,
     bool ok = save(window, prefix + "overlay-" + language + ".png");
     if (asOpened()) {
         // The report of the five, to look at each page's head.
-        ReportPrinter report(window.deviceData(), status, window.formUi()->qwtPlot, &window);
+        ReportPrinter report(window.deviceData(), status, window.formUi()->qwtPlot);
         report.setDesignationPrompt([] { return QStringLiteral("Serie A-17"); });
         QPrinter printer(QPrinter::ScreenResolution);
         ok =
@@ -153,7 +153,7 @@ bool shootControlChart(Mainform &window, StatusIni &status, const QString &prefi
     ui->tabsDiagram->setCurrentWidget(ui->controlChartView);
     bool ok = save(window, prefix + "controlchart-" + language + ".png");
 
-    ReportPrinter report(window.deviceData(), status, ui->qwtPlot, &window);
+    ReportPrinter report(window.deviceData(), status, ui->qwtPlot);
     report.setDesignationPrompt([] { return QStringLiteral("Bolzen M8"); });
     report.setChartSettings(ui->controlChartView->settings());
     QPrinter printer(QPrinter::ScreenResolution);
