@@ -1,7 +1,10 @@
 #include "ui/mainform.h"
 
 #include "settings/statusini.h"
+#include "ui/analysispanel.h"
+#include "ui/archivebrowser.h"
 #include "ui/archivefilterbar.h"
+#include "ui/archiveserverstatus.h"
 #include "ui/archivetree.h"
 #include "ui/commandstates.h"
 #include "ui/errorwindow.h"
@@ -20,18 +23,18 @@
 Mainform::Mainform(ConfigIni *config, GaugeServices &services, const QString &versionText,
                    QWidget *parent)
     : QMainWindow(parent), versionText(versionText), m_services(services), config(config),
-      status(&services.status()), errorMessage(new ErrorWindow), treeModel(new MeasurementTree),
-      ui(new Ui::MainForm)
+      status(&services.status()), ui(std::make_unique<Ui::MainForm>()),
+      errorMessage(std::make_unique<ErrorWindow>()), treeModel(std::make_unique<MeasurementTree>())
 {
     ui->setupUi(this);
 
     ui->frame2->setEnabled(false);
-    ui->treeView->setModel(treeModel);
-    m_commands = std::make_unique<CommandStates>(ui);
+    ui->treeView->setModel(treeModel.get());
+    m_commands = std::make_unique<CommandStates>(ui.get());
     m_commands->forGaugeRow(false, false);
     m_commands->forErasable(0);
-    m_page = new MeasurementPage(ui);
-    m_exportWriter = new ExportWriter(this, statusBar(), status, errorMessage);
+    m_page = std::make_unique<MeasurementPage>(ui.get());
+    m_exportWriter = new ExportWriter(this, statusBar(), status, errorMessage.get());
     setUpAnalysis();
     setUpReports();
 
@@ -52,14 +55,7 @@ Mainform::~Mainform()
     // The selection must not reach a half-destroyed window.
     disconnect(ui->treeView->selectionModel(), nullptr, this, nullptr);
     measurements.clear();
-    delete m_reports;
-    tearDownAnalysis();
-    delete m_page;
-    tearDownArchive();
     ui->treeView->setModel(nullptr);
-    delete treeModel;
-    delete errorMessage;
-    delete ui;
 }
 
 int Mainform::currentMeasurementNumber() const
@@ -84,7 +80,7 @@ void Mainform::showMeasurement(int number)
 
 QStandardItemModel *Mainform::model() const
 {
-    return treeModel;
+    return treeModel.get();
 }
 
 QwtPlotCurve *Mainform::plotCurve() const

@@ -67,11 +67,11 @@ public:
     bool deviceJobRunning() const { return m_job->isRunning(); }
 
     // Read access for the tests.
-    Ui::MainForm *formUi() const { return ui; }
+    Ui::MainForm *formUi() const { return ui.get(); }
     QStandardItemModel *model() const;
     DeviceData &deviceData() { return measurements; }
     QwtPlotCurve *plotCurve() const;
-    QErrorMessage *errorWindow() const { return errorMessage; }
+    QErrorMessage *errorWindow() const { return errorMessage.get(); }
     PlotAnalysis *plotAnalysis() const;
     OverlayPlot *overlayPlot() const;
 
@@ -138,7 +138,6 @@ private:
 
     // The archive: every transfer kept, browsed under "Archiv" (ArchiveBrowser).
     void setUpArchive();
-    void tearDownArchive();
     void setUpReports();
     void showArchivedRow(const QModelIndex &index);
 
@@ -149,26 +148,30 @@ private:
 
     // The analysis of the selection (AnalysisPanel).
     void setUpAnalysis();
-    void tearDownAnalysis();
     void updateAnalysis();
 
     QString versionText;
     bool firstShow = true;
-    DeviceJob *m_job = nullptr;
-    std::unique_ptr<CommandStates> m_commands;
     GaugeServices &m_services;
     ConfigIni *config;
     StatusIni *status;
-    QErrorMessage *errorMessage;
-    MeasurementTree *treeModel;
+    // What the window owns goes in the reverse order of these lines, after
+    // the destructor has ended the job and let go of the tree: the reports
+    // and the analysis before the page, the archive's parts, the model and
+    // the error window.
+    std::unique_ptr<Ui::MainForm> ui;
+    std::unique_ptr<QErrorMessage> errorMessage;
+    std::unique_ptr<MeasurementTree> treeModel;
     DeviceData measurements;
-    MeasurementPage *m_page = nullptr;
-    ReportCommands *m_reports = nullptr;
-    Ui::MainForm *ui;
+    std::unique_ptr<CommandStates> m_commands;
+    std::unique_ptr<ArchiveBrowser> m_archiveBrowser;
+    std::unique_ptr<ArchiveServerStatus> m_serverStatus;
+    std::unique_ptr<MeasurementPage> m_page;
+    std::unique_ptr<AnalysisPanel> m_analysisPanel;
+    std::unique_ptr<ReportCommands> m_reports;
+    // Children of the window (Qt's ownership).
     ExportWriter *m_exportWriter = nullptr;
-    AnalysisPanel *m_analysisPanel = nullptr;
-    ArchiveBrowser *m_archiveBrowser = nullptr;
-    ArchiveServerStatus *m_serverStatus = nullptr;
+    DeviceJob *m_job = nullptr;
     // An erase found measurements nobody has read and the operator wants them first.
     bool m_transferRequested = false;
 };

@@ -96,7 +96,7 @@ void Mainform::on_actionAlleMessungenloeschen_triggered()
 void Mainform::showEraseOutcome(const EraseOutcome &outcome, bool all)
 {
     const ErasedRows rows = reportEraseOutcome(outcome, all, measurements.serialNr,
-                                               measurementArchive()->path(), errorMessage);
+                                               measurementArchive()->path(), errorMessage.get());
     if (!outcome.erase.wrongGauge)
         m_archiveBrowser->rebuildRows();
     if (rows == ErasedRows::RemoveDevice) {
