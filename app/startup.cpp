@@ -6,6 +6,7 @@
 #include "settings/datafolder.h"
 #include "settings/statusini.h"
 #include "ui/mainform.h"
+#include "workflow/gaugeservices.h"
 
 #include <QApplication>
 #include <QTranslator>
@@ -46,8 +47,9 @@ int runTspx(int argc, char **argv)
     const QByteArray requested = requestedLanguage(QCoreApplication::arguments());
 
     auto config = std::make_unique<ConfigIni>("config");
-    auto status = std::make_unique<StatusIni>("status");
-    status->load();
+    // The settings, the archive, the session and the workflow, made once.
+    auto services = std::make_unique<GaugeServices>();
+    StatusIni *status = &services->status();
     // Stored, so that later runs without the option keep the language.
     if (!requested.isEmpty())
         status->language = requested;
@@ -55,8 +57,8 @@ int runTspx(int argc, char **argv)
     logLine("Lade Sprache '" + language + "'...");
     installTranslations(*frameworkTranslator, *programTranslator, language);
 
-    auto window = std::make_unique<Mainform>(config.get(), status.get(),
-                                             QString::fromLatin1(versionString()));
+    auto window =
+        std::make_unique<Mainform>(config.get(), *services, QString::fromLatin1(versionString()));
     window->show();
     const int exitCode = application->exec();
 
@@ -66,7 +68,7 @@ int runTspx(int argc, char **argv)
     // The window refers to the settings objects, and every object to the
     // application object: tear down in the reverse order of their needs.
     window.reset();
-    status.reset();
+    services.reset();
     config.reset();
     application.reset();
     programTranslator.reset();

@@ -33,6 +33,7 @@
 #include "ui/mainform.h"
 #include "ui_archivefilterbar.h"
 #include "ui_mainform.h"
+#include "workflow/gaugeservices.h"
 
 #include <QApplication>
 #include <QDeadlineTimer>
@@ -199,11 +200,10 @@ int browseInProcess(const Target &target, const QString &shotPrefix)
     if (!shotPrefix.isEmpty())
         QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     ConfigIni config("config");
-    StatusIni status("status");
-    status.load();
+    GaugeServices services;
     QElapsedTimer timer;
     timer.start();
-    Mainform window(&config, &status, "1.2  build: bench");
+    Mainform window(&config, services, "1.2  build: bench");
     window.resize(1280, 900);
     PaintWatcher shown;
     window.installEventFilter(&shown);

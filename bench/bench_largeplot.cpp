@@ -17,6 +17,7 @@
 #include "settings/statusini.h"
 #include "ui/mainform.h"
 #include "ui_mainform.h"
+#include "workflow/gaugeservices.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -74,11 +75,11 @@ int main(int argc, char *argv[])
 
     TemporaryConfigHome home;
     ConfigIni config("config");
-    StatusIni status("status");
-    status.load();
+    GaugeServices services;
+    StatusIni &status = services.status();
     status.formWidth = 1280;
     status.formHeight = 900;
-    Mainform window(&config, &status, QStringLiteral("bench"));
+    Mainform window(&config, services, QStringLiteral("bench"));
     window.show();
     QCoreApplication::processEvents();
     Ui::MainForm *ui = window.formUi();

@@ -18,6 +18,7 @@
 #include "settings/configini.h"
 #include "settings/statusini.h"
 #include "ui/mainform.h"
+#include "workflow/gaugeservices.h"
 
 #include <QApplication>
 #include <QDeadlineTimer>
@@ -70,9 +71,8 @@ InProcessStart startInProcess(int &argc, char **argv, std::unique_ptr<QApplicati
     QuietLog quiet;
     timer.restart();
     ConfigIni config("config");
-    StatusIni status("status");
-    status.load();
-    Mainform window(&config, &status, "1.2  build: bench");
+    GaugeServices services;
+    Mainform window(&config, services, "1.2  build: bench");
     result.window = double(timer.nsecsElapsed()) / 1e6;
     timer.restart();
     PaintWatcher watcher;

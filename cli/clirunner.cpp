@@ -52,10 +52,10 @@ bool portExists(const QString &location)
 
 CliRunner::CliRunner(const CliRequest &request, QIODevice &out, QIODevice &err,
                      const LinkTiming &timing)
-    : m_request(request), m_out(out), m_err(err), m_status("status"), m_session(timing),
-      m_workflow(m_session, m_archive, m_status)
+    : m_request(request), m_out(out), m_err(err), m_services(timing), m_status(m_services.status()),
+      m_session(m_services.session()), m_archive(m_services.archive()),
+      m_workflow(m_services.workflow())
 {
-    m_status.load();
 }
 
 int CliRunner::run()

@@ -6,6 +6,7 @@
 #include "device/gaugesession.h"
 #include "measurement/measurementset.h"
 #include "settings/statusini.h"
+#include "workflow/gaugeservices.h"
 #include "workflow/gaugeworkflow.h"
 
 #include <QString>
@@ -83,10 +84,12 @@ private:
     CliRequest m_request;
     CheckedOutput m_out;
     QIODevice &m_err;
-    StatusIni m_status;
-    GaugeSession m_session;
-    MeasurementArchive m_archive;
-    GaugeWorkflow m_workflow;
+    // The window's services; here everything runs on the program's one thread.
+    GaugeServices m_services;
+    StatusIni &m_status;
+    GaugeSession &m_session;
+    MeasurementArchive &m_archive;
+    GaugeWorkflow &m_workflow;
     bool m_progressShown = false;
     bool m_progressLineOpen = false;
 };

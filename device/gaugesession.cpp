@@ -49,6 +49,14 @@ void GaugeSession::close()
     m_hardware->close();
 }
 
+void GaugeSession::setCancelFlag(const std::atomic<bool> *flag)
+{
+    m_cancel = flag;
+    m_hardware->setCancelFlag(flag);
+    if (m_hardware->device)
+        m_hardware->device->setCancelFlag(flag);
+}
+
 bool GaugeSession::isOpen() const
 {
     return m_hardware->device != nullptr;
@@ -77,7 +85,16 @@ TransferResult GaugeSession::readSlots(QList<Measurement *> &records,
 {
     TransferResult result;
     for (int slot : slotNumbers.isEmpty() ? allSlotNumbers() : slotNumbers) {
-        if (!readSlot(slot, records, withSamples))
+        const int before = records.size();
+        const bool read = readSlot(slot, records, withSamples);
+        if (cancelled()) {
+            // A slot cut short by the cancel is no failed read: it is left out.
+            while (records.size() > before)
+                delete records.takeLast();
+            result.cancelled = true;
+            break;
+        }
+        if (!read)
             result.failedSlots.append(slot);
         if (progress && !progress(slot)) {
             result.cancelled = true;

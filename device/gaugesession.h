@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QList>
+#include <atomic>
 #include <functional>
 
 class InterfaceHardware;
@@ -112,6 +113,10 @@ public:
     bool readSamples(int slot, QList<float> &forces);
 
     InterfaceHardware &hardware() { return *m_hardware; }
+    // Set from another thread to end the job between two commands: the port
+    // search before the next port, a transfer before the next command (the
+    // slot being read is dropped and the result says cancelled). Not owned.
+    void setCancelFlag(const std::atomic<bool> *flag);
 
     // Quick transfer: with `known` set, a filled slot's count, rate, summary
     // forces, time and date are read first, and its samples ("dMsFc") only
@@ -126,9 +131,11 @@ private:
     bool readSlotValuesQuick(int slot, Measurement &measurement);
     bool readSummaryValues(int slot, Measurement &measurement);
     QuorixTSPX &device();
+    bool cancelled() const { return m_cancel && *m_cancel; }
 
     InterfaceHardware *m_hardware;
     KnownMeasurements *m_known = nullptr;
+    const std::atomic<bool> *m_cancel = nullptr;
     // The serial number of the last identity read; the key of known measurements.
     QByteArray m_serialNr;
 };

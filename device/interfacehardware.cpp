@@ -40,6 +40,8 @@ int InterfaceHardware::open(int lastPortNr)
     int lastError = Protocol::kOk;
     m_connectedPortNr = 0;
     do {
+        if (m_cancel && *m_cancel)
+            return Protocol::kCancelled;
         lastError = openPort(portName(number));
         if (lastError == Protocol::kOk) {
             m_connectedPortNr = number;
@@ -88,6 +90,7 @@ QByteArray InterfaceHardware::portName(int number)
 int InterfaceHardware::connectDevice()
 {
     device = new QuorixTSPX(port, m_timing);
+    device->setCancelFlag(m_cancel);
     // Ends a communication mode left over from an earlier connection.
     if (device->disconnect() == Protocol::kOk)
         msleep(m_timing.stopPause);

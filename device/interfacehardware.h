@@ -3,6 +3,7 @@
 #include "device/linktiming.h"
 
 #include <QByteArray>
+#include <atomic>
 
 class InterfaceRS232;
 class QuorixTSPX;
@@ -41,6 +42,9 @@ public:
     InterfaceRS232 *port = nullptr;
     QuorixTSPX *device = nullptr;
 
+    // A cancelled search stops before the next port (see QuorixTSPX). Not owned.
+    void setCancelFlag(const std::atomic<bool> *flag) { m_cancel = flag; }
+
 private:
     static int startPort(int lastPortNr);
     // Creates the protocol object on the open port and starts the
@@ -50,4 +54,5 @@ private:
     LinkTiming m_timing;
     int m_connectedPortNr = 0;
     bool m_ownsPort = true;
+    const std::atomic<bool> *m_cancel = nullptr;
 };

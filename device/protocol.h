@@ -68,5 +68,7 @@ constexpr int kOk = 0;
 constexpr int kTimeout = -1;
 constexpr int kRefused = -2;
 constexpr int kNoAnswer = -99;
+// The job was cancelled before the command went out.
+constexpr int kCancelled = -98;
 
 } // namespace Protocol

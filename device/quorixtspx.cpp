@@ -193,12 +193,17 @@ int QuorixTSPX::resultOfCommand(const QByteArray &command, int index, char verb)
 
 int QuorixTSPX::execCommand(const QByteArray &command, int index)
 {
+    // The communication mode is always ended, also after a cancel.
+    if (cancelled() && command != Protocol::kStartCom)
+        return Protocol::kCancelled;
     writeCommandLine(command, index, Protocol::kExecute);
     return resultOfCommand(command, index, Protocol::kExecute);
 }
 
 int QuorixTSPX::writeCommand(const QByteArray &command, int index, const QByteArray &value)
 {
+    if (cancelled())
+        return Protocol::kCancelled;
     writeCommandLine(command, index, Protocol::kWrite, value);
     return resultOfCommand(command, index, Protocol::kWrite);
 }
@@ -221,6 +226,8 @@ int QuorixTSPX::writeCommand(const QByteArray &command, int index, unsigned int 
 int QuorixTSPX::readCommand(const QByteArray &command, int index, QByteArray &value)
 {
     value.clear();
+    if (cancelled())
+        return Protocol::kCancelled;
     writeCommandLine(command, index, Protocol::kRead);
     QByteArray answer;
     if (readAnswerTo(command, index, Protocol::kRead, answer) != Protocol::kOk)

@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QElapsedTimer>
 #include <QList>
+#include <atomic>
 #include <functional>
 
 class InterfaceRS232;
@@ -81,8 +82,12 @@ public:
     // milliseconds; a monotonic one unless replaced (tests give the time of
     // their scripted line).
     void setClock(std::function<qint64()> milliseconds);
+    // Once `flag` is set, every command but the start and stop of the
+    // communication mode fails with kCancelled without going out. Not owned.
+    void setCancelFlag(const std::atomic<bool> *flag) { m_cancel = flag; }
 
 private:
+    bool cancelled() const { return m_cancel && *m_cancel; }
     void setStatus(int code);
     void writeCommandLine(const QByteArray &command, int index, char verb,
                           const QByteArray &value = QByteArray());
@@ -98,6 +103,7 @@ private:
     bool pollByte(char &c, int timeout, int &idleCount);
 
     InterfaceRS232 *port;
+    const std::atomic<bool> *m_cancel = nullptr;
     LinkTiming m_timing;
     QElapsedTimer m_elapsed;
     std::function<qint64()> m_clock;

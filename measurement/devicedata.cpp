@@ -50,6 +50,35 @@ void DeviceData::updateForceUnit()
     forceUnitFactor = forceUnitFactorFor(forceUnit);
 }
 
+namespace {
+
+void copyIdentity(const DeviceData &from, DeviceData &to)
+{
+    to.serialNr = from.serialNr;
+    to.swVersion = from.swVersion;
+    to.forceUnit = from.forceUnit;
+    to.forceUnitText = from.forceUnitText;
+    to.forceUnitFactor = from.forceUnitFactor;
+    to.calibration = from.calibration;
+}
+
+} // namespace
+
+void takeOver(DeviceData &from, DeviceData &to)
+{
+    to.clear();
+    copyIdentity(from, to);
+    to.records.swap(from.records);
+}
+
+void copyDeviceData(const DeviceData &from, DeviceData &to)
+{
+    to.clear();
+    copyIdentity(from, to);
+    for (const Measurement *m : from.records)
+        to.records.append(new Measurement(*m));
+}
+
 void DeviceData::clear()
 {
     qDeleteAll(records);

@@ -32,6 +32,12 @@ struct DeviceData
     void clear();
 };
 
+// `to` gets the identity and the records of `from`, which is left without
+// records; `to`'s own records are destroyed.
+void takeOver(DeviceData &from, DeviceData &to);
+// `to` becomes a copy of `from` with records of its own.
+void copyDeviceData(const DeviceData &from, DeviceData &to);
+
 // Unit text and factor from newtons for a force unit code of the device.
 QString forceUnitTextFor(int forceUnit);
 double forceUnitFactorFor(int forceUnit);

@@ -30,7 +30,7 @@ ReportResult writeReportPdf(const DeviceData &data, const StatusIni &status, int
     showForceCurve(&plot, items.curve, *measurement, data.forceUnitFactor, data.forceUnitText);
 
     QPrinter printer(QPrinter::ScreenResolution);
-    ReportPrinter report(data, status, &plot, nullptr);
+    ReportPrinter report(data, status, &plot);
     report.setDesignationPrompt([designation] { return designation; });
     const ReportResult result = report.savePdf(slot, &printer, fileName);
 

@@ -5,6 +5,7 @@
 #include "measurement/seriesstatistics.h"
 #include "plot/controlchartplot.h"
 #include "report/pageprinting.h"
+#include "report/reporthead.h"
 #include "report/seriesreport.h"
 #include "settings/statusini.h"
 
@@ -13,7 +14,6 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QImage>
-#include <QInputDialog>
 #include <QMarginsF>
 #include <QPageLayout>
 #include <QPrinter>
@@ -172,19 +172,6 @@ QString reportDiagramHtml(const QString &diagramFileName, int width)
 
 } // namespace
 
-QString reportHead(const QString &logoFragment, const QString &headerLine, bool newPage)
-{
-    QString html;
-    html += QStringLiteral("<span style=\"font-family: 'Sans Serif'; font-size: 11pt;\">\n");
-    html += newPage ? QStringLiteral("<table width='100%' style='page-break-before: always;'>\n")
-                    : QStringLiteral("<table width='100%'>\n");
-    html += QStringLiteral("<tr><td align='left'>") + logoFragment +
-            QStringLiteral("&nbsp;</td><td align='right'>") + headerLine.toHtmlEscaped() +
-            QStringLiteral("</td></tr>\n");
-    html += QStringLiteral("</table>\n<hr>\n<h1 align='center'>Tensimo Parl</h1>\n<p>&nbsp;</p>\n");
-    return html;
-}
-
 QString reportValuesHtml(const DeviceData &device, const Measurement &record,
                          const QString &logoFragment, const QString &headerLine,
                          const QString &designation)
@@ -246,9 +233,8 @@ QString pdfNotWrittenMessage(const QString &fileName)
         .arg(fileName);
 }
 
-ReportPrinter::ReportPrinter(const DeviceData &device, const StatusIni &status, QwtPlot *plot,
-                             QWidget *dialogParent)
-    : m_device(device), m_status(status), m_plot(plot), m_dialogParent(dialogParent)
+ReportPrinter::ReportPrinter(const DeviceData &device, const StatusIni &status, QwtPlot *plot)
+    : m_device(device), m_status(status), m_plot(plot)
 {
 }
 
@@ -277,14 +263,8 @@ ReportResult ReportPrinter::savePdf(int number, QPrinter *pdfPrinter, const QStr
 
 QString ReportPrinter::askDesignation() const
 {
-    if (m_designationPrompt)
-        return m_lastDesignation = m_designationPrompt();
-    // Cancelling gives an empty designation; the report goes on.
-    return m_lastDesignation = QInputDialog::getText(
-               m_dialogParent, QCoreApplication::translate("Mainform", "Bezeichnung"),
-               QCoreApplication::translate(
-                   "Mainform", "Bitte geben Sie eine Bezeichnung für den Ausdruck ein: "),
-               QLineEdit::Normal, QString());
+    m_lastDesignation = m_designationPrompt ? m_designationPrompt() : QString();
+    return m_lastDesignation;
 }
 
 ReportResult ReportPrinter::printOn(int number, QPrinter *printer, const QString &pdfFileName)

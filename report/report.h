@@ -9,7 +9,6 @@ struct DeviceData;
 struct Measurement;
 struct MeasurementSet;
 class QPrinter;
-class QWidget;
 class QwtPlot;
 class StatusIni;
 
@@ -26,13 +25,12 @@ enum class ReportResult
 class ReportPrinter
 {
 public:
-    // Asks the operator for the designation printed in the report.
+    // Asks for the designation printed in the report (the window: a dialog).
     using DesignationPrompt = std::function<QString()>;
 
-    ReportPrinter(const DeviceData &device, const StatusIni &status, QwtPlot *plot,
-                  QWidget *dialogParent);
+    ReportPrinter(const DeviceData &device, const StatusIni &status, QwtPlot *plot);
 
-    // Replaces the input dialog that asks for the designation.
+    // Without a prompt the report has no designation.
     void setDesignationPrompt(DesignationPrompt prompt);
     // The control chart of the series report (default: I-MR of the maximum
     // force, Nelson rules); its within estimate gives Cp/Cpk too.
@@ -62,14 +60,10 @@ private:
     const DeviceData &m_device;
     const StatusIni &m_status;
     QwtPlot *m_plot;
-    QWidget *m_dialogParent;
     DesignationPrompt m_designationPrompt;
     mutable QString m_lastDesignation;
     ChartSettings m_chartSettings;
 };
-
-// The head of every report page: logo and header line, rule, heading.
-QString reportHead(const QString &logoFragment, const QString &headerLine, bool newPage = false);
 
 // The report's HTML down to the values table: logo and header line, heading,
 // serial number, number, designation, date, time and the four forces.

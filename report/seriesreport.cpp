@@ -2,7 +2,7 @@
 
 #include "measurement/serieschart.h"
 #include "measurement/statisticstable.h"
-#include "report/report.h"
+#include "report/reporthead.h"
 
 #include <QCoreApplication>
 #include <QStringList>

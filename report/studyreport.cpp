@@ -4,6 +4,7 @@
 #include "plot/controlchartplot.h"
 #include "plot/type1chartplot.h"
 #include "report/report.h"
+#include "report/reporthead.h"
 #include "settings/statusini.h"
 
 #include <QCoreApplication>

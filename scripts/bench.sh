@@ -34,6 +34,7 @@ run() {
   run "$bin/bench_plot"
   run "$bin/bench_largeplot"
   run "$bin/bench_transfer" "${transfer_cases[@]}"
+  run "$bin/bench_stall"
   run "$bin/bench_quicktransfer" --samples "$quick_samples"
   run "$bin/bench_plantarchive"
   # The archives are made once (the million takes some 3 minutes, 1.2 GB)
@@ -43,6 +44,6 @@ run() {
 
 echo
 echo "=== summary ($results) ==="
-grep -E '^(machine|case|elapsed|ratio|fixed pauses|goal|peak memory|.*median|expand|exportListCSV|plain write|.*transfer elapsed|speed-up|FAILED)' \
+grep -E '^(machine|case|elapsed|longest stall|ratio|fixed pauses|goal|peak memory|.*median|expand|exportListCSV|plain write|.*transfer elapsed|speed-up|FAILED)' \
   "$results"
 ! grep -q '^FAILED' "$results"

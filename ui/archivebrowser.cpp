@@ -115,12 +115,12 @@ QStringList importReport(const QString &name, const CsvImportReport &imported,
 } // namespace
 
 ArchiveBrowser::ArchiveBrowser(const Parts &parts, QObject *parent)
-    : QObject(parent), m_parts(parts), m_archive(new MeasurementArchive),
-      m_filterBar(new ArchiveFilterBar(parts.frame)), m_rows(new ArchiveRows),
+    : QObject(parent), m_parts(parts), m_archive(parts.archive),
+      m_filterBar(new ArchiveFilterBar(parts.frame)), m_rows(std::make_unique<ArchiveRows>()),
       m_search(new ArchiveSearch(this)), m_typingPause(new QTimer(this))
 {
     placeAboveTree(m_filterBar, parts.tree);
-    parts.model->setLazyRows(m_rows);
+    parts.model->setLazyRows(m_rows.get());
     m_rows->setGroupByStation(parts.status->archiveByStation);
     // Every row is one line: the view need not measure thousands of days.
     parts.tree->setUniformRowHeights(true);
@@ -136,8 +136,6 @@ ArchiveBrowser::~ArchiveBrowser()
 {
     m_parts.model->setLazyRows(nullptr);
     m_shown.clear();
-    delete m_rows;
-    delete m_archive;
 }
 
 void ArchiveBrowser::open()

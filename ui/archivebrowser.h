@@ -7,6 +7,7 @@
 #include <QModelIndex>
 #include <QObject>
 #include <QString>
+#include <memory>
 
 class ArchiveBrowsing;
 class ArchiveFilterBar;
@@ -43,6 +44,8 @@ public:
         MeasurementTree *model = nullptr;
         StatusIni *status = nullptr;
         QErrorMessage *errors = nullptr;
+        // The services' archive.
+        MeasurementArchive *archive = nullptr;
     };
 
     explicit ArchiveBrowser(const Parts &parts, QObject *parent = nullptr);
@@ -107,7 +110,7 @@ private:
     Parts m_parts;
     MeasurementArchive *m_archive;
     ArchiveFilterBar *m_filterBar;
-    ArchiveRows *m_rows;
+    std::unique_ptr<ArchiveRows> m_rows;
     ArchiveSearch *m_search;
     QTimer *m_typingPause;
     int m_searchGeneration = 0;

@@ -1,13 +1,13 @@
 #include "ui/devicejob.h"
 
 #include "device/protocol.h"
-#include "workflow/gaugeworkflow.h"
+#include "workflow/gaugeservices.h"
+#include "workflow/gaugethread.h"
 
 #include <QApplication>
 #include <QCoreApplication>
 #include <QProgressDialog>
 #include <QStatusBar>
-#include <memory>
 
 namespace {
 
@@ -18,61 +18,105 @@ QString mainformText(const char *text)
 
 } // namespace
 
-DeviceJob::DeviceJob(QWidget *window, QStatusBar *statusBar)
-    : QObject(window), m_window(window), m_statusBar(statusBar)
+DeviceJob::DeviceJob(QWidget *window, QStatusBar *statusBar, GaugeServices &services)
+    : QObject(window), m_window(window), m_statusBar(statusBar), m_services(services)
 {
+    connect(&m_services.gaugeThread(), &GaugeThread::progressChanged, this,
+            &DeviceJob::showProgress);
 }
 
-bool DeviceJob::start(GaugeWorkflow &workflow, const QString &progressText, bool withDialog,
-                      const Work &work)
+DeviceJob::~DeviceJob()
+{
+    end();
+}
+
+void DeviceJob::end()
+{
+    if (!m_running)
+        return;
+    m_services.gaugeThread().endJob();
+    m_dialog.reset();
+    QApplication::restoreOverrideCursor();
+    m_running = false;
+}
+
+void DeviceJob::cancel()
 {
     if (m_running)
+        m_services.gaugeThread().cancel();
+}
+
+bool DeviceJob::start(const QString &progressText, bool withDialog, const Work &work,
+                      const Done &done)
+{
+    GaugeThread &thread = m_services.gaugeThread();
+    if (m_running || thread.isRunning())
         return false;
     m_running = true;
-    m_cancelled = false;
     emit runningChanged(true);
     QApplication::setOverrideCursor(Qt::WaitCursor);
     m_statusBar->showMessage(
         mainformText(QT_TRANSLATE_NOOP("Mainform", "Verbindung zum Gerät wird hergestellt...")));
-    // Painted now: the search blocks the event loop.
-    m_statusBar->repaint();
 
-    const bool isConnected = workflow.connect() == Protocol::kOk;
+    GaugeWorkflow &workflow = m_services.workflow();
+    // Written by the worker before its end is posted; read after it.
+    auto isConnected = std::make_shared<bool>(false);
+    thread.start(
+        [this, &workflow, work, isConnected, progressText,
+         withDialog](const JobProgress &progress) {
+            *isConnected = workflow.connect() == Protocol::kOk;
+            const bool answered = *isConnected;
+            QMetaObject::invokeMethod(
+                this,
+                [this, answered, progressText, withDialog] {
+                    showConnected(answered, progressText, withDialog);
+                },
+                Qt::QueuedConnection);
+            if (answered)
+                work(workflow, progress);
+            workflow.disconnect();
+        },
+        this, [this, isConnected, done] { finish(*isConnected, done); });
+    return true;
+}
+
+void DeviceJob::showConnected(bool isConnected, const QString &progressText, bool withDialog)
+{
     emit connected(isConnected);
-    if (isConnected)
-        runConnected(workflow, progressText, withDialog, work);
-    workflow.disconnect();
+    if (!isConnected || !m_running)
+        return;
+    m_statusBar->showMessage(progressText);
+    // A dialog shows itself after a while once made: only a long job gets one.
+    if (withDialog) {
+        m_dialog = std::make_unique<QProgressDialog>(
+            progressText, mainformText(QT_TRANSLATE_NOOP("Mainform", "Abbrechen")), 0,
+            Protocol::kSlotCount, m_window);
+        m_dialog->setWindowModality(Qt::WindowModal);
+        connect(m_dialog.get(), &QProgressDialog::canceled, this, &DeviceJob::cancel);
+    }
+}
 
+void DeviceJob::showProgress(int done, int total)
+{
+    if (!m_running)
+        return;
+    emit progressChanged(done, total);
+    if (m_dialog) {
+        m_dialog->setMaximum(total);
+        m_dialog->setValue(done);
+        if (m_dialog->wasCanceled())
+            cancel();
+    }
+}
+
+void DeviceJob::finish(bool isConnected, const Done &done)
+{
+    if (m_dialog)
+        m_dialog->close();
+    m_dialog.reset();
+    done(isConnected);
     QApplication::restoreOverrideCursor();
     m_statusBar->clearMessage();
     m_running = false;
     emit runningChanged(false);
-    return isConnected;
-}
-
-bool DeviceJob::runConnected(GaugeWorkflow &workflow, const QString &progressText, bool withDialog,
-                             const Work &work)
-{
-    m_statusBar->showMessage(progressText);
-    // A dialog shows itself after a while once made: only a long job gets one.
-    std::unique_ptr<QProgressDialog> dialog;
-    if (withDialog) {
-        dialog = std::make_unique<QProgressDialog>(
-            progressText, mainformText(QT_TRANSLATE_NOOP("Mainform", "Abbrechen")), 0,
-            Protocol::kSlotCount, m_window);
-        dialog->setWindowModality(Qt::WindowModal);
-    }
-    work(workflow, [&](int done, int total) {
-        emit progressChanged(done, total);
-        if (dialog) {
-            // A visible window-modal dialog lets the event loop run here.
-            dialog->setMaximum(total);
-            dialog->setValue(done);
-            m_cancelled = m_cancelled || dialog->wasCanceled();
-        }
-        return !m_cancelled;
-    });
-    if (dialog)
-        dialog->close();
-    return !m_cancelled;
 }

@@ -1,8 +1,10 @@
 #include "ui/mainform.h"
 
-#include "device/gaugesession.h"
 #include "settings/statusini.h"
+#include "ui/analysispanel.h"
+#include "ui/archivebrowser.h"
 #include "ui/archivefilterbar.h"
+#include "ui/archiveserverstatus.h"
 #include "ui/archivetree.h"
 #include "ui/commandstates.h"
 #include "ui/errorwindow.h"
@@ -12,28 +14,28 @@
 #include "ui/reportcommands.h"
 #include "ui/windowgeometry.h"
 #include "ui_mainform.h"
-#include "workflow/gaugeworkflow.h"
+#include "workflow/gaugeservices.h"
 #include "workflow/seriesset.h"
 
 #include <QCloseEvent>
 #include <QErrorMessage>
 #include <QStandardItemModel>
 
-Mainform::Mainform(ConfigIni *config, StatusIni *status, const QString &versionText,
+Mainform::Mainform(ConfigIni *config, GaugeServices &services, const QString &versionText,
                    QWidget *parent)
-    : QMainWindow(parent), versionText(versionText), config(config), status(status),
-      errorMessage(new ErrorWindow), treeModel(new MeasurementTree), ui(new Ui::MainForm)
+    : QMainWindow(parent), versionText(versionText), m_services(services), config(config),
+      status(&services.status()), ui(std::make_unique<Ui::MainForm>()),
+      errorMessage(std::make_unique<ErrorWindow>()), treeModel(std::make_unique<MeasurementTree>())
 {
-    session = new GaugeSession;
     ui->setupUi(this);
 
     ui->frame2->setEnabled(false);
-    ui->treeView->setModel(treeModel);
-    m_commands = std::make_unique<CommandStates>(ui);
+    ui->treeView->setModel(treeModel.get());
+    m_commands = std::make_unique<CommandStates>(ui.get());
     m_commands->forGaugeRow(false, false);
     m_commands->forErasable(0);
-    m_page = new MeasurementPage(ui);
-    m_exportWriter = new ExportWriter(this, statusBar(), status, errorMessage);
+    m_page = std::make_unique<MeasurementPage>(ui.get());
+    m_exportWriter = new ExportWriter(this, statusBar(), status, errorMessage.get());
     setUpAnalysis();
     setUpReports();
 
@@ -49,18 +51,13 @@ Mainform::Mainform(ConfigIni *config, StatusIni *status, const QString &versionT
 
 Mainform::~Mainform()
 {
+    // A job still on the gauge ends first: its questions would reach a
+    // half-destroyed window.
+    m_job->end();
     // The selection must not reach a half-destroyed window.
     disconnect(ui->treeView->selectionModel(), nullptr, this, nullptr);
     measurements.clear();
-    delete m_reports;
-    tearDownAnalysis();
-    delete m_page;
-    tearDownArchive();
-    delete session;
     ui->treeView->setModel(nullptr);
-    delete treeModel;
-    delete errorMessage;
-    delete ui;
 }
 
 int Mainform::currentMeasurementNumber() const
@@ -88,7 +85,7 @@ void Mainform::showMeasurement(int number)
 
 QStandardItemModel *Mainform::model() const
 {
-    return treeModel;
+    return treeModel.get();
 }
 
 QwtPlotCurve *Mainform::plotCurve() const
@@ -125,10 +122,7 @@ void Mainform::setLinkTiming(const LinkTiming &timing)
 {
     if (m_job->isRunning())
         return;
-    delete workflow;
-    delete session;
-    session = new GaugeSession(timing);
-    workflow = new GaugeWorkflow(*session, *measurementArchive(), *status);
+    m_services.setLinkTiming(timing);
 }
 
 void Mainform::on_buttonTransfer_clicked()

@@ -16,8 +16,7 @@ class ArchiveServerStatus;
 class ArchiveFilterBar;
 class ConfigIni;
 class ExportWriter;
-class GaugeSession;
-class GaugeWorkflow;
+class GaugeServices;
 class MeasurementArchive;
 class MeasurementPage;
 class MeasurementTree;
@@ -47,7 +46,8 @@ class Mainform : public QMainWindow
     Q_OBJECT
 
 public:
-    Mainform(ConfigIni *config, StatusIni *status, const QString &versionText,
+    // The window works with `services` (which outlive it) and the config file.
+    Mainform(ConfigIni *config, GaugeServices &services, const QString &versionText,
              QWidget *parent = nullptr);
     ~Mainform() override;
 
@@ -63,12 +63,15 @@ public:
     // while a device job runs.
     void setLinkTiming(const LinkTiming &timing);
 
+    // A job on the gauge runs (on its own thread).
+    bool deviceJobRunning() const { return m_job->isRunning(); }
+
     // Read access for the tests.
-    Ui::MainForm *formUi() const { return ui; }
+    Ui::MainForm *formUi() const { return ui.get(); }
     QStandardItemModel *model() const;
     DeviceData &deviceData() { return measurements; }
     QwtPlotCurve *plotCurve() const;
-    QErrorMessage *errorWindow() const { return errorMessage; }
+    QErrorMessage *errorWindow() const { return errorMessage.get(); }
     PlotAnalysis *plotAnalysis() const;
     OverlayPlot *overlayPlot() const;
 
@@ -117,7 +120,10 @@ private:
     // Device jobs (DeviceJob): connect, the work, disconnect; then the
     // transfer an erase's operator asked for.
     void setUpDeviceJob();
-    void runDeviceJob(const QString &progressText, bool withDialog, const DeviceJob::Work &work);
+    void runDeviceJob(const QString &progressText, bool withDialog, const DeviceJob::Work &work,
+                      const DeviceJob::Done &done);
+    // After a job: the transfer an erase's operator asked for.
+    void transferIfRequested();
     void transferData();
 
     void resetTree();
@@ -127,10 +133,11 @@ private:
     // the selected measurements names and erases.
     QList<int> erasableSlotNumbers() const;
     void showEraseOutcome(const EraseOutcome &outcome, bool all);
+    // Erases `slotNumbers` (all when empty) on the gauge's thread.
+    void runErase(const QList<int> &slotNumbers, bool all);
 
     // The archive: every transfer kept, browsed under "Archiv" (ArchiveBrowser).
     void setUpArchive();
-    void tearDownArchive();
     void setUpReports();
     void showArchivedRow(const QModelIndex &index);
     // "Kalibrierung…" (CalibrationDialog) for the current row's gauge.
@@ -145,27 +152,30 @@ private:
 
     // The analysis of the selection (AnalysisPanel).
     void setUpAnalysis();
-    void tearDownAnalysis();
     void updateAnalysis();
 
     QString versionText;
     bool firstShow = true;
-    DeviceJob *m_job = nullptr;
-    std::unique_ptr<CommandStates> m_commands;
-    GaugeSession *session = nullptr;
+    GaugeServices &m_services;
     ConfigIni *config;
     StatusIni *status;
-    QErrorMessage *errorMessage;
-    MeasurementTree *treeModel;
+    // What the window owns goes in the reverse order of these lines, after
+    // the destructor has ended the job and let go of the tree: the reports
+    // and the analysis before the page, the archive's parts, the model and
+    // the error window.
+    std::unique_ptr<Ui::MainForm> ui;
+    std::unique_ptr<QErrorMessage> errorMessage;
+    std::unique_ptr<MeasurementTree> treeModel;
     DeviceData measurements;
-    MeasurementPage *m_page = nullptr;
-    ReportCommands *m_reports = nullptr;
-    Ui::MainForm *ui;
+    std::unique_ptr<CommandStates> m_commands;
+    std::unique_ptr<ArchiveBrowser> m_archiveBrowser;
+    std::unique_ptr<ArchiveServerStatus> m_serverStatus;
+    std::unique_ptr<MeasurementPage> m_page;
+    std::unique_ptr<AnalysisPanel> m_analysisPanel;
+    std::unique_ptr<ReportCommands> m_reports;
+    // Children of the window (Qt's ownership).
     ExportWriter *m_exportWriter = nullptr;
-    AnalysisPanel *m_analysisPanel = nullptr;
-    ArchiveBrowser *m_archiveBrowser = nullptr;
-    ArchiveServerStatus *m_serverStatus = nullptr;
-    GaugeWorkflow *workflow = nullptr;
+    DeviceJob *m_job = nullptr;
     // An erase found measurements nobody has read and the operator wants them first.
     bool m_transferRequested = false;
 };

@@ -14,23 +14,18 @@
 
 void Mainform::setUpAnalysis()
 {
-    m_analysisPanel = new AnalysisPanel(
-        {this, ui->qwtPlot, m_page->curve(), ui->statisticsView, ui->treeView,
-         ui->actionReferenzFesthalten, &measurements, status,
-         [this] { showMeasurement(currentMeasurementNumber()); }, ui->tabsDiagram,
-         ui->controlChartView, [this] { return m_archiveBrowser && m_archiveBrowser->rowSelected(); },
-         [this](DeviceData &into) {
-             return m_archiveBrowser->loadCurrentGroup(into, kLargestChartedGroup);
-         }});
+    m_analysisPanel = std::make_unique<AnalysisPanel>(AnalysisPanel::Parts{
+        this, ui->qwtPlot, m_page->curve(), ui->statisticsView, ui->treeView,
+        ui->actionReferenzFesthalten, &measurements, status,
+        [this] { showMeasurement(currentMeasurementNumber()); }, ui->tabsDiagram,
+        ui->controlChartView,
+        [this] { return m_archiveBrowser && m_archiveBrowser->rowSelected(); },
+        [this](DeviceData &into) {
+            return m_archiveBrowser->loadCurrentGroup(into, kLargestChartedGroup);
+        }});
     m_commands->followExportOfAll();
-    connect(m_analysisPanel, &AnalysisPanel::cursorMoved, this,
+    connect(m_analysisPanel.get(), &AnalysisPanel::cursorMoved, this,
             [this](const QString &readout) { statusBar()->showMessage(readout); });
-}
-
-void Mainform::tearDownAnalysis()
-{
-    delete m_analysisPanel;
-    m_analysisPanel = nullptr;
 }
 
 PlotAnalysis *Mainform::plotAnalysis() const

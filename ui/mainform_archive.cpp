@@ -11,53 +11,42 @@
 #include "ui/measurementpage.h"
 #include "ui/measurementtree.h"
 #include "ui_mainform.h"
-#include "workflow/gaugeworkflow.h"
+#include "workflow/gaugeservices.h"
 #include "workflow/seriesset.h"
 
 void Mainform::setUpArchive()
 {
-    m_archiveBrowser =
-        new ArchiveBrowser({this, ui->frame2, ui->treeView, treeModel, status, errorMessage});
-    workflow = new GaugeWorkflow(*session, *m_archiveBrowser->archive(), *status);
-    connect(m_archiveBrowser, &ArchiveBrowser::measurementShown, this,
+    m_archiveBrowser = std::make_unique<ArchiveBrowser>(
+        ArchiveBrowser::Parts{this, ui->frame2, ui->treeView, treeModel.get(), status,
+                              errorMessage.get(), &m_services.archive()});
+    ArchiveBrowser *browser = m_archiveBrowser.get();
+    connect(browser, &ArchiveBrowser::measurementShown, this,
             [this](const Measurement &m, double factor, const QString &unit) {
                 m_page->showValues(m, factor, unit, forceLimitsFor(*status, unit));
             });
-    connect(m_archiveBrowser, &ArchiveBrowser::measurementCleared, this,
-            [this] { m_page->clearValues(); });
-    connect(m_archiveBrowser, &ArchiveBrowser::exportRequested, this,
+    connect(browser, &ArchiveBrowser::measurementCleared, this, [this] { m_page->clearValues(); });
+    connect(browser, &ArchiveBrowser::exportRequested, this,
             [this](const QList<const Measurement *> &records, const DeviceData &source) {
                 m_exportWriter->exportCsv(records, source);
             });
-    m_serverStatus = new ArchiveServerStatus(m_archiveBrowser->archive(), statusBar(),
-                                             ui->actionArchivAbgleichen, errorMessage);
-    connect(m_archiveBrowser, &ArchiveBrowser::archiveOpened, m_serverStatus,
-            &ArchiveServerStatus::attach);
-    connect(m_archiveBrowser, &ArchiveBrowser::archiveWritten, m_serverStatus,
-            &ArchiveServerStatus::refresh);
-    connect(m_serverStatus, &ArchiveServerStatus::archiveChanged, m_archiveBrowser, [this] {
+    m_serverStatus = std::make_unique<ArchiveServerStatus>(
+        browser->archive(), statusBar(), ui->actionArchivAbgleichen, errorMessage.get());
+    ArchiveServerStatus *serverStatus = m_serverStatus.get();
+    connect(browser, &ArchiveBrowser::archiveOpened, serverStatus, &ArchiveServerStatus::attach);
+    connect(browser, &ArchiveBrowser::archiveWritten, serverStatus, &ArchiveServerStatus::refresh);
+    connect(serverStatus, &ArchiveServerStatus::archiveChanged, browser, [this] {
         m_archiveBrowser->rebuildRows();
         m_archiveBrowser->enableFrameForBrowsing();
     });
     ui->actionArchivNachStationen->setChecked(status->archiveByStation);
-    connect(ui->actionArchivNachStationen, &QAction::toggled, m_archiveBrowser,
+    connect(ui->actionArchivNachStationen, &QAction::toggled, browser,
             &ArchiveBrowser::setGroupByStation);
     m_archiveBrowser->open();
 }
 
-void Mainform::tearDownArchive()
-{
-    delete m_serverStatus;
-    m_serverStatus = nullptr;
-    delete workflow;
-    workflow = nullptr;
-    delete m_archiveBrowser;
-    m_archiveBrowser = nullptr;
-}
-
 MeasurementArchive *Mainform::measurementArchive() const
 {
-    return m_archiveBrowser->archive();
+    return &m_services.archive();
 }
 
 ArchiveFilterBar *Mainform::archiveFilter() const

@@ -8,6 +8,8 @@
 #include "ui/erasequestions.h"
 #include "ui/measurementtree.h"
 #include "ui_mainform.h"
+#include "workflow/gaugeservices.h"
+#include "workflow/gaugethread.h"
 #include "workflow/gaugeworkflow.h"
 #include "workflow/workflowtexts.h"
 
@@ -48,18 +50,39 @@ void Mainform::on_actionGewaehlteMessungloeschen_triggered()
         return;
     QList<int> slotNumbers = named;
     std::sort(slotNumbers.begin(), slotNumbers.end());
-    runDeviceJob(tr("Daten werden gelöscht..."), false,
-                 [this, slotNumbers](GaugeWorkflow &gauge, const JobProgress &) {
-                     // No slot named: an empty request would mean all of them.
-                     if (slotNumbers.isEmpty())
-                         return;
-                     EraseRequest request;
-                     request.slotNumbers = slotNumbers;
-                     request.shown = &measurements;
-                     showEraseOutcome(
-                         gauge.erase(request, askingOperator(this, &m_transferRequested), {}),
-                         false);
-                 });
+    // No slot named: an empty request would mean all of them.
+    if (slotNumbers.isEmpty()) {
+        runDeviceJob(
+            tr("Daten werden gelöscht..."), false, [](GaugeWorkflow &, const JobProgress &) {},
+            [](bool) {});
+        return;
+    }
+    runErase(slotNumbers, false);
+}
+
+void Mainform::runErase(const QList<int> &slotNumbers, bool all)
+{
+    // The erase runs on the gauge's thread with a copy of the list shown; its
+    // questions are asked here while it waits.
+    auto shown = std::make_shared<DeviceData>();
+    copyDeviceData(measurements, *shown);
+    auto outcome = std::make_shared<EraseOutcome>();
+    const EraseDecisions decisions =
+        answeredOn(m_services.hop(), askingOperator(this, &m_transferRequested));
+    runDeviceJob(
+        tr("Daten werden gelöscht..."), all,
+        [slotNumbers, shown, outcome, decisions](GaugeWorkflow &gauge,
+                                                 const JobProgress &progress) {
+            EraseRequest request;
+            request.slotNumbers = slotNumbers;
+            request.shown = shown.get();
+            *outcome =
+                gauge.erase(request, decisions, slotNumbers.isEmpty() ? progress : JobProgress());
+        },
+        [this, outcome, all](bool connected) {
+            if (connected)
+                showEraseOutcome(*outcome, all);
+        });
 }
 
 void Mainform::on_actionAlleMessungenloeschen_triggered()
@@ -67,20 +90,13 @@ void Mainform::on_actionAlleMessungenloeschen_triggered()
     if (!confirmedByOperator(this, tr("Alle Messungen löschen"),
                              tr("Möchten Sie wirklich ALLE Messung auf dem Gerät löschen?")))
         return;
-    runDeviceJob(tr("Daten werden gelöscht..."), true,
-                 [this](GaugeWorkflow &gauge, const JobProgress &progress) {
-                     EraseRequest request;
-                     request.shown = &measurements;
-                     showEraseOutcome(
-                         gauge.erase(request, askingOperator(this, &m_transferRequested), progress),
-                         true);
-                 });
+    runErase({}, true);
 }
 
 void Mainform::showEraseOutcome(const EraseOutcome &outcome, bool all)
 {
     const ErasedRows rows = reportEraseOutcome(outcome, all, measurements.serialNr,
-                                               measurementArchive()->path(), errorMessage);
+                                               measurementArchive()->path(), errorMessage.get());
     if (!outcome.erase.wrongGauge)
         m_archiveBrowser->rebuildRows();
     if (rows == ErasedRows::RemoveDevice) {

@@ -19,7 +19,8 @@ void Mainform::setUpReports()
         m_archiveBrowser->storeDesignation(designation, measurements, currentMeasurementNumber());
     };
     source.chartSettings = [this] { return m_analysisPanel->chartSettings(); };
-    m_reports = new ReportCommands(this, ui->qwtPlot, plotAnalysis(), status, errorMessage, source);
+    m_reports = std::make_unique<ReportCommands>(this, ui->qwtPlot, plotAnalysis(), status,
+                                                 errorMessage.get(), source);
 }
 
 void Mainform::on_actionAlsPDFspeichern_triggered()

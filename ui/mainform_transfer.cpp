@@ -8,6 +8,7 @@
 #include "ui/measurementpage.h"
 #include "ui/measurementtree.h"
 #include "ui_mainform.h"
+#include "workflow/gaugeservices.h"
 #include "workflow/gaugeworkflow.h"
 #include "workflow/workflowtexts.h"
 
@@ -15,7 +16,7 @@
 
 void Mainform::setUpDeviceJob()
 {
-    m_job = new DeviceJob(this, statusBar());
+    m_job = new DeviceJob(this, statusBar(), m_services);
     connect(m_job, &DeviceJob::runningChanged, this, [this](bool running) {
         ui->buttonTransfer->setEnabled(!running);
         ui->actionDatenUebertragen->setEnabled(!running);
@@ -29,9 +30,16 @@ void Mainform::setUpDeviceJob()
 }
 
 void Mainform::runDeviceJob(const QString &progressText, bool withDialog,
-                            const DeviceJob::Work &work)
+                            const DeviceJob::Work &work, const DeviceJob::Done &done)
 {
-    m_job->start(*workflow, progressText, withDialog, work);
+    m_job->start(progressText, withDialog, work, [this, done](bool connected) {
+        done(connected);
+        transferIfRequested();
+    });
+}
+
+void Mainform::transferIfRequested()
+{
     // The operator chose to transfer what an erase found unread.
     if (m_transferRequested) {
         m_transferRequested = false;
@@ -41,23 +49,32 @@ void Mainform::runDeviceJob(const QString &progressText, bool withDialog,
 
 void Mainform::transferData()
 {
-    runDeviceJob(tr("Daten werden übertragen..."), true,
-                 [this](GaugeWorkflow &gauge, const JobProgress &progress) {
-                     resetTree();
-                     // Kept in the archive before it is shown: what the operator sees is kept.
-                     const TransferOutcome outcome = gauge.transfer(measurements, progress);
-                     m_page->showIdentity(measurements);
-                     m_archiveBrowser->showTransferOutcome(outcome,
-                                                           !measurements.records.isEmpty());
-                     treeModel->addMeasurementRows(measurements);
-                     const QString failure = WorkflowText::transferFailed(outcome.read);
-                     if (!failure.isEmpty())
-                         errorMessage->showMessage(failure);
-                     const QString overdue = overdueGaugeNote(
-                         measurements.serialNr, measurements.calibration, QDate::currentDate());
-                     if (!overdue.isEmpty())
-                         errorMessage->showMessage(overdue);
-                 });
+    // Read on the gauge's thread into a list of the job's own; the window
+    // takes it over when the job is done.
+    auto read = std::make_shared<DeviceData>();
+    auto outcome = std::make_shared<TransferOutcome>();
+    runDeviceJob(
+        tr("Daten werden übertragen..."), true,
+        [read, outcome](GaugeWorkflow &gauge, const JobProgress &progress) {
+            // Kept in the archive before it is shown: what the operator sees is kept.
+            *outcome = gauge.transfer(*read, progress);
+        },
+        [this, read, outcome](bool connected) {
+            if (!connected)
+                return;
+            resetTree();
+            takeOver(*read, measurements);
+            m_page->showIdentity(measurements);
+            m_archiveBrowser->showTransferOutcome(*outcome, !measurements.records.isEmpty());
+            treeModel->addMeasurementRows(measurements);
+            const QString failure = WorkflowText::transferFailed(outcome->read);
+            if (!failure.isEmpty())
+                errorMessage->showMessage(failure);
+            const QString overdue = overdueGaugeNote(measurements.serialNr,
+                                                     measurements.calibration, QDate::currentDate());
+            if (!overdue.isEmpty())
+                errorMessage->showMessage(overdue);
+        });
 }
 
 void Mainform::resetTree()

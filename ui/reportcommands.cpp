@@ -9,9 +9,19 @@
 #include <QCoreApplication>
 #include <QErrorMessage>
 #include <QFileInfo>
+#include <QInputDialog>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
+
+QString askReportDesignation(QWidget *parent)
+{
+    return QInputDialog::getText(
+        parent, QCoreApplication::translate("Mainform", "Bezeichnung"),
+        QCoreApplication::translate("Mainform",
+                                    "Bitte geben Sie eine Bezeichnung für den Ausdruck ein: "),
+        QLineEdit::Normal, QString());
+}
 
 ReportCommands::ReportCommands(QWidget *window, QwtPlot *plot, PlotAnalysis *analysis,
                                StatusIni *status, QErrorMessage *errors, const Source &source)
@@ -33,7 +43,8 @@ void ReportCommands::savePdf()
 
     // Several selected measurements give the report of the set.
     const MeasurementSet selection = m_source.selection();
-    ReportPrinter report(m_source.data(), *m_status, m_plot, m_window);
+    ReportPrinter report(m_source.data(), *m_status, m_plot);
+    report.setDesignationPrompt([this] { return askReportDesignation(m_window); });
     if (m_source.chartSettings)
         report.setChartSettings(m_source.chartSettings());
     const PlotAnalysis::MarkersHidden plainDiagram(m_analysis);
@@ -73,7 +84,8 @@ void ReportCommands::printTo(QPrinter *printer)
 {
     // Several selected measurements give the report of the set.
     const MeasurementSet selection = m_source.selection();
-    ReportPrinter report(m_source.data(), *m_status, m_plot, m_window);
+    ReportPrinter report(m_source.data(), *m_status, m_plot);
+    report.setDesignationPrompt([this] { return askReportDesignation(m_window); });
     if (m_source.chartSettings)
         report.setChartSettings(m_source.chartSettings());
     const PlotAnalysis::MarkersHidden plainDiagram(m_analysis);

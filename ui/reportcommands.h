@@ -13,6 +13,10 @@ class QErrorMessage;
 class QwtPlot;
 class StatusIni;
 
+// Asks the operator for the designation of a report; cancelling gives an
+// empty one (the report goes on).
+QString askReportDesignation(QWidget *parent);
+
 // The report commands: print, print preview, page setup and PDF file, of the
 // measurement shown or of several selected ones.
 class ReportCommands

@@ -3,10 +3,11 @@
 #include "archive/measurementarchive.h"
 #include "device/gaugesession.h"
 #include "measurement/devicedata.h"
+#include "workflow/threadhop.h"
 
 EraseCheck::EraseCheck(GaugeSession &session, MeasurementArchive &archive,
-                       const QByteArray &serialNr, const DeviceData *shown)
-    : m_session(session), m_archive(archive), m_serialNr(serialNr), m_shown(shown)
+                       const QByteArray &serialNr, const DeviceData *shown, ThreadHop *hop)
+    : m_session(session), m_archive(archive), m_hop(hop), m_serialNr(serialNr), m_shown(shown)
 {
 }
 
@@ -23,7 +24,7 @@ SlotVerdict EraseCheck::check(int slot)
     // is checked like a measurement nobody has seen.
     if (shown && !shown->samplesFromArchive) {
         m_shownRecord = shown;
-        if (m_archive.holds(m_serialNr, *shown))
+        if (archiveHolds(*shown))
             return SlotVerdict::ShownArchived;
         return keptIncomplete(*shown) ? SlotVerdict::ArchivedIncomplete
                                       : SlotVerdict::ShownUnarchived;
@@ -46,21 +47,31 @@ const Measurement *EraseCheck::shownMatch(const Measurement &now) const
 // The samples cost the most bytes; they are read only when a kept copy could match.
 SlotVerdict EraseCheck::archivedVerdict(Measurement &now)
 {
-    if (!m_archive.mayHold(m_serialNr, now.dateText, now.timeText, now.sampleCount))
+    // Unanswered (the window going away): unread, never erased.
+    if (!runOn(m_hop, false, [&] {
+            return m_archive.mayHold(m_serialNr, now.dateText, now.timeText, now.sampleCount);
+        }))
         return SlotVerdict::Unread;
     if (!m_session.readSamples(now.number, now.forces))
         return SlotVerdict::Unchecked;
-    if (m_archive.holds(m_serialNr, now))
+    if (archiveHolds(now))
         return SlotVerdict::Archived;
     return keptIncomplete(now) ? SlotVerdict::ArchivedIncomplete : SlotVerdict::Unread;
 }
 
 bool EraseCheck::keptIncomplete(const Measurement &m)
 {
-    const std::optional<IncompleteCopy> copy = incompleteCopyOf(m_archive, m_serialNr, m);
+    const std::optional<IncompleteCopy> copy = runOn(m_hop, std::optional<IncompleteCopy>(), [&] {
+        return incompleteCopyOf(m_archive, m_serialNr, m);
+    });
     if (copy)
         m_incomplete = *copy;
     return copy.has_value();
+}
+
+bool EraseCheck::archiveHolds(const Measurement &m)
+{
+    return runOn(m_hop, false, [&] { return m_archive.holds(m_serialNr, m); });
 }
 
 std::optional<IncompleteCopy> incompleteCopyOf(MeasurementArchive &archive,

@@ -8,6 +8,7 @@
 
 class GaugeSession;
 class MeasurementArchive;
+class ThreadHop;
 struct DeviceData;
 struct Measurement;
 
@@ -42,8 +43,9 @@ std::optional<IncompleteCopy> incompleteCopyOf(MeasurementArchive &archive,
 class EraseCheck
 {
 public:
+    // The archive is asked through `hop` (on its own thread; null: here).
     EraseCheck(GaugeSession &session, MeasurementArchive &archive, const QByteArray &serialNr,
-               const DeviceData *shown);
+               const DeviceData *shown, ThreadHop *hop = nullptr);
 
     SlotVerdict check(int slot);
     // The shown record of the last slot checked with a Shown verdict.
@@ -55,9 +57,11 @@ private:
     const Measurement *shownMatch(const Measurement &now) const;
     SlotVerdict archivedVerdict(Measurement &now);
     bool keptIncomplete(const Measurement &m);
+    bool archiveHolds(const Measurement &m);
 
     GaugeSession &m_session;
     MeasurementArchive &m_archive;
+    ThreadHop *m_hop;
     QByteArray m_serialNr;
     const DeviceData *m_shown;
     const Measurement *m_shownRecord = nullptr;

@@ -11,6 +11,7 @@
 #include "settings/statusini.h"
 #include "workflow/archivepath.h"
 #include "workflow/erasecheck.h"
+#include "workflow/threadhop.h"
 
 #include <QDateTime>
 #include <algorithm>
@@ -38,10 +39,35 @@ void addSorted(QList<int> &list, int slot)
     }
 }
 
+// The archive's look-up asked on the archive's thread.
+class LookupThroughHop : public KnownMeasurements
+{
+public:
+    LookupThroughHop(ArchiveLookup &lookup, ThreadHop *hop) : m_lookup(lookup), m_hop(hop) {}
+
+    bool fillKnownSamples(const QByteArray &serialNr, Measurement &measurement) override
+    {
+        return runOn(m_hop, false,
+                     [&] { return m_lookup.fillKnownSamples(serialNr, measurement); });
+    }
+
+private:
+    ArchiveLookup &m_lookup;
+    ThreadHop *m_hop;
+};
+
+ArchiveStatus notAnswered()
+{
+    ArchiveStatus status;
+    status.kind = ArchiveStatus::NotOpen;
+    return status;
+}
+
 } // namespace
 
-GaugeWorkflow::GaugeWorkflow(GaugeSession &session, MeasurementArchive &archive, StatusIni &status)
-    : m_session(session), m_archive(archive), m_status(status)
+GaugeWorkflow::GaugeWorkflow(GaugeSession &session, MeasurementArchive &archive, StatusIni &status,
+                             ThreadHop *hop)
+    : m_session(session), m_archive(archive), m_status(status), m_hop(hop)
 {
 }
 
@@ -51,10 +77,15 @@ int GaugeWorkflow::connect(const QByteArray &port)
         return m_session.openPort(port);
     // The next search starts where the gauge answered; the file is saved
     // after every search, found or not.
-    const int result = m_session.open(m_status.lastConnectedPortNr);
-    if (result == Protocol::kOk)
-        m_status.lastConnectedPortNr = m_session.connectedPortNr();
-    m_status.save();
+    const int lastPortNr = runOn(m_hop, 0, [&] { return m_status.lastConnectedPortNr; });
+    const int result = m_session.open(lastPortNr);
+    const int portNr = m_session.connectedPortNr();
+    runOn(m_hop, true, [&] {
+        if (result == Protocol::kOk)
+            m_status.lastConnectedPortNr = portNr;
+        m_status.save();
+        return true;
+    });
     return result;
 }
 
@@ -76,14 +107,16 @@ QString GaugeWorkflow::archivePath() const
 
 ArchiveStatus GaugeWorkflow::openArchive()
 {
-    // Not the archive the settings mean: nothing may count as kept in it.
-    const ArchiveStatus settings = archiveSettingsStatus(m_status);
-    if (!settings.ok())
-        return settings;
-    if (m_archive.isOpen())
-        return {};
-    m_opened = m_archive.open(archiveConfig(m_status));
-    return m_opened;
+    return runOn(m_hop, notAnswered(), [&]() -> ArchiveStatus {
+        // Not the archive the settings mean: nothing may count as kept in it.
+        const ArchiveStatus settings = archiveSettingsStatus(m_status);
+        if (!settings.ok())
+            return settings;
+        if (m_archive.isOpen())
+            return {};
+        m_opened = m_archive.open(archiveConfig(m_status));
+        return m_opened;
+    });
 }
 
 QString GaugeWorkflow::damagedArchiveText() const
@@ -99,7 +132,9 @@ TransferOutcome GaugeWorkflow::transfer(DeviceData &data, const JobProgress &pro
     TransferOutcome out;
     const ArchiveStatus opened = openArchive();
     ArchiveLookup lookup(m_archive);
-    m_session.setKnownMeasurements(m_status.quickTransfer && opened.ok() ? &lookup : nullptr);
+    LookupThroughHop hopping(lookup, m_hop);
+    const bool quick = runOn(m_hop, false, [&] { return m_status.quickTransfer; });
+    m_session.setKnownMeasurements(quick && opened.ok() ? &hopping : nullptr);
     const int total = slotNumbers.isEmpty() ? Protocol::kSlotCount : slotNumbers.size();
     int done = 0;
     out.read =
@@ -129,17 +164,20 @@ TransferOutcome GaugeWorkflow::transfer(DeviceData &data, const JobProgress &pro
 
 GaugeCalibration GaugeWorkflow::calibrationOf(const QByteArray &serialNr)
 {
-    GaugeCalibration calibration;
     if (serialNr.isEmpty() || !openArchive().ok())
+        return GaugeCalibration();
+    // The archive and the status file belong to the window's thread.
+    return runOn(m_hop, GaugeCalibration(), [&] {
+        GaugeCalibration calibration;
+        ArchiveStatus status;
+        const std::optional<CalibrationRecord> current =
+            CalibrationStore(m_archive).current(serialNr, &status);
+        calibration.known = status.ok();
+        if (current)
+            calibration.dueOn = current->dueOn;
+        calibration.recordRequired = m_status.calibrationRequired;
         return calibration;
-    ArchiveStatus status;
-    const std::optional<CalibrationRecord> current =
-        CalibrationStore(m_archive).current(serialNr, &status);
-    calibration.known = status.ok();
-    if (current)
-        calibration.dueOn = current->dueOn;
-    calibration.recordRequired = m_status.calibrationRequired;
-    return calibration;
+    });
 }
 
 TransferResult GaugeWorkflow::readList(DeviceData &data, const JobProgress &progress)
@@ -159,8 +197,10 @@ ArchiveStatus GaugeWorkflow::archiveRecords(const DeviceData &device,
 {
     ArchiveStatus status = openArchive();
     if (status.ok())
-        status = m_archive.storeTransfer(archiveDeviceOf(device), records,
-                                         QDateTime::currentDateTimeUtc(), added);
+        status = runOn(m_hop, notAnswered(), [&] {
+            return m_archive.storeTransfer(archiveDeviceOf(device), records,
+                                           QDateTime::currentDateTimeUtc(), added);
+        });
     return status;
 }
 
@@ -207,7 +247,7 @@ bool GaugeWorkflow::checkSlots(const EraseRequest &request, const JobProgress &p
         return false;
 
     const QList<int> asked = request.slotNumbers.isEmpty() ? allSlotNumbers() : request.slotNumbers;
-    EraseCheck check(m_session, m_archive, gauge.gaugeSerialNr, request.shown);
+    EraseCheck check(m_session, m_archive, gauge.gaugeSerialNr, request.shown, m_hop);
     for (int i = 0; i < asked.size(); ++i) {
         const int slot = asked.at(i);
         const SlotVerdict verdict = check.check(slot);
@@ -291,11 +331,12 @@ bool GaugeWorkflow::archiveFirst(const DeviceData &shown, const QList<const Meas
     if (!out.archive.ok())
         return false;
     for (const Measurement *m : records) {
-        if (m_archive.holds(shown.serialNr, *m))
+        if (archiveHolds(shown.serialNr, *m))
             continue;
         erasable.removeAll(m->number);
         if (const std::optional<IncompleteCopy> copy =
-                incompleteCopyOf(m_archive, shown.serialNr, *m))
+                runOn(m_hop, std::optional<IncompleteCopy>(),
+                      [&] { return incompleteCopyOf(m_archive, shown.serialNr, *m); }))
             out.incompleteCopies.append(*copy);
         else
             out.incompleteSlots.append(m->number);
@@ -303,4 +344,9 @@ bool GaugeWorkflow::archiveFirst(const DeviceData &shown, const QList<const Meas
     std::sort(out.incompleteCopies.begin(), out.incompleteCopies.end(),
               [](const IncompleteCopy &a, const IncompleteCopy &b) { return a.slot < b.slot; });
     return out.incompleteSlots.isEmpty();
+}
+
+bool GaugeWorkflow::archiveHolds(const QByteArray &serialNr, const Measurement &m)
+{
+    return runOn(m_hop, false, [&] { return m_archive.holds(serialNr, m); });
 }

@@ -10,6 +10,7 @@ class GaugeSession;
 class InterfaceRS232;
 class MeasurementArchive;
 class StatusIni;
+class ThreadHop;
 struct DeviceData;
 
 // The rules of a transfer and an erase, for the window and the command line
@@ -17,11 +18,14 @@ struct DeviceData;
 // quick transfer follows the status file's setting, and nothing is erased
 // that nobody has read. The session, the archive and the settings are the
 // caller's; the workflow opens the archive at the configured path when it
-// needs it and is not open.
+// needs it and is not open. With a `hop`, the workflow may run on another
+// thread than the archive and the settings: it reaches them only through the
+// hop (see ThreadHop), and treats an unanswered call as "not kept".
 class GaugeWorkflow
 {
 public:
-    GaugeWorkflow(GaugeSession &session, MeasurementArchive &archive, StatusIni &status);
+    GaugeWorkflow(GaugeSession &session, MeasurementArchive &archive, StatusIni &status,
+                  ThreadHop *hop = nullptr);
 
     // Searches COM1..COM30 from the port that answered last (or connects on
     // `port`, "COMn" or a device); 0 when connected. The status file keeps
@@ -68,8 +72,11 @@ private:
     bool archiveFirst(const DeviceData &shown, const QList<const Measurement *> &records,
                       EraseOutcome &out, QList<int> &erasable);
 
+    bool archiveHolds(const QByteArray &serialNr, const Measurement &m);
+
     GaugeSession &m_session;
     MeasurementArchive &m_archive;
     StatusIni &m_status;
+    ThreadHop *m_hop;
     ArchiveStatus m_opened;
 };

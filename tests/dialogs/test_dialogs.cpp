@@ -8,12 +8,14 @@
 #include "ui_calibrationdialog.h"
 #include "ui_gaugestudypage.h"
 #include "ui/infodialog.h"
+#include "ui/reportcommands.h"
 #include "ui/settingsdialog.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -56,6 +58,7 @@ private slots:
     void headerTextIsStoredAsTyped_data();
     void headerTextIsStoredAsTyped();
     void infoDialogShowsTheVersionAndKeepsItsSize();
+    void reportDesignationIsAskedAndCancelGivesNone();
     void limitsPerUnitAreStoredOnOkAndReadBack();
     void crossedLimitsAreRefusedAndTheDialogStaysOpen();
     void calibrationDialogAddsCompleteRecordsOnly();
@@ -224,6 +227,23 @@ void TestDialogs::infoDialogShowsTheVersionAndKeepsItsSize()
     for (const QSize &asked : {QSize(800, 600), QSize(300, 200)}) {
         info.resize(asked);
         QCOMPARE(info.size(), QSize(561, 350));
+    }
+}
+
+void TestDialogs::reportDesignationIsAskedAndCancelGivesNone()
+{
+    for (bool accept : {true, false}) {
+        QString asked;
+        QTimer::singleShot(0, [&asked, accept] {
+            if (auto *input = qobject_cast<QInputDialog *>(QApplication::activeModalWidget())) {
+                asked = input->windowTitle() + '|' + input->labelText();
+                input->setTextValue("Eingabe");
+                accept ? input->accept() : input->reject();
+            }
+        });
+        QCOMPARE(askReportDesignation(nullptr), accept ? QString("Eingabe") : QString());
+        QCOMPARE(asked,
+                 QString("Bezeichnung|Bitte geben Sie eine Bezeichnung für den Ausdruck ein: "));
     }
 }
 

@@ -2,6 +2,7 @@
 #include "configfolder.h"
 #include "device/gaugesession.h"
 #include "device/interfacehardware.h"
+#include "device/knownmeasurements.h"
 #include "gaugefixtures.h"
 #include "measurement/devicedata.h"
 #include "settings/statusini.h"
@@ -58,6 +59,18 @@ QList<QByteArray> erasesIn(const QList<QByteArray> &lines)
     return erases;
 }
 
+// Cancels the job when asked whether it knows a measurement: between the
+// slot's summary values and its samples.
+struct CancellingLookup : KnownMeasurements
+{
+    bool fillKnownSamples(const QByteArray &, Measurement &) override
+    {
+        cancel = true;
+        return false;
+    }
+    std::atomic<bool> cancel{false};
+};
+
 } // namespace
 
 class TestGaugeSession : public QObject
@@ -69,6 +82,7 @@ private slots:
     void failedReadsNameTheirSlots_data();
     void failedReadsNameTheirSlots();
     void cancelStopsAfterTheSlot();
+    void cancelFlagStopsBeforeTheNextCommand();
     void eraseChecksTheGaugeAndItsAnswers_data();
     void eraseChecksTheGaugeAndItsAnswers();
     void closeEndsTheCommunicationMode();
@@ -154,6 +168,26 @@ void TestGaugeSession::cancelStopsAfterTheSlot()
     QCOMPARE(numbersOf(data.records), QList<int>{3});
     QVERIFY(rig.jobTraffic().contains("#dMsCt005?"));
     QVERIFY(!rig.jobTraffic().contains("#dMsCt006?"));
+}
+
+void TestGaugeSession::cancelFlagStopsBeforeTheNextCommand()
+{
+    Rig rig;
+    QVERIFY(rig.start(threeMeasurements()));
+    CancellingLookup lookup;
+    rig.session.setCancelFlag(&lookup.cancel);
+    rig.session.setKnownMeasurements(&lookup);
+    DeviceData data;
+    const TransferResult result = rig.session.transfer(data, {});
+    rig.session.close();
+    // The slot cut short is left out, not named as failed; the
+    // communication mode still ends.
+    QVERIFY(result.cancelled);
+    QVERIFY(result.ok());
+    QVERIFY(data.records.isEmpty());
+    const QList<QByteArray> traffic = rig.jobTraffic();
+    QCOMPARE(traffic.mid(traffic.size() - 3),
+             QList<QByteArray>({"#dMsDt003?", "#stCom102!", "#stCom102!"}));
 }
 
 void TestGaugeSession::eraseChecksTheGaugeAndItsAnswers_data()

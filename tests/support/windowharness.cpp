@@ -6,6 +6,7 @@
 #include "ui/mainform.h"
 #include "ui/measurementtree.h"
 #include "ui_mainform.h"
+#include "workflow/gaugeservices.h"
 
 #include <QErrorMessage>
 #include <QFile>
@@ -18,7 +19,8 @@ WindowHarness::WindowHarness() = default;
 WindowHarness::~WindowHarness()
 {
     m_window.reset();
-    m_status.reset();
+    m_status = nullptr;
+    m_services.reset();
     m_config.reset();
     m_gauge.reset();
     m_configHome.reset();
@@ -30,12 +32,12 @@ bool WindowHarness::setUp()
     if (!m_configHome->isValid())
         return false;
     m_config = std::make_unique<ConfigIni>("config");
-    m_status = std::make_unique<StatusIni>("status");
-    m_status->load();
+    m_services = std::make_unique<GaugeServices>();
+    m_status = &m_services->status();
     // The transcripts of the window tests are those of the full transfer;
     // tests of the quick transfer switch it on.
     m_status->quickTransfer = false;
-    m_window = std::make_unique<Mainform>(m_config.get(), m_status.get(), "1.2  build: test");
+    m_window = std::make_unique<Mainform>(m_config.get(), *m_services, "1.2  build: test");
     m_ui = m_window->formUi();
     m_window->show();
     return QTest::qWaitForWindowExposed(m_window.get());
@@ -75,6 +77,13 @@ void WindowHarness::stopGauge()
 void WindowHarness::transfer()
 {
     m_ui->buttonTransfer->click();
+    waitForJob();
+}
+
+bool WindowHarness::waitForJob(int timeoutMs)
+{
+    // The job's end comes back as an event; the button is enabled after it.
+    return QTest::qWaitFor([this] { return m_window->deviceJobRunning() == false; }, timeoutMs);
 }
 
 QList<QByteArray> WindowHarness::traffic() const

@@ -13,6 +13,7 @@
 #include <memory>
 
 class ConfigIni;
+class GaugeServices;
 class Mainform;
 class StatusIni;
 namespace Ui {
@@ -41,12 +42,16 @@ public:
     void stopGauge();
     // Short answer time-outs and pauses from now on (quickLinkTiming).
     void useQuickLink();
-    // Presses the transfer button.
+    // Presses the transfer button and waits until the job on the gauge is over.
     void transfer();
+    // Lets the window's events run until the job on the gauge is over; false
+    // when it did not end within `timeoutMs`.
+    bool waitForJob(int timeoutMs = 600000);
 
     Mainform *window() const { return m_window.get(); }
     Ui::MainForm *ui() const { return m_ui; }
-    StatusIni *status() const { return m_status.get(); }
+    StatusIni *status() const { return m_status; }
+    GaugeServices *services() const { return m_services.get(); }
     // The running gauge, or null.
     SimProcess *gauge() const { return m_gauge.get(); }
     // The gauge's transcript; empty without a gauge.
@@ -70,7 +75,8 @@ private:
     std::unique_ptr<TemporaryConfigHome> m_configHome;
     std::unique_ptr<SimProcess> m_gauge;
     std::unique_ptr<ConfigIni> m_config;
-    std::unique_ptr<StatusIni> m_status;
+    std::unique_ptr<GaugeServices> m_services;
+    StatusIni *m_status = nullptr;
     std::unique_ptr<Mainform> m_window;
     Ui::MainForm *m_ui = nullptr;
 };

@@ -36,11 +36,14 @@
 #include "settings/configini.h"
 #include "settings/datafolder.h"
 #include "settings/statusini.h"
+#include "ui/analysispanel.h"
+#include "ui/controlchartview.h"
 #include "ui/mainform.h"
 #include "ui/measurementtree.h"
 #include "ui/archivetree.h"
 #include "ui/settingsdialog.h"
 #include "ui_mainform.h"
+#include "workflow/gaugeservices.h"
 
 #include <QApplication>
 #include <QCursor>
@@ -126,7 +129,7 @@ bool shootAnalysis(Mainform &window, StatusIni &status, const QString &prefix,
     bool ok = save(window, prefix + "overlay-" + language + ".png");
     if (asOpened()) {
         // The report of the five, to look at each page's head.
-        ReportPrinter report(window.deviceData(), status, window.formUi()->qwtPlot, &window);
+        ReportPrinter report(window.deviceData(), status, window.formUi()->qwtPlot);
         report.setDesignationPrompt([] { return QStringLiteral("Serie A-17"); });
         QPrinter printer(QPrinter::ScreenResolution);
         ok =
@@ -168,7 +171,7 @@ bool shootControlChart(Mainform &window, StatusIni &status, const QString &prefi
     ui->tabsDiagram->setCurrentWidget(ui->controlChartView);
     bool ok = save(window, prefix + "controlchart-" + language + ".png");
 
-    ReportPrinter report(window.deviceData(), status, ui->qwtPlot, &window);
+    ReportPrinter report(window.deviceData(), status, ui->qwtPlot);
     report.setDesignationPrompt([] { return QStringLiteral("Bolzen M8"); });
     report.setChartSettings(ui->controlChartView->settings());
     QPrinter printer(QPrinter::ScreenResolution);
@@ -266,19 +269,22 @@ int main(int argc, char **argv)
     QCoreApplication::installTranslator(&program);
 
     ConfigIni config("config");
-    StatusIni status("status");
-    status.load();
+    GaugeServices services;
+    StatusIni &status = services.status();
     if (!asOpened()) {
         status.formWidth = 1003;
         status.formHeight = 736;
     }
 
-    Mainform window(&config, &status, QString::fromLatin1(versionString()));
+    Mainform window(&config, services, QString::fromLatin1(versionString()));
     // The pointer off the window: the diagram's cursor shows where the tool puts it.
     QCursor::setPos(0, 0);
     window.show();
     settle(300);
     window.formUi()->buttonTransfer->click();
+    // The transfer runs on the gauge's thread; its end comes as an event.
+    while (window.deviceJobRunning())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
 
     QStandardItemModel *model = window.model();
     if (model->rowCount() == 0 || model->item(0)->rowCount() == 0) {

@@ -14,10 +14,11 @@
 #include "plot/plotanalysis.h"
 #include "settings/configini.h"
 #include "settings/statusini.h"
-#include "ui/mainform.h"
 #include "ui/controlchartview.h"
+#include "ui/mainform.h"
 #include "ui/statisticsview.h"
 #include "ui_mainform.h"
+#include "workflow/gaugeservices.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -141,7 +142,8 @@ private:
 
     TemporaryConfigHome m_configHome;
     std::unique_ptr<ConfigIni> m_config;
-    std::unique_ptr<StatusIni> m_status;
+    std::unique_ptr<GaugeServices> m_services;
+    StatusIni *m_status = nullptr;
     std::unique_ptr<Mainform> m_window;
     Ui::MainForm *ui = nullptr;
 };
@@ -155,10 +157,10 @@ void TestAnalysis::initTestCase()
 void TestAnalysis::init()
 {
     m_config = std::make_unique<ConfigIni>("config");
-    m_status = std::make_unique<StatusIni>("status");
-    m_status->load();
+    m_services = std::make_unique<GaugeServices>();
+    m_status = &m_services->status();
     m_status->lastExportListPath = m_configHome.path().toLatin1();
-    m_window = std::make_unique<Mainform>(m_config.get(), m_status.get(), "1.2  build: test");
+    m_window = std::make_unique<Mainform>(m_config.get(), *m_services, "1.2  build: test");
     ui = m_window->formUi();
     DeviceData &data = m_window->deviceData();
     data.serialNr = "TP-0815";
@@ -179,7 +181,8 @@ void TestAnalysis::init()
 void TestAnalysis::cleanup()
 {
     m_window.reset();
-    m_status.reset();
+    m_status = nullptr;
+    m_services.reset();
     m_config.reset();
 }
 

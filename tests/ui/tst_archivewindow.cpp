@@ -17,6 +17,7 @@
 #include "ui_archivefilterbar.h"
 #include "ui_mainform.h"
 #include "ui_settingsdialog.h"
+#include "workflow/gaugeservices.h"
 
 #include "ui/controlchartview.h"
 
@@ -163,7 +164,8 @@ void TestArchiveWindow::transfersAreKeptAndShownAfterARestart()
 
     // A restart with the same settings folder shows the same measurements.
     ConfigIni config("config");
-    Mainform again(&config, m_env->status(), "1.2  build: test");
+    GaugeServices restarted;
+    Mainform again(&config, restarted, "1.2  build: test");
     again.show();
     QVERIFY(QTest::qWaitForWindowExposed(&again));
     QCOMPARE(again.model()->rowCount(), 1);
@@ -268,6 +270,7 @@ void TestArchiveWindow::erasingChecksTheArchiveFirst()
               }
           }}});
     m_env->window()->on_actionAlleMessungenloeschen_triggered();
+    QVERIFY(m_env->waitForJob());
 
     QCOMPARE(warning, QStringLiteral("Nicht archiviert: Diese Messungen sind nicht im Archiv: "
                                      "#12, #3, #30\nNach dem Löschen auf dem Gerät gibt es sie "

@@ -142,6 +142,7 @@ void TestDeletion::deletingTheSelectedMeasurementErasesItsSlotOnly()
     QuestionSeen seen;
     ModalAnswerer answerer({answerQuestion(QMessageBox::Yes, seen)});
     m_env->ui()->actionGewaehlteMessungloeschen->trigger();
+    QVERIFY(m_env->waitForJob());
 
     QCOMPARE(seen.count, 1);
     QCOMPARE(seen.title, QStringLiteral("Messung löschen"));
@@ -173,6 +174,7 @@ void TestDeletion::deletingSeveralSelectedErasesExactlyTheNamedSlots()
     QuestionSeen seen;
     ModalAnswerer answerer({answerQuestion(QMessageBox::Yes, seen)});
     erase->trigger();
+    QVERIFY(m_env->waitForJob());
 
     const bool newestFirst = rowsBefore.indexOf(17) < rowsBefore.indexOf(4);
     QCOMPARE(seen.text, QStringLiteral("Möchten Sie die 2 gewählten Messungen auf dem Gerät "
@@ -195,6 +197,7 @@ void TestDeletion::deletingTheSelectedMeasurementWithTheDeviceRowSendsNoErase()
     QuestionSeen seen;
     ModalAnswerer answerer({answerQuestion(QMessageBox::Yes, seen)});
     m_env->window()->on_actionGewaehlteMessungloeschen_triggered();
+    QVERIFY(m_env->waitForJob());
 
     QCOMPARE(seen.count, 1);
     QCOMPARE(trafficAfterTransfer(), jobTraffic({}));
@@ -206,6 +209,7 @@ void TestDeletion::deletingAllErasesEverySlotInOrder()
     QuestionSeen seen;
     ModalAnswerer answerer({answerQuestion(QMessageBox::Yes, seen)});
     m_env->ui()->actionAlleMessungenloeschen->trigger();
+    QVERIFY(m_env->waitForJob());
 
     QCOMPARE(seen.title, QStringLiteral("Alle Messungen löschen"));
     QCOMPARE(seen.text, QStringLiteral("Möchten Sie wirklich ALLE Messung auf dem Gerät löschen?"));
@@ -242,6 +246,7 @@ void TestDeletion::cancellingDeleteAllKeepsTheTree()
     QuestionSeen seen;
     ModalAnswerer answerer({answerQuestion(QMessageBox::Yes, seen)});
     m_env->window()->on_actionAlleMessungenloeschen_triggered();
+    QVERIFY(m_env->waitForJob());
 
     // Cancelled while the slots were checked: nothing erased.
     QCOMPARE(cancelledAt, 10);
@@ -270,6 +275,7 @@ void TestDeletion::answeringNoNeverConnects()
         m_env->window()->on_actionAlleMessungenloeschen_triggered();
     else
         m_env->window()->on_actionGewaehlteMessungloeschen_triggered();
+    QVERIFY(m_env->waitForJob());
 
     QCOMPARE(seen.count, 1);
     QCOMPARE(trafficAfterTransfer(), QList<QByteArray>());
@@ -298,6 +304,7 @@ void TestDeletion::rebuiltOrEmptiedTreeShowsNoMeasurement()
         ui->actionAlleMessungenloeschen->trigger();
     else
         m_env->transfer();
+    QVERIFY(m_env->waitForJob());
 
     QCOMPARE(seen.count, deleteAll ? 1 : 0);
     // The device row goes with delete-all; the archive's row stays.
@@ -367,6 +374,7 @@ void TestDeletion::eraseProblemsKeepTheirRows()
         m_env->window()->on_actionAlleMessungenloeschen_triggered();
     else
         m_env->window()->on_actionGewaehlteMessungloeschen_triggered();
+    QVERIFY(m_env->waitForJob());
 
     QList<int> rows = m_env->rowNumbers();
     std::sort(rows.begin(), rows.end());

@@ -10,6 +10,7 @@
 #include "ui/measurementtree.h"
 #include "ui/windowgeometry.h"
 #include "ui_mainform.h"
+#include "workflow/gaugeservices.h"
 
 #include <QErrorMessage>
 #include <QLocale>
@@ -79,7 +80,8 @@ private:
 
     TemporaryConfigHome m_configHome;
     std::unique_ptr<ConfigIni> m_config;
-    std::unique_ptr<StatusIni> m_status;
+    std::unique_ptr<GaugeServices> m_services;
+    StatusIni *m_status = nullptr;
     std::unique_ptr<Mainform> m_window;
     Ui::MainForm *ui = nullptr;
 };
@@ -92,9 +94,9 @@ void TestMainform::initTestCase()
 void TestMainform::init()
 {
     m_config = std::make_unique<ConfigIni>("config");
-    m_status = std::make_unique<StatusIni>("status");
-    m_status->load();
-    m_window = std::make_unique<Mainform>(m_config.get(), m_status.get(), "1.2  build: test");
+    m_services = std::make_unique<GaugeServices>();
+    m_status = &m_services->status();
+    m_window = std::make_unique<Mainform>(m_config.get(), *m_services, "1.2  build: test");
     ui = m_window->formUi();
 }
 
@@ -102,7 +104,8 @@ void TestMainform::cleanup()
 {
     QLocale::setDefault(QLocale::c());
     m_window.reset();
-    m_status.reset();
+    m_status = nullptr;
+    m_services.reset();
     m_config.reset();
 }
 

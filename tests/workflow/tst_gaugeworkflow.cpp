@@ -10,10 +10,13 @@
 #include "measurement/devicedata.h"
 #include "settings/statusini.h"
 #include "sim/datafile.h"
+#include "workflow/gaugethread.h"
 #include "workflow/gaugeworkflow.h"
+#include "workflow/threadhop.h"
 #include "workflow/workflowtexts.h"
 
 #include <QTest>
+#include <QThread>
 #include <memory>
 
 namespace {
@@ -118,6 +121,7 @@ private slots:
     void everyRecordIsArchivedAsReceived();
     void archivedIncompleteIsNamedAndAsked_data();
     void archivedIncompleteIsNamedAndAsked();
+    void eraseOnTheGaugeThreadIsAskedHereOrGivesUp();
 };
 
 void TestGaugeWorkflow::eraseLeavesWhatNobodyHasRead_data()
@@ -303,6 +307,51 @@ void TestGaugeWorkflow::archivedIncompleteIsNamedAndAsked()
         rig.erase(request);
         QCOMPARE(erasedOnWire(rig.eraseTraffic), (QList<int>{1, 5}));
         QVERIFY(question.isEmpty());
+    }
+}
+
+// The window's way: the erase runs on the gauge's thread, its question is
+// answered on this one while it waits. Ended while it waits (the window
+// closing), the question is not asked, nothing is erased, the communication
+// mode still ends and nothing deadlocks.
+void TestGaugeWorkflow::eraseOnTheGaugeThreadIsAskedHereOrGivesUp()
+{
+    for (bool ended : {false, true}) {
+        Rig rig(gaugeMemory(kCurveA));
+        DeviceData shown;
+        QVERIFY(rig.transfer(shown).ok());
+        rig.gauge().slot(7) = simMeasurement("rate 20\ndate 03;03;2019\ntime 09;30;00\nforces 2\n");
+        ThreadHop hop;
+        GaugeWorkflow workflow(rig.session, rig.archive, rig.status, &hop);
+        GaugeThread thread(hop);
+        rig.session.setCancelFlag(&thread.cancelFlag());
+        EraseDecisions asked;
+        QThread *askedOn = nullptr;
+        asked.eraseOthersThanUnread = [&askedOn](const QList<int> &) {
+            askedOn = QThread::currentThread();
+            return true;
+        };
+        const EraseDecisions decisions = answeredOn(hop, asked);
+        EraseOutcome outcome;
+        bool done = false;
+        const int before = rig.port->receivedLines().size();
+        thread.start(
+            [&](const JobProgress &) {
+                if (workflow.connectOn(rig.port.get()) == 0)
+                    outcome = workflow.erase({{}, &shown}, decisions, {});
+                workflow.disconnect();
+            },
+            this, [&done] { done = true; });
+        if (ended)
+            thread.endJob();
+        else
+            QVERIFY(QTest::qWaitFor([&done] { return done; }));
+        const QList<QByteArray> lines = rig.port->receivedLines().mid(before);
+        QCOMPARE(lines.last(), QByteArray("#stCom102!"));
+        QCOMPARE(askedOn, ended ? nullptr : QThread::currentThread());
+        QCOMPARE(erasedOnWire(lines), ended ? QList<int>() : QList<int>({1, 5}));
+        if (!ended)
+            QCOMPARE(outcome.notErased, QList<int>{7});
     }
 }
 
