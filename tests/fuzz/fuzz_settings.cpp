@@ -84,17 +84,24 @@ struct StatusValues
                 s.serverDatabase, s.serverUser, s.stationName},
           numbers{s.formPosX, s.formPosY, s.formWidth, s.formHeight, s.lastConnectedPortNr,
                   s.serverPort},
-          flags{s.formMaximized, s.exportListCsvWithSepHeader, s.archiveByStation}
+          flags{s.formMaximized, s.exportListCsvWithSepHeader, s.archiveByStation,
+                s.calibrationRequired},
+          reals{s.capableCpk, s.wellCapableCpk, s.type1Minimum}
     {
     }
     bool operator==(const StatusValues &o) const
     {
+        for (int i = 0; i < reals.size(); ++i) {
+            if (!sameDouble(reals.at(i), o.reals.at(i)))
+                return false;
+        }
         return texts == o.texts && paths == o.paths && numbers == o.numbers && flags == o.flags;
     }
     QList<QByteArray> texts;
     QStringList paths;
     QList<int> numbers;
     QList<bool> flags;
+    QList<double> reals;
 };
 
 void fuzzStatus(const QByteArray &contents)
@@ -106,9 +113,9 @@ void fuzzStatus(const QByteArray &contents)
     {
         StatusIni status(name);
         const int result = status.load();
-        // Twenty-two fixed reads, the key list of [limits] and one read per
+        // Twenty-six fixed reads, the key list of [limits] and one read per
         // limit key (at most a lower and an upper one per unit).
-        checkResult(result, 23 + 2 * int(status.forceLimits.size()));
+        checkResult(result, 27 + 2 * int(status.forceLimits.size()));
         loaded.append(StatusValues(status));
         status.save();
     }
