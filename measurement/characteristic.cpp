@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <deque>
 #include <limits>
 
 namespace {
@@ -101,22 +100,29 @@ CharacteristicResult firstPeak(const TriggeredCurve &c, const Characteristic &ch
 std::optional<int> breakSample(const TriggeredCurve &c, const Characteristic &ch)
 {
     const int span = std::max(1, int(std::lround(ch.within / c.step)));
-    std::deque<int> highest; // the window's candidates for its highest force, falling
+    // The window's candidates for its highest force, forces falling, in a
+    // ring of at most span + 1 samples: `head` is the highest.
+    const int size = span + 2;
+    std::vector<int> ring(size_t(size), 0);
+    int head = 0, tail = 0; // tail: one past the last
+    const auto next = [size](int k) { return k + 1 == size ? 0 : k + 1; };
+    const auto before = [size](int k) { return k == 0 ? size - 1 : k - 1; };
     double runningPeak = -std::numeric_limits<double>::infinity();
     const float *f = c.forces.data();
     for (int i = 0; i < c.count; ++i) {
-        while (!highest.empty() && highest.front() < i - span)
-            highest.pop_front();
+        while (head != tail && ring[size_t(head)] < i - span)
+            head = next(head);
         runningPeak = std::max(runningPeak, double(f[i]));
-        if (!highest.empty()) {
-            const int top = highest.front();
+        if (head != tail) {
+            const int top = ring[size_t(head)];
             const double fall = double(f[top]) - double(f[i]);
             if (f[top] > ch.activation && fall >= ch.share * runningPeak && fall > 0.0)
                 return top;
         }
-        while (!highest.empty() && f[highest.back()] <= f[i])
-            highest.pop_back();
-        highest.push_back(i);
+        while (head != tail && f[ring[size_t(before(tail))]] <= f[i])
+            tail = before(tail);
+        ring[size_t(tail)] = i;
+        tail = next(tail);
     }
     return std::nullopt;
 }
@@ -261,6 +267,15 @@ CharacteristicResult envelope(const TriggeredCurve &c, const EnvelopeBand &band)
     const double perSample = c.step / band.step; // grid points a sample on
     const double *lower = band.lower.constData();
     const double *upper = band.upper.constData();
+    if (perSample == 1.0) { // the band on the curve's own samples
+        const int n = std::min(c.count, last + 1);
+        for (int i = 0; i < n; ++i) {
+            const double f = c.forces[size_t(i)];
+            if (f < lower[i] || f > upper[i])
+                return foundValue(0.0, c.time(i), f);
+        }
+        return foundValue(1.0);
+    }
     double position = 0.0;
     for (int i = 0; i < c.count && position <= last + 1e-9; ++i, position = i * perSample) {
         const int g = std::min(int(position), last);
@@ -368,9 +383,8 @@ TriggeredCurve TriggeredCurve::of(const Measurement &m, double triggerForce)
     while (first < held && !(double(m.forces.at(first)) >= triggerForce))
         ++first;
     c.triggered = first < held;
-    c.forces.resize(size_t(std::max(0, held - first)));
-    std::copy(m.forces.cbegin() + first, m.forces.cbegin() + std::max(first, held),
-              c.forces.begin());
+    // Sized once and copied in one pass: a million samples are 4 MB.
+    c.forces.assign(m.forces.cbegin() + first, m.forces.cbegin() + std::max(first, held));
     c.count = held - first;
     return c;
 }
