@@ -154,13 +154,13 @@ QString upperControlLimitShort()
 
 QString lowerSpecLimitShort()
 {
-    //: lower specification limit (LSL)
+    //: lower tolerance limit (LSL)
     return trChart(QT_TRANSLATE_NOOP("SeriesChart", "UGW"));
 }
 
 QString upperSpecLimitShort()
 {
-    //: upper specification limit (USL)
+    //: upper tolerance limit (USL)
     return trChart(QT_TRANSLATE_NOOP("SeriesChart", "OGW"));
 }
 

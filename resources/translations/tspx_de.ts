@@ -126,7 +126,7 @@ Das Gerät hat weniger Messwerte gesendet, als es angibt.</numerusform>
 <context>
     <name>Mainform</name>
     <message numerus="yes">
-        <location filename="../../ui/mainform_delete.cpp" line="+42"/>
+        <location filename="../../ui/mainform_delete.cpp" line="+44"/>
         <source>Möchten Sie die %n gewählten Messungen auf dem Gerät wirklich löschen?</source>
         <translation>
             <numerusform>Möchten Sie die %n gewählte Messung auf dem Gerät wirklich löschen?</numerusform>

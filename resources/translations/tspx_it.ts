@@ -864,7 +864,7 @@ evaluate: una misura n.i.O.,
     </message>
     <message>
         <location filename="../../measurement/workbookexport.cpp" line="+127"/>
-        <location filename="../../report/report.cpp" line="+210"/>
+        <location filename="../../report/report.cpp" line="+197"/>
         <source>Kalibrierung:</source>
         <translation>Taratura:</translation>
     </message>
@@ -1614,22 +1614,22 @@ Tool</translation>
 <context>
     <name>Mainform</name>
     <message>
-        <location filename="../../ui/devicejob.cpp" line="+36"/>
+        <location filename="../../ui/devicejob.cpp" line="+59"/>
         <source>Verbindung zum Gerät wird hergestellt...</source>
         <translation>Connessione allo strumento in corso...</translation>
     </message>
     <message>
-        <location filename="../../ui/mainform_transfer.cpp" line="+25"/>
+        <location filename="../../ui/mainform_transfer.cpp" line="+26"/>
         <source>Verbindung zum Gerät konnte nicht hergestellt werden!</source>
         <translation>Impossibile stabilire la connessione con lo strumento!</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+31"/>
         <source>Daten werden übertragen...</source>
         <translation>Trasferimento dati in corso...</translation>
     </message>
     <message>
-        <location filename="../../ui/mainform_delete.cpp" line="+47"/>
+        <location filename="../../ui/mainform_delete.cpp" line="+49"/>
         <source>Messung löschen</source>
         <translation>Elimina misura</translation>
     </message>
@@ -1647,7 +1647,7 @@ Tool</translation>
         </translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location line="+46"/>
         <source>Alle Messungen löschen</source>
         <translation>Elimina tutte le misure</translation>
     </message>
@@ -1657,13 +1657,13 @@ Tool</translation>
         <translation>Eliminare davvero TUTTE le misure sullo strumento?</translation>
     </message>
     <message>
-        <location line="-17"/>
-        <location line="+19"/>
+        <location line="-35"/>
+        <location line="+17"/>
         <source>Daten werden gelöscht...</source>
         <translation>Eliminazione dati in corso...</translation>
     </message>
     <message>
-        <location filename="../../ui/devicejob.cpp" line="+25"/>
+        <location filename="../../ui/devicejob.cpp" line="+33"/>
         <source>Abbrechen</source>
         <translation>Annulla</translation>
     </message>
@@ -1690,7 +1690,7 @@ Tool</translation>
     </message>
     <message>
         <location filename="../../report/report.cpp" line="-14"/>
-        <location filename="../../report/studyreport.cpp" line="+42"/>
+        <location filename="../../report/studyreport.cpp" line="+43"/>
         <source>Seriennummer Gerät:</source>
         <translation>N. di serie strumento:</translation>
     </message>
@@ -1740,7 +1740,7 @@ Tool</translation>
         <translation>Impossibile scrivere il file PDF &quot;%1&quot;.</translation>
     </message>
     <message>
-        <location line="+40"/>
+        <location filename="../../ui/reportcommands.cpp" line="+20"/>
         <source>Bezeichnung</source>
         <translation>Denominazione</translation>
     </message>
@@ -1781,7 +1781,7 @@ Tool</translation>
     </message>
     <message>
         <location filename="../../ui/gaugestudypage.cpp" line="+19"/>
-        <location filename="../../ui/reportcommands.cpp" line="+26"/>
+        <location filename="../../ui/reportcommands.cpp" line="+15"/>
         <source>PDF-Datei</source>
         <translation>File PDF</translation>
     </message>
@@ -1854,7 +1854,7 @@ Tool</translation>
 <context>
     <name>MainformArchive</name>
     <message>
-        <location filename="../../ui/archivebrowser.cpp" line="+368"/>
+        <location filename="../../ui/archivebrowser.cpp" line="+366"/>
         <source>CSV-Datei (*.CSV)</source>
         <translation>File CSV (*.CSV)</translation>
     </message>
@@ -1864,7 +1864,7 @@ Tool</translation>
         <translation>Importa file CSV nell&apos;archivio</translation>
     </message>
     <message>
-        <location line="-294"/>
+        <location line="-292"/>
         <source>%1: kann nicht gelesen werden.</source>
         <translation>%1: impossibile leggerlo.</translation>
     </message>
@@ -1908,12 +1908,12 @@ Tool</translation>
         </translation>
     </message>
     <message>
-        <location line="+288"/>
+        <location line="+286"/>
         <source>Import ins Archiv</source>
         <translation>Importazione nell&apos;archivio</translation>
     </message>
     <message>
-        <location line="-281"/>
+        <location line="-279"/>
         <source>%1: Messung %2 nicht archiviert: %3.</source>
         <translation>%1: misura %2 non archiviata: %3.</translation>
     </message>
@@ -2170,13 +2170,13 @@ Dopo la cancellazione sul dispositivo non esisteranno più da nessuna parte.</nu
     <message>
         <location line="+6"/>
         <source>UGW</source>
-        <extracomment>lower specification limit (LSL)</extracomment>
+        <extracomment>lower tolerance limit (LSL)</extracomment>
         <translation>LIS</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>OGW</source>
-        <extracomment>upper specification limit (USL)</extracomment>
+        <extracomment>upper tolerance limit (USL)</extracomment>
         <translation>LSS</translation>
     </message>
     <message>
