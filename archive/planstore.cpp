@@ -28,6 +28,19 @@ std::optional<TestPlan> PlanStore::load(const QString &name, int version, Archiv
     return plan;
 }
 
+QStringList PlanStore::names(ArchiveStatus *status)
+{
+    QSqlQuery query;
+    const ArchiveStatus selected = KeptRecords::select(
+        m_archive, QStringLiteral("SELECT DISTINCT name FROM test_plan ORDER BY name"), {}, query);
+    if (status)
+        *status = selected;
+    QStringList names;
+    while (selected.ok() && query.next())
+        names.append(query.value(0).toString());
+    return names;
+}
+
 ArchiveStatus PlanStore::save(TestPlan &plan)
 {
     ArchiveStatus status;

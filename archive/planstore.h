@@ -4,6 +4,7 @@
 #include "measurement/testplan.h"
 
 #include <QList>
+#include <QStringList>
 #include <QString>
 #include <optional>
 
@@ -24,6 +25,8 @@ public:
     // The plan of that name, at `version` or (0) its newest.
     std::optional<TestPlan> load(const QString &name, int version = 0,
                                  ArchiveStatus *status = nullptr);
+    // The names of the plans kept, in order.
+    QStringList names(ArchiveStatus *status = nullptr);
 
 private:
     MeasurementArchive &m_archive;

@@ -114,6 +114,7 @@ int StatusIni::load()
     result += store->readBool("groupByStation", archiveByStation, false);
     result += store->readBool("calibrationRequired", calibrationRequired, false);
     result += store->readDouble("type1Minimum", type1Minimum, 1.33);
+    result += store->readString("testPlan", testPlan, QString());
     store->endGroup();
 
     if (result == 0)
@@ -176,6 +177,7 @@ int StatusIni::save()
     result += store->writeBool("groupByStation", archiveByStation);
     result += store->writeBool("calibrationRequired", calibrationRequired);
     result += store->writeDouble("type1Minimum", type1Minimum);
+    result += store->writeString("testPlan", testPlan);
     store->endGroup();
 
     result += store->sync();

@@ -79,6 +79,8 @@ public:
     bool calibrationRequired = false;
     // What Cg and Cgk of a type-1 study must reach.
     double type1Minimum = 1.33;
+    // The test plan the window judges by (its name in the archive); empty: none.
+    QString testPlan;
 
     QByteArray fileName;
 

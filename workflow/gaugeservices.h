@@ -4,6 +4,7 @@
 #include "device/gaugesession.h"
 #include "device/linktiming.h"
 #include "settings/statusini.h"
+#include "workflow/activeplan.h"
 #include "workflow/gaugeworkflow.h"
 #include "workflow/threadhop.h"
 
@@ -32,6 +33,8 @@ public:
     GaugeSession &session() { return *m_session; }
     GaugeWorkflow &workflow() { return *m_workflow; }
     ThreadHop &hop() { return m_hop; }
+    // The test plan the window judges by (none at first).
+    ActivePlan &activePlan() { return m_activePlan; }
     // The thread the window's jobs on the gauge run on; made on first use.
     GaugeThread &gaugeThread();
 
@@ -43,6 +46,7 @@ private:
     ThreadHop m_hop;
     StatusIni m_status;
     MeasurementArchive m_archive;
+    ActivePlan m_activePlan;
     std::unique_ptr<GaugeSession> m_session;
     std::unique_ptr<GaugeWorkflow> m_workflow;
     std::unique_ptr<GaugeThread> m_thread;

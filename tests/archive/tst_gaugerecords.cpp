@@ -95,6 +95,7 @@ class TestGaugeRecords : public QObject
         QVERIFY(plans.save(plan).ok() && plan.version == 2);
         QCOMPARE(*plans.load(QStringLiteral("Clip"), 1)->characteristics.first().upper, 15.0);
         QCOMPARE(plans.load(QStringLiteral("Clip"))->version, 2);
+        QCOMPARE(plans.names(), QStringList{QStringLiteral("Clip")});
 
         QSqlQuery query(QSqlDatabase::database(archive.connectionName()));
         QVERIFY(!query.exec(QStringLiteral("UPDATE test_plan SET plan_json = ''")));

@@ -81,7 +81,7 @@ struct StatusValues
     explicit StatusValues(const StatusIni &s)
         : texts{s.language, s.printHeaderLine, s.archiveBackend, s.serverSslMode},
           paths{s.printLogoFilename, s.lastFilePath, s.lastExportListPath, s.serverHost,
-                s.serverDatabase, s.serverUser, s.stationName},
+                s.serverDatabase, s.serverUser, s.stationName, s.testPlan},
           numbers{s.formPosX, s.formPosY, s.formWidth, s.formHeight, s.lastConnectedPortNr,
                   s.serverPort},
           flags{s.formMaximized, s.exportListCsvWithSepHeader, s.archiveByStation,
@@ -113,9 +113,9 @@ void fuzzStatus(const QByteArray &contents)
     {
         StatusIni status(name);
         const int result = status.load();
-        // Twenty-six fixed reads, the key list of [limits] and one read per
+        // Twenty-seven fixed reads, the key list of [limits] and one read per
         // limit key (at most a lower and an upper one per unit).
-        checkResult(result, 27 + 2 * int(status.forceLimits.size()));
+        checkResult(result, 28 + 2 * int(status.forceLimits.size()));
         loaded.append(StatusValues(status));
         status.save();
     }

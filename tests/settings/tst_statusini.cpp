@@ -65,6 +65,7 @@ void TestStatusIni::firstRunLoadsDefaultsAndSaveWritesTheWholeFile()
                                 "serverSslMode=prefer\n"
                                 "serverUser=\n"
                                 "station=\n"
+                                "testPlan=\n"
                                 "type1Minimum=1.33\n"
                                 "\n"
                                 "[capability]\n"
