@@ -3,6 +3,7 @@
 #include "measurement/seriesstatistics.h"
 
 #include <QString>
+#include <QStringList>
 #include <QVector>
 #include <optional>
 
@@ -11,7 +12,8 @@
 // only render it.
 
 // A number of the table: unset shows as "-", a cell that does not apply
-// (the capability indices of any quantity but the maximum force) as nothing.
+// (the capability indices of the mean force and the duration, all but the
+// count of a pass and fail characteristic) as nothing.
 struct StatisticsCell
 {
     bool applies = true;
@@ -33,6 +35,7 @@ struct StatisticsRow
 {
     Quantity quantity = Quantity::MaximumForce;
     QString label;
+    QString key; // the machine name (SeriesQuantity::key)
     QVector<StatisticsCell> cells;
 };
 
@@ -59,13 +62,14 @@ struct StatisticsTable
     QString unitText;
     QVector<StatisticsLimit> limits; // lower, upper
     QVector<StatisticsColumn> columns;
-    QVector<StatisticsRow> rows; // one per quantity, in kQuantities order
+    QVector<StatisticsRow> rows; // one per quantity, in kQuantities order, then the plan's
     QString measurementTitle;
     QString resultTitle;
     QVector<StatisticsVerdict> verdicts; // in set order
     QString note; // no limits, or too few measurements for the indices; empty otherwise
     QString estimateNote; // which spread Pp/Ppk and Cp/Cpk are taken from
     QString leftOutNote;  // measurements left out because a value is no number
+    QStringList characteristicNotes; // each plan characteristic's limits and verdicts
 
     // The notes to show below the table, one a line.
     QString notes() const;

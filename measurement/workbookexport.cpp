@@ -173,11 +173,32 @@ quint32 writeDataSheet(lxw_worksheet *sheet, const MeasurementSet &set, const Fo
     return rows;
 }
 
+// Each plan characteristic's value of each measurement beside its verdict
+// columns: a number, or the verdict where there is none.
+void writeCharacteristicColumns(lxw_worksheet *sheet, lxw_row_t titleRow, lxw_col_t firstColumn,
+                                const SeriesStatistics &statistics, const Formats &formats)
+{
+    for (int c = 0; c < statistics.characteristics.size(); ++c) {
+        const QuantityStatistics &q = statistics.characteristics.at(c);
+        const lxw_col_t column = firstColumn + lxw_col_t(c);
+        writeText(sheet, titleRow, column, q.quantity.label(), formats.bold);
+        for (int k = 0; k < q.values.size(); ++k) {
+            const lxw_row_t row = titleRow + 1 + lxw_row_t(k);
+            if (q.values.at(k).state == QuantityValue::Found && !q.quantity.passFail)
+                worksheet_write_number(sheet, row, column, q.values.at(k).value, nullptr);
+            else if (q.quantity.passFail && q.values.at(k).state == QuantityValue::Found)
+                writeText(sheet, row, column, verdictText(q.values.at(k).value > 0.0));
+            else
+                writeText(sheet, row, column, StatisticsText::verdict(q.verdicts.at(k)));
+        }
+    }
+}
+
 void writeStatisticsSheet(lxw_worksheet *sheet, const MeasurementSet &set,
                           const ChartSettings &chart, const Formats &formats)
 {
-    const StatisticsTable content =
-        statisticsTable(set, computeSeriesStatistics(set, chart.withinSpread()));
+    const SeriesStatistics statistics = computeSeriesStatistics(set, chart.withinSpread());
+    const StatisticsTable content = statisticsTable(set, statistics);
     worksheet_set_column(sheet, 0, 0, kStatisticsTitleWidth, nullptr);
     worksheet_set_column(sheet, 1, lxw_col_t(content.columns.size()), kValueColumnWidth, nullptr);
 
@@ -202,6 +223,8 @@ void writeStatisticsSheet(lxw_worksheet *sheet, const MeasurementSet &set,
         if (!note.isEmpty())
             writeText(sheet, ++row, 0, note);
     writeText(sheet, ++row, 0, content.estimateNote);
+    for (const QString &note : content.characteristicNotes)
+        writeText(sheet, ++row, 0, note);
     row += 2;
 
     writeText(sheet, row, 0, content.measurementTitle, formats.bold);
@@ -209,6 +232,7 @@ void writeStatisticsSheet(lxw_worksheet *sheet, const MeasurementSet &set,
     writeText(sheet, row, 2, trObject("Zeit:"), formats.bold);
     writeText(sheet, row, 3, content.rows.first().label, formats.bold);
     writeText(sheet, row, 4, content.resultTitle, formats.bold);
+    writeCharacteristicColumns(sheet, row, 5, statistics, formats);
     for (const StatisticsVerdict &verdict : content.verdicts) {
         const Measurement &m = *verdict.record;
         ++row;
@@ -252,9 +276,10 @@ void writeChartSheet(lxw_worksheet *sheet, const MeasurementSet &set,
     worksheet_set_column(sheet, 2, 10, kValueColumnWidth, nullptr);
     writeText(sheet, 0, 0, ChartText::title() + QLatin1Char(' ') + ChartText::typeName(type),
               formats.bold);
-    writeText(sheet, 0, 2, StatisticsText::quantity(settings.quantity, set.unitText), formats.bold);
+    writeText(sheet, 0, 2, chart.quantity.label(), formats.bold);
     if (!chart.chart) {
-        writeText(sheet, 1, 0, ChartText::tooFewPoints());
+        writeText(sheet, 1, 0, chart.quantity.passFail ? ChartText::passFailNotCharted()
+                                                       : ChartText::tooFewPoints());
         return;
     }
     const ControlChart &c = *chart.chart;
