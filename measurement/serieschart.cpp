@@ -80,6 +80,8 @@ SeriesChart seriesChart(const MeasurementSet &set, const ChartSettings &settings
     const QuantityValues values = quantityValues(set, series.quantity);
     const QVector<int> ordered = timeOrderedIndices(set);
     series.leftOut = set.records.size() - ordered.size();
+    if (series.quantity.passFail)
+        return series;
     for (int k : ordered) {
         if (values.at(k).state == QuantityValue::NotFound) {
             ++series.notFound;
@@ -88,8 +90,6 @@ SeriesChart seriesChart(const MeasurementSet &set, const ChartSettings &settings
         series.records.append(set.records.at(k));
         series.values.append(values.at(k).value);
     }
-    if (series.quantity.passFail)
-        return series;
     series.chart =
         controlChart(series.values, settings.type, settings.subgroupSize, settings.fixedLimits);
     if (series.chart)

@@ -32,7 +32,7 @@ QString SeriesQuantity::label() const
 QString SeriesQuantity::key() const
 {
     if (isCharacteristic())
-        return name;
+        return name.simplified(); // one field of a line, whatever the plan's name holds
     switch (builtIn) {
     case Quantity::MeanForce:
         return QStringLiteral("meanForce");

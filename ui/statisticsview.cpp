@@ -33,6 +33,9 @@ QStringList rowTexts(const QTableWidget *table, int row)
 
 // Beyond this many measurements the verdicts scroll.
 constexpr int kVisibleVerdicts = 8;
+// Beyond this many quantities (the three built in and a plan's first three
+// characteristics) the statistics scroll: the window keeps its room at 1024x768.
+constexpr int kVisibleQuantities = 6;
 
 // The table as large as its content (up to `visibleRows` rows): no empty
 // area below the rows, no scroll bar where the window leaves the room.
@@ -71,7 +74,7 @@ void showQuantities(QTableWidget *table, const StatisticsTable &content)
             if (row.cells.at(c).applies)
                 table->setItem(r, c, cell(row.cells.at(c).text()));
     }
-    fitRows(table, content.rows.size());
+    fitRows(table, kVisibleQuantities);
 }
 
 void showVerdicts(QTableWidget *table, const StatisticsTable &content)
