@@ -321,7 +321,11 @@ QByteArray statsJson(const CliStats &stats)
                                    {QStringLiteral("unit"), c->quantity.unitText},
                                    {QStringLiteral("lowerLimit"), jsonNumber(c->quantity.limits.lower)},
                                    {QStringLiteral("upperLimit"), jsonNumber(c->quantity.limits.upper)},
-                                   {QStringLiteral("judged"), judgedCount(c->verdicts)}};
+                                   {QStringLiteral("judged"), judgedCount(c->verdicts)},
+                                   {QStringLiteral("sigmaWithin"), jsonNumber(c->sigmaWithin)},
+                                   {QStringLiteral("capable"),
+                                    capabilityKey(capabilityVerdict(c->capability.cpk,
+                                                                    stats.set.thresholds))}};
         for (const auto &[key, verdict] : {std::pair{QStringLiteral("beyondLimit"), Verdict::Fail},
                                            std::pair{QStringLiteral("notFound"), Verdict::NotFound}}) {
             QJsonArray numbers;
