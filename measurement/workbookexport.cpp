@@ -173,24 +173,30 @@ quint32 writeDataSheet(lxw_worksheet *sheet, const MeasurementSet &set, const Fo
     return rows;
 }
 
-// Each plan characteristic's value of each measurement beside its verdict
-// columns: a number, or the verdict where there is none.
-void writeCharacteristicColumns(lxw_worksheet *sheet, lxw_row_t titleRow, lxw_col_t firstColumn,
-                                const SeriesStatistics &statistics, const Formats &formats)
+// The titles of the plan's characteristics beside the verdicts' titles.
+void writeCharacteristicTitles(lxw_worksheet *sheet, lxw_row_t row, lxw_col_t firstColumn,
+                               const SeriesStatistics &statistics, const Formats &formats)
+{
+    for (int c = 0; c < statistics.characteristics.size(); ++c)
+        writeText(sheet, row, firstColumn + lxw_col_t(c),
+                  statistics.characteristics.at(c).quantity.label(), formats.bold);
+}
+
+// Each plan characteristic's value of measurement `k` in its row (the
+// workbook is written row by row): a number, else its verdict.
+void writeCharacteristicCells(lxw_worksheet *sheet, lxw_row_t row, lxw_col_t firstColumn,
+                              const SeriesStatistics &statistics, int k)
 {
     for (int c = 0; c < statistics.characteristics.size(); ++c) {
         const QuantityStatistics &q = statistics.characteristics.at(c);
         const lxw_col_t column = firstColumn + lxw_col_t(c);
-        writeText(sheet, titleRow, column, q.quantity.label(), formats.bold);
-        for (int k = 0; k < q.values.size(); ++k) {
-            const lxw_row_t row = titleRow + 1 + lxw_row_t(k);
-            if (q.values.at(k).state == QuantityValue::Found && !q.quantity.passFail)
-                worksheet_write_number(sheet, row, column, q.values.at(k).value, nullptr);
-            else if (q.quantity.passFail && q.values.at(k).state == QuantityValue::Found)
-                writeText(sheet, row, column, verdictText(q.values.at(k).value > 0.0));
-            else
-                writeText(sheet, row, column, StatisticsText::verdict(q.verdicts.at(k)));
-        }
+        const QuantityValue &v = q.values.at(k);
+        if (v.state == QuantityValue::Found && !q.quantity.passFail)
+            worksheet_write_number(sheet, row, column, v.value, nullptr);
+        else if (v.state == QuantityValue::Found)
+            writeText(sheet, row, column, verdictText(v.value > 0.0));
+        else
+            writeText(sheet, row, column, StatisticsText::verdict(q.verdicts.at(k)));
     }
 }
 
@@ -232,8 +238,10 @@ void writeStatisticsSheet(lxw_worksheet *sheet, const MeasurementSet &set,
     writeText(sheet, row, 2, trObject("Zeit:"), formats.bold);
     writeText(sheet, row, 3, content.rows.first().label, formats.bold);
     writeText(sheet, row, 4, content.resultTitle, formats.bold);
-    writeCharacteristicColumns(sheet, row, 5, statistics, formats);
-    for (const StatisticsVerdict &verdict : content.verdicts) {
+    constexpr lxw_col_t kFirstCharacteristicColumn = 5;
+    writeCharacteristicTitles(sheet, row, kFirstCharacteristicColumn, statistics, formats);
+    for (int k = 0; k < content.verdicts.size(); ++k) {
+        const StatisticsVerdict &verdict = content.verdicts.at(k);
         const Measurement &m = *verdict.record;
         ++row;
         worksheet_write_number(sheet, row, 0, m.number, nullptr);
@@ -242,6 +250,7 @@ void writeStatisticsSheet(lxw_worksheet *sheet, const MeasurementSet &set,
         if (std::isfinite(verdict.forceMax))
             worksheet_write_number(sheet, row, 3, verdict.forceMax, formats.force);
         writeText(sheet, row, 4, verdict.verdictText);
+        writeCharacteristicCells(sheet, row, kFirstCharacteristicColumn, statistics, k);
     }
 }
 
