@@ -608,6 +608,15 @@ void TestAnalysis::theActivePlansCharacteristicsAreChartedAndCounted()
     const QString verdict = ui->controlChartView->verdictText();
     QVERIFY2(verdict.contains("2 von 5 n.i.O.") && verdict.contains("OGW 45.00 N"), qPrintable(verdict));
     QCOMPARE(ui->statisticsView->statisticsRow(3).first(), QStringLiteral("F 0,5 s / N"));
+    // The series report: the characteristic's statistics, note and chart.
+    const QString pdf = m_configHome.filePath("plan.pdf");
+    {
+        const auto answerer = answerSaveDialog(pdf);
+        ui->actionAlsPDFspeichern->trigger();
+    }
+    const QString text = pdfText(pdf);
+    QVERIFY2(text.contains("2 von 5 n.i.O.; Cpk 0.18") && text.contains("\nF 0,5 s / N"),
+             qPrintable(text));
     m_services->activePlan().clear();
     QCOMPARE(quantity->count(), 3);
     QCOMPARE(ui->controlChartView->chart().quantity.builtIn, Quantity::MaximumForce);
