@@ -22,7 +22,17 @@
 <context>
     <name>ArchiveServerStatus</name>
     <message>
-        <location filename="../../ui/archiveserverstatus.cpp" line="+61"/>
+        <location filename="../../ui/archiveserverstatus.cpp" line="+54"/>
+        <source>Hochladen</source>
+        <translation>Téléverser</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Später</source>
+        <translation>Plus tard</translation>
+    </message>
+    <message>
+        <location line="+42"/>
         <source>Archivserver nimmt Messungen nicht an</source>
         <translation>Le serveur d&apos;archives n&apos;accepte pas les mesures</translation>
     </message>
@@ -1200,6 +1210,16 @@ evaluate : une mesure n.i.O.,
     </message>
     <message>
         <location line="+5"/>
+        <source>Messungen in der Archivdatei, die nicht auf dem Archivserver sind: %1. Jetzt zum Archivserver hochladen?</source>
+        <translation>Mesures du fichier d&apos;archive absentes du serveur d&apos;archives : %1. Les téléverser maintenant vers le serveur d&apos;archives ?</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Messungen aus der Archivdatei zum Hochladen vorgemerkt: %1</source>
+        <translation>Mesures du fichier d&apos;archive en attente de téléversement : %1</translation>
+    </message>
+    <message>
+        <location line="+6"/>
         <source>Archiv unverändert: %1 verkettete Messungen geprüft, %2 aus der Zeit vor der Verkettung.</source>
         <translation>Archive inchangée : %1 mesures chaînées vérifiées, %2 antérieures au chaînage.</translation>
     </message>
@@ -1791,7 +1811,7 @@ Tool</translation>
         <translation>Enregistrer le fichier PDF</translation>
     </message>
     <message>
-        <location filename="../../ui/analysispanel.cpp" line="+128"/>
+        <location filename="../../ui/analysispanel.cpp" line="+129"/>
         <source>Referenz</source>
         <translation>Référence</translation>
     </message>
