@@ -204,7 +204,8 @@
             --archive mit --serial, --station, --from, --to, --search)
   archive init    das Archiv auf dem Server anlegen (als dessen Eigentümer)
   archive list    die archivierten Messungen (--format table oder json)
-  archive sync    wartende Messungen zum Archivserver übertragen
+  archive sync    wartende Messungen zum Archivserver übertragen, auch die
+                  der Archivdatei, die ihm fehlen
   archive verify  die Verkettung der archivierten Messungen prüfen
   gauge calibration add   eine Kalibrierung erfassen (--certificate,
                           --calibrated, --due, --serial oder das Gerät)
@@ -232,7 +233,8 @@ evaluate: eine Messung n.i.O.,
             --archive with --serial, --station, --from, --to, --search)
   archive init    set up the archive on the server (as its owner)
   archive list    the archived measurements (--format table or json)
-  archive sync    upload waiting measurements to the archive server
+  archive sync    upload waiting measurements to the archive server, and
+                  those of the archive file it lacks
   archive verify  check the chain of the archived measurements
   gauge calibration add   record a calibration (--certificate,
                           --calibrated, --due, --serial or the gauge)
@@ -250,7 +252,7 @@ evaluate: a measurement n.i.O.,
 </translation>
     </message>
     <message>
-        <location line="+39"/>
+        <location line="+40"/>
         <source>Aufruf: %1</source>
         <translation>Usage: %1</translation>
     </message>

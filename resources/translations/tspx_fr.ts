@@ -204,7 +204,8 @@
             --archive mit --serial, --station, --from, --to, --search)
   archive init    das Archiv auf dem Server anlegen (als dessen Eigentümer)
   archive list    die archivierten Messungen (--format table oder json)
-  archive sync    wartende Messungen zum Archivserver übertragen
+  archive sync    wartende Messungen zum Archivserver übertragen, auch die
+                  der Archivdatei, die ihm fehlen
   archive verify  die Verkettung der archivierten Messungen prüfen
   gauge calibration add   eine Kalibrierung erfassen (--certificate,
                           --calibrated, --due, --serial oder das Gerät)
@@ -232,7 +233,8 @@ evaluate: eine Messung n.i.O.,
             --archive avec --serial, --station, --from, --to, --search)
   archive init    créer l&apos;archive sur le serveur (en tant que propriétaire)
   archive list    les mesures archivées (--format table ou json)
-  archive sync    envoyer au serveur d&apos;archive les mesures en attente
+  archive sync    envoyer au serveur d&apos;archive les mesures en attente et
+                  celles du fichier d&apos;archive qui lui manquent
   archive verify  vérifier le chaînage des mesures archivées
   gauge calibration add   enregistrer un étalonnage (--certificate,
                           --calibrated, --due, --serial ou l&apos;appareil)
@@ -250,7 +252,7 @@ evaluate : une mesure n.i.O.,
 </translation>
     </message>
     <message>
-        <location line="+39"/>
+        <location line="+40"/>
         <source>Aufruf: %1</source>
         <translation>Utilisation : %1</translation>
     </message>

@@ -204,7 +204,8 @@
             --archive mit --serial, --station, --from, --to, --search)
   archive init    das Archiv auf dem Server anlegen (als dessen Eigentümer)
   archive list    die archivierten Messungen (--format table oder json)
-  archive sync    wartende Messungen zum Archivserver übertragen
+  archive sync    wartende Messungen zum Archivserver übertragen, auch die
+                  der Archivdatei, die ihm fehlen
   archive verify  die Verkettung der archivierten Messungen prüfen
   gauge calibration add   eine Kalibrierung erfassen (--certificate,
                           --calibrated, --due, --serial oder das Gerät)
@@ -232,7 +233,8 @@ evaluate: eine Messung n.i.O.,
             --archive con --serial, --station, --from, --to, --search)
   archive init    creare l&apos;archivio sul server (come suo proprietario)
   archive list    le misure archiviate (--format table o json)
-  archive sync    inviare al server dell&apos;archivio le misure in attesa
+  archive sync    inviare al server dell&apos;archivio le misure in attesa e
+                  quelle del file di archivio che gli mancano
   archive verify  verificare la concatenazione delle misure archiviate
   gauge calibration add   registrare una taratura (--certificate,
                           --calibrated, --due, --serial o lo strumento)
@@ -250,7 +252,7 @@ evaluate: una misura n.i.O.,
 </translation>
     </message>
     <message>
-        <location line="+39"/>
+        <location line="+40"/>
         <source>Aufruf: %1</source>
         <translation>Uso: %1</translation>
     </message>
