@@ -18,7 +18,7 @@ StatisticsRow summaryRow(const SeriesQuantity &quantity, const Summary &s,
                          const Capability &performance, const Capability &capability, bool indices)
 {
     const int decimals = quantity.decimals;
-    StatisticsRow row{quantity.builtIn, quantity.label(), quantity.key(), {}};
+    StatisticsRow row{quantity.builtIn, quantity.label(), quantity.key(), {}, {}};
     row.cells = {number(double(s.count), 0),
                  number(s.mean, decimals),
                  number(s.standardDeviation, quantity.spreadDecimals()),
@@ -86,7 +86,7 @@ StatisticsTable statisticsTable(const MeasurementSet &set, const SeriesStatistic
         table.rows.append(quantityRow(set, statistics, quantity));
     for (const QuantityStatistics &c : statistics.characteristics) {
         table.rows.append(characteristicRow(c));
-        table.characteristicNotes << StatisticsText::characteristicNote(c, set.thresholds);
+        table.rows.last().note = StatisticsText::characteristicNote(c, set.thresholds);
     }
     table.measurementTitle = StatisticsText::measurement();
     table.resultTitle = StatisticsText::result();
@@ -103,9 +103,20 @@ StatisticsTable statisticsTable(const MeasurementSet &set, const SeriesStatistic
     return table;
 }
 
-QString StatisticsTable::notes() const
+QStringList StatisticsTable::characteristicNotes() const
 {
-    QStringList lines = QStringList{leftOutNote, note, estimateNote} + characteristicNotes;
+    QStringList notes;
+    for (const StatisticsRow &row : rows)
+        if (!row.note.isEmpty())
+            notes << row.note;
+    return notes;
+}
+
+QString StatisticsTable::notes(bool withCharacteristics) const
+{
+    QStringList lines = QStringList{leftOutNote, note, estimateNote};
+    if (withCharacteristics)
+        lines += characteristicNotes();
     lines.removeAll(QString());
     return lines.join(QLatin1Char('\n'));
 }

@@ -36,6 +36,7 @@ struct StatisticsRow
     Quantity quantity = Quantity::MaximumForce;
     QString label;
     QString key; // the machine name (SeriesQuantity::key)
+    QString note; // a plan characteristic's limits and verdicts; empty for the others
     QVector<StatisticsCell> cells;
 };
 
@@ -69,10 +70,12 @@ struct StatisticsTable
     QString note; // no limits, or too few measurements for the indices; empty otherwise
     QString estimateNote; // which spread Pp/Ppk and Cp/Cpk are taken from
     QString leftOutNote;  // measurements left out because a value is no number
-    QStringList characteristicNotes; // each plan characteristic's limits and verdicts
 
-    // The notes to show below the table, one a line.
-    QString notes() const;
+    // Each plan characteristic's note (StatisticsRow::note), in row order.
+    QStringList characteristicNotes() const;
+    // The notes to show below the table, one a line; the characteristics'
+    // notes last, unless left to their rows (`withCharacteristics` false).
+    QString notes(bool withCharacteristics = true) const;
 };
 
 StatisticsTable statisticsTable(const MeasurementSet &set, const SeriesStatistics &statistics);

@@ -229,7 +229,7 @@ void writeStatisticsSheet(lxw_worksheet *sheet, const MeasurementSet &set,
         if (!note.isEmpty())
             writeText(sheet, ++row, 0, note);
     writeText(sheet, ++row, 0, content.estimateNote);
-    for (const QString &note : content.characteristicNotes)
+    for (const QString &note : content.characteristicNotes())
         writeText(sheet, ++row, 0, note);
     row += 2;
 
