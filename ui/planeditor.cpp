@@ -195,7 +195,8 @@ void PlanEditor::newPlan()
 void PlanEditor::usePlan(const TestPlan &plan, bool kept)
 {
     m_plan = plan;
-    m_changed = !kept;
+    m_kept = kept;
+    m_changed = false;
     m_filling = true;
     ui->linePlanName->setText(plan.name);
     ui->linePartNumber->setText(plan.partNumber);
@@ -389,6 +390,11 @@ void PlanEditor::activate()
 
 void PlanEditor::showVersion()
 {
+    // Only a kept plan has a version: saving decides a new plan's.
+    if (!m_kept) {
+        ui->labelVersion->setText(tr("nicht gespeichert"));
+        return;
+    }
     const QString version = tr("Version %1").arg(m_plan.version);
     ui->labelVersion->setText(m_changed ? version + QStringLiteral(" – ") + tr("geändert")
                                         : version);
@@ -448,6 +454,7 @@ void PlanEditor::savePlan()
                              WorkflowText::archiveProblem(status, m_parts.archive->path()));
         return;
     }
+    m_kept = true;
     m_changed = false;
     m_parts.status->testPlan = m_plan.name;
     m_parts.status->save();

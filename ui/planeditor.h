@@ -81,6 +81,8 @@ private:
     TestPlan m_plan;
     PlanVerdict m_verdict;
     bool m_haveVerdict = false;
+    // Kept: the plan is a version in the archive; changed: edited since.
+    bool m_kept = false;
     bool m_changed = false;
     // Set while the fields are filled from the plan: no edits then.
     bool m_filling = false;

@@ -2143,8 +2143,8 @@ Once deleted on the device they exist nowhere.</numerusform>
     </message>
     <message>
         <location line="+10"/>
-        <source>Band k / %:</source>
-        <translation>Band k / %:</translation>
+        <source>Bandbreite k / %:</source>
+        <translation>Band width k / %:</translation>
     </message>
     <message>
         <location line="+38"/>
@@ -2272,7 +2272,12 @@ Once deleted on the device they exist nowhere.</numerusform>
         <translation>New test plan</translation>
     </message>
     <message>
-        <location line="+203"/>
+        <location line="+206"/>
+        <source>nicht gespeichert</source>
+        <translation>not saved</translation>
+    </message>
+    <message>
+        <location line="+3"/>
         <source>Version %1</source>
         <translation>Version %1</translation>
     </message>
@@ -2297,7 +2302,7 @@ Once deleted on the device they exist nowhere.</numerusform>
         <translation>The test plan needs a name.</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+21"/>
         <source>Prüfplan öffnen</source>
         <translation>Open test plan</translation>
     </message>

@@ -2143,8 +2143,8 @@ Une fois supprimées sur l&apos;appareil, elles n&apos;existeront plus nulle par
     </message>
     <message>
         <location line="+10"/>
-        <source>Band k / %:</source>
-        <translation>Bande k / % :</translation>
+        <source>Bandbreite k / %:</source>
+        <translation>Largeur de bande k / % :</translation>
     </message>
     <message>
         <location line="+38"/>
@@ -2272,7 +2272,12 @@ Une fois supprimées sur l&apos;appareil, elles n&apos;existeront plus nulle par
         <translation>Nouveau plan de contrôle</translation>
     </message>
     <message>
-        <location line="+203"/>
+        <location line="+206"/>
+        <source>nicht gespeichert</source>
+        <translation>non enregistré</translation>
+    </message>
+    <message>
+        <location line="+3"/>
         <source>Version %1</source>
         <translation>Version %1</translation>
     </message>
@@ -2297,7 +2302,7 @@ Une fois supprimées sur l&apos;appareil, elles n&apos;existeront plus nulle par
         <translation>Le plan de contrôle a besoin d’un nom.</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+21"/>
         <source>Prüfplan öffnen</source>
         <translation>Ouvrir un plan de contrôle</translation>
     </message>

@@ -2143,8 +2143,8 @@ Dopo la cancellazione sul dispositivo non esisteranno più da nessuna parte.</nu
     </message>
     <message>
         <location line="+10"/>
-        <source>Band k / %:</source>
-        <translation>Banda k / %:</translation>
+        <source>Bandbreite k / %:</source>
+        <translation>Ampiezza banda k / %:</translation>
     </message>
     <message>
         <location line="+38"/>
@@ -2272,7 +2272,12 @@ Dopo la cancellazione sul dispositivo non esisteranno più da nessuna parte.</nu
         <translation>Nuovo piano di prova</translation>
     </message>
     <message>
-        <location line="+203"/>
+        <location line="+206"/>
+        <source>nicht gespeichert</source>
+        <translation>non salvato</translation>
+    </message>
+    <message>
+        <location line="+3"/>
         <source>Version %1</source>
         <translation>Versione %1</translation>
     </message>
@@ -2297,7 +2302,7 @@ Dopo la cancellazione sul dispositivo non esisteranno più da nessuna parte.</nu
         <translation>Il piano di prova ha bisogno di un nome.</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+21"/>
         <source>Prüfplan öffnen</source>
         <translation>Apri piano di prova</translation>
     </message>
