@@ -15,15 +15,18 @@
 
 #include <QApplication>
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QMouseEvent>
 #include <QStandardItemModel>
 #include <QTest>
 #include <qwt_plot.h>
 #include <qwt_plot_canvas.h>
 #include <qwt_plot_curve.h>
+#include <qwt_plot_marker.h>
 #include <qwt_scale_div.h>
 #include <qwt_scale_map.h>
 
+#include <algorithm>
 #include <cmath>
 
 #include <memory>
@@ -72,6 +75,7 @@ private slots:
     void draggingABoxMovesAndResizesIt();
     void treeAndTableShowTheVerdictsOfTheActivePlan();
     void savedPlanComesBackWithItsVersion();
+    void envelopeIsLearnedFromTheSelection();
 
 private:
     QModelIndex rowIndex(int number, int column = 0) const
@@ -122,10 +126,22 @@ void TestPlanEditor::draggingABoxMovesAndResizesIt()
     window.kind = CharacteristicKind::Window;
     window.name = QStringLiteral("Fenster");
     window.box = WindowBox{0.5, 1.0, 30.0, 70.0, BoxSide::Left, BoxSide::Right};
-    plan.characteristics = {window};
+    Characteristic fracture;
+    fracture.kind = CharacteristicKind::BreakForce;
+    fracture.name = QStringLiteral("Bruch");
+    fracture.within = 1.0; // half the peak lost within a second: at the peak
+    plan.characteristics = {window, fracture};
     m_window->planEditor()->editPlan(plan);
     m_window->formUi()->treeView->setCurrentIndex(rowIndex(1));
     QCOMPARE(m_window->plotCurve()->sample(0).x(), -0.2);
+    // The break is marked where it was found: 100 N, 1.8 s after the trigger.
+    const QList<QwtPlotItem *> &drawn = m_window->measurementPage()->planOverlay()->items();
+    const auto mark = std::find_if(drawn.begin(), drawn.end(), [](QwtPlotItem *item) {
+        return item->rtti() == QwtPlotItem::Rtti_PlotMarker && item->title().text() == "Bruch";
+    });
+    QVERIFY(mark != drawn.end());
+    QCOMPARE(static_cast<QwtPlotMarker *>(*mark)->value(), QPointF(1.8, 100.0));
+    QCOMPARE(static_cast<QwtPlotMarker *>(*mark)->label().text(), QStringLiteral("Bruch: 100.0 N"));
 
     QwtPlot *plot = m_window->formUi()->qwtPlot;
     const QwtScaleMap x = plot->canvasMap(QwtPlot::xBottom), y = plot->canvasMap(QwtPlot::yLeft);
@@ -216,6 +232,28 @@ void TestPlanEditor::savedPlanComesBackWithItsVersion()
     editor->loadKeptPlans();
     QCOMPARE(m_services->activePlan().plan()->version, 2);
     QCOMPARE(form->comboPlans->currentText(), plan.name);
+}
+
+void TestPlanEditor::envelopeIsLearnedFromTheSelection()
+{
+    TestPlan plan;
+    plan.triggerForce = 10.0;
+    Characteristic envelope;
+    envelope.kind = CharacteristicKind::Envelope;
+    plan.characteristics = {envelope};
+    PlanEditor *editor = m_window->planEditor();
+    editor->editPlan(plan);
+    QItemSelectionModel *selection = m_window->formUi()->treeView->selectionModel();
+    selection->setCurrentIndex(rowIndex(1), QItemSelectionModel::ClearAndSelect);
+    for (int number : {2, 3})
+        selection->select(rowIndex(number), QItemSelectionModel::Select);
+    editor->formUi()->spinBandK->setValue(2.0);
+    editor->formUi()->buttonLearn->click();
+    // At the peaks (1.8 s after the trigger) 100, 110 and 120 N: 110 ± 2 · 10 N.
+    const EnvelopeBand &band = m_services->activePlan().plan()->characteristics.at(0).band;
+    QVERIFY(band.upper.size() > 18);
+    QCOMPARE(band.upper.at(18), 130.0);
+    QCOMPARE(band.lower.at(18), 90.0);
 }
 
 QTEST_MAIN(TestPlanEditor)
