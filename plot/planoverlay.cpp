@@ -54,7 +54,8 @@ public:
         fill.setAlpha(30);
         painter->setBrush(fill);
         painter->drawRect(r);
-        painter->drawText(r.adjusted(4, 2, 0, 0), Qt::AlignLeft | Qt::AlignTop, title().text());
+        // The name above the box: a narrow box would cut it.
+        painter->drawText(QPointF(r.left(), r.top() - 4), title().text());
         drawSide(painter, r, m_box.entry, kEntryColour,
                  trOverlay(QT_TRANSLATE_NOOP("PlanOverlay", "ein")));
         drawSide(painter, r, m_box.exit, kExitColour,

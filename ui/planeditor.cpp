@@ -114,6 +114,8 @@ void PlanEditor::setUpFields()
         if (qobject_cast<QDoubleSpinBox *>(field) || qobject_cast<QComboBox *>(field))
             field->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
     ui->scrollDetails->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // Hidden rows keep their spacing: little of it, as most rows are hidden.
+    ui->formDetails->setVerticalSpacing(2);
     // The kind stands in the fields below; the rows keep name, value, verdict.
     ui->tableCharacteristics->setColumnHidden(kKindColumn, true);
     QTableWidget *table = ui->tableCharacteristics;
