@@ -1,5 +1,8 @@
 #include "base/log.h"
 #include "archive/archiveschema.h"
+#include "archive/calibrationstore.h"
+#include "archive/gaugestudystore.h"
+#include "archive/planstore.h"
 #include "archive/measurementarchive.h"
 #include "archive/sampleblob.h"
 #include "archivesamples.h"
@@ -433,26 +436,48 @@ void TestArchive::readOnlyFileIsReported()
 
 void TestArchive::damagedFileIsMovedAsideNeverWritten_data()
 {
-    QTest::addColumn<bool>("keepHeader");
-    QTest::newRow("not a database") << false;
-    QTest::newRow("damaged pages") << true;
+    QTest::addColumn<int>("from");
+    QTest::addColumn<int>("to");
+    QTest::newRow("not a database") << 0 << -1;
+    QTest::newRow("damaged pages") << 100 << -1;
+    QTest::newRow("signature overwritten") << 0 << 16;
 }
 
 void TestArchive::damagedFileIsMovedAsideNeverWritten()
 {
-    QFETCH(bool, keepHeader);
+    QFETCH(int, from);
+    QFETCH(int, to);
+    GaugeStudyRecord study;
+    study.serialNr = "SN-100";
+    study.input.values = QVector<double>(25, 2.0);
+    study.input.values[0] = 2.5;
+    study.input.tolerance = 5.0;
+    // Two of the measurements, then an id no measurement has.
+    study.measurementIds = {1, 5};
+    while (study.measurementIds.size() < 25)
+        study.measurementIds << 99;
     {
         MeasurementArchive archive;
         QVERIFY(archive.open(archivePath()).ok());
         storeFive(archive);
+        CalibrationRecord calibration;
+        calibration.serialNr = "SN-100";
+        calibration.certificate = "K-9";
+        calibration.calibratedOn = QDate(2024, 1, 2);
+        calibration.dueOn = QDate(2025, 1, 2);
+        QVERIFY(CalibrationStore(archive).add(calibration).ok());
+        QVERIFY(GaugeStudyStore(archive).add(study).ok());
+        Characteristic fmax;
+        fmax.name = "Fmax";
+        fmax.upper = 15.0;
+        TestPlan plan{"Clip", "P-1", 1, 0.5, {fmax}};
+        QVERIFY(PlanStore(archive).save(plan).ok());
     }
     QFile file(archivePath());
     QVERIFY(file.open(QIODevice::ReadWrite));
     QByteArray bytes = file.readAll();
     QVERIFY(bytes.size() > 8192);
-    // Overwrite everything past the first page (or the header too).
-    const int from = keepHeader ? 100 : 0;
-    for (int i = from; i < bytes.size(); ++i)
+    for (int i = from; i < (to < 0 ? bytes.size() : to); ++i)
         bytes[i] = char(0xA5 ^ (i * 31));
     file.seek(0);
     file.write(bytes);
@@ -466,7 +491,24 @@ void TestArchive::damagedFileIsMovedAsideNeverWritten()
     QFile moved(status.movedAside);
     QVERIFY(moved.open(QIODevice::ReadOnly));
     QCOMPARE(moved.readAll(), bytes);
-    QCOMPARE(archive.count(), 0);
+    const bool readBack = to > 0;
+    QCOMPARE(archive.count(), readBack ? 5 : 0);
+    // A study's id of a measurement not read back becomes 0.
+    const QList<CalibrationRecord> calibrations = CalibrationStore(archive).list("SN-100");
+    QCOMPARE(calibrations.size(), readBack ? 1 : 0);
+    const QList<GaugeStudyRecord> studies = GaugeStudyStore(archive).list();
+    QCOMPARE(studies.size(), readBack ? 1 : 0);
+    QCOMPARE(PlanStore(archive).names(), readBack ? QStringList{"Clip"} : QStringList());
+    if (readBack) {
+        QCOMPARE(calibrations.first().certificate, QString("K-9"));
+        QCOMPARE(calibrations.first().dueOn, QDate(2025, 1, 2));
+        QCOMPARE(studies.first().input.values, study.input.values);
+        QList<qint64> ids = studies.first().measurementIds;
+        QCOMPARE(ids.mid(0, 2), (QList<qint64>{1, 5}));
+        QCOMPARE(ids.mid(2).count(0), 23);
+        const std::optional<TestPlan> plan = PlanStore(archive).load("Clip");
+        QVERIFY(plan && plan->partNumber == "P-1" && plan->characteristics.size() == 1);
+    }
     storeFive(archive);
     QCOMPARE(archive.count(), 5);
     moved.close();
