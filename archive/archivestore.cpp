@@ -222,9 +222,11 @@ ArchiveStatus ArchiveStore::keepSalvaged(const SalvagedArchive &salvaged)
     ArchiveStatus status = storeRows(kept, false, nullptr, {});
     if (status.ok())
         status = storeRows(waiting, true, nullptr, {});
+    int keptRows = 0;
     if (status.ok())
-        status = keepSalvagedRows(salvaged);
+        status = keepSalvagedRows(salvaged, keptRows);
     if (status.ok()) {
+        status.keptRecordsRecovered = keptRows;
         status.recovered = kept.size() + waiting.size();
         status.waitingRecovered = waiting.size();
     }
@@ -245,29 +247,32 @@ QString renumberedIds(const QString &ids, const QHash<qint64, qint64> &newIds)
 
 } // namespace
 
-ArchiveStatus ArchiveStore::keepSalvagedRows(const SalvagedArchive &salvaged)
+ArchiveStatus ArchiveStore::keepSalvagedRows(const SalvagedArchive &salvaged, int &kept)
 {
+    kept = 0;
     QHash<qint64, qint64> newIds;
     for (const ArchivedMeasurement &record : salvaged.records)
         newIds.insert(record.id, idOf(record.device.serialNr, record.measurement).value_or(0));
     ArchiveStatus status = exec(m_dialect.beginWrite());
-    for (const SalvagedRows &kept : salvaged.keptRows) {
-        const int idsColumn = measurementIdsColumn(kept);
+    for (const SalvagedRows &table : salvaged.keptRows) {
+        const int idsColumn = measurementIdsColumn(table);
         QStringList marks;
-        while (marks.size() < kept.columns.size())
+        while (marks.size() < table.columns.size())
             marks << QStringLiteral("?");
         QSqlQuery insert(database());
         insert.prepare(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                           .arg(kept.table, kept.columns.join(QStringLiteral(", ")),
+                           .arg(table.table, table.columns.join(QStringLiteral(", ")),
                                 marks.join(QStringLiteral(", "))));
-        for (QVariantList row : kept.rows) {
+        for (QVariantList row : table.rows) {
             if (!status.ok())
                 break;
             if (idsColumn >= 0)
                 row[idsColumn] = renumberedIds(row.at(idsColumn).toString(), newIds);
             for (const QVariant &value : qAsConst(row))
                 insert.addBindValue(value);
-            if (!insert.exec())
+            if (insert.exec())
+                ++kept;
+            else
                 status = statusOf(insert);
         }
     }
@@ -276,6 +281,7 @@ ArchiveStatus ArchiveStore::keepSalvagedRows(const SalvagedArchive &salvaged)
     if (!status.ok()) {
         exec(QStringLiteral("ROLLBACK"));
         logLine("ArchiveStore::keepSalvaged: " + status.detail.toLocal8Bit());
+        kept = 0;
     }
     return status;
 }

@@ -86,7 +86,7 @@ private:
     ArchiveStatus keepSalvaged(const SalvagedArchive &salvaged);
     // The calibration records, studies and plans read back, with their own
     // ids and stamps; a study names its measurements by their new ids.
-    ArchiveStatus keepSalvagedRows(const SalvagedArchive &salvaged);
+    ArchiveStatus keepSalvagedRows(const SalvagedArchive &salvaged, int &kept);
     ArchiveStatus exec(const QString &sql);
     ArchiveStatus insertRow(RowStatements &statements, const StoredRecord &row, bool queue,
                             bool &added);
