@@ -6,6 +6,7 @@
 #include "archive/recordchain.h"
 
 #include <QList>
+#include <QSet>
 #include <QString>
 #include <functional>
 #include <optional>
@@ -72,6 +73,13 @@ public:
     QList<qint64> queuedIds();
     int queuedCount();
     ArchiveStatus dequeue(const QList<qint64> &ids);
+    // Puts records in the upload queue, all in one transaction.
+    ArchiveStatus enqueue(const QList<qint64> &ids);
+    // Up to `limit` records with ids above `afterId` that do not wait in the
+    // upload queue, in id order.
+    QList<RecordIdentity> unqueuedAfter(qint64 afterId, int limit, ArchiveStatus *status);
+    // The ids of those `records` whose identity this database holds.
+    QSet<qint64> held(const QList<RecordIdentity> &records, ArchiveStatus *status);
 
     ChainReport verify();
 

@@ -6,6 +6,7 @@
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QStringList>
 #include <QVariant>
 
 std::optional<qint64> ArchiveStore::findQuick(const QuickKey &key)
@@ -193,4 +194,101 @@ ChainReport ArchiveStore::verify()
 {
     QSqlDatabase db = database();
     return verifyChains(db);
+}
+
+ArchiveStatus ArchiveStore::enqueue(const QList<qint64> &ids)
+{
+    ArchiveStatus status = exec(m_dialect.beginWrite());
+    QSqlQuery add(database());
+    add.prepare(QStringLiteral(
+        "INSERT INTO upload_queue (measurement_id) VALUES (?) ON CONFLICT DO NOTHING"));
+    for (qint64 id : ids) {
+        if (!status.ok())
+            break;
+        add.addBindValue(id);
+        if (!add.exec())
+            status = statusOf(add);
+    }
+    if (status.ok())
+        status = exec(QStringLiteral("COMMIT"));
+    if (!status.ok())
+        exec(QStringLiteral("ROLLBACK"));
+    return status;
+}
+
+QList<RecordIdentity> ArchiveStore::unqueuedAfter(qint64 afterId, int limit, ArchiveStatus *status)
+{
+    QList<RecordIdentity> records;
+    QSqlQuery query(database());
+    query.setForwardOnly(true);
+    query.prepare(QStringLiteral(
+        "SELECT id, serial_nr, date_text, time_text, sample_count, samples_sha256"
+        " FROM measurement WHERE id > ?"
+        " AND NOT EXISTS (SELECT 1 FROM upload_queue WHERE measurement_id = measurement.id)"
+        " ORDER BY id LIMIT ?"));
+    query.addBindValue(afterId);
+    query.addBindValue(limit);
+    if (!query.exec()) {
+        if (status)
+            *status = statusOf(query);
+        return records;
+    }
+    while (query.next()) {
+        records.append(RecordIdentity{query.value(0).toLongLong(), query.value(1).toString(),
+                                      query.value(2).toString(), query.value(3).toString(),
+                                      query.value(4).toLongLong(), query.value(5).toByteArray()});
+    }
+    return records;
+}
+
+namespace {
+
+QString identityKey(const QString &serialNr, const QString &dateText, const QString &timeText,
+                    qint64 sampleCount, const QByteArray &sha256)
+{
+    return QStringList{serialNr, dateText, timeText, QString::number(sampleCount),
+                       QString::fromLatin1(sha256.toHex())}
+        .join(QChar(0));
+}
+
+} // namespace
+
+QSet<qint64> ArchiveStore::held(const QList<RecordIdentity> &records, ArchiveStatus *status)
+{
+    QSet<qint64> found;
+    if (records.isEmpty())
+        return found;
+    // One statement for all: each term is a look-up on the unique key's index.
+    QStringList terms;
+    for (int i = 0; i < records.size(); ++i)
+        terms.append(QStringLiteral("(serial_nr = ? AND date_text = ? AND time_text = ?"
+                                    " AND sample_count = ? AND samples_sha256 = ?)"));
+    QSqlQuery query(database());
+    query.setForwardOnly(true);
+    query.prepare(QStringLiteral("SELECT serial_nr, date_text, time_text, sample_count,"
+                                 " samples_sha256 FROM measurement WHERE ") +
+                  terms.join(QStringLiteral(" OR ")));
+    for (const RecordIdentity &r : records) {
+        query.addBindValue(r.serialNr);
+        query.addBindValue(r.dateText);
+        query.addBindValue(r.timeText);
+        query.addBindValue(r.sampleCount);
+        query.addBindValue(r.samplesSha256);
+    }
+    if (!query.exec()) {
+        if (status)
+            *status = statusOf(query);
+        return found;
+    }
+    QSet<QString> keys;
+    while (query.next())
+        keys.insert(identityKey(query.value(0).toString(), query.value(1).toString(),
+                                query.value(2).toString(), query.value(3).toLongLong(),
+                                query.value(4).toByteArray()));
+    for (const RecordIdentity &r : records) {
+        if (keys.contains(identityKey(r.serialNr, r.dateText, r.timeText, r.sampleCount,
+                                      r.samplesSha256)))
+            found.insert(r.id);
+    }
+    return found;
 }

@@ -85,6 +85,17 @@ struct ArchivedMeasurement
     QString station; // who downloaded it
 };
 
+// What the archive finds a record by (its unique key), with its id.
+struct RecordIdentity
+{
+    qint64 id = 0;
+    QString serialNr;
+    QString dateText;
+    QString timeText;
+    qint64 sampleCount = 0;
+    QByteArray samplesSha256;
+};
+
 // One row of the archive's browsing list (no samples).
 struct ArchiveEntry
 {

@@ -68,6 +68,15 @@ public:
     // Connects when offline and uploads what waits, each record exactly once
     // (`uploaded` counts those the server did not hold yet).
     ArchiveStatus sync(int *uploaded = nullptr);
+    // Records of the spool file that are neither on the server nor waiting
+    // for it: archived while the archive was this file alone. Asks the server
+    // for each by its identity; on a file, or while the server is away, none
+    // (`status` says why).
+    QList<qint64> notOnServer(ArchiveStatus *status = nullptr);
+    // Puts those records in the upload queue in one transaction (`queued`
+    // counts them); sync() uploads them, each once, as it does every waiting
+    // record.
+    ArchiveStatus queueNotOnServer(int *queued = nullptr);
     // How many waiting records open() uploaded.
     int uploadedOnOpen() const { return m_uploadedOnOpen; }
     // Walks the links of every station's records.

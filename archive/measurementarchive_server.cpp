@@ -14,6 +14,8 @@ namespace {
 
 // Records uploaded in one transaction: a lost connection costs one batch.
 constexpr int kUploadBatch = 25;
+// Records looked up on the server in one statement.
+constexpr int kLookupBatch = 100;
 
 } // namespace
 
@@ -199,6 +201,58 @@ ArchiveStatus MeasurementArchive::uploadBatch(const std::vector<ArchivedMeasurem
         refusal = ArchiveStatus::failure(ArchiveStatus::Failed, QStringLiteral("not kept"));
     m_spool->dequeue(held);
     return {};
+}
+
+QList<qint64> MeasurementArchive::notOnServer(ArchiveStatus *status)
+{
+    QList<qint64> missing;
+    if (!m_open || !m_spool || !m_online) {
+        if (status)
+            *status = m_open && m_spool ? m_serverStatus
+                                        : ArchiveStatus::failure(ArchiveStatus::NotOpen, m_path);
+        return missing;
+    }
+    ArchiveStatus read;
+    qint64 after = 0;
+    for (;;) {
+        const QList<RecordIdentity> batch = m_spool->unqueuedAfter(after, kLookupBatch, &read);
+        if (!read.ok() || batch.isEmpty())
+            break;
+        const QSet<qint64> held = m_main->held(batch, &read);
+        if (!read.ok())
+            break;
+        for (const RecordIdentity &record : batch) {
+            if (!held.contains(record.id))
+                missing.append(record.id);
+        }
+        after = batch.last().id;
+    }
+    if (!read.ok()) {
+        missing.clear();
+        if (!m_main->answers())
+            goOffline(read);
+    }
+    if (status)
+        *status = read;
+    return missing;
+}
+
+ArchiveStatus MeasurementArchive::queueNotOnServer(int *queued)
+{
+    if (queued)
+        *queued = 0;
+    ArchiveStatus status;
+    const QList<qint64> ids = notOnServer(&status);
+    if (!status.ok() || ids.isEmpty())
+        return status;
+    status = m_spool->enqueue(ids);
+    if (status.ok()) {
+        if (queued)
+            *queued = ids.size();
+        logLine("MeasurementArchive: " + QByteArray::number(ids.size()) +
+                " records of the file queued for " + location().toLocal8Bit());
+    }
+    return status;
 }
 
 ChainReport MeasurementArchive::verify()

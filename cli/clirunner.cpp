@@ -489,8 +489,17 @@ int CliRunner::archiveSync()
 {
     if (!m_archive.isOnServer())
         return kExitOk; // a file needs no set-up and nothing waits
+    // What the file kept before the server was set up goes too.
+    int queued = 0;
+    ArchiveStatus status = m_archive.queueNotOnServer(&queued);
+    if (queued > 0)
+        message(WorkflowText::queuedFromFile(queued));
+    if (!status.ok() && m_archive.isOnline()) {
+        error(WorkflowText::archiveProblem(status, m_archive.path()));
+        return kExitFile;
+    }
     int uploaded = 0;
-    const ArchiveStatus status = m_archive.sync(&uploaded);
+    status = m_archive.sync(&uploaded);
     uploaded += m_archive.uploadedOnOpen();
     message(WorkflowText::uploadedToServer(uploaded));
     if (!status.ok()) {

@@ -24,31 +24,32 @@ QString headCell(const QString &text)
            QStringLiteral("</th>");
 }
 
-QString valueCell(const QString &text)
-{
-    return QStringLiteral("<td align='right'>") + text.toHtmlEscaped() + QStringLiteral("</td>");
-}
-
-QString textCell(const QString &text)
-{
-    return QStringLiteral("<td>") + text.toHtmlEscaped() + QStringLiteral("</td>");
-}
-
-// Dates, times and captions stay on one line ("11 Nov 2020", "N° de série :").
+// Every cell below the titles is one line: the layout moves a line to the
+// next page whole but splits a cell of several lines, so a row of single
+// lines never splits across two pages.
 QString unbrokenCell(const QString &text, const QString &attributes = QString())
 {
     return QStringLiteral("<td style='white-space: nowrap;'") + attributes + QLatin1Char('>') +
            text.toHtmlEscaped() + QStringLiteral("</td>");
 }
 
-// The verdict, and below it the measurement's calibration mark, if any.
+QString valueCell(const QString &text)
+{
+    return unbrokenCell(text, QStringLiteral(" align='right'"));
+}
+
+QString textCell(const QString &text)
+{
+    return unbrokenCell(text);
+}
+
+// The verdict and beside it the measurement's calibration mark, if any.
 QString verdictCell(const QString &verdict, const Measurement &m, const MeasurementSet &set)
 {
     const QString mark = calibrationMarkText(calibrationMarkOf(m, set.calibration));
-    if (mark.isEmpty())
-        return unbrokenCell(verdict);
-    return QStringLiteral("<td>") + verdict.toHtmlEscaped() + QStringLiteral("<br>") +
-           mark.toHtmlEscaped() + QStringLiteral("</td>");
+    if (mark.isEmpty() || verdict.isEmpty())
+        return unbrokenCell(verdict + mark);
+    return unbrokenCell(verdict + QStringLiteral(" \u2013 ") + mark);
 }
 
 // What names the series on each of its pages: the head, the gauge's serial
@@ -110,11 +111,11 @@ QString statisticsHtml(const StatisticsTable &content, const QStringList &verdic
 
     // One column per quantity, one row per statistic: fits the page's width.
     html += QStringLiteral("<table width='100%' cellspacing='0' cellpadding='3' border='1' "
-                           "style='border-collapse: collapse;'>\n<tr>") +
+                           "style='border-collapse: collapse;'>\n<thead><tr>") +
             headCell(QString());
     for (const StatisticsRow &quantity : content.rows)
         html += headCell(quantity.label);
-    html += QStringLiteral("</tr>\n");
+    html += QStringLiteral("</tr></thead>\n");
     for (int c = 0; c < content.columns.size(); ++c) {
         html += QStringLiteral("<tr>") + textCell(content.columns.at(c).name);
         for (const StatisticsRow &quantity : content.rows)
@@ -175,10 +176,10 @@ QString seriesChartHtml(const SeriesChart &chart, const QStringList &imageTags)
 
     const ControlChart &c = *chart.chart;
     html += QStringLiteral("<table cellspacing='0' cellpadding='3' border='1' "
-                           "style='border-collapse: collapse;'>\n<tr>") +
+                           "style='border-collapse: collapse;'>\n<thead><tr>") +
             headCell(QString()) + headCell(ChartText::lowerControlLimit()) +
             headCell(ChartText::centreLine()) + headCell(ChartText::upperControlLimit()) +
-            QStringLiteral("</tr>\n");
+            QStringLiteral("</tr></thead>\n");
     const std::pair<QString, ChartLine> lines[] = {
         {ChartText::locationName(settings.type), c.limits.location},
         {ChartText::dispersionName(settings.type), c.limits.dispersion}};
@@ -195,15 +196,14 @@ QString seriesChartHtml(const SeriesChart &chart, const QStringList &imageTags)
     if (chart.violations.isEmpty())
         return html + QStringLiteral("<p>") + ChartText::noViolations().toHtmlEscaped() +
                QStringLiteral("</p>\n</span>\n");
-    // Rows of one line each never split across two pages; the titles repeat
-    // on every page the table goes on to.
+    // The titles repeat on every page the table goes on to.
     html += QStringLiteral("<table width='100%' cellspacing='0' cellpadding='3' border='1' "
                            "style='border-collapse: collapse;'>\n<thead><tr>") +
             headCell(ChartText::point()) + headCell(ChartText::records()) +
             headCell(ChartText::rule()) + QStringLiteral("</tr></thead>\n");
     for (const RuleViolation &v : chart.violations) {
         html += QStringLiteral("<tr>") +
-                unbrokenCell(chart.pointText(v), QStringLiteral(" align='right'")) +
+                valueCell(chart.pointText(v)) +
                 unbrokenCell(chart.pointRecordsText(v.part, v.point)) +
                 unbrokenCell(ruleText(v.ruleSet, v.rule)) + QStringLiteral("</tr>\n");
     }

@@ -66,6 +66,7 @@ AnalysisPanel::AnalysisPanel(const Parts &parts, QObject *parent)
         updateChart();
     });
     connect(parts.diagramTabs, &QTabWidget::currentChanged, this, [this] {
+        m_parts.statistics->setCompact(m_parts.diagramTabs->currentWidget() == m_parts.chart);
         // While the tabs change with the row, the row's update draws the chart.
         if (m_changingTabs)
             return;

@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QErrorMessage>
 #include <QLabel>
+#include <QPushButton>
 #include <QSqlDriver>
 #include <QStatusBar>
 #include <QTimer>
@@ -35,6 +36,41 @@ void ArchiveServerStatus::attach()
 {
     listen();
     refresh();
+    offerUpload();
+}
+
+void ArchiveServerStatus::offerUpload()
+{
+    if (m_offer || !m_archive->isOpen() || !m_archive->isOnServer() || !m_archive->isOnline())
+        return;
+    const int count = m_archive->notOnServer().size();
+    if (count == 0)
+        return;
+    QWidget *window = m_field->window();
+    m_offer = new QMessageBox(QMessageBox::Question, window->windowTitle(),
+                              WorkflowText::notOnServerQuestion(count), QMessageBox::NoButton,
+                              window);
+    m_offer->setAttribute(Qt::WA_DeleteOnClose);
+    QPushButton *upload = m_offer->addButton(tr("Hochladen"), QMessageBox::AcceptRole);
+    m_offer->addButton(tr("Später"), QMessageBox::RejectRole);
+    m_offer->setDefaultButton(upload);
+    connect(upload, &QPushButton::clicked, this, &ArchiveServerStatus::uploadFromFile);
+    // At start-up the window is shown after the archive was opened.
+    QMessageBox *offer = m_offer;
+    QTimer::singleShot(0, offer, [window, offer] {
+        if (window->isVisible())
+            offer->open();
+        else
+            offer->deleteLater();
+    });
+}
+
+void ArchiveServerStatus::uploadFromFile()
+{
+    const ArchiveStatus status = m_archive->queueNotOnServer();
+    if (!status.ok() && m_archive->isOnline())
+        m_errors->showMessage(WorkflowText::archiveProblem(status, m_archive->path()));
+    syncNow();
 }
 
 void ArchiveServerStatus::listen()

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QMessageBox>
 #include <QObject>
+#include <QPointer>
 #include <QString>
 
 class MeasurementArchive;
@@ -22,7 +24,8 @@ public:
     ArchiveServerStatus(MeasurementArchive *archive, QStatusBar *bar, QAction *syncAction,
                         QErrorMessage *errors, QObject *parent = nullptr);
 
-    // After the archive was opened (again): listens to its server.
+    // After the archive was opened (again): listens to its server and offers
+    // to upload what the file kept before the server was set up.
     void attach();
     // After the archive was written: the waiting count may have changed.
     void refresh();
@@ -33,6 +36,9 @@ signals:
 
 private:
     void listen();
+    // One question with the count, once the window is shown.
+    void offerUpload();
+    void uploadFromFile();
 
     MeasurementArchive *m_archive;
     QLabel *m_field;
@@ -40,4 +46,6 @@ private:
     QErrorMessage *m_errors;
     // Announcements come one a record: the rows are rebuilt once per burst.
     QTimer *m_announced;
+    // The open question, so that a second opening asks no second one.
+    QPointer<QMessageBox> m_offer;
 };

@@ -49,6 +49,10 @@ ControlChartView::ControlChartView(QWidget *parent)
                            m_chart.violations.at(row));
     });
     m_ui->tableViolations->verticalHeader()->hide();
+    // As the statistics table: a point smaller, so that a rule takes fewer lines.
+    QFont listFont = m_ui->tableViolations->font();
+    listFont.setPointSizeF(listFont.pointSizeF() - 1.0);
+    m_ui->tableViolations->setFont(listFont);
     for (QwtPlot *plot : {m_ui->plotLocation, m_ui->plotDispersion, m_ui->plotHistogram}) {
         plot->setCanvasBackground(Qt::white);
         plot->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);

@@ -123,6 +123,11 @@ void StatisticsView::showStatistics(const MeasurementSet &set, const SeriesStati
     m_ui->labelNote->setText(content.notes());
 }
 
+void StatisticsView::setCompact(bool compact)
+{
+    m_ui->tableVerdicts->setVisible(!compact);
+}
+
 QStringList StatisticsView::statisticsRow(int row) const
 {
     return rowTexts(m_ui->tableStatistics, row);

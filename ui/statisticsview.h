@@ -25,6 +25,10 @@ public:
     StatisticsView &operator=(const StatisticsView &) = delete;
 
     void showStatistics(const MeasurementSet &set, const SeriesStatistics &statistics);
+    // Under the control chart: the statistics table and its note only, so
+    // that the charts keep their room at 1024x768; the verdict of each
+    // measurement stays under the curves.
+    void setCompact(bool compact);
 
     // The shown texts, row by row, for the tests.
     QStringList statisticsRow(int row) const;

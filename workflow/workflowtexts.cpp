@@ -226,6 +226,19 @@ QString uploadedToServer(int uploaded)
     return GaugeWorkflowTexts::tr("Zum Archivserver übertragene Messungen: %1").arg(uploaded);
 }
 
+QString notOnServerQuestion(int count)
+{
+    return GaugeWorkflowTexts::tr("Messungen in der Archivdatei, die nicht auf dem Archivserver "
+                                  "sind: %1. Jetzt zum Archivserver hochladen?")
+        .arg(count);
+}
+
+QString queuedFromFile(int queued)
+{
+    return GaugeWorkflowTexts::tr("Messungen aus der Archivdatei zum Hochladen vorgemerkt: %1")
+        .arg(queued);
+}
+
 QString chainsIntact(const ChainReport &report)
 {
     return GaugeWorkflowTexts::tr("Archiv unverändert: %1 verkettete Messungen geprüft, %2 aus "

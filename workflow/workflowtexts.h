@@ -66,6 +66,10 @@ QString movedAside(const ArchiveStatus &opened, const QString &path, bool spool)
 // Records that wait in the spool file for the server (the window's status bar).
 QString waitingForServer(int waiting);
 QString uploadedToServer(int uploaded);
+// Records of the archive file, kept before the server was set up, that are
+// not on it: the window's question, and what the command line queued.
+QString notOnServerQuestion(int count);
+QString queuedFromFile(int queued);
 // What walking the stations' chains found.
 QString chainsIntact(const ChainReport &report);
 QString chainBroken(const BrokenLink &link);

@@ -74,7 +74,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location line="+82"/>
+        <location line="+95"/>
         <source>Diese Speicherplätze wurden nicht gelöscht: %1</source>
         <translation>
             <numerusform>Dieser Speicherplatz wurde nicht gelöscht: %1</numerusform>

@@ -22,7 +22,17 @@
 <context>
     <name>ArchiveServerStatus</name>
     <message>
-        <location filename="../../ui/archiveserverstatus.cpp" line="+61"/>
+        <location filename="../../ui/archiveserverstatus.cpp" line="+54"/>
+        <source>Hochladen</source>
+        <translation>Upload</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Später</source>
+        <translation>Later</translation>
+    </message>
+    <message>
+        <location line="+42"/>
         <source>Archivserver nimmt Messungen nicht an</source>
         <translation>Archive server does not accept measurements</translation>
     </message>
@@ -194,7 +204,8 @@
             --archive mit --serial, --station, --from, --to, --search)
   archive init    das Archiv auf dem Server anlegen (als dessen Eigentümer)
   archive list    die archivierten Messungen (--format table oder json)
-  archive sync    wartende Messungen zum Archivserver übertragen
+  archive sync    wartende Messungen zum Archivserver übertragen, auch die
+                  der Archivdatei, die ihm fehlen
   archive verify  die Verkettung der archivierten Messungen prüfen
   gauge calibration add   eine Kalibrierung erfassen (--certificate,
                           --calibrated, --due, --serial oder das Gerät)
@@ -222,7 +233,8 @@ evaluate: eine Messung n.i.O.,
             --archive with --serial, --station, --from, --to, --search)
   archive init    set up the archive on the server (as its owner)
   archive list    the archived measurements (--format table or json)
-  archive sync    upload waiting measurements to the archive server
+  archive sync    upload waiting measurements to the archive server, and
+                  those of the archive file it lacks
   archive verify  check the chain of the archived measurements
   gauge calibration add   record a calibration (--certificate,
                           --calibrated, --due, --serial or the gauge)
@@ -240,7 +252,7 @@ evaluate: a measurement n.i.O.,
 </translation>
     </message>
     <message>
-        <location line="+39"/>
+        <location line="+40"/>
         <source>Aufruf: %1</source>
         <translation>Usage: %1</translation>
     </message>
@@ -1205,6 +1217,16 @@ evaluate: a measurement n.i.O.,
     </message>
     <message>
         <location line="+5"/>
+        <source>Messungen in der Archivdatei, die nicht auf dem Archivserver sind: %1. Jetzt zum Archivserver hochladen?</source>
+        <translation>Measurements in the archive file that are not on the archive server: %1. Upload them to the archive server now?</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Messungen aus der Archivdatei zum Hochladen vorgemerkt: %1</source>
+        <translation>Measurements from the archive file queued for upload: %1</translation>
+    </message>
+    <message>
+        <location line="+6"/>
         <source>Archiv unverändert: %1 verkettete Messungen geprüft, %2 aus der Zeit vor der Verkettung.</source>
         <translation>Archive unchanged: %1 chained measurements checked, %2 from before the chaining.</translation>
     </message>
@@ -1796,7 +1818,7 @@ Tool</translation>
         <translation>Save PDF file</translation>
     </message>
     <message>
-        <location filename="../../ui/analysispanel.cpp" line="+128"/>
+        <location filename="../../ui/analysispanel.cpp" line="+129"/>
         <source>Referenz</source>
         <translation>Reference</translation>
     </message>

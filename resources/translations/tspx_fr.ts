@@ -22,7 +22,17 @@
 <context>
     <name>ArchiveServerStatus</name>
     <message>
-        <location filename="../../ui/archiveserverstatus.cpp" line="+61"/>
+        <location filename="../../ui/archiveserverstatus.cpp" line="+54"/>
+        <source>Hochladen</source>
+        <translation>Téléverser</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Später</source>
+        <translation>Plus tard</translation>
+    </message>
+    <message>
+        <location line="+42"/>
         <source>Archivserver nimmt Messungen nicht an</source>
         <translation>Le serveur d&apos;archives n&apos;accepte pas les mesures</translation>
     </message>
@@ -194,7 +204,8 @@
             --archive mit --serial, --station, --from, --to, --search)
   archive init    das Archiv auf dem Server anlegen (als dessen Eigentümer)
   archive list    die archivierten Messungen (--format table oder json)
-  archive sync    wartende Messungen zum Archivserver übertragen
+  archive sync    wartende Messungen zum Archivserver übertragen, auch die
+                  der Archivdatei, die ihm fehlen
   archive verify  die Verkettung der archivierten Messungen prüfen
   gauge calibration add   eine Kalibrierung erfassen (--certificate,
                           --calibrated, --due, --serial oder das Gerät)
@@ -222,7 +233,8 @@ evaluate: eine Messung n.i.O.,
             --archive avec --serial, --station, --from, --to, --search)
   archive init    créer l&apos;archive sur le serveur (en tant que propriétaire)
   archive list    les mesures archivées (--format table ou json)
-  archive sync    envoyer au serveur d&apos;archive les mesures en attente
+  archive sync    envoyer au serveur d&apos;archive les mesures en attente et
+                  celles du fichier d&apos;archive qui lui manquent
   archive verify  vérifier le chaînage des mesures archivées
   gauge calibration add   enregistrer un étalonnage (--certificate,
                           --calibrated, --due, --serial ou l&apos;appareil)
@@ -240,7 +252,7 @@ evaluate : une mesure n.i.O.,
 </translation>
     </message>
     <message>
-        <location line="+39"/>
+        <location line="+40"/>
         <source>Aufruf: %1</source>
         <translation>Utilisation : %1</translation>
     </message>
@@ -1205,6 +1217,16 @@ evaluate : une mesure n.i.O.,
     </message>
     <message>
         <location line="+5"/>
+        <source>Messungen in der Archivdatei, die nicht auf dem Archivserver sind: %1. Jetzt zum Archivserver hochladen?</source>
+        <translation>Mesures du fichier d&apos;archive absentes du serveur d&apos;archives : %1. Les téléverser maintenant vers le serveur d&apos;archives ?</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Messungen aus der Archivdatei zum Hochladen vorgemerkt: %1</source>
+        <translation>Mesures du fichier d&apos;archive en attente de téléversement : %1</translation>
+    </message>
+    <message>
+        <location line="+6"/>
         <source>Archiv unverändert: %1 verkettete Messungen geprüft, %2 aus der Zeit vor der Verkettung.</source>
         <translation>Archive inchangée : %1 mesures chaînées vérifiées, %2 antérieures au chaînage.</translation>
     </message>
@@ -1796,7 +1818,7 @@ Tool</translation>
         <translation>Enregistrer le fichier PDF</translation>
     </message>
     <message>
-        <location filename="../../ui/analysispanel.cpp" line="+128"/>
+        <location filename="../../ui/analysispanel.cpp" line="+129"/>
         <source>Referenz</source>
         <translation>Référence</translation>
     </message>

@@ -22,7 +22,17 @@
 <context>
     <name>ArchiveServerStatus</name>
     <message>
-        <location filename="../../ui/archiveserverstatus.cpp" line="+61"/>
+        <location filename="../../ui/archiveserverstatus.cpp" line="+54"/>
+        <source>Hochladen</source>
+        <translation>Carica</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Später</source>
+        <translation>Più tardi</translation>
+    </message>
+    <message>
+        <location line="+42"/>
         <source>Archivserver nimmt Messungen nicht an</source>
         <translation>Il server d&apos;archivio non accetta le misure</translation>
     </message>
@@ -194,7 +204,8 @@
             --archive mit --serial, --station, --from, --to, --search)
   archive init    das Archiv auf dem Server anlegen (als dessen Eigentümer)
   archive list    die archivierten Messungen (--format table oder json)
-  archive sync    wartende Messungen zum Archivserver übertragen
+  archive sync    wartende Messungen zum Archivserver übertragen, auch die
+                  der Archivdatei, die ihm fehlen
   archive verify  die Verkettung der archivierten Messungen prüfen
   gauge calibration add   eine Kalibrierung erfassen (--certificate,
                           --calibrated, --due, --serial oder das Gerät)
@@ -222,7 +233,8 @@ evaluate: eine Messung n.i.O.,
             --archive con --serial, --station, --from, --to, --search)
   archive init    creare l&apos;archivio sul server (come suo proprietario)
   archive list    le misure archiviate (--format table o json)
-  archive sync    inviare al server dell&apos;archivio le misure in attesa
+  archive sync    inviare al server dell&apos;archivio le misure in attesa e
+                  quelle del file di archivio che gli mancano
   archive verify  verificare la concatenazione delle misure archiviate
   gauge calibration add   registrare una taratura (--certificate,
                           --calibrated, --due, --serial o lo strumento)
@@ -240,7 +252,7 @@ evaluate: una misura n.i.O.,
 </translation>
     </message>
     <message>
-        <location line="+39"/>
+        <location line="+40"/>
         <source>Aufruf: %1</source>
         <translation>Uso: %1</translation>
     </message>
@@ -1205,6 +1217,16 @@ evaluate: una misura n.i.O.,
     </message>
     <message>
         <location line="+5"/>
+        <source>Messungen in der Archivdatei, die nicht auf dem Archivserver sind: %1. Jetzt zum Archivserver hochladen?</source>
+        <translation>Misure nel file di archivio che non sono sul server di archivio: %1. Caricarle ora sul server di archivio?</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Messungen aus der Archivdatei zum Hochladen vorgemerkt: %1</source>
+        <translation>Misure del file di archivio messe in coda per il caricamento: %1</translation>
+    </message>
+    <message>
+        <location line="+6"/>
         <source>Archiv unverändert: %1 verkettete Messungen geprüft, %2 aus der Zeit vor der Verkettung.</source>
         <translation>Archivio invariato: %1 misure concatenate verificate, %2 precedenti alla concatenazione.</translation>
     </message>
@@ -1796,7 +1818,7 @@ Tool</translation>
         <translation>Salva file PDF</translation>
     </message>
     <message>
-        <location filename="../../ui/analysispanel.cpp" line="+128"/>
+        <location filename="../../ui/analysispanel.cpp" line="+129"/>
         <source>Referenz</source>
         <translation>Riferimento</translation>
     </message>

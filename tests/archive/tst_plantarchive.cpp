@@ -334,6 +334,40 @@ private slots:
         QVERIFY(!archive.serverRefused());
     }
 
+    // Records kept while the archive was a file reach the server after the
+    // switch, once; one another station uploaded already is not offered.
+    void theFilesRecordsAreUploadedAfterTheSwitchOnce()
+    {
+        TSPX_REQUIRE_SERVER(m_server);
+        const ArchiveServer owner = preparedDatabase(QStringLiteral("switched"));
+        const ArchiveConfig config = stationConfig(owner, QStringLiteral("switched"));
+        const auto records = dayOfRecords(130); // more than one look-up batch
+        {
+            MeasurementArchive file;
+            QVERIFY(file.open(config.filePath).ok());
+            QVERIFY(file.storeTransfer(kGauge, pointers(records), QDateTime::currentDateTimeUtc()).ok());
+            MeasurementArchive other;
+            QVERIFY(other.open(stationConfig(owner, QStringLiteral("other"))).ok());
+            QVERIFY(other.storeTransfer(kGauge, {records[7].get()}, QDateTime::currentDateTimeUtc()).ok());
+        }
+        MeasurementArchive archive;
+        QVERIFY(archive.open(config).ok());
+        QVERIFY(archive.isOnline());
+        QCOMPARE(archive.waitingCount(), 0);
+        QCOMPARE(archive.notOnServer().size(), 129);
+        int queued = -1;
+        QVERIFY(archive.queueNotOnServer(&queued).ok());
+        QCOMPARE(queued, 129);
+        int uploaded = -1;
+        QVERIFY(archive.sync(&uploaded).ok());
+        QCOMPARE(uploaded, 129);
+        QCOMPARE(archive.count(), 130);
+        QVERIFY(archive.notOnServer().isEmpty());
+        QVERIFY(archive.queueNotOnServer(&queued).ok());
+        QCOMPARE(queued, 0);
+        QCOMPARE(archive.waitingCount(), 0);
+    }
+
     // A spool whose first bytes were overwritten: its waiting records are read
     // back, wait again and reach the server.
     void aDamagedSpoolKeepsItsWaitingRecords()

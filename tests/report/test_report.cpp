@@ -2,6 +2,7 @@
 #include "measurement/devicedata.h"
 #include "measurement/measurement.h"
 #include "measurement/measurementset.h"
+#include "measurement/serieschart.h"
 #include "measurement/seriesstatistics.h"
 #include "report/report.h"
 #include "report/seriesreport.h"
@@ -93,6 +94,7 @@ private slots:
     void recordWithoutSamplesPrintsItsValuesAndAnEmptyDiagram();
     void textsAreSetInTheReportFont();
     void seriesRowsCarryTheirCalibrationMark();
+    void tablesGoingOnToANewPageRepeatTheirTitlesAndKeepRowsWhole();
     void studyPageHoldsItsNumbersAndVerdict();
     void logoWidthFollowsTheResolution_data();
     void logoWidthFollowsTheResolution();
@@ -399,6 +401,53 @@ void TestReport::unwritablePdfTargetIsReported()
     QVERIFY(!QFileInfo(path(target)).isFile());
     QVERIFY(pdfNotWrittenMessage(path(target)).contains(path(target)));
     QCOMPARE(scratchFiles(), QStringList());
+}
+
+// 120 measurements rising by 1 N: nearly every point breaks a rule, so the
+// measurements' table and the violations run over several pages.
+void TestReport::tablesGoingOnToANewPageRepeatTheirTitlesAndKeepRowsWhole()
+{
+    std::vector<std::unique_ptr<Measurement>> records;
+    MeasurementSet set;
+    set.serialNr = "TSP-0815";
+    set.calibration.known = true; // each row two lines: the verdict, the overdue mark
+    set.calibration.dueOn = QDate(2016, 12, 31);
+    for (int i = 0; i < 120; ++i) {
+        records.push_back(std::make_unique<Measurement>(1 + i % 50));
+        Measurement &m = *records.back();
+        m.dateText = QStringLiteral("%1;01;2017").arg(1 + i / 24, 2, 10, QChar('0')).toLatin1();
+        m.timeText = QStringLiteral("%1;00;00").arg(i % 24, 2, 10, QChar('0')).toLatin1();
+        m.forceMax = 100.0f + float(i);
+        set.records.append(&m);
+    }
+    const int violations = seriesChart(set, ChartSettings()).violations.size();
+    QPrinter printer(QPrinter::ScreenResolution);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    QCOMPARE(report().saveSeriesPdf(set, &printer, path("series.pdf")), ReportResult::Printed);
+    const QStringList pages = runTool("pdftotext", {"-layout", path("series.pdf"), "-"}).split('\f');
+    // Each table's rows with its first title line.
+    const QList<std::pair<QRegularExpression, QRegularExpression>> tables = {
+        {QRegularExpression("^\\s*\\d+ +\\d\\d\\.01\\.17 +\\d\\d:00 .* Kalibrierung überfällig$"),
+         QRegularExpression("^\\s*Messung-?\\s+Datum:.*Ergebnis\\s*$")},
+        {QRegularExpression("^\\s*\\d+\\s+#\\d+\\s+Nelson \\d: \\S.*$"),
+         QRegularExpression("^\\s*Punkt\\s+Messungen\\s+Regel\\s*$")}};
+    QList<int> rows = {0, 0};
+    QList<int> pagesWithRows = {0, 0};
+    for (const QString &page : pages) {
+        const QStringList lines = page.split('\n');
+        for (int t = 0; t < tables.size(); ++t) {
+            const int first = lines.indexOf(tables[t].first);
+            if (first < 0)
+                continue;
+            ++pagesWithRows[t];
+            const int title = lines.indexOf(tables[t].second);
+            QVERIFY2(title >= 0 && title < first, qPrintable(page));
+            rows[t] += lines.filter(tables[t].first).size();
+        }
+    }
+    QVERIFY(pagesWithRows[0] >= 2 && pagesWithRows[1] >= 2);
+    // Each once: none split or drawn on two pages.
+    QCOMPARE(rows, QList<int>({120, violations}));
 }
 
 QTEST_MAIN(TestReport)

@@ -26,6 +26,8 @@
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QProcess>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QStandardItemModel>
 #include <QTemporaryDir>
 #include <QTest>
@@ -541,6 +543,11 @@ void TestAnalysis::controlChartMarksARuleBreakAndTheSeriesGoesOutAsDfq()
     QCOMPARE(ui->controlChartView->violationRow(0),
              QStringList({"5", "#5", "Nelson 1: Punkt außerhalb der Eingriffsgrenzen"}));
     QVERIFY(ui->controlChartView->sourceText().contains(QStringLiteral("MR")));
+    // At 1024x768 charts, violations and statistics fit without scrolling.
+    m_window->resize(1024, 768);
+    QTest::qWait(50);
+    QCOMPARE(ui->controlChartView->findChild<QScrollArea *>()->verticalScrollBar()->maximum(), 0);
+    QVERIFY(ui->statisticsView->isVisible());
 
     // Limits kept from this period judge the next selection: #1-#3 lie
     // within them, though their own limits would be narrower.
