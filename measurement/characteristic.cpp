@@ -383,6 +383,7 @@ TriggeredCurve TriggeredCurve::of(const Measurement &m, double triggerForce)
     while (first < held && !(double(m.forces.at(first)) >= triggerForce))
         ++first;
     c.triggered = first < held;
+    c.first = first;
     // Sized once and copied in one pass: a million samples are 4 MB.
     c.forces.assign(m.forces.cbegin() + first, m.forces.cbegin() + std::max(first, held));
     c.count = held - first;

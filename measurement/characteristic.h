@@ -115,9 +115,12 @@ struct TriggeredCurve
     int count = 0;     // samples from the trigger on
     double step = 1.0; // seconds between samples
     bool triggered = false;
+    int first = 0; // the measurement's sample the trigger is at
 
     static TriggeredCurve of(const Measurement &m, double triggerForce);
     double time(int i) const { return i * step; }
+    // Seconds from the measurement's first sample to the trigger.
+    double triggerTime() const { return first * step; }
 };
 
 CharacteristicResult evaluateCharacteristic(const Characteristic &c, const TriggeredCurve &curve);

@@ -26,9 +26,11 @@ QString trMainform(const char *text)
     return QCoreApplication::translate("Mainform", text);
 }
 
-QString timeAxisTitle()
+QString timeAxisTitle(bool fromTrigger = false)
 {
-    return trMainform(QT_TRANSLATE_NOOP("Mainform", "Zeit")) + QStringLiteral(" / s");
+    const QString title = fromTrigger ? trMainform(QT_TRANSLATE_NOOP("Mainform", "Zeit ab Trigger"))
+                                      : trMainform(QT_TRANSLATE_NOOP("Mainform", "Zeit"));
+    return title + QStringLiteral(" / s");
 }
 
 QwtText textInFont(const QString &text, const QFont &font, int weight)
@@ -104,9 +106,9 @@ double timeAxisEnd(uint32_t count, float rate)
 }
 
 void showForceCurve(QwtPlot *plot, QwtPlotCurve *curve, const Measurement &measurement,
-                    double forceUnitFactor, const QString &forceUnitText)
+                    double forceUnitFactor, const QString &forceUnitText, double timeShift)
 {
-    const ForceCurvePoints points = forceCurvePoints(measurement, forceUnitFactor);
+    const ForceCurvePoints points = forceCurvePoints(measurement, forceUnitFactor, timeShift);
     plot->setAxisAutoScale(QwtPlot::xBottom, true);
     plot->setAxisAutoScale(QwtPlot::yLeft, true);
     // Without a rate, or for less than a tenth of a second, the fixed range
@@ -114,19 +116,19 @@ void showForceCurve(QwtPlot *plot, QwtPlotCurve *curve, const Measurement &measu
     if (measurement.sampleRate > 0) {
         const double end = timeAxisEnd(uint32_t(points.times.size()), measurement.sampleRate);
         if (end > 0)
-            plot->setAxisScale(QwtPlot::xBottom, 0.0, end);
+            plot->setAxisScale(QwtPlot::xBottom, -timeShift, end - timeShift);
     }
     curve->setSamples(points.times, points.forces);
-    setForceAxisTitles(plot, forceUnitText);
+    setForceAxisTitles(plot, forceUnitText, timeShift != 0.0);
     plot->setEnabled(true);
     plot->replot();
 }
 
-void setForceAxisTitles(QwtPlot *plot, const QString &forceUnitText)
+void setForceAxisTitles(QwtPlot *plot, const QString &forceUnitText, bool fromTrigger)
 {
     plot->setAxisTitle(QwtPlot::yLeft, trMainform(QT_TRANSLATE_NOOP("Mainform", "Kraft")) +
                                            QStringLiteral(" / ") + forceUnitText);
-    plot->setAxisTitle(QwtPlot::xBottom, timeAxisTitle());
+    plot->setAxisTitle(QwtPlot::xBottom, timeAxisTitle(fromTrigger));
 }
 
 void clearForceCurve(QwtPlotCurve *curve)

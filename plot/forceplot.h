@@ -24,9 +24,11 @@ struct ForcePlotItems
 // grid attached to the plot, and disables the plot until a curve is shown.
 ForcePlotItems configureForcePlot(QwtPlot *plot, const QFont &font);
 
-// Plots the record's samples in the shown unit and enables the plot.
+// Plots the record's samples in the shown unit and enables the plot; times
+// less `timeShift` (a test plan's trigger), which the time axis then names.
 void showForceCurve(QwtPlot *plot, QwtPlotCurve *curve, const Measurement &measurement,
-                    double forceUnitFactor, const QString &forceUnitText);
+                    double forceUnitFactor, const QString &forceUnitText,
+                    double timeShift = 0.0);
 
 // The points of a record's curve: time in seconds (a running sum of 1 / rate,
 // or of 1 s when the rate is not positive), less `timeShift`, and force in the
@@ -41,8 +43,8 @@ ForceCurvePoints forceCurvePoints(const Measurement &measurement, double forceUn
                                   double timeShift = 0.0);
 
 // Axis titles as plain text (the configured fonts stay): "Kraft / " and the
-// unit, "Zeit / s".
-void setForceAxisTitles(QwtPlot *plot, const QString &forceUnitText);
+// unit, "Zeit / s" (with a shift "Zeit ab Trigger / s").
+void setForceAxisTitles(QwtPlot *plot, const QString &forceUnitText, bool fromTrigger = false);
 
 // Leaves the curve without points; axes, titles and enabled state stay.
 void clearForceCurve(QwtPlotCurve *curve);

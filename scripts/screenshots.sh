@@ -4,7 +4,8 @@
 # docs/measurement-<lang>.png (the English measurement page is also
 # docs/mainwindow-en.png, shown in the README), docs/overlay-<lang>.png (five
 # measurements overlaid with their statistics, also in the README) and
-# docs/zoom-<lang>.png (the zoom on a break with the cursor), and the German
+# docs/zoom-<lang>.png (the zoom on a break with the cursor), the test plan
+# editor with a window box and a found break, docs/plan-editor-<lang>.png, and the German
 # settings dialog with the limits used, docs/settings-dialog.png. Then, against
 # a gauge of 30 measurements, the control chart tab, docs/controlchart-<lang>.png,
 # and the control chart page of the series report, docs/report-chart-<lang>.png
@@ -32,6 +33,8 @@ for lang in de en; do
   locale=de_DE.UTF-8; [ "$lang" = en ] && locale=en_GB.UTF-8
   LANG=$locale LC_ALL=$locale xvfb-run -a -s "-screen 0 1280x1024x24" \
     "$build/bin/tspx-shoot" "$lang" "$root/docs/" >/dev/null
+  LANG=$locale LC_ALL=$locale xvfb-run -a -s "-screen 0 1280x1024x24" \
+    "$build/bin/tspx-shoot" "$lang" "$root/docs/" plan >/dev/null
 done
 cp "$root/docs/measurement-en.png" "$root/docs/mainwindow-en.png"
 

@@ -45,6 +45,7 @@ Mainform::Mainform(ConfigIni *config, GaugeServices &services, const QString &ve
             &Mainform::selectionChanged);
     setUpArchive();
     setUpCalibrationCommand();
+    setUpPlanEditor();
     setUpLayout();
     setUpDeviceJob();
 }

@@ -21,6 +21,7 @@ class MeasurementArchive;
 class MeasurementPage;
 class MeasurementTree;
 class OverlayPlot;
+class PlanEditor;
 class PlotAnalysis;
 class QErrorMessage;
 class QItemSelection;
@@ -74,6 +75,8 @@ public:
     QErrorMessage *errorWindow() const { return errorMessage.get(); }
     PlotAnalysis *plotAnalysis() const;
     OverlayPlot *overlayPlot() const;
+    PlanEditor *planEditor() const { return m_planEditor; }
+    MeasurementPage *measurementPage() const { return m_page.get(); }
 
     // The selected measurements (tree order) with the unit, the limits and
     // the label of their set: what the overlay, the statistics and the
@@ -144,6 +147,9 @@ private:
     void setUpCalibrationCommand();
     void showCalibration();
     void showGaugeStudy();
+    // The test plan editor beside the curve (PlanEditor), the plan's marks
+    // in the tree and on the diagram.
+    void setUpPlanEditor();
 
     // After the tree was rebuilt or emptied, which drops the current row
     // without a word to the selection: the page and the actions follow the
@@ -176,6 +182,7 @@ private:
     // Children of the window (Qt's ownership).
     ExportWriter *m_exportWriter = nullptr;
     DeviceJob *m_job = nullptr;
+    PlanEditor *m_planEditor = nullptr;
     // An erase found measurements nobody has read and the operator wants them first.
     bool m_transferRequested = false;
 };

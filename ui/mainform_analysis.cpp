@@ -6,6 +6,7 @@
 #include "ui/archivebrowser.h"
 #include "ui/commandstates.h"
 #include "ui/exportwriter.h"
+#include "plot/planoverlay.h"
 #include "ui/measurementpage.h"
 #include "ui_mainform.h"
 #include "workflow/archivegroup.h"
@@ -52,6 +53,8 @@ void Mainform::selectionChanged(const QItemSelection & /*selected*/,
 void Mainform::updateAnalysis()
 {
     const AnalysisPanel::Shown shown = m_analysisPanel->update();
+    // A test plan's times start at one curve's trigger: not drawn over several.
+    m_page->planOverlay()->setVisible(!shown.overlay);
     if (shown.overlay || shown.archiveGroup)
         ui->stackedWidgetMeas->setEnabled(true);
     if (shown.several || shown.archiveGroup)

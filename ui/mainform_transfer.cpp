@@ -67,6 +67,7 @@ void Mainform::transferData()
             m_page->showIdentity(measurements);
             m_archiveBrowser->showTransferOutcome(*outcome, !measurements.records.isEmpty());
             treeModel->addMeasurementRows(measurements);
+            treeModel->markVerdicts(measurements, m_services.activePlan().plan());
             const QString failure = WorkflowText::transferFailed(outcome->read);
             if (!failure.isEmpty())
                 errorMessage->showMessage(failure);

@@ -2,7 +2,9 @@
 
 #include "measurement/seriesstatistics.h"
 #include "plot/forceplot.h"
+#include "plot/planoverlay.h"
 #include "ui_mainform.h"
+#include "workflow/activeplan.h"
 
 #include <qwt_plot_curve.h>
 #include <qwt_plot_grid.h>
@@ -22,10 +24,12 @@ MeasurementPage::MeasurementPage(Ui::MainForm *ui) : ui(ui)
     const ForcePlotItems items = configureForcePlot(ui->qwtPlot, ui->stackedWidgetMeas->font());
     m_curve = items.curve;
     m_grid = items.grid;
+    m_planOverlay = std::make_unique<PlanOverlay>(ui->qwtPlot);
 }
 
 MeasurementPage::~MeasurementPage()
 {
+    m_planOverlay.reset();
     m_grid->detach();
     delete m_grid;
     m_curve->detach();
@@ -45,7 +49,10 @@ void MeasurementPage::showValues(const Measurement &measurement, double factor, 
     showForceMax(measurement, factor, unit, limits);
     ui->labelForceEnd->setText(formatForce(measurement.forceEnd, factor, unit));
     ui->labelForceAvg->setText(formatForce(measurement.forceAvg, factor, unit));
-    showForceCurve(ui->qwtPlot, m_curve, measurement, factor, unit);
+    m_shown = measurement;
+    m_factor = factor;
+    m_unit = unit;
+    showCurveAndPlan();
     ui->stackedWidgetMeas->setEnabled(true);
     ui->stackedWidgetMeas->setCurrentIndex(kMeasurementPage);
 }
@@ -81,6 +88,61 @@ void MeasurementPage::clearShown()
         label->clear();
     ui->labelForceMax->setStyleSheet(QString());
     clearForceCurve(m_curve);
+    m_shown.reset();
+    m_planOverlay->clear();
+    if (m_judged)
+        m_judged(nullptr);
+}
+
+void MeasurementPage::setActivePlan(const ActivePlan *plan,
+                                    std::function<void(const PlanVerdict *)> judged)
+{
+    m_activePlan = plan;
+    m_judged = std::move(judged);
+}
+
+void MeasurementPage::showCurveAndPlan()
+{
+    const TestPlan *plan = m_activePlan ? m_activePlan->plan() : nullptr;
+    m_timeShift = 0.0;
+    if (plan) {
+        const TriggeredCurve triggered = TriggeredCurve::of(*m_shown, plan->triggerForce);
+        if (triggered.triggered)
+            m_timeShift = triggered.triggerTime();
+    }
+    showForceCurve(ui->qwtPlot, m_curve, *m_shown, m_factor, m_unit, m_timeShift);
+    judgeAgain();
+}
+
+bool MeasurementPage::judgeAgain()
+{
+    const TestPlan *plan = m_activePlan ? m_activePlan->plan() : nullptr;
+    if (!m_shown) {
+        m_planOverlay->clear();
+        return false;
+    }
+    if (plan) {
+        const TriggeredCurve triggered = TriggeredCurve::of(*m_shown, plan->triggerForce);
+        const double shift = triggered.triggered ? triggered.triggerTime() : 0.0;
+        if (shift != m_timeShift) {
+            showCurveAndPlan();
+            return true;
+        }
+    } else if (m_timeShift != 0.0) {
+        showCurveAndPlan();
+        return true;
+    }
+    if (!plan) {
+        m_planOverlay->clear();
+        if (m_judged)
+            m_judged(nullptr);
+        return false;
+    }
+    const PlanVerdict verdict = judgeByPlan(*plan, *m_shown);
+    m_planOverlay->show(*plan, verdict, m_factor);
+    if (m_judged)
+        m_judged(&verdict);
+    return false;
 }
 
 void MeasurementPage::showValuesPage()

@@ -1,5 +1,9 @@
 #include "ui/measurementtree.h"
 
+#include "measurement/measurementset.h"
+
+#include <QBrush>
+
 QString measurementRowText(const Measurement &m)
 {
     return QLatin1Char('#') + QString::number(m.number) + QStringLiteral(" - ") +
@@ -90,4 +94,29 @@ void MeasurementTree::fetchMore(const QModelIndex &parent)
 {
     if (canFetchMore(parent))
         m_lazyRows->fetch(itemFromIndex(parent));
+}
+
+void MeasurementTree::markVerdicts(const DeviceData &gauge, const TestPlan *plan)
+{
+    QStandardItem *deviceRow = itemFromIndex(m_deviceIndex);
+    if (!deviceRow)
+        return;
+    // The view shows as many columns as the top rows have.
+    setColumnCount(plan ? 2 : 1);
+    if (!plan) {
+        deviceRow->setColumnCount(1);
+        return;
+    }
+    for (int row = 0; row < deviceRow->rowCount(); ++row) {
+        const int number = deviceRow->child(row)->data(MeasurementNumberRole).toInt();
+        const Measurement *m = findMeasurement(gauge.records, number);
+        auto *mark = new QStandardItem;
+        mark->setData(number, MeasurementNumberRole);
+        if (m && heldSampleCount(*m) > 0) {
+            const bool pass = judgeByPlan(*plan, *m).pass();
+            mark->setText(verdictText(pass));
+            mark->setForeground(pass ? QColor(0, 96, 0) : QColor(176, 0, 0));
+        }
+        deviceRow->setChild(row, 1, mark);
+    }
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "measurement/devicedata.h"
+#include "measurement/testplan.h"
 
 #include <QList>
 #include <QPersistentModelIndex>
@@ -50,6 +51,9 @@ public:
     void removeMeasurementRows(const QList<int> &slotNumbers);
     // The archive's rows stay.
     void removeDeviceRow();
+    // Beside each of the gauge's measurements its verdict by `plan`
+    // ("i.O."/"n.i.O."); without a plan the column goes.
+    void markVerdicts(const DeviceData &gauge, const TestPlan *plan);
 
 private:
     QPersistentModelIndex m_deviceIndex;

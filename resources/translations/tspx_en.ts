@@ -1433,7 +1433,7 @@ Tool</translation>
         <translation>&amp;Edit</translation>
     </message>
     <message>
-        <location line="+27"/>
+        <location line="+28"/>
         <source>&amp;Hilfe</source>
         <translation>&amp;Help</translation>
     </message>
@@ -1533,6 +1533,11 @@ Tool</translation>
         <translation>Import CSV files into the &amp;archive...</translation>
     </message>
     <message>
+        <location line="+11"/>
+        <source>&amp;Prüfplan neben der Kurve</source>
+        <translation>&amp;Test plan beside the curve</translation>
+    </message>
+    <message>
         <location line="+8"/>
         <source>Archiv nach &amp;Stationen ordnen</source>
         <translation>Order the archive by &amp;stations</translation>
@@ -1553,7 +1558,7 @@ Tool</translation>
         <translation>F1</translation>
     </message>
     <message>
-        <location line="-128"/>
+        <location line="-140"/>
         <source>&amp;Ansicht</source>
         <translation>&amp;View</translation>
     </message>
@@ -1563,7 +1568,7 @@ Tool</translation>
         <translation>Measurement no.:</translation>
     </message>
     <message>
-        <location line="+553"/>
+        <location line="+565"/>
         <source>Als Excel-&amp;Datei exportieren...</source>
         <translation>Export as Excel &amp;File...</translation>
     </message>
@@ -1696,11 +1701,16 @@ Tool</translation>
     </message>
     <message>
         <location filename="../../plot/forceplot.cpp" line="+31"/>
+        <source>Zeit ab Trigger</source>
+        <translation>Time from trigger</translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>Zeit</source>
         <translation>Time</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+15"/>
         <source>Plot 1</source>
         <translation>Plot 1</translation>
     </message>
@@ -2013,6 +2023,349 @@ Once deleted on the device they exist nowhere.</numerusform>
             <numerusform>… and %n more curve</numerusform>
             <numerusform>… and %n more curves</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>PlanEditor</name>
+    <message>
+        <location filename="../../ui/planeditor.ui" line="+6"/>
+        <source>Prüfplan</source>
+        <translation>Test plan</translation>
+    </message>
+    <message>
+        <location line="+42"/>
+        <source>Neu</source>
+        <translation>New</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <location line="+117"/>
+        <source>Name:</source>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <location line="-107"/>
+        <source>Teilenummer:</source>
+        <translation>Part number:</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Triggerkraft / N:</source>
+        <translation>Trigger force / N:</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Art</source>
+        <translation>Kind</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Wert</source>
+        <translation>Value</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Urteil</source>
+        <translation>Verdict</translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <source>Hinzufügen</source>
+        <translation>Add</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Entfernen</source>
+        <translation>Remove</translation>
+    </message>
+    <message>
+        <location line="+32"/>
+        <source>Art:</source>
+        <translation>Kind:</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Untere Grenze:</source>
+        <translation>Lower limit:</translation>
+    </message>
+    <message>
+        <location line="+35"/>
+        <source>Obere Grenze:</source>
+        <translation>Upper limit:</translation>
+    </message>
+    <message>
+        <location line="+35"/>
+        <source>Von / s:</source>
+        <translation>From / s:</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Bis / s:</source>
+        <translation>To / s:</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Kraft / N:</source>
+        <translation>Force / N:</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Abfall:</source>
+        <translation>Fall:</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>in %</source>
+        <translation>in %</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Abfall um / %:</source>
+        <translation>Fall by / %:</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Innerhalb / s:</source>
+        <translation>Within / s:</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Ab Kraft / N:</source>
+        <translation>Above force / N:</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Von Kraft / N:</source>
+        <translation>From force / N:</translation>
+    </message>
+    <message>
+        <location line="+35"/>
+        <source>Bis Kraft / N:</source>
+        <translation>To force / N:</translation>
+    </message>
+    <message>
+        <location line="+35"/>
+        <source>Zeit von/bis / s:</source>
+        <translation>Time from/to / s:</translation>
+    </message>
+    <message>
+        <location line="+31"/>
+        <source>Kraft von/bis / N:</source>
+        <translation>Force from/to / N:</translation>
+    </message>
+    <message>
+        <location line="+31"/>
+        <source>Eintritt:</source>
+        <translation>Entry:</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Austritt:</source>
+        <translation>Exit:</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Bandbreite k / %:</source>
+        <translation>Band width k / %:</translation>
+    </message>
+    <message>
+        <location line="+38"/>
+        <source>Aus gewählten Messungen lernen</source>
+        <translation>Learn from selected measurements</translation>
+    </message>
+    <message>
+        <location line="+32"/>
+        <source>Speichern</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Öffnen…</source>
+        <translation>Open…</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Als Datei…</source>
+        <translation>As file…</translation>
+    </message>
+    <message>
+        <location filename="../../ui/planeditor.cpp" line="+33"/>
+        <source>Maximalkraft</source>
+        <translation>Maximum force</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Mittelkraft</source>
+        <translation>Mean force</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Dauer</source>
+        <translation>Duration</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Kraft bei Zeit</source>
+        <translation>Force at time</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Mittelkraft im Zeitfenster</source>
+        <translation>Mean force in time window</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Minimum im Zeitfenster</source>
+        <translation>Minimum in time window</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Maximum im Zeitfenster</source>
+        <translation>Maximum in time window</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Erster Peak</source>
+        <translation>First peak</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Bruchkraft</source>
+        <translation>Break force</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Bruchzeit</source>
+        <translation>Break time</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Zeit bis Kraft</source>
+        <translation>Time to force</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Zeit über Kraft</source>
+        <translation>Time above force</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Arbeit</source>
+        <translation>Work</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Fenster</source>
+        <translation>Window</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Hüllkurve</source>
+        <translation>Envelope</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>keine</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>links</source>
+        <translation>left</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>rechts</source>
+        <translation>right</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>unten</source>
+        <translation>bottom</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>oben</source>
+        <translation>top</translation>
+    </message>
+    <message>
+        <location line="+128"/>
+        <source>Neuer Prüfplan</source>
+        <translation>New test plan</translation>
+    </message>
+    <message>
+        <location line="+206"/>
+        <source>nicht gespeichert</source>
+        <translation>not saved</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>geändert</source>
+        <translation>changed</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Merkmal %1</source>
+        <translation>Characteristic %1</translation>
+    </message>
+    <message>
+        <location line="+30"/>
+        <source>Aus den gewählten Messungen lässt sich keine Hüllkurve bilden: Wählen Sie Messungen, die die Triggerkraft erreichen.</source>
+        <translation>No envelope can be learned from the selected measurements: select measurements that reach the trigger force.</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Der Prüfplan braucht einen Namen.</source>
+        <translation>The test plan needs a name.</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>Prüfplan öffnen</source>
+        <translation>Open test plan</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+22"/>
+        <source>Prüfplan (*.json)</source>
+        <translation>Test plan (*.json)</translation>
+    </message>
+    <message>
+        <location line="-10"/>
+        <source>Die Datei &apos;%1&apos; ist kein Prüfplan: %2</source>
+        <translation>The file &apos;%1&apos; is no test plan: %2</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Prüfplan speichern</source>
+        <translation>Save test plan</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Die Datei &apos;%1&apos; konnte nicht geschrieben werden: %2</source>
+        <translation>The file &apos;%1&apos; could not be written: %2</translation>
+    </message>
+</context>
+<context>
+    <name>PlanOverlay</name>
+    <message>
+        <location filename="../../plot/planoverlay.cpp" line="+59"/>
+        <source>ein</source>
+        <translation>in</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>aus</source>
+        <translation>out</translation>
     </message>
 </context>
 <context>

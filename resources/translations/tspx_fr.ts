@@ -1433,7 +1433,7 @@ Tool</translation>
         <translation>É&amp;dition</translation>
     </message>
     <message>
-        <location line="+27"/>
+        <location line="+28"/>
         <source>&amp;Hilfe</source>
         <translation>&amp;Aide</translation>
     </message>
@@ -1533,6 +1533,11 @@ Tool</translation>
         <translation>Importer des fichiers CSV dans l&apos;a&amp;rchive...</translation>
     </message>
     <message>
+        <location line="+11"/>
+        <source>&amp;Prüfplan neben der Kurve</source>
+        <translation>&amp;Plan de contrôle à côté de la courbe</translation>
+    </message>
+    <message>
         <location line="+8"/>
         <source>Archiv nach &amp;Stationen ordnen</source>
         <translation>Classer l’archive par &amp;postes</translation>
@@ -1553,7 +1558,7 @@ Tool</translation>
         <translation>F1</translation>
     </message>
     <message>
-        <location line="-128"/>
+        <location line="-140"/>
         <source>&amp;Ansicht</source>
         <translation>Afficha&amp;ge</translation>
     </message>
@@ -1563,7 +1568,7 @@ Tool</translation>
         <translation>N° de mesure :</translation>
     </message>
     <message>
-        <location line="+553"/>
+        <location line="+565"/>
         <source>Als Excel-&amp;Datei exportieren...</source>
         <translation>Exporter en fichier Exce&amp;l...</translation>
     </message>
@@ -1696,11 +1701,16 @@ Tool</translation>
     </message>
     <message>
         <location filename="../../plot/forceplot.cpp" line="+31"/>
+        <source>Zeit ab Trigger</source>
+        <translation>Temps depuis le déclenchement</translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>Zeit</source>
         <translation>Temps</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+15"/>
         <source>Plot 1</source>
         <translation>Courbe 1</translation>
     </message>
@@ -2013,6 +2023,349 @@ Une fois supprimées sur l&apos;appareil, elles n&apos;existeront plus nulle par
             <numerusform>… et %n autre courbe</numerusform>
             <numerusform>… et %n autres courbes</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>PlanEditor</name>
+    <message>
+        <location filename="../../ui/planeditor.ui" line="+6"/>
+        <source>Prüfplan</source>
+        <translation>Plan de contrôle</translation>
+    </message>
+    <message>
+        <location line="+42"/>
+        <source>Neu</source>
+        <translation>Nouveau</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <location line="+117"/>
+        <source>Name:</source>
+        <translation>Nom :</translation>
+    </message>
+    <message>
+        <location line="-107"/>
+        <source>Teilenummer:</source>
+        <translation>Référence pièce :</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Triggerkraft / N:</source>
+        <translation>Force de déclenchement / N :</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Art</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Wert</source>
+        <translation>Valeur</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Urteil</source>
+        <translation>Verdict</translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <source>Hinzufügen</source>
+        <translation>Ajouter</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Entfernen</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <location line="+32"/>
+        <source>Art:</source>
+        <translation>Type :</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Untere Grenze:</source>
+        <translation>Limite inférieure :</translation>
+    </message>
+    <message>
+        <location line="+35"/>
+        <source>Obere Grenze:</source>
+        <translation>Limite supérieure :</translation>
+    </message>
+    <message>
+        <location line="+35"/>
+        <source>Von / s:</source>
+        <translation>De / s :</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Bis / s:</source>
+        <translation>À / s :</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Kraft / N:</source>
+        <translation>Force / N :</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Abfall:</source>
+        <translation>Chute :</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>in %</source>
+        <translation>en %</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Abfall um / %:</source>
+        <translation>Chute de / % :</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Innerhalb / s:</source>
+        <translation>En / s :</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Ab Kraft / N:</source>
+        <translation>Au-dessus de la force / N :</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Von Kraft / N:</source>
+        <translation>De la force / N :</translation>
+    </message>
+    <message>
+        <location line="+35"/>
+        <source>Bis Kraft / N:</source>
+        <translation>À la force / N :</translation>
+    </message>
+    <message>
+        <location line="+35"/>
+        <source>Zeit von/bis / s:</source>
+        <translation>Temps de/à / s :</translation>
+    </message>
+    <message>
+        <location line="+31"/>
+        <source>Kraft von/bis / N:</source>
+        <translation>Force de/à / N :</translation>
+    </message>
+    <message>
+        <location line="+31"/>
+        <source>Eintritt:</source>
+        <translation>Entrée :</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Austritt:</source>
+        <translation>Sortie :</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Bandbreite k / %:</source>
+        <translation>Largeur de bande k / % :</translation>
+    </message>
+    <message>
+        <location line="+38"/>
+        <source>Aus gewählten Messungen lernen</source>
+        <translation>Apprendre des mesures sélectionnées</translation>
+    </message>
+    <message>
+        <location line="+32"/>
+        <source>Speichern</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Öffnen…</source>
+        <translation>Ouvrir…</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Als Datei…</source>
+        <translation>En fichier…</translation>
+    </message>
+    <message>
+        <location filename="../../ui/planeditor.cpp" line="+33"/>
+        <source>Maximalkraft</source>
+        <translation>Force maximale</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Mittelkraft</source>
+        <translation>Force moyenne</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Dauer</source>
+        <translation>Durée</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Kraft bei Zeit</source>
+        <translation>Force à un instant</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Mittelkraft im Zeitfenster</source>
+        <translation>Force moyenne dans la fenêtre</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Minimum im Zeitfenster</source>
+        <translation>Minimum dans la fenêtre</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Maximum im Zeitfenster</source>
+        <translation>Maximum dans la fenêtre</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Erster Peak</source>
+        <translation>Premier pic</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Bruchkraft</source>
+        <translation>Force de rupture</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Bruchzeit</source>
+        <translation>Instant de rupture</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Zeit bis Kraft</source>
+        <translation>Temps jusqu’à la force</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Zeit über Kraft</source>
+        <translation>Temps au-dessus de la force</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Arbeit</source>
+        <translation>Travail</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Fenster</source>
+        <translation>Fenêtre</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Hüllkurve</source>
+        <translation>Enveloppe</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>keine</source>
+        <translation>aucun</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>links</source>
+        <translation>gauche</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>rechts</source>
+        <translation>droite</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>unten</source>
+        <translation>bas</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>oben</source>
+        <translation>haut</translation>
+    </message>
+    <message>
+        <location line="+128"/>
+        <source>Neuer Prüfplan</source>
+        <translation>Nouveau plan de contrôle</translation>
+    </message>
+    <message>
+        <location line="+206"/>
+        <source>nicht gespeichert</source>
+        <translation>non enregistré</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>geändert</source>
+        <translation>modifié</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Merkmal %1</source>
+        <translation>Caractéristique %1</translation>
+    </message>
+    <message>
+        <location line="+30"/>
+        <source>Aus den gewählten Messungen lässt sich keine Hüllkurve bilden: Wählen Sie Messungen, die die Triggerkraft erreichen.</source>
+        <translation>Aucune enveloppe ne peut être apprise des mesures sélectionnées : sélectionnez des mesures qui atteignent la force de déclenchement.</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Der Prüfplan braucht einen Namen.</source>
+        <translation>Le plan de contrôle a besoin d’un nom.</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>Prüfplan öffnen</source>
+        <translation>Ouvrir un plan de contrôle</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+22"/>
+        <source>Prüfplan (*.json)</source>
+        <translation>Plan de contrôle (*.json)</translation>
+    </message>
+    <message>
+        <location line="-10"/>
+        <source>Die Datei &apos;%1&apos; ist kein Prüfplan: %2</source>
+        <translation>Le fichier &apos;%1&apos; n’est pas un plan de contrôle : %2</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Prüfplan speichern</source>
+        <translation>Enregistrer le plan de contrôle</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Die Datei &apos;%1&apos; konnte nicht geschrieben werden: %2</source>
+        <translation>Le fichier &apos;%1&apos; n’a pas pu être écrit : %2</translation>
+    </message>
+</context>
+<context>
+    <name>PlanOverlay</name>
+    <message>
+        <location filename="../../plot/planoverlay.cpp" line="+59"/>
+        <source>ein</source>
+        <translation>entrée</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>aus</source>
+        <translation>sortie</translation>
     </message>
 </context>
 <context>

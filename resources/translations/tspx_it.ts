@@ -1433,7 +1433,7 @@ Tool</translation>
         <translation>&amp;Modifica</translation>
     </message>
     <message>
-        <location line="+27"/>
+        <location line="+28"/>
         <source>&amp;Hilfe</source>
         <translation>&amp;Aiuto</translation>
     </message>
@@ -1533,6 +1533,11 @@ Tool</translation>
         <translation>Importa file CSV nell&apos;a&amp;rchivio...</translation>
     </message>
     <message>
+        <location line="+11"/>
+        <source>&amp;Prüfplan neben der Kurve</source>
+        <translation>&amp;Piano di prova accanto alla curva</translation>
+    </message>
+    <message>
         <location line="+8"/>
         <source>Archiv nach &amp;Stationen ordnen</source>
         <translation>Ordina l’archivio per &amp;stazioni</translation>
@@ -1553,7 +1558,7 @@ Tool</translation>
         <translation>F1</translation>
     </message>
     <message>
-        <location line="-128"/>
+        <location line="-140"/>
         <source>&amp;Ansicht</source>
         <translation>&amp;Visualizza</translation>
     </message>
@@ -1563,7 +1568,7 @@ Tool</translation>
         <translation>N. misura:</translation>
     </message>
     <message>
-        <location line="+553"/>
+        <location line="+565"/>
         <source>Als Excel-&amp;Datei exportieren...</source>
         <translation>Esporta come file Exce&amp;l...</translation>
     </message>
@@ -1696,11 +1701,16 @@ Tool</translation>
     </message>
     <message>
         <location filename="../../plot/forceplot.cpp" line="+31"/>
+        <source>Zeit ab Trigger</source>
+        <translation>Tempo dal trigger</translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>Zeit</source>
         <translation>Tempo</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+15"/>
         <source>Plot 1</source>
         <translation>Curva 1</translation>
     </message>
@@ -2013,6 +2023,349 @@ Dopo la cancellazione sul dispositivo non esisteranno più da nessuna parte.</nu
             <numerusform>… e %n altra curva</numerusform>
             <numerusform>… e altre %n curve</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>PlanEditor</name>
+    <message>
+        <location filename="../../ui/planeditor.ui" line="+6"/>
+        <source>Prüfplan</source>
+        <translation>Piano di prova</translation>
+    </message>
+    <message>
+        <location line="+42"/>
+        <source>Neu</source>
+        <translation>Nuovo</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <location line="+117"/>
+        <source>Name:</source>
+        <translation>Nome:</translation>
+    </message>
+    <message>
+        <location line="-107"/>
+        <source>Teilenummer:</source>
+        <translation>Codice pezzo:</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Triggerkraft / N:</source>
+        <translation>Forza di trigger / N:</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Art</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Wert</source>
+        <translation>Valore</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Urteil</source>
+        <translation>Esito</translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <source>Hinzufügen</source>
+        <translation>Aggiungi</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Entfernen</source>
+        <translation>Rimuovi</translation>
+    </message>
+    <message>
+        <location line="+32"/>
+        <source>Art:</source>
+        <translation>Tipo:</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Untere Grenze:</source>
+        <translation>Limite inferiore:</translation>
+    </message>
+    <message>
+        <location line="+35"/>
+        <source>Obere Grenze:</source>
+        <translation>Limite superiore:</translation>
+    </message>
+    <message>
+        <location line="+35"/>
+        <source>Von / s:</source>
+        <translation>Da / s:</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Bis / s:</source>
+        <translation>A / s:</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Kraft / N:</source>
+        <translation>Forza / N:</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Abfall:</source>
+        <translation>Calo:</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>in %</source>
+        <translation>in %</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Abfall um / %:</source>
+        <translation>Calo del / %:</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Innerhalb / s:</source>
+        <translation>Entro / s:</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Ab Kraft / N:</source>
+        <translation>Oltre la forza / N:</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Von Kraft / N:</source>
+        <translation>Dalla forza / N:</translation>
+    </message>
+    <message>
+        <location line="+35"/>
+        <source>Bis Kraft / N:</source>
+        <translation>Alla forza / N:</translation>
+    </message>
+    <message>
+        <location line="+35"/>
+        <source>Zeit von/bis / s:</source>
+        <translation>Tempo da/a / s:</translation>
+    </message>
+    <message>
+        <location line="+31"/>
+        <source>Kraft von/bis / N:</source>
+        <translation>Forza da/a / N:</translation>
+    </message>
+    <message>
+        <location line="+31"/>
+        <source>Eintritt:</source>
+        <translation>Ingresso:</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Austritt:</source>
+        <translation>Uscita:</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Bandbreite k / %:</source>
+        <translation>Ampiezza banda k / %:</translation>
+    </message>
+    <message>
+        <location line="+38"/>
+        <source>Aus gewählten Messungen lernen</source>
+        <translation>Apprendi dalle misure selezionate</translation>
+    </message>
+    <message>
+        <location line="+32"/>
+        <source>Speichern</source>
+        <translation>Salva</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Öffnen…</source>
+        <translation>Apri…</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Als Datei…</source>
+        <translation>Come file…</translation>
+    </message>
+    <message>
+        <location filename="../../ui/planeditor.cpp" line="+33"/>
+        <source>Maximalkraft</source>
+        <translation>Forza massima</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Mittelkraft</source>
+        <translation>Forza media</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Dauer</source>
+        <translation>Durata</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Kraft bei Zeit</source>
+        <translation>Forza al tempo</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Mittelkraft im Zeitfenster</source>
+        <translation>Forza media nella finestra</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Minimum im Zeitfenster</source>
+        <translation>Minimo nella finestra</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Maximum im Zeitfenster</source>
+        <translation>Massimo nella finestra</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Erster Peak</source>
+        <translation>Primo picco</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Bruchkraft</source>
+        <translation>Forza di rottura</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Bruchzeit</source>
+        <translation>Tempo di rottura</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Zeit bis Kraft</source>
+        <translation>Tempo fino alla forza</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Zeit über Kraft</source>
+        <translation>Tempo sopra la forza</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Arbeit</source>
+        <translation>Lavoro</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Fenster</source>
+        <translation>Finestra</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Hüllkurve</source>
+        <translation>Inviluppo</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>keine</source>
+        <translation>nessuno</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>links</source>
+        <translation>sinistra</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>rechts</source>
+        <translation>destra</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>unten</source>
+        <translation>basso</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>oben</source>
+        <translation>alto</translation>
+    </message>
+    <message>
+        <location line="+128"/>
+        <source>Neuer Prüfplan</source>
+        <translation>Nuovo piano di prova</translation>
+    </message>
+    <message>
+        <location line="+206"/>
+        <source>nicht gespeichert</source>
+        <translation>non salvato</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Version %1</source>
+        <translation>Versione %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>geändert</source>
+        <translation>modificato</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Merkmal %1</source>
+        <translation>Caratteristica %1</translation>
+    </message>
+    <message>
+        <location line="+30"/>
+        <source>Aus den gewählten Messungen lässt sich keine Hüllkurve bilden: Wählen Sie Messungen, die die Triggerkraft erreichen.</source>
+        <translation>Dalle misure selezionate non si può ricavare un inviluppo: selezionare misure che raggiungono la forza di trigger.</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Der Prüfplan braucht einen Namen.</source>
+        <translation>Il piano di prova ha bisogno di un nome.</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>Prüfplan öffnen</source>
+        <translation>Apri piano di prova</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+22"/>
+        <source>Prüfplan (*.json)</source>
+        <translation>Piano di prova (*.json)</translation>
+    </message>
+    <message>
+        <location line="-10"/>
+        <source>Die Datei &apos;%1&apos; ist kein Prüfplan: %2</source>
+        <translation>Il file &apos;%1&apos; non è un piano di prova: %2</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Prüfplan speichern</source>
+        <translation>Salva piano di prova</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Die Datei &apos;%1&apos; konnte nicht geschrieben werden: %2</source>
+        <translation>Il file &apos;%1&apos; non è stato scritto: %2</translation>
+    </message>
+</context>
+<context>
+    <name>PlanOverlay</name>
+    <message>
+        <location filename="../../plot/planoverlay.cpp" line="+59"/>
+        <source>ein</source>
+        <translation>entrata</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>aus</source>
+        <translation>uscita</translation>
     </message>
 </context>
 <context>

@@ -152,7 +152,11 @@ bool mayKeepSource(const QString &source, const QString &language)
         {QStringLiteral("Plot 1"), {QStringLiteral("en")}},
         {QStringLiteral("Logo:"), {QStringLiteral("en"), QStringLiteral("it")}},
         {QStringLiteral("Minimum"), {QStringLiteral("en"), QStringLiteral("fr")}},
-        {QStringLiteral("Maximum"), {QStringLiteral("en"), QStringLiteral("fr")}}};
+        {QStringLiteral("Maximum"), {QStringLiteral("en"), QStringLiteral("fr")}},
+        {QStringLiteral("Name"), {QStringLiteral("en")}},
+        {QStringLiteral("Name:"), {QStringLiteral("en")}},
+        {QStringLiteral("in %"), {QStringLiteral("en"), QStringLiteral("it")}},
+        {QStringLiteral("Version %1"), {QStringLiteral("en"), QStringLiteral("fr")}}};
     return everywhere.contains(source) || kShortcuts.contains(source) ||
            inSomeLanguages.value(source).contains(language);
 }

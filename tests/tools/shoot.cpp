@@ -6,14 +6,15 @@
 // measurements, and the series report as PDF (its control chart page is
 // turned into a picture by scripts/screenshots.sh).
 //
-//   tspx-shoot <language> <output prefix> [chart|group|gauge]
+//   tspx-shoot <language> <output prefix> [chart|group|gauge|plan]
 //
 // With "chart" only the control chart tab and the series report. With
 // "group" the window fills the screen: the chart tab of the "Archiv" row and
 // the settings dialog, named after the screen's size
 // (chart-group-<language>-<width>x<height>.png, settings-...). With "gauge"
 // the calibration dialog (one record added) and the type-1 study page of 25
-// measurements of a reference weight, each at 1024x768.
+// measurements of a reference weight, each at 1024x768. With "plan" the test
+// plan editor with a window box and a found break, at 1024x768.
 //
 // With TSPX_SHOOT_AS_OPENED set, the window keeps the size it opens with on
 // the screen, the pictures show the whole screen, and the settings dialog is
@@ -41,6 +42,8 @@
 #include "ui/controlchartview.h"
 #include "ui/mainform.h"
 #include "ui/measurementtree.h"
+#include "ui/planeditor.h"
+#include "ui_planeditor.h"
 #include "ui/archivetree.h"
 #include "ui/settingsdialog.h"
 #include "ui_mainform.h"
@@ -56,6 +59,7 @@
 #include <QTimer>
 #include <QTranslator>
 #include <QTreeView>
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <memory>
@@ -250,6 +254,46 @@ bool shootGauge(Mainform &window, StatusIni &status, const QString &prefix,
     return ok;
 }
 
+// The test plan editor beside the newest measurement at 1024x768: a window
+// box on its rising flank, its maximum and its break found and marked.
+bool shootPlan(Mainform &window, const QString &prefix, const QString &language)
+{
+    QTreeView *tree = window.formUi()->treeView;
+    const QModelIndex row = window.model()->index(0, 0, window.model()->index(0, 0));
+    const Measurement *m = findMeasurement(window.deviceData().records,
+                                           row.data(MeasurementNumberRole).toInt());
+    TestPlan plan;
+    plan.name = QStringLiteral("Zugprüfung 4711");
+    plan.partNumber = QStringLiteral("4711-A");
+    plan.triggerForce = std::round(double(m->forceMax) * 0.05);
+    const TriggeredCurve curve = TriggeredCurve::of(*m, plan.triggerForce);
+    const int peak = int(std::max_element(curve.forces.begin(), curve.forces.end()) -
+                         curve.forces.begin());
+    Characteristic maximum;
+    maximum.name = QStringLiteral("Fmax");
+    maximum.lower = std::round(m->forceMax * 0.8);
+    maximum.upper = std::round(m->forceMax * 1.2);
+    Characteristic fracture;
+    fracture.name = QStringLiteral("Bruch");
+    fracture.kind = CharacteristicKind::BreakForce;
+    fracture.within = 0.2;
+    fracture.activation = std::round(m->forceMax * 0.2);
+    fracture.lower = maximum.lower;
+    Characteristic box;
+    box.name = QStringLiteral("Fenster");
+    box.kind = CharacteristicKind::Window;
+    const int from = peak * 3 / 10, to = peak / 2;
+    const double margin = m->forceMax * 0.1;
+    box.box = WindowBox{curve.time(from), curve.time(to), curve.forces[from] - margin,
+                        curve.forces[to] + margin, BoxSide::Left, BoxSide::Right};
+    plan.characteristics = {maximum, fracture, box};
+    window.planEditor()->editPlan(plan);
+    window.resize(1024, 768);
+    tree->setCurrentIndex(row);
+    window.planEditor()->formUi()->tableCharacteristics->setCurrentCell(2, 0);
+    return save(window, prefix + "plan-editor-" + language + ".png");
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -262,6 +306,7 @@ int main(int argc, char **argv)
     const bool chartOnly = argc == 4 && QByteArray(argv[3]) == "chart";
     const bool groupOnly = argc == 4 && QByteArray(argv[3]) == "group";
     const bool gaugeOnly = argc == 4 && QByteArray(argv[3]) == "gauge";
+    const bool planOnly = argc == 4 && QByteArray(argv[3]) == "plan";
     const QString language = QString::fromLatin1(argv[1]);
     const QString prefix = QString::fromLocal8Bit(argv[2]);
 
@@ -299,6 +344,8 @@ int main(int argc, char **argv)
         return shootArchiveGroup(window, status, prefix, language) ? 0 : 1;
     if (gaugeOnly)
         return shootGauge(window, status, prefix, language) ? 0 : 1;
+    if (planOnly)
+        return shootPlan(window, prefix, language) ? 0 : 1;
     QTreeView *tree = window.formUi()->treeView;
     const QModelIndex device = model->index(0, 0);
     tree->setCurrentIndex(device);
