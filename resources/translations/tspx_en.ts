@@ -2294,7 +2294,7 @@ Once deleted on the device they exist nowhere.</numerusform>
         <translation>top</translation>
     </message>
     <message>
-        <location line="+128"/>
+        <location line="+130"/>
         <source>Neuer Prüfplan</source>
         <translation>New test plan</translation>
     </message>
@@ -2358,7 +2358,7 @@ Once deleted on the device they exist nowhere.</numerusform>
 <context>
     <name>PlanOverlay</name>
     <message>
-        <location filename="../../plot/planoverlay.cpp" line="+59"/>
+        <location filename="../../plot/planoverlay.cpp" line="+60"/>
         <source>ein</source>
         <translation>in</translation>
     </message>

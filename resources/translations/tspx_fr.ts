@@ -2294,7 +2294,7 @@ Une fois supprimées sur l&apos;appareil, elles n&apos;existeront plus nulle par
         <translation>haut</translation>
     </message>
     <message>
-        <location line="+128"/>
+        <location line="+130"/>
         <source>Neuer Prüfplan</source>
         <translation>Nouveau plan de contrôle</translation>
     </message>
@@ -2358,7 +2358,7 @@ Une fois supprimées sur l&apos;appareil, elles n&apos;existeront plus nulle par
 <context>
     <name>PlanOverlay</name>
     <message>
-        <location filename="../../plot/planoverlay.cpp" line="+59"/>
+        <location filename="../../plot/planoverlay.cpp" line="+60"/>
         <source>ein</source>
         <translation>entrée</translation>
     </message>

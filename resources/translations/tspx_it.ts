@@ -2294,7 +2294,7 @@ Dopo la cancellazione sul dispositivo non esisteranno più da nessuna parte.</nu
         <translation>alto</translation>
     </message>
     <message>
-        <location line="+128"/>
+        <location line="+130"/>
         <source>Neuer Prüfplan</source>
         <translation>Nuovo piano di prova</translation>
     </message>
@@ -2358,7 +2358,7 @@ Dopo la cancellazione sul dispositivo non esisteranno più da nessuna parte.</nu
 <context>
     <name>PlanOverlay</name>
     <message>
-        <location filename="../../plot/planoverlay.cpp" line="+59"/>
+        <location filename="../../plot/planoverlay.cpp" line="+60"/>
         <source>ein</source>
         <translation>entrata</translation>
     </message>
