@@ -647,7 +647,7 @@ evaluate : une mesure n.i.O.,
         <translation>L&apos;emplacement %1 est vide.</translation>
     </message>
     <message>
-        <location filename="../../cli/clirunner.cpp" line="+112"/>
+        <location filename="../../cli/clirunner.cpp" line="+115"/>
         <source>Speicherplatz %1 von %2</source>
         <translation>Emplacement %1 sur %2</translation>
     </message>
@@ -662,12 +662,12 @@ evaluate : une mesure n.i.O.,
         <translation>Aucun appareil sur %1.</translation>
     </message>
     <message>
-        <location line="+39"/>
+        <location line="+38"/>
         <source>Fehler beim Übertragen der Daten!</source>
         <translation>Erreur lors du transfert des données !</translation>
     </message>
     <message>
-        <location line="+59"/>
+        <location line="+57"/>
         <source>Übertragene Messungen: %1</source>
         <translation>Mesures transférées : %1</translation>
     </message>
@@ -677,7 +677,7 @@ evaluate : une mesure n.i.O.,
         <translation>Le numéro et la désignation de la pièce sont tronqués à %1 et %2 caractères dans le fichier DFQ.</translation>
     </message>
     <message>
-        <location line="+131"/>
+        <location line="+130"/>
         <source>Gelöschte Messungen: %1</source>
         <translation>Mesures effacées : %1</translation>
     </message>
@@ -1037,7 +1037,7 @@ evaluate : une mesure n.i.O.,
         <translation>Enregistrer en PDF…</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../ui/gaugestudypage.cpp" line="+47"/>
+        <location filename="../../ui/gaugestudypage.cpp" line="+45"/>
         <source>Gerät %1: %n Maximalkräfte in %2</source>
         <translation>
             <numerusform>Appareil %1 : %n force maximale en %2</numerusform>
@@ -1045,12 +1045,12 @@ evaluate : une mesure n.i.O.,
         </translation>
     </message>
     <message>
-        <location line="+31"/>
+        <location line="+33"/>
         <source>Referenzwert und Toleranz (oder beide Grenzen) als Zahlen mit Punkt eingeben.</source>
         <translation>Saisissez la valeur de référence et la tolérance (ou les deux limites) en nombres avec un point.</translation>
     </message>
     <message>
-        <location line="+55"/>
+        <location line="+46"/>
         <source>im Archiv gespeichert (Nr. %1)</source>
         <translation>enregistré dans l&apos;archive (n° %1)</translation>
     </message>
@@ -1188,7 +1188,12 @@ evaluate : une mesure n.i.O.,
         </translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+5"/>
+        <source>Dazu Kalibrierungen, Typ-1-Studien und Prüfpläne: %1.</source>
+        <translation>En outre étalonnages, études type 1 et plans de contrôle : %1.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
         <source>Welche Messungen auf den Archivserver warteten, ließ sich nicht lesen; was fehlt, ist nur noch in &apos;%1&apos;.</source>
         <translation>Impossible de lire quelles mesures attendaient le serveur d&apos;archives ; ce qui manque n&apos;est plus que dans &apos;%1&apos;.</translation>
     </message>
@@ -1641,17 +1646,17 @@ Tool</translation>
 <context>
     <name>Mainform</name>
     <message>
-        <location filename="../../ui/devicejob.cpp" line="+59"/>
+        <location filename="../../ui/devicejob.cpp" line="+66"/>
         <source>Verbindung zum Gerät wird hergestellt...</source>
         <translation>Connexion à l&apos;appareil en cours...</translation>
     </message>
     <message>
-        <location filename="../../ui/mainform_transfer.cpp" line="+26"/>
+        <location filename="../../ui/mainform_transfer.cpp" line="+24"/>
         <source>Verbindung zum Gerät konnte nicht hergestellt werden!</source>
         <translation>Impossible d&apos;établir la connexion avec l&apos;appareil !</translation>
     </message>
     <message>
-        <location line="+31"/>
+        <location line="+33"/>
         <source>Daten werden übertragen...</source>
         <translation>Transfert des données en cours...</translation>
     </message>
@@ -1812,7 +1817,7 @@ Tool</translation>
         <translation>Impossible d&apos;écrire le fichier «&#xa0;%1&#xa0;»&#xa0;!</translation>
     </message>
     <message>
-        <location filename="../../ui/gaugestudypage.cpp" line="+19"/>
+        <location filename="../../ui/gaugestudypage.cpp" line="+20"/>
         <location filename="../../ui/reportcommands.cpp" line="+15"/>
         <source>PDF-Datei</source>
         <translation>Fichier PDF</translation>
@@ -1878,7 +1883,7 @@ Tool</translation>
         <translation>Étude type 1…</translation>
     </message>
     <message>
-        <location line="+36"/>
+        <location line="+32"/>
         <source>Erst ein Gerät verbinden oder eine archivierte Messung wählen.</source>
         <translation>Connectez d&apos;abord un appareil ou choisissez une mesure archivée.</translation>
     </message>
@@ -2289,7 +2294,7 @@ Une fois supprimées sur l&apos;appareil, elles n&apos;existeront plus nulle par
         <translation>haut</translation>
     </message>
     <message>
-        <location line="+128"/>
+        <location line="+130"/>
         <source>Neuer Prüfplan</source>
         <translation>Nouveau plan de contrôle</translation>
     </message>
@@ -2353,7 +2358,7 @@ Une fois supprimées sur l&apos;appareil, elles n&apos;existeront plus nulle par
 <context>
     <name>PlanOverlay</name>
     <message>
-        <location filename="../../plot/planoverlay.cpp" line="+59"/>
+        <location filename="../../plot/planoverlay.cpp" line="+60"/>
         <source>ein</source>
         <translation>entrée</translation>
     </message>
