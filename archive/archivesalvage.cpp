@@ -1,5 +1,6 @@
 #include "archive/archivesalvage.h"
 
+#include "archive/archiveschema.h"
 #include "archive/archivesql.h"
 #include "base/log.h"
 
@@ -45,8 +46,32 @@ QList<qint64> readIds(QSqlDatabase &db, const QString &sql, bool *complete)
     return ids;
 }
 
+// Every row that still reads; a table a file of an older version lacks is
+// left out.
+SalvagedRows readKeptRows(QSqlDatabase &db, const QString &table)
+{
+    SalvagedRows kept{table,
+                      QStringList{QStringLiteral("id")} + ArchiveSchema::keptRecordColumns(table) +
+                          QStringList{QStringLiteral("station"), QStringLiteral("received_at")},
+                      {}};
+    QSqlQuery query(db);
+    query.setForwardOnly(true);
+    if (!query.exec(QStringLiteral("SELECT %1 FROM %2 ORDER BY id")
+                        .arg(kept.columns.join(QStringLiteral(", ")), table)))
+        return kept;
+    while (query.next()) {
+        QVariantList row;
+        for (int column = 0; column < kept.columns.size(); ++column)
+            row << query.value(column);
+        kept.rows << row;
+    }
+    return kept;
+}
+
 void readRecords(QSqlDatabase &db, SalvagedArchive &salvaged)
 {
+    for (const char *table : {"gauge_calibration", "gauge_study", "test_plan"})
+        salvaged.keptRows.push_back(readKeptRows(db, QLatin1String(table)));
     bool complete = false;
     const QList<qint64> queued =
         readIds(db, QStringLiteral("SELECT measurement_id FROM upload_queue"), &complete);
@@ -75,6 +100,13 @@ void readRecords(QSqlDatabase &db, SalvagedArchive &salvaged)
 }
 
 } // namespace
+
+int measurementIdsColumn(const SalvagedRows &rows)
+{
+    return rows.table == QLatin1String("gauge_study")
+               ? rows.columns.indexOf(QStringLiteral("measurement_ids"))
+               : -1;
+}
 
 SalvagedArchive salvageArchive(const QString &path)
 {

@@ -222,11 +222,67 @@ ArchiveStatus ArchiveStore::keepSalvaged(const SalvagedArchive &salvaged)
     ArchiveStatus status = storeRows(kept, false, nullptr, {});
     if (status.ok())
         status = storeRows(waiting, true, nullptr, {});
+    int keptRows = 0;
+    if (status.ok())
+        status = keepSalvagedRows(salvaged, keptRows);
     if (status.ok()) {
+        status.keptRecordsRecovered = keptRows;
         status.recovered = kept.size() + waiting.size();
         status.waitingRecovered = waiting.size();
     }
     status.waitingBefore = salvaged.waitingBefore;
+    return status;
+}
+
+namespace {
+
+// "4 5 9" with each id replaced by its new one; 0 for a measurement not read back.
+QString renumberedIds(const QString &ids, const QHash<qint64, qint64> &newIds)
+{
+    QStringList renumbered;
+    for (const QString &id : ids.split(QLatin1Char(' '), Qt::SkipEmptyParts))
+        renumbered << QString::number(newIds.value(id.toLongLong(), 0));
+    return renumbered.join(QLatin1Char(' '));
+}
+
+} // namespace
+
+ArchiveStatus ArchiveStore::keepSalvagedRows(const SalvagedArchive &salvaged, int &kept)
+{
+    kept = 0;
+    QHash<qint64, qint64> newIds;
+    for (const ArchivedMeasurement &record : salvaged.records)
+        newIds.insert(record.id, idOf(record.device.serialNr, record.measurement).value_or(0));
+    ArchiveStatus status = exec(m_dialect.beginWrite());
+    for (const SalvagedRows &table : salvaged.keptRows) {
+        const int idsColumn = measurementIdsColumn(table);
+        QStringList marks;
+        while (marks.size() < table.columns.size())
+            marks << QStringLiteral("?");
+        QSqlQuery insert(database());
+        insert.prepare(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                           .arg(table.table, table.columns.join(QStringLiteral(", ")),
+                                marks.join(QStringLiteral(", "))));
+        for (QVariantList row : table.rows) {
+            if (!status.ok())
+                break;
+            if (idsColumn >= 0)
+                row[idsColumn] = renumberedIds(row.at(idsColumn).toString(), newIds);
+            for (const QVariant &value : qAsConst(row))
+                insert.addBindValue(value);
+            if (insert.exec())
+                ++kept;
+            else
+                status = statusOf(insert);
+        }
+    }
+    if (status.ok())
+        status = exec(QStringLiteral("COMMIT"));
+    if (!status.ok()) {
+        exec(QStringLiteral("ROLLBACK"));
+        logLine("ArchiveStore::keepSalvaged: " + status.detail.toLocal8Bit());
+        kept = 0;
+    }
     return status;
 }
 

@@ -92,6 +92,9 @@ private:
     ArchiveStatus moveAside();
     // Keeps what was read back from a damaged file, waiting records waiting.
     ArchiveStatus keepSalvaged(const SalvagedArchive &salvaged);
+    // The calibration records, studies and plans read back, with their own
+    // ids and stamps; a study names its measurements by their new ids.
+    ArchiveStatus keepSalvagedRows(const SalvagedArchive &salvaged, int &kept);
     ArchiveStatus exec(const QString &sql);
     ArchiveStatus insertRow(RowStatements &statements, const StoredRecord &row, bool queue,
                             bool &added);

@@ -35,6 +35,8 @@ struct ArchiveStatus
     int recovered = 0;
     int waitingBefore = -1;
     int waitingRecovered = 0;
+    // Calibration records, type-1 studies and test plans read back and kept.
+    int keptRecordsRecovered = 0;
 
     bool ok() const { return kind == Ok; }
     static ArchiveStatus failure(Kind kind, const QString &detail = QString())

@@ -7,13 +7,13 @@
 #include "measurement/devicedata.h"
 #include "measurement/gaugestudy.h"
 #include "measurement/seriesstatistics.h"
+#include "workflow/studyrecord.h"
 #include "workflow/workflowtexts.h"
 
+#include <QHash>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <map>
-#include <memory>
 
 namespace {
 
@@ -174,7 +174,7 @@ int CliRunner::gauge()
 int CliRunner::msaType1()
 {
     DeviceData data;
-    std::map<const Measurement *, qint64> ids;
+    QHash<const Measurement *, qint64> groupIds;
     MeasurementSet set;
     if (!m_request.fromArchive) {
         if (!connectGauge())
@@ -183,37 +183,28 @@ int CliRunner::msaType1()
         m_workflow.disconnect();
         if (!readSucceeded(outcome.read) || namedEmptySlots(outcome.emptySlots))
             return kExitCommunication;
-        noteCalibration(data.serialNr, data.calibration);
         set = requestedSet(data);
         if (!archiveForRecords())
             return kExitFile;
-        for (const Measurement *m : qAsConst(set.records))
-            ids[m] = m_archive.idAsReceived(data.serialNr, *m).value_or(0);
     } else {
         if (!archiveForRecords())
             return kExitFile;
         ArchiveStatus status;
-        const QList<qint64> groupIds = archiveGroupIds(m_archive, m_request.archiveFilter, &status);
-        if (!status.ok() || !loadArchiveRecords(m_archive, groupIds, data, &status)) {
+        const QList<qint64> ids = archiveGroupIds(m_archive, m_request.archiveFilter, &status);
+        if (!status.ok() || !loadArchiveRecords(m_archive, ids, data, &status)) {
             error(WorkflowText::archiveProblem(status, m_archive.location()));
             return kExitFile;
         }
         set = requestedSet(data);
         for (int i = 0; i < set.records.size(); ++i)
-            ids[set.records.at(i)] = groupIds.at(i);
+            groupIds.insert(set.records.at(i), ids.at(i));
         noteCalibration(data.serialNr, m_workflow.calibrationOf(data.serialNr));
     }
-    GaugeStudyRecord study;
-    study.serialNr = set.serialNr.toLatin1();
-    study.unit = set.unitText;
-    study.input.values = timeOrderedValues(set, Quantity::MaximumForce);
-    for (const Measurement *m : timeOrdered(set))
-        study.measurementIds << ids[m];
-    study.input.reference = *m_request.reference;
-    study.input.tolerance = m_request.tolerance ? *m_request.tolerance
-                                                : *m_request.upper - *m_request.lower;
-    study.input.resolution = m_request.resolution;
-    study.input.minimum = m_status.type1Minimum;
+    GaugeStudyRecord study = type1StudyOf(set, &m_archive, groupIds);
+    setType1Characteristic(study,
+                           {*m_request.reference, m_request.tolerance, m_request.lower,
+                            m_request.upper, m_request.resolution},
+                           m_status.type1Minimum);
     if (const std::optional<Type1Problem> problem = type1ProblemOf(study.input)) {
         error(GaugeStudyText::problem(*problem));
         return kExitUsage;

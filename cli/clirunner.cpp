@@ -56,6 +56,9 @@ CliRunner::CliRunner(const CliRequest &request, QIODevice &out, QIODevice &err,
       m_session(m_services.session()), m_archive(m_services.archive()),
       m_workflow(m_services.workflow())
 {
+    // `gauge calibration` names the gauge's calibration after its own record.
+    if (m_request.command != QLatin1String("gauge"))
+        m_workflow.setGaugeNotice([this](const QString &note) { error(note); });
 }
 
 int CliRunner::run()
@@ -161,8 +164,7 @@ int CliRunner::info()
     const bool identityRead = m_session.readIdentity(data);
     QList<int> filled;
     const bool countsRead = m_session.readFilledSlots(filled);
-    m_session.close();
-    noteCalibration(data.serialNr, m_workflow.calibrationOf(data.serialNr));
+    m_workflow.disconnect();
     m_out.write(tsvLine({QStringLiteral("serial"), QString::fromLatin1(data.serialNr)}));
     m_out.write(tsvLine({QStringLiteral("software"), QString::fromLatin1(data.swVersion)}));
     m_out.write(tsvLine({QStringLiteral("unit"), data.forceUnitText}));
@@ -190,7 +192,6 @@ int CliRunner::list()
     DeviceData data;
     const bool complete = readSucceeded(m_workflow.readList(data, progress()));
     m_workflow.disconnect();
-    noteCalibration(data.serialNr, data.calibration);
     m_out.write(tsvLine({QStringLiteral("slot"), QStringLiteral("date"), QStringLiteral("time"),
                          QStringLiteral("samples"), QStringLiteral("rate"),
                          QStringLiteral("max/") + data.forceUnitText}));
@@ -213,7 +214,6 @@ int CliRunner::download()
     const TransferOutcome outcome = m_workflow.transfer(data, progress(), m_request.slotNumbers);
     m_workflow.disconnect();
     const bool complete = readSucceeded(outcome.read);
-    noteCalibration(data.serialNr, data.calibration);
     // What was read is written even after a failed read: nothing is lost.
     const int written = writeDownload(data);
     if (written != kExitOk)
@@ -318,7 +318,6 @@ int CliRunner::stats()
         if (!readSucceeded(outcome.read))
             return kExitCommunication;
         emptySlots = outcome.emptySlots;
-        noteCalibration(data.serialNr, data.calibration);
     }
     ChartSettings settings;
     settings.type = m_request.chart == QLatin1String("xbar-s")   ? ChartType::MeanStdDev

@@ -70,12 +70,16 @@ QuorixTSPX &GaugeSession::device()
 bool GaugeSession::readIdentity(DeviceData &data)
 {
     QuorixTSPX &gauge = device();
-    bool ok = gauge.readCommand(Protocol::kSerialNr, 0, data.serialNr) == Protocol::kOk;
+    const bool serialNrRead =
+        gauge.readCommand(Protocol::kSerialNr, 0, data.serialNr) == Protocol::kOk;
+    bool ok = serialNrRead;
     ok &= gauge.readCommand(Protocol::kSwVersion, 0, data.swVersion) == Protocol::kOk;
     ok &= gauge.readCommand(Protocol::kForceUnit, 0, data.forceUnit) == Protocol::kOk;
     data.updateForceUnit();
     // Without a serial number no kept measurement can be told apart.
     m_serialNr = ok ? data.serialNr : QByteArray();
+    if (serialNrRead && m_serialNrHeard)
+        m_serialNrHeard(data.serialNr);
     return ok;
 }
 
@@ -228,7 +232,10 @@ EraseResult GaugeSession::erase(const QByteArray &expectedSerialNr, const QList<
 
 bool GaugeSession::readSerialNr(QByteArray &serialNr)
 {
-    return device().readCommand(Protocol::kSerialNr, 0, serialNr) == Protocol::kOk;
+    const bool read = device().readCommand(Protocol::kSerialNr, 0, serialNr) == Protocol::kOk;
+    if (read && m_serialNrHeard)
+        m_serialNrHeard(serialNr);
+    return read;
 }
 
 EraseResult GaugeSession::eraseSlots(const QList<int> &slotNumbers, const QList<int> &filledSlots,

@@ -118,6 +118,13 @@ public:
     // slot being read is dropped and the result says cancelled). Not owned.
     void setCancelFlag(const std::atomic<bool> *flag);
 
+    // Called with the serial number each time the gauge tells it (its
+    // identity or the serial number read); none by default.
+    void setSerialNrHeard(std::function<void(const QByteArray &serialNr)> heard)
+    {
+        m_serialNrHeard = std::move(heard);
+    }
+
     // Quick transfer: with `known` set, a filled slot's count, rate, summary
     // forces, time and date are read first, and its samples ("dMsFc") only
     // when `known` does not hold the measurement. Null (the default) reads
@@ -138,6 +145,7 @@ private:
     const std::atomic<bool> *m_cancel = nullptr;
     // The serial number of the last identity read; the key of known measurements.
     QByteArray m_serialNr;
+    std::function<void(const QByteArray &)> m_serialNrHeard;
 };
 
 // 1..50.

@@ -3,6 +3,7 @@
 #include "device/protocol.h"
 #include "workflow/gaugeservices.h"
 #include "workflow/gaugethread.h"
+#include "workflow/gaugeworkflow.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -23,11 +24,17 @@ DeviceJob::DeviceJob(QWidget *window, QStatusBar *statusBar, GaugeServices &serv
 {
     connect(&m_services.gaugeThread(), &GaugeThread::progressChanged, this,
             &DeviceJob::showProgress);
+    // Given on the gauge's thread while a job runs; shown on the window's.
+    m_services.workflow().setGaugeNotice([this](const QString &note) {
+        QMetaObject::invokeMethod(
+            this, [this, note] { emit gaugeNoticed(note); }, Qt::QueuedConnection);
+    });
 }
 
 DeviceJob::~DeviceJob()
 {
     end();
+    m_services.workflow().setGaugeNotice({});
 }
 
 void DeviceJob::end()

@@ -50,6 +50,8 @@ signals:
     // Connected, or no gauge answered.
     void connected(bool connected);
     void progressChanged(int done, int total);
+    // The connected gauge's calibration is overdue (or missing while asked for).
+    void gaugeNoticed(const QString &note);
 
 private:
     void showConnected(bool isConnected, const QString &progressText, bool withDialog);

@@ -2,9 +2,7 @@
 
 #include "ui_gaugestudypage.h"
 
-#include "archive/gaugestudystore.h"
 #include "archive/measurementarchive.h"
-#include "measurement/seriesstatistics.h"
 #include "plot/controlchartplot.h"
 #include "plot/plainscaledraw.h"
 #include "plot/type1chartplot.h"
@@ -12,6 +10,7 @@
 #include "report/studyreport.h"
 #include "settings/statusini.h"
 #include "ui/savefiledialog.h"
+#include "workflow/studyrecord.h"
 #include "workflow/workflowtexts.h"
 
 #include <QCoreApplication>
@@ -36,16 +35,15 @@ std::optional<double> typedNumber(const QLineEdit *edit, bool *wrong)
 
 } // namespace
 
-GaugeStudyPage::GaugeStudyPage(const MeasurementSet &set, const QList<qint64> &ids,
-                               MeasurementArchive *archive, const StatusIni &status,
-                               QWidget *parent)
-    : QDialog(parent), m_serialNr(set.serialNr.toLatin1()), m_unitText(set.unitText),
-      m_values(timeOrderedValues(set, Quantity::MaximumForce)), m_ids(ids), m_archive(archive),
-      m_status(status), m_ui(std::make_unique<Ui::GaugeStudyPage>())
+GaugeStudyPage::GaugeStudyPage(const GaugeStudyRecord &study, MeasurementArchive *archive,
+                               const StatusIni &status, QWidget *parent)
+    : QDialog(parent), m_study(study), m_archive(archive), m_status(status),
+      m_ui(std::make_unique<Ui::GaugeStudyPage>())
 {
     m_ui->setupUi(this);
-    m_ui->labelSource->setText(tr("Gerät %1: %n Maximalkräfte in %2", nullptr, m_values.size())
-                                   .arg(set.serialNr, m_unitText));
+    m_ui->labelSource->setText(
+        tr("Gerät %1: %n Maximalkräfte in %2", nullptr, m_study.input.values.size())
+            .arg(QString::fromLatin1(m_study.serialNr), m_study.unit));
     m_ui->editResolution->setText(QStringLiteral("0.1"));
     // Small minimums: the page fits 1024x768 with its table and both charts.
     m_ui->tableResults->setMinimumSize(200, 120);
@@ -74,27 +72,25 @@ bool GaugeStudyPage::compute()
     const std::optional<double> lower = typedNumber(m_ui->editLower, &wrong);
     const std::optional<double> upper = typedNumber(m_ui->editUpper, &wrong);
     const std::optional<double> resolution = typedNumber(m_ui->editResolution, &wrong);
-    if (wrong || !reference || !(tolerance || (lower && upper))) {
+    const Type1Characteristic characteristic{reference.value_or(0.0), tolerance, lower, upper,
+                                             resolution.value_or(0.0)};
+    if (wrong || !reference || !characteristic.isComplete()) {
         say(tr("Referenzwert und Toleranz (oder beide Grenzen) als Zahlen mit Punkt eingeben."));
         return false;
     }
-    m_input.values = m_values;
-    m_input.reference = *reference;
-    m_input.tolerance = tolerance ? *tolerance : *upper - *lower;
-    m_input.resolution = resolution.value_or(0.0);
-    m_input.minimum = m_status.type1Minimum;
-    if (const std::optional<Type1Problem> problem = type1ProblemOf(m_input)) {
+    setType1Characteristic(m_study, characteristic, m_status.type1Minimum);
+    if (const std::optional<Type1Problem> problem = type1ProblemOf(m_study.input)) {
         say(GaugeStudyText::problem(*problem));
         return false;
     }
-    showResult(type1Study(m_input));
+    showResult(type1Study(m_study.input));
     return true;
 }
 
 void GaugeStudyPage::showResult(const Type1Result &result)
 {
     m_result = result;
-    const auto rows = type1ResultRows(m_input, result, m_unitText);
+    const auto rows = type1ResultRows(m_study.input, result, m_study.unit);
     QTableWidget *table = m_ui->tableResults;
     table->setRowCount(rows.size());
     for (int row = 0; row < rows.size(); ++row) {
@@ -105,10 +101,10 @@ void GaugeStudyPage::showResult(const Type1Result &result)
     }
     table->resizeColumnToContents(0);
     say(GaugeStudyText::verdict(result));
-    const QString axis = QStringLiteral("x / ") + m_unitText;
-    drawType1RunChart(m_ui->plotRun, m_values, m_input, result, axis);
+    const QString axis = QStringLiteral("x / ") + m_study.unit;
+    drawType1RunChart(m_ui->plotRun, m_study.input.values, m_study.input, result, axis);
     // No limits in the histogram: the band is the run chart's, not the characteristic's.
-    drawHistogram(m_ui->plotHistogram, m_values, ForceLimits(), axis);
+    drawHistogram(m_ui->plotHistogram, m_study.input.values, ForceLimits(), axis);
     m_ui->buttonKeep->setEnabled(m_archive != nullptr);
     m_ui->buttonPdf->setEnabled(true);
 }
@@ -117,12 +113,7 @@ bool GaugeStudyPage::keep()
 {
     if (!m_result || !m_archive)
         return false;
-    GaugeStudyRecord study;
-    study.serialNr = m_serialNr;
-    study.unit = m_unitText;
-    study.input = m_input;
-    study.measurementIds = m_ids;
-    study.capable = m_result->capable;
+    GaugeStudyRecord study = m_study;
     const ArchiveStatus kept = GaugeStudyStore(*m_archive).add(study, &study.id);
     if (!kept.ok()) {
         say(WorkflowText::archiveProblem(kept, m_archive->location()));
@@ -138,7 +129,8 @@ bool GaugeStudyPage::savePdf(const QString &fileName)
 {
     if (!m_result)
         return false;
-    const StudyPage page{m_serialNr, m_unitText, m_values, m_input, *m_result};
+    const StudyPage page{m_study.serialNr, m_study.unit, m_study.input.values, m_study.input,
+                         *m_result};
     const bool written = writeStudyPdf(page, m_status, fileName);
     if (!written)
         say(pdfNotWrittenMessage(fileName));
@@ -148,7 +140,7 @@ bool GaugeStudyPage::savePdf(const QString &fileName)
 void GaugeStudyPage::askPdf()
 {
     const QString fileName = askSaveFileName(
-        this, GaugeStudyText::title(), QString(), proposedFileName(QString::fromLatin1(m_serialNr)),
+        this, GaugeStudyText::title(), QString(), proposedFileName(QString::fromLatin1(m_study.serialNr)),
         QCoreApplication::translate("Mainform", "PDF-Datei") + QStringLiteral(" (*.pdf)"),
         QStringLiteral(".pdf"));
     if (!fileName.isEmpty())

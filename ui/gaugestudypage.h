@@ -1,7 +1,7 @@
 #pragma once
 
+#include "archive/gaugestudystore.h"
 #include "measurement/gaugestudy.h"
-#include "measurement/measurementset.h"
 
 #include <QDialog>
 #include <QList>
@@ -23,9 +23,9 @@ class GaugeStudyPage : public QDialog
     Q_OBJECT
 
 public:
-    // `ids`: the archive's ids of the set's measurements in time order (0
-    // for one the archive does not hold).
-    GaugeStudyPage(const MeasurementSet &set, const QList<qint64> &ids, MeasurementArchive *archive,
+    // `study`: the gauge, unit, values and ids of the study (type1StudyOf);
+    // the page adds what the person types.
+    GaugeStudyPage(const GaugeStudyRecord &study, MeasurementArchive *archive,
                    const StatusIni &status, QWidget *parent = nullptr);
     ~GaugeStudyPage() override;
 
@@ -40,13 +40,9 @@ private:
     void showResult(const Type1Result &result);
     void say(const QString &text);
 
-    QByteArray m_serialNr;
-    QString m_unitText;
-    QVector<double> m_values;
-    QList<qint64> m_ids;
+    GaugeStudyRecord m_study;
     MeasurementArchive *m_archive;
     const StatusIni &m_status;
     std::unique_ptr<Ui::GaugeStudyPage> m_ui;
-    Type1Input m_input;
     std::optional<Type1Result> m_result;
 };

@@ -12,8 +12,8 @@
 #include "ui/gaugestudypage.h"
 
 #include "archive/measurementarchive.h"
-#include "measurement/seriesstatistics.h"
 #include "workflow/seriesset.h"
+#include "workflow/studyrecord.h"
 
 #include <QAction>
 #include <QErrorMessage>
@@ -45,12 +45,8 @@ void Mainform::showGaugeStudy()
         set = measurementSetOf(group, *status);
         set.records = constRecords(group.records);
     }
-    QList<qint64> ids;
-    for (const Measurement *m : timeOrdered(set))
-        ids << (measurementArchive() ? measurementArchive()->idAsReceived(set.serialNr.toLatin1(), *m)
-                                             .value_or(0)
-                                     : 0);
-    GaugeStudyPage page(set, ids, measurementArchive(), *status, this);
+    GaugeStudyPage page(type1StudyOf(set, measurementArchive()), measurementArchive(), *status,
+                        this);
     page.exec();
 }
 

@@ -1,8 +1,6 @@
 // The transfer of all measurements from the gauge, run as a device job.
 #include "ui/mainform.h"
 
-#include <QDate>
-
 #include "ui/archivebrowser.h"
 #include "ui/devicejob.h"
 #include "ui/measurementpage.h"
@@ -27,6 +25,8 @@ void Mainform::setUpDeviceJob()
         ui->frame2->setEnabled(connected);
         m_archiveBrowser->enableFrameForBrowsing();
     });
+    connect(m_job, &DeviceJob::gaugeNoticed, this,
+            [this](const QString &note) { errorMessage->showMessage(note); });
 }
 
 void Mainform::runDeviceJob(const QString &progressText, bool withDialog,
@@ -71,10 +71,6 @@ void Mainform::transferData()
             const QString failure = WorkflowText::transferFailed(outcome->read);
             if (!failure.isEmpty())
                 errorMessage->showMessage(failure);
-            const QString overdue = overdueGaugeNote(measurements.serialNr,
-                                                     measurements.calibration, QDate::currentDate());
-            if (!overdue.isEmpty())
-                errorMessage->showMessage(overdue);
         });
 }
 

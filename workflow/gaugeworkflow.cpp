@@ -13,6 +13,7 @@
 #include "workflow/erasecheck.h"
 #include "workflow/threadhop.h"
 
+#include <QDate>
 #include <QDateTime>
 #include <algorithm>
 
@@ -71,8 +72,14 @@ GaugeWorkflow::GaugeWorkflow(GaugeSession &session, MeasurementArchive &archive,
 {
 }
 
+GaugeWorkflow::~GaugeWorkflow()
+{
+    m_session.setSerialNrHeard({});
+}
+
 int GaugeWorkflow::connect(const QByteArray &port)
 {
+    listenForGauge();
     if (!port.isEmpty())
         return m_session.openPort(port);
     // The next search starts where the gauge answered; the file is saved
@@ -91,11 +98,29 @@ int GaugeWorkflow::connect(const QByteArray &port)
 
 int GaugeWorkflow::connectOn(InterfaceRS232 *port)
 {
+    listenForGauge();
     return m_session.openOn(port);
+}
+
+void GaugeWorkflow::listenForGauge()
+{
+    m_gaugeNamed = false;
+    m_session.setSerialNrHeard([this](const QByteArray &serialNr) { nameGauge(serialNr); });
+}
+
+void GaugeWorkflow::nameGauge(const QByteArray &serialNr)
+{
+    if (m_gaugeNamed || serialNr.isEmpty() || !m_notice)
+        return;
+    m_gaugeNamed = true;
+    const QString note = overdueGaugeNote(serialNr, calibrationOf(serialNr), QDate::currentDate());
+    if (!note.isEmpty())
+        m_notice(note);
 }
 
 void GaugeWorkflow::disconnect()
 {
+    m_session.setSerialNrHeard({});
     if (m_session.isOpen())
         m_session.close();
 }

@@ -5,6 +5,8 @@
 #include "workflow/transferoutcome.h"
 
 #include <QByteArray>
+#include <QString>
+#include <functional>
 
 class GaugeSession;
 class InterfaceRS232;
@@ -26,6 +28,10 @@ class GaugeWorkflow
 public:
     GaugeWorkflow(GaugeSession &session, MeasurementArchive &archive, StatusIni &status,
                   ThreadHop *hop = nullptr);
+    // The session forgets the workflow (it outlives it).
+    ~GaugeWorkflow();
+    GaugeWorkflow(const GaugeWorkflow &) = delete;
+    GaugeWorkflow &operator=(const GaugeWorkflow &) = delete;
 
     // Searches COM1..COM30 from the port that answered last (or connects on
     // `port`, "COMn" or a device); 0 when connected. The status file keeps
@@ -58,6 +64,13 @@ public:
     // wish for a record; not `known` when the archive cannot say.
     GaugeCalibration calibrationOf(const QByteArray &serialNr);
 
+    // The note on the connected gauge's calibration (overdue, or no record
+    // while the settings ask for one), given once a connection as soon as
+    // the gauge tells its serial number, on the thread the workflow runs on.
+    // Nothing is sent to the gauge for it.
+    using GaugeNotice = std::function<void(const QString &note)>;
+    void setGaugeNotice(GaugeNotice notice) { m_notice = std::move(notice); }
+
     // Erases after checking the gauge and every slot asked for (EraseCheck).
     EraseOutcome erase(const EraseRequest &request, const EraseDecisions &decide,
                        const JobProgress &progress);
@@ -73,10 +86,15 @@ private:
                       EraseOutcome &out, QList<int> &erasable);
 
     bool archiveHolds(const QByteArray &serialNr, const Measurement &m);
+    // Listens for the gauge's serial number until the next connection.
+    void listenForGauge();
+    void nameGauge(const QByteArray &serialNr);
 
     GaugeSession &m_session;
     MeasurementArchive &m_archive;
     StatusIni &m_status;
     ThreadHop *m_hop;
     ArchiveStatus m_opened;
+    GaugeNotice m_notice;
+    bool m_gaugeNamed = false;
 };

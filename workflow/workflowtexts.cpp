@@ -195,6 +195,10 @@ QString movedAside(const ArchiveStatus &opened, const QString &path, bool spool)
     text += QLatin1Char(' ') + GaugeWorkflowTexts::tr("Daraus wieder gelesen und behalten: %n "
                                                       "Messungen.",
                                                       nullptr, opened.recovered);
+    if (opened.keptRecordsRecovered > 0)
+        text += QLatin1Char(' ') +
+                GaugeWorkflowTexts::tr("Dazu Kalibrierungen, Typ-1-Studien und Prüfpläne: %1.")
+                    .arg(opened.keptRecordsRecovered);
     if (!spool)
         return text;
     if (opened.waitingBefore < 0)

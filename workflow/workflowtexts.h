@@ -60,7 +60,8 @@ QString serverRefused(const ArchiveStatus &why, const QString &server, int waiti
 // when nothing waits and the server answers (and for a file).
 QString serverProblem(MeasurementArchive &archive);
 // A damaged archive file (a server's spool: `spool`) moved aside: where, and
-// what was read back from it.
+// what was read back from it (measurements, and calibration records, studies
+// and plans together).
 QString movedAside(const ArchiveStatus &opened, const QString &path, bool spool);
 // Records that wait in the spool file for the server (the window's status bar).
 QString waitingForServer(int waiting);

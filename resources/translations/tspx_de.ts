@@ -4,7 +4,7 @@
 <context>
     <name>Cli</name>
     <message numerus="yes">
-        <location filename="../../cli/clirunner.cpp" line="+447"/>
+        <location filename="../../cli/clirunner.cpp" line="+446"/>
         <source>Nicht gelöscht. Erneut mit download übertragen (vielleicht sendet das Gerät sie diesmal vollständig) oder mit --erase-incomplete löschen.</source>
         <translation>
             <numerusform>Nicht gelöscht. Erneut mit download übertragen (vielleicht sendet das Gerät sie diesmal vollständig) oder mit --erase-incomplete löschen.</numerusform>
@@ -15,7 +15,7 @@
 <context>
     <name>GaugeStudyPage</name>
     <message numerus="yes">
-        <location filename="../../ui/gaugestudypage.cpp" line="+47"/>
+        <location filename="../../ui/gaugestudypage.cpp" line="+45"/>
         <source>Gerät %1: %n Maximalkräfte in %2</source>
         <translation>
             <numerusform>Gerät %1: %n Maximalkraft in %2</numerusform>
@@ -66,7 +66,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location line="+13"/>
+        <location line="+17"/>
         <source>Von %n Messungen, die auf den Archivserver warteten, warten %1 wieder; die übrigen sind nur noch in &apos;%2&apos;.</source>
         <translation>
             <numerusform>Von %n Messung, die auf den Archivserver wartete, wartet %1 wieder; die übrigen sind nur noch in &apos;%2&apos;.</numerusform>

@@ -666,7 +666,7 @@ evaluate: a measurement n.i.O.,
         <translation>Slot %1 is empty.</translation>
     </message>
     <message>
-        <location filename="../../cli/clirunner.cpp" line="+112"/>
+        <location filename="../../cli/clirunner.cpp" line="+115"/>
         <source>Speicherplatz %1 von %2</source>
         <translation>Slot %1 of %2</translation>
     </message>
@@ -681,12 +681,12 @@ evaluate: a measurement n.i.O.,
         <translation>No gauge on %1.</translation>
     </message>
     <message>
-        <location line="+39"/>
+        <location line="+38"/>
         <source>Fehler beim Übertragen der Daten!</source>
         <translation>Error while transferring the data!</translation>
     </message>
     <message>
-        <location line="+62"/>
+        <location line="+60"/>
         <source>Übertragene Messungen: %1</source>
         <translation>Measurements transferred: %1</translation>
     </message>
@@ -696,7 +696,7 @@ evaluate: a measurement n.i.O.,
         <translation>The part number and part description are cut to %1 and %2 characters in the DFQ file.</translation>
     </message>
     <message>
-        <location line="+88"/>
+        <location line="+87"/>
         <source>Der Prüfplan %1 hat kein Merkmal &apos;%2&apos;.</source>
         <translation>The test plan %1 has no characteristic &apos;%2&apos;.</translation>
     </message>
@@ -1061,7 +1061,7 @@ evaluate: a measurement n.i.O.,
         <translation>Save as PDF…</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../ui/gaugestudypage.cpp" line="+47"/>
+        <location filename="../../ui/gaugestudypage.cpp" line="+45"/>
         <source>Gerät %1: %n Maximalkräfte in %2</source>
         <translation>
             <numerusform>Gauge %1: %n maximum force in %2</numerusform>
@@ -1069,12 +1069,12 @@ evaluate: a measurement n.i.O.,
         </translation>
     </message>
     <message>
-        <location line="+31"/>
+        <location line="+33"/>
         <source>Referenzwert und Toleranz (oder beide Grenzen) als Zahlen mit Punkt eingeben.</source>
         <translation>Enter the reference value and the tolerance (or both limits) as numbers with a point.</translation>
     </message>
     <message>
-        <location line="+55"/>
+        <location line="+46"/>
         <source>im Archiv gespeichert (Nr. %1)</source>
         <translation>kept in the archive (no. %1)</translation>
     </message>
@@ -1212,7 +1212,12 @@ evaluate: a measurement n.i.O.,
         </translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+5"/>
+        <source>Dazu Kalibrierungen, Typ-1-Studien und Prüfpläne: %1.</source>
+        <translation>Also calibration records, type-1 studies and test plans: %1.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
         <source>Welche Messungen auf den Archivserver warteten, ließ sich nicht lesen; was fehlt, ist nur noch in &apos;%1&apos;.</source>
         <translation>Which measurements waited for the archive server could not be read; whatever is missing is only in &apos;%1&apos; now.</translation>
     </message>
@@ -1665,17 +1670,17 @@ Tool</translation>
 <context>
     <name>Mainform</name>
     <message>
-        <location filename="../../ui/devicejob.cpp" line="+59"/>
+        <location filename="../../ui/devicejob.cpp" line="+66"/>
         <source>Verbindung zum Gerät wird hergestellt...</source>
         <translation>Connecting to the device...</translation>
     </message>
     <message>
-        <location filename="../../ui/mainform_transfer.cpp" line="+26"/>
+        <location filename="../../ui/mainform_transfer.cpp" line="+24"/>
         <source>Verbindung zum Gerät konnte nicht hergestellt werden!</source>
         <translation>Could not connect to the device!</translation>
     </message>
     <message>
-        <location line="+31"/>
+        <location line="+33"/>
         <source>Daten werden übertragen...</source>
         <translation>Transferring data...</translation>
     </message>
@@ -1836,7 +1841,7 @@ Tool</translation>
         <translation>The file &apos;%1&apos; could not be written!</translation>
     </message>
     <message>
-        <location filename="../../ui/gaugestudypage.cpp" line="+19"/>
+        <location filename="../../ui/gaugestudypage.cpp" line="+20"/>
         <location filename="../../ui/reportcommands.cpp" line="+15"/>
         <source>PDF-Datei</source>
         <translation>PDF file</translation>
@@ -1902,7 +1907,7 @@ Tool</translation>
         <translation>Type-1 study…</translation>
     </message>
     <message>
-        <location line="+36"/>
+        <location line="+32"/>
         <source>Erst ein Gerät verbinden oder eine archivierte Messung wählen.</source>
         <translation>Connect a gauge or choose an archived measurement first.</translation>
     </message>

@@ -666,7 +666,7 @@ evaluate : une mesure n.i.O.,
         <translation>L&apos;emplacement %1 est vide.</translation>
     </message>
     <message>
-        <location filename="../../cli/clirunner.cpp" line="+112"/>
+        <location filename="../../cli/clirunner.cpp" line="+115"/>
         <source>Speicherplatz %1 von %2</source>
         <translation>Emplacement %1 sur %2</translation>
     </message>
@@ -681,12 +681,12 @@ evaluate : une mesure n.i.O.,
         <translation>Aucun appareil sur %1.</translation>
     </message>
     <message>
-        <location line="+39"/>
+        <location line="+38"/>
         <source>Fehler beim Übertragen der Daten!</source>
         <translation>Erreur lors du transfert des données !</translation>
     </message>
     <message>
-        <location line="+62"/>
+        <location line="+60"/>
         <source>Übertragene Messungen: %1</source>
         <translation>Mesures transférées : %1</translation>
     </message>
@@ -696,7 +696,7 @@ evaluate : une mesure n.i.O.,
         <translation>Le numéro et la désignation de la pièce sont tronqués à %1 et %2 caractères dans le fichier DFQ.</translation>
     </message>
     <message>
-        <location line="+88"/>
+        <location line="+87"/>
         <source>Der Prüfplan %1 hat kein Merkmal &apos;%2&apos;.</source>
         <translation>Le plan de contrôle %1 n’a pas de caractéristique « %2 ».</translation>
     </message>
@@ -1061,7 +1061,7 @@ evaluate : une mesure n.i.O.,
         <translation>Enregistrer en PDF…</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../ui/gaugestudypage.cpp" line="+47"/>
+        <location filename="../../ui/gaugestudypage.cpp" line="+45"/>
         <source>Gerät %1: %n Maximalkräfte in %2</source>
         <translation>
             <numerusform>Appareil %1 : %n force maximale en %2</numerusform>
@@ -1069,12 +1069,12 @@ evaluate : une mesure n.i.O.,
         </translation>
     </message>
     <message>
-        <location line="+31"/>
+        <location line="+33"/>
         <source>Referenzwert und Toleranz (oder beide Grenzen) als Zahlen mit Punkt eingeben.</source>
         <translation>Saisissez la valeur de référence et la tolérance (ou les deux limites) en nombres avec un point.</translation>
     </message>
     <message>
-        <location line="+55"/>
+        <location line="+46"/>
         <source>im Archiv gespeichert (Nr. %1)</source>
         <translation>enregistré dans l&apos;archive (n° %1)</translation>
     </message>
@@ -1212,7 +1212,12 @@ evaluate : une mesure n.i.O.,
         </translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+5"/>
+        <source>Dazu Kalibrierungen, Typ-1-Studien und Prüfpläne: %1.</source>
+        <translation>En outre étalonnages, études type 1 et plans de contrôle : %1.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
         <source>Welche Messungen auf den Archivserver warteten, ließ sich nicht lesen; was fehlt, ist nur noch in &apos;%1&apos;.</source>
         <translation>Impossible de lire quelles mesures attendaient le serveur d&apos;archives ; ce qui manque n&apos;est plus que dans &apos;%1&apos;.</translation>
     </message>
@@ -1665,17 +1670,17 @@ Tool</translation>
 <context>
     <name>Mainform</name>
     <message>
-        <location filename="../../ui/devicejob.cpp" line="+59"/>
+        <location filename="../../ui/devicejob.cpp" line="+66"/>
         <source>Verbindung zum Gerät wird hergestellt...</source>
         <translation>Connexion à l&apos;appareil en cours...</translation>
     </message>
     <message>
-        <location filename="../../ui/mainform_transfer.cpp" line="+26"/>
+        <location filename="../../ui/mainform_transfer.cpp" line="+24"/>
         <source>Verbindung zum Gerät konnte nicht hergestellt werden!</source>
         <translation>Impossible d&apos;établir la connexion avec l&apos;appareil !</translation>
     </message>
     <message>
-        <location line="+31"/>
+        <location line="+33"/>
         <source>Daten werden übertragen...</source>
         <translation>Transfert des données en cours...</translation>
     </message>
@@ -1836,7 +1841,7 @@ Tool</translation>
         <translation>Impossible d&apos;écrire le fichier «&#xa0;%1&#xa0;»&#xa0;!</translation>
     </message>
     <message>
-        <location filename="../../ui/gaugestudypage.cpp" line="+19"/>
+        <location filename="../../ui/gaugestudypage.cpp" line="+20"/>
         <location filename="../../ui/reportcommands.cpp" line="+15"/>
         <source>PDF-Datei</source>
         <translation>Fichier PDF</translation>
@@ -1902,7 +1907,7 @@ Tool</translation>
         <translation>Étude type 1…</translation>
     </message>
     <message>
-        <location line="+36"/>
+        <location line="+32"/>
         <source>Erst ein Gerät verbinden oder eine archivierte Messung wählen.</source>
         <translation>Connectez d&apos;abord un appareil ou choisissez une mesure archivée.</translation>
     </message>

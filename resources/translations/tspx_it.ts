@@ -666,7 +666,7 @@ evaluate: una misura n.i.O.,
         <translation>La posizione di memoria %1 è vuota.</translation>
     </message>
     <message>
-        <location filename="../../cli/clirunner.cpp" line="+112"/>
+        <location filename="../../cli/clirunner.cpp" line="+115"/>
         <source>Speicherplatz %1 von %2</source>
         <translation>Posizione %1 di %2</translation>
     </message>
@@ -681,12 +681,12 @@ evaluate: una misura n.i.O.,
         <translation>Nessuno strumento su %1.</translation>
     </message>
     <message>
-        <location line="+39"/>
+        <location line="+38"/>
         <source>Fehler beim Übertragen der Daten!</source>
         <translation>Errore durante il trasferimento dei dati!</translation>
     </message>
     <message>
-        <location line="+62"/>
+        <location line="+60"/>
         <source>Übertragene Messungen: %1</source>
         <translation>Misure trasferite: %1</translation>
     </message>
@@ -696,7 +696,7 @@ evaluate: una misura n.i.O.,
         <translation>Il numero e la descrizione del pezzo sono troncati a %1 e %2 caratteri nel file DFQ.</translation>
     </message>
     <message>
-        <location line="+88"/>
+        <location line="+87"/>
         <source>Der Prüfplan %1 hat kein Merkmal &apos;%2&apos;.</source>
         <translation>Il piano di prova %1 non ha la caratteristica &apos;%2&apos;.</translation>
     </message>
@@ -1061,7 +1061,7 @@ evaluate: una misura n.i.O.,
         <translation>Salva come PDF…</translation>
     </message>
     <message numerus="yes">
-        <location filename="../../ui/gaugestudypage.cpp" line="+47"/>
+        <location filename="../../ui/gaugestudypage.cpp" line="+45"/>
         <source>Gerät %1: %n Maximalkräfte in %2</source>
         <translation>
             <numerusform>Strumento %1: %n forza massima in %2</numerusform>
@@ -1069,12 +1069,12 @@ evaluate: una misura n.i.O.,
         </translation>
     </message>
     <message>
-        <location line="+31"/>
+        <location line="+33"/>
         <source>Referenzwert und Toleranz (oder beide Grenzen) als Zahlen mit Punkt eingeben.</source>
         <translation>Inserire il valore di riferimento e la tolleranza (o entrambi i limiti) come numeri con il punto.</translation>
     </message>
     <message>
-        <location line="+55"/>
+        <location line="+46"/>
         <source>im Archiv gespeichert (Nr. %1)</source>
         <translation>salvato nell&apos;archivio (n. %1)</translation>
     </message>
@@ -1212,7 +1212,12 @@ evaluate: una misura n.i.O.,
         </translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+5"/>
+        <source>Dazu Kalibrierungen, Typ-1-Studien und Prüfpläne: %1.</source>
+        <translation>Inoltre tarature, studi tipo 1 e piani di prova: %1.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
         <source>Welche Messungen auf den Archivserver warteten, ließ sich nicht lesen; was fehlt, ist nur noch in &apos;%1&apos;.</source>
         <translation>Non è stato possibile leggere quali misure attendevano il server d&apos;archivio; ciò che manca è ormai solo in &apos;%1&apos;.</translation>
     </message>
@@ -1665,17 +1670,17 @@ Tool</translation>
 <context>
     <name>Mainform</name>
     <message>
-        <location filename="../../ui/devicejob.cpp" line="+59"/>
+        <location filename="../../ui/devicejob.cpp" line="+66"/>
         <source>Verbindung zum Gerät wird hergestellt...</source>
         <translation>Connessione allo strumento in corso...</translation>
     </message>
     <message>
-        <location filename="../../ui/mainform_transfer.cpp" line="+26"/>
+        <location filename="../../ui/mainform_transfer.cpp" line="+24"/>
         <source>Verbindung zum Gerät konnte nicht hergestellt werden!</source>
         <translation>Impossibile stabilire la connessione con lo strumento!</translation>
     </message>
     <message>
-        <location line="+31"/>
+        <location line="+33"/>
         <source>Daten werden übertragen...</source>
         <translation>Trasferimento dati in corso...</translation>
     </message>
@@ -1836,7 +1841,7 @@ Tool</translation>
         <translation>Impossibile scrivere il file &apos;%1&apos;!</translation>
     </message>
     <message>
-        <location filename="../../ui/gaugestudypage.cpp" line="+19"/>
+        <location filename="../../ui/gaugestudypage.cpp" line="+20"/>
         <location filename="../../ui/reportcommands.cpp" line="+15"/>
         <source>PDF-Datei</source>
         <translation>File PDF</translation>
@@ -1902,7 +1907,7 @@ Tool</translation>
         <translation>Studio tipo 1…</translation>
     </message>
     <message>
-        <location line="+36"/>
+        <location line="+32"/>
         <source>Erst ein Gerät verbinden oder eine archivierte Messung wählen.</source>
         <translation>Collegare prima uno strumento o scegliere una misura archiviata.</translation>
     </message>

@@ -1,5 +1,8 @@
 #include "base/log.h"
 #include "archive/archiveschema.h"
+#include "archive/calibrationstore.h"
+#include "archive/gaugestudystore.h"
+#include "archive/planstore.h"
 #include "archive/measurementarchive.h"
 #include "archive/sampleblob.h"
 #include "archivesamples.h"
@@ -434,25 +437,42 @@ void TestArchive::readOnlyFileIsReported()
 void TestArchive::damagedFileIsMovedAsideNeverWritten_data()
 {
     QTest::addColumn<bool>("keepHeader");
-    QTest::newRow("not a database") << false;
-    QTest::newRow("damaged pages") << true;
+    QTest::addColumn<bool>("readBack");
+    QTest::newRow("not a database") << false << false;
+    QTest::newRow("damaged pages") << true << false;
+    QTest::newRow("signature overwritten") << false << true;
 }
 
 void TestArchive::damagedFileIsMovedAsideNeverWritten()
 {
     QFETCH(bool, keepHeader);
+    QFETCH(bool, readBack);
+    GaugeStudyRecord study;
+    study.serialNr = "SN-100";
+    study.input = {QVector<double>(25, 2.0), 2.0, 5.0};
+    study.measurementIds = QList<qint64>::fromVector(QVector<qint64>(25, 99));
+    study.measurementIds[0] = 5;
     {
         MeasurementArchive archive;
         QVERIFY(archive.open(archivePath()).ok());
         storeFive(archive);
+        const CalibrationRecord calibration{
+            0, "SN-100", "K-9", QDate(2024, 1, 2), QDate(2025, 1, 2), "", {}, "", "", "", ""};
+        QVERIFY(CalibrationStore(archive).add(calibration).ok());
+        QVERIFY(GaugeStudyStore(archive).add(study).ok());
+        Characteristic fmax;
+        fmax.name = "Fmax";
+        fmax.upper = 15.0;
+        TestPlan plan{"Clip", "P-1", 1, 0.5, {fmax}};
+        QVERIFY(PlanStore(archive).save(plan).ok());
     }
     QFile file(archivePath());
     QVERIFY(file.open(QIODevice::ReadWrite));
     QByteArray bytes = file.readAll();
     QVERIFY(bytes.size() > 8192);
-    // Overwrite everything past the first page (or the header too).
+    // Overwrite everything past the first page (or the header too; or only the signature).
     const int from = keepHeader ? 100 : 0;
-    for (int i = from; i < bytes.size(); ++i)
+    for (int i = from; i < (readBack ? 16 : bytes.size()); ++i)
         bytes[i] = char(0xA5 ^ (i * 31));
     file.seek(0);
     file.write(bytes);
@@ -466,7 +486,16 @@ void TestArchive::damagedFileIsMovedAsideNeverWritten()
     QFile moved(status.movedAside);
     QVERIFY(moved.open(QIODevice::ReadOnly));
     QCOMPARE(moved.readAll(), bytes);
-    QCOMPARE(archive.count(), 0);
+    QCOMPARE(archive.count(), readBack ? 5 : 0);
+    const QList<CalibrationRecord> calibrations = CalibrationStore(archive).list("SN-100");
+    const QList<GaugeStudyRecord> studies = GaugeStudyStore(archive).list();
+    const std::optional<TestPlan> plan = PlanStore(archive).load("Clip");
+    QCOMPARE(calibrations.size() + studies.size() + int(plan.has_value()), readBack ? 3 : 0);
+    QCOMPARE(status.keptRecordsRecovered, readBack ? 3 : 0);
+    if (readBack) {
+        QVERIFY(calibrations.first().certificate == "K-9" && plan->partNumber == "P-1");
+        QCOMPARE(studies.first().measurementIds.mid(0, 2), (QList<qint64>{5, 0}));
+    }
     storeFive(archive);
     QCOMPARE(archive.count(), 5);
     moved.close();

@@ -5,6 +5,7 @@
 #include "settings/statusini.h"
 #include "ui/calibrationdialog.h"
 #include "ui/gaugestudypage.h"
+#include "workflow/studyrecord.h"
 #include "ui_calibrationdialog.h"
 #include "ui_gaugestudypage.h"
 #include "ui/infodialog.h"
@@ -357,7 +358,9 @@ void TestDialogs::studyPageKeepsTheStudyWithItsMeasurements()
         set.records << records.back().get();
         ids << 100 + i;
     }
-    GaugeStudyPage page(set, ids, &archive, *m_status);
+    GaugeStudyRecord study = type1StudyOf(set, &archive);
+    study.measurementIds = ids;
+    GaugeStudyPage page(study, &archive, *m_status);
     Ui::GaugeStudyPage *form = page.formUi();
     form->editReference->setText("10");
     form->editResolution->setText("0.01");

@@ -58,6 +58,26 @@ private slots:
         QVERIFY(!centred.resolutionSufficient && !centred.capable);
     }
 
+    // AIAG, Measurement Systems Analysis, Reference Manual, 4th edition (2010),
+    // chapter III, section B, bias study (independent sample method): mean 6.0067,
+    // bias 0.0067, sigma_r 0.2120, sigma_b 0.0547, t 0.1220 (df 14; the readings
+    // give 0.1218), 95 % interval of the bias -0.1107 to 0.1241. With T = 10, by
+    // hand: Cg = 2 / (6 * 0.2120) = 1.5723, Cgk = (1 - 0.0067) / (3 * 0.2120) = 1.5618.
+    void publishedBiasExample()
+    {
+        Type1Input input{{5.8, 5.7, 5.9, 5.9, 6.0, 6.1, 6.0, 6.1, 6.4, 6.3, 6.0, 6.1, 6.2, 5.6, 6.0},
+                         6.0, 10.0, 0.1};
+        QCOMPARE(*type1ProblemOf(input), Type1Problem::TooFew); // the study's rule, not its numbers
+        const Type1Result r = type1Study(input);
+        const auto rounded = [](double value) { return std::round(value * 1e4) / 1e4; };
+        const double sigmaB = r.standardDeviation / std::sqrt(15.0);
+        QCOMPARE(QVector<double>({rounded(r.mean), rounded(r.bias), rounded(r.standardDeviation), rounded(sigmaB),
+                                  rounded(r.bias - r.tCritical * sigmaB), rounded(r.bias + r.tCritical * sigmaB)}),
+                 QVector<double>({6.0067, 0.0067, 0.2120, 0.0547, -0.1107, 0.1241}));
+        QVERIFY(std::fabs(*r.t - 0.1220) < 3e-4 && !r.biasSignificant);
+        QVERIFY(std::fabs(*r.cg - 1.5723) < 2e-4 && std::fabs(*r.cgk - 1.5618) < 2e-4);
+    }
+
     void inputsThatCannotBeStudied()
     {
         Type1Input input;

@@ -28,6 +28,7 @@
 #include "ui/analysispanel.h"
 #include "ui/calibrationdialog.h"
 #include "ui/gaugestudypage.h"
+#include "workflow/studyrecord.h"
 #include "ui_calibrationdialog.h"
 #include "ui_gaugestudypage.h"
 #include "ui/controlchartview.h"
@@ -241,7 +242,8 @@ bool shootGauge(Mainform &window, StatusIni &status, const QString &prefix,
         repeats.back()->forceMax = float(500.0 + 0.4 * std::sin(i * 1.7) + 0.2 * std::cos(i * 0.9));
         set.records << repeats.back().get();
     }
-    GaugeStudyPage study(set, {}, window.measurementArchive(), status, &window);
+    GaugeStudyPage study(type1StudyOf(set, window.measurementArchive()),
+                         window.measurementArchive(), status, &window);
     Ui::GaugeStudyPage *page = study.formUi();
     page->editReference->setText(QStringLiteral("500.0"));
     page->editTolerance->setText(QStringLiteral("20"));

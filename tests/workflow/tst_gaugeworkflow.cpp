@@ -5,6 +5,7 @@
 #include "gaugefixtures.h"
 #include "simulatorport.h"
 
+#include "archive/calibrationstore.h"
 #include "archive/measurementarchive.h"
 #include "device/gaugesession.h"
 #include "measurement/devicedata.h"
@@ -12,6 +13,8 @@
 #include "sim/datafile.h"
 #include "workflow/gaugethread.h"
 #include "workflow/gaugeworkflow.h"
+#include "workflow/seriesset.h"
+#include "workflow/studyrecord.h"
 #include "workflow/threadhop.h"
 #include "workflow/workflowtexts.h"
 
@@ -122,6 +125,7 @@ private slots:
     void archivedIncompleteIsNamedAndAsked_data();
     void archivedIncompleteIsNamedAndAsked();
     void eraseOnTheGaugeThreadIsAskedHereOrGivesUp();
+    void theGaugeItselfIsNamedAndItsStudiesKept();
 };
 
 void TestGaugeWorkflow::eraseLeavesWhatNobodyHasRead_data()
@@ -353,6 +357,42 @@ void TestGaugeWorkflow::eraseOnTheGaugeThreadIsAskedHereOrGivesUp()
         if (!ended)
             QCOMPARE(outcome.notErased, QList<int>{7});
     }
+}
+
+// The gauge's calibration is named once a connection when the job reads the
+// serial number (a list, an erase's check), with nothing more sent for it;
+// a study's record names the archive's ids of its measurements.
+void TestGaugeWorkflow::theGaugeItselfIsNamedAndItsStudiesKept()
+{
+    Rig rig(gaugeMemory(kCurveA));
+    QStringList notes;
+    DeviceData data;
+    const auto listTwice = [&] { for (int i = 0; i < 2; ++i) rig.workflow.readList(data, {}); };
+    const int unnamedLines = rig.run(listTwice).size();
+    rig.workflow.setGaugeNotice([&](const QString &note) { notes << note; });
+    QCOMPARE(rig.run(listTwice).size(), unnamedLines);
+    rig.status.calibrationRequired = true;
+    rig.run(listTwice);
+    CalibrationRecord record{
+        0, "SN-4711", "K-1", QDate(2019, 1, 2), QDate(2020, 1, 2), "", {}, "", "", "", ""};
+    QVERIFY(CalibrationStore(rig.archive).add(record).ok());
+    rig.erase(EraseRequest{{9}, nullptr});
+    QCOMPARE(notes, QStringList({"Für das Gerät SN-4711 ist keine Kalibrierung erfasst.",
+                                 "Die Kalibrierung des Geräts SN-4711 war am 2020-01-02 fällig."}));
+
+    QVERIFY(rig.transfer(data).archive.ok());
+    Measurement unkept(9);
+    unkept.dateText = "03;02;2018";
+    unkept.forceMax = 7.0f;
+    MeasurementSet set = measurementSetOf(data, rig.status);
+    set.records = QList<const Measurement *>{&unkept} + constRecords(data.records);
+    const QList<qint64> ids{rig.archive.idAsReceived("SN-4711", *data.records.last()).value_or(0),
+                            rig.archive.idAsReceived("SN-4711", *data.records.first()).value_or(0)};
+    QVERIFY(ids.at(0) > 0 && ids.at(1) > 0 && ids.at(0) != ids.at(1));
+    GaugeStudyRecord study = type1StudyOf(set, &rig.archive, {{&unkept, 77}});
+    QCOMPARE(study.input.values, (QVector<double>{100.0, 5.0, 7.0}));
+    QCOMPARE(study.measurementIds, ids + QList<qint64>{77}); // an archive group's id as given
+    QCOMPARE(type1StudyOf(set, &rig.archive).measurementIds, ids + QList<qint64>{0});
 }
 
 QTEST_GUILESS_MAIN(TestGaugeWorkflow)
