@@ -83,12 +83,14 @@ QString commandsHelp()
                    "  scan      die Schnittstellen COM1 bis COM30 und was auf ihnen antwortet\n"
                    "  info      Seriennummer, Softwarestand und Krafteinheit des Geräts\n"
                    "  list      die gespeicherten Messungen\n"
-                   "  download  Messungen als CSV, JSON oder DFQ (--slots oder --all, -o)\n"
+                   "  download  Messungen als CSV, JSON oder DFQ (--slots oder --all, -o;\n"
+                   "            DFQ mit --plan auch die Merkmale des Prüfplans)\n"
                    "  delete    Messungen auf dem Gerät löschen (--slots oder --all, --yes;\n"
                    "            --erase-incomplete auch nur unvollständig archivierte)\n"
                    "  report    Protokoll einer Messung als PDF (--slot, -o)\n"
                    "  stats     Statistik, Fähigkeit und Regelverletzungen (--slots oder --all;\n"
-                   "            --archive mit --serial, --station, --from, --to, --search)\n"
+                   "            --archive mit --serial, --station, --from, --to, --search;\n"
+                   "            --plan mit den Merkmalen des Prüfplans, --characteristic als Regelkarte)\n"
                    "  archive init    das Archiv auf dem Server anlegen (als dessen Eigentümer)\n"
                    "  archive list    die archivierten Messungen (--format table oder json)\n"
                    "  archive sync    wartende Messungen zum Archivserver übertragen, auch die\n"
@@ -223,6 +225,14 @@ CliParseResult checkedRequest(const QCommandLineParser &parser, CliRequest reque
     request = studied.request;
     if (command == QLatin1String("evaluate") && request.planFile.isEmpty())
         return usageError(Cli::tr("evaluate braucht --plan DATEI oder NAME."));
+    const bool takesPlan = command == QLatin1String("evaluate") || command == QLatin1String("stats") ||
+                           (command == QLatin1String("download") &&
+                            request.format == QLatin1String("dfq"));
+    if (!request.planFile.isEmpty() && !takesPlan)
+        return usageError(Cli::tr("--plan gilt nur für evaluate, stats und download --format dfq."));
+    if (!request.characteristic.isEmpty() &&
+        (command != QLatin1String("stats") || request.planFile.isEmpty()))
+        return usageError(Cli::tr("--characteristic gilt nur für stats mit --plan."));
     if (command == QLatin1String("evaluate") && !request.fromArchive && !request.allSlots &&
         request.slotNumbers.isEmpty())
         return usageError(Cli::tr("evaluate braucht --slots, --all oder --archive."));
@@ -371,8 +381,11 @@ CliParseResult parseCliArguments(const QStringList &arguments, const QString &ve
         {QStringLiteral("search"),
          Cli::tr("stats --archive: Teil der Bezeichnung oder der Seriennummer."),
          QStringLiteral("text")},
-        {QStringLiteral("plan"), Cli::tr("evaluate: der Prüfplan, eine JSON-Datei oder der Name eines archivierten."),
+        {QStringLiteral("plan"), Cli::tr("evaluate, stats, download --format dfq: der Prüfplan, eine JSON-Datei oder der Name eines archivierten."),
          QStringLiteral("file")},
+        {QStringLiteral("characteristic"),
+         Cli::tr("stats --plan: Regelkarte und Grenzwerte dieses Merkmals des Prüfplans."),
+         QStringLiteral("name")},
         {QStringLiteral("yes"), Cli::tr("Löschen ohne Rückfrage bestätigen.")},
         {QStringLiteral("erase-incomplete"),
          Cli::tr("delete: auch Messungen löschen, die nur unvollständig archiviert sind (das "
@@ -446,6 +459,7 @@ CliParseResult parseCliArguments(const QStringList &arguments, const QString &ve
     request.note = parser.value(QStringLiteral("note"));
     request.output = parser.value(QStringLiteral("output"));
     request.planFile = parser.value(QStringLiteral("plan"));
+    request.characteristic = parser.value(QStringLiteral("characteristic"));
     request.format = parser.value(QStringLiteral("format"));
     request.yes = parser.isSet(QStringLiteral("yes"));
     request.eraseIncomplete = parser.isSet(QStringLiteral("erase-incomplete"));

@@ -67,8 +67,10 @@ struct CliRequest
     std::optional<double> uncertainty;
     QString referenceStandard;
     QString note;
-    // evaluate: the test plan's JSON file.
+    // evaluate, stats, download as DFQ: the test plan's JSON file or a kept plan's name.
     QString planFile;
+    // stats: the plan's characteristic charted and judged.
+    QString characteristic;
     // msa type1: the standard's value, the tolerance (or --lower/--upper) and
     // the gauge's resolution.
     std::optional<double> reference;

@@ -205,6 +205,9 @@ int CliRunner::list()
 
 int CliRunner::download()
 {
+    const int planRead = readRequestedPlan();
+    if (planRead != kExitOk)
+        return planRead;
     if (!connectGauge())
         return kExitNoGauge;
     DeviceData data;
@@ -287,6 +290,7 @@ MeasurementSet CliRunner::requestedSet(const DeviceData &data) const
 {
     MeasurementSet set = measurementSetOf(data, m_status);
     set.records = constRecords(data.records);
+    set.plan = m_plan;
     if (m_request.lower || m_request.upper) {
         set.limits = ForceLimits{m_request.lower, m_request.upper};
         set.crossedLimits = ForceLimits();
@@ -296,6 +300,9 @@ MeasurementSet CliRunner::requestedSet(const DeviceData &data) const
 
 int CliRunner::stats()
 {
+    const int planRead = readRequestedPlan();
+    if (planRead != kExitOk)
+        return planRead;
     DeviceData data;
     QList<int> emptySlots;
     if (m_request.fromArchive) {
@@ -322,6 +329,8 @@ int CliRunner::stats()
     const MeasurementSet set = requestedSet(data);
     if (set.crossedLimits.isCrossed())
         error(StatisticsText::crossedLimitsNote(set.unitText, set.crossedLimits));
+    if (!m_request.characteristic.isEmpty())
+        settings.characteristic = planQuantity(set, m_request.characteristic)->characteristic;
     const CliStats result = cliStats(set, settings);
     const QString leftOut = StatisticsText::leftOutNote(result.statistics.leftOut);
     if (!leftOut.isEmpty())
@@ -334,6 +343,27 @@ int CliRunner::stats()
     if (namedEmptySlots(emptySlots))
         return kExitCommunication;
     return result.outOfControl() ? kExitOutOfControl : kExitOk;
+}
+
+int CliRunner::readRequestedPlan()
+{
+    if (m_request.planFile.isEmpty())
+        return kExitOk;
+    TestPlan plan;
+    const int read = readPlan(plan);
+    if (read != kExitOk)
+        return read;
+    const bool named = std::any_of(plan.characteristics.begin(), plan.characteristics.end(),
+                                   [this](const Characteristic &c) {
+                                       return c.name == m_request.characteristic;
+                                   });
+    if (!m_request.characteristic.isEmpty() && !named) {
+        error(Cli::tr("Der Prüfplan %1 hat kein Merkmal '%2'.")
+                  .arg(plan.name, m_request.characteristic));
+        return kExitUsage;
+    }
+    m_plan = std::make_shared<const TestPlan>(plan);
+    return kExitOk;
 }
 
 int CliRunner::loadArchiveGroup(DeviceData &data)

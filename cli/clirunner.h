@@ -52,6 +52,8 @@ private:
     int evaluate();
     // The plan of --plan: a file (kept in the archive) or a kept plan's name.
     int readPlan(TestPlan &plan);
+    // stats and download: the plan of --plan (none without it) for requestedSet.
+    int readRequestedPlan();
     // The gauge named by --serial, else the one connected; empty when none answers.
     QByteArray requestedSerialNr();
     // The archive open and usable for calibration records and studies.
@@ -90,6 +92,7 @@ private:
     GaugeSession &m_session;
     MeasurementArchive &m_archive;
     GaugeWorkflow &m_workflow;
+    std::shared_ptr<const TestPlan> m_plan; // --plan of stats and download
     bool m_progressShown = false;
     bool m_progressLineOpen = false;
 };

@@ -18,19 +18,6 @@ const QStringList kStatisticKeys = {
     QStringLiteral("range"), QStringLiteral("pp"),   QStringLiteral("ppk"),
     QStringLiteral("cp"),    QStringLiteral("cpk")};
 
-QString quantityKey(Quantity quantity)
-{
-    switch (quantity) {
-    case Quantity::MeanForce:
-        return QStringLiteral("meanForce");
-    case Quantity::Duration:
-        return QStringLiteral("duration");
-    case Quantity::MaximumForce:
-        break;
-    }
-    return QStringLiteral("maxForce");
-}
-
 QString partKey(ChartPart part)
 {
     return part == ChartPart::Location ? QStringLiteral("location")
@@ -69,13 +56,18 @@ QJsonValue capabilityKey(CapabilityVerdict verdict)
     return QJsonValue();
 }
 
-QList<int> slotsJudged(const CliStats &stats, Verdict verdict)
+QList<int> slotsJudged(const CliStats &stats, const QVector<Verdict> &verdicts, Verdict verdict)
 {
     QList<int> numbers;
     for (int k = 0; k < stats.set.records.size(); ++k)
-        if (stats.statistics.verdicts.value(k) == verdict)
+        if (verdicts.value(k) == verdict)
             numbers.append(stats.set.records.at(k)->number);
     return numbers;
+}
+
+QList<int> slotsJudged(const CliStats &stats, Verdict verdict)
+{
+    return slotsJudged(stats, stats.statistics.verdicts, verdict);
 }
 
 // The columns a text takes on a terminal: combining marks (the bar of x̄)
@@ -163,6 +155,21 @@ QByteArray judgedLines(const CliStats &stats, const StatisticsTable &table)
         else if (v.verdict == Verdict::LeftOut)
             rows << QStringList{slotText(v.record), v.verdictText};
     }
+    if (const QuantityStatistics *c = stats.charted()) {
+        for (int k = 0; k < stats.set.records.size(); ++k) {
+            const Verdict verdict = c->verdicts.value(k);
+            if (verdict != Verdict::Fail && verdict != Verdict::NotFound)
+                continue;
+            const Measurement *m = stats.set.records.at(k);
+            QString detail = c->quantity.name;
+            const int at = stats.chart.records.indexOf(m);
+            if (verdict == Verdict::Fail && at >= 0 && !c->quantity.passFail)
+                detail += QStringLiteral(": ") +
+                          StatisticsText::crossedLimit(stats.chart.values.at(at), c->quantity.limits,
+                                                       c->quantity.unitText, c->quantity.decimals);
+            rows << QStringList{slotText(m), StatisticsText::verdict(verdict), detail};
+        }
+    }
     return aligned(rows);
 }
 
@@ -170,9 +177,11 @@ QByteArray chartLines(const SeriesChart &chart)
 {
     QByteArray out = (ChartText::title() + QStringLiteral(": ") +
                       ChartText::typeName(chart.settings.type) + QStringLiteral(", ") +
-                      StatisticsText::quantity(chart.settings.quantity, chart.unitText))
+                      chart.quantity.label())
                          .toUtf8() +
                      '\n';
+    if (chart.quantity.passFail)
+        return out + ChartText::passFailNotCharted().toUtf8() + '\n';
     if (!chart.chart)
         return out + ChartText::tooFewPoints().toUtf8() + '\n';
     QVector<QStringList> rows{{QString(), ChartText::lowerControlLimit(), ChartText::centreLine(),
@@ -214,11 +223,18 @@ QByteArray statsText(const CliStats &stats)
     return out + '\n' + chartLines(stats.chart);
 }
 
+const QuantityStatistics *CliStats::charted() const
+{
+    const int k = chart.quantity.characteristic;
+    return k >= 0 && k < statistics.characteristics.size() ? &statistics.characteristics.at(k)
+                                                            : nullptr;
+}
+
 bool CliStats::outOfControl() const
 {
-    return !chart.violations.isEmpty() ||
-           std::find(statistics.verdicts.begin(), statistics.verdicts.end(), Verdict::Fail) !=
-               statistics.verdicts.end();
+    const QuantityStatistics *c = charted();
+    return !chart.violations.isEmpty() || failedCount(statistics.verdicts) > 0 ||
+           (c && failedCount(c->verdicts) > 0);
 }
 
 CliStats cliStats(const MeasurementSet &set, const ChartSettings &settings)
@@ -232,7 +248,7 @@ QByteArray statsTsv(const CliStats &stats)
     const StatisticsTable table = statisticsTable(stats.set, stats.statistics);
     QByteArray out = line(QStringList{QStringLiteral("quantity")} + kStatisticKeys);
     for (const StatisticsRow &row : table.rows) {
-        QStringList cells{quantityKey(row.quantity)};
+        QStringList cells{row.key};
         for (const StatisticsCell &cell : row.cells)
             cells << (cell.applies ? cell.text() : QStringLiteral("-"));
         out += line(cells);
@@ -244,7 +260,7 @@ QByteArray statsTsv(const CliStats &stats)
                  StatisticsText::estimateFormula(stats.statistics.within)});
     const SeriesChart &chart = stats.chart;
     out += line({QStringLiteral("chart"), ChartText::typeName(chart.settings.type),
-                 quantityKey(chart.settings.quantity)});
+                 chart.quantity.key()});
     if (chart.chart) {
         const ChartLine &l = chart.chart->limits.location;
         out += line({QStringLiteral("control-limits"), chart.limitText(l.lower),
@@ -255,6 +271,14 @@ QByteArray statsTsv(const CliStats &stats)
                      QStringLiteral("not-a-number")});
     for (int slot : slotsJudged(stats, Verdict::Fail))
         out += line({QStringLiteral("beyond-limit"), QLatin1Char('#') + QString::number(slot)});
+    if (const QuantityStatistics *c = stats.charted()) {
+        for (int slot : slotsJudged(stats, c->verdicts, Verdict::NotFound))
+            out += line({QStringLiteral("not-found"), QLatin1Char('#') + QString::number(slot),
+                         c->quantity.key()});
+        for (int slot : slotsJudged(stats, c->verdicts, Verdict::Fail))
+            out += line({QStringLiteral("beyond-limit"), QLatin1Char('#') + QString::number(slot),
+                         c->quantity.key()});
+    }
     for (const RuleViolation &v : chart.violations)
         out += line({QStringLiteral("violation"), partKey(v.part), QString::number(v.point + 1),
                      chart.pointRecordsText(v.part, v.point), ruleText(v.ruleSet, v.rule)});
@@ -275,7 +299,7 @@ QByteArray statsJson(const CliStats &stats)
         for (int c = 0; c < row.cells.size(); ++c)
             if (row.cells.at(c).applies)
                 values.insert(kStatisticKeys.at(c), jsonNumber(row.cells.at(c).value));
-        quantities.insert(quantityKey(row.quantity), values);
+        quantities.insert(row.key, values);
     }
     root.insert(QStringLiteral("statistics"), quantities);
     root.insert(QStringLiteral("estimate"),
@@ -292,9 +316,28 @@ QByteArray statsJson(const CliStats &stats)
         root.insert(key, numbers);
     }
 
+    if (const QuantityStatistics *c = stats.charted()) {
+        QJsonObject characteristic{{QStringLiteral("name"), c->quantity.name},
+                                   {QStringLiteral("unit"), c->quantity.unitText},
+                                   {QStringLiteral("lowerLimit"), jsonNumber(c->quantity.limits.lower)},
+                                   {QStringLiteral("upperLimit"), jsonNumber(c->quantity.limits.upper)},
+                                   {QStringLiteral("judged"), judgedCount(c->verdicts)},
+                                   {QStringLiteral("sigmaWithin"), jsonNumber(c->sigmaWithin)},
+                                   {QStringLiteral("capable"),
+                                    capabilityKey(capabilityVerdict(c->capability.cpk,
+                                                                    stats.set.thresholds))}};
+        for (const auto &[key, verdict] : {std::pair{QStringLiteral("beyondLimit"), Verdict::Fail},
+                                           std::pair{QStringLiteral("notFound"), Verdict::NotFound}}) {
+            QJsonArray numbers;
+            for (int slot : slotsJudged(stats, c->verdicts, verdict))
+                numbers.append(slot);
+            characteristic.insert(key, numbers);
+        }
+        root.insert(QStringLiteral("characteristic"), characteristic);
+    }
     const SeriesChart &chart = stats.chart;
     QJsonObject chartObject{{QStringLiteral("type"), ChartText::typeName(chart.settings.type)},
-                            {QStringLiteral("quantity"), quantityKey(chart.settings.quantity)},
+                            {QStringLiteral("quantity"), chart.quantity.key()},
                             {QStringLiteral("subgroupSize"), chart.settings.pointSize()},
                             {QStringLiteral("rules"), ruleSetName(chart.settings.ruleSet)}};
     if (chart.chart) {

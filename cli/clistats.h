@@ -14,7 +14,10 @@ struct CliStats
     SeriesStatistics statistics;
     SeriesChart chart;
 
-    // A measurement beyond a limit or a rule broken: exit code 6.
+    // The plan's characteristic charted (stats --characteristic), or null.
+    const QuantityStatistics *charted() const;
+    // A measurement beyond a limit (the maximum force's, the charted
+    // characteristic's) or a rule broken: exit code 6.
     bool outOfControl() const;
 };
 

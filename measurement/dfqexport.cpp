@@ -2,6 +2,8 @@
 
 #include "measurement/seriesstatistics.h"
 
+#include <QVector>
+
 #include <QLocale>
 #include <QSaveFile>
 #include <iterator>
@@ -13,6 +15,15 @@ int dfqDecimals(Quantity quantity)
 {
     return quantity == Quantity::Duration ? 3 : 2;
 }
+
+// A plan's characteristic: its own decimals, forces one more.
+int dfqDecimals(const SeriesQuantity &q)
+{
+    return q.unitText == QLatin1String("N") ? q.decimals + 1 : q.decimals;
+}
+
+// The field length of K2001.
+constexpr int kCharacteristicNumberLength = 20;
 
 constexpr char kLineEnd[] = "\r\n";
 const QString kDateTimeFormat = QStringLiteral("dd.MM.yyyy/HH:mm:ss");
@@ -74,7 +85,9 @@ QByteArray dfqDocument(const MeasurementSet &set, const DfqPart &wholePart)
 {
     const DfqPart part = fittedDfqPart(wholePart);
     DfqLines lines;
-    lines.add("K0100", 0, QByteArray::number(int(std::size(kQuantities))));
+    const QList<SeriesQuantity> planned = planQuantities(set);
+    const QVector<QuantityValues> plannedValues = planValues(set);
+    lines.add("K0100", 0, QByteArray::number(int(std::size(kQuantities)) + planned.size()));
     lines.add("K1001", 0, dfqText(part.number));
     lines.add("K1002", 0, dfqText(part.description));
     int index = 0;
@@ -93,7 +106,22 @@ QByteArray dfqDocument(const MeasurementSet &set, const DfqPart &wholePart)
         }
         lines.add("K2022", index, QByteArray::number(decimals));
     }
-    for (const Measurement *m : timeOrdered(set)) {
+    for (const SeriesQuantity &q : planned) {
+        ++index;
+        const int decimals = dfqDecimals(q);
+        lines.add("K2001", index, dfqText(q.name.left(kCharacteristicNumberLength)));
+        lines.add("K2002", index, dfqText(q.name));
+        if (!q.unitText.isEmpty())
+            lines.add("K2142", index, dfqText(q.unitText));
+        const std::optional<double> lower = q.passFail ? std::optional<double>(1.0) : q.limits.lower;
+        if (lower)
+            lines.add("K2110", index, number(*lower, decimals));
+        if (q.limits.upper)
+            lines.add("K2111", index, number(*q.limits.upper, decimals));
+        lines.add("K2022", index, QByteArray::number(decimals));
+    }
+    for (int k : timeOrderedIndices(set)) {
+        const Measurement *m = set.records.at(k);
         const QByteArray when =
             QLocale::c().toString(measurementDateTime(*m), kDateTimeFormat).toLatin1();
         const QByteArray origin = dfqText(set.serialNr + QStringLiteral(" #") +
@@ -103,6 +131,15 @@ QByteArray dfqDocument(const MeasurementSet &set, const DfqPart &wholePart)
             ++index;
             lines.add("K0001", index,
                       number(quantityValue(*m, quantity, set.factor), dfqDecimals(quantity)));
+            lines.add("K0004", index, when);
+            lines.add("K0009", index, origin);
+        }
+        for (int c = 0; c < planned.size(); ++c) {
+            ++index;
+            const QuantityValue &v = plannedValues.at(c).at(k);
+            if (v.state != QuantityValue::Found)
+                continue;
+            lines.add("K0001", index, number(v.value, dfqDecimals(planned.at(c))));
             lines.add("K0004", index, when);
             lines.add("K0009", index, origin);
         }

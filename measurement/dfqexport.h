@@ -6,16 +6,18 @@
 #include <QString>
 
 // The Q-DAS ASCII transfer format (DFQ) of a set: one part with three
-// characteristics (maximum force, mean force, duration) and one value of
-// each per measurement, oldest first.
+// characteristics (maximum force, mean force, duration), then one per
+// characteristic of the set's test plan, and one value of each per
+// measurement, oldest first.
 //
 // Each line is a key, an optional "/" and characteristic number, one blank
 // and the value, ended by CR LF; numbers with "." as the decimal point in
 // every locale; the text in Latin-1 (characters beyond it become "?").
 //   K0100        number of characteristics
 //   K1001, K1002 part number and part description
-//   K2001/i      characteristic number ("Fmax", "Fmean", "t")
-//   K2002/i      characteristic description
+//   K2001/i      characteristic number ("Fmax", "Fmean", "t"; a plan's
+//                characteristic: its name, cut to 20 characters)
+//   K2002/i      characteristic description (a plan's: its name)
 //   K2142/i      unit
 //   K2110/i      lower tolerance limit (only where set)
 //   K2111/i      upper tolerance limit (only where set)
@@ -24,6 +26,10 @@
 //   K0004/i      date and time of the value, dd.MM.yyyy/HH:mm:ss
 //   K0009/i      text: the gauge's serial number and the slot, "12345 #7"
 // Measurements with a value that is no number are left out (leftOutCount).
+// A plan's characteristic not found on a curve ("kein Bruch") has no K0001/i
+// (nor K0004/i, K0009/i) for that measurement. A pass and fail
+// characteristic is 1 for i.O. and 0 for n.i.O. with the lower limit 1 and
+// no unit.
 
 struct DfqPart
 {

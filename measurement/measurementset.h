@@ -2,9 +2,11 @@
 
 #include "measurement/gaugecalibration.h"
 #include "measurement/measurement.h"
+#include "measurement/testplan.h"
 
 #include <QList>
 #include <QString>
+#include <memory>
 #include <optional>
 
 // Lower and upper limit of the maximum force in a set's unit; either may be unset.
@@ -41,6 +43,9 @@ struct MeasurementSet
     QList<const Measurement *> records;
     // The gauge's calibration: records taken after its due date are marked.
     GaugeCalibration calibration;
+    // The test plan the records are judged by: its characteristics are
+    // quantities of the statistics, charts and files beside the built-in ones.
+    std::shared_ptr<const TestPlan> plan;
 };
 
 // The same records, read-only.

@@ -51,7 +51,7 @@ QString SeriesChart::pointRecordsText(ChartPart part, int point) const
 
 QString SeriesChart::limitText(double value) const
 {
-    return formatStatistic(value, spreadDecimals(settings.quantity));
+    return formatStatistic(value, quantity.spreadDecimals());
 }
 
 QString SeriesChart::pointText(const RuleViolation &violation) const
@@ -63,15 +63,33 @@ QString SeriesChart::pointText(const RuleViolation &violation) const
            trChart(QT_TRANSLATE_NOOP("SeriesChart", "Streuung")) + QLatin1Char(')');
 }
 
+SeriesQuantity chartQuantity(const MeasurementSet &set, const ChartSettings &settings)
+{
+    const bool planned = set.plan && settings.characteristic >= 0 &&
+                         settings.characteristic < set.plan->characteristics.size();
+    return planned ? seriesQuantity(set, settings.characteristic)
+                   : seriesQuantity(set, settings.quantity);
+}
+
 SeriesChart seriesChart(const MeasurementSet &set, const ChartSettings &settings)
 {
     SeriesChart series;
     series.settings = settings;
-    series.unitText = settings.quantity == Quantity::Duration ? QStringLiteral("s") : set.unitText;
-    series.records = timeOrdered(set);
-    series.leftOut = set.records.size() - series.records.size();
-    for (const Measurement *m : series.records)
-        series.values.append(quantityValue(*m, settings.quantity, set.factor));
+    series.quantity = chartQuantity(set, settings);
+    series.unitText = series.quantity.unitText;
+    const QuantityValues values = quantityValues(set, series.quantity);
+    const QVector<int> ordered = timeOrderedIndices(set);
+    series.leftOut = set.records.size() - ordered.size();
+    if (series.quantity.passFail)
+        return series;
+    for (int k : ordered) {
+        if (values.at(k).state == QuantityValue::NotFound) {
+            ++series.notFound;
+            continue;
+        }
+        series.records.append(set.records.at(k));
+        series.values.append(values.at(k).value);
+    }
     series.chart =
         controlChart(series.values, settings.type, settings.subgroupSize, settings.fixedLimits);
     if (series.chart)
@@ -194,6 +212,12 @@ QString tooFewPoints()
 QString noViolations()
 {
     return trChart(QT_TRANSLATE_NOOP("SeriesChart", "Keine Regel verletzt."));
+}
+
+QString passFailNotCharted()
+{
+    return trChart(QT_TRANSLATE_NOOP("SeriesChart",
+                                     "Ein Gut/Schlecht-Merkmal hat keine Regelkarte, nur die Zahl der n.i.O."));
 }
 
 QString outsideSubgroupsNote(int count)

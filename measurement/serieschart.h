@@ -16,6 +16,8 @@
 struct ChartSettings
 {
     Quantity quantity = Quantity::MaximumForce;
+    // A characteristic of the set's plan (its index) in place of `quantity`.
+    int characteristic = -1;
     ChartType type = ChartType::IndividualsMovingRange;
     int subgroupSize = 5; // for X̄-s and X̄-R
     RuleSet ruleSet = RuleSet::Nelson;
@@ -30,12 +32,14 @@ struct ChartSettings
 struct SeriesChart
 {
     ChartSettings settings;
+    SeriesQuantity quantity; // what is charted, with its unit and limits
     QString unitText; // of the quantity
     QList<const Measurement *> records; // oldest first
     QVector<double> values;             // the quantity of each record, oldest first
     std::optional<ControlChart> chart;  // unset: too few measurements
     QVector<RuleViolation> violations;
     int leftOut = 0; // records of the set with a value that is no number
+    int notFound = 0; // records the characteristic was not found on (not charted)
 
     // Records after the last whole subgroup, not in the chart.
     int outsideSubgroups() const;
@@ -51,6 +55,9 @@ struct SeriesChart
     QString pointText(const RuleViolation &violation) const;
 };
 
+// The quantity the settings choose: a built-in one, or the plan's characteristic.
+SeriesQuantity chartQuantity(const MeasurementSet &set, const ChartSettings &settings);
+// A pass and fail characteristic has no chart, only its count of n.i.O.
 SeriesChart seriesChart(const MeasurementSet &set, const ChartSettings &settings);
 
 // The texts of control charts (translation context "SeriesChart").
@@ -75,6 +82,8 @@ QString records();
 QString fixedLimits();
 QString tooFewPoints();
 QString noViolations();
+// A pass and fail characteristic is counted, not charted.
+QString passFailNotCharted();
 // "2 Messungen nach der letzten ganzen Untergruppe sind nicht in der Karte."; empty for none.
 QString outsideSubgroupsNote(int count);
 } // namespace ChartText

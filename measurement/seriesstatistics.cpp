@@ -122,15 +122,25 @@ CapabilityVerdict capabilityVerdict(const std::optional<double> &cpk,
     return *cpk >= thresholds.capable ? CapabilityVerdict::Capable : CapabilityVerdict::NotCapable;
 }
 
+int judgedCount(const QVector<Verdict> &verdicts)
+{
+    return int(std::count_if(verdicts.begin(), verdicts.end(),
+                             [](Verdict v) { return v == Verdict::Pass || v == Verdict::Fail; }));
+}
+
+int failedCount(const QVector<Verdict> &verdicts)
+{
+    return int(std::count(verdicts.begin(), verdicts.end(), Verdict::Fail));
+}
+
 int judgedCount(const SeriesStatistics &statistics)
 {
-    return int(std::count_if(statistics.verdicts.begin(), statistics.verdicts.end(),
-                             [](Verdict v) { return v == Verdict::Pass || v == Verdict::Fail; }));
+    return judgedCount(statistics.verdicts);
 }
 
 int failedCount(const SeriesStatistics &statistics)
 {
-    return int(std::count(statistics.verdicts.begin(), statistics.verdicts.end(), Verdict::Fail));
+    return failedCount(statistics.verdicts);
 }
 
 int quantityDecimals(Quantity quantity)
@@ -145,12 +155,9 @@ int spreadDecimals(Quantity quantity)
 
 QList<const Measurement *> timeOrdered(const MeasurementSet &set)
 {
-    QList<const Measurement *> records = set.records;
-    records.erase(std::remove_if(records.begin(), records.end(),
-                                 [](const Measurement *m) { return !holdsOnlyNumbers(*m); }),
-                  records.end());
-    std::stable_sort(records.begin(), records.end(),
-                     [](const Measurement *a, const Measurement *b) { return isNewerThan(b, a); });
+    QList<const Measurement *> records;
+    for (int k : timeOrderedIndices(set))
+        records.append(set.records.at(k));
     return records;
 }
 
@@ -186,40 +193,70 @@ bool SeriesStatistics::fewForCapability() const
     return maximumForce.count < kCapabilityMinimumCount;
 }
 
+QuantityStatistics quantityStatistics(const MeasurementSet &set, const SeriesQuantity &quantity,
+                                      const QuantityValues &values, const WithinSpread &within)
+{
+    QuantityStatistics stats;
+    stats.quantity = quantity;
+    stats.values = values;
+    QVector<double> found;
+    found.reserve(values.size());
+    for (const QuantityValue &v : values) {
+        switch (v.state) {
+        case QuantityValue::NoNumber:
+            stats.verdicts.append(Verdict::LeftOut);
+            break;
+        case QuantityValue::NotFound:
+            stats.verdicts.append(Verdict::NotFound);
+            ++stats.notFound;
+            break;
+        case QuantityValue::Found:
+            found.append(v.value);
+            // A pass and fail characteristic's value is 1 for pass.
+            stats.verdicts.append(quantity.passFail ? (v.value > 0.0 ? Verdict::Pass : Verdict::Fail)
+                                                    : verdictFor(v.value, quantity.limits));
+            break;
+        }
+    }
+    stats.summary = summarize(found);
+    if (quantity.passFail) {
+        stats.summary = Summary{stats.summary.count, {}, {}, {}, {}, {}, {}};
+        return stats;
+    }
+    stats.performance = capabilityOf(stats.summary, quantity.limits);
+    QVector<double> ordered;
+    for (int k : timeOrderedIndices(set))
+        if (values.at(k).state == QuantityValue::Found)
+            ordered.append(values.at(k).value);
+    stats.sigmaWithin = withinSigma(ordered, within.chart, within.subgroupSize);
+    if (stats.sigmaWithin && stats.summary.mean)
+        stats.capability = capabilityOf(*stats.summary.mean, *stats.sigmaWithin, quantity.limits);
+    return stats;
+}
+
 SeriesStatistics computeSeriesStatistics(const MeasurementSet &set, const WithinSpread &within)
 {
-    const ForceLimits &limits = set.limits;
+    const SeriesQuantity force = seriesQuantity(set, Quantity::MaximumForce);
+    const QuantityStatistics judged =
+        quantityStatistics(set, force, quantityValues(set, force), within);
     SeriesStatistics stats;
-    stats.limits = limits;
-    for (const Measurement *m : set.records) {
-        stats.verdicts.append(holdsOnlyNumbers(*m)
-                                  ? verdictFor(quantityValue(*m, Quantity::MaximumForce, set.factor),
-                                               limits)
-                                  : Verdict::LeftOut);
-    }
+    stats.limits = set.limits;
+    stats.verdicts = judged.verdicts;
     stats.leftOut = int(stats.verdicts.count(Verdict::LeftOut));
-    for (Quantity quantity : kQuantities) {
-        QVector<double> values;
-        values.reserve(set.records.size());
-        for (const Measurement *m : set.records) {
-            if (holdsOnlyNumbers(*m))
-                values.append(quantityValue(*m, quantity, set.factor));
-        }
-        const Summary summary = summarize(values);
-        if (quantity == Quantity::MaximumForce) {
-            stats.maximumForce = summary;
-        } else if (quantity == Quantity::MeanForce) {
-            stats.meanForce = summary;
-        } else {
-            stats.duration = summary;
-        }
-    }
-    stats.performance = capabilityOf(stats.maximumForce, limits);
+    stats.maximumForce = judged.summary;
+    stats.performance = judged.performance;
+    stats.capability = judged.capability;
     stats.within = within;
-    stats.sigmaWithin = withinSigma(timeOrderedValues(set, Quantity::MaximumForce), within.chart,
-                                    within.subgroupSize);
-    if (stats.sigmaWithin && stats.maximumForce.mean)
-        stats.capability = capabilityOf(*stats.maximumForce.mean, *stats.sigmaWithin, limits);
+    stats.sigmaWithin = judged.sigmaWithin;
+    for (Quantity quantity : {Quantity::MeanForce, Quantity::Duration}) {
+        const SeriesQuantity q = seriesQuantity(set, quantity);
+        const Summary summary = quantityStatistics(set, q, quantityValues(set, q), within).summary;
+        (quantity == Quantity::MeanForce ? stats.meanForce : stats.duration) = summary;
+    }
+    const QVector<QuantityValues> values = planValues(set);
+    for (int k = 0; k < values.size(); ++k)
+        stats.characteristics.append(
+            quantityStatistics(set, seriesQuantity(set, k), values.at(k), within));
     return stats;
 }
 
@@ -315,9 +352,9 @@ QStringList verdictLines(const SeriesStatistics &statistics, const CapabilityThr
     return lines;
 }
 
-QString crossedLimit(double value, const ForceLimits &limits, const QString &unitText)
+QString crossedLimit(double value, const ForceLimits &limits, const QString &unitText,
+                     int decimals)
 {
-    const int decimals = quantityDecimals(Quantity::MaximumForce);
     const auto side = [&](const QString &sign, const QString &name, double limit) {
         return formatStatistic(value, decimals) + QLatin1Char(' ') + unitText + sign + name +
                QLatin1Char(' ') + formatStatistic(limit, decimals + 1) + QLatin1Char(' ') +
@@ -339,6 +376,7 @@ QString singleVerdict(double value, const ForceLimits &limits, const QString &un
         return trStatistics(QT_TRANSLATE_NOOP("SeriesStatistics", "n.i.O.: %1"))
             .arg(crossedLimit(value, limits, unitText));
     case Verdict::LeftOut:
+    case Verdict::NotFound:
     case Verdict::NoLimits:
         break;
     }
@@ -354,6 +392,8 @@ QString verdict(Verdict verdict)
         return trStatistics(QT_TRANSLATE_NOOP("SeriesStatistics", "NIO"));
     case Verdict::LeftOut:
         return trStatistics(QT_TRANSLATE_NOOP("SeriesStatistics", "keine Zahl"));
+    case Verdict::NotFound:
+        return trStatistics(QT_TRANSLATE_NOOP("SeriesStatistics", "nicht gefunden"));
     case Verdict::NoLimits:
         break;
     }
@@ -392,6 +432,35 @@ QString leftOutNote(int count)
         return QString();
     return QCoreApplication::translate(
         "SeriesStatistics", "%n Messungen ausgelassen: ein Wert ist keine Zahl.", nullptr, count);
+}
+
+QString notFoundNote(int count, const QString &name)
+{
+    if (count == 0)
+        return QString();
+    return QCoreApplication::translate(
+               "SeriesStatistics", "%n Messungen ohne Wert für %1: nicht auf der Kurve gefunden.",
+               nullptr, count)
+        .arg(name);
+}
+
+QString characteristicNote(const QuantityStatistics &statistics,
+                           const CapabilityThresholds &thresholds)
+{
+    const SeriesQuantity &q = statistics.quantity;
+    QStringList limits;
+    for (const auto &[name, limit] : {std::pair{ChartText::lowerSpecLimitShort(), q.limits.lower},
+                                      std::pair{ChartText::upperSpecLimitShort(), q.limits.upper}})
+        if (limit)
+            limits << name + QLatin1Char(' ') + formatStatistic(limit, q.spreadDecimals()) +
+                          QLatin1Char(' ') + q.unitText;
+    QStringList parts{limits.join(QStringLiteral(", "))};
+    if (judgedCount(statistics.verdicts) > 0)
+        parts << failedCount(::failedCount(statistics.verdicts), judgedCount(statistics.verdicts));
+    parts << StatisticsText::capabilityVerdict(statistics.capability.cpk, thresholds)
+          << notFoundNote(statistics.notFound, q.name);
+    parts.removeAll(QString());
+    return q.label() + QStringLiteral(": ") + parts.join(QStringLiteral("; "));
 }
 
 QString crossedLimitsNote(const QString &unitText, const ForceLimits &crossed)

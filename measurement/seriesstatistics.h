@@ -2,6 +2,7 @@
 
 #include "measurement/controlchart.h"
 #include "measurement/measurementset.h"
+#include "measurement/seriesquantity.h"
 
 #include <QByteArray>
 #include <QString>
@@ -44,6 +45,7 @@ enum class Verdict
     Pass,
     Fail,
     LeftOut, // a value of the measurement is no number
+    NotFound, // the characteristic is not on the curve: left out of its statistics
 };
 
 // Pass when the value lies within the limits that are set (limits included).
@@ -61,16 +63,6 @@ struct Capability
 Capability capabilityOf(double mean, double sigma, const ForceLimits &limits);
 // Pp/Ppk of a summary: its mean and overall standard deviation.
 Capability capabilityOf(const Summary &summary, const ForceLimits &limits);
-
-// The quantities the statistics are taken of, in table order.
-enum class Quantity
-{
-    MaximumForce,
-    MeanForce,
-    Duration,
-};
-constexpr Quantity kQuantities[] = {Quantity::MaximumForce, Quantity::MeanForce,
-                                    Quantity::Duration};
 
 // One measurement's values in the set's unit.
 double quantityValue(const Measurement &m, Quantity quantity, double factor);
@@ -98,6 +90,28 @@ struct WithinSpread
     WithinEstimate estimate() const { return withinEstimateOf(chart); }
 };
 
+// The statistics of one quantity: its spread, Pp/Ppk from the overall s,
+// Cp/Cpk from the within estimate, each record's verdict against the
+// quantity's limits. A pass and fail characteristic has only its count and
+// verdicts.
+struct QuantityStatistics
+{
+    SeriesQuantity quantity;
+    Summary summary;
+    Capability performance;
+    Capability capability;
+    std::optional<double> sigmaWithin;
+    QVector<Verdict> verdicts; // per record, in set order
+    QuantityValues values;     // per record, in set order
+    int notFound = 0;          // records the characteristic was not found on
+};
+
+QuantityStatistics quantityStatistics(const MeasurementSet &set, const SeriesQuantity &quantity,
+                                      const QuantityValues &values, const WithinSpread &within);
+// The records judged against the limits and those beyond them.
+int judgedCount(const QVector<Verdict> &verdicts);
+int failedCount(const QVector<Verdict> &verdicts);
+
 struct SeriesStatistics
 {
     ForceLimits limits;
@@ -112,6 +126,8 @@ struct SeriesStatistics
     std::optional<double> sigmaWithin;
     QVector<Verdict> verdicts; // per record, in set order
     int leftOut = 0;           // records with a value that is no number
+    // Each characteristic of the set's plan, in plan order.
+    QVector<QuantityStatistics> characteristics;
 
     const Summary &summary(Quantity quantity) const;
     // Capability from fewer measurements than kCapabilityMinimumCount.
@@ -132,7 +148,7 @@ CapabilityVerdict capabilityVerdict(const std::optional<double> &cpk,
 int judgedCount(const SeriesStatistics &statistics);
 int failedCount(const SeriesStatistics &statistics);
 
-// The statistics of the set against its limits.
+// The statistics of the set against its limits, and of its plan's characteristics.
 SeriesStatistics computeSeriesStatistics(const MeasurementSet &set,
                                          const WithinSpread &within = WithinSpread());
 
@@ -159,7 +175,8 @@ QString failedCount(int failed, int judged);
 QStringList verdictLines(const SeriesStatistics &statistics, const CapabilityThresholds &thresholds);
 // The limit a maximum force crossed, "2612.3 N > OGW 2500.00 N"; empty
 // within the limits or without them.
-QString crossedLimit(double value, const ForceLimits &limits, const QString &unitText);
+QString crossedLimit(double value, const ForceLimits &limits, const QString &unitText,
+                     int decimals = 1);
 // One measurement's maximum force against the limits: "i.O.", or "n.i.O.:"
 // with the limit crossed; empty without limits.
 QString singleVerdict(double value, const ForceLimits &limits, const QString &unitText);
@@ -170,6 +187,12 @@ QString result();
 QString fewMeasurementsNote();
 // "2 Messungen ausgelassen: ein Wert ist keine Zahl."; empty for none.
 QString leftOutNote(int count);
+// A characteristic's limits, verdicts and capability on one line:
+// "Abzug / N: UGW 10.00 N, OGW 20.00 N; 2 von 10 n.i.O.; Cpk …; 1 Messung ohne Wert."
+QString characteristicNote(const QuantityStatistics &statistics,
+                           const CapabilityThresholds &thresholds);
+// "3 Messungen ohne Wert für Abzug: nicht auf der Kurve gefunden."; empty for none.
+QString notFoundNote(int count, const QString &name);
 QString noLimitsNote(const QString &unitText);
 // The settings' limits for the unit are crossed and not used.
 QString crossedLimitsNote(const QString &unitText, const ForceLimits &crossed);

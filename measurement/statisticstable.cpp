@@ -13,25 +13,43 @@ StatisticsCell number(const std::optional<double> &value, int decimals)
     return StatisticsCell{true, value, decimals};
 }
 
-StatisticsRow quantityRow(const MeasurementSet &set, const SeriesStatistics &statistics,
-                          Quantity quantity)
+// A row of a summary and its indices; `indices` false: they do not apply.
+StatisticsRow summaryRow(const SeriesQuantity &quantity, const Summary &s,
+                         const Capability &performance, const Capability &capability, bool indices)
 {
-    const Summary &s = statistics.summary(quantity);
-    const int decimals = quantityDecimals(quantity);
-    StatisticsRow row{quantity, StatisticsText::quantity(quantity, set.unitText), {}};
+    const int decimals = quantity.decimals;
+    StatisticsRow row{quantity.builtIn, quantity.label(), quantity.key(), {}, {}};
     row.cells = {number(double(s.count), 0),
                  number(s.mean, decimals),
-                 number(s.standardDeviation, spreadDecimals(quantity)),
+                 number(s.standardDeviation, quantity.spreadDecimals()),
                  number(s.variationPercent, kPercentDecimals),
                  number(s.minimum, decimals),
                  number(s.maximum, decimals),
                  number(s.range, decimals)};
-    for (const Capability &c : {statistics.performance, statistics.capability}) {
+    for (const Capability &c : {performance, capability}) {
         StatisticsCell index = number(c.cp, kCapabilityDecimals);
         StatisticsCell indexK = number(c.cpk, kCapabilityDecimals);
-        index.applies = indexK.applies = quantity == Quantity::MaximumForce;
+        index.applies = indexK.applies = indices;
         row.cells << index << indexK;
     }
+    return row;
+}
+
+StatisticsRow quantityRow(const MeasurementSet &set, const SeriesStatistics &statistics,
+                          Quantity quantity)
+{
+    return summaryRow(seriesQuantity(set, quantity), statistics.summary(quantity),
+                      statistics.performance, statistics.capability,
+                      quantity == Quantity::MaximumForce);
+}
+
+// A pass and fail characteristic shows only its count.
+StatisticsRow characteristicRow(const QuantityStatistics &statistics)
+{
+    StatisticsRow row = summaryRow(statistics.quantity, statistics.summary, statistics.performance,
+                                   statistics.capability, !statistics.quantity.passFail);
+    for (int c = 1; statistics.quantity.passFail && c < row.cells.size(); ++c)
+        row.cells[c].applies = false;
     return row;
 }
 
@@ -66,6 +84,10 @@ StatisticsTable statisticsTable(const MeasurementSet &set, const SeriesStatistic
         table.columns.append({names.at(c), symbols.at(c)});
     for (Quantity quantity : kQuantities)
         table.rows.append(quantityRow(set, statistics, quantity));
+    for (const QuantityStatistics &c : statistics.characteristics) {
+        table.rows.append(characteristicRow(c));
+        table.rows.last().note = StatisticsText::characteristicNote(c, set.thresholds);
+    }
     table.measurementTitle = StatisticsText::measurement();
     table.resultTitle = StatisticsText::result();
     for (int k = 0; k < set.records.size(); ++k) {
@@ -81,9 +103,20 @@ StatisticsTable statisticsTable(const MeasurementSet &set, const SeriesStatistic
     return table;
 }
 
-QString StatisticsTable::notes() const
+QStringList StatisticsTable::characteristicNotes() const
 {
-    QStringList lines{leftOutNote, note, estimateNote};
+    QStringList notes;
+    for (const StatisticsRow &row : rows)
+        if (!row.note.isEmpty())
+            notes << row.note;
+    return notes;
+}
+
+QString StatisticsTable::notes(bool withCharacteristics) const
+{
+    QStringList lines = QStringList{leftOutNote, note, estimateNote};
+    if (withCharacteristics)
+        lines += characteristicNotes();
     lines.removeAll(QString());
     return lines.join(QLatin1Char('\n'));
 }

@@ -3,6 +3,7 @@
 #include "measurement/seriesstatistics.h"
 
 #include <QString>
+#include <QStringList>
 #include <QVector>
 #include <optional>
 
@@ -11,7 +12,8 @@
 // only render it.
 
 // A number of the table: unset shows as "-", a cell that does not apply
-// (the capability indices of any quantity but the maximum force) as nothing.
+// (the capability indices of the mean force and the duration, all but the
+// count of a pass and fail characteristic) as nothing.
 struct StatisticsCell
 {
     bool applies = true;
@@ -33,6 +35,8 @@ struct StatisticsRow
 {
     Quantity quantity = Quantity::MaximumForce;
     QString label;
+    QString key; // the machine name (SeriesQuantity::key)
+    QString note; // a plan characteristic's limits and verdicts; empty for the others
     QVector<StatisticsCell> cells;
 };
 
@@ -59,7 +63,7 @@ struct StatisticsTable
     QString unitText;
     QVector<StatisticsLimit> limits; // lower, upper
     QVector<StatisticsColumn> columns;
-    QVector<StatisticsRow> rows; // one per quantity, in kQuantities order
+    QVector<StatisticsRow> rows; // one per quantity, in kQuantities order, then the plan's
     QString measurementTitle;
     QString resultTitle;
     QVector<StatisticsVerdict> verdicts; // in set order
@@ -67,8 +71,11 @@ struct StatisticsTable
     QString estimateNote; // which spread Pp/Ppk and Cp/Cpk are taken from
     QString leftOutNote;  // measurements left out because a value is no number
 
-    // The notes to show below the table, one a line.
-    QString notes() const;
+    // Each plan characteristic's note (StatisticsRow::note), in row order.
+    QStringList characteristicNotes() const;
+    // The notes to show below the table, one a line; the characteristics'
+    // notes last, unless left to their rows (`withCharacteristics` false).
+    QString notes(bool withCharacteristics = true) const;
 };
 
 StatisticsTable statisticsTable(const MeasurementSet &set, const SeriesStatistics &statistics);

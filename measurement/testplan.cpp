@@ -262,9 +262,15 @@ QString characteristicValueText(const Characteristic &c, const CharacteristicRes
         return isBreak ? QCoreApplication::translate("TestPlan", "kein Bruch")
                        : QStringLiteral("\u2013");
     }
+    return QString::number(r.value, 'f', characteristicDecimals(c));
+}
+
+int characteristicDecimals(const Characteristic &c)
+{
+    if (c.isPassFail())
+        return 0;
     const QString unit = c.unit();
-    const int decimals = unit == QLatin1String("s") ? 3 : unit == QLatin1String("N") ? 1 : 2;
-    return QString::number(r.value, 'f', decimals);
+    return unit == QLatin1String("s") ? 3 : unit == QLatin1String("N") ? 1 : 2;
 }
 
 bool PlanVerdict::pass() const

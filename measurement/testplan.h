@@ -41,6 +41,9 @@ bool readTestPlan(const QByteArray &json, TestPlan &plan, QString &problem);
 // what was not found ("kein Bruch", "–").
 QString characteristicValueText(const Characteristic &c, const CharacteristicResult &r);
 QString verdictText(bool pass);
+// The decimals a characteristic's values are shown with: forces one, times
+// three, work two, pass and fail none.
+int characteristicDecimals(const Characteristic &c);
 
 // The kind's name in the file ("maximumForce", ...).
 QString characteristicKindName(CharacteristicKind kind);

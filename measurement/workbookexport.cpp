@@ -173,11 +173,38 @@ quint32 writeDataSheet(lxw_worksheet *sheet, const MeasurementSet &set, const Fo
     return rows;
 }
 
+// The titles of the plan's characteristics beside the verdicts' titles.
+void writeCharacteristicTitles(lxw_worksheet *sheet, lxw_row_t row, lxw_col_t firstColumn,
+                               const SeriesStatistics &statistics, const Formats &formats)
+{
+    for (int c = 0; c < statistics.characteristics.size(); ++c)
+        writeText(sheet, row, firstColumn + lxw_col_t(c),
+                  statistics.characteristics.at(c).quantity.label(), formats.bold);
+}
+
+// Each plan characteristic's value of measurement `k` in its row (the
+// workbook is written row by row): a number, else its verdict.
+void writeCharacteristicCells(lxw_worksheet *sheet, lxw_row_t row, lxw_col_t firstColumn,
+                              const SeriesStatistics &statistics, int k)
+{
+    for (int c = 0; c < statistics.characteristics.size(); ++c) {
+        const QuantityStatistics &q = statistics.characteristics.at(c);
+        const lxw_col_t column = firstColumn + lxw_col_t(c);
+        const QuantityValue &v = q.values.at(k);
+        if (v.state == QuantityValue::Found && !q.quantity.passFail)
+            worksheet_write_number(sheet, row, column, v.value, nullptr);
+        else if (v.state == QuantityValue::Found)
+            writeText(sheet, row, column, verdictText(v.value > 0.0));
+        else
+            writeText(sheet, row, column, StatisticsText::verdict(q.verdicts.at(k)));
+    }
+}
+
 void writeStatisticsSheet(lxw_worksheet *sheet, const MeasurementSet &set,
                           const ChartSettings &chart, const Formats &formats)
 {
-    const StatisticsTable content =
-        statisticsTable(set, computeSeriesStatistics(set, chart.withinSpread()));
+    const SeriesStatistics statistics = computeSeriesStatistics(set, chart.withinSpread());
+    const StatisticsTable content = statisticsTable(set, statistics);
     worksheet_set_column(sheet, 0, 0, kStatisticsTitleWidth, nullptr);
     worksheet_set_column(sheet, 1, lxw_col_t(content.columns.size()), kValueColumnWidth, nullptr);
 
@@ -202,6 +229,8 @@ void writeStatisticsSheet(lxw_worksheet *sheet, const MeasurementSet &set,
         if (!note.isEmpty())
             writeText(sheet, ++row, 0, note);
     writeText(sheet, ++row, 0, content.estimateNote);
+    for (const QString &note : content.characteristicNotes())
+        writeText(sheet, ++row, 0, note);
     row += 2;
 
     writeText(sheet, row, 0, content.measurementTitle, formats.bold);
@@ -209,7 +238,10 @@ void writeStatisticsSheet(lxw_worksheet *sheet, const MeasurementSet &set,
     writeText(sheet, row, 2, trObject("Zeit:"), formats.bold);
     writeText(sheet, row, 3, content.rows.first().label, formats.bold);
     writeText(sheet, row, 4, content.resultTitle, formats.bold);
-    for (const StatisticsVerdict &verdict : content.verdicts) {
+    constexpr lxw_col_t kFirstCharacteristicColumn = 5;
+    writeCharacteristicTitles(sheet, row, kFirstCharacteristicColumn, statistics, formats);
+    for (int k = 0; k < content.verdicts.size(); ++k) {
+        const StatisticsVerdict &verdict = content.verdicts.at(k);
         const Measurement &m = *verdict.record;
         ++row;
         worksheet_write_number(sheet, row, 0, m.number, nullptr);
@@ -218,6 +250,7 @@ void writeStatisticsSheet(lxw_worksheet *sheet, const MeasurementSet &set,
         if (std::isfinite(verdict.forceMax))
             worksheet_write_number(sheet, row, 3, verdict.forceMax, formats.force);
         writeText(sheet, row, 4, verdict.verdictText);
+        writeCharacteristicCells(sheet, row, kFirstCharacteristicColumn, statistics, k);
     }
 }
 
@@ -252,9 +285,10 @@ void writeChartSheet(lxw_worksheet *sheet, const MeasurementSet &set,
     worksheet_set_column(sheet, 2, 10, kValueColumnWidth, nullptr);
     writeText(sheet, 0, 0, ChartText::title() + QLatin1Char(' ') + ChartText::typeName(type),
               formats.bold);
-    writeText(sheet, 0, 2, StatisticsText::quantity(settings.quantity, set.unitText), formats.bold);
+    writeText(sheet, 0, 2, chart.quantity.label(), formats.bold);
     if (!chart.chart) {
-        writeText(sheet, 1, 0, ChartText::tooFewPoints());
+        writeText(sheet, 1, 0, chart.quantity.passFail ? ChartText::passFailNotCharted()
+                                                       : ChartText::tooFewPoints());
         return;
     }
     const ControlChart &c = *chart.chart;

@@ -167,7 +167,7 @@ void drawControlChart(QwtPlot *plot, const SeriesChart &chart, ChartPart part)
 }
 
 void drawHistogram(QwtPlot *plot, const QVector<double> &values, const ForceLimits &limits,
-                   const QString &axisTitle)
+                   const QString &axisTitle, int decimals)
 {
     clearChartPlot(plot);
     const Summary s = summarize(values);
@@ -217,7 +217,6 @@ void drawHistogram(QwtPlot *plot, const QVector<double> &values, const ForceLimi
         curve->setSamples(x, y);
         curve->attach(plot);
     }
-    const int decimals = spreadDecimals(Quantity::MaximumForce);
     if (limits.lower)
         addLine(plot, Qt::Vertical, *limits.lower, kLimitColour, Qt::SolidLine,
                 ChartText::lowerSpecLimitShort() + QLatin1Char(' ') +

@@ -17,9 +17,11 @@ struct ForceLimits;
 void drawControlChart(QwtPlot *plot, const SeriesChart &chart, ChartPart part);
 
 // The values' histogram with the normal curve of their mean and standard
-// deviation, and the limits that are set as vertical lines.
+// deviation, and the limits that are set as vertical lines (with
+// `limitDecimals`).
 void drawHistogram(QwtPlot *plot, const QVector<double> &values, const ForceLimits &limits,
-                   const QString &axisTitle);
+                   const QString &axisTitle,
+                   int limitDecimals = spreadDecimals(Quantity::MaximumForce));
 
 // Rings the violation's point on its chart (location or dispersion plot);
 // the ring of an earlier call goes.

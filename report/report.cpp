@@ -116,7 +116,7 @@ bool renderDiagram(QwtPlot *plot, const QPrinter &printer, const QString &fileNa
 
 // The chart page's three plots, drawn off-screen and rendered as SVG files
 // into `folder`; their image tags, in page order.
-QStringList renderChartImages(const SeriesChart &chart, const MeasurementSet &set,
+QStringList renderChartImages(const SeriesChart &chart,
                               const QPrinter &printer, const QTemporaryDir &folder)
 {
     const int widthMm =
@@ -130,10 +130,8 @@ QStringList renderChartImages(const SeriesChart &chart, const MeasurementSet &se
         if (k < 2)
             drawControlChart(&plot, chart, k == 0 ? ChartPart::Location : ChartPart::Dispersion);
         else
-            drawHistogram(&plot, chart.values,
-                          chart.settings.quantity == Quantity::MaximumForce ? set.limits
-                                                                            : ForceLimits(),
-                          StatisticsText::quantity(chart.settings.quantity, set.unitText));
+            drawHistogram(&plot, chart.values, chart.quantity.limits, chart.quantity.label(),
+                          chart.quantity.spreadDecimals());
         const QString file = folder.filePath(QStringLiteral("tspx_chart%1.svg").arg(k));
         QwtPlotRenderer renderer;
         renderer.setDiscardFlag(QwtPlotRenderer::DiscardBackground);
@@ -336,7 +334,7 @@ ReportResult ReportPrinter::printSeriesOn(const MeasurementSet &set, QPrinter *p
     html += parts.statistics;
     const SeriesChart chart = seriesChart(set, m_chartSettings);
     if (diagramFolder.isValid())
-        html += seriesChartHtml(chart, renderChartImages(chart, set, *printer, diagramFolder));
+        html += seriesChartHtml(chart, renderChartImages(chart, *printer, diagramFolder));
 
     QTextDocument document;
     // Words never break inside (a narrow column's title).

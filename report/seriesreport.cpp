@@ -126,7 +126,9 @@ QString statisticsHtml(const StatisticsTable &content, const QStringList &verdic
     if (!verdict.isEmpty())
         html += QStringLiteral("<p><b>") + verdict.join(QStringLiteral("; ")).toHtmlEscaped() +
                 QStringLiteral("</b></p>\n");
-    for (const QString &note : {content.leftOutNote, content.note, content.estimateNote})
+    for (const QString &note :
+         QStringList{content.leftOutNote, content.note, content.estimateNote} +
+             content.characteristicNotes())
         if (!note.isEmpty())
             html += QStringLiteral("<p>") + note.toHtmlEscaped() + QStringLiteral("</p>\n");
     return html;
@@ -158,7 +160,7 @@ QString seriesChartHtml(const SeriesChart &chart, const QStringList &imageTags)
                    (ChartText::title() + QLatin1Char(' ') + ChartText::typeName(settings.type))
                        .toHtmlEscaped() +
                    QStringLiteral("</h2>\n<p>") +
-                   StatisticsText::quantity(settings.quantity, chart.unitText).toHtmlEscaped();
+                   chart.quantity.label().toHtmlEscaped();
     if (chart.chart && chart.chart->sigmaWithin)
         html += QStringLiteral("; σ = ") +
                 StatisticsText::estimateFormula(settings.withinSpread()).toHtmlEscaped() +
@@ -167,9 +169,14 @@ QString seriesChartHtml(const SeriesChart &chart, const QStringList &imageTags)
         html += QStringLiteral("; ") + ChartText::fixedLimits().toHtmlEscaped();
     if (chart.leftOut > 0)
         html += QStringLiteral(" ") + StatisticsText::leftOutNote(chart.leftOut).toHtmlEscaped();
+    if (chart.notFound > 0)
+        html += QStringLiteral(" ") +
+                StatisticsText::notFoundNote(chart.notFound, chart.quantity.name).toHtmlEscaped();
     html += QStringLiteral("</p>\n");
     if (!chart.chart)
-        return html + QStringLiteral("<p>") + ChartText::tooFewPoints().toHtmlEscaped() +
+        return html + QStringLiteral("<p>") +
+               (chart.quantity.passFail ? ChartText::passFailNotCharted() : ChartText::tooFewPoints())
+                   .toHtmlEscaped() +
                QStringLiteral("</p>\n</span>\n");
     for (const QString &image : imageTags)
         html += QStringLiteral("<p>") + image + QStringLiteral("</p>\n");

@@ -10,6 +10,7 @@
 #include "ui/measurementtree.h"
 #include "ui/controlchartview.h"
 #include "ui/dfqpartdialog.h"
+#include "workflow/activeplan.h"
 #include "ui/savefiledialog.h"
 #include "ui/statisticsview.h"
 #include "workflow/seriesset.h"
@@ -73,6 +74,13 @@ AnalysisPanel::AnalysisPanel(const Parts &parts, QObject *parent)
         m_chartWanted = m_parts.diagramTabs->currentWidget() == m_parts.chart;
         updateChart();
     });
+    // The plan's characteristics are charted and counted as soon as it changes.
+    parts.chart->setPlan(parts.plan->plan());
+    connect(parts.plan, &ActivePlan::changed, this, [this] {
+        m_parts.chart->setPlan(m_parts.plan->plan());
+        showStatistics(selectedSet());
+        updateChart();
+    });
     // The archive group is the current row's, which is set after the selection.
     connect(parts.tree->selectionModel(), &QItemSelectionModel::currentChanged, this,
             &AnalysisPanel::followCurrentRow);
@@ -98,6 +106,7 @@ MeasurementSet AnalysisPanel::selectedSet() const
 {
     const DeviceData &gauge = *m_parts.gauge;
     MeasurementSet set = measurementSetOf(gauge, *m_parts.status);
+    set.plan = activePlan();
     // Column 0 of each selected row, however many columns the model has.
     QModelIndexList rows;
     for (const QModelIndex &index : m_parts.tree->selectionModel()->selectedIndexes())
@@ -243,6 +252,7 @@ MeasurementSet AnalysisPanel::chartSet(QString *source, DeviceData &group) const
     set.records.clear();
     if (m_parts.archiveRowCurrent() && m_parts.loadArchiveGroup(group)) {
         set = measurementSetOf(group, *m_parts.status);
+        set.plan = activePlan();
         set.label = mainformText(QT_TRANSLATE_NOOP("Mainform", "Archiv"));
         set.records = constRecords(group.records);
         *source = mainformText(QT_TRANSLATE_NOOP("Mainform", "Archiv: %1 Messungen von %2"))
@@ -267,6 +277,12 @@ void AnalysisPanel::updateChart()
         showStatistics(set);
     }
     m_archiveGroup = std::move(group);
+}
+
+std::shared_ptr<const TestPlan> AnalysisPanel::activePlan() const
+{
+    const TestPlan *plan = m_parts.plan->plan();
+    return plan ? std::make_shared<const TestPlan>(*plan) : nullptr;
 }
 
 ChartSettings AnalysisPanel::chartSettings() const

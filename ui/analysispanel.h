@@ -10,6 +10,7 @@
 #include <functional>
 #include <memory>
 
+class ActivePlan;
 class ControlChartView;
 class OverlayPlot;
 class QTabWidget;
@@ -48,6 +49,8 @@ public:
         // Whether an archive row is current, and its group loaded.
         std::function<bool()> archiveRowCurrent;
         std::function<bool(DeviceData &)> loadArchiveGroup;
+        // The test plan whose characteristics are quantities beside the built-in ones.
+        const ActivePlan *plan = nullptr;
     };
     // Runs the writing of an export file with the window's status texts.
     using WriteExport = std::function<void(const QString &, const std::function<int()> &)>;
@@ -81,6 +84,8 @@ public:
     void exportDfq(const WriteExport &write);
     // The chart's choices, for the report and the workbook.
     ChartSettings chartSettings() const;
+    // A copy of the window's plan for a set, or null without one.
+    std::shared_ptr<const TestPlan> activePlan() const;
     // The control chart of the set shown in the chart tab again.
     void updateChart();
     // A row of the archive that stands for a group (the archive, a station,

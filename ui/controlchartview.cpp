@@ -11,6 +11,12 @@
 
 namespace {
 
+// The selector's data of a plan's characteristic: below the built-in quantities'.
+int characteristicData(int index)
+{
+    return -1 - index;
+}
+
 QTableWidgetItem *cell(const QString &text)
 {
     return new QTableWidgetItem(text);
@@ -91,15 +97,35 @@ ControlChartView::~ControlChartView()
     delete m_ui;
 }
 
+void ControlChartView::setPlan(const TestPlan *plan)
+{
+    QComboBox *combo = m_ui->comboQuantity;
+    const QString chosen = combo->currentText();
+    {
+        const QSignalBlocker blocker(combo);
+        while (combo->count() > int(std::size(kQuantities)))
+            combo->removeItem(combo->count() - 1);
+        for (int k = 0; plan && k < plan->characteristics.size(); ++k)
+            combo->addItem(plan->characteristics.at(k).name, characteristicData(k));
+        combo->setCurrentIndex(std::max(0, combo->findText(chosen)));
+    }
+    // Reference limits of the plan before do not apply to this one.
+    forgetFixedLimits();
+}
+
 ChartSettings ControlChartView::settings() const
 {
     ChartSettings s;
-    s.quantity = Quantity(m_ui->comboQuantity->currentData().toInt());
+    const int data = m_ui->comboQuantity->currentData().toInt();
+    if (data < 0)
+        s.characteristic = characteristicData(data);
+    else
+        s.quantity = Quantity(data);
     s.type = ChartType(m_ui->comboType->currentData().toInt());
     s.subgroupSize = m_ui->spinSubgroup->value();
     s.ruleSet = RuleSet(m_ui->comboRules->currentData().toInt());
-    if (m_fixedLimits.contains(int(s.quantity)))
-        s.fixedLimits = m_fixedLimits.value(int(s.quantity));
+    if (m_fixedLimits.contains(data))
+        s.fixedLimits = m_fixedLimits.value(data);
     return s;
 }
 
@@ -136,8 +162,7 @@ void ControlChartView::showSet(const MeasurementSet &set, const QString &source)
 {
     const ChartSettings chosen = settings();
     m_chart = seriesChart(set, chosen);
-    const bool forces = chosen.quantity == Quantity::MaximumForce;
-    m_limits = forces ? set.limits : ForceLimits();
+    m_limits = m_chart.quantity.limits;
     QString text = source;
     if (m_chart.chart && m_chart.chart->sigmaWithin) {
         text += QStringLiteral("; σ = ") +
@@ -147,44 +172,58 @@ void ControlChartView::showSet(const MeasurementSet &set, const QString &source)
     }
     if (m_chart.chart && m_chart.chart->fixedLimits)
         text += QStringLiteral("; ") + ChartText::fixedLimits();
-    if (!m_chart.chart)
+    if (m_chart.quantity.passFail)
+        text += QStringLiteral(" ") + ChartText::passFailNotCharted();
+    else if (!m_chart.chart)
         text += QStringLiteral(" ") + ChartText::tooFewPoints();
     const QString outside = ChartText::outsideSubgroupsNote(m_chart.outsideSubgroups());
     if (!outside.isEmpty())
         text += QStringLiteral(" ") + outside;
     if (m_chart.leftOut > 0)
         text += QStringLiteral(" ") + StatisticsText::leftOutNote(m_chart.leftOut);
+    if (m_chart.notFound > 0)
+        text += QStringLiteral(" ") +
+                StatisticsText::notFoundNote(m_chart.notFound, m_chart.quantity.name);
     m_ui->labelSource->setText(text);
     drawControlChart(m_ui->plotLocation, m_chart, ChartPart::Location);
     drawControlChart(m_ui->plotDispersion, m_chart, ChartPart::Dispersion);
-    drawHistogram(m_ui->plotHistogram, m_chart.values, m_limits,
-                  StatisticsText::quantity(chosen.quantity, set.unitText));
+    drawHistogram(m_ui->plotHistogram, m_chart.values, m_limits, m_chart.quantity.label(),
+                  m_chart.quantity.spreadDecimals());
     showViolations();
     showVerdict(set);
 }
 
 void ControlChartView::showVerdict(const MeasurementSet &set)
 {
-    // The verdict is the maximum force's, whichever quantity is charted.
+    // The verdict is the charted characteristic's; the maximum force's for
+    // the mean force and the duration, which have no limits.
     const SeriesStatistics statistics = computeSeriesStatistics(set, settings().withinSpread());
+    const int k = m_chart.quantity.characteristic;
+    const bool planned = k >= 0 && k < statistics.characteristics.size();
+    const std::optional<double> cpk =
+        planned ? statistics.characteristics.at(k).capability.cpk : statistics.capability.cpk;
+    const QVector<Verdict> &verdicts =
+        planned ? statistics.characteristics.at(k).verdicts : statistics.verdicts;
+    const SeriesQuantity judged =
+        planned ? m_chart.quantity : seriesQuantity(set, Quantity::MaximumForce);
     QStringList parts;
-    const QString capability =
-        StatisticsText::capabilityVerdict(statistics.capability.cpk, set.thresholds);
+    const QString capability = StatisticsText::capabilityVerdict(cpk, set.thresholds);
     if (!capability.isEmpty())
         parts << capability;
-    if (judgedCount(statistics) > 0)
-        parts << StatisticsText::failedCount(failedCount(statistics), judgedCount(statistics));
-    const int decimals = spreadDecimals(Quantity::MaximumForce);
-    if (set.limits.lower)
+    if (judgedCount(verdicts) > 0)
+        parts << StatisticsText::failedCount(failedCount(verdicts), judgedCount(verdicts));
+    const int decimals = judged.spreadDecimals();
+    if (judged.limits.lower)
         parts << ChartText::lowerSpecLimitShort() + QLatin1Char(' ') +
-                     formatStatistic(set.limits.lower, decimals) + QLatin1Char(' ') + set.unitText;
-    if (set.limits.upper)
+                     formatStatistic(judged.limits.lower, decimals) + QLatin1Char(' ') +
+                     judged.unitText;
+    if (judged.limits.upper)
         parts << ChartText::upperSpecLimitShort() + QLatin1Char(' ') +
-                     formatStatistic(set.limits.upper, decimals) + QLatin1Char(' ') + set.unitText;
+                     formatStatistic(judged.limits.upper, decimals) + QLatin1Char(' ') +
+                     judged.unitText;
     m_ui->labelVerdict->setText(parts.join(QStringLiteral("   ")));
-    const CapabilityVerdict verdict =
-        capabilityVerdict(statistics.capability.cpk, set.thresholds);
-    const bool failed = failedCount(statistics) > 0 || verdict == CapabilityVerdict::NotCapable;
+    const CapabilityVerdict verdict = capabilityVerdict(cpk, set.thresholds);
+    const bool failed = failedCount(verdicts) > 0 || verdict == CapabilityVerdict::NotCapable;
     const QString colour = failed                                 ? QStringLiteral("#b00000")
                            : verdict == CapabilityVerdict::Capable ? QStringLiteral("#a06000")
                            : verdict == CapabilityVerdict::WellCapable

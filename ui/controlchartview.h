@@ -24,6 +24,9 @@ public:
     ControlChartView(const ControlChartView &) = delete;
     ControlChartView &operator=(const ControlChartView &) = delete;
 
+    // Lists the plan's characteristics beside the built-in quantities (none
+    // without a plan); the choice stays when its name is still there.
+    void setPlan(const TestPlan *plan);
     // Charts the set; `source` says where it comes from.
     void showSet(const MeasurementSet &set, const QString &source);
     ChartSettings settings() const;
@@ -51,6 +54,6 @@ private:
     Ui::ControlChartView *m_ui;
     SeriesChart m_chart;
     ForceLimits m_limits;
-    // Reference limits by characteristic (Quantity), for the chart type chosen.
+    // Reference limits by characteristic (the selector's data), for the chart type chosen.
     QMap<int, ChartLimits> m_fixedLimits;
 };

@@ -10,6 +10,7 @@
 #include "ui/measurementpage.h"
 #include "ui_mainform.h"
 #include "workflow/archivegroup.h"
+#include "workflow/gaugeservices.h"
 
 #include <QStatusBar>
 
@@ -23,7 +24,8 @@ void Mainform::setUpAnalysis()
         [this] { return m_archiveBrowser && m_archiveBrowser->rowSelected(); },
         [this](DeviceData &into) {
             return m_archiveBrowser->loadCurrentGroup(into, kLargestChartedGroup);
-        }});
+        },
+        &m_services.activePlan()});
     m_commands->followExportOfAll();
     connect(m_analysisPanel.get(), &AnalysisPanel::cursorMoved, this,
             [this](const QString &readout) { statusBar()->showMessage(readout); });

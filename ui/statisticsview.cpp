@@ -33,6 +33,9 @@ QStringList rowTexts(const QTableWidget *table, int row)
 
 // Beyond this many measurements the verdicts scroll.
 constexpr int kVisibleVerdicts = 8;
+// Beyond this many quantities (the three built in and a plan's first two
+// characteristics) the statistics scroll: the charts keep their room at 1024x768.
+constexpr int kVisibleQuantities = 5;
 
 // The table as large as its content (up to `visibleRows` rows): no empty
 // area below the rows, no scroll bar where the window leaves the room.
@@ -66,12 +69,16 @@ void showQuantities(QTableWidget *table, const StatisticsTable &content)
     table->setRowCount(content.rows.size());
     for (int r = 0; r < content.rows.size(); ++r) {
         const StatisticsRow &row = content.rows.at(r);
-        table->setVerticalHeaderItem(r, new QTableWidgetItem(row.label));
+        auto *title = new QTableWidgetItem(row.label);
+        // A characteristic's limits and verdicts: under the pointer, not below
+        // the table, whose room the charts need.
+        title->setToolTip(row.note);
+        table->setVerticalHeaderItem(r, title);
         for (int c = 0; c < row.cells.size(); ++c)
             if (row.cells.at(c).applies)
                 table->setItem(r, c, cell(row.cells.at(c).text()));
     }
-    fitRows(table, content.rows.size());
+    fitRows(table, kVisibleQuantities);
 }
 
 void showVerdicts(QTableWidget *table, const StatisticsTable &content)
@@ -120,7 +127,7 @@ void StatisticsView::showStatistics(const MeasurementSet &set, const SeriesStati
     }
     showQuantities(m_ui->tableStatistics, content);
     showVerdicts(m_ui->tableVerdicts, content);
-    m_ui->labelNote->setText(content.notes());
+    m_ui->labelNote->setText(content.notes(false));
 }
 
 void StatisticsView::setCompact(bool compact)

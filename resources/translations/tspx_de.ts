@@ -4,7 +4,7 @@
 <context>
     <name>Cli</name>
     <message numerus="yes">
-        <location filename="../../cli/clirunner.cpp" line="+416"/>
+        <location filename="../../cli/clirunner.cpp" line="+446"/>
         <source>Nicht gelöscht. Erneut mit download übertragen (vielleicht sendet das Gerät sie diesmal vollständig) oder mit --erase-incomplete löschen.</source>
         <translation>
             <numerusform>Nicht gelöscht. Erneut mit download übertragen (vielleicht sendet das Gerät sie diesmal vollständig) oder mit --erase-incomplete löschen.</numerusform>
@@ -194,7 +194,7 @@ Nach dem Löschen auf dem Gerät gibt es sie nirgends mehr.</numerusform>
 <context>
     <name>SeriesChart</name>
     <message numerus="yes">
-        <location filename="../../measurement/serieschart.cpp" line="+203"/>
+        <location filename="../../measurement/serieschart.cpp" line="+227"/>
         <source>%n Messung(en) nach der letzten ganzen Untergruppe nicht in der Karte.</source>
         <translation>
             <numerusform>%n Messung nach der letzten ganzen Untergruppe ist nicht in der Karte.</numerusform>
@@ -205,7 +205,7 @@ Nach dem Löschen auf dem Gerät gibt es sie nirgends mehr.</numerusform>
 <context>
     <name>SeriesStatistics</name>
     <message numerus="yes">
-        <location filename="../../measurement/seriesstatistics.cpp" line="+305"/>
+        <location filename="../../measurement/seriesstatistics.cpp" line="+342"/>
         <source>%1 von %n n.i.O.</source>
         <translation>
             <numerusform>%1 von %n n.i.O.</numerusform>
@@ -213,11 +213,19 @@ Nach dem Löschen auf dem Gerät gibt es sie nirgends mehr.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <location line="+88"/>
+        <location line="+91"/>
         <source>%n Messungen ausgelassen: ein Wert ist keine Zahl.</source>
         <translation>
             <numerusform>%n Messung ausgelassen: ein Wert ist keine Zahl.</numerusform>
             <numerusform>%n Messungen ausgelassen: ein Wert ist keine Zahl.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+8"/>
+        <source>%n Messungen ohne Wert für %1: nicht auf der Kurve gefunden.</source>
+        <translation>
+            <numerusform>%n Messung ohne Wert für %1: nicht auf der Kurve gefunden.</numerusform>
+            <numerusform>%n Messungen ohne Wert für %1: nicht auf der Kurve gefunden.</numerusform>
         </translation>
     </message>
 </context>

@@ -196,12 +196,14 @@
   scan      die Schnittstellen COM1 bis COM30 und was auf ihnen antwortet
   info      Seriennummer, Softwarestand und Krafteinheit des Geräts
   list      die gespeicherten Messungen
-  download  Messungen als CSV, JSON oder DFQ (--slots oder --all, -o)
+  download  Messungen als CSV, JSON oder DFQ (--slots oder --all, -o;
+            DFQ mit --plan auch die Merkmale des Prüfplans)
   delete    Messungen auf dem Gerät löschen (--slots oder --all, --yes;
             --erase-incomplete auch nur unvollständig archivierte)
   report    Protokoll einer Messung als PDF (--slot, -o)
   stats     Statistik, Fähigkeit und Regelverletzungen (--slots oder --all;
-            --archive mit --serial, --station, --from, --to, --search)
+            --archive mit --serial, --station, --from, --to, --search;
+            --plan mit den Merkmalen des Prüfplans, --characteristic als Regelkarte)
   archive init    das Archiv auf dem Server anlegen (als dessen Eigentümer)
   archive list    die archivierten Messungen (--format table oder json)
   archive sync    wartende Messungen zum Archivserver übertragen, auch die
@@ -225,12 +227,14 @@ evaluate: eine Messung n.i.O.,
   scan      the ports COM1 to COM30 and what answers on them
   info      serial number, software version and force unit of the gauge
   list      the stored measurements
-  download  measurements as CSV, JSON or DFQ (--slots or --all, -o)
+  download  measurements as CSV, JSON or DFQ (--slots or --all, -o;
+            DFQ with --plan also the test plan&apos;s characteristics)
   delete    erase measurements on the gauge (--slots or --all, --yes;
             --erase-incomplete also those archived only incomplete)
   report    report of one measurement as PDF (--slot, -o)
   stats     statistics, capability and rule violations (--slots or --all;
-            --archive with --serial, --station, --from, --to, --search)
+            --archive with --serial, --station, --from, --to, --search;
+            --plan with the test plan&apos;s characteristics, --characteristic as chart)
   archive init    set up the archive on the server (as its owner)
   archive list    the archived measurements (--format table or json)
   archive sync    upload waiting measurements to the archive server, and
@@ -252,7 +256,7 @@ evaluate: a measurement n.i.O.,
 </translation>
     </message>
     <message>
-        <location line="+40"/>
+        <location line="+42"/>
         <source>Aufruf: %1</source>
         <translation>Usage: %1</translation>
     </message>
@@ -360,6 +364,16 @@ evaluate: a measurement n.i.O.,
         <location line="+7"/>
         <source>evaluate braucht --plan DATEI oder NAME.</source>
         <translation>evaluate needs --plan FILE or NAME.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>--plan gilt nur für evaluate, stats und download --format dfq.</source>
+        <translation>--plan applies only to evaluate, stats and download --format dfq.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>--characteristic gilt nur für stats mit --plan.</source>
+        <translation>--characteristic applies only to stats with --plan.</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -533,8 +547,13 @@ evaluate: a measurement n.i.O.,
     </message>
     <message>
         <location line="+2"/>
-        <source>evaluate: der Prüfplan, eine JSON-Datei oder der Name eines archivierten.</source>
-        <translation>evaluate: the test plan, a JSON file or the name of an archived one.</translation>
+        <source>evaluate, stats, download --format dfq: der Prüfplan, eine JSON-Datei oder der Name eines archivierten.</source>
+        <translation>evaluate, stats, download --format dfq: the test plan, a JSON file or the name of an archived one.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>stats --plan: Regelkarte und Grenzwerte dieses Merkmals des Prüfplans.</source>
+        <translation>stats --plan: control chart and limits of this characteristic of the test plan.</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -667,7 +686,7 @@ evaluate: a measurement n.i.O.,
         <translation>Error while transferring the data!</translation>
     </message>
     <message>
-        <location line="+57"/>
+        <location line="+60"/>
         <source>Übertragene Messungen: %1</source>
         <translation>Measurements transferred: %1</translation>
     </message>
@@ -677,7 +696,12 @@ evaluate: a measurement n.i.O.,
         <translation>The part number and part description are cut to %1 and %2 characters in the DFQ file.</translation>
     </message>
     <message>
-        <location line="+130"/>
+        <location line="+87"/>
+        <source>Der Prüfplan %1 hat kein Merkmal &apos;%2&apos;.</source>
+        <translation>The test plan %1 has no characteristic &apos;%2&apos;.</translation>
+    </message>
+    <message>
+        <location line="+70"/>
         <source>Gelöschte Messungen: %1</source>
         <translation>Measurements erased: %1</translation>
     </message>
@@ -876,7 +900,7 @@ evaluate: a measurement n.i.O.,
     </message>
     <message>
         <location filename="../../measurement/workbookexport.cpp" line="+127"/>
-        <location filename="../../report/report.cpp" line="+197"/>
+        <location filename="../../report/report.cpp" line="+195"/>
         <source>Kalibrierung:</source>
         <translation>Calibration:</translation>
     </message>
@@ -1828,7 +1852,7 @@ Tool</translation>
         <translation>Save PDF file</translation>
     </message>
     <message>
-        <location filename="../../ui/analysispanel.cpp" line="+129"/>
+        <location filename="../../ui/analysispanel.cpp" line="+138"/>
         <source>Referenz</source>
         <translation>Reference</translation>
     </message>
@@ -1838,7 +1862,7 @@ Tool</translation>
         <translation>Selection: %1 measurements of %2</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+9"/>
         <source>Archiv</source>
         <translation>Archive</translation>
     </message>
@@ -1848,7 +1872,7 @@ Tool</translation>
         <translation>Archive: %1 measurements of %2</translation>
     </message>
     <message>
-        <location line="+48"/>
+        <location line="+54"/>
         <source>Q-DAS-Datei</source>
         <translation>Q-DAS file</translation>
     </message>
@@ -2485,7 +2509,7 @@ Once deleted on the device they exist nowhere.</numerusform>
         <translation>dispersion</translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location line="+41"/>
         <source>Regelkarte</source>
         <translation>Control chart</translation>
     </message>
@@ -2589,8 +2613,13 @@ Once deleted on the device they exist nowhere.</numerusform>
         <source>Keine Regel verletzt.</source>
         <translation>No rule broken.</translation>
     </message>
+    <message>
+        <location line="+5"/>
+        <source>Ein Gut/Schlecht-Merkmal hat keine Regelkarte, nur die Zahl der n.i.O.</source>
+        <translation>A pass/fail characteristic has no control chart, only the count of not OK.</translation>
+    </message>
     <message numerus="yes">
-        <location line="+7"/>
+        <location line="+8"/>
         <source>%n Messung(en) nach der letzten ganzen Untergruppe nicht in der Karte.</source>
         <translation>
             <numerusform>%n measurement after the last whole subgroup is not in the chart.</numerusform>
@@ -2601,7 +2630,7 @@ Once deleted on the device they exist nowhere.</numerusform>
 <context>
     <name>SeriesStatistics</name>
     <message>
-        <location filename="../../measurement/seriesstatistics.cpp" line="+230"/>
+        <location filename="../../measurement/seriesstatistics.cpp" line="+267"/>
         <source>Statistik</source>
         <translation>Statistics</translation>
     </message>
@@ -2690,7 +2719,7 @@ Once deleted on the device they exist nowhere.</numerusform>
         <translation>not OK: %1</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+14"/>
         <source>IO</source>
         <translation>Pass</translation>
     </message>
@@ -2703,6 +2732,11 @@ Once deleted on the device they exist nowhere.</numerusform>
         <location line="+2"/>
         <source>keine Zahl</source>
         <translation>no number</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>nicht gefunden</source>
+        <translation>not found</translation>
     </message>
     <message>
         <location line="+9"/>
@@ -2737,8 +2771,16 @@ Once deleted on the device they exist nowhere.</numerusform>
             <numerusform>%n measurements left out: a value is no number.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <location line="+8"/>
+        <source>%n Messungen ohne Wert für %1: nicht auf der Kurve gefunden.</source>
+        <translation>
+            <numerusform>%n measurement without a value for %1: not found on the curve.</numerusform>
+            <numerusform>%n measurements without a value for %1: not found on the curve.</numerusform>
+        </translation>
+    </message>
     <message>
-        <location line="+6"/>
+        <location line="+27"/>
         <source>Die Grenzwerte für %1 werden nicht verwendet: die untere (%2) liegt nicht unter der oberen (%3).</source>
         <translation>The limits for %1 are not used: the lower one (%2) is not below the upper one (%3).</translation>
     </message>
@@ -2994,7 +3036,7 @@ Once deleted on the device they exist nowhere.</numerusform>
         <translation>no break</translation>
     </message>
     <message>
-        <location line="+45"/>
+        <location line="+51"/>
         <source>Die Datei ist kein Prüfplan.</source>
         <translation>The file is no test plan.</translation>
     </message>

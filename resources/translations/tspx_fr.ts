@@ -196,12 +196,14 @@
   scan      die Schnittstellen COM1 bis COM30 und was auf ihnen antwortet
   info      Seriennummer, Softwarestand und Krafteinheit des Geräts
   list      die gespeicherten Messungen
-  download  Messungen als CSV, JSON oder DFQ (--slots oder --all, -o)
+  download  Messungen als CSV, JSON oder DFQ (--slots oder --all, -o;
+            DFQ mit --plan auch die Merkmale des Prüfplans)
   delete    Messungen auf dem Gerät löschen (--slots oder --all, --yes;
             --erase-incomplete auch nur unvollständig archivierte)
   report    Protokoll einer Messung als PDF (--slot, -o)
   stats     Statistik, Fähigkeit und Regelverletzungen (--slots oder --all;
-            --archive mit --serial, --station, --from, --to, --search)
+            --archive mit --serial, --station, --from, --to, --search;
+            --plan mit den Merkmalen des Prüfplans, --characteristic als Regelkarte)
   archive init    das Archiv auf dem Server anlegen (als dessen Eigentümer)
   archive list    die archivierten Messungen (--format table oder json)
   archive sync    wartende Messungen zum Archivserver übertragen, auch die
@@ -225,12 +227,14 @@ evaluate: eine Messung n.i.O.,
   scan      les ports COM1 à COM30 et ce qui y répond
   info      numéro de série, version du logiciel et unité de force de l&apos;appareil
   list      les mesures enregistrées
-  download  mesures en CSV, JSON ou DFQ (--slots ou --all, -o)
+  download  mesures en CSV, JSON ou DFQ (--slots ou --all, -o ;
+            DFQ avec --plan aussi les caractéristiques du plan de contrôle)
   delete    effacer des mesures sur l&apos;appareil (--slots ou --all, --yes ;
             --erase-incomplete aussi celles archivées seulement incomplètes)
   report    rapport d&apos;une mesure en PDF (--slot, -o)
   stats     statistiques, capabilité et violations de règles (--slots ou --all ;
-            --archive avec --serial, --station, --from, --to, --search)
+            --archive avec --serial, --station, --from, --to, --search ;
+            --plan avec les caractéristiques du plan, --characteristic en carte)
   archive init    créer l&apos;archive sur le serveur (en tant que propriétaire)
   archive list    les mesures archivées (--format table ou json)
   archive sync    envoyer au serveur d&apos;archive les mesures en attente et
@@ -252,7 +256,7 @@ evaluate : une mesure n.i.O.,
 </translation>
     </message>
     <message>
-        <location line="+40"/>
+        <location line="+42"/>
         <source>Aufruf: %1</source>
         <translation>Utilisation : %1</translation>
     </message>
@@ -360,6 +364,16 @@ evaluate : une mesure n.i.O.,
         <location line="+7"/>
         <source>evaluate braucht --plan DATEI oder NAME.</source>
         <translation>evaluate demande --plan FICHIER ou NOM.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>--plan gilt nur für evaluate, stats und download --format dfq.</source>
+        <translation>--plan ne vaut que pour evaluate, stats et download --format dfq.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>--characteristic gilt nur für stats mit --plan.</source>
+        <translation>--characteristic ne vaut que pour stats avec --plan.</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -533,8 +547,13 @@ evaluate : une mesure n.i.O.,
     </message>
     <message>
         <location line="+2"/>
-        <source>evaluate: der Prüfplan, eine JSON-Datei oder der Name eines archivierten.</source>
-        <translation>evaluate : le plan de contrôle, un fichier JSON ou le nom d&apos;un plan archivé.</translation>
+        <source>evaluate, stats, download --format dfq: der Prüfplan, eine JSON-Datei oder der Name eines archivierten.</source>
+        <translation>evaluate, stats, download --format dfq : le plan de contrôle, un fichier JSON ou le nom d’un plan archivé.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>stats --plan: Regelkarte und Grenzwerte dieses Merkmals des Prüfplans.</source>
+        <translation>stats --plan : carte de contrôle et limites de cette caractéristique du plan de contrôle.</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -667,7 +686,7 @@ evaluate : une mesure n.i.O.,
         <translation>Erreur lors du transfert des données !</translation>
     </message>
     <message>
-        <location line="+57"/>
+        <location line="+60"/>
         <source>Übertragene Messungen: %1</source>
         <translation>Mesures transférées : %1</translation>
     </message>
@@ -677,7 +696,12 @@ evaluate : une mesure n.i.O.,
         <translation>Le numéro et la désignation de la pièce sont tronqués à %1 et %2 caractères dans le fichier DFQ.</translation>
     </message>
     <message>
-        <location line="+130"/>
+        <location line="+87"/>
+        <source>Der Prüfplan %1 hat kein Merkmal &apos;%2&apos;.</source>
+        <translation>Le plan de contrôle %1 n’a pas de caractéristique « %2 ».</translation>
+    </message>
+    <message>
+        <location line="+70"/>
         <source>Gelöschte Messungen: %1</source>
         <translation>Mesures effacées : %1</translation>
     </message>
@@ -876,7 +900,7 @@ evaluate : une mesure n.i.O.,
     </message>
     <message>
         <location filename="../../measurement/workbookexport.cpp" line="+127"/>
-        <location filename="../../report/report.cpp" line="+197"/>
+        <location filename="../../report/report.cpp" line="+195"/>
         <source>Kalibrierung:</source>
         <translation>Étalonnage :</translation>
     </message>
@@ -1828,7 +1852,7 @@ Tool</translation>
         <translation>Enregistrer le fichier PDF</translation>
     </message>
     <message>
-        <location filename="../../ui/analysispanel.cpp" line="+129"/>
+        <location filename="../../ui/analysispanel.cpp" line="+138"/>
         <source>Referenz</source>
         <translation>Référence</translation>
     </message>
@@ -1838,7 +1862,7 @@ Tool</translation>
         <translation>Sélection : %1 mesures de %2</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+9"/>
         <source>Archiv</source>
         <translation>Archives</translation>
     </message>
@@ -1848,7 +1872,7 @@ Tool</translation>
         <translation>Archives : %1 mesures de %2</translation>
     </message>
     <message>
-        <location line="+48"/>
+        <location line="+54"/>
         <source>Q-DAS-Datei</source>
         <translation>Fichier Q-DAS</translation>
     </message>
@@ -2485,7 +2509,7 @@ Une fois supprimées sur l&apos;appareil, elles n&apos;existeront plus nulle par
         <translation>dispersion</translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location line="+41"/>
         <source>Regelkarte</source>
         <translation>Carte de contrôle</translation>
     </message>
@@ -2589,8 +2613,13 @@ Une fois supprimées sur l&apos;appareil, elles n&apos;existeront plus nulle par
         <source>Keine Regel verletzt.</source>
         <translation>Aucune règle violée.</translation>
     </message>
+    <message>
+        <location line="+5"/>
+        <source>Ein Gut/Schlecht-Merkmal hat keine Regelkarte, nur die Zahl der n.i.O.</source>
+        <translation>Une caractéristique conforme/non conforme n’a pas de carte de contrôle, seulement le nombre de non conformes.</translation>
+    </message>
     <message numerus="yes">
-        <location line="+7"/>
+        <location line="+8"/>
         <source>%n Messung(en) nach der letzten ganzen Untergruppe nicht in der Karte.</source>
         <translation>
             <numerusform>%n mesure après le dernier sous-groupe complet n&apos;est pas dans la carte.</numerusform>
@@ -2601,7 +2630,7 @@ Une fois supprimées sur l&apos;appareil, elles n&apos;existeront plus nulle par
 <context>
     <name>SeriesStatistics</name>
     <message>
-        <location filename="../../measurement/seriesstatistics.cpp" line="+230"/>
+        <location filename="../../measurement/seriesstatistics.cpp" line="+267"/>
         <source>Statistik</source>
         <translation>Statistiques</translation>
     </message>
@@ -2690,7 +2719,7 @@ Une fois supprimées sur l&apos;appareil, elles n&apos;existeront plus nulle par
         <translation>non conforme : %1</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+14"/>
         <source>IO</source>
         <translation>Conforme</translation>
     </message>
@@ -2703,6 +2732,11 @@ Une fois supprimées sur l&apos;appareil, elles n&apos;existeront plus nulle par
         <location line="+2"/>
         <source>keine Zahl</source>
         <translation>pas un nombre</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>nicht gefunden</source>
+        <translation>non trouvé</translation>
     </message>
     <message>
         <location line="+9"/>
@@ -2737,8 +2771,16 @@ Une fois supprimées sur l&apos;appareil, elles n&apos;existeront plus nulle par
             <numerusform>%n mesures exclues : une valeur n’est pas un nombre.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <location line="+8"/>
+        <source>%n Messungen ohne Wert für %1: nicht auf der Kurve gefunden.</source>
+        <translation>
+            <numerusform>%n mesure sans valeur pour %1 : non trouvée sur la courbe.</numerusform>
+            <numerusform>%n mesures sans valeur pour %1 : non trouvées sur la courbe.</numerusform>
+        </translation>
+    </message>
     <message>
-        <location line="+6"/>
+        <location line="+27"/>
         <source>Die Grenzwerte für %1 werden nicht verwendet: die untere (%2) liegt nicht unter der oberen (%3).</source>
         <translation>Les limites pour %1 ne sont pas utilisées : l’inférieure (%2) n’est pas en dessous de la supérieure (%3).</translation>
     </message>
@@ -2994,7 +3036,7 @@ Une fois supprimées sur l&apos;appareil, elles n&apos;existeront plus nulle par
         <translation>pas de rupture</translation>
     </message>
     <message>
-        <location line="+45"/>
+        <location line="+51"/>
         <source>Die Datei ist kein Prüfplan.</source>
         <translation>Le fichier n&apos;est pas un plan de contrôle.</translation>
     </message>

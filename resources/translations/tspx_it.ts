@@ -196,12 +196,14 @@
   scan      die Schnittstellen COM1 bis COM30 und was auf ihnen antwortet
   info      Seriennummer, Softwarestand und Krafteinheit des Geräts
   list      die gespeicherten Messungen
-  download  Messungen als CSV, JSON oder DFQ (--slots oder --all, -o)
+  download  Messungen als CSV, JSON oder DFQ (--slots oder --all, -o;
+            DFQ mit --plan auch die Merkmale des Prüfplans)
   delete    Messungen auf dem Gerät löschen (--slots oder --all, --yes;
             --erase-incomplete auch nur unvollständig archivierte)
   report    Protokoll einer Messung als PDF (--slot, -o)
   stats     Statistik, Fähigkeit und Regelverletzungen (--slots oder --all;
-            --archive mit --serial, --station, --from, --to, --search)
+            --archive mit --serial, --station, --from, --to, --search;
+            --plan mit den Merkmalen des Prüfplans, --characteristic als Regelkarte)
   archive init    das Archiv auf dem Server anlegen (als dessen Eigentümer)
   archive list    die archivierten Messungen (--format table oder json)
   archive sync    wartende Messungen zum Archivserver übertragen, auch die
@@ -225,12 +227,14 @@ evaluate: eine Messung n.i.O.,
   scan      le porte da COM1 a COM30 e cosa risponde su di esse
   info      numero di serie, versione del software e unità di forza dello strumento
   list      le misure memorizzate
-  download  misure come CSV, JSON o DFQ (--slots o --all, -o)
+  download  misure come CSV, JSON o DFQ (--slots o --all, -o;
+            DFQ con --plan anche le caratteristiche del piano di prova)
   delete    cancellare misure sullo strumento (--slots o --all, --yes;
             --erase-incomplete anche quelle archiviate solo incomplete)
   report    rapporto di una misura come PDF (--slot, -o)
   stats     statistica, capacità e violazioni delle regole (--slots o --all;
-            --archive con --serial, --station, --from, --to, --search)
+            --archive con --serial, --station, --from, --to, --search;
+            --plan con le caratteristiche del piano, --characteristic come carta)
   archive init    creare l&apos;archivio sul server (come suo proprietario)
   archive list    le misure archiviate (--format table o json)
   archive sync    inviare al server dell&apos;archivio le misure in attesa e
@@ -252,7 +256,7 @@ evaluate: una misura n.i.O.,
 </translation>
     </message>
     <message>
-        <location line="+40"/>
+        <location line="+42"/>
         <source>Aufruf: %1</source>
         <translation>Uso: %1</translation>
     </message>
@@ -360,6 +364,16 @@ evaluate: una misura n.i.O.,
         <location line="+7"/>
         <source>evaluate braucht --plan DATEI oder NAME.</source>
         <translation>evaluate richiede --plan FILE o NOME.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>--plan gilt nur für evaluate, stats und download --format dfq.</source>
+        <translation>--plan vale solo per evaluate, stats e download --format dfq.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>--characteristic gilt nur für stats mit --plan.</source>
+        <translation>--characteristic vale solo per stats con --plan.</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -533,8 +547,13 @@ evaluate: una misura n.i.O.,
     </message>
     <message>
         <location line="+2"/>
-        <source>evaluate: der Prüfplan, eine JSON-Datei oder der Name eines archivierten.</source>
-        <translation>evaluate: il piano di prova, un file JSON o il nome di uno archiviato.</translation>
+        <source>evaluate, stats, download --format dfq: der Prüfplan, eine JSON-Datei oder der Name eines archivierten.</source>
+        <translation>evaluate, stats, download --format dfq: il piano di prova, un file JSON o il nome di uno archiviato.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>stats --plan: Regelkarte und Grenzwerte dieses Merkmals des Prüfplans.</source>
+        <translation>stats --plan: carta di controllo e limiti di questa caratteristica del piano di prova.</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -667,7 +686,7 @@ evaluate: una misura n.i.O.,
         <translation>Errore durante il trasferimento dei dati!</translation>
     </message>
     <message>
-        <location line="+57"/>
+        <location line="+60"/>
         <source>Übertragene Messungen: %1</source>
         <translation>Misure trasferite: %1</translation>
     </message>
@@ -677,7 +696,12 @@ evaluate: una misura n.i.O.,
         <translation>Il numero e la descrizione del pezzo sono troncati a %1 e %2 caratteri nel file DFQ.</translation>
     </message>
     <message>
-        <location line="+130"/>
+        <location line="+87"/>
+        <source>Der Prüfplan %1 hat kein Merkmal &apos;%2&apos;.</source>
+        <translation>Il piano di prova %1 non ha la caratteristica &apos;%2&apos;.</translation>
+    </message>
+    <message>
+        <location line="+70"/>
         <source>Gelöschte Messungen: %1</source>
         <translation>Misure cancellate: %1</translation>
     </message>
@@ -876,7 +900,7 @@ evaluate: una misura n.i.O.,
     </message>
     <message>
         <location filename="../../measurement/workbookexport.cpp" line="+127"/>
-        <location filename="../../report/report.cpp" line="+197"/>
+        <location filename="../../report/report.cpp" line="+195"/>
         <source>Kalibrierung:</source>
         <translation>Taratura:</translation>
     </message>
@@ -1828,7 +1852,7 @@ Tool</translation>
         <translation>Salva file PDF</translation>
     </message>
     <message>
-        <location filename="../../ui/analysispanel.cpp" line="+129"/>
+        <location filename="../../ui/analysispanel.cpp" line="+138"/>
         <source>Referenz</source>
         <translation>Riferimento</translation>
     </message>
@@ -1838,7 +1862,7 @@ Tool</translation>
         <translation>Selezione: %1 misure di %2</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+9"/>
         <source>Archiv</source>
         <translation>Archivio</translation>
     </message>
@@ -1848,7 +1872,7 @@ Tool</translation>
         <translation>Archivio: %1 misure di %2</translation>
     </message>
     <message>
-        <location line="+48"/>
+        <location line="+54"/>
         <source>Q-DAS-Datei</source>
         <translation>File Q-DAS</translation>
     </message>
@@ -2485,7 +2509,7 @@ Dopo la cancellazione sul dispositivo non esisteranno più da nessuna parte.</nu
         <translation>dispersione</translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location line="+41"/>
         <source>Regelkarte</source>
         <translation>Carta di controllo</translation>
     </message>
@@ -2589,8 +2613,13 @@ Dopo la cancellazione sul dispositivo non esisteranno più da nessuna parte.</nu
         <source>Keine Regel verletzt.</source>
         <translation>Nessuna regola violata.</translation>
     </message>
+    <message>
+        <location line="+5"/>
+        <source>Ein Gut/Schlecht-Merkmal hat keine Regelkarte, nur die Zahl der n.i.O.</source>
+        <translation>Una caratteristica conforme/non conforme non ha carta di controllo, solo il numero dei non conformi.</translation>
+    </message>
     <message numerus="yes">
-        <location line="+7"/>
+        <location line="+8"/>
         <source>%n Messung(en) nach der letzten ganzen Untergruppe nicht in der Karte.</source>
         <translation>
             <numerusform>%n misura dopo l&apos;ultimo sottogruppo completo non è nella carta.</numerusform>
@@ -2601,7 +2630,7 @@ Dopo la cancellazione sul dispositivo non esisteranno più da nessuna parte.</nu
 <context>
     <name>SeriesStatistics</name>
     <message>
-        <location filename="../../measurement/seriesstatistics.cpp" line="+230"/>
+        <location filename="../../measurement/seriesstatistics.cpp" line="+267"/>
         <source>Statistik</source>
         <translation>Statistica</translation>
     </message>
@@ -2690,7 +2719,7 @@ Dopo la cancellazione sul dispositivo non esisteranno più da nessuna parte.</nu
         <translation>non conforme: %1</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+14"/>
         <source>IO</source>
         <translation>Conforme</translation>
     </message>
@@ -2703,6 +2732,11 @@ Dopo la cancellazione sul dispositivo non esisteranno più da nessuna parte.</nu
         <location line="+2"/>
         <source>keine Zahl</source>
         <translation>non un numero</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>nicht gefunden</source>
+        <translation>non trovato</translation>
     </message>
     <message>
         <location line="+9"/>
@@ -2737,8 +2771,16 @@ Dopo la cancellazione sul dispositivo non esisteranno più da nessuna parte.</nu
             <numerusform>%n misurazioni escluse: un valore non è un numero.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <location line="+8"/>
+        <source>%n Messungen ohne Wert für %1: nicht auf der Kurve gefunden.</source>
+        <translation>
+            <numerusform>%n misura senza valore per %1: non trovata sulla curva.</numerusform>
+            <numerusform>%n misure senza valore per %1: non trovate sulla curva.</numerusform>
+        </translation>
+    </message>
     <message>
-        <location line="+6"/>
+        <location line="+27"/>
         <source>Die Grenzwerte für %1 werden nicht verwendet: die untere (%2) liegt nicht unter der oberen (%3).</source>
         <translation>I limiti per %1 non vengono usati: quello inferiore (%2) non è sotto quello superiore (%3).</translation>
     </message>
@@ -2994,7 +3036,7 @@ Dopo la cancellazione sul dispositivo non esisteranno più da nessuna parte.</nu
         <translation>nessuna rottura</translation>
     </message>
     <message>
-        <location line="+45"/>
+        <location line="+51"/>
         <source>Die Datei ist kein Prüfplan.</source>
         <translation>Il file non è un piano di prova.</translation>
     </message>

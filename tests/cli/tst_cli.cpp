@@ -660,6 +660,17 @@ void TestCli::evaluateJudgesByAPlan()
     QVERIFY2(byName.output().contains("\"version\": 1"), byName.output().constData());
     CliCall unknown;
     QCOMPARE(unknown.run({"evaluate", "--plan", "none", "--all"}), int(kExitFile));
+    // The plan's characteristics as quantities: Fmax charted against its
+    // 15 N (Ppk 3.83 / (3 × 8.31)), t5 without slot 30, which never reaches 5 N.
+    CliCall stats;
+    QCOMPARE(stats.run({"stats", "--plan", "Clip", "--characteristic", "Fmax", "--all", "--format",
+                        "tsv"}),
+             int(kExitOutOfControl));
+    QVERIFY2(stats.output().contains("\nFmax\t3\t11.2\t8.31\t74.4\t3.5\t20.0\t16.5\t-\t0.15\t-\t0.17\n"
+                                     "t5\t2\t"),
+             stats.output().constData());
+    QVERIFY(stats.output().contains("\nchart\tI-MR\tFmax\n"));
+    QVERIFY(stats.output().contains("\nbeyond-limit\t#12\tFmax\n"));
 }
 
 void TestCli::reportWritesAPdf()

@@ -53,6 +53,17 @@ DfqContent readDfq(const QByteArray &bytes)
     return content;
 }
 
+
+Characteristic characteristic(const char *name, CharacteristicKind kind,
+                              std::optional<double> lower = {}, std::optional<double> upper = {})
+{
+    Characteristic c;
+    c.name = QString::fromUtf8(name);
+    c.kind = kind;
+    c.lower = lower;
+    c.upper = upper;
+    return c;
+}
 } // namespace
 
 class TestDfqExport : public QObject
@@ -62,6 +73,7 @@ class TestDfqExport : public QObject
 private slots:
     void twoMeasurementsMatchTheGoldenFile();
     void valuesThatAreNoNumbersAndLongPartTextsAreLeftOut();
+    void aPlansCharacteristicsFollowTheBuiltInOnes();
 
 private:
     Measurement *record(int number, float forceMax, float forceAvg, float rate, int samples,
@@ -151,6 +163,53 @@ void TestDfqExport::valuesThatAreNoNumbersAndLongPartTextsAreLeftOut()
     QCOMPARE(content.header.value("K1001"), QByteArray(30, 'N'));
     QCOMPARE(content.header.value("K1002"), QByteArray(80, 'D'));
     QCOMPARE(content.values.value(1), (QList<double>{11.5, 12.0}));
+}
+
+// A force at a time with limits, a break not found on the newer curve and
+// a window the newer curve leaves through its top: a block each, with the
+// values in time order and none where nothing was found.
+void TestDfqExport::aPlansCharacteristicsFollowTheBuiltInOnes()
+{
+    auto plan = std::make_shared<TestPlan>();
+    Characteristic at = characteristic("Kraft bei 0,5 s", CharacteristicKind::ForceAtTime, 4.0, 6.0);
+    at.from = 0.5;
+    Characteristic broken = characteristic("Bruchkraft Haltenaht Griff", CharacteristicKind::BreakForce);
+    broken.within = 0.02;
+    broken.activation = 1.0;
+    Characteristic window = characteristic("Fenster", CharacteristicKind::Window);
+    window.box = WindowBox{0.2, 0.4, 1.0, 4.2, BoxSide::Left, BoxSide::Right};
+    plan->characteristics = {at, broken, window};
+    MeasurementSet set;
+    set.plan = plan;
+    Measurement *newer = record(7, 11.0f, 5.5f, 100.0f, 101, "24;01;2017", "16;11;05");
+    Measurement *older = record(3, 8.0f, 4.0f, 100.0f, 101, "23;01;2017", "09;05;00");
+    for (int i = 0; i <= 100; ++i) {
+        newer->forces[i] = float(0.11 * i);                 // rising to the end: no break
+        older->forces[i] = i > 80 ? 0.0f : float(0.1 * i); // breaks after 8 N
+    }
+    set.records = {newer, older};
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("plan.dfq"));
+    QVERIFY(writeDfqFile(path, set, {QStringLiteral("A-100"), QString()}));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const DfqContent content = readDfq(file.readAll());
+    QVERIFY(content.wellFormed);
+    QCOMPARE(content.header.value("K0100"), QByteArray("6"));
+    QCOMPARE(content.header.value("K2001/4"), QByteArray("Kraft bei 0,5 s"));
+    QCOMPARE(content.header.value("K2001/5"), QByteArray("Bruchkraft Haltenaht"));
+    QCOMPARE(content.header.value("K2002/5"), QByteArray("Bruchkraft Haltenaht Griff"));
+    QCOMPARE(content.header.value("K2142/4"), QByteArray("N"));
+    QCOMPARE(content.header.value("K2110/4"), QByteArray("4.00"));
+    QCOMPARE(content.header.value("K2111/4"), QByteArray("6.00"));
+    QVERIFY(!content.header.contains("K2110/5") && !content.header.contains("K2142/6"));
+    QCOMPARE(content.header.value("K2110/6"), QByteArray("1"));
+    QCOMPARE(content.header.value("K2022/6"), QByteArray("0"));
+    QCOMPARE(content.values.value(4), (QList<double>{5.0, 5.5}));
+    QCOMPARE(content.values.value(5), (QList<double>{8.0}));
+    QCOMPARE(content.times.value(5), (QList<QByteArray>{"23.01.2017/09:05:00"}));
+    QCOMPARE(content.values.value(6), (QList<double>{1.0, 0.0}));
+    QCOMPARE(content.values.value(1), (QList<double>{8.0, 11.0}));
 }
 
 QTEST_APPLESS_MAIN(TestDfqExport)

@@ -1,6 +1,7 @@
 // Statistics of a set of measurements against values worked out by hand, the
 // limits and their verdicts, and where the overlay lines curves up.
 #include "measurement/curvealignment.h"
+#include "measurement/serieschart.h"
 #include "measurement/seriesstatistics.h"
 #include "measurement/statisticstable.h"
 
@@ -36,6 +37,17 @@ ForceLimits limits(double lower, double upper)
     return ForceLimits{expected(lower), expected(upper)};
 }
 
+
+Characteristic characteristic(const char *name, CharacteristicKind kind,
+                              std::optional<double> lower = {}, std::optional<double> upper = {})
+{
+    Characteristic c;
+    c.name = QString::fromUtf8(name);
+    c.kind = kind;
+    c.lower = lower;
+    c.upper = upper;
+    return c;
+}
 } // namespace
 
 class TestSeriesStatistics : public QObject
@@ -50,6 +62,7 @@ private slots:
     void setTakesItsValuesInItsUnit();
     void tableHoldsTextsAndNumbers();
     void withinCapabilityInTimeOrder();
+    void aPlansCharacteristicsAreQuantities();
     void limitsAreReadAsTyped_data();
     void limitsAreReadAsTyped();
     void alignment_data();
@@ -314,6 +327,48 @@ void TestSeriesStatistics::alignment()
     QCOMPARE(alignmentTime(*m, CurveAlignment::None), 0.0);
     QVERIFY(qFuzzyCompare(1 + alignmentTime(*m, CurveAlignment::Start), 1 + start));
     QVERIFY(qFuzzyCompare(1 + alignmentTime(*m, CurveAlignment::Maximum), 1 + maximum));
+}
+
+// A window's maximum of 4, 6, 8 and 10 N against 3..9 N, and a time to
+// 7 N that the first two curves never reach.
+void TestSeriesStatistics::aPlansCharacteristicsAreQuantities()
+{
+    auto plan = std::make_shared<TestPlan>();
+    Characteristic highest = characteristic("Höchstkraft", CharacteristicKind::WindowMaximum, 3.0, 9.0);
+    highest.to = 1.0;
+    Characteristic reach = characteristic("Zeit bis 7 N", CharacteristicKind::TimeToForce);
+    reach.force = 7.0;
+    plan->characteristics = {highest, reach};
+    MeasurementSet set;
+    set.plan = plan;
+    for (float top : {4.0f, 6.0f, 8.0f, 10.0f})
+        set.records.append(record(int(top), top, 2.0f, 10.0f, {0.0f, 2.0f, top}));
+    const SeriesStatistics stats = computeSeriesStatistics(set);
+    QCOMPARE(stats.characteristics.size(), 2);
+    const QuantityStatistics &c = stats.characteristics.at(0);
+    const double s = std::sqrt(20.0 / 3.0);
+    QVERIFY(same(c.summary.mean, 7.0) && same(c.summary.standardDeviation, s));
+    QVERIFY(same(c.performance.cp, 6.0 / (6.0 * s)) && same(c.performance.cpk, 2.0 / (3.0 * s)));
+    QVERIFY(std::fabs(*c.capability.cpk - 2.0 / (3.0 * 2.0 / 1.128)) < 1e-3); // MR̄ 2, d2 1.128
+    QCOMPARE(c.verdicts, (QVector<Verdict>{Verdict::Pass, Verdict::Pass, Verdict::Pass, Verdict::Fail}));
+    const QuantityStatistics &t = stats.characteristics.at(1);
+    QCOMPARE(t.summary.count, 2);
+    QCOMPARE(t.verdicts.mid(0, 2), (QVector<Verdict>{Verdict::NotFound, Verdict::NotFound}));
+
+    const StatisticsTable table = statisticsTable(set, stats);
+    QCOMPARE(table.rows.size(), 5);
+    QCOMPARE(table.rows.at(3).label, QString::fromUtf8("Höchstkraft / N"));
+    QCOMPARE(table.rows.at(3).cells.at(1).text(), QStringLiteral("7.0"));
+    QCOMPARE(table.rows.at(3).cells.at(8).text(), QStringLiteral("0.26"));
+    QVERIFY(table.notes().contains(QString::fromUtf8("Höchstkraft / N: UGW 3.00 N, OGW 9.00 N; 1 von 4 n.i.O.")));
+    QVERIFY(table.notes().contains("2 Messungen ohne Wert für Zeit bis 7 N: nicht auf der Kurve gefunden."));
+
+    ChartSettings chosen;
+    chosen.characteristic = 1;
+    const SeriesChart chart = seriesChart(set, chosen);
+    QCOMPARE(chart.values.size(), 2);
+    QCOMPARE(chart.notFound, 2);
+    QCOMPARE(chart.unitText, QStringLiteral("s"));
 }
 
 QTEST_APPLESS_MAIN(TestSeriesStatistics)

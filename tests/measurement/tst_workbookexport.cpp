@@ -57,6 +57,7 @@ private slots:
     void measurementsSideBySideAsNumbers();
     void statisticsSheetWithLimitsAndVerdicts();
     void oneSheetPairPerSetWithNamesExcelTakes();
+    void aPlansCharacteristicsBesideTheVerdicts();
     void nothingToWriteOrNoPlaceToWriteIt();
 
 private:
@@ -212,6 +213,39 @@ void TestWorkbookExport::statisticsSheetWithLimitsAndVerdicts()
         QCOMPARE(number(sheet, "D" + row), 10.0 + 2 * k);
         QCOMPARE(text(sheet, "E" + row), verdicts.at(k));
     }
+}
+
+// The highest force within the first second (2, 4, 1 N) and the time to
+// 3 N, which only #2 reaches (0.2 s): a row and a note each, a column each
+// beside the measurements' verdicts.
+void TestWorkbookExport::aPlansCharacteristicsBesideTheVerdicts()
+{
+    auto plan = std::make_shared<TestPlan>();
+    plan->characteristics = {Characteristic{}, Characteristic{}};
+    plan->characteristics[0].name = QString::fromUtf8("Höchstkraft");
+    plan->characteristics[0].kind = CharacteristicKind::WindowMaximum;
+    plan->characteristics[0].to = 1.0;
+    plan->characteristics[1].name = QStringLiteral("t3");
+    plan->characteristics[1].kind = CharacteristicKind::TimeToForce;
+    plan->characteristics[1].force = 3.0;
+    MeasurementSet set;
+    set.plan = plan;
+    set.records = {record(1, "01;02;2020", "10;00;00", 10.0f, {1, 2}, 2.0f),
+                   record(2, "01;02;2020", "10;01;00", 10.0f, {1, 2, 3, 4}, 4.0f),
+                   record(3, "01;02;2020", "10;02;00", 10.0f, {1}, 1.0f)};
+    QCOMPARE(writeWorkbook(path(), {set}), 0);
+    const Sheet sheet = readSheet(path(), 2);
+    const QString row = QString::number(rowOf(sheet, QString::fromUtf8("Höchstkraft / N")));
+    QCOMPARE(number(sheet, "B" + row), 3.0);
+    QVERIFY(near(number(sheet, "C" + row), 7.0 / 3));
+    QVERIFY(rowOf(sheet, QString::fromUtf8("t3 / s: 2 Messungen ohne Wert für t3: nicht auf der "
+                                           "Kurve gefunden.")) > 0);
+    const int titles = rowOf(sheet, QStringLiteral("Messung"));
+    QCOMPARE(text(sheet, QStringLiteral("F%1").arg(titles)), QString::fromUtf8("Höchstkraft / N"));
+    QCOMPARE(number(sheet, QStringLiteral("F%1").arg(titles + 2)), 4.0);
+    QCOMPARE(text(sheet, QStringLiteral("G%1").arg(titles + 1)), QStringLiteral("nicht gefunden"));
+    QCOMPARE(number(sheet, QStringLiteral("A%1").arg(titles + 1)), 1.0); // written row by row
+    QVERIFY(near(number(sheet, QStringLiteral("G%1").arg(titles + 2)), 0.2));
 }
 
 void TestWorkbookExport::oneSheetPairPerSetWithNamesExcelTakes()

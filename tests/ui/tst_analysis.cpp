@@ -134,6 +134,7 @@ private slots:
     void selectionIsExportedSideBySideToCsvAndExcel();
     void reportOfSeveralShowsOverlayAndStatistics();
     void controlChartMarksARuleBreakAndTheSeriesGoesOutAsDfq();
+    void theActivePlansCharacteristicsAreChartedAndCounted();
     void fiveFromTheGaugeAreComparedAndExported();
 
 private:
@@ -590,6 +591,43 @@ void TestAnalysis::controlChartMarksARuleBreakAndTheSeriesGoesOutAsDfq()
     select({3});
     QCOMPARE(ui->tabsDiagram->indexOf(ui->controlChartView), -1);
     QVERIFY(ui->qwtPlot->isVisible());
+}
+
+// The forces at 0.5 s are 50.0, 45.8, 42.9, 40.6 and 38.9 N: two above 45 N.
+// The characteristic is charted and counted while its plan is active.
+void TestAnalysis::theActivePlansCharacteristicsAreChartedAndCounted()
+{
+    TestPlan plan;
+    plan.name = QStringLiteral("Feder");
+    Characteristic at;
+    at.name = QStringLiteral("F 0,5 s");
+    at.kind = CharacteristicKind::ForceAtTime;
+    at.from = 0.5;
+    at.upper = 45.0;
+    plan.characteristics = {at};
+    m_services->activePlan().setPlan(plan);
+    select({1, 2, 3, 4, 5});
+    ui->tabsDiagram->setCurrentWidget(ui->controlChartView);
+    auto *quantity = ui->controlChartView->findChild<QComboBox *>(QStringLiteral("comboQuantity"));
+    QCOMPARE(quantity->count(), 4);
+    quantity->setCurrentIndex(3);
+    QCOMPARE(ui->controlChartView->chart().values.size(), 5);
+    const QString verdict = ui->controlChartView->verdictText();
+    QVERIFY2(verdict.contains("2 von 5 n.i.O.") && verdict.contains("OGW 45.00 N"), qPrintable(verdict));
+    QCOMPARE(ui->statisticsView->statisticsRow(3).first(), QStringLiteral("F 0,5 s / N"));
+    // The series report: the characteristic's statistics, note and chart.
+    const QString pdf = m_configHome.filePath("plan.pdf");
+    {
+        const auto answerer = answerSaveDialog(pdf);
+        ui->actionAlsPDFspeichern->trigger();
+    }
+    const QString text = pdfText(pdf);
+    QVERIFY2(text.contains("2 von 5 n.i.O.; Cpk 0.18") && text.contains("\nF 0,5 s / N"),
+             qPrintable(text));
+    m_services->activePlan().clear();
+    QCOMPARE(quantity->count(), 3);
+    QCOMPARE(ui->controlChartView->chart().quantity.builtIn, Quantity::MaximumForce);
+    QCOMPARE(ui->statisticsView->statisticsRow(3), QStringList());
 }
 
 // The whole road against the simulated gauge: five measurements transferred,
