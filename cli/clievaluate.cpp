@@ -19,8 +19,6 @@ namespace {
 
 QStringList identityCells(const JudgedMeasurement &m);
 
-// A plan file larger than this is no plan.
-constexpr qint64 kLargestPlanFile = 16 * 1024 * 1024;
 
 // The title, date and time columns, then one per characteristic, the verdict last.
 QList<QStringList> evaluationRows(const PlanEvaluation &e)

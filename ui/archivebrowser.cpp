@@ -287,6 +287,11 @@ bool ArchiveBrowser::load(const QList<qint64> &ids, DeviceData &into)
     return false;
 }
 
+GroupSelection ArchiveBrowser::currentGroup() const
+{
+    return m_rows->groupAt(m_parts.tree->currentIndex());
+}
+
 void ArchiveBrowser::setGroupByStation(bool on)
 {
     m_parts.status->archiveByStation = on;

@@ -223,6 +223,40 @@ QList<qint64> ArchiveRows::idsAt(const QModelIndex &index)
     return ids;
 }
 
+GroupSelection ArchiveRows::groupAt(const QModelIndex &index) const
+{
+    const auto *model = qobject_cast<const QStandardItemModel *>(index.model());
+    const QStandardItem *item = model ? model->itemFromIndex(index) : nullptr;
+    if (item && kindOf(item) == ArchiveRow::Measurement)
+        item = item->parent();
+    if (!item)
+        return {};
+    const ArchiveRow kind = kindOf(item);
+    const ArchiveFilter filter = filterAt(item);
+    const ArchiveGauge gauge = kind == ArchiveRow::Day ? gaugeOf(item->parent()) : gaugeOf(item);
+    const QDate day = item->data(DayRole).toDate();
+    if (kind != ArchiveRow::Root && kind != ArchiveRow::Station && kind != ArchiveRow::Serial &&
+        kind != ArchiveRow::Day)
+        return {};
+    return [kind, filter, gauge, day](const ArchiveReadSource &source, ArchiveStatus *status) {
+        ArchiveBrowsing browsing(source.connection, source.spool);
+        QList<ArchiveEntry> entries;
+        if (kind == ArchiveRow::Day) {
+            entries = browsing.measurements(gauge, day, filter, status);
+        } else if (kind == ArchiveRow::Serial) {
+            entries = browsing.measurements(gauge, filter, status);
+        } else {
+            for (const ArchiveGauge &each : browsing.gauges(filter, 0, status))
+                entries += browsing.measurements(each, filter, status);
+        }
+        QList<qint64> ids;
+        ids.reserve(entries.size());
+        for (const ArchiveEntry &entry : qAsConst(entries))
+            ids.append(entry.id);
+        return ids;
+    };
+}
+
 ArchiveRow archiveRowKind(const QModelIndex &index)
 {
     return ArchiveRow(index.data(ArchiveRowRole).toInt());

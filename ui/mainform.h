@@ -16,6 +16,7 @@ class ArchiveServerStatus;
 class ArchiveFilterBar;
 class ConfigIni;
 class ExportWriter;
+class GroupEvaluationCommand;
 class GaugeServices;
 class MeasurementArchive;
 class MeasurementPage;
@@ -138,6 +139,8 @@ private:
 
     // The archive: every transfer kept, browsed under "Archiv" (ArchiveBrowser).
     void setUpArchive();
+    // "Mit Prüfplan bewerten…" on the archive rows.
+    void setUpGroupEvaluation();
     void setUpReports();
     void showArchivedRow(const QModelIndex &index);
     // "Kalibrierung…" (CalibrationDialog) for the current row's gauge.
@@ -176,6 +179,7 @@ private:
     // Children of the window (Qt's ownership).
     ExportWriter *m_exportWriter = nullptr;
     DeviceJob *m_job = nullptr;
+    GroupEvaluationCommand *m_groupEvaluation = nullptr;
     // An erase found measurements nobody has read and the operator wants them first.
     bool m_transferRequested = false;
 };

@@ -1,9 +1,12 @@
 #include "workflow/planevaluationjob.h"
 
 #include "archive/archivegroupreader.h"
+#include "measurement/measurement.h"
 
+#include <QCoreApplication>
 #include <QSqlDatabase>
 #include <QSqlError>
+#include <QStringList>
 #include <QThread>
 #include <future>
 #include <vector>
@@ -66,7 +69,52 @@ void evaluateOn(const ArchiveReadSource &source, const GroupEvaluationRequest &r
     collect();
 }
 
+// A CSV field, quoted when it holds the separator, a quote or a line break.
+QString csvField(const QString &text)
+{
+    if (!text.contains(QLatin1Char(';')) && !text.contains(QLatin1Char('"')) &&
+        !text.contains(QLatin1Char('\n')) && !text.contains(QLatin1Char('\r')))
+        return text;
+    return QLatin1Char('"') + QString(text).replace(QLatin1Char('"'), QStringLiteral("\"\""))
+           + QLatin1Char('"');
+}
+
+QByteArray csvLine(const QStringList &fields)
+{
+    QStringList quoted;
+    for (const QString &field : fields)
+        quoted << csvField(field);
+    return quoted.join(QLatin1Char(';')).toUtf8() + "\r\n";
+}
+
+QString trEvaluation(const char *text)
+{
+    return QCoreApplication::translate("GroupEvaluation", text);
+}
+
 } // namespace
+
+QByteArray groupEvaluationCsv(const GroupEvaluation &e)
+{
+    QStringList titles = {trEvaluation(QT_TRANSLATE_NOOP("GroupEvaluation", "Seriennummer")),
+                          trEvaluation(QT_TRANSLATE_NOOP("GroupEvaluation", "Nr.")),
+                          trEvaluation(QT_TRANSLATE_NOOP("GroupEvaluation", "Datum")),
+                          trEvaluation(QT_TRANSLATE_NOOP("GroupEvaluation", "Zeit"))};
+    for (const Characteristic &c : e.plan.characteristics)
+        titles << (c.unit().isEmpty() ? c.name : c.name + QStringLiteral(" / ") + c.unit());
+    titles << trEvaluation(QT_TRANSLATE_NOOP("GroupEvaluation", "Urteil"));
+    QByteArray csv = csvLine(titles);
+    for (const JudgedMeasurement &m : e.measurements) {
+        QStringList row = {QString::fromLatin1(m.serialNr), QString::number(m.slot),
+                           measurementDate(m.dateText).toString(Qt::ISODate),
+                           measurementTime(m.timeText).toString(Qt::ISODate)};
+        for (int k = 0; k < e.plan.characteristics.size() && k < m.verdict.results.size(); ++k)
+            row << characteristicValueText(e.plan.characteristics.at(k), m.verdict.results.at(k));
+        row << verdictText(m.verdict.pass());
+        csv += csvLine(row);
+    }
+    return csv;
+}
 
 JudgedMeasurement JudgedMeasurement::of(const QByteArray &serialNr, const Measurement &m,
                                         const TestPlan &plan, qint64 id)

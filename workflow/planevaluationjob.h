@@ -56,6 +56,11 @@ struct GroupEvaluation
 
 Q_DECLARE_METATYPE(GroupEvaluation)
 
+// The measurements kept in `e` as CSV (";", UTF-8, a title row): serial
+// number, slot, date and time (ISO), each characteristic's value as people
+// read it ("." and its decimals), the verdict.
+QByteArray groupEvaluationCsv(const GroupEvaluation &e);
+
 // Lists the group's ids on the connection of `source` (opened on the
 // calling thread), in the order the results take.
 using GroupSelection =
