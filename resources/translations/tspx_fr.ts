@@ -665,7 +665,7 @@ evaluate : une mesure n.i.O.,
         <translation>Le numéro et la désignation de la pièce sont tronqués à %1 et %2 caractères dans le fichier DFQ.</translation>
     </message>
     <message>
-        <location line="+131"/>
+        <location line="+138"/>
         <source>Gelöschte Messungen: %1</source>
         <translation>Mesures effacées : %1</translation>
     </message>
@@ -698,7 +698,7 @@ evaluate : une mesure n.i.O.,
         <translation>Impossible d&apos;écrire sur la sortie standard : %1</translation>
     </message>
     <message>
-        <location filename="../../cli/clievaluate.cpp" line="+25"/>
+        <location filename="../../cli/clievaluate.cpp" line="+26"/>
         <source>Nr.</source>
         <translation>N.</translation>
     </message>
@@ -718,12 +718,12 @@ evaluate : une mesure n.i.O.,
         <translation>Verdict</translation>
     </message>
     <message>
-        <location line="+45"/>
+        <location line="+49"/>
         <source>Prüfplan %1, Version %2</source>
         <translation>Plan de contrôle %1, version %2</translation>
     </message>
     <message>
-        <location line="+71"/>
+        <location line="+67"/>
         <source>Der Prüfplan &apos;%1&apos; ist nicht lesbar. %2</source>
         <translation>Le plan de contrôle &apos;%1&apos; est illisible. %2</translation>
     </message>
@@ -732,11 +732,16 @@ evaluate : une mesure n.i.O.,
         <source>Im Archiv ist kein Prüfplan &apos;%1&apos;.</source>
         <translation>L&apos;archive ne contient pas de plan de contrôle &apos;%1&apos;.</translation>
     </message>
+    <message>
+        <location line="+45"/>
+        <source>%1 von %2 Messungen bewertet</source>
+        <translation>%1 mesures sur %2 évaluées</translation>
+    </message>
 </context>
 <context>
     <name>CommandStates</name>
     <message>
-        <location filename="../../ui/commandstates.cpp" line="+29"/>
+        <location filename="../../ui/commandstates.cpp" line="+35"/>
         <source>Gewählte Messungen e&amp;xportieren...</source>
         <translation>E&amp;xporter les mesures sélectionnées...</translation>
     </message>
@@ -1309,6 +1314,77 @@ L&apos;appareil a envoyé moins de valeurs qu&apos;il n&apos;en indique.</numeru
     </message>
 </context>
 <context>
+    <name>GroupEvaluation</name>
+    <message>
+        <location filename="../../workflow/planevaluationjob.cpp" line="+99"/>
+        <source>Seriennummer</source>
+        <translation>Numéro de série</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Nr.</source>
+        <translation>N.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Datum</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Zeit</source>
+        <translation>Heure</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Urteil</source>
+        <translation>Verdict</translation>
+    </message>
+</context>
+<context>
+    <name>GroupEvaluationCommand</name>
+    <message>
+        <location filename="../../ui/groupevaluationcommand.cpp" line="+47"/>
+        <source>Messungen werden mit dem Prüfplan %1 bewertet...</source>
+        <translation>Évaluation des mesures selon le plan de contrôle %1...</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Abbrechen</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>Prüfplan-Datei öffnen...</source>
+        <translation>Ouvrir un fichier de plan de contrôle...</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Mit Prüfplan bewerten</source>
+        <translation>Évaluer selon un plan de contrôle</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Kein Prüfplan ist gewählt. Prüfplan:</source>
+        <translation>Aucun plan de contrôle n'est choisi. Plan de contrôle :</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>Prüfplan öffnen</source>
+        <translation>Ouvrir un plan de contrôle</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Prüfpläne (*.json)</source>
+        <translation>Plans de contrôle (*.json)</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Der Prüfplan &apos;%1&apos; ist nicht lesbar. %2</source>
+        <translation>Le plan de contrôle « %1 » est illisible. %2</translation>
+    </message>
+</context>
+<context>
     <name>InfoDialog</name>
     <message>
         <location filename="../../ui/infodialog.ui" line="+31"/>
@@ -1406,7 +1482,7 @@ Tool</translation>
         <translation>É&amp;dition</translation>
     </message>
     <message>
-        <location line="+27"/>
+        <location line="+29"/>
         <source>&amp;Hilfe</source>
         <translation>&amp;Aide</translation>
     </message>
@@ -1501,6 +1577,16 @@ Tool</translation>
         <translation>&amp;Paramètres...</translation>
     </message>
     <message>
+        <location line="+8"/>
+        <source>Mit Prüfplan bewerten…</source>
+        <translation>Évaluer selon un plan de contrôle…</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Die Messungen der gewählten Archivzeile mit einem Prüfplan bewerten</source>
+        <translation>Évaluer les mesures de la ligne d&apos;archive choisie selon un plan de contrôle</translation>
+    </message>
+    <message>
         <location line="+5"/>
         <source>CSV-Dateien ins &amp;Archiv importieren...</source>
         <translation>Importer des fichiers CSV dans l&apos;a&amp;rchive...</translation>
@@ -1526,17 +1612,17 @@ Tool</translation>
         <translation>F1</translation>
     </message>
     <message>
-        <location line="-128"/>
+        <location line="-139"/>
         <source>&amp;Ansicht</source>
         <translation>Afficha&amp;ge</translation>
     </message>
     <message>
-        <location line="-420"/>
+        <location line="-422"/>
         <source>Messung-Nr:</source>
         <translation>N° de mesure :</translation>
     </message>
     <message>
-        <location line="+553"/>
+        <location line="+566"/>
         <source>Als Excel-&amp;Datei exportieren...</source>
         <translation>Exporter en fichier Exce&amp;l...</translation>
     </message>
@@ -1854,7 +1940,7 @@ Tool</translation>
 <context>
     <name>MainformArchive</name>
     <message>
-        <location filename="../../ui/archivebrowser.cpp" line="+366"/>
+        <location filename="../../ui/archivebrowser.cpp" line="+371"/>
         <source>CSV-Datei (*.CSV)</source>
         <translation>Fichier CSV (*.CSV)</translation>
     </message>
@@ -1864,7 +1950,7 @@ Tool</translation>
         <translation>Importer des fichiers CSV dans l&apos;archive</translation>
     </message>
     <message>
-        <location line="-292"/>
+        <location line="-297"/>
         <source>%1: kann nicht gelesen werden.</source>
         <translation>%1 : illisible.</translation>
     </message>
@@ -1908,12 +1994,12 @@ Tool</translation>
         </translation>
     </message>
     <message>
-        <location line="+286"/>
+        <location line="+291"/>
         <source>Import ins Archiv</source>
         <translation>Importation dans l&apos;archive</translation>
     </message>
     <message>
-        <location line="-279"/>
+        <location line="-284"/>
         <source>%1: Messung %2 nicht archiviert: %3.</source>
         <translation>%1 : mesure %2 non archivée : %3.</translation>
     </message>
@@ -1986,6 +2072,112 @@ Une fois supprimées sur l&apos;appareil, elles n&apos;existeront plus nulle par
             <numerusform>… et %n autre courbe</numerusform>
             <numerusform>… et %n autres courbes</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>PlanEvaluationDialog</name>
+    <message>
+        <location filename="../../ui/planevaluationdialog.ui" line="+14"/>
+        <source>Bewertung mit Prüfplan</source>
+        <translation>Évaluation selon un plan de contrôle</translation>
+    </message>
+    <message>
+        <location line="+33"/>
+        <source>Merkmal</source>
+        <translation>Caractéristique</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>bewertet</source>
+        <translation>évaluées</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>i.O.</source>
+        <translation>dans tol.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>n.i.O.</source>
+        <translation>hors tol.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>nicht gefunden</source>
+        <translation>non trouvées</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>n.i.O. bewertete Messungen:</source>
+        <translation>Mesures jugées hors tolérance :</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>Seriennummer</source>
+        <translation>Numéro de série</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Nr.</source>
+        <translation>N.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Datum</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Zeit</source>
+        <translation>Heure</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Merkmale n.i.O.</source>
+        <translation>Caractéristiques hors tol.</translation>
+    </message>
+    <message>
+        <location filename="../../ui/planevaluationdialog.cpp" line="+29"/>
+        <source>Prüfplan %1, Version %2</source>
+        <translation>Plan de contrôle %1, version %2</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Als CSV speichern...</source>
+        <translation>Enregistrer en CSV...</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+10"/>
+        <source>%n Messung(en) bewertet</source>
+        <translation>
+            <numerusform>%n mesure évaluée</numerusform>
+            <numerusform>%n mesures évaluées</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 i.O., %2 n.i.O.</source>
+        <translation>%1 dans tol., %2 hors tol.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>(abgebrochen nach %1 von %2)</source>
+        <translation>(annulée après %1 sur %2)</translation>
+    </message>
+    <message>
+        <location line="+47"/>
+        <source>Bewertung speichern</source>
+        <translation>Enregistrer l&apos;évaluation</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>CSV-Dateien (*.csv)</source>
+        <translation>Fichiers CSV (*.csv)</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Die Datei &apos;%1&apos; konnte nicht geschrieben werden!</source>
+        <translation>Le fichier « %1 » n&apos;a pas pu être écrit !</translation>
     </message>
 </context>
 <context>

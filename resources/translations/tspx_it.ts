@@ -665,7 +665,7 @@ evaluate: una misura n.i.O.,
         <translation>Il numero e la descrizione del pezzo sono troncati a %1 e %2 caratteri nel file DFQ.</translation>
     </message>
     <message>
-        <location line="+131"/>
+        <location line="+138"/>
         <source>Gelöschte Messungen: %1</source>
         <translation>Misure cancellate: %1</translation>
     </message>
@@ -698,7 +698,7 @@ evaluate: una misura n.i.O.,
         <translation>Impossibile scrivere sullo standard output: %1</translation>
     </message>
     <message>
-        <location filename="../../cli/clievaluate.cpp" line="+25"/>
+        <location filename="../../cli/clievaluate.cpp" line="+26"/>
         <source>Nr.</source>
         <translation>N.</translation>
     </message>
@@ -718,12 +718,12 @@ evaluate: una misura n.i.O.,
         <translation>Esito</translation>
     </message>
     <message>
-        <location line="+45"/>
+        <location line="+49"/>
         <source>Prüfplan %1, Version %2</source>
         <translation>Piano di prova %1, versione %2</translation>
     </message>
     <message>
-        <location line="+71"/>
+        <location line="+67"/>
         <source>Der Prüfplan &apos;%1&apos; ist nicht lesbar. %2</source>
         <translation>Il piano di prova &apos;%1&apos; non è leggibile. %2</translation>
     </message>
@@ -732,11 +732,16 @@ evaluate: una misura n.i.O.,
         <source>Im Archiv ist kein Prüfplan &apos;%1&apos;.</source>
         <translation>L&apos;archivio non contiene un piano di prova &apos;%1&apos;.</translation>
     </message>
+    <message>
+        <location line="+45"/>
+        <source>%1 von %2 Messungen bewertet</source>
+        <translation>%1 di %2 misure valutate</translation>
+    </message>
 </context>
 <context>
     <name>CommandStates</name>
     <message>
-        <location filename="../../ui/commandstates.cpp" line="+29"/>
+        <location filename="../../ui/commandstates.cpp" line="+35"/>
         <source>Gewählte Messungen e&amp;xportieren...</source>
         <translation>E&amp;sporta misure selezionate...</translation>
     </message>
@@ -1309,6 +1314,77 @@ Lo strumento ha inviato meno valori di quanti ne indica.</numerusform>
     </message>
 </context>
 <context>
+    <name>GroupEvaluation</name>
+    <message>
+        <location filename="../../workflow/planevaluationjob.cpp" line="+99"/>
+        <source>Seriennummer</source>
+        <translation>Numero di serie</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Nr.</source>
+        <translation>N.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Datum</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Zeit</source>
+        <translation>Ora</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Urteil</source>
+        <translation>Esito</translation>
+    </message>
+</context>
+<context>
+    <name>GroupEvaluationCommand</name>
+    <message>
+        <location filename="../../ui/groupevaluationcommand.cpp" line="+47"/>
+        <source>Messungen werden mit dem Prüfplan %1 bewertet...</source>
+        <translation>Valutazione delle misure con il piano di prova %1...</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Abbrechen</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>Prüfplan-Datei öffnen...</source>
+        <translation>Apri file del piano di prova...</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Mit Prüfplan bewerten</source>
+        <translation>Valuta con piano di prova</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Kein Prüfplan ist gewählt. Prüfplan:</source>
+        <translation>Nessun piano di prova scelto. Piano di prova:</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>Prüfplan öffnen</source>
+        <translation>Apri piano di prova</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Prüfpläne (*.json)</source>
+        <translation>Piani di prova (*.json)</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Der Prüfplan &apos;%1&apos; ist nicht lesbar. %2</source>
+        <translation>Il piano di prova &apos;%1&apos; non è leggibile. %2</translation>
+    </message>
+</context>
+<context>
     <name>InfoDialog</name>
     <message>
         <location filename="../../ui/infodialog.ui" line="+31"/>
@@ -1406,7 +1482,7 @@ Tool</translation>
         <translation>&amp;Modifica</translation>
     </message>
     <message>
-        <location line="+27"/>
+        <location line="+29"/>
         <source>&amp;Hilfe</source>
         <translation>&amp;Aiuto</translation>
     </message>
@@ -1501,6 +1577,16 @@ Tool</translation>
         <translation>&amp;Impostazioni...</translation>
     </message>
     <message>
+        <location line="+8"/>
+        <source>Mit Prüfplan bewerten…</source>
+        <translation>Valuta con piano di prova…</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Die Messungen der gewählten Archivzeile mit einem Prüfplan bewerten</source>
+        <translation>Valuta le misure della riga d&apos;archivio scelta con un piano di prova</translation>
+    </message>
+    <message>
         <location line="+5"/>
         <source>CSV-Dateien ins &amp;Archiv importieren...</source>
         <translation>Importa file CSV nell&apos;a&amp;rchivio...</translation>
@@ -1526,17 +1612,17 @@ Tool</translation>
         <translation>F1</translation>
     </message>
     <message>
-        <location line="-128"/>
+        <location line="-139"/>
         <source>&amp;Ansicht</source>
         <translation>&amp;Visualizza</translation>
     </message>
     <message>
-        <location line="-420"/>
+        <location line="-422"/>
         <source>Messung-Nr:</source>
         <translation>N. misura:</translation>
     </message>
     <message>
-        <location line="+553"/>
+        <location line="+566"/>
         <source>Als Excel-&amp;Datei exportieren...</source>
         <translation>Esporta come file Exce&amp;l...</translation>
     </message>
@@ -1854,7 +1940,7 @@ Tool</translation>
 <context>
     <name>MainformArchive</name>
     <message>
-        <location filename="../../ui/archivebrowser.cpp" line="+366"/>
+        <location filename="../../ui/archivebrowser.cpp" line="+371"/>
         <source>CSV-Datei (*.CSV)</source>
         <translation>File CSV (*.CSV)</translation>
     </message>
@@ -1864,7 +1950,7 @@ Tool</translation>
         <translation>Importa file CSV nell&apos;archivio</translation>
     </message>
     <message>
-        <location line="-292"/>
+        <location line="-297"/>
         <source>%1: kann nicht gelesen werden.</source>
         <translation>%1: impossibile leggerlo.</translation>
     </message>
@@ -1908,12 +1994,12 @@ Tool</translation>
         </translation>
     </message>
     <message>
-        <location line="+286"/>
+        <location line="+291"/>
         <source>Import ins Archiv</source>
         <translation>Importazione nell&apos;archivio</translation>
     </message>
     <message>
-        <location line="-279"/>
+        <location line="-284"/>
         <source>%1: Messung %2 nicht archiviert: %3.</source>
         <translation>%1: misura %2 non archiviata: %3.</translation>
     </message>
@@ -1986,6 +2072,112 @@ Dopo la cancellazione sul dispositivo non esisteranno più da nessuna parte.</nu
             <numerusform>… e %n altra curva</numerusform>
             <numerusform>… e altre %n curve</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>PlanEvaluationDialog</name>
+    <message>
+        <location filename="../../ui/planevaluationdialog.ui" line="+14"/>
+        <source>Bewertung mit Prüfplan</source>
+        <translation>Valutazione con piano di prova</translation>
+    </message>
+    <message>
+        <location line="+33"/>
+        <source>Merkmal</source>
+        <translation>Caratteristica</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>bewertet</source>
+        <translation>valutate</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>i.O.</source>
+        <translation>in toll.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>n.i.O.</source>
+        <translation>fuori toll.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>nicht gefunden</source>
+        <translation>non trovate</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>n.i.O. bewertete Messungen:</source>
+        <translation>Misure valutate fuori tolleranza:</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>Seriennummer</source>
+        <translation>Numero di serie</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Nr.</source>
+        <translation>N.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Datum</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Zeit</source>
+        <translation>Ora</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Merkmale n.i.O.</source>
+        <translation>Caratteristiche fuori toll.</translation>
+    </message>
+    <message>
+        <location filename="../../ui/planevaluationdialog.cpp" line="+29"/>
+        <source>Prüfplan %1, Version %2</source>
+        <translation>Piano di prova %1, versione %2</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Als CSV speichern...</source>
+        <translation>Salva come CSV...</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+10"/>
+        <source>%n Messung(en) bewertet</source>
+        <translation>
+            <numerusform>%n misura valutata</numerusform>
+            <numerusform>%n misure valutate</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 i.O., %2 n.i.O.</source>
+        <translation>%1 in toll., %2 fuori toll.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>(abgebrochen nach %1 von %2)</source>
+        <translation>(annullata dopo %1 di %2)</translation>
+    </message>
+    <message>
+        <location line="+47"/>
+        <source>Bewertung speichern</source>
+        <translation>Salva valutazione</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>CSV-Dateien (*.csv)</source>
+        <translation>File CSV (*.csv)</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Die Datei &apos;%1&apos; konnte nicht geschrieben werden!</source>
+        <translation>Impossibile scrivere il file &apos;%1&apos;!</translation>
     </message>
 </context>
 <context>

@@ -120,7 +120,12 @@ void TestPlanEvaluation::countsAreThoseOfJudgeByPlan()
     QCOMPARE(gauge.total, 100);
     QCOMPARE(gauge.failed, 45);
     QCOMPARE(gauge.measurements.size(), 45);
-    QCOMPARE(gauge.measurements.first().serialNr, QByteArray("SN-2"));
+    // Its CSV, newest first: #1091 of 28 February peaks at 16 N and passes
+    // 12 N 13 samples after the trigger (1.6 N).
+    const QList<QByteArray> csv = groupEvaluationCsv(gauge).split('\n');
+    QCOMPARE(csv.size(), 47);
+    QCOMPARE(csv.at(0), QByteArray("Seriennummer;Nr.;Datum;Zeit;Fmax / N;t12 / s;Urteil\r"));
+    QCOMPARE(csv.at(1), QByteArray("SN-2;42;2024-02-28;10:18:11;16.0;0.130;n.i.O.\r"));
 }
 
 // Cancelled at the first batch's progress: the batch read meanwhile is not judged.
