@@ -39,6 +39,10 @@ void evaluateOn(const ArchiveReadSource &source, const GroupEvaluationRequest &r
                 const std::function<void(int, int)> &progress, const std::atomic<bool> &cancel,
                 GroupEvaluation &result)
 {
+    if (!request.selection) {
+        result.status = ArchiveStatus::failure(ArchiveStatus::Failed, QStringLiteral("no group"));
+        return;
+    }
     const QList<qint64> ids = request.selection(source, &result.status);
     result.total = ids.size();
     if (!result.status.ok())
