@@ -8,17 +8,21 @@
 #include "archive/planstore.h"
 
 #include <QFile>
-#include <atomic>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <algorithm>
+#include <atomic>
 
 namespace {
 
-QStringList identityCells(const JudgedMeasurement &m);
-
+// The slot, date and time.
+QStringList identityCells(const JudgedMeasurement &m)
+{
+    return {QString::number(m.slot), measurementDate(m.dateText).toString(Qt::ISODate),
+            measurementTime(m.timeText).toString(Qt::ISODate)};
+}
 
 // The title, date and time columns, then one per characteristic, the verdict last.
 QList<QStringList> evaluationRows(const PlanEvaluation &e)
@@ -42,13 +46,6 @@ QList<QStringList> evaluationRows(const PlanEvaluation &e)
         rows << row;
     }
     return rows;
-}
-
-// The slot, date and time.
-QStringList identityCells(const JudgedMeasurement &m)
-{
-    return {QString::number(m.slot), measurementDate(m.dateText).toString(Qt::ISODate),
-            measurementTime(m.timeText).toString(Qt::ISODate)};
 }
 
 QJsonValue number(const CharacteristicResult &r)
@@ -189,7 +186,7 @@ int CliRunner::evaluateArchive(PlanEvaluation &e)
 {
     if (!openArchiveForGroup())
         return kExitFile;
-    // Streamed: a group of any size is judged batch by batch, never held whole.
+    // Streamed: the curves are read and judged batch by batch, never held at once.
     const std::atomic<bool> never{false};
     GroupEvaluationRequest request{m_archive.readSource(),
                                    matchingGroup(m_request.archiveFilter), e.plan};

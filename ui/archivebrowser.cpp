@@ -292,6 +292,18 @@ GroupSelection ArchiveBrowser::currentGroup() const
     return m_rows->groupAt(m_parts.tree->currentIndex());
 }
 
+void ArchiveBrowser::selectArchived(const JudgedMeasurement &measurement)
+{
+    QStandardItem *root = archiveRootItem(m_parts.model);
+    QStandardItem *row = root ? m_rows->find(root, measurement.serialNr,
+                                             measurementDate(measurement.dateText), measurement.id)
+                              : nullptr;
+    if (!row)
+        return;
+    m_parts.tree->setCurrentIndex(row->index());
+    m_parts.tree->scrollTo(row->index());
+}
+
 void ArchiveBrowser::setGroupByStation(bool on)
 {
     m_parts.status->archiveByStation = on;

@@ -84,6 +84,8 @@ public:
     // The group the current archive row heads, to judge by a plan (see
     // ArchiveRows::groupAt); empty on other rows.
     GroupSelection currentGroup() const;
+    // Makes the archived measurement's row current, when the rows show it.
+    void selectArchived(const JudgedMeasurement &measurement);
     // "All" on an archive row: the group it heads, or the day of a measurement.
     void exportGroup();
     // The designation typed in for a report of `current` (of `gauge`, unless

@@ -257,6 +257,25 @@ GroupSelection ArchiveRows::groupAt(const QModelIndex &index) const
     };
 }
 
+QStandardItem *ArchiveRows::find(QStandardItem *item, const QByteArray &serialNr,
+                                 const QDate &day, qint64 id)
+{
+    const ArchiveRow kind = kindOf(item);
+    if (kind == ArchiveRow::Measurement)
+        return item->data(ArchiveIdRole).toLongLong() == id ? item : nullptr;
+    // Only the gauge's and the day's rows are fetched on the way.
+    if (kind == ArchiveRow::Note ||
+        (kind == ArchiveRow::Serial && item->data(SerialRole).toByteArray() != serialNr) ||
+        (kind == ArchiveRow::Day && item->data(DayRole).toDate() != day))
+        return nullptr;
+    fetch(item);
+    for (int row = 0; row < item->rowCount(); ++row) {
+        if (QStandardItem *found = find(item->child(row), serialNr, day, id))
+            return found;
+    }
+    return nullptr;
+}
+
 ArchiveRow archiveRowKind(const QModelIndex &index)
 {
     return ArchiveRow(index.data(ArchiveRowRole).toInt());

@@ -53,6 +53,10 @@ public:
     // when it is judged, on a connection of that thread; empty for rows that
     // stand for no measurements.
     GroupSelection groupAt(const QModelIndex &index) const;
+    // The row of the archived measurement `id` of that gauge and day below
+    // `item`, fetching the rows on its way; null when the rows do not show it.
+    QStandardItem *find(QStandardItem *item, const QByteArray &serialNr, const QDate &day,
+                        qint64 id);
 
 private:
     // The filter of the rows under `item`: the search's, within its station.

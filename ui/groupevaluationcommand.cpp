@@ -128,6 +128,8 @@ void GroupEvaluationCommand::showResult(const GroupEvaluation &result)
         m_result->close();
     m_result = new PlanEvaluationDialog(result, m_parts.window);
     m_result->setAttribute(Qt::WA_DeleteOnClose);
+    connect(m_result, &PlanEvaluationDialog::measurementChosen, this,
+            &GroupEvaluationCommand::measurementChosen);
     m_result->show();
     emit resultShown();
 }

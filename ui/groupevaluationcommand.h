@@ -41,6 +41,8 @@ public:
 
 signals:
     void resultShown();
+    // The operator double-clicked a failed measurement in the result.
+    void measurementChosen(const JudgedMeasurement &measurement);
 
 private:
     // The window's plan, else one kept in the archive or read from a file;

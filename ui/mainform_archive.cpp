@@ -54,6 +54,11 @@ void Mainform::setUpGroupEvaluation()
         {this, &m_services.archive(), &m_services.activePlan(), errorMessage.get()}, this);
     connect(ui->actionMitPruefplanBewerten, &QAction::triggered, this,
             [this] { m_groupEvaluation->run(m_archiveBrowser->currentGroup()); });
+    connect(m_groupEvaluation, &GroupEvaluationCommand::measurementChosen, this,
+            [this](const JudgedMeasurement &measurement) {
+                m_archiveBrowser->selectArchived(measurement);
+                activateWindow();
+            });
     // The command on an archive row's context menu too (a right click makes it current).
     ui->treeView->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(ui->treeView, &QWidget::customContextMenuRequested, this, [this](const QPoint &at) {

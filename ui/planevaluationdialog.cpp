@@ -34,6 +34,10 @@ PlanEvaluationDialog::PlanEvaluationDialog(const GroupEvaluation &result, QWidge
                                                QDialogButtonBox::ActionRole);
     save->setEnabled(!result.measurements.isEmpty());
     connect(save, &QPushButton::clicked, this, &PlanEvaluationDialog::saveCsv);
+    connect(ui->tableFailed, &QTableWidget::cellDoubleClicked, this, [this](int row) {
+        const int kept = ui->tableFailed->item(row, 0)->data(Qt::UserRole).toInt();
+        emit measurementChosen(m_result.measurements.at(kept));
+    });
 }
 
 PlanEvaluationDialog::~PlanEvaluationDialog() = default;
@@ -67,7 +71,8 @@ void PlanEvaluationDialog::fillFailed()
 {
     QTableWidget *table = ui->tableFailed;
     int row = 0;
-    for (const JudgedMeasurement &m : qAsConst(m_result.measurements)) {
+    for (int kept = 0; kept < m_result.measurements.size(); ++kept) {
+        const JudgedMeasurement &m = m_result.measurements.at(kept);
         if (m.verdict.pass())
             continue;
         QStringList failedNames;
@@ -78,6 +83,7 @@ void PlanEvaluationDialog::fillFailed()
         }
         table->setRowCount(row + 1);
         table->setItem(row, 0, cell(QString::fromLatin1(m.serialNr)));
+        table->item(row, 0)->setData(Qt::UserRole, kept);
         table->setItem(row, 1, cell(QString::number(m.slot), true));
         table->setItem(row, 2, cell(formatMeasurementDate(m.dateText)));
         table->setItem(row, 3, cell(formatMeasurementTime(m.timeText)));

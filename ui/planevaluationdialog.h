@@ -25,6 +25,10 @@ public:
     // The counts as the dialog words them.
     static QString countsText(const GroupEvaluation &result);
 
+signals:
+    // A failed measurement's row was double-clicked.
+    void measurementChosen(const JudgedMeasurement &measurement);
+
 private:
     void fillTallies();
     void fillFailed();

@@ -348,8 +348,12 @@ void TestArchiveWindow::archivedMeasurementsExportPrintAndSearch()
     PlanEvaluationDialog *judged = nullptr;
     QTRY_VERIFY((judged = m_env->window()->findChild<PlanEvaluationDialog *>()) != nullptr);
     QVERIFY(judged->findChild<QLabel *>("labelCounts")->text().endsWith(": 2 i.O., 1 n.i.O."));
-    QCOMPARE(judged->findChild<QTableWidget *>("tableFailed")->item(0, 1)->text(), "12");
+    QTableWidget *failed = judged->findChild<QTableWidget *>("tableFailed");
+    QCOMPARE(failed->item(0, 1)->text(), "12");
+    emit failed->cellDoubleClicked(0, 2);
+    QCOMPARE(ui->treeView->currentIndex(), archivedRow(archiveRoot(), 12));
     judged->close();
+    ui->treeView->setCurrentIndex(archiveRoot());
     const QModelIndex device = m_env->deviceIndex();
     ui->treeView->setCurrentIndex(m_env->window()->model()->index(0, 0, device));
     ui->treeView->selectionModel()->select(
