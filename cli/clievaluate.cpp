@@ -139,7 +139,7 @@ int CliRunner::readPlan(TestPlan &plan)
         QFile file(m_request.planFile);
         if (!file.open(QIODevice::ReadOnly) ||
             !readTestPlan(file.read(kLargestPlanFile), plan, problem)) {
-            error(Cli::tr("Der Prüfplan '%1' ist nicht lesbar. %2").arg(m_request.planFile, problem));
+            error(WorkflowText::planUnreadable(m_request.planFile, problem));
             return kExitFile;
         }
     }

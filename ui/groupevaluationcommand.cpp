@@ -94,8 +94,7 @@ bool GroupEvaluationCommand::readPlanFile(TestPlan &plan)
     QFile file(path);
     QString problem;
     if (!file.open(QIODevice::ReadOnly) || !readTestPlan(file.read(kLargestPlanFile), plan, problem)) {
-        m_parts.errors->showMessage(
-            tr("Der Prüfplan '%1' ist nicht lesbar. %2").arg(path, problem));
+        m_parts.errors->showMessage(WorkflowText::planUnreadable(path, problem));
         return false;
     }
     // Kept in the archive (a changed file as the next version), so that the

@@ -58,7 +58,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location line="+93"/>
+        <location line="+98"/>
         <source>Daraus wieder gelesen und behalten: %n Messungen.</source>
         <translation>
             <numerusform>Daraus wieder gelesen und behalten: %n Messung.</numerusform>
@@ -194,7 +194,7 @@ Nach dem Löschen auf dem Gerät gibt es sie nirgends mehr.</numerusform>
 <context>
     <name>PlanEvaluationDialog</name>
     <message numerus="yes">
-        <location filename="../../ui/planevaluationdialog.cpp" line="+43"/>
+        <location filename="../../ui/planevaluationdialog.cpp" line="+47"/>
         <source>%n Messung(en) bewertet</source>
         <translation>
             <numerusform>%n Messung bewertet</numerusform>

@@ -698,7 +698,7 @@ evaluate: a measurement n.i.O.,
         <translation>Could not write to standard output: %1</translation>
     </message>
     <message>
-        <location filename="../../cli/clievaluate.cpp" line="+26"/>
+        <location filename="../../cli/clievaluate.cpp" line="+30"/>
         <source>Nr.</source>
         <translation>No.</translation>
     </message>
@@ -718,17 +718,12 @@ evaluate: a measurement n.i.O.,
         <translation>Verdict</translation>
     </message>
     <message>
-        <location line="+49"/>
+        <location line="+42"/>
         <source>Prüfplan %1, Version %2</source>
         <translation>Test plan %1, version %2</translation>
     </message>
     <message>
-        <location line="+67"/>
-        <source>Der Prüfplan &apos;%1&apos; ist nicht lesbar. %2</source>
-        <translation>The test plan &apos;%1&apos; cannot be read. %2</translation>
-    </message>
-    <message>
-        <location line="+12"/>
+        <location line="+79"/>
         <source>Im Archiv ist kein Prüfplan &apos;%1&apos;.</source>
         <translation>The archive holds no test plan &apos;%1&apos;.</translation>
     </message>
@@ -1093,7 +1088,12 @@ evaluate: a measurement n.i.O.,
         </translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+6"/>
+        <source>Der Prüfplan &apos;%1&apos; ist nicht lesbar. %2</source>
+        <translation>The test plan &apos;%1&apos; cannot be read. %2</translation>
+    </message>
+    <message>
+        <location line="+9"/>
         <source>Das Archiv &apos;%1&apos; ist schreibgeschützt.</source>
         <translation>The archive &apos;%1&apos; is read-only.</translation>
     </message>
@@ -1316,7 +1316,7 @@ The gauge sent fewer samples than it reports.</numerusform>
 <context>
     <name>GroupEvaluation</name>
     <message>
-        <location filename="../../workflow/planevaluationjob.cpp" line="+99"/>
+        <location filename="../../workflow/planevaluationjob.cpp" line="+103"/>
         <source>Seriennummer</source>
         <translation>Serial number</translation>
     </message>
@@ -1377,11 +1377,6 @@ The gauge sent fewer samples than it reports.</numerusform>
         <location line="+2"/>
         <source>Prüfpläne (*.json)</source>
         <translation>Test plans (*.json)</translation>
-    </message>
-    <message>
-        <location line="+7"/>
-        <source>Der Prüfplan &apos;%1&apos; ist nicht lesbar. %2</source>
-        <translation>The test plan &apos;%1&apos; cannot be read. %2</translation>
     </message>
 </context>
 <context>
@@ -1940,7 +1935,7 @@ Tool</translation>
 <context>
     <name>MainformArchive</name>
     <message>
-        <location filename="../../ui/archivebrowser.cpp" line="+371"/>
+        <location filename="../../ui/archivebrowser.cpp" line="+383"/>
         <source>CSV-Datei (*.CSV)</source>
         <translation>CSV file (*.CSV)</translation>
     </message>
@@ -1950,7 +1945,7 @@ Tool</translation>
         <translation>Import CSV files into the archive</translation>
     </message>
     <message>
-        <location line="-297"/>
+        <location line="-309"/>
         <source>%1: kann nicht gelesen werden.</source>
         <translation>%1: cannot be read.</translation>
     </message>
@@ -1994,12 +1989,12 @@ Tool</translation>
         </translation>
     </message>
     <message>
-        <location line="+291"/>
+        <location line="+303"/>
         <source>Import ins Archiv</source>
         <translation>Import into the archive</translation>
     </message>
     <message>
-        <location line="-284"/>
+        <location line="-296"/>
         <source>%1: Messung %2 nicht archiviert: %3.</source>
         <translation>%1: measurement %2 not archived: %3.</translation>
     </message>
@@ -2082,7 +2077,7 @@ Once deleted on the device they exist nowhere.</numerusform>
         <translation>Judged by Test Plan</translation>
     </message>
     <message>
-        <location line="+33"/>
+        <location line="+39"/>
         <source>Merkmal</source>
         <translation>Characteristic</translation>
     </message>
@@ -2147,7 +2142,7 @@ Once deleted on the device they exist nowhere.</numerusform>
         <translation>Save as CSV...</translation>
     </message>
     <message numerus="yes">
-        <location line="+10"/>
+        <location line="+14"/>
         <source>%n Messung(en) bewertet</source>
         <translation>
             <numerusform>%n measurement judged</numerusform>
@@ -2165,7 +2160,7 @@ Once deleted on the device they exist nowhere.</numerusform>
         <translation>(cancelled after %1 of %2)</translation>
     </message>
     <message>
-        <location line="+47"/>
+        <location line="+49"/>
         <source>Bewertung speichern</source>
         <translation>Save Judgement</translation>
     </message>

@@ -698,7 +698,7 @@ evaluate : une mesure n.i.O.,
         <translation>Impossible d&apos;écrire sur la sortie standard : %1</translation>
     </message>
     <message>
-        <location filename="../../cli/clievaluate.cpp" line="+26"/>
+        <location filename="../../cli/clievaluate.cpp" line="+30"/>
         <source>Nr.</source>
         <translation>N.</translation>
     </message>
@@ -718,17 +718,12 @@ evaluate : une mesure n.i.O.,
         <translation>Verdict</translation>
     </message>
     <message>
-        <location line="+49"/>
+        <location line="+42"/>
         <source>Prüfplan %1, Version %2</source>
         <translation>Plan de contrôle %1, version %2</translation>
     </message>
     <message>
-        <location line="+67"/>
-        <source>Der Prüfplan &apos;%1&apos; ist nicht lesbar. %2</source>
-        <translation>Le plan de contrôle &apos;%1&apos; est illisible. %2</translation>
-    </message>
-    <message>
-        <location line="+12"/>
+        <location line="+79"/>
         <source>Im Archiv ist kein Prüfplan &apos;%1&apos;.</source>
         <translation>L&apos;archive ne contient pas de plan de contrôle &apos;%1&apos;.</translation>
     </message>
@@ -1093,7 +1088,12 @@ evaluate : une mesure n.i.O.,
         </translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+6"/>
+        <source>Der Prüfplan &apos;%1&apos; ist nicht lesbar. %2</source>
+        <translation>Le plan de contrôle &apos;%1&apos; est illisible. %2</translation>
+    </message>
+    <message>
+        <location line="+9"/>
         <source>Das Archiv &apos;%1&apos; ist schreibgeschützt.</source>
         <translation>L&apos;archive &apos;%1&apos; est protégée en écriture.</translation>
     </message>
@@ -1316,7 +1316,7 @@ L&apos;appareil a envoyé moins de valeurs qu&apos;il n&apos;en indique.</numeru
 <context>
     <name>GroupEvaluation</name>
     <message>
-        <location filename="../../workflow/planevaluationjob.cpp" line="+99"/>
+        <location filename="../../workflow/planevaluationjob.cpp" line="+103"/>
         <source>Seriennummer</source>
         <translation>Numéro de série</translation>
     </message>
@@ -1366,7 +1366,7 @@ L&apos;appareil a envoyé moins de valeurs qu&apos;il n&apos;en indique.</numeru
     <message>
         <location line="+1"/>
         <source>Kein Prüfplan ist gewählt. Prüfplan:</source>
-        <translation>Aucun plan de contrôle n'est choisi. Plan de contrôle :</translation>
+        <translation>Aucun plan de contrôle n&apos;est choisi. Plan de contrôle :</translation>
     </message>
     <message>
         <location line="+19"/>
@@ -1377,11 +1377,6 @@ L&apos;appareil a envoyé moins de valeurs qu&apos;il n&apos;en indique.</numeru
         <location line="+2"/>
         <source>Prüfpläne (*.json)</source>
         <translation>Plans de contrôle (*.json)</translation>
-    </message>
-    <message>
-        <location line="+7"/>
-        <source>Der Prüfplan &apos;%1&apos; ist nicht lesbar. %2</source>
-        <translation>Le plan de contrôle « %1 » est illisible. %2</translation>
     </message>
 </context>
 <context>
@@ -1940,7 +1935,7 @@ Tool</translation>
 <context>
     <name>MainformArchive</name>
     <message>
-        <location filename="../../ui/archivebrowser.cpp" line="+371"/>
+        <location filename="../../ui/archivebrowser.cpp" line="+383"/>
         <source>CSV-Datei (*.CSV)</source>
         <translation>Fichier CSV (*.CSV)</translation>
     </message>
@@ -1950,7 +1945,7 @@ Tool</translation>
         <translation>Importer des fichiers CSV dans l&apos;archive</translation>
     </message>
     <message>
-        <location line="-297"/>
+        <location line="-309"/>
         <source>%1: kann nicht gelesen werden.</source>
         <translation>%1 : illisible.</translation>
     </message>
@@ -1994,12 +1989,12 @@ Tool</translation>
         </translation>
     </message>
     <message>
-        <location line="+291"/>
+        <location line="+303"/>
         <source>Import ins Archiv</source>
         <translation>Importation dans l&apos;archive</translation>
     </message>
     <message>
-        <location line="-284"/>
+        <location line="-296"/>
         <source>%1: Messung %2 nicht archiviert: %3.</source>
         <translation>%1 : mesure %2 non archivée : %3.</translation>
     </message>
@@ -2082,7 +2077,7 @@ Une fois supprimées sur l&apos;appareil, elles n&apos;existeront plus nulle par
         <translation>Évaluation selon un plan de contrôle</translation>
     </message>
     <message>
-        <location line="+33"/>
+        <location line="+39"/>
         <source>Merkmal</source>
         <translation>Caractéristique</translation>
     </message>
@@ -2147,7 +2142,7 @@ Une fois supprimées sur l&apos;appareil, elles n&apos;existeront plus nulle par
         <translation>Enregistrer en CSV...</translation>
     </message>
     <message numerus="yes">
-        <location line="+10"/>
+        <location line="+14"/>
         <source>%n Messung(en) bewertet</source>
         <translation>
             <numerusform>%n mesure évaluée</numerusform>
@@ -2165,7 +2160,7 @@ Une fois supprimées sur l&apos;appareil, elles n&apos;existeront plus nulle par
         <translation>(annulée après %1 sur %2)</translation>
     </message>
     <message>
-        <location line="+47"/>
+        <location line="+49"/>
         <source>Bewertung speichern</source>
         <translation>Enregistrer l&apos;évaluation</translation>
     </message>

@@ -698,7 +698,7 @@ evaluate: una misura n.i.O.,
         <translation>Impossibile scrivere sullo standard output: %1</translation>
     </message>
     <message>
-        <location filename="../../cli/clievaluate.cpp" line="+26"/>
+        <location filename="../../cli/clievaluate.cpp" line="+30"/>
         <source>Nr.</source>
         <translation>N.</translation>
     </message>
@@ -718,17 +718,12 @@ evaluate: una misura n.i.O.,
         <translation>Esito</translation>
     </message>
     <message>
-        <location line="+49"/>
+        <location line="+42"/>
         <source>Prüfplan %1, Version %2</source>
         <translation>Piano di prova %1, versione %2</translation>
     </message>
     <message>
-        <location line="+67"/>
-        <source>Der Prüfplan &apos;%1&apos; ist nicht lesbar. %2</source>
-        <translation>Il piano di prova &apos;%1&apos; non è leggibile. %2</translation>
-    </message>
-    <message>
-        <location line="+12"/>
+        <location line="+79"/>
         <source>Im Archiv ist kein Prüfplan &apos;%1&apos;.</source>
         <translation>L&apos;archivio non contiene un piano di prova &apos;%1&apos;.</translation>
     </message>
@@ -1093,7 +1088,12 @@ evaluate: una misura n.i.O.,
         </translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+6"/>
+        <source>Der Prüfplan &apos;%1&apos; ist nicht lesbar. %2</source>
+        <translation>Il piano di prova &apos;%1&apos; non è leggibile. %2</translation>
+    </message>
+    <message>
+        <location line="+9"/>
         <source>Das Archiv &apos;%1&apos; ist schreibgeschützt.</source>
         <translation>L&apos;archivio &apos;%1&apos; è protetto da scrittura.</translation>
     </message>
@@ -1316,7 +1316,7 @@ Lo strumento ha inviato meno valori di quanti ne indica.</numerusform>
 <context>
     <name>GroupEvaluation</name>
     <message>
-        <location filename="../../workflow/planevaluationjob.cpp" line="+99"/>
+        <location filename="../../workflow/planevaluationjob.cpp" line="+103"/>
         <source>Seriennummer</source>
         <translation>Numero di serie</translation>
     </message>
@@ -1377,11 +1377,6 @@ Lo strumento ha inviato meno valori di quanti ne indica.</numerusform>
         <location line="+2"/>
         <source>Prüfpläne (*.json)</source>
         <translation>Piani di prova (*.json)</translation>
-    </message>
-    <message>
-        <location line="+7"/>
-        <source>Der Prüfplan &apos;%1&apos; ist nicht lesbar. %2</source>
-        <translation>Il piano di prova &apos;%1&apos; non è leggibile. %2</translation>
     </message>
 </context>
 <context>
@@ -1940,7 +1935,7 @@ Tool</translation>
 <context>
     <name>MainformArchive</name>
     <message>
-        <location filename="../../ui/archivebrowser.cpp" line="+371"/>
+        <location filename="../../ui/archivebrowser.cpp" line="+383"/>
         <source>CSV-Datei (*.CSV)</source>
         <translation>File CSV (*.CSV)</translation>
     </message>
@@ -1950,7 +1945,7 @@ Tool</translation>
         <translation>Importa file CSV nell&apos;archivio</translation>
     </message>
     <message>
-        <location line="-297"/>
+        <location line="-309"/>
         <source>%1: kann nicht gelesen werden.</source>
         <translation>%1: impossibile leggerlo.</translation>
     </message>
@@ -1994,12 +1989,12 @@ Tool</translation>
         </translation>
     </message>
     <message>
-        <location line="+291"/>
+        <location line="+303"/>
         <source>Import ins Archiv</source>
         <translation>Importazione nell&apos;archivio</translation>
     </message>
     <message>
-        <location line="-284"/>
+        <location line="-296"/>
         <source>%1: Messung %2 nicht archiviert: %3.</source>
         <translation>%1: misura %2 non archiviata: %3.</translation>
     </message>
@@ -2082,7 +2077,7 @@ Dopo la cancellazione sul dispositivo non esisteranno più da nessuna parte.</nu
         <translation>Valutazione con piano di prova</translation>
     </message>
     <message>
-        <location line="+33"/>
+        <location line="+39"/>
         <source>Merkmal</source>
         <translation>Caratteristica</translation>
     </message>
@@ -2147,7 +2142,7 @@ Dopo la cancellazione sul dispositivo non esisteranno più da nessuna parte.</nu
         <translation>Salva come CSV...</translation>
     </message>
     <message numerus="yes">
-        <location line="+10"/>
+        <location line="+14"/>
         <source>%n Messung(en) bewertet</source>
         <translation>
             <numerusform>%n misura valutata</numerusform>
@@ -2165,7 +2160,7 @@ Dopo la cancellazione sul dispositivo non esisteranno più da nessuna parte.</nu
         <translation>(annullata dopo %1 di %2)</translation>
     </message>
     <message>
-        <location line="+47"/>
+        <location line="+49"/>
         <source>Bewertung speichern</source>
         <translation>Salva valutazione</translation>
     </message>
