@@ -1,6 +1,6 @@
 // An archive group judged by a plan of ten characteristics, as the window's
-// "Mit Prüfplan bewerten…" runs it (PlanEvaluationJob: a connection of its
-// own, batches read on one thread and judged on another): 100,000 curves of
+// "Mit Prüfplan bewerten…" runs it (PlanEvaluationJob: each half of the
+// group read and judged on a thread and a connection of its own): 100,000 curves of
 // 1,000 samples from a SQLite file and, when a PostgreSQL server can run,
 // from the server. Goal: the file under 20 s on two cores, the server within
 // twice that (40 s; its ratio to the file's time is printed too); meanwhile the longest gap of the starting thread's event loop

@@ -9,6 +9,7 @@
 #include <QStringList>
 #include <QThread>
 #include <future>
+#include <mutex>
 #include <vector>
 
 namespace {
@@ -20,57 +21,89 @@ QString newConnectionName()
     return QStringLiteral("tspx-plan-evaluation-%1").arg(++next);
 }
 
-std::vector<JudgedMeasurement> judgeBatch(const TestPlan &plan,
-                                          const std::vector<ArchivedMeasurement> &batch,
-                                          const std::atomic<bool> &cancel)
+// A clone of a connection for the calling thread (a connection belongs to
+// the thread that opened it), closed and removed with this object.
+class OwnConnection
 {
-    std::vector<JudgedMeasurement> judged;
-    judged.reserve(batch.size());
-    for (const ArchivedMeasurement &a : batch) {
-        if (cancel.load())
-            break;
-        judged.push_back(JudgedMeasurement::of(a.device.serialNr, a.measurement, plan, a.id));
+public:
+    explicit OwnConnection(const ArchiveReadSource &of) : m_source{newConnectionName(), of.spool}
+    {
+        QSqlDatabase db = QSqlDatabase::cloneDatabase(of.connection, m_source.connection);
+        if (!db.open())
+            m_status = ArchiveStatus::failure(ArchiveStatus::CannotOpen, db.lastError().text());
     }
-    return judged;
+    ~OwnConnection()
+    {
+        QSqlDatabase::database(m_source.connection, false).close();
+        QSqlDatabase::removeDatabase(m_source.connection);
+    }
+    OwnConnection(const OwnConnection &) = delete;
+    OwnConnection &operator=(const OwnConnection &) = delete;
+
+    const ArchiveReadSource &source() const { return m_source; }
+    const ArchiveStatus &status() const { return m_status; }
+
+private:
+    ArchiveReadSource m_source;
+    ArchiveStatus m_status;
+};
+
+// The measurements judged so far by all lanes, reported one at a time.
+class SharedProgress
+{
+public:
+    SharedProgress(int total, const std::function<void(int, int)> &report)
+        : m_total(total), m_report(report)
+    {
+    }
+    void add(int judged)
+    {
+        const std::lock_guard<std::mutex> lock(m_mutex);
+        m_done += judged;
+        if (m_report)
+            m_report(m_done, m_total);
+    }
+
+private:
+    std::mutex m_mutex;
+    int m_done = 0;
+    const int m_total;
+    const std::function<void(int, int)> &m_report;
+};
+
+GroupEvaluation emptyEvaluation(const TestPlan &plan)
+{
+    GroupEvaluation e;
+    e.plan = plan;
+    for (int k = 0; k < plan.characteristics.size(); ++k)
+        e.tallies.append(CharacteristicTally());
+    return e;
 }
 
-// The work on one connection, cloned from `source` for this thread.
-void evaluateOn(const ArchiveReadSource &source, const GroupEvaluationRequest &request,
-                const std::function<void(int, int)> &progress, const std::atomic<bool> &cancel,
-                GroupEvaluation &result)
+// One lane: its part of the group read and judged batch by batch on a
+// connection of its own.
+GroupEvaluation judgeLane(const GroupEvaluationRequest &request, const QList<qint64> &ids,
+                          SharedProgress &progress, const std::atomic<bool> &cancel)
 {
-    if (!request.selection) {
-        result.status = ArchiveStatus::failure(ArchiveStatus::Failed, QStringLiteral("no group"));
-        return;
-    }
-    const QList<qint64> ids = request.selection(source, &result.status);
-    result.total = ids.size();
-    if (!result.status.ok())
-        return;
-    ArchiveGroupReader reader(source);
+    GroupEvaluation part = emptyEvaluation(request.plan);
+    OwnConnection connection(request.source);
+    part.status = connection.status();
+    ArchiveGroupReader reader(connection.source());
     const bool keepAll = request.kept == KeptVerdicts::All;
-    // Judging one batch on a second thread while this one reads the next.
-    std::future<std::vector<JudgedMeasurement>> judging;
-    const auto collect = [&] {
-        if (!judging.valid())
-            return;
-        for (const JudgedMeasurement &judged : judging.get())
-            result.add(judged, keepAll);
-        if (progress)
-            progress(result.done, result.total);
-    };
-    for (int first = 0; first < ids.size() && !cancel.load();
+    for (int first = 0; part.status.ok() && first < ids.size() && !cancel.load();
          first += ArchiveGroupReader::kBatchSize) {
-        auto batch = std::make_shared<std::vector<ArchivedMeasurement>>(
-            reader.load(ids.mid(first, ArchiveGroupReader::kBatchSize), &result.status));
-        collect();
-        if (!result.status.ok())
-            return;
-        judging = std::async(std::launch::async, [&plan = request.plan, batch, &cancel] {
-            return judgeBatch(plan, *batch, cancel);
-        });
+        const std::vector<ArchivedMeasurement> batch =
+            reader.load(ids.mid(first, ArchiveGroupReader::kBatchSize), &part.status);
+        const int before = part.done;
+        for (const ArchivedMeasurement &a : batch) {
+            if (cancel.load())
+                break;
+            part.add(JudgedMeasurement::of(a.device.serialNr, a.measurement, request.plan, a.id),
+                     keepAll);
+        }
+        progress.add(part.done - before);
     }
-    collect();
+    return part;
 }
 
 // A CSV field, quoted when it holds the separator, a quote or a line break.
@@ -144,6 +177,22 @@ void GroupEvaluation::add(const JudgedMeasurement &judged, bool keep)
         measurements.append(judged);
 }
 
+void GroupEvaluation::merge(const GroupEvaluation &part)
+{
+    done += part.done;
+    passed += part.passed;
+    failed += part.failed;
+    for (int k = 0; k < tallies.size() && k < part.tallies.size(); ++k) {
+        tallies[k].judged += part.tallies.at(k).judged;
+        tallies[k].passed += part.tallies.at(k).passed;
+        tallies[k].failed += part.tallies.at(k).failed;
+        tallies[k].notFound += part.tallies.at(k).notFound;
+    }
+    measurements += part.measurements;
+    if (status.ok())
+        status = part.status;
+}
+
 GroupSelection matchingGroup(const ArchiveFilter &filter)
 {
     return [filter](const ArchiveReadSource &source, ArchiveStatus *status) {
@@ -155,23 +204,28 @@ GroupEvaluation evaluateArchiveGroup(const GroupEvaluationRequest &request,
                                      const std::function<void(int, int)> &progress,
                                      const std::atomic<bool> &cancel)
 {
-    GroupEvaluation result;
-    result.plan = request.plan;
-    for (int k = 0; k < request.plan.characteristics.size(); ++k)
-        result.tallies.append(CharacteristicTally());
-    const QString connection = newConnectionName();
+    GroupEvaluation result = emptyEvaluation(request.plan);
+    QList<qint64> ids;
     {
-        // A connection belongs to the thread that opened it: this one gets its own.
-        QSqlDatabase db = QSqlDatabase::cloneDatabase(request.source.connection, connection);
-        if (!db.open()) {
-            result.status = ArchiveStatus::failure(ArchiveStatus::CannotOpen,
-                                                   db.lastError().text());
-        } else {
-            evaluateOn({connection, request.source.spool}, request, progress, cancel, result);
-            db.close();
-        }
+        OwnConnection listing(request.source);
+        result.status = listing.status();
+        if (!request.selection)
+            result.status = ArchiveStatus::failure(ArchiveStatus::Failed, QStringLiteral("no group"));
+        if (result.status.ok())
+            ids = request.selection(listing.source(), &result.status);
     }
-    QSqlDatabase::removeDatabase(connection);
+    result.total = ids.size();
+    if (!result.status.ok())
+        return result;
+    // Two lanes, each reading and judging its half, use both cores; the
+    // halves are joined in the group's order.
+    SharedProgress shared(result.total, progress);
+    const int half = ids.size() / 2;
+    auto second = std::async(std::launch::async, [&] {
+        return judgeLane(request, ids.mid(half), shared, cancel);
+    });
+    result.merge(judgeLane(request, ids.mid(0, half), shared, cancel));
+    result.merge(second.get());
     result.cancelled = cancel.load() && result.done < result.total;
     return result;
 }

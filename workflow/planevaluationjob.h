@@ -52,6 +52,8 @@ struct GroupEvaluation
     ArchiveStatus status; // why reading stopped; Ok when it did not
 
     void add(const JudgedMeasurement &judged, bool keep);
+    // Adds a part judged after the ones before it.
+    void merge(const GroupEvaluation &part);
 };
 
 Q_DECLARE_METATYPE(GroupEvaluation)
@@ -84,10 +86,11 @@ struct GroupEvaluationRequest
     KeptVerdicts kept = KeptVerdicts::All;
 };
 
-// Judges the group on the calling thread with a connection of its own: the
-// records come in batches, each judged on a second thread while the next is
-// read. `progress(done, total)` follows each batch; `cancel` is read
-// between records.
+// Judges the group from the calling thread: its ids listed on a connection
+// of its own, then its two halves, each on a thread and a connection of its
+// own, read and judged batch by batch. `progress(done, total)` follows each
+// batch, from either thread, one call at a time; `cancel` is read between
+// records.
 GroupEvaluation evaluateArchiveGroup(const GroupEvaluationRequest &request,
                                      const std::function<void(int done, int total)> &progress,
                                      const std::atomic<bool> &cancel);

@@ -128,7 +128,8 @@ void TestPlanEvaluation::countsAreThoseOfJudgeByPlan()
     QCOMPARE(csv.at(1), QByteArray("SN-2;42;2024-02-28;10:18:11;16.0;0.130;n.i.O.\r"));
 }
 
-// Cancelled at the first batch's progress: the batch read meanwhile is not judged.
+// Cancelled at the first batch's progress: the other half stops within its
+// first batch, the rest is not read.
 void TestPlanEvaluation::cancelStopsEarly()
 {
     std::atomic<bool> cancel{false};
@@ -142,8 +143,9 @@ void TestPlanEvaluation::cancelStopsEarly()
         },
         cancel);
     QCOMPARE(steps.first(), 500);
-    QCOMPARE(e.done, 500);
-    QCOMPARE(e.measurements.size(), 500);
+    QVERIFY2(e.done >= 500 && e.done <= 1000, qPrintable(QString::number(e.done)));
+    QCOMPARE(steps.last(), e.done);
+    QCOMPARE(e.measurements.size(), e.done);
     QVERIFY(e.cancelled);
     QVERIFY(e.status.ok());
 }
