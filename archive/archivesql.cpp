@@ -15,28 +15,32 @@ const QString kRecordColumns = QStringLiteral(
     " sample_count, samples, force_start, force_end, force_max, force_avg, downloaded_at,"
     " source, designation, station");
 
-std::optional<ArchivedMeasurement> recordFromRow(const QSqlQuery &query, qint64 id)
+const QString kEntriesOrder =
+    QStringLiteral(" ORDER BY serial_nr, taken_at IS NULL, taken_at DESC, id DESC");
+
+std::optional<ArchivedMeasurement> recordFromRow(const QSqlQuery &query, qint64 id, int first)
 {
+    const auto value = [&query, first](int column) { return query.value(first + column); };
     ArchivedMeasurement a;
     a.id = id;
-    a.device.serialNr = query.value(0).toString().toLatin1();
-    a.device.swVersion = query.value(1).toString().toLatin1();
-    a.measurement.number = query.value(2).toInt();
-    a.measurement.dateText = query.value(3).toString().toLatin1();
-    a.measurement.timeText = query.value(4).toString().toLatin1();
-    a.device.forceUnit = query.value(5).toInt();
-    a.measurement.sampleRate = float(query.value(6).toDouble());
-    a.measurement.sampleCount = uint32_t(query.value(7).toLongLong());
-    if (!samplesFromBlob(query.value(8).toByteArray(), a.measurement.forces))
+    a.device.serialNr = value(0).toString().toLatin1();
+    a.device.swVersion = value(1).toString().toLatin1();
+    a.measurement.number = value(2).toInt();
+    a.measurement.dateText = value(3).toString().toLatin1();
+    a.measurement.timeText = value(4).toString().toLatin1();
+    a.device.forceUnit = value(5).toInt();
+    a.measurement.sampleRate = float(value(6).toDouble());
+    a.measurement.sampleCount = uint32_t(value(7).toLongLong());
+    if (!samplesFromBlob(value(8).toByteArray(), a.measurement.forces))
         return std::nullopt;
-    a.measurement.forceStart = float(query.value(9).toDouble());
-    a.measurement.forceEnd = float(query.value(10).toDouble());
-    a.measurement.forceMax = float(query.value(11).toDouble());
-    a.measurement.forceAvg = float(query.value(12).toDouble());
-    a.downloadedAt = QDateTime::fromString(query.value(13).toString(), Qt::ISODateWithMs);
-    a.source = query.value(14).toString();
-    a.designation = query.value(15).toString();
-    a.station = query.value(16).toString();
+    a.measurement.forceStart = float(value(9).toDouble());
+    a.measurement.forceEnd = float(value(10).toDouble());
+    a.measurement.forceMax = float(value(11).toDouble());
+    a.measurement.forceAvg = float(value(12).toDouble());
+    a.downloadedAt = QDateTime::fromString(value(13).toString(), Qt::ISODateWithMs);
+    a.source = value(14).toString();
+    a.designation = value(15).toString();
+    a.station = value(16).toString();
     return a;
 }
 

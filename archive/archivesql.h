@@ -22,9 +22,12 @@ void bindIdentity(QSqlQuery &query, const QByteArray &serialNr, const Measuremen
 
 // The columns of a whole record, as recordFromRow reads them.
 extern const QString kRecordColumns;
-// The record on the query's current row (kRecordColumns); nullopt when its
-// samples do not read.
-std::optional<ArchivedMeasurement> recordFromRow(const QSqlQuery &query, qint64 id);
+// The record on the query's current row (kRecordColumns from column
+// `first` on); nullopt when its samples do not read.
+std::optional<ArchivedMeasurement> recordFromRow(const QSqlQuery &query, qint64 id, int first = 0);
+// The browsing list's order: by serial number, then newest first, undated
+// last on both databases (PostgreSQL sorts NULL first when descending).
+extern const QString kEntriesOrder;
 
 // A text column never holds NULL: a null text binds as ''.
 QVariant text(const QByteArray &bytes);

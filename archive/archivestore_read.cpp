@@ -80,13 +80,10 @@ QList<ArchiveEntry> ArchiveStore::entries(const ArchiveFilter &filter, ArchiveSt
     QList<ArchiveEntry> list;
     const ArchiveFilterSql where = ArchiveFilterSql::matches(filter);
     const QVariantList &values = where.values;
-    // Undated last on both databases (PostgreSQL sorts NULL first when descending).
     const QString sql = QStringLiteral("SELECT id, serial_nr, slot, date_text, time_text,"
                                        " sample_count, designation, station, force_max"
                                        " FROM measurement") +
-                        where.where +
-                        QStringLiteral(" ORDER BY serial_nr, taken_at IS NULL, taken_at DESC,"
-                                       " id DESC");
+                        where.where + ArchiveSql::kEntriesOrder;
 
     QSqlQuery query(database());
     query.setForwardOnly(true);

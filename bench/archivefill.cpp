@@ -16,7 +16,6 @@ namespace {
 
 constexpr int kGauges = 8;
 constexpr int kPerDay = 50;
-constexpr int kSamples = 200;
 constexpr int kBatch = 20000;
 constexpr int kDesignationEvery = 25;
 const QDate kNewestDay(2026, 12, 1);
@@ -27,7 +26,7 @@ QByteArray serialOf(int gauge)
 }
 
 // The k-th measurement of a gauge: fifty a day from 06:00, every 12 minutes.
-std::unique_ptr<Measurement> syntheticMeasurement(int gauge, int k, quint32 seed)
+std::unique_ptr<Measurement> syntheticMeasurement(int gauge, int k, quint32 seed, int samples)
 {
     auto m = std::make_unique<Measurement>(k % kPerDay + 1);
     const QDateTime taken(kNewestDay.addDays(-(k / kPerDay)),
@@ -36,13 +35,13 @@ std::unique_ptr<Measurement> syntheticMeasurement(int gauge, int k, quint32 seed
     m->timeText = taken.toString(QStringLiteral("HH;mm;ss")).toLatin1();
     m->sampleRate = 100.0f;
     const qint32 peak = 150000 + gauge * 40000 + qint32(seed % 20000);
-    for (qint32 milliNewtons : generateCurve(seed, kSamples, peak))
+    for (qint32 milliNewtons : generateCurve(seed, samples, peak))
         m->forces.append(float(milliNewtons) / 1000.0f);
-    m->sampleCount = kSamples;
+    m->sampleCount = uint32_t(samples);
     m->forceStart = m->forces.first();
     m->forceEnd = m->forces.last();
     m->forceMax = *std::max_element(m->forces.begin(), m->forces.end());
-    m->forceAvg = std::accumulate(m->forces.begin(), m->forces.end(), 0.0f) / kSamples;
+    m->forceAvg = std::accumulate(m->forces.begin(), m->forces.end(), 0.0f) / samples;
     return m;
 }
 
@@ -72,7 +71,7 @@ QString designate(MeasurementArchive &archive, int count)
 
 } // namespace
 
-QString fillArchive(const QString &path, int count)
+QString fillArchive(const QString &path, int count, int samples)
 {
     if (QFileInfo::exists(path))
         return QStringLiteral("%1 exists already").arg(path);
@@ -87,7 +86,7 @@ QString fillArchive(const QString &path, int count)
             std::vector<std::unique_ptr<Measurement>> records;
             QList<Measurement *> pointers;
             for (int n = first + gauge; n < last; n += kGauges) {
-                records.push_back(syntheticMeasurement(gauge, n / kGauges, quint32(n + 1)));
+                records.push_back(syntheticMeasurement(gauge, n / kGauges, quint32(n + 1), samples));
                 pointers.append(records.back().get());
             }
             const ArchiveStatus stored = archive.storeTransfer(

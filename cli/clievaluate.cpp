@@ -13,11 +13,16 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <algorithm>
+#include <atomic>
 
 namespace {
 
-// A plan file larger than this is no plan.
-constexpr qint64 kLargestPlanFile = 16 * 1024 * 1024;
+// The slot, date and time.
+QStringList identityCells(const JudgedMeasurement &m)
+{
+    return {QString::number(m.slot), measurementDate(m.dateText).toString(Qt::ISODate),
+            measurementTime(m.timeText).toString(Qt::ISODate)};
+}
 
 // The title, date and time columns, then one per characteristic, the verdict last.
 QList<QStringList> evaluationRows(const PlanEvaluation &e)
@@ -27,12 +32,9 @@ QList<QStringList> evaluationRows(const PlanEvaluation &e)
         titles << (c.unit().isEmpty() ? c.name : c.name + QStringLiteral(" / ") + c.unit());
     titles << Cli::tr("Urteil");
     QList<QStringList> rows = {titles};
-    for (int i = 0; i < e.measurements.size(); ++i) {
-        const Measurement &m = *e.measurements.at(i);
-        QStringList row = {QString::number(m.number),
-                           measurementDate(m.dateText).toString(Qt::ISODate),
-                           measurementTime(m.timeText).toString(Qt::ISODate)};
-        const PlanVerdict &verdict = e.verdicts.at(i);
+    for (const JudgedMeasurement &m : e.measurements) {
+        const PlanVerdict &verdict = m.verdict;
+        QStringList row = identityCells(m);
         for (int k = 0; k < e.plan.characteristics.size(); ++k) {
             const CharacteristicResult &r = verdict.results.at(k);
             QString cell = characteristicValueText(e.plan.characteristics.at(k), r);
@@ -55,8 +57,8 @@ QJsonValue number(const CharacteristicResult &r)
 
 bool PlanEvaluation::allPass() const
 {
-    return std::all_of(verdicts.begin(), verdicts.end(),
-                       [](const PlanVerdict &v) { return v.pass(); });
+    return std::all_of(measurements.begin(), measurements.end(),
+                       [](const JudgedMeasurement &m) { return m.verdict.pass(); });
 }
 
 QByteArray evaluationTable(const PlanEvaluation &e)
@@ -88,14 +90,11 @@ QByteArray evaluationTsv(const PlanEvaluation &e)
         header << c.name;
     header << QStringLiteral("pass");
     QByteArray out = header.join(QLatin1Char('\t')).toUtf8() + '\n';
-    for (int i = 0; i < e.measurements.size(); ++i) {
-        const Measurement &m = *e.measurements.at(i);
-        QStringList row = {QString::number(m.number),
-                           measurementDate(m.dateText).toString(Qt::ISODate),
-                           measurementTime(m.timeText).toString(Qt::ISODate)};
-        for (const CharacteristicResult &r : e.verdicts.at(i).results)
+    for (const JudgedMeasurement &m : e.measurements) {
+        QStringList row = identityCells(m);
+        for (const CharacteristicResult &r : m.verdict.results)
             row << (r.found ? QString::number(r.value, 'g', 10) : QString());
-        row << (e.verdicts.at(i).pass() ? QStringLiteral("1") : QStringLiteral("0"));
+        row << (m.verdict.pass() ? QStringLiteral("1") : QStringLiteral("0"));
         out += row.join(QLatin1Char('\t')).toUtf8() + '\n';
     }
     return out;
@@ -104,11 +103,10 @@ QByteArray evaluationTsv(const PlanEvaluation &e)
 QByteArray evaluationJson(const PlanEvaluation &e)
 {
     QJsonArray measurements;
-    for (int i = 0; i < e.measurements.size(); ++i) {
-        const Measurement &m = *e.measurements.at(i);
+    for (const JudgedMeasurement &m : e.measurements) {
         QJsonArray results;
         for (int k = 0; k < e.plan.characteristics.size(); ++k) {
-            const CharacteristicResult &r = e.verdicts.at(i).results.at(k);
+            const CharacteristicResult &r = m.verdict.results.at(k);
             QJsonObject o{{QStringLiteral("name"), e.plan.characteristics.at(k).name},
                           {QStringLiteral("value"), number(r)},
                           {QStringLiteral("found"), r.found}};
@@ -117,11 +115,11 @@ QByteArray evaluationJson(const PlanEvaluation &e)
             results.append(o);
         }
         measurements.append(
-            QJsonObject{{QStringLiteral("slot"), m.number},
+            QJsonObject{{QStringLiteral("slot"), m.slot},
                         {QStringLiteral("date"), measurementDate(m.dateText).toString(Qt::ISODate)},
                         {QStringLiteral("time"), measurementTime(m.timeText).toString(Qt::ISODate)},
                         {QStringLiteral("results"), results},
-                        {QStringLiteral("pass"), e.verdicts.at(i).pass()}});
+                        {QStringLiteral("pass"), m.verdict.pass()}});
     }
     const QJsonObject plan{{QStringLiteral("name"), e.plan.name},
                            {QStringLiteral("partNumber"), e.plan.partNumber},
@@ -141,7 +139,7 @@ int CliRunner::readPlan(TestPlan &plan)
         QFile file(m_request.planFile);
         if (!file.open(QIODevice::ReadOnly) ||
             !readTestPlan(file.read(kLargestPlanFile), plan, problem)) {
-            error(Cli::tr("Der Prüfplan '%1' ist nicht lesbar. %2").arg(m_request.planFile, problem));
+            error(WorkflowText::planUnreadable(m_request.planFile, problem));
             return kExitFile;
         }
     }
@@ -165,31 +163,58 @@ int CliRunner::evaluate()
     const int read = readPlan(e.plan);
     if (read != kExitOk)
         return read;
+    if (m_request.fromArchive)
+        return evaluateArchive(e);
+    if (!connectGauge())
+        return kExitNoGauge;
     DeviceData data;
-    QList<int> emptySlots;
-    if (m_request.fromArchive) {
-        const int loaded = loadArchiveGroup(data);
-        if (loaded != kExitOk)
-            return loaded;
-    } else {
-        if (!connectGauge())
-            return kExitNoGauge;
-        const TransferOutcome outcome = m_workflow.transfer(data, progress(), m_request.slotNumbers);
-        m_workflow.disconnect();
-        if (!readSucceeded(outcome.read))
-            return kExitCommunication;
-        emptySlots = outcome.emptySlots;
-    }
-    e.measurements = constRecords(data.records);
-    for (const Measurement *m : qAsConst(e.measurements))
-        e.verdicts << judgeByPlan(e.plan, *m);
-    const QByteArray text = m_request.format == QLatin1String("json")  ? evaluationJson(e)
-                            : m_request.format == QLatin1String("tsv") ? evaluationTsv(e)
-                                                                       : evaluationTable(e);
-    const int written = writeOutput(text);
+    const TransferOutcome outcome = m_workflow.transfer(data, progress(), m_request.slotNumbers);
+    m_workflow.disconnect();
+    if (!readSucceeded(outcome.read))
+        return kExitCommunication;
+    for (const Measurement *m : qAsConst(data.records))
+        e.measurements << JudgedMeasurement::of(data.serialNr, *m, e.plan);
+    const int written = writeEvaluation(e);
     if (written != kExitOk)
         return written;
-    if (namedEmptySlots(emptySlots))
+    if (namedEmptySlots(outcome.emptySlots))
         return kExitCommunication;
     return e.allPass() ? kExitOk : kExitOutOfControl;
+}
+
+int CliRunner::evaluateArchive(PlanEvaluation &e)
+{
+    if (!openArchiveForGroup())
+        return kExitFile;
+    // Streamed: the curves are read and judged batch by batch, never held at once.
+    const std::atomic<bool> never{false};
+    GroupEvaluationRequest request{m_archive.readSource(),
+                                   matchingGroup(m_request.archiveFilter), e.plan};
+    const bool shown = m_progressShown && !m_request.quiet;
+    GroupEvaluation result = evaluateArchiveGroup(
+        request,
+        [this, shown](int done, int total) {
+            if (!shown)
+                return;
+            m_err.write('\r' + Cli::tr("%1 von %2 Messungen bewertet").arg(done).arg(total).toUtf8());
+            m_progressLineOpen = true;
+        },
+        never);
+    endProgress();
+    if (!result.status.ok()) {
+        error(WorkflowText::archiveProblem(result.status, m_archive.location()));
+        return kExitFile;
+    }
+    e.measurements = std::move(result.measurements);
+    const int written = writeEvaluation(e);
+    if (written != kExitOk)
+        return written;
+    return e.allPass() ? kExitOk : kExitOutOfControl;
+}
+
+int CliRunner::writeEvaluation(const PlanEvaluation &e)
+{
+    return writeOutput(m_request.format == QLatin1String("json")  ? evaluationJson(e)
+                       : m_request.format == QLatin1String("tsv") ? evaluationTsv(e)
+                                                                  : evaluationTable(e));
 }

@@ -1,18 +1,16 @@
 #pragma once
 
 #include "measurement/testplan.h"
+#include "workflow/planevaluationjob.h"
 
 #include <QByteArray>
 #include <QList>
-
-struct Measurement;
 
 // The measurements a plan judged, for `tspx-cli evaluate`.
 struct PlanEvaluation
 {
     TestPlan plan;
-    QList<const Measurement *> measurements;
-    QList<PlanVerdict> verdicts; // one per measurement
+    QList<JudgedMeasurement> measurements;
 
     bool allPass() const;
 };

@@ -366,16 +366,23 @@ int CliRunner::readRequestedPlan()
     return kExitOk;
 }
 
-int CliRunner::loadArchiveGroup(DeviceData &data)
+bool CliRunner::openArchiveForGroup()
 {
     const ArchiveStatus opened = m_workflow.openArchive();
     if (!opened.ok()) {
         error(WorkflowText::archiveProblem(opened, m_workflow.archivePath()));
-        return kExitFile;
+        return false;
     }
     const QString damaged = m_workflow.damagedArchiveText();
     if (!damaged.isEmpty())
         error(damaged);
+    return true;
+}
+
+int CliRunner::loadArchiveGroup(DeviceData &data)
+{
+    if (!openArchiveForGroup())
+        return kExitFile;
     ArchiveStatus status;
     const QList<qint64> ids = archiveGroupIds(m_archive, m_request.archiveFilter, &status);
     if (!status.ok() || !loadArchiveRecords(m_archive, ids, data, &status)) {

@@ -17,6 +17,7 @@ struct DeviceData;
 // Runs one request of tspx-cli against the gauge: results on `out`, messages
 // and progress on `err`. Uses the same settings folder as the window.
 struct TestPlan;
+struct PlanEvaluation;
 
 class CliRunner
 {
@@ -45,11 +46,16 @@ private:
     int stats();
     // stats --archive: the group the request's filter names, from the archive.
     int loadArchiveGroup(DeviceData &data);
+    // The archive open for a group (a damaged one said); false when it is not.
+    bool openArchiveForGroup();
     // cligauge.cpp: calibration records and the type-1 study.
     int gauge();
     int msaType1();
     // clievaluate.cpp: measurements judged by a test plan.
     int evaluate();
+    // evaluate --archive: the group judged batch by batch.
+    int evaluateArchive(PlanEvaluation &e);
+    int writeEvaluation(const PlanEvaluation &e);
     // The plan of --plan: a file (kept in the archive) or a kept plan's name.
     int readPlan(TestPlan &plan);
     // stats and download: the plan of --plan (none without it) for requestedSet.

@@ -31,6 +31,9 @@ struct PlanVerdict
 
 PlanVerdict judgeByPlan(const TestPlan &plan, const Measurement &m);
 
+// A plan file larger than this is no plan.
+constexpr qint64 kLargestPlanFile = 16 * 1024 * 1024;
+
 // The plan as its JSON file's bytes.
 QByteArray testPlanJson(const TestPlan &plan);
 // The plan of a JSON file; false with the reason (the entry and what is

@@ -40,6 +40,10 @@ run() {
   # The archives are made once (the million takes some 3 minutes, 1.2 GB)
   # and kept in BENCH_DATA for later runs; BENCH_QUICK leaves the million out.
   run "$bin/bench_archive" --data "${BENCH_DATA:-$build/bench-data}" "${archive_sizes[@]}"
+  run "$bin/bench_characteristics"
+  # 100,000 curves of 1,000 samples (some 25 s to make, 420 MB, kept in
+  # BENCH_DATA), judged from the file and from a throwaway server.
+  run "$bin/bench_planevaluation" --data "${BENCH_DATA:-$build/bench-data}"
 } | tee "$results"
 
 echo

@@ -287,6 +287,23 @@ bool ArchiveBrowser::load(const QList<qint64> &ids, DeviceData &into)
     return false;
 }
 
+GroupSelection ArchiveBrowser::currentGroup() const
+{
+    return m_rows->groupAt(m_parts.tree->currentIndex());
+}
+
+void ArchiveBrowser::selectArchived(const JudgedMeasurement &measurement)
+{
+    QStandardItem *root = archiveRootItem(m_parts.model);
+    QStandardItem *row = root ? m_rows->find(root, measurement.serialNr,
+                                             measurementDate(measurement.dateText), measurement.id)
+                              : nullptr;
+    if (!row)
+        return;
+    m_parts.tree->setCurrentIndex(row->index());
+    m_parts.tree->scrollTo(row->index());
+}
+
 void ArchiveBrowser::setGroupByStation(bool on)
 {
     m_parts.status->archiveByStation = on;

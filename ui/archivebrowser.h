@@ -2,6 +2,7 @@
 
 #include "measurement/devicedata.h"
 #include "measurement/measurementset.h"
+#include "workflow/planevaluationjob.h"
 
 #include <QList>
 #include <QModelIndex>
@@ -80,6 +81,11 @@ public:
     // loaded into `into` (its first `largest`, or all); false when there is
     // none or it cannot be read.
     bool loadCurrentGroup(DeviceData &into, int largest = -1);
+    // The group the current archive row heads, to judge by a plan (see
+    // ArchiveRows::groupAt); empty on other rows.
+    GroupSelection currentGroup() const;
+    // Makes the archived measurement's row current, when the rows show it.
+    void selectArchived(const JudgedMeasurement &measurement);
     // "All" on an archive row: the group it heads, or the day of a measurement.
     void exportGroup();
     // The designation typed in for a report of `current` (of `gauge`, unless

@@ -223,6 +223,59 @@ QList<qint64> ArchiveRows::idsAt(const QModelIndex &index)
     return ids;
 }
 
+GroupSelection ArchiveRows::groupAt(const QModelIndex &index) const
+{
+    const auto *model = qobject_cast<const QStandardItemModel *>(index.model());
+    const QStandardItem *item = model ? model->itemFromIndex(index) : nullptr;
+    if (item && kindOf(item) == ArchiveRow::Measurement)
+        item = item->parent();
+    if (!item)
+        return {};
+    const ArchiveRow kind = kindOf(item);
+    const ArchiveFilter filter = filterAt(item);
+    const ArchiveGauge gauge = kind == ArchiveRow::Day ? gaugeOf(item->parent()) : gaugeOf(item);
+    const QDate day = item->data(DayRole).toDate();
+    if (kind != ArchiveRow::Root && kind != ArchiveRow::Station && kind != ArchiveRow::Serial &&
+        kind != ArchiveRow::Day)
+        return {};
+    return [kind, filter, gauge, day](const ArchiveReadSource &source, ArchiveStatus *status) {
+        ArchiveBrowsing browsing(source.connection, source.spool);
+        QList<ArchiveEntry> entries;
+        if (kind == ArchiveRow::Day) {
+            entries = browsing.measurements(gauge, day, filter, status);
+        } else if (kind == ArchiveRow::Serial) {
+            entries = browsing.measurements(gauge, filter, status);
+        } else {
+            for (const ArchiveGauge &each : browsing.gauges(filter, 0, status))
+                entries += browsing.measurements(each, filter, status);
+        }
+        QList<qint64> ids;
+        ids.reserve(entries.size());
+        for (const ArchiveEntry &entry : qAsConst(entries))
+            ids.append(entry.id);
+        return ids;
+    };
+}
+
+QStandardItem *ArchiveRows::find(QStandardItem *item, const QByteArray &serialNr,
+                                 const QDate &day, qint64 id)
+{
+    const ArchiveRow kind = kindOf(item);
+    if (kind == ArchiveRow::Measurement)
+        return item->data(ArchiveIdRole).toLongLong() == id ? item : nullptr;
+    // Only the gauge's and the day's rows are fetched on the way.
+    if (kind == ArchiveRow::Note ||
+        (kind == ArchiveRow::Serial && item->data(SerialRole).toByteArray() != serialNr) ||
+        (kind == ArchiveRow::Day && item->data(DayRole).toDate() != day))
+        return nullptr;
+    fetch(item);
+    for (int row = 0; row < item->rowCount(); ++row) {
+        if (QStandardItem *found = find(item->child(row), serialNr, day, id))
+            return found;
+    }
+    return nullptr;
+}
+
 ArchiveRow archiveRowKind(const QModelIndex &index)
 {
     return ArchiveRow(index.data(ArchiveRowRole).toInt());

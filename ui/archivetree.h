@@ -2,6 +2,7 @@
 
 #include "archive/archivebrowsing.h"
 #include "ui/measurementtree.h"
+#include "workflow/planevaluationjob.h"
 
 #include <QList>
 #include <Qt>
@@ -48,6 +49,14 @@ public:
     // The ids of the archived measurements a gauge's, a day's or a
     // measurement's row stands for, top down (fetched or not).
     QList<qint64> idsAt(const QModelIndex &index);
+    // The group a row heads (a measurement's row: its day), listed where and
+    // when it is judged, on a connection of that thread; empty for rows that
+    // stand for no measurements.
+    GroupSelection groupAt(const QModelIndex &index) const;
+    // The row of the archived measurement `id` of that gauge and day below
+    // `item`, fetching the rows on its way; null when the rows do not show it.
+    QStandardItem *find(QStandardItem *item, const QByteArray &serialNr, const QDate &day,
+                        qint64 id);
 
 private:
     // The filter of the rows under `item`: the search's, within its station.

@@ -20,6 +20,12 @@ void CommandStates::forGaugeRow(bool selected, bool all)
     setSelectionCommands(selected);
     m_ui->actionAlleMessungenexportieren->setEnabled(all);
     m_ui->actionAlleMessungenloeschen->setEnabled(all);
+    forEvaluation(false);
+}
+
+void CommandStates::forEvaluation(bool group)
+{
+    m_ui->actionMitPruefplanBewerten->setEnabled(group);
 }
 
 void CommandStates::forSelection(bool any, bool several)

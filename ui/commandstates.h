@@ -25,6 +25,8 @@ public:
     // An archive row: `shown` a measurement loaded, `group` measurements
     // under it, `gaugeListed` the gauge's row still there.
     void forArchiveRow(bool shown, bool group, bool gaugeListed);
+    // Judging by a plan: `group` an archive row that stands for measurements.
+    void forEvaluation(bool group);
     // Deleting the selected measurements: `count` gauge slots selected; the
     // menu text says whether one or several go.
     void forErasable(int count);

@@ -16,6 +16,7 @@ class ArchiveServerStatus;
 class ArchiveFilterBar;
 class ConfigIni;
 class ExportWriter;
+class GroupEvaluationCommand;
 class GaugeServices;
 class MeasurementArchive;
 class MeasurementPage;
@@ -141,6 +142,8 @@ private:
 
     // The archive: every transfer kept, browsed under "Archiv" (ArchiveBrowser).
     void setUpArchive();
+    // "Mit Prüfplan bewerten…" on the archive rows.
+    void setUpGroupEvaluation();
     void setUpReports();
     void showArchivedRow(const QModelIndex &index);
     // "Kalibrierung…" (CalibrationDialog) for the current row's gauge.
@@ -183,6 +186,7 @@ private:
     ExportWriter *m_exportWriter = nullptr;
     DeviceJob *m_job = nullptr;
     PlanEditor *m_planEditor = nullptr;
+    GroupEvaluationCommand *m_groupEvaluation = nullptr;
     // An erase found measurements nobody has read and the operator wants them first.
     bool m_transferRequested = false;
 };

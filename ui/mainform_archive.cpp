@@ -8,11 +8,14 @@
 #include "ui/archivetree.h"
 #include "ui/commandstates.h"
 #include "ui/exportwriter.h"
+#include "ui/groupevaluationcommand.h"
 #include "ui/measurementpage.h"
 #include "ui/measurementtree.h"
 #include "ui_mainform.h"
 #include "workflow/gaugeservices.h"
 #include "workflow/seriesset.h"
+
+#include <QMenu>
 
 void Mainform::setUpArchive()
 {
@@ -41,7 +44,30 @@ void Mainform::setUpArchive()
     ui->actionArchivNachStationen->setChecked(status->archiveByStation);
     connect(ui->actionArchivNachStationen, &QAction::toggled, browser,
             &ArchiveBrowser::setGroupByStation);
+    setUpGroupEvaluation();
     m_archiveBrowser->open();
+}
+
+void Mainform::setUpGroupEvaluation()
+{
+    m_groupEvaluation = new GroupEvaluationCommand(
+        {this, &m_services.archive(), &m_services.activePlan(), errorMessage.get()}, this);
+    connect(ui->actionMitPruefplanBewerten, &QAction::triggered, this,
+            [this] { m_groupEvaluation->run(m_archiveBrowser->currentGroup()); });
+    connect(m_groupEvaluation, &GroupEvaluationCommand::measurementChosen, this,
+            [this](const JudgedMeasurement &measurement) {
+                m_archiveBrowser->selectArchived(measurement);
+                activateWindow();
+            });
+    // The command on an archive row's context menu too (a right click makes it current).
+    ui->treeView->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(ui->treeView, &QWidget::customContextMenuRequested, this, [this](const QPoint &at) {
+        if (!ui->actionMitPruefplanBewerten->isEnabled())
+            return;
+        QMenu menu(ui->treeView);
+        menu.addAction(ui->actionMitPruefplanBewerten);
+        menu.exec(ui->treeView->viewport()->mapToGlobal(at));
+    });
 }
 
 MeasurementArchive *Mainform::measurementArchive() const
@@ -77,6 +103,7 @@ void Mainform::showArchivedRow(const QModelIndex &index)
     m_commands->forArchiveRow(!m_archiveBrowser->shown().records.isEmpty(),
                               isArchiveGroupOrMeasurement(index), treeModel->deviceIndex().isValid());
     m_commands->forErasable(erasableSlotNumbers().size());
+    m_commands->forEvaluation(bool(m_archiveBrowser->currentGroup()));
 }
 
 void Mainform::on_actionArchivImportieren_triggered()

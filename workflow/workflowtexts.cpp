@@ -103,6 +103,11 @@ QString emptySlots(const QList<int> &numbers)
         .arg(slotList(numbers));
 }
 
+QString planUnreadable(const QString &path, const QString &problem)
+{
+    return GaugeWorkflowTexts::tr("Der Prüfplan '%1' ist nicht lesbar. %2").arg(path, problem);
+}
+
 QString archiveProblem(const ArchiveStatus &status, const QString &path)
 {
     switch (status.kind) {

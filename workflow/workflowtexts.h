@@ -33,6 +33,8 @@ QString notNumbersKept(const QList<int> &numbers);
 QString emptySlots(const QList<int> &numbers);
 // Why the archive at `path` failed, in words.
 QString archiveProblem(const ArchiveStatus &status, const QString &path);
+// A test plan file that is no plan, with the reason readTestPlan gave.
+QString planUnreadable(const QString &path, const QString &problem);
 // After a transfer the archive did not take.
 QString transferNotArchived();
 QString nothingErased();

@@ -4,7 +4,7 @@
 <context>
     <name>Cli</name>
     <message numerus="yes">
-        <location filename="../../cli/clirunner.cpp" line="+446"/>
+        <location filename="../../cli/clirunner.cpp" line="+453"/>
         <source>Nicht gelöscht. Erneut mit download übertragen (vielleicht sendet das Gerät sie diesmal vollständig) oder mit --erase-incomplete löschen.</source>
         <translation>
             <numerusform>Nicht gelöscht. Erneut mit download übertragen (vielleicht sendet das Gerät sie diesmal vollständig) oder mit --erase-incomplete löschen.</numerusform>
@@ -58,7 +58,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location line="+93"/>
+        <location line="+98"/>
         <source>Daraus wieder gelesen und behalten: %n Messungen.</source>
         <translation>
             <numerusform>Daraus wieder gelesen und behalten: %n Messung.</numerusform>
@@ -188,6 +188,17 @@ Nach dem Löschen auf dem Gerät gibt es sie nirgends mehr.</numerusform>
         <translation>
             <numerusform>… und %n weitere Kurve</numerusform>
             <numerusform>… und %n weitere Kurven</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>PlanEvaluationDialog</name>
+    <message numerus="yes">
+        <location filename="../../ui/planevaluationdialog.cpp" line="+47"/>
+        <source>%n Messung(en) bewertet</source>
+        <translation>
+            <numerusform>%n Messung bewertet</numerusform>
+            <numerusform>%n Messungen bewertet</numerusform>
         </translation>
     </message>
 </context>

@@ -701,7 +701,7 @@ evaluate: a measurement n.i.O.,
         <translation>The test plan %1 has no characteristic &apos;%2&apos;.</translation>
     </message>
     <message>
-        <location line="+70"/>
+        <location line="+77"/>
         <source>Gelöschte Messungen: %1</source>
         <translation>Measurements erased: %1</translation>
     </message>
@@ -734,7 +734,7 @@ evaluate: a measurement n.i.O.,
         <translation>Could not write to standard output: %1</translation>
     </message>
     <message>
-        <location filename="../../cli/clievaluate.cpp" line="+25"/>
+        <location filename="../../cli/clievaluate.cpp" line="+30"/>
         <source>Nr.</source>
         <translation>No.</translation>
     </message>
@@ -754,25 +754,25 @@ evaluate: a measurement n.i.O.,
         <translation>Verdict</translation>
     </message>
     <message>
-        <location line="+45"/>
+        <location line="+42"/>
         <source>Prüfplan %1, Version %2</source>
         <translation>Test plan %1, version %2</translation>
     </message>
     <message>
-        <location line="+71"/>
-        <source>Der Prüfplan &apos;%1&apos; ist nicht lesbar. %2</source>
-        <translation>The test plan &apos;%1&apos; cannot be read. %2</translation>
-    </message>
-    <message>
-        <location line="+12"/>
+        <location line="+79"/>
         <source>Im Archiv ist kein Prüfplan &apos;%1&apos;.</source>
         <translation>The archive holds no test plan &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <location line="+45"/>
+        <source>%1 von %2 Messungen bewertet</source>
+        <translation>%1 of %2 measurements judged</translation>
     </message>
 </context>
 <context>
     <name>CommandStates</name>
     <message>
-        <location filename="../../ui/commandstates.cpp" line="+29"/>
+        <location filename="../../ui/commandstates.cpp" line="+35"/>
         <source>Gewählte Messungen e&amp;xportieren...</source>
         <translation>E&amp;xport Selected Measurements...</translation>
     </message>
@@ -1124,7 +1124,12 @@ evaluate: a measurement n.i.O.,
         </translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+6"/>
+        <source>Der Prüfplan &apos;%1&apos; ist nicht lesbar. %2</source>
+        <translation>The test plan &apos;%1&apos; cannot be read. %2</translation>
+    </message>
+    <message>
+        <location line="+9"/>
         <source>Das Archiv &apos;%1&apos; ist schreibgeschützt.</source>
         <translation>The archive &apos;%1&apos; is read-only.</translation>
     </message>
@@ -1360,6 +1365,72 @@ The gauge sent fewer samples than it reports.</numerusform>
     </message>
 </context>
 <context>
+    <name>GroupEvaluation</name>
+    <message>
+        <location filename="../../workflow/planevaluationjob.cpp" line="+136"/>
+        <source>Seriennummer</source>
+        <translation>Serial number</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Nr.</source>
+        <translation>No.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Datum</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Zeit</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Urteil</source>
+        <translation>Verdict</translation>
+    </message>
+</context>
+<context>
+    <name>GroupEvaluationCommand</name>
+    <message>
+        <location filename="../../ui/groupevaluationcommand.cpp" line="+47"/>
+        <source>Messungen werden mit dem Prüfplan %1 bewertet...</source>
+        <translation>Judging measurements by test plan %1...</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Abbrechen</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>Prüfplan-Datei öffnen...</source>
+        <translation>Open test plan file...</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Mit Prüfplan bewerten</source>
+        <translation>Judge by Test Plan</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Kein Prüfplan ist gewählt. Prüfplan:</source>
+        <translation>No test plan is chosen. Test plan:</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>Prüfplan öffnen</source>
+        <translation>Open Test Plan</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Prüfpläne (*.json)</source>
+        <translation>Test plans (*.json)</translation>
+    </message>
+</context>
+<context>
     <name>InfoDialog</name>
     <message>
         <location filename="../../ui/infodialog.ui" line="+31"/>
@@ -1457,7 +1528,7 @@ Tool</translation>
         <translation>&amp;Edit</translation>
     </message>
     <message>
-        <location line="+28"/>
+        <location line="+30"/>
         <source>&amp;Hilfe</source>
         <translation>&amp;Help</translation>
     </message>
@@ -1552,6 +1623,16 @@ Tool</translation>
         <translation>&amp;Settings...</translation>
     </message>
     <message>
+        <location line="+8"/>
+        <source>Mit Prüfplan bewerten…</source>
+        <translation>Judge by Test Plan…</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Die Messungen der gewählten Archivzeile mit einem Prüfplan bewerten</source>
+        <translation>Judge the measurements of the chosen archive row by a test plan</translation>
+    </message>
+    <message>
         <location line="+5"/>
         <source>CSV-Dateien ins &amp;Archiv importieren...</source>
         <translation>Import CSV files into the &amp;archive...</translation>
@@ -1582,17 +1663,17 @@ Tool</translation>
         <translation>F1</translation>
     </message>
     <message>
-        <location line="-140"/>
+        <location line="-151"/>
         <source>&amp;Ansicht</source>
         <translation>&amp;View</translation>
     </message>
     <message>
-        <location line="-420"/>
+        <location line="-422"/>
         <source>Messung-Nr:</source>
         <translation>Measurement no.:</translation>
     </message>
     <message>
-        <location line="+565"/>
+        <location line="+578"/>
         <source>Als Excel-&amp;Datei exportieren...</source>
         <translation>Export as Excel &amp;File...</translation>
     </message>
@@ -1915,7 +1996,7 @@ Tool</translation>
 <context>
     <name>MainformArchive</name>
     <message>
-        <location filename="../../ui/archivebrowser.cpp" line="+366"/>
+        <location filename="../../ui/archivebrowser.cpp" line="+383"/>
         <source>CSV-Datei (*.CSV)</source>
         <translation>CSV file (*.CSV)</translation>
     </message>
@@ -1925,7 +2006,7 @@ Tool</translation>
         <translation>Import CSV files into the archive</translation>
     </message>
     <message>
-        <location line="-292"/>
+        <location line="-309"/>
         <source>%1: kann nicht gelesen werden.</source>
         <translation>%1: cannot be read.</translation>
     </message>
@@ -1969,12 +2050,12 @@ Tool</translation>
         </translation>
     </message>
     <message>
-        <location line="+286"/>
+        <location line="+303"/>
         <source>Import ins Archiv</source>
         <translation>Import into the archive</translation>
     </message>
     <message>
-        <location line="-279"/>
+        <location line="-296"/>
         <source>%1: Messung %2 nicht archiviert: %3.</source>
         <translation>%1: measurement %2 not archived: %3.</translation>
     </message>
@@ -2377,6 +2458,112 @@ Once deleted on the device they exist nowhere.</numerusform>
         <location line="+8"/>
         <source>Die Datei &apos;%1&apos; konnte nicht geschrieben werden: %2</source>
         <translation>The file &apos;%1&apos; could not be written: %2</translation>
+    </message>
+</context>
+<context>
+    <name>PlanEvaluationDialog</name>
+    <message>
+        <location filename="../../ui/planevaluationdialog.ui" line="+14"/>
+        <source>Bewertung mit Prüfplan</source>
+        <translation>Judged by Test Plan</translation>
+    </message>
+    <message>
+        <location line="+39"/>
+        <source>Merkmal</source>
+        <translation>Characteristic</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>bewertet</source>
+        <translation>judged</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>i.O.</source>
+        <translation>in tol.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>n.i.O.</source>
+        <translation>out of tol.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>nicht gefunden</source>
+        <translation>not found</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>n.i.O. bewertete Messungen:</source>
+        <translation>Measurements judged out of tolerance:</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>Seriennummer</source>
+        <translation>Serial number</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Nr.</source>
+        <translation>No.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Datum</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Zeit</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Merkmale n.i.O.</source>
+        <translation>Characteristics out of tol.</translation>
+    </message>
+    <message>
+        <location filename="../../ui/planevaluationdialog.cpp" line="+29"/>
+        <source>Prüfplan %1, Version %2</source>
+        <translation>Test plan %1, version %2</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Als CSV speichern...</source>
+        <translation>Save as CSV...</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+14"/>
+        <source>%n Messung(en) bewertet</source>
+        <translation>
+            <numerusform>%n measurement judged</numerusform>
+            <numerusform>%n measurements judged</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 i.O., %2 n.i.O.</source>
+        <translation>%1 in tol., %2 out of tol.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>(abgebrochen nach %1 von %2)</source>
+        <translation>(cancelled after %1 of %2)</translation>
+    </message>
+    <message>
+        <location line="+49"/>
+        <source>Bewertung speichern</source>
+        <translation>Save Judgement</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>CSV-Dateien (*.csv)</source>
+        <translation>CSV files (*.csv)</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Die Datei &apos;%1&apos; konnte nicht geschrieben werden!</source>
+        <translation>The file &apos;%1&apos; could not be written!</translation>
     </message>
 </context>
 <context>

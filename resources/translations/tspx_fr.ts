@@ -701,7 +701,7 @@ evaluate : une mesure n.i.O.,
         <translation>Le plan de contrôle %1 n’a pas de caractéristique « %2 ».</translation>
     </message>
     <message>
-        <location line="+70"/>
+        <location line="+77"/>
         <source>Gelöschte Messungen: %1</source>
         <translation>Mesures effacées : %1</translation>
     </message>
@@ -734,7 +734,7 @@ evaluate : une mesure n.i.O.,
         <translation>Impossible d&apos;écrire sur la sortie standard : %1</translation>
     </message>
     <message>
-        <location filename="../../cli/clievaluate.cpp" line="+25"/>
+        <location filename="../../cli/clievaluate.cpp" line="+30"/>
         <source>Nr.</source>
         <translation>N.</translation>
     </message>
@@ -754,25 +754,25 @@ evaluate : une mesure n.i.O.,
         <translation>Verdict</translation>
     </message>
     <message>
-        <location line="+45"/>
+        <location line="+42"/>
         <source>Prüfplan %1, Version %2</source>
         <translation>Plan de contrôle %1, version %2</translation>
     </message>
     <message>
-        <location line="+71"/>
-        <source>Der Prüfplan &apos;%1&apos; ist nicht lesbar. %2</source>
-        <translation>Le plan de contrôle &apos;%1&apos; est illisible. %2</translation>
-    </message>
-    <message>
-        <location line="+12"/>
+        <location line="+79"/>
         <source>Im Archiv ist kein Prüfplan &apos;%1&apos;.</source>
         <translation>L&apos;archive ne contient pas de plan de contrôle &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <location line="+45"/>
+        <source>%1 von %2 Messungen bewertet</source>
+        <translation>%1 mesures sur %2 évaluées</translation>
     </message>
 </context>
 <context>
     <name>CommandStates</name>
     <message>
-        <location filename="../../ui/commandstates.cpp" line="+29"/>
+        <location filename="../../ui/commandstates.cpp" line="+35"/>
         <source>Gewählte Messungen e&amp;xportieren...</source>
         <translation>E&amp;xporter les mesures sélectionnées...</translation>
     </message>
@@ -1124,7 +1124,12 @@ evaluate : une mesure n.i.O.,
         </translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+6"/>
+        <source>Der Prüfplan &apos;%1&apos; ist nicht lesbar. %2</source>
+        <translation>Le plan de contrôle &apos;%1&apos; est illisible. %2</translation>
+    </message>
+    <message>
+        <location line="+9"/>
         <source>Das Archiv &apos;%1&apos; ist schreibgeschützt.</source>
         <translation>L&apos;archive &apos;%1&apos; est protégée en écriture.</translation>
     </message>
@@ -1360,6 +1365,72 @@ L&apos;appareil a envoyé moins de valeurs qu&apos;il n&apos;en indique.</numeru
     </message>
 </context>
 <context>
+    <name>GroupEvaluation</name>
+    <message>
+        <location filename="../../workflow/planevaluationjob.cpp" line="+136"/>
+        <source>Seriennummer</source>
+        <translation>Numéro de série</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Nr.</source>
+        <translation>N.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Datum</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Zeit</source>
+        <translation>Heure</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Urteil</source>
+        <translation>Verdict</translation>
+    </message>
+</context>
+<context>
+    <name>GroupEvaluationCommand</name>
+    <message>
+        <location filename="../../ui/groupevaluationcommand.cpp" line="+47"/>
+        <source>Messungen werden mit dem Prüfplan %1 bewertet...</source>
+        <translation>Évaluation des mesures selon le plan de contrôle %1...</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Abbrechen</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>Prüfplan-Datei öffnen...</source>
+        <translation>Ouvrir un fichier de plan de contrôle...</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Mit Prüfplan bewerten</source>
+        <translation>Évaluer selon un plan de contrôle</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Kein Prüfplan ist gewählt. Prüfplan:</source>
+        <translation>Aucun plan de contrôle n&apos;est choisi. Plan de contrôle :</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>Prüfplan öffnen</source>
+        <translation>Ouvrir un plan de contrôle</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Prüfpläne (*.json)</source>
+        <translation>Plans de contrôle (*.json)</translation>
+    </message>
+</context>
+<context>
     <name>InfoDialog</name>
     <message>
         <location filename="../../ui/infodialog.ui" line="+31"/>
@@ -1457,7 +1528,7 @@ Tool</translation>
         <translation>É&amp;dition</translation>
     </message>
     <message>
-        <location line="+28"/>
+        <location line="+30"/>
         <source>&amp;Hilfe</source>
         <translation>&amp;Aide</translation>
     </message>
@@ -1552,6 +1623,16 @@ Tool</translation>
         <translation>&amp;Paramètres...</translation>
     </message>
     <message>
+        <location line="+8"/>
+        <source>Mit Prüfplan bewerten…</source>
+        <translation>Évaluer selon un plan de contrôle…</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Die Messungen der gewählten Archivzeile mit einem Prüfplan bewerten</source>
+        <translation>Évaluer les mesures de la ligne d&apos;archive choisie selon un plan de contrôle</translation>
+    </message>
+    <message>
         <location line="+5"/>
         <source>CSV-Dateien ins &amp;Archiv importieren...</source>
         <translation>Importer des fichiers CSV dans l&apos;a&amp;rchive...</translation>
@@ -1582,17 +1663,17 @@ Tool</translation>
         <translation>F1</translation>
     </message>
     <message>
-        <location line="-140"/>
+        <location line="-151"/>
         <source>&amp;Ansicht</source>
         <translation>Afficha&amp;ge</translation>
     </message>
     <message>
-        <location line="-420"/>
+        <location line="-422"/>
         <source>Messung-Nr:</source>
         <translation>N° de mesure :</translation>
     </message>
     <message>
-        <location line="+565"/>
+        <location line="+578"/>
         <source>Als Excel-&amp;Datei exportieren...</source>
         <translation>Exporter en fichier Exce&amp;l...</translation>
     </message>
@@ -1915,7 +1996,7 @@ Tool</translation>
 <context>
     <name>MainformArchive</name>
     <message>
-        <location filename="../../ui/archivebrowser.cpp" line="+366"/>
+        <location filename="../../ui/archivebrowser.cpp" line="+383"/>
         <source>CSV-Datei (*.CSV)</source>
         <translation>Fichier CSV (*.CSV)</translation>
     </message>
@@ -1925,7 +2006,7 @@ Tool</translation>
         <translation>Importer des fichiers CSV dans l&apos;archive</translation>
     </message>
     <message>
-        <location line="-292"/>
+        <location line="-309"/>
         <source>%1: kann nicht gelesen werden.</source>
         <translation>%1 : illisible.</translation>
     </message>
@@ -1969,12 +2050,12 @@ Tool</translation>
         </translation>
     </message>
     <message>
-        <location line="+286"/>
+        <location line="+303"/>
         <source>Import ins Archiv</source>
         <translation>Importation dans l&apos;archive</translation>
     </message>
     <message>
-        <location line="-279"/>
+        <location line="-296"/>
         <source>%1: Messung %2 nicht archiviert: %3.</source>
         <translation>%1 : mesure %2 non archivée : %3.</translation>
     </message>
@@ -2377,6 +2458,112 @@ Une fois supprimées sur l&apos;appareil, elles n&apos;existeront plus nulle par
         <location line="+8"/>
         <source>Die Datei &apos;%1&apos; konnte nicht geschrieben werden: %2</source>
         <translation>Le fichier &apos;%1&apos; n’a pas pu être écrit : %2</translation>
+    </message>
+</context>
+<context>
+    <name>PlanEvaluationDialog</name>
+    <message>
+        <location filename="../../ui/planevaluationdialog.ui" line="+14"/>
+        <source>Bewertung mit Prüfplan</source>
+        <translation>Évaluation selon un plan de contrôle</translation>
+    </message>
+    <message>
+        <location line="+39"/>
+        <source>Merkmal</source>
+        <translation>Caractéristique</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>bewertet</source>
+        <translation>évaluées</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>i.O.</source>
+        <translation>dans tol.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>n.i.O.</source>
+        <translation>hors tol.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>nicht gefunden</source>
+        <translation>non trouvées</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>n.i.O. bewertete Messungen:</source>
+        <translation>Mesures jugées hors tolérance :</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>Seriennummer</source>
+        <translation>Numéro de série</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Nr.</source>
+        <translation>N.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Datum</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Zeit</source>
+        <translation>Heure</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Merkmale n.i.O.</source>
+        <translation>Caractéristiques hors tol.</translation>
+    </message>
+    <message>
+        <location filename="../../ui/planevaluationdialog.cpp" line="+29"/>
+        <source>Prüfplan %1, Version %2</source>
+        <translation>Plan de contrôle %1, version %2</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Als CSV speichern...</source>
+        <translation>Enregistrer en CSV...</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+14"/>
+        <source>%n Messung(en) bewertet</source>
+        <translation>
+            <numerusform>%n mesure évaluée</numerusform>
+            <numerusform>%n mesures évaluées</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 i.O., %2 n.i.O.</source>
+        <translation>%1 dans tol., %2 hors tol.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>(abgebrochen nach %1 von %2)</source>
+        <translation>(annulée après %1 sur %2)</translation>
+    </message>
+    <message>
+        <location line="+49"/>
+        <source>Bewertung speichern</source>
+        <translation>Enregistrer l&apos;évaluation</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>CSV-Dateien (*.csv)</source>
+        <translation>Fichiers CSV (*.csv)</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Die Datei &apos;%1&apos; konnte nicht geschrieben werden!</source>
+        <translation>Le fichier « %1 » n&apos;a pas pu être écrit !</translation>
     </message>
 </context>
 <context>

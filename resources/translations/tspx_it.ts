@@ -701,7 +701,7 @@ evaluate: una misura n.i.O.,
         <translation>Il piano di prova %1 non ha la caratteristica &apos;%2&apos;.</translation>
     </message>
     <message>
-        <location line="+70"/>
+        <location line="+77"/>
         <source>Gelöschte Messungen: %1</source>
         <translation>Misure cancellate: %1</translation>
     </message>
@@ -734,7 +734,7 @@ evaluate: una misura n.i.O.,
         <translation>Impossibile scrivere sullo standard output: %1</translation>
     </message>
     <message>
-        <location filename="../../cli/clievaluate.cpp" line="+25"/>
+        <location filename="../../cli/clievaluate.cpp" line="+30"/>
         <source>Nr.</source>
         <translation>N.</translation>
     </message>
@@ -754,25 +754,25 @@ evaluate: una misura n.i.O.,
         <translation>Esito</translation>
     </message>
     <message>
-        <location line="+45"/>
+        <location line="+42"/>
         <source>Prüfplan %1, Version %2</source>
         <translation>Piano di prova %1, versione %2</translation>
     </message>
     <message>
-        <location line="+71"/>
-        <source>Der Prüfplan &apos;%1&apos; ist nicht lesbar. %2</source>
-        <translation>Il piano di prova &apos;%1&apos; non è leggibile. %2</translation>
-    </message>
-    <message>
-        <location line="+12"/>
+        <location line="+79"/>
         <source>Im Archiv ist kein Prüfplan &apos;%1&apos;.</source>
         <translation>L&apos;archivio non contiene un piano di prova &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <location line="+45"/>
+        <source>%1 von %2 Messungen bewertet</source>
+        <translation>%1 di %2 misure valutate</translation>
     </message>
 </context>
 <context>
     <name>CommandStates</name>
     <message>
-        <location filename="../../ui/commandstates.cpp" line="+29"/>
+        <location filename="../../ui/commandstates.cpp" line="+35"/>
         <source>Gewählte Messungen e&amp;xportieren...</source>
         <translation>E&amp;sporta misure selezionate...</translation>
     </message>
@@ -1124,7 +1124,12 @@ evaluate: una misura n.i.O.,
         </translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+6"/>
+        <source>Der Prüfplan &apos;%1&apos; ist nicht lesbar. %2</source>
+        <translation>Il piano di prova &apos;%1&apos; non è leggibile. %2</translation>
+    </message>
+    <message>
+        <location line="+9"/>
         <source>Das Archiv &apos;%1&apos; ist schreibgeschützt.</source>
         <translation>L&apos;archivio &apos;%1&apos; è protetto da scrittura.</translation>
     </message>
@@ -1360,6 +1365,72 @@ Lo strumento ha inviato meno valori di quanti ne indica.</numerusform>
     </message>
 </context>
 <context>
+    <name>GroupEvaluation</name>
+    <message>
+        <location filename="../../workflow/planevaluationjob.cpp" line="+136"/>
+        <source>Seriennummer</source>
+        <translation>Numero di serie</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Nr.</source>
+        <translation>N.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Datum</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Zeit</source>
+        <translation>Ora</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Urteil</source>
+        <translation>Esito</translation>
+    </message>
+</context>
+<context>
+    <name>GroupEvaluationCommand</name>
+    <message>
+        <location filename="../../ui/groupevaluationcommand.cpp" line="+47"/>
+        <source>Messungen werden mit dem Prüfplan %1 bewertet...</source>
+        <translation>Valutazione delle misure con il piano di prova %1...</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Abbrechen</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>Prüfplan-Datei öffnen...</source>
+        <translation>Apri file del piano di prova...</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Mit Prüfplan bewerten</source>
+        <translation>Valuta con piano di prova</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Kein Prüfplan ist gewählt. Prüfplan:</source>
+        <translation>Nessun piano di prova scelto. Piano di prova:</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>Prüfplan öffnen</source>
+        <translation>Apri piano di prova</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Prüfpläne (*.json)</source>
+        <translation>Piani di prova (*.json)</translation>
+    </message>
+</context>
+<context>
     <name>InfoDialog</name>
     <message>
         <location filename="../../ui/infodialog.ui" line="+31"/>
@@ -1457,7 +1528,7 @@ Tool</translation>
         <translation>&amp;Modifica</translation>
     </message>
     <message>
-        <location line="+28"/>
+        <location line="+30"/>
         <source>&amp;Hilfe</source>
         <translation>&amp;Aiuto</translation>
     </message>
@@ -1552,6 +1623,16 @@ Tool</translation>
         <translation>&amp;Impostazioni...</translation>
     </message>
     <message>
+        <location line="+8"/>
+        <source>Mit Prüfplan bewerten…</source>
+        <translation>Valuta con piano di prova…</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Die Messungen der gewählten Archivzeile mit einem Prüfplan bewerten</source>
+        <translation>Valuta le misure della riga d&apos;archivio scelta con un piano di prova</translation>
+    </message>
+    <message>
         <location line="+5"/>
         <source>CSV-Dateien ins &amp;Archiv importieren...</source>
         <translation>Importa file CSV nell&apos;a&amp;rchivio...</translation>
@@ -1582,17 +1663,17 @@ Tool</translation>
         <translation>F1</translation>
     </message>
     <message>
-        <location line="-140"/>
+        <location line="-151"/>
         <source>&amp;Ansicht</source>
         <translation>&amp;Visualizza</translation>
     </message>
     <message>
-        <location line="-420"/>
+        <location line="-422"/>
         <source>Messung-Nr:</source>
         <translation>N. misura:</translation>
     </message>
     <message>
-        <location line="+565"/>
+        <location line="+578"/>
         <source>Als Excel-&amp;Datei exportieren...</source>
         <translation>Esporta come file Exce&amp;l...</translation>
     </message>
@@ -1915,7 +1996,7 @@ Tool</translation>
 <context>
     <name>MainformArchive</name>
     <message>
-        <location filename="../../ui/archivebrowser.cpp" line="+366"/>
+        <location filename="../../ui/archivebrowser.cpp" line="+383"/>
         <source>CSV-Datei (*.CSV)</source>
         <translation>File CSV (*.CSV)</translation>
     </message>
@@ -1925,7 +2006,7 @@ Tool</translation>
         <translation>Importa file CSV nell&apos;archivio</translation>
     </message>
     <message>
-        <location line="-292"/>
+        <location line="-309"/>
         <source>%1: kann nicht gelesen werden.</source>
         <translation>%1: impossibile leggerlo.</translation>
     </message>
@@ -1969,12 +2050,12 @@ Tool</translation>
         </translation>
     </message>
     <message>
-        <location line="+286"/>
+        <location line="+303"/>
         <source>Import ins Archiv</source>
         <translation>Importazione nell&apos;archivio</translation>
     </message>
     <message>
-        <location line="-279"/>
+        <location line="-296"/>
         <source>%1: Messung %2 nicht archiviert: %3.</source>
         <translation>%1: misura %2 non archiviata: %3.</translation>
     </message>
@@ -2377,6 +2458,112 @@ Dopo la cancellazione sul dispositivo non esisteranno più da nessuna parte.</nu
         <location line="+8"/>
         <source>Die Datei &apos;%1&apos; konnte nicht geschrieben werden: %2</source>
         <translation>Il file &apos;%1&apos; non è stato scritto: %2</translation>
+    </message>
+</context>
+<context>
+    <name>PlanEvaluationDialog</name>
+    <message>
+        <location filename="../../ui/planevaluationdialog.ui" line="+14"/>
+        <source>Bewertung mit Prüfplan</source>
+        <translation>Valutazione con piano di prova</translation>
+    </message>
+    <message>
+        <location line="+39"/>
+        <source>Merkmal</source>
+        <translation>Caratteristica</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>bewertet</source>
+        <translation>valutate</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>i.O.</source>
+        <translation>in toll.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>n.i.O.</source>
+        <translation>fuori toll.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>nicht gefunden</source>
+        <translation>non trovate</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>n.i.O. bewertete Messungen:</source>
+        <translation>Misure valutate fuori tolleranza:</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>Seriennummer</source>
+        <translation>Numero di serie</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Nr.</source>
+        <translation>N.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Datum</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Zeit</source>
+        <translation>Ora</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Merkmale n.i.O.</source>
+        <translation>Caratteristiche fuori toll.</translation>
+    </message>
+    <message>
+        <location filename="../../ui/planevaluationdialog.cpp" line="+29"/>
+        <source>Prüfplan %1, Version %2</source>
+        <translation>Piano di prova %1, versione %2</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Als CSV speichern...</source>
+        <translation>Salva come CSV...</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+14"/>
+        <source>%n Messung(en) bewertet</source>
+        <translation>
+            <numerusform>%n misura valutata</numerusform>
+            <numerusform>%n misure valutate</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 i.O., %2 n.i.O.</source>
+        <translation>%1 in toll., %2 fuori toll.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>(abgebrochen nach %1 von %2)</source>
+        <translation>(annullata dopo %1 di %2)</translation>
+    </message>
+    <message>
+        <location line="+49"/>
+        <source>Bewertung speichern</source>
+        <translation>Salva valutazione</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>CSV-Dateien (*.csv)</source>
+        <translation>File CSV (*.csv)</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Die Datei &apos;%1&apos; konnte nicht geschrieben werden!</source>
+        <translation>Impossibile scrivere il file &apos;%1&apos;!</translation>
     </message>
 </context>
 <context>

@@ -653,6 +653,11 @@ void TestCli::evaluateJudgesByAPlan()
                                       "12\t2019-03-05\t08:00:00\t20\t0\t0\n"
                                       "3\t2018-01-24\t16:11:58\t10\t0.01333333333\t1\n"
                                       "30\t2017-12-23\t23:59:59\t3.5\t\t1\n"));
+    // The archive's group, judged batch by batch, gives the same lines.
+    CliCall archived;
+    QCOMPARE(archived.run({"evaluate", "--plan", plan, "--archive", "--format", "tsv"}),
+             int(kExitOutOfControl));
+    QCOMPARE(archived.output(), tsv.output());
     // The file was kept as the plan's first version; judged by its name.
     CliCall byName;
     QCOMPARE(byName.run({"evaluate", "--plan", "Clip", "--slots", "3", "--format", "json"}),

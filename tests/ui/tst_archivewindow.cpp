@@ -13,6 +13,7 @@
 #include "ui/archivefilterbar.h"
 #include "ui/archivetree.h"
 #include "ui/mainform.h"
+#include "ui/planevaluationdialog.h"
 #include "ui/settingsdialog.h"
 #include "ui_archivefilterbar.h"
 #include "ui_mainform.h"
@@ -24,7 +25,9 @@
 #include <QErrorMessage>
 #include <QFileDialog>
 #include <QInputDialog>
+#include <QLabel>
 #include <QLineEdit>
+#include <QTableWidget>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSqlDatabase>
@@ -334,6 +337,23 @@ void TestArchiveWindow::archivedMeasurementsExportPrintAndSearch()
     const QStringList groupStatistics = ui->statisticsView->statisticsRow(0);
     ui->treeView->setCurrentIndex(archiveRoot());
     QCOMPARE(ui->controlChartView->chart().records.size(), 3);
+    // Judged by the window's plan, off its thread: slot 12 peaks above 15 N.
+    TestPlan plan;
+    plan.name = QStringLiteral("Clip");
+    plan.characteristics = {Characteristic()};
+    plan.characteristics[0].name = QStringLiteral("Fmax");
+    plan.characteristics[0].upper = 15.0;
+    m_env->services()->activePlan().setPlan(plan);
+    ui->actionMitPruefplanBewerten->trigger();
+    PlanEvaluationDialog *judged = nullptr;
+    QTRY_VERIFY((judged = m_env->window()->findChild<PlanEvaluationDialog *>()) != nullptr);
+    QVERIFY(judged->findChild<QLabel *>("labelCounts")->text().endsWith(": 2 i.O., 1 n.i.O."));
+    QTableWidget *failed = judged->findChild<QTableWidget *>("tableFailed");
+    QCOMPARE(failed->item(0, 1)->text(), "12");
+    emit failed->cellDoubleClicked(0, 2);
+    QCOMPARE(ui->treeView->currentIndex(), archivedRow(archiveRoot(), 12));
+    judged->close();
+    ui->treeView->setCurrentIndex(archiveRoot());
     const QModelIndex device = m_env->deviceIndex();
     ui->treeView->setCurrentIndex(m_env->window()->model()->index(0, 0, device));
     ui->treeView->selectionModel()->select(
