@@ -1,6 +1,7 @@
 // Ten characteristics of a test plan on one curve of 1,000,000 samples, on
 // one core: goal under 10 ms for the ten, the copy from the trigger on
 // included.
+#include "benchplan.h"
 #include "benchsupport.h"
 
 #include "measurement/measurement.h"
@@ -32,39 +33,19 @@ Measurement peelCurve()
     return m;
 }
 
-Characteristic make(const char *name, CharacteristicKind kind)
-{
-    Characteristic c;
-    c.name = QLatin1String(name);
-    c.kind = kind;
-    c.from = 10.0;
-    c.to = 80.0;
-    c.force = 50.0;
-    c.fall = 20.0;
-    c.fallInPercent = true;
-    c.share = 0.5;
-    c.within = 0.01;
-    c.activation = 20.0;
-    c.lower = 1.0;
-    return c;
-}
-
 TestPlan tenCharacteristics(const Measurement &reference)
 {
-    TestPlan plan;
-    plan.name = QStringLiteral("bench");
-    plan.triggerForce = 1.0;
-    plan.characteristics = {make("Fmax", CharacteristicKind::MaximumForce),
-                            make("Fmean", CharacteristicKind::MeanForce),
-                            make("F(10 s)", CharacteristicKind::ForceAtTime),
-                            make("Fmean 10-80 s", CharacteristicKind::WindowMean),
-                            make("Fmin 10-80 s", CharacteristicKind::WindowMinimum),
-                            make("peak", CharacteristicKind::FirstPeak),
-                            make("break", CharacteristicKind::BreakForce),
-                            make("t(50 N)", CharacteristicKind::TimeToForce),
-                            make("work", CharacteristicKind::Work),
-                            make("envelope", CharacteristicKind::Envelope)};
-    plan.characteristics.last().band = learnEnvelope({&reference}, plan.triggerForce, 0.0, 10.0);
+    Characteristic shape;
+    shape.from = 10.0;
+    shape.to = 80.0;
+    shape.force = 50.0;
+    shape.fall = 20.0;
+    shape.fallInPercent = true;
+    shape.share = 0.5;
+    shape.within = 0.01;
+    shape.activation = 20.0;
+    shape.lower = 1.0;
+    TestPlan plan = tenCharacteristicPlan(shape, 1.0, reference, 10.0);
     return plan;
 }
 

@@ -11,6 +11,7 @@
 //
 //   bench_planevaluation [--data DIR] [--count 100000] [--no-server]
 #include "archivefill.h"
+#include "benchplan.h"
 #include "benchsupport.h"
 
 #include "archive/archivegroupreader.h"
@@ -33,42 +34,21 @@ namespace {
 
 constexpr int kSamples = 1000;
 
-Characteristic make(const char *name, CharacteristicKind kind)
-{
-    Characteristic c;
-    c.name = QLatin1String(name);
-    c.kind = kind;
-    c.from = 1.0;
-    c.to = 5.0;
-    c.force = 100.0;
-    c.fall = 20.0;
-    c.fallInPercent = true;
-    c.share = 0.5;
-    c.within = 0.05;
-    c.activation = 50.0;
-    c.lower = 1.0;
-    c.upper = 400.0;
-    return c;
-}
-
-// The ten, the envelope learned from the group's first curve.
 TestPlan tenCharacteristics(const Measurement &reference)
 {
-    TestPlan plan;
-    plan.name = QStringLiteral("bench");
-    plan.triggerForce = 5.0;
-    plan.characteristics = {make("Fmax", CharacteristicKind::MaximumForce),
-                            make("Fmean", CharacteristicKind::MeanForce),
-                            make("F(2 s)", CharacteristicKind::ForceAtTime),
-                            make("Fmean 1-5 s", CharacteristicKind::WindowMean),
-                            make("Fmin 1-5 s", CharacteristicKind::WindowMinimum),
-                            make("peak", CharacteristicKind::FirstPeak),
-                            make("break", CharacteristicKind::BreakForce),
-                            make("t(100 N)", CharacteristicKind::TimeToForce),
-                            make("work", CharacteristicKind::Work),
-                            make("envelope", CharacteristicKind::Envelope)};
+    Characteristic shape;
+    shape.from = 1.0;
+    shape.to = 5.0;
+    shape.force = 100.0;
+    shape.fall = 20.0;
+    shape.fallInPercent = true;
+    shape.share = 0.5;
+    shape.within = 0.05;
+    shape.activation = 50.0;
+    shape.lower = 1.0;
+    shape.upper = 400.0;
+    TestPlan plan = tenCharacteristicPlan(shape, 5.0, reference, 150.0);
     plan.characteristics[8].upper = 2000.0; // N·s
-    plan.characteristics.last().band = learnEnvelope({&reference}, plan.triggerForce, 0.0, 150.0);
     return plan;
 }
 

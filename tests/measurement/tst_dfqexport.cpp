@@ -1,5 +1,6 @@
 // The DFQ file of two measurements and three characteristics byte for byte
 // against a file written by hand, and read back by a reader of its own.
+#include "gaugefixtures.h"
 #include "measurement/dfqexport.h"
 #include "measurement/serieschart.h"
 #include "measurement/seriesstatistics.h"
@@ -53,17 +54,6 @@ DfqContent readDfq(const QByteArray &bytes)
     return content;
 }
 
-
-Characteristic characteristic(const char *name, CharacteristicKind kind,
-                              std::optional<double> lower = {}, std::optional<double> upper = {})
-{
-    Characteristic c;
-    c.name = QString::fromUtf8(name);
-    c.kind = kind;
-    c.lower = lower;
-    c.upper = upper;
-    return c;
-}
 } // namespace
 
 class TestDfqExport : public QObject

@@ -1,5 +1,6 @@
 // Statistics of a set of measurements against values worked out by hand, the
 // limits and their verdicts, and where the overlay lines curves up.
+#include "gaugefixtures.h"
 #include "measurement/curvealignment.h"
 #include "measurement/serieschart.h"
 #include "measurement/seriesstatistics.h"
@@ -37,17 +38,6 @@ ForceLimits limits(double lower, double upper)
     return ForceLimits{expected(lower), expected(upper)};
 }
 
-
-Characteristic characteristic(const char *name, CharacteristicKind kind,
-                              std::optional<double> lower = {}, std::optional<double> upper = {})
-{
-    Characteristic c;
-    c.name = QString::fromUtf8(name);
-    c.kind = kind;
-    c.lower = lower;
-    c.upper = upper;
-    return c;
-}
 } // namespace
 
 class TestSeriesStatistics : public QObject

@@ -31,3 +31,14 @@ QByteArray wireCommand(const char *name, int index, char verb)
 {
     return "#" + QByteArray(name) + QByteArray::number(index).rightJustified(3, '0') + verb;
 }
+
+Characteristic characteristic(const char *name, CharacteristicKind kind,
+                              std::optional<double> lower, std::optional<double> upper)
+{
+    Characteristic c;
+    c.name = QString::fromUtf8(name);
+    c.kind = kind;
+    c.lower = lower;
+    c.upper = upper;
+    return c;
+}

@@ -1,9 +1,11 @@
 #pragma once
 
 #include "device/linktiming.h"
+#include "measurement/characteristic.h"
 
 #include <QByteArray>
 #include <QList>
+#include <optional>
 
 // One command line as the gauge's transcript shows it ("#dMsEr009!").
 QByteArray wireCommand(const char *name, int index, char verb);
@@ -17,3 +19,7 @@ QByteArray threeMeasurements();
 
 // Short answer time-outs and pauses for tests where the gauge stays silent.
 LinkTiming quickLinkTiming();
+
+// A test plan's entry of that kind with those limits and nothing else set.
+Characteristic characteristic(const char *name, CharacteristicKind kind,
+                              std::optional<double> lower = {}, std::optional<double> upper = {});
