@@ -9,17 +9,18 @@ namespace {
 QuantityValue builtInValue(const Measurement &m, Quantity quantity, double factor)
 {
     if (!holdsOnlyNumbers(m))
-        return {QuantityValue::NoNumber, 0.0};
-    return {QuantityValue::Found, quantityValue(m, quantity, factor)};
+        return {QuantityValue::NoNumber, 0.0, false};
+    return {QuantityValue::Found, quantityValue(m, quantity, factor), false};
 }
 
 QuantityValue resultValue(const Measurement &m, const CharacteristicResult &r)
 {
+    const bool failed = r.judged && !r.pass;
     if (!holdsOnlyNumbers(m))
-        return {QuantityValue::NoNumber, 0.0};
+        return {QuantityValue::NoNumber, 0.0, failed};
     if (!r.found)
-        return {QuantityValue::NotFound, 0.0};
-    return {QuantityValue::Found, r.value};
+        return {QuantityValue::NotFound, 0.0, failed};
+    return {QuantityValue::Found, r.value, failed};
 }
 
 } // namespace

@@ -61,6 +61,9 @@ struct QuantityValue
     };
     State state = Found;
     double value = 0.0;
+    // A characteristic judged against its limits (or pass and fail) that the
+    // curve did not pass, found or not: the plan's verdict of the record.
+    bool failed = false;
 };
 using QuantityValues = QVector<QuantityValue>; // per record, in set order
 

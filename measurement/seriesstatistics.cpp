@@ -260,6 +260,15 @@ SeriesStatistics computeSeriesStatistics(const MeasurementSet &set, const Within
     return stats;
 }
 
+QStringList failedCharacteristics(const SeriesStatistics &statistics, int k)
+{
+    QStringList names;
+    for (const QuantityStatistics &c : statistics.characteristics)
+        if (k < c.values.size() && c.values.at(k).failed)
+            names << c.quantity.name;
+    return names;
+}
+
 namespace StatisticsText {
 
 QString title()
@@ -381,6 +390,14 @@ QString singleVerdict(double value, const ForceLimits &limits, const QString &un
         break;
     }
     return QString();
+}
+
+QString planVerdict(const QStringList &failed)
+{
+    if (failed.isEmpty())
+        return trStatistics(QT_TRANSLATE_NOOP("SeriesStatistics", "i.O."));
+    return trStatistics(QT_TRANSLATE_NOOP("SeriesStatistics", "n.i.O.: %1"))
+        .arg(failed.join(QStringLiteral(", ")));
 }
 
 QString verdict(Verdict verdict)

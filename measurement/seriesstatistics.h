@@ -6,6 +6,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 #include <QVector>
 #include <optional>
 
@@ -134,6 +135,11 @@ struct SeriesStatistics
     bool fewForCapability() const;
 };
 
+// The characteristics of the set's plan that record `k` failed (judged and
+// not passed, found or not), in plan order: none means the plan's i.O. Read
+// from the statistics, which judged each curve once.
+QStringList failedCharacteristics(const SeriesStatistics &statistics, int k);
+
 // Cpk against the thresholds of the settings.
 enum class CapabilityVerdict
 {
@@ -166,6 +172,9 @@ QStringList columns();
 // Pp, Ppk, Cp, Cpk.
 QStringList shortColumns();
 QString verdict(Verdict verdict);
+// A measurement judged by a plan: "i.O.", or "n.i.O.: Bruch, Fenster" with
+// the characteristics it failed.
+QString planVerdict(const QStringList &failed);
 // "Cpk 0.30: nicht fähig (fähig ab 1.33)".
 QString capabilityVerdict(const std::optional<double> &cpk, const CapabilityThresholds &thresholds);
 // "7 von 30 n.i.O."

@@ -92,10 +92,16 @@ StatisticsTable statisticsTable(const MeasurementSet &set, const SeriesStatistic
     table.resultTitle = StatisticsText::result();
     for (int k = 0; k < set.records.size(); ++k) {
         const Measurement *m = set.records.at(k);
-        const Verdict verdict = statistics.verdicts.value(k, Verdict::NoLimits);
+        Verdict verdict = statistics.verdicts.value(k, Verdict::NoLimits);
+        QString text = StatisticsText::verdict(verdict);
+        // A plan judges the whole curve; a record left out stays so.
+        if (set.plan && verdict != Verdict::LeftOut) {
+            const QStringList failed = failedCharacteristics(statistics, k);
+            verdict = failed.isEmpty() ? Verdict::Pass : Verdict::Fail;
+            text = StatisticsText::planVerdict(failed);
+        }
         table.verdicts.append({m, double(m->forceMax) * set.factor,
-                               formatForce(m->forceMax, set.factor), verdict,
-                               StatisticsText::verdict(verdict)});
+                               formatForce(m->forceMax, set.factor), verdict, text});
     }
     table.note = noteFor(set, statistics);
     table.estimateNote = StatisticsText::estimateNote(statistics.within);

@@ -47,7 +47,9 @@ struct StatisticsLimit
     StatisticsCell value;
 };
 
-// One measurement's maximum force and its verdict against the limits.
+// One measurement's maximum force and its verdict: by the set's test plan
+// when it has one (the characteristics it failed named), else of the maximum
+// force against the limits.
 struct StatisticsVerdict
 {
     const Measurement *record = nullptr;

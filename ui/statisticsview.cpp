@@ -95,6 +95,7 @@ void showVerdicts(QTableWidget *table, const StatisticsTable &content)
         table->setVerticalHeaderItem(k, name);
         table->setItem(k, 0, cell(v.forceText));
         QTableWidgetItem *mark = cell(v.verdictText, Qt::AlignCenter);
+        mark->setToolTip(v.verdictText); // a plan's failed characteristics may be cut off
         if (v.verdict != Verdict::NoLimits)
             mark->setBackground(v.verdict == Verdict::Pass ? kPassColour : kFailColour);
         table->setItem(k, 1, mark);

@@ -352,6 +352,15 @@ void TestSeriesStatistics::aPlansCharacteristicsAreQuantities()
     QCOMPARE(table.rows.at(3).cells.at(8).text(), QStringLiteral("0.26"));
     QVERIFY(table.notes().contains(QString::fromUtf8("Höchstkraft / N: UGW 3.00 N, OGW 9.00 N; 1 von 4 n.i.O.")));
     QVERIFY(table.notes().contains("2 Messungen ohne Wert für Zeit bis 7 N: nicht auf der Kurve gefunden."));
+    // Each measurement's verdict is the plan's, naming what failed: not found and judged is failed.
+    const QStringList byPlan{"i.O.", "i.O.", "i.O.", QString::fromUtf8("n.i.O.: Höchstkraft")};
+    for (int k = 0; k < 4; ++k)
+        QCOMPARE(table.verdicts.at(k).verdictText, byPlan.at(k));
+    plan->characteristics[1].upper = 0.15; // 7 N at 0.183 s, 0.163 s, or never
+    const StatisticsTable judged = statisticsTable(set, computeSeriesStatistics(set));
+    QCOMPARE(judged.verdicts.at(0).verdictText, QStringLiteral("n.i.O.: Zeit bis 7 N"));
+    QCOMPARE(judged.verdicts.at(3).verdictText, QString::fromUtf8("n.i.O.: Höchstkraft, Zeit bis 7 N"));
+    QCOMPARE(judged.verdicts.at(3).verdict, Verdict::Fail);
 
     ChartSettings chosen;
     chosen.characteristic = 1;

@@ -615,6 +615,7 @@ void TestAnalysis::theActivePlansCharacteristicsAreChartedAndCounted()
     const QString verdict = ui->controlChartView->verdictText();
     QVERIFY2(verdict.contains("2 von 5 n.i.O.") && verdict.contains("OGW 45.00 N"), qPrintable(verdict));
     QCOMPARE(ui->statisticsView->statisticsRow(3).first(), QStringLiteral("F 0,5 s / N"));
+    QCOMPARE(ui->statisticsView->verdictRow(0).last(), QStringLiteral("n.i.O.: F 0,5 s"));
     // The series report: the characteristic's statistics, note and chart.
     const QString pdf = m_configHome.filePath("plan.pdf");
     {
