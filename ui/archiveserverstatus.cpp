@@ -13,6 +13,7 @@
 #include <QStatusBar>
 #include <QThread>
 #include <QTimer>
+#include <utility>
 
 namespace {
 
@@ -52,9 +53,13 @@ ArchiveServerStatus::~ArchiveServerStatus()
 
 void ArchiveServerStatus::offerUpload()
 {
-    if (m_offer || m_check || !m_archive->isOpen() || !m_archive->isOnServer() ||
-        !m_archive->isOnline())
+    if (m_offer || !m_archive->isOpen() || !m_archive->isOnServer() || !m_archive->isOnline())
         return;
+    // Opened again while a look-up runs: its answer may be another server's.
+    if (m_check) {
+        m_checkAgain = true;
+        return;
+    }
     // The first check of a big file asks the server for every record: never
     // on the window's thread. Later ones ask only for newer records.
     const ServerCheckSource source = m_archive->serverCheckSource();
@@ -69,7 +74,10 @@ void ArchiveServerStatus::offerUpload()
     connect(m_check, &QThread::finished, this, [this, count] {
         m_check->deleteLater();
         m_check = nullptr;
-        askToUpload(*count);
+        if (std::exchange(m_checkAgain, false))
+            offerUpload();
+        else
+            askToUpload(*count);
     });
     m_check->start();
 }

@@ -57,5 +57,6 @@ private:
     QPointer<QMessageBox> m_offer;
     // The running look-up of what the file kept before the server.
     QThread *m_check = nullptr;
+    bool m_checkAgain = false;
     std::shared_ptr<std::atomic<bool>> m_cancelCheck = std::make_shared<std::atomic<bool>>(false);
 };
