@@ -113,6 +113,26 @@ ArchiveStatus probeServer(const ArchiveServer &server, const QString &connection
     return status;
 }
 
+ArchiveStatus ArchiveStore::openCloneOf(const QString &other)
+{
+    close();
+    ArchiveStatus status;
+    {
+        QSqlDatabase db = QSqlDatabase::cloneDatabase(other, m_connection);
+        if (!db.isValid())
+            return ArchiveStatus::failure(ArchiveStatus::NotOpen, other);
+        m_dialect = ArchiveDialect::of(db);
+        m_path = db.databaseName();
+        if (!db.open())
+            status = m_dialect.statusOf(db.lastError());
+    }
+    // A setting of each connection, not of the file.
+    if (status.ok() && !m_dialect.isServer())
+        exec(QStringLiteral("PRAGMA synchronous=FULL"));
+    m_open = status.ok();
+    return status;
+}
+
 ArchiveStatus ArchiveStore::openFile(const QString &path, int busyTimeoutMs)
 {
     close();

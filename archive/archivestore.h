@@ -41,6 +41,9 @@ public:
     ArchiveStatus openFile(const QString &path, int busyTimeoutMs);
     // A server, its schema brought to the current version (by its owner).
     ArchiveStatus openServer(const ArchiveServer &server);
+    // The database of the connection `other` (an open store's) again, on a
+    // connection of the calling thread; neither checked nor migrated again.
+    ArchiveStatus openCloneOf(const QString &other);
     // Closes the connection and forgets it.
     void close();
     // Closes the connection but keeps it, to open again (a server gone away).
@@ -72,12 +75,28 @@ public:
     // The upload queue of a server's spool.
     QList<qint64> queuedIds();
     int queuedCount();
-    ArchiveStatus dequeue(const QList<qint64> &ids);
+    // Takes records out of the queue once `server` (serverIdentity()) holds
+    // them; they are no longer missing there.
+    ArchiveStatus dequeue(const QList<qint64> &ids, const QString &server = QString());
     // Puts records in the upload queue, all in one transaction.
     ArchiveStatus enqueue(const QList<qint64> &ids);
-    // Up to `limit` records with ids above `afterId` that do not wait in the
-    // upload queue, in id order.
-    QList<RecordIdentity> unqueuedAfter(qint64 afterId, int limit, ArchiveStatus *status);
+    // Up to `limit` records with ids above `afterId`, in id order, each with
+    // whether it waits in the upload queue.
+    QList<RecordIdentity> recordsAfter(qint64 afterId, int limit, ArchiveStatus *status);
+
+    // What a spool remembers of the servers it was checked against, so that
+    // each record is looked up on a server once: the highest id checked, and
+    // which records up to it the server did not hold then. 0 when none.
+    qint64 checkedUpTo(const QString &server);
+    // The records up to checkedUpTo() that the server did not hold and that
+    // do not wait in the queue.
+    QList<qint64> missingOn(const QString &server, ArchiveStatus *status);
+    // Records that everything up to `upTo` was checked, `missing` not held.
+    ArchiveStatus markChecked(const QString &server, qint64 upTo, const QList<qint64> &missing);
+    // On a server: its location and its database's own number, which a
+    // database made again under the same name does not keep; empty when the
+    // server does not say.
+    QString serverIdentity();
     // The ids of those `records` whose identity this database holds.
     QSet<qint64> held(const QList<RecordIdentity> &records, ArchiveStatus *status);
 
@@ -96,6 +115,10 @@ private:
     // ids and stamps; a study names its measurements by their new ids.
     ArchiveStatus keepSalvagedRows(const SalvagedArchive &salvaged, int &kept);
     ArchiveStatus exec(const QString &sql);
+    // Whether the file has the tables of markChecked() yet.
+    bool keepsServerMarks();
+    // Inside a transaction: `ids` are held by `server` now.
+    ArchiveStatus forgetMissing(const QString &server, const QList<qint64> &ids);
     ArchiveStatus insertRow(RowStatements &statements, const StoredRecord &row, bool queue,
                             bool &added);
     ArchiveStatus statusOf(const QSqlQuery &query) const;

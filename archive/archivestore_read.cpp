@@ -152,7 +152,7 @@ QList<qint64> ArchiveStore::queuedIds()
     return ids;
 }
 
-ArchiveStatus ArchiveStore::dequeue(const QList<qint64> &ids)
+ArchiveStatus ArchiveStore::dequeue(const QList<qint64> &ids, const QString &server)
 {
     ArchiveStatus status = exec(m_dialect.beginWrite());
     QSqlQuery remove(database());
@@ -164,6 +164,8 @@ ArchiveStatus ArchiveStore::dequeue(const QList<qint64> &ids)
         if (!remove.exec())
             status = statusOf(remove);
     }
+    if (status.ok() && !server.isEmpty())
+        status = forgetMissing(server, ids);
     if (status.ok())
         status = exec(QStringLiteral("COMMIT"));
     if (!status.ok())
@@ -213,16 +215,15 @@ ArchiveStatus ArchiveStore::enqueue(const QList<qint64> &ids)
     return status;
 }
 
-QList<RecordIdentity> ArchiveStore::unqueuedAfter(qint64 afterId, int limit, ArchiveStatus *status)
+QList<RecordIdentity> ArchiveStore::recordsAfter(qint64 afterId, int limit, ArchiveStatus *status)
 {
     QList<RecordIdentity> records;
     QSqlQuery query(database());
     query.setForwardOnly(true);
     query.prepare(QStringLiteral(
-        "SELECT id, serial_nr, date_text, time_text, sample_count, samples_sha256"
-        " FROM measurement WHERE id > ?"
-        " AND NOT EXISTS (SELECT 1 FROM upload_queue WHERE measurement_id = measurement.id)"
-        " ORDER BY id LIMIT ?"));
+        "SELECT id, serial_nr, date_text, time_text, sample_count, samples_sha256,"
+        " EXISTS (SELECT 1 FROM upload_queue WHERE measurement_id = measurement.id)"
+        " FROM measurement WHERE id > ? ORDER BY id LIMIT ?"));
     query.addBindValue(afterId);
     query.addBindValue(limit);
     if (!query.exec()) {
@@ -233,8 +234,11 @@ QList<RecordIdentity> ArchiveStore::unqueuedAfter(qint64 afterId, int limit, Arc
     while (query.next()) {
         records.append(RecordIdentity{query.value(0).toLongLong(), query.value(1).toString(),
                                       query.value(2).toString(), query.value(3).toString(),
-                                      query.value(4).toLongLong(), query.value(5).toByteArray()});
+                                      query.value(4).toLongLong(), query.value(5).toByteArray(),
+                                      query.value(6).toBool()});
     }
+    if (query.lastError().isValid() && status)
+        *status = statusOf(query);
     return records;
 }
 

@@ -94,6 +94,8 @@ struct RecordIdentity
     QString timeText;
     qint64 sampleCount = 0;
     QByteArray samplesSha256;
+    // Whether it waits in a spool's upload queue.
+    bool queued = false;
 };
 
 // One row of the archive's browsing list (no samples).

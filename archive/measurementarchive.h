@@ -4,6 +4,7 @@
 #include "archive/archivestore.h"
 #include "archive/archivetypes.h"
 #include "archive/recordchain.h"
+#include "archive/serveruploadcheck.h"
 
 #include <QList>
 #include <QString>
@@ -70,13 +71,18 @@ public:
     ArchiveStatus sync(int *uploaded = nullptr);
     // Records of the spool file that are neither on the server nor waiting
     // for it: archived while the archive was this file alone. Asks the server
-    // for each by its identity; on a file, or while the server is away, none
+    // for each by its identity, once: the spool remembers up to which record
+    // it asked this server and which it did not hold, so a later opening asks
+    // only for newer records. On a file, or while the server is away, none
     // (`status` says why).
     QList<qint64> notOnServer(ArchiveStatus *status = nullptr);
     // Puts those records in the upload queue in one transaction (`queued`
     // counts them); sync() uploads them, each once, as it does every waiting
     // record.
     ArchiveStatus queueNotOnServer(int *queued = nullptr);
+    // The connections for the same check on another thread (findNotOnServer);
+    // empty names while the server is away or on a file.
+    ServerCheckSource serverCheckSource() const;
     // How many waiting records open() uploaded.
     int uploadedOnOpen() const { return m_uploadedOnOpen; }
     // Walks the links of every station's records.
@@ -165,6 +171,8 @@ private:
     std::unique_ptr<ArchiveStore> m_main;
     std::unique_ptr<ArchiveStore> m_spool;
     ArchiveServer m_server;
+    // The server's identity for the spool's marks (ArchiveStore::serverIdentity()).
+    QString m_serverKey;
     bool m_online = false;
     ArchiveStatus m_serverStatus;
     int m_uploadedOnOpen = 0;

@@ -1,4 +1,5 @@
 #include "archive/measurementarchive.h"
+#include "archive/serveruploadcheck.h"
 #include "archive/storedrecord.h"
 #include "base/log.h"
 
@@ -14,8 +15,6 @@ namespace {
 
 // Records uploaded in one transaction: a lost connection costs one batch.
 constexpr int kUploadBatch = 25;
-// Records looked up on the server in one statement.
-constexpr int kLookupBatch = 100;
 
 } // namespace
 
@@ -56,6 +55,7 @@ ArchiveStatus MeasurementArchive::connectServer()
     }
     m_online = true;
     m_serverStatus = {};
+    m_serverKey = m_main->serverIdentity();
     logLine("MeasurementArchive: " + location().toLocal8Bit() + " connected, station " +
             m_station.toUtf8());
     return status;
@@ -199,7 +199,7 @@ ArchiveStatus MeasurementArchive::uploadBatch(const std::vector<ArchivedMeasurem
     }
     if (held.size() < int(batch.size()) && refusal.ok())
         refusal = ArchiveStatus::failure(ArchiveStatus::Failed, QStringLiteral("not kept"));
-    m_spool->dequeue(held);
+    m_spool->dequeue(held, m_serverKey);
     return {};
 }
 
@@ -213,28 +213,19 @@ QList<qint64> MeasurementArchive::notOnServer(ArchiveStatus *status)
         return missing;
     }
     ArchiveStatus read;
-    qint64 after = 0;
-    for (;;) {
-        const QList<RecordIdentity> batch = m_spool->unqueuedAfter(after, kLookupBatch, &read);
-        if (!read.ok() || batch.isEmpty())
-            break;
-        const QSet<qint64> held = m_main->held(batch, &read);
-        if (!read.ok())
-            break;
-        for (const RecordIdentity &record : batch) {
-            if (!held.contains(record.id))
-                missing.append(record.id);
-        }
-        after = batch.last().id;
-    }
-    if (!read.ok()) {
-        missing.clear();
-        if (!m_main->answers())
-            goOffline(read);
-    }
+    missing = findNotOnServer(*m_spool, *m_main, m_serverKey, read);
+    if (!read.ok() && !m_main->answers())
+        goOffline(read);
     if (status)
         *status = read;
     return missing;
+}
+
+ServerCheckSource MeasurementArchive::serverCheckSource() const
+{
+    if (!m_open || !m_spool || !m_online)
+        return {};
+    return {m_spool->connectionName(), m_main->connectionName(), m_serverKey};
 }
 
 ArchiveStatus MeasurementArchive::queueNotOnServer(int *queued)

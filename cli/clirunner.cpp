@@ -143,10 +143,11 @@ int CliRunner::scan()
         const QByteArray name = InterfaceHardware::portName(number);
         const QString location = systemPortLocation(name);
         QStringList cells{QString::fromLatin1(name), location};
-        if (m_session.openPort(name) == Protocol::kOk) {
+        // Through the workflow, so that an overdue gauge is named as it answers.
+        if (m_workflow.connect(name) == Protocol::kOk) {
             DeviceData data;
             m_session.readIdentity(data);
-            m_session.close();
+            m_workflow.disconnect();
             cells << QStringLiteral("gauge") << QString::fromLatin1(data.serialNr);
         } else {
             cells << (portExists(location) ? QStringLiteral("no-gauge") : QStringLiteral("absent"));

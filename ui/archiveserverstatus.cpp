@@ -2,6 +2,7 @@
 
 #include "archive/archiveschema.h"
 #include "archive/measurementarchive.h"
+#include "archive/serveruploadcheck.h"
 #include "workflow/workflowtexts.h"
 
 #include <QAction>
@@ -10,7 +11,9 @@
 #include <QPushButton>
 #include <QSqlDriver>
 #include <QStatusBar>
+#include <QThread>
 #include <QTimer>
+#include <utility>
 
 namespace {
 
@@ -39,12 +42,49 @@ void ArchiveServerStatus::attach()
     offerUpload();
 }
 
+ArchiveServerStatus::~ArchiveServerStatus()
+{
+    if (m_check) {
+        m_cancelCheck->store(true);
+        m_check->wait();
+        delete m_check;
+    }
+}
+
 void ArchiveServerStatus::offerUpload()
 {
     if (m_offer || !m_archive->isOpen() || !m_archive->isOnServer() || !m_archive->isOnline())
         return;
-    const int count = m_archive->notOnServer().size();
-    if (count == 0)
+    // Opened again while a look-up runs: its answer may be another server's.
+    if (m_check) {
+        m_checkAgain = true;
+        return;
+    }
+    // The first check of a big file asks the server for every record: never
+    // on the window's thread. Later ones ask only for newer records.
+    const ServerCheckSource source = m_archive->serverCheckSource();
+    const QString connection = QStringLiteral("tspx-upload-check-%1").arg(quintptr(this));
+    auto count = std::make_shared<int>(0);
+    std::shared_ptr<std::atomic<bool>> cancel = m_cancelCheck;
+    m_check = QThread::create([source, connection, count, cancel] {
+        ArchiveStatus read;
+        const QList<qint64> ids = findNotOnServer(source, connection, read, cancel.get());
+        *count = read.ok() && !cancel->load() ? ids.size() : 0;
+    });
+    connect(m_check, &QThread::finished, this, [this, count] {
+        m_check->deleteLater();
+        m_check = nullptr;
+        if (std::exchange(m_checkAgain, false))
+            offerUpload();
+        else
+            askToUpload(*count);
+    });
+    m_check->start();
+}
+
+void ArchiveServerStatus::askToUpload(int count)
+{
+    if (count == 0 || m_offer || !m_archive->isOnline())
         return;
     QWidget *window = m_field->window();
     m_offer = new QMessageBox(QMessageBox::Question, window->windowTitle(),
@@ -55,7 +95,7 @@ void ArchiveServerStatus::offerUpload()
     m_offer->addButton(tr("Später"), QMessageBox::RejectRole);
     m_offer->setDefaultButton(upload);
     connect(upload, &QPushButton::clicked, this, &ArchiveServerStatus::uploadFromFile);
-    // At start-up the window is shown after the archive was opened.
+    // At start-up the window may not be shown yet.
     QMessageBox *offer = m_offer;
     QTimer::singleShot(0, offer, [window, offer] {
         if (window->isVisible())

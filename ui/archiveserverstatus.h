@@ -4,12 +4,15 @@
 #include <QObject>
 #include <QPointer>
 #include <QString>
+#include <atomic>
+#include <memory>
 
 class MeasurementArchive;
 class QAction;
 class QErrorMessage;
 class QLabel;
 class QStatusBar;
+class QThread;
 class QTimer;
 
 // The shared archive's state in the window: a status bar field that says
@@ -23,6 +26,8 @@ class ArchiveServerStatus : public QObject
 public:
     ArchiveServerStatus(MeasurementArchive *archive, QStatusBar *bar, QAction *syncAction,
                         QErrorMessage *errors, QObject *parent = nullptr);
+    // Stops a running check and waits for it.
+    ~ArchiveServerStatus() override;
 
     // After the archive was opened (again): listens to its server and offers
     // to upload what the file kept before the server was set up.
@@ -36,8 +41,10 @@ signals:
 
 private:
     void listen();
-    // One question with the count, once the window is shown.
+    // Looks for them on a thread of its own, then asks.
     void offerUpload();
+    // One question with the count, once the window is shown.
+    void askToUpload(int count);
     void uploadFromFile();
 
     MeasurementArchive *m_archive;
@@ -48,4 +55,8 @@ private:
     QTimer *m_announced;
     // The open question, so that a second opening asks no second one.
     QPointer<QMessageBox> m_offer;
+    // The running look-up of what the file kept before the server.
+    QThread *m_check = nullptr;
+    bool m_checkAgain = false;
+    std::shared_ptr<std::atomic<bool>> m_cancelCheck = std::make_shared<std::atomic<bool>>(false);
 };

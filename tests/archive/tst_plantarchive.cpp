@@ -4,6 +4,7 @@
 #include "archive/measurementarchive.h"
 #include "archive/recordchain.h"
 #include "archive/sampleblob.h"
+#include "archive/serveruploadcheck.h"
 #include "testserver.h"
 
 #include <QSqlDatabase>
@@ -12,6 +13,7 @@
 #include <QSqlQuery>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QThread>
 #include <QtTest>
 #include <future>
 
@@ -354,14 +356,37 @@ private slots:
         QVERIFY(archive.open(config).ok());
         QVERIFY(archive.isOnline());
         QCOMPARE(archive.waitingCount(), 0);
-        QCOMPARE(archive.notOnServer().size(), 129);
+        // The first check on a thread of its own, as the window runs it.
+        ArchiveStatus read;
+        QList<qint64> found;
+        const ServerCheckSource source = archive.serverCheckSource();
+        std::unique_ptr<QThread> check(QThread::create(
+            [&] { found = findNotOnServer(source, QStringLiteral("check"), read); }));
+        check->start();
+        QVERIFY(check->wait(60000) && read.ok());
+        QCOMPARE(found.size(), 129);
+        archive.close();
+        // Each record is asked for once: the server's loss of the one it held
+        // goes unseen, while a record the file kept since is found.
+        QCOMPARE(m_server.runAsAdmin(owner.database, QStringLiteral("DELETE FROM measurement")),
+                 QString());
+        const auto later = dayOfRecords(1, 200);
+        {
+            MeasurementArchive file;
+            QVERIFY(file.open(config.filePath).ok());
+            QVERIFY(file.storeTransfer(kGauge, pointers(later), QDateTime::currentDateTimeUtc()).ok());
+        }
+        QVERIFY(archive.open(config).ok());
+        QCOMPARE(archive.notOnServer().size(), 130);
         int queued = -1;
         QVERIFY(archive.queueNotOnServer(&queued).ok());
-        QCOMPARE(queued, 129);
+        QCOMPARE(queued, 130);
         int uploaded = -1;
         QVERIFY(archive.sync(&uploaded).ok());
-        QCOMPARE(uploaded, 129);
+        QCOMPARE(uploaded, 130);
         QCOMPARE(archive.count(), 130);
+        archive.close();
+        QVERIFY(archive.open(config).ok());
         QVERIFY(archive.notOnServer().isEmpty());
         QVERIFY(archive.queueNotOnServer(&queued).ok());
         QCOMPARE(queued, 0);

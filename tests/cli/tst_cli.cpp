@@ -459,6 +459,11 @@ void TestCli::infoListAndScan()
     QCOMPARE(lines.size(), 5); // header, three rows, the empty rest after the last LF
     QVERIFY(!m_env->traffic().contains(wireCommand("dMsFc", 12, '?')));
 
+    // A gauge without the calibration record the settings ask for is named.
+    StatusIni status("status");
+    status.load();
+    status.calibrationRequired = true;
+    QCOMPARE(status.save(), 0);
     CliCall scan;
     QCOMPARE(scan.run({"scan"}), int(kExitOk));
     const QList<QByteArray> ports = scan.output().split('\n');
@@ -466,6 +471,7 @@ void TestCli::infoListAndScan()
     QVERIFY(ports.at(3).startsWith("COM4\t"));
     QVERIFY(ports.at(3).endsWith("\tgauge\tSN-4711"));
     QVERIFY(ports.at(0).endsWith("\tabsent"));
+    QCOMPARE(scan.errors(), QString::fromUtf8("Für das Gerät SN-4711 ist keine Kalibrierung erfasst.\n"));
 }
 
 void TestCli::deleteErasesOnlyWhatWasAsked_data()

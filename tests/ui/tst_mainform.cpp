@@ -1,5 +1,6 @@
 // The main window without a gauge: its start state, the measurement page for
 // records put into its list, the tree's current number and the geometry.
+#include "archive/measurementarchive.h"
 #include "configfolder.h"
 #include "measurement/measurement.h"
 #include "plot/forceplot.h"
@@ -10,10 +11,14 @@
 #include "ui/measurementtree.h"
 #include "ui/windowgeometry.h"
 #include "ui_mainform.h"
+#include "testserver.h"
+#include "workflow/archivepath.h"
 #include "workflow/gaugeservices.h"
+#include "workflow/workflowtexts.h"
 
 #include <QErrorMessage>
 #include <QLocale>
+#include <QMessageBox>
 #include <QPointer>
 #include <QScrollBar>
 #include <QStandardItemModel>
@@ -72,6 +77,7 @@ private slots:
     void quitActionClosesAndDestructionDeletesTheErrorWindow();
     void errorWindowShowsTwoLinesWithoutScrolling();
     void rowText();
+    void theFilesMeasurementsAreOfferedForTheServer();
 
 private:
     void show();
@@ -378,6 +384,33 @@ void TestMainform::tabGoesFromTheTransferButtonThroughTheFilterToTheTree()
             order << field->objectName();
     }
     QCOMPARE(order, QStringList({"editSuche", "cbZeitraum", "dateVon", "dateBis", "treeView"}));
+}
+
+// What the file kept before the server is looked for off the window's
+// thread; the window asks once the count is known.
+void TestMainform::theFilesMeasurementsAreOfferedForTheServer()
+{
+    TestServer server;
+    TSPX_REQUIRE_SERVER(server);
+    m_window.reset();
+    const ArchiveServer owner = server.freshDatabase(QStringLiteral("offer"));
+    {
+        MeasurementArchive file;
+        QVERIFY(file.open(archiveConfig(*m_status).filePath).ok());
+        std::unique_ptr<Measurement> a(newRecord(1, 4, 100.0f)), b(newRecord(2, 4, 200.0f));
+        QVERIFY(file.storeTransfer({"TP-4711", "1.07", 0}, {a.get(), b.get()},
+                                   QDateTime::currentDateTimeUtc()).ok());
+    }
+    m_status->archiveBackend = StatusIni::kServerBackend;
+    m_status->serverHost = owner.host;
+    m_status->serverPort = owner.port;
+    m_status->serverDatabase = owner.database;
+    m_status->serverUser = owner.user;
+    m_window = std::make_unique<Mainform>(m_config.get(), *m_services, "1.2  build: test");
+    show();
+    QMessageBox *offer = nullptr;
+    QTRY_VERIFY((offer = m_window->findChild<QMessageBox *>()) && offer->isVisible());
+    QCOMPARE(offer->text(), WorkflowText::notOnServerQuestion(2));
 }
 
 #include "tst_mainform.moc"
