@@ -39,6 +39,22 @@ QString connectOptions(const ArchiveServer &server)
     return options.join(QLatin1Char(';'));
 }
 
+// A connection to the server under that name, not yet open; invalid
+// without the driver.
+QSqlDatabase addServerConnection(const ArchiveServer &server, const QString &connectionName)
+{
+    QSqlDatabase db = QSqlDatabase::addDatabase(QLatin1String(kServerDriver), connectionName);
+    if (!db.isValid())
+        return db;
+    if (!server.host.isEmpty())
+        db.setHostName(server.host);
+    db.setPort(server.port);
+    db.setDatabaseName(server.database);
+    db.setUserName(server.user);
+    db.setConnectOptions(connectOptions(server));
+    return db;
+}
+
 } // namespace
 
 ArchiveStore::ArchiveStore(const QString &connectionName) : m_connection(connectionName) {}
@@ -94,16 +110,10 @@ ArchiveStatus probeServer(const ArchiveServer &server, const QString &connection
 {
     ArchiveStatus status;
     {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QLatin1String(kServerDriver), connectionName);
+        QSqlDatabase db = addServerConnection(server, connectionName);
         if (!db.isValid()) {
             status = ArchiveStatus::failure(ArchiveStatus::CannotOpen, QLatin1String(kServerDriver));
         } else {
-            if (!server.host.isEmpty())
-                db.setHostName(server.host);
-            db.setPort(server.port);
-            db.setDatabaseName(server.database);
-            db.setUserName(server.user);
-            db.setConnectOptions(connectOptions(server));
             if (!db.open())
                 status = ArchiveDialect(ArchiveDialect::PostgreSQL).statusOf(db.lastError());
             db.close();
@@ -168,15 +178,9 @@ ArchiveStatus ArchiveStore::openServer(const ArchiveServer &server)
     m_server = server;
     ArchiveStatus status;
     {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QLatin1String(kServerDriver), m_connection);
+        QSqlDatabase db = addServerConnection(server, m_connection);
         if (!db.isValid())
             return ArchiveStatus::failure(ArchiveStatus::CannotOpen, QLatin1String(kServerDriver));
-        if (!server.host.isEmpty())
-            db.setHostName(server.host);
-        db.setPort(server.port);
-        db.setDatabaseName(server.database);
-        db.setUserName(server.user);
-        db.setConnectOptions(connectOptions(server));
         if (!db.open())
             status = m_dialect.statusOf(db.lastError());
     }

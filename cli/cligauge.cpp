@@ -1,7 +1,6 @@
 // tspx-cli gauge calibration add|list and msa type1.
 #include "cli/clirunner.h"
 
-#include "workflow/archivegroup.h"
 #include "archive/calibrationstore.h"
 #include "archive/gaugestudystore.h"
 #include "measurement/devicedata.h"
@@ -187,14 +186,9 @@ int CliRunner::msaType1()
         if (!archiveForRecords())
             return kExitFile;
     } else {
-        if (!archiveForRecords())
+        QList<qint64> ids;
+        if (!archiveForRecords() || !readArchiveGroup(data, ids))
             return kExitFile;
-        ArchiveStatus status;
-        const QList<qint64> ids = archiveGroupIds(m_archive, m_request.archiveFilter, &status);
-        if (!status.ok() || !loadArchiveRecords(m_archive, ids, data, &status)) {
-            error(WorkflowText::archiveProblem(status, m_archive.location()));
-            return kExitFile;
-        }
         set = requestedSet(data);
         for (int i = 0; i < set.records.size(); ++i)
             groupIds.insert(set.records.at(i), ids.at(i));

@@ -382,15 +382,19 @@ bool CliRunner::openArchiveForGroup()
 
 int CliRunner::loadArchiveGroup(DeviceData &data)
 {
-    if (!openArchiveForGroup())
-        return kExitFile;
+    QList<qint64> ids;
+    return openArchiveForGroup() && readArchiveGroup(data, ids) ? kExitOk : kExitFile;
+}
+
+bool CliRunner::readArchiveGroup(DeviceData &data, QList<qint64> &ids)
+{
     ArchiveStatus status;
-    const QList<qint64> ids = archiveGroupIds(m_archive, m_request.archiveFilter, &status);
+    ids = archiveGroupIds(m_archive, m_request.archiveFilter, &status);
     if (!status.ok() || !loadArchiveRecords(m_archive, ids, data, &status)) {
         error(WorkflowText::archiveProblem(status, m_archive.location()));
-        return kExitFile;
+        return false;
     }
-    return kExitOk;
+    return true;
 }
 
 int CliRunner::writeOutput(const QByteArray &bytes)

@@ -48,6 +48,8 @@ private:
     int loadArchiveGroup(DeviceData &data);
     // The archive open for a group (a damaged one said); false when it is not.
     bool openArchiveForGroup();
+    // The group's records and their ids, from the open archive; false (said) when unread.
+    bool readArchiveGroup(DeviceData &data, QList<qint64> &ids);
     // cligauge.cpp: calibration records and the type-1 study.
     int gauge();
     int msaType1();
