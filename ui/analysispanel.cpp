@@ -270,11 +270,14 @@ void AnalysisPanel::updateChart()
     // The group shown stays loaded while the chart refers to its records.
     auto group = std::make_unique<DeviceData>();
     const MeasurementSet set = chartSet(&source, *group);
-    m_parts.chart->showSet(set, source);
+    // Judged once for the chart's verdict and the statistics table.
+    const SeriesStatistics statistics = computeSeriesStatistics(set, chartSettings().withinSpread());
+    m_parts.chart->showSet(set, source, statistics);
     // A group's statistics are those of the records charted.
     if (!m_severalSelected && m_parts.archiveRowCurrent()) {
         m_parts.statistics->setVisible(set.records.size() >= 2);
-        showStatistics(set);
+        if (set.records.size() >= 2)
+            m_parts.statistics->showStatistics(set, statistics);
     }
     m_archiveGroup = std::move(group);
 }

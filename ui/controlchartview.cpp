@@ -158,7 +158,8 @@ void ControlChartView::forgetFixedLimits()
     m_ui->checkFixLimits->setChecked(false);
 }
 
-void ControlChartView::showSet(const MeasurementSet &set, const QString &source)
+void ControlChartView::showSet(const MeasurementSet &set, const QString &source,
+                               const SeriesStatistics &statistics)
 {
     const ChartSettings chosen = settings();
     m_chart = seriesChart(set, chosen);
@@ -190,14 +191,13 @@ void ControlChartView::showSet(const MeasurementSet &set, const QString &source)
     drawHistogram(m_ui->plotHistogram, m_chart.values, m_limits, m_chart.quantity.label(),
                   m_chart.quantity.spreadDecimals());
     showViolations();
-    showVerdict(set);
+    showVerdict(set, statistics);
 }
 
-void ControlChartView::showVerdict(const MeasurementSet &set)
+void ControlChartView::showVerdict(const MeasurementSet &set, const SeriesStatistics &statistics)
 {
     // The verdict is the charted characteristic's; the maximum force's for
     // the mean force and the duration, which have no limits.
-    const SeriesStatistics statistics = computeSeriesStatistics(set, settings().withinSpread());
     const int k = m_chart.quantity.characteristic;
     const bool planned = k >= 0 && k < statistics.characteristics.size();
     const std::optional<double> cpk =

@@ -27,8 +27,10 @@ public:
     // Lists the plan's characteristics beside the built-in quantities (none
     // without a plan); the choice stays when its name is still there.
     void setPlan(const TestPlan *plan);
-    // Charts the set; `source` says where it comes from.
-    void showSet(const MeasurementSet &set, const QString &source);
+    // Charts the set with its statistics (for the verdict line); `source`
+    // says where it comes from.
+    void showSet(const MeasurementSet &set, const QString &source,
+                 const SeriesStatistics &statistics);
     ChartSettings settings() const;
     const SeriesChart &chart() const { return m_chart; }
 
@@ -49,7 +51,7 @@ private:
     void forgetFixedLimits();
     int currentQuantity() const;
     void showViolations();
-    void showVerdict(const MeasurementSet &set);
+    void showVerdict(const MeasurementSet &set, const SeriesStatistics &statistics);
 
     Ui::ControlChartView *m_ui;
     SeriesChart m_chart;
